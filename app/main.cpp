@@ -1,0 +1,3 @@
+#include "app/Launcher.h"
+
+int main(int argc, char** argv) { return quirn::RunQuirn(argc, argv); }

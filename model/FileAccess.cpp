@@ -1,0 +1,122 @@
+#include "model/FileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace quirn {
+
+FileError FileErrorFromErrno(int error) {
+    switch (error) {
+        case 0: return FileError::Generic;
+        case ENOENT: return FileError::FileNotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case EINVAL:
+        case ELOOP: return FileError::BadPath;
+        case EMFILE:
+        case ENFILE: return FileError::TooManyOpenFiles;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case EROFS: return FileError::AccessDenied;
+        case EBADF: return FileError::InvalidFile;
+        case EMLINK: return FileError::DirectoryFull;
+        case ESPIPE: return FileError::BadSeek;
+        case EIO: return FileError::HardIO;
+        case ETXTBSY:
+        case EBUSY: return FileError::SharingViolation;
+        case ENOLCK:
+        case EDEADLK: return FileError::LockViolation;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG: return FileError::DiskFull;
+        default: return FileError::Generic;
+    }
+}
+
+FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
+    FileReadResult result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result.error = FileErrorFromErrno(errno);
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        result.error = FileError::AccessDenied;
+        return result;
+    }
+    result.bytes.resize(limit);
+    std::size_t got = 0;
+    while (got < limit) {
+        const ssize_t n = ::read(fd, result.bytes.data() + got, limit - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            result.error = FileErrorFromErrno(errno);
+            break;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    result.bytes.resize(got);
+    return result;
+}
+
+FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) return FileError::AccessDenied;
+
+    std::string pattern = path + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) return FileErrorFromErrno(errno);
+    const std::string temporary(name.data());
+
+    auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return FileErrorFromErrno(error);
+    };
+
+    mode_t mode = 0;
+    if (exists) {
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (::fchmod(fd, mode) != 0) return fail(errno);
+
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail(errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) return fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return FileErrorFromErrno(error);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return FileErrorFromErrno(error);
+    }
+    return FileError::None;
+}
+
+}  // namespace quirn

@@ -1,0 +1,42 @@
+// Reading and writing whole small files, with the cause of a failure.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quirn {
+
+enum class FileError {
+    None,
+    Generic,
+    FileNotFound,
+    BadPath,
+    TooManyOpenFiles,
+    AccessDenied,
+    InvalidFile,
+    DirectoryFull,
+    BadSeek,
+    HardIO,
+    SharingViolation,
+    LockViolation,
+    DiskFull,
+    EndOfFile,
+};
+
+FileError FileErrorFromErrno(int error);
+
+struct FileReadResult {
+    FileError error = FileError::None;
+    std::string bytes;  // at most the limit asked for
+};
+
+// Reads at most limit bytes from the start of the file, in bounded memory whatever its size.
+FileReadResult ReadFileHead(const std::string& path, std::size_t limit);
+
+// Writes the bytes to a new file beside path and puts it in place only when complete, so a
+// failure (or a crash) leaves an existing file intact and no partial file behind. An existing
+// file keeps its permissions.
+FileError WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace quirn

@@ -1,0 +1,62 @@
+#include "model/TextCodec.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstddef>
+
+namespace quirn {
+namespace {
+
+// Converts with iconv; a byte sequence the target cannot hold becomes "?" and the conversion
+// goes on after it.
+std::string Convert(const char* to, const char* from, std::string_view input, bool fromUtf8) {
+    std::string output;
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(input);
+    output.reserve(input.size() * 2);
+    std::string in(input);
+    char* inPtr = in.data();
+    std::size_t inLeft = in.size();
+    char buffer[256];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        output.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        if (rc != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) continue;
+        // EILSEQ or EINVAL: skip one character of the input.
+        std::size_t skip = 1;
+        if (fromUtf8) {
+            // A whole character when the lead byte and its continuation bytes are sound, else
+            // the one stray byte.
+            const auto lead = static_cast<unsigned char>(*inPtr);
+            std::size_t length = lead >= 0xF8 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3
+                                 : lead >= 0xC0 ? 2 : 1;
+            for (std::size_t k = 1; k < length; ++k) {
+                if (k >= inLeft || (static_cast<unsigned char>(inPtr[k]) & 0xC0) != 0x80) {
+                    length = 1;
+                    break;
+                }
+            }
+            skip = length;
+        }
+        output.push_back('?');
+        inPtr += skip;
+        inLeft -= skip;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    return output;
+}
+
+}  // namespace
+
+std::string Cp1251ToUtf8(std::string_view bytes) {
+    return Convert("UTF-8", "CP1251", bytes, false);
+}
+
+std::string Utf8ToCp1251(std::string_view utf8) { return Convert("CP1251", "UTF-8", utf8, true); }
+
+}  // namespace quirn

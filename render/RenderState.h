@@ -1,0 +1,105 @@
+// Everything the renderer reads and leaves behind, held by the view as plain values.
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/ScaleParameters.h"
+#include "render/DrawingSurface.h"
+
+namespace quirn {
+
+enum class MovableElement {
+    DataSymbol,
+    RombSymbol,
+    OthersSymbol,
+    NameLabel,
+    UnitLabel,
+    OriginLabel,
+    StandardLabel,
+    TemplateBody,
+    TemplateEdge,
+};
+
+// The seven elements drawn by the renderer (the template ones are not).
+inline constexpr int kDrawnElementCount = 7;
+constexpr int Index(MovableElement e) { return static_cast<int>(e); }
+
+// Where the movable elements stand; reset to defaults at every Apply and document load.
+struct Layout {
+    int halfPlateWidth = 0;
+    int bottomMargin = 1000;
+    std::array<Point, kDrawnElementCount> anchors{};
+    bool originLabelLiftPending = false;
+    bool operator==(const Layout&) const = default;
+};
+
+// The scanned picture laid under the drawing on screen. Anchor is its lower-left corner.
+struct TemplateUnderlay {
+    bool loaded = false;
+    QImage image;
+    std::string path;
+    int width = 0;
+    Point anchor;
+    Extent drawn;  // as last drawn, for hit testing
+    bool operator==(const TemplateUnderlay&) const = default;
+};
+
+// Symbol images; a null image is drawn as nothing with size zero.
+struct SymbolImages {
+    QImage data;
+    QImage romb;
+    QImage others;
+    bool operator==(const SymbolImages&) const = default;
+};
+
+// The device a canvas is made for. Its nominal metric is pixelsAcross pixels per
+// tenthsOfMmAcross tenths of a millimetre (a 600 dpi printer is 600 per 254).
+struct ReferenceDevice {
+    std::int64_t pixelsAcross = 600;
+    std::int64_t tenthsOfMmAcross = 254;
+    int windowOuterWidthPx = 0;  // the view window's outer width; screen mode only
+
+    static ReferenceDevice ForDpi(int dpi) { return {dpi, 254, 0}; }
+    bool operator==(const ReferenceDevice&) const = default;
+};
+
+// Size and mapping of a canvas: one drawing unit spans viewportExt / windowExt device pixels,
+// and the pointer axis sits at pixel (originX, originY) from the canvas's top-left corner.
+struct CanvasGeometry {
+    int canvasWidth = 0;   // drawing units
+    int canvasHeight = 0;  // drawing units
+    int pixelWidth = 0;
+    int pixelHeight = 0;
+    int originX = 0;
+    int originY = 0;
+    std::int64_t viewportExt = 1;
+    std::int64_t windowExt = 1;
+
+    double pixelsPerUnit() const { return double(viewportExt) / double(windowExt); }
+    bool operator==(const CanvasGeometry&) const = default;
+};
+
+struct Canvas {
+    QImage image;  // colour on screen, one bit per pixel for print and export
+    CanvasGeometry geometry;
+};
+
+struct RenderState {
+    // Inputs
+    ScaleParameters params;
+    int zoom = 1;  // 1..10
+    double Ksrn = 1.0;
+    Layout layout;
+    TemplateUnderlay templ;
+    SymbolImages symbols;
+
+    // Outputs of the last rendering
+    Canvas canvas;
+    int axisHeight = 0;
+    std::array<Extent, kDrawnElementCount> drawnSizes{};
+};
+
+}  // namespace quirn

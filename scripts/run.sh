@@ -1,0 +1,7 @@
+#!/bin/sh
+# Sets up, builds and starts Quirn; arguments go to the program.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/setup-debian.sh
+scripts/build.sh
+exec build/bin/quirn "$@"

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "model/ParameterText.h"
+
+namespace quirn {
+namespace {
+
+const std::string kDefaultText =
+    "name\t= M4200\r\nunit\t= V\r\nrange\t= 15\r\nalfa\t= 42.5\r\nshape\t= 0\r\n"
+    "Lshk\t= 6900\r\nHshk\t= 6000\r\nskos\t= 1250\r\nRout\t= 5700\r\nRin\t= 950\r\n"
+    "Lkrep\t= 2500\r\nRdel\t= 4200\r\nout_R\t= 0\r\nNfull\t= 30\r\nNbig\t= 15\r\nNm\t= 3\r\n"
+    "Lbig\t= 450\r\nLsm\t= 300\r\nHbig\t= 30\r\nHsm\t= 20\r\nDuga\t= 0\r\nHduga\t= 30\r\n"
+    "Los_os\t= 0\r\nLos_niz\t= 300\r\n";
+
+std::string ValueLine(const std::string& text, const std::string& key) {
+    const auto at = text.find(key + "\t= ");
+    const auto end = text.find("\r\n", at);
+    return text.substr(at + key.size() + 3, end - at - key.size() - 3);
+}
+
+TEST(ParameterText, DefaultsWriteTheKnown285BytesAndReadBack) {
+    const std::string text = WriteParameterText(kDefaultParameters);
+    EXPECT_EQ(text.size(), 285u);
+    EXPECT_EQ(text, kDefaultText);
+    EXPECT_EQ(ReadScaleParameters(text), kDefaultParameters);
+}
+
+TEST(ParameterText, RealValuesKeepTwoDecimalsWithoutTrailingZeros) {
+    const std::pair<double, const char*> cases[] = {
+        {15.0, "15"}, {42.5, "42.5"}, {0.05, "0.05"}, {2.10, "2.1"},  {100.0, "100"},
+        {-3.0, "-3"}, {2.346, "2.35"}, {0.001, "0"},  {0.004, "0"}, {1e6, "1000000"}};
+    for (const auto& [value, expected] : cases) {
+        ScaleParameters p = kDefaultParameters;
+        p.range = value;
+        const std::string text = WriteParameterText(p);
+        EXPECT_EQ(ValueLine(text, "range"), expected) << value;
+        EXPECT_DOUBLE_EQ(ReadScaleParameters(text).range, std::stod(expected)) << value;
+    }
+}
+
+TEST(ParameterText, ExtremeIntegersAndTextsRoundTrip) {
+    ScaleParameters p = kDefaultParameters;
+    p.Lshk = 2147483647;
+    p.Hshk = -2147483647 - 1;
+    p.name = "\xCC\xE8\xEA\xF0\xEE = A";  // Cyrillic and an inner "="
+    p.unit = "\xEC\xEA\xC0";
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p);
+}
+
+TEST(ParameterText, SampleFilesReadAndWriteBackByteForByte) {
+    for (const char* sample : {"M4200-15V.qrn", "M24-100uA-radial.qrn", "E8021-250V-inside.qrn",
+                               "C42300-2.5A-small.qrn"}) {
+        std::ifstream in(std::string(QUIRN_TEST_SAMPLES) + "/" + sample, std::ios::binary);
+        ASSERT_TRUE(in) << sample;
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        EXPECT_EQ(WriteParameterText(ReadScaleParameters(bytes.str())), bytes.str()) << sample;
+    }
+}
+
+TEST(ParameterReader, SpacingAroundTheEqualsSignDoesNotMatter) {
+    for (const char* text : {"Lshk = 6900", "Lshk=6900", "Lshk\t=   6900  ", "xx Lshk= 6900\r\n"})
+        EXPECT_EQ(ReadScaleParameters(text).Lshk, 6900) << text;
+    EXPECT_EQ(ReadScaleParameters("Lshk=\t6900").Lshk, 0) << "a TAB after = ends the value";
+}
+
+TEST(ParameterReader, KeysAreCaseSensitiveAndTheFirstOccurrenceWins) {
+    EXPECT_EQ(ReadScaleParameters("lshk\t= 6900\r\n").Lshk, 0);
+    EXPECT_EQ(ReadScaleParameters("Lshk\t= 1\r\nLshk\t= 2\r\n").Lshk, 1);
+    // A line without "=" takes the value of the next line that has one.
+    EXPECT_EQ(ReadScaleParameters("Lshk 6900\r\nHshk\t= 6000\r\n").Lshk, 6000);
+}
+
+TEST(ParameterReader, TextValuesCanCaptureLaterKeys) {
+    ScaleParameters p = kDefaultParameters;
+    p.unit = "Nm";  // Nm is found inside the unit line; its "=" is the range line's
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)).Nm, 15);
+    p = kDefaultParameters;
+    p.name = "Xrange";  // range reads the unit line's value "V"
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)).range, 0.0);
+}
+
+TEST(ParameterReader, TextsLoseOuterSpacesOnly) {
+    ScaleParameters p = kDefaultParameters;
+    p.name = "  A = \xC1  B  ";
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)).name, "A = \xC1  B");
+}
+
+TEST(ParameterReader, OnlyTheFirstThousandBytesCount) {
+    ScaleParameters p = kDefaultParameters;
+    p.name = std::string(760, 'N');
+    const std::string text = WriteParameterText(p);
+    ASSERT_EQ(text.size(), 1040u);
+    ScaleParameters expected = p;
+    expected.Hduga = 0;
+    expected.Los_os = 0;
+    expected.Los_niz = 0;
+    EXPECT_EQ(ReadScaleParameters(text), expected);
+    // A value cut by the limit reads short.
+    const std::string cut = std::string(1000 - 12, ' ') + "Los_niz\t= 300\r\n";
+    EXPECT_EQ(ReadScaleParameters(cut).Los_niz, 30);
+}
+
+TEST(ParameterReader, NulEndsTheTextAndEmptyTextGivesZeros) {
+    std::string text = kDefaultText;
+    text[text.find("Rdel")] = '\0';
+    const ScaleParameters p = ReadScaleParameters(text);
+    EXPECT_EQ(p.Lkrep, 2500);
+    EXPECT_EQ(p.Rdel, 0);
+    EXPECT_EQ(p.Los_niz, 0);
+    EXPECT_EQ(ReadScaleParameters(""), ScaleParameters{});
+    EXPECT_EQ(ReadScaleParameters(std::string("\0name = X", 9)), ScaleParameters{});
+}
+
+TEST(ParameterReader, NumbersConvertAsTheCLibraryDoesInTheCLocale) {
+    const std::pair<const char*, double> decimals[] = {
+        {"range = 2,5", 2.0}, {"range = -1.5e2x", -150.0}, {"range = .5", 0.5},
+        {"range = 0x1A", 0.0}, {"range = inf", 0.0},       {"range = nan", 0.0},
+        {"range = 1e999", 0.0}, {"range = -1e999", 0.0},   {"range = 1e", 1.0},
+        {"range = +7.", 7.0},   {"range = 1e-999", 0.0}};
+    for (const auto& [text, expected] : decimals)
+        EXPECT_EQ(ReadScaleParameters(text).range, expected) << text;
+    const std::pair<const char*, int> integers[] = {{"Rdel = 6900.7", 6900},
+                                                    {"Rdel = 0x1A", 0},
+                                                    {"Rdel = -12abc", -12},
+                                                    {"Rdel = 99999999999999999999", 2147483647},
+                                                    {"Rdel = -2147483649", -2147483647 - 1},
+                                                    {"Rdel = +5", 5},
+                                                    {"Rdel = x", 0}};
+    for (const auto& [text, expected] : integers)
+        EXPECT_EQ(ReadScaleParameters(text).Rdel, expected) << text;
+}
+
+TEST(FindParameterValue, ValueRunsToTheFirstControlByteAndKeepsHighBytes) {
+    EXPECT_EQ(FindParameterValue("name\t= a=b \xC0\xFF\x01rest", "name"), "a=b \xC0\xFF");
+    EXPECT_EQ(FindParameterValue("Ksrn = 1.5", "Lscr"), "");
+    EXPECT_EQ(FindParameterValue("Lscr 340", "Lscr"), "");  // no "=" after the key
+    EXPECT_EQ(FindParameterValue("Lscr =", "Lscr"), "");
+}
+
+}  // namespace
+}  // namespace quirn
