@@ -3,7 +3,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPointF>
+#include <QString>
+#include <map>
+#include <vector>
 
 #include "render/DrawingSurface.h"
 
@@ -12,11 +17,14 @@ class QPainter;
 namespace quirn {
 
 class PainterSurface : public DrawingSurface {
-public:
+  public:
     // The pointer axis sits at device point originPx; one drawing unit spans pixelsPerUnit device
     // pixels, y up. monochrome turns antialiasing off for the 1-bit canvas.
     PainterSurface(QPainter& painter, QPointF originPx, double pixelsPerUnit, bool monochrome);
     ~PainterSurface() override;
+
+    PainterSurface(const PainterSurface&) = delete;
+    PainterSurface& operator=(const PainterSurface&) = delete;
 
     void setPen(int width) override;
     void setBlackBrush(bool black) override;
@@ -33,14 +41,38 @@ public:
     void drawWrapped(const Box& box, std::string_view text) override;
     void drawImage(const QImage& image, const Box& dest) override;
 
-private:
+  private:
+    // One face per weight, always at the same large pixel size; the size asked for is reached by
+    // scaling the painter, which keeps cell heights exact where whole-pixel font sizes are not.
+    struct Face {
+        explicit Face(const QFont& f) : font(f), metrics(f) {}
+        QFont font;
+        QFontMetricsF metrics;
+        QHash<QString, double> advances;  // each text is measured, then drawn
+    };
+
+    QPointF toDevice(Point p) const;
+    QRectF toDevice(const Box& box) const;
+    Face& face(int weight);
+    // Width of a line in reference pixels of the current face.
+    double advance(const QString& text);
+    int widthInUnits(const QString& text);
+    std::vector<QString> wrapLines(const QString& text, int boxWidth);
+    void drawLine(Point topLeft, const QString& text);
+
     QPainter& painter_;
     QPointF origin_;
     double scale_;
     bool monochrome_;
+    bool outlineText_;  // raster devices fill large text as outlines; vector ones keep text
     int penWidth_ = 1;
     bool blackBrush_ = false;
     FontSpec font_;
+
+    std::map<int, Face> faces_;
+    Face* face_ = nullptr;
+    double unitsPerRefPx_ = 0.0;  // vertical: drawing units per reference pixel
+    double stretch_ = 1.0;        // horizontal factor that gives the requested average width
 };
 
 }  // namespace quirn

@@ -1,0 +1,10 @@
+// quirn --export: renders a scale as printed and writes it, without a window.
+#pragma once
+
+#include "app/CommandLine.h"
+
+namespace quirn {
+
+int RunExport(const CommandLineRequest& request, int& argc, char** argv);
+
+}  // namespace quirn

@@ -1,0 +1,240 @@
+#include "peripherals/PictureExport.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "render/PainterSurface.h"
+#include "render/RenderScale.h"
+
+namespace quirn {
+namespace {
+
+constexpr int kHeaderSize = 62;
+constexpr int kDefaultDpi = 600;
+// One device pixel per drawing unit: vector output keeps every coordinate exact.
+constexpr int kVectorDpi = 2540;
+
+void PutU16(char* at, std::uint16_t v) {
+    qToLittleEndian(v, at);
+}
+void PutU32(char* at, std::uint32_t v) {
+    qToLittleEndian(v, at);
+}
+
+// Pixels per metre: the canvas is canvasWidth hundredths of a millimetre wide. The product
+// needs 64 bits once the picture is wider than 21474 pixels.
+std::int32_t PixelsPerMetre(int pixelWidth, int canvasWidth) {
+    if (canvasWidth <= 0 || pixelWidth <= 0) return 0;
+    const std::int64_t v = std::int64_t{pixelWidth} * 100000 / canvasWidth;
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(v, std::numeric_limits<std::int32_t>::max()));
+}
+
+// The picture with colour index 0 black and 1 white, whatever it was drawn in.
+QImage BlackWhiteBits(const QImage& source) {
+    if (source.format() == QImage::Format_Mono || source.format() == QImage::Format_MonoLSB) {
+        QImage mono = source.convertToFormat(QImage::Format_Mono);
+        const QList<QRgb> table = mono.colorTable();
+        const bool white0 = table.size() > 0 && qGray(table[0]) >= 128;
+        const bool white1 = table.size() < 2 || qGray(table[1]) >= 128;
+        if (!white0 && white1) return mono;
+        if (white0 && !white1) {
+            mono.invertPixels();
+        } else {
+            mono.fill(white1 ? 1u : 0u);
+        }
+        mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        return mono;
+    }
+    const QImage gray = source.convertToFormat(QImage::Format_Grayscale8);
+    QImage mono(gray.size(), QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    mono.fill(0u);
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar* in = gray.constScanLine(y);
+        uchar* out = mono.scanLine(y);
+        for (int x = 0; x < gray.width(); ++x) {
+            if (in[x] >= 128) out[x >> 3] = uchar(out[x >> 3] | (0x80 >> (x & 7)));
+        }
+    }
+    return mono;
+}
+
+std::string Message(const QString& format, const QString& path) {
+    return format.arg(path).toStdString();
+}
+
+ExportResult WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {ExportStatus::CannotWrite,
+                Message(QStringLiteral("Не удалось создать файл «%1»: "), path) +
+                    file.errorString().toStdString()};
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        file.cancelWriting();
+        return {ExportStatus::CannotWrite,
+                Message(QStringLiteral("Не удалось записать файл «%1»: "), path) +
+                    file.errorString().toStdString()};
+    }
+    return {};
+}
+
+QByteArray EncodePng(const Canvas& canvas) {
+    QImage image = BlackWhiteBits(canvas.image);
+    const std::int32_t perMetre = PixelsPerMetre(image.width(), canvas.geometry.canvasWidth);
+    image.setDotsPerMeterX(perMetre);
+    image.setDotsPerMeterY(perMetre);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) return {};
+    return bytes;
+}
+
+// Paints the scale at one device pixel per drawing unit onto a page that is the canvas.
+bool PaintVector(RenderState& state, QPaintDevice& device, const CanvasGeometry& g) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.fillRect(QRect(0, 0, g.canvasWidth, g.canvasHeight), Qt::white);
+    {
+        PainterSurface surface(painter, QPointF(g.originX, g.originY), g.pixelsPerUnit(), true);
+        PaintScale(state, surface, false);
+    }
+    return painter.end();
+}
+
+QByteArray EncodeSvg(RenderState& state, const CanvasGeometry& g, const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(kVectorDpi);  // width and height come out in millimetres
+    svg.setSize(QSize(g.canvasWidth, g.canvasHeight));
+    svg.setViewBox(QRect(0, 0, g.canvasWidth, g.canvasHeight));
+    svg.setTitle(title);
+    if (!PaintVector(state, svg, g)) return {};
+    return bytes;
+}
+
+QByteArray EncodePdf(RenderState& state, const CanvasGeometry& g, const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(kVectorDpi);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Quirn"));
+        // The page box is kept in whole points: round up so no edge of the canvas is cut.
+        const auto points = [](int units) { return int(std::ceil(units * 72.0 / kVectorDpi)); };
+        const QPageSize page(QSize(points(g.canvasWidth), points(g.canvasHeight)), QString(),
+                             QPageSize::ExactMatch);
+        if (!pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()))) return {};
+        if (!PaintVector(state, pdf, g)) return {};
+    }
+    return bytes;
+}
+
+}  // namespace
+
+QByteArray EncodeMonochromeBmp(const Canvas& canvas) {
+    if (canvas.image.isNull()) return {};
+    const QImage mono = BlackWhiteBits(canvas.image);
+    const int width = mono.width();
+    const int height = mono.height();
+    const std::int64_t rowLength = (std::int64_t{width} + 31) / 32 * 4;
+    const std::int64_t imageSize = rowLength * height;
+    if (kHeaderSize + imageSize > std::numeric_limits<std::uint32_t>::max()) return {};
+
+    QByteArray file(qsizetype(kHeaderSize + imageSize), '\0');
+    char* h = file.data();
+    h[0] = 'B';
+    h[1] = 'M';
+    PutU32(h + 2, std::uint32_t(kHeaderSize + imageSize));
+    PutU32(h + 10, kHeaderSize);
+    PutU32(h + 14, 40);
+    PutU32(h + 18, std::uint32_t(width));
+    PutU32(h + 22, std::uint32_t(height));
+    PutU16(h + 26, 1);
+    PutU16(h + 28, 1);
+    PutU32(h + 34, std::uint32_t(imageSize));
+    const std::int32_t perMetre = PixelsPerMetre(width, canvas.geometry.canvasWidth);
+    PutU32(h + 38, std::uint32_t(perMetre));
+    PutU32(h + 42, std::uint32_t(perMetre));
+    const unsigned char palette[8] = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0};
+    std::copy(palette, palette + 8, reinterpret_cast<unsigned char*>(h + 54));
+
+    // Rows bottom-up; the bits past the last pixel of a row stay 0.
+    const qsizetype usedBytes = (width + 7) / 8;
+    const auto lastMask = static_cast<uchar>(width % 8 == 0 ? 0xFF : 0xFF << (8 - width % 8));
+    for (int y = 0; y < height; ++y) {
+        uchar* out = reinterpret_cast<uchar*>(h + kHeaderSize + rowLength * (height - 1 - y));
+        std::copy_n(mono.constScanLine(y), usedBytes, out);
+        out[usedBytes - 1] &= lastMask;
+    }
+    return file;
+}
+
+int ApplicationPrinterDpi() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return kDefaultDpi;
+    QPrinter printer(info, QPrinter::HighResolution);
+    const int dpi = printer.resolution();
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi) {
+    const QString suffix = QFileInfo(outPath).suffix().toLower();
+    const QString title = QFileInfo(outPath).completeBaseName();
+    const bool raster = suffix == QLatin1String("bmp") || suffix == QLatin1String("png");
+    const bool vector = suffix == QLatin1String("svg") || suffix == QLatin1String("pdf");
+    if (!raster && !vector) {
+        return {ExportStatus::UnknownFormat,
+                Message(QStringLiteral("Файл «%1» не записан: формат определяется расширением "
+                                       ".bmp, .png, .svg или .pdf"),
+                        outPath)};
+    }
+
+    QByteArray bytes;
+    if (raster) {
+        const RenderResult rendered =
+            RenderScale(state, ReferenceDevice::ForDpi(dpi > 0 ? dpi : kDefaultDpi), false);
+        if (rendered.ok()) {
+            bytes = suffix == QLatin1String("bmp") ? EncodeMonochromeBmp(state.canvas)
+                                                   : EncodePng(state.canvas);
+        }
+    } else {
+        const CanvasGeometry g =
+            ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kVectorDpi), false);
+        if (g.canvasWidth > 0 && g.canvasHeight > 0) {
+            bytes = suffix == QLatin1String("svg") ? EncodeSvg(state, g, title)
+                                                   : EncodePdf(state, g, title);
+        }
+    }
+    if (bytes.isEmpty()) {
+        return {ExportStatus::CanvasTooLarge,
+                Message(QStringLiteral("Файл «%1» не записан: рисунок такого размера "
+                                       "построить нельзя"),
+                        outPath)};
+    }
+    return WriteWhole(outPath, bytes);
+}
+
+}  // namespace quirn

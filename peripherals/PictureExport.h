@@ -1,0 +1,34 @@
+// Writing the scale, as it would be printed, into a picture file at true size.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+
+#include "render/RenderState.h"
+
+namespace quirn {
+
+enum class ExportStatus { Ok, UnknownFormat, CanvasTooLarge, CannotWrite };
+
+struct ExportResult {
+    ExportStatus status = ExportStatus::Ok;
+    std::string message;  // UTF-8, names the file and the cause; empty on success
+    bool ok() const { return status == ExportStatus::Ok; }
+    bool operator==(const ExportResult&) const = default;
+};
+
+// The canvas as a one-bit bitmap file: 62-byte header, rows bottom-up, bit 1 white, both
+// resolutions in pixels per metre from the canvas's true width. Empty when the picture is too
+// large for the format's 32-bit sizes or the canvas is empty.
+QByteArray EncodeMonochromeBmp(const Canvas& canvas);
+
+// Resolution of the default printer in dots per inch, 600 when there is none.
+int ApplicationPrinterDpi();
+
+// Renders the scale for print and writes it by the file's extension: ".bmp" and ".png" as a
+// one-bit picture at dpi, ".svg" and ".pdf" as vectors whose page is the canvas in millimetres.
+// The target is replaced only when the whole file could be written.
+ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi);
+
+}  // namespace quirn

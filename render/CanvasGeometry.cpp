@@ -1,0 +1,75 @@
+// Size, resolution and origin of the canvas. The mapping starts from the device's nominal
+// 0.1 mm metric (pixelsAcross pixels per tenthsOfMmAcross) and is then scaled: on screen by
+// t / 10000 with t = trunc(zoom x 1000 / Ksrn), for print and export by 1 / 10, so that one
+// logical unit is one drawing unit (0.01 mm).
+#include <algorithm>
+#include <cmath>
+
+#include "render/RenderScale.h"
+#include "render/Saturate.h"
+
+namespace quirn {
+namespace {
+
+// An uncalibrated or nonsensical ratio draws at the nominal metric.
+double UsableKsrn(double Ksrn) {
+    return std::isfinite(Ksrn) && Ksrn > 0.0 ? Ksrn : 1.0;
+}
+
+}  // namespace
+
+CanvasGeometry ComputeCanvasGeometry(const RenderState& state, const ReferenceDevice& device,
+                                     bool forScreen) {
+    const ScaleParameters& p = state.params;
+    const std::int64_t axisHeight = std::int64_t{p.Los_niz} - p.Los_os;
+    const bool radial = p.shape != 0;
+    const std::int64_t topOfPlate =
+        radial ? std::int64_t{p.Rout} : std::int64_t{p.Hshk} - axisHeight;
+    const std::int64_t plateHeight = radial ? p.Rout + axisHeight : std::int64_t{p.Hshk};
+
+    const std::int64_t pixelsAcross = std::max<std::int64_t>(device.pixelsAcross, 1);
+    const std::int64_t tenthsAcross = std::max<std::int64_t>(device.tenthsOfMmAcross, 1);
+
+    CanvasGeometry g;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::int64_t originX = 0;
+    std::int64_t originY = 0;
+    std::int64_t extraPixel = 0;
+    if (forScreen) {
+        const int zoom = std::clamp(state.zoom, 1, 10);
+        // A huge Ksrn would make t zero and the mapping degenerate.
+        const int t = std::max(TruncToInt(zoom * 1000 / UsableKsrn(state.Ksrn)), 1);
+        g.viewportExt = pixelsAcross * t;
+        g.windowExt = tenthsAcross * 10000;
+        const std::int64_t above = 1000 / zoom;
+        const std::int64_t window =
+            ScaleMagnitude(device.windowOuterWidthPx, g.windowExt, g.viewportExt);
+        width = std::max(window, std::int64_t{p.Lshk} + 2000 / zoom);
+        height = above + state.layout.bottomMargin + plateHeight;
+        originX = width / 2;
+        originY = above + topOfPlate;
+    } else {
+        g.viewportExt = pixelsAcross;
+        g.windowExt = tenthsAcross * 10;
+        width = std::int64_t{p.Lshk} + 200;
+        height = plateHeight + 200;
+        originX = std::int64_t{state.layout.halfPlateWidth} + 100;
+        originY = topOfPlate + 100;
+        extraPixel = 1;  // the bitmap is one pixel wider and taller than the canvas
+    }
+
+    const auto toPixels = [&](std::int64_t units) {
+        return ScaleMagnitude(units, g.viewportExt, g.windowExt);
+    };
+    g.canvasWidth = ClampToInt(width);
+    g.canvasHeight = ClampToInt(height);
+    // A bitmap needs at least one pixel; an empty one could not be painted on.
+    g.pixelWidth = ClampToInt(std::max<std::int64_t>(toPixels(width) + extraPixel, 1));
+    g.pixelHeight = ClampToInt(std::max<std::int64_t>(toPixels(height) + extraPixel, 1));
+    g.originX = ClampToInt(toPixels(originX));
+    g.originY = ClampToInt(toPixels(originY));
+    return g;
+}
+
+}  // namespace quirn

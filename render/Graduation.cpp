@@ -1,0 +1,67 @@
+#include "render/Graduation.h"
+
+#include <cmath>
+
+#include "render/Saturate.h"
+
+namespace quirn {
+
+double PositionAngle(double alfa, std::int32_t count, std::int64_t i) {
+    double degrees = alfa + 90.0;
+    if (count != 0) degrees -= (2.0 * alfa / count) * static_cast<double>(i);
+    return degrees / 180.0 * kPi;
+}
+
+TickRay::TickRay(double theta, std::int32_t width)
+    : c_(std::cos(theta)), s_(std::sin(theta)), h_(static_cast<double>(width / 2)) {}
+
+Point TickRay::Ccw(std::int64_t r) const {
+    const auto radius = static_cast<double>(r);
+    return {TruncToInt(radius * c_ - h_ * s_), TruncToInt(radius * s_ + h_ * c_)};
+}
+
+Point TickRay::Cw(std::int64_t r) const {
+    const auto radius = static_cast<double>(r);
+    return {TruncToInt(radius * c_ + h_ * s_), TruncToInt(radius * s_ - h_ * c_)};
+}
+
+std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t Rdel, std::int32_t length,
+                                 bool inward) {
+    const std::int64_t base = Rdel;
+    if (inward) {
+        const std::int64_t tip = base - length;
+        return {ray.Ccw(base), ray.Cw(base), ray.Cw(tip), ray.Ccw(tip)};
+    }
+    const std::int64_t tip = base + length;
+    return {ray.Cw(base), ray.Ccw(base), ray.Ccw(tip), ray.Cw(tip)};
+}
+
+namespace {
+
+void DrawFamily(DrawingSurface& surface, const ScaleParameters& p, std::int32_t count,
+                std::int32_t length, std::int32_t width) {
+    ForEachPosition(count, kMaxDrawnTicks, [&](std::int64_t i) {
+        const TickRay ray(PositionAngle(p.alfa, count, i), width);
+        surface.polygon(TickPolygon(ray, p.Rdel, length, p.out_R != 0));
+    });
+}
+
+}  // namespace
+
+void DrawTicks(DrawingSurface& surface, const ScaleParameters& p) {
+    DrawFamily(surface, p, p.Nfull, p.Lsm, p.Hsm);
+    DrawFamily(surface, p, p.Nbig, p.Lbig, p.Hbig);
+}
+
+void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p) {
+    const double r = p.Rdel;
+    const double right = (90.0 - p.alfa) / 180.0 * kPi;
+    const double left = (90.0 + p.alfa) / 180.0 * kPi;
+    const Point start{TruncToInt(r * std::cos(right)), TruncToInt(r * std::sin(right))};
+    const Point end{TruncToInt(r * std::cos(left)), TruncToInt(r * std::sin(left))};
+    const std::int64_t R = p.Rdel;
+    surface.setPen(p.Hduga);
+    surface.arc({ClampToInt(-R), ClampToInt(R), ClampToInt(R), ClampToInt(-R)}, start, end);
+}
+
+}  // namespace quirn

@@ -1,0 +1,60 @@
+// Ticks on circles about the pointer axis, and the arc along them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/ScaleParameters.h"
+#include "render/DrawingSurface.h"
+
+namespace quirn {
+
+inline constexpr double kPi = 3.14159265358979;
+
+// Angle in radians of position i of a family of `count` divisions, position 0 at the left end
+// (90 + alfa degrees). A family of 0 divisions has its single position at the left end.
+double PositionAngle(double alfa, std::int32_t count, std::int64_t i);
+
+// A family of more positions than these is so dense that neighbours lie far closer than any device
+// pixel; it is drawn as an even subset that keeps both ends, so an absurd count cannot stall the
+// program.
+inline constexpr std::int64_t kMaxDrawnTicks = 20000;
+inline constexpr std::int64_t kMaxDrawnNumerals = 1000;
+
+// Calls visit(i) for the positions of a family of `count` divisions that are drawn: all of
+// 0..count when count is within limit, none when count is negative.
+template <class Visit>
+void ForEachPosition(std::int32_t count, std::int64_t limit, Visit visit) {
+    if (count < 0) return;
+    const std::int64_t stride = count <= limit ? 1 : (count + limit - 1) / limit;
+    for (std::int64_t i = 0; i < count; i += stride) visit(i);
+    visit(std::int64_t{count});
+}
+
+// A tick of the given width along the ray at angle theta; corners at radius r, truncated.
+class TickRay {
+  public:
+    TickRay(double theta, std::int32_t width);
+    Point Ccw(std::int64_t r) const;  // the corner on the counterclockwise side of the ray
+    Point Cw(std::int64_t r) const;   // the corner on the clockwise side
+    double c() const { return c_; }
+    double s() const { return s_; }
+
+  private:
+    double c_;
+    double s_;
+    double h_;  // half the width, halved as an integer
+};
+
+// The four corners of a tick in drawing order: from its base on Rdel to its tip, inward when
+// inward is set.
+std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t Rdel, std::int32_t length,
+                                 bool inward);
+
+// Small ticks then big ticks, with the tick pen and brush already selected.
+void DrawTicks(DrawingSurface& surface, const ScaleParameters& p);
+
+// The arc at radius Rdel over the span of the graduation, with its own pen.
+void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p);
+
+}  // namespace quirn

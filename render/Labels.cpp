@@ -1,0 +1,183 @@
+#include "render/Labels.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/NumberText.h"
+#include "render/Graduation.h"
+#include "render/Saturate.h"
+
+namespace quirn {
+
+double SizeFactor(std::int32_t Rdel) {
+    return std::max(Rdel / 4200.0, 0.5);
+}
+
+FontSpec UnitFont(const ScaleParameters& p) {
+    const int height = std::max(ClampToInt(3 * std::int64_t{p.Rdel} / 10), 500);
+    return {height, height / 4, 600, 0};
+}
+
+FontSpec NameFont(const ScaleParameters& p) {
+    return {std::max(TruncToInt(400 * SizeFactor(p.Rdel)), 300), 0, 600, 0};
+}
+
+FontSpec OriginLabelFont(const ScaleParameters& p) {
+    const int height = std::max(TruncToInt(300 * SizeFactor(p.Rdel)), 150);
+    return {height, height / 3, 500, 0};
+}
+
+FontSpec StandardLabelFont(const ScaleParameters& p) {
+    const int height = std::max(TruncToInt(360 * SizeFactor(p.Rdel)), 180);
+    return {height, height / 3, 500, 0};
+}
+
+FontSpec NumeralFont(const ScaleParameters& p) {
+    return {ClampToInt(600 * std::int64_t{p.Rdel} / 4200), 0, p.out_R != 0 ? 300 : 500, 0};
+}
+
+int NumeralEscapement(const ScaleParameters& p, std::int64_t i) {
+    if (i <= 0 || i >= p.Nm) return 0;  // the end numerals stand upright
+    // Whole turns dropped: the same direction, and no absurd angle from an absurd alfa.
+    return TruncToInt(
+        std::fmod(10.0 * (2.0 * p.alfa * static_cast<double>(i) / p.Nm - p.alfa), 3600.0));
+}
+
+std::string NumeralText(const ScaleParameters& p, std::int64_t i) {
+    const double value = p.Nm == 0 ? 0.0 : static_cast<double>(i) * p.range / p.Nm;
+    return TrimmedNumber(value, 3);
+}
+
+namespace {
+
+using I = std::int64_t;
+
+Point& AnchorOf(RenderState& state, MovableElement e) {
+    return state.layout.anchors[static_cast<std::size_t>(Index(e))];
+}
+
+Extent& DrawnSizeOf(RenderState& state, MovableElement e) {
+    return state.drawnSizes[static_cast<std::size_t>(Index(e))];
+}
+
+// lowerRight: the anchor is the image's lower-right corner rather than its lower-left.
+void DrawSymbol(RenderState& state, DrawingSurface& surface, MovableElement e, const QImage& image,
+                bool lowerRight) {
+    Extent& size = DrawnSizeOf(state, e);
+    if (image.isNull()) {
+        size = {};
+        return;
+    }
+    const double factor = SizeFactor(state.params.Rdel);
+    size = {TruncToInt(image.width() * factor), TruncToInt(image.height() * factor)};
+    const Point a = AnchorOf(state, e);
+    const I left = lowerRight ? I{a.x} - size.width : I{a.x};
+    surface.drawImage(image, {ClampToInt(left), ClampToInt(I{a.y} + size.height),
+                              ClampToInt(left + size.width), a.y});
+}
+
+Extent MeasureWith(DrawingSurface& surface, const FontSpec& font, std::string_view text) {
+    surface.setFont(font);
+    return surface.measureText(text);
+}
+
+void DrawOriginLabel(RenderState& state, DrawingSurface& surface) {
+    const ScaleParameters& p = state.params;
+    const Extent e = MeasureWith(surface, OriginLabelFont(p), kOriginLabelText);
+    Point& a = AnchorOf(state, MovableElement::OriginLabel);
+    Extent& size = DrawnSizeOf(state, MovableElement::OriginLabel);
+    // After a reset the default height is meant for the label's bottom, not its top.
+    if (state.layout.originLabelLiftPending) {
+        a.y = ClampToInt(I{a.y} + e.height);
+        state.layout.originLabelLiftPending = false;
+    }
+    const I limit = I{state.layout.halfPlateWidth} - p.Rdel / 30;
+    if (I{a.x} + e.width / 2 > limit) {
+        const Box start{ClampToInt(I{a.x} - e.height / 4), a.y, ClampToInt(I{a.x} + e.height / 4),
+                        ClampToInt(I{a.y} - e.height)};
+        const Box measured = surface.measureWrapped(start, kOriginLabelText);
+        size = {ClampToInt(I{measured.right} - measured.left),
+                ClampToInt(I{measured.top} - measured.bottom)};
+        surface.drawWrapped(measured, kOriginLabelText);
+    } else {
+        size = e;
+        surface.textOut(At(I{a.x} - e.width / 2, a.y), kOriginLabelText);
+    }
+}
+
+}  // namespace
+
+void DrawSymbols(RenderState& state, DrawingSurface& surface) {
+    DrawSymbol(state, surface, MovableElement::DataSymbol, state.symbols.data, false);
+    DrawSymbol(state, surface, MovableElement::RombSymbol, state.symbols.romb, false);
+    DrawSymbol(state, surface, MovableElement::OthersSymbol, state.symbols.others, true);
+}
+
+void DrawTexts(RenderState& state, DrawingSurface& surface) {
+    const ScaleParameters& p = state.params;
+
+    Extent e = MeasureWith(surface, UnitFont(p), p.unit);
+    DrawnSizeOf(state, MovableElement::UnitLabel) = e;
+    Point a = AnchorOf(state, MovableElement::UnitLabel);
+    surface.textOut(At(I{a.x} - e.width / 2, a.y), p.unit);
+
+    e = MeasureWith(surface, NameFont(p), p.name);
+    DrawnSizeOf(state, MovableElement::NameLabel) = e;
+    surface.textOut(AnchorOf(state, MovableElement::NameLabel), p.name);
+
+    DrawOriginLabel(state, surface);
+
+    e = MeasureWith(surface, StandardLabelFont(p), kStandardLabelText);
+    DrawnSizeOf(state, MovableElement::StandardLabel) = e;
+    a = AnchorOf(state, MovableElement::StandardLabel);
+    surface.textOut(At(I{a.x} - e.width, a.y), kStandardLabelText);
+}
+
+namespace {
+
+Point NumeralTopLeft(const ScaleParameters& p, const TickRay& ray, bool end, Extent text) {
+    const double c = ray.c();
+    const double s = ray.s();
+    const double tw = text.width;
+    const double th = text.height;
+    if (p.out_R != 0) {
+        if (end) {
+            const Point a = ray.Cw(I{p.Rdel} - p.Lbig);
+            const Point b = ray.Ccw(I{p.Rdel} - p.Lbig);
+            return At((I{a.x} + b.x) / 2 - text.width / 2, I{std::min(a.y, b.y)} - 10);
+        }
+        // Hanging toward the axis from just inside the big ticks' tips.
+        const auto rn = static_cast<double>(I{p.Rdel} - p.Lbig - 15);
+        const I px = TruncToInt(rn * c);
+        const I py = TruncToInt(rn * s);
+        return At(px - TruncToInt(0.5 * tw * s), py - TruncToInt(-0.5 * tw * c));
+    }
+    if (end) {
+        const Point a = ray.Cw(p.Rdel);
+        const Point b = ray.Ccw(p.Rdel);
+        return At((I{a.x} + b.x) / 2 - text.width / 2, I{std::min(a.y, b.y)} - 10);
+    }
+    // Standing on the tip of the big tick.
+    const Point a = ray.Ccw(I{p.Rdel} + p.Lbig);
+    const Point b = ray.Cw(I{p.Rdel} + p.Lbig);
+    const I bx = (I{a.x} + b.x) / 2;
+    const I by = I{std::max(a.y, b.y)} + 10;
+    return At(bx + TruncToInt(th * c - 0.5 * tw * s), by + TruncToInt(th * s + 0.5 * tw * c));
+}
+
+}  // namespace
+
+void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p) {
+    FontSpec font = NumeralFont(p);
+    ForEachPosition(p.Nm, kMaxDrawnNumerals, [&](I i) {
+        const TickRay ray(PositionAngle(p.alfa, p.Nm, i), p.Hbig);
+        font.escapement = NumeralEscapement(p, i);
+        surface.setFont(font);
+        const std::string text = NumeralText(p, i);
+        const Extent e = surface.measureText(text);
+        const bool end = i == 0 || i == p.Nm;
+        surface.textOut(NumeralTopLeft(p, ray, end, e), text);
+    });
+}
+
+}  // namespace quirn

@@ -1,0 +1,43 @@
+// Everything on the plate that is not a line or a tick: the symbol images, the four texts and
+// the numerals of the graduation.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/ScaleParameters.h"
+#include "render/DrawingSurface.h"
+#include "render/RenderState.h"
+
+namespace quirn {
+
+// "СДЕЛАНО В СССР" and "ГОСТ  8711-60" as Windows-1251 bytes.
+inline constexpr std::string_view kOriginLabelText =
+    "\xD1\xC4\xC5\xCB\xC0\xCD\xCE \xC2 \xD1\xD1\xD1\xD0";
+inline constexpr std::string_view kStandardLabelText = "\xC3\xCE\xD1\xD2  8711-60";
+
+// Rdel / 4200, never below 0.5: scales the images and the name and standard fonts.
+double SizeFactor(std::int32_t Rdel);
+
+FontSpec UnitFont(const ScaleParameters& p);
+FontSpec NameFont(const ScaleParameters& p);
+FontSpec OriginLabelFont(const ScaleParameters& p);
+FontSpec StandardLabelFont(const ScaleParameters& p);
+// Escapement 0; the middle numerals get theirs from NumeralEscapement.
+FontSpec NumeralFont(const ScaleParameters& p);
+int NumeralEscapement(const ScaleParameters& p, std::int64_t i);
+
+// The value i x range / Nm with three decimals, trailing zeros trimmed. With Nm = 0 the single
+// numeral is 0.
+std::string NumeralText(const ScaleParameters& p, std::int64_t i);
+
+// The three images at their anchors; records their drawn sizes.
+void DrawSymbols(RenderState& state, DrawingSurface& surface);
+// Unit, name, origin label (lifted once after a reset, wrapped near the right edge) and
+// standard label; records their drawn sizes.
+void DrawTexts(RenderState& state, DrawingSurface& surface);
+// The numerals at the numbered positions, placed by the big ticks' corners.
+void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p);
+
+}  // namespace quirn

@@ -1,0 +1,32 @@
+// Default places of the movable elements, proportional to the graduation radius.
+#include "render/RenderScale.h"
+#include "render/Saturate.h"
+
+namespace quirn {
+
+void ResetLayout(RenderState& state) {
+    using I = std::int64_t;
+    const ScaleParameters& p = state.params;
+    const I Rdel = p.Rdel;
+    const I half = p.Lshk / 2;
+    const bool inside = p.out_R != 0;
+    // Percentages of Rdel, each product divided with truncation toward zero.
+    const auto pct = [Rdel](I percent) { return percent * Rdel / 100; };
+
+    Layout& layout = state.layout;
+    layout.halfPlateWidth = ClampToInt(half);
+    layout.bottomMargin = 1000;
+    const auto set = [&layout](MovableElement e, I x, I y) {
+        layout.anchors[static_cast<std::size_t>(Index(e))] = At(x, y);
+    };
+    set(MovableElement::DataSymbol, pct(8) - half, inside ? pct(10) : pct(12));
+    set(MovableElement::RombSymbol, pct(8) - half, inside ? pct(35) : pct(40));
+    set(MovableElement::OthersSymbol, half - pct(5), inside ? pct(35) : pct(40));
+    set(MovableElement::UnitLabel, 0, inside ? pct(68) : pct(85));
+    set(MovableElement::NameLabel, pct(5) - half, pct(33));
+    set(MovableElement::OriginLabel, 0, pct(2) + p.Rin);
+    set(MovableElement::StandardLabel, half - pct(5), pct(20));
+    layout.originLabelLiftPending = true;
+}
+
+}  // namespace quirn

@@ -1,0 +1,287 @@
+#include "render/PainterSurface.h"
+
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "model/TextCodec.h"
+
+namespace quirn {
+namespace {
+
+// The pixel size every face is loaded at; with 2048 units per em in the face this keeps
+// advances at design precision.
+constexpr int kReferencePixelSize = 2048;
+// Arial's average character width per em, which is what a requested width is relative to
+// (the substitute face's own figure differs).
+constexpr double kAverageWidthPerEm = 904.0 / 2048.0;
+// A cell height of 0 asks for the platform's default size: 12 points.
+constexpr int kDefaultCellHeight = 423;
+// Above this many device pixels per em the raster engine no longer caches glyphs.
+constexpr double kLargestCachedGlyph = 64.0;
+
+QString ToQString(std::string_view cp1251) {
+    return QString::fromStdString(Cp1251ToUtf8(cp1251));
+}
+
+int RoundToInt(double v) {
+    if (std::isnan(v)) return 0;
+    const double r = std::round(v);
+    if (r >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    if (r <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    return static_cast<int>(r);
+}
+
+int ClampToInt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, QPointF originPx, double pixelsPerUnit,
+                               bool monochrome)
+    : painter_(painter),
+      origin_(originPx),
+      scale_(pixelsPerUnit),
+      monochrome_(monochrome),
+      outlineText_(painter.paintEngine() != nullptr &&
+                   painter.paintEngine()->type() == QPaintEngine::Raster) {
+    painter_.save();
+    // Geometry stays crisp on every canvas, as pixel-exact as the 1-bit one; only text of
+    // ordinary screen sizes is smoothed, and only on the colour canvas.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, !monochrome_);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    setPen(penWidth_);
+    setBlackBrush(false);
+    setFont(font_);
+}
+
+PainterSurface::~PainterSurface() {
+    painter_.restore();
+}
+
+QPointF PainterSurface::toDevice(Point p) const {
+    return {origin_.x() + p.x * scale_, origin_.y() - p.y * scale_};
+}
+
+QRectF PainterSurface::toDevice(const Box& box) const {
+    return QRectF(toDevice(Point{box.left, box.top}), toDevice(Point{box.right, box.bottom}))
+        .normalized();
+}
+
+void PainterSurface::setPen(int width) {
+    penWidth_ = width;
+    const double deviceWidth = std::abs(double(width) * scale_);
+    QPen pen(Qt::black);
+    if (deviceWidth < 1.0) {
+        pen.setWidth(0);  // cosmetic: exactly one device pixel, however thin the request
+    } else {
+        pen.setWidthF(deviceWidth);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    painter_.setPen(pen);
+}
+
+void PainterSurface::setBlackBrush(bool black) {
+    blackBrush_ = black;
+    painter_.setBrush(black ? Qt::black : Qt::white);
+}
+
+void PainterSurface::fillWhite(const Box& box) {
+    painter_.fillRect(toDevice(box), Qt::white);
+}
+
+void PainterSurface::line(Point from, Point to) {
+    painter_.drawLine(toDevice(from), toDevice(to));
+}
+
+void PainterSurface::polyline(std::span<const Point> points) {
+    if (points.empty()) return;
+    QPolygonF device;
+    device.reserve(qsizetype(points.size()));
+    for (const Point& p : points) device << toDevice(p);
+    painter_.drawPolyline(device);
+}
+
+void PainterSurface::arc(const Box& bounds, Point start, Point end) {
+    const QRectF rect = toDevice(bounds);
+    if (rect.isEmpty()) return;
+    // Angles of the two rays in y-up space; QPainterPath measures counterclockwise as seen on
+    // the device, which is the same sense once y is flipped, so the angles carry over as they are.
+    const double cx = (double(bounds.left) + double(bounds.right)) / 2.0;
+    const double cy = (double(bounds.top) + double(bounds.bottom)) / 2.0;
+    const double a0 = std::atan2(start.y - cy, start.x - cx) * 180.0 / std::numbers::pi;
+    const double a1 = std::atan2(end.y - cy, end.x - cx) * 180.0 / std::numbers::pi;
+    double sweep = std::fmod(a1 - a0, 360.0);
+    if (sweep <= 0.0) sweep += 360.0;  // coinciding rays give the whole circle
+    QPainterPath path;
+    path.arcMoveTo(rect, a0);
+    path.arcTo(rect, a0, sweep);
+    painter_.save();
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPath(path);
+    painter_.restore();
+}
+
+void PainterSurface::ellipse(const Box& bounds) {
+    painter_.drawEllipse(toDevice(bounds));
+}
+
+void PainterSurface::polygon(std::span<const Point> points) {
+    if (points.empty()) return;
+    QPolygonF device;
+    device.reserve(qsizetype(points.size()));
+    for (const Point& p : points) device << toDevice(p);
+    painter_.drawPolygon(device);
+}
+
+PainterSurface::Face& PainterSurface::face(int weight) {
+    auto found = faces_.find(weight);
+    if (found != faces_.end()) return found->second;
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kReferencePixelSize);
+    font.setWeight(QFont::Weight(std::clamp(weight, 1, 1000)));
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(monochrome_ ? QFont::NoAntialias : QFont::NoSubpixelAntialias);
+    return faces_.try_emplace(weight, font).first->second;
+}
+
+void PainterSurface::setFont(const FontSpec& font) {
+    font_ = font;
+    face_ = &face(font.weight);
+    const double refCell = face_->metrics.ascent() + face_->metrics.descent();
+    // A positive height is the cell, internal leading included; a negative one is the em.
+    if (font.cellHeight > 0) {
+        unitsPerRefPx_ = font.cellHeight / refCell;
+    } else if (font.cellHeight < 0) {
+        unitsPerRefPx_ = -double(font.cellHeight) / kReferencePixelSize;
+    } else {
+        unitsPerRefPx_ = kDefaultCellHeight / refCell;
+    }
+    stretch_ = 1.0;
+    if (font.averageWidth > 0) {
+        const double naturalWidth = kAverageWidthPerEm * kReferencePixelSize * unitsPerRefPx_;
+        stretch_ = font.averageWidth / naturalWidth;
+    }
+}
+
+double PainterSurface::advance(const QString& text) {
+    auto found = face_->advances.constFind(text);
+    if (found != face_->advances.constEnd()) return *found;
+    return *face_->advances.insert(text, face_->metrics.horizontalAdvance(text));
+}
+
+// Sizes come back in whole drawing units rounded to the nearest, as the platform rounds its
+// device-to-logical conversions; they do not depend on the device's resolution.
+int PainterSurface::widthInUnits(const QString& text) {
+    return RoundToInt(advance(text) * unitsPerRefPx_ * stretch_);
+}
+
+Extent PainterSurface::measureText(std::string_view text) {
+    const QString s = ToQString(text);
+    const double refCell = face_->metrics.ascent() + face_->metrics.descent();
+    return {widthInUnits(s), RoundToInt(refCell * unitsPerRefPx_)};
+}
+
+void PainterSurface::drawLine(Point topLeft, const QString& text) {
+    const double ascent = face_->metrics.ascent();
+    const double cell = ascent + face_->metrics.descent();
+    const double pxPerRef = unitsPerRefPx_ * scale_;
+    // Drawn in device space turned by the escapement (y down, so counterclockwise is negative),
+    // which keeps the glyphs upright instead of mirrored by a y-up transform.
+    painter_.save();
+    painter_.translate(toDevice(topLeft));
+    painter_.rotate(-font_.escapement / 10.0);
+    painter_.scale(pxPerRef * stretch_, pxPerRef);
+    painter_.fillRect(QRectF(0.0, 0.0, advance(text), cell), Qt::white);
+    if (outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph) {
+        // Large raster text: filling the outlines is ten times faster than drawText, which
+        // renders glyphs this size afresh on every call.
+        QPainterPath outline;
+        outline.addText(QPointF(0.0, ascent), face_->font, text);
+        painter_.fillPath(outline, Qt::black);
+    } else {
+        painter_.setFont(face_->font);
+        painter_.setPen(QPen(Qt::black, 0));
+        painter_.drawText(QPointF(0.0, ascent), text);
+    }
+    painter_.restore();
+}
+
+void PainterSurface::textOut(Point topLeft, std::string_view text) {
+    drawLine(topLeft, ToQString(text));
+}
+
+// Breaks at spaces so that every line fits boxWidth; a word wider than that stands alone. The
+// spaces at a break are dropped, those inside a line kept.
+std::vector<QString> PainterSurface::wrapLines(const QString& text, int boxWidth) {
+    std::vector<QString> lines;
+    QString current;
+    bool lineStarted = false;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const qsizetype wordStart = i;
+        while (i < n && text[i] == u' ') ++i;
+        const QString spaces = text.mid(wordStart, i - wordStart);
+        const qsizetype letters = i;
+        while (i < n && text[i] != u' ') ++i;
+        const QString word = text.mid(letters, i - letters);
+        if (!lineStarted) {
+            current = spaces + word;
+            lineStarted = true;
+            continue;
+        }
+        const QString candidate = current + spaces + word;
+        if (word.isEmpty() || widthInUnits(candidate) <= boxWidth) {
+            current = candidate;
+        } else {
+            lines.push_back(current);
+            current = word;
+        }
+    }
+    lines.push_back(current);
+    return lines;
+}
+
+Box PainterSurface::measureWrapped(const Box& box, std::string_view text) {
+    const int boxWidth = ClampToInt(std::int64_t{box.right} - box.left);
+    const std::vector<QString> lines = wrapLines(ToQString(text), boxWidth);
+    int longest = 0;
+    for (const QString& l : lines) longest = std::max(longest, widthInUnits(l));
+    const int cell = measureText({}).height;
+    Box measured = box;
+    measured.right = ClampToInt(std::int64_t{box.left} + longest);
+    measured.bottom = ClampToInt(box.top - std::int64_t{cell} * std::int64_t(lines.size()));
+    return measured;
+}
+
+void PainterSurface::drawWrapped(const Box& box, std::string_view text) {
+    const int boxWidth = ClampToInt(std::int64_t{box.right} - box.left);
+    const std::vector<QString> lines = wrapLines(ToQString(text), boxWidth);
+    const int cell = measureText({}).height;
+    std::int64_t top = box.top;
+    for (const QString& l : lines) {
+        const std::int64_t left = box.left + (std::int64_t{boxWidth} - widthInUnits(l)) / 2;
+        drawLine(Point{ClampToInt(left), ClampToInt(top)}, l);
+        top -= cell;
+    }
+}
+
+void PainterSurface::drawImage(const QImage& image, const Box& dest) {
+    if (image.isNull()) return;
+    painter_.drawImage(toDevice(dest), image);
+}
+
+}  // namespace quirn

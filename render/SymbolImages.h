@@ -1,0 +1,17 @@
+// The dial symbol images and the lookup of the program's data files.
+#pragma once
+
+#include <QString>
+
+#include "render/RenderState.h"
+
+namespace quirn {
+
+// Path of a data file given by bare name: the current directory first, then the installed data
+// folder beside the program (bin/../share/quirn). Empty when neither holds it.
+QString FindDataFile(const QString& bareName);
+
+// "Data.bmp", "Romb.bmp" and "Others.bmp"; an image that is missing or unreadable stays null.
+SymbolImages LoadSymbolImages();
+
+}  // namespace quirn

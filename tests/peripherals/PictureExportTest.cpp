@@ -1,0 +1,178 @@
+// The one-bit bitmap layout and the picture files written by extension.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <cstdint>
+#include <string>
+
+#include "peripherals/PictureExport.h"
+#include "render/RenderScale.h"
+
+namespace quirn {
+namespace {
+
+std::uint32_t U32(const QByteArray& b, int at) {
+    return qFromLittleEndian<std::uint32_t>(b.constData() + at);
+}
+std::uint16_t U16(const QByteArray& b, int at) {
+    return qFromLittleEndian<std::uint16_t>(b.constData() + at);
+}
+
+// A white 1-bit canvas in the renderer's colour table, with a black pixel at the top-left.
+Canvas MarkedCanvas(int width, int height, int canvasWidth) {
+    Canvas canvas;
+    canvas.image = QImage(width, height, QImage::Format_Mono);
+    canvas.image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    canvas.image.fill(1u);
+    canvas.image.setPixel(0, 0, 0);
+    canvas.geometry.canvasWidth = canvasWidth;
+    canvas.geometry.pixelWidth = width;
+    canvas.geometry.pixelHeight = height;
+    return canvas;
+}
+
+TEST(EncodeMonochromeBmp, WritesTheHeaderAndBottomUpRows) {
+    const Canvas canvas = MarkedCanvas(37, 5, 1500);
+    const QByteArray bmp = EncodeMonochromeBmp(canvas);
+    const int rowLength = 8;  // 37 bits padded to 4 bytes
+    ASSERT_EQ(bmp.size(), 62 + rowLength * 5);
+    EXPECT_EQ(bmp.left(2), QByteArray("BM"));
+    EXPECT_EQ(U32(bmp, 2), std::uint32_t(bmp.size()));
+    EXPECT_EQ(U32(bmp, 6), 0u);
+    EXPECT_EQ(U32(bmp, 10), 62u);
+    EXPECT_EQ(U32(bmp, 14), 40u);
+    EXPECT_EQ(U32(bmp, 18), 37u);
+    EXPECT_EQ(U32(bmp, 22), 5u);
+    EXPECT_EQ(U16(bmp, 26), 1u);
+    EXPECT_EQ(U16(bmp, 28), 1u);
+    EXPECT_EQ(U32(bmp, 30), 0u);
+    EXPECT_EQ(U32(bmp, 34), std::uint32_t(rowLength * 5));
+    EXPECT_EQ(U32(bmp, 38), 37u * 100000u / 1500u);
+    EXPECT_EQ(U32(bmp, 42), 37u * 100000u / 1500u);
+    EXPECT_EQ(U32(bmp, 46), 0u);
+    EXPECT_EQ(U32(bmp, 50), 0u);
+    EXPECT_EQ(bmp.mid(54, 8), QByteArray::fromHex("00000000ffffff00"));
+
+    // The canvas's top row is the file's last; bit 1 is white, padding bits are 0.
+    const QByteArray lastRow = bmp.mid(62 + 4 * rowLength, rowLength);
+    EXPECT_EQ(lastRow, QByteArray::fromHex("7ffffffff8000000"));
+    const QByteArray firstRow = bmp.mid(62, rowLength);
+    EXPECT_EQ(firstRow, QByteArray::fromHex("fffffffff8000000"));
+}
+
+TEST(EncodeMonochromeBmp, GivesTheSameBitsForAnyCanvasFormat) {
+    const Canvas reference = MarkedCanvas(37, 5, 1500);
+    const QByteArray expected = EncodeMonochromeBmp(reference);
+
+    Canvas inverted = reference;  // colour table the other way round
+    inverted.image.invertPixels();
+    inverted.image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    EXPECT_EQ(EncodeMonochromeBmp(inverted), expected);
+
+    Canvas colour = reference;
+    colour.image = reference.image.convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(EncodeMonochromeBmp(colour), expected);
+
+    EXPECT_TRUE(EncodeMonochromeBmp(Canvas{}).isEmpty());
+}
+
+TEST(EncodeMonochromeBmp, ResolutionOfAWideCanvasDoesNotOverflow) {
+    // 30000 x 100000 does not fit 32 bits; the true figure is 1 000 000 pixels per metre.
+    const QByteArray bmp = EncodeMonochromeBmp(MarkedCanvas(30000, 1, 3000));
+    ASSERT_GE(bmp.size(), 62);
+    EXPECT_EQ(U32(bmp, 38), 1000000u);
+    EXPECT_EQ(U32(bmp, 42), 1000000u);
+}
+
+class ExportPictureTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        state_.params = kDefaultParameters;  // 69 x 60 mm: a canvas of 71 x 62 mm
+        ResetLayout(state_);
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir_;
+    RenderState state_;
+};
+
+TEST_F(ExportPictureTest, BitmapCarriesThePrinterResolution) {
+    ASSERT_TRUE(ExportPicture(state_, path("scale.BMP"), 600).ok());
+    const QByteArray bmp = read("scale.BMP");
+    ASSERT_GT(bmp.size(), 62);
+    EXPECT_EQ(U32(bmp, 2), std::uint32_t(bmp.size()));
+    EXPECT_EQ(int(U32(bmp, 18)), state_.canvas.image.width());
+    // 600 dpi is 23622 pixels per metre; the extra pixel of the canvas adds a little.
+    EXPECT_NEAR(double(U32(bmp, 38)), 23622.0, 30.0);
+
+    // Exporting again overwrites silently.
+    ASSERT_TRUE(ExportPicture(state_, path("scale.BMP"), 300).ok());
+    EXPECT_LT(read("scale.BMP").size(), bmp.size());
+}
+
+TEST_F(ExportPictureTest, PngIsOneBitWithItsResolution) {
+    ASSERT_TRUE(ExportPicture(state_, path("scale.png"), 600).ok());
+    const QByteArray png = read("scale.png");
+    ASSERT_GT(png.size(), 33);
+    EXPECT_EQ(png.mid(1, 3), QByteArray("PNG"));
+    EXPECT_EQ(int(png[24]), 1);  // bit depth in the IHDR chunk
+    const QImage image = QImage::fromData(png);
+    EXPECT_EQ(image.size(), state_.canvas.image.size());
+    EXPECT_NEAR(image.dotsPerMeterX(), 23622, 30);
+}
+
+TEST_F(ExportPictureTest, VectorPagesAreTheCanvasInMillimetres) {
+    ASSERT_TRUE(ExportPicture(state_, path("scale.svg"), 600).ok());
+    const QString svg = QString::fromUtf8(read("scale.svg"));
+    const QRegularExpressionMatch size =
+        QRegularExpression(R"(width="([\d.]+)mm" height="([\d.]+)mm")").match(svg);
+    ASSERT_TRUE(size.hasMatch()) << svg.left(400).toStdString();
+    EXPECT_NEAR(size.captured(1).toDouble(), 71.0, 0.01);
+    EXPECT_NEAR(size.captured(2).toDouble(), 62.0, 0.01);
+    EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 7100 6200\"")));
+
+    ASSERT_TRUE(ExportPicture(state_, path("scale.pdf"), 600).ok());
+    const QString pdf = QString::fromLatin1(read("scale.pdf"));
+    const QRegularExpressionMatch box =
+        QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])").match(pdf);
+    ASSERT_TRUE(box.hasMatch());
+    // Points are 1/72 inch; the page box is kept to whole points.
+    EXPECT_NEAR(box.captured(1).toDouble(), 71.0 / 25.4 * 72.0, 1.0);
+    EXPECT_NEAR(box.captured(2).toDouble(), 62.0 / 25.4 * 72.0, 1.0);
+}
+
+TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
+    const ExportResult unknown = ExportPicture(state_, path("scale.txt"), 600);
+    EXPECT_EQ(unknown.status, ExportStatus::UnknownFormat);
+    EXPECT_NE(unknown.message.find("scale.txt"), std::string::npos);
+
+    const QString unwritable = path("missing-folder/scale.bmp");
+    const ExportResult denied = ExportPicture(state_, unwritable, 600);
+    EXPECT_EQ(denied.status, ExportStatus::CannotWrite);
+    EXPECT_NE(denied.message.find(unwritable.toStdString()), std::string::npos);
+
+    // A refused canvas keeps the previous file whole.
+    QFile old(path("big.bmp"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous");
+    old.close();
+    state_.params.Lshk = 2000000000;
+    const ExportResult tooLarge = ExportPicture(state_, path("big.bmp"), 600);
+    EXPECT_EQ(tooLarge.status, ExportStatus::CanvasTooLarge);
+    EXPECT_EQ(read("big.bmp"), QByteArray("previous"));
+
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"big.bmp"});
+}
+
+}  // namespace
+}  // namespace quirn

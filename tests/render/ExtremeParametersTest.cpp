@@ -1,0 +1,61 @@
+// Records read from files are never validated: any mix of values must render or be refused,
+// never crash, overflow or print "nan". Most useful under the sanitizers.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <limits>
+#include <random>
+
+#include "RenderFixtures.h"
+
+namespace quirn {
+namespace {
+
+ScaleParameters RandomRecord(std::mt19937& random) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const std::array<int, 10> lengths{kMin, -1'000'000, -450, -1, 0, 7, 950, 4200, 60'000, kMax};
+    const std::array<int, 5> counts{-1, 0, 1, 3, 30};
+    const std::array<double, 6> angles{-1e308, -90.0, 0.0, 42.5, 360.0, 1e308};
+    const std::array<double, 5> ranges{-1e308, 0.0, 2.5, 15.0, 1e308};
+    const auto pick = [&random](const auto& values) {
+        return values[std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(random)];
+    };
+    ScaleParameters p = kDefaultParameters;
+    p.range = pick(ranges);
+    p.alfa = pick(angles);
+    p.shape = pick(lengths);
+    for (std::int32_t* field :
+         {&p.Lshk, &p.Hshk, &p.skos, &p.Rout, &p.Rin, &p.Lkrep, &p.Rdel, &p.out_R, &p.Lbig, &p.Lsm,
+          &p.Hbig, &p.Hsm, &p.Duga, &p.Hduga, &p.Los_os, &p.Los_niz}) {
+        *field = pick(lengths);
+    }
+    for (std::int32_t* field : {&p.Nfull, &p.Nbig, &p.Nm}) *field = pick(counts);
+    return p;
+}
+
+TEST(ExtremeParameters, RenderOrAreRefused) {
+    std::mt19937 random(20240601);
+    for (int n = 0; n < 300; ++n) {
+        RenderState state = test::LaidOut(RandomRecord(random));
+        state.zoom = 1 + n % 10;
+        const bool screen = n % 2 == 0;
+        const RecordingSurface recorded = test::Painted(state, screen);
+        for (const DrawCall& text : recorded.callsOf(DrawOp::TextOut)) {
+            EXPECT_EQ(text.text.find("nan"), std::string::npos) << n;
+        }
+        // A coarse device keeps the canvases that are accepted small.
+        const RenderResult result = RenderScale(
+            state, screen ? ReferenceDevice{1, 100, 500} : ReferenceDevice{1, 50, 0}, screen);
+        const CanvasGeometry& g = state.canvas.geometry;
+        if (result.ok()) {
+            EXPECT_EQ(state.canvas.image.size(), QSize(g.pixelWidth, g.pixelHeight)) << n;
+        } else {
+            EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge) << n;
+            EXPECT_TRUE(state.canvas.image.isNull()) << n;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quirn

@@ -1,0 +1,31 @@
+// Shared set-up of the renderer tests: a state laid out as after Apply, painted on a recorder.
+#pragma once
+
+#include <vector>
+
+#include "model/ScaleParameters.h"
+#include "render/RecordingSurface.h"
+#include "render/RenderScale.h"
+
+namespace quirn::test {
+
+inline RenderState LaidOut(const ScaleParameters& params = kDefaultParameters) {
+    RenderState state;
+    state.params = params;
+    ResetLayout(state);
+    return state;
+}
+
+inline RecordingSurface Painted(RenderState& state, bool forScreen = false) {
+    RecordingSurface surface;
+    PaintScale(state, surface, forScreen);
+    return surface;
+}
+
+inline std::vector<std::string> TextsOf(const std::vector<DrawCall>& calls) {
+    std::vector<std::string> texts;
+    for (const DrawCall& c : calls) texts.push_back(c.text);
+    return texts;
+}
+
+}  // namespace quirn::test

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <optional>
+
+#include "RenderFixtures.h"
+
+namespace quirn {
+namespace {
+
+using test::LaidOut;
+using test::Painted;
+
+bool IsBlack(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 128;
+}
+
+// Centre, in device coordinates, of the first run of black pixels met walking from (x, y) by
+// (dx, dy).
+std::optional<double> FirstRunCentre(const QImage& image, int x, int y, int dx, int dy) {
+    while (image.valid(x, y) && !IsBlack(image, x, y)) x += dx, y += dy;
+    if (!image.valid(x, y)) return std::nullopt;
+    const int start = dx != 0 ? x : y;
+    while (image.valid(x, y) && IsBlack(image, x, y)) x += dx, y += dy;
+    const int end = (dx != 0 ? x : y) - (dx + dy);
+    return (start + end) / 2.0 + 0.5;
+}
+
+TEST(RenderScale, ExportPutsThePlateAtTrueSize) {
+    RenderState state = LaidOut();
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    const QImage& image = state.canvas.image;
+    ASSERT_EQ(image.format(), QImage::Format_Mono);
+    ASSERT_EQ(image.size(), QSize(1678, 1466));
+    EXPECT_EQ(image.colorTable(), (QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+    EXPECT_EQ(image.dotsPerMeterX(), 23622);
+    EXPECT_EQ(state.axisHeight, 300);
+    EXPECT_TRUE(IsBlack(image, 839, 1370));  // the axis cross
+
+    const CanvasGeometry& g = state.canvas.geometry;
+    const double k = g.pixelsPerUnit();
+    const auto column = [&](int x) { return int(g.originX + x * k); };
+    const auto row = [&](int y) { return int(g.originY - y * k); };
+    // The outline runs 10 units outside the 69.00 x 60.00 mm plate: x = +-3460, y = -310
+    // and 5710.
+    const int middle = row(2000);
+    const auto left = FirstRunCentre(image, 0, middle, 1, 0);
+    const auto right = FirstRunCentre(image, image.width() - 1, middle, -1, 0);
+    const auto top = FirstRunCentre(image, column(-2000), 0, 0, 1);
+    const auto bottom = FirstRunCentre(image, column(-2000), image.height() - 1, 0, -1);
+    ASSERT_TRUE(left && right && top && bottom);
+    EXPECT_NEAR(*left, g.originX - 3460 * k, 1.0);
+    EXPECT_NEAR(*right, g.originX + 3460 * k, 1.0);
+    EXPECT_NEAR(*top, g.originY - 5710 * k, 1.0);
+    EXPECT_NEAR(*bottom, g.originY + 310 * k, 1.0);
+    EXPECT_NEAR(*right - *left, 6920 * 600 / 2540.0, 1.0);
+    EXPECT_NEAR(*bottom - *top, 6020 * 600 / 2540.0, 1.0);
+}
+
+TEST(RenderScale, ScreenCanvasIsColourWithItsBottomLineOnTheLowestRow) {
+    RenderState state = LaidOut();
+    const ReferenceDevice screen{1920, 5090, 1008};
+    ASSERT_TRUE(RenderScale(state, screen, true).ok());
+    const QImage& image = state.canvas.image;
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(image.size(),
+              QSize(state.canvas.geometry.pixelWidth, state.canvas.geometry.pixelHeight));
+    // The window is wider than the plate: 1008 px of 1920 per 509.0 mm is 267.23 mm.
+    EXPECT_EQ(state.canvas.geometry.canvasWidth, 26723);
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+    const int last = image.height() - 1;
+    EXPECT_TRUE(IsBlack(image, 0, last) && IsBlack(image, image.width() - 1, last));
+}
+
+TEST(RenderScale, TemplateIsDrawnOnScreenOnly) {
+    RenderState state = LaidOut();
+    state.templ.loaded = true;
+    state.templ.image = QImage(400, 300, QImage::Format_RGB32);
+    state.templ.image.fill(Qt::black);
+    state.templ.width = 8200;
+    state.templ.anchor = {-3550, -400};
+
+    RecordingSurface s = Painted(state, true);
+    ASSERT_FALSE(s.calls().empty());
+    EXPECT_EQ(s.calls()[0].op, DrawOp::DrawImage);  // under everything
+    EXPECT_EQ(s.calls()[0].box, (Box{-3550, -400 + 6150, -3550 + 8200, -400}));
+    EXPECT_EQ(state.templ.drawn, (Extent{8200, 6150}));
+    EXPECT_TRUE(Painted(state, false).callsOf(DrawOp::DrawImage).empty());
+
+    // In pixels: the black picture fills the blank corner of the screen canvas, not the
+    // exported one.
+    const auto blackAt = [&state](int x, int y) {
+        const CanvasGeometry& g = state.canvas.geometry;
+        return IsBlack(state.canvas.image, int(g.originX + x * g.pixelsPerUnit()),
+                       int(g.originY - y * g.pixelsPerUnit()));
+    };
+    ASSERT_TRUE(RenderScale(state, {1, 1, 0}, true).ok());
+    EXPECT_TRUE(blackAt(-3500, -350));
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(1200), false).ok());
+    EXPECT_FALSE(blackAt(-3500, -350));
+}
+
+TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
+    RenderState state = LaidOut();
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    ASSERT_FALSE(state.canvas.image.isNull());
+
+    state.params.Lshk = 2'000'000'000;  // 20 km
+    ResetLayout(state);
+    RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(600), false);
+    EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
+    EXPECT_NE(result.message.find("32767"), std::string::npos) << result.message;
+    EXPECT_TRUE(state.canvas.image.isNull());  // the previous canvas is gone, nothing half-made
+
+    // Each side within bounds, but 900 megapixels in all.
+    state.params.Lshk = 126'800;
+    state.params.Hshk = 126'800;
+    ResetLayout(state);
+    result = RenderScale(state, ReferenceDevice::ForDpi(600), false);
+    EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
+    EXPECT_NE(result.message.find("268435456"), std::string::npos) << result.message;
+
+    state.params = kDefaultParameters;
+    ResetLayout(state);
+    EXPECT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    EXPECT_FALSE(state.canvas.image.isNull());
+}
+
+}  // namespace
+}  // namespace quirn
