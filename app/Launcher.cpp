@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "app/CQuirnApp.h"
 #include "app/CommandLine.h"
 #include "app/FileErrorText.h"
+#include "app/HeadlessExport.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 
@@ -48,9 +50,9 @@ int RunQuirn(int argc, char** argv) {
         case Action::Help: std::fputs(UsageText().c_str(), stdout); return 0;
         case Action::Version: std::printf("quirn %s\n", QUIRN_VERSION); return 0;
         case Action::DumpParameters: return DumpParameters(request.file);
-        case Action::Export:
-        case Action::Print:
-        case Action::Desktop: break;
+        case Action::Desktop: return RunDesktop(argc, argv, request.file);
+        case Action::Export: return RunExport(request, argc, argv);
+        case Action::Print: break;
     }
     return Complain("this operation is not available yet");
 }

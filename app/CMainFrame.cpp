@@ -1,0 +1,152 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/Icons.h"
+#include "model/CQuirnDoc.h"
+#include "view/CQuirnView.h"
+#include "view/ParameterBar.h"
+
+namespace quirn {
+namespace {
+
+QString Ru(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Kept free below the window so that its lower border stays on the screen.
+constexpr int kBottomAllowance = 8;
+
+}  // namespace
+
+CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent) : QMainWindow(parent), doc_(doc) {
+    setWindowIcon(ProgramIcon());
+    CreateActions();
+    CreateMenu();
+    CreateToolBar();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    bar_ = new ParameterBar(central);
+    view_ = new CQuirnView(doc_, *bar_, central);
+    layout->addWidget(bar_);
+    layout->addWidget(view_, 1);
+    setCentralWidget(central);
+
+    doc_.setTitleChangedHandler([this] { UpdateCaption(); });
+    UpdateCaption();
+    FitToScreen();
+}
+
+CMainFrame::~CMainFrame() {
+    doc_.setTitleChangedHandler({});
+}
+
+QAction* CMainFrame::action(Command id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::CreateActions() {
+    for (const CommandInfo& info : CommandTable()) {
+        auto* act = new QAction(Ru(info.menuText), this);
+        act->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(info.id)));
+        act->setData(static_cast<int>(info.id));
+        if (*info.shortcut != '\0')
+            act->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        if (*info.tooltip != '\0') act->setToolTip(Ru(info.tooltip));
+        const QIcon icon = ToolbarIcon(info.id);
+        if (!icon.isNull()) act->setIcon(icon);
+        act->setIconVisibleInMenu(false);
+        act->setEnabled(false);
+        // Keys work whether or not the command has a menu entry (Ctrl+N has none).
+        addAction(act);
+        actions_[info.id] = act;
+    }
+    const auto handle = [this](Command id, auto handler) {
+        QAction* act = actions_.at(id);
+        act->setEnabled(true);
+        connect(act, &QAction::triggered, this, handler);
+    };
+    handle(Command::New, [this] { doc_.OnFileNew(); });
+    handle(Command::Open, [this] { doc_.OnFileOpen(); });
+    handle(Command::Save, [this] { doc_.OnFileSave(); });
+    handle(Command::SaveAs, [this] { doc_.OnFileSaveAs(); });
+    handle(Command::Exit, [this] { close(); });
+}
+
+void CMainFrame::CreateMenu() {
+    QMenu* file = menuBar()->addMenu(Ru("&Файл"));
+    for (const Command id : FileMenuLayout()) {
+        if (id == Command::Separator)
+            file->addSeparator();
+        else
+            file->addAction(actions_.at(id));
+    }
+    // A menu bar shows an action's icon instead of its caption, so the commands standing on the
+    // bar get captions of their own that follow the command's action.
+    for (const Command id : MenuBarCommands()) {
+        QAction* command = actions_.at(id);
+        QAction* item = menuBar()->addAction(command->text());
+        item->setEnabled(command->isEnabled());
+        connect(item, &QAction::triggered, command, &QAction::trigger);
+        connect(command, &QAction::changed, item,
+                [item, command] { item->setEnabled(command->isEnabled()); });
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = new QToolBar(this);
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(kButtonWidth, kButtonHeight));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const Command id : ToolbarLayout()) {
+        if (id == Command::Separator)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(actions_.at(id));
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+int CMainFrame::ClientWidth() const {
+    return bar_->DialogRect(0, 0, ParameterBar::kWidthUnits, ParameterBar::kHeightUnits).width();
+}
+
+void CMainFrame::FitToScreen() {
+    const QScreen* where = screen();
+    const QRect work = where != nullptr ? where->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Before the window manager has framed the window its decorations are not known; the
+    // title bar's height is the best guess then.
+    int decoration = frameGeometry().height() - geometry().height();
+    if (decoration <= 0) decoration = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int height =
+        std::max(minimumSizeHint().height(), work.height() - kBottomAllowance - decoration);
+    setFixedSize(ClientWidth(), height);
+    const int frameWidth = std::max(0, frameGeometry().width() - geometry().width());
+    move(work.x() + std::max(0, (work.width() - ClientWidth() - frameWidth) / 2), work.y());
+}
+
+void CMainFrame::UpdateCaption() {
+    setWindowTitle(Ru("Quirn - ") + QString::fromStdString(doc_.GetTitle()));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (doc_.SaveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace quirn

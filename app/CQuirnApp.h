@@ -1,0 +1,50 @@
+// The desktop program.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/CQuirnDoc.h"
+
+class QSettings;
+
+namespace quirn {
+
+class CMainFrame;
+class QtDocumentPrompts;
+
+// Runs the desktop program, opening file when it is not empty; returns the exit status.
+int RunDesktop(int& argc, char** argv, const std::string& file);
+
+// The program's one document, its main frame and its profile, for the life of the process. A
+// QApplication must exist.
+class CQuirnApp {
+  public:
+    // prompts answers the document's questions; without it the frame's dialogs do.
+    explicit CQuirnApp(QSettings& settings, DocumentPrompts* prompts = nullptr);
+    ~CQuirnApp();
+    CQuirnApp(const CQuirnApp&) = delete;
+    CQuirnApp& operator=(const CQuirnApp&) = delete;
+
+    // Loads the profile, builds the frame, then a new document or the file named: false, after
+    // the error has been reported, when that file cannot be opened. Shows the frame on success.
+    bool InitInstance(const std::string& file);
+    // Saves the profile and takes the frame down; the view keeps its parameters on the way.
+    void ExitInstance();
+
+    CQuirnDoc& document() { return doc_; }
+    CMainFrame* mainFrame() const { return frame_.get(); }
+    // Pages print preview shows side by side, kept in the profile.
+    int previewPages() const { return previewPages_; }
+    void setPreviewPages(int pages) { previewPages_ = pages; }
+
+  private:
+    QSettings& settings_;
+    DocumentPrompts* externalPrompts_;
+    int previewPages_ = 0;
+    CQuirnDoc doc_;
+    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<QtDocumentPrompts> prompts_;
+};
+
+}  // namespace quirn

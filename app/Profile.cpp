@@ -1,0 +1,38 @@
+#include "app/Profile.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include "model/CQuirnDoc.h"
+
+namespace quirn {
+namespace {
+
+const QString kRecentSection = QStringLiteral("Recent File List");
+
+QString RecentKey(std::size_t index) {
+    return kRecentSection + QStringLiteral("/File%1").arg(index + 1);
+}
+
+}  // namespace
+
+ProfileSettings LoadProfile(QSettings& settings) {
+    ProfileSettings profile;
+    for (std::size_t i = 0; i < RecentFileList::kSize; ++i) {
+        const QString path = settings.value(RecentKey(i)).toString();
+        if (!path.isEmpty()) profile.recentFiles.push_back(QFile::encodeName(path).toStdString());
+    }
+    profile.previewPages = settings.value(QStringLiteral("Settings/PreviewPages"), 0).toInt();
+    return profile;
+}
+
+void SaveProfile(QSettings& settings, const ProfileSettings& profile) {
+    settings.remove(kRecentSection);
+    for (std::size_t i = 0; i < profile.recentFiles.size() && i < RecentFileList::kSize; ++i)
+        settings.setValue(RecentKey(i), QFile::decodeName(profile.recentFiles[i].c_str()));
+    if (profile.previewPages != 0)
+        settings.setValue(QStringLiteral("Settings/PreviewPages"), profile.previewPages);
+    settings.sync();
+}
+
+}  // namespace quirn

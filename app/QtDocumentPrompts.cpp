@@ -1,0 +1,87 @@
+#include "app/QtDocumentPrompts.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/FileErrorText.h"
+
+namespace quirn {
+namespace {
+
+QString Ru(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QStringList FileFilters() {
+    return {Ru("Quirn Files (*.qrn)"), Ru("Все файлы (*.*)")};
+}
+
+std::string ChosenPath(const QFileDialog& dialog) {
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return {};
+    return QFile::encodeName(files.front()).toStdString();
+}
+
+FileOperation OperationOf(DocumentOperation operation) {
+    switch (operation) {
+        case DocumentOperation::Open:
+            return FileOperation::Open;
+        case DocumentOperation::Save:
+            return FileOperation::Save;
+        case DocumentOperation::Create:
+            return FileOperation::Create;
+    }
+    return FileOperation::Open;
+}
+
+}  // namespace
+
+SaveAnswer QtDocumentPrompts::AskSaveChanges(const std::string& title) {
+    QMessageBox box(QMessageBox::Warning, Ru(kApplicationTitle),
+                    Ru("Сохранить изменения в  %1?").arg(QString::fromStdString(title)),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.button(QMessageBox::Yes)->setText(Ru("Да"));
+    box.button(QMessageBox::No)->setText(Ru("Нет"));
+    box.button(QMessageBox::Cancel)->setText(Ru("Отмена"));
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return SaveAnswer::Yes;
+        case QMessageBox::No:
+            return SaveAnswer::No;
+        default:
+            return SaveAnswer::Cancel;
+    }
+}
+
+std::string QtDocumentPrompts::AskOpenFileName() {
+    QFileDialog dialog(parent_, Ru("Открыть"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(FileFilters());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return ChosenPath(dialog);
+}
+
+std::string QtDocumentPrompts::AskSaveFileName(const std::string& proposedPath) {
+    QFileDialog dialog(parent_, Ru("Сохранить как"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(FileFilters());
+    dialog.setDefaultSuffix(QStringLiteral("qrn"));
+    dialog.selectFile(QFile::decodeName(proposedPath.c_str()));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return ChosenPath(dialog);
+}
+
+void QtDocumentPrompts::ReportFileError(FileError error, const std::string& fullPath,
+                                        DocumentOperation operation) {
+    const std::string text = FileErrorText(error, fullPath, OperationOf(operation));
+    QMessageBox box(QMessageBox::Warning, Ru(kApplicationTitle), QString::fromStdString(text),
+                    QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+}  // namespace quirn

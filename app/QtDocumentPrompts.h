@@ -1,0 +1,28 @@
+// The document's questions and reports as the desktop program asks them: message boxes and the
+// file dialogs.
+#pragma once
+
+#include "model/CQuirnDoc.h"
+
+class QWidget;
+
+namespace quirn {
+
+class QtDocumentPrompts : public DocumentPrompts {
+  public:
+    explicit QtDocumentPrompts(QWidget* parent) : parent_(parent) {}
+
+    SaveAnswer AskSaveChanges(const std::string& title) override;
+    std::string AskOpenFileName() override;
+    std::string AskSaveFileName(const std::string& proposedPath) override;
+    void ReportFileError(FileError error, const std::string& fullPath,
+                         DocumentOperation operation) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// The caption of the program's own message boxes.
+inline constexpr const char* kApplicationTitle = "Quirn";
+
+}  // namespace quirn

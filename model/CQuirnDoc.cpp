@@ -1,0 +1,205 @@
+#include "model/CQuirnDoc.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "model/ParameterText.h"
+
+namespace quirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The platform's limit for one path component, less what a safe write adds to the name while
+// it writes (".XXXXXX") and the extension the save adds.
+constexpr std::size_t kNameMax = 255;
+constexpr std::size_t kTemporarySuffix = 7;
+constexpr std::size_t kDescriptionNameMax = kNameMax - kTemporarySuffix - 4;
+
+std::string Absolute(const std::string& path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    if (error) return path;
+    return absolute.lexically_normal().string();
+}
+
+bool IsWritableFile(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error) && ::access(path.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+void RecentFileList::Add(const std::string& path) {
+    if (path.empty()) return;
+    entries_.erase(std::remove(entries_.begin(), entries_.end(), path), entries_.end());
+    entries_.insert(entries_.begin(), path);
+    if (entries_.size() > kSize) entries_.resize(kSize);
+}
+
+void RecentFileList::setEntries(const std::vector<std::string>& entries) {
+    entries_.clear();
+    for (const std::string& entry : entries) {
+        if (entry.empty() || std::find(entries_.begin(), entries_.end(), entry) != entries_.end())
+            continue;
+        entries_.push_back(entry);
+        if (entries_.size() == kSize) break;
+    }
+}
+
+std::string FileNameForDescription(const std::string& description) {
+    std::string name = description;
+    std::replace(name.begin(), name.end(), '/', '_');
+    std::replace(name.begin(), name.end(), '\0', '_');
+    if (name.size() > kDescriptionNameMax) {
+        std::size_t cut = kDescriptionNameMax;
+        // Never split a UTF-8 sequence: step back over continuation bytes.
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+        name.resize(cut);
+    }
+    if (name.empty() || name == "." || name == "..") name = kUntitledTitle;
+    return name;
+}
+
+std::string WithDefaultExtension(const std::string& path) {
+    const fs::path p(path);
+    if (p.has_filename() && !p.has_extension()) return path + kDocumentExtension;
+    return path;
+}
+
+std::string InitialParametersPath() {
+    return Absolute(kInitialParametersFile);
+}
+
+FileError WriteInitialParameters(const ScaleParameters& params) {
+    return WriteFileAtomically(kInitialParametersFile, WriteParameterText(params));
+}
+
+void CQuirnDoc::SetPathName(const std::string& path, bool addToRecent) {
+    if (fs::path(path).is_absolute()) {
+        pathName_ = Absolute(path);
+        pathIsDescription_ = false;
+        const std::string fileName = fs::path(pathName_).filename().string();
+        if (addToRecent) recentFiles_.Add(pathName_);
+        SetTitle(fileName.empty() ? pathName_ : fileName);
+    } else {
+        pathName_ = Absolute(FileNameForDescription(path));
+        pathIsDescription_ = true;
+        SetTitle(path);
+    }
+}
+
+void CQuirnDoc::setInitialUpdateHandler(std::function<void()> handler) {
+    initialUpdate_ = std::move(handler);
+}
+
+void CQuirnDoc::setTitleChangedHandler(std::function<void()> handler) {
+    titleChanged_ = std::move(handler);
+}
+
+void CQuirnDoc::SetTitle(const std::string& title) {
+    title_ = title;
+    if (titleChanged_) titleChanged_();
+}
+
+void CQuirnDoc::RunInitialUpdate() {
+    if (initialUpdate_) initialUpdate_();
+}
+
+void CQuirnDoc::OnNewDocument() {
+    pathName_.clear();
+    pathIsDescription_ = false;
+    modified_ = false;
+    SetTitle(kUntitledTitle);
+    const FileReadResult initial = ReadFileHead(kInitialParametersFile, kParameterReadLimit);
+    parameters_ =
+        initial.error == FileError::None ? ReadScaleParameters(initial.bytes) : kDefaultParameters;
+}
+
+bool CQuirnDoc::OnFileNew() {
+    if (!SaveModified()) return false;
+    OnNewDocument();
+    RunInitialUpdate();
+    return true;
+}
+
+bool CQuirnDoc::OnFileOpen() {
+    if (prompts_ == nullptr) return false;
+    const std::string path = prompts_->AskOpenFileName();
+    if (path.empty()) return false;
+    return OpenDocumentFile(path);
+}
+
+bool CQuirnDoc::OpenDocumentFile(const std::string& path) {
+    if (!SaveModified()) return false;
+    const std::string fullPath = Absolute(path);
+    const FileReadResult file = ReadFileHead(fullPath, kParameterReadLimit);
+    if (file.error != FileError::None) {
+        // Nothing of the file is taken when it could not be read whole: the document, the view
+        // and the panel keep showing the same record.
+        if (prompts_ != nullptr)
+            prompts_->ReportFileError(file.error, fullPath, DocumentOperation::Open);
+        return false;
+    }
+    if (!file.bytes.empty()) parameters_ = ReadScaleParameters(file.bytes);
+    modified_ = false;
+    SetPathName(fullPath, true);
+    RunInitialUpdate();
+    return true;
+}
+
+bool CQuirnDoc::OnFileSave() {
+    if (!pathName_.empty() && IsWritableFile(pathName_)) return DoSave(pathName_);
+    return DoSave({});
+}
+
+bool CQuirnDoc::OnFileSaveAs() {
+    return DoSave({});
+}
+
+std::string CQuirnDoc::ProposedSaveName() const {
+    if (pathName_.empty()) return Absolute(FileNameForDescription(title_) + kDocumentExtension);
+    if (pathIsDescription_) return pathName_ + kDocumentExtension;
+    return pathName_;
+}
+
+bool CQuirnDoc::DoSave(const std::string& knownPath) {
+    std::string path = knownPath;
+    if (path.empty()) {
+        if (prompts_ == nullptr) return false;
+        const std::string chosen = prompts_->AskSaveFileName(ProposedSaveName());
+        if (chosen.empty()) return false;
+        path = Absolute(WithDefaultExtension(chosen));
+    }
+    std::error_code ignored;
+    const bool existed = fs::exists(path, ignored);
+    const FileError error = WriteFileAtomically(path, WriteParameterText(parameters_));
+    if (error != FileError::None) {
+        if (prompts_ != nullptr)
+            prompts_->ReportFileError(
+                error, path, existed ? DocumentOperation::Save : DocumentOperation::Create);
+        return false;
+    }
+    modified_ = false;
+    SetPathName(path, true);
+    return true;
+}
+
+bool CQuirnDoc::SaveModified() {
+    if (!modified_) return true;
+    if (prompts_ == nullptr) return false;
+    switch (prompts_->AskSaveChanges(title_)) {
+        case SaveAnswer::Yes:
+            return OnFileSave();
+        case SaveAnswer::No:
+            return true;
+        case SaveAnswer::Cancel:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace quirn

@@ -1,0 +1,142 @@
+// The document: one scale's parameter record with its path name, title and modified flag, and
+// the life of that record: new, open, save, save as, the save question and the recent files.
+//
+// Path names and titles are UTF-8, as the file system and the window caption hold them. A
+// description built from the record's Windows-1251 texts goes through Cp1251ToUtf8 before it
+// reaches SetPathName.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/FileAccess.h"
+#include "model/ScaleParameters.h"
+
+namespace quirn {
+
+// The file read on every new document and written at the end of the run, in the current
+// directory at the moment of the access.
+inline constexpr const char* kInitialParametersFile = "Initial.qrn";
+inline constexpr const char* kUntitledTitle = "Безымянный";
+inline constexpr const char* kDocumentExtension = ".qrn";
+
+enum class SaveAnswer { Yes, No, Cancel };
+enum class DocumentOperation { Open, Save, Create };
+
+// Everything the document needs to ask or tell the user. The desktop program answers with
+// dialogs; tests answer from a script. The document itself never shows anything.
+class DocumentPrompts {
+  public:
+    virtual ~DocumentPrompts() = default;
+    // "Сохранить изменения в  %1?" with yes, no and cancel; %1 is the document's title.
+    virtual SaveAnswer AskSaveChanges(const std::string& title) = 0;
+    // The existing file to open, or empty when cancelled.
+    virtual std::string AskOpenFileName() = 0;
+    // The file to save to, starting from the proposed path, or empty when cancelled.
+    virtual std::string AskSaveFileName(const std::string& proposedPath) = 0;
+    // A file could not be opened, read, created or written.
+    virtual void ReportFileError(FileError error, const std::string& fullPath,
+                                 DocumentOperation operation) = 0;
+};
+
+// The four files opened or saved last, the newest first. Never shows descriptions.
+class RecentFileList {
+  public:
+    static constexpr std::size_t kSize = 4;
+
+    void Add(const std::string& path);
+    const std::vector<std::string>& entries() const { return entries_; }
+    // As stored in the profile: empty entries are skipped, extras dropped.
+    void setEntries(const std::vector<std::string>& entries);
+
+  private:
+    std::vector<std::string> entries_;
+};
+
+// A file name that stands for the description: "/" becomes "_", and the name is cut (at a
+// character boundary) so that it fits the platform's name limit with the extension and the
+// temporary suffix of a safe write. Never empty.
+std::string FileNameForDescription(const std::string& description);
+
+// Adds ".qrn" when the last component of path has no extension.
+std::string WithDefaultExtension(const std::string& path);
+
+// Writes the parameters kept between runs to Initial.qrn in the current directory, the safe way:
+// a failed write keeps the previous file. The view calls this when it is destroyed, with its
+// working copy, and only if it ever received a record (a start-up open that failed gives none,
+// and then the old file stays). The caller reports a failure (FileErrorText with
+// InitialParametersPath() and the create operation); the run ends anyway.
+FileError WriteInitialParameters(const ScaleParameters& params);
+std::string InitialParametersPath();
+
+class CQuirnDoc {
+  public:
+    explicit CQuirnDoc(DocumentPrompts* prompts = nullptr) : prompts_(prompts) {}
+    // Without prompts every question is answered by cancelling.
+    void setPrompts(DocumentPrompts* prompts) { prompts_ = prompts; }
+
+    const ScaleParameters& parameters() const { return parameters_; }
+    void setParameters(const ScaleParameters& parameters) { parameters_ = parameters; }
+
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    // An absolute path is a file: it becomes the path name, its last component the title, and it
+    // goes to the recent-file list when addToRecent is set. Anything else is a description: the
+    // whole text is the title and FileNameForDescription of it in the current directory is the
+    // path name; a description never goes to the recent-file list.
+    void SetPathName(const std::string& path, bool addToRecent = true);
+    const std::string& GetPathName() const { return pathName_; }
+    const std::string& GetTitle() const { return title_; }
+
+    // Run after every successful new and open: the view copies the record and refills itself.
+    void setInitialUpdateHandler(std::function<void()> handler);
+    // Run whenever the title changes, for the window caption.
+    void setTitleChangedHandler(std::function<void()> handler);
+
+    RecentFileList& recentFiles() { return recentFiles_; }
+    const RecentFileList& recentFiles() const { return recentFiles_; }
+
+    // Empties the path name, clears the modified flag, titles the document "Безымянный" and
+    // takes the record from Initial.qrn (an empty or foreign file gives zeros), or the built-in
+    // defaults when it cannot be read.
+    void OnNewDocument();
+
+    // The commands. Each returns true when it went through, false when it was cancelled or
+    // failed (a failure has been reported through the prompts by then).
+    // New document: the save question, OnNewDocument, the initial update.
+    bool OnFileNew();
+    // The open dialog, then OpenDocumentFile.
+    bool OnFileOpen();
+    // The save question, then the file's first 1000 bytes become the record (an empty file
+    // leaves it as it was), the path goes to the recent files, and the initial update runs. A
+    // file that cannot be opened or read leaves the document as it was.
+    bool OpenDocumentFile(const std::string& path);
+    // Writes into the path name's file when it exists and is writable, else as save as.
+    bool OnFileSave();
+    // Asks for a name proposing the path name, then writes.
+    bool OnFileSaveAs();
+    // Nothing to do when not modified; otherwise the save question: yes saves and goes on only
+    // if that succeeded, no goes on, cancel stops.
+    bool SaveModified();
+
+  private:
+    bool DoSave(const std::string& knownPath);
+    std::string ProposedSaveName() const;
+    void SetTitle(const std::string& title);
+    void RunInitialUpdate();
+
+    DocumentPrompts* prompts_ = nullptr;
+    ScaleParameters parameters_ = kDefaultParameters;
+    bool modified_ = false;
+    std::string pathName_;
+    std::string title_;
+    bool pathIsDescription_ = false;
+    RecentFileList recentFiles_;
+    std::function<void()> initialUpdate_;
+    std::function<void()> titleChanged_;
+};
+
+}  // namespace quirn

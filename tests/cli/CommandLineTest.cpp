@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "app/CommandLine.h"
+
+namespace quirn {
+namespace {
+
+using Action = CommandLineRequest::Action;
+
+TEST(CommandLine, RecognisesEachJobAndItsArguments) {
+    EXPECT_EQ(ParseCommandLine({}).action, Action::Desktop);
+    EXPECT_EQ(ParseCommandLine({"a.qrn"}).file, "a.qrn");
+    EXPECT_EQ(ParseCommandLine({"--help", "--bogus"}).action, Action::Help);
+    EXPECT_EQ(ParseCommandLine({"-v"}).action, Action::Version);
+
+    const CommandLineRequest exportRequest =
+        ParseCommandLine({"--export", "out.bmp", "--dpi", "1200", "scale.qrn"});
+    EXPECT_EQ(exportRequest.action, Action::Export);
+    EXPECT_EQ(exportRequest.output, "out.bmp");
+    EXPECT_EQ(exportRequest.dpi, 1200);
+    EXPECT_EQ(exportRequest.file, "scale.qrn");
+    EXPECT_EQ(ParseCommandLine({"--export", "out.png"}).file, "");
+    EXPECT_EQ(ParseCommandLine({"--", "--export"}).file, "--export");
+}
+
+TEST(CommandLine, RejectsWhatItCannotDo) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--export"},
+             {"--export", "a.bmp", "--dpi"},
+             {"--export", "a.bmp", "--dpi", "0"},
+             {"--export", "a.bmp", "--dpi", "600x"},
+             {"--dpi", "600", "a.qrn"},
+             {"--dump-parameters"},
+             {"--print"},
+             {"a.qrn", "b.qrn"},
+             {"--frobnicate"}}) {
+        const CommandLineRequest request = ParseCommandLine(args);
+        EXPECT_EQ(request.action, Action::Error) << args.front();
+        EXPECT_FALSE(request.error.empty());
+    }
+}
+
+struct ProcessResult {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ProcessResult RunProgram(const QStringList& args, const QString& workingDir = {}) {
+    QProcess process;
+    if (!workingDir.isEmpty()) process.setWorkingDirectory(workingDir);
+    process.start(QUIRN_TEST_BINARY, args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(CommandLineProgram, DumpsParametersAsTheProgramReadsThem) {
+    QFile sample(QStringLiteral(QUIRN_TEST_SAMPLES "/E8021-250V-inside.qrn"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const ProcessResult run = RunProgram({"--dump-parameters", sample.fileName()});
+    EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, sample.readAll());
+
+    QTemporaryDir dir;
+    QFile loose(dir.filePath("loose.qrn"));
+    ASSERT_TRUE(loose.open(QIODevice::WriteOnly));
+    loose.write("Lshk=12\nname = \xC2\xEE\xEB\xFC\xF2\n");
+    loose.close();
+    const ProcessResult looseRun = RunProgram({"--dump-parameters", loose.fileName()});
+    EXPECT_TRUE(looseRun.out.startsWith("name\t= \xC2\xEE\xEB\xFC\xF2\r\nunit\t= \r\nrange\t= 0\r\n"));
+    EXPECT_TRUE(looseRun.out.contains("\r\nLshk\t= 12\r\nHshk\t= 0\r\n"));
+}
+
+TEST(CommandLineProgram, ReportsErrorsOnStandardErrorWithAFailingStatus) {
+    const ProcessResult missing = RunProgram({"--dump-parameters", "/nonexistent/scale.qrn"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_TRUE(missing.err.contains("/nonexistent/scale.qrn")) << missing.err.constData();
+
+    const ProcessResult bad = RunProgram({"--no-such-option"});
+    EXPECT_NE(bad.exitCode, 0);
+    EXPECT_TRUE(bad.err.contains("--no-such-option"));
+
+    const ProcessResult help = RunProgram({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--export"));
+}
+
+}  // namespace
+}  // namespace quirn

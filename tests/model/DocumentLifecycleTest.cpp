@@ -1,0 +1,346 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "model/CQuirnDoc.h"
+#include "model/NumberText.h"
+#include "model/ParameterText.h"
+#include "model/TextCodec.h"
+
+namespace quirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers from a script and remembers what was asked.
+struct ScriptedPrompts : DocumentPrompts {
+    std::deque<SaveAnswer> saveAnswers;
+    std::deque<std::string> openNames;
+    std::deque<std::string> saveNames;
+    std::vector<std::string> questions;
+    std::vector<std::string> proposals;
+    struct Report {
+        FileError error;
+        std::string path;
+        DocumentOperation operation;
+    };
+    std::vector<Report> reports;
+
+    SaveAnswer AskSaveChanges(const std::string& title) override {
+        questions.push_back(title);
+        if (saveAnswers.empty()) return SaveAnswer::Cancel;
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+    std::string AskOpenFileName() override { return Next(openNames); }
+    std::string AskSaveFileName(const std::string& proposedPath) override {
+        proposals.push_back(proposedPath);
+        return Next(saveNames);
+    }
+    void ReportFileError(FileError error, const std::string& fullPath,
+                         DocumentOperation operation) override {
+        reports.push_back({error, fullPath, operation});
+    }
+    static std::string Next(std::deque<std::string>& names) {
+        if (names.empty()) return {};
+        std::string name = names.front();
+        names.pop_front();
+        return name;
+    }
+};
+
+// What the view's initial update does to the document: the description becomes the path name.
+std::string Describe(const ScaleParameters& p) {
+    return Cp1251ToUtf8(p.name) + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
+           TrimmedNumber(p.Hshk / 100.0, 2) + ", " + TrimmedNumber(p.range, 2) +
+           Cp1251ToUtf8(p.unit);
+}
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Put(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+class DocumentLifecycleTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous_ = fs::current_path();
+        dir_ = fs::temp_directory_path() /
+               ("quirn-doc-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::current_path(dir_);
+        doc.setPrompts(&prompts);
+        doc.setInitialUpdateHandler([this] {
+            ++initialUpdates;
+            doc.SetPathName(Describe(doc.parameters()), false);
+        });
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        fs::remove_all(dir_);
+    }
+    // Apply as the view does it.
+    void Apply(const ScaleParameters& p) {
+        doc.SetModifiedFlag(true);
+        doc.setParameters(p);
+        doc.SetPathName(Describe(p), false);
+    }
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static ScaleParameters Custom() {
+        ScaleParameters p = kDefaultParameters;
+        p.name = "A1";
+        p.unit = "mA";
+        p.range = 150;
+        return p;
+    }
+
+    fs::path previous_;
+    fs::path dir_;
+    ScriptedPrompts prompts;
+    CQuirnDoc doc;
+    int initialUpdates = 0;
+};
+
+TEST_F(DocumentLifecycleTest, NewDocumentTakesInitialFileOrDefaults) {
+    ASSERT_TRUE(doc.OnFileNew());
+    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V");
+    EXPECT_EQ(doc.GetPathName(), (dir_ / "M4200, 69x60, 15V").string());
+    EXPECT_EQ(initialUpdates, 1);
+
+    Put(dir_ / kInitialParametersFile, "");
+    ASSERT_TRUE(doc.OnFileNew());
+    EXPECT_EQ(doc.parameters(), ScaleParameters{}) << "an empty file gives zeros, not defaults";
+    EXPECT_EQ(doc.GetTitle(), ", 0x0, 0");
+
+    ASSERT_EQ(WriteInitialParameters(Custom()), FileError::None);
+    ASSERT_TRUE(doc.OnFileNew());
+    EXPECT_EQ(doc.parameters(), Custom()) << "what the end of the run wrote comes back";
+
+    // During the new itself the document is untitled.
+    std::string titleSeen;
+    doc.setInitialUpdateHandler([&] { titleSeen = doc.GetTitle(); });
+    ASSERT_TRUE(doc.OnFileNew());
+    EXPECT_EQ(titleSeen, kUntitledTitle);
+    EXPECT_TRUE(doc.GetPathName().empty());
+}
+
+TEST_F(DocumentLifecycleTest, InitialFileIsWrittenSafely) {
+    ASSERT_EQ(WriteInitialParameters(Custom()), FileError::None);
+    EXPECT_EQ(Slurp(dir_ / kInitialParametersFile), WriteParameterText(Custom()));
+    EXPECT_EQ(Files(), std::vector<std::string>{kInitialParametersFile});
+    EXPECT_EQ(InitialParametersPath(), (dir_ / kInitialParametersFile).string());
+
+    fs::remove(dir_ / kInitialParametersFile);
+    fs::create_directory(dir_ / kInitialParametersFile);
+    EXPECT_NE(WriteInitialParameters(Custom()), FileError::None);
+    ASSERT_TRUE(doc.OnFileNew()) << "an Initial.qrn that cannot be read gives the defaults";
+    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+}
+
+TEST_F(DocumentLifecycleTest, SaveQuestionAnswers) {
+    ASSERT_TRUE(doc.OnFileNew());
+    Apply(Custom());
+
+    prompts.saveAnswers = {SaveAnswer::Cancel};
+    EXPECT_FALSE(doc.OnFileNew());
+    EXPECT_EQ(doc.parameters(), Custom());
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0], "A1, 69x60, 150mA");
+
+    // Yes, then the save dialog is cancelled: the command stops as well.
+    prompts.saveAnswers = {SaveAnswer::Yes};
+    EXPECT_FALSE(doc.OnFileNew());
+    EXPECT_EQ(doc.parameters(), Custom());
+    EXPECT_TRUE(doc.IsModified());
+
+    prompts.saveAnswers = {SaveAnswer::Yes};
+    prompts.saveNames = {(dir_ / "kept").string()};
+    EXPECT_TRUE(doc.OnFileNew());
+    EXPECT_EQ(Slurp(dir_ / "kept.qrn"), WriteParameterText(Custom()));
+    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    EXPECT_FALSE(doc.IsModified());
+
+    Apply(Custom());
+    prompts.saveAnswers = {SaveAnswer::No};
+    EXPECT_TRUE(doc.OnFileNew());
+    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(Files(), std::vector<std::string>{"kept.qrn"}) << "no answer wrote nothing";
+
+    EXPECT_TRUE(doc.SaveModified()) << "an unmodified document asks nothing";
+    EXPECT_EQ(prompts.questions.size(), 4u);
+}
+
+TEST_F(DocumentLifecycleTest, FailedSaveKeepsTheOldFileAndLeavesNoNewOne) {
+    ASSERT_TRUE(doc.OnFileNew());
+    Apply(Custom());
+
+    // A name the platform takes but leaves no room for the safe write's temporary file.
+    const fs::path existing = dir_ / (std::string(250, 'a') + ".qrn");
+    Put(existing, "old");
+    prompts.saveNames = {existing.string()};
+    EXPECT_FALSE(doc.OnFileSaveAs());
+    EXPECT_EQ(Slurp(existing), "old");
+    ASSERT_EQ(prompts.reports.size(), 1u);
+    EXPECT_EQ(prompts.reports[0].path, existing.string());
+    EXPECT_EQ(prompts.reports[0].operation, DocumentOperation::Save);
+
+    prompts.saveNames = {(dir_ / "no-such-folder" / "x.qrn").string()};
+    EXPECT_FALSE(doc.OnFileSaveAs());
+    ASSERT_EQ(prompts.reports.size(), 2u);
+    EXPECT_EQ(prompts.reports[1].error, FileError::FileNotFound);
+    EXPECT_EQ(prompts.reports[1].operation, DocumentOperation::Create);
+
+    EXPECT_EQ(Files().size(), 1u) << "nothing beside the old file";
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA");
+}
+
+TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
+    ASSERT_TRUE(doc.OnFileNew());
+    Put(dir_ / "scale1.qrn", WriteParameterText(Custom()));
+    prompts.openNames = {"scale1.qrn"};
+    ASSERT_TRUE(doc.OnFileOpen());
+    EXPECT_EQ(doc.parameters(), Custom());
+    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA") << "the description, not the file name";
+    EXPECT_EQ(doc.recentFiles().entries(),
+              std::vector<std::string>{(dir_ / "scale1.qrn").string()});
+
+    Apply(kDefaultParameters);
+    Put(dir_ / "empty.qrn", "");
+    prompts.saveAnswers = {SaveAnswer::No};
+    ASSERT_TRUE(doc.OpenDocumentFile((dir_ / "empty.qrn").string()));
+    EXPECT_EQ(doc.parameters(), kDefaultParameters) << "an empty file changes nothing";
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V");
+    EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "empty.qrn").string());
+
+    Apply(Custom());
+    const std::string pathBefore = doc.GetPathName();
+    prompts.saveAnswers = {SaveAnswer::No};
+    EXPECT_FALSE(doc.OpenDocumentFile("missing.qrn"));
+    ASSERT_EQ(prompts.reports.size(), 1u);
+    EXPECT_EQ(prompts.reports[0].error, FileError::FileNotFound);
+    EXPECT_EQ(prompts.reports[0].path, (dir_ / "missing.qrn").string());
+    EXPECT_EQ(prompts.reports[0].operation, DocumentOperation::Open);
+    EXPECT_EQ(doc.parameters(), Custom());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), pathBefore);
+
+    // A folder opens to a read error: reported, nothing taken.
+    fs::create_directory(dir_ / "folder.qrn");
+    prompts.saveAnswers = {SaveAnswer::No};
+    EXPECT_FALSE(doc.OpenDocumentFile((dir_ / "folder.qrn").string()));
+    EXPECT_EQ(prompts.reports.size(), 2u);
+    EXPECT_EQ(doc.parameters(), Custom());
+}
+
+TEST_F(DocumentLifecycleTest, SaveAfterOpenAsksAndProposesTheDescription) {
+    Put(dir_ / "scale1.qrn", WriteParameterText(Custom()));
+    ASSERT_TRUE(doc.OpenDocumentFile((dir_ / "scale1.qrn").string()));
+    Put(dir_ / "scale1.qrn", "untouched");
+
+    prompts.saveNames = {(dir_ / "A1, 69x60, 150mA.qrn").string()};
+    ASSERT_TRUE(doc.OnFileSave());
+    ASSERT_EQ(prompts.proposals.size(), 1u);
+    EXPECT_EQ(prompts.proposals[0], (dir_ / "A1, 69x60, 150mA.qrn").string());
+    EXPECT_EQ(Slurp(dir_ / "scale1.qrn"), "untouched");
+    EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA.qrn"), WriteParameterText(Custom()));
+    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA.qrn");
+    EXPECT_FALSE(doc.IsModified());
+
+    // Now the path name is the saved file: the next save writes there without asking.
+    ScaleParameters changed = Custom();
+    changed.range = 300;
+    doc.setParameters(changed);
+    doc.SetModifiedFlag(true);
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(prompts.proposals.size(), 1u);
+    EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA.qrn"), WriteParameterText(changed));
+    EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "A1, 69x60, 150mA.qrn").string());
+
+    // A name typed without an extension gets one.
+    prompts.saveNames = {"typed"};
+    ASSERT_TRUE(doc.OnFileSaveAs());
+    EXPECT_TRUE(fs::exists(dir_ / "typed.qrn"));
+}
+
+TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
+    ScaleParameters slash = Custom();
+    slash.name = "A1/2";
+    ASSERT_TRUE(doc.OnFileNew());
+    Apply(slash);
+    EXPECT_EQ(doc.GetTitle(), "A1/2, 69x60, 150mA");
+    EXPECT_EQ(doc.GetPathName(), (dir_ / "A1_2, 69x60, 150mA").string());
+    EXPECT_TRUE(doc.recentFiles().entries().empty()) << "descriptions are not recent files";
+
+    // Cyrillic letters are two bytes each in a file name: the cut must not split one.
+    ScaleParameters longName = Custom();
+    longName.name = "Z" + std::string(300, '\xC0');  // "А" in Windows-1251, after one ASCII byte
+    Apply(longName);
+    EXPECT_EQ(doc.GetTitle(), Describe(longName)) << "the title keeps the whole description";
+
+    for (const ScaleParameters& p : {slash, longName}) {
+        Apply(p);
+        prompts.saveNames.clear();
+        prompts.proposals.clear();
+        EXPECT_FALSE(doc.OnFileSave());  // dialog cancelled, just to see the proposal
+        ASSERT_EQ(prompts.proposals.size(), 1u);
+        const fs::path proposal(prompts.proposals[0]);
+        EXPECT_EQ(proposal.parent_path(), dir_);
+        const std::string name = proposal.filename().string();
+        EXPECT_LE(name.size(), 255u);
+        EXPECT_EQ(name.find('/'), std::string::npos);
+        if (p == longName) {
+            std::string letters = "Z";
+            while (letters.size() + 4 < name.size()) letters += "А";
+            EXPECT_EQ(name, letters + ".qrn") << "cut between whole letters";
+            EXPECT_GE(name.size(), 240u);
+        } else {
+            EXPECT_EQ(name, "A1_2, 69x60, 150mA.qrn");
+        }
+        prompts.saveNames = {proposal.string()};
+        ASSERT_TRUE(doc.OnFileSave()) << name;
+        EXPECT_TRUE(fs::exists(proposal));
+    }
+}
+
+TEST(RecentFileListTest, KeepsFourNewestWithoutDuplicates) {
+    RecentFileList list;
+    for (const char* path : {"/a", "/b", "/c", "/d", "/e", "/c"}) list.Add(path);
+    EXPECT_EQ(list.entries(), (std::vector<std::string>{"/c", "/e", "/d", "/b"}));
+    list.setEntries({"/x", "", "/y", "/x", "/z", "/w", "/v"});
+    EXPECT_EQ(list.entries(), (std::vector<std::string>{"/x", "/y", "/z", "/w"}));
+}
+
+TEST(DocumentNamesTest, DefaultExtensionOnlyWhenThereIsNone) {
+    EXPECT_EQ(WithDefaultExtension("/d/scale"), "/d/scale.qrn");
+    EXPECT_EQ(WithDefaultExtension("/d/scale.qrn"), "/d/scale.qrn");
+    EXPECT_EQ(WithDefaultExtension("/d.x/scale"), "/d.x/scale.qrn");
+}
+
+}  // namespace
+}  // namespace quirn

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "app/CMainFrame.h"
+#include "app/CQuirnApp.h"
+#include "app/Profile.h"
+#include "model/CQuirnDoc.h"
+#include "model/ParameterText.h"
+#include "view/CQuirnView.h"
+#include "view/ParameterBar.h"
+
+namespace quirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ScriptedPrompts : DocumentPrompts {
+    std::deque<SaveAnswer> saveAnswers;
+    std::vector<std::string> questions;
+    std::vector<std::pair<FileError, std::string>> reports;
+
+    SaveAnswer AskSaveChanges(const std::string& title) override {
+        questions.push_back(title);
+        if (saveAnswers.empty()) return SaveAnswer::Cancel;
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+    std::string AskOpenFileName() override { return {}; }
+    std::string AskSaveFileName(const std::string&) override { return {}; }
+    void ReportFileError(FileError error, const std::string& fullPath, DocumentOperation) override {
+        reports.emplace_back(error, fullPath);
+    }
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+QStringList Texts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* a : actions) texts << (a->isSeparator() ? QStringLiteral("|") : a->text());
+    return texts;
+}
+
+class MainFrameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous_ = fs::current_path();
+        dir_ = fs::temp_directory_path() /
+               ("quirn-frame-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::current_path(dir_);
+        settings_ = std::make_unique<QSettings>(
+            QString::fromStdString((dir_ / "profile.ini").string()), QSettings::IniFormat);
+    }
+    void TearDown() override {
+        app_.reset();
+        settings_.reset();
+        fs::current_path(previous_);
+        fs::remove_all(dir_);
+    }
+    CMainFrame& Start(const std::string& file = {}) {
+        app_ = std::make_unique<CQuirnApp>(*settings_, &prompts_);
+        EXPECT_TRUE(app_->InitInstance(file));
+        return *app_->mainFrame();
+    }
+    // Apply a changed name through the panel, as the user would.
+    void ApplyName(CMainFrame& frame, const char* name) {
+        frame.parameterBar().setText(BarControl::Name, QString::fromUtf8(name));
+        frame.view().OnApplyParameters();
+    }
+
+    fs::path previous_;
+    fs::path dir_;
+    std::unique_ptr<QSettings> settings_;
+    ScriptedPrompts prompts_;
+    std::unique_ptr<CQuirnApp> app_;
+};
+
+TEST_F(MainFrameTest, MenusToolbarAndKeys) {
+    CMainFrame& frame = Start();
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Quirn - M4200, 69x60, 15V"));
+
+    QStringList bar = Texts(frame.menuBar()->actions());
+    EXPECT_EQ(bar, QStringList({"&Файл", "Реальный размер экрана", "&О программе...", "Помощь"}));
+    const QMenu* file = frame.menuBar()->actions().front()->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(Texts(file->actions()),
+              QStringList({"&Открыть...\tCtrl+O", "&Сохранить\tCtrl+S", "Сохранить &как...", "|",
+                           "Пара&метры печати", "Пред&варительный просмотр", "&Печать...\tCtrl+P",
+                           "Параметры страницы", "|", "В&ыход"}));
+
+    QStringList tips;
+    for (const QAction* a : frame.toolBar()->actions())
+        tips << (a->isSeparator() ? QStringLiteral("|") : a->toolTip());
+    EXPECT_EQ(tips, QStringList(
+                        {"Открыть", "Сохранить", "|", "Печать", "Предварительный просмотр печати",
+                         "|", "Задать реальный размер экрана по горизонтали", "|", "О программе"}));
+    EXPECT_FALSE(frame.toolBar()->isMovable());
+
+    EXPECT_EQ(frame.action(Command::New)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(frame.action(Command::Open)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(frame.action(Command::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(frame.action(Command::Print)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_FALSE(file->actions().contains(frame.action(Command::New)));
+    EXPECT_FALSE(frame.toolBar()->actions().contains(frame.action(Command::New)));
+
+    // Commands whose handlers belong to later work are there but not offered.
+    for (Command id : {Command::Print, Command::PrintPreview, Command::PrintSetup,
+                       Command::PageSetup, Command::RealScreenSize, Command::About, Command::Help})
+        EXPECT_FALSE(frame.action(id)->isEnabled()) << static_cast<int>(id);
+    for (Command id : {Command::New, Command::Open, Command::Save, Command::SaveAs, Command::Exit})
+        EXPECT_TRUE(frame.action(id)->isEnabled()) << static_cast<int>(id);
+}
+
+TEST_F(MainFrameTest, FixedWidthOfThePanel) {
+    CMainFrame& frame = Start();
+    const int width = frame.parameterBar()
+                          .DialogRect(0, 0, ParameterBar::kWidthUnits, ParameterBar::kHeightUnits)
+                          .width();
+    EXPECT_EQ(frame.ClientWidth(), width);
+    EXPECT_EQ(frame.width(), width);
+    EXPECT_EQ(frame.minimumWidth(), frame.maximumWidth());
+    EXPECT_EQ(frame.minimumHeight(), frame.maximumHeight());
+    if (frame.logicalDpiX() == 96) {
+        EXPECT_EQ(width, 1008);
+    }
+}
+
+TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
+    CMainFrame& frame = Start();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+
+    ApplyName(frame, "A1");
+    EXPECT_TRUE(app_->document().IsModified());
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Quirn - A1, 69x60, 15V"));
+
+    prompts_.saveAnswers = {SaveAnswer::Cancel};
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(prompts_.questions, std::vector<std::string>{"A1, 69x60, 15V"});
+    EXPECT_EQ(app_->document().parameters().name, "A1");
+
+    prompts_.saveAnswers = {SaveAnswer::No};
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(prompts_.questions.size(), 2u);
+    EXPECT_EQ(app_->document().parameters(), kDefaultParameters);
+    EXPECT_EQ(frame.view().state().params, kDefaultParameters) << "the view was updated";
+    EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("M4200"));
+    EXPECT_FALSE(app_->document().IsModified());
+}
+
+TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
+    CMainFrame& frame = Start();
+    frame.show();
+    ApplyName(frame, "B7");
+
+    prompts_.saveAnswers = {SaveAnswer::Cancel};
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_FALSE(fs::exists(dir_ / kInitialParametersFile)) << "written only at the end";
+
+    prompts_.saveAnswers = {SaveAnswer::No};
+    EXPECT_TRUE(frame.close());
+    app_->ExitInstance();
+    ASSERT_TRUE(fs::exists(dir_ / kInitialParametersFile));
+    EXPECT_EQ(ReadScaleParameters(Slurp(dir_ / kInitialParametersFile)).name, "B7");
+
+    CMainFrame& again = Start();
+    EXPECT_EQ(again.windowTitle(), QStringLiteral("Quirn - B7, 69x60, 15V"));
+}
+
+TEST_F(MainFrameTest, StartWithAFileThatCannotBeOpenedEndsAndKeepsInitialFile) {
+    app_ = std::make_unique<CQuirnApp>(*settings_, &prompts_);
+    EXPECT_FALSE(app_->InitInstance("missing.qrn"));
+    ASSERT_EQ(prompts_.reports.size(), 1u);
+    EXPECT_EQ(prompts_.reports[0].first, FileError::FileNotFound);
+    EXPECT_EQ(prompts_.reports[0].second, (dir_ / "missing.qrn").string());
+    EXPECT_FALSE(app_->mainFrame()->isVisible());
+    app_->ExitInstance();
+    EXPECT_FALSE(fs::exists(dir_ / kInitialParametersFile))
+        << "a view that never received a record writes nothing";
+}
+
+TEST_F(MainFrameTest, OpenedFilesReachTheProfile) {
+    settings_->setValue("Recent File List/File1", "/old/one.qrn");
+    settings_->setValue("Settings/PreviewPages", 2);
+    {
+        std::ofstream out(dir_ / "scale1.qrn", std::ios::binary);
+        out << WriteParameterText(kDefaultParameters);
+    }
+    CMainFrame& frame = Start("scale1.qrn");
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Quirn - M4200, 69x60, 15V"));
+    app_->ExitInstance();
+    settings_->sync();
+    EXPECT_EQ(settings_->value("Recent File List/File1").toString(),
+              QString::fromStdString((dir_ / "scale1.qrn").string()));
+    EXPECT_EQ(settings_->value("Recent File List/File2").toString(), "/old/one.qrn");
+    EXPECT_FALSE(settings_->contains("Recent File List/File3"));
+    EXPECT_EQ(settings_->value("Settings/PreviewPages").toInt(), 2);
+    EXPECT_EQ(LoadProfile(*settings_),
+              (ProfileSettings{{(dir_ / "scale1.qrn").string(), "/old/one.qrn"}, 2}));
+}
+
+}  // namespace
+}  // namespace quirn

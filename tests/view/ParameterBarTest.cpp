@@ -1,0 +1,155 @@
+// The panel's controls, keys and tab order.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <vector>
+
+#include "view/ParameterBar.h"
+
+namespace quirn {
+namespace {
+
+using C = BarControl;
+
+std::vector<int> Ids(std::initializer_list<C> ids) {
+    std::vector<int> out;
+    for (C id : ids) out.push_back(static_cast<int>(id));
+    return out;
+}
+
+TEST(ParameterBar, HasEveryControlOfItsKindWithItsText) {
+    ParameterBar bar;
+    for (C id :
+         {C::Name,          C::Unit,      C::Range,    C::Alfa, C::Rin,   C::Lkrep, C::Hshk,
+          C::Skos,          C::Rout,      C::Lshk,     C::Rdel, C::Lbig,  C::Lsm,   C::Nfull,
+          C::Nbig,          C::Nm,        C::Hbig,     C::Hsm,  C::Hduga, C::LosOs, C::LosNiz,
+          C::TemplateWidth, C::TemplateX, C::TemplateY}) {
+        ASSERT_NE(bar.edit(id), nullptr) << static_cast<int>(id);
+        EXPECT_EQ(bar.edit(id)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        EXPECT_FALSE(bar.edit(id)->isReadOnly());
+    }
+    for (C id : {C::SquareShape, C::RadialShape, C::InnerRadius, C::OuterRadius})
+        EXPECT_NE(bar.radio(id), nullptr) << static_cast<int>(id);
+    for (C id : {C::TemplateWidthSpinner, C::TemplateXSpinner, C::TemplateYSpinner})
+        EXPECT_NE(bar.spinner(id), nullptr) << static_cast<int>(id);
+    for (C id : {C::ZoomReadout, C::CursorReadout}) {
+        ASSERT_NE(bar.edit(id), nullptr);
+        EXPECT_TRUE(bar.edit(id)->isReadOnly());
+        EXPECT_FALSE(bar.edit(id)->hasFrame());
+    }
+    EXPECT_EQ(bar.text(C::Apply), QString::fromUtf8("Применить параметры"));
+    EXPECT_TRUE(bar.button(C::Apply)->isDefault());
+    EXPECT_EQ(bar.text(C::ExportPicture), QString::fromUtf8("Записать рисунок в файл"));
+    EXPECT_EQ(bar.text(C::TemplateButton), QString::fromUtf8("Загрузить шаблон (.bmp)"));
+    EXPECT_EQ(bar.text(C::Arc), QString::fromUtf8("Дуга под/над делениями"));
+    EXPECT_EQ(bar.text(C::RadialShape), QString::fromUtf8("Радиусная шкала"));
+
+    QStringList labels;
+    for (const QLabel* label : bar.findChildren<QLabel*>()) labels << label->text();
+    for (const char* text : {"Название (марка) прибора", "Расст. ось крепежа - низ шкалы",
+                             "Число делений с числами", "Ширина шаблона", "Координата Y", "град."})
+        EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
+    EXPECT_EQ(labels.count(QString::fromUtf8("мм")), 17);
+}
+
+TEST(ParameterBar, PlacesControlsInDialogUnitsAtAFixedHeight) {
+    ParameterBar bar;
+    const double sx = bar.logicalDpiX() / 96.0;
+    const double sy = bar.logicalDpiY() / 96.0;
+    // Name field at (130, 19, 30, 12): 1.5 px across and 1.625 px down per unit at 96 dpi.
+    const QRect name = bar.edit(C::Name)->geometry();
+    EXPECT_NEAR(name.x(), 195 * sx, 1);
+    EXPECT_NEAR(name.y(), 30.875 * sy, 1);
+    EXPECT_NEAR(name.width(), 45 * sx, 1);
+    EXPECT_NEAR(name.height(), 19.5 * sy, 1);
+    EXPECT_EQ(bar.minimumHeight(), bar.maximumHeight());
+    EXPECT_NEAR(bar.maximumHeight(), 141 * 1.625 * sy, 1);
+}
+
+TEST(ParameterBar, OnlyTheTwoCountFieldsRefuseAnythingButDigits) {
+    ParameterBar bar;
+    bar.show();
+    for (C id : {C::Nbig, C::Nm}) {
+        QTest::keyClicks(bar.edit(id), "1a2,3-");
+        EXPECT_EQ(bar.text(id), "123");
+    }
+    QTest::keyClicks(bar.edit(C::Nfull), "12.7");
+    EXPECT_EQ(bar.text(C::Nfull), "12.7");
+    QTest::keyClicks(bar.edit(C::Lshk), "-1,5");
+    EXPECT_EQ(bar.text(C::Lshk), "-1,5");
+}
+
+TEST(ParameterBar, FieldsHoldWhatFitsTheirBoxButNameAndUnitScroll) {
+    ParameterBar bar;
+    bar.show();
+    const QString longText(60, QChar('8'));
+    QTest::keyClicks(bar.edit(C::Range), longText);
+    const QString kept = bar.text(C::Range);
+    EXPECT_GE(kept.size(), 4);
+    EXPECT_LT(kept.size(), longText.size());
+    EXPECT_LE(bar.edit(C::Range)->fontMetrics().horizontalAdvance(kept),
+              bar.edit(C::Range)->width());
+    QTest::keyClicks(bar.edit(C::Name), longText);
+    EXPECT_EQ(bar.text(C::Name), longText);
+}
+
+TEST(ParameterBar, EnterAppliesAndEscapePressesTheTemplateButton) {
+    ParameterBar bar;
+    bar.show();
+    QSignalSpy applied(bar.button(C::Apply), &QPushButton::clicked);
+    QSignalSpy templ(bar.button(C::TemplateButton), &QPushButton::clicked);
+    QTest::keyClick(bar.edit(C::Lshk), Qt::Key_Return);
+    QTest::keyClick(bar.edit(C::Name), Qt::Key_Enter);
+    QTest::keyClick(bar.checkBox(C::Arc), Qt::Key_Return);
+    EXPECT_EQ(applied.count(), 3);
+    EXPECT_EQ(templ.count(), 0);
+    QTest::keyClick(bar.edit(C::TemplateX), Qt::Key_Escape);
+    EXPECT_EQ(templ.count(), 1);
+    EXPECT_EQ(applied.count(), 3);
+}
+
+TEST(ParameterBar, RadioPairsAreSeparateGroups) {
+    ParameterBar bar;
+    bar.show();
+    QTest::mouseClick(bar.radio(C::SquareShape), Qt::LeftButton);
+    QTest::mouseClick(bar.radio(C::OuterRadius), Qt::LeftButton);
+    EXPECT_TRUE(bar.isChecked(C::SquareShape));
+    QTest::mouseClick(bar.radio(C::RadialShape), Qt::LeftButton);
+    EXPECT_FALSE(bar.isChecked(C::SquareShape));
+    EXPECT_TRUE(bar.isChecked(C::OuterRadius));
+    // The program can clear both of a pair.
+    bar.setChecked(C::RadialShape, false);
+    EXPECT_FALSE(bar.isChecked(C::SquareShape));
+    EXPECT_FALSE(bar.isChecked(C::RadialShape));
+}
+
+TEST(ParameterBar, TabVisitsButtonsFieldsAndTemplateControlsInOrderSkippingRadiosAndSpinners) {
+    ParameterBar bar;
+    std::vector<int> order;
+    QWidget* w = bar.button(C::Apply);
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            for (int id = 1; id <= 1035; ++id)
+                if (bar.control(static_cast<C>(id)) == w) order.push_back(id);
+        }
+        w = w->nextInFocusChain();
+    } while (w != bar.button(C::Apply) && w != nullptr);
+    EXPECT_EQ(
+        order,
+        Ids({C::Apply,         C::ExportPicture, C::Name,      C::Unit,        C::Range,
+             C::Alfa,          C::Rin,           C::Lkrep,     C::Hshk,        C::Skos,
+             C::Rout,          C::Lshk,          C::Rdel,      C::Lbig,        C::Lsm,
+             C::Nfull,         C::Nbig,          C::Nm,        C::Hbig,        C::Hsm,
+             C::Arc,           C::Hduga,         C::LosOs,     C::LosNiz,      C::TemplateButton,
+             C::TemplateWidth, C::TemplateX,     C::TemplateY, C::ZoomReadout, C::CursorReadout}));
+}
+
+}  // namespace
+}  // namespace quirn

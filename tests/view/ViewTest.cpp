@@ -1,0 +1,417 @@
+// The view on real widgets: initial update, Apply, the enabling rules, zoom, the readouts,
+// dragging, and the parameters kept between runs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <memory>
+
+#include "model/CQuirnDoc.h"
+#include "model/FileAccess.h"
+#include "model/ParameterText.h"
+#include "view/CQuirnView.h"
+#include "view/PanelText.h"
+#include "view/ParameterBar.h"
+#include "view/ViewMapping.h"
+
+namespace quirn {
+namespace {
+
+using C = BarControl;
+using E = MovableElement;
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Keeps the current directory in a temporary one, where the view writes Initial.qrn.
+class InTemporaryDirectory {
+  public:
+    InTemporaryDirectory() : saved_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~InTemporaryDirectory() { QDir::setCurrent(saved_); }
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+  private:
+    QTemporaryDir dir_;
+    QString saved_;
+};
+
+class ViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        host_ = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(host_.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        bar_ = new ParameterBar(host_.get());
+        view_ = new CQuirnView(doc_, *bar_, host_.get());
+        layout->addWidget(bar_);
+        layout->addWidget(view_);
+        host_->resize(1000, 700);
+        host_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(host_.get()));
+        view_->OnInitialUpdate();
+        Paint();
+    }
+    void TearDown() override { host_.reset(); }
+
+    void Paint() { view_->viewport()->repaint(); }
+    const CanvasGeometry& Geometry() const { return view_->state().canvas.geometry; }
+    // Drawing units per canvas pixel.
+    double UnitsPerPixel() const { return 1.0 / Geometry().pixelsPerUnit(); }
+    QPoint ClientOf(Point drawing) const {
+        const Point px = DrawingToCanvasPixel(Geometry(), drawing);
+        return QPoint(px.x, px.y) - view_->scrollPosition();
+    }
+    Point Anchor(E e) const { return view_->state().layout.anchors[Index(e)]; }
+    Extent Drawn(E e) const { return view_->state().drawnSizes[Index(e)]; }
+
+    void Wheel(int delta) {
+        const QPointF at(100, 100);
+        QWheelEvent event(at, view_->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view_->viewport(), &event);
+    }
+    void Press(QPoint at) { QTest::mousePress(view_->viewport(), Qt::LeftButton, {}, at); }
+    void Release(QPoint at) { QTest::mouseRelease(view_->viewport(), Qt::LeftButton, {}, at); }
+    // A move with the left button held.
+    void Drag(QPoint to) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(to),
+                          view_->viewport()->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view_->viewport(), &event);
+    }
+    QString Text(C id) const { return bar_->text(id); }
+    Qt::CursorShape Cursor() const { return view_->viewport()->cursor().shape(); }
+
+    InTemporaryDirectory cwd_;
+    CQuirnDoc doc_;
+    std::unique_ptr<QWidget> host_;
+    ParameterBar* bar_ = nullptr;
+    CQuirnView* view_ = nullptr;
+};
+
+TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
+    EXPECT_EQ(doc_.GetTitle(), "M4200, 69x60, 15V");
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_EQ(view_->state().params, kDefaultParameters);
+    EXPECT_EQ(Text(C::Name), "M4200");
+    EXPECT_EQ(Text(C::Range), "15");
+    EXPECT_EQ(Text(C::Alfa), "42.5");
+    EXPECT_EQ(Text(C::Lsm), "3");
+    EXPECT_EQ(Text(C::Hsm), "0.2");
+    EXPECT_EQ(Text(C::Lshk), "69");
+    EXPECT_EQ(Text(C::Nfull), "30");
+    EXPECT_TRUE(bar_->isChecked(C::SquareShape));
+    EXPECT_TRUE(bar_->isChecked(C::InnerRadius));
+    EXPECT_FALSE(bar_->isChecked(C::Arc));
+    EXPECT_TRUE(bar_->control(C::Hshk)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::Rout)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::Hduga)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::Skos)->isEnabled());
+
+    // Width Lshk + 2 mm, 1 mm left of the plate and 1 mm below its bottom edge.
+    EXPECT_EQ(Text(C::TemplateWidth), "71.00");
+    EXPECT_EQ(Text(C::TemplateX), "-35.50");
+    EXPECT_EQ(Text(C::TemplateY), "-4.00");
+    EXPECT_EQ(bar_->spinner(C::TemplateWidthSpinner)->value(), 7100);
+    EXPECT_EQ(bar_->spinner(C::TemplateXSpinner)->value(), -3550);
+    EXPECT_EQ(bar_->spinner(C::TemplateYSpinner)->value(), -400);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
+    EXPECT_TRUE(view_->lastRender().ok());
+}
+
+TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
+    ScaleParameters p = kDefaultParameters;
+    p.shape = 2;
+    p.Duga = 3;
+    p.out_R = 5;
+    doc_.setParameters(p);
+    view_->OnInitialUpdate();
+    EXPECT_FALSE(bar_->isChecked(C::SquareShape));
+    EXPECT_TRUE(bar_->control(C::Rout)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::Hduga)->isEnabled());
+    bar_->button(C::Apply)->click();
+    EXPECT_EQ(doc_.parameters().shape, 1);
+    EXPECT_EQ(doc_.parameters().Duga, 1);
+    EXPECT_EQ(doc_.parameters().out_R, 1);
+}
+
+TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
+    QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
+    ASSERT_FALSE(bar_->control(C::Hshk)->isEnabled());
+    bar_->setText(C::Hshk, "55");  // disabled, and read all the same
+    bar_->setText(C::Range, "0,25");
+    bar_->setText(C::Lshk, "70,5");
+    bar_->setText(C::Lbig, "12.345");
+    bar_->setText(C::Rin, "abc");
+    bar_->setText(C::Alfa, " -1,5");
+    bar_->setText(C::Nfull, "12.7");
+    bar_->setText(C::Name, U("Э59"));
+    bar_->setText(C::Unit, U("мА"));
+    QTest::mouseClick(bar_->radio(C::OuterRadius), Qt::LeftButton);
+    QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
+    bar_->setText(C::Hduga, "0,4");
+    QTest::keyClick(bar_->edit(C::Lshk), Qt::Key_Return);
+
+    const ScaleParameters& p = doc_.parameters();
+    EXPECT_EQ(p.shape, 1);
+    EXPECT_EQ(p.Hshk, 5500);
+    EXPECT_DOUBLE_EQ(p.range, 0.25);
+    EXPECT_EQ(p.Lshk, 7050);
+    EXPECT_EQ(p.Lbig, 1234);
+    EXPECT_EQ(p.Rin, 0);
+    EXPECT_DOUBLE_EQ(p.alfa, -1.5);
+    EXPECT_EQ(p.Nfull, 12);
+    EXPECT_EQ(p.out_R, 1);
+    EXPECT_EQ(p.Duga, 1);
+    EXPECT_EQ(p.Hduga, 40);
+    EXPECT_EQ(p.name,
+              "\xDD"
+              "59");  // Windows-1251
+    EXPECT_EQ(p.unit, "\xEC\xC0");
+    EXPECT_EQ(p.Rdel, kDefaultParameters.Rdel);  // untouched fields keep their values
+    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_EQ(doc_.GetTitle(), "Э59, 70.5x55, 0.25мА");
+    EXPECT_EQ(view_->state().params, p);
+    EXPECT_EQ(Text(C::Range), "0,25");  // the panel is not refilled
+}
+
+TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
+    QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
+    EXPECT_FALSE(bar_->control(C::Hshk)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::Rout)->isEnabled());
+    QTest::mouseClick(bar_->radio(C::SquareShape), Qt::LeftButton);
+    EXPECT_TRUE(bar_->control(C::Hshk)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::Rout)->isEnabled());
+    QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
+    EXPECT_TRUE(bar_->control(C::Hduga)->isEnabled());
+    QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
+    EXPECT_FALSE(bar_->control(C::Hduga)->isEnabled());
+    QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
+    EXPECT_EQ(view_->state().params, kDefaultParameters);
+    EXPECT_EQ(doc_.parameters(), kDefaultParameters);
+    EXPECT_FALSE(doc_.IsModified());
+}
+
+TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
+    for (int i = 0; i < 4; ++i) Wheel(120);
+    Wheel(720);  // a large delta is still one step
+    EXPECT_EQ(view_->state().zoom, 6);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 600%"));
+    for (int i = 0; i < 4; ++i) Wheel(120);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 1000%"));
+    Paint();
+
+    QScrollBar* h = view_->horizontalScrollBar();
+    QScrollBar* v = view_->verticalScrollBar();
+    ASSERT_GT(h->maximum(), 1000);
+    ASSERT_GT(v->maximum(), 1000);
+    h->setValue(1000);
+    v->setValue(1000);
+    Wheel(120);  // beyond 10: nothing, not even the scroll position
+    EXPECT_EQ(view_->state().zoom, 10);
+    EXPECT_EQ(h->value(), 1000);
+    EXPECT_EQ(v->value(), 1000);
+    Wheel(0);
+    EXPECT_EQ(view_->state().zoom, 10);
+
+    // A step scrolls one line toward the origin in each direction.
+    Wheel(-120);
+    EXPECT_EQ(view_->state().zoom, 9);
+    EXPECT_EQ(h->value(), 1000 - h->singleStep());
+    EXPECT_EQ(v->value(), 1000 - v->singleStep());
+    EXPECT_EQ(view_->scrollPosition(), QPoint(h->value(), v->value()));
+    for (int i = 0; i < 12; ++i) Wheel(-120);
+    EXPECT_EQ(view_->state().zoom, 1);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
+}
+
+TEST_F(ViewTest, TheCursorReadoutGivesMillimetresFromTheAxis) {
+    QTest::mouseMove(view_->viewport(), ClientOf({0, 0}));
+    EXPECT_EQ(Text(C::CursorReadout), "X = 0.0; Y = 0.0");
+
+    // At zoom 10 a pixel is finer than the readout's tenth of a millimetre.
+    for (int i = 0; i < 9; ++i) Wheel(120);
+    Paint();
+    ASSERT_LT(UnitsPerPixel(), 5.0);
+    const Point target = DrawingToCanvasPixel(Geometry(), {1234, -500});
+    view_->horizontalScrollBar()->setValue(target.x - 300);
+    view_->verticalScrollBar()->setValue(target.y - 200);
+    ASSERT_EQ(view_->scrollPosition(), QPoint(target.x - 300, target.y - 200));
+    QTest::mouseMove(view_->viewport(), ClientOf({1234, -500}));
+    EXPECT_EQ(Text(C::CursorReadout), "X = 12.3; Y = -5.0");
+}
+
+TEST_F(ViewTest, TheReadoutStaysRightAfterApplyWhileScrolled) {
+    for (int i = 0; i < 4; ++i) Wheel(120);
+    Paint();
+    const Point axis = DrawingToCanvasPixel(Geometry(), {0, 0});
+    view_->horizontalScrollBar()->setValue(axis.x - 200);
+    view_->verticalScrollBar()->setValue(axis.y - 100);
+    ASSERT_GT(view_->scrollPosition().x(), 0);
+    bar_->button(C::Apply)->click();
+    Paint();
+    QTest::mouseMove(view_->viewport(), ClientOf({0, 0}));
+    EXPECT_EQ(Text(C::CursorReadout), "X = 0.0; Y = 0.0");
+}
+
+TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
+    const Point a = Anchor(E::NameLabel);
+    const Extent s = Drawn(E::NameLabel);
+    ASSERT_GT(s.width, 0);
+    const QPoint grab = ClientOf({a.x + s.width / 2, a.y - s.height / 2});
+    Press(grab);
+    EXPECT_TRUE(view_->drag().dragging(E::NameLabel));
+    EXPECT_EQ(Cursor(), Qt::SizeAllCursor);
+    Drag(grab + QPoint(100, 40));
+    const Point moved = Anchor(E::NameLabel);
+    EXPECT_NEAR(moved.x - a.x, 100 * UnitsPerPixel(), UnitsPerPixel());
+    EXPECT_NEAR(moved.y - a.y, -40 * UnitsPerPixel(), UnitsPerPixel());
+    EXPECT_EQ(Cursor(), Qt::SizeAllCursor);
+    Release(grab + QPoint(100, 40));
+    EXPECT_FALSE(view_->drag().any());
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    Drag(grab);  // nothing follows any more
+    EXPECT_EQ(Anchor(E::NameLabel), moved);
+    EXPECT_FALSE(doc_.IsModified());
+
+    // The unit moves up and down only.
+    const Point u = Anchor(E::UnitLabel);
+    const QPoint unit = ClientOf({u.x, u.y - Drawn(E::UnitLabel).height / 2});
+    Press(unit);
+    ASSERT_TRUE(view_->drag().dragging(E::UnitLabel));
+    Drag(unit + QPoint(80, -30));
+    Release(unit + QPoint(80, -30));
+    EXPECT_EQ(Anchor(E::UnitLabel).x, u.x);
+    EXPECT_NEAR(Anchor(E::UnitLabel).y - u.y, 30 * UnitsPerPixel(), UnitsPerPixel());
+
+    // Apply puts everything back.
+    bar_->button(C::Apply)->click();
+    Paint();
+    EXPECT_NE(Anchor(E::NameLabel), moved);
+    EXPECT_EQ(Anchor(E::UnitLabel), u);
+}
+
+TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
+    // Put the name's left edge exactly on the drawing position of a pixel.
+    const QPoint p = ClientOf({-6000, -800});
+    const Point d = ViewToDrawing(Geometry(), {p.x(), p.y()},
+                                  {view_->scrollPosition().x(), view_->scrollPosition().y()});
+    const int h = Drawn(E::NameLabel).height;
+    view_->state().layout.anchors[Index(E::NameLabel)] = {d.x, d.y + h / 2};
+    Paint();
+    Press(p);
+    EXPECT_FALSE(view_->drag().any());
+    Release(p);
+    Press(p + QPoint(1, 0));
+    EXPECT_TRUE(view_->drag().dragging(E::NameLabel));
+    Release(p + QPoint(1, 0));
+
+    // Romb laid over Data: Data is grabbed.
+    const Point data = Anchor(E::DataSymbol);
+    const Extent ds = Drawn(E::DataSymbol);
+    ASSERT_GT(ds.width, 0) << "Data.bmp was not found";
+    view_->state().layout.anchors[Index(E::RombSymbol)] = {data.x + ds.width / 4, data.y};
+    Paint();
+    Press(ClientOf({data.x + ds.width / 2, data.y + ds.height / 2}));
+    EXPECT_TRUE(view_->drag().dragging(E::DataSymbol));
+    EXPECT_FALSE(view_->drag().dragging(E::RombSymbol));
+}
+
+TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
+    TemplateUnderlay& t = view_->state().templ;
+    const QPoint free = ClientOf({t.anchor.x + t.width * 92 / 100, t.anchor.y + 100});
+    Press(free);  // no template: nothing there
+    EXPECT_FALSE(view_->drag().any());
+    Release(free);
+
+    t.image = QImage(400, 300, QImage::Format_RGB32);
+    t.image.fill(Qt::lightGray);
+    t.loaded = true;
+    Paint();
+    ASSERT_EQ(t.drawn, (Extent{7100, 5325}));
+    Press(free);  // between 90 % and 95 %
+    EXPECT_FALSE(view_->drag().any());
+    Release(free);
+
+    // Just outside the right edge grabs the edge.
+    const QPoint edge = ClientOf({t.anchor.x + t.width * 102 / 100, t.anchor.y + 100});
+    Press(edge);
+    EXPECT_TRUE(view_->drag().dragging(E::TemplateEdge));
+    EXPECT_EQ(Cursor(), Qt::SizeHorCursor);
+    Drag(ClientOf({t.anchor.x - 1000, t.anchor.y + 100}));
+    Release(ClientOf({t.anchor.x - 1000, t.anchor.y + 100}));
+    EXPECT_LT(t.width, 0);
+    EXPECT_EQ(Text(C::TemplateWidth).toStdString(), TemplateFieldText(t.width));
+
+    const Point before = t.anchor;
+    const QPoint body = ClientOf({before.x + 200, before.y + 200});
+    t.width = 7100;  // make the body wide again
+    Paint();
+    Press(body);
+    ASSERT_TRUE(view_->drag().dragging(E::TemplateBody));
+    EXPECT_EQ(Cursor(), Qt::SizeAllCursor);
+    Drag(body + QPoint(40, -20));
+    Release(body + QPoint(40, -20));
+    EXPECT_NEAR(t.anchor.x - before.x, 40 * UnitsPerPixel(), UnitsPerPixel());
+    EXPECT_NEAR(t.anchor.y - before.y, 20 * UnitsPerPixel(), UnitsPerPixel());
+    EXPECT_EQ(Text(C::TemplateX).toStdString(), TemplateFieldText(t.anchor.x));
+    EXPECT_EQ(Text(C::TemplateY).toStdString(), TemplateFieldText(t.anchor.y));
+    EXPECT_EQ(bar_->spinner(C::TemplateXSpinner)->value(), t.anchor.x);
+    EXPECT_EQ(bar_->spinner(C::TemplateYSpinner)->value(), t.anchor.y);
+
+    // Apply keeps the template where it is.
+    const Point placed = t.anchor;
+    bar_->button(C::Apply)->click();
+    EXPECT_EQ(t.anchor, placed);
+    EXPECT_EQ(t.width, 7100);
+}
+
+TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
+    for (int i = 0; i < 3; ++i) Wheel(120);
+    ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
+    EXPECT_EQ(view_->state().zoom, 1);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
+    EXPECT_EQ(view_->state().params, doc_.parameters());
+    EXPECT_TRUE(bar_->isChecked(C::RadialShape));
+    EXPECT_EQ(Text(C::Lshk).toStdString(), LengthText(doc_.parameters().Lshk));
+}
+
+TEST(ViewLifetime, DestroyingTheViewKeepsTheWorkingCopyOnlyWhenItHadOne) {
+    InTemporaryDirectory cwd;
+    CQuirnDoc doc;
+    {
+        ParameterBar bar;
+        CQuirnView view(doc, bar);
+    }
+    EXPECT_FALSE(QFile::exists(cwd.path("Initial.qrn")));
+
+    ScaleParameters typed;
+    {
+        ParameterBar bar;
+        CQuirnView view(doc, bar);
+        view.OnInitialUpdate();
+        bar.setText(C::Lshk, "80");
+        bar.setText(C::Name, U("Ц4313"));
+        bar.button(C::Apply)->click();
+        typed = view.state().params;
+    }
+    const FileReadResult written =
+        ReadFileHead(cwd.path("Initial.qrn").toStdString(), kParameterReadLimit);
+    ASSERT_EQ(written.error, FileError::None);
+    EXPECT_EQ(ReadScaleParameters(written.bytes), typed);
+    EXPECT_EQ(typed.Lshk, 8000);
+}
+
+}  // namespace
+}  // namespace quirn

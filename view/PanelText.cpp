@@ -1,0 +1,46 @@
+#include "view/PanelText.h"
+
+#include <array>
+#include <charconv>
+
+#include "model/NumberText.h"
+
+namespace quirn {
+namespace {
+
+std::string Fixed(double value, int decimals) {
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals);
+    return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace
+
+std::string LengthText(std::int32_t units) {
+    return TrimmedNumber(units / 100.0, 2);
+}
+
+std::string TemplateFieldText(std::int64_t units) {
+    return Fixed(static_cast<double>(units) / 100.0, 2);
+}
+
+int SpinnerPosition(std::int64_t units) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(units & 0xFFFF));
+}
+
+std::string ComposeDescription(const ScaleParameters& p) {
+    return p.name + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
+           TrimmedNumber(p.Hshk / 100.0, 2) + ", " + TrimmedNumber(p.range, 2) + p.unit;
+}
+
+std::string ZoomReadoutText(int zoom) {
+    return "Масштаб " + std::to_string(zoom * 100) + "%";
+}
+
+std::string CursorReadoutText(std::int64_t x, std::int64_t y) {
+    return "X = " + Fixed(static_cast<double>(x) / 100.0, 1) +
+           "; Y = " + Fixed(static_cast<double>(y) / 100.0, 1);
+}
+
+}  // namespace quirn

@@ -1,0 +1,30 @@
+// The texts the view writes into the panel: field values, the scale description and the two
+// readouts. Numbers always use "." whatever the user's locale.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/ScaleParameters.h"
+
+namespace quirn {
+
+// A length in drawing units as trimmed millimetres: 450 -> "4.5", 6900 -> "69".
+std::string LengthText(std::int32_t units);
+
+// A template field: millimetres with two decimals, untrimmed: 6900 -> "69.00".
+std::string TemplateFieldText(std::int64_t units);
+
+// A spinner position: the low 16 bits of the value taken as a signed number.
+int SpinnerPosition(std::int64_t units);
+
+// Name, width x height, range and unit in one line: "M4200, 69x60, 15V". Windows-1251 bytes.
+std::string ComposeDescription(const ScaleParameters& p);
+
+// "Масштаб 600%" for zoom 6, UTF-8.
+std::string ZoomReadoutText(int zoom);
+
+// "X = 12.3; Y = -5.0" for a position in drawing units.
+std::string CursorReadoutText(std::int64_t x, std::int64_t y);
+
+}  // namespace quirn

@@ -1,0 +1,34 @@
+// Where a point of the view lies on the drawing, and what the mouse would grab there.
+//
+// The canvas is copied 1:1 into the view with its top-left corner at the scroll origin, so a
+// point of the view's client area plus the scroll position is a canvas pixel. The canvas
+// geometry says where the pointer axis sits on the canvas (originX, originY, in pixels from its
+// top-left corner) and how many pixels one drawing unit spans (viewportExt / windowExt); from
+// those a canvas pixel becomes drawing units, x to the right and y upward, to the nearest unit.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "render/RenderState.h"
+
+namespace quirn {
+
+// A canvas pixel, counted from the canvas's top-left corner, in drawing units.
+Point CanvasPixelToDrawing(const CanvasGeometry& g, std::int64_t px, std::int64_t py);
+
+// The canvas pixel nearest to a point in drawing units; the inverse of the above.
+Point DrawingToCanvasPixel(const CanvasGeometry& g, Point drawing);
+
+// A point of the view's client area (logical pixels) with the view scrolled by scroll (logical
+// pixels), in drawing units. The canvas is in device pixels, devicePixelRatio per logical one.
+Point ViewToDrawing(const CanvasGeometry& g, Point client, Point scroll,
+                    double devicePixelRatio = 1.0);
+
+// The first element whose hit area holds the point, tested in the order DataSymbol,
+// RombSymbol, NameLabel, UnitLabel, OriginLabel, OthersSymbol, StandardLabel, then, only with a
+// template loaded, TemplateBody and TemplateEdge. Hit areas are open rectangles over the anchors
+// and the sizes last drawn: a point on an edge hits nothing.
+std::optional<MovableElement> HitTest(const RenderState& state, Point cursor);
+
+}  // namespace quirn
