@@ -11,6 +11,7 @@
 #include <numbers>
 
 #include "model/TextCodec.h"
+#include "render/DeviceClip.h"
 
 namespace quirn {
 namespace {
@@ -25,6 +26,9 @@ constexpr double kAverageWidthPerEm = 904.0 / 2048.0;
 constexpr int kDefaultCellHeight = 423;
 // Above this many device pixels per em the raster engine no longer caches glyphs.
 constexpr double kLargestCachedGlyph = 64.0;
+// Shapes within this many pixels of the device go to the painter unchanged; the raster
+// engine handles them fast and exactly.
+constexpr double kNearDevice = 8192.0;
 
 QString ToQString(std::string_view cp1251) {
     return QString::fromStdString(Cp1251ToUtf8(cp1251));
@@ -54,6 +58,12 @@ PainterSurface::PainterSurface(QPainter& painter, QPointF originPx, double pixel
       outlineText_(painter.paintEngine() != nullptr &&
                    painter.paintEngine()->type() == QPaintEngine::Raster) {
     painter_.save();
+    if (const QPaintDevice* device = painter_.device()) {
+        bool invertible = false;
+        const QTransform toLogical = painter_.combinedTransform().inverted(&invertible);
+        const QRectF area(0.0, 0.0, device->width(), device->height());
+        visible_ = invertible ? toLogical.mapRect(area) : area;
+    }
     // Geometry stays crisp on every canvas, as pixel-exact as the 1-bit one; only text of
     // ordinary screen sizes is smoothed, and only on the colour canvas.
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -80,7 +90,11 @@ QRectF PainterSurface::toDevice(const Box& box) const {
 
 void PainterSurface::setPen(int width) {
     penWidth_ = width;
-    const double deviceWidth = std::abs(double(width) * scale_);
+    // A pen far wider than the device covers all of it wherever it runs near; capping the width
+    // keeps the stroker's work bounded.
+    const double cap = 4.0 * (visible_.width() + visible_.height()) + 4.0;
+    const double deviceWidth = std::min(std::abs(double(width) * scale_), cap);
+    penPx_ = std::max(deviceWidth, 1.0);
     QPen pen(Qt::black);
     if (deviceWidth < 1.0) {
         pen.setWidth(0);  // cosmetic: exactly one device pixel, however thin the request
@@ -97,23 +111,77 @@ void PainterSurface::setBlackBrush(bool black) {
     painter_.setBrush(black ? Qt::black : Qt::white);
 }
 
+QRectF PainterSurface::clipRect() const {
+    const double margin = penPx_ / 2.0 + 4.0;
+    return visible_.adjusted(-margin, -margin, margin, margin);
+}
+
+bool PainterSurface::nearDevice(const QPolygonF& points) const {
+    const QRectF near = clipRect().adjusted(-kNearDevice, -kNearDevice, kNearDevice, kNearDevice);
+    return std::all_of(points.begin(), points.end(),
+                       [&](const QPointF& p) { return near.contains(p); });
+}
+
+// Each segment cut to the device; round caps at the cuts lie outside what shows.
+void PainterSurface::drawClippedSegments(const QPolygonF& chain) {
+    const QRectF rect = clipRect();
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        if (const auto part = ClipSegment(chain[i - 1], chain[i], rect))
+            painter_.drawLine(part->first, part->second);
+    }
+}
+
+bool PainterSurface::coversDevice(const QPolygonF& polygon) const {
+    if (polygon.size() < 3) return false;
+    // Convex: every turn has the same sense.
+    double sense = 0.0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i];
+        const QPointF b = polygon[(i + 1) % polygon.size()];
+        const QPointF c = polygon[(i + 2) % polygon.size()];
+        const double turn = (b.x() - a.x()) * (c.y() - b.y()) - (b.y() - a.y()) * (c.x() - b.x());
+        if (turn == 0.0) continue;
+        if (sense == 0.0) sense = turn;
+        if ((turn > 0.0) != (sense > 0.0)) return false;
+    }
+    const QRectF area = clipRect();
+    for (const QPointF corner :
+         {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+        if (!polygon.containsPoint(corner, Qt::OddEvenFill)) return false;
+    }
+    return true;
+}
+
 void PainterSurface::fillWhite(const Box& box) {
-    painter_.fillRect(toDevice(box), Qt::white);
+    allBlack_ = false;
+    const QRectF area = toDevice(box).intersected(clipRect());
+    if (!area.isEmpty()) painter_.fillRect(area, Qt::white);
 }
 
 void PainterSurface::line(Point from, Point to) {
-    painter_.drawLine(toDevice(from), toDevice(to));
+    if (allBlack_) return;
+    const QPolygonF chain{toDevice(from), toDevice(to)};
+    if (nearDevice(chain)) {
+        painter_.drawLine(chain[0], chain[1]);
+    } else {
+        drawClippedSegments(chain);
+    }
 }
 
 void PainterSurface::polyline(std::span<const Point> points) {
-    if (points.empty()) return;
+    if (points.empty() || allBlack_) return;
     QPolygonF device;
     device.reserve(qsizetype(points.size()));
     for (const Point& p : points) device << toDevice(p);
-    painter_.drawPolyline(device);
+    if (nearDevice(device)) {
+        painter_.drawPolyline(device);
+    } else {
+        drawClippedSegments(device);
+    }
 }
 
 void PainterSurface::arc(const Box& bounds, Point start, Point end) {
+    if (allBlack_) return;
     const QRectF rect = toDevice(bounds);
     if (rect.isEmpty()) return;
     // Angles of the two rays in y-up space; QPainterPath measures counterclockwise as seen on
@@ -124,6 +192,20 @@ void PainterSurface::arc(const Box& bounds, Point start, Point end) {
     const double a1 = std::atan2(end.y - cy, end.x - cx) * 180.0 / std::numbers::pi;
     double sweep = std::fmod(a1 - a0, 360.0);
     if (sweep <= 0.0) sweep += 360.0;  // coinciding rays give the whole circle
+    if (!nearDevice(QPolygonF(rect))) {
+        // A circle far larger than the device: only its chords near the device can show.
+        const QRectF area = clipRect();
+        const QPointF c = rect.center();
+        const double radius = rect.width() / 2.0;
+        const double dx = std::max({area.left() - c.x(), 0.0, c.x() - area.right()});
+        const double dy = std::max({area.top() - c.y(), 0.0, c.y() - area.bottom()});
+        const double farX = std::max(std::abs(c.x() - area.left()), std::abs(c.x() - area.right()));
+        const double farY = std::max(std::abs(c.y() - area.top()), std::abs(c.y() - area.bottom()));
+        if (radius < std::hypot(dx, dy) || radius > std::hypot(farX, farY)) return;
+        const std::vector<QPointF> points = ArcPoints(c, radius, a0, sweep);
+        drawClippedSegments(QPolygonF(QList<QPointF>(points.begin(), points.end())));
+        return;
+    }
     QPainterPath path;
     path.arcMoveTo(rect, a0);
     path.arcTo(rect, a0, sweep);
@@ -134,7 +216,11 @@ void PainterSurface::arc(const Box& bounds, Point start, Point end) {
 }
 
 void PainterSurface::ellipse(const Box& bounds) {
-    painter_.drawEllipse(toDevice(bounds));
+    const QRectF rect = toDevice(bounds);
+    if (!rect.intersects(clipRect()) && !rect.isEmpty()) return;
+    if (blackBrush_ && allBlack_) return;
+    allBlack_ = false;
+    painter_.drawEllipse(rect);
 }
 
 void PainterSurface::polygon(std::span<const Point> points) {
@@ -142,6 +228,19 @@ void PainterSurface::polygon(std::span<const Point> points) {
     QPolygonF device;
     device.reserve(qsizetype(points.size()));
     for (const Point& p : points) device << toDevice(p);
+    if (blackBrush_) {
+        if (allBlack_) return;
+        if (coversDevice(device)) {
+            painter_.fillRect(clipRect(), Qt::black);
+            allBlack_ = true;
+            return;
+        }
+    }
+    if (!nearDevice(device)) {
+        device = ClipPolygon(device, clipRect());
+        if (device.isEmpty()) return;
+    }
+    allBlack_ = false;
     painter_.drawPolygon(device);
 }
 
@@ -196,15 +295,21 @@ Extent PainterSurface::measureText(std::string_view text) {
 
 void PainterSurface::drawLine(Point topLeft, const QString& text) {
     const double ascent = face_->metrics.ascent();
-    const double cell = ascent + face_->metrics.descent();
+    const double cellHeight = ascent + face_->metrics.descent();
     const double pxPerRef = unitsPerRefPx_ * scale_;
     // Drawn in device space turned by the escapement (y down, so counterclockwise is negative),
     // which keeps the glyphs upright instead of mirrored by a y-up transform.
+    const double width = advance(text);
+    QTransform cell;
+    cell.translate(toDevice(topLeft).x(), toDevice(topLeft).y());
+    cell.rotate(-double(font_.escapement) / 10.0);
+    cell.scale(pxPerRef * stretch_, pxPerRef);
+    // A text whose cell lies off the device shows nothing (its glyphs may be enormous).
+    if (!cell.mapRect(QRectF(0.0, 0.0, width, cellHeight)).intersects(clipRect())) return;
+    allBlack_ = false;
     painter_.save();
-    painter_.translate(toDevice(topLeft));
-    painter_.rotate(-font_.escapement / 10.0);
-    painter_.scale(pxPerRef * stretch_, pxPerRef);
-    painter_.fillRect(QRectF(0.0, 0.0, advance(text), cell), Qt::white);
+    painter_.setTransform(cell, true);
+    painter_.fillRect(QRectF(0.0, 0.0, width, cellHeight), Qt::white);
     if (outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph) {
         // Large raster text: filling the outlines is ten times faster than drawText, which
         // renders glyphs this size afresh on every call.
@@ -281,7 +386,21 @@ void PainterSurface::drawWrapped(const Box& box, std::string_view text) {
 
 void PainterSurface::drawImage(const QImage& image, const Box& dest) {
     if (image.isNull()) return;
-    painter_.drawImage(toDevice(dest), image);
+    const QRectF target = toDevice(dest);
+    allBlack_ = false;
+    if (nearDevice(QPolygonF(target))) {
+        painter_.drawImage(target, image);
+        return;
+    }
+    // Only the part of the picture that falls on the device, taken from the matching part of
+    // the source.
+    const QRectF shown = target.intersected(clipRect());
+    if (shown.isEmpty() || target.width() <= 0.0 || target.height() <= 0.0) return;
+    const double kx = image.width() / target.width();
+    const double ky = image.height() / target.height();
+    const QRectF source((shown.left() - target.left()) * kx, (shown.top() - target.top()) * ky,
+                        shown.width() * kx, shown.height() * ky);
+    painter_.drawImage(shown, image, source);
 }
 
 }  // namespace quirn

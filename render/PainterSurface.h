@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
 #include <QString>
 #include <map>
 #include <vector>
@@ -53,6 +55,15 @@ class PainterSurface : public DrawingSurface {
 
     QPointF toDevice(Point p) const;
     QRectF toDevice(const Box& box) const;
+    // The device area as the painter sees it, widened by the current pen and a margin: what
+    // lies beyond it shows nothing, so shapes are cut down to it.
+    QRectF clipRect() const;
+    // Whether every point lies near enough to the device for the raster engine to take it as
+    // it is.
+    bool nearDevice(const QPolygonF& points) const;
+    void drawClippedSegments(const QPolygonF& chain);
+    // Whether the convex polygon covers the whole device area.
+    bool coversDevice(const QPolygonF& polygon) const;
     Face& face(int weight);
     // Width of a line in reference pixels of the current face.
     double advance(const QString& text);
@@ -61,6 +72,11 @@ class PainterSurface : public DrawingSurface {
     void drawLine(Point topLeft, const QString& text);
 
     QPainter& painter_;
+    QRectF visible_;
+    double penPx_ = 1.0;
+    // Set when a black shape has covered the whole device: black drawing then changes nothing
+    // until something white is drawn. Absurd tick widths cover the device thousands of times.
+    bool allBlack_ = false;
     QPointF origin_;
     double scale_;
     bool monochrome_;

@@ -18,9 +18,10 @@ constexpr int kMaxCanvasSide = 32767;
 constexpr std::int64_t kMaxCanvasPixels = std::int64_t{1} << 28;
 
 std::string TooLargeMessage(const CanvasGeometry& g) {
-    return "The canvas of " + std::to_string(g.pixelWidth) + " x " + std::to_string(g.pixelHeight) +
-           " pixels exceeds the limit of " + std::to_string(kMaxCanvasSide) +
-           " pixels per side and " + std::to_string(kMaxCanvasPixels) + " pixels in all";
+    return "Шкала не нарисована: холст " + std::to_string(g.pixelWidth) + " x " +
+           std::to_string(g.pixelHeight) + " точек больше предела (" +
+           std::to_string(kMaxCanvasSide) + " точек по стороне, " +
+           std::to_string(kMaxCanvasPixels) + " точек всего). Проверьте размеры шкалы.";
 }
 
 // The scanned picture under the drawing, kept to its aspect ratio at the width the user set.
@@ -77,9 +78,9 @@ RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool
     QImage image(g.pixelWidth, g.pixelHeight,
                  forScreen ? QImage::Format_RGB32 : QImage::Format_Mono);
     if (image.isNull()) {
-        return {RenderStatus::CanvasTooLarge, "The canvas of " + std::to_string(g.pixelWidth) +
-                                                  " x " + std::to_string(g.pixelHeight) +
-                                                  " pixels could not be allocated"};
+        return {RenderStatus::CanvasTooLarge, "Шкала не нарисована: не хватает памяти для холста " +
+                                                  std::to_string(g.pixelWidth) + " x " +
+                                                  std::to_string(g.pixelHeight) + " точек."};
     }
     if (forScreen) {
         image.fill(Qt::white);

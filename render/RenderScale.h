@@ -12,7 +12,7 @@ enum class RenderStatus { Ok, CanvasTooLarge };
 
 struct RenderResult {
     RenderStatus status = RenderStatus::Ok;
-    std::string message;  // why the canvas was refused, naming the limit
+    std::string message;  // why the canvas was refused, naming the limit (UTF-8)
     bool ok() const { return status == RenderStatus::Ok; }
 };
 

@@ -2,9 +2,13 @@
 // never crash, overflow or print "nan". Most useful under the sanitizers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "RenderFixtures.h"
 
@@ -54,6 +58,93 @@ TEST(ExtremeParameters, RenderOrAreRefused) {
             EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge) << n;
             EXPECT_TRUE(state.canvas.image.isNull()) << n;
         }
+    }
+}
+
+// The named extremes of the hostile-inputs table, each with what must come of it.
+struct NamedCase {
+    const char* what;
+    ScaleParameters params;
+};
+
+std::vector<NamedCase> NamedCases() {
+    std::vector<NamedCase> cases;
+    const auto with = [&cases](const char* what, auto change) {
+        ScaleParameters p = kDefaultParameters;
+        change(p);
+        cases.push_back({what, p});
+    };
+    for (const double alfa : {0.0, 90.0, 180.0, 270.0, -42.5, 1e6, 1e308})
+        with("alfa", [alfa](ScaleParameters& p) { p.alfa = alfa; });
+    for (const int rdel : {0, 1, 6})
+        with("Rdel under 7", [rdel](ScaleParameters& p) { p.Rdel = rdel; });
+    for (const double range : {-15.0, 1e-300, 1e308, -1e308})
+        with("range", [range](ScaleParameters& p) { p.range = range; });
+    for (const int count :
+         {0, -1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()})
+        with("counts", [count](ScaleParameters& p) { p.Nfull = p.Nbig = p.Nm = count; });
+    with("empty texts", [](ScaleParameters& p) { p.name.clear(), p.unit.clear(); });
+    with("long texts", [](ScaleParameters& p) {
+        p.name.assign(100'000, '\xC0');
+        p.unit.assign(760, 'V');
+    });
+    with("control bytes", [](ScaleParameters& p) { p.name = std::string("A\0\r\n\t\x1B\x7F", 7); });
+    return cases;
+}
+
+TEST(ExtremeParameters, NamedExtremesDrawSoundlyInBoundedTime) {
+    for (const NamedCase& c : NamedCases()) {
+        SCOPED_TRACE(c.what);
+        RenderState state = test::LaidOut(c.params);
+        const RecordingSurface recorded = test::Painted(state, true);
+        for (const DrawCall& text : recorded.callsOf(DrawOp::TextOut)) {
+            EXPECT_EQ(text.text.find("nan"), std::string::npos);
+            EXPECT_EQ(text.text.find("inf"), std::string::npos);
+            EXPECT_GT(text.font.escapement, -3600);
+            EXPECT_LT(text.font.escapement, 3600);
+        }
+        const auto start = std::chrono::steady_clock::now();
+        const RenderResult result = RenderScale(state, ReferenceDevice{96, 254, 1000}, true);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+        if (!result.ok()) {
+            EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
+            EXPECT_FALSE(result.message.empty());
+        }
+    }
+}
+
+TEST(ExtremeParameters, NumeralsOfExtremeRangesAndTinyRadii) {
+    ScaleParameters p = kDefaultParameters;
+    p.range = -15.0;
+    RenderState negative = test::LaidOut(p);
+    std::vector<std::string> numerals;
+    for (const DrawCall& c : test::Painted(negative).callsOf(DrawOp::TextOut))
+        if (c.font.cellHeight == 600) numerals.push_back(c.text);
+    EXPECT_EQ(numerals, (std::vector<std::string>{"0", "-5", "-10", "-15"}));
+
+    // A range too small for three decimals reads 0 everywhere, never "-0".
+    p.range = -1e-300;
+    RenderState tiny = test::LaidOut(p);
+    int zeros = 0;
+    for (const DrawCall& c : test::Painted(tiny).callsOf(DrawOp::TextOut)) {
+        if (c.font.cellHeight != 600) continue;
+        EXPECT_EQ(c.text, "0");
+        ++zeros;
+    }
+    EXPECT_EQ(zeros, 4);
+
+    // Under 7 the numeral font's height truncates to 0: the platform's default size then.
+    for (const int rdel : {0, 6}) {
+        p = kDefaultParameters;
+        p.Rdel = rdel;
+        RenderState small = test::LaidOut(p);
+        const RecordingSurface recorded = test::Painted(small);
+        const std::vector<DrawCall> texts = recorded.callsOf(DrawOp::TextOut);
+        EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                                [](const DrawCall& c) { return c.font.cellHeight == 0; }),
+                  4)
+            << rdel;
+        EXPECT_TRUE(RenderScale(small, ReferenceDevice{96, 254, 1000}, true).ok()) << rdel;
     }
 }
 

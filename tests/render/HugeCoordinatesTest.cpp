@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QPainter>
+
+#include "RenderFixtures.h"
+#include "render/DeviceClip.h"
+#include "render/PainterSurface.h"
+
+namespace quirn {
+namespace {
+
+TEST(DeviceClip, SegmentsAndPolygonsAreCutToTheRectangle) {
+    const QRectF rect(0, 0, 100, 50);
+    const auto cut = ClipSegment({-100, 25}, {300, 25}, rect);
+    ASSERT_TRUE(cut.has_value());
+    EXPECT_EQ(cut->first, QPointF(0, 25));
+    EXPECT_EQ(cut->second, QPointF(100, 25));
+    EXPECT_FALSE(ClipSegment({-10, -10}, {-5, 60}, rect).has_value());
+    EXPECT_EQ(ClipSegment({10, 10}, {20, 20}, rect)->second, QPointF(20, 20));
+
+    const QPolygonF big{{-1e9, -1e9}, {1e9, -1e9}, {1e9, 1e9}, {-1e9, 1e9}};
+    EXPECT_EQ(ClipPolygon(big, rect).boundingRect(), rect);
+    const QPolygonF away{{200, 200}, {300, 200}, {300, 300}};
+    EXPECT_TRUE(ClipPolygon(away, rect).isEmpty());
+
+    const std::vector<QPointF> quarter = ArcPoints({0, 0}, 1000, 0, 90);
+    ASSERT_GT(quarter.size(), 10u);
+    EXPECT_NEAR(quarter.front().x(), 1000, 1e-9);
+    EXPECT_NEAR(quarter.back().y(), -1000, 1e-9);  // counterclockwise on screen goes up
+}
+
+// Cutting a shape to the device must not change a single pixel of what shows.
+TEST(DeviceClip, FarShapesDrawTheSamePixelsAsTheEngine) {
+    QImage direct(300, 200, QImage::Format_RGB32);
+    QImage cut(300, 200, QImage::Format_RGB32);
+    direct.fill(Qt::white);
+    cut.fill(Qt::white);
+    {
+        QPainter painter(&direct);
+        painter.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::black);
+        painter.drawLine(QPointF(150 - 1e6, 100 - 2e5), QPointF(150 + 1e6, 100 + 2e5));
+        painter.drawPolygon(QPolygonF{{10, 10}, {60, 10}, {60, 1e6}, {10, 1e6}});
+    }
+    {
+        QPainter painter(&cut);
+        PainterSurface surface(painter, QPointF(150, 100), 1.0, true);
+        surface.setPen(5);
+        surface.setBlackBrush(true);
+        surface.line({-1000000, 200000}, {1000000, -200000});
+        const Point poly[] = {{-140, 90}, {-90, 90}, {-90, -999900}, {-140, -999900}};
+        surface.polygon(poly);
+    }
+    EXPECT_EQ(direct, cut);
+}
+
+// Fuzzing found parameters with ticks and numerals billions of units long or away that kept
+// the raster engine busy for a minute per rendering.
+TEST(HugeCoordinatesRegression, FarTicksAndNumeralsRenderQuickly) {
+    ScaleParameters ticks = kDefaultParameters;
+    ticks.Rdel = -394264576;
+    ticks.out_R = -2139095040;
+    ticks.Nfull = 1669332992;
+    ticks.Lbig = 1115684865;
+    ticks.Lsm = -1400897536;
+    ticks.Hbig = -1635778560;
+    ticks.Hsm = -2088763391;
+
+    ScaleParameters numerals = kDefaultParameters;
+    numerals.Lkrep = 15724527;
+    numerals.Rdel = numerals.out_R = numerals.Lbig = numerals.Lsm = 1877995503;
+    numerals.Nm = 503;
+    numerals.Hbig = -2147483520;
+    numerals.Hsm = -2085191680;
+    numerals.Los_os = -2147450880;
+    numerals.Los_niz = -2145484800;
+
+    for (const ScaleParameters& p : {ticks, numerals}) {
+        RenderState state = test::LaidOut(p);
+        QElapsedTimer timer;
+        timer.start();
+        const RenderResult printed = RenderScale(state, ReferenceDevice::ForDpi(600), false);
+        state.zoom = 6;
+        const RenderResult shown = RenderScale(state, {1920, 5090, 1008}, true);
+        EXPECT_LT(timer.elapsed(), 5000) << "Rdel " << p.Rdel;
+        EXPECT_TRUE(printed.ok() || !printed.message.empty());
+        EXPECT_TRUE(shown.ok() || !shown.message.empty());
+    }
+}
+
+}  // namespace
+}  // namespace quirn
