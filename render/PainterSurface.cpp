@@ -304,9 +304,14 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
     cell.translate(toDevice(topLeft).x(), toDevice(topLeft).y());
     cell.rotate(-double(font_.escapement) / 10.0);
     cell.scale(pxPerRef * stretch_, pxPerRef);
+    const QPolygonF cellOnDevice = cell.map(QPolygonF(QRectF(0.0, 0.0, width, cellHeight)));
     // A text whose cell lies off the device shows nothing (its glyphs may be enormous).
-    if (!cell.mapRect(QRectF(0.0, 0.0, width, cellHeight)).intersects(clipRect())) return;
+    if (!cellOnDevice.boundingRect().intersects(clipRect())) return;
     allBlack_ = false;
+    if (!nearDevice(cellOnDevice)) {
+        drawGiantLine(cell, cellOnDevice, text);
+        return;
+    }
     painter_.save();
     painter_.setTransform(cell, true);
     painter_.fillRect(QRectF(0.0, 0.0, width, cellHeight), Qt::white);
@@ -320,6 +325,30 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
         painter_.setFont(face_->font);
         painter_.setPen(QPen(Qt::black, 0));
         painter_.drawText(QPointF(0.0, ascent), text);
+    }
+    painter_.restore();
+}
+
+// Glyphs far larger than the device: the raster engine would flatten their curves at full size.
+// The outlines are cut to the device in the face's own small coordinates first, where that is
+// cheap, and only the part that shows is filled.
+void PainterSurface::drawGiantLine(const QTransform& cell, const QPolygonF& cellOnDevice,
+                                   const QString& text) {
+    const QPolygonF cellShown = ClipPolygon(cellOnDevice, clipRect());
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(Qt::white);
+    painter_.drawPolygon(cellShown);
+    bool invertible = false;
+    const QTransform toFace = cell.inverted(&invertible);
+    if (invertible) {
+        QPainterPath area;
+        area.addPolygon(toFace.map(QPolygonF(clipRect())));
+        area.closeSubpath();
+        QPainterPath outline;
+        outline.addText(QPointF(0.0, face_->metrics.ascent()), face_->font, text);
+        painter_.setTransform(cell, true);
+        painter_.fillPath(outline.intersected(area), Qt::black);
     }
     painter_.restore();
 }

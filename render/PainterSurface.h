@@ -9,6 +9,7 @@
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <map>
 #include <vector>
 
@@ -70,6 +71,7 @@ class PainterSurface : public DrawingSurface {
     int widthInUnits(const QString& text);
     std::vector<QString> wrapLines(const QString& text, int boxWidth);
     void drawLine(Point topLeft, const QString& text);
+    void drawGiantLine(const QTransform& cell, const QPolygonF& cellOnDevice, const QString& text);
 
     QPainter& painter_;
     QRectF visible_;
