@@ -42,7 +42,7 @@ struct FontSpec {
 };
 
 class DrawingSurface {
-public:
+  public:
     virtual ~DrawingSurface() = default;
 
     // Solid black pen; a width under one device pixel still draws one pixel; wide pens have
@@ -72,6 +72,10 @@ public:
     virtual Box measureWrapped(const Box& box, std::string_view text) = 0;
     // Draws the text word-wrapped into box, every line centred.
     virtual void drawWrapped(const Box& box, std::string_view text) = 0;
+
+    // The turn about the pointer axis, in radians, below which no point the device shows moves by
+    // a whole device pixel; 0 when the surface cannot tell. Ticks closer than that are thinned.
+    virtual double smallestVisibleTurn() const { return 0.0; }
 
     // The whole image scaled into dest (left/bottom corner upward), upright and opaque.
     virtual void drawImage(const QImage& image, const Box& dest) = 0;

@@ -40,10 +40,20 @@ namespace {
 
 void DrawFamily(DrawingSurface& surface, const ScaleParameters& p, std::int32_t count,
                 std::int32_t length, std::int32_t width) {
-    ForEachPosition(count, kMaxDrawnTicks, [&](std::int64_t i) {
-        const TickRay ray(PositionAngle(p.alfa, count, i), width);
-        surface.polygon(TickPolygon(ray, p.Rdel, length, p.out_R != 0));
-    });
+    // Neighbours that the device cannot tell apart are drawn as one band: every position
+    // whose turn from the last one drawn stays under a pixel is left out.
+    std::int64_t minimumStride = 1;
+    const double step = count > 0 ? std::abs(2.0 * p.alfa / count) / 180.0 * kPi : 0.0;
+    const double turn = surface.smallestVisibleTurn();
+    if (std::isfinite(step) && step > 0.0 && turn > step)
+        minimumStride = static_cast<std::int64_t>(std::min(turn / step, double(count)));
+    ForEachPosition(
+        count, kMaxDrawnTicks,
+        [&](std::int64_t i) {
+            const TickRay ray(PositionAngle(p.alfa, count, i), width);
+            surface.polygon(TickPolygon(ray, p.Rdel, length, p.out_R != 0));
+        },
+        minimumStride);
 }
 
 }  // namespace

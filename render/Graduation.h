@@ -1,6 +1,7 @@
 // Ticks on circles about the pointer axis, and the arc along them.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -22,11 +23,14 @@ inline constexpr std::int64_t kMaxDrawnTicks = 20000;
 inline constexpr std::int64_t kMaxDrawnNumerals = 1000;
 
 // Calls visit(i) for the positions of a family of `count` divisions that are drawn: all of
-// 0..count when count is within limit, none when count is negative.
+// 0..count when count is within limit, none when count is negative; at least every
+// minimumStride-th position otherwise, and always the last.
 template <class Visit>
-void ForEachPosition(std::int32_t count, std::int64_t limit, Visit visit) {
+void ForEachPosition(std::int32_t count, std::int64_t limit, Visit visit,
+                     std::int64_t minimumStride = 1) {
     if (count < 0) return;
-    const std::int64_t stride = count <= limit ? 1 : (count + limit - 1) / limit;
+    const std::int64_t stride =
+        std::max(count <= limit ? 1 : (count + limit - 1) / limit, minimumStride);
     for (std::int64_t i = 0; i < count; i += stride) visit(i);
     visit(std::int64_t{count});
 }

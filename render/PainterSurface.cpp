@@ -29,6 +29,21 @@ constexpr double kLargestCachedGlyph = 64.0;
 // Shapes within this many pixels of the device go to the painter unchanged; the raster
 // engine handles them fast and exactly.
 constexpr double kNearDevice = 8192.0;
+// A black polygon covering more than this share of the device counts as large; past the budget,
+// further large ones are left out. Only ticks wider or longer than the whole plate get there,
+// and by then their overlapping bands have long painted the device solid.
+constexpr double kLargeShare = 1.0 / 256.0;
+constexpr int kLargeBlackBudget = 2048;
+
+double Area(const QPolygonF& polygon) {
+    double twice = 0.0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i];
+        const QPointF b = polygon[(i + 1) % polygon.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return std::abs(twice) / 2.0;
+}
 
 QString ToQString(std::string_view cp1251) {
     return QString::fromStdString(Cp1251ToUtf8(cp1251));
@@ -236,10 +251,16 @@ void PainterSurface::polygon(std::span<const Point> points) {
             return;
         }
     }
-    if (!nearDevice(device)) {
+    const double deviceArea = visible_.width() * visible_.height();
+    const QRectF bounds = device.boundingRect();
+    const bool mayBeLarge = bounds.width() * bounds.height() > kLargeShare * deviceArea;
+    if (!nearDevice(device) || mayBeLarge) {
         device = ClipPolygon(device, clipRect());
         if (device.isEmpty()) return;
     }
+    if (blackBrush_ && mayBeLarge && Area(device) > kLargeShare * deviceArea &&
+        ++largeBlackPolygons_ > kLargeBlackBudget)
+        return;
     allBlack_ = false;
     painter_.drawPolygon(device);
 }
@@ -411,6 +432,15 @@ void PainterSurface::drawWrapped(const Box& box, std::string_view text) {
         drawLine(Point{ClampToInt(left), ClampToInt(top)}, l);
         top -= cell;
     }
+}
+
+double PainterSurface::smallestVisibleTurn() const {
+    double farthest = 0.0;
+    for (const QPointF corner :
+         {visible_.topLeft(), visible_.topRight(), visible_.bottomLeft(), visible_.bottomRight()})
+        farthest =
+            std::max(farthest, std::hypot(corner.x() - origin_.x(), corner.y() - origin_.y()));
+    return farthest > 0.0 ? 1.0 / farthest : 0.0;
 }
 
 void PainterSurface::drawImage(const QImage& image, const Box& dest) {

@@ -43,6 +43,7 @@ class PainterSurface : public DrawingSurface {
     Box measureWrapped(const Box& box, std::string_view text) override;
     void drawWrapped(const Box& box, std::string_view text) override;
     void drawImage(const QImage& image, const Box& dest) override;
+    double smallestVisibleTurn() const override;
 
   private:
     // One face per weight, always at the same large pixel size; the size asked for is reached by
@@ -79,6 +80,9 @@ class PainterSurface : public DrawingSurface {
     // Set when a black shape has covered the whole device: black drawing then changes nothing
     // until something white is drawn. Absurd tick widths cover the device thousands of times.
     bool allBlack_ = false;
+    // Black polygons that each cover a large part of the device, counted against a budget: ticks
+    // of absurd width by the thousand would each cost a whole-device fill.
+    int largeBlackPolygons_ = 0;
     QPointF origin_;
     double scale_;
     bool monochrome_;

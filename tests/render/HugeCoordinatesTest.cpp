@@ -2,10 +2,12 @@
 
 #include <QElapsedTimer>
 #include <QPainter>
+#include <cmath>
 
 #include "RenderFixtures.h"
 #include "render/DeviceClip.h"
 #include "render/PainterSurface.h"
+#include "render/RecordingSurface.h"
 
 namespace quirn {
 namespace {
@@ -76,7 +78,16 @@ TEST(HugeCoordinatesRegression, FarTicksAndNumeralsRenderQuickly) {
     numerals.Los_os = -2147450880;
     numerals.Los_niz = -2145484800;
 
-    for (const ScaleParameters& p : {ticks, numerals}) {
+    // A fan of 268 million hair-thin ticks crossing the whole canvas.
+    ScaleParameters fan = kDefaultParameters;
+    fan.Nfull = 268444185;
+    fan.Lsm = -704634660;
+    fan.Lbig = -661220305;
+    fan.Nm = 209;
+    fan.Hsm = 15;
+    fan.Rdel = 2800;
+
+    for (const ScaleParameters& p : {ticks, numerals, fan}) {
         RenderState state = test::LaidOut(p);
         QElapsedTimer timer;
         timer.start();
@@ -86,6 +97,39 @@ TEST(HugeCoordinatesRegression, FarTicksAndNumeralsRenderQuickly) {
         EXPECT_LT(timer.elapsed(), 5000) << "Rdel " << p.Rdel;
         EXPECT_TRUE(printed.ok() || !printed.message.empty());
         EXPECT_TRUE(shown.ok() || !shown.message.empty());
+    }
+}
+
+// A surface that tells the renderer how fine a turn its device can show.
+class CoarseRecordingSurface : public RecordingSurface {
+  public:
+    explicit CoarseRecordingSurface(double turn) : turn_(turn) {}
+    double smallestVisibleTurn() const override { return turn_; }
+
+  private:
+    double turn_;
+};
+
+TEST(HugeCoordinatesRegression, TicksTheDeviceCannotTellApartAreThinnedWithoutGaps) {
+    ScaleParameters p = kDefaultParameters;
+    p.Nfull = 100000;
+    p.Nbig = -1;
+    RenderState state = test::LaidOut(p);
+    const double turn = 1e-3;  // radians per device pixel at the farthest visible point
+    CoarseRecordingSurface surface(turn);
+    PaintScale(state, surface, false);
+    const std::vector<DrawCall> ticks = surface.callsOf(DrawOp::Polygon);
+    const double span = 2 * 42.5 / 180 * 3.14159265358979;
+    EXPECT_LE(ticks.size(), std::size_t(span / turn * 1.02) + 2);
+    EXPECT_GT(ticks.size(), std::size_t(span / turn / 2));
+    // Both ends stay, and no two neighbours drawn are more than a pixel's turn apart.
+    EXPECT_EQ(ticks.front().points[0], (Point{-2830, 3103}));
+    EXPECT_EQ(ticks.back().points[1], (Point{2830, 3103}));
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        const Point a = ticks[i - 1].points[0];
+        const Point b = ticks[i].points[0];
+        const double apart = std::abs(std::atan2(a.y, a.x) - std::atan2(b.y, b.x));
+        ASSERT_LE(apart, turn * 1.01 + 2e-3) << i;  // corners are truncated to whole units
     }
 }
 
