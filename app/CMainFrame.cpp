@@ -2,15 +2,22 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/AboutDialog.h"
+#include "app/HelpDialog.h"
 #include "app/Icons.h"
 #include "model/CQuirnDoc.h"
+#include "peripherals/Printing.h"
 #include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
 
@@ -26,7 +33,8 @@ constexpr int kBottomAllowance = 8;
 
 }  // namespace
 
-CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent) : QMainWindow(parent), doc_(doc) {
+CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent)
+    : QMainWindow(parent), doc_(doc), printer_(std::make_unique<ApplicationPrinter>()) {
     setWindowIcon(ProgramIcon());
     CreateActions();
     CreateMenu();
@@ -38,6 +46,7 @@ CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent) : QMainWindow(parent), d
     layout->setSpacing(0);
     bar_ = new ParameterBar(central);
     view_ = new CQuirnView(doc_, *bar_, central);
+    view_->setApplicationPrinter(printer_.get());
     layout->addWidget(bar_);
     layout->addWidget(view_, 1);
     setCentralWidget(central);
@@ -82,6 +91,49 @@ void CMainFrame::CreateActions() {
     handle(Command::Save, [this] { doc_.OnFileSave(); });
     handle(Command::SaveAs, [this] { doc_.OnFileSaveAs(); });
     handle(Command::Exit, [this] { close(); });
+    // The view's commands reach it through the frame, which builds the view after the actions.
+    handle(Command::Print, [this] { view_->OnFilePrint(true); });
+    handle(Command::PrintDirect, [this] { view_->OnFilePrint(false); });
+    handle(Command::PrintPreview, [this] { OnFilePrintPreview(); });
+    handle(Command::PageSetup, [this] { view_->OnFilePageSetup(); });
+    handle(Command::RealScreenSize, [this] { view_->OnRealScreenSize(); });
+    handle(Command::PrintSetup, [this] { OnFilePrintSetup(); });
+    handle(Command::About, [this] { OnAppAbout(); });
+    handle(Command::Help, [this] { OnHelp(); });
+}
+
+void CMainFrame::OnFilePrintSetup() {
+    QPrinter* printer = printer_->printer();
+    if (printer == nullptr) {
+        // The view says why nothing can be printed.
+        view_->OnFilePrint(false);
+        return;
+    }
+    QPrintDialog dialog(printer, this);
+    dialog.setWindowTitle(QStringLiteral("Параметры печати"));
+    dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+    // Choosing prints nothing: the button says so.
+    if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("ОК"));
+    }
+    dialog.exec();
+    printer->setFullPage(true);
+}
+
+void CMainFrame::OnFilePrintPreview() {
+    const int pages = getPreviewPages_ ? getPreviewPages_() : 1;
+    const int shown = view_->OnFilePrintPreview(pages);
+    if (setPreviewPages_ && shown != pages) setPreviewPages_(shown);
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::OnHelp() {
+    CHelpDlg help(this);
+    help.exec();
 }
 
 void CMainFrame::CreateMenu() {

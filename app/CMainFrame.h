@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
+#include <memory>
 
 #include "app/Commands.h"
 
@@ -12,6 +14,7 @@ class QToolBar;
 
 namespace quirn {
 
+class ApplicationPrinter;
 class CQuirnDoc;
 class CQuirnView;
 class ParameterBar;
@@ -24,10 +27,23 @@ class CMainFrame : public QMainWindow {
     explicit CMainFrame(CQuirnDoc& doc, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // The action of a command, shared by its menu entry, toolbar button and keys. Commands whose
-    // handlers do not exist yet (printing, page and printer setup, screen calibration, help,
-    // about) are disabled: whoever provides a handler connects to triggered() and enables it.
+    // The action of a command, shared by its menu entry, toolbar button and keys.
     QAction* action(Command id) const;
+
+    // The printer that printing, page setup and the picture export use.
+    ApplicationPrinter& printer() const { return *printer_; }
+    // Where print preview keeps how many pages it shows side by side (the profile's
+    // "PreviewPages"); without it preview starts with one page each time.
+    void setPreviewPagesStore(std::function<int()> get, std::function<void(int)> set) {
+        getPreviewPages_ = std::move(get);
+        setPreviewPages_ = std::move(set);
+    }
+
+    // Printer setup: the print dialog, used to choose the printer and its paper.
+    void OnFilePrintSetup();
+    void OnFilePrintPreview();
+    void OnAppAbout();
+    void OnHelp();
 
     QToolBar* toolBar() const { return toolBar_; }
     ParameterBar& parameterBar() const { return *bar_; }
@@ -57,6 +73,9 @@ class CMainFrame : public QMainWindow {
     CQuirnView* view_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<Command, QAction*> actions_;
+    std::unique_ptr<ApplicationPrinter> printer_;
+    std::function<int()> getPreviewPages_;
+    std::function<void(int)> setPreviewPages_;
 };
 
 }  // namespace quirn

@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/FileErrorText.h"
 #include "app/HeadlessExport.h"
+#include "app/HeadlessPrint.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 
@@ -52,9 +53,9 @@ int RunQuirn(int argc, char** argv) {
         case Action::DumpParameters: return DumpParameters(request.file);
         case Action::Desktop: return RunDesktop(argc, argv, request.file);
         case Action::Export: return RunExport(request, argc, argv);
-        case Action::Print: break;
+        case Action::Print: return RunPrint(request, argc, argv);
     }
-    return Complain("this operation is not available yet");
+    return 2;
 }
 
 }  // namespace quirn

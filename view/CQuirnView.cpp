@@ -28,6 +28,9 @@ CQuirnView::CQuirnView(CQuirnDoc& doc, ParameterBar& bar, QWidget* parent)
     horizontalScrollBar()->installEventFilter(this);
     verticalScrollBar()->installEventFilter(this);
     state_.symbols = LoadSymbolImages();
+    // The calibration is in force before anything is drawn.
+    calibration_ = LoadScreenCalibration(kScreenIniName, ReportedScreenWidthMm());
+    state_.Ksrn = calibration_.Ksrn;
     ConnectPanel();
     doc_.setInitialUpdateHandler([this] { OnInitialUpdate(); });
 }
@@ -193,22 +196,6 @@ bool CQuirnView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QAbstractScrollArea::eventFilter(watched, event);
-}
-
-void CQuirnView::OnExportPicture() {
-    // The picture export attaches here.
-}
-
-void CQuirnView::OnTemplateButton() {
-    // Loading and removing the template attaches here.
-}
-
-void CQuirnView::OnTemplateFieldChanged(BarControl) {
-    // Reading the template fields attaches here.
-}
-
-void CQuirnView::OnTemplateSpinnerStep(BarControl, int) {
-    // Stepping the template spinners attaches here.
 }
 
 }  // namespace quirn

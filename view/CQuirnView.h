@@ -10,12 +10,18 @@
 
 #include "model/CQuirnDoc.h"
 #include "model/FileAccess.h"
+#include "peripherals/Printing.h"
+#include "peripherals/ScreenCalibration.h"
 #include "render/RenderScale.h"
 #include "render/RenderState.h"
 #include "view/Dragging.h"
 #include "view/ParameterBar.h"
 
+class QPrinter;
+
 namespace quirn {
+
+class RealRazmer;
 
 // The device the screen canvas is made for: the screen's width in device pixels over its
 // reported physical width, and the view's outer width.
@@ -54,12 +60,42 @@ class CQuirnView : public QAbstractScrollArea {
     // Writes the working copy into the panel.
     void FillParameterBar();
 
-    // The picture export and the template underlay's controls; their behaviour is provided by
-    // the peripherals and hooked in here.
+    // "Записать рисунок в файл": the scale as printed into "<title>.bmp" in the current
+    // directory at the application printer's resolution. Only a failure is reported.
     void OnExportPicture();
+    // Button 2: loads a template picture when none is loaded, removes it otherwise.
     void OnTemplateButton();
+    // A template field's text changed: re-read into the width, X or Y.
     void OnTemplateFieldChanged(BarControl field);
+    // A spinner stepped to value: store it and write it into the field beside it.
     void OnTemplateSpinnerStep(BarControl spinner, int value);
+
+    // The screen calibration's file, opened by bare name in the current directory.
+    static constexpr const char* kScreenIniName = "Screen.ini";
+    // "Реальный размер экрана": asks for the real screen width, applies the new correction at
+    // once and keeps it in Screen.ini.
+    void OnRealScreenSize();
+    const ScreenCalibration& calibration() const { return calibration_; }
+    // The calibration dialog, one for the life of the view.
+    RealRazmer& calibrationDialog();
+    // The width in millimetres that the screen the view is on reports.
+    int ReportedScreenWidthMm() const;
+
+    // Printing on the application's printer, which the frame owns.
+    void setApplicationPrinter(ApplicationPrinter* printer) { printer_ = printer; }
+    void OnFilePrint(bool withDialog);
+    // Shows the page as printed; previewPages (1 or 2) is how many pages the preview shows
+    // side by side, and the count the user left it at is returned.
+    int OnFilePrintPreview(int previewPages);
+    // Page margins, refused below what the printer can print.
+    void OnFilePageSetup();
+    const PageMargins& margins() const { return margins_; }
+
+    // Where the view asks for a template file and reports a failure; dialogs unless replaced.
+    void setTemplateFileChooser(std::function<QString()> chooser) {
+        chooseTemplateFile_ = std::move(chooser);
+    }
+    void setWarningHandler(std::function<void(const QString&)> warn) { warn_ = std::move(warn); }
 
     RenderState& state() { return state_; }
     const RenderState& state() const { return state_; }
@@ -92,6 +128,10 @@ class CQuirnView : public QAbstractScrollArea {
     void ShowTemplateAnchor();
     void ShowTemplateWidth();
     void SaveInitialParameters() const;
+    void Warn(const QString& text);
+    QString AskTemplateFile();
+    QPrinter* Printer();
+    QString DocumentTitle() const;
 
     CQuirnDoc& doc_;
     ParameterBar& bar_;
@@ -102,6 +142,13 @@ class CQuirnView : public QAbstractScrollArea {
     QPoint scroll_;
     bool hasRecord_ = false;
     std::function<void(FileError)> initialParametersFailed_;
+
+    ScreenCalibration calibration_;
+    RealRazmer* realRazmer_ = nullptr;
+    PageMargins margins_;
+    ApplicationPrinter* printer_ = nullptr;
+    std::function<QString()> chooseTemplateFile_;
+    std::function<void(const QString&)> warn_;
 };
 
 }  // namespace quirn

@@ -29,16 +29,16 @@ TEST(CommandLine, RecognisesEachJobAndItsArguments) {
 }
 
 TEST(CommandLine, RejectsWhatItCannotDo) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--export"},
-             {"--export", "a.bmp", "--dpi"},
-             {"--export", "a.bmp", "--dpi", "0"},
-             {"--export", "a.bmp", "--dpi", "600x"},
-             {"--dpi", "600", "a.qrn"},
-             {"--dump-parameters"},
-             {"--print"},
-             {"a.qrn", "b.qrn"},
-             {"--frobnicate"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--export"},
+                                               {"--export", "a.bmp", "--dpi"},
+                                               {"--export", "a.bmp", "--dpi", "0"},
+                                               {"--export", "a.bmp", "--dpi", "600x"},
+                                               {"--dpi", "600", "a.qrn"},
+                                               {"--dump-parameters"},
+                                               {"--print"},
+                                               {"a.qrn", "b.qrn"},
+                                               {"--frobnicate"}}) {
         const CommandLineRequest request = ParseCommandLine(args);
         EXPECT_EQ(request.action, Action::Error) << args.front();
         EXPECT_FALSE(request.error.empty());
@@ -73,7 +73,8 @@ TEST(CommandLineProgram, DumpsParametersAsTheProgramReadsThem) {
     loose.write("Lshk=12\nname = \xC2\xEE\xEB\xFC\xF2\n");
     loose.close();
     const ProcessResult looseRun = RunProgram({"--dump-parameters", loose.fileName()});
-    EXPECT_TRUE(looseRun.out.startsWith("name\t= \xC2\xEE\xEB\xFC\xF2\r\nunit\t= \r\nrange\t= 0\r\n"));
+    EXPECT_TRUE(
+        looseRun.out.startsWith("name\t= \xC2\xEE\xEB\xFC\xF2\r\nunit\t= \r\nrange\t= 0\r\n"));
     EXPECT_TRUE(looseRun.out.contains("\r\nLshk\t= 12\r\nHshk\t= 0\r\n"));
 }
 
@@ -90,6 +91,64 @@ TEST(CommandLineProgram, ReportsErrorsOnStandardErrorWithAFailingStatus) {
     const ProcessResult help = RunProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--export"));
+}
+
+std::int32_t LittleEndian32(const QByteArray& bytes, int at) {
+    return std::int32_t(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8 |
+                        quint8(bytes[at + 2]) << 16 | quint32(quint8(bytes[at + 3])) << 24);
+}
+
+TEST(CommandLineProgram, ExportsTheNewDocumentOrANamedFile) {
+    QTemporaryDir dir;
+    // Without FILE the new document comes from Initial.qrn of the current folder.
+    QFile initial(dir.filePath("Initial.qrn"));
+    ASSERT_TRUE(initial.open(QIODevice::WriteOnly));
+    initial.write("Lshk\t= 4800\r\nHshk\t= 3000\r\nRdel\t= 2000\r\nNm\t= 2\r\nrange\t= 1\r\n");
+    initial.close();
+    const ProcessResult fromInitial =
+        RunProgram({"--export", "initial.bmp", "--dpi", "600"}, dir.path());
+    ASSERT_EQ(fromInitial.exitCode, 0) << fromInitial.err.constData();
+    QFile bmp(dir.filePath("initial.bmp"));
+    ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+    const QByteArray bytes = bmp.readAll();
+    ASSERT_GT(bytes.size(), 62);
+    EXPECT_EQ(bytes.left(2), "BM");
+    EXPECT_EQ(LittleEndian32(bytes, 2), bytes.size());
+    // 50.00 mm of canvas at 600 dpi: 1181 pixels plus one.
+    EXPECT_EQ(LittleEndian32(bytes, 18), 1182);
+    EXPECT_EQ(LittleEndian32(bytes, 22), 757);
+    EXPECT_EQ(LittleEndian32(bytes, 38), 1182 * 100000 / 5000);
+
+    const ProcessResult svg = RunProgram(
+        {"--export", dir.filePath("radial.svg"), QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"});
+    ASSERT_EQ(svg.exitCode, 0) << svg.err.constData();
+    QFile svgFile(dir.filePath("radial.svg"));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svgFile.readAll().contains("mm\""));
+}
+
+TEST(CommandLineProgram, FailedExportsSayWhyAndLeaveNoFile) {
+    QTemporaryDir dir;
+    const ProcessResult unknown = RunProgram({"--export", "scale.txt"}, dir.path());
+    EXPECT_NE(unknown.exitCode, 0);
+    EXPECT_TRUE(unknown.err.contains("scale.txt"));
+    const ProcessResult unreadable =
+        RunProgram({"--export", "scale.bmp", "missing.qrn"}, dir.path());
+    EXPECT_NE(unreadable.exitCode, 0);
+    EXPECT_TRUE(unreadable.err.contains("missing.qrn"));
+    const ProcessResult unwritable =
+        RunProgram({"--export", dir.filePath("no/such/folder/scale.png")}, dir.path());
+    EXPECT_NE(unwritable.exitCode, 0);
+    EXPECT_TRUE(unwritable.err.contains("scale.png"));
+    QFile huge(dir.filePath("huge.qrn"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write("Lshk = 2000000000\r\nHshk = 2000000000\r\n");
+    huge.close();
+    const ProcessResult tooLarge = RunProgram({"--export", "huge.bmp", "huge.qrn"}, dir.path());
+    EXPECT_NE(tooLarge.exitCode, 0);
+    EXPECT_FALSE(tooLarge.err.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.bmp", "*.png", "*.txt"}, QDir::Files), QStringList())
+        << "no half-written output";
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+#include "app/AboutDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/Icons.h"
+
+namespace quirn {
+namespace {
+
+// 180 x 96 dialog units at 96 dpi.
+QRect DialogRect(int x, int y, int width, int height) {
+    const auto across = [](int units) { return units * 3 / 2; };
+    const auto down = [](int units) { return units * 13 / 8; };
+    return {across(x), down(y), across(width), down(height)};
+}
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("О программе"));
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setGeometry(QRect(DialogRect(11, 17, 0, 0).topLeft(), QSize(32, 32)));
+
+    const auto centred = [this](const char* text, QRect place) {
+        auto* label = new QLabel(QString::fromUtf8(text), this);
+        label->setAlignment(Qt::AlignCenter);
+        // The dialog-unit boxes fit the original face; a wider font gets room to either side.
+        label->setGeometry(place.adjusted(-30, -2, 30, 4));
+    };
+    centred("Quirn", DialogRect(40, 8, 100, 8));
+    centred("Версия 6.0", DialogRect(70, 24, 40, 8));
+    centred("18.08.2019", DialogRect(69, 40, 40, 8));
+    centred("Разработка: команда проекта Quirn", DialogRect(30, 54, 120, 8));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    ok->setGeometry(DialogRect(65, 73, 50, 16));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    setFixedSize(DialogRect(0, 0, 180, 96).size());
+}
+
+}  // namespace quirn

@@ -1,0 +1,14 @@
+// The about box: the program's icon, title, version and date.
+#pragma once
+
+#include <QDialog>
+
+namespace quirn {
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+  public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};
+
+}  // namespace quirn

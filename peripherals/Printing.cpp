@@ -1,0 +1,169 @@
+#include "peripherals/Printing.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <cmath>
+#include <cstdint>
+
+#include "render/PainterSurface.h"
+#include "render/RenderScale.h"
+
+namespace quirn {
+namespace {
+
+constexpr int kDefaultDpi = 600;
+// Hundredths of a millimetre per inch.
+constexpr std::int64_t kUnitsPerInch = 2540;
+// One device pixel per drawing unit: the canvas's geometry in exact drawing units.
+constexpr int kUnitDpi = 2540;
+
+int Pixels(double points, int dpi) {
+    return static_cast<int>(std::lround(points * dpi / 72.0));
+}
+
+int ToUnits(std::int64_t pixels, int dpi) {
+    return dpi > 0 ? static_cast<int>(pixels * kUnitsPerInch / dpi) : 0;
+}
+
+}  // namespace
+
+PrinterMetrics MetricsOf(const QPrinter& printer) {
+    const int dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QRectF paper = layout.fullRect(QPageLayout::Point);
+    const QMarginsF border = layout.minimumMargins();
+    PrinterMetrics m;
+    m.physicalWidth = Pixels(paper.width(), dpi);
+    m.physicalHeight = Pixels(paper.height(), dpi);
+    m.physicalOffsetX = Pixels(border.left(), dpi);
+    m.physicalOffsetY = Pixels(border.top(), dpi);
+    m.horzRes = m.physicalWidth - m.physicalOffsetX - Pixels(border.right(), dpi);
+    m.vertRes = m.physicalHeight - m.physicalOffsetY - Pixels(border.bottom(), dpi);
+    m.logPixelsX = dpi;
+    m.logPixelsY = dpi;
+    return m;
+}
+
+PageMargins MinimumMargins(const PrinterMetrics& m) {
+    using I = std::int64_t;
+    return {ToUnits(m.physicalOffsetX, m.logPixelsX), ToUnits(m.physicalOffsetY, m.logPixelsY),
+            ToUnits(I{m.physicalWidth} - m.physicalOffsetX - m.horzRes, m.logPixelsX),
+            ToUnits(I{m.physicalHeight} - m.physicalOffsetY - m.vertRes, m.logPixelsY)};
+}
+
+std::optional<MarginSide> FirstMarginBelowMinimum(const PageMargins& margins,
+                                                  const PageMargins& minimum) {
+    if (margins.left < minimum.left) return MarginSide::Left;
+    if (margins.right < minimum.right) return MarginSide::Right;
+    if (margins.top < minimum.top) return MarginSide::Top;
+    if (margins.bottom < minimum.bottom) return MarginSide::Bottom;
+    return std::nullopt;
+}
+
+std::string MarginWarningText(MarginSide side) {
+    switch (side) {
+        case MarginSide::Left:
+            return "Левое поле задано меньше минимально возможного.";
+        case MarginSide::Right:
+            return "Правое поле задано меньше минимально возможного.";
+        case MarginSide::Top:
+            return "Верхнее поле задано меньше минимально возможного.";
+        case MarginSide::Bottom:
+            return "Нижнее поле задано меньше минимально возможного.";
+    }
+    return {};
+}
+
+PageMargins RunPageSetup(PageMargins held,
+                         const std::function<PageMargins(const PageMargins&)>& show,
+                         const std::function<PageMargins()>& minimum,
+                         const std::function<void(MarginSide)>& warn) {
+    for (;;) {
+        held = show(held);
+        const PageMargins least = minimum();
+        const std::optional<MarginSide> side = FirstMarginBelowMinimum(held, least);
+        if (!side) return held;
+        warn(*side);
+        switch (*side) {
+            case MarginSide::Left:
+                held.left = least.left;
+                break;
+            case MarginSide::Right:
+                held.right = least.right;
+                break;
+            case MarginSide::Top:
+                held.top = least.top;
+                break;
+            case MarginSide::Bottom:
+                held.bottom = least.bottom;
+                break;
+        }
+    }
+}
+
+ApplicationPrinter::ApplicationPrinter() = default;
+ApplicationPrinter::~ApplicationPrinter() = default;
+
+QPrinter* ApplicationPrinter::printer() {
+    if (printer_) return printer_.get();
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        // No default chosen in the system: any installed printer will do.
+        const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+        if (all.isEmpty()) return nullptr;
+        info = all.first();
+    }
+    printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer_->setFullPage(true);
+    return printer_.get();
+}
+
+int ApplicationPrinter::dpi() {
+    const QPrinter* p = printer();
+    return p != nullptr && p->resolution() > 0 ? p->resolution() : kDefaultDpi;
+}
+
+void PaintScalePage(RenderState& state, QPainter& painter, double dpi, const PageMargins& margins) {
+    const CanvasGeometry units =
+        ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kUnitDpi), false);
+    const double scale = dpi / double(kUnitsPerInch);
+    const QPointF topLeft(margins.left * scale, margins.top * scale);
+    const QRectF canvas(topLeft, QSizeF(units.canvasWidth * scale, units.canvasHeight * scale));
+
+    painter.save();
+    // The canvas is all that reaches the paper: the screen's bottom line lies outside it.
+    painter.setClipRect(canvas);
+    painter.fillRect(canvas, Qt::white);
+    {
+        PainterSurface surface(painter, topLeft + QPointF(units.originX, units.originY) * scale,
+                               scale, true);
+        PaintScale(state, surface, false);
+    }
+    painter.restore();
+}
+
+PrintResult PrintScale(RenderState& state, QPrinter& printer, const PageMargins& margins,
+                       const QString& documentName) {
+    // The document has one page.
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1)
+        return {PrintStatus::NothingToPrint, {}};
+    printer.setFullPage(true);
+    printer.setDocName(documentName);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return {PrintStatus::CannotStart, "Невозможно начать процедуру печати."};
+    }
+    const int dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
+    PaintScalePage(state, painter, dpi, margins);
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        return {PrintStatus::Failed, QStringLiteral("Задание не передано на принтер «%1».")
+                                         .arg(printer.printerName())
+                                         .toStdString()};
+    }
+    return {};
+}
+
+}  // namespace quirn

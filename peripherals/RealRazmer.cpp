@@ -1,0 +1,96 @@
+#include "peripherals/RealRazmer.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/NumberText.h"
+
+namespace quirn {
+namespace {
+
+// 200 x 82 dialog units at 96 dpi.
+constexpr int kWidthPx = 300;
+constexpr int kHeightPx = 133;
+
+}  // namespace
+
+std::string CalibrationRefusalText(std::string_view typed, int reportedWidthMm) {
+    const int width = ParseInteger(typed);
+    if (width <= 0)
+        return "Ширина экрана задаётся целым положительным числом миллиметров, например 345.";
+    return "Ширина " + std::to_string(width) +
+           " мм не может быть шириной этого экрана: он сообщает о ширине " +
+           std::to_string(reportedWidthMm) + " мм.";
+}
+
+RealRazmer::RealRazmer(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Реальный размер экрана"));
+    setModal(true);
+
+    auto* prompt = new QLabel(QStringLiteral("Для правильного отображения размеров на экране "
+                                             "введите реальную ширину экрана в миллиметрах"),
+                              this);
+    prompt->setAlignment(Qt::AlignCenter);
+    prompt->setWordWrap(true);
+
+    edit_ = new QLineEdit(this);
+    edit_->setObjectName(QStringLiteral("edit1000"));
+    edit_->setAlignment(Qt::AlignCenter);
+    edit_->setFixedWidth(kWidthPx / 3);
+
+    ok_ = new QPushButton(QStringLiteral("ОК"), this);
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    connect(ok_, &QPushButton::clicked, this, &RealRazmer::accept);
+    connect(cancel_, &QPushButton::clicked, this, &RealRazmer::reject);
+
+    auto* field = new QHBoxLayout;
+    field->addStretch();
+    field->addWidget(edit_);
+    field->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addLayout(field);
+    layout->addLayout(buttons);
+    setFixedSize(kWidthPx, kHeightPx);
+}
+
+QString RealRazmer::text() const {
+    return edit_->text();
+}
+
+void RealRazmer::setText(const QString& text) {
+    edit_->setText(text);
+}
+
+int RealRazmer::exec() {
+    calibration_.reset();
+    edit_->selectAll();
+    edit_->setFocus();
+    return QDialog::exec();
+}
+
+void RealRazmer::accept() {
+    const std::string typed = text().toStdString();
+    calibration_ = CalibrationFromInput(typed, reportedWidthMm_);
+    if (!calibration_) {
+        QMessageBox::warning(
+            this, QStringLiteral("Внимание!"),
+            QString::fromStdString(CalibrationRefusalText(typed, reportedWidthMm_)));
+        edit_->selectAll();
+        edit_->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace quirn

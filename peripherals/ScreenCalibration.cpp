@@ -1,0 +1,59 @@
+#include "peripherals/ScreenCalibration.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "model/NumberText.h"
+#include "model/ParameterText.h"
+
+namespace quirn {
+namespace {
+
+// Far beyond any file a user writes by hand; only guards memory against a huge foreign file.
+constexpr std::size_t kScreenIniReadLimit = 1 << 20;
+
+bool UsableKsrn(double k) { return std::isfinite(k) && k >= kMinimumKsrn && k <= kMaximumKsrn; }
+
+}  // namespace
+
+ScreenCalibration UncalibratedScreen(int reportedWidthMm) { return {reportedWidthMm, 1.0}; }
+
+ScreenCalibration ParseScreenIni(std::string_view text, int reportedWidthMm) {
+    if (const auto nul = text.find('\0'); nul != std::string_view::npos) text = text.substr(0, nul);
+    const std::string ksrnText = FindParameterValue(text, "Ksrn");
+    const double ksrn = ParseDecimal(ksrnText);
+    if (ksrnText.empty() || !UsableKsrn(ksrn)) return UncalibratedScreen(reportedWidthMm);
+    return {ParseInteger(FindParameterValue(text, "Lscr")), ksrn};
+}
+
+std::string WriteScreenIni(const ScreenCalibration& calibration) {
+    std::array<char, 400> number{};
+    const auto end = std::to_chars(number.data(), number.data() + number.size(), calibration.Ksrn,
+                                   std::chars_format::fixed, 15)
+                         .ptr;
+    return "Lscr\t= " + std::to_string(calibration.Lscr) + "\r\nKsrn\t= " +
+           std::string(number.data(), end) + "\r\n";
+}
+
+ScreenCalibration LoadScreenCalibration(const std::string& path, int reportedWidthMm) {
+    const FileReadResult read = ReadFileHead(path, kScreenIniReadLimit);
+    if (read.error != FileError::None) return UncalibratedScreen(reportedWidthMm);
+    return ParseScreenIni(read.bytes, reportedWidthMm);
+}
+
+FileError SaveScreenCalibration(const std::string& path, const ScreenCalibration& calibration) {
+    return WriteFileAtomically(path, WriteScreenIni(calibration));
+}
+
+std::optional<ScreenCalibration> CalibrationFromInput(std::string_view text, int reportedWidthMm) {
+    const int width = ParseInteger(text);
+    if (width <= 0) return std::nullopt;
+    // A screen that reports no size cannot be corrected; the width is kept for the dialog.
+    if (reportedWidthMm <= 0) return ScreenCalibration{width, 1.0};
+    const double ksrn = double(width) / double(reportedWidthMm);
+    if (!UsableKsrn(ksrn)) return std::nullopt;
+    return ScreenCalibration{width, ksrn};
+}
+
+}  // namespace quirn

@@ -1,0 +1,41 @@
+// The template underlay's own rules: how its fields are read and how a picture file is taken
+// in, refusing files that are no picture or too large to hold.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quirn {
+
+// A template field's text as drawing units: "," taken as ".", then an exact decimal shift by
+// two places and truncation toward zero, so "0.29" is 29 and "12,5" is 1250.
+std::int32_t TemplateFieldValue(std::string_view text);
+
+// Beyond these a scanned template is a mistake, and decoding it could exhaust memory.
+struct TemplateImageLimits {
+    int maxSide = 30000;
+    std::int64_t maxPixels = 100'000'000;
+    bool operator==(const TemplateImageLimits&) const = default;
+};
+
+enum class TemplateLoadStatus { Ok, Unreadable, TooLarge };
+
+struct TemplateLoadResult {
+    TemplateLoadStatus status = TemplateLoadStatus::Ok;
+    QImage image;         // null unless Ok
+    std::string message;  // UTF-8, names the file and the cause; empty on success
+    bool ok() const { return status == TemplateLoadStatus::Ok; }
+};
+
+// Reads the picture at path in any format Qt reads. The size in the file's header is checked
+// against the limits before anything is decoded.
+TemplateLoadResult LoadTemplateImage(const QString& path, const TemplateImageLimits& limits = {});
+
+// The file dialog's filters: "Файлы изображений *.bmp" first, then every format Qt reads.
+QStringList TemplateFileFilters();
+
+}  // namespace quirn

@@ -1,0 +1,145 @@
+// The help window, the about box and the frame's peripheral commands.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "app/AboutDialog.h"
+#include "app/CMainFrame.h"
+#include "app/HelpDialog.h"
+#include "model/CQuirnDoc.h"
+#include "peripherals/ui/ModalDriver.h"
+
+namespace quirn {
+namespace {
+
+using testing::ModalDriver;
+
+class InTemporaryDirectory : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        saved_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+    }
+    void TearDown() override { QDir::setCurrent(saved_); }
+    void WriteReadMe(const QByteArray& bytes) const {
+        QFile file(dir_.filePath(QStringLiteral("ReadMe.txt")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir dir_;
+    QString saved_;
+};
+
+using HelpTextTest = InTemporaryDirectory;
+
+TEST_F(HelpTextTest, Windows1251UpToTheFirstZeroByte) {
+    // "Шкала" in Windows-1251, CR LF, then a zero byte and what must not be shown.
+    WriteReadMe(QByteArray("\xD8\xEA\xE0\xEB\xE0\r\nline 2\r\n\0hidden", 23));
+    EXPECT_EQ(LoadHelpText(), QStringLiteral("Шкала\nline 2\n"));
+
+    WriteReadMe({});
+    EXPECT_EQ(LoadHelpText(), QString());
+}
+
+TEST_F(HelpTextTest, ALongFileIsShownWhole) {
+    QByteArray text;
+    for (int i = 0; i < 2000; ++i) text += "line " + QByteArray::number(i) + " of the help\r\n";
+    ASSERT_GT(text.size(), 30000);
+    WriteReadMe(text);
+    const std::optional<QString> loaded = LoadHelpText();
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(loaded->endsWith(QStringLiteral("line 1999 of the help\n")));
+    EXPECT_EQ(loaded->size(), text.size() - 2000);  // one character less per CR LF
+}
+
+TEST(HelpWindow, ShowsTheTextReadOnly) {
+    CHelpDlg help(nullptr, [] { return std::optional<QString>(QStringLiteral("Помощь\nстрока")); });
+    ModalDriver driver;
+    QString shown;
+    bool readOnly = false;
+    driver.then([&](QWidget* w) {
+        ASSERT_EQ(w, &help);
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("Dialog"));
+        shown = help.textBox()->toPlainText();
+        readOnly = help.textBox()->isReadOnly();
+        testing::Later([&help] { help.accept(); });
+    });
+    EXPECT_EQ(help.exec(), QDialog::Accepted);
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(shown, QStringLiteral("Помощь\nстрока"));
+    EXPECT_TRUE(readOnly);
+}
+
+TEST(HelpWindow, WithoutReadMeOnlyTheMessageIsShown) {
+    CHelpDlg help(nullptr, [] { return std::optional<QString>(); });
+    ModalDriver driver;
+    driver.then(driver.AcceptMessage());
+    EXPECT_EQ(help.exec(), QDialog::Rejected);
+    EXPECT_TRUE(driver.finished());
+    EXPECT_FALSE(driver.sawUnexpected());  // the help window itself never appeared
+    EXPECT_EQ(driver.captions(), QStringList{QStringLiteral("Внимание!")});
+    EXPECT_EQ(driver.messages(),
+              QStringList{QStringLiteral("В папке с программой отсутствует файл ReadMe.txt")});
+}
+
+TEST(AboutBox, TitleVersionDateAndOk) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе"));
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        if (!label->text().isEmpty()) texts << label->text();
+    for (const char* expected : {"Quirn", "Версия 6.0", "18.08.2019"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+    const QLabel* icon = about.findChild<QLabel*>(QStringLiteral("icon"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_FALSE(icon->pixmap().isNull());
+    const auto buttons = about.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons[0]->text(), QStringLiteral("OK"));
+}
+
+using FrameCommandsTest = InTemporaryDirectory;
+
+TEST_F(FrameCommandsTest, PeripheralCommandsAreOfferedAndHelpOpensTheReadMe) {
+    CQuirnDoc doc;
+    CMainFrame frame(doc);
+    doc.OnNewDocument();
+    for (Command id :
+         {Command::Print, Command::PrintDirect, Command::PrintPreview, Command::PrintSetup,
+          Command::PageSetup, Command::RealScreenSize, Command::About, Command::Help})
+        EXPECT_TRUE(frame.action(id)->isEnabled()) << static_cast<int>(id);
+
+    WriteReadMe("help text\r\n");
+    ModalDriver driver;
+    QString shown;
+    driver.then([&](QWidget* w) {
+        auto* help = qobject_cast<CHelpDlg*>(w);
+        ASSERT_NE(help, nullptr);
+        shown = help->textBox()->toPlainText();
+        testing::Later([help] { help->accept(); });
+    });
+    frame.action(Command::Help)->trigger();
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(shown, QStringLiteral("help text\n"));
+}
+
+TEST(HeadlessPrint, AnUnreadableFileFailsWithAMessage) {
+    QProcess quirn;
+    quirn.start(QStringLiteral(QUIRN_TEST_BINARY),
+                {QStringLiteral("--print"), QStringLiteral("/nonexistent/scale.qrn")});
+    ASSERT_TRUE(quirn.waitForFinished(30000));
+    EXPECT_EQ(quirn.exitCode(), 1);
+    const QString error = QString::fromUtf8(quirn.readAllStandardError());
+    EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent/scale.qrn"))) << error.toStdString();
+}
+
+}  // namespace
+}  // namespace quirn

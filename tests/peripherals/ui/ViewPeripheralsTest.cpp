@@ -1,0 +1,256 @@
+// The view's peripherals on real widgets: the screen calibration, the template controls and the
+// picture export button.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "model/CQuirnDoc.h"
+#include "peripherals/RealRazmer.h"
+#include "peripherals/ScreenCalibration.h"
+#include "peripherals/ui/ModalDriver.h"
+#include "view/CQuirnView.h"
+#include "view/ParameterBar.h"
+
+namespace quirn {
+namespace {
+
+using C = BarControl;
+using testing::Later;
+using testing::ModalDriver;
+
+QByteArray Slurp(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ViewPeripheralsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        saved_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+    }
+    void TearDown() override {
+        host_.reset();
+        QDir::setCurrent(saved_);
+    }
+
+    // The view is made only now, so that a Screen.ini written first is read at its creation.
+    CQuirnView& Open() {
+        host_ = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(host_.get());
+        bar_ = new ParameterBar(host_.get());
+        view_ = new CQuirnView(doc_, *bar_, host_.get());
+        layout->addWidget(bar_);
+        layout->addWidget(view_);
+        host_->resize(1000, 700);
+        host_->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(host_.get()));
+        doc_.OnNewDocument();
+        view_->OnInitialUpdate();
+        view_->setWarningHandler([this](const QString& text) { warnings_ << text; });
+        return *view_;
+    }
+    QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    void WriteFile(const char* name, const QByteArray& bytes) const {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // A folder where the file should go: no one, not even root, can write the file there.
+    void BlockWith(const QString& path) const { ASSERT_TRUE(QDir().mkpath(path)); }
+
+    QTemporaryDir dir_;
+    QString saved_;
+    CQuirnDoc doc_;
+    std::unique_ptr<QWidget> host_;
+    ParameterBar* bar_ = nullptr;
+    CQuirnView* view_ = nullptr;
+    QStringList warnings_;
+};
+
+TEST_F(ViewPeripheralsTest, CalibrationIsReadAtCreationAsStored) {
+    // Edited by hand: Ksrn is not Lscr over the reported width, and is used as it stands.
+    WriteFile("Screen.ini", "Lscr\t= 345\r\nKsrn\t= 1.250000000000000\r\n");
+    CQuirnView& view = Open();
+    EXPECT_EQ(view.calibration(), (ScreenCalibration{345, 1.25}));
+    EXPECT_EQ(view.state().Ksrn, 1.25);
+}
+
+TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
+    CQuirnView& view = Open();
+    const int reported = view.ReportedScreenWidthMm();
+    ASSERT_GT(reported, 0);
+    EXPECT_EQ(view.calibration(), (ScreenCalibration{reported, 1.0}));
+    const int zoomBefore = view.state().zoom;
+
+    ModalDriver driver;
+    QString offered;
+    driver
+        .then([&](QWidget* w) {
+            auto* dialog = qobject_cast<RealRazmer*>(w);
+            ASSERT_NE(dialog, nullptr);
+            offered = dialog->text();
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Реальный размер экрана"));
+            dialog->setText(QStringLiteral("abc"));
+            testing::ClickLater(dialog->okButton());
+        })
+        .then(driver.AcceptMessage())
+        .then([&](QWidget* w) {
+            // Still open after the refusal: the width is typed again.
+            auto* dialog = qobject_cast<RealRazmer*>(w);
+            ASSERT_NE(dialog, nullptr);
+            dialog->setText(QString::number(2 * reported) + QStringLiteral(" мм"));
+            testing::ClickLater(dialog->okButton());
+        });
+    view.OnRealScreenSize();
+
+    EXPECT_TRUE(driver.finished());
+    EXPECT_FALSE(driver.sawUnexpected());
+    EXPECT_EQ(offered, QString::number(reported));
+    ASSERT_EQ(driver.captions(), QStringList{QStringLiteral("Внимание!")});
+    EXPECT_EQ(view.calibration(), (ScreenCalibration{2 * reported, 2.0}));
+    EXPECT_EQ(view.state().Ksrn, 2.0);
+    EXPECT_EQ(view.state().zoom, zoomBefore);
+    EXPECT_EQ(Slurp(Path("Screen.ini")),
+              "Lscr\t= " + QByteArray::number(2 * reported) + "\r\nKsrn\t= 2.000000000000000\r\n");
+    EXPECT_TRUE(warnings_.isEmpty());
+}
+
+TEST_F(ViewPeripheralsTest, CancelledCalibrationChangesNothing) {
+    CQuirnView& view = Open();
+    const ScreenCalibration before = view.calibration();
+    ModalDriver driver;
+    driver.then([](QWidget* w) {
+        auto* dialog = qobject_cast<RealRazmer*>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setText(QStringLiteral("500"));
+        testing::ClickLater(dialog->cancelButton());
+    });
+    view.OnRealScreenSize();
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(view.calibration(), before);
+    EXPECT_FALSE(QFile::exists(Path("Screen.ini")));
+}
+
+TEST_F(ViewPeripheralsTest, AnUnwritableScreenIniIsReportedAndTheNewScaleHolds) {
+    CQuirnView& view = Open();
+    BlockWith(Path("Screen.ini"));
+    const int reported = view.ReportedScreenWidthMm();
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        auto* dialog = qobject_cast<RealRazmer*>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setText(QString::number(2 * reported));
+        testing::ClickLater(dialog->okButton());
+    });
+    view.OnRealScreenSize();
+    EXPECT_EQ(view.calibration().Lscr, 2 * reported);
+    EXPECT_EQ(view.state().Ksrn, 2.0);
+    ASSERT_EQ(warnings_.size(), 1);
+    EXPECT_TRUE(warnings_[0].contains(Path("Screen.ini"))) << warnings_[0].toStdString();
+}
+
+TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
+    CQuirnView& view = Open();
+    QImage scan(400, 300, QImage::Format_RGB32);
+    scan.fill(Qt::gray);
+    ASSERT_TRUE(scan.save(Path("scan.bmp")));
+    WriteFile("notes.bmp", "no picture");
+    QString chosen;
+    view.setTemplateFileChooser([&chosen] { return chosen; });
+    QPushButton* button = bar_->button(C::TemplateButton);
+
+    // Cancelled dialog, then a file that is no picture: nothing changes.
+    button->click();
+    chosen = Path("notes.bmp");
+    button->click();
+    EXPECT_FALSE(view.state().templ.loaded);
+    EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
+    ASSERT_EQ(warnings_.size(), 1);
+    EXPECT_TRUE(warnings_[0].contains(chosen));
+
+    chosen = Path("scan.bmp");
+    button->click();
+    ASSERT_TRUE(view.state().templ.loaded);
+    EXPECT_EQ(view.state().templ.image.size(), QSize(400, 300));
+    EXPECT_EQ(button->text(), QStringLiteral("Удалить шаблон"));
+    // 82.00 mm wide: the picture covers 82.00 x 61.50 mm.
+    bar_->setText(C::TemplateWidth, QStringLiteral("82"));
+    view.viewport()->repaint();
+    EXPECT_EQ(view.state().templ.drawn, (Extent{8200, 6150}));
+
+    button->click();
+    EXPECT_FALSE(view.state().templ.loaded);
+    EXPECT_TRUE(view.state().templ.image.isNull());
+    EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
+    EXPECT_EQ(warnings_.size(), 1);
+}
+
+TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
+    CQuirnView& view = Open();
+    QSpinBox* width = bar_->spinner(C::TemplateWidthSpinner);
+    const int spinnerBefore = width->value();
+    ASSERT_EQ(spinnerBefore, 7100);  // the default: Lshk + 2 mm
+
+    bar_->setText(C::TemplateWidth, QStringLiteral("12,5"));
+    EXPECT_EQ(view.state().templ.width, 1250);
+    EXPECT_EQ(width->value(), spinnerBefore);  // typing does not move the spinner
+
+    // The next step continues from the spinner's own position.
+    width->stepUp();
+    EXPECT_EQ(view.state().templ.width, spinnerBefore + 1);
+    EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("71.01"));
+
+    // A step to 29 writes 0.29, which is read back as 29, not 28.
+    width->setValue(30);
+    width->stepDown();
+    EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("0.29"));
+    EXPECT_EQ(view.state().templ.width, 29);
+
+    QSpinBox* y = bar_->spinner(C::TemplateYSpinner);
+    y->setValue(-1601);
+    EXPECT_EQ(bar_->text(C::TemplateY), QStringLiteral("-16.01"));
+    EXPECT_EQ(view.state().templ.anchor.y, -1601);
+    bar_->setText(C::TemplateX, QStringLiteral("-35.5"));
+    EXPECT_EQ(view.state().templ.anchor.x, -3550);
+}
+
+TEST_F(ViewPeripheralsTest, ExportWritesTheTitledBitmapAndReportsFailures) {
+    CQuirnView& view = Open();
+    const QString title = QString::fromStdString(doc_.GetTitle());
+    const QString file = Path((title + QStringLiteral(".bmp")).toUtf8().constData());
+    const CanvasGeometry screen = view.state().canvas.geometry;
+
+    bar_->button(C::ExportPicture)->click();
+    EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
+    const QByteArray bytes = Slurp(file);
+    ASSERT_GT(bytes.size(), 62);
+    EXPECT_TRUE(bytes.startsWith("BM"));
+    EXPECT_EQ(bytes[28], 1);  // one bit per pixel
+    // The screen's canvas is left as it was for the mouse.
+    EXPECT_EQ(view.state().canvas.geometry, screen);
+
+    ASSERT_TRUE(QFile::remove(file));
+    BlockWith(file);
+    bar_->button(C::ExportPicture)->click();
+    ASSERT_EQ(warnings_.size(), 1);
+    EXPECT_TRUE(warnings_[0].contains(file)) << warnings_[0].toStdString();
+    warnings_.clear();
+
+    // A title that names another folder is no file name here.
+    doc_.SetPathName("../elsewhere/scale", false);
+    bar_->button(C::ExportPicture)->click();
+    ASSERT_EQ(warnings_.size(), 1);
+    EXPECT_TRUE(warnings_[0].contains(QStringLiteral("не записан")));
+}
+
+}  // namespace
+}  // namespace quirn

@@ -1,0 +1,106 @@
+// Printing, print preview and page setup on the application's printer.
+#include <QAbstractPrintDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <cmath>
+
+#include "peripherals/Printing.h"
+#include "view/CQuirnView.h"
+
+namespace quirn {
+namespace {
+
+// The document has one page; the dialog's range may still ask for others.
+constexpr int kLastPage = 9999;
+
+QMarginsF Millimetres(const PageMargins& m) {
+    return {m.left / 100.0, m.top / 100.0, m.right / 100.0, m.bottom / 100.0};
+}
+
+int Units(double millimetres) {
+    return static_cast<int>(std::lround(millimetres * 100.0));
+}
+
+}  // namespace
+
+QPrinter* CQuirnView::Printer() {
+    QPrinter* printer = printer_ != nullptr ? printer_->printer() : nullptr;
+    if (printer == nullptr) {
+        Warn(
+            QStringLiteral("Невозможно начать процедуру печати.\nВ системе не установлен ни "
+                           "один принтер."));
+    }
+    return printer;
+}
+
+void CQuirnView::OnFilePrint(bool withDialog) {
+    QPrinter* printer = Printer();
+    if (printer == nullptr) return;
+    if (withDialog) {
+        printer->setPrintRange(QPrinter::AllPages);
+        QPrintDialog dialog(printer, this);
+        dialog.setMinMax(1, kLastPage);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        if (dialog.exec() != QDialog::Accepted) return;
+    } else {
+        printer->setPrintRange(QPrinter::AllPages);
+    }
+    // A copy, so that the canvas and the drawn sizes the mouse works with stay the screen's.
+    RenderState printed = state_;
+    const PrintResult result = PrintScale(printed, *printer, margins_, DocumentTitle());
+    if (!result.ok()) Warn(QString::fromStdString(result.message));
+}
+
+int CQuirnView::OnFilePrintPreview(int previewPages) {
+    QPrinter* printer = Printer();
+    if (printer == nullptr) return previewPages;
+    printer->setPrintRange(QPrinter::AllPages);
+    printer->setFullPage(true);
+    QPrintPreviewDialog dialog(printer, this);
+    dialog.setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    // The preview takes the place of the program's window, as large as it is.
+    dialog.resize(window()->size());
+    QPrintPreviewWidget* pages = dialog.findChild<QPrintPreviewWidget*>();
+    if (pages != nullptr) {
+        if (previewPages >= 2)
+            pages->setViewMode(QPrintPreviewWidget::FacingPagesView);
+        else
+            pages->setViewMode(QPrintPreviewWidget::SinglePageView);
+    }
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        RenderState printed = state_;
+        const PrintResult result = PrintScale(printed, *target, margins_, DocumentTitle());
+        if (!result.ok()) Warn(QString::fromStdString(result.message));
+    });
+    dialog.exec();
+    if (pages == nullptr) return previewPages;
+    return pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
+}
+
+void CQuirnView::OnFilePageSetup() {
+    // Without a printer there is nothing to set up, and nothing is said.
+    QPrinter* printer = printer_ != nullptr ? printer_->printer() : nullptr;
+    if (printer == nullptr) return;
+    const auto show = [this, printer](const PageMargins& held) {
+        // On a full page the dialog does not hold the margins to the printer's own minimum:
+        // the check below does, with its warnings.
+        printer->setFullPage(true);
+        printer->setPageMargins(Millimetres(held), QPageLayout::Millimeter);
+        QPageSetupDialog dialog(printer, this);
+        dialog.setWindowTitle(QStringLiteral("Параметры страницы"));
+        dialog.exec();
+        const QMarginsF mm = printer->pageLayout().margins(QPageLayout::Millimeter);
+        return PageMargins{Units(mm.left()), Units(mm.top()), Units(mm.right()),
+                           Units(mm.bottom())};
+    };
+    const auto minimum = [printer] { return MinimumMargins(MetricsOf(*printer)); };
+    const auto warn = [this](MarginSide side) {
+        Warn(QString::fromStdString(MarginWarningText(side)));
+    };
+    margins_ = RunPageSetup(margins_, show, minimum, warn);
+}
+
+}  // namespace quirn
