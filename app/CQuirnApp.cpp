@@ -8,6 +8,7 @@
 #include "app/Icons.h"
 #include "app/Profile.h"
 #include "app/QtDocumentPrompts.h"
+#include "app/SessionEnd.h"
 #include "view/CQuirnView.h"
 
 namespace quirn {
@@ -25,6 +26,8 @@ bool CQuirnApp::InitInstance(const std::string& file) {
     previewPages_ = profile.previewPages;
 
     frame_ = std::make_unique<CMainFrame>(doc_);
+    frame_->setPreviewPagesStore([this] { return previewPages_; },
+                                 [this](int pages) { previewPages_ = pages; });
     if (externalPrompts_ == nullptr) prompts_ = std::make_unique<QtDocumentPrompts>(frame_.get());
     doc_.setPrompts(externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get());
     // The view keeps its parameters while the frame is being taken down: the report cannot
@@ -60,6 +63,8 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
     QSettings settings;
 
     CQuirnApp app(settings);
+    // Before the start-up, so that a signal during it waits for the event loop.
+    SessionEnd sessionEnd(app.document());
     if (!app.InitInstance(file)) return 1;
     const int status = QApplication::exec();
     app.ExitInstance();

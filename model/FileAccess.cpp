@@ -40,7 +40,9 @@ FileError FileErrorFromErrno(int error) {
 
 FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
     FileReadResult result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opening a named pipe blocks until someone writes to it, and nobody may ever: open without
+    // waiting, then read normally, so a pipe without a writer reads as an empty file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.error = FileErrorFromErrno(errno);
         return result;
@@ -51,6 +53,8 @@ FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
         result.error = FileError::AccessDenied;
         return result;
     }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     result.bytes.resize(limit);
     std::size_t got = 0;
     while (got < limit) {

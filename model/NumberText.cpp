@@ -65,6 +65,9 @@ std::string TrimmedNumber(double value, int decimals) {
         while (!text.empty() && text.back() == '0') text.pop_back();
         if (!text.empty() && text.back() == '.') text.pop_back();
     }
+    // A negative value too small for the decimals, or the zeroth numeral of a negative range,
+    // is zero: a dial never reads "-0".
+    if (text == "-0") text.erase(0, 1);
     return text;
 }
 

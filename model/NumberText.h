@@ -8,7 +8,7 @@
 namespace quirn {
 
 // "%.<decimals>f", then trailing "0"s removed, then a trailing "." removed: 15.00 -> "15",
-// 42.50 -> "42.5". Non-finite values print as "0".
+// 42.50 -> "42.5". Non-finite values print as "0", and so does what would print as "-0".
 std::string TrimmedNumber(double value, int decimals);
 
 // The C library's atof in the C locale: leading white space, sign, digits with ".", optional

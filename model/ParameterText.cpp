@@ -14,13 +14,24 @@ void AppendInteger(std::string& out, const char* key, std::int32_t value) {
     out += "\r\n";
 }
 
+// A text value ends at its first control byte when read, and a NUL ends the whole text: a NUL
+// pasted into a name would cost every value after it on the next open, a CR LF would leave a
+// stray line. Control bytes are written as spaces, so the file keeps its 24 lines and the text
+// reads back whole.
+std::string TextValue(const std::string& text) {
+    std::string value = text;
+    for (char& c : value)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return value;
+}
+
 }  // namespace
 
 std::string WriteParameterText(const ScaleParameters& p) {
     std::string out;
     out.reserve(300 + p.name.size() + p.unit.size());
-    out += "name\t= " + p.name + "\r\n";
-    out += "unit\t= " + p.unit + "\r\n";
+    out += "name\t= " + TextValue(p.name) + "\r\n";
+    out += "unit\t= " + TextValue(p.unit) + "\r\n";
     out += "range\t= " + TrimmedNumber(p.range, 2) + "\r\n";
     out += "alfa\t= " + TrimmedNumber(p.alfa, 2) + "\r\n";
     AppendInteger(out, "shape", p.shape);

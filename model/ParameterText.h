@@ -12,7 +12,8 @@ namespace quirn {
 // Only this many bytes of a parameter file are ever read.
 inline constexpr std::size_t kParameterReadLimit = 1000;
 
-// The bytes of a parameter file for the record. Texts are written at any length.
+// The bytes of a parameter file for the record. Texts are written at any length; their control
+// bytes, which would break the lines, as spaces.
 std::string WriteParameterText(const ScaleParameters& params);
 
 // A complete record from the bytes of a file: at most the first 1000 bytes count, the text ends

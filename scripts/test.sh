@@ -1,7 +1,17 @@
 #!/bin/sh
-# Sets up, builds and runs every test.
+# Sets up, builds and runs every test: in build/, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/, then each fuzz target for 15 s (build-fuzz/).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+if [ ! -f build-asan/build.ninja ]; then
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRN_SANITIZE=ON \
+        -DQUIRN_BUILD_BENCH=OFF
+fi
+cmake --build build-asan -j"$(nproc)"
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+
+scripts/fuzz.sh 15

@@ -1,0 +1,187 @@
+// Files that are not what they claim: parameter files read by the program itself, answered with
+// a record or a clear message, a huge one costing no more memory than a small one; and template
+// pictures that are cut short or announce an absurd size.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QString>
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "model/ParameterText.h"
+#include "peripherals/TemplateUnderlay.h"
+
+namespace quirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct DumpRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+    long peakRssKb = 0;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs `quirn --dump-parameters file` and takes the peak resident size of that one child from
+// wait4, so earlier children of this process do not count.
+DumpRun Dump(const fs::path& dir, const fs::path& file) {
+    const fs::path out = dir / "stdout.txt";
+    const fs::path err = dir / "stderr.txt";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(o, 1);
+        ::dup2(e, 2);
+        ::execl(QUIRN_TEST_BINARY, "quirn", "--dump-parameters", file.c_str(), nullptr);
+        ::_exit(127);
+    }
+    DumpRun run;
+    int status = 0;
+    struct rusage usage {};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child) return run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.peakRssKb = usage.ru_maxrss;
+    run.out = Slurp(out);
+    run.err = Slurp(err);
+    return run;
+}
+
+class HostileFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("quirn-hostile-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path Write(const char* name, const std::string& bytes) const {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return dir_ / name;
+    }
+    fs::path dir_;
+};
+
+TEST_F(HostileFile, DirectoryIsRefusedWithTheAccessMessage) {
+    fs::create_directory(dir_ / "folder.qrn");
+    const DumpRun run = Dump(dir_, dir_ / "folder.qrn");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find("Доступ к " + (dir_ / "folder.qrn").string() + " запрещен."),
+              std::string::npos)
+        << run.err;
+}
+
+TEST_F(HostileFile, EmptyAndBinaryFilesGiveACompleteRecord) {
+    const DumpRun empty = Dump(dir_, Write("empty.qrn", ""));
+    EXPECT_EQ(empty.exitCode, 0) << empty.err;
+    EXPECT_EQ(empty.out, WriteParameterText(ScaleParameters{}));
+
+    std::mt19937 random(7);
+    std::string noise(4096, '\0');
+    for (char& c : noise) c = static_cast<char>(random() & 0xFF);
+    const DumpRun binary = Dump(dir_, Write("noise.qrn", noise));
+    EXPECT_EQ(binary.exitCode, 0) << binary.err;
+    EXPECT_EQ(binary.out, WriteParameterText(ReadScaleParameters(noise)));
+}
+
+TEST_F(HostileFile, GigabyteFileIsReadInBoundedMemory) {
+    // Sparse: a gigabyte long, almost nothing on disk; the record sits in its first bytes.
+    const fs::path huge = Write("huge.qrn", WriteParameterText(kDefaultParameters));
+    ASSERT_EQ(::truncate(huge.c_str(), off_t{1} << 30), 0);
+    const fs::path small = Write("small.qrn", WriteParameterText(kDefaultParameters));
+
+    const DumpRun baseline = Dump(dir_, small);
+    const DumpRun run = Dump(dir_, huge);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, WriteParameterText(kDefaultParameters));
+    // Reading the whole file would add a gigabyte; only 1000 bytes may be read.
+    EXPECT_LT(run.peakRssKb - baseline.peakRssKb, 8 * 1024)
+        << "peak RSS " << run.peakRssKb << " KiB against " << baseline.peakRssKb << " KiB";
+    EXPECT_GT(baseline.peakRssKb, 0);
+}
+
+// A BMP file header and information header for a 24-bit picture of the given size, followed by
+// pixelBytes of its rows (each row padded to four bytes).
+std::string BmpBytes(std::int32_t width, std::int32_t height, std::size_t pixelBytes) {
+    std::string bytes;
+    const auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    const std::uint64_t row = (std::uint64_t(width) * 3 + 3) / 4 * 4;
+    const std::uint64_t full = row * std::uint64_t(height);
+    bytes += "BM";
+    put(static_cast<std::uint32_t>(std::min<std::uint64_t>(54 + full, 0xFFFFFFFF)), 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(static_cast<std::uint32_t>(width), 4);
+    put(static_cast<std::uint32_t>(height), 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(static_cast<std::uint32_t>(std::min<std::uint64_t>(full, 0xFFFFFFFF)), 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 4);
+    put(0, 4);
+    bytes.append(pixelBytes, '\x80');
+    return bytes;
+}
+
+TEST_F(HostileFile, TruncatedTemplateGivesAWholePictureOrAMessage) {
+    // 200 x 200 pixels announced, a third of the rows present.
+    const fs::path cut = Write("cut.bmp", BmpBytes(200, 200, 600 * 66));
+    const TemplateLoadResult result = LoadTemplateImage(QString::fromStdString(cut.string()));
+    if (result.ok()) {
+        EXPECT_EQ(result.image.size(), QSize(200, 200));
+        EXPECT_TRUE(result.message.empty());
+    } else {
+        EXPECT_TRUE(result.image.isNull());
+        EXPECT_NE(result.message.find(cut.string()), std::string::npos) << result.message;
+    }
+    // Cut inside the header: never a picture.
+    const fs::path header = Write("header.bmp", BmpBytes(200, 200, 0).substr(0, 30));
+    EXPECT_FALSE(LoadTemplateImage(QString::fromStdString(header.string())).ok());
+}
+
+TEST_F(HostileFile, GiantTemplateHeaderIsRefusedBeforeDecoding) {
+    // 60000 x 60000 pixels would take over 10 GB once decoded; the file itself is tiny.
+    const fs::path giant = Write("giant.bmp", BmpBytes(60000, 60000, 4096));
+    struct rusage before {};
+    ::getrusage(RUSAGE_SELF, &before);
+    const auto start = std::chrono::steady_clock::now();
+    const TemplateLoadResult result = LoadTemplateImage(QString::fromStdString(giant.string()));
+    const auto took = std::chrono::steady_clock::now() - start;
+    struct rusage after {};
+    ::getrusage(RUSAGE_SELF, &after);
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.image.isNull());
+    EXPECT_NE(result.message.find(giant.string()), std::string::npos) << result.message;
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "KiB of peak growth";
+    EXPECT_LT(took, std::chrono::seconds(2));
+
+    // A side beyond the limit with a modest pixel count: refused for its size, which is named.
+    const fs::path wide = Write("wide.bmp", BmpBytes(40000, 2, 4096));
+    const TemplateLoadResult tooWide = LoadTemplateImage(QString::fromStdString(wide.string()));
+    EXPECT_EQ(tooWide.status, TemplateLoadStatus::TooLarge) << tooWide.message;
+    EXPECT_NE(tooWide.message.find("40000 x 2"), std::string::npos) << tooWide.message;
+}
+
+}  // namespace
+}  // namespace quirn

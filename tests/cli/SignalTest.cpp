@@ -1,0 +1,213 @@
+// Ending from outside: SIGTERM, SIGHUP and SIGINT end it as closing the window does, minus
+// the questions; the desktop session's request to close asks the save question first.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <chrono>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "app/CMainFrame.h"
+#include "app/CQuirnApp.h"
+#include "app/SessionEnd.h"
+#include "model/CQuirnDoc.h"
+#include "model/ParameterText.h"
+#include "view/CQuirnView.h"
+#include "view/ParameterBar.h"
+
+namespace quirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The signals the process catches, from /proc: once SIGTERM and SIGHUP are among them, the
+// program is up far enough that a signal can no longer kill it outright.
+bool CatchesEndSignals(qint64 pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("SigCgt:", 0) != 0) continue;
+        const unsigned long long caught = std::stoull(line.substr(7), nullptr, 16);
+        const unsigned long long wanted =
+            (1ULL << (SIGTERM - 1)) | (1ULL << (SIGHUP - 1)) | (1ULL << (SIGINT - 1));
+        return (caught & wanted) == wanted;
+    }
+    return false;
+}
+
+// Sleeping in its event loop, seen a few times in a row.
+bool Idle(qint64 pid) {
+    for (int seen = 0; seen < 5; ++seen) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string all((std::istreambuf_iterator<char>(stat)), {});
+        const std::size_t close = all.rfind(')');
+        if (close == std::string::npos || close + 2 >= all.size() || all[close + 2] != 'S')
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+class EndFromOutside : public ::testing::TestWithParam<int> {};
+
+TEST_P(EndFromOutside, EndsCleanlyAndKeepsTheParameters) {
+    const int signal = GetParam();
+    QTemporaryDir work;
+    QTemporaryDir profile;
+    const QString sample = QStringLiteral(QUIRN_TEST_SAMPLES "/E8021-250V-inside.qrn");
+
+    QProcess quirn;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", profile.path());
+    quirn.setProcessEnvironment(env);
+    quirn.setWorkingDirectory(work.path());
+    quirn.start(QUIRN_TEST_BINARY, {sample});
+    ASSERT_TRUE(quirn.waitForStarted(10000));
+    const qint64 pid = quirn.processId();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!(CatchesEndSignals(pid) && Idle(pid))) {
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the program did not come up";
+        ASSERT_EQ(quirn.state(), QProcess::Running) << quirn.readAllStandardError().constData();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_FALSE(fs::exists(fs::path(work.path().toStdString()) / "Initial.qrn"));
+
+    ASSERT_EQ(::kill(static_cast<pid_t>(pid), signal), 0);
+    ASSERT_TRUE(quirn.waitForFinished(60000));
+    EXPECT_EQ(quirn.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(quirn.exitCode(), 0) << quirn.readAllStandardError().constData();
+
+    // The parameters of the opened file, whole, and nothing half-written beside them.
+    QFile opened(sample);
+    ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
+    const fs::path dir(work.path().toStdString());
+    EXPECT_EQ(Slurp(dir / "Initial.qrn"), opened.readAll().toStdString());
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        ++files;
+        EXPECT_EQ(entry.path().filename(), "Initial.qrn");
+    }
+    EXPECT_EQ(files, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(SignalTest, EndFromOutside, ::testing::Values(SIGTERM, SIGHUP, SIGINT),
+                         [](const ::testing::TestParamInfo<int>& signalInfo) {
+                             return std::string(signalInfo.param == SIGTERM  ? "SIGTERM"
+                                                : signalInfo.param == SIGHUP ? "SIGHUP"
+                                                                             : "SIGINT");
+                         });
+
+struct ScriptedPrompts : DocumentPrompts {
+    std::deque<SaveAnswer> answers;
+    std::string saveName;
+    int questions = 0;
+
+    SaveAnswer AskSaveChanges(const std::string&) override {
+        ++questions;
+        if (answers.empty()) return SaveAnswer::Cancel;
+        const SaveAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::string AskOpenFileName() override { return {}; }
+    std::string AskSaveFileName(const std::string&) override { return saveName; }
+    void ReportFileError(FileError, const std::string&, DocumentOperation) override {}
+};
+
+// The desktop program in a temporary directory, with a name applied and not saved.
+class SessionEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous_ = fs::current_path();
+        fs::current_path(dir_.path().toStdString());
+        settings_ = std::make_unique<QSettings>(dir_.filePath("profile.ini"), QSettings::IniFormat);
+        app_ = std::make_unique<CQuirnApp>(*settings_, &prompts_);
+        ASSERT_TRUE(app_->InitInstance({}));
+        app_->mainFrame()->parameterBar().setText(BarControl::Name, QStringLiteral("Unsaved"));
+        app_->mainFrame()->view().OnApplyParameters();
+        ASSERT_TRUE(app_->document().IsModified());
+    }
+    void TearDown() override {
+        app_.reset();
+        settings_.reset();
+        fs::current_path(previous_);
+    }
+    // Runs the event loop until something ends it, or fails after a while.
+    int Run() {
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(20000);
+        return QApplication::exec();
+    }
+    std::string Kept() const { return Slurp(fs::path(dir_.path().toStdString()) / "Initial.qrn"); }
+
+    QTemporaryDir dir_;
+    fs::path previous_;
+    std::unique_ptr<QSettings> settings_;
+    ScriptedPrompts prompts_;
+    std::unique_ptr<CQuirnApp> app_;
+};
+
+TEST_F(SessionEndTest, SignalEndsTheRunWithoutTheQuestionAndKeepsTheAppliedParameters) {
+    SessionEnd sessionEnd(app_->document());
+    QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(sessionEnd.receivedSignal(), SIGTERM);
+    EXPECT_EQ(prompts_.questions, 0);
+    app_->ExitInstance();
+    EXPECT_EQ(ReadScaleParameters(Kept()).name, "Unsaved");
+}
+
+TEST_F(SessionEndTest, SessionCloseAsksFirstAndCancelKeepsTheRunGoing) {
+    SessionEnd sessionEnd(app_->document());
+    prompts_.answers = {SaveAnswer::Cancel};
+    EXPECT_FALSE(sessionEnd.CommitData(true));
+    EXPECT_EQ(prompts_.questions, 1);
+    EXPECT_TRUE(app_->document().IsModified());
+
+    // Yes saves before the session goes on.
+    prompts_.answers = {SaveAnswer::Yes};
+    prompts_.saveName = dir_.filePath("kept.qrn").toStdString();
+    EXPECT_TRUE(sessionEnd.CommitData(true));
+    EXPECT_EQ(prompts_.questions, 2);
+    EXPECT_EQ(ReadScaleParameters(Slurp(prompts_.saveName)).name, "Unsaved");
+}
+
+TEST_F(SessionEndTest, AfterTheAnswerTheSessionsQuitAsksNoMore) {
+    SessionEnd sessionEnd(app_->document());
+    prompts_.answers = {SaveAnswer::No};
+    EXPECT_TRUE(sessionEnd.CommitData(true));
+    EXPECT_EQ(prompts_.questions, 1);
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(prompts_.questions, 1);
+    app_->ExitInstance();
+    EXPECT_EQ(ReadScaleParameters(Kept()).name, "Unsaved");
+}
+
+TEST_F(SessionEndTest, WithoutInteractionNothingIsAsked) {
+    SessionEnd sessionEnd(app_->document());
+    EXPECT_TRUE(sessionEnd.CommitData(false));
+    EXPECT_EQ(prompts_.questions, 0);
+    EXPECT_TRUE(app_->document().IsModified());
+}
+
+}  // namespace
+}  // namespace quirn

@@ -1,0 +1,218 @@
+// Extreme and hostile values in every field and file the model reads: each gives a record or a
+// reported cause, in bounded memory and time, and nothing that was written reads back as
+// something else.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "model/CQuirnDoc.h"
+#include "model/FileAccess.h"
+#include "model/ParameterText.h"
+
+namespace quirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+std::vector<std::int32_t*> IntegerFields(ScaleParameters& p) {
+    return {&p.shape, &p.Lshk,  &p.Hshk,  &p.skos,  &p.Rout,   &p.Rin,    &p.Lkrep,
+            &p.Rdel,  &p.out_R, &p.Nfull, &p.Nbig,  &p.Nm,     &p.Lbig,   &p.Lsm,
+            &p.Hbig,  &p.Hsm,   &p.Duga,  &p.Hduga, &p.Los_os, &p.Los_niz};
+}
+
+TEST(HostileRecord, EveryIntegerFieldKeepsZeroNegativeAndThe32BitLimits) {
+    for (const std::int32_t value : {0, -1, -450, kMax, kMin}) {
+        ScaleParameters p = kDefaultParameters;
+        for (std::int32_t* field : IntegerFields(p)) *field = value;
+        const std::string text = WriteParameterText(p);
+        // Twenty eleven-character numbers still leave the file inside the read limit.
+        ASSERT_LE(text.size(), kParameterReadLimit) << value;
+        EXPECT_EQ(ReadScaleParameters(text), p) << value;
+    }
+    // Beyond the limits in the file: clamped, never wrapped.
+    ScaleParameters over;
+    over.Lshk = kMax;
+    over.Hshk = kMin;
+    EXPECT_EQ(ReadScaleParameters("Lshk\t= 4294967296\r\nHshk\t= -4294967297\r\n"), over);
+}
+
+TEST(HostileRecord, HugeTinyAndNonFiniteRealsNeverWriteNanOrBreakTheFile) {
+    ScaleParameters p = kDefaultParameters;
+    p.range = std::numeric_limits<double>::max();
+    p.alfa = -std::numeric_limits<double>::max();
+    const std::string text = WriteParameterText(p);
+    ASSERT_LE(text.size(), kParameterReadLimit) << "two 309-digit numbers still fit";
+    EXPECT_EQ(ReadScaleParameters(text), p);
+
+    p.range = 1e-300;
+    p.alfa = -0.004;
+    EXPECT_NE(WriteParameterText(p).find("\r\nalfa\t= 0\r\n"), std::string::npos) << "not -0";
+    const ScaleParameters tiny = ReadScaleParameters(WriteParameterText(p));
+    EXPECT_EQ(tiny.range, 0.0);
+    EXPECT_EQ(tiny.alfa, 0.0);
+
+    p.range = std::numeric_limits<double>::quiet_NaN();
+    p.alfa = -std::numeric_limits<double>::infinity();
+    const std::string odd = WriteParameterText(p);
+    EXPECT_EQ(odd.find("nan"), std::string::npos);
+    EXPECT_EQ(odd.find("inf"), std::string::npos);
+    EXPECT_EQ(ReadScaleParameters(odd).range, 0.0);
+    // Words and exponents beyond the double range read as 0, not as infinity.
+    EXPECT_EQ(ReadScaleParameters("range\t= inf\r\nalfa\t= 1e999\r\n").alfa, 0.0);
+    EXPECT_EQ(ReadScaleParameters("range\t= nan\r\n").range, 0.0);
+}
+
+TEST(HostileRecord, TextsOfAnyLengthWriteWholeAndReadToTheLimit) {
+    ScaleParameters p = kDefaultParameters;
+    p.name.clear();
+    p.unit.clear();
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p);
+
+    p.name = std::string(100'000, '\xC0');  // Cyrillic А
+    const std::string text = WriteParameterText(p);
+    EXPECT_EQ(text.size(), 100'000u + 279u);
+    const ScaleParameters read = ReadScaleParameters(text);
+    // "name\t= " takes 7 of the 1000 bytes; everything after the name lies beyond them.
+    EXPECT_EQ(read.name, std::string(993, '\xC0'));
+    EXPECT_EQ(read.Los_niz, 0);
+    EXPECT_EQ(read.unit, "");
+}
+
+TEST(HostileRecord, ControlBytesInTextsCostNoOtherValue) {
+    ScaleParameters p = kDefaultParameters;
+    p.name = std::string("M4200\0X", 7);
+    p.unit = "V\r\n\tA";
+    const std::string text = WriteParameterText(p);
+    // Still 24 lines, and no NUL to end the text early.
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 24);
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+    ScaleParameters expected = p;
+    expected.name = "M4200 X";
+    expected.unit = "V   A";
+    EXPECT_EQ(ReadScaleParameters(text), expected);
+    // Bytes a file can hold come back unchanged: Cyrillic, DEL, 0xFF.
+    p.name = "\xCC\xE8\xEA\xF0\xEE\x7F\xFF";
+    p.unit = "\xEC\xEA\xC0";
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p);
+}
+
+struct QuietPrompts : DocumentPrompts {
+    std::vector<FileError> reports;
+    SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
+    std::string AskOpenFileName() override { return {}; }
+    std::string AskSaveFileName(const std::string&) override { return {}; }
+    void ReportFileError(FileError error, const std::string&, DocumentOperation) override {
+        reports.push_back(error);
+    }
+};
+
+class HostileFileOpen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("quirn-hostile-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        doc_.setPrompts(&prompts_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path Put(const char* name, const std::string& bytes) const {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return dir_ / name;
+    }
+    fs::path dir_;
+    QuietPrompts prompts_;
+    CQuirnDoc doc_;
+};
+
+TEST_F(HostileFileOpen, BinaryNoiseOpensAsWhateverItSpells) {
+    std::mt19937 random(11);
+    std::string noise(3000, '\0');
+    for (char& c : noise) c = static_cast<char>(random() & 0xFF);
+    noise[0] = 'x';  // no NUL at the very start, so the reader has something to look at
+    ASSERT_TRUE(doc_.OpenDocumentFile(Put("noise.qrn", noise).string()));
+    EXPECT_EQ(doc_.parameters(), ReadScaleParameters(noise));
+    EXPECT_TRUE(prompts_.reports.empty());
+}
+
+TEST_F(HostileFileOpen, GigabyteFileReadsOnlyItsHeadInBoundedMemoryAndTime) {
+    ScaleParameters custom = kDefaultParameters;
+    custom.name = "A1";
+    const fs::path huge = Put("huge.qrn", WriteParameterText(custom));
+    ASSERT_EQ(::truncate(huge.c_str(), off_t{1} << 30), 0);  // sparse: costs no disk
+
+    struct rusage before {};
+    ::getrusage(RUSAGE_SELF, &before);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(doc_.OpenDocumentFile(huge.string()));
+    const auto took = std::chrono::steady_clock::now() - start;
+    struct rusage after {};
+    ::getrusage(RUSAGE_SELF, &after);
+
+    EXPECT_EQ(doc_.parameters(), custom);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 8 * 1024) << "KiB of peak growth";
+    EXPECT_LT(took, std::chrono::seconds(1));
+}
+
+// A named pipe nobody writes to: opening one for reading would wait for a writer for ever. The
+// open runs in a child so that a hang fails the test instead of stopping the suite.
+TEST_F(HostileFileOpen, NamedPipeWithoutWriterDoesNotHang) {
+    const fs::path fifo = dir_ / "pipe.qrn";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const FileReadResult read = ReadFileHead(fifo.string(), kParameterReadLimit);
+        ::_exit(read.error == FileError::None && read.bytes.empty() ? 0 : 1);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    pid_t done = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while ((done = ::waitpid(child, &status, WNOHANG)) == 0 &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (done == 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        FAIL() << "reading a named pipe without a writer hangs";
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "an idle pipe reads as an empty file";
+
+    // Through the document: an empty file, so the record stays.
+    ScaleParameters before = doc_.parameters();
+    EXPECT_TRUE(doc_.OpenDocumentFile(fifo.string()));
+    EXPECT_EQ(doc_.parameters(), before);
+}
+
+TEST_F(HostileFileOpen, InitialFileThatIsAFolderGivesTheDefaults) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir_);
+    fs::create_directory(kInitialParametersFile);
+    doc_.OnNewDocument();
+    EXPECT_EQ(doc_.parameters(), kDefaultParameters);
+    // Writing over it fails with a cause and leaves the folder as it was.
+    EXPECT_EQ(WriteInitialParameters(kDefaultParameters), FileError::AccessDenied);
+    EXPECT_TRUE(fs::is_directory(kInitialParametersFile));
+    fs::current_path(previous);
+}
+
+}  // namespace
+}  // namespace quirn
