@@ -1,0 +1,37 @@
+#include "app/HeadlessSupport.h"
+
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/FileErrorText.h"
+#include "model/FileAccess.h"
+#include "model/ParameterText.h"
+
+namespace quirn {
+
+int Complain(const std::string& message) {
+    std::fprintf(stderr, "quirn: %s\n", message.c_str());
+    return 1;
+}
+
+std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file) {
+    const FileReadResult read = ReadFileHead(file, kParameterReadLimit);
+    if (read.error != FileError::None) {
+        std::error_code ignored;
+        const auto absolute = std::filesystem::absolute(file, ignored);
+        Complain(FileErrorText(read.error, absolute.empty() ? file : absolute.string(),
+                               FileOperation::Open));
+        return std::nullopt;
+    }
+    return ReadScaleParameters(read.bytes);
+}
+
+std::unique_ptr<QGuiApplication> StartHeadlessApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // Qt adopts the environment's locale; numbers never do
+    return app;
+}
+
+}  // namespace quirn

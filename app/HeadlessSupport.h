@@ -1,0 +1,23 @@
+// What the jobs run from the command line share: reading the named scale, reporting on stderr,
+// and a GUI application that draws without a display.
+#pragma once
+
+#include <QGuiApplication>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "model/ScaleParameters.h"
+
+namespace quirn {
+
+// Writes "quirn: message" to standard error; returns the failing exit status, 1.
+int Complain(const std::string& message);
+
+// The parameters of the file, or nothing after a message that names it by its full path.
+std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file);
+
+// A GUI application on the offscreen platform unless one is named; numbers in the C locale.
+std::unique_ptr<QGuiApplication> StartHeadlessApplication(int& argc, char** argv);
+
+}  // namespace quirn
