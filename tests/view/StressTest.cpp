@@ -24,6 +24,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 #include "model/CQuirnDoc.h"
+#include "support/ViewHost.h"
 #include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
 #include "view/ViewMapping.h"
@@ -58,15 +59,11 @@ class StressTest : public ::testing::Test {
     void SetUp() override {
         previous_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());  // the view writes Initial.qrn when it goes
-        host_ = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(host_.get());
-        bar_ = new ParameterBar(host_.get());
-        view_ = new CQuirnView(doc_, *bar_, host_.get());
-        layout->addWidget(bar_);
-        layout->addWidget(view_);
-        host_->resize(1000, 700);
-        host_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(host_.get()));
+        test::ViewHost host;
+        ASSERT_TRUE(test::HostView(doc_, host));
+        host_ = std::move(host.window);
+        bar_ = host.bar;
+        view_ = host.view;
         view_->OnInitialUpdate();
         view_->viewport()->repaint();
     }

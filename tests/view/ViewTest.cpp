@@ -19,6 +19,7 @@
 #include "model/CQuirnDoc.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
+#include "support/ViewHost.h"
 #include "view/CQuirnView.h"
 #include "view/PanelText.h"
 #include "view/ParameterBar.h"
@@ -49,16 +50,11 @@ class InTemporaryDirectory {
 class ViewTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        host_ = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(host_.get());
-        layout->setContentsMargins(0, 0, 0, 0);
-        bar_ = new ParameterBar(host_.get());
-        view_ = new CQuirnView(doc_, *bar_, host_.get());
-        layout->addWidget(bar_);
-        layout->addWidget(view_);
-        host_->resize(1000, 700);
-        host_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(host_.get()));
+        test::ViewHost host;
+        ASSERT_TRUE(test::HostView(doc_, host));
+        host_ = std::move(host.window);
+        bar_ = host.bar;
+        view_ = host.view;
         view_->OnInitialUpdate();
         Paint();
     }

@@ -16,6 +16,7 @@
 #include "peripherals/RealRazmer.h"
 #include "peripherals/ScreenCalibration.h"
 #include "peripherals/ui/ModalDriver.h"
+#include "support/ViewHost.h"
 #include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
 
@@ -44,15 +45,11 @@ class ViewPeripheralsTest : public ::testing::Test {
 
     // The view is made only now, so that a Screen.ini written first is read at its creation.
     CQuirnView& Open() {
-        host_ = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(host_.get());
-        bar_ = new ParameterBar(host_.get());
-        view_ = new CQuirnView(doc_, *bar_, host_.get());
-        layout->addWidget(bar_);
-        layout->addWidget(view_);
-        host_->resize(1000, 700);
-        host_->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(host_.get()));
+        test::ViewHost host;
+        EXPECT_TRUE(test::HostView(doc_, host));
+        host_ = std::move(host.window);
+        bar_ = host.bar;
+        view_ = host.view;
         doc_.OnNewDocument();
         view_->OnInitialUpdate();
         view_->setWarningHandler([this](const QString& text) { warnings_ << text; });
