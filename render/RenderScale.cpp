@@ -16,13 +16,20 @@ namespace {
 // QPainter's raster engine works in 16.16 fixed point, and a canvas beyond a quarter of a
 // gigapixel is a parameter mistake rather than a drawing.
 constexpr int kMaxCanvasSide = 32767;
-constexpr std::int64_t kMaxCanvasPixels = std::int64_t{1} << 28;
+// 256 MiB of canvas memory: 64 megapixels of colour on screen, 256 megapixels of grey for print
+// and export (a plate of 34 x 34 cm at 1200 dpi).
+constexpr std::int64_t kMaxCanvasBytes = std::int64_t{1} << 28;
 
-std::string TooLargeMessage(const CanvasGeometry& g) {
+std::int64_t MaxCanvasPixels(bool forScreen) {
+    return kMaxCanvasBytes / (forScreen ? 4 : 1);
+}
+
+std::string TooLargeMessage(const CanvasGeometry& g, bool forScreen) {
     return "Шкала не нарисована: холст " + std::to_string(g.pixelWidth) + " x " +
            std::to_string(g.pixelHeight) + " точек больше предела (" +
            std::to_string(kMaxCanvasSide) + " точек по стороне, " +
-           std::to_string(kMaxCanvasPixels) + " точек всего). Проверьте размеры шкалы.";
+           std::to_string(MaxCanvasPixels(forScreen)) + " точек всего). Проверьте размеры шкалы" +
+           (forScreen ? " или уменьшите масштаб." : ".");
 }
 
 // The scanned picture under the drawing, kept to its aspect ratio at the width the user set.
@@ -92,8 +99,8 @@ RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool
 
     const CanvasGeometry g = ComputeCanvasGeometry(state, device, forScreen);
     if (g.pixelWidth > kMaxCanvasSide || g.pixelHeight > kMaxCanvasSide ||
-        std::int64_t{g.pixelWidth} * g.pixelHeight > kMaxCanvasPixels) {
-        return {RenderStatus::CanvasTooLarge, TooLargeMessage(g)};
+        std::int64_t{g.pixelWidth} * g.pixelHeight > MaxCanvasPixels(forScreen)) {
+        return {RenderStatus::CanvasTooLarge, TooLargeMessage(g, forScreen)};
     }
 
     // The print canvas is painted in 8-bit grey, which the raster engine fills forty times

@@ -22,7 +22,7 @@ for target in $targets; do
     echo "Fuzzing $target for $seconds s"
     QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:${LSAN_OPTIONS:-}" \
         "build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" \
-        -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+        -rss_limit_mb=2048 -timeout="${FUZZ_UNIT_TIMEOUT:-10}" -print_final_stats=1 \
         -artifact_prefix="build-fuzz/findings/$target-" \
         "build-fuzz/corpus/$target" "tests/fuzz/corpus/$target"
 done

@@ -120,7 +120,23 @@ TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
     EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
     EXPECT_NE(result.message.find("268435456"), std::string::npos) << result.message;
 
+    // On screen the colour canvas takes four bytes a pixel: a 30 cm plate fits at zoom 1 but
+    // not at zoom 10, and the message says what to do.
     state.params = kDefaultParameters;
+    state.params.Lshk = 30'000;
+    state.params.Hshk = 30'000;
+    ResetLayout(state);
+    const ReferenceDevice screen{1920, 5090, 1008};
+    state.zoom = 1;
+    EXPECT_TRUE(RenderScale(state, screen, true).ok());
+    state.zoom = 10;
+    result = RenderScale(state, screen, true);
+    EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
+    EXPECT_NE(result.message.find("67108864"), std::string::npos) << result.message;
+    EXPECT_NE(result.message.find("масштаб"), std::string::npos) << result.message;
+
+    state.params = kDefaultParameters;
+    state.zoom = 1;
     ResetLayout(state);
     EXPECT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
     EXPECT_FALSE(state.canvas.image.isNull());
