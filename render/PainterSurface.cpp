@@ -12,6 +12,7 @@
 
 #include "model/TextCodec.h"
 #include "render/DeviceClip.h"
+#include "render/Saturate.h"
 
 namespace quirn {
 namespace {
@@ -47,19 +48,6 @@ double Area(const QPolygonF& polygon) {
 
 QString ToQString(std::string_view cp1251) {
     return QString::fromStdString(Cp1251ToUtf8(cp1251));
-}
-
-int RoundToInt(double v) {
-    if (std::isnan(v)) return 0;
-    const double r = std::round(v);
-    if (r >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    if (r <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    return static_cast<int>(r);
-}
-
-int ClampToInt(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
 }
 
 }  // namespace

@@ -18,6 +18,11 @@ inline int TruncToInt(double value) {
     return static_cast<int>(value);
 }
 
+// The nearest whole number (halves away from zero), saturating at the int range; NaN becomes 0.
+inline int RoundToInt(double value) {
+    return TruncToInt(std::round(value));
+}
+
 inline int ClampToInt(std::int64_t value) {
     if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
     if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();

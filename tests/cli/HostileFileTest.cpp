@@ -18,6 +18,7 @@
 
 #include "model/ParameterText.h"
 #include "peripherals/TemplateUnderlay.h"
+#include "support/TestFiles.h"
 
 namespace quirn {
 namespace {
@@ -31,10 +32,7 @@ struct DumpRun {
     long peakRssKb = 0;
 };
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using test::Slurp;
 
 // Runs `quirn --dump-parameters file` and takes the peak resident size of that one child from
 // wait4, so earlier children of this process do not count.
@@ -63,17 +61,11 @@ DumpRun Dump(const fs::path& dir, const fs::path& file) {
 
 class HostileFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("quirn-hostile-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     fs::path Write(const char* name, const std::string& bytes) const {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-        return dir_ / name;
+        return test::Put(dir_ / name, bytes);
     }
-    fs::path dir_;
+    test::ScratchDirectory scratch_{"quirn-hostile-file"};
+    const fs::path& dir_ = scratch_.path();
 };
 
 TEST_F(HostileFile, DirectoryIsRefusedWithTheAccessMessage) {

@@ -22,6 +22,7 @@
 #include "app/SessionEnd.h"
 #include "model/CQuirnDoc.h"
 #include "model/ParameterText.h"
+#include "support/TestFiles.h"
 #include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
 
@@ -30,10 +31,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using test::Slurp;
 
 // The signals the process catches, from /proc: once SIGTERM and SIGHUP are among them, the
 // program is up far enough that a signal can no longer kill it outright.

@@ -29,16 +29,14 @@
 #include "model/CQuirnDoc.h"
 #include "model/ParameterText.h"
 #include "peripherals/ScreenCalibration.h"
+#include "support/TestFiles.h"
 
 namespace quirn {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using test::Slurp;
 
 std::vector<std::string> Names(const fs::path& dir) {
     std::vector<std::string> names;

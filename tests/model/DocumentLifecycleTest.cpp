@@ -12,6 +12,7 @@
 #include "model/NumberText.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
+#include "support/TestFiles.h"
 
 namespace quirn {
 namespace {
@@ -63,35 +64,17 @@ std::string Describe(const ScaleParameters& p) {
            Cp1251ToUtf8(p.unit);
 }
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Put(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
+using test::Put;
+using test::Slurp;
 
 class DocumentLifecycleTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        dir_ = fs::temp_directory_path() /
-               ("quirn-doc-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
         doc.setPrompts(&prompts);
         doc.setInitialUpdateHandler([this] {
             ++initialUpdates;
             doc.SetPathName(Describe(doc.parameters()), false);
         });
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(dir_);
     }
     // Apply as the view does it.
     void Apply(const ScaleParameters& p) {
@@ -114,8 +97,8 @@ class DocumentLifecycleTest : public ::testing::Test {
         return p;
     }
 
-    fs::path previous_;
-    fs::path dir_;
+    test::ScratchDirectory scratch_{"quirn-doc", true};
+    const fs::path& dir_ = scratch_.path();
     ScriptedPrompts prompts;
     CQuirnDoc doc;
     int initialUpdates = 0;

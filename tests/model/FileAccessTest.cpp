@@ -7,6 +7,7 @@
 
 #include "model/FileAccess.h"
 #include "model/TextCodec.h"
+#include "support/TestFiles.h"
 
 namespace quirn {
 namespace {
@@ -14,21 +15,11 @@ namespace {
 namespace fs = std::filesystem;
 
 class FileAccessTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quirn-file-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+  protected:
     std::string Path(const char* name) const { return (dir_ / name).string(); }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    fs::path dir_;
+    static std::string Slurp(const std::string& path) { return test::Slurp(path); }
+    test::ScratchDirectory scratch_{"quirn-file"};
+    const fs::path& dir_ = scratch_.path();
 };
 
 TEST_F(FileAccessTest, ReadsOnlyTheHeadAndNamesTheCause) {
@@ -58,8 +49,7 @@ TEST_F(FileAccessTest, AtomicWriteReplacesWholeAndKeepsPermissions) {
 }
 
 TEST_F(FileAccessTest, FailedWriteLeavesNothingBehind) {
-    EXPECT_EQ(WriteFileAtomically(Path("no-such-folder/scale.qrn"), "x"),
-              FileError::FileNotFound);
+    EXPECT_EQ(WriteFileAtomically(Path("no-such-folder/scale.qrn"), "x"), FileError::FileNotFound);
     fs::create_directory(Path("folder.qrn"));
     EXPECT_EQ(WriteFileAtomically(Path("folder.qrn"), "x"), FileError::AccessDenied);
     EXPECT_TRUE(fs::is_directory(Path("folder.qrn")));
@@ -70,7 +60,9 @@ TEST(TextCodec, Windows1251RoundTripsAndUnknownCharactersBecomeQuestionMarks) {
     const std::string origin = "\xD1\xC4\xC5\xCB\xC0\xCD\xCE \xC2 \xD1\xD1\xD1\xD0";
     EXPECT_EQ(Cp1251ToUtf8(origin), "СДЕЛАНО В СССР");
     EXPECT_EQ(Utf8ToCp1251("СДЕЛАНО В СССР"), origin);
-    EXPECT_EQ(Utf8ToCp1251("µA ✓"), "\xB5" "A ?");
+    EXPECT_EQ(Utf8ToCp1251("µA ✓"),
+              "\xB5"
+              "A ?");
     EXPECT_EQ(Utf8ToCp1251("a\xFFz"), "a?z");
     EXPECT_EQ(Cp1251ToUtf8("V"), "V");
 }

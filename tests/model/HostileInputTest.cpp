@@ -21,6 +21,7 @@
 #include "model/CQuirnDoc.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
+#include "support/TestFiles.h"
 
 namespace quirn {
 namespace {
@@ -124,20 +125,12 @@ struct QuietPrompts : DocumentPrompts {
 
 class HostileFileOpen : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quirn-hostile-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        doc_.setPrompts(&prompts_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { doc_.setPrompts(&prompts_); }
     fs::path Put(const char* name, const std::string& bytes) const {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-        return dir_ / name;
+        return test::Put(dir_ / name, bytes);
     }
-    fs::path dir_;
+    test::ScratchDirectory scratch_{"quirn-hostile"};
+    const fs::path& dir_ = scratch_.path();
     QuietPrompts prompts_;
     CQuirnDoc doc_;
 };

@@ -32,8 +32,8 @@ TEST(ParameterText, DefaultsWriteTheKnown285BytesAndReadBack) {
 
 TEST(ParameterText, RealValuesKeepTwoDecimalsWithoutTrailingZeros) {
     const std::pair<double, const char*> cases[] = {
-        {15.0, "15"}, {42.5, "42.5"}, {0.05, "0.05"}, {2.10, "2.1"},  {100.0, "100"},
-        {-3.0, "-3"}, {2.346, "2.35"}, {0.001, "0"},  {0.004, "0"}, {1e6, "1000000"}};
+        {15.0, "15"}, {42.5, "42.5"},  {0.05, "0.05"}, {2.10, "2.1"}, {100.0, "100"},
+        {-3.0, "-3"}, {2.346, "2.35"}, {0.001, "0"},   {0.004, "0"},  {1e6, "1000000"}};
     for (const auto& [value, expected] : cases) {
         ScaleParameters p = kDefaultParameters;
         p.range = value;
@@ -119,9 +119,9 @@ TEST(ParameterReader, NulEndsTheTextAndEmptyTextGivesZeros) {
 
 TEST(ParameterReader, NumbersConvertAsTheCLibraryDoesInTheCLocale) {
     const std::pair<const char*, double> decimals[] = {
-        {"range = 2,5", 2.0}, {"range = -1.5e2x", -150.0}, {"range = .5", 0.5},
-        {"range = 0x1A", 0.0}, {"range = inf", 0.0},       {"range = nan", 0.0},
-        {"range = 1e999", 0.0}, {"range = -1e999", 0.0},   {"range = 1e", 1.0},
+        {"range = 2,5", 2.0},   {"range = -1.5e2x", -150.0}, {"range = .5", 0.5},
+        {"range = 0x1A", 0.0},  {"range = inf", 0.0},        {"range = nan", 0.0},
+        {"range = 1e999", 0.0}, {"range = -1e999", 0.0},     {"range = 1e", 1.0},
         {"range = +7.", 7.0},   {"range = 1e-999", 0.0}};
     for (const auto& [text, expected] : decimals)
         EXPECT_EQ(ReadScaleParameters(text).range, expected) << text;

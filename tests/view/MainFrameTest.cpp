@@ -17,6 +17,7 @@
 #include "app/Profile.h"
 #include "model/CQuirnDoc.h"
 #include "model/ParameterText.h"
+#include "support/TestFiles.h"
 #include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
 
@@ -44,10 +45,7 @@ struct ScriptedPrompts : DocumentPrompts {
     }
 };
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using test::Slurp;
 
 QStringList Texts(const QList<QAction*>& actions) {
     QStringList texts;
@@ -58,21 +56,12 @@ QStringList Texts(const QList<QAction*>& actions) {
 class MainFrameTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        dir_ = fs::temp_directory_path() /
-               ("quirn-frame-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
         settings_ = std::make_unique<QSettings>(
             QString::fromStdString((dir_ / "profile.ini").string()), QSettings::IniFormat);
     }
     void TearDown() override {
         app_.reset();
         settings_.reset();
-        fs::current_path(previous_);
-        fs::remove_all(dir_);
     }
     CMainFrame& Start(const std::string& file = {}) {
         app_ = std::make_unique<CQuirnApp>(*settings_, &prompts_);
@@ -85,8 +74,8 @@ class MainFrameTest : public ::testing::Test {
         frame.view().OnApplyParameters();
     }
 
-    fs::path previous_;
-    fs::path dir_;
+    test::ScratchDirectory scratch_{"quirn-frame", true};
+    const fs::path& dir_ = scratch_.path();
     std::unique_ptr<QSettings> settings_;
     ScriptedPrompts prompts_;
     std::unique_ptr<CQuirnApp> app_;
