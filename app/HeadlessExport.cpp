@@ -6,6 +6,7 @@
 #include "app/HeadlessSupport.h"
 #include "model/CQuirnDoc.h"
 #include "peripherals/PictureExport.h"
+#include "peripherals/Printing.h"
 #include "render/RenderScale.h"
 #include "render/SymbolImages.h"
 
@@ -29,7 +30,7 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     state.params = parameters;
     state.symbols = LoadSymbolImages();
     ResetLayout(state);
-    const int dpi = request.dpi > 0 ? request.dpi : ApplicationPrinterDpi();
+    const int dpi = request.dpi > 0 ? request.dpi : ApplicationPrinter().dpi();
     const ExportResult result =
         ExportPicture(state, QString::fromLocal8Bit(request.output.c_str()), dpi);
     if (result.status != ExportStatus::Ok) return Complain(result.message);

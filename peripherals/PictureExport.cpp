@@ -7,8 +7,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QtEndian>
@@ -190,14 +188,6 @@ QByteArray EncodeMonochromeBmp(const Canvas& canvas) {
         out[usedBytes - 1] &= lastMask;
     }
     return file;
-}
-
-int ApplicationPrinterDpi() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return kDefaultDpi;
-    QPrinter printer(info, QPrinter::HighResolution);
-    const int dpi = printer.resolution();
-    return dpi > 0 ? dpi : kDefaultDpi;
 }
 
 ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi) {

@@ -23,9 +23,6 @@ struct ExportResult {
 // large for the format's 32-bit sizes or the canvas is empty.
 QByteArray EncodeMonochromeBmp(const Canvas& canvas);
 
-// Resolution of the default printer in dots per inch, 600 when there is none.
-int ApplicationPrinterDpi();
-
 // Renders the scale for print and writes it by the file's extension: ".bmp" and ".png" as a
 // one-bit picture at dpi, ".svg" and ".pdf" as vectors whose page is the canvas in millimetres.
 // The target is replaced only when the whole file could be written.

@@ -58,7 +58,7 @@ void CQuirnView::OnExportPicture() {
                  .arg(name, title));
         return;
     }
-    const int dpi = printer_ != nullptr ? printer_->dpi() : ApplicationPrinterDpi();
+    const int dpi = printer_ != nullptr ? printer_->dpi() : ApplicationPrinter().dpi();
     // A copy, so that the canvas and the drawn sizes the mouse works with stay the screen's.
     RenderState printed = state_;
     const ExportResult result = ExportPicture(printed, path, dpi);
