@@ -47,17 +47,12 @@ void CQuirnView::OnRealScreenSize() {
 }
 
 void CQuirnView::OnExportPicture() {
-    const QString title = DocumentTitle();
-    const QString name = title + QStringLiteral(".bmp");
+    // The title made a bare file name the way a save proposes one: it stays in the current
+    // directory whatever the description holds.
+    const QString name =
+        QString::fromStdString(FileNameForDescription(DocumentTitle().toStdString())) +
+        QStringLiteral(".bmp");
     const QString path = QDir::current().absoluteFilePath(name);
-    // The title is a bare file name in the current directory, never a path to elsewhere.
-    if (title.isEmpty() || title.contains(QLatin1Char('/')) || title.contains(QChar(u'\0')) ||
-        title == QLatin1String(".") || title == QLatin1String("..")) {
-        Warn(QStringLiteral("Файл «%1» не записан: заголовок документа «%2» не может быть "
-                            "именем файла.")
-                 .arg(name, title));
-        return;
-    }
     const int dpi = printer_ != nullptr ? printer_->dpi() : ApplicationPrinter().dpi();
     // A copy, so that the canvas and the drawn sizes the mouse works with stay the screen's.
     RenderState printed = state_;

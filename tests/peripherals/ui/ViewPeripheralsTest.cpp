@@ -242,11 +242,11 @@ TEST_F(ViewPeripheralsTest, ExportWritesTheTitledBitmapAndReportsFailures) {
     EXPECT_TRUE(warnings_[0].contains(file)) << warnings_[0].toStdString();
     warnings_.clear();
 
-    // A title that names another folder is no file name here.
+    // A title that names another folder still lands here, as a save proposes it.
     doc_.SetPathName("../elsewhere/scale", false);
     bar_->button(C::ExportPicture)->click();
-    ASSERT_EQ(warnings_.size(), 1);
-    EXPECT_TRUE(warnings_[0].contains(QStringLiteral("не записан")));
+    EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
+    EXPECT_GT(Slurp(Path(".._elsewhere_scale.bmp")).size(), 62);
 }
 
 }  // namespace
