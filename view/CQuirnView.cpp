@@ -102,13 +102,13 @@ void CQuirnView::setKsrn(double Ksrn) {
     viewport()->update();
 }
 
-ScreenMetric CQuirnView::CurrentScreenMetric() const {
+ReferenceDevice CQuirnView::CurrentScreenDevice() const {
     const QScreen* screen = this->screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return {96, 254};
     const double ratio = screen->devicePixelRatio();
     const double logicalWidth = screen->geometry().width();
-    ScreenMetric metric;
+    ReferenceDevice metric;
     metric.pixelsAcross = std::max<std::int64_t>(std::llround(logicalWidth * ratio), 1);
     metric.tenthsOfMmAcross = std::llround(screen->physicalSize().width()) * 10;
     // A display that reports no physical size is taken at its logical resolution.
@@ -132,10 +132,9 @@ void CQuirnView::UpdateScrollSizes(int totalWidth, int totalHeight) {
 }
 
 void CQuirnView::paintEvent(QPaintEvent*) {
-    const ScreenMetric metric = CurrentScreenMetric();
     const double ratio = viewport()->devicePixelRatioF();
-    const ReferenceDevice device{metric.pixelsAcross, metric.tenthsOfMmAcross,
-                                 static_cast<int>(std::lround(width() * ratio))};
+    ReferenceDevice device = CurrentScreenDevice();
+    device.windowOuterWidthPx = static_cast<int>(std::lround(width() * ratio));
     lastRender_ = RenderScale(state_, device, true);
 
     QPainter painter(viewport());

@@ -23,14 +23,6 @@ namespace quirn {
 
 class RealRazmer;
 
-// The device the screen canvas is made for: the screen's width in device pixels over its
-// reported physical width, and the view's outer width.
-struct ScreenMetric {
-    std::int64_t pixelsAcross = 0;
-    std::int64_t tenthsOfMmAcross = 0;
-    bool operator==(const ScreenMetric&) const = default;
-};
-
 class CQuirnView : public QAbstractScrollArea {
     Q_OBJECT
   public:
@@ -105,8 +97,9 @@ class CQuirnView : public QAbstractScrollArea {
     // The display correction factor of the screen calibration.
     void setKsrn(double Ksrn);
 
-    // The screen this view is on, as the renderer's reference device sees it.
-    ScreenMetric CurrentScreenMetric() const;
+    // The screen this view is on, as the renderer's reference device sees it: its width in
+    // device pixels over its reported physical width, and the view's outer width.
+    ReferenceDevice CurrentScreenDevice() const;
     // The scroll position the mouse mapping uses, in logical pixels.
     QPoint scrollPosition() const { return scroll_; }
 

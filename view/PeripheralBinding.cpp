@@ -22,7 +22,7 @@ QString CQuirnView::DocumentTitle() const {
 }
 
 int CQuirnView::ReportedScreenWidthMm() const {
-    return static_cast<int>((CurrentScreenMetric().tenthsOfMmAcross + 5) / 10);
+    return static_cast<int>((CurrentScreenDevice().tenthsOfMmAcross + 5) / 10);
 }
 
 RealRazmer& CQuirnView::calibrationDialog() {
