@@ -38,9 +38,11 @@ FontSpec NumeralFont(const ScaleParameters& p) {
 
 int NumeralEscapement(const ScaleParameters& p, std::int64_t i) {
     if (i <= 0 || i >= p.Nm) return 0;  // the end numerals stand upright
-    // Whole turns dropped: the same direction, and no absurd angle from an absurd alfa.
+    // The turn is the position's angle less 90 degrees, counterclockwise: the baseline runs
+    // clockwise along the scale and the tops face outward, so numerals left of the vertical lean
+    // left. Whole turns dropped: the same direction, and no absurd angle from an absurd alfa.
     return TruncToInt(
-        std::fmod(10.0 * (2.0 * p.alfa * static_cast<double>(i) / p.Nm - p.alfa), 3600.0));
+        std::fmod(10.0 * (p.alfa - 2.0 * p.alfa * static_cast<double>(i) / p.Nm), 3600.0));
 }
 
 std::string NumeralText(const ScaleParameters& p, std::int64_t i) {

@@ -24,7 +24,8 @@ FontSpec UnitFont(const ScaleParameters& p);
 FontSpec NameFont(const ScaleParameters& p);
 FontSpec OriginLabelFont(const ScaleParameters& p);
 FontSpec StandardLabelFont(const ScaleParameters& p);
-// Escapement 0; the middle numerals get theirs from NumeralEscapement.
+// Escapement 0; the middle numerals get theirs from NumeralEscapement: tenths of a degree
+// counterclockwise, the turn of their position's ray from the vertical.
 FontSpec NumeralFont(const ScaleParameters& p);
 int NumeralEscapement(const ScaleParameters& p, std::int64_t i);
 

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <cmath>
 
 #include "RenderFixtures.h"
+#include "render/Graduation.h"
 #include "render/Labels.h"
+#include "render/PainterSurface.h"
 
 namespace quirn {
 namespace {
@@ -34,13 +38,13 @@ TEST(Labels, FontsFollowTheGraduationRadius) {
     // unit, name, origin label, standard label, then the four numerals
     EXPECT_THAT(FontsFor(4200), ElementsAre(FontSpec{1260, 315, 600, 0}, FontSpec{400, 0, 600, 0},
                                             FontSpec{300, 100, 500, 0}, FontSpec{360, 120, 500, 0},
-                                            FontSpec{600, 0, 500, 0}, FontSpec{600, 0, 500, -141},
-                                            FontSpec{600, 0, 500, 141}, FontSpec{600, 0, 500, 0}));
+                                            FontSpec{600, 0, 500, 0}, FontSpec{600, 0, 500, 141},
+                                            FontSpec{600, 0, 500, -141}, FontSpec{600, 0, 500, 0}));
     // Below Rdel 2100 the size factor stays at 0.5, and the texts keep their minimum sizes.
     EXPECT_THAT(FontsFor(1000), ElementsAre(FontSpec{500, 125, 600, 0}, FontSpec{300, 0, 600, 0},
                                             FontSpec{150, 50, 500, 0}, FontSpec{180, 60, 500, 0},
-                                            FontSpec{142, 0, 500, 0}, FontSpec{142, 0, 500, -141},
-                                            FontSpec{142, 0, 500, 141}, FontSpec{142, 0, 500, 0}));
+                                            FontSpec{142, 0, 500, 0}, FontSpec{142, 0, 500, 141},
+                                            FontSpec{142, 0, 500, -141}, FontSpec{142, 0, 500, 0}));
     const std::vector<FontSpec> large = FontsFor(8400);
     ASSERT_EQ(large.size(), 8u);
     EXPECT_EQ(large[0], (FontSpec{2520, 630, 600, 0}));
@@ -179,6 +183,119 @@ TEST(Labels, SymbolImagesScaleWithTheRadius) {
         state.params.Rdel = Rdel;
         Painted(state);
         EXPECT_EQ(DrawnSizeOf(state, MovableElement::DataSymbol).width, width) << Rdel;
+    }
+}
+
+// Where a drawn numeral's ink lies and which way it runs, in drawing units and degrees.
+struct Ink {
+    double x = 0.0, y = 0.0;  // centroid
+    double axis = 0.0;        // direction of the longest extent, within [-90, 90)
+    std::vector<QPointF> points;
+
+    // The middle of the ink's extent along the direction (ux, uy), measured from the axis.
+    double middleAlong(double ux, double uy) const {
+        double low = 1e300, high = -1e300;
+        for (const QPointF& q : points) {
+            low = std::min(low, q.x() * ux + q.y() * uy);
+            high = std::max(high, q.x() * ux + q.y() * uy);
+        }
+        return (low + high) / 2;
+    }
+};
+
+// A canvas that shows only the one numeral asked for, drawn as the renderer places it.
+class OneNumeralSurface : public PainterSurface {
+  public:
+    OneNumeralSurface(QPainter& painter, QPointF axis, double scale, std::string wanted)
+        : PainterSurface(painter, axis, scale, false), wanted_(std::move(wanted)) {}
+    void textOut(Point topLeft, std::string_view text) override {
+        if (text == wanted_) PainterSurface::textOut(topLeft, text);
+    }
+
+  private:
+    std::string wanted_;
+};
+
+// Draws the numerals of p on a real 300-dpi canvas, keeps one and measures its ink.
+Ink InkOf(const ScaleParameters& p, const std::string& numeral) {
+    constexpr double kScale = 300.0 / 2540.0;  // device pixels per drawing unit
+    QImage image(1800, 1800, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    const QPointF axis(900.0, 900.0);
+    {
+        QPainter painter(&image);
+        OneNumeralSurface surface(painter, axis, kScale, numeral);
+        DrawNumerals(surface, p);
+    }
+    Ink ink;
+    double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+    for (int row = 0; row < image.height(); ++row) {
+        const uchar* line = image.constScanLine(row);
+        for (int col = 0; col < image.width(); ++col) {
+            if (line[col] >= 128) continue;
+            const double x = (col + 0.5 - axis.x()) / kScale;
+            const double y = (axis.y() - row - 0.5) / kScale;
+            ink.points.emplace_back(x, y);
+            n += 1;
+            sx += x, sy += y, sxx += x * x, syy += y * y, sxy += x * y;
+        }
+    }
+    if (n == 0) return ink;
+    ink.x = sx / n;
+    ink.y = sy / n;
+    const double cxx = sxx / n - ink.x * ink.x;
+    const double cyy = syy / n - ink.y * ink.y;
+    const double cxy = sxy / n - ink.x * ink.y;
+    ink.axis = 0.5 * std::atan2(2 * cxy, cxx - cyy) * 180.0 / kPi;
+    return ink;
+}
+
+// Every middle numeral once ran the wrong way: "5" left of the vertical leaned right, turned
+// about its corner 1.5 mm off its tick's ray, and at a half-angle of 120 degrees its top faced
+// the pointer axis. Looked at as drawn: the numeral's ink runs along the clockwise tangent of
+// its ray, is centred on the ray and lies on the plate's side of the ticks its place names.
+TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
+    struct Case {
+        double alfa;
+        int Nm;
+        int out_R;
+    };
+    for (const Case c : {Case{42.5, 3, 0}, Case{42.5, 3, 1}, Case{120, 4, 0}, Case{120, 4, 1}}) {
+        ScaleParameters p = kDefaultParameters;
+        p.alfa = c.alfa;
+        p.Nm = c.Nm;
+        p.range = 5000.0 * c.Nm;  // several digits, so the ink shows its direction
+        p.out_R = c.out_R;
+        for (int i = 1; i <= c.Nm; ++i) {
+            const std::string numeral = NumeralText(p, i);
+            const Ink ink = InkOf(p, numeral);
+            const std::string where = "alfa " + std::to_string(c.alfa) + " out_R " +
+                                      std::to_string(c.out_R) + " numeral " + numeral;
+            ASSERT_GT(ink.points.size(), 100u) << where;
+            if (i == c.Nm) {  // the end numeral stands upright
+                EXPECT_NEAR(ink.axis, 0.0, 2.0) << where;
+                continue;
+            }
+            const double theta = (c.alfa + 90.0 - 2.0 * c.alfa * i / c.Nm) * kPi / 180.0;
+            const double cosT = std::cos(theta), sinT = std::sin(theta);
+            // The baseline along (s, -c): a turn of theta - 90 degrees, left of the vertical
+            // leaning left.
+            double off = ink.axis - (theta * 180.0 / kPi - 90.0);
+            off -= 180.0 * std::round(off / 180.0);
+            EXPECT_NEAR(off, 0.0, 2.0) << where;
+            // Centred on the ray, within 0.3 mm.
+            EXPECT_NEAR(ink.middleAlong(sinT, -cosT), 0.0, 30.0) << where;
+            // Outside it stands beyond the big ticks' tips, inside it hangs within them: the
+            // tops face away from the pointer axis either way.
+            const double radius = ink.x * cosT + ink.y * sinT;
+            if (c.out_R == 0) {
+                EXPECT_GT(radius, p.Rdel + p.Lbig + 10) << where;
+                EXPECT_LT(radius, p.Rdel + p.Lbig + 10 + 600) << where;
+            } else {
+                EXPECT_LT(radius, p.Rdel - p.Lbig - 15) << where;
+                EXPECT_GT(radius, p.Rdel - p.Lbig - 15 - 600) << where;
+            }
+        }
     }
 }
 
