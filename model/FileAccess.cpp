@@ -4,37 +4,54 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace quirn {
 
 FileError FileErrorFromErrno(int error) {
     switch (error) {
-        case 0: return FileError::Generic;
-        case ENOENT: return FileError::FileNotFound;
+        case 0:
+            return FileError::Generic;
+        case ENOENT:
+            return FileError::FileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
         case EINVAL:
-        case ELOOP: return FileError::BadPath;
+        case ELOOP:
+            return FileError::BadPath;
         case EMFILE:
-        case ENFILE: return FileError::TooManyOpenFiles;
+        case ENFILE:
+            return FileError::TooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EISDIR:
-        case EROFS: return FileError::AccessDenied;
-        case EBADF: return FileError::InvalidFile;
-        case EMLINK: return FileError::DirectoryFull;
-        case ESPIPE: return FileError::BadSeek;
-        case EIO: return FileError::HardIO;
+            return FileError::AccessDenied;
+        case EROFS:
+            return FileError::ReadOnly;
+        case EBADF:
+            return FileError::InvalidFile;
+        case EMLINK:
+            return FileError::DirectoryFull;
+        case ESPIPE:
+            return FileError::BadSeek;
+        case EIO:
+            return FileError::HardIO;
         case ETXTBSY:
-        case EBUSY: return FileError::SharingViolation;
+        case EBUSY:
+            return FileError::SharingViolation;
         case ENOLCK:
-        case EDEADLK: return FileError::LockViolation;
+        case EDEADLK:
+            return FileError::LockViolation;
         case ENOSPC:
         case EDQUOT:
-        case EFBIG: return FileError::DiskFull;
-        default: return FileError::Generic;
+        case EFBIG:
+            return FileError::DiskFull;
+        default:
+            return FileError::Generic;
     }
 }
 
@@ -55,10 +72,12 @@ FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
     }
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    result.bytes.resize(limit);
+    // Grown as the bytes come, so a small file costs little however large the limit.
+    constexpr std::size_t kChunk = 64 * 1024;
     std::size_t got = 0;
     while (got < limit) {
-        const ssize_t n = ::read(fd, result.bytes.data() + got, limit - got);
+        if (result.bytes.size() == got) result.bytes.resize(got + std::min(kChunk, limit - got));
+        const ssize_t n = ::read(fd, result.bytes.data() + got, result.bytes.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             result.error = FileErrorFromErrno(errno);
@@ -72,7 +91,38 @@ FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
     return result;
 }
 
-FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
+namespace {
+
+// The file that path leads to through any symbolic links, so that a save replaces the target and
+// leaves the links in place. A link that leads nowhere names the file to create.
+FileError FollowLinks(std::string& path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return FileError::None;
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) return FileErrorFromErrno(error.value());
+        path = (std::filesystem::path(path).parent_path() / target).string();
+    }
+    return FileErrorFromErrno(ELOOP);
+}
+
+// Why a file could not be made beside others: a folder that exists but takes no new file (such
+// as /proc) says "not found" for it, which would send the user looking for a missing folder.
+FileError CreationError(const std::string& path, int error) {
+    if (error != ENOENT) return FileErrorFromErrno(error);
+    struct stat folder {};
+    const std::string parent = std::filesystem::path(path).parent_path().string();
+    const bool folderExists =
+        ::stat(parent.empty() ? "." : parent.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode);
+    return folderExists ? FileError::CannotCreate : FileError::FileNotFound;
+}
+
+}  // namespace
+
+FileError WriteFileAtomically(const std::string& requestedPath, std::string_view bytes) {
+    std::string path = requestedPath;
+    if (const FileError error = FollowLinks(path); error != FileError::None) return error;
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) return FileError::AccessDenied;
@@ -81,7 +131,7 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0) return FileErrorFromErrno(errno);
+    if (fd < 0) return CreationError(path, errno);
     const std::string temporary(name.data());
 
     auto fail = [&](int error) {

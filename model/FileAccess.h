@@ -22,6 +22,8 @@ enum class FileError {
     LockViolation,
     DiskFull,
     EndOfFile,
+    CannotCreate,  // the folder exists but no file can be made in it
+    ReadOnly,      // the file system is mounted read-only
 };
 
 FileError FileErrorFromErrno(int error);
@@ -36,7 +38,8 @@ FileReadResult ReadFileHead(const std::string& path, std::size_t limit);
 
 // Writes the bytes to a new file beside path and puts it in place only when complete, so a
 // failure (or a crash) leaves an existing file intact and no partial file behind. An existing
-// file keeps its permissions.
+// file keeps its permissions. A path through symbolic links writes the file they lead to and
+// keeps the links.
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace quirn

@@ -57,8 +57,28 @@ std::string WriteParameterText(const ScaleParameters& p) {
     return out;
 }
 
+namespace {
+
+// The key where it heads a line and is followed by a space, a TAB or "=", as every written line
+// has it, so that a name or unit holding the letters of a later key cannot capture that key.
+// Loose hand-made files whose key stands elsewhere still read: then the first occurrence
+// anywhere counts.
+std::size_t FindKey(std::string_view text, std::string_view key) {
+    for (std::size_t at = text.find(key); at != std::string_view::npos;
+         at = text.find(key, at + 1)) {
+        const bool lineHead = at == 0 || text[at - 1] == '\r' || text[at - 1] == '\n';
+        const std::size_t after = at + key.size();
+        if (lineHead && after < text.size() &&
+            (text[after] == ' ' || text[after] == '\t' || text[after] == '='))
+            return at;
+    }
+    return text.find(key);
+}
+
+}  // namespace
+
 std::string FindParameterValue(std::string_view text, std::string_view key) {
-    const std::size_t at = text.find(key);
+    const std::size_t at = FindKey(text, key);
     if (at == std::string_view::npos) return {};
     // A key with no "=" after it has an empty value.
     const std::size_t equals = text.find('=', at);
@@ -75,7 +95,9 @@ ScaleParameters ReadScaleParameters(std::string_view fileBytes) {
     std::string_view text = fileBytes.substr(0, kParameterReadLimit);
     if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
         text = text.substr(0, nul);
-    auto integer = [&](std::string_view key) { return ParseInteger(FindParameterValue(text, key)); };
+    auto integer = [&](std::string_view key) {
+        return ParseInteger(FindParameterValue(text, key));
+    };
     ScaleParameters p;
     p.name = FindParameterValue(text, "name");
     p.unit = FindParameterValue(text, "unit");

@@ -24,17 +24,10 @@ void CheckLookup(std::string_view text, std::string_view key) {
     QUIRN_FUZZ_CHECK(text.find(value) != std::string_view::npos);
 }
 
-bool HoldsAKey(std::string_view text) {
-    for (const std::string_view key : kParameterKeys)
-        if (text.find(key) != std::string_view::npos) return true;
-    return false;
-}
-
 // Whatever a file reads as, writing that record and reading it back gives it again, except that
-// range and alfa keep two decimals, as long as nothing can capture a key: the texts hold no key
-// and the written file fits the read limit.
+// range and alfa keep two decimals, as long as the written file fits the read limit: a text that
+// holds the letters of a key no longer captures it.
 void CheckRoundTrip(const ScaleParameters& read) {
-    if (HoldsAKey(read.name) || HoldsAKey(read.unit)) return;
     const std::string written = WriteParameterText(read);
     if (written.size() > kParameterReadLimit) return;
     ScaleParameters expected = read;

@@ -25,11 +25,13 @@ class FileAccessTest : public ::testing::Test {
 TEST_F(FileAccessTest, ReadsOnlyTheHeadAndNamesTheCause) {
     {
         std::ofstream out(Path("big.qrn"), std::ios::binary);
-        out << std::string(5000, 'x');
+        out << std::string(200000, 'x') << 'y';
     }
     const FileReadResult head = ReadFileHead(Path("big.qrn"), 1000);
     EXPECT_EQ(head.error, FileError::None);
-    EXPECT_EQ(head.bytes.size(), 1000u);
+    EXPECT_EQ(head.bytes, std::string(1000, 'x'));
+    const FileReadResult whole = ReadFileHead(Path("big.qrn"), 1 << 20);
+    EXPECT_EQ(whole.bytes, std::string(200000, 'x') + 'y');
     EXPECT_EQ(ReadFileHead(Path("missing.qrn"), 1000).error, FileError::FileNotFound);
     EXPECT_EQ(ReadFileHead(dir_.string(), 1000).error, FileError::AccessDenied);
     EXPECT_EQ(ReadFileHead(Path("big.qrn") + "/x", 1000).error, FileError::BadPath);
@@ -48,8 +50,32 @@ TEST_F(FileAccessTest, AtomicWriteReplacesWholeAndKeepsPermissions) {
         << "no temporary file is left behind";
 }
 
+// Saving through a symbolic link once replaced the link by a plain file and left its target old.
+TEST_F(FileAccessTest, WriteThroughALinkReplacesItsTargetAndKeepsTheLink) {
+    fs::create_directory(dir_ / "scales");
+    const std::string target = Path("scales/real.qrn");
+    ASSERT_EQ(WriteFileAtomically(target, "old"), FileError::None);
+    fs::create_symlink("scales/real.qrn", dir_ / "link.qrn");
+    fs::create_symlink("link.qrn", dir_ / "chain.qrn");
+    ASSERT_EQ(WriteFileAtomically(Path("chain.qrn"), "new"), FileError::None);
+    EXPECT_TRUE(fs::is_symlink(dir_ / "chain.qrn"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.qrn"));
+    EXPECT_EQ(Slurp(target), "new");
+    // A link to a file not made yet creates it; a loop of links is refused.
+    fs::create_symlink("scales/later.qrn", dir_ / "ahead.qrn");
+    ASSERT_EQ(WriteFileAtomically(Path("ahead.qrn"), "made"), FileError::None);
+    EXPECT_EQ(Slurp(Path("scales/later.qrn")), "made");
+    fs::create_symlink("loop.qrn", dir_ / "loop.qrn");
+    EXPECT_EQ(WriteFileAtomically(Path("loop.qrn"), "x"), FileError::BadPath);
+    EXPECT_TRUE(fs::is_symlink(dir_ / "loop.qrn"));
+}
+
 TEST_F(FileAccessTest, FailedWriteLeavesNothingBehind) {
     EXPECT_EQ(WriteFileAtomically(Path("no-such-folder/scale.qrn"), "x"), FileError::FileNotFound);
+    // A folder that exists but takes no file once reported the file as not found.
+    if (fs::is_directory("/proc/self")) {
+        EXPECT_EQ(WriteFileAtomically("/proc/x.qrn", "x"), FileError::CannotCreate);
+    }
     fs::create_directory(Path("folder.qrn"));
     EXPECT_EQ(WriteFileAtomically(Path("folder.qrn"), "x"), FileError::AccessDenied);
     EXPECT_TRUE(fs::is_directory(Path("folder.qrn")));

@@ -76,13 +76,17 @@ TEST(ParameterReader, KeysAreCaseSensitiveAndTheFirstOccurrenceWins) {
     EXPECT_EQ(ReadScaleParameters("Lshk 6900\r\nHshk\t= 6000\r\n").Lshk, 6000);
 }
 
-TEST(ParameterReader, TextValuesCanCaptureLaterKeys) {
-    ScaleParameters p = kDefaultParameters;
-    p.unit = "Nm";  // Nm is found inside the unit line; its "=" is the range line's
-    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)).Nm, 15);
-    p = kDefaultParameters;
-    p.name = "Xrange";  // range reads the unit line's value "V"
-    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)).range, 0.0);
+// A unit "Nm" once reopened with Nm = 15 (the range's value), and a name holding "range" made the
+// range read the unit text: a key is taken first where it heads its own line.
+TEST(ParameterReaderRegression, TextValuesNoLongerCaptureLaterKeys) {
+    for (const char* text : {"Nm", "Xrange", "range = 7", "Los_niz = 5 Nm = 1"}) {
+        ScaleParameters p = kDefaultParameters;
+        p.name = text;
+        p.unit = text;
+        EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p) << text;
+    }
+    // Hand-made files whose keys do not head their lines still read as before.
+    EXPECT_EQ(ReadScaleParameters("; Nm = 4\r\nunit = Nm").Nm, 4);
 }
 
 TEST(ParameterReader, TextsLoseOuterSpacesOnly) {
@@ -91,19 +95,17 @@ TEST(ParameterReader, TextsLoseOuterSpacesOnly) {
     EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)).name, "A = \xC1  B");
 }
 
-TEST(ParameterReader, OnlyTheFirstThousandBytesCount) {
+// A name longer than about 715 bytes once reopened with the last fields cut to 0: the whole file
+// is read now, up to 1 MiB.
+TEST(ParameterReaderRegression, LongTextsReadBackWholeUpToOneMebibyte) {
     ScaleParameters p = kDefaultParameters;
     p.name = std::string(760, 'N');
-    const std::string text = WriteParameterText(p);
-    ASSERT_EQ(text.size(), 1040u);
-    ScaleParameters expected = p;
-    expected.Hduga = 0;
-    expected.Los_os = 0;
-    expected.Los_niz = 0;
-    EXPECT_EQ(ReadScaleParameters(text), expected);
-    // A value cut by the limit reads short.
-    const std::string cut = std::string(1000 - 12, ' ') + "Los_niz\t= 300\r\n";
+    p.unit = std::string(100000, 'U');
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p);
+    // Beyond the limit a key is missing, and a value cut by it reads short.
+    const std::string cut = std::string(kParameterReadLimit - 12, ' ') + "Los_niz\t= 300\r\n";
     EXPECT_EQ(ReadScaleParameters(cut).Los_niz, 30);
+    EXPECT_EQ(ReadScaleParameters(std::string(kParameterReadLimit, ' ') + "Rdel = 1").Rdel, 0);
 }
 
 TEST(ParameterReader, NulEndsTheTextAndEmptyTextGivesZeros) {
