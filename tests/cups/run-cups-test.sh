@@ -3,11 +3,21 @@
 #
 #   run-cups-test.sh QUIRN PAGE_CHECK WORK_DIR
 #
-# Starts the CUPS scheduler when none is running, adds a CUPS-PDF queue "PDF" as the default
-# printer with its output in WORK_DIR, prints with "quirn --print", renders the PDF that comes
-# out and checks the plate's place and size on the paper. Needs root (the scheduler, lpadmin and
-# /etc/cups/cups-pdf.conf) and the packages cups, printer-driver-cups-pdf and poppler-utils.
-# Whatever it changed in the print system it puts back.
+# Runs a private CUPS scheduler whose configuration, spool, cache, state, logs, output and
+# Unix socket all lie in WORK_DIR, adds a CUPS-PDF queue "PDF" as its default printer, prints
+# with "quirn --print" through it (CUPS_SERVER names its socket), renders the PDF that comes out
+# and checks the plate's place and size on the paper. The machine's own scheduler, its printers
+# and /etc stay untouched, whether that scheduler runs or not.
+#
+# The cups-pdf backend reads its settings from the fixed path /etc/cups/cups-pdf.conf (or
+# /etc/cups/cups-pdf-NAME.conf for the device cups-pdf:/NAME), never from the scheduler's
+# ServerRoot. So the private scheduler runs in a mount namespace of its own in which its
+# ServerRoot, holding its own cups-pdf.conf, is bound over /etc/cups; outside it nothing changes.
+# The backend is mode 0700, so the scheduler runs it as root and it writes the PDF as the job's
+# owner (root); filters run as "lp", which must be able to reach WORK_DIR.
+#
+# Needs root (the mount namespace and the root backend) and the packages cups,
+# printer-driver-cups-pdf and poppler-utils.
 set -eu
 
 quirn=$1
@@ -19,28 +29,89 @@ fail() {
     exit 1
 }
 
-[ "$(id -u)" = 0 ] || fail "must run as root: it starts cupsd, adds a printer and edits /etc/cups/cups-pdf.conf"
-for tool in /usr/sbin/cupsd lpadmin lpstat pdftoppm; do
+[ "$(id -u)" = 0 ] || fail "must run as root: the private scheduler needs a mount namespace and runs the cups-pdf backend as root"
+for tool in /usr/sbin/cupsd /usr/lib/cups/backend/cups-pdf lpadmin lpstat pdftoppm unshare setpriv mount; do
     command -v "$tool" >/dev/null 2>&1 ||
-        fail "$tool is missing: install cups, printer-driver-cups-pdf and poppler-utils"
+        fail "$tool is missing: install cups, printer-driver-cups-pdf, poppler-utils, util-linux and mount"
 done
-[ -f /etc/cups/cups-pdf.conf ] || fail "/etc/cups/cups-pdf.conf is missing: install printer-driver-cups-pdf"
+# The backend reads its settings only from /etc/cups, which the scheduler sees replaced by its
+# own in a mount namespace. A container that grants none cannot run this test without touching
+# the machine's /etc: it is skipped (exit status 77), saying why.
+if ! unshare --mount --propagation private true 2>/dev/null; then
+    echo "cups test skipped: this machine grants no mount namespace (unshare --mount failed)" >&2
+    exit 77
+fi
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+[ -f "$ppd" ] || fail "$ppd is missing: install printer-driver-cups-pdf"
+
+case $work in /*) ;; *) work=$(pwd)/$work ;; esac
+etc=$work/etc
+socket=$work/cups.sock
+# A Unix socket's path holds at most 107 bytes.
+[ ${#socket} -le 100 ] || fail "the work folder's path is too long for a Unix socket: $socket"
 
 rm -rf "$work"
-mkdir -p "$work/out"
-chmod 0777 "$work/out"
+mkdir -p "$etc" "$work/spool/tmp" "$work/cache" "$work/state" "$work/log" "$work/out" \
+    "$work/cups-pdf-spool" "$work/tmp"
+chmod 0755 "$work"
+setpriv --reuid=lp --regid=lp --clear-groups test -x "$work" ||
+    fail "the scheduler's filters run as user lp, which cannot reach $work"
+
+cat >"$etc/cups-files.conf" <<EOF
+ServerRoot $etc
+RequestRoot $work/spool
+TempDir $work/spool/tmp
+CacheDir $work/cache
+StateDir $work/state
+ServerKeychain $etc/ssl
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+DocumentRoot /usr/share/cups/doc-root
+AccessLog $work/log/access_log
+ErrorLog $work/log/error_log
+PageLog $work/log/page_log
+Printcap $work/state/printcap
+User lp
+Group lp
+SystemGroup root
+CreateSelfSignedCerts no
+EOF
+
+# Only the socket: no network port, no browsing, no sharing, and every operation allowed.
+cat >"$etc/cupsd.conf" <<EOF
+Listen $socket
+LogLevel info
+MaxLogSize 0
+Browsing No
+BrowseLocalProtocols none
+DefaultShared No
+WebInterface No
+DefaultPolicy test
+<Policy test>
+  JobPrivateAccess all
+  JobPrivateValues none
+  SubscriptionPrivateAccess all
+  SubscriptionPrivateValues none
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+
+cat >"$etc/cups-pdf.conf" <<EOF
+Out $work/out
+AnonDirName $work/out
+Spool $work/cups-pdf-spool
+GSTmp $work/tmp
+Log $work/log
+EOF
+
+# The clients talk to the private scheduler only and read no option file from /etc/cups.
+export CUPS_SERVER="$socket" CUPS_SERVERROOT="$etc"
+unset LPDEST PRINTER
 
 cupsd_pid=""
-added_queue=""
-previous_default=""
-cp /etc/cups/cups-pdf.conf "$work/cups-pdf.conf.saved"
-
 cleanup() {
-    cp "$work/cups-pdf.conf.saved" /etc/cups/cups-pdf.conf
-    if [ -n "$previous_default" ] && [ "$previous_default" != PDF ]; then
-        lpadmin -d "$previous_default" 2>/dev/null || true
-    fi
-    if [ -n "$added_queue" ]; then lpadmin -x PDF 2>/dev/null || true; fi
     if [ -n "$cupsd_pid" ]; then
         kill "$cupsd_pid" 2>/dev/null || true
         wait "$cupsd_pid" 2>/dev/null || true
@@ -49,24 +120,28 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-if ! lpstat -r 2>/dev/null | grep -q "is running"; then
-    /usr/sbin/cupsd -f >"$work/cupsd.log" 2>&1 &
-    cupsd_pid=$!
-    tries=0
-    until lpstat -r 2>/dev/null | grep -q "is running"; do
-        tries=$((tries + 1))
-        [ $tries -le 100 ] || fail "cupsd did not start (see $work/cupsd.log)"
-        kill -0 "$cupsd_pid" 2>/dev/null || fail "cupsd ended at once (see $work/cupsd.log)"
-        sleep 0.1
-    done
-fi
+# unshare and sh exec in place, so $! is the scheduler itself.
+# shellcheck disable=SC2016 # $1 is the inner shell's.
+unshare --mount --propagation private sh -c \
+    'mount --bind "$1" /etc/cups && exec /usr/sbin/cupsd -f -c "$1/cupsd.conf" -s "$1/cups-files.conf"' \
+    sh "$etc" >"$work/log/cupsd.out" 2>&1 &
+cupsd_pid=$!
 
-previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
-if ! lpstat -p PDF >/dev/null 2>&1; then added_queue=yes; fi
-lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>"$work/lpadmin.log" ||
+# A scheduler that refuses its configuration says why only to syslog, hence "cupsd -t" below.
+tries=0
+until lpstat -r 2>/dev/null | grep -q "is running"; do
+    kill -0 "$cupsd_pid" 2>/dev/null ||
+        fail "the private cupsd ended at once: $(cat "$work/log/cupsd.out" "$work/log/error_log" 2>/dev/null
+            /usr/sbin/cupsd -t -c "$etc/cupsd.conf" -s "$etc/cups-files.conf" 2>&1)"
+    tries=$((tries + 1))
+    [ $tries -le 300 ] || fail "the private cupsd did not answer within 30 s (see $work/log)"
+    sleep 0.1
+done
+
+# Abort a failed job instead of stopping the queue, so a failure ends the wait below at once.
+lpadmin -p PDF -E -v cups-pdf:/ -P "$ppd" -o printer-error-policy=abort-job 2>"$work/lpadmin.log" ||
     fail "cannot add the CUPS-PDF queue: $(cat "$work/lpadmin.log")"
 lpadmin -d PDF
-sed -i "s|^#\{0,1\}Out .*|Out $work/out|" /etc/cups/cups-pdf.conf
 
 # The default scale: a square plate 69 x 60 mm.
 printf 'name\t= M4200\r\nunit\t= V\r\nrange\t= 15\r\nalfa\t= 42.5\r\nshape\t= 0\r\nLshk\t= 6900\r\nHshk\t= 6000\r\nskos\t= 1250\r\nRout\t= 5700\r\nRin\t= 950\r\nLkrep\t= 2500\r\nRdel\t= 4200\r\nout_R\t= 0\r\nNfull\t= 30\r\nNbig\t= 15\r\nNm\t= 3\r\nLbig\t= 450\r\nLsm\t= 300\r\nHbig\t= 30\r\nHsm\t= 20\r\nDuga\t= 0\r\nHduga\t= 30\r\nLos_os\t= 0\r\nLos_niz\t= 300\r\n' >"$work/default.qrn"
@@ -74,12 +149,18 @@ printf 'name\t= M4200\r\nunit\t= V\r\nrange\t= 15\r\nalfa\t= 42.5\r\nshape\t= 0\
 QT_QPA_PLATFORM=offscreen "$quirn" --print "$work/default.qrn" ||
     fail "quirn --print failed"
 
+# quirn has queued the job when it returns; the PDF is whole once the queue is empty again.
 tries=0
 while :; do
-    pdf=$(find "$work/out" -name '*.pdf' | head -n 1)
-    if [ -n "$pdf" ] && [ -z "$(lpstat -o PDF 2>/dev/null)" ]; then break; fi
+    kill -0 "$cupsd_pid" 2>/dev/null || fail "the private cupsd ended while printing (see $work/log)"
+    jobs=$(lpstat -o PDF) || fail "lpstat cannot list the queue's jobs"
+    if [ -z "$jobs" ]; then
+        pdf=$(find "$work/out" -name '*.pdf' | head -n 1)
+        [ -n "$pdf" ] && break
+        fail "the print job ended without a PDF: $(grep -E '^[EW] ' "$work/log/error_log" | tail -n 5)"
+    fi
     tries=$((tries + 1))
-    [ $tries -le 600 ] || fail "no PDF came out of the print queue within 60 s"
+    [ $tries -le 1200 ] || fail "no PDF came out of the print queue within 120 s (see $work/log)"
     sleep 0.1
 done
 echo "printed: $pdf"
