@@ -9,8 +9,12 @@
 namespace quirn {
 namespace {
 
-bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsCSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The longest prefix of text (after leading white space) that the C library's decimal syntax
 // accepts: sign, digits with an optional ".", an optional exponent. Empty when there is none.
@@ -106,7 +110,9 @@ std::int32_t ParseInteger(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-double ParseFieldDecimal(std::string_view text) { return ParseDecimal(CommaAsPoint(text)); }
+double ParseFieldDecimal(std::string_view text) {
+    return ParseDecimal(CommaAsPoint(text));
+}
 
 std::int32_t ParseFieldLength(std::string_view text) {
     // Shift the decimal text itself by two places rather than multiplying the binary double by
@@ -132,18 +138,22 @@ std::int32_t ParseFieldLength(std::string_view text) {
     long double value = 0;
     for (long long d = 0; d < integerDigits && d < static_cast<long long>(digits.size()); ++d) {
         value = value * 10 + (digits[static_cast<std::size_t>(d)] - '0');
-        if (value > 1e12L) return negative ? std::numeric_limits<std::int32_t>::min()
-                                           : std::numeric_limits<std::int32_t>::max();
+        if (value > 1e12L)
+            return negative ? std::numeric_limits<std::int32_t>::min()
+                            : std::numeric_limits<std::int32_t>::max();
     }
     for (long long d = static_cast<long long>(digits.size()); d < integerDigits && value != 0;
          ++d) {
         value *= 10;
-        if (value > 1e12L) return negative ? std::numeric_limits<std::int32_t>::min()
-                                           : std::numeric_limits<std::int32_t>::max();
+        if (value > 1e12L)
+            return negative ? std::numeric_limits<std::int32_t>::min()
+                            : std::numeric_limits<std::int32_t>::max();
     }
     return Clamp32(negative ? -value : value);
 }
 
-std::int32_t ParseFieldCount(std::string_view text) { return ParseInteger(CommaAsPoint(text)); }
+std::int32_t ParseFieldCount(std::string_view text) {
+    return ParseInteger(CommaAsPoint(text));
+}
 
 }  // namespace quirn

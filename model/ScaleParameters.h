@@ -38,8 +38,8 @@ struct ScaleParameters {
 };
 
 // The only values the program supplies on its own: a 0-15 V square plate of 69 x 60 mm.
-inline const ScaleParameters kDefaultParameters{
-    "M4200", "V", 15.0, 42.5, 0,   6900, 6000, 1250, 5700, 950, 2500, 4200,
-    0,       30,  15,   3,    450, 300,  30,   20,   0,    30,  0,   300};
+inline const ScaleParameters kDefaultParameters{"M4200", "V", 15.0, 42.5, 0, 6900, 6000, 1250,
+                                                5700,    950, 2500, 4200, 0, 30,   15,   3,
+                                                450,     300, 30,   20,   0, 30,   0,    300};
 
 }  // namespace quirn

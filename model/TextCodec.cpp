@@ -32,8 +32,11 @@ std::string Convert(const char* to, const char* from, std::string_view input, bo
             // A whole character when the lead byte and its continuation bytes are sound, else
             // the one stray byte.
             const auto lead = static_cast<unsigned char>(*inPtr);
-            std::size_t length = lead >= 0xF8 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3
-                                 : lead >= 0xC0 ? 2 : 1;
+            std::size_t length = lead >= 0xF8   ? 1
+                                 : lead >= 0xF0 ? 4
+                                 : lead >= 0xE0 ? 3
+                                 : lead >= 0xC0 ? 2
+                                                : 1;
             for (std::size_t k = 1; k < length; ++k) {
                 if (k >= inLeft || (static_cast<unsigned char>(inPtr[k]) & 0xC0) != 0x80) {
                     length = 1;
@@ -57,6 +60,8 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     return Convert("UTF-8", "CP1251", bytes, false);
 }
 
-std::string Utf8ToCp1251(std::string_view utf8) { return Convert("CP1251", "UTF-8", utf8, true); }
+std::string Utf8ToCp1251(std::string_view utf8) {
+    return Convert("CP1251", "UTF-8", utf8, true);
+}
 
 }  // namespace quirn

@@ -13,11 +13,15 @@ namespace {
 // Far beyond any file a user writes by hand; only guards memory against a huge foreign file.
 constexpr std::size_t kScreenIniReadLimit = 1 << 20;
 
-bool UsableKsrn(double k) { return std::isfinite(k) && k >= kMinimumKsrn && k <= kMaximumKsrn; }
+bool UsableKsrn(double k) {
+    return std::isfinite(k) && k >= kMinimumKsrn && k <= kMaximumKsrn;
+}
 
 }  // namespace
 
-ScreenCalibration UncalibratedScreen(int reportedWidthMm) { return {reportedWidthMm, 1.0}; }
+ScreenCalibration UncalibratedScreen(int reportedWidthMm) {
+    return {reportedWidthMm, 1.0};
+}
 
 ScreenCalibration ParseScreenIni(std::string_view text, int reportedWidthMm) {
     if (const auto nul = text.find('\0'); nul != std::string_view::npos) text = text.substr(0, nul);
@@ -32,8 +36,8 @@ std::string WriteScreenIni(const ScreenCalibration& calibration) {
     const auto end = std::to_chars(number.data(), number.data() + number.size(), calibration.Ksrn,
                                    std::chars_format::fixed, 15)
                          .ptr;
-    return "Lscr\t= " + std::to_string(calibration.Lscr) + "\r\nKsrn\t= " +
-           std::string(number.data(), end) + "\r\n";
+    return "Lscr\t= " + std::to_string(calibration.Lscr) +
+           "\r\nKsrn\t= " + std::string(number.data(), end) + "\r\n";
 }
 
 ScreenCalibration LoadScreenCalibration(const std::string& path, int reportedWidthMm) {

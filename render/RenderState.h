@@ -25,7 +25,9 @@ enum class MovableElement {
 
 // The seven elements drawn by the renderer (the template ones are not).
 inline constexpr int kDrawnElementCount = 7;
-constexpr int Index(MovableElement e) { return static_cast<int>(e); }
+constexpr int Index(MovableElement e) {
+    return static_cast<int>(e);
+}
 
 // Where the movable elements stand; reset to defaults at every Apply and document load.
 struct Layout {

@@ -4,7 +4,7 @@ set -eu
 
 packages="build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   fonts-liberation2 fontconfig locales xvfb xauth
   cups printer-driver-cups-pdf poppler-utils"
 

@@ -23,9 +23,9 @@ TEST(ScreenCalibration, StoredFactorIsUsedUnchanged) {
 
 TEST(ScreenCalibration, UnusableFactorMeansNoCalibration) {
     const ScreenCalibration none = UncalibratedScreen(320);
-    for (const char* text : {"", "Lscr\t= 345\r\n", "Lscr = 345\nKsrn = 0", "Lscr = 345\nKsrn = -1",
-                             "Ksrn = nan", "Ksrn = 1e999", "Ksrn = 1e-300", "Ksrn = 1e300",
-                             "Ksrn = abc"})
+    for (const char* text :
+         {"", "Lscr\t= 345\r\n", "Lscr = 345\nKsrn = 0", "Lscr = 345\nKsrn = -1", "Ksrn = nan",
+          "Ksrn = 1e999", "Ksrn = 1e-300", "Ksrn = 1e300", "Ksrn = abc"})
         EXPECT_EQ(ParseScreenIni(text, 320), none) << text;
 }
 
