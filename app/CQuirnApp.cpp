@@ -6,6 +6,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/Icons.h"
+#include "app/Language.h"
 #include "app/Profile.h"
 #include "app/QtDocumentPrompts.h"
 #include "app/SessionEnd.h"
@@ -60,6 +61,7 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
     QCoreApplication::setOrganizationName(QStringLiteral("Quirn"));
     QCoreApplication::setApplicationName(QStringLiteral("Quirn"));
     QApplication::setWindowIcon(ProgramIcon());
+    InstallQtTranslation(application);
     QSettings settings;
 
     CQuirnApp app(settings);

@@ -37,7 +37,8 @@ std::optional<QString> LoadHelpText() {
 }
 
 CHelpDlg::CHelpDlg(QWidget* parent, TextLoader load) : QDialog(parent), load_(std::move(load)) {
-    setWindowTitle(QStringLiteral("Dialog"));
+    // Named as the menu command that opens it, as the about box is.
+    setWindowTitle(QStringLiteral("Помощь"));
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("edit1032"));
     text_->setReadOnly(true);

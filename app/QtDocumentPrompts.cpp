@@ -18,6 +18,11 @@ QStringList FileFilters() {
     return {Ru("Quirn Files (*.qrn)"), Ru("Все файлы (*.*)")};
 }
 
+// Qt's own dialog rather than the desktop's, which would speak the desktop's language.
+void UseQtDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+}
+
 std::string ChosenPath(const QFileDialog& dialog) {
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return {};
@@ -58,6 +63,7 @@ SaveAnswer QtDocumentPrompts::AskSaveChanges(const std::string& title) {
 
 std::string QtDocumentPrompts::AskOpenFileName() {
     QFileDialog dialog(parent_, Ru("Открыть"));
+    UseQtDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(FileFilters());
@@ -67,6 +73,7 @@ std::string QtDocumentPrompts::AskOpenFileName() {
 
 std::string QtDocumentPrompts::AskSaveFileName(const std::string& proposedPath) {
     QFileDialog dialog(parent_, Ru("Сохранить как"));
+    UseQtDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(FileFilters());

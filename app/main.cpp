@@ -1,3 +1,5 @@
 #include "app/Launcher.h"
 
-int main(int argc, char** argv) { return quirn::RunQuirn(argc, argv); }
+int main(int argc, char** argv) {
+    return quirn::RunQuirn(argc, argv);
+}

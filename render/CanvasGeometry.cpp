@@ -4,7 +4,9 @@
 // logical unit is one drawing unit (0.01 mm).
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "render/PlateOutline.h"
 #include "render/RenderScale.h"
 #include "render/Saturate.h"
 
@@ -14,6 +16,16 @@ namespace {
 // An uncalibrated or nonsensical ratio draws at the nominal metric.
 double UsableKsrn(double Ksrn) {
     return std::isfinite(Ksrn) && Ksrn > 0.0 ? Ksrn : 1.0;
+}
+
+// Rows from the axis's row through the one a line unitsBelow the axis is drawn on, with 1/32
+// pixel to spare for the raster engine's 1/64-pixel grid; unitsBelow >= 0. Saturates.
+std::int64_t RowsThroughLine(std::int64_t unitsBelow, std::int64_t num, std::int64_t den) {
+    __extension__ using Wide = __int128;
+    const Wide rows = (Wide(unitsBelow) * num * 32 + den) / (Wide(den) * 32) + 1;
+    return rows > std::numeric_limits<std::int64_t>::max()
+               ? std::numeric_limits<std::int64_t>::max()
+               : static_cast<std::int64_t>(rows);
 }
 
 }  // namespace
@@ -66,7 +78,18 @@ CanvasGeometry ComputeCanvasGeometry(const RenderState& state, const ReferenceDe
     g.canvasHeight = ClampToInt(height);
     // A bitmap needs at least one pixel; an empty one could not be painted on.
     g.pixelWidth = ClampToInt(std::max<std::int64_t>(toPixels(width) + extraPixel, 1));
-    g.pixelHeight = ClampToInt(std::max<std::int64_t>(toPixels(height) + extraPixel, 1));
+    std::int64_t pixelHeight = toPixels(height) + extraPixel;
+    const std::int64_t lineBelowAxis = height - originY - kBottomLineInset;
+    if (forScreen && originY >= 0 && lineBelowAxis >= 0) {
+        // The bottom line runs a fifth of a pixel above the lower edge at zoom 1; with the axis
+        // and the height rounded apart it could fall past the last row, so the canvas reaches
+        // at least to the row the line is drawn on.
+        const std::int64_t axisRow = toPixels(originY);
+        const std::int64_t rows = RowsThroughLine(lineBelowAxis, g.viewportExt, g.windowExt);
+        if (rows <= std::numeric_limits<std::int64_t>::max() - axisRow)
+            pixelHeight = std::max(pixelHeight, axisRow + rows);
+    }
+    g.pixelHeight = ClampToInt(std::max<std::int64_t>(pixelHeight, 1));
     g.originX = ClampToInt(toPixels(originX));
     g.originY = ClampToInt(toPixels(originY));
     return g;

@@ -22,7 +22,7 @@ void DrawPlateOutline(DrawingSurface& surface, const ScaleParameters& p, int hal
     const I Rin = p.Rin;
 
     // Along the lowest row of the screen canvas; below the print canvas.
-    const I bottomY = 5 - aH - bottomMargin;
+    const I bottomY = kBottomLineInset - aH - bottomMargin;
     surface.line(At(-I{canvasWidth}, bottomY), At(canvasWidth, bottomY));
 
     surface.line({-250, 0}, {250, 0});

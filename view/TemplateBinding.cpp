@@ -11,12 +11,16 @@ namespace {
 
 const char* const kLoadCaption = "Загрузить шаблон (.bmp)";
 const char* const kRemoveCaption = "Удалить шаблон";
+// As the document picker is titled.
+const char* const kPickerCaption = "Открыть";
 
 }  // namespace
 
 QString CQuirnView::AskTemplateFile() {
     if (chooseTemplateFile_) return chooseTemplateFile_();
-    QFileDialog dialog(this);
+    QFileDialog dialog(this, QString::fromUtf8(kPickerCaption));
+    // Qt's own dialog rather than the desktop's, which would speak the desktop's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(TemplateFileFilters());

@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "RenderFixtures.h"
+#include "model/FileAccess.h"
+#include "model/ParameterText.h"
 
 namespace quirn {
 namespace {
@@ -70,6 +72,30 @@ TEST(RenderScale, ScreenCanvasIsColourWithItsBottomLineOnTheLowestRow) {
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
     const int last = image.height() - 1;
     EXPECT_TRUE(IsBlack(image, 0, last) && IsBlack(image, image.width() - 1, last));
+}
+
+TEST(RenderScale, PlateBottomLineIsOnTheScreenCanvas) {
+    // A screen of 1400 px per 370 mm (Xvfb's). At zoom 1 the line runs 0.19 px above the lower
+    // edge; the radial plate's canvas, 236.49 px tall, was cut to 236 rows, and the square
+    // one's axis was rounded 0.27 px lower: either way the line fell one row past the last.
+    const FileReadResult sample =
+        ReadFileHead(QUIRN_TEST_SAMPLES "/C42300-2.5A-small.qrn", kParameterReadLimit);
+    ASSERT_EQ(sample.error, FileError::None);
+    const ReferenceDevice screen{1400, 3700, 1000};
+    for (int shape : {0, 1}) {
+        for (int zoom = 1; zoom <= 10; ++zoom) {
+            RenderState state = LaidOut(ReadScaleParameters(sample.bytes));
+            state.params.shape = shape;
+            state.zoom = zoom;
+            ASSERT_TRUE(RenderScale(state, screen, true).ok());
+            const QImage& image = state.canvas.image;
+            // Only the bottom line reaches the sides: the plate stands in the middle.
+            bool inked = false;
+            for (int y = image.height() - 1; y >= 0 && !inked; --y)
+                inked = IsBlack(image, 0, y) && IsBlack(image, image.width() - 1, y);
+            EXPECT_TRUE(inked) << "shape " << shape << ", zoom " << zoom;
+        }
+    }
 }
 
 TEST(RenderScale, TemplateIsDrawnOnScreenOnly) {

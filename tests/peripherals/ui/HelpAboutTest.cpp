@@ -67,7 +67,7 @@ TEST(HelpWindow, ShowsTheTextReadOnly) {
     bool readOnly = false;
     driver.then([&](QWidget* w) {
         ASSERT_EQ(w, &help);
-        EXPECT_EQ(w->windowTitle(), QStringLiteral("Dialog"));
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("Помощь"));
         shown = help.textBox()->toPlainText();
         readOnly = help.textBox()->isReadOnly();
         testing::Later([&help] { help.accept(); });

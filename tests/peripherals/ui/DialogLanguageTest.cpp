@@ -1,0 +1,85 @@
+// Qt's own dialogs speak the program's language, and the file pickers are titled as its own.
+#include <gtest/gtest.h>
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QPushButton>
+#include <QTranslator>
+#include <vector>
+
+#include "app/Language.h"
+#include "app/QtDocumentPrompts.h"
+#include "model/CQuirnDoc.h"
+#include "peripherals/ui/ModalDriver.h"
+#include "support/ViewHost.h"
+#include "view/CQuirnView.h"
+#include "view/ParameterBar.h"
+
+namespace quirn {
+namespace {
+
+// What the user reads on a file picker.
+struct PickerTexts {
+    QString title;
+    QString lookIn;
+    QString fileName;
+    QString cancel;
+};
+
+TEST(DialogLanguage, TheFilePickersSpeakRussian) {
+    const QString catalogue =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm");
+    if (!QFile::exists(catalogue))
+        GTEST_SKIP() << catalogue.toStdString() << " is missing: install qt6-translations-l10n";
+    // As the program starts; taken out again so that no other test in this process sees it.
+    struct Installed {
+        QTranslator* translator = InstallQtTranslation(*qApp);
+        ~Installed() {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    } installed;
+    ASSERT_NE(installed.translator, nullptr);
+
+    std::vector<PickerTexts> seen;
+    const auto read = [&seen](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        PickerTexts texts{dialog->windowTitle(), {}, {}, {}};
+        if (const auto* label = dialog->findChild<QLabel*>(QStringLiteral("lookInLabel")))
+            texts.lookIn = label->text();
+        if (const auto* label = dialog->findChild<QLabel*>(QStringLiteral("fileNameLabel")))
+            texts.fileName = label->text();
+        if (const auto* box = dialog->findChild<QDialogButtonBox*>())
+            texts.cancel = box->button(QDialogButtonBox::Cancel)->text();
+        seen.push_back(texts);
+        testing::Later([dialog] { dialog->reject(); });
+    };
+    testing::ModalDriver driver;
+    driver.then(read).then(read).then(read);
+
+    QtDocumentPrompts prompts(nullptr);
+    EXPECT_EQ(prompts.AskOpenFileName(), "");
+    EXPECT_EQ(prompts.AskSaveFileName("scale.qrn"), "");
+    CQuirnDoc doc;
+    test::ViewHost host;
+    ASSERT_TRUE(test::HostView(doc, host));
+    host.bar->button(BarControl::TemplateButton)->click();
+    EXPECT_TRUE(driver.finished());
+    EXPECT_FALSE(driver.sawUnexpected());
+
+    ASSERT_EQ(seen.size(), 3u);
+    const char* const titles[] = {"Открыть", "Сохранить как", "Открыть"};
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].title, QString::fromUtf8(titles[i])) << i;
+        EXPECT_EQ(seen[i].lookIn, QStringLiteral("Перейти к:")) << i;
+        EXPECT_EQ(seen[i].fileName, QStringLiteral("&Имя файла:")) << i;
+        EXPECT_EQ(seen[i].cancel, QStringLiteral("Отмена")) << i;
+    }
+}
+
+}  // namespace
+}  // namespace quirn
