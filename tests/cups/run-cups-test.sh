@@ -9,15 +9,16 @@
 # and checks the plate's place and size on the paper. The machine's own scheduler, its printers
 # and /etc stay untouched, whether that scheduler runs or not.
 #
-# The cups-pdf backend reads its settings from the fixed path /etc/cups/cups-pdf.conf (or
-# /etc/cups/cups-pdf-NAME.conf for the device cups-pdf:/NAME), never from the scheduler's
-# ServerRoot. So the private scheduler runs in a mount namespace of its own in which its
-# ServerRoot, holding its own cups-pdf.conf, is bound over /etc/cups; outside it nothing changes.
-# The backend is mode 0700, so the scheduler runs it as root and it writes the PDF as the job's
-# owner (root); filters run as "lp", which must be able to reach WORK_DIR.
+# The cups-pdf backend reads its settings from the fixed path /etc/cups/cups-pdf.conf, never
+# from the scheduler's ServerRoot. So the private scheduler's ServerBin is a folder of its own:
+# the filters are the machine's, and its backend "cups-pdf" starts the machine's backend with a
+# small library loaded (cups-pdf-conf.c, compiled here) that sends that one open to the test's
+# own cups-pdf.conf. No mount, no namespace, nothing in /etc. The backend is mode 0700, so the
+# scheduler runs it as root and it writes the PDF as the job's owner (root); filters run as "lp",
+# which must be able to reach WORK_DIR.
 #
-# Needs root (the mount namespace and the root backend) and the packages cups,
-# printer-driver-cups-pdf and poppler-utils.
+# Needs root (the root backend), a C compiler, and the packages cups, printer-driver-cups-pdf and
+# poppler-utils.
 set -eu
 
 quirn=$1
@@ -29,18 +30,11 @@ fail() {
     exit 1
 }
 
-[ "$(id -u)" = 0 ] || fail "must run as root: the private scheduler needs a mount namespace and runs the cups-pdf backend as root"
-for tool in /usr/sbin/cupsd /usr/lib/cups/backend/cups-pdf lpadmin lpstat pdftoppm unshare setpriv mount; do
+[ "$(id -u)" = 0 ] || fail "must run as root: the private scheduler runs the cups-pdf backend as root"
+for tool in /usr/sbin/cupsd /usr/lib/cups/backend/cups-pdf lpadmin lpstat pdftoppm setpriv cc; do
     command -v "$tool" >/dev/null 2>&1 ||
-        fail "$tool is missing: install cups, printer-driver-cups-pdf, poppler-utils, util-linux and mount"
+        fail "$tool is missing: install cups, printer-driver-cups-pdf, poppler-utils, util-linux and gcc"
 done
-# The backend reads its settings only from /etc/cups, which the scheduler sees replaced by its
-# own in a mount namespace. A container that grants none cannot run this test without touching
-# the machine's /etc: it is skipped (exit status 77), saying why.
-if ! unshare --mount --propagation private true 2>/dev/null; then
-    echo "cups test skipped: this machine grants no mount namespace (unshare --mount failed)" >&2
-    exit 77
-fi
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 [ -f "$ppd" ] || fail "$ppd is missing: install printer-driver-cups-pdf"
 
@@ -57,6 +51,20 @@ chmod 0755 "$work"
 setpriv --reuid=lp --regid=lp --clear-groups test -x "$work" ||
     fail "the scheduler's filters run as user lp, which cannot reach $work"
 
+# The private ServerBin: the machine's programs, but for the backend, which is ours.
+bin=$work/bin
+mkdir -p "$bin/backend"
+for part in cgi-bin daemon driver filter monitor notifier; do
+    if [ -e "/usr/lib/cups/$part" ]; then ln -s "/usr/lib/cups/$part" "$bin/$part"; fi
+done
+cc -shared -fPIC -O2 -o "$work/cups-pdf-conf.so" "$(dirname "$0")/cups-pdf-conf.c" -ldl ||
+    fail "cannot compile the backend's settings redirection"
+cat >"$bin/backend/cups-pdf" <<EOF
+#!/bin/sh
+LD_PRELOAD=$work/cups-pdf-conf.so QUIRN_CUPS_PDF_CONF=$etc/cups-pdf.conf exec /usr/lib/cups/backend/cups-pdf "\$@"
+EOF
+chmod 0700 "$bin/backend/cups-pdf"
+
 cat >"$etc/cups-files.conf" <<EOF
 ServerRoot $etc
 RequestRoot $work/spool
@@ -64,7 +72,7 @@ TempDir $work/spool/tmp
 CacheDir $work/cache
 StateDir $work/state
 ServerKeychain $etc/ssl
-ServerBin /usr/lib/cups
+ServerBin $bin
 DataDir /usr/share/cups
 DocumentRoot /usr/share/cups/doc-root
 AccessLog $work/log/access_log
@@ -120,11 +128,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# unshare and sh exec in place, so $! is the scheduler itself.
-# shellcheck disable=SC2016 # $1 is the inner shell's.
-unshare --mount --propagation private sh -c \
-    'mount --bind "$1" /etc/cups && exec /usr/sbin/cupsd -f -c "$1/cupsd.conf" -s "$1/cups-files.conf"' \
-    sh "$etc" >"$work/log/cupsd.out" 2>&1 &
+/usr/sbin/cupsd -f -c "$etc/cupsd.conf" -s "$etc/cups-files.conf" >"$work/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
 
 # A scheduler that refuses its configuration says why only to syslog, hence "cupsd -t" below.
