@@ -21,6 +21,12 @@ struct Extent {
     bool operator==(const Extent&) const = default;
 };
 
+// A point of drawing space in real numbers, for bounds that may reach beyond the int range.
+struct RealPoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
 // A rectangle by its edges in y-up drawing space: top is the larger y for an upright box.
 struct Box {
     int left = 0;
@@ -72,6 +78,14 @@ class DrawingSurface {
     virtual Box measureWrapped(const Box& box, std::string_view text) = 0;
     // Draws the text word-wrapped into box, every line centred.
     virtual void drawWrapped(const Box& box, std::string_view text) = 0;
+
+    // Whether anything drawn within the convex polygon could show on the device. The renderer
+    // leaves out what cannot before measuring it: a text far off the device costs nothing however
+    // long it is. True when the surface cannot tell.
+    virtual bool mayShow(std::span<const RealPoint> convexPolygon) const {
+        (void)convexPolygon;
+        return true;
+    }
 
     // The turn about the pointer axis, in radians, below which no point the device shows moves by
     // a whole device pixel; 0 when the surface cannot tell. Ticks closer than that are thinned.

@@ -1,6 +1,7 @@
 #include "render/Labels.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "model/NumberText.h"
@@ -167,17 +168,62 @@ Point NumeralTopLeft(const ScaleParameters& p, const TickRay& ray, bool end, Ext
     return At(bx + TruncToInt(th * c - 0.5 * tw * s), by + TruncToInt(th * s + 0.5 * tw * c));
 }
 
+// Where a numeral of this many characters can lie, before it is measured: its cell is at most
+// one cell height per character long and hangs from, or stands on, the point it is placed by.
+std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& ray, bool end,
+                                      const FontSpec& font, std::size_t characters) {
+    // A cell height of 0 leaves the size to the platform; a negative one gives the em.
+    const double th = 1.25 * std::max(std::abs(double(font.cellHeight)), 423.0);
+    const double tw = th * static_cast<double>(characters);
+    constexpr double kMargin = 50.0;
+    if (end) {  // upright, centred under the big tick's inner end
+        const Point a = ray.Cw(p.out_R != 0 ? I{p.Rdel} - p.Lbig : I{p.Rdel});
+        const Point b = ray.Ccw(p.out_R != 0 ? I{p.Rdel} - p.Lbig : I{p.Rdel});
+        const double mid = (double(a.x) + b.x) / 2.0;
+        const double top = std::min(a.y, b.y) + kMargin;
+        const double left = mid - tw / 2.0 - kMargin;
+        const double right = mid + tw / 2.0 + kMargin;
+        const double bottom = top - th - 2 * kMargin;
+        return {{{left, top}, {right, top}, {right, bottom}, {left, bottom}}};
+    }
+    // Along the scale: the cell runs along the tangent t = (s, -c), and outward along the ray
+    // n = (c, s) from the point it stands on, or inward from the point it hangs from. The turn is
+    // in whole tenths of a degree, so the far end of a long text may stray a little from t.
+    const double c = ray.c();
+    const double s = ray.s();
+    double x0 = 0.0, y0 = 0.0, low = 0.0, high = 0.0;
+    const double stray = tw * 0.002 + kMargin;
+    if (p.out_R != 0) {
+        const double rn = static_cast<double>(I{p.Rdel} - p.Lbig - 15);
+        x0 = rn * c;
+        y0 = rn * s;
+        low = -th - stray;
+        high = stray;
+    } else {
+        const Point a = ray.Ccw(I{p.Rdel} + p.Lbig);
+        const Point b = ray.Cw(I{p.Rdel} + p.Lbig);
+        x0 = (double(a.x) + b.x) / 2.0;
+        y0 = std::max(a.y, b.y) + 10.0;
+        low = -stray;
+        high = th + stray;
+    }
+    const double along = tw / 2.0 + kMargin;
+    auto at = [&](double u, double v) { return RealPoint{x0 + u * s + v * c, y0 - u * c + v * s}; };
+    return {at(-along, low), at(along, low), at(along, high), at(-along, high)};
+}
+
 }  // namespace
 
 void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p) {
     FontSpec font = NumeralFont(p);
     ForEachPosition(p.Nm, kMaxDrawnNumerals, [&](I i) {
         const TickRay ray(PositionAngle(p.alfa, p.Nm, i), p.Hbig);
+        const std::string text = NumeralText(p, i);
+        const bool end = i == 0 || i == p.Nm;
+        if (!surface.mayShow(NumeralReach(p, ray, end, font, text.size()))) return;
         font.escapement = NumeralEscapement(p, i);
         surface.setFont(font);
-        const std::string text = NumeralText(p, i);
         const Extent e = surface.measureText(text);
-        const bool end = i == 0 || i == p.Nm;
         surface.textOut(NumeralTopLeft(p, ray, end, e), text);
     });
 }

@@ -35,6 +35,7 @@ constexpr double kNearDevice = 8192.0;
 // and by then their overlapping bands have long painted the device solid.
 constexpr double kLargeShare = 1.0 / 256.0;
 constexpr int kLargeBlackBudget = 2048;
+constexpr double kWidestPen = 32767.0;
 
 double Area(const QPolygonF& polygon) {
     double twice = 0.0;
@@ -96,7 +97,9 @@ void PainterSurface::setPen(int width) {
     // A pen far wider than the device covers all of it wherever it runs near; capping the width
     // keeps the stroker's work bounded.
     const double cap = 4.0 * (visible_.width() + visible_.height()) + 4.0;
-    const double deviceWidth = std::min(std::abs(double(width) * scale_), cap);
+    double deviceWidth = std::min(std::abs(double(width) * scale_), cap);
+    // QPen refuses a width of 32768 pixels or more and keeps one pixel instead.
+    deviceWidth = std::isnan(deviceWidth) ? 0.0 : std::min(deviceWidth, kWidestPen);
     penPx_ = std::max(deviceWidth, 1.0);
     QPen pen(Qt::black);
     if (deviceWidth < 1.0) {
@@ -354,8 +357,21 @@ void PainterSurface::drawGiantLine(const QTransform& cell, const QPolygonF& cell
         QPainterPath area;
         area.addPolygon(toFace.map(QPolygonF(clipRect())));
         area.closeSubpath();
+        // Only the glyphs whose advance reaches the device, with an em to spare for overhangs:
+        // a long line of giant glyphs shows one or two of them.
+        const QRectF shown = area.boundingRect();
+        const double em = kReferencePixelSize;
+        double x = 0.0;
+        qsizetype first = 0;
+        while (first < text.size() && x + face_->charAdvance(text[first]) < shown.left() - em)
+            x += face_->charAdvance(text[first++]);
+        const double start = x;
+        qsizetype last = first;
+        while (last < text.size() && x <= shown.right() + em) x += face_->charAdvance(text[last++]);
         QPainterPath outline;
-        outline.addText(QPointF(0.0, face_->metrics.ascent()), face_->font, text);
+        outline.addText(QPointF(start, face_->metrics.ascent()), face_->font,
+                        text.mid(first, last - first));
+        giantGlyphs_ += last - first;
         painter_.setTransform(cell, true);
         painter_.fillPath(outline.intersected(area), Qt::black);
     }
@@ -420,6 +436,15 @@ void PainterSurface::drawWrapped(const Box& box, std::string_view text) {
         drawLine(Point{ClampToInt(left), ClampToInt(top)}, l);
         top -= cell;
     }
+}
+
+bool PainterSurface::mayShow(std::span<const RealPoint> convexPolygon) const {
+    QPolygonF device;
+    for (const RealPoint& p : convexPolygon) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return true;
+        device << QPointF(origin_.x() + p.x * scale_, origin_.y() - p.y * scale_);
+    }
+    return !ClipPolygon(device, clipRect()).isEmpty();
 }
 
 double PainterSurface::smallestVisibleTurn() const {

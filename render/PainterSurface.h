@@ -44,6 +44,11 @@ class PainterSurface : public DrawingSurface {
     void drawWrapped(const Box& box, std::string_view text) override;
     void drawImage(const QImage& image, const Box& dest) override;
     double smallestVisibleTurn() const override;
+    bool mayShow(std::span<const RealPoint> convexPolygon) const override;
+
+    // Glyphs drawn as outlines cut to the device because they are far larger than it: the work
+    // that grows with absurd font sizes, counted so that it can be bounded.
+    qsizetype giantGlyphs() const { return giantGlyphs_; }
 
   private:
     // One face per weight, always at the same large pixel size; the size asked for is reached by
@@ -53,6 +58,12 @@ class PainterSurface : public DrawingSurface {
         QFont font;
         QFontMetricsF metrics;
         QHash<QString, double> advances;  // each text is measured, then drawn
+        QHash<char16_t, double> charAdvances;
+        double charAdvance(QChar c) {
+            auto found = charAdvances.constFind(c.unicode());
+            if (found != charAdvances.constEnd()) return *found;
+            return *charAdvances.insert(c.unicode(), metrics.horizontalAdvance(c));
+        }
     };
 
     QPointF toDevice(Point p) const;
@@ -90,6 +101,7 @@ class PainterSurface : public DrawingSurface {
     int penWidth_ = 1;
     bool blackBrush_ = false;
     FontSpec font_;
+    qsizetype giantGlyphs_ = 0;
 
     std::map<int, Face> faces_;
     Face* face_ = nullptr;

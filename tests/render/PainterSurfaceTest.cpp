@@ -225,5 +225,23 @@ TEST(PainterSurfaceWrap, BreaksAtSpacesAndCentresLines) {
     }
 }
 
+// Qt refuses pens of 32768 pixels and more with a warning and draws them one pixel wide.
+TEST(PainterSurfaceRegression, PensWiderThanQtTakesAreClampedNotThinned) {
+    static int penWarnings = 0;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            if (text.contains(QStringLiteral("QPen"))) ++penWarnings;
+        });
+    QImage image = MakeImage(QImage::Format_Mono, 5000, 4000);
+    Draw(image, 1.0, [](PainterSurface& s) {
+        s.setPen(2000000000);
+        s.line({-12500, 0}, {-12400, 0});  // 10000 pixels off, its pen reaches over the device
+    });
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(penWarnings, 0);
+    EXPECT_TRUE(IsBlack(image, 0, 0));
+    EXPECT_TRUE(IsBlack(image, 4999, 3999));
+}
+
 }  // namespace
 }  // namespace quirn
