@@ -30,11 +30,12 @@ constexpr double kLargestCachedGlyph = 64.0;
 // Shapes within this many pixels of the device go to the painter unchanged; the raster
 // engine handles them fast and exactly.
 constexpr double kNearDevice = 8192.0;
-// A black polygon covering more than this share of the device counts as large; past the budget,
-// further large ones are left out. Only ticks wider or longer than the whole plate get there,
-// and by then their overlapping bands have long painted the device solid.
+// A black polygon covering more than this share of the device counts as large; once large ones
+// have filled the budget, counted in whole device areas, further large ones are left out. Only
+// ticks wider or longer than the whole plate get there, and by then their overlapping bands have
+// long painted the device solid; the budget bounds their cost by the area filled.
 constexpr double kLargeShare = 1.0 / 256.0;
-constexpr int kLargeBlackBudget = 2048;
+constexpr double kLargeBlackBudget = 64.0;
 constexpr double kWidestPen = 32767.0;
 
 double Area(const QPolygonF& polygon) {
@@ -249,9 +250,10 @@ void PainterSurface::polygon(std::span<const Point> points) {
         device = ClipPolygon(device, clipRect());
         if (device.isEmpty()) return;
     }
-    if (blackBrush_ && mayBeLarge && Area(device) > kLargeShare * deviceArea &&
-        ++largeBlackPolygons_ > kLargeBlackBudget)
-        return;
+    if (blackBrush_ && mayBeLarge) {
+        const double share = Area(device) / deviceArea;
+        if (share > kLargeShare && (largeBlackAreas_ += share) > kLargeBlackBudget) return;
+    }
     allBlack_ = false;
     painter_.drawPolygon(device);
 }

@@ -91,9 +91,10 @@ class PainterSurface : public DrawingSurface {
     // Set when a black shape has covered the whole device: black drawing then changes nothing
     // until something white is drawn. Absurd tick widths cover the device thousands of times.
     bool allBlack_ = false;
-    // Black polygons that each cover a large part of the device, counted against a budget: ticks
-    // of absurd width by the thousand would each cost a whole-device fill.
-    int largeBlackPolygons_ = 0;
+    // Black polygons that each cover a large part of the device, their areas summed in device
+    // areas against a budget: ticks of absurd width by the thousand would each cost a
+    // whole-device fill.
+    double largeBlackAreas_ = 0.0;
     QPointF origin_;
     double scale_;
     bool monochrome_;
