@@ -185,7 +185,10 @@ void CMainFrame::FitToScreen() {
     if (decoration <= 0) decoration = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const int height =
         std::max(minimumSizeHint().height(), work.height() - kBottomAllowance - decoration);
-    setFixedSize(ClientWidth(), height);
+    // The panel's width is the least the window takes; beyond it, and when maximised, the view
+    // takes the room.
+    setMinimumSize(ClientWidth(), minimumSizeHint().height());
+    resize(ClientWidth(), height);
     const int frameWidth = std::max(0, frameGeometry().width() - geometry().width());
     move(work.x() + std::max(0, (work.width() - ClientWidth() - frameWidth) / 2), work.y());
 }

@@ -51,7 +51,8 @@ class CMainFrame : public QMainWindow {
 
     // The width of the client area: the panel's full width (1008 pixels at 96 dpi).
     int ClientWidth() const;
-    // Restored size: fixed width, as tall as the screen's work area allows; centred on it.
+    // Restored size: the panel's width, as tall as the screen's work area allows, centred on
+    // it; the window may grow beyond that.
     void FitToScreen();
 
     // "Quirn - <document title>".

@@ -14,9 +14,11 @@
 #include <cmath>
 
 #include "model/TextCodec.h"
+#include "render/RenderScale.h"
 #include "render/Saturate.h"
 #include "render/SymbolImages.h"
 #include "view/PanelText.h"
+#include "view/ViewMapping.h"
 
 namespace quirn {
 
@@ -131,11 +133,16 @@ void CQuirnView::UpdateScrollSizes(int totalWidth, int totalHeight) {
     setUp(verticalScrollBar(), totalHeight, viewport()->height(), wh);
 }
 
+ReferenceDevice CQuirnView::ViewDevice() const {
+    ReferenceDevice device = CurrentScreenDevice();
+    device.windowOuterWidthPx =
+        static_cast<int>(std::lround(width() * viewport()->devicePixelRatioF()));
+    return device;
+}
+
 void CQuirnView::paintEvent(QPaintEvent*) {
     const double ratio = viewport()->devicePixelRatioF();
-    ReferenceDevice device = CurrentScreenDevice();
-    device.windowOuterWidthPx = static_cast<int>(std::lround(width() * ratio));
-    lastRender_ = RenderScale(state_, device, true);
+    lastRender_ = RenderScale(state_, ViewDevice(), true);
 
     QPainter painter(viewport());
     const QImage& canvas = state_.canvas.image;
@@ -169,20 +176,27 @@ void CQuirnView::scrollContentsBy(int, int) {
 }
 
 void CQuirnView::wheelEvent(QWheelEvent* event) {
-    // The wheel zooms and never scrolls, one step per notification whatever its size.
+    // The wheel zooms and never scrolls, one step per notification whatever its size, and keeps
+    // the point of the drawing under the cursor where it is.
     event->accept();
     const int delta = event->angleDelta().y();
     if (delta == 0) return;  // a sideways tilt or the end of a touchpad gesture
-    if (delta > 0) {
-        if (state_.zoom >= 10) return;
-        ++state_.zoom;
-    } else {
-        if (state_.zoom <= 1) return;
-        --state_.zoom;
-    }
-    // One line toward the origin in each direction, with the line sizes in force.
-    horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    const int zoom = state_.zoom + (delta > 0 ? 1 : -1);
+    if (zoom < 1 || zoom > 10) return;
+
+    const double ratio = viewport()->devicePixelRatioF();
+    const ReferenceDevice device = ViewDevice();
+    const QPoint at = event->position().toPoint();
+    const Point under = ViewToDrawing(ComputeCanvasGeometry(state_, device, true), {at.x(), at.y()},
+                                      {scroll_.x(), scroll_.y()}, ratio);
+    state_.zoom = zoom;
+    const CanvasGeometry g = ComputeCanvasGeometry(state_, device, true);
+    UpdateScrollSizes(static_cast<int>(std::ceil(g.pixelWidth / ratio)) - 22,
+                      static_cast<int>(std::ceil(g.pixelHeight / ratio)));
+    const Point px = DrawingToCanvasPixel(g, under);
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround(px.x / ratio)) - at.x());
+    verticalScrollBar()->setValue(static_cast<int>(std::lround(px.y / ratio)) - at.y());
+    scroll_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     viewport()->update();
     ShowZoom();
 }

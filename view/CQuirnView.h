@@ -100,6 +100,8 @@ class CQuirnView : public QAbstractScrollArea {
     // The screen this view is on, as the renderer's reference device sees it: its width in
     // device pixels over its reported physical width, and the view's outer width.
     ReferenceDevice CurrentScreenDevice() const;
+    // The screen as the renderer takes it for this view: the metric and the view's outer width.
+    ReferenceDevice ViewDevice() const;
     // The scroll position the mouse mapping uses, in logical pixels.
     QPoint scrollPosition() const { return scroll_; }
 

@@ -115,15 +115,23 @@ TEST_F(MainFrameTest, MenusToolbarAndKeys) {
         EXPECT_TRUE(frame.action(id)->isEnabled()) << static_cast<int>(id);
 }
 
-TEST_F(MainFrameTest, FixedWidthOfThePanel) {
+// The window was once fixed at the panel's size and could not be maximised: it starts at the
+// panel's width now, and a larger window gives the view the room while the panel stays as it is.
+TEST_F(MainFrameTest, StartsAtThePanelsWidthAndGivesTheViewAnyRoomBeyond) {
     CMainFrame& frame = Start();
     const int width = frame.parameterBar()
                           .DialogRect(0, 0, ParameterBar::kWidthUnits, ParameterBar::kHeightUnits)
                           .width();
     EXPECT_EQ(frame.ClientWidth(), width);
     EXPECT_EQ(frame.width(), width);
-    EXPECT_EQ(frame.minimumWidth(), frame.maximumWidth());
-    EXPECT_EQ(frame.minimumHeight(), frame.maximumHeight());
+    EXPECT_EQ(frame.minimumWidth(), width);
+    const int barHeight = frame.parameterBar().height();
+    const QSize viewBefore = frame.view().size();
+    frame.resize(width + 300, frame.height() + 200);
+    QApplication::processEvents();
+    EXPECT_EQ(frame.view().width(), viewBefore.width() + 300);
+    EXPECT_EQ(frame.view().height(), viewBefore.height() + 200);
+    EXPECT_EQ(frame.parameterBar().height(), barHeight);
     if (frame.logicalDpiX() == 96) {
         EXPECT_EQ(width, 1008);
     }

@@ -221,12 +221,23 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     Wheel(0);
     EXPECT_EQ(view_->state().zoom, 10);
 
-    // A step scrolls one line toward the origin in each direction.
-    Wheel(-120);
+    // A step keeps the point of the drawing under the cursor where it is, as far as the scroll
+    // range allows.
+    const auto underCursor = [&] {
+        return ViewToDrawing(Geometry(), {100, 100},
+                             {view_->scrollPosition().x(), view_->scrollPosition().y()});
+    };
+    for (const int delta : {-120, -120, 120}) {
+        const Point before = underCursor();
+        const double pixel = UnitsPerPixel();
+        Wheel(delta);
+        Paint();
+        const Point after = underCursor();
+        EXPECT_NEAR(after.x, before.x, std::max(pixel, UnitsPerPixel())) << delta;
+        EXPECT_NEAR(after.y, before.y, std::max(pixel, UnitsPerPixel())) << delta;
+        EXPECT_EQ(view_->scrollPosition(), QPoint(h->value(), v->value()));
+    }
     EXPECT_EQ(view_->state().zoom, 9);
-    EXPECT_EQ(h->value(), 1000 - h->singleStep());
-    EXPECT_EQ(v->value(), 1000 - v->singleStep());
-    EXPECT_EQ(view_->scrollPosition(), QPoint(h->value(), v->value()));
     for (int i = 0; i < 12; ++i) Wheel(-120);
     EXPECT_EQ(view_->state().zoom, 1);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
