@@ -3,10 +3,10 @@
 #
 #   run-cups-test.sh QUIRN PAGE_CHECK WORK_DIR
 #
-# Runs a private CUPS scheduler whose configuration, spool, cache, state, logs, output and
-# Unix socket all lie in WORK_DIR, adds a CUPS-PDF queue "PDF" as its default printer, prints
-# with "quirn --print" through it (CUPS_SERVER names its socket), renders the PDF that comes out
-# and checks the plate's place and size on the paper. The machine's own scheduler, its printers
+# Runs a private CUPS scheduler whose configuration, spool, cache, state, logs and Unix socket
+# lie in a fresh folder under /tmp and whose output lies in WORK_DIR, adds a CUPS-PDF queue "PDF"
+# as its default printer, prints with "quirn --print" through it (CUPS_SERVER names its socket),
+# renders the PDF that comes out and checks the plate's place and size on the paper. The machine's own scheduler, its printers
 # and /etc stay untouched, whether that scheduler runs or not.
 #
 # The cups-pdf backend reads its settings from the fixed path /etc/cups/cups-pdf.conf, never
@@ -15,7 +15,7 @@
 # small library loaded (cups-pdf-conf.c, compiled here) that sends that one open to the test's
 # own cups-pdf.conf. No mount, no namespace, nothing in /etc. The backend is mode 0700, so the
 # scheduler runs it as root and it writes the PDF as the job's owner (root); filters run as "lp",
-# which must be able to reach WORK_DIR.
+# which reach the scheduler's folder under /tmp wherever WORK_DIR lies.
 #
 # Needs root (the root backend), a C compiler, and the packages cups, printer-driver-cups-pdf and
 # poppler-utils.
@@ -39,46 +39,49 @@ ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 [ -f "$ppd" ] || fail "$ppd is missing: install printer-driver-cups-pdf"
 
 case $work in /*) ;; *) work=$(pwd)/$work ;; esac
-etc=$work/etc
-socket=$work/cups.sock
-# A Unix socket's path holds at most 107 bytes.
-[ ${#socket} -le 100 ] || fail "the work folder's path is too long for a Unix socket: $socket"
-
 rm -rf "$work"
-mkdir -p "$etc" "$work/spool/tmp" "$work/cache" "$work/state" "$work/log" "$work/out" \
-    "$work/cups-pdf-spool" "$work/tmp"
-chmod 0755 "$work"
-setpriv --reuid=lp --regid=lp --clear-groups test -x "$work" ||
-    fail "the scheduler's filters run as user lp, which cannot reach $work"
+mkdir -p "$work/out"
+
+# The scheduler's own folders lie in a fresh folder under /tmp, which its filters (user lp) can
+# reach wherever the work folder is: a clone under /root is closed to them. Its logs are copied
+# to WORK_DIR/log at the end.
+run=$(mktemp -d /tmp/quirn-cups.XXXXXX) || fail "cannot make a folder under /tmp"
+chmod 0755 "$run"
+etc=$run/etc
+socket=$run/cups.sock
+mkdir -p "$etc" "$run/spool/tmp" "$run/cache" "$run/state" "$run/log" "$run/cups-pdf-spool" \
+    "$run/tmp"
+setpriv --reuid=lp --regid=lp --clear-groups test -x "$run" ||
+    fail "the scheduler's filters run as user lp, which cannot reach $run"
 
 # The private ServerBin: the machine's programs, but for the backend, which is ours.
-bin=$work/bin
+bin=$run/bin
 mkdir -p "$bin/backend"
 for part in cgi-bin daemon driver filter monitor notifier; do
     if [ -e "/usr/lib/cups/$part" ]; then ln -s "/usr/lib/cups/$part" "$bin/$part"; fi
 done
-cc -shared -fPIC -O2 -o "$work/cups-pdf-conf.so" "$(dirname "$0")/cups-pdf-conf.c" -ldl ||
+cc -shared -fPIC -O2 -o "$run/cups-pdf-conf.so" "$(dirname "$0")/cups-pdf-conf.c" -ldl ||
     fail "cannot compile the backend's settings redirection"
 cat >"$bin/backend/cups-pdf" <<EOF
 #!/bin/sh
-LD_PRELOAD=$work/cups-pdf-conf.so QUIRN_CUPS_PDF_CONF=$etc/cups-pdf.conf exec /usr/lib/cups/backend/cups-pdf "\$@"
+LD_PRELOAD=$run/cups-pdf-conf.so QUIRN_CUPS_PDF_CONF=$etc/cups-pdf.conf exec /usr/lib/cups/backend/cups-pdf "\$@"
 EOF
 chmod 0700 "$bin/backend/cups-pdf"
 
 cat >"$etc/cups-files.conf" <<EOF
 ServerRoot $etc
-RequestRoot $work/spool
-TempDir $work/spool/tmp
-CacheDir $work/cache
-StateDir $work/state
+RequestRoot $run/spool
+TempDir $run/spool/tmp
+CacheDir $run/cache
+StateDir $run/state
 ServerKeychain $etc/ssl
 ServerBin $bin
 DataDir /usr/share/cups
 DocumentRoot /usr/share/cups/doc-root
-AccessLog $work/log/access_log
-ErrorLog $work/log/error_log
-PageLog $work/log/page_log
-Printcap $work/state/printcap
+AccessLog $run/log/access_log
+ErrorLog $run/log/error_log
+PageLog $run/log/page_log
+Printcap $run/state/printcap
 User lp
 Group lp
 SystemGroup root
@@ -109,9 +112,9 @@ EOF
 cat >"$etc/cups-pdf.conf" <<EOF
 Out $work/out
 AnonDirName $work/out
-Spool $work/cups-pdf-spool
-GSTmp $work/tmp
-Log $work/log
+Spool $run/cups-pdf-spool
+GSTmp $run/tmp
+Log $run/log
 EOF
 
 # The clients talk to the private scheduler only and read no option file from /etc/cups.
@@ -124,18 +127,20 @@ cleanup() {
         kill "$cupsd_pid" 2>/dev/null || true
         wait "$cupsd_pid" 2>/dev/null || true
     fi
+    cp -r "$run/log" "$work/log" 2>/dev/null || true
+    rm -rf "$run"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-/usr/sbin/cupsd -f -c "$etc/cupsd.conf" -s "$etc/cups-files.conf" >"$work/log/cupsd.out" 2>&1 &
+/usr/sbin/cupsd -f -c "$etc/cupsd.conf" -s "$etc/cups-files.conf" >"$run/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
 
 # A scheduler that refuses its configuration says why only to syslog, hence "cupsd -t" below.
 tries=0
 until lpstat -r 2>/dev/null | grep -q "is running"; do
     kill -0 "$cupsd_pid" 2>/dev/null ||
-        fail "the private cupsd ended at once: $(cat "$work/log/cupsd.out" "$work/log/error_log" 2>/dev/null
+        fail "the private cupsd ended at once: $(cat "$run/log/cupsd.out" "$run/log/error_log" 2>/dev/null
             /usr/sbin/cupsd -t -c "$etc/cupsd.conf" -s "$etc/cups-files.conf" 2>&1)"
     tries=$((tries + 1))
     [ $tries -le 300 ] || fail "the private cupsd did not answer within 30 s (see $work/log)"
@@ -161,7 +166,7 @@ while :; do
     if [ -z "$jobs" ]; then
         pdf=$(find "$work/out" -name '*.pdf' | head -n 1)
         [ -n "$pdf" ] && break
-        fail "the print job ended without a PDF: $(grep -E '^[EW] ' "$work/log/error_log" | tail -n 5)"
+        fail "the print job ended without a PDF: $(grep -E '^[EW] ' "$run/log/error_log" | tail -n 5)"
     fi
     tries=$((tries + 1))
     [ $tries -le 1200 ] || fail "no PDF came out of the print queue within 120 s (see $work/log)"
