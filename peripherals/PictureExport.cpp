@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -14,9 +13,13 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
+#include "peripherals/BandedCanvas.h"
+#include "peripherals/PngStream.h"
 #include "render/PainterSurface.h"
 #include "render/RenderScale.h"
+#include "render/Saturate.h"
 
 namespace quirn {
 namespace {
@@ -40,6 +43,39 @@ std::int32_t PixelsPerMetre(int pixelWidth, int canvasWidth) {
     const std::int64_t v = std::int64_t{pixelWidth} * 100000 / canvasWidth;
     return static_cast<std::int32_t>(
         std::min<std::int64_t>(v, std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int64_t BmpRowLength(int width) {
+    return (std::int64_t{width} + 31) / 32 * 4;
+}
+
+// Whether the picture fits the format's signed 32-bit sides and 32-bit file size.
+bool FitsBmp(int width, int height) {
+    constexpr int kSaturated = std::numeric_limits<int>::max();
+    return width > 0 && height > 0 && width < kSaturated && height < kSaturated &&
+           kHeaderSize + BmpRowLength(width) * height <= std::numeric_limits<std::uint32_t>::max();
+}
+
+// The file header, the information header and the black-and-white palette.
+QByteArray BmpHeader(int width, int height, std::int32_t perMetre) {
+    const std::int64_t imageSize = BmpRowLength(width) * height;
+    QByteArray header(kHeaderSize, '\0');
+    char* h = header.data();
+    h[0] = 'B';
+    h[1] = 'M';
+    PutU32(h + 2, std::uint32_t(kHeaderSize + imageSize));
+    PutU32(h + 10, kHeaderSize);
+    PutU32(h + 14, 40);
+    PutU32(h + 18, std::uint32_t(width));
+    PutU32(h + 22, std::uint32_t(height));
+    PutU16(h + 26, 1);
+    PutU16(h + 28, 1);
+    PutU32(h + 34, std::uint32_t(imageSize));
+    PutU32(h + 38, std::uint32_t(perMetre));
+    PutU32(h + 42, std::uint32_t(perMetre));
+    const unsigned char palette[8] = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0};
+    std::copy(palette, palette + 8, reinterpret_cast<unsigned char*>(h + 54));
+    return header;
 }
 
 // The picture with colour index 0 black and 1 white, whatever it was drawn in.
@@ -76,6 +112,11 @@ std::string Message(const QString& format, const QString& path) {
     return format.arg(path).toStdString();
 }
 
+ExportResult CannotWrite(const QString& path, const QString& error) {
+    return {ExportStatus::CannotWrite,
+            Message(QStringLiteral("Не удалось записать файл «%1»: "), path) + error.toStdString()};
+}
+
 ExportResult WriteWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -85,24 +126,56 @@ ExportResult WriteWhole(const QString& path, const QByteArray& bytes) {
     }
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         file.cancelWriting();
-        return {ExportStatus::CannotWrite,
-                Message(QStringLiteral("Не удалось записать файл «%1»: "), path) +
-                    file.errorString().toStdString()};
+        return CannotWrite(path, file.errorString());
     }
     return {};
 }
 
-QByteArray EncodePng(const Canvas& canvas) {
-    QImage image = BlackWhiteBits(canvas.image);
-    const std::int32_t perMetre = PixelsPerMetre(image.width(), canvas.geometry.canvasWidth);
-    image.setDotsPerMeterX(perMetre);
-    image.setDotsPerMeterY(perMetre);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) return {};
-    return bytes;
+// Bands from the bottom up, each band's rows reversed: the file stores the lowest row first.
+bool StreamBmp(QIODevice& file, BandedCanvas& canvas, int bandRows) {
+    const CanvasGeometry& g = canvas.geometry();
+    const int height = g.pixelHeight;
+    const qsizetype bits = canvas.rowBytes();
+    const auto rowLength = qsizetype(BmpRowLength(g.pixelWidth));
+    const QByteArray header =
+        BmpHeader(g.pixelWidth, height, PixelsPerMetre(g.pixelWidth, g.canvasWidth));
+    if (file.write(header) != header.size()) return false;
+    std::vector<uchar> band(std::size_t(bandRows) * std::size_t(bits));
+    QByteArray rows;
+    for (int end = height; end > 0; end -= bandRows) {
+        const int top = std::max(0, end - bandRows);
+        const int count = end - top;
+        canvas.render(top, count, band.data());
+        rows.fill('\0', qsizetype(count) * rowLength);
+        for (int y = 0; y < count; ++y) {
+            std::copy_n(band.data() + qsizetype(count - 1 - y) * bits, bits,
+                        rows.data() + qsizetype(y) * rowLength);
+        }
+        if (file.write(rows) != rows.size()) return false;
+    }
+    return true;
+}
+
+bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const ReferenceDevice& device) {
+    const CanvasGeometry& g = canvas.geometry();
+    // The resolution from the canvas's true width; where that gives none, the device's own, as
+    // the canvas carried it.
+    std::int32_t perMetre = PixelsPerMetre(g.pixelWidth, g.canvasWidth);
+    if (perMetre <= 0) {
+        perMetre = TruncToInt(
+            double(device.pixelsAcross) * 10000.0 / double(device.tenthsOfMmAcross) + 0.5);
+    }
+    PngStream png(file);
+    if (!png.begin(g.pixelWidth, g.pixelHeight, std::max(perMetre, 0))) return false;
+    std::vector<uchar> band(std::size_t(bandRows) * std::size_t(canvas.rowBytes()));
+    for (int top = 0, count = 0; top < g.pixelHeight; top += count) {
+        count = std::min(bandRows, g.pixelHeight - top);
+        canvas.render(top, count, band.data());
+        for (int y = 0; y < count; ++y) {
+            if (!png.writeRow(band.data() + qsizetype(y) * canvas.rowBytes())) return false;
+        }
+    }
+    return png.finish();
 }
 
 // Paints the scale at one device pixel per drawing unit onto a page that is the canvas.
@@ -150,6 +223,53 @@ QByteArray EncodePdf(RenderState& state, const CanvasGeometry& g, const QString&
     return bytes;
 }
 
+std::string SizeText(const CanvasGeometry& g) {
+    return std::to_string(g.pixelWidth) + " x " + std::to_string(g.pixelHeight) + " точек";
+}
+
+// The one-bit picture painted and written a band of rows at a time into a file that replaces
+// the target only once it is whole.
+ExportResult ExportRaster(RenderState& state, const QString& path, bool bmp,
+                          const ReferenceDevice& device, int bandRows) {
+    BandedCanvas canvas(state, device);
+    const CanvasGeometry& g = canvas.geometry();
+    if (bmp && !FitsBmp(g.pixelWidth, g.pixelHeight)) {
+        return {ExportStatus::CanvasTooLarge,
+                Message(QStringLiteral("Файл «%1» не записан: рисунок "), path) + SizeText(g) +
+                    " больше, чем допускает формат BMP (сторона до 2147483647 точек, файл до "
+                    "4294967295 байт)"};
+    }
+    constexpr int kSaturated = std::numeric_limits<int>::max();
+    if (g.pixelWidth >= kSaturated || g.pixelHeight >= kSaturated) {
+        return {ExportStatus::CanvasTooLarge,
+                Message(QStringLiteral("Файл «%1» не записан: рисунок такого размера "
+                                       "построить нельзя"),
+                        path)};
+    }
+    if (!canvas.reserve()) {
+        return {
+            ExportStatus::CanvasTooLarge,
+            Message(QStringLiteral("Файл «%1» не записан: не хватает памяти для рисунка "), path) +
+                SizeText(g)};
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {ExportStatus::CannotWrite,
+                Message(QStringLiteral("Не удалось создать файл «%1»: "), path) +
+                    file.errorString().toStdString()};
+    }
+    const int rows = bandRows > 0 ? bandRows : canvas.defaultBandRows();
+    const bool written =
+        bmp ? StreamBmp(file, canvas, rows) : StreamPng(file, canvas, rows, device);
+    if (!written || !file.commit()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return CannotWrite(path, error);
+    }
+    return {};
+}
+
 }  // namespace
 
 QByteArray EncodeMonochromeBmp(const Canvas& canvas) {
@@ -157,28 +277,12 @@ QByteArray EncodeMonochromeBmp(const Canvas& canvas) {
     const QImage mono = BlackWhiteBits(canvas.image);
     const int width = mono.width();
     const int height = mono.height();
-    const std::int64_t rowLength = (std::int64_t{width} + 31) / 32 * 4;
-    const std::int64_t imageSize = rowLength * height;
-    if (kHeaderSize + imageSize > std::numeric_limits<std::uint32_t>::max()) return {};
+    if (!FitsBmp(width, height)) return {};
+    const std::int64_t rowLength = BmpRowLength(width);
 
-    QByteArray file(qsizetype(kHeaderSize + imageSize), '\0');
+    QByteArray file = BmpHeader(width, height, PixelsPerMetre(width, canvas.geometry.canvasWidth));
+    file += QByteArray(qsizetype(rowLength * height), '\0');
     char* h = file.data();
-    h[0] = 'B';
-    h[1] = 'M';
-    PutU32(h + 2, std::uint32_t(kHeaderSize + imageSize));
-    PutU32(h + 10, kHeaderSize);
-    PutU32(h + 14, 40);
-    PutU32(h + 18, std::uint32_t(width));
-    PutU32(h + 22, std::uint32_t(height));
-    PutU16(h + 26, 1);
-    PutU16(h + 28, 1);
-    PutU32(h + 34, std::uint32_t(imageSize));
-    const std::int32_t perMetre = PixelsPerMetre(width, canvas.geometry.canvasWidth);
-    PutU32(h + 38, std::uint32_t(perMetre));
-    PutU32(h + 42, std::uint32_t(perMetre));
-    const unsigned char palette[8] = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0};
-    std::copy(palette, palette + 8, reinterpret_cast<unsigned char*>(h + 54));
-
     // Rows bottom-up; the bits past the last pixel of a row stay 0.
     const qsizetype usedBytes = (width + 7) / 8;
     const auto lastMask = static_cast<uchar>(width % 8 == 0 ? 0xFF : 0xFF << (8 - width % 8));
@@ -190,10 +294,11 @@ QByteArray EncodeMonochromeBmp(const Canvas& canvas) {
     return file;
 }
 
-ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi) {
+ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi, int bandRows) {
     const QString suffix = QFileInfo(outPath).suffix().toLower();
     const QString title = QFileInfo(outPath).completeBaseName();
-    const bool raster = suffix == QLatin1String("bmp") || suffix == QLatin1String("png");
+    const bool bmp = suffix == QLatin1String("bmp");
+    const bool raster = bmp || suffix == QLatin1String("png");
     const bool vector = suffix == QLatin1String("svg") || suffix == QLatin1String("pdf");
     if (!raster && !vector) {
         return {ExportStatus::UnknownFormat,
@@ -201,22 +306,17 @@ ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi) 
                                        ".bmp, .png, .svg или .pdf"),
                         outPath)};
     }
+    if (raster) {
+        return ExportRaster(state, outPath, bmp,
+                            ReferenceDevice::ForDpi(dpi > 0 ? dpi : kDefaultDpi), bandRows);
+    }
 
     QByteArray bytes;
-    if (raster) {
-        const RenderResult rendered =
-            RenderScale(state, ReferenceDevice::ForDpi(dpi > 0 ? dpi : kDefaultDpi), false);
-        if (rendered.ok()) {
-            bytes = suffix == QLatin1String("bmp") ? EncodeMonochromeBmp(state.canvas)
-                                                   : EncodePng(state.canvas);
-        }
-    } else {
-        const CanvasGeometry g =
-            ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kVectorDpi), false);
-        if (g.canvasWidth > 0 && g.canvasHeight > 0) {
-            bytes = suffix == QLatin1String("svg") ? EncodeSvg(state, g, title)
-                                                   : EncodePdf(state, g, title);
-        }
+    const CanvasGeometry g =
+        ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kVectorDpi), false);
+    if (g.canvasWidth > 0 && g.canvasHeight > 0) {
+        bytes = suffix == QLatin1String("svg") ? EncodeSvg(state, g, title)
+                                               : EncodePdf(state, g, title);
     }
     if (bytes.isEmpty()) {
         return {ExportStatus::CanvasTooLarge,

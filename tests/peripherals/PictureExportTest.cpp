@@ -1,17 +1,23 @@
 // The one-bit bitmap layout and the picture files written by extension.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "model/FileAccess.h"
+#include "model/ParameterText.h"
 #include "peripherals/PictureExport.h"
 #include "render/RenderScale.h"
+#include "render/SymbolImages.h"
 
 namespace quirn {
 namespace {
@@ -111,7 +117,7 @@ TEST_F(ExportPictureTest, BitmapCarriesThePrinterResolution) {
     const QByteArray bmp = read("scale.BMP");
     ASSERT_GT(bmp.size(), 62);
     EXPECT_EQ(U32(bmp, 2), std::uint32_t(bmp.size()));
-    EXPECT_EQ(int(U32(bmp, 18)), state_.canvas.image.width());
+    EXPECT_EQ(int(U32(bmp, 18)), state_.canvas.geometry.pixelWidth);
     // 600 dpi is 23622 pixels per metre; the extra pixel of the canvas adds a little.
     EXPECT_NEAR(double(U32(bmp, 38)), 23622.0, 30.0);
 
@@ -127,7 +133,8 @@ TEST_F(ExportPictureTest, PngIsOneBitWithItsResolution) {
     EXPECT_EQ(png.mid(1, 3), QByteArray("PNG"));
     EXPECT_EQ(int(png[24]), 1);  // bit depth in the IHDR chunk
     const QImage image = QImage::fromData(png);
-    EXPECT_EQ(image.size(), state_.canvas.image.size());
+    const CanvasGeometry& g = state_.canvas.geometry;
+    EXPECT_EQ(image.size(), QSize(g.pixelWidth, g.pixelHeight));
     EXPECT_NEAR(image.dotsPerMeterX(), 23622, 30);
 }
 
@@ -161,7 +168,7 @@ TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
     EXPECT_EQ(denied.status, ExportStatus::CannotWrite);
     EXPECT_NE(denied.message.find(unwritable.toStdString()), std::string::npos);
 
-    // A refused canvas keeps the previous file whole.
+    // A picture beyond the format's 4 GB keeps the previous file whole and says why.
     QFile old(path("big.bmp"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("previous");
@@ -169,9 +176,56 @@ TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
     state_.params.Lshk = 2000000000;
     const ExportResult tooLarge = ExportPicture(state_, path("big.bmp"), 600);
     EXPECT_EQ(tooLarge.status, ExportStatus::CanvasTooLarge);
+    EXPECT_NE(tooLarge.message.find("big.bmp"), std::string::npos);
+    EXPECT_NE(tooLarge.message.find("472440993 x 1466"), std::string::npos) << tooLarge.message;
+    EXPECT_NE(tooLarge.message.find("формат BMP"), std::string::npos) << tooLarge.message;
     EXPECT_EQ(read("big.bmp"), QByteArray("previous"));
 
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"big.bmp"});
+}
+
+// What a print rendering of the whole canvas encodes to: the bitmap, and the PNG as Qt's own
+// writer makes it.
+QByteArray WholeCanvasPng(const Canvas& canvas) {
+    QImage image = canvas.image;
+    const int perMetre = int(std::int64_t{image.width()} * 100000 / canvas.geometry.canvasWidth);
+    image.setDotsPerMeterX(perMetre);
+    image.setDotsPerMeterY(perMetre);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "png").write(image);
+    return bytes;
+}
+
+TEST_F(ExportPictureTest, BandsGiveTheBytesOfTheWholeCanvas) {
+    // Bands of 7 rows cut through every numeral, tick, symbol and arc of the samples.
+    std::vector<ScaleParameters> scales{kDefaultParameters};
+    for (const char* name : {"C42300-2.5A-small.qrn", "E8021-250V-inside.qrn",
+                             "M24-100uA-radial.qrn", "M4200-15V.qrn"}) {
+        const FileReadResult file =
+            ReadFileHead(std::string(QUIRN_TEST_SAMPLES "/") + name, kParameterReadLimit);
+        ASSERT_EQ(file.error, FileError::None) << name;
+        scales.push_back(ReadScaleParameters(file.bytes));
+    }
+    for (const ScaleParameters& params : scales) {
+        RenderState whole;
+        whole.params = params;
+        whole.symbols = LoadSymbolImages();
+        ResetLayout(whole);
+        RenderState banded = whole;
+        ASSERT_TRUE(RenderScale(whole, ReferenceDevice::ForDpi(300), false).ok());
+        ASSERT_GT(whole.canvas.image.height(), 7 * 50);
+
+        ASSERT_TRUE(ExportPicture(banded, path("banded.bmp"), 300, 7).ok());
+        EXPECT_EQ(read("banded.bmp"), EncodeMonochromeBmp(whole.canvas)) << params.name;
+        ASSERT_TRUE(ExportPicture(banded, path("banded.png"), 300, 7).ok());
+        EXPECT_EQ(read("banded.png"), WholeCanvasPng(whole.canvas)) << params.name;
+        // What the painting leaves in the state is that of one rendering.
+        EXPECT_EQ(banded.canvas.geometry, whole.canvas.geometry);
+        EXPECT_EQ(banded.drawnSizes, whole.drawnSizes);
+        EXPECT_EQ(banded.layout, whole.layout);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+// The print canvas painted a band of rows at a time, so that a picture file of any size is
+// written in bounded memory.
+#pragma once
+
+#include <QtGlobal>
+#include <cstddef>
+
+#include "render/RenderState.h"
+
+namespace quirn {
+
+class BandedCanvas {
+  public:
+    // Takes the geometry of the print canvas for device and leaves state as a whole-canvas
+    // rendering does, without the picture: the canvas's geometry, the axis height, and after
+    // the first band the sizes and flags the painting records.
+    BandedCanvas(RenderState& state, const ReferenceDevice& device);
+    ~BandedCanvas();
+    BandedCanvas(const BandedCanvas&) = delete;
+    BandedCanvas& operator=(const BandedCanvas&) = delete;
+
+    const CanvasGeometry& geometry() const { return geometry_; }
+    // Bytes of a one-bit row: the first pixel in the high bit, bit 1 white, bits past the last
+    // pixel 0.
+    qsizetype rowBytes() const { return (qsizetype(geometry_.pixelWidth) + 7) / 8; }
+    // Rows per band that keep the painting memory to a few tens of megabytes.
+    int defaultBandRows() const;
+
+    // Reserves the address space the painting needs; false when there is none to be had.
+    bool reserve();
+    // Paints rows [top, top + rows) of the canvas, one-bit, into out (rows x rowBytes()).
+    void render(int top, int rows, uchar* out);
+
+  private:
+    void paintWindow(int left, int top, int width, int height, int bandTop, int bandRows,
+                     uchar* out);
+
+    RenderState& state_;
+    RenderState before_;  // as it was before any painting: every band starts from it
+    bool painted_ = false;
+    CanvasGeometry geometry_;
+    // Windows of the canvas that the raster engine can address; the whole canvas when it can.
+    int windowWidth_ = 0;
+    int windowHeight_ = 0;
+    qsizetype windowStride_ = 0;
+    uchar* memory_ = nullptr;
+    std::size_t mapped_ = 0;
+};
+
+}  // namespace quirn

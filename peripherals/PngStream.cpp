@@ -1,0 +1,90 @@
+#include "peripherals/PngStream.h"
+
+#include <png.h>
+
+#include <QIODevice>
+#include <csetjmp>
+
+namespace quirn {
+namespace {
+
+void WriteToDevice(png_structp png, png_bytep data, png_size_t length) {
+    auto* device = static_cast<QIODevice*>(png_get_io_ptr(png));
+    if (device->write(reinterpret_cast<const char*>(data), qint64(length)) != qint64(length))
+        png_error(png, "write failed");
+}
+
+void FlushNothing(png_structp) {}
+
+// A failure comes back as false from the call that met it; libpng's own printing of errors and
+// warnings would only clutter the terminal.
+[[noreturn]] void Fail(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+void IgnoreWarning(png_structp, png_const_charp) {}
+
+}  // namespace
+
+struct PngStream::Codec {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    bool failed = false;
+};
+
+PngStream::PngStream(QIODevice& out) : codec_(new Codec) {
+    codec_->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (codec_->png == nullptr) {
+        codec_->failed = true;
+        return;
+    }
+    png_set_error_fn(codec_->png, nullptr, Fail, IgnoreWarning);
+    png_set_benign_errors(codec_->png, 1);
+    codec_->info = png_create_info_struct(codec_->png);
+    if (codec_->info == nullptr) codec_->failed = true;
+    png_set_write_fn(codec_->png, &out, WriteToDevice, FlushNothing);
+}
+
+PngStream::~PngStream() {
+    if (codec_->png != nullptr) png_destroy_write_struct(&codec_->png, &codec_->info);
+    delete codec_;
+}
+
+// Each call that enters libpng sets its own return point: a libpng error jumps back to it, and
+// nothing with a destructor lives in these frames.
+bool PngStream::begin(int width, int height, std::int32_t dotsPerMetre) {
+    if (codec_->failed) return false;
+    png_structp png = codec_->png;
+    png_infop info = codec_->info;
+    if (setjmp(png_jmpbuf(png))) return !(codec_->failed = true);
+    // libpng refuses pictures wider or taller than a million pixels unless told otherwise.
+    png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
+    // Qt writes a one-bit image as a two-colour palette, black first.
+    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 1, PNG_COLOR_TYPE_PALETTE,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_color palette[2] = {{0, 0, 0}, {255, 255, 255}};
+    png_set_PLTE(png, info, palette, 2);
+    if (dotsPerMetre > 0) {
+        png_set_pHYs(png, info, png_uint_32(dotsPerMetre), png_uint_32(dotsPerMetre),
+                     PNG_RESOLUTION_METER);
+    }
+    png_write_info(png, info);
+    return true;
+}
+
+bool PngStream::writeRow(const uchar* row) {
+    if (codec_->failed) return false;
+    png_structp png = codec_->png;
+    if (setjmp(png_jmpbuf(png))) return !(codec_->failed = true);
+    png_write_row(png, row);
+    return true;
+}
+
+bool PngStream::finish() {
+    if (codec_->failed) return false;
+    png_structp png = codec_->png;
+    if (setjmp(png_jmpbuf(png))) return !(codec_->failed = true);
+    png_write_end(png, codec_->info);
+    return true;
+}
+
+}  // namespace quirn
