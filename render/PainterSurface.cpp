@@ -290,6 +290,16 @@ void PainterSurface::setFont(const FontSpec& font) {
 }
 
 double PainterSurface::advance(const QString& text) {
+    // A numeral's characters are laid side by side, unshaped and unkerned: the sum of their
+    // advances is the line's advance to the last bit, and costs nothing however long the numeral.
+    const bool numeral = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-';
+    });
+    if (numeral) {
+        double sum = 0.0;
+        for (const QChar c : text) sum += face_->charAdvance(c);
+        return sum;
+    }
     auto found = face_->advances.constFind(text);
     if (found != face_->advances.constEnd()) return *found;
     return *face_->advances.insert(text, face_->metrics.horizontalAdvance(text));
