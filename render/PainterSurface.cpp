@@ -48,6 +48,13 @@ double Area(const QPolygonF& polygon) {
     return std::abs(twice) / 2.0;
 }
 
+// A numeral's characters are laid side by side, unshaped and unkerned: the sum of their advances
+// is the line's advance to the last bit, and where each character starts.
+bool IsNumeral(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-'; });
+}
+
 QString ToQString(std::string_view cp1251) {
     return QString::fromStdString(Cp1251ToUtf8(cp1251));
 }
@@ -290,12 +297,7 @@ void PainterSurface::setFont(const FontSpec& font) {
 }
 
 double PainterSurface::advance(const QString& text) {
-    // A numeral's characters are laid side by side, unshaped and unkerned: the sum of their
-    // advances is the line's advance to the last bit, and costs nothing however long the numeral.
-    const bool numeral = std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-';
-    });
-    if (numeral) {
+    if (IsNumeral(text)) {
         double sum = 0.0;
         for (const QChar c : text) sum += face_->charAdvance(c);
         return sum;
@@ -317,6 +319,28 @@ Extent PainterSurface::measureText(std::string_view text) {
     return {widthInUnits(s), RoundToInt(refCell * unitsPerRefPx_)};
 }
 
+// The characters of a line whose advances reach the device, with an em to spare for overhangs,
+// and where the first of them starts, in the face's units: a long line shows a few of them.
+PainterSurface::GlyphRange PainterSurface::glyphsOnDevice(const QTransform& cell,
+                                                          const QString& text) {
+    bool invertible = false;
+    const QTransform toFace = cell.inverted(&invertible);
+    if (!invertible) return {};
+    const QRectF shown = toFace.map(QPolygonF(clipRect())).boundingRect();
+    const double em = kReferencePixelSize;
+    GlyphRange range;
+    double x = 0.0;
+    while (range.first < text.size() &&
+           x + face_->charAdvance(text[range.first]) < shown.left() - em)
+        x += face_->charAdvance(text[range.first++]);
+    range.start = x;
+    range.last = range.first;
+    while (range.last < text.size() && x <= shown.right() + em)
+        x += face_->charAdvance(text[range.last++]);
+    range.end = x;
+    return range;
+}
+
 void PainterSurface::drawLine(Point topLeft, const QString& text) {
     const double ascent = face_->metrics.ascent();
     const double cellHeight = ascent + face_->metrics.descent();
@@ -332,23 +356,32 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
     // A text whose cell lies off the device shows nothing (its glyphs may be enormous).
     if (!cellOnDevice.boundingRect().intersects(clipRect())) return;
     allBlack_ = false;
-    if (!nearDevice(cellOnDevice)) {
+    // A numeral far longer than the device shows only the digits that reach it, and only that
+    // stretch of its cell; its characters' places are exact sums of their advances, so those
+    // are drawn alone.
+    GlyphRange range{0, text.size(), 0.0, width};
+    if (IsNumeral(text)) range = glyphsOnDevice(cell, text);
+    const QRectF shownCell(range.start, 0.0, range.end - range.start, cellHeight);
+    if (!nearDevice(cell.map(QPolygonF(shownCell)))) {
         drawGiantLine(cell, cellOnDevice, text);
         return;
     }
+    const QString shown = range.first == 0 && range.last == text.size()
+                              ? text
+                              : text.mid(range.first, range.last - range.first);
     painter_.save();
     painter_.setTransform(cell, true);
-    painter_.fillRect(QRectF(0.0, 0.0, width, cellHeight), Qt::white);
+    painter_.fillRect(shownCell, Qt::white);
     if (outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph) {
         // Large raster text: filling the outlines is ten times faster than drawText, which
         // renders glyphs this size afresh on every call.
         QPainterPath outline;
-        outline.addText(QPointF(0.0, ascent), face_->font, text);
+        outline.addText(QPointF(range.start, ascent), face_->font, shown);
         painter_.fillPath(outline, Qt::black);
     } else {
         painter_.setFont(face_->font);
         painter_.setPen(QPen(Qt::black, 0));
-        painter_.drawText(QPointF(0.0, ascent), text);
+        painter_.drawText(QPointF(range.start, ascent), shown);
     }
     painter_.restore();
 }
@@ -366,24 +399,15 @@ void PainterSurface::drawGiantLine(const QTransform& cell, const QPolygonF& cell
     } else {
         painter_.drawPolygon(ClipPolygon(cellOnDevice, clipRect()));
     }
-    bool invertible = false;
-    const QTransform toFace = cell.inverted(&invertible);
-    if (invertible) {
-        // Only the glyphs whose advance reaches the device, with an em to spare for overhangs:
-        // a long line of giant glyphs shows one or two of them.
-        const QRectF shown = toFace.map(QPolygonF(clipRect())).boundingRect();
-        const double em = kReferencePixelSize;
-        double x = 0.0;
-        qsizetype first = 0;
-        while (first < text.size() && x + face_->charAdvance(text[first]) < shown.left() - em)
-            x += face_->charAdvance(text[first++]);
-        const double start = x;
-        qsizetype last = first;
-        while (last < text.size() && x <= shown.right() + em) x += face_->charAdvance(text[last++]);
+    // Other texts than numerals are shaped whole: their characters' places are not the sums of
+    // their advances. There are only the four labels of them.
+    const GlyphRange range =
+        IsNumeral(text) ? glyphsOnDevice(cell, text) : GlyphRange{0, text.size(), 0.0, 0.0};
+    if (range.last > range.first) {
         QPainterPath outline;
-        outline.addText(QPointF(start, face_->metrics.ascent()), face_->font,
-                        text.mid(first, last - first));
-        giantGlyphs_ += last - first;
+        outline.addText(QPointF(range.start, face_->metrics.ascent()), face_->font,
+                        text.mid(range.first, range.last - range.first));
+        giantGlyphs_ += range.last - range.first;
         // The contours, flattened at the face's own size, are cut to the device after the turn
         // and scaling; a general path intersection would cost seconds per line. The cuts run
         // along the clip's edges, outside what shows, and leave the winding inside unchanged.

@@ -82,6 +82,14 @@ class PainterSurface : public DrawingSurface {
     double advance(const QString& text);
     int widthInUnits(const QString& text);
     std::vector<QString> wrapLines(const QString& text, int boxWidth);
+    // Characters first..last-1 of a line, spanning start..end in the face's units.
+    struct GlyphRange {
+        qsizetype first = 0;
+        qsizetype last = 0;
+        double start = 0.0;
+        double end = 0.0;
+    };
+    GlyphRange glyphsOnDevice(const QTransform& cell, const QString& text);
     void drawLine(Point topLeft, const QString& text);
     void drawGiantLine(const QTransform& cell, const QPolygonF& cellOnDevice, const QString& text);
 
