@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "model/NumberText.h"
 #include "render/Graduation.h"
@@ -172,6 +173,12 @@ Point NumeralTopLeft(const ScaleParameters& p, const TickRay& ray, bool end, Ext
 // one cell height per character long and hangs from, or stands on, the point it is placed by.
 std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& ray, bool end,
                                       const FontSpec& font, std::size_t characters) {
+    // With a half-angle of millions of degrees the turn and the ray no longer agree to the
+    // tenth of a degree: no bound then, whatever it would cost.
+    if (!(std::abs(p.alfa) < 1e6)) {
+        constexpr double kAll = std::numeric_limits<double>::infinity();
+        return {{{-kAll, kAll}, {kAll, kAll}, {kAll, -kAll}, {-kAll, -kAll}}};
+    }
     // A cell height of 0 leaves the size to the platform; a negative one gives the em.
     const double th = 1.25 * std::max(std::abs(double(font.cellHeight)), 423.0);
     const double tw = th * static_cast<double>(characters);
