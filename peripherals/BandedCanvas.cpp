@@ -100,18 +100,9 @@ void BandedCanvas::paintWindow(int left, int top, int width, int height, int ban
         PaintScale(target, surface, false);
     }
 
-    // Black below 128, as the whole canvas is made one-bit; windows start on whole bytes.
-    for (int y = 0; y < bandRows; ++y) {
-        const uchar* in = firstRow + y * windowStride_;
-        uchar* bits = out + y * rowBytes() + left / 8;
-        for (int x = 0; x < width; x += 8) {
-            uchar byte = 0;
-            const int n = std::min(width - x, 8);
-            for (int k = 0; k < n; ++k)
-                byte = static_cast<uchar>(byte | ((in[x + k] >= 128) << (7 - k)));
-            bits[x >> 3] = byte;
-        }
-    }
+    // One bit per pixel as the whole canvas is made; windows start on whole bytes.
+    for (int y = 0; y < bandRows; ++y)
+        PackGreyRow(firstRow + y * windowStride_, width, out + y * rowBytes() + left / 8);
 
     // Hand the band's pages back: the next band touches its own.
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));

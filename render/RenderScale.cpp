@@ -52,22 +52,22 @@ QImage ToBlackAndWhite(const QImage& grey) {
     QImage mono(grey.size(), QImage::Format_Mono);
     if (mono.isNull()) return mono;
     mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    const int width = grey.width();
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar* in = grey.constScanLine(y);
-        uchar* out = mono.scanLine(y);
-        for (int x = 0; x < width; x += 8) {
-            uchar bits = 0;
-            const int end = std::min(width - x, 8);
-            for (int k = 0; k < end; ++k)
-                bits = static_cast<uchar>(bits | ((in[x + k] >= 128) << (7 - k)));
-            out[x >> 3] = bits;
-        }
-    }
+    for (int y = 0; y < grey.height(); ++y)
+        PackGreyRow(grey.constScanLine(y), grey.width(), mono.scanLine(y));
     return mono;
 }
 
 }  // namespace
+
+void PackGreyRow(const unsigned char* grey, int width, unsigned char* bits) {
+    for (int x = 0; x < width; x += 8) {
+        unsigned char byte = 0;
+        const int end = std::min(width - x, 8);
+        for (int k = 0; k < end; ++k)
+            byte = static_cast<unsigned char>(byte | ((grey[x + k] >= 128) << (7 - k)));
+        bits[x >> 3] = byte;
+    }
+}
 
 void PaintScale(RenderState& state, DrawingSurface& surface, bool forScreen) {
     const ScaleParameters& p = state.params;

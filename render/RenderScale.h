@@ -27,6 +27,10 @@ RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool
 // symbols and labels, ticks, numerals and arc, in that order, on any surface.
 void PaintScale(RenderState& state, DrawingSurface& surface, bool forScreen);
 
+// One row of the 8-bit grey print canvas as one bit per pixel, black (0) below 128 and white
+// (1) from it, the first pixel in the high bit: how the print canvas is made one-bit.
+void PackGreyRow(const unsigned char* grey, int width, unsigned char* bits);
+
 // Puts the movable elements at their default anchors for the working copy.
 void ResetLayout(RenderState& state);
 
