@@ -59,6 +59,14 @@ QString ToQString(std::string_view cp1251) {
     return QString::fromStdString(Cp1251ToUtf8(cp1251));
 }
 
+// Whether bounds, widened by margin on every side, lies wholly outside region. Spelled out
+// because QRectF::intersects takes a line, which has no area, for nothing.
+bool Misses(const QRectF& bounds, double margin, const QRectF& region) {
+    const QRectF b = bounds.normalized();
+    return b.right() + margin < region.left() || b.left() - margin > region.right() ||
+           b.bottom() + margin < region.top() || b.top() - margin > region.bottom();
+}
+
 }  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, QPointF originPx, double pixelsPerUnit,
@@ -76,6 +84,9 @@ PainterSurface::PainterSurface(QPainter& painter, QPointF originPx, double pixel
         const QRectF area(0.0, 0.0, device->width(), device->height());
         visible_ = invertible ? toLogical.mapRect(area) : area;
     }
+    // Only the painter's clip changes pixels; whatever misses it is left out before any work.
+    region_ = visible_;
+    if (painter_.hasClipping()) region_ = region_.intersected(painter_.clipBoundingRect());
     // Geometry stays crisp on every canvas, as pixel-exact as the 1-bit one; only text of
     // ordinary screen sizes is smoothed, and only on the colour canvas.
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -175,6 +186,7 @@ void PainterSurface::fillWhite(const Box& box) {
 void PainterSurface::line(Point from, Point to) {
     if (allBlack_) return;
     const QPolygonF chain{toDevice(from), toDevice(to)};
+    if (Misses(chain.boundingRect(), penPx_, region_)) return;
     if (nearDevice(chain)) {
         painter_.drawLine(chain[0], chain[1]);
     } else {
@@ -187,6 +199,7 @@ void PainterSurface::polyline(std::span<const Point> points) {
     QPolygonF device;
     device.reserve(qsizetype(points.size()));
     for (const Point& p : points) device << toDevice(p);
+    if (Misses(device.boundingRect(), penPx_, region_)) return;
     if (nearDevice(device)) {
         painter_.drawPolyline(device);
     } else {
@@ -197,7 +210,7 @@ void PainterSurface::polyline(std::span<const Point> points) {
 void PainterSurface::arc(const Box& bounds, Point start, Point end) {
     if (allBlack_) return;
     const QRectF rect = toDevice(bounds);
-    if (rect.isEmpty()) return;
+    if (rect.isEmpty() || Misses(rect, penPx_, region_)) return;
     // Angles of the two rays in y-up space; QPainterPath measures counterclockwise as seen on
     // the device, which is the same sense once y is flipped, so the angles carry over as they are.
     const double cx = (double(bounds.left) + double(bounds.right)) / 2.0;
@@ -233,6 +246,7 @@ void PainterSurface::ellipse(const Box& bounds) {
     const QRectF rect = toDevice(bounds);
     if (!rect.intersects(clipRect()) && !rect.isEmpty()) return;
     if (blackBrush_ && allBlack_) return;
+    if (Misses(rect, penPx_, region_)) return;
     allBlack_ = false;
     painter_.drawEllipse(rect);
 }
@@ -261,20 +275,31 @@ void PainterSurface::polygon(std::span<const Point> points) {
         const double share = Area(device) / deviceArea;
         if (share > kLargeShare && (largeBlackAreas_ += share) > kLargeBlackBudget) return;
     }
+    if (Misses(device.boundingRect(), penPx_, region_)) return;
     allBlack_ = false;
     painter_.drawPolygon(device);
 }
 
 PainterSurface::Face& PainterSurface::face(int weight) {
-    auto found = faces_.find(weight);
-    if (found != faces_.end()) return found->second;
+    // Faces and their measured advances outlive the surface: every paint of the view would
+    // otherwise load and shape the same texts again. The advances of numerals are per
+    // character; a cache grown past a bound by long-lived fuzzing or many documents starts over.
+    // Never destroyed: fonts must not outlive the application object at exit.
+    thread_local auto* cache = new std::map<std::pair<int, bool>, Face>;
+    auto& faces = *cache;
+    const std::pair key{std::clamp(weight, 1, 1000), monochrome_};
+    auto found = faces.find(key);
+    if (found != faces.end()) {
+        if (found->second.advances.size() > 4096) found->second.advances.clear();
+        return found->second;
+    }
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(kReferencePixelSize);
-    font.setWeight(QFont::Weight(std::clamp(weight, 1, 1000)));
+    font.setWeight(QFont::Weight(key.first));
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(monochrome_ ? QFont::NoAntialias : QFont::NoSubpixelAntialias);
-    return faces_.try_emplace(weight, font).first->second;
+    return faces.try_emplace(key, font).first->second;
 }
 
 void PainterSurface::setFont(const FontSpec& font) {
@@ -355,6 +380,8 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
     const QPolygonF cellOnDevice = cell.map(QPolygonF(QRectF(0.0, 0.0, width, cellHeight)));
     // A text whose cell lies off the device shows nothing (its glyphs may be enormous).
     if (!cellOnDevice.boundingRect().intersects(clipRect())) return;
+    // Glyphs may overhang their cell a little; a fraction of the cell's height covers that.
+    if (Misses(cellOnDevice.boundingRect(), cellHeight * pxPerRef / 2.0 + 2.0, region_)) return;
     allBlack_ = false;
     // A numeral far longer than the device shows only the digits that reach it, and only that
     // stretch of its cell; its characters' places are exact sums of their advances, so those
@@ -491,7 +518,8 @@ bool PainterSurface::mayShow(std::span<const RealPoint> convexPolygon) const {
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) return true;
         device << QPointF(origin_.x() + p.x * scale_, origin_.y() - p.y * scale_);
     }
-    return !ClipPolygon(device, clipRect()).isEmpty();
+    const double margin = penPx_ / 2.0 + 4.0;
+    return !ClipPolygon(device, region_.adjusted(-margin, -margin, margin, margin)).isEmpty();
 }
 
 double PainterSurface::smallestVisibleTurn() const {
@@ -506,6 +534,7 @@ double PainterSurface::smallestVisibleTurn() const {
 void PainterSurface::drawImage(const QImage& image, const Box& dest) {
     if (image.isNull()) return;
     const QRectF target = toDevice(dest);
+    if (Misses(target, 1.0, region_)) return;
     allBlack_ = false;
     if (nearDevice(QPolygonF(target))) {
         painter_.drawImage(target, image);

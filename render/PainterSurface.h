@@ -95,6 +95,8 @@ class PainterSurface : public DrawingSurface {
 
     QPainter& painter_;
     QRectF visible_;
+    // The part of visible_ being painted: everything that lies outside it costs nothing.
+    QRectF region_;
     double penPx_ = 1.0;
     // Set when a black shape has covered the whole device: black drawing then changes nothing
     // until something white is drawn. Absurd tick widths cover the device thousands of times.
@@ -112,7 +114,6 @@ class PainterSurface : public DrawingSurface {
     FontSpec font_;
     qsizetype giantGlyphs_ = 0;
 
-    std::map<int, Face> faces_;
     Face* face_ = nullptr;
     double unitsPerRefPx_ = 0.0;  // vertical: drawing units per reference pixel
     double stretch_ = 1.0;        // horizontal factor that gives the requested average width
