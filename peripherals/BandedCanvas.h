@@ -3,9 +3,10 @@
 #pragma once
 
 #include <QtGlobal>
-#include <cstddef>
+#include <memory>
 
 #include "render/RenderState.h"
+#include "render/SparseCanvas.h"
 
 namespace quirn {
 
@@ -32,19 +33,11 @@ class BandedCanvas {
     void render(int top, int rows, uchar* out);
 
   private:
-    void paintWindow(int left, int top, int width, int height, int bandTop, int bandRows,
-                     uchar* out);
-
     RenderState& state_;
     RenderState before_;  // as it was before any painting: every band starts from it
     bool painted_ = false;
     CanvasGeometry geometry_;
-    // Windows of the canvas that the raster engine can address; the whole canvas when it can.
-    int windowWidth_ = 0;
-    int windowHeight_ = 0;
-    qsizetype windowStride_ = 0;
-    uchar* memory_ = nullptr;
-    std::size_t mapped_ = 0;
+    std::unique_ptr<SparseCanvas> canvas_;
 };
 
 }  // namespace quirn

@@ -1,0 +1,100 @@
+#include "render/SparseCanvas.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <QPainter>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace quirn {
+namespace {
+
+// The raster engine's coordinates are 16.16 fixed point.
+constexpr int kRasterLimit = 32767;
+constexpr int kWindowColumns = 32760;
+
+}  // namespace
+
+SparseCanvas::SparseCanvas(const CanvasGeometry& geometry, QImage::Format format)
+    : geometry_(geometry), format_(format) {
+    bytesPerPixel_ = format == QImage::Format_Grayscale8 ? 1 : 4;
+    windowWidth_ = geometry_.pixelWidth <= kRasterLimit ? geometry_.pixelWidth : kWindowColumns;
+    windowHeight_ = std::min(geometry_.pixelHeight, kRasterLimit);
+    windowStride_ = (qsizetype(windowWidth_) * bytesPerPixel_ + 3) / 4 * 4;
+}
+
+SparseCanvas::~SparseCanvas() {
+    if (memory_ != nullptr) munmap(memory_, mapped_);
+}
+
+bool SparseCanvas::reserve() {
+    if (memory_ != nullptr) return true;
+    if (windowWidth_ <= 0 || windowHeight_ <= 0) return false;
+    mapped_ = std::size_t(windowStride_) * std::size_t(windowHeight_);
+    void* at = mmap(nullptr, mapped_, PROT_READ | PROT_WRITE,
+                    MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (at == MAP_FAILED) return false;
+    memory_ = static_cast<uchar*>(at);
+    return true;
+}
+
+void SparseCanvas::paint(const QRect& rect, const Draw& draw, const TakeRow& take) {
+    const QRect wanted = rect.intersected(QRect(0, 0, geometry_.pixelWidth, geometry_.pixelHeight));
+    if (wanted.isEmpty()) return;
+    if (!reserve()) {
+        paintAlone(wanted, draw, take);
+        return;
+    }
+    const int firstTop = wanted.top() / windowHeight_ * windowHeight_;
+    const int firstLeft = wanted.left() / windowWidth_ * windowWidth_;
+    for (std::int64_t top = firstTop; top <= wanted.bottom(); top += windowHeight_) {
+        for (std::int64_t left = firstLeft; left <= wanted.right(); left += windowWidth_) {
+            const QRect window(
+                int(left), int(top),
+                int(std::min<std::int64_t>(windowWidth_, geometry_.pixelWidth - left)),
+                int(std::min<std::int64_t>(windowHeight_, geometry_.pixelHeight - top)));
+            paintWindow(window, wanted.intersected(window), draw, take);
+        }
+    }
+}
+
+void SparseCanvas::paintWindow(const QRect& window, const QRect& part, const Draw& draw,
+                               const TakeRow& take) {
+    const QRect local = part.translated(-window.topLeft());
+    uchar* firstRow = memory_ + qsizetype(local.top()) * windowStride_;
+    const qsizetype offset = qsizetype(local.left()) * bytesPerPixel_;
+    const auto bytes = std::size_t(local.width()) * std::size_t(bytesPerPixel_);
+    // White in both formats.
+    for (int y = 0; y < local.height(); ++y)
+        std::memset(firstRow + y * windowStride_ + offset, 0xFF, bytes);
+    {
+        QImage device(memory_, window.width(), window.height(), windowStride_, format_);
+        QPainter painter(&device);
+        painter.setClipRect(local);
+        draw(painter, QPointF(geometry_.originX - window.left(), geometry_.originY - window.top()));
+    }
+    for (int y = 0; y < local.height(); ++y)
+        take(firstRow + y * windowStride_ + offset, part.left(), part.top() + y, part.width());
+
+    // Hand the rows' pages back: the next rectangle touches its own.
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto from = reinterpret_cast<std::uintptr_t>(firstRow) / page * page;
+    const auto to = reinterpret_cast<std::uintptr_t>(firstRow + local.height() * windowStride_);
+    madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+}
+
+void SparseCanvas::paintAlone(const QRect& part, const Draw& draw, const TakeRow& take) {
+    QImage device(part.size(), format_);
+    if (device.isNull()) return;
+    device.fill(Qt::white);
+    {
+        QPainter painter(&device);
+        draw(painter, QPointF(geometry_.originX - part.left(), geometry_.originY - part.top()));
+    }
+    for (int y = 0; y < part.height(); ++y)
+        take(device.constScanLine(y), part.left(), part.top() + y, part.width());
+}
+
+}  // namespace quirn

@@ -1,0 +1,59 @@
+// A canvas of any size of which only chosen rectangles are painted, in memory that follows the
+// rectangles rather than the canvas.
+//
+// Each rectangle is painted on a device as large as the whole canvas, clipped to the rectangle:
+// the drawing surface cuts shapes to the device and the raster engine starts its scan conversion
+// at the device's edges, so only a device of the canvas's own size gives the canvas's own pixels.
+// The device's memory is address space only; the rectangle's rows are the only pages touched,
+// and they are handed back once the rectangle is out. Canvases beyond the raster engine's reach
+// are painted through windows of it, each with the origin moved; windows start on whole bytes.
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <cstddef>
+#include <functional>
+
+#include "render/RenderState.h"
+
+class QPainter;
+
+namespace quirn {
+
+class SparseCanvas {
+  public:
+    // format: Format_Grayscale8 for print and export, Format_RGB32 for the screen.
+    SparseCanvas(const CanvasGeometry& geometry, QImage::Format format);
+    ~SparseCanvas();
+    SparseCanvas(const SparseCanvas&) = delete;
+    SparseCanvas& operator=(const SparseCanvas&) = delete;
+
+    const CanvasGeometry& geometry() const { return geometry_; }
+    // Reserves the address space; false when there is none to be had. Painting without it uses a
+    // device of the rectangle's own size, whose pixels may differ from the canvas's by a few.
+    bool reserve();
+
+    // Draws on the device with the pointer axis at originPx.
+    using Draw = std::function<void(QPainter& painter, QPointF originPx)>;
+    // One painted row: width pixels of the canvas from (x, y), in the canvas's format.
+    using TakeRow = std::function<void(const uchar* pixels, int x, int y, int width)>;
+    // Paints the canvas pixels within rect (clipped to the canvas), white first, and hands
+    // every row of them to take, top to bottom within each window.
+    void paint(const QRect& rect, const Draw& draw, const TakeRow& take);
+
+  private:
+    void paintWindow(const QRect& window, const QRect& part, const Draw& draw, const TakeRow& take);
+    void paintAlone(const QRect& part, const Draw& draw, const TakeRow& take);
+
+    CanvasGeometry geometry_;
+    QImage::Format format_;
+    int bytesPerPixel_ = 1;
+    int windowWidth_ = 0;
+    int windowHeight_ = 0;
+    qsizetype windowStride_ = 0;
+    uchar* memory_ = nullptr;
+    std::size_t mapped_ = 0;
+};
+
+}  // namespace quirn
