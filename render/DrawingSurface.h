@@ -5,52 +5,15 @@
 #include <span>
 #include <string_view>
 
+#include "render/DrawingGeometry.h"
+#include "render/TextMeasure.h"
+
 class QImage;
 
 namespace quirn {
 
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
-
-struct Extent {
-    int width = 0;
-    int height = 0;
-    bool operator==(const Extent&) const = default;
-};
-
-// A point of drawing space in real numbers, for bounds that may reach beyond the int range.
-struct RealPoint {
-    double x = 0.0;
-    double y = 0.0;
-};
-
-// A rectangle by its edges in y-up drawing space: top is the larger y for an upright box.
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const Box&) const = default;
-};
-
-// A font as the renderer asks for it: "Arial", cell height (internal leading included),
-// average character width (0 = the face's natural width), weight, and escapement in tenths
-// of a degree counterclockwise in y-up space.
-struct FontSpec {
-    int cellHeight = 0;
-    int averageWidth = 0;
-    int weight = 400;
-    int escapement = 0;
-    bool operator==(const FontSpec&) const = default;
-};
-
-class DrawingSurface {
+class DrawingSurface : public TextMeasure {
   public:
-    virtual ~DrawingSurface() = default;
-
     // Solid black pen; a width under one device pixel still draws one pixel; wide pens have
     // round ends.
     virtual void setPen(int width) = 0;
@@ -66,16 +29,10 @@ class DrawingSurface {
     virtual void ellipse(const Box& bounds) = 0;
     virtual void polygon(std::span<const Point> points) = 0;
 
-    // Texts are Windows-1251 bytes.
-    virtual void setFont(const FontSpec& font) = 0;
-    // Width of a single line and the font's cell height.
-    virtual Extent measureText(std::string_view text) = 0;
+    // Texts are Windows-1251 bytes; setFont also sets the font drawn with.
     // Opaque text on a white cell whose top-left corner is at topLeft; the escapement turns the
     // text about that point.
     virtual void textOut(Point topLeft, std::string_view text) = 0;
-    // Word wrapping measure pass: keeps left and top, moves right to the longest line and bottom
-    // down to hold every line; a word wider than the box stands alone on its line.
-    virtual Box measureWrapped(const Box& box, std::string_view text) = 0;
     // Draws the text word-wrapped into box, every line centred.
     virtual void drawWrapped(const Box& box, std::string_view text) = 0;
 

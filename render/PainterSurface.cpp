@@ -10,21 +10,13 @@
 #include <limits>
 #include <numbers>
 
-#include "model/TextCodec.h"
 #include "render/DeviceClip.h"
 #include "render/Saturate.h"
 
 namespace quirn {
 namespace {
 
-// The pixel size every face is loaded at; with 2048 units per em in the face this keeps
-// advances at design precision.
-constexpr int kReferencePixelSize = 2048;
-// Arial's average character width per em, which is what a requested width is relative to
-// (the substitute face's own figure differs).
-constexpr double kAverageWidthPerEm = 904.0 / 2048.0;
-// A cell height of 0 asks for the platform's default size: 12 points.
-constexpr int kDefaultCellHeight = 423;
+constexpr int kReferencePixelSize = FontMeasure::kReferencePixelSize;
 // Above this many device pixels per em the raster engine no longer caches glyphs.
 constexpr double kLargestCachedGlyph = 64.0;
 // Shapes within this many pixels of the device go to the painter unchanged; the raster
@@ -48,17 +40,6 @@ double Area(const QPolygonF& polygon) {
     return std::abs(twice) / 2.0;
 }
 
-// A numeral's characters are laid side by side, unshaped and unkerned: the sum of their advances
-// is the line's advance to the last bit, and where each character starts.
-bool IsNumeral(const QString& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-'; });
-}
-
-QString ToQString(std::string_view cp1251) {
-    return QString::fromStdString(Cp1251ToUtf8(cp1251));
-}
-
 // Whether bounds, widened by margin on every side, lies wholly outside region. Spelled out
 // because QRectF::intersects takes a line, which has no area, for nothing.
 bool Misses(const QRectF& bounds, double margin, const QRectF& region) {
@@ -75,6 +56,7 @@ PainterSurface::PainterSurface(QPainter& painter, QPointF originPx, double pixel
       origin_(originPx),
       scale_(pixelsPerUnit),
       monochrome_(monochrome),
+      fonts_(monochrome),
       outlineText_(painter.paintEngine() != nullptr &&
                    painter.paintEngine()->type() == QPaintEngine::Raster) {
     painter_.save();
@@ -95,7 +77,6 @@ PainterSurface::PainterSurface(QPainter& painter, QPointF originPx, double pixel
     painter_.setBackgroundMode(Qt::TransparentMode);
     setPen(penWidth_);
     setBlackBrush(false);
-    setFont(font_);
 }
 
 PainterSurface::~PainterSurface() {
@@ -280,68 +261,16 @@ void PainterSurface::polygon(std::span<const Point> points) {
     painter_.drawPolygon(device);
 }
 
-PainterSurface::Face& PainterSurface::face(int weight) {
-    // Faces and their measured advances outlive the surface: every paint of the view would
-    // otherwise load and shape the same texts again. The advances of numerals are per
-    // character; a cache grown past a bound by long-lived fuzzing or many documents starts over.
-    // Never destroyed: fonts must not outlive the application object at exit.
-    thread_local auto* cache = new std::map<std::pair<int, bool>, Face>;
-    auto& faces = *cache;
-    const std::pair key{std::clamp(weight, 1, 1000), monochrome_};
-    auto found = faces.find(key);
-    if (found != faces.end()) {
-        if (found->second.advances.size() > 4096) found->second.advances.clear();
-        return found->second;
-    }
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(kReferencePixelSize);
-    font.setWeight(QFont::Weight(key.first));
-    font.setKerning(false);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(monochrome_ ? QFont::NoAntialias : QFont::NoSubpixelAntialias);
-    return faces.try_emplace(key, font).first->second;
-}
-
 void PainterSurface::setFont(const FontSpec& font) {
-    font_ = font;
-    face_ = &face(font.weight);
-    const double refCell = face_->metrics.ascent() + face_->metrics.descent();
-    // A positive height is the cell, internal leading included; a negative one is the em.
-    if (font.cellHeight > 0) {
-        unitsPerRefPx_ = font.cellHeight / refCell;
-    } else if (font.cellHeight < 0) {
-        unitsPerRefPx_ = -double(font.cellHeight) / kReferencePixelSize;
-    } else {
-        unitsPerRefPx_ = kDefaultCellHeight / refCell;
-    }
-    stretch_ = 1.0;
-    if (font.averageWidth > 0) {
-        const double naturalWidth = kAverageWidthPerEm * kReferencePixelSize * unitsPerRefPx_;
-        stretch_ = font.averageWidth / naturalWidth;
-    }
-}
-
-double PainterSurface::advance(const QString& text) {
-    if (IsNumeral(text)) {
-        double sum = 0.0;
-        for (const QChar c : text) sum += face_->charAdvance(c);
-        return sum;
-    }
-    auto found = face_->advances.constFind(text);
-    if (found != face_->advances.constEnd()) return *found;
-    return *face_->advances.insert(text, face_->metrics.horizontalAdvance(text));
-}
-
-// Sizes come back in whole drawing units rounded to the nearest, as the platform rounds its
-// device-to-logical conversions; they do not depend on the device's resolution.
-int PainterSurface::widthInUnits(const QString& text) {
-    return RoundToInt(advance(text) * unitsPerRefPx_ * stretch_);
+    fonts_.setFont(font);
 }
 
 Extent PainterSurface::measureText(std::string_view text) {
-    const QString s = ToQString(text);
-    const double refCell = face_->metrics.ascent() + face_->metrics.descent();
-    return {widthInUnits(s), RoundToInt(refCell * unitsPerRefPx_)};
+    return fonts_.measureText(text);
+}
+
+Box PainterSurface::measureWrapped(const Box& box, std::string_view text) {
+    return fonts_.measureWrapped(box, text);
 }
 
 // The characters of a line whose advances reach the device, with an em to spare for overhangs,
@@ -356,27 +285,27 @@ PainterSurface::GlyphRange PainterSurface::glyphsOnDevice(const QTransform& cell
     GlyphRange range;
     double x = 0.0;
     while (range.first < text.size() &&
-           x + face_->charAdvance(text[range.first]) < shown.left() - em)
-        x += face_->charAdvance(text[range.first++]);
+           x + fonts_.face().charAdvance(text[range.first]) < shown.left() - em)
+        x += fonts_.face().charAdvance(text[range.first++]);
     range.start = x;
     range.last = range.first;
     while (range.last < text.size() && x <= shown.right() + em)
-        x += face_->charAdvance(text[range.last++]);
+        x += fonts_.face().charAdvance(text[range.last++]);
     range.end = x;
     return range;
 }
 
 void PainterSurface::drawLine(Point topLeft, const QString& text) {
-    const double ascent = face_->metrics.ascent();
-    const double cellHeight = ascent + face_->metrics.descent();
-    const double pxPerRef = unitsPerRefPx_ * scale_;
+    const double ascent = fonts_.face().metrics.ascent();
+    const double cellHeight = ascent + fonts_.face().metrics.descent();
+    const double pxPerRef = fonts_.unitsPerRefPx() * scale_;
     // Drawn in device space turned by the escapement (y down, so counterclockwise is negative),
     // which keeps the glyphs upright instead of mirrored by a y-up transform.
-    const double width = advance(text);
+    const double width = fonts_.advance(text);
     QTransform cell;
     cell.translate(toDevice(topLeft).x(), toDevice(topLeft).y());
-    cell.rotate(-double(font_.escapement) / 10.0);
-    cell.scale(pxPerRef * stretch_, pxPerRef);
+    cell.rotate(-double(fonts_.font().escapement) / 10.0);
+    cell.scale(pxPerRef * fonts_.stretch(), pxPerRef);
     const QPolygonF cellOnDevice = cell.map(QPolygonF(QRectF(0.0, 0.0, width, cellHeight)));
     // A text whose cell lies off the device shows nothing (its glyphs may be enormous).
     if (!cellOnDevice.boundingRect().intersects(clipRect())) return;
@@ -403,10 +332,10 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
         // Large raster text: filling the outlines is ten times faster than drawText, which
         // renders glyphs this size afresh on every call.
         QPainterPath outline;
-        outline.addText(QPointF(range.start, ascent), face_->font, shown);
+        outline.addText(QPointF(range.start, ascent), fonts_.face().font, shown);
         painter_.fillPath(outline, Qt::black);
     } else {
-        painter_.setFont(face_->font);
+        painter_.setFont(fonts_.face().font);
         painter_.setPen(QPen(Qt::black, 0));
         painter_.drawText(QPointF(range.start, ascent), shown);
     }
@@ -432,7 +361,7 @@ void PainterSurface::drawGiantLine(const QTransform& cell, const QPolygonF& cell
         IsNumeral(text) ? glyphsOnDevice(cell, text) : GlyphRange{0, text.size(), 0.0, 0.0};
     if (range.last > range.first) {
         QPainterPath outline;
-        outline.addText(QPointF(range.start, face_->metrics.ascent()), face_->font,
+        outline.addText(QPointF(range.start, fonts_.face().metrics.ascent()), fonts_.face().font,
                         text.mid(range.first, range.last - range.first));
         giantGlyphs_ += range.last - range.first;
         // The contours, flattened at the face's own size, are cut to the device after the turn
@@ -456,57 +385,13 @@ void PainterSurface::textOut(Point topLeft, std::string_view text) {
     drawLine(topLeft, ToQString(text));
 }
 
-// Breaks at spaces so that every line fits boxWidth; a word wider than that stands alone. The
-// spaces at a break are dropped, those inside a line kept.
-std::vector<QString> PainterSurface::wrapLines(const QString& text, int boxWidth) {
-    std::vector<QString> lines;
-    QString current;
-    bool lineStarted = false;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n) {
-        const qsizetype wordStart = i;
-        while (i < n && text[i] == u' ') ++i;
-        const QString spaces = text.mid(wordStart, i - wordStart);
-        const qsizetype letters = i;
-        while (i < n && text[i] != u' ') ++i;
-        const QString word = text.mid(letters, i - letters);
-        if (!lineStarted) {
-            current = spaces + word;
-            lineStarted = true;
-            continue;
-        }
-        const QString candidate = current + spaces + word;
-        if (word.isEmpty() || widthInUnits(candidate) <= boxWidth) {
-            current = candidate;
-        } else {
-            lines.push_back(current);
-            current = word;
-        }
-    }
-    lines.push_back(current);
-    return lines;
-}
-
-Box PainterSurface::measureWrapped(const Box& box, std::string_view text) {
-    const int boxWidth = ClampToInt(std::int64_t{box.right} - box.left);
-    const std::vector<QString> lines = wrapLines(ToQString(text), boxWidth);
-    int longest = 0;
-    for (const QString& l : lines) longest = std::max(longest, widthInUnits(l));
-    const int cell = measureText({}).height;
-    Box measured = box;
-    measured.right = ClampToInt(std::int64_t{box.left} + longest);
-    measured.bottom = ClampToInt(box.top - std::int64_t{cell} * std::int64_t(lines.size()));
-    return measured;
-}
-
 void PainterSurface::drawWrapped(const Box& box, std::string_view text) {
     const int boxWidth = ClampToInt(std::int64_t{box.right} - box.left);
-    const std::vector<QString> lines = wrapLines(ToQString(text), boxWidth);
+    const std::vector<QString> lines = fonts_.wrapLines(ToQString(text), boxWidth);
     const int cell = measureText({}).height;
     std::int64_t top = box.top;
     for (const QString& l : lines) {
-        const std::int64_t left = box.left + (std::int64_t{boxWidth} - widthInUnits(l)) / 2;
+        const std::int64_t left = box.left + (std::int64_t{boxWidth} - fonts_.widthInUnits(l)) / 2;
         drawLine(Point{ClampToInt(left), ClampToInt(top)}, l);
         top -= cell;
     }

@@ -2,18 +2,15 @@
 // pages, SVG and PDF alike.
 #pragma once
 
-#include <QFont>
-#include <QFontMetricsF>
-#include <QHash>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
-#include <map>
 #include <vector>
 
 #include "render/DrawingSurface.h"
+#include "render/FontMeasure.h"
 
 class QPainter;
 
@@ -51,21 +48,6 @@ class PainterSurface : public DrawingSurface {
     qsizetype giantGlyphs() const { return giantGlyphs_; }
 
   private:
-    // One face per weight, always at the same large pixel size; the size asked for is reached by
-    // scaling the painter, which keeps cell heights exact where whole-pixel font sizes are not.
-    struct Face {
-        explicit Face(const QFont& f) : font(f), metrics(f) {}
-        QFont font;
-        QFontMetricsF metrics;
-        QHash<QString, double> advances;  // each text is measured, then drawn
-        QHash<char16_t, double> charAdvances;
-        double charAdvance(QChar c) {
-            auto found = charAdvances.constFind(c.unicode());
-            if (found != charAdvances.constEnd()) return *found;
-            return *charAdvances.insert(c.unicode(), metrics.horizontalAdvance(c));
-        }
-    };
-
     QPointF toDevice(Point p) const;
     QRectF toDevice(const Box& box) const;
     // The device area as the painter sees it, widened by the current pen and a margin: what
@@ -77,11 +59,6 @@ class PainterSurface : public DrawingSurface {
     void drawClippedSegments(const QPolygonF& chain);
     // Whether the convex polygon covers the whole device area.
     bool coversDevice(const QPolygonF& polygon) const;
-    Face& face(int weight);
-    // Width of a line in reference pixels of the current face.
-    double advance(const QString& text);
-    int widthInUnits(const QString& text);
-    std::vector<QString> wrapLines(const QString& text, int boxWidth);
     // Characters first..last-1 of a line, spanning start..end in the face's units.
     struct GlyphRange {
         qsizetype first = 0;
@@ -108,15 +85,11 @@ class PainterSurface : public DrawingSurface {
     QPointF origin_;
     double scale_;
     bool monochrome_;
+    FontMeasure fonts_;
     bool outlineText_;  // raster devices fill large text as outlines; vector ones keep text
     int penWidth_ = 1;
     bool blackBrush_ = false;
-    FontSpec font_;
     qsizetype giantGlyphs_ = 0;
-
-    Face* face_ = nullptr;
-    double unitsPerRefPx_ = 0.0;  // vertical: drawing units per reference pixel
-    double stretch_ = 1.0;        // horizontal factor that gives the requested average width
 };
 
 }  // namespace quirn
