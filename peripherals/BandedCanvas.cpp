@@ -8,7 +8,6 @@
 
 #include "render/PainterSurface.h"
 #include "render/RenderScale.h"
-#include "render/Saturate.h"
 
 namespace quirn {
 namespace {
@@ -22,10 +21,9 @@ constexpr int kRasterLimit = 32767;
 BandedCanvas::BandedCanvas(RenderState& state, const ReferenceDevice& device) : state_(state) {
     // The same steps as a whole-canvas rendering takes before it paints.
     state_.canvas = Canvas{};
-    state_.axisHeight = ClampToInt(std::int64_t{state_.params.Los_niz} - state_.params.Los_os);
+    LayOutScale(state_, true);
     geometry_ = ComputeCanvasGeometry(state_, device, false);
     state_.canvas.geometry = geometry_;
-    before_ = state_;
     canvas_ = std::make_unique<SparseCanvas>(geometry_, QImage::Format_Grayscale8);
 }
 
@@ -45,14 +43,8 @@ bool BandedCanvas::reserve() {
 void BandedCanvas::render(int top, int rows, uchar* out) {
     std::memset(out, 0, std::size_t(rows) * std::size_t(rowBytes()));
     const auto draw = [this](QPainter& painter, QPointF origin) {
-        // Every band paints from the state as it was before the first: what painting records
-        // in it comes out the same as from one rendering of the whole canvas.
-        RenderState copy;
-        if (painted_) copy = before_;
-        RenderState& target = painted_ ? copy : state_;
-        painted_ = true;
         PainterSurface surface(painter, origin, geometry_.pixelsPerUnit(), true);
-        PaintScale(target, surface, false);
+        PaintScale(state_, surface, false);
     };
     // One bit per pixel as the whole canvas is made; windows start on whole bytes.
     const auto take = [&](const uchar* grey, int x, int y, int width) {

@@ -12,9 +12,8 @@ namespace quirn {
 
 class BandedCanvas {
   public:
-    // Takes the geometry of the print canvas for device and leaves state as a whole-canvas
-    // rendering does, without the picture: the canvas's geometry, the axis height, and after
-    // the first band the sizes and flags the painting records.
+    // Lays the scale out and takes the geometry of the print canvas for device, leaving state
+    // as a whole-canvas rendering does, without the picture.
     BandedCanvas(RenderState& state, const ReferenceDevice& device);
     ~BandedCanvas();
     BandedCanvas(const BandedCanvas&) = delete;
@@ -34,8 +33,6 @@ class BandedCanvas {
 
   private:
     RenderState& state_;
-    RenderState before_;  // as it was before any painting: every band starts from it
-    bool painted_ = false;
     CanvasGeometry geometry_;
     std::unique_ptr<SparseCanvas> canvas_;
 };

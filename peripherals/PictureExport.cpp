@@ -179,7 +179,7 @@ bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const Refere
 }
 
 // Paints the scale at one device pixel per drawing unit onto a page that is the canvas.
-bool PaintVector(RenderState& state, QPaintDevice& device, const CanvasGeometry& g) {
+bool PaintVector(const RenderState& state, QPaintDevice& device, const CanvasGeometry& g) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     painter.fillRect(QRect(0, 0, g.canvasWidth, g.canvasHeight), Qt::white);
@@ -190,7 +190,7 @@ bool PaintVector(RenderState& state, QPaintDevice& device, const CanvasGeometry&
     return painter.end();
 }
 
-QByteArray EncodeSvg(RenderState& state, const CanvasGeometry& g, const QString& title) {
+QByteArray EncodeSvg(const RenderState& state, const CanvasGeometry& g, const QString& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -204,7 +204,7 @@ QByteArray EncodeSvg(RenderState& state, const CanvasGeometry& g, const QString&
     return bytes;
 }
 
-QByteArray EncodePdf(RenderState& state, const CanvasGeometry& g, const QString& title) {
+QByteArray EncodePdf(const RenderState& state, const CanvasGeometry& g, const QString& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -312,6 +312,7 @@ ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi, 
     }
 
     QByteArray bytes;
+    LayOutScale(state, true);
     const CanvasGeometry g =
         ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kVectorDpi), false);
     if (g.canvasWidth > 0 && g.canvasHeight > 0) {

@@ -127,6 +127,7 @@ int ApplicationPrinter::dpi() {
 }
 
 void PaintScalePage(RenderState& state, QPainter& painter, double dpi, const PageMargins& margins) {
+    LayOutScale(state, true);
     const CanvasGeometry units =
         ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kUnitDpi), false);
     const double scale = dpi / double(kUnitsPerInch);

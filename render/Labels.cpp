@@ -56,85 +56,108 @@ namespace {
 
 using I = std::int64_t;
 
-Point& AnchorOf(RenderState& state, MovableElement e) {
-    return state.layout.anchors[static_cast<std::size_t>(Index(e))];
+Extent SizeOf(const std::array<Extent, kDrawnElementCount>& sizes, MovableElement e) {
+    return sizes[static_cast<std::size_t>(Index(e))];
 }
 
-Extent& DrawnSizeOf(RenderState& state, MovableElement e) {
-    return state.drawnSizes[static_cast<std::size_t>(Index(e))];
+Extent& SizeOf(std::array<Extent, kDrawnElementCount>& sizes, MovableElement e) {
+    return sizes[static_cast<std::size_t>(Index(e))];
+}
+
+Point AnchorOf(const Layout& layout, MovableElement e) {
+    return layout.anchors[static_cast<std::size_t>(Index(e))];
+}
+
+Extent SymbolSize(const ScaleParameters& p, const QImage& image) {
+    if (image.isNull()) return {};
+    const double factor = SizeFactor(p.Rdel);
+    return {TruncToInt(image.width() * factor), TruncToInt(image.height() * factor)};
 }
 
 // lowerRight: the anchor is the image's lower-right corner rather than its lower-left.
-void DrawSymbol(RenderState& state, DrawingSurface& surface, MovableElement e, const QImage& image,
-                bool lowerRight) {
-    Extent& size = DrawnSizeOf(state, e);
-    if (image.isNull()) {
-        size = {};
-        return;
-    }
-    const double factor = SizeFactor(state.params.Rdel);
-    size = {TruncToInt(image.width() * factor), TruncToInt(image.height() * factor)};
-    const Point a = AnchorOf(state, e);
+void DrawSymbol(const RenderState& state, DrawingSurface& surface, MovableElement e,
+                const QImage& image, bool lowerRight) {
+    if (image.isNull()) return;
+    const Extent size = SizeOf(state.drawnSizes, e);
+    const Point a = AnchorOf(state.layout, e);
     const I left = lowerRight ? I{a.x} - size.width : I{a.x};
     surface.drawImage(image, {ClampToInt(left), ClampToInt(I{a.y} + size.height),
                               ClampToInt(left + size.width), a.y});
 }
 
-Extent MeasureWith(DrawingSurface& surface, const FontSpec& font, std::string_view text) {
-    surface.setFont(font);
-    return surface.measureText(text);
+Extent MeasureWith(TextMeasure& measure, const FontSpec& font, std::string_view text) {
+    measure.setFont(font);
+    return measure.measureText(text);
 }
 
-void DrawOriginLabel(RenderState& state, DrawingSurface& surface) {
-    const ScaleParameters& p = state.params;
-    const Extent e = MeasureWith(surface, OriginLabelFont(p), kOriginLabelText);
-    Point& a = AnchorOf(state, MovableElement::OriginLabel);
-    Extent& size = DrawnSizeOf(state, MovableElement::OriginLabel);
+void LayOutOriginLabel(const ScaleParameters& p, TextMeasure& measure, ScaleLayout& laid) {
+    const Extent e = MeasureWith(measure, OriginLabelFont(p), kOriginLabelText);
+    Point& a = laid.layout.anchors[static_cast<std::size_t>(Index(MovableElement::OriginLabel))];
+    Extent& size = SizeOf(laid.sizes, MovableElement::OriginLabel);
     // After a reset the default height is meant for the label's bottom, not its top.
-    if (state.layout.originLabelLiftPending) {
+    if (laid.layout.originLabelLiftPending) {
         a.y = ClampToInt(I{a.y} + e.height);
-        state.layout.originLabelLiftPending = false;
+        laid.layout.originLabelLiftPending = false;
     }
-    const I limit = I{state.layout.halfPlateWidth} - p.Rdel / 30;
+    const I limit = I{laid.layout.halfPlateWidth} - p.Rdel / 30;
+    laid.originLabelWrap.reset();
     if (I{a.x} + e.width / 2 > limit) {
         const Box start{ClampToInt(I{a.x} - e.height / 4), a.y, ClampToInt(I{a.x} + e.height / 4),
                         ClampToInt(I{a.y} - e.height)};
-        const Box measured = surface.measureWrapped(start, kOriginLabelText);
+        const Box measured = measure.measureWrapped(start, kOriginLabelText);
         size = {ClampToInt(I{measured.right} - measured.left),
                 ClampToInt(I{measured.top} - measured.bottom)};
-        surface.drawWrapped(measured, kOriginLabelText);
+        laid.originLabelWrap = measured;
     } else {
         size = e;
-        surface.textOut(At(I{a.x} - e.width / 2, a.y), kOriginLabelText);
     }
 }
 
 }  // namespace
 
-void DrawSymbols(RenderState& state, DrawingSurface& surface) {
+void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& laid) {
+    const ScaleParameters& p = state.params;
+    using E = MovableElement;
+    SizeOf(laid.sizes, E::DataSymbol) = SymbolSize(p, state.symbols.data);
+    SizeOf(laid.sizes, E::RombSymbol) = SymbolSize(p, state.symbols.romb);
+    SizeOf(laid.sizes, E::OthersSymbol) = SymbolSize(p, state.symbols.others);
+    SizeOf(laid.sizes, E::UnitLabel) = MeasureWith(measure, UnitFont(p), p.unit);
+    SizeOf(laid.sizes, E::NameLabel) = MeasureWith(measure, NameFont(p), p.name);
+    LayOutOriginLabel(p, measure, laid);
+    SizeOf(laid.sizes, E::StandardLabel) =
+        MeasureWith(measure, StandardLabelFont(p), kStandardLabelText);
+}
+
+void DrawSymbols(const RenderState& state, DrawingSurface& surface) {
     DrawSymbol(state, surface, MovableElement::DataSymbol, state.symbols.data, false);
     DrawSymbol(state, surface, MovableElement::RombSymbol, state.symbols.romb, false);
     DrawSymbol(state, surface, MovableElement::OthersSymbol, state.symbols.others, true);
 }
 
-void DrawTexts(RenderState& state, DrawingSurface& surface) {
+void DrawTexts(const RenderState& state, DrawingSurface& surface) {
     const ScaleParameters& p = state.params;
+    using E = MovableElement;
 
-    Extent e = MeasureWith(surface, UnitFont(p), p.unit);
-    DrawnSizeOf(state, MovableElement::UnitLabel) = e;
-    Point a = AnchorOf(state, MovableElement::UnitLabel);
-    surface.textOut(At(I{a.x} - e.width / 2, a.y), p.unit);
+    surface.setFont(UnitFont(p));
+    Point a = AnchorOf(state.layout, E::UnitLabel);
+    surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::UnitLabel).width / 2, a.y), p.unit);
 
-    e = MeasureWith(surface, NameFont(p), p.name);
-    DrawnSizeOf(state, MovableElement::NameLabel) = e;
-    surface.textOut(AnchorOf(state, MovableElement::NameLabel), p.name);
+    surface.setFont(NameFont(p));
+    surface.textOut(AnchorOf(state.layout, E::NameLabel), p.name);
 
-    DrawOriginLabel(state, surface);
+    surface.setFont(OriginLabelFont(p));
+    a = AnchorOf(state.layout, E::OriginLabel);
+    if (state.originLabelWrap) {
+        surface.drawWrapped(*state.originLabelWrap, kOriginLabelText);
+    } else {
+        surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::OriginLabel).width / 2, a.y),
+                        kOriginLabelText);
+    }
 
-    e = MeasureWith(surface, StandardLabelFont(p), kStandardLabelText);
-    DrawnSizeOf(state, MovableElement::StandardLabel) = e;
-    a = AnchorOf(state, MovableElement::StandardLabel);
-    surface.textOut(At(I{a.x} - e.width, a.y), kStandardLabelText);
+    surface.setFont(StandardLabelFont(p));
+    a = AnchorOf(state.layout, E::StandardLabel);
+    surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::StandardLabel).width, a.y),
+                    kStandardLabelText);
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include "model/ScaleParameters.h"
 #include "render/DrawingSurface.h"
 #include "render/RenderState.h"
+#include "render/TextMeasure.h"
 
 namespace quirn {
 
@@ -33,11 +34,13 @@ int NumeralEscapement(const ScaleParameters& p, std::int64_t i);
 // numeral is 0.
 std::string NumeralText(const ScaleParameters& p, std::int64_t i);
 
-// The three images at their anchors; records their drawn sizes.
-void DrawSymbols(RenderState& state, DrawingSurface& surface);
-// Unit, name, origin label (lifted once after a reset, wrapped near the right edge) and
-// standard label; records their drawn sizes.
-void DrawTexts(RenderState& state, DrawingSurface& surface);
+// The sizes of the three images and the four texts, the origin label lifted once after a reset
+// and wrapped near the right edge.
+void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& laid);
+// The three images at their anchors, at the sizes laid out.
+void DrawSymbols(const RenderState& state, DrawingSurface& surface);
+// Unit, name, origin label and standard label as laid out.
+void DrawTexts(const RenderState& state, DrawingSurface& surface);
 // The numerals at the numbered positions, placed by the big ticks' corners.
 void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p);
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "render/FontMeasure.h"
 #include "render/Graduation.h"
 #include "render/Labels.h"
 #include "render/PainterSurface.h"
@@ -33,18 +34,19 @@ std::string TooLargeMessage(const CanvasGeometry& g, bool forScreen) {
 }
 
 // The scanned picture under the drawing, kept to its aspect ratio at the width the user set.
-void DrawTemplateUnderlay(TemplateUnderlay& templ, DrawingSurface& surface) {
+Extent TemplateSize(const TemplateUnderlay& templ) {
     const QImage& image = templ.image;
-    if (image.isNull() || image.width() <= 0) {
-        templ.drawn = {};
-        return;
-    }
+    if (image.isNull() || image.width() <= 0) return {};
     const double k = static_cast<double>(templ.width) / image.width();
-    templ.drawn = {TruncToInt(image.width() * k), TruncToInt(k * image.height())};
+    return {TruncToInt(image.width() * k), TruncToInt(k * image.height())};
+}
+
+void DrawTemplateUnderlay(const TemplateUnderlay& templ, DrawingSurface& surface) {
+    if (templ.image.isNull() || templ.image.width() <= 0) return;
     const std::int64_t x = templ.anchor.x;
     const std::int64_t y = templ.anchor.y;
-    surface.drawImage(image, {templ.anchor.x, ClampToInt(y + templ.drawn.height),
-                              ClampToInt(x + templ.drawn.width), templ.anchor.y});
+    surface.drawImage(templ.image, {templ.anchor.x, ClampToInt(y + templ.drawn.height),
+                                    ClampToInt(x + templ.drawn.width), templ.anchor.y});
 }
 
 // One bit per pixel, colour 0 black and colour 1 white, the first pixel in the high bit.
@@ -69,10 +71,30 @@ void PackGreyRow(const unsigned char* grey, int width, unsigned char* bits) {
     }
 }
 
-void PaintScale(RenderState& state, DrawingSurface& surface, bool forScreen) {
-    const ScaleParameters& p = state.params;
-    state.axisHeight = ClampToInt(std::int64_t{p.Los_niz} - p.Los_os);
+ScaleLayout LayOutScale(const RenderState& state, TextMeasure& measure) {
+    ScaleLayout laid;
+    laid.layout = state.layout;
+    laid.axisHeight = ClampToInt(std::int64_t{state.params.Los_niz} - state.params.Los_os);
+    laid.templateSize = state.templ.loaded ? TemplateSize(state.templ) : Extent{};
+    LayOutLabels(state, measure, laid);
+    return laid;
+}
 
+void AdoptLayout(RenderState& state, const ScaleLayout& laid) {
+    state.layout = laid.layout;
+    state.axisHeight = laid.axisHeight;
+    state.drawnSizes = laid.sizes;
+    state.originLabelWrap = laid.originLabelWrap;
+    state.templ.drawn = laid.templateSize;
+}
+
+void LayOutScale(RenderState& state, bool monochrome) {
+    FontMeasure measure(monochrome);
+    AdoptLayout(state, LayOutScale(state, measure));
+}
+
+void PaintScale(const RenderState& state, DrawingSurface& surface, bool forScreen) {
+    const ScaleParameters& p = state.params;
     if (forScreen && state.templ.loaded) DrawTemplateUnderlay(state.templ, surface);
 
     surface.setBlackBrush(false);
@@ -95,7 +117,7 @@ void PaintScale(RenderState& state, DrawingSurface& surface, bool forScreen) {
 RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool forScreen) {
     // Nothing of the previous canvas survives, not even when this one is refused.
     state.canvas = Canvas{};
-    state.axisHeight = ClampToInt(std::int64_t{state.params.Los_niz} - state.params.Los_os);
+    LayOutScale(state, !forScreen);
 
     const CanvasGeometry g = ComputeCanvasGeometry(state, device, forScreen);
     if (g.pixelWidth > kMaxCanvasSide || g.pixelHeight > kMaxCanvasSide ||

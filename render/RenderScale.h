@@ -20,12 +20,21 @@ struct RenderResult {
 CanvasGeometry ComputeCanvasGeometry(const RenderState& state, const ReferenceDevice& device,
                                      bool forScreen);
 
-// Rebuilds state.canvas from scratch and draws the whole scale on it.
+// Lays the scale out, then rebuilds state.canvas from scratch and draws the whole scale on it.
 RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool forScreen);
 
-// The drawing steps after the canvas is cleared: template (screen only), plate outline,
-// symbols and labels, ticks, numerals and arc, in that order, on any surface.
-void PaintScale(RenderState& state, DrawingSurface& surface, bool forScreen);
+// Laying out: where the movable elements go and how large they are drawn, from the parameters,
+// the layout, the images and the text measures. Depends on no device and no earlier rendering.
+ScaleLayout LayOutScale(const RenderState& state, TextMeasure& measure);
+// Keeps a layout in the state, where painting and hit testing read it.
+void AdoptLayout(RenderState& state, const ScaleLayout& laid);
+// Both, with the faces the painter draws in (monochrome: those of the 1-bit canvas).
+void LayOutScale(RenderState& state, bool monochrome);
+
+// Painting the laid-out state: template (screen only), plate outline, symbols and labels,
+// ticks, numerals and arc, in that order, on any surface. The screen's bottom line spans
+// state.canvas.geometry.
+void PaintScale(const RenderState& state, DrawingSurface& surface, bool forScreen);
 
 // One row of the 8-bit grey print canvas as one bit per pixel, black (0) below 128 and white
 // (1) from it, the first pixel in the high bit: how the print canvas is made one-bit.

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/ScaleParameters.h"
@@ -98,10 +99,24 @@ struct RenderState {
     TemplateUnderlay templ;
     SymbolImages symbols;
 
-    // Outputs of the last rendering
-    Canvas canvas;
+    // Laid out from the inputs before painting (AdoptLayout), and read by painting
     int axisHeight = 0;
-    std::array<Extent, kDrawnElementCount> drawnSizes{};
+    std::array<Extent, kDrawnElementCount> drawnSizes{};  // the hit areas' sizes
+    std::optional<Box> originLabelWrap;  // the box the origin label is wrapped into, if it is
+
+    // The canvas painting is for: the last one rendered, or the one being painted
+    Canvas canvas;
+};
+
+// What laying out gives: the anchors (the origin label lifted once after a reset), the sizes of
+// the drawn elements and the template, and where the origin label wraps.
+struct ScaleLayout {
+    Layout layout;
+    std::array<Extent, kDrawnElementCount> sizes{};
+    std::optional<Box> originLabelWrap;
+    Extent templateSize;
+    int axisHeight = 0;
+    bool operator==(const ScaleLayout&) const = default;
 };
 
 }  // namespace quirn

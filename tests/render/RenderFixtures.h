@@ -16,7 +16,11 @@ inline RenderState LaidOut(const ScaleParameters& params = kDefaultParameters) {
     return state;
 }
 
+// Laid out with the recorder's measures, then painted on a fresh recorder: the calls are the
+// painting's alone.
 inline RecordingSurface Painted(RenderState& state, bool forScreen = false) {
+    RecordingSurface measure;
+    AdoptLayout(state, LayOutScale(state, measure));
     RecordingSurface surface;
     PaintScale(state, surface, forScreen);
     return surface;
