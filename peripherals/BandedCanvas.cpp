@@ -42,8 +42,8 @@ bool BandedCanvas::reserve() {
 
 void BandedCanvas::render(int top, int rows, uchar* out) {
     std::memset(out, 0, std::size_t(rows) * std::size_t(rowBytes()));
-    const auto draw = [this](QPainter& painter, QPointF origin) {
-        PainterSurface surface(painter, origin, geometry_.pixelsPerUnit(), true);
+    const auto draw = [this](QPainter& painter, const DrawingTransform& transform) {
+        PainterSurface surface(painter, transform, true);
         PaintScale(state_, surface, false);
     };
     // One bit per pixel as the whole canvas is made; windows start on whole bytes.

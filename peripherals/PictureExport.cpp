@@ -184,7 +184,7 @@ bool PaintVector(const RenderState& state, QPaintDevice& device, const CanvasGeo
     if (!painter.begin(&device)) return false;
     painter.fillRect(QRect(0, 0, g.canvasWidth, g.canvasHeight), Qt::white);
     {
-        PainterSurface surface(painter, QPointF(g.originX, g.originY), g.pixelsPerUnit(), true);
+        PainterSurface surface(painter, DrawingTransform::OfCanvas(g), true);
         PaintScale(state, surface, false);
     }
     return painter.end();

@@ -126,11 +126,11 @@ int ApplicationPrinter::dpi() {
     return p != nullptr && p->resolution() > 0 ? p->resolution() : kDefaultDpi;
 }
 
-void PaintScalePage(RenderState& state, QPainter& painter, double dpi, const PageMargins& margins) {
+void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMargins& margins) {
     LayOutScale(state, true);
     const CanvasGeometry units =
         ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kUnitDpi), false);
-    const double scale = dpi / double(kUnitsPerInch);
+    const double scale = double(dpi) / double(kUnitsPerInch);
     const QPointF topLeft(margins.left * scale, margins.top * scale);
     const QRectF canvas(topLeft, QSizeF(units.canvasWidth * scale, units.canvasHeight * scale));
 
@@ -139,8 +139,9 @@ void PaintScalePage(RenderState& state, QPainter& painter, double dpi, const Pag
     painter.setClipRect(canvas);
     painter.fillRect(canvas, Qt::white);
     {
-        PainterSurface surface(painter, topLeft + QPointF(units.originX, units.originY) * scale,
-                               scale, true);
+        const DrawingTransform page{topLeft + QPointF(units.originX, units.originY) * scale, dpi,
+                                    kUnitsPerInch};
+        PainterSurface surface(painter, page, true);
         PaintScale(state, surface, false);
     }
     painter.restore();

@@ -90,7 +90,7 @@ struct PrintResult {
 
 // Paints the scale as printed onto painter's device at dpi, the canvas's top-left corner at
 // the left and top margins from the device's origin. The drawing is clipped to the canvas.
-void PaintScalePage(RenderState& state, QPainter& painter, double dpi, const PageMargins& margins);
+void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMargins& margins);
 
 // Prints the scale on one page of printer, which must print the full page. A page range that
 // does not include page 1 prints nothing.

@@ -50,11 +50,12 @@ bool Misses(const QRectF& bounds, double margin, const QRectF& region) {
 
 }  // namespace
 
-PainterSurface::PainterSurface(QPainter& painter, QPointF originPx, double pixelsPerUnit,
+PainterSurface::PainterSurface(QPainter& painter, const DrawingTransform& transform,
                                bool monochrome)
     : painter_(painter),
-      origin_(originPx),
-      scale_(pixelsPerUnit),
+      transform_(transform),
+      origin_(transform.origin),
+      scale_(transform.pixelsPerUnit()),
       monochrome_(monochrome),
       fonts_(monochrome),
       outlineText_(painter.paintEngine() != nullptr &&
@@ -84,12 +85,11 @@ PainterSurface::~PainterSurface() {
 }
 
 QPointF PainterSurface::toDevice(Point p) const {
-    return {origin_.x() + p.x * scale_, origin_.y() - p.y * scale_};
+    return transform_.toDevice(p);
 }
 
 QRectF PainterSurface::toDevice(const Box& box) const {
-    return QRectF(toDevice(Point{box.left, box.top}), toDevice(Point{box.right, box.bottom}))
-        .normalized();
+    return transform_.toDevice(box);
 }
 
 void PainterSurface::setPen(int width) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "render/DrawingSurface.h"
+#include "render/DrawingTransform.h"
 #include "render/FontMeasure.h"
 
 class QPainter;
@@ -18,9 +19,9 @@ namespace quirn {
 
 class PainterSurface : public DrawingSurface {
   public:
-    // The pointer axis sits at device point originPx; one drawing unit spans pixelsPerUnit device
-    // pixels, y up. monochrome turns antialiasing off for the 1-bit canvas.
-    PainterSurface(QPainter& painter, QPointF originPx, double pixelsPerUnit, bool monochrome);
+    // Draws through transform onto the painter's device; monochrome turns antialiasing off for
+    // the 1-bit canvas.
+    PainterSurface(QPainter& painter, const DrawingTransform& transform, bool monochrome);
     ~PainterSurface() override;
 
     PainterSurface(const PainterSurface&) = delete;
@@ -82,7 +83,8 @@ class PainterSurface : public DrawingSurface {
     // areas against a budget: ticks of absurd width by the thousand would each cost a
     // whole-device fill.
     double largeBlackAreas_ = 0.0;
-    QPointF origin_;
+    DrawingTransform transform_;
+    QPointF origin_;  // the transform's, at hand
     double scale_;
     bool monochrome_;
     FontMeasure fonts_;

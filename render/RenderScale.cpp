@@ -140,8 +140,7 @@ RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool
     state.canvas.geometry = g;
     {
         QPainter painter(&image);
-        PainterSurface surface(painter, QPointF(g.originX, g.originY), g.pixelsPerUnit(),
-                               !forScreen);
+        PainterSurface surface(painter, DrawingTransform::OfCanvas(g), !forScreen);
         PaintScale(state, surface, forScreen);
     }
     if (!forScreen) {

@@ -73,7 +73,7 @@ void SparseCanvas::paintWindow(const QRect& window, const QRect& part, const Dra
         QImage device(memory_, window.width(), window.height(), windowStride_, format_);
         QPainter painter(&device);
         painter.setClipRect(local);
-        draw(painter, QPointF(geometry_.originX - window.left(), geometry_.originY - window.top()));
+        draw(painter, DrawingTransform::OfCanvas(geometry_).seenFrom(window.topLeft()));
     }
     for (int y = 0; y < local.height(); ++y)
         take(firstRow + y * windowStride_ + offset, part.left(), part.top() + y, part.width());
@@ -91,7 +91,7 @@ void SparseCanvas::paintAlone(const QRect& part, const Draw& draw, const TakeRow
     device.fill(Qt::white);
     {
         QPainter painter(&device);
-        draw(painter, QPointF(geometry_.originX - part.left(), geometry_.originY - part.top()));
+        draw(painter, DrawingTransform::OfCanvas(geometry_).seenFrom(part.topLeft()));
     }
     for (int y = 0; y < part.height(); ++y)
         take(device.constScanLine(y), part.left(), part.top() + y, part.width());

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <functional>
 
+#include "render/DrawingTransform.h"
 #include "render/RenderState.h"
 
 class QPainter;
@@ -34,8 +35,8 @@ class SparseCanvas {
     // device of the rectangle's own size, whose pixels may differ from the canvas's by a few.
     bool reserve();
 
-    // Draws on the device with the pointer axis at originPx.
-    using Draw = std::function<void(QPainter& painter, QPointF originPx)>;
+    // Draws on the device through the canvas's mapping as the device sees it.
+    using Draw = std::function<void(QPainter& painter, const DrawingTransform& transform)>;
     // One painted row: width pixels of the canvas from (x, y), in the canvas's format.
     using TakeRow = std::function<void(const uchar* pixels, int x, int y, int width)>;
     // Paints the canvas pixels within rect (clipped to the canvas), white first, and hands

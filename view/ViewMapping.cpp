@@ -2,31 +2,13 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
+
+#include "render/DrawingTransform.h"
 
 namespace quirn {
 namespace {
 
 using I = std::int64_t;
-
-// value x num / den to the nearest whole number, halves away from zero; den > 0.
-I ScaleRounded(I value, I num, I den) {
-    __extension__ using Wide = __int128;
-    const Wide product = Wide(value) * num;
-    const Wide half = den / 2;
-    const Wide result = product >= 0 ? (product + half) / den : (product - half) / den;
-    if (result > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    if (result < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    return static_cast<I>(result);
-}
-
-// A degenerate geometry (before the first paint) maps one pixel to one unit.
-I Num(const CanvasGeometry& g) {
-    return g.windowExt > 0 && g.viewportExt > 0 ? g.windowExt : 1;
-}
-I Den(const CanvasGeometry& g) {
-    return g.windowExt > 0 && g.viewportExt > 0 ? g.viewportExt : 1;
-}
 
 bool Between(I low, I value, I high) {
     return low < value && value < high;
@@ -35,13 +17,11 @@ bool Between(I low, I value, I high) {
 }  // namespace
 
 Point CanvasPixelToDrawing(const CanvasGeometry& g, I px, I py) {
-    return {static_cast<int>(ScaleRounded(px - g.originX, Num(g), Den(g))),
-            static_cast<int>(ScaleRounded(g.originY - py, Num(g), Den(g)))};
+    return DrawingTransform::OfCanvas(g).toDrawing(px, py);
 }
 
 Point DrawingToCanvasPixel(const CanvasGeometry& g, Point drawing) {
-    return {static_cast<int>(g.originX + ScaleRounded(drawing.x, Den(g), Num(g))),
-            static_cast<int>(g.originY - ScaleRounded(drawing.y, Den(g), Num(g)))};
+    return DrawingTransform::OfCanvas(g).toDevicePixel(drawing);
 }
 
 Point ViewToDrawing(const CanvasGeometry& g, Point client, Point scroll, double devicePixelRatio) {

@@ -47,7 +47,7 @@ TEST(DeviceClip, FarShapesDrawTheSamePixelsAsTheEngine) {
     }
     {
         QPainter painter(&cut);
-        PainterSurface surface(painter, QPointF(150, 100), 1.0, true);
+        PainterSurface surface(painter, {QPointF(150, 100), 1, 1}, true);
         surface.setPen(5);
         surface.setBlackBrush(true);
         surface.line({-1000000, 200000}, {1000000, -200000});
@@ -166,7 +166,7 @@ TEST(HugeCoordinatesRegression, GiantNumeralsCostOnlyWhatReachesTheDevice) {
         QImage image(g.pixelWidth, g.pixelHeight, QImage::Format_Grayscale8);
         ASSERT_FALSE(image.isNull());
         QPainter painter(&image);
-        CountingSurface surface(painter, QPointF(g.originX, g.originY), g.pixelsPerUnit(), true);
+        CountingSurface surface(painter, DrawingTransform::OfCanvas(g), true);
         PaintScale(state, surface, false);
         const int numerals = surface.measured;  // painting measures only numerals
         if (record.out_R == 0) {

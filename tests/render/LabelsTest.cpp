@@ -206,8 +206,8 @@ struct Ink {
 // A canvas that shows only the one numeral asked for, drawn as the renderer places it.
 class OneNumeralSurface : public PainterSurface {
   public:
-    OneNumeralSurface(QPainter& painter, QPointF axis, double scale, std::string wanted)
-        : PainterSurface(painter, axis, scale, false), wanted_(std::move(wanted)) {}
+    OneNumeralSurface(QPainter& painter, const DrawingTransform& transform, std::string wanted)
+        : PainterSurface(painter, transform, false), wanted_(std::move(wanted)) {}
     void textOut(Point topLeft, std::string_view text) override {
         if (text == wanted_) PainterSurface::textOut(topLeft, text);
     }
@@ -224,7 +224,7 @@ Ink InkOf(const ScaleParameters& p, const std::string& numeral) {
     const QPointF axis(900.0, 900.0);
     {
         QPainter painter(&image);
-        OneNumeralSurface surface(painter, axis, kScale, numeral);
+        OneNumeralSurface surface(painter, {axis, 300, 2540}, numeral);
         DrawNumerals(surface, p);
     }
     Ink ink;

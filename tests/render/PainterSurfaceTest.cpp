@@ -13,7 +13,8 @@
 namespace quirn {
 namespace {
 
-constexpr double k600Dpi = 600.0 / 2540.0;  // device pixels per drawing unit
+constexpr std::pair k600Dpi{600, 2540};  // device pixels per drawing units
+constexpr double k600DpiScale = 600.0 / 2540.0;
 
 // "СДЕЛАНО В СССР" in Windows-1251.
 const std::string kOriginLabel = "\xD1\xC4\xC5\xCB\xC0\xCD\xCE \xC2 \xD1\xD1\xD1\xD0";
@@ -42,11 +43,13 @@ QRect BoundsOf(const QImage& image, bool black) {
     return r;
 }
 
-// Draws with the pointer axis at the image's centre.
-void Draw(QImage& image, double scale, const std::function<void(PainterSurface&)>& draw) {
+// Draws with the pointer axis at the image's centre, num device pixels per den units.
+void Draw(QImage& image, std::pair<int, int> scale,
+          const std::function<void(PainterSurface&)>& draw) {
     QPainter painter(&image);
-    PainterSurface surface(painter, QPointF(image.width() / 2, image.height() / 2), scale,
-                           image.format() == QImage::Format_Mono);
+    const DrawingTransform transform{QPointF(image.width() / 2, image.height() / 2), scale.first,
+                                     scale.second};
+    PainterSurface surface(painter, transform, image.format() == QImage::Format_Mono);
     draw(surface);
 }
 
@@ -126,10 +129,10 @@ TEST_P(PainterSurfaceTest, TextCellIsOpaqueAndAsHighAsAsked) {
     });
     EXPECT_EQ(size.height, 300);
     const QRect cell = BoundsOf(image, false);
-    EXPECT_NEAR(cell.height(), 300 * k600Dpi, 1.0);
-    EXPECT_NEAR(cell.width(), size.width * k600Dpi, 1.0);
-    EXPECT_NEAR(cell.left(), 300 - 1000 * k600Dpi, 1.0);
-    EXPECT_NEAR(cell.top(), 100 - 200 * k600Dpi, 1.0);
+    EXPECT_NEAR(cell.height(), 300 * k600DpiScale, 1.0);
+    EXPECT_NEAR(cell.width(), size.width * k600DpiScale, 1.0);
+    EXPECT_NEAR(cell.left(), 300 - 1000 * k600DpiScale, 1.0);
+    EXPECT_NEAR(cell.top(), 100 - 200 * k600DpiScale, 1.0);
     int inked = 0;  // the glyphs are black inside the white cell
     for (int y = cell.top(); y <= cell.bottom(); ++y)
         for (int x = cell.left(); x <= cell.right(); ++x) inked += IsBlack(image, x, y);
@@ -155,7 +158,9 @@ TEST_P(PainterSurfaceTest, ImagesAreDrawnUprightAndUnsmoothed) {
     source.fill(1u);
     source.setPixel(0, 0, 0);  // top-left black
     QImage image = MakeImage(GetParam(), 200, 200);
-    Draw(image, 0.1, [&](PainterSurface& s) { s.drawImage(source, {0, 400, 400, 0}); });
+    Draw(image, std::pair{1, 10}, [&](PainterSurface& s) {
+        s.drawImage(source, {0, 400, 400, 0});
+    });
     EXPECT_TRUE(IsBlack(image, 101, 61));
     EXPECT_TRUE(IsBlack(image, 118, 78));
     EXPECT_FALSE(IsBlack(image, 122, 82));
@@ -171,7 +176,7 @@ TEST(PainterSurfaceMeasure, SizesAreInDrawingUnitsWhateverTheResolution) {
     QImage small = MakeImage(QImage::Format_RGB32, 10, 10);
     QImage large = MakeImage(QImage::Format_RGB32, 10, 10);
     Extent natural, narrow, onScreen, turned;
-    Draw(large, 1.0, [&](PainterSurface& s) {
+    Draw(large, std::pair{1, 1}, [&](PainterSurface& s) {
         s.setFont({1260, 0, 600, 0});
         natural = s.measureText("0123456789");
         s.setFont({1260, 315, 600, 0});
@@ -179,7 +184,7 @@ TEST(PainterSurfaceMeasure, SizesAreInDrawingUnitsWhateverTheResolution) {
         s.setFont({1260, 0, 600, 141});
         turned = s.measureText("0123456789");
     });
-    Draw(small, 0.0378, [&](PainterSurface& s) {
+    Draw(small, std::pair{378, 10000}, [&](PainterSurface& s) {
         s.setFont({1260, 0, 600, 0});
         onScreen = s.measureText("0123456789");
     });
@@ -215,10 +220,10 @@ TEST(PainterSurfaceWrap, BreaksAtSpacesAndCentresLines) {
         s.drawWrapped(box, kOriginLabel);
     });
     // Drawn into a box wider than the longest word, both lines are centred in it.
-    const double boxCentre = 250 + (box.left + box.right) / 2.0 * k600Dpi;
+    const double boxCentre = 250 + (box.left + box.right) / 2.0 * k600DpiScale;
     for (const int line : {0, 1}) {
-        const int bandTop = int(150 - (500 - line * cell) * k600Dpi) + 1;
-        const QRect band(0, bandTop, 500, int(cell * k600Dpi) - 2);
+        const int bandTop = int(150 - (500 - line * cell) * k600DpiScale) + 1;
+        const QRect band(0, bandTop, 500, int(cell * k600DpiScale) - 2);
         const QRect ink = BoundsOf(image.copy(band), true);
         ASSERT_FALSE(ink.isEmpty()) << line;
         EXPECT_NEAR(ink.center().x() + 0.5, boxCentre, 2.0) << line;
@@ -233,7 +238,7 @@ TEST(PainterSurfaceRegression, PensWiderThanQtTakesAreClampedNotThinned) {
             if (text.contains(QStringLiteral("QPen"))) ++penWarnings;
         });
     QImage image = MakeImage(QImage::Format_Mono, 5000, 4000);
-    Draw(image, 1.0, [](PainterSurface& s) {
+    Draw(image, std::pair{1, 1}, [](PainterSurface& s) {
         s.setPen(2000000000);
         s.line({-12500, 0}, {-12400, 0});  // 10000 pixels off, its pen reaches over the device
     });
