@@ -140,34 +140,42 @@ ReferenceDevice CQuirnView::ViewDevice() const {
     return device;
 }
 
+void CQuirnView::Refresh() {
+    LayOutScale(state_, false);
+    state_.canvas = Canvas{};
+    state_.canvas.geometry = ComputeCanvasGeometry(state_, ViewDevice(), true);
+}
+
+QRect CQuirnView::WindowOnCanvas() const {
+    const double ratio = viewport()->devicePixelRatioF();
+    return {QPoint(int(std::lround(scroll_.x() * ratio)), int(std::lround(scroll_.y() * ratio))),
+            QSize(int(std::ceil(viewport()->width() * ratio)),
+                  int(std::ceil(viewport()->height() * ratio)))};
+}
+
+QRect CQuirnView::CanvasToClient(const QRect& canvasPixels) const {
+    const double ratio = viewport()->devicePixelRatioF();
+    const QRect window = WindowOnCanvas();
+    const QRectF logical(
+        QPointF(canvasPixels.left() - window.left(), canvasPixels.top() - window.top()) / ratio,
+        QSizeF(canvasPixels.size()) / ratio);
+    return logical.toAlignedRect();
+}
+
 void CQuirnView::paintEvent(QPaintEvent*) {
     const double ratio = viewport()->devicePixelRatioF();
-    lastRender_ = RenderScale(state_, ViewDevice(), true);
-
-    QPainter painter(viewport());
-    const QImage& canvas = state_.canvas.image;
-    if (!lastRender_.ok() || canvas.isNull()) {
-        UpdateScrollSizes(0, 0);
-        painter.fillRect(viewport()->rect(), Qt::white);
-        painter.setPen(Qt::black);
-        painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8), Qt::TextWordWrap,
-                         QString::fromStdString(lastRender_.message));
-        return;
-    }
+    Refresh();
+    const CanvasGeometry& g = state_.canvas.geometry;
     // The canvas is always at least as wide as the view's outer rectangle; without the 22
     // pixels a horizontal scroll bar would show where there is nothing to scroll to.
-    const int logicalWidth = static_cast<int>(std::ceil(canvas.width() / ratio));
-    const int logicalHeight = static_cast<int>(std::ceil(canvas.height() / ratio));
-    UpdateScrollSizes(logicalWidth - 22, logicalHeight);
+    UpdateScrollSizes(static_cast<int>(std::ceil(g.pixelWidth / ratio)) - 22,
+                      static_cast<int>(std::ceil(g.pixelHeight / ratio)));
+    lastRender_ = {};
 
-    QImage shown = canvas;
+    QImage shown = picture_.picture(state_, WindowOnCanvas());
     shown.setDevicePixelRatio(ratio);
-    const QPoint topLeft(-scroll_.x(), -scroll_.y());
-    painter.drawImage(topLeft, shown);
-    // What lies beyond the canvas is blank paper.
-    const QRegion rest =
-        QRegion(viewport()->rect()) - QRect(topLeft, shown.deviceIndependentSize().toSize());
-    for (const QRect& r : rest) painter.fillRect(r, Qt::white);
+    QPainter painter(viewport());
+    painter.drawImage(QPoint(0, 0), shown);
 }
 
 void CQuirnView::scrollContentsBy(int, int) {

@@ -16,6 +16,7 @@
 #include "render/RenderState.h"
 #include "view/Dragging.h"
 #include "view/ParameterBar.h"
+#include "view/WindowPicture.h"
 
 class QPrinter;
 
@@ -92,6 +93,8 @@ class CQuirnView : public QAbstractScrollArea {
     RenderState& state() { return state_; }
     const RenderState& state() const { return state_; }
     const RenderResult& lastRender() const { return lastRender_; }
+    // The window's picture, kept between paints.
+    const WindowPicture& picture() const { return picture_; }
     const DragState& drag() const { return drag_; }
     void setSymbolImages(SymbolImages images) { state_.symbols = std::move(images); }
     // The display correction factor of the screen calibration.
@@ -116,6 +119,13 @@ class CQuirnView : public QAbstractScrollArea {
 
   private:
     void ConnectPanel();
+    // Lays the scale out for the window and takes the canvas geometry it is shown at.
+    void Refresh();
+    // The canvas pixels the window shows, and canvas pixels as the window's logical pixels.
+    QRect WindowOnCanvas() const;
+    QRect CanvasToClient(const QRect& canvasPixels) const;
+    // The canvas pixels covered by every element being dragged.
+    std::vector<QRect> DraggedAreas() const;
     void UpdateScrollSizes(int totalWidth, int totalHeight);
     void ShowZoom();
     // The cursor in drawing units, stored as the last cursor position.
@@ -132,6 +142,7 @@ class CQuirnView : public QAbstractScrollArea {
     ParameterBar& bar_;
     RenderState state_;
     RenderResult lastRender_;
+    WindowPicture picture_;
     DragState drag_;
     Point lastCursor_;
     QPoint scroll_;

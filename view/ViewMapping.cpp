@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "render/DrawingTransform.h"
+#include "render/Saturate.h"
 
 namespace quirn {
 namespace {
@@ -29,6 +30,55 @@ Point ViewToDrawing(const CanvasGeometry& g, Point client, Point scroll, double 
         return static_cast<I>(std::llround(static_cast<double>(logical) * devicePixelRatio));
     };
     return CanvasPixelToDrawing(g, device(I{client.x} + scroll.x), device(I{client.y} + scroll.y));
+}
+
+Box DrawnArea(const RenderState& state, MovableElement e) {
+    using E = MovableElement;
+    if (e == E::TemplateBody || e == E::TemplateEdge) {
+        const TemplateUnderlay& t = state.templ;
+        return {t.anchor.x, ClampToInt(I{t.anchor.y} + t.drawn.height),
+                ClampToInt(I{t.anchor.x} + t.drawn.width), t.anchor.y};
+    }
+    const Point a = state.layout.anchors[static_cast<std::size_t>(Index(e))];
+    const Extent s = state.drawnSizes[static_cast<std::size_t>(Index(e))];
+    const I ax = a.x, ay = a.y, w = s.width, h = s.height;
+    I left = ax, right = ax + w, top = ay, bottom = ay - h;
+    switch (e) {
+        case E::DataSymbol:
+        case E::RombSymbol:
+            top = ay + h;
+            bottom = ay;
+            break;
+        case E::OthersSymbol:
+            left = ax - w;
+            right = ax;
+            top = ay + h;
+            bottom = ay;
+            break;
+        case E::UnitLabel:
+        case E::OriginLabel:
+            left = ax - w / 2;
+            right = left + w;
+            break;
+        case E::StandardLabel:
+            left = ax - w;
+            right = ax;
+            break;
+        default:
+            break;
+    }
+    if (e == E::OriginLabel && state.originLabelWrap) {
+        const Box& wrap = *state.originLabelWrap;
+        left = wrap.left;
+        right = wrap.right;
+        top = wrap.top;
+        bottom = wrap.bottom;
+    }
+    // Glyphs overhang their cells by far less than half the cell's height.
+    const bool text = e != E::DataSymbol && e != E::RombSymbol && e != E::OthersSymbol;
+    const I margin = text ? std::abs(h) / 2 : 0;
+    return {ClampToInt(left - margin), ClampToInt(top + margin), ClampToInt(right + margin),
+            ClampToInt(bottom - margin)};
 }
 
 std::optional<MovableElement> HitTest(const RenderState& state, Point cursor) {

@@ -25,6 +25,10 @@ Point DrawingToCanvasPixel(const CanvasGeometry& g, Point drawing);
 Point ViewToDrawing(const CanvasGeometry& g, Point client, Point scroll,
                     double devicePixelRatio = 1.0);
 
+// The box in drawing units that holds everything drawn for the element as laid out, overhangs
+// of its glyphs included; for the template, its picture.
+Box DrawnArea(const RenderState& state, MovableElement e);
+
 // The first element whose hit area holds the point, tested in the order DataSymbol,
 // RombSymbol, NameLabel, UnitLabel, OriginLabel, OthersSymbol, StandardLabel, then, only with a
 // template loaded, TemplateBody and TemplateEdge. Hit areas are open rectangles over the anchors

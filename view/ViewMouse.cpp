@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "render/DrawingTransform.h"
 #include "view/CQuirnView.h"
 #include "view/PanelText.h"
 #include "view/ViewMapping.h"
@@ -19,20 +20,55 @@ void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
     const Point cursor = CursorAt(event->position().toPoint());
     bar_.setText(BarControl::CursorReadout,
                  QString::fromStdString(CursorReadoutText(cursor.x, cursor.y)));
-    DragMove move;
-    if (event->buttons() & Qt::LeftButton) move = ContinueDrag(drag_, state_, cursor);
+    if (!(event->buttons() & Qt::LeftButton) || !drag_.any()) {
+        viewport()->unsetCursor();
+        return;  // only the readout changed
+    }
+    // What the window shows now, so that only what the drag changes is painted again.
+    const bool shown = picture_.shows(state_, WindowOnCanvas());
+    const std::vector<QRect> before = DraggedAreas();
+    const DragMove move = ContinueDrag(drag_, state_, cursor);
     if (move.moved)
         viewport()->setCursor(move.sizingCursor ? Qt::SizeHorCursor : Qt::SizeAllCursor);
     else
         viewport()->unsetCursor();
     if (move.templateMoved) ShowTemplateAnchor();
     if (move.templateWidened) ShowTemplateWidth();
-    // Every move renders the drawing again.
-    viewport()->update();
+    if (!move.moved) return;
+    Refresh();
+    if (!shown) {
+        viewport()->update();
+        return;
+    }
+    const std::vector<QRect> after = DraggedAreas();
+    for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
+        // Where the element was and where it is, as one rectangle when they overlap.
+        std::vector<QRect> areas{before[i], after[i]};
+        if (before[i].intersects(after[i])) areas = {before[i] | after[i]};
+        for (const QRect& area : areas) {
+            picture_.repaint(state_, area);
+            viewport()->update(CanvasToClient(area));
+        }
+    }
+}
+
+std::vector<QRect> CQuirnView::DraggedAreas() const {
+    const DrawingTransform transform = DrawingTransform::OfCanvas(state_.canvas.geometry);
+    std::vector<QRect> areas;
+    for (int i = 0; i < static_cast<int>(drag_.flags.size()); ++i) {
+        const auto e = static_cast<MovableElement>(i);
+        if (!drag_.dragging(e)) continue;
+        // A pixel or two beyond the area: the raster engine may round an edge outward.
+        const QRectF device = transform.toDevice(DrawnArea(state_, e)).adjusted(-3, -3, 3, 3);
+        const QRectF reachable = device.intersected(QRectF(-1e9, -1e9, 2e9, 2e9));
+        areas.push_back(reachable.toAlignedRect());
+    }
+    return areas;
 }
 
 void CQuirnView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    Refresh();
     const Point cursor = CursorAt(event->position().toPoint());
     const std::optional<MovableElement> hit = BeginDrag(drag_, state_, cursor);
     if (hit)

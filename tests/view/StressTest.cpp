@@ -3,7 +3,6 @@
 // something is kept per event (canvases, fonts, images); LeakSanitizer in the sanitizer tree
 // reports what is lost outright.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,16 +13,10 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <cstddef>
-#include <fstream>
 #include <memory>
 
-#if defined(__SANITIZE_ADDRESS__)
-// From the sanitizer runtime's allocator interface (GCC ships no header for it).
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
-
 #include "model/CQuirnDoc.h"
+#include "support/Resident.h"
 #include "support/ViewHost.h"
 #include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
@@ -34,23 +27,6 @@ namespace {
 
 using C = BarControl;
 using E = MovableElement;
-
-#if defined(__SANITIZE_ADDRESS__)
-// AddressSanitizer holds freed blocks in quarantine, so the resident size grows with every
-// allocation there; the bytes still allocated are what a leak would add to.
-long ResidentBytes() {
-    return static_cast<long>(__sanitizer_get_current_allocated_bytes());
-}
-#else
-// Resident set size in bytes, from /proc/self/statm.
-long ResidentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long size = 0;
-    long resident = 0;
-    statm >> size >> resident;
-    return resident * ::sysconf(_SC_PAGESIZE);
-}
-#endif
 
 constexpr long kAllowedGrowth = 20L << 20;
 
@@ -133,10 +109,10 @@ class StressTest : public ::testing::Test {
 
 TEST_F(StressTest, ThousandsOfStepsDragsAndAppliesKeepMemoryBounded) {
     for (int step = 0; step < 20; ++step) Round(step);  // fonts, caches and canvases settle
-    const long start = ResidentBytes();
+    const long start = test::ResidentBytes();
     constexpr int kRounds = 150;  // 3000 wheel steps, 150 drags of 3 moves, 150 Applies
     for (int step = 0; step < kRounds; ++step) Round(step);
-    const long end = ResidentBytes();
+    const long end = test::ResidentBytes();
 
     // The session did what it was asked: the last Apply is in the document and the drawing.
     EXPECT_EQ(doc_.parameters().name, "M" + std::to_string(4200 + (kRounds - 1) % 50));

@@ -1,0 +1,61 @@
+// The part of the screen canvas that the view's window shows, painted once and kept until
+// something it shows changes: a paint of an unchanged window only copies it, and a drag paints
+// again only the rectangles the moved elements left and entered.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "render/RenderState.h"
+#include "render/SparseCanvas.h"
+
+namespace quirn {
+
+class WindowPicture {
+  public:
+    // Everything the picture depends on, as a value.
+    struct Key {
+        ScaleParameters params;
+        Layout layout;
+        std::array<Extent, kDrawnElementCount> sizes{};
+        std::optional<Box> originLabelWrap;
+        bool templateLoaded = false;
+        qint64 templateImage = 0;
+        Point templateAnchor;
+        Extent templateSize;
+        std::array<qint64, 3> symbols{};
+        CanvasGeometry geometry;
+        QRect window;
+        bool operator==(const Key&) const = default;
+    };
+    static Key KeyOf(const RenderState& state, const QRect& window);
+
+    // The picture of the canvas pixels in window for the laid-out state, whose canvas geometry is
+    // the one shown; painted anew only when what it shows changed. Pixels beyond the canvas are
+    // white.
+    const QImage& picture(const RenderState& state, const QRect& window);
+    // Whether the picture kept shows exactly this state in this window.
+    bool shows(const RenderState& state, const QRect& window) const;
+    // Paints again the canvas pixels in rect, as the state now has them, and takes the state as
+    // the one shown. Only for a state that differs from the one shown within rect alone.
+    void repaint(const RenderState& state, const QRect& rect);
+
+    // How many times the whole window has been painted, and how many pixels have been painted
+    // in all: what a paint or a drag cost.
+    int wholePaints() const { return wholePaints_; }
+    qint64 paintedPixels() const { return paintedPixels_; }
+
+  private:
+    void paint(const RenderState& state, const QRect& rect);
+
+    std::optional<Key> key_;
+    QImage image_;
+    std::unique_ptr<SparseCanvas> canvas_;
+    int wholePaints_ = 0;
+    qint64 paintedPixels_ = 0;
+};
+
+}  // namespace quirn
