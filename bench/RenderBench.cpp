@@ -1,21 +1,24 @@
-// Cost of rendering the scale against the bare cost of a canvas of the same size: every mouse
-// move over the view repaints the whole scale, so the drawing must stay cheap next to the fill.
+// Cost of rendering the scale against the bare cost of a canvas of the same size, and of the view
+// and the export against theirs; the ratios are printed at the end.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <clocale>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "render/RenderScale.h"
 #include "render/SymbolImages.h"
 
 namespace {
 
 using namespace quirn;
+namespace bench = quirn::bench;
 
 // A 1008 px wide view on a screen of 1920 px across 509.0 mm.
 constexpr ReferenceDevice kScreen{1920, 5090, 1008};
@@ -81,13 +84,25 @@ class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
+            if (run.run_type != Run::RT_Iteration) continue;
+            times[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
+            const auto peak = run.counters.find("peak_MiB");
+            if (peak != run.counters.end()) peaks[run.benchmark_name()] = peak->second.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;
+    std::map<std::string, double> peaks;
 };
+
+// a / b of two benchmarks' times, when both ran.
+void PrintRatio(const RatioReporter& r, const std::string& label, const std::string& a,
+                const std::string& b) {
+    const auto ta = r.times.find(a);
+    const auto tb = r.times.find(b);
+    if (ta == r.times.end() || tb == r.times.end() || tb->second <= 0) return;
+    std::printf("  %-28s %6.2f\n", label.c_str(), ta->second / tb->second);
+}
 
 }  // namespace
 
@@ -104,17 +119,24 @@ int main(int argc, char** argv) {
                                      c.forScreen)
             ->Unit(benchmark::kMillisecond);
     }
+    QTemporaryDir scratch;
+    bench::RegisterViewBenchmarks(scratch.path().toStdString());
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\nrender / fill of the same canvas:\n");
-    for (const Case& c : Cases()) {
-        const auto render = reporter.times.find(c.name + "/render");
-        const auto fill = reporter.times.find(c.name + "/fill");
-        if (render == reporter.times.end() || fill == reporter.times.end() || fill->second <= 0)
-            continue;
-        std::printf("  %-16s %6.2f\n", c.name.c_str(), render->second / fill->second);
+    for (const Case& c : Cases())
+        PrintRatio(reporter, c.name, c.name + "/render", c.name + "/fill");
+    std::printf("\n300 mm plate, 1008 x 700 window at zoom 10, against filling the window:\n");
+    for (const char* what : {"paint", "repaint", "drag_name", "drag_unit", "drag_data"})
+        PrintRatio(reporter, what, std::string("View/zoom10/") + what, "View/zoom10/fill");
+    std::printf("\n300 mm plate at 1200 dpi, banded against whole:\n");
+    PrintRatio(reporter, "time", "Export300mm/1200dpi/banded", "Export300mm/1200dpi/whole");
+    for (const char* how : {"banded", "whole"}) {
+        const auto peak = reporter.peaks.find(std::string("Export300mm/1200dpi/") + how);
+        if (peak != reporter.peaks.end())
+            std::printf("  peak %-23s %6.0f MiB\n", how, peak->second);
     }
     benchmark::Shutdown();
     return 0;

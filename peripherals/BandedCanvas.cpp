@@ -50,7 +50,9 @@ void BandedCanvas::render(int top, int rows, uchar* out) {
     const auto take = [&](const uchar* grey, int x, int y, int width) {
         PackGreyRow(grey, width, out + qsizetype(y - top) * rowBytes() + x / 8);
     };
-    canvas_->paint(QRect(0, top, geometry_.pixelWidth, rows), draw, take);
+    const QRect band(0, top, geometry_.pixelWidth, rows);
+    canvas_->paint(band, draw, take);
+    canvas_->release(band);
 }
 
 }  // namespace quirn

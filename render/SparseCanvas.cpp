@@ -44,7 +44,7 @@ void SparseCanvas::paint(const QRect& rect, const Draw& draw, const TakeRow& tak
     const QRect wanted = rect.intersected(QRect(0, 0, geometry_.pixelWidth, geometry_.pixelHeight));
     if (wanted.isEmpty()) return;
     if (!reserve()) {
-        paintAlone(wanted, draw, take);
+        if (take) paintAlone(wanted, draw, take);
         return;
     }
     const int firstTop = wanted.top() / windowHeight_ * windowHeight_;
@@ -75,14 +75,45 @@ void SparseCanvas::paintWindow(const QRect& window, const QRect& part, const Dra
         painter.setClipRect(local);
         draw(painter, DrawingTransform::OfCanvas(geometry_).seenFrom(window.topLeft()));
     }
+    if (!take) return;
     for (int y = 0; y < local.height(); ++y)
         take(firstRow + y * windowStride_ + offset, part.left(), part.top() + y, part.width());
+}
 
-    // Hand the rows' pages back: the next rectangle touches its own.
+QImage SparseCanvas::pixels(const QRect& rect) const {
+    if (memory_ == nullptr || rect.isEmpty()) return {};
+    if (!QRect(0, 0, geometry_.pixelWidth, geometry_.pixelHeight).contains(rect)) return {};
+    const QRect window(rect.left() / windowWidth_ * windowWidth_,
+                       rect.top() / windowHeight_ * windowHeight_, windowWidth_, windowHeight_);
+    if (!window.contains(rect)) return {};
+    const QPoint local = rect.topLeft() - window.topLeft();
+    const uchar* first =
+        memory_ + qsizetype(local.y()) * windowStride_ + qsizetype(local.x()) * bytesPerPixel_;
+    return QImage(first, rect.width(), rect.height(), windowStride_, format_);
+}
+
+void SparseCanvas::release(const QRect& rect) {
+    if (memory_ == nullptr) return;
+    const QRect wanted = rect.intersected(QRect(0, 0, geometry_.pixelWidth, geometry_.pixelHeight));
+    if (wanted.isEmpty()) return;
+    // Every window holds the same rows of the canvas modulo its height, in the same memory.
+    const int first = wanted.top() % windowHeight_;
+    const int rows = std::min(wanted.height(), windowHeight_);
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto from = reinterpret_cast<std::uintptr_t>(firstRow) / page * page;
-    const auto to = reinterpret_cast<std::uintptr_t>(firstRow + local.height() * windowStride_);
-    madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+    const auto hand = [&](int top, int count) {
+        const auto from =
+            reinterpret_cast<std::uintptr_t>(memory_ + qsizetype(top) * windowStride_) / page *
+            page;
+        const auto to =
+            reinterpret_cast<std::uintptr_t>(memory_ + qsizetype(top + count) * windowStride_);
+        madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+    };
+    if (first + rows <= windowHeight_) {
+        hand(first, rows);
+    } else {
+        hand(first, windowHeight_ - first);
+        hand(0, first + rows - windowHeight_);
+    }
 }
 
 void SparseCanvas::paintAlone(const QRect& part, const Draw& draw, const TakeRow& take) {

@@ -5,8 +5,9 @@
 // the drawing surface cuts shapes to the device and the raster engine starts its scan conversion
 // at the device's edges, so only a device of the canvas's own size gives the canvas's own pixels.
 // The device's memory is address space only; the rectangle's rows are the only pages touched,
-// and they are handed back once the rectangle is out. Canvases beyond the raster engine's reach
-// are painted through windows of it, each with the origin moved; windows start on whole bytes.
+// and they stay until released, so that painting the same place again costs no page faults.
+// Canvases beyond the raster engine's reach are painted through windows of it, each with the origin
+// moved; windows start on whole bytes.
 #pragma once
 
 #include <QImage>
@@ -40,8 +41,14 @@ class SparseCanvas {
     // One painted row: width pixels of the canvas from (x, y), in the canvas's format.
     using TakeRow = std::function<void(const uchar* pixels, int x, int y, int width)>;
     // Paints the canvas pixels within rect (clipped to the canvas), white first, and hands
-    // every row of them to take, top to bottom within each window.
-    void paint(const QRect& rect, const Draw& draw, const TakeRow& take);
+    // every row of them to take, if given, top to bottom within each window.
+    void paint(const QRect& rect, const Draw& draw, const TakeRow& take = {});
+    // The painted pixels of rect in place, without a copy, as long as they are neither painted
+    // again nor released; null unless rect lies within the canvas and within one window of it,
+    // and the address space is reserved.
+    QImage pixels(const QRect& rect) const;
+    // Hands the memory of the rows of rect back to the system.
+    void release(const QRect& rect);
 
   private:
     void paintWindow(const QRect& window, const QRect& part, const Draw& draw, const TakeRow& take);

@@ -170,7 +170,6 @@ void CQuirnView::paintEvent(QPaintEvent*) {
     // pixels a horizontal scroll bar would show where there is nothing to scroll to.
     UpdateScrollSizes(static_cast<int>(std::ceil(g.pixelWidth / ratio)) - 22,
                       static_cast<int>(std::ceil(g.pixelHeight / ratio)));
-    lastRender_ = {};
 
     QImage shown = picture_.picture(state_, WindowOnCanvas());
     shown.setDevicePixelRatio(ratio);

@@ -92,7 +92,6 @@ class CQuirnView : public QAbstractScrollArea {
 
     RenderState& state() { return state_; }
     const RenderState& state() const { return state_; }
-    const RenderResult& lastRender() const { return lastRender_; }
     // The window's picture, kept between paints.
     const WindowPicture& picture() const { return picture_; }
     const DragState& drag() const { return drag_; }
@@ -141,7 +140,6 @@ class CQuirnView : public QAbstractScrollArea {
     CQuirnDoc& doc_;
     ParameterBar& bar_;
     RenderState state_;
-    RenderResult lastRender_;
     WindowPicture picture_;
     DragState drag_;
     Point lastCursor_;

@@ -52,8 +52,10 @@ class WindowPicture {
     void paint(const RenderState& state, const QRect& rect);
 
     std::optional<Key> key_;
-    QImage image_;
     std::unique_ptr<SparseCanvas> canvas_;
+    bool inPlace_ = false;  // the pixels are shown where they are painted
+    QImage copy_;           // otherwise copied here
+    QImage shown_;
     int wholePaints_ = 0;
     qint64 paintedPixels_ = 0;
 };

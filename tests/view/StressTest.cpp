@@ -117,7 +117,7 @@ TEST_F(StressTest, ThousandsOfStepsDragsAndAppliesKeepMemoryBounded) {
     // The session did what it was asked: the last Apply is in the document and the drawing.
     EXPECT_EQ(doc_.parameters().name, "M" + std::to_string(4200 + (kRounds - 1) % 50));
     EXPECT_TRUE(doc_.IsModified());
-    EXPECT_TRUE(view_->lastRender().ok());
+    EXPECT_GT(view_->picture().wholePaints(), 0);
     EXPECT_EQ(view_->state().zoom, 1);
     EXPECT_LT(end - start, kAllowedGrowth)
         << "resident " << start / 1024 << " KiB after warm-up, " << end / 1024 << " KiB at the end";

@@ -1,0 +1,31 @@
+// Memory figures of the benchmark process, from /proc.
+#pragma once
+
+#include <fstream>
+#include <string>
+
+namespace quirn::bench {
+
+// A field of /proc/self/status in KiB: "VmRSS" now, "VmHWM" the peak.
+inline long StatusKiB(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field + ":", 0) == 0) return std::stol(line.substr(field.size() + 1));
+    }
+    return 0;
+}
+inline long ResidentKiB() {
+    return StatusKiB("VmRSS");
+}
+inline long PeakKiB() {
+    return StatusKiB("VmHWM");
+}
+// Starts the peak afresh from what is resident now.
+inline void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+void RegisterViewBenchmarks(const std::string& scratch);
+
+}  // namespace quirn::bench

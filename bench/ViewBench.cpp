@@ -1,0 +1,162 @@
+// What the view and the export cost on a switchboard meter's plate of 300 x 300 mm: a paint of
+// the window at zoom 10 and a drag step against filling the window's pixels once, and the
+// 1200-dpi export written in bands against the whole canvas rendered and encoded at once.
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "bench/BenchSupport.h"
+#include "peripherals/PictureExport.h"
+#include "render/RenderScale.h"
+#include "render/SymbolImages.h"
+#include "view/ViewMapping.h"
+#include "view/WindowPicture.h"
+
+namespace quirn::bench {
+namespace {
+
+// A 1008 x 700 px window on a screen of 1920 px across 509.0 mm.
+constexpr ReferenceDevice kScreen{1920, 5090, 1008};
+constexpr QSize kWindow(1008, 700);
+
+ScaleParameters LargePlate() {
+    ScaleParameters p = kDefaultParameters;
+    const double k = 30000.0 / p.Lshk;
+    for (std::int32_t* f : {&p.Lshk, &p.skos, &p.Rout, &p.Rin, &p.Lkrep, &p.Rdel, &p.Lbig, &p.Lsm,
+                            &p.Hbig, &p.Hsm, &p.Hduga, &p.Los_os, &p.Los_niz})
+        *f = static_cast<std::int32_t>(*f * k);
+    p.Hshk = 30000;
+    return p;
+}
+
+// The large plate laid out on screen at zoom 10, and the window over the element's middle.
+RenderState AtZoomTen(MovableElement centred, QRect& window) {
+    RenderState state;
+    state.params = LargePlate();
+    state.symbols = LoadSymbolImages();
+    state.zoom = 10;
+    ResetLayout(state);
+    LayOutScale(state, false);
+    state.canvas.geometry = ComputeCanvasGeometry(state, kScreen, true);
+    const Box area = DrawnArea(state, centred);
+    const Point middle = DrawingToCanvasPixel(
+        state.canvas.geometry, {(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+    window =
+        QRect(QPoint(middle.x - kWindow.width() / 2, middle.y - kWindow.height() / 2), kWindow);
+    return state;
+}
+
+// Filling the window's pixels once: the least any paint of it costs.
+void WindowFill(benchmark::State& bench) {
+    QImage image(kWindow, QImage::Format_RGB32);
+    for (auto _ : bench) {
+        image.fill(Qt::white);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// An expose of the view: the kept picture copied onto the window.
+void ViewPaint(benchmark::State& bench) {
+    QRect window;
+    const RenderState state = AtZoomTen(MovableElement::NameLabel, window);
+    WindowPicture picture;
+    QImage screen(kWindow, QImage::Format_RGB32);
+    for (auto _ : bench) {
+        QPainter painter(&screen);
+        painter.drawImage(QPoint(0, 0), picture.picture(state, window));
+    }
+}
+
+// A scroll or a zoom step: the whole window painted anew.
+void ViewRepaint(benchmark::State& bench) {
+    QRect window;
+    const RenderState state = AtZoomTen(MovableElement::NameLabel, window);
+    WindowPicture picture;
+    int shift = 0;
+    for (auto _ : bench) {
+        shift = 1 - shift;
+        benchmark::DoNotOptimize(picture.picture(state, window.translated(shift, 0)).constBits());
+    }
+}
+
+// One step of a drag: the element moved by 1 mm, and painted again where it was and is.
+void DragStep(benchmark::State& bench, MovableElement e) {
+    QRect window;
+    RenderState state = AtZoomTen(e, window);
+    WindowPicture picture;
+    QImage screen(kWindow, QImage::Format_RGB32);
+    picture.picture(state, window);
+    const DrawingTransform transform = DrawingTransform::OfCanvas(state.canvas.geometry);
+    int step = 100;
+    for (auto _ : bench) {
+        const QRect before = transform.toDevice(DrawnArea(state, e)).toAlignedRect();
+        state.layout.anchors[static_cast<std::size_t>(Index(e))].x += step;
+        step = -step;
+        const QRect after = transform.toDevice(DrawnArea(state, e)).toAlignedRect();
+        picture.repaint(state, (before | after).adjusted(-3, -3, 3, 3));
+        QPainter painter(&screen);
+        painter.drawImage(QPoint(0, 0), picture.picture(state, window));
+    }
+}
+
+// The 1200-dpi BMP as it is written now: in bands, streamed to the file.
+void ExportBanded(benchmark::State& bench, const std::string& path) {
+    ResetPeakMemory();
+    const long start = ResidentKiB();
+    for (auto _ : bench) {
+        RenderState state;
+        state.params = LargePlate();
+        state.symbols = LoadSymbolImages();
+        ResetLayout(state);
+        if (!ExportPicture(state, QString::fromStdString(path), 1200).ok())
+            bench.SkipWithError("export failed");
+    }
+    bench.counters["peak_MiB"] = double(PeakKiB() - start) / 1024.0;
+}
+
+// As it was written before: the whole canvas rendered, made one-bit and encoded, then written.
+void ExportWhole(benchmark::State& bench, const std::string& path) {
+    ResetPeakMemory();
+    const long start = ResidentKiB();
+    for (auto _ : bench) {
+        RenderState state;
+        state.params = LargePlate();
+        state.symbols = LoadSymbolImages();
+        ResetLayout(state);
+        if (!RenderScale(state, ReferenceDevice::ForDpi(1200), false).ok())
+            bench.SkipWithError("canvas refused");
+        QFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::WriteOnly) || file.write(EncodeMonochromeBmp(state.canvas)) < 0)
+            bench.SkipWithError("write failed");
+    }
+    bench.counters["peak_MiB"] = double(PeakKiB() - start) / 1024.0;
+}
+
+}  // namespace
+
+void RegisterViewBenchmarks(const std::string& scratch) {
+    using E = MovableElement;
+    benchmark::RegisterBenchmark("View/zoom10/fill", WindowFill)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("View/zoom10/paint", ViewPaint)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("View/zoom10/repaint", ViewRepaint)->Unit(benchmark::kMillisecond);
+    for (auto [name, e] : {std::pair{"name", E::NameLabel}, std::pair{"unit", E::UnitLabel},
+                           std::pair{"data", E::DataSymbol}})
+        benchmark::RegisterBenchmark((std::string("View/zoom10/drag_") + name).c_str(), DragStep, e)
+            ->Unit(benchmark::kMillisecond);
+    // One run each, the banded first: the peak is reset between them, but a process gives back
+    // little of what it once held.
+    benchmark::RegisterBenchmark("Export300mm/1200dpi/banded", ExportBanded, scratch + "/b.bmp")
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+    benchmark::RegisterBenchmark("Export300mm/1200dpi/whole", ExportWhole, scratch + "/w.bmp")
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+}
+
+}  // namespace quirn::bench
