@@ -49,6 +49,11 @@ class SparseCanvas {
     QImage pixels(const QRect& rect) const;
     // Hands the memory of the rows of rect back to the system.
     void release(const QRect& rect);
+    // Whether the whole canvas is one device, so that pixels painted at one place stay there
+    // until painted again or released; otherwise windows of it share the memory.
+    bool oneWindow() const {
+        return windowWidth_ == geometry_.pixelWidth && windowHeight_ == geometry_.pixelHeight;
+    }
 
   private:
     void paintWindow(const QRect& window, const QRect& part, const Draw& draw, const TakeRow& take);

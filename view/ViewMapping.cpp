@@ -74,9 +74,10 @@ Box DrawnArea(const RenderState& state, MovableElement e) {
         top = wrap.top;
         bottom = wrap.bottom;
     }
-    // Glyphs overhang their cells by far less than half the cell's height.
+    // Glyphs overhang their cells sideways by a tenth of an em at most; an eighth of the cell's
+    // height covers that.
     const bool text = e != E::DataSymbol && e != E::RombSymbol && e != E::OthersSymbol;
-    const I margin = text ? std::abs(h) / 2 : 0;
+    const I margin = text ? std::abs(h) / 8 : 0;
     return {ClampToInt(left - margin), ClampToInt(top + margin), ClampToInt(right + margin),
             ClampToInt(bottom - margin)};
 }

@@ -8,7 +8,20 @@
 
 namespace quirn {
 
-WindowPicture::Key WindowPicture::KeyOf(const RenderState& state, const QRect& window) {
+namespace {
+
+// Memory the picture may hold in place beyond its window, in windows' worth: scrolling back
+// and forth over a few windows costs no painting.
+constexpr qint64 kKeptWindows = 4;
+
+// The memory the pixels of rect take in place: whole pages of every row.
+qint64 HeldBytes(const QRect& rect) {
+    return qint64(rect.height()) * (qint64(rect.width()) * 4 + 8192);
+}
+
+}  // namespace
+
+WindowPicture::Key WindowPicture::KeyOf(const RenderState& state) {
     Key key;
     key.params = state.params;
     key.layout = state.layout;
@@ -23,50 +36,69 @@ WindowPicture::Key WindowPicture::KeyOf(const RenderState& state, const QRect& w
     key.symbols = {state.symbols.data.cacheKey(), state.symbols.romb.cacheKey(),
                    state.symbols.others.cacheKey()};
     key.geometry = state.canvas.geometry;
-    key.window = window;
     return key;
 }
 
 bool WindowPicture::shows(const RenderState& state, const QRect& window) const {
-    return key_ && *key_ == KeyOf(state, window);
+    return key_ && window == window_ && *key_ == KeyOf(state);
 }
 
 const QImage& WindowPicture::picture(const RenderState& state, const QRect& window) {
-    if (shows(state, window)) return shown_;
-    if (!key_ || key_->geometry != state.canvas.geometry) {
-        canvas_ = std::make_unique<SparseCanvas>(state.canvas.geometry, QImage::Format_RGB32);
-    } else if (key_->window != window) {
-        canvas_->release(key_->window);  // the memory follows the window
+    Key key = KeyOf(state);
+    if (key_ && window == window_ && *key_ == key) return shown_;
+    if (!key_ || key_->geometry != key.geometry) {
+        canvas_ = std::make_unique<SparseCanvas>(key.geometry, QImage::Format_RGB32);
+        valid_ = {};
+        touched_ = {};
+    } else if (!(*key_ == key)) {
+        valid_ = {};
     }
-    key_ = KeyOf(state, window);
-    // Where the window lies within the canvas, its pixels are shown where they are painted;
-    // otherwise they are copied into a picture of their own, white beyond the canvas.
+    key_ = std::move(key);
+    window_ = window;
     canvas_->reserve();
-    inPlace_ = !canvas_->pixels(window).isNull();
+    // Where the window lies within a canvas that is one device, its pixels are shown where they
+    // are painted, and stay valid there while the window moves; otherwise they are copied into a
+    // picture of their own, white beyond the canvas.
+    inPlace_ = canvas_->oneWindow() && !canvas_->pixels(window).isNull();
     if (!inPlace_) {
         if (copy_.size() != window.size()) copy_ = QImage(window.size(), QImage::Format_RGB32);
         copy_.fill(Qt::white);
+        paint(state, window);
+        shown_ = copy_;
+        ++wholePaints_;
+        return shown_;
     }
-    paint(state, window);
-    shown_ = inPlace_ ? canvas_->pixels(window) : copy_;
-    ++wholePaints_;
+    const QRect span = touched_ | window;
+    if (HeldBytes(span) > kKeptWindows * HeldBytes(window) && !touched_.isEmpty()) {
+        canvas_->release(touched_);
+        touched_ = {};
+        valid_ = {};
+    }
+    const QRegion missing = QRegion(window) - valid_;
+    if (missing == QRegion(window)) ++wholePaints_;
+    for (const QRect& rect : missing) paint(state, rect);
+    valid_ += window;
+    touched_ |= window;
+    shown_ = canvas_->pixels(window);
     return shown_;
 }
 
 void WindowPicture::repaint(const RenderState& state, const QRect& rect) {
     if (!key_) return;
-    const QRect window = key_->window;
-    key_ = KeyOf(state, window);
-    const QRect part = rect.intersected(window);
+    key_ = KeyOf(state);
+    // What lies beyond the window is painted when it comes into view.
+    valid_ -= rect;
+    const QRect part = rect.intersected(window_);
     if (part.isEmpty()) return;
     if (!inPlace_) {
         for (int y = part.top(); y <= part.bottom(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(copy_.scanLine(y - window.top()));
-            std::fill(row + (part.left() - window.left()), row + (part.right() + 1 - window.left()),
-                      qRgb(255, 255, 255));
+            auto* row = reinterpret_cast<QRgb*>(copy_.scanLine(y - window_.top()));
+            std::fill(row + (part.left() - window_.left()),
+                      row + (part.right() + 1 - window_.left()), qRgb(255, 255, 255));
         }
     }
     paint(state, part);
+    if (inPlace_) valid_ += part;
 }
 
 void WindowPicture::paint(const RenderState& state, const QRect& rect) {
@@ -76,7 +108,7 @@ void WindowPicture::paint(const RenderState& state, const QRect& rect) {
     };
     SparseCanvas::TakeRow take;
     if (!inPlace_) {
-        const QPoint at = key_->window.topLeft();
+        const QPoint at = window_.topLeft();
         take = [this, at](const uchar* pixels, int x, int y, int width) {
             std::memcpy(copy_.scanLine(y - at.y()) + qsizetype(x - at.x()) * 4, pixels,
                         std::size_t(width) * 4);

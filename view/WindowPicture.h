@@ -1,10 +1,12 @@
 // The part of the screen canvas that the view's window shows, painted once and kept until
-// something it shows changes: a paint of an unchanged window only copies it, and a drag paints
-// again only the rectangles the moved elements left and entered.
+// something it shows changes: a paint of an unchanged window only copies it, a drag paints again
+// only the rectangles the moved elements left and entered, and a scroll only what comes into
+// view.
 #pragma once
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <array>
 #include <memory>
 #include <optional>
@@ -16,7 +18,7 @@ namespace quirn {
 
 class WindowPicture {
   public:
-    // Everything the picture depends on, as a value.
+    // Everything the picture's pixels depend on, as a value; the window aside.
     struct Key {
         ScaleParameters params;
         Layout layout;
@@ -28,13 +30,12 @@ class WindowPicture {
         Extent templateSize;
         std::array<qint64, 3> symbols{};
         CanvasGeometry geometry;
-        QRect window;
         bool operator==(const Key&) const = default;
     };
-    static Key KeyOf(const RenderState& state, const QRect& window);
+    static Key KeyOf(const RenderState& state);
 
     // The picture of the canvas pixels in window for the laid-out state, whose canvas geometry is
-    // the one shown; painted anew only when what it shows changed. Pixels beyond the canvas are
+    // the one shown; painted anew only where what it shows changed. Pixels beyond the canvas are
     // white.
     const QImage& picture(const RenderState& state, const QRect& window);
     // Whether the picture kept shows exactly this state in this window.
@@ -44,7 +45,7 @@ class WindowPicture {
     void repaint(const RenderState& state, const QRect& rect);
 
     // How many times the whole window has been painted, and how many pixels have been painted
-    // in all: what a paint or a drag cost.
+    // in all: what a paint, a scroll or a drag cost.
     int wholePaints() const { return wholePaints_; }
     qint64 paintedPixels() const { return paintedPixels_; }
 
@@ -52,9 +53,12 @@ class WindowPicture {
     void paint(const RenderState& state, const QRect& rect);
 
     std::optional<Key> key_;
+    QRect window_;
     std::unique_ptr<SparseCanvas> canvas_;
     bool inPlace_ = false;  // the pixels are shown where they are painted
-    QImage copy_;           // otherwise copied here
+    QRegion valid_;         // canvas pixels in place that show the current key
+    QRect touched_;         // canvas pixels in place whose memory is held
+    QImage copy_;           // the pixels copied, when they cannot be shown in place
     QImage shown_;
     int wholePaints_ = 0;
     qint64 paintedPixels_ = 0;
