@@ -16,10 +16,14 @@
 #include "app/AboutDialog.h"
 #include "app/HelpDialog.h"
 #include "app/Icons.h"
+#include "app/ScreenSize.h"
 #include "model/CQuirnDoc.h"
 #include "peripherals/Printing.h"
 #include "view/CQuirnView.h"
+#include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
+#include "view/PrintBinding.h"
+#include "view/ScaleSession.h"
 
 namespace quirn {
 namespace {
@@ -45,8 +49,13 @@ CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     bar_ = new ParameterBar(central);
-    view_ = new CQuirnView(doc_, *bar_, central);
-    view_->setApplicationPrinter(printer_.get());
+    session_ = new ScaleSession(doc_, this);
+    view_ = new CQuirnView(*session_, central);
+    panel_ = new PanelBinding(*bar_, *session_, *view_, this);
+    panel_->setApplicationPrinter(printer_.get());
+    printing_ = std::make_unique<PrintBinding>(*session_, *view_);
+    printing_->setApplicationPrinter(printer_.get());
+    screenSize_ = std::make_unique<ScreenSize>(*session_, *view_, view_->ReportedScreenWidthMm());
     layout->addWidget(bar_);
     layout->addWidget(view_, 1);
     setCentralWidget(central);
@@ -92,11 +101,12 @@ void CMainFrame::CreateActions() {
     handle(Command::SaveAs, [this] { doc_.OnFileSaveAs(); });
     handle(Command::Exit, [this] { close(); });
     // The view's commands reach it through the frame, which builds the view after the actions.
-    handle(Command::Print, [this] { view_->OnFilePrint(true); });
-    handle(Command::PrintDirect, [this] { view_->OnFilePrint(false); });
+    handle(Command::Print, [this] { printing_->OnFilePrint(true); });
+    handle(Command::PrintDirect, [this] { printing_->OnFilePrint(false); });
     handle(Command::PrintPreview, [this] { OnFilePrintPreview(); });
-    handle(Command::PageSetup, [this] { view_->OnFilePageSetup(); });
-    handle(Command::RealScreenSize, [this] { view_->OnRealScreenSize(); });
+    handle(Command::PageSetup, [this] { printing_->OnFilePageSetup(); });
+    handle(Command::RealScreenSize,
+           [this] { screenSize_->OnRealScreenSize(view_->ReportedScreenWidthMm()); });
     handle(Command::PrintSetup, [this] { OnFilePrintSetup(); });
     handle(Command::About, [this] { OnAppAbout(); });
     handle(Command::Help, [this] { OnHelp(); });
@@ -105,8 +115,8 @@ void CMainFrame::CreateActions() {
 void CMainFrame::OnFilePrintSetup() {
     QPrinter* printer = printer_->printer();
     if (printer == nullptr) {
-        // The view says why nothing can be printed.
-        view_->OnFilePrint(false);
+        // Printing says why nothing can be printed.
+        printing_->OnFilePrint(false);
         return;
     }
     QPrintDialog dialog(printer, this);
@@ -122,7 +132,7 @@ void CMainFrame::OnFilePrintSetup() {
 
 void CMainFrame::OnFilePrintPreview() {
     const int pages = getPreviewPages_ ? getPreviewPages_() : 1;
-    const int shown = view_->OnFilePrintPreview(pages);
+    const int shown = printing_->OnFilePrintPreview(pages);
     if (setPreviewPages_ && shown != pages) setPreviewPages_(shown);
 }
 

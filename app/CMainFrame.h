@@ -17,7 +17,11 @@ namespace quirn {
 class ApplicationPrinter;
 class CQuirnDoc;
 class CQuirnView;
+class PanelBinding;
 class ParameterBar;
+class PrintBinding;
+class ScaleSession;
+class ScreenSize;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -47,7 +51,13 @@ class CMainFrame : public QMainWindow {
 
     QToolBar* toolBar() const { return toolBar_; }
     ParameterBar& parameterBar() const { return *bar_; }
+    // The scale being edited, its view, the panel bound to them, printing, and the screen's
+    // calibration.
+    ScaleSession& session() const { return *session_; }
     CQuirnView& view() const { return *view_; }
+    PanelBinding& panel() const { return *panel_; }
+    PrintBinding& printing() const { return *printing_; }
+    ScreenSize& screenSize() const { return *screenSize_; }
 
     // The width of the client area: the panel's full width (1008 pixels at 96 dpi).
     int ClientWidth() const;
@@ -71,7 +81,11 @@ class CMainFrame : public QMainWindow {
 
     CQuirnDoc& doc_;
     ParameterBar* bar_ = nullptr;
+    ScaleSession* session_ = nullptr;
     CQuirnView* view_ = nullptr;
+    PanelBinding* panel_ = nullptr;
+    std::unique_ptr<PrintBinding> printing_;
+    std::unique_ptr<ScreenSize> screenSize_;
     QToolBar* toolBar_ = nullptr;
     std::map<Command, QAction*> actions_;
     std::unique_ptr<ApplicationPrinter> printer_;

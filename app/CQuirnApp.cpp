@@ -10,7 +10,7 @@
 #include "app/Profile.h"
 #include "app/QtDocumentPrompts.h"
 #include "app/SessionEnd.h"
-#include "view/CQuirnView.h"
+#include "view/ScaleSession.h"
 
 namespace quirn {
 
@@ -18,7 +18,9 @@ CQuirnApp::CQuirnApp(QSettings& settings, DocumentPrompts* prompts)
     : settings_(settings), externalPrompts_(prompts) {}
 
 CQuirnApp::~CQuirnApp() {
-    ExitInstance();
+    // Without ExitInstance nothing is kept: a run that never got going keeps nothing either.
+    doc_.setPrompts(nullptr);
+    frame_.reset();
 }
 
 bool CQuirnApp::InitInstance(const std::string& file) {
@@ -31,13 +33,6 @@ bool CQuirnApp::InitInstance(const std::string& file) {
                                  [this](int pages) { previewPages_ = pages; });
     if (externalPrompts_ == nullptr) prompts_ = std::make_unique<QtDocumentPrompts>(frame_.get());
     doc_.setPrompts(externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get());
-    // The view keeps its parameters while the frame is being taken down: the report cannot
-    // lean on the frame any more.
-    frame_->view().setInitialParametersFailureHandler([this](FileError error) {
-        QtDocumentPrompts standalone(nullptr);
-        DocumentPrompts& prompts = externalPrompts_ != nullptr ? *externalPrompts_ : standalone;
-        prompts.ReportFileError(error, InitialParametersPath(), DocumentOperation::Create);
-    });
 
     const bool ready = file.empty() ? doc_.OnFileNew() : doc_.OpenDocumentFile(file);
     if (!ready) return false;
@@ -48,10 +43,23 @@ bool CQuirnApp::InitInstance(const std::string& file) {
 
 void CQuirnApp::ExitInstance() {
     if (!frame_) return;
+    KeepInitialParameters();
     SaveProfile(settings_, {doc_.recentFiles().entries(), previewPages_});
     doc_.setPrompts(nullptr);
     frame_.reset();
     prompts_.reset();
+}
+
+void CQuirnApp::KeepInitialParameters() {
+    // A session that never showed a document holds no parameters worth keeping.
+    const ScaleSession& session = frame_->session();
+    if (!session.hasRecord()) return;
+    // A failed write keeps the previous file; the user is told.
+    const FileError error = WriteInitialParameters(session.state().params);
+    if (error == FileError::None) return;
+    DocumentPrompts* prompts = externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get();
+    if (prompts != nullptr)
+        prompts->ReportFileError(error, InitialParametersPath(), DocumentOperation::Create);
 }
 
 int RunDesktop(int& argc, char** argv, const std::string& file) {

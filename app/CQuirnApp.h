@@ -29,7 +29,7 @@ class CQuirnApp {
     // Loads the profile, builds the frame, then a new document or the file named: false, after
     // the error has been reported, when that file cannot be opened. Shows the frame on success.
     bool InitInstance(const std::string& file);
-    // Saves the profile and takes the frame down; the view keeps its parameters on the way.
+    // Keeps the working parameters in Initial.qrn, saves the profile and takes the frame down.
     void ExitInstance();
 
     CQuirnDoc& document() { return doc_; }
@@ -39,6 +39,8 @@ class CQuirnApp {
     void setPreviewPages(int pages) { previewPages_ = pages; }
 
   private:
+    void KeepInitialParameters();
+
     QSettings& settings_;
     DocumentPrompts* externalPrompts_;
     int previewPages_ = 0;

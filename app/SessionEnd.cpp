@@ -75,8 +75,8 @@ void SessionEnd::OnSignalReadable() {
 
 void SessionEnd::EndRun() {
     // exit() rather than closing the frame: it also ends a dialog's event loop that may be
-    // running, and it asks nothing. The caller of exec() then takes the frame down, and the
-    // view writes Initial.qrn.
+    // running, and it asks nothing. The caller of exec() then keeps the parameters in
+    // Initial.qrn and takes the frame down.
     QCoreApplication::exit(0);
 }
 

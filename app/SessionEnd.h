@@ -1,6 +1,6 @@
 // Ending the program from outside. SIGTERM, SIGHUP and SIGINT (logout, shutdown, a closed terminal,
-// Ctrl+C) end it as closing its window does, minus the questions: the event loop stops, the frame
-// is taken down and the view keeps its parameters in Initial.qrn on the way. When the desktop
+// Ctrl+C) end it as closing its window does, minus the questions: the event loop stops, the
+// parameters are kept in Initial.qrn and the frame is taken down. When the desktop
 // session asks to close and lets the program talk to the user, the save question comes first, and
 // cancelling it cancels the logout.
 #pragma once

@@ -1,107 +1,32 @@
 #include "view/CQuirnView.h"
 
-#include <QCheckBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
-#include "model/TextCodec.h"
 #include "render/RenderScale.h"
-#include "render/Saturate.h"
-#include "render/SymbolImages.h"
-#include "view/PanelText.h"
+#include "view/ScaleSession.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
 
-CQuirnView::CQuirnView(CQuirnDoc& doc, ParameterBar& bar, QWidget* parent)
-    : QAbstractScrollArea(parent), doc_(doc), bar_(bar) {
+CQuirnView::CQuirnView(ScaleSession& session, QWidget* parent)
+    : QAbstractScrollArea(parent), session_(session), state_(session.state()) {
     viewport()->setMouseTracking(true);
     // Every paint covers the whole viewport itself; letting Qt erase it first would flicker.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     horizontalScrollBar()->installEventFilter(this);
     verticalScrollBar()->installEventFilter(this);
-    state_.symbols = LoadSymbolImages();
-    // The calibration is in force before anything is drawn.
-    calibration_ = LoadScreenCalibration(kScreenIniName, ReportedScreenWidthMm());
-    state_.Ksrn = calibration_.Ksrn;
-    ConnectPanel();
-    doc_.setInitialUpdateHandler([this] { OnInitialUpdate(); });
+    connect(&session_, &ScaleSession::changed, this, [this] { viewport()->update(); });
+    connect(&session_, &ScaleSession::layoutReset, this, [this] { drag_ = DragState{}; });
 }
 
-CQuirnView::~CQuirnView() {
-    doc_.setInitialUpdateHandler({});
-    // A view that never showed a document holds no parameters worth keeping.
-    if (hasRecord_) SaveInitialParameters();
-}
-
-void CQuirnView::SaveInitialParameters() const {
-    // A failed write keeps the previous file; the handler tells the user.
-    const FileError error = WriteInitialParameters(state_.params);
-    if (error != FileError::None && initialParametersFailed_) initialParametersFailed_(error);
-}
-
-void CQuirnView::ConnectPanel() {
-    using C = BarControl;
-    connect(bar_.button(C::Apply), &QPushButton::clicked, this, [this] { OnApplyParameters(); });
-    connect(bar_.radio(C::SquareShape), &QRadioButton::clicked, this, [this] { OnSquareShape(); });
-    connect(bar_.radio(C::RadialShape), &QRadioButton::clicked, this, [this] { OnRadialShape(); });
-    connect(bar_.checkBox(C::Arc), &QCheckBox::clicked, this, [this] { OnArcToggle(); });
-    connect(bar_.button(C::ExportPicture), &QPushButton::clicked, this,
-            [this] { OnExportPicture(); });
-    connect(bar_.button(C::TemplateButton), &QPushButton::clicked, this,
-            [this] { OnTemplateButton(); });
-    for (C field : {C::TemplateWidth, C::TemplateX, C::TemplateY})
-        connect(bar_.edit(field), &QLineEdit::textChanged, this,
-                [this, field] { OnTemplateFieldChanged(field); });
-    for (C spinner : {C::TemplateWidthSpinner, C::TemplateXSpinner, C::TemplateYSpinner})
-        connect(bar_.spinner(spinner), &QSpinBox::valueChanged, this,
-                [this, spinner](int value) { OnTemplateSpinnerStep(spinner, value); });
-}
-
-void CQuirnView::OnInitialUpdate() {
-    hasRecord_ = true;
-    viewport()->update();
-    UpdateScrollSizes(100, 100);
-    bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(0, 10000);
-    bar_.spinner(BarControl::TemplateXSpinner)->setRange(-10000, 10000);
-    bar_.spinner(BarControl::TemplateYSpinner)->setRange(-10000, 10000);
-
-    state_.params = doc_.parameters();
-    // The template reaches 1 mm beyond the plate on both sides and below its bottom edge.
-    const ScaleParameters& p = state_.params;
-    const std::int64_t axisHeight = std::int64_t{p.Los_niz} - p.Los_os;
-    state_.axisHeight = ClampToInt(axisHeight);
-    state_.templ.width = ClampToInt(std::int64_t{p.Lshk} + 200);
-    state_.templ.anchor = At(-100 - p.Lshk / 2, -100 - axisHeight);
-
-    doc_.SetPathName(Cp1251ToUtf8(ComposeDescription(p)), false);
-    state_.zoom = 1;
-    FillParameterBar();
-    ResetLayout();
-}
-
-void CQuirnView::ResetLayout() {
-    quirn::ResetLayout(state_);
-    drag_ = DragState{};
-    ShowZoom();
-}
-
-void CQuirnView::ShowZoom() {
-    bar_.setText(BarControl::ZoomReadout, QString::fromStdString(ZoomReadoutText(state_.zoom)));
-}
-
-void CQuirnView::setKsrn(double Ksrn) {
-    state_.Ksrn = Ksrn;
-    viewport()->update();
+int CQuirnView::ReportedScreenWidthMm() const {
+    return static_cast<int>((CurrentScreenDevice().tenthsOfMmAcross + 5) / 10);
 }
 
 ReferenceDevice CQuirnView::CurrentScreenDevice() const {
@@ -196,7 +121,7 @@ void CQuirnView::wheelEvent(QWheelEvent* event) {
     const QPoint at = event->position().toPoint();
     const Point under = ViewToDrawing(ComputeCanvasGeometry(state_, device, true), {at.x(), at.y()},
                                       {scroll_.x(), scroll_.y()}, ratio);
-    state_.zoom = zoom;
+    session_.setZoom(zoom);
     const CanvasGeometry g = ComputeCanvasGeometry(state_, device, true);
     UpdateScrollSizes(static_cast<int>(std::ceil(g.pixelWidth / ratio)) - 22,
                       static_cast<int>(std::ceil(g.pixelHeight / ratio)));
@@ -205,7 +130,7 @@ void CQuirnView::wheelEvent(QWheelEvent* event) {
     verticalScrollBar()->setValue(static_cast<int>(std::lround(px.y / ratio)) - at.y());
     scroll_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     viewport()->update();
-    ShowZoom();
+    emit zoomChanged();
 }
 
 bool CQuirnView::eventFilter(QObject* watched, QEvent* event) {

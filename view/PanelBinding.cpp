@@ -1,11 +1,21 @@
-// Filling the panel from the working copy, its enabling rules, and Apply.
+#include "view/PanelBinding.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
+#include "peripherals/Printing.h"
+#include "peripherals/TemplateUnderlay.h"
 #include "view/CQuirnView.h"
 #include "view/PanelText.h"
+#include "view/ScaleSession.h"
 
 namespace quirn {
 namespace {
@@ -14,11 +24,94 @@ QString Qt8(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+const char* const kLoadCaption = "Загрузить шаблон (.bmp)";
+const char* const kRemoveCaption = "Удалить шаблон";
+// As the document picker is titled.
+const char* const kPickerCaption = "Открыть";
+
 }  // namespace
 
-void CQuirnView::FillParameterBar() {
+PanelBinding::PanelBinding(ParameterBar& bar, ScaleSession& session, CQuirnView& view,
+                           QObject* parent)
+    : QObject(parent), bar_(bar), session_(session), view_(view) {
+    Connect();
+}
+
+void PanelBinding::Connect() {
     using C = BarControl;
-    const ScaleParameters& p = state_.params;
+    connect(bar_.button(C::Apply), &QPushButton::clicked, this, [this] { OnApplyParameters(); });
+    connect(bar_.radio(C::SquareShape), &QRadioButton::clicked, this, [this] { OnSquareShape(); });
+    connect(bar_.radio(C::RadialShape), &QRadioButton::clicked, this, [this] { OnRadialShape(); });
+    connect(bar_.checkBox(C::Arc), &QCheckBox::clicked, this, [this] { OnArcToggle(); });
+    connect(bar_.button(C::ExportPicture), &QPushButton::clicked, this,
+            [this] { OnExportPicture(); });
+    connect(bar_.button(C::TemplateButton), &QPushButton::clicked, this,
+            [this] { OnTemplateButton(); });
+    for (C field : {C::TemplateWidth, C::TemplateX, C::TemplateY})
+        connect(bar_.edit(field), &QLineEdit::textChanged, this,
+                [this, field] { OnTemplateFieldChanged(field); });
+    for (C spinner : {C::TemplateWidthSpinner, C::TemplateXSpinner, C::TemplateYSpinner})
+        connect(bar_.spinner(spinner), &QSpinBox::valueChanged, this,
+                [this, spinner](int value) { OnTemplateSpinnerStep(spinner, value); });
+
+    connect(&session_, &ScaleSession::shown, this, [this] { OnShown(); });
+    connect(&session_, &ScaleSession::layoutReset, this, [this] { ShowZoom(); });
+    connect(&view_, &CQuirnView::zoomChanged, this, [this] { ShowZoom(); });
+    connect(&view_, &CQuirnView::cursorMoved, this, [this](int x, int y) { ShowCursor(x, y); });
+    connect(&view_, &CQuirnView::templateMoved, this, [this] { ShowTemplateAnchor(); });
+    connect(&view_, &CQuirnView::templateWidened, this, [this] { ShowTemplateWidth(); });
+}
+
+void PanelBinding::OnShown() {
+    bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(0, 10000);
+    bar_.spinner(BarControl::TemplateXSpinner)->setRange(-10000, 10000);
+    bar_.spinner(BarControl::TemplateYSpinner)->setRange(-10000, 10000);
+    FillParameterBar();
+}
+
+void PanelBinding::ShowZoom() {
+    bar_.setText(BarControl::ZoomReadout,
+                 QString::fromStdString(ZoomReadoutText(session_.state().zoom)));
+}
+
+void PanelBinding::ShowCursor(int x, int y) {
+    bar_.setText(BarControl::CursorReadout, QString::fromStdString(CursorReadoutText(x, y)));
+}
+
+void PanelBinding::ShowTemplateAnchor() {
+    const Point anchor = session_.state().templ.anchor;
+    // The field texts notify their change handlers; the spinners only follow.
+    bar_.setText(BarControl::TemplateX, QString::fromStdString(TemplateFieldText(anchor.x)));
+    bar_.setText(BarControl::TemplateY, QString::fromStdString(TemplateFieldText(anchor.y)));
+    for (auto [id, value] : {std::pair{BarControl::TemplateXSpinner, anchor.x},
+                             std::pair{BarControl::TemplateYSpinner, anchor.y}}) {
+        QSpinBox* spinner = bar_.spinner(id);
+        const QSignalBlocker quiet(spinner);
+        spinner->setValue(SpinnerPosition(value));
+    }
+}
+
+void PanelBinding::ShowTemplateWidth() {
+    const int width = session_.state().templ.width;
+    bar_.setText(BarControl::TemplateWidth, QString::fromStdString(TemplateFieldText(width)));
+    QSpinBox* spinner = bar_.spinner(BarControl::TemplateWidthSpinner);
+    const QSignalBlocker quiet(spinner);
+    spinner->setValue(SpinnerPosition(width));
+}
+
+void PanelBinding::Warn(const QString& text) {
+    if (warn_) {
+        warn_(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), text, QMessageBox::Ok,
+                    &view_);
+    box.exec();
+}
+
+void PanelBinding::FillParameterBar() {
+    using C = BarControl;
+    const ScaleParameters& p = session_.state().params;
     const auto length = [this](C id, std::int32_t units) {
         bar_.setText(id, Qt8(LengthText(units)));
     };
@@ -49,7 +142,7 @@ void CQuirnView::FillParameterBar() {
     length(C::Hbig, p.Hbig);
     length(C::Hsm, p.Hsm);
 
-    const TemplateUnderlay& t = state_.templ;
+    const TemplateUnderlay& t = session_.state().templ;
     bar_.setText(C::TemplateWidth, Qt8(TemplateFieldText(t.width)));
     bar_.setText(C::TemplateX, Qt8(TemplateFieldText(t.anchor.x)));
     bar_.setText(C::TemplateY, Qt8(TemplateFieldText(t.anchor.y)));
@@ -66,26 +159,26 @@ void CQuirnView::FillParameterBar() {
     bar_.setControlEnabled(C::Hduga, p.Duga != 0);
 }
 
-void CQuirnView::OnSquareShape() {
+void PanelBinding::OnSquareShape() {
     bar_.setControlEnabled(BarControl::Hshk, true);
     bar_.setControlEnabled(BarControl::Rout, false);
 }
 
-void CQuirnView::OnRadialShape() {
+void PanelBinding::OnRadialShape() {
     bar_.setControlEnabled(BarControl::Hshk, false);
     bar_.setControlEnabled(BarControl::Rout, true);
 }
 
-void CQuirnView::OnArcToggle() {
+void PanelBinding::OnArcToggle() {
     bar_.setControlEnabled(BarControl::Hduga, bar_.isChecked(BarControl::Arc));
 }
 
-void CQuirnView::OnApplyParameters() {
+void PanelBinding::OnApplyParameters() {
     using C = BarControl;
     // Disabled fields are read like the others: a radial plate keeps its typed height.
     const auto text = [this](C id) { return bar_.text(id).toStdString(); };
     const auto length = [&text](C id) { return ParseFieldLength(text(id)); };
-    ScaleParameters& p = state_.params;
+    ScaleParameters p = session_.state().params;
     p.name = Utf8ToCp1251(text(C::Name));
     p.unit = Utf8ToCp1251(text(C::Unit));
     p.range = ParseFieldDecimal(text(C::Range));
@@ -111,12 +204,83 @@ void CQuirnView::OnApplyParameters() {
     p.Hbig = length(C::Hbig);
     p.Hsm = length(C::Hsm);
 
-    doc_.SetModifiedFlag(true);
-    doc_.setParameters(p);
-    doc_.SetPathName(Cp1251ToUtf8(ComposeDescription(p)), false);
     // The panel keeps the texts as typed; only the drawing and the layout start afresh.
-    ResetLayout();
-    viewport()->update();
+    session_.Apply(p);
+}
+
+void PanelBinding::OnExportPicture() {
+    const int dpi = printer_ != nullptr ? printer_->dpi() : ApplicationPrinter().dpi();
+    const ExportResult result = session_.ExportPicture(dpi);
+    if (!result.ok()) Warn(QString::fromStdString(result.message));
+}
+
+QString PanelBinding::AskTemplateFile() {
+    if (chooseTemplateFile_) return chooseTemplateFile_();
+    QFileDialog dialog(&view_, QString::fromUtf8(kPickerCaption));
+    // Qt's own dialog rather than the desktop's, which would speak the desktop's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(TemplateFileFilters());
+    // The first filter reads "Файлы изображений *.bmp" without its pattern repeated.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void PanelBinding::OnTemplateButton() {
+    if (!session_.state().templ.loaded) {
+        const QString path = AskTemplateFile();
+        if (path.isEmpty()) return;
+        const std::string failure = session_.LoadTemplate(path);
+        if (!failure.empty()) {
+            Warn(QString::fromStdString(failure));
+            return;
+        }
+        bar_.setText(BarControl::TemplateButton, QString::fromUtf8(kRemoveCaption));
+    } else {
+        session_.RemoveTemplate();
+        bar_.setText(BarControl::TemplateButton, QString::fromUtf8(kLoadCaption));
+    }
+}
+
+void PanelBinding::OnTemplateFieldChanged(BarControl field) {
+    const std::int32_t value = TemplateFieldValue(bar_.text(field).toStdString());
+    // The spinner stays where it was: the next step continues from its own position.
+    switch (field) {
+        case BarControl::TemplateWidth:
+            session_.setTemplateWidth(value);
+            break;
+        case BarControl::TemplateX:
+            session_.setTemplateX(value);
+            break;
+        case BarControl::TemplateY:
+            session_.setTemplateY(value);
+            break;
+        default:
+            break;
+    }
+}
+
+void PanelBinding::OnTemplateSpinnerStep(BarControl spinner, int value) {
+    BarControl field = BarControl::TemplateWidth;
+    switch (spinner) {
+        case BarControl::TemplateWidthSpinner:
+            session_.setTemplateWidth(value);
+            break;
+        case BarControl::TemplateXSpinner:
+            field = BarControl::TemplateX;
+            session_.setTemplateX(value);
+            break;
+        case BarControl::TemplateYSpinner:
+            field = BarControl::TemplateY;
+            session_.setTemplateY(value);
+            break;
+        default:
+            return;
+    }
+    // The field's change handler then stores the value it reads back.
+    bar_.setText(field, QString::fromStdString(TemplateFieldText(value)));
 }
 
 }  // namespace quirn

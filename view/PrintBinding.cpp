@@ -1,5 +1,8 @@
 // Printing, print preview and page setup on the application's printer.
+#include "view/PrintBinding.h"
+
 #include <QAbstractPrintDialog>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -7,8 +10,7 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "peripherals/Printing.h"
-#include "view/CQuirnView.h"
+#include "view/ScaleSession.h"
 
 namespace quirn {
 namespace {
@@ -26,7 +28,27 @@ int Units(double millimetres) {
 
 }  // namespace
 
-QPrinter* CQuirnView::Printer() {
+PrintBinding::PrintBinding(ScaleSession& session, QWidget& parent)
+    : session_(session), parent_(parent) {}
+
+void PrintBinding::Warn(const QString& text) {
+    if (warn_) {
+        warn_(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), text, QMessageBox::Ok,
+                    &parent_);
+    box.exec();
+}
+
+void PrintBinding::Print(QPrinter& printer) {
+    // A copy, so that the sizes the mouse works with stay the screen's.
+    RenderState printed = session_.state();
+    const PrintResult result = PrintScale(printed, printer, margins_, session_.DocumentTitle());
+    if (!result.ok()) Warn(QString::fromStdString(result.message));
+}
+
+QPrinter* PrintBinding::Printer() {
     QPrinter* printer = printer_ != nullptr ? printer_->printer() : nullptr;
     if (printer == nullptr) {
         Warn(
@@ -36,33 +58,30 @@ QPrinter* CQuirnView::Printer() {
     return printer;
 }
 
-void CQuirnView::OnFilePrint(bool withDialog) {
+void PrintBinding::OnFilePrint(bool withDialog) {
     QPrinter* printer = Printer();
     if (printer == nullptr) return;
     if (withDialog) {
         printer->setPrintRange(QPrinter::AllPages);
-        QPrintDialog dialog(printer, this);
+        QPrintDialog dialog(printer, &parent_);
         dialog.setMinMax(1, kLastPage);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         if (dialog.exec() != QDialog::Accepted) return;
     } else {
         printer->setPrintRange(QPrinter::AllPages);
     }
-    // A copy, so that the canvas and the drawn sizes the mouse works with stay the screen's.
-    RenderState printed = state_;
-    const PrintResult result = PrintScale(printed, *printer, margins_, DocumentTitle());
-    if (!result.ok()) Warn(QString::fromStdString(result.message));
+    Print(*printer);
 }
 
-int CQuirnView::OnFilePrintPreview(int previewPages) {
+int PrintBinding::OnFilePrintPreview(int previewPages) {
     QPrinter* printer = Printer();
     if (printer == nullptr) return previewPages;
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFullPage(true);
-    QPrintPreviewDialog dialog(printer, this);
+    QPrintPreviewDialog dialog(printer, &parent_);
     dialog.setWindowTitle(QStringLiteral("Предварительный просмотр"));
     // The preview takes the place of the program's window, as large as it is.
-    dialog.resize(window()->size());
+    dialog.resize(parent_.window()->size());
     QPrintPreviewWidget* pages = dialog.findChild<QPrintPreviewWidget*>();
     if (pages != nullptr) {
         if (previewPages >= 2)
@@ -70,17 +89,14 @@ int CQuirnView::OnFilePrintPreview(int previewPages) {
         else
             pages->setViewMode(QPrintPreviewWidget::SinglePageView);
     }
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
-        RenderState printed = state_;
-        const PrintResult result = PrintScale(printed, *target, margins_, DocumentTitle());
-        if (!result.ok()) Warn(QString::fromStdString(result.message));
-    });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this](QPrinter* target) { Print(*target); });
     dialog.exec();
     if (pages == nullptr) return previewPages;
     return pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
 }
 
-void CQuirnView::OnFilePageSetup() {
+void PrintBinding::OnFilePageSetup() {
     // Without a printer there is nothing to set up, and nothing is said.
     QPrinter* printer = printer_ != nullptr ? printer_->printer() : nullptr;
     if (printer == nullptr) return;
@@ -89,7 +105,7 @@ void CQuirnView::OnFilePageSetup() {
         // the check below does, with its warnings.
         printer->setFullPage(true);
         printer->setPageMargins(Millimetres(held), QPageLayout::Millimeter);
-        QPageSetupDialog dialog(printer, this);
+        QPageSetupDialog dialog(printer, &parent_);
         dialog.setWindowTitle(QStringLiteral("Параметры страницы"));
         dialog.exec();
         const QMarginsF mm = printer->pageLayout().margins(QPageLayout::Millimeter);

@@ -1,25 +1,20 @@
 // The cursor readout and dragging with the left button.
 #include <QMouseEvent>
-#include <QSignalBlocker>
-#include <QSpinBox>
 
 #include "render/DrawingTransform.h"
 #include "view/CQuirnView.h"
-#include "view/PanelText.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
 
-Point CQuirnView::CursorAt(const QPoint& client) {
-    lastCursor_ = ViewToDrawing(state_.canvas.geometry, {client.x(), client.y()},
-                                {scroll_.x(), scroll_.y()}, viewport()->devicePixelRatioF());
-    return lastCursor_;
+Point CQuirnView::CursorAt(const QPoint& client) const {
+    return ViewToDrawing(state_.canvas.geometry, {client.x(), client.y()},
+                         {scroll_.x(), scroll_.y()}, viewport()->devicePixelRatioF());
 }
 
 void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
     const Point cursor = CursorAt(event->position().toPoint());
-    bar_.setText(BarControl::CursorReadout,
-                 QString::fromStdString(CursorReadoutText(cursor.x, cursor.y)));
+    emit cursorMoved(cursor.x, cursor.y);
     if (!(event->buttons() & Qt::LeftButton) || !drag_.any()) {
         viewport()->unsetCursor();
         return;  // only the readout changed
@@ -32,8 +27,8 @@ void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
         viewport()->setCursor(move.sizingCursor ? Qt::SizeHorCursor : Qt::SizeAllCursor);
     else
         viewport()->unsetCursor();
-    if (move.templateMoved) ShowTemplateAnchor();
-    if (move.templateWidened) ShowTemplateWidth();
+    if (move.templateMoved) emit templateMoved();
+    if (move.templateWidened) emit templateWidened();
     if (!move.moved) return;
     Refresh();
     if (!shown) {
@@ -80,27 +75,6 @@ void CQuirnView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     EndDrag(drag_);
     viewport()->unsetCursor();
-}
-
-void CQuirnView::ShowTemplateAnchor() {
-    const Point anchor = state_.templ.anchor;
-    // The field texts notify their change handlers; the spinners only follow.
-    bar_.setText(BarControl::TemplateX, QString::fromStdString(TemplateFieldText(anchor.x)));
-    bar_.setText(BarControl::TemplateY, QString::fromStdString(TemplateFieldText(anchor.y)));
-    for (auto [id, value] : {std::pair{BarControl::TemplateXSpinner, anchor.x},
-                             std::pair{BarControl::TemplateYSpinner, anchor.y}}) {
-        QSpinBox* spinner = bar_.spinner(id);
-        const QSignalBlocker quiet(spinner);
-        spinner->setValue(SpinnerPosition(value));
-    }
-}
-
-void CQuirnView::ShowTemplateWidth() {
-    const int width = state_.templ.width;
-    bar_.setText(BarControl::TemplateWidth, QString::fromStdString(TemplateFieldText(width)));
-    QSpinBox* spinner = bar_.spinner(BarControl::TemplateWidthSpinner);
-    const QSignalBlocker quiet(spinner);
-    spinner->setValue(SpinnerPosition(width));
 }
 
 }  // namespace quirn

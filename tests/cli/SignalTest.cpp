@@ -24,6 +24,7 @@
 #include "model/ParameterText.h"
 #include "support/TestFiles.h"
 #include "view/CQuirnView.h"
+#include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
 
 namespace quirn {
@@ -138,7 +139,7 @@ class SessionEndTest : public ::testing::Test {
         app_ = std::make_unique<CQuirnApp>(*settings_, &prompts_);
         ASSERT_TRUE(app_->InitInstance({}));
         app_->mainFrame()->parameterBar().setText(BarControl::Name, QStringLiteral("Unsaved"));
-        app_->mainFrame()->view().OnApplyParameters();
+        app_->mainFrame()->panel().OnApplyParameters();
         ASSERT_TRUE(app_->document().IsModified());
     }
     void TearDown() override {

@@ -1,5 +1,5 @@
-// A parameter bar above a view in one shown window, laid out as the main frame does, for tests
-// that drive the real widgets.
+// A parameter bar above a view in one shown window, bound to one scale session as the main frame
+// binds them, for tests that drive the real widgets.
 #pragma once
 
 #include <QTest>
@@ -9,14 +9,20 @@
 
 #include "model/CQuirnDoc.h"
 #include "view/CQuirnView.h"
+#include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
+#include "view/PrintBinding.h"
+#include "view/ScaleSession.h"
 
 namespace quirn::test {
 
 struct ViewHost {
-    std::unique_ptr<QWidget> window;
+    std::unique_ptr<QWidget> window;  // owns the rest but printing
     ParameterBar* bar = nullptr;
+    ScaleSession* session = nullptr;
     CQuirnView* view = nullptr;
+    PanelBinding* panel = nullptr;
+    std::shared_ptr<PrintBinding> printing;
 };
 
 // The window owns the bar and the view; false when it was never exposed.
@@ -25,7 +31,10 @@ inline bool HostView(CQuirnDoc& doc, ViewHost& host) {
     auto* layout = new QVBoxLayout(host.window.get());
     layout->setContentsMargins(0, 0, 0, 0);
     host.bar = new ParameterBar(host.window.get());
-    host.view = new CQuirnView(doc, *host.bar, host.window.get());
+    host.session = new ScaleSession(doc, host.window.get());
+    host.view = new CQuirnView(*host.session, host.window.get());
+    host.panel = new PanelBinding(*host.bar, *host.session, *host.view, host.window.get());
+    host.printing = std::make_shared<PrintBinding>(*host.session, *host.view);
     layout->addWidget(host.bar);
     layout->addWidget(host.view);
     host.window->resize(1000, 700);

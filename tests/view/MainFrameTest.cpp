@@ -19,7 +19,9 @@
 #include "model/ParameterText.h"
 #include "support/TestFiles.h"
 #include "view/CQuirnView.h"
+#include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
+#include "view/ScaleSession.h"
 
 namespace quirn {
 namespace {
@@ -71,7 +73,7 @@ class MainFrameTest : public ::testing::Test {
     // Apply a changed name through the panel, as the user would.
     void ApplyName(CMainFrame& frame, const char* name) {
         frame.parameterBar().setText(BarControl::Name, QString::fromUtf8(name));
-        frame.view().OnApplyParameters();
+        frame.panel().OnApplyParameters();
     }
 
     test::ScratchDirectory scratch_{"quirn-frame", true};
@@ -155,7 +157,7 @@ TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(prompts_.questions.size(), 2u);
     EXPECT_EQ(app_->document().parameters(), kDefaultParameters);
-    EXPECT_EQ(frame.view().state().params, kDefaultParameters) << "the view was updated";
+    EXPECT_EQ(frame.view().session().state().params, kDefaultParameters) << "the view was updated";
     EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("M4200"));
     EXPECT_FALSE(app_->document().IsModified());
 }
@@ -190,6 +192,15 @@ TEST_F(MainFrameTest, StartWithAFileThatCannotBeOpenedEndsAndKeepsInitialFile) {
     app_->ExitInstance();
     EXPECT_FALSE(fs::exists(dir_ / kInitialParametersFile))
         << "a view that never received a record writes nothing";
+}
+
+TEST_F(MainFrameTest, AnInitialFileThatCannotBeWrittenIsReportedAtTheEnd) {
+    Start();
+    fs::create_directory(dir_ / kInitialParametersFile);
+    app_->ExitInstance();
+    ASSERT_EQ(prompts_.reports.size(), 1u);
+    EXPECT_EQ(prompts_.reports[0].second, InitialParametersPath());
+    EXPECT_TRUE(fs::is_directory(dir_ / kInitialParametersFile));
 }
 
 TEST_F(MainFrameTest, OpenedFilesReachTheProfile) {

@@ -55,21 +55,21 @@ class ViewTest : public ::testing::Test {
         host_ = std::move(host.window);
         bar_ = host.bar;
         view_ = host.view;
-        view_->OnInitialUpdate();
+        view_->session().OnInitialUpdate();
         Paint();
     }
     void TearDown() override { host_.reset(); }
 
     void Paint() { view_->viewport()->repaint(); }
-    const CanvasGeometry& Geometry() const { return view_->state().canvas.geometry; }
+    const CanvasGeometry& Geometry() const { return view_->session().state().canvas.geometry; }
     // Drawing units per canvas pixel.
     double UnitsPerPixel() const { return 1.0 / Geometry().pixelsPerUnit(); }
     QPoint ClientOf(Point drawing) const {
         const Point px = DrawingToCanvasPixel(Geometry(), drawing);
         return QPoint(px.x, px.y) - view_->scrollPosition();
     }
-    Point Anchor(E e) const { return view_->state().layout.anchors[Index(e)]; }
-    Extent Drawn(E e) const { return view_->state().drawnSizes[Index(e)]; }
+    Point Anchor(E e) const { return view_->session().state().layout.anchors[Index(e)]; }
+    Extent Drawn(E e) const { return view_->session().state().drawnSizes[Index(e)]; }
 
     void Wheel(int delta) {
         const QPointF at(100, 100);
@@ -99,7 +99,7 @@ class ViewTest : public ::testing::Test {
 TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
     EXPECT_EQ(doc_.GetTitle(), "M4200, 69x60, 15V");
     EXPECT_FALSE(doc_.IsModified());
-    EXPECT_EQ(view_->state().params, kDefaultParameters);
+    EXPECT_EQ(view_->session().state().params, kDefaultParameters);
     EXPECT_EQ(Text(C::Name), "M4200");
     EXPECT_EQ(Text(C::Range), "15");
     EXPECT_EQ(Text(C::Alfa), "42.5");
@@ -132,7 +132,7 @@ TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
     p.Duga = 3;
     p.out_R = 5;
     doc_.setParameters(p);
-    view_->OnInitialUpdate();
+    view_->session().OnInitialUpdate();
     EXPECT_FALSE(bar_->isChecked(C::SquareShape));
     EXPECT_TRUE(bar_->control(C::Rout)->isEnabled());
     EXPECT_TRUE(bar_->control(C::Hduga)->isEnabled());
@@ -178,7 +178,7 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     EXPECT_EQ(p.Rdel, kDefaultParameters.Rdel);  // untouched fields keep their values
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_EQ(doc_.GetTitle(), "Э59, 70.5x55, 0.25мА");
-    EXPECT_EQ(view_->state().params, p);
+    EXPECT_EQ(view_->session().state().params, p);
     EXPECT_EQ(Text(C::Range), "0,25");  // the panel is not refilled
 }
 
@@ -194,7 +194,7 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
     EXPECT_FALSE(bar_->control(C::Hduga)->isEnabled());
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
-    EXPECT_EQ(view_->state().params, kDefaultParameters);
+    EXPECT_EQ(view_->session().state().params, kDefaultParameters);
     EXPECT_EQ(doc_.parameters(), kDefaultParameters);
     EXPECT_FALSE(doc_.IsModified());
 }
@@ -202,7 +202,7 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
 TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     for (int i = 0; i < 4; ++i) Wheel(120);
     Wheel(720);  // a large delta is still one step
-    EXPECT_EQ(view_->state().zoom, 6);
+    EXPECT_EQ(view_->session().state().zoom, 6);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 600%"));
     for (int i = 0; i < 4; ++i) Wheel(120);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 1000%"));
@@ -215,11 +215,11 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     h->setValue(1000);
     v->setValue(1000);
     Wheel(120);  // beyond 10: nothing, not even the scroll position
-    EXPECT_EQ(view_->state().zoom, 10);
+    EXPECT_EQ(view_->session().state().zoom, 10);
     EXPECT_EQ(h->value(), 1000);
     EXPECT_EQ(v->value(), 1000);
     Wheel(0);
-    EXPECT_EQ(view_->state().zoom, 10);
+    EXPECT_EQ(view_->session().state().zoom, 10);
 
     // A step keeps the point of the drawing under the cursor where it is, as far as the scroll
     // range allows.
@@ -237,9 +237,9 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
         EXPECT_NEAR(after.y, before.y, std::max(pixel, UnitsPerPixel())) << delta;
         EXPECT_EQ(view_->scrollPosition(), QPoint(h->value(), v->value()));
     }
-    EXPECT_EQ(view_->state().zoom, 9);
+    EXPECT_EQ(view_->session().state().zoom, 9);
     for (int i = 0; i < 12; ++i) Wheel(-120);
-    EXPECT_EQ(view_->state().zoom, 1);
+    EXPECT_EQ(view_->session().state().zoom, 1);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
 }
 
@@ -315,7 +315,7 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
     const Point d = ViewToDrawing(Geometry(), {p.x(), p.y()},
                                   {view_->scrollPosition().x(), view_->scrollPosition().y()});
     const int h = Drawn(E::NameLabel).height;
-    view_->state().layout.anchors[Index(E::NameLabel)] = {d.x, d.y + h / 2};
+    view_->session().state().layout.anchors[Index(E::NameLabel)] = {d.x, d.y + h / 2};
     Paint();
     Press(p);
     EXPECT_FALSE(view_->drag().any());
@@ -328,7 +328,7 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
     const Point data = Anchor(E::DataSymbol);
     const Extent ds = Drawn(E::DataSymbol);
     ASSERT_GT(ds.width, 0) << "Data.bmp was not found";
-    view_->state().layout.anchors[Index(E::RombSymbol)] = {data.x + ds.width / 4, data.y};
+    view_->session().state().layout.anchors[Index(E::RombSymbol)] = {data.x + ds.width / 4, data.y};
     Paint();
     Press(ClientOf({data.x + ds.width / 2, data.y + ds.height / 2}));
     EXPECT_TRUE(view_->drag().dragging(E::DataSymbol));
@@ -336,7 +336,7 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
 }
 
 TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
-    TemplateUnderlay& t = view_->state().templ;
+    TemplateUnderlay& t = view_->session().state().templ;
     const QPoint free = ClientOf({t.anchor.x + t.width * 92 / 100, t.anchor.y + 100});
     Press(free);  // no template: nothing there
     EXPECT_FALSE(view_->drag().any());
@@ -387,37 +387,11 @@ TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
 TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     for (int i = 0; i < 3; ++i) Wheel(120);
     ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
-    EXPECT_EQ(view_->state().zoom, 1);
+    EXPECT_EQ(view_->session().state().zoom, 1);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
-    EXPECT_EQ(view_->state().params, doc_.parameters());
+    EXPECT_EQ(view_->session().state().params, doc_.parameters());
     EXPECT_TRUE(bar_->isChecked(C::RadialShape));
     EXPECT_EQ(Text(C::Lshk).toStdString(), LengthText(doc_.parameters().Lshk));
-}
-
-TEST(ViewLifetime, DestroyingTheViewKeepsTheWorkingCopyOnlyWhenItHadOne) {
-    InTemporaryDirectory cwd;
-    CQuirnDoc doc;
-    {
-        ParameterBar bar;
-        CQuirnView view(doc, bar);
-    }
-    EXPECT_FALSE(QFile::exists(cwd.path("Initial.qrn")));
-
-    ScaleParameters typed;
-    {
-        ParameterBar bar;
-        CQuirnView view(doc, bar);
-        view.OnInitialUpdate();
-        bar.setText(C::Lshk, "80");
-        bar.setText(C::Name, U("Ц4313"));
-        bar.button(C::Apply)->click();
-        typed = view.state().params;
-    }
-    const FileReadResult written =
-        ReadFileHead(cwd.path("Initial.qrn").toStdString(), kParameterReadLimit);
-    ASSERT_EQ(written.error, FileError::None);
-    EXPECT_EQ(ReadScaleParameters(written.bytes), typed);
-    EXPECT_EQ(typed.Lshk, 8000);
 }
 
 }  // namespace

@@ -42,11 +42,11 @@ class WindowPictureTest : public ::testing::Test {
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host.window);
         view_ = host.view;
-        view_->OnInitialUpdate();
+        view_->session().OnInitialUpdate();
         view_->viewport()->repaint();
     }
     void Zoom(int zoom) {
-        view_->state().zoom = zoom;
+        view_->session().state().zoom = zoom;
         view_->viewport()->repaint();
     }
     void ScrollTo(int x, int y) {
@@ -59,7 +59,7 @@ class WindowPictureTest : public ::testing::Test {
     }
     // The window's part of the whole canvas as a rendering of all of it gives it.
     QImage WholeCanvasPart() const {
-        RenderState whole = view_->state();
+        RenderState whole = view_->session().state();
         EXPECT_TRUE(RenderScale(whole, view_->ViewDevice(), true).ok());
         QImage part(view_->viewport()->size(), QImage::Format_RGB32);
         part.fill(Qt::white);
@@ -74,7 +74,7 @@ class WindowPictureTest : public ::testing::Test {
         QApplication::sendEvent(view_->viewport(), &event);
     }
     QPoint ClientOf(Point drawing) const {
-        const Point px = DrawingToCanvasPixel(view_->state().canvas.geometry, drawing);
+        const Point px = DrawingToCanvasPixel(view_->session().state().canvas.geometry, drawing);
         return QPoint(px.x, px.y) - view_->scrollPosition();
     }
 
@@ -118,10 +118,10 @@ TEST_F(WindowPictureTest, AMoveWithoutAButtonPaintsNothingButTheReadout) {
 TEST_F(WindowPictureTest, ADragPaintsOnlyWhatTheLabelLeftAndEntered) {
     Show(kDefaultParameters);
     Zoom(10);
-    const Point name = view_->state().layout.anchors[Index(E::NameLabel)];
-    const Extent size = view_->state().drawnSizes[Index(E::NameLabel)];
+    const Point name = view_->session().state().layout.anchors[Index(E::NameLabel)];
+    const Extent size = view_->session().state().drawnSizes[Index(E::NameLabel)];
     const Point inside{name.x + size.width / 3, name.y - size.height / 2};
-    const Point px = DrawingToCanvasPixel(view_->state().canvas.geometry, inside);
+    const Point px = DrawingToCanvasPixel(view_->session().state().canvas.geometry, inside);
     ScrollTo(px.x - 300, px.y - 300);
     const int wholePaints = view_->picture().wholePaints();
     const qint64 window = qint64(view_->viewport()->width()) * view_->viewport()->height();
@@ -141,12 +141,12 @@ TEST_F(WindowPictureTest, ADragPaintsOnlyWhatTheLabelLeftAndEntered) {
     at += QPoint(10 * millimetre, 5 * millimetre);
     Move(at, Qt::LeftButton);
     QTest::mouseRelease(view_->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_NEAR(view_->state().layout.anchors[Index(E::NameLabel)].x, name.x + 1300, 20);
+    EXPECT_NEAR(view_->session().state().layout.anchors[Index(E::NameLabel)].x, name.x + 1300, 20);
     EXPECT_EQ(view_->picture().wholePaints(), wholePaints);
 
     WindowPicture whole;
     const QRect shown(view_->scrollPosition(), view_->viewport()->size());
-    EXPECT_EQ(Shown(), whole.picture(view_->state(), shown));
+    EXPECT_EQ(Shown(), whole.picture(view_->session().state(), shown));
 }
 
 // The zoom users need over a scanned template works on the plates where they need it most, and
@@ -168,7 +168,7 @@ TEST_F(WindowPictureTest, ALargePlateIsShownAtZoomTenInWindowSizedMemory) {
     }
     const long window = 4L * view_->viewport()->width() * view_->viewport()->height();
     EXPECT_LT(test::ResidentBytes() - start, 8 * window);
-    EXPECT_GT(view_->state().canvas.geometry.pixelWidth, 10000);
+    EXPECT_GT(view_->session().state().canvas.geometry.pixelWidth, 10000);
 }
 
 }  // namespace

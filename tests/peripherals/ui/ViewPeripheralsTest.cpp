@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/ScreenSize.h"
 #include "model/CQuirnDoc.h"
 #include "peripherals/RealRazmer.h"
 #include "peripherals/ScreenCalibration.h"
@@ -39,6 +40,7 @@ class ViewPeripheralsTest : public ::testing::Test {
         QDir::setCurrent(dir_.path());
     }
     void TearDown() override {
+        screen_.reset();
         host_.reset();
         QDir::setCurrent(saved_);
     }
@@ -50,9 +52,14 @@ class ViewPeripheralsTest : public ::testing::Test {
         host_ = std::move(host.window);
         bar_ = host.bar;
         view_ = host.view;
+        panel_ = host.panel;
+        screen_ =
+            std::make_unique<ScreenSize>(*host.session, *view_, view_->ReportedScreenWidthMm());
         doc_.OnNewDocument();
-        view_->OnInitialUpdate();
-        view_->setWarningHandler([this](const QString& text) { warnings_ << text; });
+        view_->session().OnInitialUpdate();
+        const auto warn = [this](const QString& text) { warnings_ << text; };
+        panel_->setWarningHandler(warn);
+        screen_->setWarningHandler(warn);
         return *view_;
     }
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -70,6 +77,8 @@ class ViewPeripheralsTest : public ::testing::Test {
     std::unique_ptr<QWidget> host_;
     ParameterBar* bar_ = nullptr;
     CQuirnView* view_ = nullptr;
+    PanelBinding* panel_ = nullptr;
+    std::unique_ptr<ScreenSize> screen_;
     QStringList warnings_;
 };
 
@@ -77,16 +86,16 @@ TEST_F(ViewPeripheralsTest, CalibrationIsReadAtCreationAsStored) {
     // Edited by hand: Ksrn is not Lscr over the reported width, and is used as it stands.
     WriteFile("Screen.ini", "Lscr\t= 345\r\nKsrn\t= 1.250000000000000\r\n");
     CQuirnView& view = Open();
-    EXPECT_EQ(view.calibration(), (ScreenCalibration{345, 1.25}));
-    EXPECT_EQ(view.state().Ksrn, 1.25);
+    EXPECT_EQ(screen_->calibration(), (ScreenCalibration{345, 1.25}));
+    EXPECT_EQ(view.session().state().Ksrn, 1.25);
 }
 
 TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
     CQuirnView& view = Open();
     const int reported = view.ReportedScreenWidthMm();
     ASSERT_GT(reported, 0);
-    EXPECT_EQ(view.calibration(), (ScreenCalibration{reported, 1.0}));
-    const int zoomBefore = view.state().zoom;
+    EXPECT_EQ(screen_->calibration(), (ScreenCalibration{reported, 1.0}));
+    const int zoomBefore = view.session().state().zoom;
 
     ModalDriver driver;
     QString offered;
@@ -107,15 +116,15 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
             dialog->setText(QString::number(2 * reported) + QStringLiteral(" мм"));
             testing::ClickLater(dialog->okButton());
         });
-    view.OnRealScreenSize();
+    screen_->OnRealScreenSize(view.ReportedScreenWidthMm());
 
     EXPECT_TRUE(driver.finished());
     EXPECT_FALSE(driver.sawUnexpected());
     EXPECT_EQ(offered, QString::number(reported));
     ASSERT_EQ(driver.captions(), QStringList{QStringLiteral("Внимание!")});
-    EXPECT_EQ(view.calibration(), (ScreenCalibration{2 * reported, 2.0}));
-    EXPECT_EQ(view.state().Ksrn, 2.0);
-    EXPECT_EQ(view.state().zoom, zoomBefore);
+    EXPECT_EQ(screen_->calibration(), (ScreenCalibration{2 * reported, 2.0}));
+    EXPECT_EQ(view.session().state().Ksrn, 2.0);
+    EXPECT_EQ(view.session().state().zoom, zoomBefore);
     EXPECT_EQ(Slurp(Path("Screen.ini")),
               "Lscr\t= " + QByteArray::number(2 * reported) + "\r\nKsrn\t= 2.000000000000000\r\n");
     EXPECT_TRUE(warnings_.isEmpty());
@@ -123,7 +132,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
 
 TEST_F(ViewPeripheralsTest, CancelledCalibrationChangesNothing) {
     CQuirnView& view = Open();
-    const ScreenCalibration before = view.calibration();
+    const ScreenCalibration before = screen_->calibration();
     ModalDriver driver;
     driver.then([](QWidget* w) {
         auto* dialog = qobject_cast<RealRazmer*>(w);
@@ -131,9 +140,9 @@ TEST_F(ViewPeripheralsTest, CancelledCalibrationChangesNothing) {
         dialog->setText(QStringLiteral("500"));
         testing::ClickLater(dialog->cancelButton());
     });
-    view.OnRealScreenSize();
+    screen_->OnRealScreenSize(view.ReportedScreenWidthMm());
     EXPECT_TRUE(driver.finished());
-    EXPECT_EQ(view.calibration(), before);
+    EXPECT_EQ(screen_->calibration(), before);
     EXPECT_FALSE(QFile::exists(Path("Screen.ini")));
 }
 
@@ -148,9 +157,9 @@ TEST_F(ViewPeripheralsTest, AnUnwritableScreenIniIsReportedAndTheNewScaleHolds) 
         dialog->setText(QString::number(2 * reported));
         testing::ClickLater(dialog->okButton());
     });
-    view.OnRealScreenSize();
-    EXPECT_EQ(view.calibration().Lscr, 2 * reported);
-    EXPECT_EQ(view.state().Ksrn, 2.0);
+    screen_->OnRealScreenSize(view.ReportedScreenWidthMm());
+    EXPECT_EQ(screen_->calibration().Lscr, 2 * reported);
+    EXPECT_EQ(view.session().state().Ksrn, 2.0);
     ASSERT_EQ(warnings_.size(), 1);
     EXPECT_TRUE(warnings_[0].contains(Path("Screen.ini"))) << warnings_[0].toStdString();
 }
@@ -162,31 +171,31 @@ TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
     ASSERT_TRUE(scan.save(Path("scan.bmp")));
     WriteFile("notes.bmp", "no picture");
     QString chosen;
-    view.setTemplateFileChooser([&chosen] { return chosen; });
+    panel_->setTemplateFileChooser([&chosen] { return chosen; });
     QPushButton* button = bar_->button(C::TemplateButton);
 
     // Cancelled dialog, then a file that is no picture: nothing changes.
     button->click();
     chosen = Path("notes.bmp");
     button->click();
-    EXPECT_FALSE(view.state().templ.loaded);
+    EXPECT_FALSE(view.session().state().templ.loaded);
     EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
     ASSERT_EQ(warnings_.size(), 1);
     EXPECT_TRUE(warnings_[0].contains(chosen));
 
     chosen = Path("scan.bmp");
     button->click();
-    ASSERT_TRUE(view.state().templ.loaded);
-    EXPECT_EQ(view.state().templ.image.size(), QSize(400, 300));
+    ASSERT_TRUE(view.session().state().templ.loaded);
+    EXPECT_EQ(view.session().state().templ.image.size(), QSize(400, 300));
     EXPECT_EQ(button->text(), QStringLiteral("Удалить шаблон"));
     // 82.00 mm wide: the picture covers 82.00 x 61.50 mm.
     bar_->setText(C::TemplateWidth, QStringLiteral("82"));
     view.viewport()->repaint();
-    EXPECT_EQ(view.state().templ.drawn, (Extent{8200, 6150}));
+    EXPECT_EQ(view.session().state().templ.drawn, (Extent{8200, 6150}));
 
     button->click();
-    EXPECT_FALSE(view.state().templ.loaded);
-    EXPECT_TRUE(view.state().templ.image.isNull());
+    EXPECT_FALSE(view.session().state().templ.loaded);
+    EXPECT_TRUE(view.session().state().templ.image.isNull());
     EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
     EXPECT_EQ(warnings_.size(), 1);
 }
@@ -198,33 +207,33 @@ TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
     ASSERT_EQ(spinnerBefore, 7100);  // the default: Lshk + 2 mm
 
     bar_->setText(C::TemplateWidth, QStringLiteral("12,5"));
-    EXPECT_EQ(view.state().templ.width, 1250);
+    EXPECT_EQ(view.session().state().templ.width, 1250);
     EXPECT_EQ(width->value(), spinnerBefore);  // typing does not move the spinner
 
     // The next step continues from the spinner's own position.
     width->stepUp();
-    EXPECT_EQ(view.state().templ.width, spinnerBefore + 1);
+    EXPECT_EQ(view.session().state().templ.width, spinnerBefore + 1);
     EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("71.01"));
 
     // A step to 29 writes 0.29, which is read back as 29, not 28.
     width->setValue(30);
     width->stepDown();
     EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("0.29"));
-    EXPECT_EQ(view.state().templ.width, 29);
+    EXPECT_EQ(view.session().state().templ.width, 29);
 
     QSpinBox* y = bar_->spinner(C::TemplateYSpinner);
     y->setValue(-1601);
     EXPECT_EQ(bar_->text(C::TemplateY), QStringLiteral("-16.01"));
-    EXPECT_EQ(view.state().templ.anchor.y, -1601);
+    EXPECT_EQ(view.session().state().templ.anchor.y, -1601);
     bar_->setText(C::TemplateX, QStringLiteral("-35.5"));
-    EXPECT_EQ(view.state().templ.anchor.x, -3550);
+    EXPECT_EQ(view.session().state().templ.anchor.x, -3550);
 }
 
 TEST_F(ViewPeripheralsTest, ExportWritesTheTitledBitmapAndReportsFailures) {
     CQuirnView& view = Open();
     const QString title = QString::fromStdString(doc_.GetTitle());
     const QString file = Path((title + QStringLiteral(".bmp")).toUtf8().constData());
-    const CanvasGeometry screen = view.state().canvas.geometry;
+    const CanvasGeometry screen = view.session().state().canvas.geometry;
 
     bar_->button(C::ExportPicture)->click();
     EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
@@ -233,7 +242,7 @@ TEST_F(ViewPeripheralsTest, ExportWritesTheTitledBitmapAndReportsFailures) {
     EXPECT_TRUE(bytes.startsWith("BM"));
     EXPECT_EQ(bytes[28], 1);  // one bit per pixel
     // The screen's canvas is left as it was for the mouse.
-    EXPECT_EQ(view.state().canvas.geometry, screen);
+    EXPECT_EQ(view.session().state().canvas.geometry, screen);
 
     ASSERT_TRUE(QFile::remove(file));
     BlockWith(file);

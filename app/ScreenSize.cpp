@@ -1,0 +1,46 @@
+#include "app/ScreenSize.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+#include "peripherals/RealRazmer.h"
+#include "view/ScaleSession.h"
+
+namespace quirn {
+
+ScreenSize::ScreenSize(ScaleSession& session, QWidget& parent, int reportedWidthMm)
+    : session_(session), parent_(parent) {
+    calibration_ = LoadScreenCalibration(kScreenIniName, reportedWidthMm);
+    session_.setKsrn(calibration_.Ksrn);
+}
+
+RealRazmer& ScreenSize::calibrationDialog() {
+    if (dialog_ == nullptr) dialog_ = new RealRazmer(&parent_);
+    return *dialog_;
+}
+
+void ScreenSize::OnRealScreenSize(int reportedWidthMm) {
+    RealRazmer& dialog = calibrationDialog();
+    dialog.setText(QString::number(calibration_.Lscr));
+    dialog.setReportedWidth(reportedWidthMm);
+    if (dialog.exec() != QDialog::Accepted || !dialog.calibration()) return;
+
+    calibration_ = *dialog.calibration();
+    session_.setKsrn(calibration_.Ksrn);
+    // The new scale holds until the program ends whether or not it could be kept.
+    if (SaveScreenCalibration(kScreenIniName, calibration_) == FileError::None) return;
+    const QString text =
+        QStringLiteral(
+            "Размер экрана не сохранён: не удалось записать файл «%1». "
+            "Новый масштаб действует до выхода из программы.")
+            .arg(QDir::current().absoluteFilePath(QString::fromLatin1(kScreenIniName)));
+    if (warn_) {
+        warn_(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), text, QMessageBox::Ok,
+                    &parent_);
+    box.exec();
+}
+
+}  // namespace quirn

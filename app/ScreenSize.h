@@ -1,0 +1,42 @@
+// The screen's real size: Screen.ini read when the program starts, the "Реальный размер экрана"
+// dialog, and the file written after it.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "peripherals/ScreenCalibration.h"
+
+class QWidget;
+
+namespace quirn {
+
+class RealRazmer;
+class ScaleSession;
+
+class ScreenSize {
+  public:
+    // The calibration's file, opened by bare name in the current directory.
+    static constexpr const char* kScreenIniName = "Screen.ini";
+
+    // Reads Screen.ini for a screen that reports reportedWidthMm, and puts its correction in
+    // force before anything is drawn. Dialogs open over parent.
+    ScreenSize(ScaleSession& session, QWidget& parent, int reportedWidthMm);
+
+    // Asks for the real screen width, applies the new correction at once and keeps it in
+    // Screen.ini; a failure to keep it is reported, the correction holds all the same.
+    void OnRealScreenSize(int reportedWidthMm);
+    const ScreenCalibration& calibration() const { return calibration_; }
+    // The dialog, one for the life of the program.
+    RealRazmer& calibrationDialog();
+    void setWarningHandler(std::function<void(const QString&)> warn) { warn_ = std::move(warn); }
+
+  private:
+    ScaleSession& session_;
+    QWidget& parent_;
+    ScreenCalibration calibration_;
+    RealRazmer* dialog_ = nullptr;
+    std::function<void(const QString&)> warn_;
+};
+
+}  // namespace quirn

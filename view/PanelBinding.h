@@ -1,0 +1,67 @@
+// The parameter panel bound to the scale being edited and to the view: the panel is filled from
+// the working copy and read back on Apply, its enabling rules follow the shape and arc choices,
+// the template's button, fields and spinners drive the template, and the readouts show the zoom
+// and the cursor. Failures are reported to the user.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "view/ParameterBar.h"
+
+namespace quirn {
+
+class ApplicationPrinter;
+class CQuirnView;
+class ScaleSession;
+
+class PanelBinding : public QObject {
+    Q_OBJECT
+  public:
+    PanelBinding(ParameterBar& bar, ScaleSession& session, CQuirnView& view,
+                 QObject* parent = nullptr);
+
+    // Writes the working copy into the panel.
+    void FillParameterBar();
+    // Reads the panel into the working copy and the document, then redraws.
+    void OnApplyParameters();
+    void OnSquareShape();
+    void OnRadialShape();
+    void OnArcToggle();
+    // "Записать рисунок в файл" at the application printer's resolution; only a failure is
+    // reported.
+    void OnExportPicture();
+    // Button 2: loads a template picture when none is loaded, removes it otherwise.
+    void OnTemplateButton();
+    // A template field's text changed: re-read into the width, X or Y.
+    void OnTemplateFieldChanged(BarControl field);
+    // A spinner stepped to value: store it and write it into the field beside it.
+    void OnTemplateSpinnerStep(BarControl spinner, int value);
+
+    // The printer whose resolution the export takes; the default printer's without one.
+    void setApplicationPrinter(ApplicationPrinter* printer) { printer_ = printer; }
+    // Where the binding asks for a template file and reports a failure; dialogs unless replaced.
+    void setTemplateFileChooser(std::function<QString()> chooser) {
+        chooseTemplateFile_ = std::move(chooser);
+    }
+    void setWarningHandler(std::function<void(const QString&)> warn) { warn_ = std::move(warn); }
+
+  private:
+    void Connect();
+    void OnShown();
+    void ShowZoom();
+    void ShowCursor(int x, int y);
+    void ShowTemplateAnchor();
+    void ShowTemplateWidth();
+    void Warn(const QString& text);
+    QString AskTemplateFile();
+
+    ParameterBar& bar_;
+    ScaleSession& session_;
+    CQuirnView& view_;
+    ApplicationPrinter* printer_ = nullptr;
+    std::function<QString()> chooseTemplateFile_;
+    std::function<void(const QString&)> warn_;
+};
+
+}  // namespace quirn
