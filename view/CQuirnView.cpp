@@ -23,6 +23,8 @@ CQuirnView::CQuirnView(ScaleSession& session, QWidget* parent)
     verticalScrollBar()->installEventFilter(this);
     connect(&session_, &ScaleSession::changed, this, [this] { viewport()->update(); });
     connect(&session_, &ScaleSession::layoutReset, this, [this] { drag_ = DragState{}; });
+    // A document shown anew is shown from its top-left corner.
+    connect(&session_, &ScaleSession::shown, this, [this] { UpdateScrollSizes(100, 100); });
 }
 
 int CQuirnView::ReportedScreenWidthMm() const {

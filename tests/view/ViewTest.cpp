@@ -385,6 +385,18 @@ TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
 }
 
 TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
+    // A plate larger than the window, seen scrolled and zoomed, then opened again.
+    ScaleParameters large = kDefaultParameters;
+    large.Lshk = large.Hshk = 40000;
+    const std::string path = cwd_.path("large.qrn").toStdString();
+    ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(large)), FileError::None);
+    ASSERT_TRUE(doc_.OpenDocumentFile(path));
+    Paint();
+    for (int i = 0; i < 3; ++i) Wheel(120);
+    ASSERT_TRUE(doc_.OpenDocumentFile(path));
+    Paint();
+    EXPECT_EQ(view_->scrollPosition(), QPoint(0, 0)) << "shown from its top-left corner";
+
     for (int i = 0; i < 3; ++i) Wheel(120);
     ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
     EXPECT_EQ(view_->session().state().zoom, 1);
