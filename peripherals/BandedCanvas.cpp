@@ -42,8 +42,10 @@ bool BandedCanvas::reserve() {
 
 void BandedCanvas::render(int top, int rows, uchar* out) {
     std::memset(out, 0, std::size_t(rows) * std::size_t(rowBytes()));
-    const auto draw = [this](QPainter& painter, const DrawingTransform& transform) {
+    const auto draw = [this](QPainter& painter, const DrawingTransform& transform,
+                             const QRect& area) {
         PainterSurface surface(painter, transform, true);
+        surface.restrictTo(area);
         PaintScale(state_, surface, false);
     };
     // One bit per pixel as the whole canvas is made; windows start on whole bytes.

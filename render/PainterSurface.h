@@ -44,6 +44,10 @@ class PainterSurface : public DrawingSurface {
     double smallestVisibleTurn() const override;
     bool mayShow(std::span<const RealPoint> convexPolygon) const override;
 
+    // Only the device pixels in area are being painted (the painter is clipped to them): what
+    // misses them is left out before any work.
+    void restrictTo(const QRectF& area) { region_ = region_.intersected(area); }
+
     // Glyphs drawn as outlines cut to the device because they are far larger than it: the work
     // that grows with absurd font sizes, counted so that it can be bounded.
     qsizetype giantGlyphs() const { return giantGlyphs_; }

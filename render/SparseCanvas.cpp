@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -72,8 +73,14 @@ void SparseCanvas::paintWindow(const QRect& window, const QRect& part, const Dra
     {
         QImage device(memory_, window.width(), window.height(), windowStride_, format_);
         QPainter painter(&device);
-        painter.setClipRect(local);
-        draw(painter, DrawingTransform::OfCanvas(geometry_).seenFrom(window.topLeft()));
+        // The clip is the rectangle and the device's two far corners: a clip's bounds are where
+        // the raster engine cuts lines and rotated rectangles before scan conversion, and only
+        // the device's own bounds cut them as painting the whole canvas does.
+        QRegion clip(local);
+        clip += QRect(0, 0, 1, 1);
+        clip += QRect(window.width() - 1, window.height() - 1, 1, 1);
+        painter.setClipRegion(clip);
+        draw(painter, DrawingTransform::OfCanvas(geometry_).seenFrom(window.topLeft()), local);
     }
     if (!take) return;
     for (int y = 0; y < local.height(); ++y)
@@ -122,7 +129,8 @@ void SparseCanvas::paintAlone(const QRect& part, const Draw& draw, const TakeRow
     device.fill(Qt::white);
     {
         QPainter painter(&device);
-        draw(painter, DrawingTransform::OfCanvas(geometry_).seenFrom(part.topLeft()));
+        draw(painter, DrawingTransform::OfCanvas(geometry_).seenFrom(part.topLeft()),
+             QRect(QPoint(0, 0), part.size()));
     }
     for (int y = 0; y < part.height(); ++y)
         take(device.constScanLine(y), part.left(), part.top() + y, part.width());

@@ -36,8 +36,10 @@ class SparseCanvas {
     // device of the rectangle's own size, whose pixels may differ from the canvas's by a few.
     bool reserve();
 
-    // Draws on the device through the canvas's mapping as the device sees it.
-    using Draw = std::function<void(QPainter& painter, const DrawingTransform& transform)>;
+    // Draws on the device through the canvas's mapping as the device sees it; only the device
+    // pixels in area are painted.
+    using Draw = std::function<void(QPainter& painter, const DrawingTransform& transform,
+                                    const QRect& area)>;
     // One painted row: width pixels of the canvas from (x, y), in the canvas's format.
     using TakeRow = std::function<void(const uchar* pixels, int x, int y, int width)>;
     // Paints the canvas pixels within rect (clipped to the canvas), white first, and hands

@@ -102,8 +102,10 @@ void WindowPicture::repaint(const RenderState& state, const QRect& rect) {
 }
 
 void WindowPicture::paint(const RenderState& state, const QRect& rect) {
-    const auto draw = [&state](QPainter& painter, const DrawingTransform& transform) {
+    const auto draw = [&state](QPainter& painter, const DrawingTransform& transform,
+                               const QRect& area) {
         PainterSurface surface(painter, transform, false);
+        surface.restrictTo(area);
         PaintScale(state, surface, true);
     };
     SparseCanvas::TakeRow take;

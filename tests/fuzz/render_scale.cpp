@@ -1,20 +1,25 @@
 // Fuzz target: the renderer fed any parameter record. Every field comes from the input, as do
 // the mode, the zoom (1..10), one of a few calibration ratios, the view's width and, when the
-// input asks for it, dragged anchors and a template underlay.
+// input asks for it, dragged anchors and a template underlay. On the screen, a window of the
+// canvas is also painted alone, as the view paints it, and must show the whole canvas's pixels.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "FuzzCheck.h"
+#include "render/PainterSurface.h"
 #include "render/RenderScale.h"
+#include "render/SparseCanvas.h"
 #include "render/SymbolImages.h"
 
 namespace quirn::fuzz {
@@ -96,6 +101,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          state.canvas.image.height() == g.pixelHeight);
     } else {
         QUIRN_FUZZ_CHECK(state.canvas.image.isNull() && !result.message.empty());
+    }
+    if (!forScreen) return 0;
+
+    // The window the view would show, anywhere on a canvas of any size.
+    const CanvasGeometry g = ComputeCanvasGeometry(state, device, true);
+    const QRect window(in.ConsumeIntegralInRange(0, g.pixelWidth - 1),
+                       in.ConsumeIntegralInRange(0, g.pixelHeight - 1), 160, 120);
+    RenderState shown = state;
+    shown.canvas = Canvas{};
+    shown.canvas.geometry = g;
+    QImage part(window.size(), QImage::Format_RGB32);
+    part.fill(Qt::white);
+    SparseCanvas sparse(g, QImage::Format_RGB32);
+    const bool exact = sparse.reserve();
+    sparse.paint(
+        window,
+        [&shown](QPainter& painter, const DrawingTransform& transform, const QRect& area) {
+            PainterSurface surface(painter, transform, false);
+            surface.restrictTo(area);
+            PaintScale(shown, surface, true);
+        },
+        [&](const uchar* pixels, int x, int y, int width) {
+            std::memcpy(part.scanLine(y - window.top()) + (x - window.left()) * 4, pixels,
+                        std::size_t(width) * 4);
+        });
+    if (result.ok() && exact) {
+        const QRect inside = window.intersected(state.canvas.image.rect());
+        QUIRN_FUZZ_CHECK(part.copy(inside.translated(-window.topLeft())) ==
+                         state.canvas.image.copy(inside));
     }
     return 0;
 }
