@@ -64,6 +64,7 @@ const QImage& WindowPicture::picture(const RenderState& state, const QRect& wind
         if (copy_.size() != window.size()) copy_ = QImage(window.size(), QImage::Format_RGB32);
         copy_.fill(Qt::white);
         paint(state, window);
+        ReleaseRows(window);  // the copy holds the pixels
         shown_ = copy_;
         ++wholePaints_;
         return shown_;
@@ -98,7 +99,17 @@ void WindowPicture::repaint(const RenderState& state, const QRect& rect) {
         }
     }
     paint(state, part);
-    if (inPlace_) valid_ += part;
+    if (inPlace_) {
+        valid_ += part;
+    } else {
+        ReleaseRows(part);
+    }
+}
+
+void WindowPicture::ReleaseRows(const QRect& rect) {
+    canvas_->release(rect);
+    // Whole rows go: nothing kept in place in them is valid any more.
+    valid_ -= QRect(0, rect.top(), key_->geometry.pixelWidth, rect.height());
 }
 
 void WindowPicture::paint(const RenderState& state, const QRect& rect) {

@@ -51,6 +51,8 @@ class WindowPicture {
 
   private:
     void paint(const RenderState& state, const QRect& rect);
+    // Hands back the memory of the rows of rect.
+    void ReleaseRows(const QRect& rect);
 
     std::optional<Key> key_;
     QRect window_;
