@@ -80,6 +80,14 @@ PainterSurface::PainterSurface(QPainter& painter, const DrawingTransform& transf
     setBlackBrush(false);
 }
 
+void PainterSurface::restrictTo(const QRect& area) {
+    region_ = region_.intersected(area);
+    restrictedArea_ = area;
+    const QRect device = visible_.toAlignedRect();
+    turnedCellClip_ = QRegion(area) + QRect(device.topLeft(), QSize(1, 1)) +
+                      QRect(device.bottomRight(), QSize(1, 1));
+}
+
 PainterSurface::~PainterSurface() {
     painter_.restore();
 }
@@ -326,8 +334,16 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
                               ? text
                               : text.mid(range.first, range.last - range.first);
     painter_.save();
+    const QTransform base = painter_.transform();
+    const bool exact = fonts_.font().escapement % 900 != 0 && !turnedCellClip_.isEmpty();
+    if (exact) painter_.setClipRegion(turnedCellClip_);
     painter_.setTransform(cell, true);
     painter_.fillRect(shownCell, Qt::white);
+    if (exact) {
+        painter_.setTransform(base);
+        painter_.setClipRect(restrictedArea_);
+        painter_.setTransform(cell, true);
+    }
     if (outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph) {
         // Large raster text: filling the outlines is ten times faster than drawText, which
         // renders glyphs this size afresh on every call.

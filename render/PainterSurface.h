@@ -5,6 +5,7 @@
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
+#include <QRegion>
 #include <QString>
 #include <QTransform>
 #include <vector>
@@ -46,7 +47,7 @@ class PainterSurface : public DrawingSurface {
 
     // Only the device pixels in area are being painted (the painter is clipped to them): what
     // misses them is left out before any work.
-    void restrictTo(const QRectF& area) { region_ = region_.intersected(area); }
+    void restrictTo(const QRect& area);
 
     // Glyphs drawn as outlines cut to the device because they are far larger than it: the work
     // that grows with absurd font sizes, counted so that it can be bounded.
@@ -79,6 +80,12 @@ class PainterSurface : public DrawingSurface {
     QRectF visible_;
     // The part of visible_ being painted: everything that lies outside it costs nothing.
     QRectF region_;
+    // The painter's clip while a turned text cell is filled, when only a part of the device is
+    // painted: that part and the device's two far corners. The raster engine cuts a turned
+    // rectangle at its clip's bounds before scan conversion, and only the device's own bounds
+    // cut it as painting the whole device does.
+    QRegion turnedCellClip_;
+    QRect restrictedArea_;
     double penPx_ = 1.0;
     // Set when a black shape has covered the whole device: black drawing then changes nothing
     // until something white is drawn. Absurd tick widths cover the device thousands of times.

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QPainter>
-#include <QRegion>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -73,13 +72,7 @@ void SparseCanvas::paintWindow(const QRect& window, const QRect& part, const Dra
     {
         QImage device(memory_, window.width(), window.height(), windowStride_, format_);
         QPainter painter(&device);
-        // The clip is the rectangle and the device's two far corners: a clip's bounds are where
-        // the raster engine cuts lines and rotated rectangles before scan conversion, and only
-        // the device's own bounds cut them as painting the whole canvas does.
-        QRegion clip(local);
-        clip += QRect(0, 0, 1, 1);
-        clip += QRect(window.width() - 1, window.height() - 1, 1, 1);
-        painter.setClipRegion(clip);
+        painter.setClipRect(local);
         draw(painter, DrawingTransform::OfCanvas(geometry_).seenFrom(window.topLeft()), local);
     }
     if (!take) return;
