@@ -335,7 +335,7 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
                               : text.mid(range.first, range.last - range.first);
     painter_.save();
     const QTransform base = painter_.transform();
-    const bool exact = fonts_.font().escapement % 900 != 0 && !turnedCellClip_.isEmpty();
+    const bool exact = cell.type() > QTransform::TxScale && !turnedCellClip_.isEmpty();
     if (exact) painter_.setClipRegion(turnedCellClip_);
     painter_.setTransform(cell, true);
     painter_.fillRect(shownCell, Qt::white);
