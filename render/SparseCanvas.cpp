@@ -41,6 +41,8 @@ bool SparseCanvas::reserve() {
 }
 
 void SparseCanvas::paint(const QRect& rect, const Draw& draw, const TakeRow& take) {
+    // A rectangle whose far edge lies beyond the int range has none.
+    if (!rect.isValid()) return;
     const QRect wanted = rect.intersected(QRect(0, 0, geometry_.pixelWidth, geometry_.pixelHeight));
     if (wanted.isEmpty()) return;
     if (!reserve()) {
@@ -93,7 +95,7 @@ QImage SparseCanvas::pixels(const QRect& rect) const {
 }
 
 void SparseCanvas::release(const QRect& rect) {
-    if (memory_ == nullptr) return;
+    if (memory_ == nullptr || !rect.isValid()) return;
     const QRect wanted = rect.intersected(QRect(0, 0, geometry_.pixelWidth, geometry_.pixelHeight));
     if (wanted.isEmpty()) return;
     // Every window holds the same rows of the canvas modulo its height, in the same memory.

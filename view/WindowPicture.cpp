@@ -44,6 +44,12 @@ bool WindowPicture::shows(const RenderState& state, const QRect& window) const {
 }
 
 const QImage& WindowPicture::picture(const RenderState& state, const QRect& window) {
+    // A window whose far edge lies beyond the int range shows nothing.
+    if (!window.isValid()) {
+        key_.reset();
+        shown_ = QImage();
+        return shown_;
+    }
     Key key = KeyOf(state);
     if (key_ && window == window_ && *key_ == key) return shown_;
     if (!key_ || key_->geometry != key.geometry) {
