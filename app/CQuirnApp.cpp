@@ -75,7 +75,11 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
     CQuirnApp app(settings);
     // Before the start-up, so that a signal during it waits for the event loop.
     SessionEnd sessionEnd(app.document());
-    if (!app.InitInstance(file)) return 1;
+    if (!app.InitInstance(file)) {
+        // Every run ends the same way, a failed start too.
+        app.ExitInstance();
+        return 1;
+    }
     const int status = QApplication::exec();
     app.ExitInstance();
     return status;
