@@ -1,10 +1,10 @@
 #include "app/ScreenSize.h"
 
 #include <QDir>
-#include <QMessageBox>
 
 #include "peripherals/RealRazmer.h"
 #include "view/ScaleSession.h"
+#include "view/Warning.h"
 
 namespace quirn {
 
@@ -29,18 +29,10 @@ void ScreenSize::OnRealScreenSize(int reportedWidthMm) {
     session_.setKsrn(calibration_.Ksrn);
     // The new scale holds until the program ends whether or not it could be kept.
     if (SaveScreenCalibration(kScreenIniName, calibration_) == FileError::None) return;
-    const QString text =
-        QStringLiteral(
-            "Размер экрана не сохранён: не удалось записать файл «%1». "
-            "Новый масштаб действует до выхода из программы.")
-            .arg(QDir::current().absoluteFilePath(QString::fromLatin1(kScreenIniName)));
-    if (warn_) {
-        warn_(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), text, QMessageBox::Ok,
-                    &parent_);
-    box.exec();
+    ShowWarning(warn_, &parent_,
+                QStringLiteral("Размер экрана не сохранён: не удалось записать файл «%1». "
+                               "Новый масштаб действует до выхода из программы.")
+                    .arg(QDir::current().absoluteFilePath(QString::fromLatin1(kScreenIniName))));
 }
 
 }  // namespace quirn

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "peripherals/ScreenCalibration.h"
+#include "view/Warning.h"
 
 class QWidget;
 
@@ -29,14 +30,14 @@ class ScreenSize {
     const ScreenCalibration& calibration() const { return calibration_; }
     // The dialog, one for the life of the program.
     RealRazmer& calibrationDialog();
-    void setWarningHandler(std::function<void(const QString&)> warn) { warn_ = std::move(warn); }
+    void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
   private:
     ScaleSession& session_;
     QWidget& parent_;
     ScreenCalibration calibration_;
     RealRazmer* dialog_ = nullptr;
-    std::function<void(const QString&)> warn_;
+    WarningHandler warn_;
 };
 
 }  // namespace quirn

@@ -35,13 +35,19 @@ ScaleParameters LargePlate() {
     return p;
 }
 
-// The large plate laid out on screen at zoom 10, and the window over the element's middle.
-RenderState AtZoomTen(MovableElement centred, QRect& window) {
+// The large plate with the program's symbols, its elements where a reset puts them.
+RenderState LargePlateState() {
     RenderState state;
     state.params = LargePlate();
     state.symbols = LoadSymbolImages();
-    state.zoom = 10;
     ResetLayout(state);
+    return state;
+}
+
+// The large plate laid out on screen at zoom 10, and the window over the element's middle.
+RenderState AtZoomTen(MovableElement centred, QRect& window) {
+    RenderState state = LargePlateState();
+    state.zoom = 10;
     LayOutScale(state, false);
     state.canvas.geometry = ComputeCanvasGeometry(state, kScreen, true);
     const Box area = DrawnArea(state, centred);
@@ -132,10 +138,7 @@ void ExportBanded(benchmark::State& bench, const std::string& path) {
     ResetPeakMemory();
     const long start = ResidentKiB();
     for (auto _ : bench) {
-        RenderState state;
-        state.params = LargePlate();
-        state.symbols = LoadSymbolImages();
-        ResetLayout(state);
+        RenderState state = LargePlateState();
         if (!ExportPicture(state, QString::fromStdString(path), 1200).ok())
             bench.SkipWithError("export failed");
     }
@@ -147,10 +150,7 @@ void ExportWhole(benchmark::State& bench, const std::string& path) {
     ResetPeakMemory();
     const long start = ResidentKiB();
     for (auto _ : bench) {
-        RenderState state;
-        state.params = LargePlate();
-        state.symbols = LoadSymbolImages();
-        ResetLayout(state);
+        RenderState state = LargePlateState();
         if (!RenderScale(state, ReferenceDevice::ForDpi(1200), false).ok())
             bench.SkipWithError("canvas refused");
         QFile file(QString::fromStdString(path));

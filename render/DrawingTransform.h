@@ -36,7 +36,7 @@ struct DrawingTransform {
     Point toDrawing(std::int64_t px, std::int64_t py) const;
     // The nearest whole device pixel to a point in drawing units; the inverse of the above.
     Point toDevicePixel(Point p) const;
-    // The same mapping on a device whose top-left corner lies at (dx, dy) of this one.
+    // The same mapping on a device whose top-left corner lies at topLeft of this one.
     DrawingTransform seenFrom(QPointF topLeft) const { return {origin - topLeft, num, den}; }
 
     bool operator==(const DrawingTransform&) const = default;

@@ -54,8 +54,6 @@ PainterSurface::PainterSurface(QPainter& painter, const DrawingTransform& transf
                                bool monochrome)
     : painter_(painter),
       transform_(transform),
-      origin_(transform.origin),
-      scale_(transform.pixelsPerUnit()),
       monochrome_(monochrome),
       fonts_(monochrome),
       outlineText_(painter.paintEngine() != nullptr &&
@@ -105,7 +103,7 @@ void PainterSurface::setPen(int width) {
     // A pen far wider than the device covers all of it wherever it runs near; capping the width
     // keeps the stroker's work bounded.
     const double cap = 4.0 * (visible_.width() + visible_.height()) + 4.0;
-    double deviceWidth = std::min(std::abs(double(width) * scale_), cap);
+    double deviceWidth = std::min(std::abs(double(width) * transform_.pixelsPerUnit()), cap);
     // QPen refuses a width of 32768 pixels or more and keeps one pixel instead.
     deviceWidth = std::isnan(deviceWidth) ? 0.0 : std::min(deviceWidth, kWidestPen);
     penPx_ = std::max(deviceWidth, 1.0);
@@ -306,7 +304,7 @@ PainterSurface::GlyphRange PainterSurface::glyphsOnDevice(const QTransform& cell
 void PainterSurface::drawLine(Point topLeft, const QString& text) {
     const double ascent = fonts_.face().metrics.ascent();
     const double cellHeight = ascent + fonts_.face().metrics.descent();
-    const double pxPerRef = fonts_.unitsPerRefPx() * scale_;
+    const double pxPerRef = fonts_.unitsPerRefPx() * transform_.pixelsPerUnit();
     // Drawn in device space turned by the escapement (y down, so counterclockwise is negative),
     // which keeps the glyphs upright instead of mirrored by a y-up transform.
     const double width = fonts_.advance(text);
@@ -417,7 +415,8 @@ bool PainterSurface::mayShow(std::span<const RealPoint> convexPolygon) const {
     QPolygonF device;
     for (const RealPoint& p : convexPolygon) {
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) return true;
-        device << QPointF(origin_.x() + p.x * scale_, origin_.y() - p.y * scale_);
+        device << QPointF(transform_.origin.x() + p.x * transform_.pixelsPerUnit(),
+                          transform_.origin.y() - p.y * transform_.pixelsPerUnit());
     }
     const double margin = penPx_ / 2.0 + 4.0;
     return !ClipPolygon(device, region_.adjusted(-margin, -margin, margin, margin)).isEmpty();
@@ -427,8 +426,8 @@ double PainterSurface::smallestVisibleTurn() const {
     double farthest = 0.0;
     for (const QPointF corner :
          {visible_.topLeft(), visible_.topRight(), visible_.bottomLeft(), visible_.bottomRight()})
-        farthest =
-            std::max(farthest, std::hypot(corner.x() - origin_.x(), corner.y() - origin_.y()));
+        farthest = std::max(farthest, std::hypot(corner.x() - transform_.origin.x(),
+                                                 corner.y() - transform_.origin.y()));
     return farthest > 0.0 ? 1.0 / farthest : 0.0;
 }
 

@@ -95,8 +95,6 @@ class PainterSurface : public DrawingSurface {
     // whole-device fill.
     double largeBlackAreas_ = 0.0;
     DrawingTransform transform_;
-    QPointF origin_;  // the transform's, at hand
-    double scale_;
     bool monochrome_;
     FontMeasure fonts_;
     bool outlineText_;  // raster devices fill large text as outlines; vector ones keep text

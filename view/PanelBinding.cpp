@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -16,6 +15,7 @@
 #include "view/CQuirnView.h"
 #include "view/PanelText.h"
 #include "view/ScaleSession.h"
+#include "view/Warning.h"
 
 namespace quirn {
 namespace {
@@ -100,13 +100,7 @@ void PanelBinding::ShowTemplateWidth() {
 }
 
 void PanelBinding::Warn(const QString& text) {
-    if (warn_) {
-        warn_(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), text, QMessageBox::Ok,
-                    &view_);
-    box.exec();
+    ShowWarning(warn_, &view_, text);
 }
 
 void PanelBinding::FillParameterBar() {

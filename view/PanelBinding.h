@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "view/ParameterBar.h"
+#include "view/Warning.h"
 
 namespace quirn {
 
@@ -44,7 +45,7 @@ class PanelBinding : public QObject {
     void setTemplateFileChooser(std::function<QString()> chooser) {
         chooseTemplateFile_ = std::move(chooser);
     }
-    void setWarningHandler(std::function<void(const QString&)> warn) { warn_ = std::move(warn); }
+    void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
   private:
     void Connect();
@@ -61,7 +62,7 @@ class PanelBinding : public QObject {
     CQuirnView& view_;
     ApplicationPrinter* printer_ = nullptr;
     std::function<QString()> chooseTemplateFile_;
-    std::function<void(const QString&)> warn_;
+    WarningHandler warn_;
 };
 
 }  // namespace quirn

@@ -2,7 +2,6 @@
 #include "view/PrintBinding.h"
 
 #include <QAbstractPrintDialog>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -11,6 +10,7 @@
 #include <cmath>
 
 #include "view/ScaleSession.h"
+#include "view/Warning.h"
 
 namespace quirn {
 namespace {
@@ -32,13 +32,7 @@ PrintBinding::PrintBinding(ScaleSession& session, QWidget& parent)
     : session_(session), parent_(parent) {}
 
 void PrintBinding::Warn(const QString& text) {
-    if (warn_) {
-        warn_(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), text, QMessageBox::Ok,
-                    &parent_);
-    box.exec();
+    ShowWarning(warn_, &parent_, text);
 }
 
 void PrintBinding::Print(QPrinter& printer) {

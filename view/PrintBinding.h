@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "peripherals/Printing.h"
+#include "view/Warning.h"
 
 class QPrinter;
 class QWidget;
@@ -20,7 +21,7 @@ class PrintBinding {
     PrintBinding(ScaleSession& session, QWidget& parent);
 
     void setApplicationPrinter(ApplicationPrinter* printer) { printer_ = printer; }
-    void setWarningHandler(std::function<void(const QString&)> warn) { warn_ = std::move(warn); }
+    void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
     void OnFilePrint(bool withDialog);
     // Shows the page as printed; previewPages (1 or 2) is how many pages the preview shows
@@ -39,7 +40,7 @@ class PrintBinding {
     QWidget& parent_;
     ApplicationPrinter* printer_ = nullptr;
     PageMargins margins_;
-    std::function<void(const QString&)> warn_;
+    WarningHandler warn_;
 };
 
 }  // namespace quirn

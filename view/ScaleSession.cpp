@@ -30,7 +30,6 @@ void ScaleSession::OnInitialUpdate() {
     // The template reaches 1 mm beyond the plate on both sides and below its bottom edge.
     const ScaleParameters& p = state_.params;
     const std::int64_t axisHeight = std::int64_t{p.Los_niz} - p.Los_os;
-    state_.axisHeight = ClampToInt(axisHeight);
     state_.templ.width = ClampToInt(std::int64_t{p.Lshk} + 200);
     state_.templ.anchor = At(-100 - p.Lshk / 2, -100 - axisHeight);
 
@@ -86,16 +85,22 @@ void ScaleSession::RemoveTemplate() {
 }
 
 void ScaleSession::setTemplateWidth(int width) {
+    // The panel echoes every drag of the template: only a real change is drawn again.
+    if (state_.templ.width == width) return;
     state_.templ.width = width;
     emit changed();
 }
 
 void ScaleSession::setTemplateX(int x) {
+    // The panel echoes every drag of the template: only a real change is drawn again.
+    if (state_.templ.anchor.x == x) return;
     state_.templ.anchor.x = x;
     emit changed();
 }
 
 void ScaleSession::setTemplateY(int y) {
+    // The panel echoes every drag of the template: only a real change is drawn again.
+    if (state_.templ.anchor.y == y) return;
     state_.templ.anchor.y = y;
     emit changed();
 }

@@ -1,0 +1,17 @@
+#include "view/Warning.h"
+
+#include <QMessageBox>
+
+namespace quirn {
+
+void ShowWarning(const WarningHandler& handler, QWidget* parent, const QString& text) {
+    if (handler) {
+        handler(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+}  // namespace quirn
