@@ -1,4 +1,4 @@
-// The parameter file text: 24 lines of key, TAB, "= ", value, CR LF.
+// The parameter file text: 24 lines of key, TAB, "= ", value, CR LF, then any extension lines.
 #pragma once
 
 #include <cstddef>

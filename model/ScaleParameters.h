@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/ScaleExtensions.h"
+
 namespace quirn {
 
 // Lengths are drawing units (0.01 mm). name and unit hold Windows-1251 bytes as read or typed.
@@ -33,13 +35,14 @@ struct ScaleParameters {
     std::int32_t Hduga = 0;
     std::int32_t Los_os = 0;
     std::int32_t Los_niz = 0;
+    ScaleExtensions ext;  // none of it in use by default
 
     bool operator==(const ScaleParameters&) const = default;
 };
 
 // The only values the program supplies on its own: a 0-15 V square plate of 69 x 60 mm.
-inline const ScaleParameters kDefaultParameters{"M4200", "V", 15.0, 42.5, 0, 6900, 6000, 1250,
-                                                5700,    950, 2500, 4200, 0, 30,   15,   3,
-                                                450,     300, 30,   20,   0, 30,   0,    300};
+inline const ScaleParameters kDefaultParameters{
+    "M4200", "V", 15.0, 42.5, 0,   6900, 6000, 1250, 5700, 950, 2500, 4200, 0,
+    30,      15,  3,    450,  300, 30,   20,   0,    30,   0,   300,  {}};
 
 }  // namespace quirn

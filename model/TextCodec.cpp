@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <string_view>
 
 namespace quirn {
 namespace {
@@ -54,14 +55,33 @@ std::string Convert(const char* to, const char* from, std::string_view input, bo
     return output;
 }
 
+// Windows-1251 leaves 0x98 unassigned; here it holds "∞", which an ohmmeter scale needs and
+// the code page lacks.
+constexpr char kInfinityByte = '\x98';
+constexpr std::string_view kInfinityUtf8 = "\xE2\x88\x9E";
+
+std::string ConvertAround(const char* to, const char* from, std::string_view input, bool fromUtf8,
+                          std::string_view mark, std::string_view replacement) {
+    std::string output;
+    for (;;) {
+        const std::size_t at = input.find(mark);
+        output += Convert(to, from, input.substr(0, at), fromUtf8);
+        if (at == std::string_view::npos) return output;
+        output += replacement;
+        input.remove_prefix(at + mark.size());
+    }
+}
+
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
-    return Convert("UTF-8", "CP1251", bytes, false);
+    return ConvertAround("UTF-8", "CP1251", bytes, false, std::string_view(&kInfinityByte, 1),
+                         kInfinityUtf8);
 }
 
 std::string Utf8ToCp1251(std::string_view utf8) {
-    return Convert("CP1251", "UTF-8", utf8, true);
+    return ConvertAround("CP1251", "UTF-8", utf8, true, kInfinityUtf8,
+                         std::string_view(&kInfinityByte, 1));
 }
 
 }  // namespace quirn

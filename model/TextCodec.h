@@ -6,6 +6,7 @@
 
 namespace quirn {
 
+// The unassigned byte 0x98 stands for "∞" both ways.
 std::string Cp1251ToUtf8(std::string_view bytes);
 // Characters that Windows-1251 cannot hold become "?".
 std::string Utf8ToCp1251(std::string_view utf8);

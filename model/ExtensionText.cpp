@@ -1,0 +1,396 @@
+#include "model/ExtensionText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+#include "model/NumberText.h"
+#include "model/ParameterFields.h"
+
+namespace quirn {
+namespace {
+
+constexpr std::array<std::string_view, 5> kLawNames{"linear", "square", "db", "ohm", "table"};
+
+// The keys a further scale may set, after its number and a dot, in the order they are written.
+constexpr std::array<std::string_view, 19> kScaleKeys{
+    "Rdel", "out_R", "range", "start", "law",   "points", "Nfull",    "Nbig",    "Nm",  "Lbig",
+    "Lsm",  "Hbig",  "Hsm",   "Duga",  "Hduga", "ticks",  "bigticks", "numbers", "unit"};
+
+void Line(std::string& out, std::string_view key, std::string_view value) {
+    out += key;
+    out += "\t= ";
+    out += value;
+    out += "\r\n";
+}
+
+std::string CleanText(std::string_view text) {
+    std::string value(text);
+    for (char& c : value)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return value;
+}
+
+// Words separated by spaces or tabs.
+template <class Visit>
+void ForEachWord(std::string_view text, Visit visit) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+        std::size_t end = at;
+        while (end < text.size() && text[end] != ' ' && text[end] != '\t') ++end;
+        if (end > at) visit(text.substr(at, end - at));
+        at = end;
+    }
+}
+
+std::optional<std::int32_t> ExactInteger(std::string_view text) {
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+void Note(ListParse* parse, std::string_view item) {
+    if (parse != nullptr && parse->bad.empty()) parse->bad = std::string(item);
+}
+
+}  // namespace
+
+std::string ExactNumber(double value) {
+    if (!std::isfinite(value)) return "0";
+    if (value == 0.0) return "0";
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::optional<double> ParseExactNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string LawName(ScaleLaw law) {
+    return std::string(kLawNames[static_cast<std::size_t>(law)]);
+}
+
+std::optional<ScaleLaw> LawFromName(std::string_view name) {
+    for (std::size_t i = 0; i < kLawNames.size(); ++i)
+        if (kLawNames[i] == name) return static_cast<ScaleLaw>(i);
+    return std::nullopt;
+}
+
+std::string ValueListText(const std::vector<double>& values) {
+    std::string text;
+    for (double v : values) text += (text.empty() ? "" : " ") + ExactNumber(v);
+    return text;
+}
+
+std::string MarkListText(const std::vector<Mark>& marks) {
+    std::string text;
+    for (const Mark& m : marks) {
+        if (!text.empty()) text += ' ';
+        text += ExactNumber(m.value);
+        if (!m.text.empty()) text += "=" + m.text;
+    }
+    return text;
+}
+
+std::string PointListText(const std::vector<TablePoint>& points) {
+    std::string text;
+    for (const TablePoint& p : points) {
+        if (!text.empty()) text += ' ';
+        text += ExactNumber(p.value) + ":" + ExactNumber(p.fraction);
+    }
+    return text;
+}
+
+std::string ZoneText(const Zone& zone) {
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(zone.rgb & 0xFFFFFFu));
+    return std::to_string(zone.scale) + " " + ExactNumber(zone.from) + " " + ExactNumber(zone.to) +
+           " " + colour;
+}
+
+std::string PlaceText(const Place& place) {
+    return std::to_string(place.x) + " " + std::to_string(place.y);
+}
+
+std::vector<double> ParseValueList(std::string_view text, ListParse* parse) {
+    std::vector<double> values;
+    ForEachWord(text, [&](std::string_view word) {
+        if (const auto v = ParseExactNumber(word))
+            values.push_back(*v);
+        else
+            Note(parse, word);
+    });
+    return values;
+}
+
+std::vector<Mark> ParseMarkList(std::string_view text, ListParse* parse) {
+    std::vector<Mark> marks;
+    ForEachWord(text, [&](std::string_view word) {
+        const std::size_t eq = word.find('=');
+        const auto v = ParseExactNumber(word.substr(0, eq));
+        if (!v) return Note(parse, word);
+        marks.push_back(
+            {*v, eq == std::string_view::npos ? std::string() : std::string(word.substr(eq + 1))});
+    });
+    return marks;
+}
+
+std::vector<TablePoint> ParsePointList(std::string_view text, ListParse* parse) {
+    std::vector<TablePoint> points;
+    ForEachWord(text, [&](std::string_view word) {
+        const std::size_t colon = word.find(':');
+        const auto v = ParseExactNumber(word.substr(0, colon));
+        const auto f = colon == std::string_view::npos ? std::nullopt
+                                                       : ParseExactNumber(word.substr(colon + 1));
+        if (!v || !f) return Note(parse, word);
+        points.push_back({*v, *f});
+    });
+    return points;
+}
+
+std::optional<Zone> ParseZone(std::string_view text) {
+    std::vector<std::string_view> words;
+    ForEachWord(text, [&](std::string_view w) { words.push_back(w); });
+    if (words.size() != 4) return std::nullopt;
+    const auto scale = ExactInteger(words[0]);
+    const auto from = ParseExactNumber(words[1]);
+    const auto to = ParseExactNumber(words[2]);
+    std::string_view colour = words[3];
+    if (!scale || *scale < 1 || *scale > kMaxScales || !from || !to || colour.size() != 7 ||
+        colour[0] != '#')
+        return std::nullopt;
+    std::uint32_t rgb = 0;
+    const auto [end, error] = std::from_chars(colour.data() + 1, colour.data() + 7, rgb, 16);
+    if (error != std::errc() || end != colour.data() + 7) return std::nullopt;
+    return Zone{*scale, *from, *to, rgb};
+}
+
+std::optional<Place> ParsePlace(std::string_view text) {
+    std::vector<std::string_view> words;
+    ForEachWord(text, [&](std::string_view w) { words.push_back(w); });
+    if (words.size() != 2) return std::nullopt;
+    const auto x = ExactInteger(words[0]);
+    const auto y = ExactInteger(words[1]);
+    if (!x || !y) return std::nullopt;
+    return Place{*x, *y};
+}
+
+namespace {
+
+void WriteLawSettings(std::string& out, const std::string& prefix, const ScaleLawSettings& s) {
+    if (s.start != 0.0) Line(out, prefix + "start", ExactNumber(s.start));
+    if (s.law != ScaleLaw::Linear) Line(out, prefix + "law", LawName(s.law));
+    if (!s.points.empty()) Line(out, prefix + "points", PointListText(s.points));
+    if (s.ticks) Line(out, prefix + "ticks", ValueListText(*s.ticks));
+    if (s.bigticks) Line(out, prefix + "bigticks", ValueListText(*s.bigticks));
+    if (s.numbers) Line(out, prefix + "numbers", MarkListText(*s.numbers));
+}
+
+void WriteFurtherScale(std::string& out, int number, const FurtherScale& s) {
+    const std::string prefix = std::to_string(number) + ".";
+    const auto integer = [&](std::string_view key, const std::optional<std::int32_t>& v) {
+        if (v) Line(out, prefix + std::string(key), std::to_string(*v));
+    };
+    integer("Rdel", s.Rdel);
+    integer("out_R", s.out_R);
+    if (s.range) Line(out, prefix + "range", ExactNumber(*s.range));
+    if (s.start) Line(out, prefix + "start", ExactNumber(*s.start));
+    if (s.law) Line(out, prefix + "law", LawName(*s.law));
+    if (s.points) Line(out, prefix + "points", PointListText(*s.points));
+    integer("Nfull", s.Nfull);
+    integer("Nbig", s.Nbig);
+    integer("Nm", s.Nm);
+    integer("Lbig", s.Lbig);
+    integer("Lsm", s.Lsm);
+    integer("Hbig", s.Hbig);
+    integer("Hsm", s.Hsm);
+    integer("Duga", s.Duga);
+    integer("Hduga", s.Hduga);
+    if (s.ticks) Line(out, prefix + "ticks", ValueListText(*s.ticks));
+    if (s.bigticks) Line(out, prefix + "bigticks", ValueListText(*s.bigticks));
+    if (s.numbers) Line(out, prefix + "numbers", MarkListText(*s.numbers));
+    if (s.unit) Line(out, prefix + "unit", CleanText(*s.unit));
+}
+
+}  // namespace
+
+std::string WriteExtensionLines(const ScaleExtensions& ext) {
+    std::string out;
+    WriteLawSettings(out, "", ext.first);
+    for (std::size_t k = 0; k < ext.further.size() && k + 2 <= kMaxScales; ++k)
+        WriteFurtherScale(out, int(k) + 2, ext.further[k]);
+    for (std::size_t z = 0; z < ext.zones.size() && z < kMaxZones; ++z)
+        Line(out, "zone" + std::to_string(z + 1), ZoneText(ext.zones[z]));
+    if (ext.origin != kDefaultOriginText) Line(out, "origin", CleanText(ext.origin));
+    if (ext.standard != kDefaultStandardText) Line(out, "standard", CleanText(ext.standard));
+    for (int e = 0; e < kPlacedElementCount; ++e)
+        if (const auto& place = ext.places[std::size_t(e)])
+            Line(out, kPlaceKeys[e], PlaceText(*place));
+    for (const std::string& line : ext.unknownLines) {
+        out += CleanText(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+namespace {
+
+bool IsKeyByte(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '.';
+}
+
+bool IsStandardKey(std::string_view key) {
+    for (const ParameterField& field : StandardFields())
+        if (field.key == key) return true;
+    return false;
+}
+
+void SetScaleKey(FurtherScale& s, std::string_view key, std::string_view value) {
+    const auto integer = [&]() { return ParseInteger(value); };
+    if (key == "Rdel")
+        s.Rdel = integer();
+    else if (key == "out_R")
+        s.out_R = integer();
+    else if (key == "range")
+        s.range = ParseDecimal(value);
+    else if (key == "start")
+        s.start = ParseDecimal(value);
+    else if (key == "law")
+        s.law = LawFromName(value).value_or(ScaleLaw::Linear);
+    else if (key == "points")
+        s.points = ParsePointList(value);
+    else if (key == "Nfull")
+        s.Nfull = integer();
+    else if (key == "Nbig")
+        s.Nbig = integer();
+    else if (key == "Nm")
+        s.Nm = integer();
+    else if (key == "Lbig")
+        s.Lbig = integer();
+    else if (key == "Lsm")
+        s.Lsm = integer();
+    else if (key == "Hbig")
+        s.Hbig = integer();
+    else if (key == "Hsm")
+        s.Hsm = integer();
+    else if (key == "Duga")
+        s.Duga = integer();
+    else if (key == "Hduga")
+        s.Hduga = integer();
+    else if (key == "ticks")
+        s.ticks = ParseValueList(value);
+    else if (key == "bigticks")
+        s.bigticks = ParseValueList(value);
+    else if (key == "numbers")
+        s.numbers = ParseMarkList(value);
+    else if (key == "unit")
+        s.unit = std::string(value);
+}
+
+// Sets the key when it is one of the extension keys; false when it is none of them.
+bool SetExtensionKey(ScaleExtensions& ext, std::array<FurtherScale, kMaxScales - 1>& further,
+                     std::array<bool, kMaxScales - 1>& present,
+                     std::array<std::optional<Zone>, kMaxZones>& zones, std::string_view key,
+                     std::string_view value) {
+    ScaleLawSettings& first = ext.first;
+    if (key == "start")
+        first.start = ParseDecimal(value);
+    else if (key == "law")
+        first.law = LawFromName(value).value_or(ScaleLaw::Linear);
+    else if (key == "points")
+        first.points = ParsePointList(value);
+    else if (key == "ticks")
+        first.ticks = ParseValueList(value);
+    else if (key == "bigticks")
+        first.bigticks = ParseValueList(value);
+    else if (key == "numbers")
+        first.numbers = ParseMarkList(value);
+    else if (key == "origin")
+        ext.origin = std::string(value);
+    else if (key == "standard")
+        ext.standard = std::string(value);
+    else if (key.size() == 5 && key.substr(0, 4) == "zone" && key[4] >= '1' &&
+             key[4] < '1' + kMaxZones) {
+        zones[std::size_t(key[4] - '1')] = ParseZone(value);
+    } else if (key.size() > 2 && key[1] == '.' && key[0] >= '2' && key[0] < '1' + kMaxScales) {
+        const std::string_view own = key.substr(2);
+        bool known = false;
+        for (std::string_view k : kScaleKeys) known = known || k == own;
+        if (!known) return false;
+        const auto index = std::size_t(key[0] - '2');
+        SetScaleKey(further[index], own, value);
+        present[index] = true;
+    } else {
+        for (int e = 0; e < kPlacedElementCount; ++e) {
+            if (key == kPlaceKeys[e]) {
+                ext.places[std::size_t(e)] = ParsePlace(value);
+                return true;
+            }
+        }
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+ScaleExtensions ReadExtensionLines(std::string_view text) {
+    ScaleExtensions ext;
+    std::array<FurtherScale, kMaxScales - 1> further{};
+    std::array<bool, kMaxScales - 1> present{};
+    std::array<std::optional<Zone>, kMaxZones> zones{};
+    std::vector<std::string> seen;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = at;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        const std::string_view line = text.substr(at, end - at);
+        at = end;
+        while (at < text.size() && (text[at] == '\r' || text[at] == '\n')) ++at;
+
+        std::size_t k = 0;
+        while (k < line.size() && IsKeyByte(line[k])) ++k;
+        std::size_t eq = k;
+        while (eq < line.size() && (line[eq] == ' ' || line[eq] == '\t')) ++eq;
+        if (k == 0 || eq >= line.size() || line[eq] != '=') continue;
+        const std::string_view key = line.substr(0, k);
+        if (IsStandardKey(key)) continue;
+        bool repeated = false;
+        for (const std::string& s : seen) repeated = repeated || s == key;
+        if (repeated) continue;
+        seen.emplace_back(key);
+
+        std::size_t begin = eq + 1;
+        std::size_t stop = begin;
+        while (stop < line.size() && static_cast<unsigned char>(line[stop]) >= 0x20) ++stop;
+        while (begin < stop && line[begin] == ' ') ++begin;
+        while (stop > begin && line[stop - 1] == ' ') --stop;
+        const std::string_view value = line.substr(begin, stop - begin);
+        if (!SetExtensionKey(ext, further, present, zones, key, value))
+            ext.unknownLines.emplace_back(line);
+    }
+    // A further scale exists when any of its keys is present; numbers stay as written.
+    for (std::size_t k = kMaxScales - 1; k-- > 0;) {
+        if (present[k]) {
+            ext.further.assign(further.begin(), further.begin() + std::ptrdiff_t(k + 1));
+            break;
+        }
+    }
+    for (const auto& zone : zones)
+        if (zone) ext.zones.push_back(*zone);
+    return ext;
+}
+
+}  // namespace quirn

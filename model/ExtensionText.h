@@ -1,0 +1,51 @@
+// The lines that follow the 24 standard ones when a plate uses more than one linear scale:
+// key, TAB, "= ", value, CR LF, as the standard lines are written.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/ScaleExtensions.h"
+
+namespace quirn {
+
+// The extension lines for ext, in a fixed order; empty when nothing differs from the defaults.
+std::string WriteExtensionLines(const ScaleExtensions& ext);
+
+// The extensions found in text. Keys count only at the head of a line; the first line of a key
+// wins; lines with keys that are neither standard nor extension keys are kept whole.
+ScaleExtensions ReadExtensionLines(std::string_view text);
+
+// Value texts, as the files and the scales window hold them. A number is written in its
+// shortest exact form.
+std::string ExactNumber(double value);
+std::string LawName(ScaleLaw law);
+std::optional<ScaleLaw> LawFromName(std::string_view name);
+std::string ValueListText(const std::vector<double>& values);
+std::string MarkListText(const std::vector<Mark>& marks);
+std::string PointListText(const std::vector<TablePoint>& points);
+std::string ZoneText(const Zone& zone);
+std::string PlaceText(const Place& place);
+
+// Each parser gives the items it could read and, when some item could not be read, that item's
+// text in `bad`; the file reader keeps what was read, the scales window refuses with it.
+struct ListParse {
+    std::string bad;
+    bool ok() const { return bad.empty(); }
+};
+std::vector<double> ParseValueList(std::string_view text, ListParse* parse = nullptr);
+std::vector<Mark> ParseMarkList(std::string_view text, ListParse* parse = nullptr);
+std::vector<TablePoint> ParsePointList(std::string_view text, ListParse* parse = nullptr);
+std::optional<Zone> ParseZone(std::string_view text);
+std::optional<Place> ParsePlace(std::string_view text);
+// A whole number text as a value, or nothing when the text holds anything else.
+std::optional<double> ParseExactNumber(std::string_view text);
+
+// The file keys of the seven places, in the order of the movable elements.
+inline constexpr std::string_view kPlaceKeys[kPlacedElementCount] = {
+    "place.data", "place.romb",   "place.others",  "place.name",
+    "place.unit", "place.origin", "place.standard"};
+
+}  // namespace quirn

@@ -1,0 +1,168 @@
+#include "model/ScaleLaw.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/ExtensionText.h"
+
+namespace quirn {
+
+std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p) {
+    std::vector<ResolvedScale> scales;
+    ResolvedScale first;
+    first.graduation = p;
+    first.graduation.ext = {};
+    first.law = p.ext.first;
+    scales.push_back(first);
+    for (std::size_t k = 0; k < p.ext.further.size() && k + 2 <= kMaxScales; ++k) {
+        const FurtherScale& s = p.ext.further[k];
+        ResolvedScale r = first;
+        r.number = int(k) + 2;
+        ScaleParameters& g = r.graduation;
+        const auto take = [](std::int32_t& field, const std::optional<std::int32_t>& v) {
+            if (v) field = *v;
+        };
+        take(g.Rdel, s.Rdel);
+        take(g.out_R, s.out_R);
+        take(g.Nfull, s.Nfull);
+        take(g.Nbig, s.Nbig);
+        take(g.Nm, s.Nm);
+        take(g.Lbig, s.Lbig);
+        take(g.Lsm, s.Lsm);
+        take(g.Hbig, s.Hbig);
+        take(g.Hsm, s.Hsm);
+        take(g.Duga, s.Duga);
+        take(g.Hduga, s.Hduga);
+        if (s.range) g.range = *s.range;
+        if (s.start) r.law.start = *s.start;
+        if (s.law) r.law.law = *s.law;
+        if (s.points) r.law.points = *s.points;
+        if (s.ticks) r.law.ticks = s.ticks;
+        if (s.bigticks) r.law.bigticks = s.bigticks;
+        if (s.numbers) r.law.numbers = s.numbers;
+        r.unit = s.unit.value_or(std::string());
+        scales.push_back(std::move(r));
+    }
+    return scales;
+}
+
+double MonotoneCubic(const std::vector<TablePoint>& pts, double x) {
+    const std::size_t n = pts.size();
+    if (n == 0) return 0.0;
+    if (n == 1 || x <= pts.front().value) return pts.front().fraction;
+    if (x >= pts.back().value) return pts.back().fraction;
+    // Secants, then tangents: the mean of neighbouring secants, zero at a turn, and limited so
+    // that no piece overshoots.
+    std::vector<double> d(n - 1), m(n);
+    for (std::size_t k = 0; k + 1 < n; ++k)
+        d[k] = (pts[k + 1].fraction - pts[k].fraction) / (pts[k + 1].value - pts[k].value);
+    m[0] = d[0];
+    m[n - 1] = d[n - 2];
+    for (std::size_t k = 1; k + 1 < n; ++k)
+        m[k] = d[k - 1] * d[k] <= 0.0 ? 0.0 : (d[k - 1] + d[k]) / 2.0;
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        if (d[k] == 0.0) {
+            m[k] = m[k + 1] = 0.0;
+            continue;
+        }
+        const double a = m[k] / d[k];
+        const double b = m[k + 1] / d[k];
+        const double h = a * a + b * b;
+        if (h > 9.0) {
+            const double t = 3.0 / std::sqrt(h);
+            m[k] = t * a * d[k];
+            m[k + 1] = t * b * d[k];
+        }
+    }
+    const auto k =
+        std::size_t(std::upper_bound(pts.begin(), pts.end(), x,
+                                     [](double v, const TablePoint& p) { return v < p.value; }) -
+                    pts.begin() - 1);
+    const double h = pts[k + 1].value - pts[k].value;
+    const double t = (x - pts[k].value) / h;
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    return (2 * t3 - 3 * t2 + 1) * pts[k].fraction + (t3 - 2 * t2 + t) * h * m[k] +
+           (-2 * t3 + 3 * t2) * pts[k + 1].fraction + (t3 - t2) * h * m[k + 1];
+}
+
+std::optional<double> ScaleFraction(const ScaleLawSettings& law, double range, double v) {
+    double f = 0.0;
+    switch (law.law) {
+        case ScaleLaw::Linear:
+            f = (v - law.start) / (range - law.start);
+            break;
+        case ScaleLaw::Square:
+            f = (v / range) * (v / range);
+            break;
+        case ScaleLaw::Db:
+            f = std::pow(10.0, (v - range) / 20.0);
+            break;
+        case ScaleLaw::Ohm:
+            if (v < 0.0 || range <= 0.0) return std::nullopt;
+            f = range / (v + range);
+            break;
+        case ScaleLaw::Table:
+            if (law.points.empty() || v < law.points.front().value || v > law.points.back().value)
+                return std::nullopt;
+            f = MonotoneCubic(law.points, v);
+            break;
+    }
+    if (!std::isfinite(f)) return std::nullopt;
+    return f;
+}
+
+namespace {
+
+ScaleCheck Problem(ScaleProblem problem, int scale, std::string item = {}) {
+    return {problem, scale, std::move(item)};
+}
+
+ScaleCheck CheckScale(const ResolvedScale& s) {
+    const ScaleLawSettings& law = s.law;
+    const double range = s.graduation.range;
+    switch (law.law) {
+        case ScaleLaw::Linear:
+            if (law.start == range) return Problem(ScaleProblem::EmptySpan, s.number);
+            break;
+        case ScaleLaw::Square:
+            if (law.start < 0.0)
+                return Problem(ScaleProblem::SquareNegativeStart, s.number, ExactNumber(law.start));
+            break;
+        case ScaleLaw::Db:
+            break;
+        case ScaleLaw::Ohm:
+            if (range <= 0.0) return Problem(ScaleProblem::OhmCentre, s.number, ExactNumber(range));
+            if (!law.numbers || (!law.ticks && !law.bigticks))
+                return Problem(ScaleProblem::OhmWithoutLists, s.number);
+            break;
+        case ScaleLaw::Table: {
+            if (law.points.size() < 2) return Problem(ScaleProblem::TableTooShort, s.number);
+            for (std::size_t k = 0; k < law.points.size(); ++k) {
+                const TablePoint& p = law.points[k];
+                const std::string item = ExactNumber(p.value) + ":" + ExactNumber(p.fraction);
+                if (k > 0 && !(p.value > law.points[k - 1].value))
+                    return Problem(ScaleProblem::TableNotIncreasing, s.number, item);
+                if (!(p.fraction >= 0.0 && p.fraction <= 1.0))
+                    return Problem(ScaleProblem::FractionOutside, s.number, item);
+            }
+            break;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+ScaleCheck CheckScales(const ScaleParameters& p) {
+    const std::vector<ResolvedScale> scales = ResolveScales(p);
+    for (const ResolvedScale& s : scales)
+        if (ScaleCheck check = CheckScale(s); !check.ok()) return check;
+    for (std::size_t z = 0; z < p.ext.zones.size(); ++z)
+        if (p.ext.zones[z].scale > int(scales.size()))
+            return Problem(ScaleProblem::ZoneScaleMissing, int(z) + 1,
+                           std::to_string(p.ext.zones[z].scale));
+    return {};
+}
+
+}  // namespace quirn

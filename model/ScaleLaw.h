@@ -1,0 +1,63 @@
+// Where a value lies on a scale: the fraction of the arc from its left end (0) to its right
+// end (1), by the scale's law; and the scales of a plate with what each takes from scale 1.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/ScaleParameters.h"
+
+namespace quirn {
+
+// One scale as it is drawn: the graduation fields of the record (scale 1's, or a further
+// scale's own where it sets them), its law and lists, and the label beside its right end.
+struct ResolvedScale {
+    int number = 1;
+    ScaleParameters graduation;  // without extensions
+    ScaleLawSettings law;
+    std::string unit;  // empty for scale 1, whose unit is the plate's
+    // True when the scale is the one linear scale from 0 of the standard fields alone.
+    bool plain() const {
+        return law.start == 0.0 && law.law == ScaleLaw::Linear && !law.ticks && !law.bigticks &&
+               !law.numbers;
+    }
+};
+
+std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p);
+
+// The fraction of the arc where value lies; nothing where the law has no place for it (a
+// table outside its points, a value the law cannot take).
+std::optional<double> ScaleFraction(const ScaleLawSettings& law, double range, double value);
+
+// A monotone piecewise cubic through the points (Fritsch and Carlson): it passes through every
+// point and never turns back where the points do not. The points must increase in value.
+double MonotoneCubic(const std::vector<TablePoint>& points, double value);
+
+// What the scales window refuses, with the scale and the offending item.
+enum class ScaleProblem {
+    None,
+    BadList,              // an item of a list could not be read
+    TableNotIncreasing,   // table values not strictly increasing
+    FractionOutside,      // a table fraction outside 0..1
+    TableTooShort,        // a table law with fewer than two points
+    SquareNegativeStart,  // a square law below zero
+    OhmWithoutLists,      // an ohm scale without its tick and number lists
+    OhmCentre,            // an ohm scale whose centre value is not above zero
+    EmptySpan,            // start equal to the end on a linear scale
+    ZoneScaleMissing,     // a zone on a scale the plate does not have
+};
+
+struct ScaleCheck {
+    ScaleProblem problem = ScaleProblem::None;
+    int scale = 0;     // 1..4, or the zone's number for a zone problem
+    std::string item;  // the item at fault, Windows-1251
+    bool ok() const { return problem == ScaleProblem::None; }
+    bool operator==(const ScaleCheck&) const = default;
+};
+
+// The first problem of the plate's scales and zones, in scale order.
+ScaleCheck CheckScales(const ScaleParameters& p);
+
+}  // namespace quirn
