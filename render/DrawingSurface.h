@@ -2,6 +2,7 @@
 // drawing units (0.01 mm) with the origin at the pointer axis, x right and y up.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -28,6 +29,9 @@ class DrawingSurface : public TextMeasure {
     virtual void arc(const Box& bounds, Point start, Point end) = 0;
     virtual void ellipse(const Box& bounds) = 0;
     virtual void polygon(std::span<const Point> points) = 0;
+    // A coloured zone: the polygon filled without an outline in 0xRRGGBB, or, on a surface of
+    // black and white only, hatched in thin black lines that leave most of it white.
+    virtual void zone(std::span<const Point> points, std::uint32_t rgb) = 0;
 
     // Texts are Windows-1251 bytes; setFont also sets the font drawn with.
     // Opaque text on a white cell whose top-left corner is at topLeft; the escapement turns the

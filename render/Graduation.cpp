@@ -36,10 +36,8 @@ std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t Rdel, std::int
     return {ray.Cw(base), ray.Ccw(base), ray.Ccw(tip), ray.Cw(tip)};
 }
 
-namespace {
-
-void DrawFamily(DrawingSurface& surface, const ScaleParameters& p, std::int32_t count,
-                std::int32_t length, std::int32_t width) {
+void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int32_t count,
+                    std::int32_t length, std::int32_t width) {
     // Neighbours that the device cannot tell apart are drawn as one band: every position
     // whose turn from the last one drawn stays under a pixel is left out.
     std::int64_t minimumStride = 1;
@@ -56,11 +54,27 @@ void DrawFamily(DrawingSurface& surface, const ScaleParameters& p, std::int32_t 
         minimumStride);
 }
 
-}  // namespace
+void DrawTicksAt(DrawingSurface& surface, const ScaleParameters& p, std::span<const double> angles,
+                 std::int32_t length, std::int32_t width) {
+    // As for equal steps: neighbours closer than the device can tell apart are drawn once.
+    const double turn = surface.smallestVisibleTurn();
+    const auto n = static_cast<std::int64_t>(angles.size());
+    const std::int64_t stride = n <= kMaxDrawnTicks ? 1 : (n + kMaxDrawnTicks - 1) / kMaxDrawnTicks;
+    double last = 0.0;
+    bool drawn = false;
+    for (std::int64_t i = 0; i < n; i += stride) {
+        const double theta = angles[std::size_t(i)];
+        if (drawn && i + stride < n && std::abs(theta - last) < turn) continue;
+        const TickRay ray(theta, width);
+        surface.polygon(TickPolygon(ray, p.Rdel, length, p.out_R != 0));
+        last = theta;
+        drawn = true;
+    }
+}
 
 void DrawTicks(DrawingSurface& surface, const ScaleParameters& p) {
-    DrawFamily(surface, p, p.Nfull, p.Lsm, p.Hsm);
-    DrawFamily(surface, p, p.Nbig, p.Lbig, p.Hbig);
+    DrawTickFamily(surface, p, p.Nfull, p.Lsm, p.Hsm);
+    DrawTickFamily(surface, p, p.Nbig, p.Lbig, p.Hbig);
 }
 
 void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p) {

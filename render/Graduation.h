@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "model/ScaleParameters.h"
 #include "render/DrawingSurface.h"
@@ -54,6 +55,13 @@ class TickRay {
 // inward is set.
 std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t Rdel, std::int32_t length,
                                  bool inward);
+
+// One family of `count` equal divisions of the arc, each tick of the given length and width.
+void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int32_t count,
+                    std::int32_t length, std::int32_t width);
+// Ticks on the rays at the given angles (radians).
+void DrawTicksAt(DrawingSurface& surface, const ScaleParameters& p, std::span<const double> angles,
+                 std::int32_t length, std::int32_t width);
 
 // Small ticks then big ticks, with the tick pen and brush already selected.
 void DrawTicks(DrawingSurface& surface, const ScaleParameters& p);

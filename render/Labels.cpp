@@ -91,20 +91,25 @@ Extent MeasureWith(TextMeasure& measure, const FontSpec& font, std::string_view 
 }
 
 void LayOutOriginLabel(const ScaleParameters& p, TextMeasure& measure, ScaleLayout& laid) {
-    const Extent e = MeasureWith(measure, OriginLabelFont(p), kOriginLabelText);
-    Point& a = laid.layout.anchors[static_cast<std::size_t>(Index(MovableElement::OriginLabel))];
+    const std::string_view text = p.ext.origin;
     Extent& size = SizeOf(laid.sizes, MovableElement::OriginLabel);
+    laid.originLabelWrap.reset();
+    if (text.empty()) {  // hidden: nothing to lift, wrap or grab
+        size = {};
+        return;
+    }
+    const Extent e = MeasureWith(measure, OriginLabelFont(p), text);
+    Point& a = laid.layout.anchors[static_cast<std::size_t>(Index(MovableElement::OriginLabel))];
     // After a reset the default height is meant for the label's bottom, not its top.
     if (laid.layout.originLabelLiftPending) {
         a.y = ClampToInt(I{a.y} + e.height);
         laid.layout.originLabelLiftPending = false;
     }
     const I limit = I{laid.layout.halfPlateWidth} - p.Rdel / 30;
-    laid.originLabelWrap.reset();
     if (I{a.x} + e.width / 2 > limit) {
         const Box start{ClampToInt(I{a.x} - e.height / 4), a.y, ClampToInt(I{a.x} + e.height / 4),
                         ClampToInt(I{a.y} - e.height)};
-        const Box measured = measure.measureWrapped(start, kOriginLabelText);
+        const Box measured = measure.measureWrapped(start, text);
         size = {ClampToInt(I{measured.right} - measured.left),
                 ClampToInt(I{measured.top} - measured.bottom)};
         laid.originLabelWrap = measured;
@@ -125,7 +130,8 @@ void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& l
     SizeOf(laid.sizes, E::NameLabel) = MeasureWith(measure, NameFont(p), p.name);
     LayOutOriginLabel(p, measure, laid);
     SizeOf(laid.sizes, E::StandardLabel) =
-        MeasureWith(measure, StandardLabelFont(p), kStandardLabelText);
+        p.ext.standard.empty() ? Extent{}
+                               : MeasureWith(measure, StandardLabelFont(p), p.ext.standard);
 }
 
 void DrawSymbols(const RenderState& state, DrawingSurface& surface) {
@@ -145,19 +151,24 @@ void DrawTexts(const RenderState& state, DrawingSurface& surface) {
     surface.setFont(NameFont(p));
     surface.textOut(AnchorOf(state.layout, E::NameLabel), p.name);
 
-    surface.setFont(OriginLabelFont(p));
-    a = AnchorOf(state.layout, E::OriginLabel);
-    if (state.originLabelWrap) {
-        surface.drawWrapped(*state.originLabelWrap, kOriginLabelText);
-    } else {
-        surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::OriginLabel).width / 2, a.y),
-                        kOriginLabelText);
+    // An empty text hides its label: a plate made elsewhere carries neither.
+    if (!p.ext.origin.empty()) {
+        surface.setFont(OriginLabelFont(p));
+        a = AnchorOf(state.layout, E::OriginLabel);
+        if (state.originLabelWrap) {
+            surface.drawWrapped(*state.originLabelWrap, p.ext.origin);
+        } else {
+            surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::OriginLabel).width / 2, a.y),
+                            p.ext.origin);
+        }
     }
 
-    surface.setFont(StandardLabelFont(p));
-    a = AnchorOf(state.layout, E::StandardLabel);
-    surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::StandardLabel).width, a.y),
-                    kStandardLabelText);
+    if (!p.ext.standard.empty()) {
+        surface.setFont(StandardLabelFont(p));
+        a = AnchorOf(state.layout, E::StandardLabel);
+        surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::StandardLabel).width, a.y),
+                        p.ext.standard);
+    }
 }
 
 namespace {
@@ -244,17 +255,21 @@ std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& r
 
 }  // namespace
 
+void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec font, double theta,
+                 bool end, int escapement, std::string_view text) {
+    const TickRay ray(theta, p.Hbig);
+    if (!surface.mayShow(NumeralReach(p, ray, end, font, text.size()))) return;
+    font.escapement = escapement;
+    surface.setFont(font);
+    const Extent e = surface.measureText(text);
+    surface.textOut(NumeralTopLeft(p, ray, end, e), text);
+}
+
 void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p) {
-    FontSpec font = NumeralFont(p);
+    const FontSpec font = NumeralFont(p);
     ForEachPosition(p.Nm, kMaxDrawnNumerals, [&](I i) {
-        const TickRay ray(PositionAngle(p.alfa, p.Nm, i), p.Hbig);
-        const std::string text = NumeralText(p, i);
-        const bool end = i == 0 || i == p.Nm;
-        if (!surface.mayShow(NumeralReach(p, ray, end, font, text.size()))) return;
-        font.escapement = NumeralEscapement(p, i);
-        surface.setFont(font);
-        const Extent e = surface.measureText(text);
-        surface.textOut(NumeralTopLeft(p, ray, end, e), text);
+        DrawNumeral(surface, p, font, PositionAngle(p.alfa, p.Nm, i), i == 0 || i == p.Nm,
+                    NumeralEscapement(p, i), NumeralText(p, i));
     });
 }
 

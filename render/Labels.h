@@ -13,10 +13,9 @@
 
 namespace quirn {
 
-// "СДЕЛАНО В СССР" and "ГОСТ  8711-60" as Windows-1251 bytes.
-inline constexpr std::string_view kOriginLabelText =
-    "\xD1\xC4\xC5\xCB\xC0\xCD\xCE \xC2 \xD1\xD1\xD1\xD0";
-inline constexpr std::string_view kStandardLabelText = "\xC3\xCE\xD1\xD2  8711-60";
+// The default texts of the two fixed labels, as Windows-1251 bytes.
+inline constexpr std::string_view kOriginLabelText = kDefaultOriginText;
+inline constexpr std::string_view kStandardLabelText = kDefaultStandardText;
 
 // Rdel / 4200, never below 0.5: scales the images and the name and standard fonts.
 double SizeFactor(std::int32_t Rdel);
@@ -43,5 +42,9 @@ void DrawSymbols(const RenderState& state, DrawingSurface& surface);
 void DrawTexts(const RenderState& state, DrawingSurface& surface);
 // The numerals at the numbered positions, placed by the big ticks' corners.
 void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p);
+// One numeral on the ray at theta (radians): upright at an end of the scale, else turned by the
+// escapement (tenths of a degree) to run along the scale. Left out when it cannot show.
+void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec font, double theta,
+                 bool end, int escapement, std::string_view text);
 
 }  // namespace quirn

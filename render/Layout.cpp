@@ -1,4 +1,7 @@
-// Default places of the movable elements, proportional to the graduation radius.
+// Places of the movable elements: defaults proportional to the graduation radius, and where the
+// user put them, kept on the plate.
+#include <algorithm>
+
 #include "render/RenderScale.h"
 #include "render/Saturate.h"
 
@@ -27,6 +30,19 @@ void ResetLayout(RenderState& state) {
     set(MovableElement::OriginLabel, 0, pct(2) + p.Rin);
     set(MovableElement::StandardLabel, half - pct(5), pct(20));
     layout.originLabelLiftPending = true;
+
+    // The user's places. A place that the plate no longer reaches (it was made smaller) is
+    // brought to the nearest point on it, so that no element is lost off its edge.
+    const I bottom = -(I{p.Los_niz} - p.Los_os);
+    const I top = p.shape == 0 ? I{p.Hshk} + bottom : I{p.Rout};
+    for (int e = 0; e < kDrawnElementCount; ++e) {
+        const std::optional<Place>& place = p.ext.places[std::size_t(e)];
+        if (!place) continue;
+        const I x = std::clamp(I{place->x}, std::min(-half, half), std::max(-half, half));
+        const I y = std::clamp(I{place->y}, std::min(bottom, top), std::max(bottom, top));
+        layout.anchors[std::size_t(e)] = At(x, y);
+        if (e == Index(MovableElement::OriginLabel)) layout.originLabelLiftPending = false;
+    }
 }
 
 }  // namespace quirn

@@ -267,6 +267,24 @@ void PainterSurface::polygon(std::span<const Point> points) {
     painter_.drawPolygon(device);
 }
 
+void PainterSurface::zone(std::span<const Point> points, std::uint32_t rgb) {
+    if (points.size() < 3) return;
+    QPolygonF device;
+    device.reserve(qsizetype(points.size()));
+    for (const Point& p : points) device << toDevice(p);
+    if (!nearDevice(device)) device = ClipPolygon(device, clipRect());
+    if (device.isEmpty() || Misses(device.boundingRect(), penPx_, region_)) return;
+    allBlack_ = false;
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    // The hatching's spacing is the device's own (8 pixels): dense enough to read as a band on
+    // paper, sparse enough that a tick drawn over it still stands out.
+    painter_.setBrush(hatchedZones_ ? QBrush(Qt::black, Qt::BDiagPattern)
+                                    : QBrush(QColor::fromRgb(QRgb(0xFF000000u | rgb))));
+    painter_.drawPolygon(device);
+    painter_.restore();
+}
+
 void PainterSurface::setFont(const FontSpec& font) {
     fonts_.setFont(font);
 }

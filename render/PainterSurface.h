@@ -36,6 +36,7 @@ class PainterSurface : public DrawingSurface {
     void arc(const Box& bounds, Point start, Point end) override;
     void ellipse(const Box& bounds) override;
     void polygon(std::span<const Point> points) override;
+    void zone(std::span<const Point> points, std::uint32_t rgb) override;
     void setFont(const FontSpec& font) override;
     Extent measureText(std::string_view text) override;
     void textOut(Point topLeft, std::string_view text) override;
@@ -44,6 +45,9 @@ class PainterSurface : public DrawingSurface {
     void drawImage(const QImage& image, const Box& dest) override;
     double smallestVisibleTurn() const override;
     bool mayShow(std::span<const RealPoint> convexPolygon) const override;
+
+    // Zones hatched in black rather than filled in colour: for pictures of one bit per pixel.
+    void setHatchedZones(bool hatched) { hatchedZones_ = hatched; }
 
     // Only the device pixels in area are being painted (the painter is clipped to them): what
     // misses them is left out before any work.
@@ -96,6 +100,7 @@ class PainterSurface : public DrawingSurface {
     double largeBlackAreas_ = 0.0;
     DrawingTransform transform_;
     bool monochrome_;
+    bool hatchedZones_ = false;
     FontMeasure fonts_;
     bool outlineText_;  // raster devices fill large text as outlines; vector ones keep text
     int penWidth_ = 1;

@@ -67,6 +67,13 @@ void RecordingSurface::polygon(std::span<const Point> points) {
     record(std::move(call));
 }
 
+void RecordingSurface::zone(std::span<const Point> points, std::uint32_t rgb) {
+    DrawCall call = Call(DrawOp::Zone);
+    call.value = static_cast<int>(rgb);
+    call.points.assign(points.begin(), points.end());
+    record(std::move(call));
+}
+
 void RecordingSurface::setFont(const FontSpec& font) {
     font_ = font;
     DrawCall call = Call(DrawOp::SetFont);

@@ -22,6 +22,7 @@ enum class DrawOp {
     Arc,
     Ellipse,
     Polygon,
+    Zone,
     SetFont,
     TextOut,
     DrawWrapped,
@@ -30,7 +31,7 @@ enum class DrawOp {
 
 struct DrawCall {
     DrawOp op = DrawOp::SetPen;
-    int value = 0;              // pen width, or 1 for a black brush
+    int value = 0;              // pen width, 1 for a black brush, a zone's colour
     Box box;                    // fill, arc and ellipse bounds, wrap box, image destination
     std::vector<Point> points;  // line ends, arc start and end, chain and polygon points, text
                                 // top-left
@@ -51,6 +52,7 @@ class RecordingSurface : public DrawingSurface {
     void arc(const Box& bounds, Point start, Point end) override;
     void ellipse(const Box& bounds) override;
     void polygon(std::span<const Point> points) override;
+    void zone(std::span<const Point> points, std::uint32_t rgb) override;
     void setFont(const FontSpec& font) override;
     Extent measureText(std::string_view text) override;
     void textOut(Point topLeft, std::string_view text) override;

@@ -10,6 +10,7 @@
 #include "render/PainterSurface.h"
 #include "render/PlateOutline.h"
 #include "render/Saturate.h"
+#include "render/Scales.h"
 
 namespace quirn {
 namespace {
@@ -107,11 +108,7 @@ void PaintScale(const RenderState& state, DrawingSurface& surface, bool forScree
     DrawSymbols(state, surface);
     DrawTexts(state, surface);
 
-    surface.setPen(1);
-    surface.setBlackBrush(true);
-    DrawTicks(surface, p);
-    DrawNumerals(surface, p);
-    if (p.Duga != 0) DrawGraduationArc(surface, p);
+    DrawScales(surface, p);
 }
 
 RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool forScreen) {

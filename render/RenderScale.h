@@ -40,7 +40,8 @@ void PaintScale(const RenderState& state, DrawingSurface& surface, bool forScree
 // (1) from it, the first pixel in the high bit: how the print canvas is made one-bit.
 void PackGreyRow(const unsigned char* grey, int width, unsigned char* bits);
 
-// Puts the movable elements at their default anchors for the working copy.
+// Puts the movable elements at their default anchors for the working copy, and those the user
+// placed (the record's places) where they were put, brought onto the plate.
 void ResetLayout(RenderState& state);
 
 }  // namespace quirn

@@ -30,7 +30,8 @@ constexpr int Index(MovableElement e) {
     return static_cast<int>(e);
 }
 
-// Where the movable elements stand; reset to defaults at every Apply and document load.
+// Where the movable elements stand: the defaults for the plate and the record's places, at
+// every Apply and document load.
 struct Layout {
     int halfPlateWidth = 0;
     int bottomMargin = 1000;

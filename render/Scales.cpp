@@ -1,0 +1,167 @@
+#include "render/Scales.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "model/NumberText.h"
+#include "render/Graduation.h"
+#include "render/Labels.h"
+#include "render/Saturate.h"
+
+namespace quirn {
+namespace {
+
+using I = std::int64_t;
+
+// A fraction this close to an end of the arc is that end: list values computed in floating
+// point land a hair off.
+constexpr double kEndTolerance = 1e-9;
+
+// "∞" in the drawing's code page.
+constexpr const char* kInfinity = "\x98";
+
+std::optional<double> OnArc(const ResolvedScale& s, double value) {
+    const auto f = ScaleFraction(s.law, s.graduation.range, value);
+    if (!f || *f < -kEndTolerance || *f > 1.0 + kEndTolerance) return std::nullopt;
+    return std::clamp(*f, 0.0, 1.0);
+}
+
+// The value of step i of `count` equal steps from start to range.
+double StepValue(const ResolvedScale& s, std::int32_t count, I i) {
+    if (count == 0) return s.law.start;
+    return s.law.start + static_cast<double>(i) * (s.graduation.range - s.law.start) / count;
+}
+
+void DrawFamily(DrawingSurface& surface, const ResolvedScale& s,
+                const std::optional<std::vector<double>>& list, std::int32_t count,
+                std::int32_t length, std::int32_t width, bool withInfinity) {
+    const ScaleParameters& g = s.graduation;
+    // Equal steps of a linear law fall where equal divisions of the arc do.
+    if (!list && s.law.law == ScaleLaw::Linear)
+        return DrawTickFamily(surface, g, count, length, width);
+    std::vector<double> angles;
+    if (withInfinity) angles.push_back(FractionAngle(g.alfa, 0.0));
+    const auto add = [&](double value) {
+        if (const auto f = OnArc(s, value)) angles.push_back(FractionAngle(g.alfa, *f));
+    };
+    if (list) {
+        for (double v : *list) add(v);
+    } else if (s.law.law != ScaleLaw::Ohm) {  // an ohm scale has no end value to step to
+        ForEachPosition(count, kMaxDrawnTicks, [&](I i) { add(StepValue(s, count, i)); });
+    }
+    DrawTicksAt(surface, g, angles, length, width);
+}
+
+void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
+    const ScaleParameters& g = s.graduation;
+    const FontSpec font = NumeralFont(g);
+    const auto draw = [&](double f, std::string_view text) {
+        const bool end = f <= kEndTolerance || f >= 1.0 - kEndTolerance;
+        const int escapement =
+            end ? 0 : TruncToInt(std::fmod(10.0 * (g.alfa - 2.0 * g.alfa * f), 3600.0));
+        DrawNumeral(surface, g, font, FractionAngle(g.alfa, f), end, escapement, text);
+    };
+    if (s.law.law == ScaleLaw::Ohm && s.law.numbers) draw(0.0, kInfinity);
+    if (s.law.numbers) {
+        const std::vector<Mark>& marks = *s.law.numbers;
+        const auto n = static_cast<I>(marks.size());
+        const I stride =
+            n <= kMaxDrawnNumerals ? 1 : (n + kMaxDrawnNumerals - 1) / kMaxDrawnNumerals;
+        for (I i = 0; i < n; i += stride) {
+            const Mark& m = marks[std::size_t(i)];
+            if (const auto f = OnArc(s, m.value))
+                draw(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : m.text);
+        }
+        return;
+    }
+    if (s.law.law == ScaleLaw::Ohm) return;
+    ForEachPosition(g.Nm, kMaxDrawnNumerals, [&](I i) {
+        const double value = StepValue(s, g.Nm, i);
+        if (s.law.law == ScaleLaw::Linear) {
+            DrawNumeral(surface, g, font, PositionAngle(g.alfa, g.Nm, i), i == 0 || i == g.Nm,
+                        NumeralEscapement(g, i), TrimmedNumber(value, 3));
+        } else if (const auto f = OnArc(s, value)) {
+            draw(*f, TrimmedNumber(value, 3));
+        }
+    });
+}
+
+// A further scale's unit, upright, just right of the tip of its last big tick.
+void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
+    if (s.unit.empty()) return;
+    const ScaleParameters& g = s.graduation;
+    const double theta = FractionAngle(g.alfa, 1.0);
+    const double r = g.out_R != 0 ? double(I{g.Rdel} - g.Lbig) : double(I{g.Rdel} + g.Lbig);
+    FontSpec font = NumeralFont(g);
+    font.escapement = 0;
+    surface.setFont(font);
+    const Extent e = surface.measureText(s.unit);
+    const I x = TruncToInt(r * std::cos(theta)) + std::max(I{g.Hbig}, I{50}) + 50;
+    const I y = TruncToInt(r * std::sin(theta)) + e.height / 2;
+    surface.textOut(At(x, y), s.unit);
+}
+
+// A band along the scale between two values, on the side of the base circle its ticks are.
+void DrawZone(DrawingSurface& surface, const ResolvedScale& s, const Zone& zone) {
+    const ScaleParameters& g = s.graduation;
+    const auto clamped = [&](double value) -> std::optional<double> {
+        const auto f = ScaleFraction(s.law, g.range, value);
+        if (!f) return std::nullopt;
+        return std::clamp(*f, 0.0, 1.0);
+    };
+    const auto f1 = clamped(zone.from);
+    const auto f2 = clamped(zone.to);
+    if (!f1 || !f2 || *f1 == *f2) return;
+    const double a1 = FractionAngle(g.alfa, *f1);
+    const double a2 = FractionAngle(g.alfa, *f2);
+    const I width = g.Lsm > 0 ? g.Lsm : std::max(I{g.Lbig}, I{0});
+    const double base = g.Rdel;
+    const double edge = g.out_R != 0 ? base - double(width) : base + double(width);
+    // Half a degree per chord keeps the band within a hundredth of a millimetre of the arc
+    // on plates up to a metre.
+    const double degrees = std::abs(a2 - a1) * 180.0 / kPi;
+    const int steps = std::clamp(int(std::ceil(degrees / 0.5)), 1, 720);
+    std::vector<Point> band;
+    band.reserve(std::size_t(2 * steps + 2));
+    for (int k = 0; k <= steps; ++k) {
+        const double a = a1 + (a2 - a1) * k / steps;
+        band.push_back(At(TruncToInt(edge * std::cos(a)), TruncToInt(edge * std::sin(a))));
+    }
+    for (int k = steps; k >= 0; --k) {
+        const double a = a1 + (a2 - a1) * k / steps;
+        band.push_back(At(TruncToInt(base * std::cos(a)), TruncToInt(base * std::sin(a))));
+    }
+    surface.zone(band, zone.rgb);
+}
+
+}  // namespace
+
+double FractionAngle(double alfa, double fraction) {
+    return ((alfa + 90.0) - 2.0 * alfa * fraction) / 180.0 * kPi;
+}
+
+void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
+    const std::vector<ResolvedScale> scales = ResolveScales(p);
+    for (const Zone& zone : p.ext.zones)
+        if (zone.scale >= 1 && zone.scale <= int(scales.size()))
+            DrawZone(surface, scales[std::size_t(zone.scale - 1)], zone);
+    for (const ResolvedScale& s : scales) {
+        const ScaleParameters& g = s.graduation;
+        surface.setPen(1);
+        surface.setBlackBrush(true);
+        if (s.plain()) {
+            DrawTicks(surface, g);
+            DrawNumerals(surface, g);
+        } else {
+            const bool ohm = s.law.law == ScaleLaw::Ohm;
+            DrawFamily(surface, s, s.law.ticks, g.Nfull, g.Lsm, g.Hsm, false);
+            DrawFamily(surface, s, s.law.bigticks, g.Nbig, g.Lbig, g.Hbig, ohm);
+            DrawScaleNumerals(surface, s);
+        }
+        if (g.Duga != 0) DrawGraduationArc(surface, g);
+        DrawScaleUnit(surface, s);
+    }
+}
+
+}  // namespace quirn
