@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <array>
 #include <vector>
 
 #include "render/RenderState.h"
@@ -67,6 +68,7 @@ class CQuirnView : public QAbstractScrollArea {
     ScaleSession& session_;
     RenderState& state_;  // the session's
     DragState drag_;
+    std::array<Point, kDrawnElementCount> pressAnchors_{};  // as the last grab found them
     QPoint scroll_;
     WindowPicture picture_;
 };

@@ -1,6 +1,7 @@
 #include "view/ScaleSession.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "model/TextCodec.h"
 #include "peripherals/TemplateUnderlay.h"
@@ -51,6 +52,37 @@ void ScaleSession::ResetLayout() {
     quirn::ResetLayout(state_);
     emit layoutReset();
     emit changed();
+}
+
+void ScaleSession::KeepPlaces(const std::vector<MovableElement>& moved) {
+    bool kept = false;
+    for (MovableElement e : moved) {
+        const int i = Index(e);
+        if (i < 0 || i >= kDrawnElementCount) continue;  // the template is not the record's
+        const Point a = state_.layout.anchors[std::size_t(i)];
+        state_.params.ext.places[std::size_t(i)] = Place{a.x, a.y};
+        kept = true;
+    }
+    if (!kept) return;
+    ScaleParameters record = doc_.parameters();
+    record.ext.places = state_.params.ext.places;
+    doc_.setParameters(record);
+    doc_.SetModifiedFlag(true);
+    emit changed();
+}
+
+void ScaleSession::ForgetPlaces() {
+    const bool placed =
+        std::any_of(state_.params.ext.places.begin(), state_.params.ext.places.end(),
+                    [](const auto& place) { return place.has_value(); });
+    state_.params.ext.places = {};
+    if (placed) {
+        ScaleParameters record = doc_.parameters();
+        record.ext.places = {};
+        doc_.setParameters(record);
+        doc_.SetModifiedFlag(true);
+    }
+    ResetLayout();
 }
 
 void ScaleSession::setZoom(int zoom) {

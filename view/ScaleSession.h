@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
 #include "model/CQuirnDoc.h"
 #include "peripherals/PictureExport.h"
@@ -33,8 +34,13 @@ class ScaleSession : public QObject {
     // Parameters read from the panel: into the working copy and the document, which is then
     // modified and titled after them; the layout starts afresh.
     void Apply(const ScaleParameters& params);
-    // Elements back at their defaults.
+    // Elements at their defaults for the plate, or where the user placed them.
     void ResetLayout();
+    // The user dragged these elements to where the layout now has them: their places become
+    // part of the record, in the working copy and the document, which is then modified.
+    void KeepPlaces(const std::vector<MovableElement>& moved);
+    // "Сбросить расположение": every element back at its default, the places forgotten.
+    void ForgetPlaces();
     void setZoom(int zoom);
     // The display correction factor of the screen calibration.
     void setKsrn(double Ksrn);

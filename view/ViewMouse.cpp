@@ -3,6 +3,7 @@
 
 #include "render/DrawingTransform.h"
 #include "view/CQuirnView.h"
+#include "view/ScaleSession.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
@@ -66,6 +67,7 @@ void CQuirnView::mousePressEvent(QMouseEvent* event) {
     Refresh();
     const Point cursor = CursorAt(event->position().toPoint());
     const std::optional<MovableElement> hit = BeginDrag(drag_, state_, cursor);
+    if (hit) pressAnchors_ = state_.layout.anchors;
     if (hit)
         viewport()->setCursor(*hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
                                                                    : Qt::SizeAllCursor);
@@ -73,7 +75,16 @@ void CQuirnView::mousePressEvent(QMouseEvent* event) {
 
 void CQuirnView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    // What the drag really moved becomes part of the document; a click moves nothing.
+    std::vector<MovableElement> moved;
+    for (int i = 0; i < kDrawnElementCount; ++i) {
+        const auto e = static_cast<MovableElement>(i);
+        if (drag_.dragging(e) &&
+            state_.layout.anchors[std::size_t(i)] != pressAnchors_[std::size_t(i)])
+            moved.push_back(e);
+    }
     EndDrag(drag_);
+    if (!moved.empty()) session_.KeepPlaces(moved);
     viewport()->unsetCursor();
 }
 
