@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "model/NumberText.h"
+#include "model/ParameterFields.h"
 #include "model/TextCodec.h"
 #include "peripherals/Printing.h"
 #include "peripherals/TemplateUnderlay.h"
@@ -26,6 +27,28 @@ QString Qt8(const std::string& utf8) {
 
 const char* const kLoadCaption = "Загрузить шаблон (.bmp)";
 const char* const kRemoveCaption = "Удалить шаблон";
+// The field table names the panel's controls by their ids.
+constexpr bool Same(BarControl control, int id) {
+    return static_cast<int>(control) == id;
+}
+static_assert(Same(BarControl::Unit, panel_id::Unit) && Same(BarControl::Range, panel_id::Range) &&
+              Same(BarControl::Alfa, panel_id::Alfa) && Same(BarControl::Lshk, panel_id::Lshk) &&
+              Same(BarControl::Hshk, panel_id::Hshk) && Same(BarControl::Rdel, panel_id::Rdel) &&
+              Same(BarControl::Lbig, panel_id::Lbig) && Same(BarControl::Hbig, panel_id::Hbig) &&
+              Same(BarControl::Lsm, panel_id::Lsm) && Same(BarControl::Hsm, panel_id::Hsm) &&
+              Same(BarControl::Nfull, panel_id::Nfull) &&
+              Same(BarControl::SquareShape, panel_id::SquareShape) &&
+              Same(BarControl::RadialShape, panel_id::RadialShape) &&
+              Same(BarControl::Rout, panel_id::Rout) && Same(BarControl::Skos, panel_id::Skos) &&
+              Same(BarControl::Name, panel_id::Name) && Same(BarControl::Lkrep, panel_id::Lkrep) &&
+              Same(BarControl::Rin, panel_id::Rin) && Same(BarControl::Nbig, panel_id::Nbig) &&
+              Same(BarControl::InnerRadius, panel_id::InnerRadius) &&
+              Same(BarControl::OuterRadius, panel_id::OuterRadius) &&
+              Same(BarControl::Arc, panel_id::Arc) && Same(BarControl::Nm, panel_id::Nm) &&
+              Same(BarControl::Hduga, panel_id::Hduga) &&
+              Same(BarControl::LosOs, panel_id::LosOs) &&
+              Same(BarControl::LosNiz, panel_id::LosNiz));
+
 // As the document picker is titled.
 const char* const kPickerCaption = "Открыть";
 
@@ -106,35 +129,41 @@ void PanelBinding::Warn(const QString& text) {
 void PanelBinding::FillParameterBar() {
     using C = BarControl;
     const ScaleParameters& p = session_.state().params;
-    const auto length = [this](C id, std::int32_t units) {
-        bar_.setText(id, Qt8(LengthText(units)));
-    };
-    bar_.setText(C::Name, Qt8(Cp1251ToUtf8(p.name)));
-    bar_.setText(C::Unit, Qt8(Cp1251ToUtf8(p.unit)));
-    bar_.setText(C::Range, Qt8(TrimmedNumber(p.range, 3)));
-    bar_.setText(C::Alfa, Qt8(TrimmedNumber(p.alfa, 2)));
-    bar_.setChecked(C::SquareShape, p.shape == 0);
-    bar_.setChecked(C::RadialShape, p.shape != 0);
-    bar_.setChecked(C::Arc, p.Duga != 0);
-    length(C::Hduga, p.Hduga);
-    length(C::Lshk, p.Lshk);
-    length(C::Hshk, p.Hshk);
-    length(C::Skos, p.skos);
-    length(C::Rout, p.Rout);
-    length(C::Rin, p.Rin);
-    length(C::Lkrep, p.Lkrep);
-    length(C::LosOs, p.Los_os);
-    length(C::LosNiz, p.Los_niz);
-    length(C::Rdel, p.Rdel);
-    bar_.setChecked(C::InnerRadius, p.out_R == 0);
-    bar_.setChecked(C::OuterRadius, p.out_R != 0);
-    bar_.setText(C::Nfull, Qt8(std::to_string(p.Nfull)));
-    bar_.setText(C::Nbig, Qt8(std::to_string(p.Nbig)));
-    bar_.setText(C::Nm, Qt8(std::to_string(p.Nm)));
-    length(C::Lbig, p.Lbig);
-    length(C::Lsm, p.Lsm);
-    length(C::Hbig, p.Hbig);
-    length(C::Hsm, p.Hsm);
+    for (const ParameterField& field : StandardFields()) {
+        const auto id = static_cast<C>(field.panelControl);
+        switch (field.form) {
+            case PanelForm::Text:
+                bar_.setText(
+                    id,
+                    Qt8(Cp1251ToUtf8(p.*std::get<std::string ScaleParameters::*>(field.member))));
+                break;
+            case PanelForm::Decimal3:
+            case PanelForm::Decimal2:
+                bar_.setText(id,
+                             Qt8(TrimmedNumber(p.*std::get<double ScaleParameters::*>(field.member),
+                                               field.form == PanelForm::Decimal3 ? 3 : 2)));
+                break;
+            case PanelForm::Length:
+                bar_.setText(
+                    id,
+                    Qt8(LengthText(p.*std::get<std::int32_t ScaleParameters::*>(field.member))));
+                break;
+            case PanelForm::Count:
+                bar_.setText(id, Qt8(std::to_string(
+                                     p.*std::get<std::int32_t ScaleParameters::*>(field.member))));
+                break;
+            case PanelForm::CheckedWhenZero: {
+                const bool zero = p.*std::get<std::int32_t ScaleParameters::*>(field.member) == 0;
+                bar_.setChecked(id, zero);
+                bar_.setChecked(static_cast<C>(field.panelOther), !zero);
+                break;
+            }
+            case PanelForm::CheckedWhenSet:
+                bar_.setChecked(id,
+                                p.*std::get<std::int32_t ScaleParameters::*>(field.member) != 0);
+                break;
+        }
+    }
 
     const TemplateUnderlay& t = session_.state().templ;
     bar_.setText(C::TemplateWidth, Qt8(TemplateFieldText(t.width)));
@@ -168,35 +197,35 @@ void PanelBinding::OnArcToggle() {
 }
 
 void PanelBinding::OnApplyParameters() {
-    using C = BarControl;
     // Disabled fields are read like the others: a radial plate keeps its typed height.
-    const auto text = [this](C id) { return bar_.text(id).toStdString(); };
-    const auto length = [&text](C id) { return ParseFieldLength(text(id)); };
     ScaleParameters p = session_.state().params;
-    p.name = Utf8ToCp1251(text(C::Name));
-    p.unit = Utf8ToCp1251(text(C::Unit));
-    p.range = ParseFieldDecimal(text(C::Range));
-    p.alfa = ParseFieldDecimal(text(C::Alfa));
-    p.shape = bar_.isChecked(C::SquareShape) ? 0 : 1;
-    p.Duga = bar_.isChecked(C::Arc) ? 1 : 0;
-    p.Hduga = length(C::Hduga);
-    p.Lshk = length(C::Lshk);
-    p.Hshk = length(C::Hshk);
-    p.skos = length(C::Skos);
-    p.Rout = length(C::Rout);
-    p.Rin = length(C::Rin);
-    p.Lkrep = length(C::Lkrep);
-    p.Los_os = length(C::LosOs);
-    p.Los_niz = length(C::LosNiz);
-    p.Rdel = length(C::Rdel);
-    p.out_R = bar_.isChecked(C::InnerRadius) ? 0 : 1;
-    p.Nfull = ParseFieldCount(text(C::Nfull));
-    p.Nbig = ParseFieldCount(text(C::Nbig));
-    p.Nm = ParseFieldCount(text(C::Nm));
-    p.Lbig = length(C::Lbig);
-    p.Lsm = length(C::Lsm);
-    p.Hbig = length(C::Hbig);
-    p.Hsm = length(C::Hsm);
+    for (const ParameterField& field : StandardFields()) {
+        const auto id = static_cast<BarControl>(field.panelControl);
+        const std::string text = bar_.text(id).toStdString();
+        switch (field.form) {
+            case PanelForm::Text:
+                p.*std::get<std::string ScaleParameters::*>(field.member) = Utf8ToCp1251(text);
+                break;
+            case PanelForm::Decimal3:
+            case PanelForm::Decimal2:
+                p.*std::get<double ScaleParameters::*>(field.member) = ParseFieldDecimal(text);
+                break;
+            case PanelForm::Length:
+                p.*std::get<std::int32_t ScaleParameters::*>(field.member) = ParseFieldLength(text);
+                break;
+            case PanelForm::Count:
+                p.*std::get<std::int32_t ScaleParameters::*>(field.member) = ParseFieldCount(text);
+                break;
+            case PanelForm::CheckedWhenZero:
+                p.*std::get<std::int32_t ScaleParameters::*>(field.member) =
+                    bar_.isChecked(id) ? 0 : 1;
+                break;
+            case PanelForm::CheckedWhenSet:
+                p.*std::get<std::int32_t ScaleParameters::*>(field.member) =
+                    bar_.isChecked(id) ? 1 : 0;
+                break;
+        }
+    }
 
     // The panel keeps the texts as typed; only the drawing and the layout start afresh.
     session_.Apply(p);

@@ -290,7 +290,8 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     EXPECT_EQ(Cursor(), Qt::ArrowCursor);
     Drag(grab);  // nothing follows any more
     EXPECT_EQ(Anchor(E::NameLabel), moved);
-    EXPECT_FALSE(doc_.IsModified());
+    // The place is the document's now: a drag that moved something is a change to save.
+    EXPECT_TRUE(doc_.IsModified());
 
     // The unit moves up and down only.
     const Point u = Anchor(E::UnitLabel);
@@ -302,8 +303,13 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     EXPECT_EQ(Anchor(E::UnitLabel).x, u.x);
     EXPECT_NEAR(Anchor(E::UnitLabel).y - u.y, 30 * UnitsPerPixel(), UnitsPerPixel());
 
-    // Apply puts everything back.
+    // Apply keeps the places; only forgetting them puts everything back.
+    const Point unitMoved = Anchor(E::UnitLabel);
     bar_->button(C::Apply)->click();
+    Paint();
+    EXPECT_EQ(Anchor(E::NameLabel), moved);
+    EXPECT_EQ(Anchor(E::UnitLabel), unitMoved);
+    view_->session().ForgetPlaces();
     Paint();
     EXPECT_NE(Anchor(E::NameLabel), moved);
     EXPECT_EQ(Anchor(E::UnitLabel), u);
