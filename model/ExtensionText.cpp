@@ -237,8 +237,9 @@ std::string WriteExtensionLines(const ScaleExtensions& ext) {
     for (int e = 0; e < kPlacedElementCount; ++e)
         if (const auto& place = ext.places[std::size_t(e)])
             Line(out, kPlaceKeys[e], PlaceText(*place));
+    // Kept as read: a line of the file holds no line break and no NUL.
     for (const std::string& line : ext.unknownLines) {
-        out += CleanText(line);
+        for (const char c : line) out += c == '\r' || c == '\n' || c == '\0' ? ' ' : c;
         out += "\r\n";
     }
     return out;

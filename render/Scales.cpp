@@ -87,19 +87,30 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
     });
 }
 
-// A further scale's unit, upright, just right of the tip of its last big tick.
+// A further scale's unit, upright: right of its last big tick and clear of the end numeral
+// centred under that tick, or, where the plate ends too soon for that, under the end numeral.
 void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     if (s.unit.empty()) return;
     const ScaleParameters& g = s.graduation;
     const double theta = FractionAngle(g.alfa, 1.0);
-    const double r = g.out_R != 0 ? double(I{g.Rdel} - g.Lbig) : double(I{g.Rdel} + g.Lbig);
+    const double base = g.Rdel;
+    const double tip = g.out_R != 0 ? double(I{g.Rdel} - g.Lbig) : double(I{g.Rdel} + g.Lbig);
     FontSpec font = NumeralFont(g);
     font.escapement = 0;
     surface.setFont(font);
     const Extent e = surface.measureText(s.unit);
-    const I x = TruncToInt(r * std::cos(theta)) + std::max(I{g.Hbig}, I{50}) + 50;
-    const I y = TruncToInt(r * std::sin(theta)) + e.height / 2;
-    surface.textOut(At(x, y), s.unit);
+    const I cell = std::max(I{font.cellHeight}, I{0});
+    const I x = TruncToInt(std::max(base, tip) * std::cos(theta)) + cell + 50;
+    if (x + e.width <= I{g.Lshk} / 2 - 100) {
+        surface.textOut(At(x, TruncToInt(tip * std::sin(theta)) + e.height / 2), s.unit);
+        return;
+    }
+    // The end numeral hangs 10 units below the lower of the end tick's corners on the circle
+    // it is placed by; the unit goes one line below it.
+    const double by = g.out_R != 0 ? tip : base;
+    const I mid = TruncToInt(by * std::cos(theta));
+    const I top = TruncToInt(std::min(base, tip) * std::sin(theta)) - 10 - cell - 50;
+    surface.textOut(At(mid - e.width / 2, top), s.unit);
 }
 
 // A band along the scale between two values, on the side of the base circle its ticks are.

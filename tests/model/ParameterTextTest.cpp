@@ -53,8 +53,10 @@ TEST(ParameterText, ExtremeIntegersAndTextsRoundTrip) {
 }
 
 TEST(ParameterText, SampleFilesReadAndWriteBackByteForByte) {
-    for (const char* sample : {"M4200-15V.qrn", "M24-100uA-radial.qrn", "E8021-250V-inside.qrn",
-                               "C42300-2.5A-small.qrn"}) {
+    for (const char* sample :
+         {"M4200-15V.qrn", "M24-100uA-radial.qrn", "E8021-250V-inside.qrn", "C42300-2.5A-small.qrn",
+          "VU-meter.qrn", "Ohmmeter-50.qrn", "Multimeter-3-scales.qrn",
+          "Galvanometer-50-0-50uA.qrn", "Battery-tester-12V.qrn"}) {
         std::ifstream in(std::string(QUIRN_TEST_SAMPLES) + "/" + sample, std::ios::binary);
         ASSERT_TRUE(in) << sample;
         std::stringstream bytes;

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "model/ExtensionText.h"
+#include "model/ParameterText.h"
+#include "model/ScaleLaw.h"
+
+namespace quirn {
+namespace {
+
+// A record that sets every extension key at least once.
+ScaleParameters EveryKey() {
+    ScaleParameters p = kDefaultParameters;
+    ScaleExtensions& x = p.ext;
+    x.first = {-20.0,
+               ScaleLaw::Db,
+               {},
+               std::vector<double>{-20, -10, 0, 3},
+               std::vector<double>{-20, 0},
+               std::vector<Mark>{{-20, "20"}, {0, ""}, {3, "+3"}}};
+    FurtherScale s2;
+    s2.Rdel = 3500;
+    s2.out_R = 1;
+    s2.range = 10.25;
+    s2.start = 0.5;
+    s2.law = ScaleLaw::Table;
+    s2.points = std::vector<TablePoint>{{0, 0}, {1, 0.08}, {10, 1}};
+    s2.Nfull = 50, s2.Nbig = 10, s2.Nm = 5, s2.Lbig = 400, s2.Lsm = 250, s2.Hbig = 30;
+    s2.Hsm = 20, s2.Duga = 1, s2.Hduga = 25;
+    s2.ticks = std::vector<double>{};
+    s2.bigticks = std::vector<double>{1, 2};
+    s2.numbers = std::vector<Mark>{{1000, "1k"}};
+    s2.unit = "V~";
+    FurtherScale s3;
+    s3.law = ScaleLaw::Ohm;
+    x.further = {s2, s3};
+    x.zones = {{1, 0, 3, 0xd00000}, {2, 0.5, 1.5, 0x00a000}};
+    x.origin = "MADE IN HERE";
+    x.standard = "";
+    x.places[0] = Place{-3000, 500};
+    x.places[6] = Place{2800, -40};
+    x.unknownLines = {"colour.scheme\t= dark", "9.future = 1"};
+    return p;
+}
+
+TEST(ScaleExtensionsText, EveryKeyRoundTripsAfterTheUnchangedStandardLines) {
+    const ScaleParameters p = EveryKey();
+    const std::string text = WriteParameterText(p);
+    // An older reader sees the 24 lines of scale 1 first, exactly as they always were.
+    const std::string standard = WriteParameterText(ScaleParameters{kDefaultParameters});
+    EXPECT_EQ(text.substr(0, standard.size()), standard);
+    EXPECT_NE(text.find("\r\n2.points\t= 0:0 1:0.08 10:1\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n2.numbers\t= 1000=1k\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nzone1\t= 1 0 3 #d00000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nstandard\t= \r\n"), std::string::npos);
+    EXPECT_EQ(ReadScaleParameters(text), p);
+    EXPECT_EQ(WriteParameterText(ReadScaleParameters(text)), text);
+}
+
+TEST(ScaleExtensionsText, KeysCountOnlyAtALineHeadAndUnknownLinesSurvive) {
+    const std::string text = WriteParameterText(kDefaultParameters) +
+                             "future.key\t= 42\r\n"
+                             "  start\t= 5\r\n"    // not at the head of its line
+                             "xlaw\t= square\r\n"  // another key
+                             "law\t= square\r\n"
+                             "law\t= db\r\n";  // the first line of a key wins
+    const ScaleParameters p = ReadScaleParameters(text);
+    EXPECT_EQ(p.ext.first.start, 0.0);
+    EXPECT_EQ(p.ext.first.law, ScaleLaw::Square);
+    const std::string written = WriteParameterText(p);
+    EXPECT_NE(written.find("\r\nfuture.key\t= 42\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\nxlaw\t= square\r\n"), std::string::npos);
+    EXPECT_EQ(written.find("start"), std::string::npos);
+}
+
+TEST(ScaleLaws, EachLawPutsValuesWhereItsMovementPointsAt) {
+    const auto at = [](ScaleLaw law, double start, double range, double v) {
+        ScaleLawSettings s;
+        s.law = law;
+        s.start = start;
+        return ScaleFraction(s, range, v).value_or(-1.0);
+    };
+    EXPECT_DOUBLE_EQ(at(ScaleLaw::Linear, -50, 50, 0), 0.5);  // zero-centre
+    EXPECT_DOUBLE_EQ(at(ScaleLaw::Linear, 50, 150, 75), 0.25);
+    EXPECT_DOUBLE_EQ(at(ScaleLaw::Square, 0, 10, 5), 0.25);
+    EXPECT_NEAR(at(ScaleLaw::Db, -20, 3, -20), 0.0708, 1e-4);  // a VU meter's -20 at 7.1 %
+    EXPECT_DOUBLE_EQ(at(ScaleLaw::Db, -20, 3, 3), 1.0);
+    EXPECT_DOUBLE_EQ(at(ScaleLaw::Ohm, 0, 50, 50), 0.5);  // the centre value
+    EXPECT_DOUBLE_EQ(at(ScaleLaw::Ohm, 0, 50, 0), 1.0);
+}
+
+TEST(ScaleLaws, ATableIsSmoothThroughEveryPointAndNeverFoldsBack) {
+    ScaleLawSettings s;
+    s.law = ScaleLaw::Table;
+    s.points = ParsePointList("0:0 1:0.08 2:0.21 5:0.6 6:0.6 10:1");
+    for (const TablePoint& p : s.points)
+        EXPECT_DOUBLE_EQ(*ScaleFraction(s, 10, p.value), p.fraction);
+    double last = 0.0;
+    for (double v = 0.0; v <= 10.0; v += 0.01) {
+        const double f = *ScaleFraction(s, 10, v);
+        EXPECT_GE(f, last - 1e-12) << v;
+        EXPECT_LE(f, 1.0) << v;
+        if (v > 5.0 && v < 6.0) {
+            EXPECT_DOUBLE_EQ(f, 0.6) << "flat between equal fractions";
+        }
+        last = f;
+    }
+    EXPECT_FALSE(ScaleFraction(s, 10, 10.5));  // no place beyond the table
+}
+
+TEST(ScaleLaws, ListsReadTheirItemsAndNameTheFirstBadOne) {
+    ListParse parse;
+    const std::vector<Mark> marks = ParseMarkList("0 500  1000=1k 1O 2000", &parse);
+    ASSERT_EQ(marks.size(), 4u);
+    EXPECT_EQ(marks[2].text, "1k");
+    EXPECT_EQ(parse.bad, "1O");
+    EXPECT_EQ(MarkListText(marks), "0 500 1000=1k 2000");
+}
+
+TEST(ScaleLaws, TheFirstProblemNamesItsScaleAndItem) {
+    ScaleParameters p = kDefaultParameters;
+    EXPECT_TRUE(CheckScales(p).ok());
+    FurtherScale table;
+    table.law = ScaleLaw::Table;
+    table.points = ParsePointList("0:0 5:0.6 4:1");
+    p.ext.further = {table};
+    EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::TableNotIncreasing, 2, "4:1"}));
+    p.ext.further[0].points = ParsePointList("0:0 5:1.2");
+    EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::FractionOutside, 2, "5:1.2"}));
+    p.ext.further.clear();
+    p.ext.first.law = ScaleLaw::Square;
+    p.ext.first.start = -1;
+    EXPECT_EQ(CheckScales(p).problem, ScaleProblem::SquareNegativeStart);
+    p.ext.first = {};
+    p.ext.first.law = ScaleLaw::Ohm;
+    EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::OhmWithoutLists, 1, ""}));
+    p.ext.first = {};
+    p.ext.zones = {{1, 0, 1, 0}, {3, 0, 1, 0}};
+    EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::ZoneScaleMissing, 2, "3"}));
+}
+
+}  // namespace
+}  // namespace quirn
