@@ -1,0 +1,95 @@
+// Where the ticks and numerals of each law land in the printed picture.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "RenderFixtures.h"
+#include "model/ExtensionText.h"
+#include "model/ParameterText.h"
+#include "render/RenderScale.h"
+
+namespace quirn {
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+struct LawCase {
+    const char* lines;  // the extension lines of the record
+    double range;
+    std::vector<double> values;            // the ticks' values
+    std::function<double(double)> expect;  // the fraction of the arc each belongs at
+};
+
+// Black or white at a point in drawing units of a 600-dpi printed picture.
+bool BlackAt(const Canvas& canvas, double x, double y) {
+    const CanvasGeometry& g = canvas.geometry;
+    const int px = g.originX + int(std::lround(x * g.pixelsPerUnit()));
+    const int py = g.originY - int(std::lround(y * g.pixelsPerUnit()));
+    return qGray(canvas.image.pixel(px, py)) < 128;
+}
+
+TEST(ScaleLawsPicture, EveryLawPutsItsTicksAtTheFractionOfTheArcItsMovementGives) {
+    const std::vector<LawCase> cases{
+        {"start\t= -50\r\n", 50, {-50, -20, 0, 35, 50}, [](double v) { return (v + 50) / 100; }},
+        {"law\t= square\r\n", 10, {0, 2, 4, 6, 8, 10}, [](double v) { return v * v / 100; }},
+        {"start\t= -20\r\nlaw\t= db\r\n",
+         3,
+         {-20, -10, -3, 0, 3},
+         [](double v) { return std::pow(10.0, (v - 3) / 20); }},
+        {"law\t= ohm\r\nnumbers\t= 0 50\r\n",
+         50,
+         {0, 10, 50, 200, 1000},
+         [](double v) { return 50 / (v + 50); }},
+        {"law\t= table\r\npoints\t= 0:0 1:0.08 2:0.21 5:0.6 10:1\r\n",
+         10,
+         {0, 1, 2, 5, 10},
+         [](double v) {
+             return v == 0 ? 0 : v == 1 ? 0.08 : v == 2 ? 0.21 : v == 5 ? 0.6 : 1;
+         }},
+    };
+    for (const LawCase& c : cases) {
+        ScaleParameters p = kDefaultParameters;
+        p.range = c.range;
+        std::string lines = c.lines;
+        lines += "ticks\t= " + ValueListText(c.values) + "\r\nbigticks\t= \r\n";
+        if (lines.find("numbers") == std::string::npos) lines += "numbers\t= \r\n";
+        p = ReadScaleParameters(WriteParameterText(p) + lines);
+        RenderState state = test::LaidOut(p);
+        ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok()) << c.lines;
+
+        // Halfway along each small tick, on its ray, the picture is black; halfway between two
+        // neighbours it is white.
+        const double r = p.Rdel + p.Lsm / 2.0;
+        const auto angle = [&](double f) { return (p.alfa + 90 - 2 * p.alfa * f) * kPi / 180; };
+        for (std::size_t i = 0; i < c.values.size(); ++i) {
+            const double a = angle(c.expect(c.values[i]));
+            EXPECT_TRUE(BlackAt(state.canvas, r * std::cos(a), r * std::sin(a)))
+                << c.lines << " value " << c.values[i];
+            if (i == 0) continue;
+            const double between = (a + angle(c.expect(c.values[i - 1]))) / 2;
+            EXPECT_FALSE(BlackAt(state.canvas, r * std::cos(between), r * std::sin(between)))
+                << c.lines << " between " << c.values[i - 1] << " and " << c.values[i];
+        }
+    }
+}
+
+TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsReplaceNumbers) {
+    ScaleParameters p = kDefaultParameters;
+    p.range = 50;
+    p.ext.first.law = ScaleLaw::Ohm;
+    p.ext.first.ticks = std::vector<double>{0, 50, 1000};
+    p.ext.first.numbers = ParseMarkList("0 50 1000=1k");
+    RenderState state = test::LaidOut(p);
+    const RecordingSurface drawn = test::Painted(state);
+    std::vector<std::pair<std::string, int>> numerals;
+    for (const DrawCall& c : drawn.callsOf(DrawOp::TextOut))
+        if (c.font.cellHeight == 600) numerals.push_back({c.text, c.font.escapement});
+    // "∞" in the drawing's code page, then the list with its own text for 1000.
+    const std::vector<std::pair<std::string, int>> expected{
+        {"\x98", 0}, {"0", 0}, {"50", 0}, {"1k", int(10 * (42.5 - 85 * 50.0 / 1050))}};
+    EXPECT_EQ(numerals, expected);
+}
+
+}  // namespace
+}  // namespace quirn
