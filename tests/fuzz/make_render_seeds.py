@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the render_scale seeds: the sample scales and the built-in defaults, each on the screen
-and for print, encoded the way the target decodes its input (clang's FuzzedDataProvider: the
+and for print (with their extension lines), encoded the way the target decodes its input (clang's FuzzedDataProvider: the
 texts from the front, every number from the back, most significant byte last)."""
 import pathlib
 import struct
@@ -22,7 +22,14 @@ def text(value):
     return value.replace(b"\\", b"\\\\") + b"\\x"
 
 
-def encode(values, for_screen, drag=False, template=False):
+def extension_lines(data):
+    """The lines after the 24 standard ones, as the file holds them."""
+    at = data.find(b"Los_niz")
+    end = data.find(b"\r\n", at)
+    return data[end + 2:] if at >= 0 and end >= 0 else b""
+
+
+def encode(values, for_screen, drag=False, template=False, extension=b""):
     front = text(values["name"]) + text(values["unit"])
     back = []  # (byte count, raw value) in the order the target consumes them
 
@@ -55,7 +62,8 @@ def encode(values, for_screen, drag=False, template=False):
     tail = b""
     for size, raw in back:
         tail = raw.to_bytes(size, "little") + tail
-    return front + tail
+    # Whatever lies between the texts and the numbers is left for last: the extension lines.
+    return front + extension + tail
 
 
 def main():
@@ -65,7 +73,8 @@ def main():
     for qrn in sorted(samples.glob("*.qrn")):
         values = read_qrn(qrn.read_bytes())
         (out / f"{qrn.stem}-screen.bin").write_bytes(encode(values, True))
-        (out / f"{qrn.stem}-print.bin").write_bytes(encode(values, False))
+        extension = extension_lines(qrn.read_bytes())
+        (out / f"{qrn.stem}-print.bin").write_bytes(encode(values, False, extension=extension))
     values = read_qrn((samples / "M4200-15V.qrn").read_bytes())
     (out / "dragged-with-template.bin").write_bytes(encode(values, True, True, True))
 

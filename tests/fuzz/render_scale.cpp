@@ -2,6 +2,7 @@
 // the mode, the zoom (1..10), one of a few calibration ratios, the view's width and, when the
 // input asks for it, dragged anchors and a template underlay. On the screen, a window of the
 // canvas is also painted alone, as the view paints it, and must show the whole canvas's pixels.
+// What remains of the input is then read as extension lines and the record drawn with them.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QFont>
@@ -17,6 +18,7 @@
 #include <cstring>
 
 #include "FuzzCheck.h"
+#include "model/ExtensionText.h"
 #include "render/PainterSurface.h"
 #include "render/RenderScale.h"
 #include "render/SparseCanvas.h"
@@ -49,6 +51,18 @@ ScaleParameters AnyParameters(FuzzedDataProvider& in) {
           &p.Hbig,  &p.Hsm,   &p.Duga,  &p.Hduga, &p.Los_os, &p.Los_niz})
         *field = AnyInt(in);
     return p;
+}
+
+// What is left of the input, read as the extension lines of a file (laws, lists, further scales,
+// zones, label texts, places), on the same record, drawn once more for print. Taken last, so
+// that every input means for the rest what it meant before.
+void RenderExtensions(RenderState state, FuzzedDataProvider& in) {
+    if (in.remaining_bytes() == 0) return;
+    state.params.ext = ReadExtensionLines(in.ConsumeRemainingBytesAsString());
+    state.canvas = Canvas{};
+    ResetLayout(state);
+    const RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(72), false);
+    QUIRN_FUZZ_CHECK(result.ok() ? !state.canvas.image.isNull() : state.canvas.image.isNull());
 }
 
 }  // namespace
@@ -102,7 +116,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         QUIRN_FUZZ_CHECK(state.canvas.image.isNull() && !result.message.empty());
     }
-    if (!forScreen) return 0;
+    if (!forScreen) {
+        RenderExtensions(state, in);
+        return 0;
+    }
 
     // The window the view would show, anywhere on a canvas of any size.
     const CanvasGeometry g = ComputeCanvasGeometry(state, device, true);
@@ -131,5 +148,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QUIRN_FUZZ_CHECK(part.copy(inside.translated(-window.topLeft())) ==
                          state.canvas.image.copy(inside));
     }
+    RenderExtensions(state, in);
     return 0;
 }
