@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <map>
+#include <unordered_set>
 
 #include "model/NumberText.h"
 #include "model/ParameterFields.h"
@@ -352,7 +352,7 @@ ScaleExtensions ReadExtensionLines(std::string_view text) {
     std::array<FurtherScale, kMaxScales - 1> further{};
     std::array<bool, kMaxScales - 1> present{};
     std::array<std::optional<Zone>, kMaxZones> zones{};
-    std::vector<std::string> seen;
+    std::unordered_set<std::string_view> seen;  // a file may hold many thousands of lines
     std::size_t at = 0;
     while (at < text.size()) {
         std::size_t end = at;
@@ -368,10 +368,7 @@ ScaleExtensions ReadExtensionLines(std::string_view text) {
         if (k == 0 || eq >= line.size() || line[eq] != '=') continue;
         const std::string_view key = line.substr(0, k);
         if (IsStandardKey(key)) continue;
-        bool repeated = false;
-        for (const std::string& s : seen) repeated = repeated || s == key;
-        if (repeated) continue;
-        seen.emplace_back(key);
+        if (!seen.insert(key).second) continue;
 
         std::size_t begin = eq + 1;
         std::size_t stop = begin;

@@ -46,13 +46,15 @@ std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p) {
     return scales;
 }
 
-double MonotoneCubic(const std::vector<TablePoint>& pts, double x) {
+namespace {
+
+// The tangents of a monotone piecewise cubic through the points (Fritsch and Carlson): the mean
+// of neighbouring secants, zero where the points turn or stay level, then limited so that no
+// piece overshoots. The cubic passes through every point and never turns back where the points
+// do not.
+std::vector<double> MonotoneSlopes(const std::vector<TablePoint>& pts) {
     const std::size_t n = pts.size();
-    if (n == 0) return 0.0;
-    if (n == 1 || x <= pts.front().value) return pts.front().fraction;
-    if (x >= pts.back().value) return pts.back().fraction;
-    // Secants, then tangents: the mean of neighbouring secants, zero at a turn, and limited so
-    // that no piece overshoots.
+    if (n < 2) return std::vector<double>(n, 0.0);
     std::vector<double> d(n - 1), m(n);
     for (std::size_t k = 0; k + 1 < n; ++k)
         d[k] = (pts[k + 1].fraction - pts[k].fraction) / (pts[k + 1].value - pts[k].value);
@@ -74,6 +76,12 @@ double MonotoneCubic(const std::vector<TablePoint>& pts, double x) {
             m[k + 1] = t * b * d[k];
         }
     }
+    return m;
+}
+
+double Hermite(const std::vector<TablePoint>& pts, const std::vector<double>& m, double x) {
+    if (pts.size() == 1 || x <= pts.front().value) return pts.front().fraction;
+    if (x >= pts.back().value) return pts.back().fraction;
     const auto k =
         std::size_t(std::upper_bound(pts.begin(), pts.end(), x,
                                      [](double v, const TablePoint& p) { return v < p.value; }) -
@@ -86,26 +94,44 @@ double MonotoneCubic(const std::vector<TablePoint>& pts, double x) {
            (-2 * t3 + 3 * t2) * pts[k + 1].fraction + (t3 - t2) * h * m[k + 1];
 }
 
-std::optional<double> ScaleFraction(const ScaleLawSettings& law, double range, double v) {
+bool StrictlyIncreasing(const std::vector<TablePoint>& pts) {
+    for (std::size_t k = 1; k < pts.size(); ++k)
+        if (!(pts[k].value > pts[k - 1].value)) return false;
+    return true;
+}
+
+}  // namespace
+
+ScaleMap::ScaleMap(const ScaleLawSettings& law, double range)
+    : law_(law.law), start_(law.start), range_(range) {
+    // A table that does not increase has no sound curve; the scales window refuses it, and a
+    // file that holds one draws nothing of that law.
+    if (law_ == ScaleLaw::Table && StrictlyIncreasing(law.points)) {
+        points_ = law.points;
+        slopes_ = MonotoneSlopes(points_);
+    }
+}
+
+std::optional<double> ScaleMap::operator()(double v) const {
     double f = 0.0;
-    switch (law.law) {
+    switch (law_) {
         case ScaleLaw::Linear:
-            f = (v - law.start) / (range - law.start);
+            f = (v - start_) / (range_ - start_);
             break;
         case ScaleLaw::Square:
-            f = (v / range) * (v / range);
+            f = (v / range_) * (v / range_);
             break;
         case ScaleLaw::Db:
-            f = std::pow(10.0, (v - range) / 20.0);
+            f = std::pow(10.0, (v - range_) / 20.0);
             break;
         case ScaleLaw::Ohm:
-            if (v < 0.0 || range <= 0.0) return std::nullopt;
-            f = range / (v + range);
+            if (v < 0.0 || range_ <= 0.0) return std::nullopt;
+            f = range_ / (v + range_);
             break;
         case ScaleLaw::Table:
-            if (law.points.empty() || v < law.points.front().value || v > law.points.back().value)
+            if (points_.empty() || v < points_.front().value || v > points_.back().value)
                 return std::nullopt;
-            f = MonotoneCubic(law.points, v);
+            f = Hermite(points_, slopes_, v);
             break;
     }
     if (!std::isfinite(f)) return std::nullopt;

@@ -27,13 +27,27 @@ struct ResolvedScale {
 
 std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p);
 
-// The fraction of the arc where value lies; nothing where the law has no place for it (a
-// table outside its points, a value the law cannot take).
-std::optional<double> ScaleFraction(const ScaleLawSettings& law, double range, double value);
+// A scale's law made ready to place many values: a table's slopes are worked out once, so that
+// each value costs a search among the points rather than a pass over all of them.
+class ScaleMap {
+  public:
+    ScaleMap(const ScaleLawSettings& law, double range);
+    // The fraction of the arc where value lies; nothing where the law has no place for it (a
+    // table outside its points, a value the law cannot take).
+    std::optional<double> operator()(double value) const;
 
-// A monotone piecewise cubic through the points (Fritsch and Carlson): it passes through every
-// point and never turns back where the points do not. The points must increase in value.
-double MonotoneCubic(const std::vector<TablePoint>& points, double value);
+  private:
+    ScaleLaw law_;
+    double start_;
+    double range_;
+    std::vector<TablePoint> points_;
+    std::vector<double> slopes_;  // a table's tangents at its points
+};
+
+inline std::optional<double> ScaleFraction(const ScaleLawSettings& law, double range,
+                                           double value) {
+    return ScaleMap(law, range)(value);
+}
 
 // What the scales window refuses, with the scale and the offending item.
 enum class ScaleProblem {

@@ -21,8 +21,8 @@ constexpr double kEndTolerance = 1e-9;
 // "∞" in the drawing's code page.
 constexpr const char* kInfinity = "\x98";
 
-std::optional<double> OnArc(const ResolvedScale& s, double value) {
-    const auto f = ScaleFraction(s.law, s.graduation.range, value);
+std::optional<double> OnArc(const ScaleMap& map, double value) {
+    const auto f = map(value);
     if (!f || *f < -kEndTolerance || *f > 1.0 + kEndTolerance) return std::nullopt;
     return std::clamp(*f, 0.0, 1.0);
 }
@@ -33,7 +33,7 @@ double StepValue(const ResolvedScale& s, std::int32_t count, I i) {
     return s.law.start + static_cast<double>(i) * (s.graduation.range - s.law.start) / count;
 }
 
-void DrawFamily(DrawingSurface& surface, const ResolvedScale& s,
+void DrawFamily(DrawingSurface& surface, const ResolvedScale& s, const ScaleMap& map,
                 const std::optional<std::vector<double>>& list, std::int32_t count,
                 std::int32_t length, std::int32_t width, bool withInfinity) {
     const ScaleParameters& g = s.graduation;
@@ -43,7 +43,7 @@ void DrawFamily(DrawingSurface& surface, const ResolvedScale& s,
     std::vector<double> angles;
     if (withInfinity) angles.push_back(FractionAngle(g.alfa, 0.0));
     const auto add = [&](double value) {
-        if (const auto f = OnArc(s, value)) angles.push_back(FractionAngle(g.alfa, *f));
+        if (const auto f = OnArc(map, value)) angles.push_back(FractionAngle(g.alfa, *f));
     };
     if (list) {
         for (double v : *list) add(v);
@@ -53,7 +53,7 @@ void DrawFamily(DrawingSurface& surface, const ResolvedScale& s,
     DrawTicksAt(surface, g, angles, length, width);
 }
 
-void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
+void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const ScaleMap& map) {
     const ScaleParameters& g = s.graduation;
     const FontSpec font = NumeralFont(g);
     const auto draw = [&](double f, std::string_view text) {
@@ -70,7 +70,7 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
             n <= kMaxDrawnNumerals ? 1 : (n + kMaxDrawnNumerals - 1) / kMaxDrawnNumerals;
         for (I i = 0; i < n; i += stride) {
             const Mark& m = marks[std::size_t(i)];
-            if (const auto f = OnArc(s, m.value))
+            if (const auto f = OnArc(map, m.value))
                 draw(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : m.text);
         }
         return;
@@ -81,7 +81,7 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
         if (s.law.law == ScaleLaw::Linear) {
             DrawNumeral(surface, g, font, PositionAngle(g.alfa, g.Nm, i), i == 0 || i == g.Nm,
                         NumeralEscapement(g, i), TrimmedNumber(value, 3));
-        } else if (const auto f = OnArc(s, value)) {
+        } else if (const auto f = OnArc(map, value)) {
             draw(*f, TrimmedNumber(value, 3));
         }
     });
@@ -116,8 +116,9 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
 // A band along the scale between two values, on the side of the base circle its ticks are.
 void DrawZone(DrawingSurface& surface, const ResolvedScale& s, const Zone& zone) {
     const ScaleParameters& g = s.graduation;
+    const ScaleMap map(s.law, g.range);
     const auto clamped = [&](double value) -> std::optional<double> {
-        const auto f = ScaleFraction(s.law, g.range, value);
+        const auto f = map(value);
         if (!f) return std::nullopt;
         return std::clamp(*f, 0.0, 1.0);
     };
@@ -166,9 +167,10 @@ void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
             DrawNumerals(surface, g);
         } else {
             const bool ohm = s.law.law == ScaleLaw::Ohm;
-            DrawFamily(surface, s, s.law.ticks, g.Nfull, g.Lsm, g.Hsm, false);
-            DrawFamily(surface, s, s.law.bigticks, g.Nbig, g.Lbig, g.Hbig, ohm);
-            DrawScaleNumerals(surface, s);
+            const ScaleMap map(s.law, g.range);
+            DrawFamily(surface, s, map, s.law.ticks, g.Nfull, g.Lsm, g.Hsm, false);
+            DrawFamily(surface, s, map, s.law.bigticks, g.Nbig, g.Lbig, g.Hbig, ohm);
+            DrawScaleNumerals(surface, s, map);
         }
         if (g.Duga != 0) DrawGraduationArc(surface, g);
         DrawScaleUnit(surface, s);
