@@ -33,6 +33,7 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     state.params = *parameters;
     state.symbols = LoadSymbolImages();
     ResetLayout(state);
+    PreferColourForZones(printer, state.params);
     const QString title = QString::fromStdString(Cp1251ToUtf8(ComposeDescription(state.params)));
     const PrintResult result = PrintScale(state, printer, PageMargins{}, title);
     if (!result.ok())

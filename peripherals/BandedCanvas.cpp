@@ -12,28 +12,37 @@
 namespace quirn {
 namespace {
 
-// Grey painting memory per band, and the same again at most for the band's one-bit rows.
+// Painting memory per band, and the same again at most for the band's finished rows.
 constexpr std::int64_t kBandBytes = std::int64_t{16} << 20;
 constexpr int kRasterLimit = 32767;
 
 }  // namespace
 
-BandedCanvas::BandedCanvas(RenderState& state, const ReferenceDevice& device) : state_(state) {
+BandedCanvas::BandedCanvas(RenderState& state, const ReferenceDevice& device, BandPixels pixels)
+    : state_(state), pixels_(pixels) {
     // The same steps as a whole-canvas rendering takes before it paints.
     state_.canvas = Canvas{};
     LayOutScale(state_, true);
     geometry_ = ComputeCanvasGeometry(state_, device, false);
     state_.canvas.geometry = geometry_;
-    canvas_ = std::make_unique<SparseCanvas>(geometry_, QImage::Format_Grayscale8);
+    // Grey is filled forty times faster than one bit and packed at the end; colour needs RGB.
+    canvas_ = std::make_unique<SparseCanvas>(
+        geometry_, pixels_ == BandPixels::Rgb ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
 }
 
 BandedCanvas::~BandedCanvas() = default;
 
+qsizetype BandedCanvas::rowBytes() const {
+    const auto width = qsizetype(geometry_.pixelWidth);
+    return pixels_ == BandPixels::Rgb ? width * 3 : (width + 7) / 8;
+}
+
 int BandedCanvas::defaultBandRows() const {
-    const std::int64_t byGrey =
-        kBandBytes / std::max<std::int64_t>(std::min(geometry_.pixelWidth, kRasterLimit), 1);
-    const std::int64_t byBits = kBandBytes / std::max<qsizetype>(rowBytes(), 1);
-    return int(std::clamp<std::int64_t>(std::min(byGrey, byBits), 1, kRasterLimit));
+    const std::int64_t painted = std::int64_t{std::min(geometry_.pixelWidth, kRasterLimit)} *
+                                 (pixels_ == BandPixels::Rgb ? 4 : 1);
+    const std::int64_t byPainting = kBandBytes / std::max<std::int64_t>(painted, 1);
+    const std::int64_t byRows = kBandBytes / std::max<qsizetype>(rowBytes(), 1);
+    return int(std::clamp<std::int64_t>(std::min(byPainting, byRows), 1, kRasterLimit));
 }
 
 bool BandedCanvas::reserve() {
@@ -42,15 +51,28 @@ bool BandedCanvas::reserve() {
 
 void BandedCanvas::render(int top, int rows, uchar* out) {
     std::memset(out, 0, std::size_t(rows) * std::size_t(rowBytes()));
-    const auto draw = [this](QPainter& painter, const DrawingTransform& transform,
-                             const QRect& area) {
+    const bool rgb = pixels_ == BandPixels::Rgb;
+    const auto draw = [this, rgb](QPainter& painter, const DrawingTransform& transform,
+                                  const QRect& area) {
         PainterSurface surface(painter, transform, true);
         surface.restrictTo(area);
+        surface.setHatchedZones(!rgb);
         PaintScale(state_, surface, false);
     };
-    // One bit per pixel as the whole canvas is made; windows start on whole bytes.
-    const auto take = [&](const uchar* grey, int x, int y, int width) {
-        PackGreyRow(grey, width, out + qsizetype(y - top) * rowBytes() + x / 8);
+    const auto take = [&](const uchar* painted, int x, int y, int width) {
+        uchar* row = out + qsizetype(y - top) * rowBytes();
+        if (!rgb) {
+            // One bit per pixel as the whole canvas is made; windows start on whole bytes.
+            PackGreyRow(painted, width, row + x / 8);
+            return;
+        }
+        const auto* from = reinterpret_cast<const QRgb*>(painted);
+        uchar* to = row + qsizetype(x) * 3;
+        for (int i = 0; i < width; ++i) {
+            *to++ = uchar(qRed(from[i]));
+            *to++ = uchar(qGreen(from[i]));
+            *to++ = uchar(qBlue(from[i]));
+        }
     };
     const QRect band(0, top, geometry_.pixelWidth, rows);
     canvas_->paint(band, draw, take);

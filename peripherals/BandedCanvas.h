@@ -10,30 +10,37 @@
 
 namespace quirn {
 
+// The rows a band comes out in: one bit per pixel with the zones hatched, or 8-bit RGB with
+// them in colour.
+enum class BandPixels { OneBit, Rgb };
+
 class BandedCanvas {
   public:
     // Lays the scale out and takes the geometry of the print canvas for device, leaving state
     // as a whole-canvas rendering does, without the picture.
-    BandedCanvas(RenderState& state, const ReferenceDevice& device);
+    BandedCanvas(RenderState& state, const ReferenceDevice& device,
+                 BandPixels pixels = BandPixels::OneBit);
     ~BandedCanvas();
     BandedCanvas(const BandedCanvas&) = delete;
     BandedCanvas& operator=(const BandedCanvas&) = delete;
 
     const CanvasGeometry& geometry() const { return geometry_; }
-    // Bytes of a one-bit row: the first pixel in the high bit, bit 1 white, bits past the last
-    // pixel 0.
-    qsizetype rowBytes() const { return (qsizetype(geometry_.pixelWidth) + 7) / 8; }
+    BandPixels pixels() const { return pixels_; }
+    // Bytes of a row. One bit: the first pixel in the high bit, bit 1 white, bits past the last
+    // pixel 0. RGB: red, green and blue bytes of each pixel in turn.
+    qsizetype rowBytes() const;
     // Rows per band that keep the painting memory to a few tens of megabytes.
     int defaultBandRows() const;
 
     // Reserves the address space the painting needs; false when there is none to be had.
     bool reserve();
-    // Paints rows [top, top + rows) of the canvas, one-bit, into out (rows x rowBytes()).
+    // Paints rows [top, top + rows) of the canvas into out (rows x rowBytes()).
     void render(int top, int rows, uchar* out);
 
   private:
     RenderState& state_;
     CanvasGeometry geometry_;
+    BandPixels pixels_;
     std::unique_ptr<SparseCanvas> canvas_;
 };
 

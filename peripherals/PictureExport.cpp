@@ -166,7 +166,9 @@ bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const Refere
             double(device.pixelsAcross) * 10000.0 / double(device.tenthsOfMmAcross) + 0.5);
     }
     PngStream png(file);
-    if (!png.begin(g.pixelWidth, g.pixelHeight, std::max(perMetre, 0))) return false;
+    const PngPixels pixels =
+        canvas.pixels() == BandPixels::Rgb ? PngPixels::Rgb : PngPixels::OneBit;
+    if (!png.begin(g.pixelWidth, g.pixelHeight, std::max(perMetre, 0), pixels)) return false;
     std::vector<uchar> band(std::size_t(bandRows) * std::size_t(canvas.rowBytes()));
     for (int top = 0, count = 0; top < g.pixelHeight; top += count) {
         count = std::min(bandRows, g.pixelHeight - top);
@@ -227,11 +229,12 @@ std::string SizeText(const CanvasGeometry& g) {
     return std::to_string(g.pixelWidth) + " x " + std::to_string(g.pixelHeight) + " точек";
 }
 
-// The one-bit picture painted and written a band of rows at a time into a file that replaces
-// the target only once it is whole.
+// The picture painted and written a band of rows at a time into a file that replaces the target
+// only once it is whole. A PNG of a plate with zones is in colour; everything else is one bit.
 ExportResult ExportRaster(RenderState& state, const QString& path, bool bmp,
                           const ReferenceDevice& device, int bandRows) {
-    BandedCanvas canvas(state, device);
+    const bool colour = !bmp && !state.params.ext.zones.empty();
+    BandedCanvas canvas(state, device, colour ? BandPixels::Rgb : BandPixels::OneBit);
     const CanvasGeometry& g = canvas.geometry();
     if (bmp && !FitsBmp(g.pixelWidth, g.pixelHeight)) {
         return {ExportStatus::CanvasTooLarge,

@@ -25,10 +25,11 @@ QByteArray EncodeMonochromeBmp(const Canvas& canvas);
 
 // Renders the scale for print and writes it by the file's extension: ".bmp" and ".png" as a
 // one-bit picture at dpi, ".svg" and ".pdf" as vectors whose page is the canvas in millimetres.
-// The target is replaced only when the whole file could be written. The one-bit pictures are
-// painted and written bandRows rows at a time (0: as many as keep memory to a few tens of
-// megabytes), so only the BMP format's own limits refuse a size; the state is left as after a
-// rendering for print, without the picture itself.
+// Coloured zones are hatched in the bitmap; they make the PNG 8-bit RGB and are filled in colour
+// there and in the vectors. The target is replaced only when the whole file could be written.
+// The pictures are painted and written bandRows rows at a time (0: as many as keep memory to a
+// few tens of megabytes), so only the BMP format's own limits refuse a size; the state is left
+// as after a rendering for print, without the picture itself.
 ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi, int bandRows = 0);
 
 }  // namespace quirn

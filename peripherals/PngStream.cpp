@@ -51,18 +51,23 @@ PngStream::~PngStream() {
 
 // Each call that enters libpng sets its own return point: a libpng error jumps back to it, and
 // nothing with a destructor lives in these frames.
-bool PngStream::begin(int width, int height, std::int32_t dotsPerMetre) {
+bool PngStream::begin(int width, int height, std::int32_t dotsPerMetre, PngPixels pixels) {
     if (codec_->failed) return false;
     png_structp png = codec_->png;
     png_infop info = codec_->info;
     if (setjmp(png_jmpbuf(png))) return !(codec_->failed = true);
     // libpng refuses pictures wider or taller than a million pixels unless told otherwise.
     png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
-    // Qt writes a one-bit image as a two-colour palette, black first.
-    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 1, PNG_COLOR_TYPE_PALETTE,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_color palette[2] = {{0, 0, 0}, {255, 255, 255}};
-    png_set_PLTE(png, info, palette, 2);
+    if (pixels == PngPixels::Rgb) {
+        png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
+                     PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    } else {
+        // Qt writes a one-bit image as a two-colour palette, black first.
+        png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 1, PNG_COLOR_TYPE_PALETTE,
+                     PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_color palette[2] = {{0, 0, 0}, {255, 255, 255}};
+        png_set_PLTE(png, info, palette, 2);
+    }
     if (dotsPerMetre > 0) {
         png_set_pHYs(png, info, png_uint_32(dotsPerMetre), png_uint_32(dotsPerMetre),
                      PNG_RESOLUTION_METER);

@@ -1,6 +1,6 @@
-// A one-bit PNG written a row at a time, byte for byte as Qt's own writer encodes a one-bit
-// image with black and white colours: the same header, palette, resolution chunk and
-// compression.
+// A PNG written a row at a time. The one-bit kind is byte for byte what Qt's own writer makes of
+// a one-bit image with black and white colours: the same header, palette, resolution chunk and
+// compression. The colour kind is 8-bit RGB.
 #pragma once
 
 #include <QtGlobal>
@@ -10,6 +10,8 @@ class QIODevice;
 
 namespace quirn {
 
+enum class PngPixels { OneBit, Rgb };
+
 class PngStream {
   public:
     explicit PngStream(QIODevice& out);
@@ -18,8 +20,10 @@ class PngStream {
     PngStream& operator=(const PngStream&) = delete;
 
     // Writes the header; no resolution chunk when dotsPerMetre is 0.
-    bool begin(int width, int height, std::int32_t dotsPerMetre);
-    // One row of (width + 7) / 8 bytes, the first pixel in the high bit, bit 1 white.
+    bool begin(int width, int height, std::int32_t dotsPerMetre,
+               PngPixels pixels = PngPixels::OneBit);
+    // One row: one bit, (width + 7) / 8 bytes, the first pixel in the high bit, bit 1 white;
+    // RGB, width times red, green and blue bytes.
     bool writeRow(const uchar* row);
     bool finish();
 

@@ -126,7 +126,8 @@ int ApplicationPrinter::dpi() {
     return p != nullptr && p->resolution() > 0 ? p->resolution() : kDefaultDpi;
 }
 
-void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMargins& margins) {
+void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMargins& margins,
+                    bool hatchedZones) {
     LayOutScale(state, true);
     const CanvasGeometry units =
         ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kUnitDpi), false);
@@ -142,6 +143,7 @@ void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMa
         const DrawingTransform page{topLeft + QPointF(units.originX, units.originY) * scale, dpi,
                                     kUnitsPerInch};
         PainterSurface surface(painter, page, true);
+        surface.setHatchedZones(hatchedZones);
         PaintScale(state, surface, false);
     }
     painter.restore();
@@ -159,13 +161,22 @@ PrintResult PrintScale(RenderState& state, QPrinter& printer, const PageMargins&
         return {PrintStatus::CannotStart, "Невозможно начать процедуру печати."};
     }
     const int dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
-    PaintScalePage(state, painter, dpi, margins);
+    // A printer set to grey would print a coloured zone as a dark band that hides the ticks.
+    PaintScalePage(state, painter, dpi, margins, printer.colorMode() == QPrinter::GrayScale);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return {PrintStatus::Failed, QStringLiteral("Задание не передано на принтер «%1».")
                                          .arg(printer.printerName())
                                          .toStdString()};
     }
     return {};
+}
+
+void PreferColourForZones(QPrinter& printer, const ScaleParameters& params) {
+    if (params.ext.zones.empty()) return;
+    // A file printer (PDF) has no device and takes colour.
+    const QPrinterInfo info(printer);
+    if (info.isNull() || info.supportedColorModes().contains(QPrinter::Color))
+        printer.setColorMode(QPrinter::Color);
 }
 
 }  // namespace quirn

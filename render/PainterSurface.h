@@ -67,6 +67,8 @@ class PainterSurface : public DrawingSurface {
     // it is.
     bool nearDevice(const QPolygonF& points) const;
     void drawClippedSegments(const QPolygonF& chain);
+    // Thin black diagonal lines across the band, cut to it; falling: down to the right.
+    void hatch(const QPolygonF& band, bool falling);
     // Whether the convex polygon covers the whole device area.
     bool coversDevice(const QPolygonF& polygon) const;
     // Characters first..last-1 of a line, spanning start..end in the face's units.

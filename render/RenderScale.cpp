@@ -138,6 +138,8 @@ RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool
     {
         QPainter painter(&image);
         PainterSurface surface(painter, DrawingTransform::OfCanvas(g), !forScreen);
+        // The print canvas ends as one bit per pixel, where a colour would be black or white.
+        surface.setHatchedZones(!forScreen);
         PaintScale(state, surface, forScreen);
     }
     if (!forScreen) {

@@ -9,13 +9,16 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <vector>
 
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "peripherals/PictureExport.h"
+#include "render/DrawingTransform.h"
 #include "render/RenderScale.h"
 #include "render/SymbolImages.h"
 
@@ -226,6 +229,92 @@ TEST_F(ExportPictureTest, BandsGiveTheBytesOfTheWholeCanvas) {
         EXPECT_EQ(banded.drawnSizes, whole.drawnSizes);
         EXPECT_EQ(banded.layout, whole.layout);
     }
+}
+
+// A battery tester's plate: 0-15 V with a green zone up to 5 V and a red one from 12 V, each a
+// band over the small ticks.
+TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
+    state_.symbols = LoadSymbolImages();
+    const QRgb green = qRgb(0x00, 0xa0, 0x00);
+    const QRgb red = qRgb(0xd0, 0x00, 0x00);
+    state_.params.ext.zones = {{1, 0.0, 5.0, green & 0xFFFFFF}, {1, 12.0, 15.0, red & 0xFFFFFF}};
+    // Bands of 7 rows: the hatching and the colours run on across them.
+    ASSERT_TRUE(ExportPicture(state_, path("zones.png"), 300, 7).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("zones.bmp"), 300, 7).ok());
+    const QByteArray pngBytes = read("zones.png");
+    ASSERT_GT(pngBytes.size(), 33);
+    EXPECT_EQ(int(pngBytes[24]), 8);  // bit depth
+    EXPECT_EQ(int(pngBytes[25]), 2);  // colour type: RGB
+    const QImage png = QImage::fromData(pngBytes);
+    const QImage bmp = QImage::fromData(read("zones.bmp"));
+    ASSERT_EQ(png.size(), bmp.size());
+    ASSERT_FALSE(png.isNull());
+    EXPECT_NEAR(png.dotsPerMeterX(), 11811, 30);  // 300 dpi
+
+    // The whole print canvas made one-bit hatches the same way.
+    RenderState whole = state_;
+    ASSERT_TRUE(RenderScale(whole, ReferenceDevice::ForDpi(300), false).ok());
+    EXPECT_EQ(read("zones.bmp"), EncodeMonochromeBmp(whole.canvas));
+
+    // Where a pixel lies on the plate: its value on the scale and its distance from the axis.
+    const ScaleParameters& p = state_.params;
+    const DrawingTransform t = DrawingTransform::OfCanvas(state_.canvas.geometry);
+    const auto polar = [&](int x, int y) {
+        const double dx = (x + 0.5 - t.origin.x()) / t.pixelsPerUnit();
+        const double dy = (t.origin.y() - y - 0.5) / t.pixelsPerUnit();
+        const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+        return std::pair{(p.alfa + 90.0 - degrees) * p.range / (2.0 * p.alfa), std::hypot(dx, dy)};
+    };
+    const auto black = [](const QImage& image, int x, int y) {
+        return qGray(image.pixel(x, y)) < 128;
+    };
+    int greens = 0, reds = 0, hatchedBlack = 0, strays = 0, differences = 0;
+    for (int y = 0; y < png.height(); ++y) {
+        for (int x = 0; x < png.width(); ++x) {
+            const QRgb c = png.pixel(x, y) & 0xFFFFFF;
+            const auto [value, radius] = polar(x, y);
+            const bool inBand = radius > p.Rdel - 10 && radius < p.Rdel + p.Lsm + 10;
+            if (c == (green & 0xFFFFFF)) {
+                ++greens;
+                strays += !inBand || value > 5.05;
+            } else if (c == (red & 0xFFFFFF)) {
+                ++reds;
+                strays += !inBand || value < 11.95;
+            } else {
+                // Everything else is black or white, and the same in both files.
+                strays += c != 0 && c != 0xFFFFFF;
+                differences += black(png, x, y) != black(bmp, x, y);
+                continue;
+            }
+            hatchedBlack += black(bmp, x, y);
+        }
+    }
+    // Two bands of 3 mm by some 28 mm at 300 dpi: thousands of pixels each.
+    EXPECT_GT(greens, 5000);
+    EXPECT_GT(reds, 3000);
+    EXPECT_EQ(strays, 0);
+    EXPECT_EQ(differences, 0);
+    // The bitmap hatches the zones: some black, mostly white.
+    const int zoned = greens + reds;
+    EXPECT_GT(hatchedBlack, zoned / 20);
+    EXPECT_LT(hatchedBlack, zoned / 3);
+
+    // The small tick at 1.5 V runs through the green band: whole and black in both pictures.
+    const double turn = (p.alfa + 90.0 - 2.0 * p.alfa * 1.5 / p.range) * std::numbers::pi / 180.0;
+    for (int r = p.Rdel + 20; r <= p.Rdel + p.Lsm - 20; r += 5) {
+        const QPointF at = t.toDevice(
+            Point{int(std::lround(r * std::cos(turn))), int(std::lround(r * std::sin(turn)))});
+        EXPECT_TRUE(black(bmp, int(at.x()), int(at.y()))) << r;
+        EXPECT_TRUE(black(png, int(at.x()), int(at.y()))) << r;
+    }
+
+    // Without zones the PNG stays one bit per pixel.
+    state_.params.ext.zones.clear();
+    ASSERT_TRUE(ExportPicture(state_, path("plain.png"), 300).ok());
+    const QByteArray plain = read("plain.png");
+    ASSERT_GT(plain.size(), 33);
+    EXPECT_EQ(int(plain[24]), 1);
+    EXPECT_EQ(int(plain[25]), 3);  // a palette of black and white
 }
 
 }  // namespace
