@@ -24,6 +24,7 @@
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
 #include "view/ScaleSession.h"
+#include "view/ScalesWindow.h"
 
 namespace quirn {
 namespace {
@@ -59,6 +60,9 @@ CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent)
     layout->addWidget(bar_);
     layout->addWidget(view_, 1);
     setCentralWidget(central);
+    scales_ = new ScalesWindow(*session_, this);
+    addDockWidget(Qt::RightDockWidgetArea, scales_);
+    scales_->hide();
 
     doc_.setTitleChangedHandler([this] { UpdateCaption(); });
     UpdateCaption();
@@ -107,6 +111,8 @@ void CMainFrame::CreateActions() {
     handle(Command::PageSetup, [this] { printing_->OnFilePageSetup(); });
     handle(Command::RealScreenSize,
            [this] { screenSize_->OnRealScreenSize(view_->ReportedScreenWidthMm()); });
+    handle(Command::ScalesWindow, [this] { OnScalesWindow(); });
+    handle(Command::ForgetPlaces, [this] { session_->ForgetPlaces(); });
     handle(Command::PrintSetup, [this] { OnFilePrintSetup(); });
     handle(Command::About, [this] { OnAppAbout(); });
     handle(Command::Help, [this] { OnHelp(); });
@@ -144,6 +150,28 @@ void CMainFrame::OnAppAbout() {
 void CMainFrame::OnHelp() {
     CHelpDlg help(this);
     help.exec();
+}
+
+void CMainFrame::OnScalesWindow() {
+    if (!scales_->isVisible() && !scales_->isFloating()) {
+        // Docked, the window grows by the scales window's width so that the panel stays whole;
+        // where the screen has no room for both, the scales window floats over the view.
+        const QRect work = screen() != nullptr ? screen()->availableGeometry() : geometry();
+        const int frameWidth = std::max(0, frameGeometry().width() - geometry().width());
+        const int wanted = ClientWidth() + scales_->sizeHint().width() +
+                           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+        const bool fixed = isMaximized() || isFullScreen();
+        if (wanted > (fixed ? width() : work.width() - frameWidth)) {
+            scales_->setFloating(true);
+            const QSize size(scales_->sizeHint().width(), height());
+            scales_->setGeometry(QRect(geometry().topRight() - QPoint(size.width(), 0), size));
+        } else if (width() < wanted) {
+            resize(wanted, height());
+            move(std::max(work.x(), std::min(x(), work.right() + 1 - wanted - frameWidth)), y());
+        }
+    }
+    scales_->show();
+    scales_->raise();
 }
 
 void CMainFrame::CreateMenu() {

@@ -1,5 +1,6 @@
 // The main window: the menu, the toolbar and the parameter panel fixed along the top, the view
-// filling the rest. It has a fixed width and no status bar.
+// filling the rest, and the scales window docked at the right when asked for. It starts at the
+// panel's width and has no status bar.
 #pragma once
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@ class PanelBinding;
 class ParameterBar;
 class PrintBinding;
 class ScaleSession;
+class ScalesWindow;
 class ScreenSize;
 
 class CMainFrame : public QMainWindow {
@@ -48,6 +50,9 @@ class CMainFrame : public QMainWindow {
     void OnFilePrintPreview();
     void OnAppAbout();
     void OnHelp();
+    // "Шкалы...": the scales window docked at the right, the window widened so that the panel
+    // keeps its width.
+    void OnScalesWindow();
 
     QToolBar* toolBar() const { return toolBar_; }
     ParameterBar& parameterBar() const { return *bar_; }
@@ -56,6 +61,7 @@ class CMainFrame : public QMainWindow {
     ScaleSession& session() const { return *session_; }
     CQuirnView& view() const { return *view_; }
     PanelBinding& panel() const { return *panel_; }
+    ScalesWindow& scales() const { return *scales_; }
     PrintBinding& printing() const { return *printing_; }
     ScreenSize& screenSize() const { return *screenSize_; }
 
@@ -84,6 +90,7 @@ class CMainFrame : public QMainWindow {
     ScaleSession* session_ = nullptr;
     CQuirnView* view_ = nullptr;
     PanelBinding* panel_ = nullptr;
+    ScalesWindow* scales_ = nullptr;
     std::unique_ptr<PrintBinding> printing_;
     std::unique_ptr<ScreenSize> screenSize_;
     QToolBar* toolBar_ = nullptr;

@@ -23,6 +23,10 @@ const std::vector<CommandInfo>& CommandTable() {
         {Command::RealScreenSize, "Реальный размер экрана", "",
          "Задать реальный размер экрана по горизонтали",
          "Задать реальный размер экрана по горизонтали"},
+        {Command::ScalesWindow, "Шкалы...", "",
+         "Показать окно шкал: законы, списки, дополнительные шкалы, зоны и надписи", ""},
+        {Command::ForgetPlaces, "Сбросить расположение", "",
+         "Вернуть перетащенные надписи и символы на их места по умолчанию", ""},
         {Command::About, "&О программе...", "",
          "Показать информацию о программе, ее версии и авторах", "О программе"},
         {Command::Help, "Помощь", "", "", ""},
@@ -45,7 +49,8 @@ const std::vector<Command>& FileMenuLayout() {
 }
 
 const std::vector<Command>& MenuBarCommands() {
-    static const std::vector<Command> commands{Command::RealScreenSize, Command::About,
+    static const std::vector<Command> commands{Command::RealScreenSize, Command::ScalesWindow,
+                                               Command::ForgetPlaces, Command::About,
                                                Command::Help};
     return commands;
 }

@@ -20,6 +20,8 @@ enum class Command : int {
     Exit = 57665,
     Help = 57670,
     RealScreenSize = 32771,
+    ScalesWindow = 32772,
+    ForgetPlaces = 32773,
 };
 
 struct CommandInfo {

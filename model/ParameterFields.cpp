@@ -51,6 +51,8 @@ template <class... Ts>
 struct Overload : Ts... {
     using Ts::operator()...;
 };
+template <class... Ts>
+Overload(Ts...) -> Overload<Ts...>;
 
 }  // namespace
 

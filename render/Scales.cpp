@@ -87,8 +87,8 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
     });
 }
 
-// A further scale's unit, upright: right of its last big tick and clear of the end numeral
-// centred under that tick, or, where the plate ends too soon for that, under the end numeral.
+// A further scale's unit, upright, one line under the numeral at the scale's right end: beside
+// its end, and on the plate wherever the end is.
 void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     if (s.unit.empty()) return;
     const ScaleParameters& g = s.graduation;
@@ -99,17 +99,11 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     font.escapement = 0;
     surface.setFont(font);
     const Extent e = surface.measureText(s.unit);
-    const I cell = std::max(I{font.cellHeight}, I{0});
-    const I x = TruncToInt(std::max(base, tip) * std::cos(theta)) + cell + 50;
-    if (x + e.width <= I{g.Lshk} / 2 - 100) {
-        surface.textOut(At(x, TruncToInt(tip * std::sin(theta)) + e.height / 2), s.unit);
-        return;
-    }
-    // The end numeral hangs 10 units below the lower of the end tick's corners on the circle
-    // it is placed by; the unit goes one line below it.
+    // The end numeral hangs 10 units below the lower corner of the end tick on the circle it is
+    // placed by, centred on it.
     const double by = g.out_R != 0 ? tip : base;
     const I mid = TruncToInt(by * std::cos(theta));
-    const I top = TruncToInt(std::min(base, tip) * std::sin(theta)) - 10 - cell - 50;
+    const I top = TruncToInt(by * std::sin(theta)) - 10 - std::max(I{font.cellHeight}, I{0}) - 50;
     surface.textOut(At(mid - e.width / 2, top), s.unit);
 }
 

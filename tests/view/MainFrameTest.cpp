@@ -88,7 +88,8 @@ TEST_F(MainFrameTest, MenusToolbarAndKeys) {
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Quirn - M4200, 69x60, 15V"));
 
     QStringList bar = Texts(frame.menuBar()->actions());
-    EXPECT_EQ(bar, QStringList({"&Файл", "Реальный размер экрана", "&О программе...", "Помощь"}));
+    EXPECT_EQ(bar, QStringList({"&Файл", "Реальный размер экрана", "Шкалы...",
+                                "Сбросить расположение", "&О программе...", "Помощь"}));
     const QMenu* file = frame.menuBar()->actions().front()->menu();
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(Texts(file->actions()),
@@ -113,7 +114,8 @@ TEST_F(MainFrameTest, MenusToolbarAndKeys) {
 
     for (Command id : {Command::New, Command::Open, Command::Save, Command::SaveAs, Command::Exit,
                        Command::Print, Command::PrintPreview, Command::PrintSetup,
-                       Command::PageSetup, Command::RealScreenSize, Command::About, Command::Help})
+                       Command::PageSetup, Command::RealScreenSize, Command::ScalesWindow,
+                       Command::ForgetPlaces, Command::About, Command::Help})
         EXPECT_TRUE(frame.action(id)->isEnabled()) << static_cast<int>(id);
 }
 

@@ -1,0 +1,335 @@
+#include "view/ScalePage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+
+#include "model/ExtensionText.h"
+#include "model/NumberText.h"
+#include "model/TextCodec.h"
+#include "view/PanelText.h"
+#include "view/ScalesText.h"
+
+namespace quirn {
+namespace {
+
+QString Ru(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The captions the faults name the fields by.
+const char* Caption(ScaleField id) {
+    switch (id) {
+        case ScaleField::Range:
+            return "Конец шкалы";
+        case ScaleField::Start:
+            return "Начало";
+        case ScaleField::Points:
+            return "Точки таблицы";
+        case ScaleField::Ticks:
+            return "Все отметки";
+        case ScaleField::BigTicks:
+            return "Большие отметки";
+        case ScaleField::Numbers:
+            return "Числа";
+        case ScaleField::Rdel:
+            return "Радиус делений";
+        case ScaleField::OutR:
+            return "Внешний радиус, числа внутри";
+        case ScaleField::Nfull:
+            return "Общее число делений";
+        case ScaleField::Nbig:
+            return "Число больших делений";
+        case ScaleField::Nm:
+            return "Число делений с числами";
+        case ScaleField::Lbig:
+            return "Длина больших делений";
+        case ScaleField::Lsm:
+            return "Длина малых делений";
+        case ScaleField::Hbig:
+            return "Ширина больших делений";
+        case ScaleField::Hsm:
+            return "Ширина малых делений";
+        case ScaleField::Duga:
+            return "Дуга под/над делениями";
+        case ScaleField::Hduga:
+            return "Толщина дуги";
+        case ScaleField::Unit:
+            return "Единица";
+    }
+    return "";
+}
+
+const char* const kLawNames[] = {"линейная", "квадратичная", "децибелы", "омметр", "таблица"};
+
+// The whole-number fields of a further scale, lengths in millimetres on the page.
+struct IntegerField {
+    ScaleField id;
+    std::optional<std::int32_t> FurtherScale::*member;
+    bool length;
+};
+constexpr IntegerField kIntegerFields[] = {
+    {ScaleField::Rdel, &FurtherScale::Rdel, true},
+    {ScaleField::Nfull, &FurtherScale::Nfull, false},
+    {ScaleField::Nbig, &FurtherScale::Nbig, false},
+    {ScaleField::Nm, &FurtherScale::Nm, false},
+    {ScaleField::Lbig, &FurtherScale::Lbig, true},
+    {ScaleField::Lsm, &FurtherScale::Lsm, true},
+    {ScaleField::Hbig, &FurtherScale::Hbig, true},
+    {ScaleField::Hsm, &FurtherScale::Hsm, true},
+    {ScaleField::Hduga, &FurtherScale::Hduga, true},
+};
+
+struct CheckField {
+    ScaleField id;
+    std::optional<std::int32_t> FurtherScale::*member;
+};
+constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &FurtherScale::out_R},
+                                       {ScaleField::Duga, &FurtherScale::Duga}};
+
+std::string Quoted(const char* text) {
+    return std::string("«") + text + "»";
+}
+
+// A number as the panel takes it, "," for ".", but nothing else besides.
+std::optional<double> FieldNumber(std::string text) {
+    for (char& c : text)
+        if (c == ',') c = '.';
+    return ParseExactNumber(text);
+}
+
+std::string NotANumber(ScaleField id, const std::string& text) {
+    return "в поле " + Quoted(Caption(id)) + " не число: «" + text + "»";
+}
+
+}  // namespace
+
+ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(first) {
+    auto* form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    auto* note = new QLabel(
+        first ? Ru("Диапазон, число и размеры делений шкалы 1 задаются в панели параметров. "
+                   "Пустой список: деления поровну, по их числу.")
+              : Ru("Пустое поле и серая отметка: как у шкалы 1."),
+        this);
+    note->setWordWrap(true);
+    form->addRow(note);
+
+    law_ = new QComboBox(this);
+    if (!first) law_->addItem(Ru("как у шкалы 1"), -1);
+    for (int law = 0; law < 5; ++law) law_->addItem(Ru(kLawNames[law]), law);
+    form->addRow(Ru("Закон шкалы"), law_);
+    connect(law_, &QComboBox::activated, this, [this] { OnLawPicked(); });
+
+    if (!first) AddEdit(ScaleField::Range, Caption(ScaleField::Range), false);
+    AddEdit(ScaleField::Start, Caption(ScaleField::Start), false);
+    AddEdit(ScaleField::Points, Caption(ScaleField::Points), false);
+    AddEdit(ScaleField::Ticks, Caption(ScaleField::Ticks), false);
+    AddEdit(ScaleField::BigTicks, Caption(ScaleField::BigTicks), false);
+    AddEdit(ScaleField::Numbers, Caption(ScaleField::Numbers), false);
+    if (first) return;
+    AddEdit(ScaleField::Rdel, Caption(ScaleField::Rdel), true);
+    AddCheck(ScaleField::OutR, Caption(ScaleField::OutR));
+    for (ScaleField id : {ScaleField::Nfull, ScaleField::Nbig, ScaleField::Nm})
+        AddEdit(id, Caption(id), false);
+    for (ScaleField id : {ScaleField::Lbig, ScaleField::Lsm, ScaleField::Hbig, ScaleField::Hsm})
+        AddEdit(id, Caption(id), true);
+    AddCheck(ScaleField::Duga, Caption(ScaleField::Duga));
+    AddEdit(ScaleField::Hduga, Caption(ScaleField::Hduga), true);
+    AddEdit(ScaleField::Unit, Caption(ScaleField::Unit), false);
+}
+
+void ScalePage::AddEdit(ScaleField id, const char* caption, bool millimetres) {
+    auto* field = new QLineEdit(this);
+    if (!first_) field->setPlaceholderText(Ru("как у шкалы 1"));
+    const QString label = Ru(caption) + (millimetres ? Ru(", мм") : QString());
+    static_cast<QFormLayout*>(layout())->addRow(label, field);
+    edits_[id] = field;
+}
+
+void ScalePage::AddCheck(ScaleField id, const char* caption) {
+    auto* box = new QCheckBox(Ru(caption), this);
+    box->setTristate(true);
+    box->setToolTip(Ru("Серая отметка: как у шкалы 1"));
+    static_cast<QFormLayout*>(layout())->addRow(box);
+    checks_[id] = box;
+}
+
+QLineEdit* ScalePage::edit(ScaleField id) const {
+    const auto found = edits_.find(id);
+    return found == edits_.end() ? nullptr : found->second;
+}
+
+QCheckBox* ScalePage::check(ScaleField id) const {
+    const auto found = checks_.find(id);
+    return found == checks_.end() ? nullptr : found->second;
+}
+
+QString ScalePage::Text(ScaleField id) const {
+    return edit(id)->text().trimmed();
+}
+
+void ScalePage::SetText(ScaleField id, const std::string& utf8) {
+    edit(id)->setText(QString::fromStdString(utf8));
+}
+
+std::optional<ScaleLaw> ScalePage::law() const {
+    const int law = law_->currentData().toInt();
+    if (law < 0) return std::nullopt;
+    return static_cast<ScaleLaw>(law);
+}
+
+void ScalePage::OnLawPicked() {
+    if (law() != ScaleLaw::Ohm) return;
+    if (!Text(ScaleField::Ticks).isEmpty() || !Text(ScaleField::BigTicks).isEmpty() ||
+        !Text(ScaleField::Numbers).isEmpty())
+        return;
+    double centre = firstRange_ ? firstRange_() : 0.0;
+    if (QLineEdit* range = edit(ScaleField::Range))
+        if (const auto own = FieldNumber(range->text().trimmed().toStdString())) centre = *own;
+    const OhmLists lists = DefaultOhmLists(centre);
+    SetText(ScaleField::Ticks, lists.ticks);
+    SetText(ScaleField::Numbers, Cp1251ToUtf8(lists.numbers));
+}
+
+void ScalePage::Fill(const ScaleLawSettings& s) {
+    law_->setCurrentIndex(law_->findData(static_cast<int>(s.law)));
+    SetText(ScaleField::Start, ExactNumber(s.start));
+    SetText(ScaleField::Points, PointListText(s.points));
+    SetText(ScaleField::Ticks, s.ticks ? ValueListText(*s.ticks) : std::string());
+    SetText(ScaleField::BigTicks, s.bigticks ? ValueListText(*s.bigticks) : std::string());
+    SetText(ScaleField::Numbers,
+            s.numbers ? Cp1251ToUtf8(MarkListText(*s.numbers)) : std::string());
+}
+
+void ScalePage::Fill(const FurtherScale& s) {
+    law_->setCurrentIndex(law_->findData(s.law ? static_cast<int>(*s.law) : -1));
+    SetText(ScaleField::Range, s.range ? ExactNumber(*s.range) : std::string());
+    SetText(ScaleField::Start, s.start ? ExactNumber(*s.start) : std::string());
+    SetText(ScaleField::Points, s.points ? PointListText(*s.points) : std::string());
+    SetText(ScaleField::Ticks, s.ticks ? ValueListText(*s.ticks) : std::string());
+    SetText(ScaleField::BigTicks, s.bigticks ? ValueListText(*s.bigticks) : std::string());
+    SetText(ScaleField::Numbers,
+            s.numbers ? Cp1251ToUtf8(MarkListText(*s.numbers)) : std::string());
+    for (const IntegerField& f : kIntegerFields) {
+        const std::optional<std::int32_t>& v = s.*f.member;
+        SetText(f.id, !v ? std::string() : f.length ? LengthText(*v) : std::to_string(*v));
+    }
+    for (const CheckField& f : kCheckFields) {
+        const std::optional<std::int32_t>& v = s.*f.member;
+        check(f.id)->setCheckState(!v        ? Qt::PartiallyChecked
+                                   : *v != 0 ? Qt::Checked
+                                             : Qt::Unchecked);
+    }
+    SetText(ScaleField::Unit, s.unit ? Cp1251ToUtf8(*s.unit) : std::string());
+}
+
+namespace {
+
+// Reads the lists and numbers both kinds of page share; an empty field is nothing.
+class FieldReader {
+  public:
+    explicit FieldReader(std::string& fault) : fault_(fault) {}
+
+    bool Number(ScaleField id, const QString& text, std::optional<double>& out) {
+        if (text.isEmpty()) return true;
+        const std::string utf8 = text.toStdString();
+        out = FieldNumber(utf8);
+        return out || Fail(NotANumber(id, utf8));
+    }
+    bool Integer(const IntegerField& f, const QString& text, std::optional<std::int32_t>& out) {
+        std::optional<double> v;
+        if (!Number(f.id, text, v)) return false;
+        if (!v) return true;
+        const std::string utf8 = text.toStdString();
+        if (f.length) {
+            out = ParseFieldLength(utf8);
+            return true;
+        }
+        if (*v != std::trunc(*v))
+            return Fail("в поле " + Quoted(Caption(f.id)) + " не целое число: «" + utf8 + "»");
+        out = ParseFieldCount(utf8);
+        return true;
+    }
+    // The lists are read as the file holds them, Windows-1251, and what cannot be read is told
+    // back as typed.
+    bool Values(ScaleField id, const QString& text, std::optional<std::vector<double>>& out) {
+        if (text.isEmpty()) return true;
+        ListParse parse;
+        out = ParseValueList(Utf8ToCp1251(text.toStdString()), &parse);
+        return parse.ok() || FailList(id, parse, "не число");
+    }
+    bool Marks(const QString& text, std::optional<std::vector<Mark>>& out) {
+        if (text.isEmpty()) return true;
+        ListParse parse;
+        out = ParseMarkList(Utf8ToCp1251(text.toStdString()), &parse);
+        return parse.ok() || FailList(ScaleField::Numbers, parse, "не число");
+    }
+    bool Points(const QString& text, std::optional<std::vector<TablePoint>>& out) {
+        if (text.isEmpty()) return true;
+        ListParse parse;
+        out = ParsePointList(Utf8ToCp1251(text.toStdString()), &parse);
+        return parse.ok() || FailList(ScaleField::Points, parse, "не точка «значение:доля»");
+    }
+
+  private:
+    bool Fail(std::string fault) {
+        fault_ = std::move(fault);
+        return false;
+    }
+    bool FailList(ScaleField id, const ListParse& parse, const char* what) {
+        return Fail("в списке " + Quoted(Caption(id)) + " " + what + ": «" +
+                    Cp1251ToUtf8(parse.bad) + "»");
+    }
+
+    std::string& fault_;
+};
+
+}  // namespace
+
+bool ScalePage::Read(ScaleLawSettings& s, std::string& fault) const {
+    FieldReader read(fault);
+    std::optional<double> start;
+    std::optional<std::vector<TablePoint>> points;
+    ScaleLawSettings out;
+    if (!read.Number(ScaleField::Start, Text(ScaleField::Start), start) ||
+        !read.Points(Text(ScaleField::Points), points) ||
+        !read.Values(ScaleField::Ticks, Text(ScaleField::Ticks), out.ticks) ||
+        !read.Values(ScaleField::BigTicks, Text(ScaleField::BigTicks), out.bigticks) ||
+        !read.Marks(Text(ScaleField::Numbers), out.numbers))
+        return false;
+    out.start = start.value_or(0.0);
+    out.law = law().value_or(ScaleLaw::Linear);
+    out.points = points.value_or(std::vector<TablePoint>());
+    s = std::move(out);
+    return true;
+}
+
+bool ScalePage::Read(FurtherScale& s, std::string& fault) const {
+    FieldReader read(fault);
+    FurtherScale out;
+    if (!read.Number(ScaleField::Range, Text(ScaleField::Range), out.range) ||
+        !read.Number(ScaleField::Start, Text(ScaleField::Start), out.start) ||
+        !read.Points(Text(ScaleField::Points), out.points) ||
+        !read.Values(ScaleField::Ticks, Text(ScaleField::Ticks), out.ticks) ||
+        !read.Values(ScaleField::BigTicks, Text(ScaleField::BigTicks), out.bigticks) ||
+        !read.Marks(Text(ScaleField::Numbers), out.numbers))
+        return false;
+    for (const IntegerField& f : kIntegerFields)
+        if (!read.Integer(f, Text(f.id), out.*f.member)) return false;
+    for (const CheckField& f : kCheckFields) {
+        const Qt::CheckState state = check(f.id)->checkState();
+        if (state != Qt::PartiallyChecked) out.*f.member = state == Qt::Checked ? 1 : 0;
+    }
+    out.law = law();
+    // The unit is kept as typed, spaces too; only an empty one is "as scale 1".
+    if (const QString unit = edit(ScaleField::Unit)->text(); !unit.isEmpty())
+        out.unit = Utf8ToCp1251(unit.toStdString());
+    s = std::move(out);
+    return true;
+}
+
+}  // namespace quirn

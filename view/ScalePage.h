@@ -1,0 +1,81 @@
+// One page of the scales window: the keys of one scale. Scale 1's page holds its law and lists
+// only, its range, counts and lengths being the parameter panel's; a further scale's page holds
+// every key it may set, an empty field or a grey check box meaning "as scale 1".
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "model/ScaleExtensions.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace quirn {
+
+enum class ScaleField {
+    Range,
+    Start,
+    Points,
+    Ticks,
+    BigTicks,
+    Numbers,
+    Rdel,
+    OutR,
+    Nfull,
+    Nbig,
+    Nm,
+    Lbig,
+    Lsm,
+    Hbig,
+    Hsm,
+    Duga,
+    Hduga,
+    Unit,
+};
+
+class ScalePage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ScalePage(bool first, QWidget* parent = nullptr);
+
+    bool isFirst() const { return first_; }
+
+    void Fill(const ScaleLawSettings& s);
+    void Fill(const FurtherScale& s);
+    // The fields as keys; false, with what is wrong in fault ("в списке «Числа» не число:
+    // «1О»"), when a field cannot be read.
+    bool Read(ScaleLawSettings& s, std::string& fault) const;
+    bool Read(FurtherScale& s, std::string& fault) const;
+
+    // The law chosen; nothing for "as scale 1".
+    std::optional<ScaleLaw> law() const;
+    // Where scale 1's range is read, the centre an ohmmeter's default lists are made for when
+    // this page sets none of its own.
+    void setFirstRange(std::function<double()> range) { firstRange_ = std::move(range); }
+
+    QComboBox* lawBox() const { return law_; }
+    // Null when the page has no such field.
+    QLineEdit* edit(ScaleField id) const;
+    QCheckBox* check(ScaleField id) const;
+
+  private:
+    void AddEdit(ScaleField id, const char* caption, bool millimetres);
+    void AddCheck(ScaleField id, const char* caption);
+    // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series.
+    void OnLawPicked();
+    QString Text(ScaleField id) const;
+    void SetText(ScaleField id, const std::string& utf8);
+
+    bool first_;
+    std::function<double()> firstRange_;
+    QComboBox* law_ = nullptr;
+    std::map<ScaleField, QLineEdit*> edits_;
+    std::map<ScaleField, QCheckBox*> checks_;
+};
+
+}  // namespace quirn

@@ -1,0 +1,92 @@
+#include "view/ScalesText.h"
+
+#include <cmath>
+#include <vector>
+
+#include "model/ExtensionText.h"
+
+namespace quirn {
+namespace {
+
+std::string Scale(int number) {
+    return "Шкала " + std::to_string(number) + ": ";
+}
+
+std::string Point(const TablePoint& p) {
+    return ExactNumber(p.value) + ":" + ExactNumber(p.fraction);
+}
+
+// The point before the one whose value does not rise, with it: the pair the user has to look at.
+std::string FallingPair(const ResolvedScale& s, const std::string& item) {
+    const std::vector<TablePoint>& points = s.law.points;
+    for (std::size_t k = 1; k < points.size(); ++k)
+        if (!(points[k].value > points[k - 1].value) && Point(points[k]) == item)
+            return Point(points[k - 1]) + " " + item;
+    return item;
+}
+
+// m * 10^e, exact for the 1-2-5 steps: a division by a power of ten rounds once.
+double Step(int m, int e) {
+    return e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e);
+}
+
+std::string MarkText(double value) {
+    if (value >= 1e6) return ExactNumber(value / 1e6) + "M";
+    if (value >= 1e3) return ExactNumber(value / 1e3) + "k";
+    return {};
+}
+
+}  // namespace
+
+std::string ScaleProblemText(const ScaleCheck& check, const ScaleParameters& p) {
+    const int n = check.scale;
+    const std::vector<ResolvedScale> scales = ResolveScales(p);
+    const ResolvedScale* scale =
+        n >= 1 && n <= int(scales.size()) ? &scales[std::size_t(n - 1)] : nullptr;
+    switch (check.problem) {
+        case ScaleProblem::None:
+            return {};
+        case ScaleProblem::BadList:
+            return Scale(n) + "в списке не число: «" + check.item + "»";
+        case ScaleProblem::TableNotIncreasing:
+            return Scale(n) + "значения таблицы должны возрастать (" +
+                   (scale != nullptr ? FallingPair(*scale, check.item) : check.item) + ")";
+        case ScaleProblem::FractionOutside:
+            return Scale(n) + "доля дуги в таблице должна быть от 0 до 1 (" + check.item + ")";
+        case ScaleProblem::TableTooShort:
+            return Scale(n) + "в таблице нужно не меньше двух точек";
+        case ScaleProblem::SquareNegativeStart:
+            return Scale(n) + "квадратичная шкала не может начинаться ниже нуля";
+        case ScaleProblem::OhmWithoutLists:
+            return Scale(n) + "для омметра нужны списки отметок и чисел";
+        case ScaleProblem::OhmCentre:
+            // An ohmmeter's range is the value at the middle of its arc.
+            return Scale(n) + "середина шкалы омметра («" +
+                   (n == 1 ? "Диапазон шкалы" : "Конец шкалы") + "») должна быть больше нуля (" +
+                   check.item + ")";
+        case ScaleProblem::EmptySpan:
+            return Scale(n) + "начало шкалы совпадает с её концом (" +
+                   (scale != nullptr ? ExactNumber(scale->graduation.range) : check.item) + ")";
+        case ScaleProblem::ZoneScaleMissing:
+            return "Зона " + std::to_string(n) + ": нет шкалы " + check.item;
+    }
+    return {};
+}
+
+OhmLists DefaultOhmLists(double centre) {
+    if (!(centre > 0.0) || !std::isfinite(centre)) centre = 10.0;
+    const int decade = int(std::floor(std::log10(centre)));
+    std::vector<double> ticks{0.0};
+    std::vector<Mark> numbers{{0.0, {}}};
+    for (int e = decade - 1; e <= decade + 2; ++e) {
+        for (int m : {1, 2, 5}) {
+            if (e == decade + 2 && m > 1) break;
+            const double v = Step(m, e);
+            ticks.push_back(v);
+            if (e >= decade) numbers.push_back({v, MarkText(v)});
+        }
+    }
+    return {ValueListText(ticks), MarkListText(numbers)};
+}
+
+}  // namespace quirn

@@ -1,0 +1,232 @@
+#include "view/ScalesWindow.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/ExtensionText.h"
+#include "model/ScaleLaw.h"
+#include "model/TextCodec.h"
+#include "render/Saturate.h"
+#include "view/ScalePage.h"
+#include "view/ScaleSession.h"
+#include "view/ScalesText.h"
+#include "view/ZoneTable.h"
+
+namespace quirn {
+namespace {
+
+QString Ru(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Scrolls down only, as wide as the least width of what it holds, pages added later included.
+class DownScrollArea : public QScrollArea {
+  public:
+    QSize minimumSizeHint() const override {
+        const int held = widget() != nullptr ? widget()->minimumSizeHint().width() : 0;
+        return {held + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
+                QScrollArea::minimumSizeHint().height()};
+    }
+    QSize sizeHint() const override {
+        return {minimumSizeHint().width(), QScrollArea::sizeHint().height()};
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
+
+// A new scale's ticks stand this far inside scale 1's, clear of its numbers: 8 mm.
+constexpr std::int32_t kNewScaleInset = 800;
+
+}  // namespace
+
+ScalesWindow::ScalesWindow(ScaleSession& session, QWidget* parent)
+    : QDockWidget(Ru("Шкалы"), parent), session_(session) {
+    setObjectName(QStringLiteral("scalesWindow"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+
+    auto* body = new QWidget;
+    auto* column = new QVBoxLayout(body);
+
+    pages_ = new QTabWidget(body);
+    column->addWidget(pages_);
+    auto* scaleButtons = new QHBoxLayout;
+    addScale_ = new QPushButton(Ru("Добавить шкалу"), body);
+    removeScale_ = new QPushButton(Ru("Удалить шкалу"), body);
+    scaleButtons->addWidget(addScale_);
+    scaleButtons->addWidget(removeScale_);
+    column->addLayout(scaleButtons);
+
+    auto* zoneBox = new QGroupBox(Ru("Цветные зоны"), body);
+    auto* zoneLayout = new QVBoxLayout(zoneBox);
+    zones_ = new ZoneTable(zoneBox);
+    zoneLayout->addWidget(zones_);
+    column->addWidget(zoneBox);
+
+    auto* labelBox = new QGroupBox(Ru("Надписи (пустая не печатается)"), body);
+    auto* labels = new QFormLayout(labelBox);
+    origin_ = new QLineEdit(labelBox);
+    standard_ = new QLineEdit(labelBox);
+    labels->addRow(Ru("Надпись изготовителя"), origin_);
+    labels->addRow(Ru("Надпись стандарта"), standard_);
+    column->addWidget(labelBox);
+    column->addStretch(1);
+
+    // The fields scroll; Apply stays in sight below them.
+    auto* scroll = new DownScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(body);
+    auto* outer = new QWidget(this);
+    auto* outerLayout = new QVBoxLayout(outer);
+    outerLayout->setContentsMargins(0, 0, 0, 0);
+    outerLayout->addWidget(scroll, 1);
+    apply_ = new QPushButton(Ru("Применить"), outer);
+    outerLayout->addWidget(apply_);
+    setWidget(outer);
+
+    // A further scale's page is the widest: the window is as wide from the start, so that adding
+    // a scale does not push the panel aside.
+    auto* widest = new ScalePage(false);
+    pages_->addTab(widest, QString());
+    pages_->setMinimumWidth(pages_->minimumSizeHint().width());
+    pages_->removeTab(0);
+    delete widest;
+    AddPage();
+    connect(addScale_, &QPushButton::clicked, this, [this] { OnAddScale(); });
+    connect(removeScale_, &QPushButton::clicked, this, [this] { OnRemoveScale(); });
+    connect(pages_, &QTabWidget::currentChanged, this, [this] { UpdateButtons(); });
+    connect(zones_->addButton(), &QPushButton::clicked, this, [this] { OnAddZone(); });
+    connect(apply_, &QPushButton::clicked, this, [this] { OnApply(); });
+    connect(&session_, &ScaleSession::shown, this, [this] { Fill(); });
+    if (session_.hasRecord()) Fill();
+    UpdateButtons();
+}
+
+int ScalesWindow::scaleCount() const {
+    return pages_->count();
+}
+
+ScalePage* ScalesWindow::page(int scale) const {
+    return qobject_cast<ScalePage*>(pages_->widget(scale - 1));
+}
+
+ScalePage* ScalesWindow::AddPage() {
+    auto* page = new ScalePage(pages_->count() == 0);
+    page->setFirstRange([this] { return session_.state().params.range; });
+    pages_->addTab(page, QString());
+    Renumber();
+    UpdateButtons();
+    return page;
+}
+
+void ScalesWindow::RemoveFurtherPages() {
+    while (pages_->count() > 1) {
+        QWidget* last = pages_->widget(pages_->count() - 1);
+        pages_->removeTab(pages_->count() - 1);
+        delete last;
+    }
+}
+
+void ScalesWindow::Renumber() {
+    for (int k = 0; k < pages_->count(); ++k)
+        pages_->setTabText(k, Ru("Шкала ") + QString::number(k + 1));
+}
+
+void ScalesWindow::UpdateButtons() {
+    addScale_->setEnabled(pages_->count() < kMaxScales);
+    removeScale_->setEnabled(pages_->currentIndex() > 0);
+}
+
+void ScalesWindow::Fill() {
+    const ScaleParameters& p = session_.state().params;
+    const int shown = pages_->currentIndex();
+    RemoveFurtherPages();
+    page(1)->Fill(p.ext.first);
+    for (std::size_t k = 0; k < p.ext.further.size() && k + 2 <= kMaxScales; ++k)
+        AddPage()->Fill(p.ext.further[k]);
+    pages_->setCurrentIndex(std::min(shown, pages_->count() - 1));
+    zones_->Fill(p.ext.zones);
+    origin_->setText(QString::fromStdString(Cp1251ToUtf8(p.ext.origin)));
+    standard_->setText(QString::fromStdString(Cp1251ToUtf8(p.ext.standard)));
+    UpdateButtons();
+}
+
+void ScalesWindow::OnAddScale() {
+    if (pages_->count() >= kMaxScales) return;
+    const ScaleParameters& p = session_.state().params;
+    FurtherScale scale;
+    // A further scale exists through its keys: a new one starts with two.
+    scale.Rdel = ClampToInt(std::int64_t{p.Rdel} - kNewScaleInset);
+    scale.law = page(1)->law().value_or(p.ext.first.law);
+    ScalePage* added = AddPage();
+    added->Fill(scale);
+    pages_->setCurrentWidget(added);
+}
+
+void ScalesWindow::OnRemoveScale() {
+    const int index = pages_->currentIndex();
+    if (index <= 0) return;
+    QWidget* removed = pages_->widget(index);
+    pages_->removeTab(index);
+    delete removed;
+    Renumber();
+    UpdateButtons();
+}
+
+void ScalesWindow::OnAddZone() {
+    const int scale = pages_->currentIndex() + 1;
+    double to = session_.state().params.range;
+    if (const auto range = page(scale)->edit(ScaleField::Range)) {
+        std::string text = range->text().trimmed().toStdString();
+        for (char& c : text)
+            if (c == ',') c = '.';
+        if (const auto own = ParseExactNumber(text)) to = *own;
+    }
+    zones_->AddZone({scale, 0.0, to, 0xFF0000});
+}
+
+void ScalesWindow::Refuse(const std::string& utf8) {
+    ShowWarning(warn_, this, QString::fromStdString(utf8));
+}
+
+void ScalesWindow::OnApply() {
+    // Scale 1's standard fields are the panel's: they stay as the working copy has them.
+    ScaleParameters record = session_.state().params;
+    ScaleExtensions& ext = record.ext;
+    std::string fault;
+    const auto scaleFault = [&fault](int scale) {
+        return "Шкала " + std::to_string(scale) + ": " + fault;
+    };
+    if (!page(1)->Read(ext.first, fault)) return Refuse(scaleFault(1));
+    ext.further.clear();
+    for (int scale = 2; scale <= scaleCount(); ++scale) {
+        FurtherScale further;
+        if (!page(scale)->Read(further, fault)) return Refuse(scaleFault(scale));
+        // A scale with no key of its own would not survive the file: it keeps scale 1's law.
+        if (further == FurtherScale{}) further.law = ext.first.law;
+        ext.further.push_back(std::move(further));
+    }
+    if (!zones_->Read(ext.zones, fault)) return Refuse(fault);
+    ext.origin = Utf8ToCp1251(origin_->text().toStdString());
+    ext.standard = Utf8ToCp1251(standard_->text().toStdString());
+    if (const ScaleCheck check = CheckScales(record); !check.ok())
+        return Refuse(ScaleProblemText(check, record));
+    session_.Apply(record);
+    Fill();
+}
+
+}  // namespace quirn

@@ -1,0 +1,147 @@
+#include "view/ZoneTable.h"
+
+#include <QColorDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <tuple>
+
+#include "model/ExtensionText.h"
+
+namespace quirn {
+namespace {
+
+QString Ru(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QTableWidgetItem* Cell(const std::string& text) {
+    auto* item = new QTableWidgetItem(QString::fromStdString(text));
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+std::optional<double> CellNumber(const QTableWidgetItem* item) {
+    if (item == nullptr) return std::nullopt;
+    std::string text = item->text().trimmed().toStdString();
+    for (char& c : text)
+        if (c == ',') c = '.';
+    return ParseExactNumber(text);
+}
+
+std::string CellText(const QTableWidgetItem* item) {
+    return item == nullptr ? std::string() : item->text().trimmed().toStdString();
+}
+
+}  // namespace
+
+ZoneTable::ZoneTable(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    table_ = new QTableWidget(0, 4, this);
+    table_->setHorizontalHeaderLabels({Ru("Шкала"), Ru("От"), Ru("До"), Ru("Цвет")});
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    layout->addWidget(table_);
+
+    auto* buttons = new QHBoxLayout;
+    add_ = new QPushButton(Ru("Добавить зону"), this);
+    remove_ = new QPushButton(Ru("Удалить зону"), this);
+    buttons->addWidget(add_);
+    buttons->addWidget(remove_);
+    layout->addLayout(buttons);
+
+    connect(remove_, &QPushButton::clicked, this, [this] { RemoveZone(); });
+    connect(table_, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { OnCellClicked(row, column); });
+    UpdateButtons();
+}
+
+void ZoneTable::Fill(const std::vector<Zone>& zones) {
+    table_->setRowCount(0);
+    for (const Zone& zone : zones) AddZone(zone);
+    UpdateButtons();
+}
+
+void ZoneTable::AddZone(const Zone& zone) {
+    if (table_->rowCount() >= kMaxZones) return;
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    table_->setItem(row, ScaleColumn, Cell(std::to_string(zone.scale)));
+    table_->setItem(row, FromColumn, Cell(ExactNumber(zone.from)));
+    table_->setItem(row, ToColumn, Cell(ExactNumber(zone.to)));
+    auto* colour = Cell({});
+    // The colour is picked, not typed: a click opens the colour dialog.
+    colour->setFlags(colour->flags() & ~Qt::ItemIsEditable);
+    table_->setItem(row, ColourColumn, colour);
+    SetColour(row, zone.rgb);
+    UpdateButtons();
+}
+
+void ZoneTable::RemoveZone() {
+    const int rows = table_->rowCount();
+    if (rows == 0) return;
+    const int current = table_->currentRow();
+    table_->removeRow(current >= 0 && current < rows ? current : rows - 1);
+    UpdateButtons();
+}
+
+void ZoneTable::SetColour(int row, std::uint32_t rgb) {
+    QTableWidgetItem* item = table_->item(row, ColourColumn);
+    const QColor colour = QColor::fromRgb(QRgb(rgb & 0xFFFFFFu));
+    item->setData(Qt::UserRole, QVariant::fromValue(rgb & 0xFFFFFFu));
+    item->setText(colour.name());
+    item->setBackground(colour);
+    item->setForeground(colour.lightness() < 128 ? Qt::white : Qt::black);
+}
+
+void ZoneTable::OnCellClicked(int row, int column) {
+    if (column != ColourColumn) return;
+    const QColor old = QColor::fromRgb(
+        QRgb(table_->item(row, ColourColumn)->data(Qt::UserRole).value<std::uint32_t>()));
+    const QColor picked =
+        chooseColour_ ? chooseColour_(old) : QColorDialog::getColor(old, this, Ru("Цвет зоны"));
+    if (picked.isValid()) SetColour(row, std::uint32_t(picked.rgb() & 0xFFFFFFu));
+}
+
+void ZoneTable::UpdateButtons() {
+    add_->setEnabled(table_->rowCount() < kMaxZones);
+    remove_->setEnabled(table_->rowCount() > 0);
+}
+
+bool ZoneTable::Read(std::vector<Zone>& zones, std::string& fault) const {
+    std::vector<Zone> out;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const std::string zone = "Зона " + std::to_string(row + 1) + ": ";
+        const QTableWidgetItem* scaleCell = table_->item(row, ScaleColumn);
+        const std::optional<double> scale = CellNumber(scaleCell);
+        if (!scale || *scale < 1 || *scale > kMaxScales || *scale != std::trunc(*scale)) {
+            fault = zone + "номер шкалы должен быть от 1 до " + std::to_string(kMaxScales) + ": «" +
+                    CellText(scaleCell) + "»";
+            return false;
+        }
+        Zone z;
+        z.scale = int(*scale);
+        for (auto [column, caption, value] :
+             {std::tuple{FromColumn, "От", &z.from}, std::tuple{ToColumn, "До", &z.to}}) {
+            const QTableWidgetItem* cell = table_->item(row, column);
+            const std::optional<double> v = CellNumber(cell);
+            if (!v) {
+                fault = zone + "в поле «" + caption + "» не число: «" + CellText(cell) + "»";
+                return false;
+            }
+            *value = *v;
+        }
+        z.rgb = table_->item(row, ColourColumn)->data(Qt::UserRole).value<std::uint32_t>();
+        out.push_back(z);
+    }
+    zones = std::move(out);
+    return true;
+}
+
+}  // namespace quirn

@@ -1,0 +1,55 @@
+// The coloured zones of the scales window: a row per zone with its scale, its two values and its
+// colour, which a click on the colour cell changes.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/ScaleExtensions.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace quirn {
+
+class ZoneTable : public QWidget {
+    Q_OBJECT
+  public:
+    enum Column { ScaleColumn, FromColumn, ToColumn, ColourColumn };
+
+    explicit ZoneTable(QWidget* parent = nullptr);
+
+    void Fill(const std::vector<Zone>& zones);
+    // The rows as zones; false, with what is wrong and in which zone in fault, when a cell
+    // cannot be read.
+    bool Read(std::vector<Zone>& zones, std::string& fault) const;
+    // A row at the end, while there are fewer than kMaxZones.
+    void AddZone(const Zone& zone);
+    // The current row, or the last one when none is current.
+    void RemoveZone();
+
+    // Where a click on a colour cell asks for the new colour; an invalid colour keeps the old
+    // one. The colour dialog unless replaced.
+    void setColourChooser(std::function<QColor(const QColor&)> chooser) {
+        chooseColour_ = std::move(chooser);
+    }
+
+    QTableWidget* table() const { return table_; }
+    QPushButton* addButton() const { return add_; }
+    QPushButton* removeButton() const { return remove_; }
+
+  private:
+    void SetColour(int row, std::uint32_t rgb);
+    void OnCellClicked(int row, int column);
+    void UpdateButtons();
+
+    QTableWidget* table_ = nullptr;
+    QPushButton* add_ = nullptr;
+    QPushButton* remove_ = nullptr;
+    std::function<QColor(const QColor&)> chooseColour_;
+};
+
+}  // namespace quirn
