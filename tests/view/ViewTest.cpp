@@ -292,6 +292,10 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     EXPECT_EQ(Anchor(E::NameLabel), moved);
     // The place is the document's now: a drag that moved something is a change to save.
     EXPECT_TRUE(doc_.IsModified());
+    EXPECT_NE(WriteParameterText(doc_.parameters())
+                  .find("\r\nplace.name\t= " + std::to_string(moved.x) + " " +
+                        std::to_string(moved.y) + "\r\n"),
+              std::string::npos);
 
     // The unit moves up and down only.
     const Point u = Anchor(E::UnitLabel);
