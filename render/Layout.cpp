@@ -7,6 +7,39 @@
 
 namespace quirn {
 
+Box ElementBox(MovableElement e, Point anchor, Extent size, const std::optional<Box>& originWrap) {
+    using E = MovableElement;
+    using I = std::int64_t;
+    if (e == E::OriginLabel && originWrap) return *originWrap;
+    const I ax = anchor.x, ay = anchor.y, w = size.width, h = size.height;
+    I left = ax, right = ax + w, top = ay, bottom = ay - h;
+    switch (e) {
+        case E::DataSymbol:
+        case E::RombSymbol:
+            top = ay + h;
+            bottom = ay;
+            break;
+        case E::OthersSymbol:
+            left = ax - w;
+            right = ax;
+            top = ay + h;
+            bottom = ay;
+            break;
+        case E::UnitLabel:
+        case E::OriginLabel:
+            left = ax - w / 2;
+            right = left + w;
+            break;
+        case E::StandardLabel:
+            left = ax - w;
+            right = ax;
+            break;
+        default:
+            break;
+    }
+    return {ClampToInt(left), ClampToInt(top), ClampToInt(right), ClampToInt(bottom)};
+}
+
 void ResetLayout(RenderState& state) {
     using I = std::int64_t;
     const ScaleParameters& p = state.params;

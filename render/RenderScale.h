@@ -40,6 +40,11 @@ void PaintScale(const RenderState& state, DrawingSurface& surface, bool forScree
 // (1) from it, the first pixel in the high bit: how the print canvas is made one-bit.
 void PackGreyRow(const unsigned char* grey, int width, unsigned char* bits);
 
+// The cell a drawn element covers, from its anchor and size: images stand on their anchor (the
+// others symbol left of it), texts hang from it (the unit and origin label centred on it, the
+// standard label left of it), and a wrapped origin label fills its wrap box.
+Box ElementBox(MovableElement e, Point anchor, Extent size, const std::optional<Box>& originWrap);
+
 // Puts the movable elements at their default anchors for the working copy, and those the user
 // placed (the record's places) where they were put, brought onto the plate.
 void ResetLayout(RenderState& state);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "render/DrawingTransform.h"
+#include "render/RenderScale.h"
 #include "render/Saturate.h"
 
 namespace quirn {
@@ -39,41 +40,11 @@ Box DrawnArea(const RenderState& state, MovableElement e) {
         return {t.anchor.x, ClampToInt(I{t.anchor.y} + t.drawn.height),
                 ClampToInt(I{t.anchor.x} + t.drawn.width), t.anchor.y};
     }
-    const Point a = state.layout.anchors[static_cast<std::size_t>(Index(e))];
     const Extent s = state.drawnSizes[static_cast<std::size_t>(Index(e))];
-    const I ax = a.x, ay = a.y, w = s.width, h = s.height;
-    I left = ax, right = ax + w, top = ay, bottom = ay - h;
-    switch (e) {
-        case E::DataSymbol:
-        case E::RombSymbol:
-            top = ay + h;
-            bottom = ay;
-            break;
-        case E::OthersSymbol:
-            left = ax - w;
-            right = ax;
-            top = ay + h;
-            bottom = ay;
-            break;
-        case E::UnitLabel:
-        case E::OriginLabel:
-            left = ax - w / 2;
-            right = left + w;
-            break;
-        case E::StandardLabel:
-            left = ax - w;
-            right = ax;
-            break;
-        default:
-            break;
-    }
-    if (e == E::OriginLabel && state.originLabelWrap) {
-        const Box& wrap = *state.originLabelWrap;
-        left = wrap.left;
-        right = wrap.right;
-        top = wrap.top;
-        bottom = wrap.bottom;
-    }
+    const Box cell = ElementBox(e, state.layout.anchors[static_cast<std::size_t>(Index(e))], s,
+                                state.originLabelWrap);
+    const I left = cell.left, right = cell.right, top = cell.top, bottom = cell.bottom;
+    const I h = s.height;
     // Glyphs overhang their cells sideways by a tenth of an em at most; an eighth of the cell's
     // height covers that.
     const bool text = e != E::DataSymbol && e != E::RombSymbol && e != E::OthersSymbol;

@@ -8,6 +8,7 @@
 #include "model/ExtensionText.h"
 #include "model/ParameterText.h"
 #include "render/RenderScale.h"
+#include "render/Saturate.h"
 
 namespace quirn {
 namespace {
@@ -89,6 +90,39 @@ TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsR
     const std::vector<std::pair<std::string, int>> expected{
         {"\x98", 0}, {"0", 0}, {"50", 0}, {"1k", int(10 * (42.5 - 85 * 50.0 / 1050))}};
     EXPECT_EQ(numerals, expected);
+}
+
+}  // namespace
+}  // namespace quirn
+
+namespace quirn {
+namespace {
+
+TEST(PlacesRegression, ElementsPlacedOnABiggerPlateAreBroughtBackOntoASmallerOne) {
+    using E = MovableElement;
+    ScaleParameters p = kDefaultParameters;
+    p.ext.places[std::size_t(Index(E::NameLabel))] = Place{-3400, 2000};
+    p.ext.places[std::size_t(Index(E::StandardLabel))] = Place{3300, -250};
+    RenderState state = test::LaidOut(p);
+    test::Painted(state);
+    EXPECT_EQ(state.layout.anchors[std::size_t(Index(E::NameLabel))], At(-3400, 2000));
+    // The plate made 40 x 30 mm, its bottom 1 mm below the axis: both labels keep as near their
+    // places as lets them lie wholly on it.
+    p.Lshk = 4000;
+    p.Hshk = 3000;
+    p.Los_niz = 100;
+    state = test::LaidOut(p);
+    test::Painted(state);
+    for (E e : {E::NameLabel, E::StandardLabel}) {
+        const std::size_t i = std::size_t(Index(e));
+        const Box cell = ElementBox(e, state.layout.anchors[i], state.drawnSizes[i], {});
+        EXPECT_GE(cell.left, -2000) << Index(e);
+        EXPECT_LE(cell.right, 2000) << Index(e);
+        EXPECT_GE(cell.bottom, -100) << Index(e);
+        EXPECT_LE(cell.top, 2900) << Index(e);
+    }
+    EXPECT_EQ(state.layout.anchors[std::size_t(Index(E::NameLabel))], At(-2000, 2000));
+    EXPECT_EQ(state.layout.anchors[std::size_t(Index(E::StandardLabel))].x, 2000);
 }
 
 }  // namespace
