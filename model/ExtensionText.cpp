@@ -8,16 +8,12 @@
 
 #include "model/NumberText.h"
 #include "model/ParameterFields.h"
+#include "model/ScaleKeys.h"
 
 namespace quirn {
 namespace {
 
 constexpr std::array<std::string_view, 5> kLawNames{"linear", "square", "db", "ohm", "table"};
-
-// The keys a further scale may set, after its number and a dot, in the order they are written.
-constexpr std::array<std::string_view, 19> kScaleKeys{
-    "Rdel", "out_R", "range", "start", "law",   "points", "Nfull",    "Nbig",    "Nm",  "Lbig",
-    "Lsm",  "Hbig",  "Hsm",   "Duga",  "Hduga", "ticks",  "bigticks", "numbers", "unit"};
 
 void Line(std::string& out, std::string_view key, std::string_view value) {
     out += key;
@@ -199,24 +195,17 @@ void WriteLawSettings(std::string& out, const std::string& prefix, const ScaleLa
 
 void WriteFurtherScale(std::string& out, int number, const FurtherScale& s) {
     const std::string prefix = std::to_string(number) + ".";
-    const auto integer = [&](std::string_view key, const std::optional<std::int32_t>& v) {
-        if (v) Line(out, prefix + std::string(key), std::to_string(*v));
+    const auto integers = [&](std::size_t from, std::size_t to) {
+        for (std::size_t k = from; k < to; ++k)
+            if (const auto& v = s.*kScaleIntegerKeys[k].own)
+                Line(out, prefix + std::string(kScaleIntegerKeys[k].key), std::to_string(*v));
     };
-    integer("Rdel", s.Rdel);
-    integer("out_R", s.out_R);
+    integers(0, kScaleKeysBeforeRange);
     if (s.range) Line(out, prefix + "range", ExactNumber(*s.range));
     if (s.start) Line(out, prefix + "start", ExactNumber(*s.start));
     if (s.law) Line(out, prefix + "law", LawName(*s.law));
     if (s.points) Line(out, prefix + "points", PointListText(*s.points));
-    integer("Nfull", s.Nfull);
-    integer("Nbig", s.Nbig);
-    integer("Nm", s.Nm);
-    integer("Lbig", s.Lbig);
-    integer("Lsm", s.Lsm);
-    integer("Hbig", s.Hbig);
-    integer("Hsm", s.Hsm);
-    integer("Duga", s.Duga);
-    integer("Hduga", s.Hduga);
+    integers(kScaleKeysBeforeRange, kScaleIntegerKeys.size());
     if (s.ticks) Line(out, prefix + "ticks", ValueListText(*s.ticks));
     if (s.bigticks) Line(out, prefix + "bigticks", ValueListText(*s.bigticks));
     if (s.numbers) Line(out, prefix + "numbers", MarkListText(*s.numbers));
@@ -258,13 +247,15 @@ bool IsStandardKey(std::string_view key) {
     return false;
 }
 
-void SetScaleKey(FurtherScale& s, std::string_view key, std::string_view value) {
-    const auto integer = [&]() { return ParseInteger(value); };
-    if (key == "Rdel")
-        s.Rdel = integer();
-    else if (key == "out_R")
-        s.out_R = integer();
-    else if (key == "range")
+// Sets the key of a further scale; false when it is none of a scale's keys.
+bool SetScaleKey(FurtherScale& s, std::string_view key, std::string_view value) {
+    for (const ScaleIntegerKey& k : kScaleIntegerKeys) {
+        if (key == k.key) {
+            s.*k.own = ParseInteger(value);
+            return true;
+        }
+    }
+    if (key == "range")
         s.range = ParseDecimal(value);
     else if (key == "start")
         s.start = ParseDecimal(value);
@@ -272,24 +263,6 @@ void SetScaleKey(FurtherScale& s, std::string_view key, std::string_view value) 
         s.law = LawFromName(value).value_or(ScaleLaw::Linear);
     else if (key == "points")
         s.points = ParsePointList(value);
-    else if (key == "Nfull")
-        s.Nfull = integer();
-    else if (key == "Nbig")
-        s.Nbig = integer();
-    else if (key == "Nm")
-        s.Nm = integer();
-    else if (key == "Lbig")
-        s.Lbig = integer();
-    else if (key == "Lsm")
-        s.Lsm = integer();
-    else if (key == "Hbig")
-        s.Hbig = integer();
-    else if (key == "Hsm")
-        s.Hsm = integer();
-    else if (key == "Duga")
-        s.Duga = integer();
-    else if (key == "Hduga")
-        s.Hduga = integer();
     else if (key == "ticks")
         s.ticks = ParseValueList(value);
     else if (key == "bigticks")
@@ -298,6 +271,9 @@ void SetScaleKey(FurtherScale& s, std::string_view key, std::string_view value) 
         s.numbers = ParseMarkList(value);
     else if (key == "unit")
         s.unit = std::string(value);
+    else
+        return false;
+    return true;
 }
 
 // Sets the key when it is one of the extension keys; false when it is none of them.
@@ -326,12 +302,8 @@ bool SetExtensionKey(ScaleExtensions& ext, std::array<FurtherScale, kMaxScales -
              key[4] < '1' + kMaxZones) {
         zones[std::size_t(key[4] - '1')] = ParseZone(value);
     } else if (key.size() > 2 && key[1] == '.' && key[0] >= '2' && key[0] < '1' + kMaxScales) {
-        const std::string_view own = key.substr(2);
-        bool known = false;
-        for (std::string_view k : kScaleKeys) known = known || k == own;
-        if (!known) return false;
         const auto index = std::size_t(key[0] - '2');
-        SetScaleKey(further[index], own, value);
+        if (!SetScaleKey(further[index], key.substr(2), value)) return false;
         present[index] = true;
     } else {
         for (int e = 0; e < kPlacedElementCount; ++e) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/ExtensionText.h"
+#include "model/ScaleKeys.h"
 
 namespace quirn {
 
@@ -19,20 +20,8 @@ std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p) {
         ResolvedScale r = first;
         r.number = int(k) + 2;
         ScaleParameters& g = r.graduation;
-        const auto take = [](std::int32_t& field, const std::optional<std::int32_t>& v) {
-            if (v) field = *v;
-        };
-        take(g.Rdel, s.Rdel);
-        take(g.out_R, s.out_R);
-        take(g.Nfull, s.Nfull);
-        take(g.Nbig, s.Nbig);
-        take(g.Nm, s.Nm);
-        take(g.Lbig, s.Lbig);
-        take(g.Lsm, s.Lsm);
-        take(g.Hbig, s.Hbig);
-        take(g.Hsm, s.Hsm);
-        take(g.Duga, s.Duga);
-        take(g.Hduga, s.Hduga);
+        for (const ScaleIntegerKey& key : kScaleIntegerKeys)
+            if (const auto& own = s.*key.own) g.*key.inherited = *own;
         if (s.range) g.range = *s.range;
         if (s.start) r.law.start = *s.start;
         if (s.law) r.law.law = *s.law;
