@@ -73,6 +73,31 @@ QPolygonF CutToStrip(const QPolygonF& polygon, double slope, double low, double 
     return cut(cut(polygon, low, 1.0), high, -1.0);
 }
 
+// Whether every point lies inside the convex polygon, at least margin from each of its edges.
+bool CoversWithMargin(const QPolygonF& convex, const QPolygonF& points, double margin) {
+    const qsizetype n = convex.size();
+    if (n < 3 || points.isEmpty()) return false;
+    double twiceArea = 0.0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF a = convex[i];
+        const QPointF b = convex[(i + 1) % n];
+        twiceArea += a.x() * b.y() - b.x() * a.y();
+    }
+    if (!(std::abs(twiceArea) > 0.0)) return false;
+    const double sense = twiceArea > 0.0 ? 1.0 : -1.0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF a = convex[i];
+        const QPointF edge = convex[(i + 1) % n] - a;
+        const double length = std::hypot(edge.x(), edge.y());
+        if (!(length > 0.0)) continue;
+        for (const QPointF& p : points) {
+            const double cross = edge.x() * (p.y() - a.y()) - edge.y() * (p.x() - a.x());
+            if (!(sense * cross / length >= margin)) return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, const DrawingTransform& transform,
@@ -104,6 +129,7 @@ PainterSurface::PainterSurface(QPainter& painter, const DrawingTransform& transf
 }
 
 void PainterSurface::restrictTo(const QRect& area) {
+    drawHeldGlyphs();
     region_ = region_.intersected(area);
     restrictedArea_ = area;
     const QRect device = visible_.toAlignedRect();
@@ -112,6 +138,7 @@ void PainterSurface::restrictTo(const QRect& area) {
 }
 
 PainterSurface::~PainterSurface() {
+    drawHeldGlyphs();
     painter_.restore();
 }
 
@@ -190,12 +217,14 @@ bool PainterSurface::coversDevice(const QPolygonF& polygon) const {
 }
 
 void PainterSurface::fillWhite(const Box& box) {
+    drawHeldGlyphs();
     allBlack_ = false;
     const QRectF area = toDevice(box).intersected(clipRect());
     if (!area.isEmpty()) painter_.fillRect(area, Qt::white);
 }
 
 void PainterSurface::line(Point from, Point to) {
+    drawHeldGlyphs();
     if (allBlack_) return;
     const QPolygonF chain{toDevice(from), toDevice(to)};
     if (Misses(chain.boundingRect(), penPx_, region_)) return;
@@ -207,6 +236,7 @@ void PainterSurface::line(Point from, Point to) {
 }
 
 void PainterSurface::polyline(std::span<const Point> points) {
+    drawHeldGlyphs();
     if (points.empty() || allBlack_) return;
     QPolygonF device;
     device.reserve(qsizetype(points.size()));
@@ -220,6 +250,7 @@ void PainterSurface::polyline(std::span<const Point> points) {
 }
 
 void PainterSurface::arc(const Box& bounds, Point start, Point end) {
+    drawHeldGlyphs();
     if (allBlack_) return;
     const QRectF rect = toDevice(bounds);
     if (rect.isEmpty() || Misses(rect, penPx_, region_)) return;
@@ -255,6 +286,7 @@ void PainterSurface::arc(const Box& bounds, Point start, Point end) {
 }
 
 void PainterSurface::ellipse(const Box& bounds) {
+    drawHeldGlyphs();
     const QRectF rect = toDevice(bounds);
     if (!rect.intersects(clipRect()) && !rect.isEmpty()) return;
     if (blackBrush_ && allBlack_) return;
@@ -264,6 +296,7 @@ void PainterSurface::ellipse(const Box& bounds) {
 }
 
 void PainterSurface::polygon(std::span<const Point> points) {
+    drawHeldGlyphs();
     if (points.empty()) return;
     QPolygonF device;
     device.reserve(qsizetype(points.size()));
@@ -293,6 +326,7 @@ void PainterSurface::polygon(std::span<const Point> points) {
 }
 
 void PainterSurface::zone(std::span<const Point> points, std::uint32_t rgb) {
+    drawHeldGlyphs();
     if (points.size() < 3) return;
     QPolygonF device;
     device.reserve(qsizetype(points.size()));
@@ -415,29 +449,69 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
     const QString shown = range.first == 0 && range.last == text.size()
                               ? text
                               : text.mid(range.first, range.last - range.first);
+    settleHeldGlyphs(cell.map(QPolygonF(shownCell)));
     painter_.save();
-    const QTransform base = painter_.transform();
     const bool exact = cell.type() > QTransform::TxScale && !turnedCellClip_.isEmpty();
     if (exact) painter_.setClipRegion(turnedCellClip_);
     painter_.setTransform(cell, true);
     painter_.fillRect(shownCell, Qt::white);
-    if (exact) {
-        painter_.setTransform(base);
-        painter_.setClipRect(restrictedArea_);
-        painter_.setTransform(cell, true);
+    painter_.restore();
+    HeldGlyphs glyphs{cell,
+                      fonts_.face().font,
+                      QPointF(range.start, ascent),
+                      shown,
+                      outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph,
+                      exact,
+                      {}};
+    // A numeral's digits stand between the baseline and the cap height, a little inside its
+    // advances: the next numeral's white cell may cover them whole.
+    if (holdNumeralGlyphs_ && IsNumeral(text)) {
+        const double cap = fonts_.face().metrics.capHeight();
+        const QRectF ink(range.start - 0.1 * cap, ascent - 1.1 * cap,
+                         range.end - range.start + 0.2 * cap, 1.2 * cap);
+        // Only what lies on the device can show.
+        glyphs.ink = ClipPolygon(cell.map(QPolygonF(ink)), visible_);
+        held_ = std::move(glyphs);
+        return;
     }
-    if (outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph) {
+    drawGlyphs(glyphs);
+}
+
+void PainterSurface::drawGlyphs(const HeldGlyphs& glyphs) {
+    ++glyphRuns_;
+    painter_.save();
+    if (glyphs.exact) painter_.setClipRect(restrictedArea_);
+    painter_.setTransform(glyphs.cell, true);
+    if (glyphs.outline) {
         // Large raster text: filling the outlines is ten times faster than drawText, which
         // renders glyphs this size afresh on every call.
         QPainterPath outline;
-        outline.addText(QPointF(range.start, ascent), fonts_.face().font, shown);
+        outline.addText(glyphs.origin, glyphs.font, glyphs.text);
         painter_.fillPath(outline, Qt::black);
     } else {
-        painter_.setFont(fonts_.face().font);
+        painter_.setFont(glyphs.font);
         painter_.setPen(QPen(Qt::black, 0));
-        painter_.drawText(QPointF(range.start, ascent), shown);
+        painter_.drawText(glyphs.origin, glyphs.text);
     }
     painter_.restore();
+}
+
+void PainterSurface::drawHeldGlyphs() {
+    if (!held_) return;
+    const HeldGlyphs glyphs = std::move(*held_);
+    held_.reset();
+    drawGlyphs(glyphs);
+}
+
+void PainterSurface::settleHeldGlyphs(const QPolygonF& whiteCell) {
+    if (!held_) return;
+    // Two pixels inside the cell: the fill takes every pixel whose centre it holds, and glyphs
+    // are filled alike, so no pixel of theirs can show past it.
+    if (held_->ink.isEmpty() || CoversWithMargin(whiteCell, held_->ink, 2.0)) {
+        held_.reset();
+        return;
+    }
+    drawHeldGlyphs();
 }
 
 // Glyphs far larger than the device: the raster engine would flatten their curves at full size.
@@ -445,6 +519,8 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
 // cheap, and only the part that shows is filled.
 void PainterSurface::drawGiantLine(const QTransform& cell, const QPolygonF& cellOnDevice,
                                    const QString& text) {
+    settleHeldGlyphs(coversDevice(cellOnDevice) ? QPolygonF(clipRect())
+                                                : ClipPolygon(cellOnDevice, clipRect()));
     painter_.save();
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(Qt::white);
@@ -516,6 +592,7 @@ double PainterSurface::smallestVisibleTurn() const {
 }
 
 void PainterSurface::drawImage(const QImage& image, const Box& dest) {
+    drawHeldGlyphs();
     if (image.isNull()) return;
     const QRectF target = toDevice(dest);
     if (Misses(target, 1.0, region_)) return;

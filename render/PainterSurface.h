@@ -2,12 +2,14 @@
 // pages, SVG and PDF alike.
 #pragma once
 
+#include <QFont>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
 #include <QRegion>
 #include <QString>
 #include <QTransform>
+#include <optional>
 #include <vector>
 
 #include "render/DrawingSurface.h"
@@ -56,6 +58,11 @@ class PainterSurface : public DrawingSurface {
     // Glyphs drawn as outlines cut to the device because they are far larger than it: the work
     // that grows with absurd font sizes, counted so that it can be bounded.
     qsizetype giantGlyphs() const { return giantGlyphs_; }
+    // Lines of glyphs filled or drawn, and whether a numeral's glyphs may be held back until the
+    // next drawing shows whether they can be seen (on by default; off, every numeral is drawn
+    // whole, which must give the same picture).
+    qsizetype glyphRuns() const { return glyphRuns_; }
+    void setHoldNumeralGlyphs(bool hold) { holdNumeralGlyphs_ = hold; }
 
   private:
     QPointF toDevice(Point p) const;
@@ -81,6 +88,26 @@ class PainterSurface : public DrawingSurface {
     GlyphRange glyphsOnDevice(const QTransform& cell, const QString& text);
     void drawLine(Point topLeft, const QString& text);
     void drawGiantLine(const QTransform& cell, const QPolygonF& cellOnDevice, const QString& text);
+
+    // The glyphs of one line of text, as drawn on its cell.
+    struct HeldGlyphs {
+        QTransform cell;
+        QFont font;
+        QPointF origin;  // the baseline's start in the cell
+        QString text;
+        bool outline = false;  // filled as outlines rather than drawn as text
+        bool exact = false;    // clipped to the restricted area
+        QPolygonF ink;         // on the device, where the glyphs lie
+    };
+    void drawGlyphs(const HeldGlyphs& glyphs);
+    // A numeral's glyphs are held back until the next drawing: when the next thing drawn is a
+    // numeral whose white cell covers them, they would never show and are not drawn. Numerals
+    // by the thousand on one plate, each covering the last but a sliver, cost no more than
+    // their cells.
+    void drawHeldGlyphs();
+    // A white cell is about to be filled: the held glyphs are dropped when it covers them, and
+    // drawn first otherwise.
+    void settleHeldGlyphs(const QPolygonF& whiteCell);
 
     QPainter& painter_;
     QRectF visible_;
@@ -108,6 +135,9 @@ class PainterSurface : public DrawingSurface {
     int penWidth_ = 1;
     bool blackBrush_ = false;
     qsizetype giantGlyphs_ = 0;
+    std::optional<HeldGlyphs> held_;
+    bool holdNumeralGlyphs_ = true;
+    qsizetype glyphRuns_ = 0;
 };
 
 }  // namespace quirn
