@@ -40,6 +40,8 @@ template <class Inside, class Cross>
 QPolygonF ClipAgainst(const QPolygonF& in, Inside inside, Cross cross) {
     QPolygonF out;
     if (in.isEmpty()) return out;
+    // Each edge adds at most one point: one allocation for all of them.
+    out.reserve(in.size() + 1);
     QPointF previous = in.back();
     bool previousInside = inside(previous);
     for (const QPointF& current : in) {

@@ -1,6 +1,7 @@
 #include "render/Graduation.h"
 
 #include <cmath>
+#include <vector>
 
 #include "render/Saturate.h"
 
@@ -36,6 +37,13 @@ std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t Rdel, std::int
     return {ray.Cw(base), ray.Ccw(base), ray.Ccw(tip), ray.Cw(tip)};
 }
 
+namespace {
+
+// Rays told apart round the whole axis, at most: a device a few metres across.
+constexpr std::int64_t kMaxWoundRays = std::int64_t{1} << 22;
+
+}  // namespace
+
 void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int32_t count,
                     std::int32_t length, std::int32_t width) {
     // Neighbours that the device cannot tell apart are drawn as one band: every position
@@ -45,10 +53,23 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
     const double turn = surface.smallestVisibleTurn();
     if (std::isfinite(step) && step > 0.0 && turn > step)
         minimumStride = static_cast<std::int64_t>(std::min(turn / step, double(count)));
+    // A half-angle beyond 180 degrees winds the scale round the axis again and again: rays that
+    // fall within a pixel's turn of one already drawn, on any winding, are drawn once.
+    std::vector<bool> drawnRays;
+    if (std::abs(p.alfa) > 180.0 && turn > 0.0 && 2.0 * kPi / turn < double(kMaxWoundRays))
+        drawnRays.resize(std::size_t(2.0 * kPi / turn) + 1);
     ForEachPosition(
         count, kMaxDrawnTicks,
         [&](std::int64_t i) {
-            const TickRay ray(PositionAngle(p.alfa, count, i), width);
+            const double theta = PositionAngle(p.alfa, count, i);
+            if (!drawnRays.empty()) {
+                double around = std::fmod(theta, 2.0 * kPi);
+                if (around < 0.0) around += 2.0 * kPi;
+                const auto ray = std::min(std::size_t(around / turn), drawnRays.size() - 1);
+                if (drawnRays[ray]) return;
+                drawnRays[ray] = true;
+            }
+            const TickRay ray(theta, width);
             surface.polygon(TickPolygon(ray, p.Rdel, length, p.out_R != 0));
         },
         minimumStride);

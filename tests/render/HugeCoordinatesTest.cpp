@@ -112,6 +112,23 @@ class CoarseRecordingSurface : public RecordingSurface {
     double turn_;
 };
 
+// A fuzzed record with a half-angle of 2.8 million degrees wound its 20000 drawn ticks round the
+// axis thousands of times, each a line across the whole plate: rays within a pixel's turn of one
+// already drawn are now drawn once.
+TEST(HugeCoordinatesRegression, AScaleWoundRoundTheAxisDrawsEachRayOnce) {
+    ScaleParameters p = kDefaultParameters;
+    p.alfa = 2.78528e+06;
+    p.Nfull = 1537213001;
+    p.Nbig = -1;
+    RenderState state = test::LaidOut(p);
+    const double turn = 2e-3;
+    CoarseRecordingSurface surface(turn);
+    PaintScale(state, surface, false);
+    const std::size_t ticks = surface.callsOf(DrawOp::Polygon).size();
+    EXPECT_LE(ticks, std::size_t(2 * 3.14159265358979 / turn) + 1);
+    EXPECT_GT(ticks, std::size_t(3.14159265358979 / turn));  // still all the way round
+}
+
 TEST(HugeCoordinatesRegression, TicksTheDeviceCannotTellApartAreThinnedWithoutGaps) {
     ScaleParameters p = kDefaultParameters;
     p.Nfull = 100000;
