@@ -51,7 +51,9 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
     std::int64_t minimumStride = 1;
     const double step = count > 0 ? std::abs(2.0 * p.alfa / count) / 180.0 * kPi : 0.0;
     const double turn = surface.smallestVisibleTurn();
-    if (std::isfinite(step) && step > 0.0 && turn > step)
+    // A step too small for a double (a half-angle of 1e-300 degrees) puts every position on one
+    // ray: the family is its two ends.
+    if (std::isfinite(step) && step >= 0.0 && turn > step)
         minimumStride = static_cast<std::int64_t>(std::min(turn / step, double(count)));
     // A half-angle beyond 180 degrees winds the scale round the axis again and again: rays that
     // fall within a pixel's turn of one already drawn, on any winding, are drawn once.
