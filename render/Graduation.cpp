@@ -64,7 +64,7 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
         count, kMaxDrawnTicks,
         [&](std::int64_t i) {
             const double theta = PositionAngle(p.alfa, count, i);
-            if (!drawnRays.empty()) {
+            if (!drawnRays.empty() && std::isfinite(theta)) {
                 double around = std::fmod(theta, 2.0 * kPi);
                 if (around < 0.0) around += 2.0 * kPi;
                 const auto ray = std::min(std::size_t(around / turn), drawnRays.size() - 1);

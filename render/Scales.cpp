@@ -127,7 +127,9 @@ void DrawZone(DrawingSurface& surface, const ResolvedScale& s, const Zone& zone)
     // Half a degree per chord keeps the band within a hundredth of a millimetre of the arc
     // on plates up to a metre.
     const double degrees = std::abs(a2 - a1) * 180.0 / kPi;
-    const int steps = std::clamp(int(std::ceil(degrees / 0.5)), 1, 720);
+    // Compared as a double: a wound or absurd half-angle gives more degrees than an int holds.
+    const double chords = std::ceil(degrees / 0.5);
+    const int steps = chords >= 1.0 ? (chords < 720.0 ? int(chords) : 720) : 1;
     std::vector<Point> band;
     band.reserve(std::size_t(2 * steps + 2));
     for (int k = 0; k <= steps; ++k) {
