@@ -103,7 +103,8 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     // placed by, centred on it.
     const double by = g.out_R != 0 ? tip : base;
     const I mid = TruncToInt(by * std::cos(theta));
-    const I top = TruncToInt(by * std::sin(theta)) - 10 - std::max(I{font.cellHeight}, I{0}) - 50;
+    const I top =
+        I{TruncToInt(by * std::sin(theta))} - 10 - std::max(I{font.cellHeight}, I{0}) - 50;
     surface.textOut(At(mid - e.width / 2, top), s.unit);
 }
 
@@ -150,6 +151,9 @@ double FractionAngle(double alfa, double fraction) {
 }
 
 void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
+    // A half-angle that is not a number puts no tick or numeral anywhere: none is drawn, rather
+    // than thousands at the truncated place of nowhere.
+    if (!std::isfinite(p.alfa)) return;
     const std::vector<ResolvedScale> scales = ResolveScales(p);
     for (const Zone& zone : p.ext.zones)
         if (zone.scale >= 1 && zone.scale <= int(scales.size()))
