@@ -13,10 +13,6 @@
 
 namespace quirn {
 
-// The default texts of the two fixed labels, as Windows-1251 bytes.
-inline constexpr std::string_view kOriginLabelText = kDefaultOriginText;
-inline constexpr std::string_view kStandardLabelText = kDefaultStandardText;
-
 // Rdel / 4200, never below 0.5: scales the images and the name and standard fonts.
 double SizeFactor(std::int32_t Rdel);
 

@@ -61,6 +61,8 @@ std::optional<MovableElement> HitTest(const RenderState& state, Point cursor) {
         const Point a = state.layout.anchors[static_cast<std::size_t>(Index(e))];
         const Extent s = state.drawnSizes[static_cast<std::size_t>(Index(e))];
         const I ax = a.x, ay = a.y, w = s.width, h = s.height;
+        // A hidden label (an empty text) or a missing image has nothing to grab.
+        if (w == 0 || h == 0) return false;
         switch (e) {
             case E::DataSymbol:
             case E::RombSymbol:

@@ -77,8 +77,9 @@ TEST(Labels, NumeralPlacement) {
     RecordingSurface s = Painted(state);
     std::vector<DrawCall> texts = s.callsOf(DrawOp::TextOut);
     ASSERT_EQ(texts.size(), 8u);
-    EXPECT_THAT(TextsOf(texts), ElementsAre("V", "M4200", std::string(kOriginLabelText),
-                                            std::string(kStandardLabelText), "0", "5", "10", "15"));
+    EXPECT_THAT(TextsOf(texts),
+                ElementsAre("V", "M4200", std::string(kDefaultOriginText),
+                            std::string(kDefaultStandardText), "0", "5", "10", "15"));
     // The end numerals hang centred below the base of the big tick: base corners
     // (-2826, 3106) and (-2848, 3086); one character is 600 x 904 / 2288 = 237 wide.
     EXPECT_EQ(texts[4].points[0], (Point{-2837 - 118, 3076}));
