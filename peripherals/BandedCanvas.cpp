@@ -8,6 +8,7 @@
 
 #include "render/PainterSurface.h"
 #include "render/RenderScale.h"
+#include "render/SerialFills.h"
 
 namespace quirn {
 namespace {
@@ -54,10 +55,12 @@ void BandedCanvas::render(int top, int rows, uchar* out) {
     const bool rgb = pixels_ == BandPixels::Rgb;
     const auto draw = [this, rgb](QPainter& painter, const DrawingTransform& transform,
                                   const QRect& area) {
-        PainterSurface surface(painter, transform, true);
-        surface.restrictTo(area);
-        surface.setHatchedZones(!rgb);
-        PaintScale(state_, surface, false);
+        PaintWithoutParallelFills([&] {
+            PainterSurface surface(painter, transform, true);
+            surface.restrictTo(area);
+            surface.setHatchedZones(!rgb);
+            PaintScale(state_, surface, false);
+        });
     };
     const auto take = [&](const uchar* painted, int x, int y, int width) {
         uchar* row = out + qsizetype(y - top) * rowBytes();

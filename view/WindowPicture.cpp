@@ -5,6 +5,7 @@
 
 #include "render/PainterSurface.h"
 #include "render/RenderScale.h"
+#include "render/SerialFills.h"
 
 namespace quirn {
 
@@ -121,9 +122,11 @@ void WindowPicture::ReleaseRows(const QRect& rect) {
 void WindowPicture::paint(const RenderState& state, const QRect& rect) {
     const auto draw = [&state](QPainter& painter, const DrawingTransform& transform,
                                const QRect& area) {
-        PainterSurface surface(painter, transform, false);
-        surface.restrictTo(area);
-        PaintScale(state, surface, true);
+        PaintWithoutParallelFills([&] {
+            PainterSurface surface(painter, transform, false);
+            surface.restrictTo(area);
+            PaintScale(state, surface, true);
+        });
     };
     SparseCanvas::TakeRow take;
     if (!inPlace_) {
