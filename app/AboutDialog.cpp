@@ -18,24 +18,24 @@ QRect DialogRect(int x, int y, int width, int height) {
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->setGeometry(QRect(DialogRect(11, 17, 0, 0).topLeft(), QSize(32, 32)));
 
-    const auto centred = [this](const char* text, QRect place) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
+    const auto centred = [this](const QString& text, QRect place) {
+        auto* label = new QLabel(text, this);
         label->setAlignment(Qt::AlignCenter);
         // The dialog-unit boxes fit the original face; a wider font gets room to either side.
         label->setGeometry(place.adjusted(-30, -2, 30, 4));
     };
-    centred("Quirn", DialogRect(40, 8, 100, 8));
-    centred("Версия 6.0", DialogRect(70, 24, 40, 8));
-    centred("18.08.2019", DialogRect(69, 40, 40, 8));
-    centred("Разработка: команда проекта Quirn", DialogRect(30, 54, 120, 8));
+    centred(QStringLiteral("Quirn"), DialogRect(40, 8, 100, 8));
+    centred(tr("Версия 6.0"), DialogRect(70, 24, 40, 8));
+    centred(QStringLiteral("18.08.2019"), DialogRect(69, 40, 40, 8));
+    centred(tr("Разработка: команда проекта Quirn"), DialogRect(30, 54, 120, 8));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     ok->setGeometry(DialogRect(65, 73, 50, 16));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,12 +12,14 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/AboutDialog.h"
 #include "app/HelpDialog.h"
 #include "app/Icons.h"
+#include "app/LanguageMenu.h"
 #include "app/ScreenSize.h"
 #include "model/CQuirnDoc.h"
 #include "peripherals/Printing.h"
@@ -29,8 +33,9 @@
 namespace quirn {
 namespace {
 
-QString Ru(const char* utf8) {
-    return QString::fromUtf8(utf8);
+// A text of the command table in the language in force.
+QString CommandText(const char* text) {
+    return QCoreApplication::translate("quirn::Commands", text);
 }
 
 // Kept free below the window so that its lower border stays on the screen.
@@ -65,12 +70,37 @@ CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent)
     scales_->hide();
 
     doc_.setTitleChangedHandler([this] { UpdateCaption(); });
+    connect(session_, &ScaleSession::modifiedChanged, this,
+            [this] { setWindowModified(doc_.IsModified()); });
+    ConnectHistory();
     UpdateCaption();
     FitToScreen();
 }
 
+void CMainFrame::ConnectHistory() {
+    QUndoStack& history = session_->history();
+    // The commands name the step they would undo or redo: "Отменить перемещение надписи".
+    const auto follow = [](QAction* act, const QString& verb, const QString& step, bool can) {
+        act->setEnabled(can);
+        act->setText(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
+        act->setToolTip(act->text().remove(QLatin1Char('&')));
+    };
+    QAction* undo = actions_.at(Command::Undo);
+    QAction* redo = actions_.at(Command::Redo);
+    const auto update = [this, undo, redo, follow] {
+        const QUndoStack& h = session_->history();
+        follow(undo, tr("&Отменить"), h.undoText(), h.canUndo());
+        follow(redo, tr("&Повторить"), h.redoText(), h.canRedo());
+    };
+    connect(&history, &QUndoStack::indexChanged, this, update);
+    connect(&history, &QUndoStack::cleanChanged, this, update);
+    update();
+}
+
 CMainFrame::~CMainFrame() {
     doc_.setTitleChangedHandler({});
+    // The history is cleared as the session goes, after the actions that follow it.
+    session_->history().disconnect(this);
 }
 
 QAction* CMainFrame::action(Command id) const {
@@ -80,12 +110,12 @@ QAction* CMainFrame::action(Command id) const {
 
 void CMainFrame::CreateActions() {
     for (const CommandInfo& info : CommandTable()) {
-        auto* act = new QAction(Ru(info.menuText), this);
+        auto* act = new QAction(CommandText(info.menuText), this);
         act->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(info.id)));
         act->setData(static_cast<int>(info.id));
         if (*info.shortcut != '\0')
             act->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
-        if (*info.tooltip != '\0') act->setToolTip(Ru(info.tooltip));
+        if (*info.tooltip != '\0') act->setToolTip(CommandText(info.tooltip));
         const QIcon icon = ToolbarIcon(info.id);
         if (!icon.isNull()) act->setIcon(icon);
         act->setIconVisibleInMenu(false);
@@ -99,15 +129,27 @@ void CMainFrame::CreateActions() {
         act->setEnabled(true);
         connect(act, &QAction::triggered, this, handler);
     };
-    handle(Command::New, [this] { doc_.OnFileNew(); });
-    handle(Command::Open, [this] { doc_.OnFileOpen(); });
-    handle(Command::Save, [this] { doc_.OnFileSave(); });
-    handle(Command::SaveAs, [this] { doc_.OnFileSaveAs(); });
+    // What the panel holds unapplied is settled first: applied, kept as typed, or the command
+    // is cancelled.
+    const auto settled = [this](auto command) {
+        return [this, command] {
+            if (panel_->ResolveUnappliedEdits()) command();
+        };
+    };
+    handle(Command::New, settled([this] { doc_.OnFileNew(); }));
+    handle(Command::Open, settled([this] { doc_.OnFileOpen(); }));
+    handle(Command::Save, settled([this] { doc_.OnFileSave(); }));
+    handle(Command::SaveAs, settled([this] { doc_.OnFileSaveAs(); }));
     handle(Command::Exit, [this] { close(); });
     // The view's commands reach it through the frame, which builds the view after the actions.
-    handle(Command::Print, [this] { printing_->OnFilePrint(true); });
-    handle(Command::PrintDirect, [this] { printing_->OnFilePrint(false); });
-    handle(Command::PrintPreview, [this] { OnFilePrintPreview(); });
+    handle(Command::Print, settled([this] { printing_->OnFilePrint(true); }));
+    handle(Command::PrintDirect, settled([this] { printing_->OnFilePrint(false); }));
+    handle(Command::PrintPreview, settled([this] { OnFilePrintPreview(); }));
+    handle(Command::Undo, [this] { session_->history().undo(); });
+    handle(Command::Redo, [this] { session_->history().redo(); });
+    actions_.at(Command::Redo)
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     handle(Command::PageSetup, [this] { printing_->OnFilePageSetup(); });
     handle(Command::RealScreenSize,
            [this] { screenSize_->OnRealScreenSize(view_->ReportedScreenWidthMm()); });
@@ -116,6 +158,10 @@ void CMainFrame::CreateActions() {
     handle(Command::PrintSetup, [this] { OnFilePrintSetup(); });
     handle(Command::About, [this] { OnAppAbout(); });
     handle(Command::Help, [this] { OnHelp(); });
+    QAction* grid = actions_.at(Command::Grid);
+    grid->setCheckable(true);
+    grid->setEnabled(true);
+    connect(grid, &QAction::toggled, this, [this](bool shown) { view_->setGridShown(shown); });
 }
 
 void CMainFrame::OnFilePrintSetup() {
@@ -126,11 +172,11 @@ void CMainFrame::OnFilePrintSetup() {
         return;
     }
     QPrintDialog dialog(printer, this);
-    dialog.setWindowTitle(QStringLiteral("Параметры печати"));
+    dialog.setWindowTitle(tr("Параметры печати"));
     dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
     // Choosing prints nothing: the button says so.
     if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
-        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("ОК"));
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(tr("ОК"));
     }
     dialog.exec();
     printer->setFullPage(true);
@@ -175,13 +221,22 @@ void CMainFrame::OnScalesWindow() {
 }
 
 void CMainFrame::CreateMenu() {
-    QMenu* file = menuBar()->addMenu(Ru("&Файл"));
+    QMenu* file = menuBar()->addMenu(tr("&Файл"));
+    QAction* separator = nullptr;
     for (const Command id : FileMenuLayout()) {
+        if (id == Command::Exit) recentSeparator_ = separator;
         if (id == Command::Separator)
-            file->addSeparator();
+            separator = file->addSeparator();
         else
             file->addAction(actions_.at(id));
     }
+    connect(file, &QMenu::aboutToShow, this, [this, file] { ShowRecentFiles(*file); });
+    QMenu* edit = menuBar()->addMenu(tr("&Правка"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    for (const Command id : EditMenuLayout()) edit->addAction(actions_.at(id));
+    QMenu* show = menuBar()->addMenu(tr("Вид"));
+    show->setObjectName(QStringLiteral("viewMenu"));
+    show->addAction(actions_.at(Command::Grid));
     // A menu bar shows an action's icon instead of its caption, so the commands standing on the
     // bar get captions of their own that follow the command's action.
     for (const Command id : MenuBarCommands()) {
@@ -192,6 +247,7 @@ void CMainFrame::CreateMenu() {
         connect(command, &QAction::changed, item,
                 [item, command] { item->setEnabled(command->isEnabled()); });
     }
+    CreateLanguageMenu(menuBar());
 }
 
 void CMainFrame::CreateToolBar() {
@@ -231,12 +287,37 @@ void CMainFrame::FitToScreen() {
     move(work.x() + std::max(0, (work.width() - ClientWidth() - frameWidth) / 2), work.y());
 }
 
+void CMainFrame::ShowRecentFiles(QMenu& file) {
+    for (QAction* old : recentActions_) {
+        file.removeAction(old);
+        old->deleteLater();
+    }
+    recentActions_.clear();
+    const std::vector<std::string>& entries = doc_.recentFiles().entries();
+    if (!entries.empty()) recentActions_.push_back(file.insertSeparator(recentSeparator_));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string path = entries[i];
+        auto* act = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                                    QDir::toNativeSeparators(QString::fromStdString(path))),
+                                &file);
+        act->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+        connect(act, &QAction::triggered, this, [this, path] {
+            if (panel_->ResolveUnappliedEdits()) doc_.OpenDocumentFile(path);
+        });
+        file.insertAction(recentSeparator_, act);
+        recentActions_.push_back(act);
+    }
+}
+
 void CMainFrame::UpdateCaption() {
-    setWindowTitle(Ru("Quirn - ") + QString::fromStdString(doc_.GetTitle()));
+    // "[*]" is where the desktop's modified mark goes.
+    setWindowTitle(QStringLiteral("Quirn - ") + QString::fromStdString(doc_.GetTitle()) +
+                   QStringLiteral("[*]"));
+    setWindowModified(doc_.IsModified());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (doc_.SaveModified())
+    if (panel_->ResolveUnappliedEdits() && doc_.SaveModified())
         event->accept();
     else
         event->ignore();

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/Commands.h"
 
@@ -84,6 +85,10 @@ class CMainFrame : public QMainWindow {
     void CreateActions();
     void CreateMenu();
     void CreateToolBar();
+    // Undo and redo follow the session's history: enabled when they can, naming the step.
+    void ConnectHistory();
+    // The recent files, numbered, above "В&ыход" each time the File menu opens.
+    void ShowRecentFiles(QMenu& file);
 
     CQuirnDoc& doc_;
     ParameterBar* bar_ = nullptr;
@@ -95,6 +100,8 @@ class CMainFrame : public QMainWindow {
     std::unique_ptr<ScreenSize> screenSize_;
     QToolBar* toolBar_ = nullptr;
     std::map<Command, QAction*> actions_;
+    QAction* recentSeparator_ = nullptr;  // the one above "В&ыход"
+    std::vector<QAction*> recentActions_;
     std::unique_ptr<ApplicationPrinter> printer_;
     std::function<int()> getPreviewPages_;
     std::function<void(int)> setPreviewPages_;

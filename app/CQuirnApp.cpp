@@ -1,5 +1,6 @@
 #include "app/CQuirnApp.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QSettings>
 #include <clocale>
@@ -7,6 +8,7 @@
 #include "app/CMainFrame.h"
 #include "app/Icons.h"
 #include "app/Language.h"
+#include "app/LanguageMenu.h"
 #include "app/Profile.h"
 #include "app/QtDocumentPrompts.h"
 #include "app/SessionEnd.h"
@@ -27,10 +29,18 @@ bool CQuirnApp::InitInstance(const std::string& file) {
     const ProfileSettings profile = LoadProfile(settings_);
     doc_.recentFiles().setEntries(profile.recentFiles);
     previewPages_ = profile.previewPages;
+    language_ = profile.language;
 
     frame_ = std::make_unique<CMainFrame>(doc_);
     frame_->setPreviewPagesStore([this] { return previewPages_; },
                                  [this](int pages) { previewPages_ = pages; });
+    // The grid's command holds whether the grid is shown, from here to the end of the run.
+    frame_->action(Command::Grid)->setChecked(profile.showGrid);
+    if (auto* menu = frame_->findChild<LanguageMenu*>()) {
+        menu->setChoice(language_);
+        QObject::connect(menu, &LanguageMenu::chosen,
+                         [this](LanguageChoice choice) { language_ = choice; });
+    }
     if (externalPrompts_ == nullptr) prompts_ = std::make_unique<QtDocumentPrompts>(frame_.get());
     doc_.setPrompts(externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get());
 
@@ -44,7 +54,8 @@ bool CQuirnApp::InitInstance(const std::string& file) {
 void CQuirnApp::ExitInstance() {
     if (!frame_) return;
     KeepInitialParameters();
-    SaveProfile(settings_, {doc_.recentFiles().entries(), previewPages_});
+    SaveProfile(settings_, {doc_.recentFiles().entries(), previewPages_, language_,
+                            frame_->action(Command::Grid)->isChecked()});
     doc_.setPrompts(nullptr);
     frame_.reset();
     prompts_.reset();
@@ -69,8 +80,8 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
     QCoreApplication::setOrganizationName(QStringLiteral("Quirn"));
     QCoreApplication::setApplicationName(QStringLiteral("Quirn"));
     QApplication::setWindowIcon(ProgramIcon());
-    InstallQtTranslation(application);
     QSettings settings;
+    InstallTranslations(application, LoadProfile(settings).language);
 
     CQuirnApp app(settings);
     // Before the start-up, so that a signal during it waits for the event loop.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Language.h"
 #include "model/CQuirnDoc.h"
 
 class QSettings;
@@ -37,6 +38,8 @@ class CQuirnApp {
     // Pages print preview shows side by side, kept in the profile.
     int previewPages() const { return previewPages_; }
     void setPreviewPages(int pages) { previewPages_ = pages; }
+    // The language the user chose, kept in the profile; in force from the next start.
+    LanguageChoice language() const { return language_; }
 
   private:
     void KeepInitialParameters();
@@ -44,6 +47,7 @@ class CQuirnApp {
     QSettings& settings_;
     DocumentPrompts* externalPrompts_;
     int previewPages_ = 0;
+    LanguageChoice language_ = LanguageChoice::System;
     CQuirnDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<QtDocumentPrompts> prompts_;

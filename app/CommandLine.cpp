@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QCoreApplication>
 #include <charconv>
 
 namespace quirn {
@@ -7,10 +8,16 @@ namespace {
 
 using Action = CommandLineRequest::Action;
 
-CommandLineRequest Fail(std::string message) {
+const char* const kContext = "quirn::CommandLine";
+
+// The message in the language in force; %1, when given, stands for the argument as typed.
+CommandLineRequest Fail(const char* message, const std::string& argument = {}) {
     CommandLineRequest request;
     request.action = Action::Error;
-    request.error = std::move(message);
+    request.error = QCoreApplication::translate(kContext, message).toStdString();
+    // Replaced in bytes: an argument need not be UTF-8.
+    if (const auto at = request.error.find("%1"); at != std::string::npos)
+        request.error.replace(at, 2, argument);
     return request;
 }
 
@@ -48,51 +55,64 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
             request.action = Action::DumpParameters;
         } else if (arg == "--export") {
             const std::string* out = value();
-            if (!out) return Fail("--export needs an output file name");
+            if (!out)
+                return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                              "после --export нужно имя выходного файла"));
             request.action = Action::Export;
             request.output = *out;
         } else if (arg == "--dpi") {
             const std::string* dpi = value();
             if (!dpi || !ParseDpi(*dpi, request.dpi))
-                return Fail("--dpi needs a whole number of dots per inch from 25 to 9600");
+                return Fail(
+                    QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                      "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
         } else if (arg == "--print") {
             request.action = Action::Print;
         } else {
-            return Fail("unknown option " + arg);
+            return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine", "неизвестный параметр %1"), arg);
         }
     }
-    if (files.size() > 1) return Fail("only one file can be named");
+    if (files.size() > 1)
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine", "можно назвать только один файл"));
     if (!files.empty()) request.file = files.front();
     if (request.dpi != 0 && request.action != Action::Export)
-        return Fail("--dpi is used only with --export");
+        return Fail(
+            QT_TRANSLATE_NOOP("quirn::CommandLine", "--dpi применяется только вместе с --export"));
     if ((request.action == Action::DumpParameters || request.action == Action::Print) &&
         request.file.empty())
-        return Fail(request.action == Action::Print ? "--print needs a file"
-                                                    : "--dump-parameters needs a file");
+        return Fail(request.action == Action::Print
+                        ? QT_TRANSLATE_NOOP("quirn::CommandLine", "после --print нужно имя файла")
+                        : QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                            "после --dump-parameters нужно имя файла"));
     return request;
 }
 
 std::string UsageText() {
-    return "Usage: quirn [FILE]\n"
-           "       quirn --export OUT [--dpi N] [FILE]\n"
-           "       quirn --print FILE\n"
-           "       quirn --dump-parameters FILE\n"
-           "\n"
-           "Draws the dial scale of an analog instrument at true size.\n"
-           "\n"
-           "  FILE                     a scale parameter file (.qrn) to open\n"
-           "  --export OUT             write the scale as printed to OUT without a window;\n"
-           "                           the extension chooses the format: .bmp (1 bit per pixel,\n"
-           "                           true resolution in the header, zones hatched), .png (in\n"
-           "                           colour when the plate has zones), .svg or .pdf (true\n"
-           "                           size in millimetres); without FILE the new document\n"
-           "                           (Initial.qrn of the current folder, else the defaults)\n"
-           "  --dpi N                  resolution of a .bmp or .png export (default: the\n"
-           "                           default printer's, 600 without a printer)\n"
-           "  --print FILE             print FILE on the default printer without a dialog\n"
-           "  --dump-parameters FILE   write the parameters as the program reads FILE\n"
-           "  -h, --help               show this help\n"
-           "  -v, --version            show the version\n";
+    return QCoreApplication::translate(
+               "quirn::CommandLine",
+               "Запуск: quirn [ФАЙЛ]\n"
+               "        quirn --export ВЫХОД [--dpi N] [ФАЙЛ]\n"
+               "        quirn --print ФАЙЛ\n"
+               "        quirn --dump-parameters ФАЙЛ\n"
+               "\n"
+               "Рисует шкалу стрелочного измерительного прибора в натуральную величину.\n"
+               "\n"
+               "  ФАЙЛ                     файл параметров шкалы (.qrn), который нужно открыть\n"
+               "  --export ВЫХОД           записать шкалу, как она печатается, в файл ВЫХОД без\n"
+               "                           окна; формат задаёт расширение: .bmp (1 бит на точку,\n"
+               "                           настоящее разрешение в заголовке, зоны штрихуются),\n"
+               "                           .png (цветной, когда на шкале есть зоны), .svg или "
+               ".pdf\n"
+               "                           (натуральная величина в миллиметрах); без ФАЙЛА —\n"
+               "                           новый документ (Initial.qrn текущей папки, иначе\n"
+               "                           параметры по умолчанию)\n"
+               "  --dpi N                  разрешение файла .bmp или .png (по умолчанию — как у\n"
+               "                           принтера по умолчанию, без принтера 600)\n"
+               "  --print ФАЙЛ             напечатать ФАЙЛ на принтере по умолчанию без диалога\n"
+               "  --dump-parameters ФАЙЛ   вывести параметры так, как программа читает ФАЙЛ\n"
+               "  -h, --help               показать эту справку\n"
+               "  -v, --version            показать версию\n")
+        .toStdString();
 }
 
 }  // namespace quirn

@@ -1,5 +1,6 @@
 #include "app/Commands.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 namespace quirn {
@@ -7,29 +8,54 @@ namespace quirn {
 const std::vector<CommandInfo>& CommandTable() {
     static const std::vector<CommandInfo> table{
         {Command::New, "", "Ctrl+N", "", ""},
-        {Command::Open, "&Открыть...\tCtrl+O", "Ctrl+O", "Открыть существующий документ",
-         "Открыть"},
-        {Command::Save, "&Сохранить\tCtrl+S", "Ctrl+S", "Сохранить текущий документ", "Сохранить"},
-        {Command::SaveAs, "Сохранить &как...", "", "Сохранить текущий документ под новым именем",
-         ""},
-        {Command::PrintSetup, "Пара&метры печати", "", "Выбрать принтер и его параметры", ""},
-        {Command::PrintPreview, "Пред&варительный просмотр", "",
-         "Просмотр содержимого перед печатью", "Предварительный просмотр печати"},
-        {Command::Print, "&Печать...\tCtrl+P", "Ctrl+P", "Напечатать текущий документ", "Печать"},
+        {Command::Open, QT_TRANSLATE_NOOP("quirn::Commands", "&Открыть...\tCtrl+O"), "Ctrl+O",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Открыть существующий документ"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "Открыть")},
+        {Command::Save, QT_TRANSLATE_NOOP("quirn::Commands", "&Сохранить\tCtrl+S"), "Ctrl+S",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Сохранить текущий документ"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "Сохранить")},
+        {Command::SaveAs, QT_TRANSLATE_NOOP("quirn::Commands", "Сохранить &как..."), "",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Сохранить текущий документ под новым именем"), ""},
+        {Command::PrintSetup, QT_TRANSLATE_NOOP("quirn::Commands", "Пара&метры печати"), "",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Выбрать принтер и его параметры"), ""},
+        {Command::PrintPreview, QT_TRANSLATE_NOOP("quirn::Commands", "Пред&варительный просмотр"),
+         "", QT_TRANSLATE_NOOP("quirn::Commands", "Просмотр содержимого перед печатью"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "Предварительный просмотр печати")},
+        {Command::Print, QT_TRANSLATE_NOOP("quirn::Commands", "&Печать...\tCtrl+P"), "Ctrl+P",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Напечатать текущий документ"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "Печать")},
         {Command::PrintDirect, "", "", "", ""},
-        {Command::PageSetup, "Параметры страницы", "", "Настроить параметры страницы при печати",
+        {Command::PageSetup, QT_TRANSLATE_NOOP("quirn::Commands", "Параметры страницы"), "",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Настроить параметры страницы при печати"), ""},
+        {Command::Exit, QT_TRANSLATE_NOOP("quirn::Commands", "В&ыход"), "",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Выход из программы"), ""},
+        {Command::RealScreenSize, QT_TRANSLATE_NOOP("quirn::Commands", "Реальный размер экрана"),
+         "", QT_TRANSLATE_NOOP("quirn::Commands", "Задать реальный размер экрана по горизонтали"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "Задать реальный размер экрана по горизонтали")},
+        {Command::ScalesWindow, QT_TRANSLATE_NOOP("quirn::Commands", "Шкалы..."), "",
+         QT_TRANSLATE_NOOP(
+             "quirn::Commands",
+             "Показать окно шкал: законы, списки, дополнительные шкалы, зоны и надписи"),
          ""},
-        {Command::Exit, "В&ыход", "", "Выход из программы", ""},
-        {Command::RealScreenSize, "Реальный размер экрана", "",
-         "Задать реальный размер экрана по горизонтали",
-         "Задать реальный размер экрана по горизонтали"},
-        {Command::ScalesWindow, "Шкалы...", "",
-         "Показать окно шкал: законы, списки, дополнительные шкалы, зоны и надписи", ""},
-        {Command::ForgetPlaces, "Сбросить расположение", "",
-         "Вернуть перетащенные надписи и символы на их места по умолчанию", ""},
-        {Command::About, "&О программе...", "",
-         "Показать информацию о программе, ее версии и авторах", "О программе"},
-        {Command::Help, "Помощь", "", "", ""},
+        {Command::ForgetPlaces, QT_TRANSLATE_NOOP("quirn::Commands", "Сбросить расположение"), "",
+         QT_TRANSLATE_NOOP("quirn::Commands",
+                           "Вернуть перетащенные надписи и символы на их места по умолчанию"),
+         ""},
+        {Command::Grid, QT_TRANSLATE_NOOP("quirn::Commands", "Сетка"), "",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Показать или скрыть миллиметровую сетку"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "Сетка")},
+        // The frame adds what the step undone or redone is, and Ctrl+Shift+Z for redo.
+        {Command::Undo, QT_TRANSLATE_NOOP("quirn::Commands", "&Отменить"), "Ctrl+Z",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Отменить последнее действие"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "Отменить")},
+        {Command::Redo, QT_TRANSLATE_NOOP("quirn::Commands", "&Повторить"), "Ctrl+Y",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Повторить отменённое действие"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "Повторить")},
+        {Command::About, QT_TRANSLATE_NOOP("quirn::Commands", "&О программе..."), "",
+         QT_TRANSLATE_NOOP("quirn::Commands",
+                           "Показать информацию о программе, ее версии и авторах"),
+         QT_TRANSLATE_NOOP("quirn::Commands", "О программе")},
+        {Command::Help, QT_TRANSLATE_NOOP("quirn::Commands", "Помощь"), "", "", ""},
     };
     return table;
 }
@@ -48,6 +74,11 @@ const std::vector<Command>& FileMenuLayout() {
     return layout;
 }
 
+const std::vector<Command>& EditMenuLayout() {
+    static const std::vector<Command> layout{Command::Undo, Command::Redo};
+    return layout;
+}
+
 const std::vector<Command>& MenuBarCommands() {
     static const std::vector<Command> commands{Command::RealScreenSize, Command::ScalesWindow,
                                                Command::ForgetPlaces, Command::About,
@@ -57,9 +88,10 @@ const std::vector<Command>& MenuBarCommands() {
 
 const std::vector<Command>& ToolbarLayout() {
     static const std::vector<Command> layout{
-        Command::Open,           Command::Save,         Command::Separator,
-        Command::Print,          Command::PrintPreview, Command::Separator,
-        Command::RealScreenSize, Command::Separator,    Command::About};
+        Command::Open,      Command::Save,           Command::Separator, Command::Undo,
+        Command::Redo,      Command::Separator,      Command::Print,     Command::PrintPreview,
+        Command::Separator, Command::RealScreenSize, Command::Grid,      Command::Separator,
+        Command::About};
     return layout;
 }
 

@@ -1,4 +1,5 @@
-// The program's commands: their ids, menu captions, keys and tooltips.
+// The program's commands: their ids, menu captions, keys and tooltips. The texts are the
+// Russian sources of context "quirn::Commands", translated where the actions are made.
 #pragma once
 
 #include <vector>
@@ -22,6 +23,9 @@ enum class Command : int {
     RealScreenSize = 32771,
     ScalesWindow = 32772,
     ForgetPlaces = 32773,
+    Grid = 32774,
+    Undo = 32775,
+    Redo = 32776,
 };
 
 struct CommandInfo {
@@ -36,8 +40,9 @@ struct CommandInfo {
 const std::vector<CommandInfo>& CommandTable();
 const CommandInfo& InfoOf(Command id);
 
-// Where a command sits: the "&Файл" menu, directly on the menu bar, the toolbar.
+// Where a command sits: the "&Файл" and "&Правка" menus, directly on the menu bar, the toolbar.
 const std::vector<Command>& FileMenuLayout();
+const std::vector<Command>& EditMenuLayout();
 const std::vector<Command>& MenuBarCommands();
 const std::vector<Command>& ToolbarLayout();
 

@@ -12,6 +12,10 @@
 
 namespace quirn {
 int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
+    // First, so that every message speaks the program's language; drawing text needs a GUI
+    // application too, but never a display.
+    const auto app = StartHeadlessApplication(argc, argv);
+
     ScaleParameters parameters;
     if (request.file.empty()) {
         CQuirnDoc document;
@@ -22,9 +26,6 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     } else {
         return 1;
     }
-
-    // Drawing text needs a GUI application, but never a display.
-    const auto app = StartHeadlessApplication(argc, argv);
 
     RenderState state;
     state.params = parameters;

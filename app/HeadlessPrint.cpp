@@ -1,5 +1,6 @@
 #include "app/HeadlessPrint.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -14,18 +15,24 @@
 
 namespace quirn {
 int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
+    // First, so that every message speaks the program's language; printing draws text, which
+    // needs a GUI application too, but never a display.
+    const auto app = StartHeadlessApplication(argc, argv);
     const std::optional<ScaleParameters> parameters = ReadScaleFileOrComplain(request.file);
     if (!parameters) return 1;
 
-    // Printing draws text, which needs a GUI application, but never a display.
-    const auto app = StartHeadlessApplication(argc, argv);
-
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        return Complain(
+        const QString why =
             QPrinterInfo::availablePrinters().isEmpty()
-                ? "cannot print: no printer is installed, or the print system is not running"
-                : "cannot print: no default printer is set (lpadmin -d NAME)");
+                ? QCoreApplication::translate(
+                      "quirn::HeadlessPrint",
+                      "печать невозможна: не установлен ни один принтер или не запущена система "
+                      "печати")
+                : QCoreApplication::translate(
+                      "quirn::HeadlessPrint",
+                      "печать невозможна: не задан принтер по умолчанию (lpadmin -d ИМЯ)");
+        return Complain(why.toStdString());
     }
     QPrinter printer(info, QPrinter::HighResolution);
 

@@ -1,14 +1,27 @@
 #include "app/HeadlessSupport.h"
 
+#include <QSettings>
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
 
 #include "app/FileErrorText.h"
+#include "app/Language.h"
+#include "app/Profile.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 
 namespace quirn {
+namespace {
+
+// The language the desktop program would speak, from the same profile.
+void SpeakTheProgramsLanguage(QCoreApplication& application) {
+    std::setlocale(LC_NUMERIC, "C");  // Qt adopts the environment's locale; numbers never do
+    QSettings settings(QStringLiteral("Quirn"), QStringLiteral("Quirn"));
+    InstallTranslations(application, LoadProfile(settings).language);
+}
+
+}  // namespace
 
 int Complain(const std::string& message) {
     std::fprintf(stderr, "quirn: %s\n", message.c_str());
@@ -30,7 +43,13 @@ std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file) 
 std::unique_ptr<QGuiApplication> StartHeadlessApplication(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     auto app = std::make_unique<QGuiApplication>(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");  // Qt adopts the environment's locale; numbers never do
+    SpeakTheProgramsLanguage(*app);
+    return app;
+}
+
+std::unique_ptr<QCoreApplication> StartTextApplication(int& argc, char** argv) {
+    auto app = std::make_unique<QCoreApplication>(argc, argv);
+    SpeakTheProgramsLanguage(*app);
     return app;
 }
 

@@ -1,5 +1,6 @@
 // What the jobs run from the command line share: reading the named scale, reporting on stderr,
-// and a GUI application that draws without a display.
+// and the application they run in, which speaks the desktop program's language and, for a GUI
+// application, draws without a display.
 #pragma once
 
 #include <QGuiApplication>
@@ -19,5 +20,7 @@ std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file);
 
 // A GUI application on the offscreen platform unless one is named; numbers in the C locale.
 std::unique_ptr<QGuiApplication> StartHeadlessApplication(int& argc, char** argv);
+// An application for jobs that only read and write text; numbers in the C locale.
+std::unique_ptr<QCoreApplication> StartTextApplication(int& argc, char** argv);
 
 }  // namespace quirn

@@ -38,13 +38,13 @@ std::optional<QString> LoadHelpText() {
 
 CHelpDlg::CHelpDlg(QWidget* parent, TextLoader load) : QDialog(parent), load_(std::move(load)) {
     // Named as the menu command that opens it, as the about box is.
-    setWindowTitle(QStringLiteral("Помощь"));
+    setWindowTitle(tr("Помощь"));
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("edit1032"));
     text_->setReadOnly(true);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setGeometry(DialogRect(7, 7, 386, 264));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     ok->setGeometry(DialogRect(174, 275, 50, 14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -54,8 +54,8 @@ CHelpDlg::CHelpDlg(QWidget* parent, TextLoader load) : QDialog(parent), load_(st
 int CHelpDlg::exec() {
     const std::optional<QString> text = load_ ? load_() : std::nullopt;
     if (!text) {
-        QMessageBox::warning(parentWidget(), QStringLiteral("Внимание!"),
-                             QStringLiteral("В папке с программой отсутствует файл ReadMe.txt"));
+        QMessageBox::warning(parentWidget(), tr("Внимание!"),
+                             tr("В папке с программой отсутствует файл ReadMe.txt"));
         return QDialog::Rejected;
     }
     text_->setPlainText(*text);

@@ -53,6 +53,39 @@ void DrawRuler(QPainter& p) {
     for (int x = 2; x < 15; x += 2) p.drawLine(x, 4, x, x % 4 == 0 ? 8 : 6);
 }
 
+// A curved arrow turning back to the left (undo) or, mirrored, on to the right (redo).
+void DrawTurnArrow(QPainter& p, bool mirrored) {
+    p.save();
+    if (mirrored) p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 90, 170), 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath bend;
+    bend.moveTo(4, 6);
+    bend.lineTo(9, 6);
+    bend.cubicTo(15, 6, 15, 13, 9, 13);
+    bend.lineTo(6, 13);
+    p.drawPath(bend);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 170));
+    p.drawPolygon(QPolygonF({QPointF(0.5, 6), QPointF(5.5, 1.5), QPointF(5.5, 10.5)}));
+    p.restore();
+}
+
+void DrawGrid(QPainter& p) {
+    // Squared paper: pale lines every 3 pixels, a stronger one through the middle each way.
+    p.setBrush(Qt::white);
+    p.drawRect(0, 0, 15, 14);
+    p.setPen(QColor(150, 200, 250));
+    for (int at = 3; at < 15; at += 3) {
+        p.drawLine(at, 1, at, 13);
+        p.drawLine(1, at, 14, at);
+    }
+    p.setPen(QColor(30, 110, 220));
+    p.drawLine(6, 1, 6, 13);
+    p.drawLine(1, 6, 14, 6);
+}
+
 void DrawAbout(QPainter& p) {
     p.setBrush(QColor(60, 120, 200));
     p.drawEllipse(0, 0, 15, 14);
@@ -89,6 +122,13 @@ QIcon ToolbarIcon(Command command) {
             break;
         case Command::About:
             DrawAbout(p);
+            break;
+        case Command::Grid:
+            DrawGrid(p);
+            break;
+        case Command::Undo:
+        case Command::Redo:
+            DrawTurnArrow(p, command == Command::Redo);
             break;
         default:
             return {};

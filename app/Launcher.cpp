@@ -1,5 +1,6 @@
 #include "app/Launcher.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@ int DumpParameters(const std::string& file) {
     if (!parameters) return 1;
     const std::string text = WriteParameterText(*parameters);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-        return Complain("cannot write to standard output");
+        return Complain(QCoreApplication::translate("quirn::Launcher",
+                                                    "не удалось записать в стандартный вывод")
+                            .toStdString());
     return 0;
 }
 
@@ -30,18 +33,27 @@ int RunQuirn(int argc, char** argv) {
     const CommandLineRequest request = ParseCommandLine(args);
     using Action = CommandLineRequest::Action;
     switch (request.action) {
-        case Action::Error:
-            std::fprintf(stderr, "quirn: %s\nTry 'quirn --help' for more information.\n",
-                         request.error.c_str());
+        case Action::Error: {
+            const auto app = StartTextApplication(argc, argv);
+            // Read again, now that the program's language is in force.
+            const std::string error = ParseCommandLine(args).error;
+            const QString more =
+                QCoreApplication::translate("quirn::Launcher", "Подробнее: quirn --help");
+            std::fprintf(stderr, "quirn: %s\n%s\n", error.c_str(), more.toStdString().c_str());
             return 2;
-        case Action::Help:
+        }
+        case Action::Help: {
+            const auto app = StartTextApplication(argc, argv);
             std::fputs(UsageText().c_str(), stdout);
             return 0;
+        }
         case Action::Version:
             std::printf("quirn %s\n", QUIRN_VERSION);
             return 0;
-        case Action::DumpParameters:
+        case Action::DumpParameters: {
+            const auto app = StartTextApplication(argc, argv);
             return DumpParameters(request.file);
+        }
         case Action::Desktop:
             return RunDesktop(argc, argv, request.file);
         case Action::Export:

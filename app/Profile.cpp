@@ -9,6 +9,8 @@ namespace quirn {
 namespace {
 
 const QString kRecentSection = QStringLiteral("Recent File List");
+const QString kLanguageKey = QStringLiteral("Settings/Language");
+const QString kShowGridKey = QStringLiteral("Settings/ShowGrid");
 
 QString RecentKey(std::size_t index) {
     return kRecentSection + QStringLiteral("/File%1").arg(index + 1);
@@ -23,6 +25,8 @@ ProfileSettings LoadProfile(QSettings& settings) {
         if (!path.isEmpty()) profile.recentFiles.push_back(QFile::encodeName(path).toStdString());
     }
     profile.previewPages = settings.value(QStringLiteral("Settings/PreviewPages"), 0).toInt();
+    profile.language = LanguageFromKey(settings.value(kLanguageKey).toString());
+    profile.showGrid = settings.value(kShowGridKey, false).toBool();
     return profile;
 }
 
@@ -32,6 +36,12 @@ void SaveProfile(QSettings& settings, const ProfileSettings& profile) {
         settings.setValue(RecentKey(i), QFile::decodeName(profile.recentFiles[i].c_str()));
     if (profile.previewPages != 0)
         settings.setValue(QStringLiteral("Settings/PreviewPages"), profile.previewPages);
+    // The system's language is no choice: nothing is kept for it.
+    if (profile.language == LanguageChoice::System)
+        settings.remove(kLanguageKey);
+    else
+        settings.setValue(kLanguageKey, LanguageKey(profile.language));
+    settings.setValue(kShowGridKey, profile.showGrid);
     settings.sync();
 }
 

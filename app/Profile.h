@@ -1,9 +1,12 @@
-// The settings the program keeps in its profile: the recent-file list and the number of pages
-// that print preview shows side by side.
+// The settings the program keeps in its profile: the recent-file list, the number of pages
+// that print preview shows side by side, the language the user chose and whether the view
+// shows its millimetre grid.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "app/Language.h"
 
 class QSettings;
 
@@ -12,10 +15,13 @@ namespace quirn {
 struct ProfileSettings {
     std::vector<std::string> recentFiles;  // newest first, at most four
     int previewPages = 0;                  // 0: never chosen
+    LanguageChoice language = LanguageChoice::System;
+    bool showGrid = false;
     bool operator==(const ProfileSettings&) const = default;
 };
 
-// Section "Recent File List", entries File1 to File4, and "PreviewPages" of section "Settings".
+// Section "Recent File List", entries File1 to File4, and "PreviewPages", "Language" and
+// "ShowGrid" of section "Settings".
 ProfileSettings LoadProfile(QSettings& settings);
 void SaveProfile(QSettings& settings, const ProfileSettings& profile);
 

@@ -1,5 +1,6 @@
 #include "app/QtDocumentPrompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -10,12 +11,13 @@
 namespace quirn {
 namespace {
 
-QString Ru(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString Tr(const char* text) {
+    return QCoreApplication::translate("quirn::QtDocumentPrompts", text);
 }
 
 QStringList FileFilters() {
-    return {Ru("Quirn Files (*.qrn)"), Ru("Все файлы (*.*)")};
+    return {Tr(QT_TRANSLATE_NOOP("quirn::QtDocumentPrompts", "Quirn Files (*.qrn)")),
+            Tr(QT_TRANSLATE_NOOP("quirn::QtDocumentPrompts", "Все файлы (*.*)"))};
 }
 
 // Qt's own dialog rather than the desktop's, which would speak the desktop's language.
@@ -44,12 +46,17 @@ FileOperation OperationOf(DocumentOperation operation) {
 }  // namespace
 
 SaveAnswer QtDocumentPrompts::AskSaveChanges(const std::string& title) {
-    QMessageBox box(QMessageBox::Warning, Ru(kApplicationTitle),
-                    Ru("Сохранить изменения в  %1?").arg(QString::fromStdString(title)),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
-    box.button(QMessageBox::Yes)->setText(Ru("Да"));
-    box.button(QMessageBox::No)->setText(Ru("Нет"));
-    box.button(QMessageBox::Cancel)->setText(Ru("Отмена"));
+    QMessageBox box(
+        QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
+        QCoreApplication::translate("quirn::QtDocumentPrompts", "Сохранить изменения в  %1?")
+            .arg(QString::fromStdString(title)),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("quirn::QtDocumentPrompts", "Да"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("quirn::QtDocumentPrompts", "Нет"));
+    box.button(QMessageBox::Cancel)
+        ->setText(QCoreApplication::translate("quirn::QtDocumentPrompts", "Отмена"));
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
         case QMessageBox::Yes:
@@ -62,7 +69,7 @@ SaveAnswer QtDocumentPrompts::AskSaveChanges(const std::string& title) {
 }
 
 std::string QtDocumentPrompts::AskOpenFileName() {
-    QFileDialog dialog(parent_, Ru("Открыть"));
+    QFileDialog dialog(parent_, QCoreApplication::translate("quirn::QtDocumentPrompts", "Открыть"));
     UseQtDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -72,7 +79,8 @@ std::string QtDocumentPrompts::AskOpenFileName() {
 }
 
 std::string QtDocumentPrompts::AskSaveFileName(const std::string& proposedPath) {
-    QFileDialog dialog(parent_, Ru("Сохранить как"));
+    QFileDialog dialog(parent_,
+                       QCoreApplication::translate("quirn::QtDocumentPrompts", "Сохранить как"));
     UseQtDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -86,8 +94,8 @@ std::string QtDocumentPrompts::AskSaveFileName(const std::string& proposedPath) 
 void QtDocumentPrompts::ReportFileError(FileError error, const std::string& fullPath,
                                         DocumentOperation operation) {
     const std::string text = FileErrorText(error, fullPath, OperationOf(operation));
-    QMessageBox box(QMessageBox::Warning, Ru(kApplicationTitle), QString::fromStdString(text),
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
+                    QString::fromStdString(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "app/ScreenSize.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "peripherals/RealRazmer.h"
@@ -30,8 +31,9 @@ void ScreenSize::OnRealScreenSize(int reportedWidthMm) {
     // The new scale holds until the program ends whether or not it could be kept.
     if (SaveScreenCalibration(kScreenIniName, calibration_) == FileError::None) return;
     ShowWarning(warn_, &parent_,
-                QStringLiteral("Размер экрана не сохранён: не удалось записать файл «%1». "
-                               "Новый масштаб действует до выхода из программы.")
+                QCoreApplication::translate("quirn::ScreenSize",
+                                            "Размер экрана не сохранён: не удалось записать файл "
+                                            "«%1». Новый масштаб действует до выхода из программы.")
                     .arg(QDir::current().absoluteFilePath(QString::fromLatin1(kScreenIniName))));
 }
 

@@ -105,6 +105,16 @@ void CQuirnDoc::SetTitle(const std::string& title) {
     if (titleChanged_) titleChanged_();
 }
 
+void CQuirnDoc::SetModifiedFlag(bool modified) {
+    if (modified_ == modified) return;
+    modified_ = modified;
+    if (modifiedChanged_) modifiedChanged_();
+}
+
+void CQuirnDoc::setModifiedChangedHandler(std::function<void()> handler) {
+    modifiedChanged_ = std::move(handler);
+}
+
 void CQuirnDoc::RunInitialUpdate() {
     if (initialUpdate_) initialUpdate_();
 }
@@ -112,7 +122,7 @@ void CQuirnDoc::RunInitialUpdate() {
 void CQuirnDoc::OnNewDocument() {
     pathName_.clear();
     pathIsDescription_ = false;
-    modified_ = false;
+    SetModifiedFlag(false);
     SetTitle(kUntitledTitle);
     const FileReadResult initial = ReadFileHead(kInitialParametersFile, kParameterReadLimit);
     parameters_ =
@@ -145,7 +155,7 @@ bool CQuirnDoc::OpenDocumentFile(const std::string& path) {
         return false;
     }
     if (!file.bytes.empty()) parameters_ = ReadScaleParameters(file.bytes);
-    modified_ = false;
+    SetModifiedFlag(false);
     SetPathName(fullPath, true);
     RunInitialUpdate();
     return true;
@@ -183,7 +193,7 @@ bool CQuirnDoc::DoSave(const std::string& knownPath) {
                 error, path, existed ? DocumentOperation::Save : DocumentOperation::Create);
         return false;
     }
-    modified_ = false;
+    SetModifiedFlag(false);
     SetPathName(path, true);
     return true;
 }

@@ -81,7 +81,7 @@ class CQuirnDoc {
     void setParameters(const ScaleParameters& parameters) { parameters_ = parameters; }
 
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    void SetModifiedFlag(bool modified = true);
 
     // An absolute path is a file: it becomes the path name, its last component the title, and it
     // goes to the recent-file list when addToRecent is set. Anything else is a description: the
@@ -95,6 +95,9 @@ class CQuirnDoc {
     void setInitialUpdateHandler(std::function<void()> handler);
     // Run whenever the title changes, for the window caption.
     void setTitleChangedHandler(std::function<void()> handler);
+    // Run whenever the modified flag changes, whoever changes it: an edit, a save, a new or
+    // opened document.
+    void setModifiedChangedHandler(std::function<void()> handler);
 
     RecentFileList& recentFiles() { return recentFiles_; }
     const RecentFileList& recentFiles() const { return recentFiles_; }
@@ -137,6 +140,7 @@ class CQuirnDoc {
     RecentFileList recentFiles_;
     std::function<void()> initialUpdate_;
     std::function<void()> titleChanged_;
+    std::function<void()> modifiedChanged_;
 };
 
 }  // namespace quirn

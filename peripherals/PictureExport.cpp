@@ -1,6 +1,7 @@
 #include "peripherals/PictureExport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -25,6 +26,8 @@ namespace quirn {
 namespace {
 
 constexpr int kHeaderSize = 62;
+const char* const kUnbuildable = QT_TRANSLATE_NOOP(
+    "quirn::PictureExport", "Файл «%1» не записан: рисунок такого размера построить нельзя");
 constexpr int kDefaultDpi = 600;
 // One device pixel per drawing unit: vector output keeps every coordinate exact.
 constexpr int kVectorDpi = 2540;
@@ -108,22 +111,31 @@ QImage BlackWhiteBits(const QImage& source) {
     return mono;
 }
 
-std::string Message(const QString& format, const QString& path) {
-    return format.arg(path).toStdString();
+// A message about the file at path in the language in force.
+std::string Message(const char* text, const QString& path) {
+    return QCoreApplication::translate("quirn::PictureExport", text).arg(path).toStdString();
+}
+std::string Message(const char* text, const QString& path, const QString& detail) {
+    return QCoreApplication::translate("quirn::PictureExport", text)
+        .arg(path, detail)
+        .toStdString();
 }
 
 ExportResult CannotWrite(const QString& path, const QString& error) {
     return {ExportStatus::CannotWrite,
-            Message(QStringLiteral("Не удалось записать файл «%1»: "), path) + error.toStdString()};
+            Message(QT_TRANSLATE_NOOP("quirn::PictureExport", "Не удалось записать файл «%1»: %2"),
+                    path, error)};
+}
+
+ExportResult CannotCreate(const QString& path, const QString& error) {
+    return {ExportStatus::CannotWrite,
+            Message(QT_TRANSLATE_NOOP("quirn::PictureExport", "Не удалось создать файл «%1»: %2"),
+                    path, error)};
 }
 
 ExportResult WriteWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {ExportStatus::CannotWrite,
-                Message(QStringLiteral("Не удалось создать файл «%1»: "), path) +
-                    file.errorString().toStdString()};
-    }
+    if (!file.open(QIODevice::WriteOnly)) return CannotCreate(path, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         file.cancelWriting();
         return CannotWrite(path, file.errorString());
@@ -225,8 +237,9 @@ QByteArray EncodePdf(const RenderState& state, const CanvasGeometry& g, const QS
     return bytes;
 }
 
-std::string SizeText(const CanvasGeometry& g) {
-    return std::to_string(g.pixelWidth) + " x " + std::to_string(g.pixelHeight) + " точек";
+// Numbers as std::to_string writes them: never in the user's locale.
+QString Number(std::int64_t value) {
+    return QString::fromStdString(std::to_string(value));
 }
 
 // The picture painted and written a band of rows at a time into a file that replaces the target
@@ -238,30 +251,28 @@ ExportResult ExportRaster(RenderState& state, const QString& path, bool bmp,
     const CanvasGeometry& g = canvas.geometry();
     if (bmp && !FitsBmp(g.pixelWidth, g.pixelHeight)) {
         return {ExportStatus::CanvasTooLarge,
-                Message(QStringLiteral("Файл «%1» не записан: рисунок "), path) + SizeText(g) +
-                    " больше, чем допускает формат BMP (сторона до 2147483647 точек, файл до "
-                    "4294967295 байт)"};
+                QCoreApplication::translate(
+                    "quirn::PictureExport",
+                    "Файл «%1» не записан: рисунок %2 x %3 точек больше, чем допускает формат BMP "
+                    "(сторона до 2147483647 точек, файл до 4294967295 байт)")
+                    .arg(path, Number(g.pixelWidth), Number(g.pixelHeight))
+                    .toStdString()};
     }
     constexpr int kSaturated = std::numeric_limits<int>::max();
     if (g.pixelWidth >= kSaturated || g.pixelHeight >= kSaturated) {
-        return {ExportStatus::CanvasTooLarge,
-                Message(QStringLiteral("Файл «%1» не записан: рисунок такого размера "
-                                       "построить нельзя"),
-                        path)};
+        return {ExportStatus::CanvasTooLarge, Message(kUnbuildable, path)};
     }
     if (!canvas.reserve()) {
-        return {
-            ExportStatus::CanvasTooLarge,
-            Message(QStringLiteral("Файл «%1» не записан: не хватает памяти для рисунка "), path) +
-                SizeText(g)};
+        return {ExportStatus::CanvasTooLarge,
+                QCoreApplication::translate(
+                    "quirn::PictureExport",
+                    "Файл «%1» не записан: не хватает памяти для рисунка %2 x %3 точек")
+                    .arg(path, Number(g.pixelWidth), Number(g.pixelHeight))
+                    .toStdString()};
     }
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {ExportStatus::CannotWrite,
-                Message(QStringLiteral("Не удалось создать файл «%1»: "), path) +
-                    file.errorString().toStdString()};
-    }
+    if (!file.open(QIODevice::WriteOnly)) return CannotCreate(path, file.errorString());
     const int rows = bandRows > 0 ? bandRows : canvas.defaultBandRows();
     const bool written =
         bmp ? StreamBmp(file, canvas, rows) : StreamPng(file, canvas, rows, device);
@@ -305,8 +316,9 @@ ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi, 
     const bool vector = suffix == QLatin1String("svg") || suffix == QLatin1String("pdf");
     if (!raster && !vector) {
         return {ExportStatus::UnknownFormat,
-                Message(QStringLiteral("Файл «%1» не записан: формат определяется расширением "
-                                       ".bmp, .png, .svg или .pdf"),
+                Message(QT_TRANSLATE_NOOP("quirn::PictureExport",
+                                          "Файл «%1» не записан: формат определяется "
+                                          "расширением .bmp, .png, .svg или .pdf"),
                         outPath)};
     }
     if (raster) {
@@ -323,10 +335,7 @@ ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi, 
                                                : EncodePdf(state, g, title);
     }
     if (bytes.isEmpty()) {
-        return {ExportStatus::CanvasTooLarge,
-                Message(QStringLiteral("Файл «%1» не записан: рисунок такого размера "
-                                       "построить нельзя"),
-                        outPath)};
+        return {ExportStatus::CanvasTooLarge, Message(kUnbuildable, outPath)};
     }
     return WriteWhole(outPath, bytes);
 }

@@ -1,5 +1,6 @@
 #include "peripherals/Printing.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -18,6 +19,10 @@ constexpr int kDefaultDpi = 600;
 constexpr std::int64_t kUnitsPerInch = 2540;
 // One device pixel per drawing unit: the canvas's geometry in exact drawing units.
 constexpr int kUnitDpi = 2540;
+
+std::string Tr(const char* text) {
+    return QCoreApplication::translate("quirn::Printing", text).toStdString();
+}
 
 int Pixels(double points, int dpi) {
     return static_cast<int>(std::lround(points * dpi / 72.0));
@@ -66,13 +71,17 @@ std::optional<MarginSide> FirstMarginBelowMinimum(const PageMargins& margins,
 std::string MarginWarningText(MarginSide side) {
     switch (side) {
         case MarginSide::Left:
-            return "Левое поле задано меньше минимально возможного.";
+            return Tr(QT_TRANSLATE_NOOP("quirn::Printing",
+                                        "Левое поле задано меньше минимально возможного."));
         case MarginSide::Right:
-            return "Правое поле задано меньше минимально возможного.";
+            return Tr(QT_TRANSLATE_NOOP("quirn::Printing",
+                                        "Правое поле задано меньше минимально возможного."));
         case MarginSide::Top:
-            return "Верхнее поле задано меньше минимально возможного.";
+            return Tr(QT_TRANSLATE_NOOP("quirn::Printing",
+                                        "Верхнее поле задано меньше минимально возможного."));
         case MarginSide::Bottom:
-            return "Нижнее поле задано меньше минимально возможного.";
+            return Tr(QT_TRANSLATE_NOOP("quirn::Printing",
+                                        "Нижнее поле задано меньше минимально возможного."));
     }
     return {};
 }
@@ -158,13 +167,15 @@ PrintResult PrintScale(RenderState& state, QPrinter& printer, const PageMargins&
     printer.setDocName(documentName);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return {PrintStatus::CannotStart, "Невозможно начать процедуру печати."};
+        return {PrintStatus::CannotStart,
+                Tr(QT_TRANSLATE_NOOP("quirn::Printing", "Невозможно начать процедуру печати."))};
     }
     const int dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
     // A printer set to grey would print a coloured zone as a dark band that hides the ticks.
     PaintScalePage(state, painter, dpi, margins, printer.colorMode() == QPrinter::GrayScale);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return {PrintStatus::Failed, QStringLiteral("Задание не передано на принтер «%1».")
+        return {PrintStatus::Failed, QCoreApplication::translate(
+                                         "quirn::Printing", "Задание не передано на принтер «%1».")
                                          .arg(printer.printerName())
                                          .toStdString()};
     }

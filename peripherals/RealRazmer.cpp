@@ -1,5 +1,6 @@
 #include "peripherals/RealRazmer.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,19 +21,27 @@ constexpr int kHeightPx = 133;
 
 std::string CalibrationRefusalText(std::string_view typed, int reportedWidthMm) {
     const int width = ParseInteger(typed);
-    if (width <= 0)
-        return "Ширина экрана задаётся целым положительным числом миллиметров, например 345.";
-    return "Ширина " + std::to_string(width) +
-           " мм не может быть шириной этого экрана: он сообщает о ширине " +
-           std::to_string(reportedWidthMm) + " мм.";
+    if (width <= 0) {
+        return QCoreApplication::translate(
+                   "quirn::RealRazmer",
+                   "Ширина экрана задаётся целым положительным числом миллиметров, например 345.")
+            .toStdString();
+    }
+    // Numbers as std::to_string writes them: never in the user's locale.
+    return QCoreApplication::translate(
+               "quirn::RealRazmer",
+               "Ширина %1 мм не может быть шириной этого экрана: он сообщает о ширине %2 мм.")
+        .arg(QString::fromStdString(std::to_string(width)),
+             QString::fromStdString(std::to_string(reportedWidthMm)))
+        .toStdString();
 }
 
 RealRazmer::RealRazmer(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Реальный размер экрана"));
+    setWindowTitle(tr("Реальный размер экрана"));
     setModal(true);
 
-    auto* prompt = new QLabel(QStringLiteral("Для правильного отображения размеров на экране "
-                                             "введите реальную ширину экрана в миллиметрах"),
+    auto* prompt = new QLabel(tr("Для правильного отображения размеров на экране введите "
+                                 "реальную ширину экрана в миллиметрах"),
                               this);
     prompt->setAlignment(Qt::AlignCenter);
     prompt->setWordWrap(true);
@@ -42,9 +51,9 @@ RealRazmer::RealRazmer(QWidget* parent) : QDialog(parent) {
     edit_->setAlignment(Qt::AlignCenter);
     edit_->setFixedWidth(kWidthPx / 3);
 
-    ok_ = new QPushButton(QStringLiteral("ОК"), this);
+    ok_ = new QPushButton(tr("ОК"), this);
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel_ = new QPushButton(tr("Отмена"), this);
     connect(ok_, &QPushButton::clicked, this, &RealRazmer::accept);
     connect(cancel_, &QPushButton::clicked, this, &RealRazmer::reject);
 
@@ -84,7 +93,7 @@ void RealRazmer::accept() {
     calibration_ = CalibrationFromInput(typed, reportedWidthMm_);
     if (!calibration_) {
         QMessageBox::warning(
-            this, QStringLiteral("Внимание!"),
+            this, tr("Внимание!"),
             QString::fromStdString(CalibrationRefusalText(typed, reportedWidthMm_)));
         edit_->selectAll();
         edit_->setFocus();

@@ -1,6 +1,7 @@
 #include "peripherals/TemplateUnderlay.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <algorithm>
 
@@ -32,9 +33,11 @@ TemplateLoadResult LoadTemplateImage(const QString& path, const TemplateImageLim
     TemplateLoadResult result;
     const auto unreadable = [&](const QString& cause) {
         result.status = TemplateLoadStatus::Unreadable;
-        result.message = Message(
-            QStringLiteral("Шаблон не загружен: файл «%1» не читается как изображение (%2).")
-                .arg(path, cause));
+        result.message =
+            Message(QCoreApplication::translate(
+                        "quirn::TemplateUnderlay",
+                        "Шаблон не загружен: файл «%1» не читается как изображение (%2).")
+                        .arg(path, cause));
         return result;
     };
     // The header alone tells the size; nothing is decoded yet.
@@ -43,8 +46,10 @@ TemplateLoadResult LoadTemplateImage(const QString& path, const TemplateImageLim
                            std::int64_t{size.width()} * size.height() > limits.maxPixels)) {
         result.status = TemplateLoadStatus::TooLarge;
         result.message =
-            Message(QStringLiteral("Шаблон не загружен: изображение «%1» размером %2 x %3 точек "
-                                   "больше предела (%4 точек по стороне, %5 млн точек всего).")
+            Message(QCoreApplication::translate(
+                        "quirn::TemplateUnderlay",
+                        "Шаблон не загружен: изображение «%1» размером %2 x %3 точек больше "
+                        "предела (%4 точек по стороне, %5 млн точек всего).")
                         .arg(path, QString::number(size.width()), QString::number(size.height()),
                              QString::number(limits.maxSide),
                              QString::number(limits.maxPixels / 1'000'000)));
@@ -65,8 +70,9 @@ QStringList TemplateFileFilters() {
         patterns << QStringLiteral("*.") + QString::fromLatin1(suffix);
     patterns.removeDuplicates();
     return {
-        QStringLiteral("Файлы изображений *.bmp (*.bmp)"),
-        QStringLiteral("Все изображения (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')')};
+        QCoreApplication::translate("quirn::TemplateUnderlay", "Файлы изображений *.bmp (*.bmp)"),
+        QCoreApplication::translate("quirn::TemplateUnderlay", "Все изображения (%1)")
+            .arg(patterns.join(QLatin1Char(' ')))};
 }
 
 }  // namespace quirn

@@ -1,6 +1,7 @@
 // The renderer's entry: a fresh canvas for the device and mode, then the whole scale on it.
 #include "render/RenderScale.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -11,6 +12,7 @@
 #include "render/PlateOutline.h"
 #include "render/Saturate.h"
 #include "render/Scales.h"
+#include "render/SerialFills.h"
 
 namespace quirn {
 namespace {
@@ -26,12 +28,25 @@ std::int64_t MaxCanvasPixels(bool forScreen) {
     return kMaxCanvasBytes / (forScreen ? 4 : 1);
 }
 
+// Numbers as std::to_string writes them: never in the user's locale.
+QString Number(std::int64_t value) {
+    return QString::fromStdString(std::to_string(value));
+}
+
 std::string TooLargeMessage(const CanvasGeometry& g, bool forScreen) {
-    return "Шкала не нарисована: холст " + std::to_string(g.pixelWidth) + " x " +
-           std::to_string(g.pixelHeight) + " точек больше предела (" +
-           std::to_string(kMaxCanvasSide) + " точек по стороне, " +
-           std::to_string(MaxCanvasPixels(forScreen)) + " точек всего). Проверьте размеры шкалы" +
-           (forScreen ? " или уменьшите масштаб." : ".");
+    const QString text =
+        forScreen ? QCoreApplication::translate(
+                        "quirn::RenderScale",
+                        "Шкала не нарисована: холст %1 x %2 точек больше предела (%3 точек по "
+                        "стороне, %4 точек всего). Проверьте размеры шкалы или уменьшите масштаб.")
+                  : QCoreApplication::translate(
+                        "quirn::RenderScale",
+                        "Шкала не нарисована: холст %1 x %2 точек больше предела (%3 точек по "
+                        "стороне, %4 точек всего). Проверьте размеры шкалы.");
+    return text
+        .arg(Number(g.pixelWidth), Number(g.pixelHeight), Number(kMaxCanvasSide),
+             Number(MaxCanvasPixels(forScreen)))
+        .toStdString();
 }
 
 // The scanned picture under the drawing, kept to its aspect ratio at the width the user set.
@@ -164,19 +179,24 @@ RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool
     QImage image(g.pixelWidth, g.pixelHeight,
                  forScreen ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
     if (image.isNull()) {
-        return {RenderStatus::CanvasTooLarge, "Шкала не нарисована: не хватает памяти для холста " +
-                                                  std::to_string(g.pixelWidth) + " x " +
-                                                  std::to_string(g.pixelHeight) + " точек."};
+        return {RenderStatus::CanvasTooLarge,
+                QCoreApplication::translate(
+                    "quirn::RenderScale",
+                    "Шкала не нарисована: не хватает памяти для холста %1 x %2 точек.")
+                    .arg(Number(g.pixelWidth), Number(g.pixelHeight))
+                    .toStdString()};
     }
     image.fill(Qt::white);
     // The canvas must carry its geometry while the scale is painted (the bottom line spans it).
     state.canvas.geometry = g;
     {
         QPainter painter(&image);
-        PainterSurface surface(painter, DrawingTransform::OfCanvas(g), !forScreen);
-        // The print canvas ends as one bit per pixel, where a colour would be black or white.
-        surface.setHatchedZones(!forScreen);
-        PaintScale(state, surface, forScreen);
+        PaintWithoutParallelFills([&] {
+            PainterSurface surface(painter, DrawingTransform::OfCanvas(g), !forScreen);
+            // The print canvas ends as one bit per pixel, where a colour would be black or white.
+            surface.setHatchedZones(!forScreen);
+            PaintScale(state, surface, forScreen);
+        });
     }
     if (!forScreen) {
         image = ToBlackAndWhite(image);

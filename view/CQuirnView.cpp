@@ -9,6 +9,8 @@
 #include <cmath>
 
 #include "render/RenderScale.h"
+#include "view/GridOverlay.h"
+#include "view/Ruler.h"
 #include "view/ScaleSession.h"
 #include "view/ViewMapping.h"
 
@@ -25,6 +27,18 @@ CQuirnView::CQuirnView(ScaleSession& session, QWidget* parent)
     connect(&session_, &ScaleSession::layoutReset, this, [this] { drag_ = DragState{}; });
     // A document shown anew is shown from its top-left corner.
     connect(&session_, &ScaleSession::shown, this, [this] { UpdateScrollSizes(100, 100); });
+    // Rulers along the top and left edges, marking the cursor where the readout has it.
+    setViewportMargins(Ruler::kThickness, Ruler::kThickness, 0, 0);
+    topRuler_ = new Ruler(Qt::Horizontal, *this);
+    leftRuler_ = new Ruler(Qt::Vertical, *this);
+    for (Ruler* ruler : {topRuler_, leftRuler_})
+        connect(this, &CQuirnView::cursorMoved, ruler, &Ruler::markCursor);
+}
+
+void CQuirnView::setGridShown(bool shown) {
+    if (gridShown_ == shown) return;
+    gridShown_ = shown;
+    viewport()->update();
 }
 
 int CQuirnView::ReportedScreenWidthMm() const {
@@ -62,8 +76,9 @@ void CQuirnView::UpdateScrollSizes(int totalWidth, int totalHeight) {
 
 ReferenceDevice CQuirnView::ViewDevice() const {
     ReferenceDevice device = CurrentScreenDevice();
-    device.windowOuterWidthPx =
-        static_cast<int>(std::lround(width() * viewport()->devicePixelRatioF()));
+    // The left ruler is no part of the window the canvas fills.
+    device.windowOuterWidthPx = static_cast<int>(
+        std::lround((width() - viewportMargins().left()) * viewport()->devicePixelRatioF()));
     return device;
 }
 
@@ -102,6 +117,9 @@ void CQuirnView::paintEvent(QPaintEvent*) {
     shown.setDevicePixelRatio(ratio);
     QPainter painter(viewport());
     painter.drawImage(QPoint(0, 0), shown);
+    if (gridShown_)
+        PaintMillimetreGrid(painter, g, state_.zoom, scroll_, viewport()->size(), ratio);
+    for (Ruler* ruler : {topRuler_, leftRuler_}) ruler->follow(g, scroll_, ratio);
 }
 
 void CQuirnView::scrollContentsBy(int, int) {

@@ -1,6 +1,7 @@
 // The scrolling view of the scale being edited: shows the canvas at true size with zoom and
 // scrolling, painted from a picture of the window kept between paints, reads the cursor
-// position and lets the user drag the labels, symbols and template.
+// position and lets the user drag the labels, symbols and template. Rulers in millimetres run
+// along its top and left edges; a millimetre grid over the drawing is shown when asked for.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -9,10 +10,12 @@
 
 #include "render/RenderState.h"
 #include "view/Dragging.h"
+#include "view/EditHistory.h"
 #include "view/WindowPicture.h"
 
 namespace quirn {
 
+class Ruler;
 class ScaleSession;
 
 class CQuirnView : public QAbstractScrollArea {
@@ -34,6 +37,9 @@ class CQuirnView : public QAbstractScrollArea {
     int ReportedScreenWidthMm() const;
     // The scroll position the mouse mapping uses, in logical pixels.
     QPoint scrollPosition() const { return scroll_; }
+    // The millimetre grid over the drawing, on the screen only.
+    bool gridShown() const { return gridShown_; }
+    void setGridShown(bool shown);
 
   signals:
     // The cursor is over the drawing at (x, y) drawing units.
@@ -69,8 +75,12 @@ class CQuirnView : public QAbstractScrollArea {
     RenderState& state_;  // the session's
     DragState drag_;
     std::array<Point, kDrawnElementCount> pressAnchors_{};  // as the last grab found them
+    EditSnapshot pressSnapshot_;                            // as the drag's first grab found it
     QPoint scroll_;
     WindowPicture picture_;
+    Ruler* topRuler_ = nullptr;
+    Ruler* leftRuler_ = nullptr;
+    bool gridShown_ = false;
 };
 
 }  // namespace quirn

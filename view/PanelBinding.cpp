@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -25,8 +26,9 @@ QString Qt8(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-const char* const kLoadCaption = "Загрузить шаблон (.bmp)";
-const char* const kRemoveCaption = "Удалить шаблон";
+const char* const kLoadCaption =
+    QT_TRANSLATE_NOOP("quirn::PanelBinding", "Загрузить шаблон (.bmp)");
+const char* const kRemoveCaption = QT_TRANSLATE_NOOP("quirn::PanelBinding", "Удалить шаблон");
 // The field table names the panel's controls by their ids.
 constexpr bool Same(BarControl control, int id) {
     return static_cast<int>(control) == id;
@@ -50,7 +52,7 @@ static_assert(Same(BarControl::Unit, panel_id::Unit) && Same(BarControl::Range, 
               Same(BarControl::LosNiz, panel_id::LosNiz));
 
 // As the document picker is titled.
-const char* const kPickerCaption = "Открыть";
+const char* const kPickerCaption = QT_TRANSLATE_NOOP("quirn::PanelBinding", "Открыть");
 
 }  // namespace
 
@@ -77,7 +79,19 @@ void PanelBinding::Connect() {
         connect(bar_.spinner(spinner), &QSpinBox::valueChanged, this,
                 [this, spinner](int value) { OnTemplateSpinnerStep(spinner, value); });
 
+    // Any change of a field may make the panel differ from what was applied.
+    for (const ParameterField& field : StandardFields()) {
+        const auto id = static_cast<C>(field.panelControl);
+        if (QLineEdit* edit = bar_.edit(id))
+            connect(edit, &QLineEdit::textChanged, this, [this] { ShowUnapplied(); });
+        for (const auto button : {static_cast<QAbstractButton*>(bar_.checkBox(id)),
+                                  static_cast<QAbstractButton*>(bar_.radio(id))})
+            if (button != nullptr)
+                connect(button, &QAbstractButton::toggled, this, [this] { ShowUnapplied(); });
+    }
+
     connect(&session_, &ScaleSession::shown, this, [this] { OnShown(); });
+    connect(&session_, &ScaleSession::restored, this, [this] { OnRestored(); });
     connect(&session_, &ScaleSession::layoutReset, this, [this] { ShowZoom(); });
     connect(&view_, &CQuirnView::zoomChanged, this, [this] { ShowZoom(); });
     connect(&view_, &CQuirnView::cursorMoved, this, [this](int x, int y) { ShowCursor(x, y); });
@@ -90,6 +104,97 @@ void PanelBinding::OnShown() {
     bar_.spinner(BarControl::TemplateXSpinner)->setRange(-10000, 10000);
     bar_.spinner(BarControl::TemplateYSpinner)->setRange(-10000, 10000);
     FillParameterBar();
+}
+
+void PanelBinding::OnRestored() {
+    FillParameterBar();
+    ShowTemplateButton();
+}
+
+void PanelBinding::ShowTemplateButton() {
+    bar_.setText(BarControl::TemplateButton,
+                 tr(session_.state().templ.loaded ? kRemoveCaption : kLoadCaption));
+}
+
+ScaleParameters PanelBinding::ReadPanel() const {
+    // Disabled fields are read like the others: a radial plate keeps its typed height.
+    ScaleParameters p = session_.state().params;
+    for (const ParameterField& field : StandardFields()) {
+        const auto id = static_cast<BarControl>(field.panelControl);
+        const std::string text = bar_.text(id).toStdString();
+        switch (field.form) {
+            case PanelForm::Text:
+                p.*std::get<std::string ScaleParameters::*>(field.member) = Utf8ToCp1251(text);
+                break;
+            case PanelForm::Decimal3:
+            case PanelForm::Decimal2:
+                p.*std::get<double ScaleParameters::*>(field.member) = ParseFieldDecimal(text);
+                break;
+            case PanelForm::Length:
+                p.*std::get<std::int32_t ScaleParameters::*>(field.member) = ParseFieldLength(text);
+                break;
+            case PanelForm::Count:
+                p.*std::get<std::int32_t ScaleParameters::*>(field.member) = ParseFieldCount(text);
+                break;
+            case PanelForm::CheckedWhenZero:
+                p.*std::get<std::int32_t ScaleParameters::*>(field.member) =
+                    bar_.isChecked(id) ? 0 : 1;
+                break;
+            case PanelForm::CheckedWhenSet:
+                p.*std::get<std::int32_t ScaleParameters::*>(field.member) =
+                    bar_.isChecked(id) ? 1 : 0;
+                break;
+        }
+    }
+    return p;
+}
+
+void PanelBinding::TakeAppliedReading() {
+    // Read back rather than compared with the record: a file's 1.23456 shows as "1.235", which
+    // is not an edit.
+    appliedReading_ = ReadPanel();
+    ShowUnapplied();
+}
+
+bool PanelBinding::HasUnappliedEdits() const {
+    if (!session_.hasRecord()) return false;
+    // Only the panel's own fields count: the scales window and drags change the rest.
+    ScaleParameters now = ReadPanel();
+    now.ext = appliedReading_.ext;
+    return now != appliedReading_;
+}
+
+void PanelBinding::ShowUnapplied() {
+    const bool unapplied = HasUnappliedEdits();
+    if (unapplied == unappliedShown_) return;
+    unappliedShown_ = unapplied;
+    QPushButton* apply = bar_.button(BarControl::Apply);
+    apply->setProperty("unapplied", unapplied);
+    // Coloured, not bold: a bold caption no longer fits the button.
+    apply->setStyleSheet(unapplied ? QStringLiteral("QPushButton { background-color: #ffd24d; }")
+                                   : QString());
+}
+
+bool PanelBinding::ResolveUnappliedEdits() {
+    if (!HasUnappliedEdits()) return true;
+    SaveAnswer answer = SaveAnswer::Cancel;
+    if (askApply_) {
+        answer = askApply_();
+    } else {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
+                        tr("Параметры на панели изменены, но не применены. Применить их?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &view_);
+        box.button(QMessageBox::Yes)->setText(tr("Применить"));
+        box.button(QMessageBox::No)->setText(tr("Не применять"));
+        box.button(QMessageBox::Cancel)->setText(tr("Отмена"));
+        box.setDefaultButton(QMessageBox::Yes);
+        const int chosen = box.exec();
+        answer = chosen == QMessageBox::Yes  ? SaveAnswer::Yes
+                 : chosen == QMessageBox::No ? SaveAnswer::No
+                                             : SaveAnswer::Cancel;
+    }
+    if (answer == SaveAnswer::Yes) OnApplyParameters();
+    return answer != SaveAnswer::Cancel;
 }
 
 void PanelBinding::ShowZoom() {
@@ -180,6 +285,7 @@ void PanelBinding::FillParameterBar() {
     bar_.setControlEnabled(C::Hshk, p.shape == 0);
     bar_.setControlEnabled(C::Rout, p.shape != 0);
     bar_.setControlEnabled(C::Hduga, p.Duga != 0);
+    TakeAppliedReading();
 }
 
 void PanelBinding::OnSquareShape() {
@@ -197,41 +303,14 @@ void PanelBinding::OnArcToggle() {
 }
 
 void PanelBinding::OnApplyParameters() {
-    // Disabled fields are read like the others: a radial plate keeps its typed height.
-    ScaleParameters p = session_.state().params;
-    for (const ParameterField& field : StandardFields()) {
-        const auto id = static_cast<BarControl>(field.panelControl);
-        const std::string text = bar_.text(id).toStdString();
-        switch (field.form) {
-            case PanelForm::Text:
-                p.*std::get<std::string ScaleParameters::*>(field.member) = Utf8ToCp1251(text);
-                break;
-            case PanelForm::Decimal3:
-            case PanelForm::Decimal2:
-                p.*std::get<double ScaleParameters::*>(field.member) = ParseFieldDecimal(text);
-                break;
-            case PanelForm::Length:
-                p.*std::get<std::int32_t ScaleParameters::*>(field.member) = ParseFieldLength(text);
-                break;
-            case PanelForm::Count:
-                p.*std::get<std::int32_t ScaleParameters::*>(field.member) = ParseFieldCount(text);
-                break;
-            case PanelForm::CheckedWhenZero:
-                p.*std::get<std::int32_t ScaleParameters::*>(field.member) =
-                    bar_.isChecked(id) ? 0 : 1;
-                break;
-            case PanelForm::CheckedWhenSet:
-                p.*std::get<std::int32_t ScaleParameters::*>(field.member) =
-                    bar_.isChecked(id) ? 1 : 0;
-                break;
-        }
-    }
-
+    const ScaleParameters p = ReadPanel();
     // The panel keeps the texts as typed; only the drawing and the layout start afresh.
     session_.Apply(p);
+    TakeAppliedReading();
 }
 
 void PanelBinding::OnExportPicture() {
+    if (!ResolveUnappliedEdits()) return;
     const int dpi = printer_ != nullptr ? printer_->dpi() : ApplicationPrinter().dpi();
     const ExportResult result = session_.ExportPicture(dpi);
     if (!result.ok()) Warn(QString::fromStdString(result.message));
@@ -239,7 +318,7 @@ void PanelBinding::OnExportPicture() {
 
 QString PanelBinding::AskTemplateFile() {
     if (chooseTemplateFile_) return chooseTemplateFile_();
-    QFileDialog dialog(&view_, QString::fromUtf8(kPickerCaption));
+    QFileDialog dialog(&view_, tr(kPickerCaption));
     // Qt's own dialog rather than the desktop's, which would speak the desktop's language.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -260,11 +339,10 @@ void PanelBinding::OnTemplateButton() {
             Warn(QString::fromStdString(failure));
             return;
         }
-        bar_.setText(BarControl::TemplateButton, QString::fromUtf8(kRemoveCaption));
     } else {
         session_.RemoveTemplate();
-        bar_.setText(BarControl::TemplateButton, QString::fromUtf8(kLoadCaption));
     }
+    ShowTemplateButton();
 }
 
 void PanelBinding::OnTemplateFieldChanged(BarControl field) {

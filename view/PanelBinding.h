@@ -7,6 +7,7 @@
 #include <QObject>
 #include <functional>
 
+#include "model/CQuirnDoc.h"
 #include "view/ParameterBar.h"
 #include "view/Warning.h"
 
@@ -26,6 +27,13 @@ class PanelBinding : public QObject {
     void FillParameterBar();
     // Reads the panel into the working copy and the document, then redraws.
     void OnApplyParameters();
+    // Whether the panel's fields say something else than when they were last filled or
+    // applied; the Apply button is highlighted while they do.
+    bool HasUnappliedEdits() const;
+    // Before a command that would act on the applied record (save, print, export) or drop the
+    // panel (close, another document): unapplied edits are applied, kept as typed, or the
+    // command is cancelled, as the user answers. False means cancel.
+    bool ResolveUnappliedEdits();
     void OnSquareShape();
     void OnRadialShape();
     void OnArcToggle();
@@ -46,10 +54,19 @@ class PanelBinding : public QObject {
         chooseTemplateFile_ = std::move(chooser);
     }
     void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
+    // Where the binding asks whether to apply unapplied edits; a dialog unless replaced.
+    void setApplyQuestion(std::function<SaveAnswer()> ask) { askApply_ = std::move(ask); }
 
   private:
     void Connect();
     void OnShown();
+    void OnRestored();
+    // The record the panel's fields give, on top of the working copy.
+    ScaleParameters ReadPanel() const;
+    // The fields as they are now count as applied.
+    void TakeAppliedReading();
+    void ShowUnapplied();
+    void ShowTemplateButton();
     void ShowZoom();
     void ShowCursor(int x, int y);
     void ShowTemplateAnchor();
@@ -63,6 +80,9 @@ class PanelBinding : public QObject {
     ApplicationPrinter* printer_ = nullptr;
     std::function<QString()> chooseTemplateFile_;
     WarningHandler warn_;
+    std::function<SaveAnswer()> askApply_;
+    ScaleParameters appliedReading_;
+    bool unappliedShown_ = false;
 };
 
 }  // namespace quirn

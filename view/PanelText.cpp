@@ -1,5 +1,6 @@
 #include "view/PanelText.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <charconv>
 
@@ -35,7 +36,9 @@ std::string ComposeDescription(const ScaleParameters& p) {
 }
 
 std::string ZoomReadoutText(int zoom) {
-    return "Масштаб " + std::to_string(zoom * 100) + "%";
+    return QCoreApplication::translate("quirn::PanelText", "Масштаб %1%")
+        .arg(QString::fromStdString(std::to_string(zoom * 100)))
+        .toStdString();
 }
 
 std::string CursorReadoutText(std::int64_t x, std::int64_t y) {

@@ -37,10 +37,6 @@ class BoxFitValidator : public QRegularExpressionValidator {
     QLineEdit* edit_;
 };
 
-QString Ru(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 }  // namespace
 
 ParameterBar::ParameterBar(QWidget* parent) : QWidget(parent) {
@@ -54,74 +50,74 @@ ParameterBar::ParameterBar(QWidget* parent) : QWidget(parent) {
     setFixedHeight(DialogRect(0, 0, kWidthUnits, kHeightUnits).height());
     setMinimumWidth(DialogRect(0, 0, kWidthUnits, kHeightUnits).width());
 
-    AddGroupBox(Ru("Общие параметры шкалы"), 6, 9, 344, 104);
-    AddGroupBox(Ru("Параметры делений шкалы"), 356, 9, 310, 91);
+    AddGroupBox(tr("Общие параметры шкалы"), 6, 9, 344, 104);
+    AddGroupBox(tr("Параметры делений шкалы"), 356, 9, 310, 91);
 
     // Creation order is the tab order.
-    QPushButton* apply = AddButton(BarControl::Apply, Ru("Применить параметры"), 50, 121, 100, 14);
+    QPushButton* apply = AddButton(BarControl::Apply, tr("Применить параметры"), 50, 121, 100, 14);
     apply->setDefault(true);
-    AddButton(BarControl::ExportPicture, Ru("Записать рисунок в файл"), 210, 121, 100, 14);
+    AddButton(BarControl::ExportPicture, tr("Записать рисунок в файл"), 210, 121, 100, 14);
 
     using C = BarControl;
     // Left column of the first group: labels from x 12, fields at x 130.
-    AddParameterEdit(C::Name, Ru("Название (марка) прибора"), 12, 130, 19, false);
-    AddParameterEdit(C::Unit, Ru("Единицы измерения"), 12, 130, 32, false);
-    AddParameterEdit(C::Range, Ru("Диапазон шкалы"), 12, 130, 45, false);
-    AddParameterEdit(C::Alfa, Ru("Половинный угол шкалы"), 12, 130, 58, false);
-    AddLabel(Ru("град."), 162, 58, 18, Qt::AlignLeft);
-    AddParameterEdit(C::Rin, Ru("Внутренний радиус шкалы"), 12, 130, 71, true);
-    AddParameterEdit(C::Lkrep, Ru("Межцентр. расстояние крепежа"), 12, 130, 84, true);
+    AddParameterEdit(C::Name, tr("Название (марка) прибора"), 12, 130, 19, false);
+    AddParameterEdit(C::Unit, tr("Единицы измерения"), 12, 130, 32, false);
+    AddParameterEdit(C::Range, tr("Диапазон шкалы"), 12, 130, 45, false);
+    AddParameterEdit(C::Alfa, tr("Половинный угол шкалы"), 12, 130, 58, false);
+    AddLabel(tr("град."), 162, 58, 18, Qt::AlignLeft);
+    AddParameterEdit(C::Rin, tr("Внутренний радиус шкалы"), 12, 130, 71, true);
+    AddParameterEdit(C::Lkrep, tr("Межцентр. расстояние крепежа"), 12, 130, 84, true);
 
     auto* shapes = new QButtonGroup(this);
-    shapes->addButton(AddRadio(C::SquareShape, Ru("Квадратная шкала"), 220, 22, 90, 8));
-    shapes->addButton(AddRadio(C::RadialShape, Ru("Радиусная шкала"), 220, 61, 90, 8));
+    shapes->addButton(AddRadio(C::SquareShape, tr("Квадратная шкала"), 220, 22, 90, 8));
+    shapes->addButton(AddRadio(C::RadialShape, tr("Радиусная шкала"), 220, 61, 90, 8));
     // Right column of the first group: labels from x 180, fields at x 304.
-    AddParameterEdit(C::Hshk, Ru("Высота шкалы"), 180, 304, 32, true);
-    AddParameterEdit(C::Skos, Ru("Величина скоса по верхним углам"), 180, 304, 45, true);
-    AddParameterEdit(C::Rout, Ru("Внешний радиус шкалы"), 180, 304, 71, true);
-    AddParameterEdit(C::Lshk, Ru("Ширина шкалы"), 180, 304, 84, true);
+    AddParameterEdit(C::Hshk, tr("Высота шкалы"), 180, 304, 32, true);
+    AddParameterEdit(C::Skos, tr("Величина скоса по верхним углам"), 180, 304, 45, true);
+    AddParameterEdit(C::Rout, tr("Внешний радиус шкалы"), 180, 304, 71, true);
+    AddParameterEdit(C::Lshk, tr("Ширина шкалы"), 180, 304, 84, true);
 
     // Second group: labels from x 362 and x 516, fields at x 470 and x 620.
-    AddParameterEdit(C::Rdel, Ru("Радиус делений"), 362, 470, 19, true);
+    AddParameterEdit(C::Rdel, tr("Радиус делений"), 362, 470, 19, true);
     auto* radii = new QButtonGroup(this);
     radii->addButton(
-        AddRadio(C::InnerRadius, Ru("Внутренний радиус, числа снаружи"), 364, 35, 137, 10));
+        AddRadio(C::InnerRadius, tr("Внутренний радиус, числа снаружи"), 364, 35, 137, 10));
     radii->addButton(
-        AddRadio(C::OuterRadius, Ru("Внешний радиус, числа внутри"), 364, 46, 121, 10));
-    AddParameterEdit(C::Lbig, Ru("Длина больших делений"), 362, 470, 71, true);
-    AddParameterEdit(C::Lsm, Ru("Длина малых делений"), 362, 470, 84, true);
-    AddParameterEdit(C::Nfull, Ru("Общее число делений"), 516, 620, 32, false);
-    AddParameterEdit(C::Nbig, Ru("Число больших делений"), 516, 620, 45, false);
-    AddParameterEdit(C::Nm, Ru("Число делений с числами"), 516, 620, 58, false);
-    AddParameterEdit(C::Hbig, Ru("Ширина больших делений"), 516, 620, 71, true);
-    AddParameterEdit(C::Hsm, Ru("Ширина малых делений"), 516, 620, 84, true);
+        AddRadio(C::OuterRadius, tr("Внешний радиус, числа внутри"), 364, 46, 121, 10));
+    AddParameterEdit(C::Lbig, tr("Длина больших делений"), 362, 470, 71, true);
+    AddParameterEdit(C::Lsm, tr("Длина малых делений"), 362, 470, 84, true);
+    AddParameterEdit(C::Nfull, tr("Общее число делений"), 516, 620, 32, false);
+    AddParameterEdit(C::Nbig, tr("Число больших делений"), 516, 620, 45, false);
+    AddParameterEdit(C::Nm, tr("Число делений с числами"), 516, 620, 58, false);
+    AddParameterEdit(C::Hbig, tr("Ширина больших делений"), 516, 620, 71, true);
+    AddParameterEdit(C::Hsm, tr("Ширина малых делений"), 516, 620, 84, true);
 
-    auto* arc = new QCheckBox(Ru("Дуга под/над делениями"), this);
+    auto* arc = new QCheckBox(tr("Дуга под/над делениями"), this);
     arc->setGeometry(DialogRect(364, 60, 101, 8));
     controls_[C::Arc] = arc;
     AddParameterEdit(C::Hduga, QString(), 0, 470, 58, true);
 
-    AddParameterEdit(C::LosOs, Ru("Расст. ось крепежа - ось стрелки"), 12, 130, 97, true);
-    AddParameterEdit(C::LosNiz, Ru("Расст. ось крепежа - низ шкалы"), 180, 304, 97, true);
+    AddParameterEdit(C::LosOs, tr("Расст. ось крепежа - ось стрелки"), 12, 130, 97, true);
+    AddParameterEdit(C::LosNiz, tr("Расст. ось крепежа - низ шкалы"), 180, 304, 97, true);
 
     // Only these two take nothing but digits.
     for (BarControl id : {C::Nbig, C::Nm})
         edit(id)->setValidator(new BoxFitValidator(edit(id), QStringLiteral("[0-9]*")));
 
     // The template underlay.
-    AddButton(C::TemplateButton, Ru("Загрузить шаблон (.bmp)"), 390, 105, 100, 14);
-    AddLabel(Ru("Ширина шаблона"), 356, 123, 92, Qt::AlignRight);
+    AddButton(C::TemplateButton, tr("Загрузить шаблон (.bmp)"), 390, 105, 100, 14);
+    AddLabel(tr("Ширина шаблона"), 356, 123, 92, Qt::AlignRight);
     AddEdit(C::TemplateWidth, 450, 123, 30, 12);
     AddSpinner(C::TemplateWidthSpinner, 480, 123, 10, 12);
-    AddLabel(Ru("мм"), 492, 123, 12, Qt::AlignLeft);
-    AddLabel(Ru("Координата X"), 506, 106, 62, Qt::AlignRight);
+    AddLabel(tr("мм"), 492, 123, 12, Qt::AlignLeft);
+    AddLabel(tr("Координата X"), 506, 106, 62, Qt::AlignRight);
     AddEdit(C::TemplateX, 570, 106, 30, 12);
-    AddLabel(Ru("Координата Y"), 506, 123, 62, Qt::AlignRight);
+    AddLabel(tr("Координата Y"), 506, 123, 62, Qt::AlignRight);
     AddEdit(C::TemplateY, 570, 123, 30, 12);
     AddSpinner(C::TemplateXSpinner, 600, 106, 10, 12);
     AddSpinner(C::TemplateYSpinner, 600, 123, 10, 12);
-    AddLabel(Ru("мм"), 612, 106, 12, Qt::AlignLeft);
-    AddLabel(Ru("мм"), 612, 123, 12, Qt::AlignLeft);
+    AddLabel(tr("мм"), 612, 106, 12, Qt::AlignLeft);
+    AddLabel(tr("мм"), 612, 123, 12, Qt::AlignLeft);
 
     AddReadout(C::ZoomReadout, 340, 0, 60, 12);
     AddReadout(C::CursorReadout, 270, 0, 70, 12);
@@ -162,7 +158,7 @@ void ParameterBar::AddParameterEdit(BarControl id, const QString& label, int lab
     // The name and the unit scroll; every other field holds only what fits in its box.
     if (id != BarControl::Name && id != BarControl::Unit)
         field->setValidator(new BoxFitValidator(field, QStringLiteral(".*")));
-    if (millimetres) AddLabel(QString::fromUtf8("мм"), x + 32, y, 12, Qt::AlignLeft);
+    if (millimetres) AddLabel(tr("мм"), x + 32, y, 12, Qt::AlignLeft);
 }
 
 QPushButton* ParameterBar::AddButton(BarControl id, const QString& text, int x, int y, int width,

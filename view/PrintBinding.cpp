@@ -2,6 +2,7 @@
 #include "view/PrintBinding.h"
 
 #include <QAbstractPrintDialog>
+#include <QCoreApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -45,9 +46,9 @@ void PrintBinding::Print(QPrinter& printer) {
 QPrinter* PrintBinding::Printer() {
     QPrinter* printer = printer_ != nullptr ? printer_->printer() : nullptr;
     if (printer == nullptr) {
-        Warn(
-            QStringLiteral("Невозможно начать процедуру печати.\nВ системе не установлен ни "
-                           "один принтер."));
+        Warn(QCoreApplication::translate("quirn::PrintBinding",
+                                         "Невозможно начать процедуру печати.\nВ системе не "
+                                         "установлен ни один принтер."));
     }
     return printer;
 }
@@ -73,7 +74,8 @@ int PrintBinding::OnFilePrintPreview(int previewPages) {
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFullPage(true);
     QPrintPreviewDialog dialog(printer, &parent_);
-    dialog.setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("quirn::PrintBinding", "Предварительный просмотр"));
     // The preview takes the place of the program's window, as large as it is.
     dialog.resize(parent_.window()->size());
     QPrintPreviewWidget* pages = dialog.findChild<QPrintPreviewWidget*>();
@@ -100,7 +102,8 @@ void PrintBinding::OnFilePageSetup() {
         printer->setFullPage(true);
         printer->setPageMargins(Millimetres(held), QPageLayout::Millimeter);
         QPageSetupDialog dialog(printer, &parent_);
-        dialog.setWindowTitle(QStringLiteral("Параметры страницы"));
+        dialog.setWindowTitle(
+            QCoreApplication::translate("quirn::PrintBinding", "Параметры страницы"));
         dialog.exec();
         const QMarginsF mm = printer->pageLayout().margins(QPageLayout::Millimeter);
         return PageMargins{Units(mm.left()), Units(mm.top()), Units(mm.right()),

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,54 +17,60 @@
 namespace quirn {
 namespace {
 
-QString Ru(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString Tr(const char* text) {
+    return QCoreApplication::translate("quirn::ScalePage", text);
 }
 
 // The captions the faults name the fields by.
-const char* Caption(ScaleField id) {
+QString Caption(ScaleField id) {
     switch (id) {
         case ScaleField::Range:
-            return "Конец шкалы";
+            return QCoreApplication::translate("quirn::ScalePage", "Конец шкалы");
         case ScaleField::Start:
-            return "Начало";
+            return QCoreApplication::translate("quirn::ScalePage", "Начало");
         case ScaleField::Points:
-            return "Точки таблицы";
+            return QCoreApplication::translate("quirn::ScalePage", "Точки таблицы");
         case ScaleField::Ticks:
-            return "Все отметки";
+            return QCoreApplication::translate("quirn::ScalePage", "Все отметки");
         case ScaleField::BigTicks:
-            return "Большие отметки";
+            return QCoreApplication::translate("quirn::ScalePage", "Большие отметки");
         case ScaleField::Numbers:
-            return "Числа";
+            return QCoreApplication::translate("quirn::ScalePage", "Числа");
         case ScaleField::Rdel:
-            return "Радиус делений";
+            return QCoreApplication::translate("quirn::ScalePage", "Радиус делений");
         case ScaleField::OutR:
-            return "Внешний радиус, числа внутри";
+            return QCoreApplication::translate("quirn::ScalePage", "Внешний радиус, числа внутри");
         case ScaleField::Nfull:
-            return "Общее число делений";
+            return QCoreApplication::translate("quirn::ScalePage", "Общее число делений");
         case ScaleField::Nbig:
-            return "Число больших делений";
+            return QCoreApplication::translate("quirn::ScalePage", "Число больших делений");
         case ScaleField::Nm:
-            return "Число делений с числами";
+            return QCoreApplication::translate("quirn::ScalePage", "Число делений с числами");
         case ScaleField::Lbig:
-            return "Длина больших делений";
+            return QCoreApplication::translate("quirn::ScalePage", "Длина больших делений");
         case ScaleField::Lsm:
-            return "Длина малых делений";
+            return QCoreApplication::translate("quirn::ScalePage", "Длина малых делений");
         case ScaleField::Hbig:
-            return "Ширина больших делений";
+            return QCoreApplication::translate("quirn::ScalePage", "Ширина больших делений");
         case ScaleField::Hsm:
-            return "Ширина малых делений";
+            return QCoreApplication::translate("quirn::ScalePage", "Ширина малых делений");
         case ScaleField::Duga:
-            return "Дуга под/над делениями";
+            return QCoreApplication::translate("quirn::ScalePage", "Дуга под/над делениями");
         case ScaleField::Hduga:
-            return "Толщина дуги";
+            return QCoreApplication::translate("quirn::ScalePage", "Толщина дуги");
         case ScaleField::Unit:
-            return "Единица";
+            return QCoreApplication::translate("quirn::ScalePage", "Единица");
     }
-    return "";
+    return {};
 }
 
-const char* const kLawNames[] = {"линейная", "квадратичная", "децибелы", "омметр", "таблица"};
+const char* const kLawNames[] = {
+    QT_TRANSLATE_NOOP("quirn::ScalePage", "линейная"),
+    QT_TRANSLATE_NOOP("quirn::ScalePage", "квадратичная"),
+    QT_TRANSLATE_NOOP("quirn::ScalePage", "децибелы"),
+    QT_TRANSLATE_NOOP("quirn::ScalePage", "омметр"),
+    QT_TRANSLATE_NOOP("quirn::ScalePage", "таблица"),
+};
 
 // The whole-number fields of a further scale, lengths in millimetres on the page.
 struct IntegerField {
@@ -90,10 +97,6 @@ struct CheckField {
 constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &FurtherScale::out_R},
                                        {ScaleField::Duga, &FurtherScale::Duga}};
 
-std::string Quoted(const char* text) {
-    return std::string("«") + text + "»";
-}
-
 // A number as the panel takes it, "," for ".", but nothing else besides.
 std::optional<double> FieldNumber(std::string text) {
     for (char& c : text)
@@ -102,7 +105,9 @@ std::optional<double> FieldNumber(std::string text) {
 }
 
 std::string NotANumber(ScaleField id, const std::string& text) {
-    return "в поле " + Quoted(Caption(id)) + " не число: «" + text + "»";
+    return Tr(QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не число: «%2»"))
+        .arg(Caption(id), QString::fromStdString(text))
+        .toStdString();
 }
 
 }  // namespace
@@ -111,17 +116,17 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     auto* note = new QLabel(
-        first ? Ru("Диапазон, число и размеры делений шкалы 1 задаются в панели параметров. "
+        first ? tr("Диапазон, число и размеры делений шкалы 1 задаются в панели параметров. "
                    "Пустой список: деления поровну, по их числу.")
-              : Ru("Пустое поле и серая отметка: как у шкалы 1."),
+              : tr("Пустое поле и серая отметка: как у шкалы 1."),
         this);
     note->setWordWrap(true);
     form->addRow(note);
 
     law_ = new QComboBox(this);
-    if (!first) law_->addItem(Ru("как у шкалы 1"), -1);
-    for (int law = 0; law < 5; ++law) law_->addItem(Ru(kLawNames[law]), law);
-    form->addRow(Ru("Закон шкалы"), law_);
+    if (!first) law_->addItem(tr("как у шкалы 1"), -1);
+    for (int law = 0; law < 5; ++law) law_->addItem(Tr(kLawNames[law]), law);
+    form->addRow(tr("Закон шкалы"), law_);
     connect(law_, &QComboBox::activated, this, [this] { OnLawPicked(); });
 
     if (!first) AddEdit(ScaleField::Range, Caption(ScaleField::Range), false);
@@ -142,18 +147,18 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
     AddEdit(ScaleField::Unit, Caption(ScaleField::Unit), false);
 }
 
-void ScalePage::AddEdit(ScaleField id, const char* caption, bool millimetres) {
+void ScalePage::AddEdit(ScaleField id, const QString& caption, bool millimetres) {
     auto* field = new QLineEdit(this);
-    if (!first_) field->setPlaceholderText(Ru("как у шкалы 1"));
-    const QString label = Ru(caption) + (millimetres ? Ru(", мм") : QString());
+    if (!first_) field->setPlaceholderText(tr("как у шкалы 1"));
+    const QString label = millimetres ? tr("%1, мм").arg(caption) : caption;
     static_cast<QFormLayout*>(layout())->addRow(label, field);
     edits_[id] = field;
 }
 
-void ScalePage::AddCheck(ScaleField id, const char* caption) {
-    auto* box = new QCheckBox(Ru(caption), this);
+void ScalePage::AddCheck(ScaleField id, const QString& caption) {
+    auto* box = new QCheckBox(caption, this);
     box->setTristate(true);
-    box->setToolTip(Ru("Серая отметка: как у шкалы 1"));
+    box->setToolTip(tr("Серая отметка: как у шкалы 1"));
     static_cast<QFormLayout*>(layout())->addRow(box);
     checks_[id] = box;
 }
@@ -250,7 +255,10 @@ class FieldReader {
             return true;
         }
         if (*v != std::trunc(*v))
-            return Fail("в поле " + Quoted(Caption(f.id)) + " не целое число: «" + utf8 + "»");
+            return Fail(
+                Tr(QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не целое число: «%2»"))
+                    .arg(Caption(f.id), text)
+                    .toStdString());
         out = ParseFieldCount(utf8);
         return true;
     }
@@ -260,19 +268,26 @@ class FieldReader {
         if (text.isEmpty()) return true;
         ListParse parse;
         out = ParseValueList(Utf8ToCp1251(text.toStdString()), &parse);
-        return parse.ok() || FailList(id, parse, "не число");
+        return parse.ok() ||
+               FailList(id, parse,
+                        QT_TRANSLATE_NOOP("quirn::ScalePage", "в списке «%1» не число: «%2»"));
     }
     bool Marks(const QString& text, std::optional<std::vector<Mark>>& out) {
         if (text.isEmpty()) return true;
         ListParse parse;
         out = ParseMarkList(Utf8ToCp1251(text.toStdString()), &parse);
-        return parse.ok() || FailList(ScaleField::Numbers, parse, "не число");
+        return parse.ok() ||
+               FailList(ScaleField::Numbers, parse,
+                        QT_TRANSLATE_NOOP("quirn::ScalePage", "в списке «%1» не число: «%2»"));
     }
     bool Points(const QString& text, std::optional<std::vector<TablePoint>>& out) {
         if (text.isEmpty()) return true;
         ListParse parse;
         out = ParsePointList(Utf8ToCp1251(text.toStdString()), &parse);
-        return parse.ok() || FailList(ScaleField::Points, parse, "не точка «значение:доля»");
+        return parse.ok() ||
+               FailList(ScaleField::Points, parse,
+                        QT_TRANSLATE_NOOP("quirn::ScalePage",
+                                          "в списке «%1» не точка «значение:доля»: «%2»"));
     }
 
   private:
@@ -280,9 +295,11 @@ class FieldReader {
         fault_ = std::move(fault);
         return false;
     }
-    bool FailList(ScaleField id, const ListParse& parse, const char* what) {
-        return Fail("в списке " + Quoted(Caption(id)) + " " + what + ": «" +
-                    Cp1251ToUtf8(parse.bad) + "»");
+    // message has the field's caption for %1 and what cannot be read for %2.
+    bool FailList(ScaleField id, const ListParse& parse, const char* message) {
+        return Fail(Tr(message)
+                        .arg(Caption(id), QString::fromStdString(Cp1251ToUtf8(parse.bad)))
+                        .toStdString());
     }
 
     std::string& fault_;

@@ -64,8 +64,8 @@ class ScalePage : public QWidget {
     QCheckBox* check(ScaleField id) const;
 
   private:
-    void AddEdit(ScaleField id, const char* caption, bool millimetres);
-    void AddCheck(ScaleField id, const char* caption);
+    void AddEdit(ScaleField id, const QString& caption, bool millimetres);
+    void AddCheck(ScaleField id, const QString& caption);
     // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series.
     void OnLawPicked();
     QString Text(ScaleField id) const;

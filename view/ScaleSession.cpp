@@ -11,14 +11,28 @@
 #include "view/PanelText.h"
 
 namespace quirn {
+namespace {
+
+// An hour's work on one plate, a millimetre at a time, stays undoable.
+constexpr int kHistoryLimit = 500;
+
+}  // namespace
 
 ScaleSession::ScaleSession(CQuirnDoc& doc, QObject* parent) : QObject(parent), doc_(doc) {
     state_.symbols = LoadSymbolImages();
+    history_.setUndoLimit(kHistoryLimit);
+    savedRecord_ = doc_.parameters();
     doc_.setInitialUpdateHandler([this] { OnInitialUpdate(); });
+    // A save makes the saved record the one undo measures against.
+    doc_.setModifiedChangedHandler([this] {
+        if (!doc_.IsModified()) savedRecord_ = doc_.parameters();
+        emit modifiedChanged();
+    });
 }
 
 ScaleSession::~ScaleSession() {
     doc_.setInitialUpdateHandler({});
+    doc_.setModifiedChangedHandler({});
 }
 
 QString ScaleSession::DocumentTitle() const {
@@ -36,16 +50,55 @@ void ScaleSession::OnInitialUpdate() {
 
     doc_.SetPathName(Cp1251ToUtf8(ComposeDescription(p)), false);
     state_.zoom = 1;
+    savedRecord_ = doc_.parameters();
+    history_.clear();
     emit shown();
     ResetLayout();
 }
 
-void ScaleSession::Apply(const ScaleParameters& params) {
+void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
+    const EditSnapshot before = Snapshot();
     state_.params = params;
-    doc_.SetModifiedFlag(true);
     doc_.setParameters(params);
     doc_.SetPathName(Cp1251ToUtf8(ComposeDescription(params)), false);
     ResetLayout();
+    Record(step.isEmpty() ? tr("применение параметров") : step, before);
+}
+
+EditSnapshot ScaleSession::Snapshot() const {
+    const TemplateUnderlay& t = state_.templ;
+    return {state_.params, doc_.parameters(), state_.layout, t.loaded, t.image,
+            t.path,        t.width,           t.anchor};
+}
+
+void ScaleSession::Record(const QString& text, const EditSnapshot& before, StepKind kind) {
+    EditSnapshot after = Snapshot();
+    UpdateModified();
+    if (after == before) return;
+    history_.push(new EditStep(text, before, std::move(after), kind,
+                               [this](const EditSnapshot& s) { Restore(s); }));
+}
+
+void ScaleSession::Restore(const EditSnapshot& s) {
+    state_.params = s.params;
+    doc_.setParameters(s.record);
+    doc_.SetPathName(Cp1251ToUtf8(ComposeDescription(s.params)), false);
+    state_.layout = s.layout;
+    TemplateUnderlay& t = state_.templ;
+    t.loaded = s.templateLoaded;
+    t.image = s.templateImage;
+    t.path = s.templatePath;
+    t.width = s.templateWidth;
+    t.anchor = s.templateAnchor;
+    if (!t.loaded) t.drawn = {};
+    UpdateModified();
+    emit restored();
+    emit layoutReset();
+    emit changed();
+}
+
+void ScaleSession::UpdateModified() {
+    doc_.SetModifiedFlag(doc_.parameters() != savedRecord_);
 }
 
 void ScaleSession::ResetLayout() {
@@ -54,7 +107,8 @@ void ScaleSession::ResetLayout() {
     emit changed();
 }
 
-void ScaleSession::KeepPlaces(const std::vector<MovableElement>& moved) {
+void ScaleSession::KeepPlaces(const std::vector<MovableElement>& moved,
+                              const EditSnapshot& before) {
     bool kept = false;
     for (MovableElement e : moved) {
         const int i = Index(e);
@@ -63,15 +117,17 @@ void ScaleSession::KeepPlaces(const std::vector<MovableElement>& moved) {
         state_.params.ext.places[std::size_t(i)] = Place{a.x, a.y};
         kept = true;
     }
-    if (!kept) return;
-    ScaleParameters record = doc_.parameters();
-    record.ext.places = state_.params.ext.places;
-    doc_.setParameters(record);
-    doc_.SetModifiedFlag(true);
-    emit changed();
+    if (kept) {
+        ScaleParameters record = doc_.parameters();
+        record.ext.places = state_.params.ext.places;
+        doc_.setParameters(record);
+        emit changed();
+    }
+    Record(DragStepText(moved), before);
 }
 
 void ScaleSession::ForgetPlaces() {
+    const EditSnapshot before = Snapshot();
     const bool placed =
         std::any_of(state_.params.ext.places.begin(), state_.params.ext.places.end(),
                     [](const auto& place) { return place.has_value(); });
@@ -80,9 +136,9 @@ void ScaleSession::ForgetPlaces() {
         ScaleParameters record = doc_.parameters();
         record.ext.places = {};
         doc_.setParameters(record);
-        doc_.SetModifiedFlag(true);
     }
     ResetLayout();
+    Record(tr("сброс расположения"), before);
 }
 
 void ScaleSession::setZoom(int zoom) {
@@ -99,42 +155,51 @@ std::string ScaleSession::LoadTemplate(const QString& path) {
     TemplateLoadResult loaded = LoadTemplateImage(path);
     // A failure leaves the template as it was: none.
     if (!loaded.ok()) return loaded.message;
+    const EditSnapshot before = Snapshot();
     TemplateUnderlay& t = state_.templ;
     t.image = std::move(loaded.image);
     t.path = path.toStdString();
     t.loaded = true;
     emit changed();
+    Record(tr("загрузка шаблона"), before);
     return {};
 }
 
 void ScaleSession::RemoveTemplate() {
+    const EditSnapshot before = Snapshot();
     TemplateUnderlay& t = state_.templ;
     t.loaded = false;
     t.image = QImage();
     t.path.clear();
     t.drawn = {};
     emit changed();
+    Record(tr("удаление шаблона"), before);
 }
 
+// The panel echoes every drag of the template, and every undo that moves it: only a real
+// change is drawn again and becomes a step.
 void ScaleSession::setTemplateWidth(int width) {
-    // The panel echoes every drag of the template: only a real change is drawn again.
     if (state_.templ.width == width) return;
+    const EditSnapshot before = Snapshot();
     state_.templ.width = width;
     emit changed();
+    Record(tr("изменение ширины шаблона"), before, StepKind::TemplateWidth);
 }
 
 void ScaleSession::setTemplateX(int x) {
-    // The panel echoes every drag of the template: only a real change is drawn again.
     if (state_.templ.anchor.x == x) return;
+    const EditSnapshot before = Snapshot();
     state_.templ.anchor.x = x;
     emit changed();
+    Record(tr("перемещение шаблона"), before, StepKind::TemplateX);
 }
 
 void ScaleSession::setTemplateY(int y) {
-    // The panel echoes every drag of the template: only a real change is drawn again.
     if (state_.templ.anchor.y == y) return;
+    const EditSnapshot before = Snapshot();
     state_.templ.anchor.y = y;
     emit changed();
+    Record(tr("перемещение шаблона"), before, StepKind::TemplateY);
 }
 
 ExportResult ScaleSession::ExportPicture(int dpi) const {

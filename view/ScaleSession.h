@@ -1,15 +1,21 @@
 // The scale being edited: the working copy of the parameters and everything else the renderer
-// works on, and the commands that change them. It has no widgets: the view shows it and moves
-// its elements, the panel binding feeds it from the parameter panel.
+// works on, the commands that change them and their history for undo and redo. It has no
+// widgets: the view shows it and moves its elements, the panel binding feeds it from the
+// parameter panel.
+//
+// The document is modified exactly when its record differs from the one last opened or saved,
+// so undoing back to the saved state leaves it unmodified again.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <vector>
 
 #include "model/CQuirnDoc.h"
 #include "peripherals/PictureExport.h"
 #include "render/RenderState.h"
+#include "view/EditHistory.h"
 
 namespace quirn {
 
@@ -29,18 +35,25 @@ class ScaleSession : public QObject {
     QString DocumentTitle() const;
 
     // A document was attached: copy its record, reset the template geometry, the title, the
-    // zoom and the layout.
+    // zoom and the layout; the history starts afresh.
     void OnInitialUpdate();
     // Parameters read from the panel: into the working copy and the document, which is then
-    // modified and titled after them; the layout starts afresh.
-    void Apply(const ScaleParameters& params);
+    // titled after them; the layout starts afresh. One step of the history, named step or
+    // "применение параметров", unless nothing changed.
+    void Apply(const ScaleParameters& params, const QString& step = {});
     // Elements at their defaults for the plate, or where the user placed them.
     void ResetLayout();
-    // The user dragged these elements to where the layout now has them: their places become
-    // part of the record, in the working copy and the document, which is then modified.
-    void KeepPlaces(const std::vector<MovableElement>& moved);
+    // A drag ended; before is the snapshot taken when it began. The drawn elements among moved
+    // stand where the layout now has them: their places become part of the record. The drag is
+    // one step of the history.
+    void KeepPlaces(const std::vector<MovableElement>& moved, const EditSnapshot& before);
     // "Сбросить расположение": every element back at its default, the places forgotten.
     void ForgetPlaces();
+
+    // Undo and redo of everything above and of the template's changes below.
+    QUndoStack& history() { return history_; }
+    // What undo and redo would put back now.
+    EditSnapshot Snapshot() const;
     void setZoom(int zoom);
     // The display correction factor of the screen calibration.
     void setKsrn(double Ksrn);
@@ -60,15 +73,26 @@ class ScaleSession : public QObject {
   signals:
     // A document's record was taken in.
     void shown();
+    // Undo or redo put a snapshot back: the panels show the working copy again.
+    void restored();
+    // The document became modified or unmodified.
+    void modifiedChanged();
     // The layout went back to its defaults: drags end, the zoom readout is rewritten.
     void layoutReset();
     // Something the drawing shows changed.
     void changed();
 
   private:
+    // The change since before is one step named text, unless nothing changed.
+    void Record(const QString& text, const EditSnapshot& before, StepKind kind = StepKind::Single);
+    void Restore(const EditSnapshot& snapshot);
+    void UpdateModified();
+
     CQuirnDoc& doc_;
     RenderState state_;
     bool hasRecord_ = false;
+    QUndoStack history_;
+    ScaleParameters savedRecord_;  // as last opened or saved
 };
 
 }  // namespace quirn

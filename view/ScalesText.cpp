@@ -1,5 +1,6 @@
 #include "view/ScalesText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <vector>
 
@@ -8,8 +9,8 @@
 namespace quirn {
 namespace {
 
-std::string Scale(int number) {
-    return "Шкала " + std::to_string(number) + ": ";
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 std::string Point(const TablePoint& p) {
@@ -43,32 +44,51 @@ std::string ScaleProblemText(const ScaleCheck& check, const ScaleParameters& p) 
     const std::vector<ResolvedScale> scales = ResolveScales(p);
     const ResolvedScale* scale =
         n >= 1 && n <= int(scales.size()) ? &scales[std::size_t(n - 1)] : nullptr;
+    const QString number = Utf8(std::to_string(n));
+    const QString item = Utf8(check.item);
+    const auto text = [&number](const char* source, const QString& detail = {}) {
+        QString message = QCoreApplication::translate("quirn::ScalesText", source);
+        return (detail.isNull() ? message.arg(number) : message.arg(number, detail)).toStdString();
+    };
     switch (check.problem) {
         case ScaleProblem::None:
             return {};
         case ScaleProblem::BadList:
-            return Scale(n) + "в списке не число: «" + check.item + "»";
+            return text(QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: в списке не число: «%2»"),
+                        item);
         case ScaleProblem::TableNotIncreasing:
-            return Scale(n) + "значения таблицы должны возрастать (" +
-                   (scale != nullptr ? FallingPair(*scale, check.item) : check.item) + ")";
+            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: значения таблицы должны возрастать (%2)"),
+                        scale != nullptr ? Utf8(FallingPair(*scale, check.item)) : item);
         case ScaleProblem::FractionOutside:
-            return Scale(n) + "доля дуги в таблице должна быть от 0 до 1 (" + check.item + ")";
+            return text(
+                QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                  "Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)"),
+                item);
         case ScaleProblem::TableTooShort:
-            return Scale(n) + "в таблице нужно не меньше двух точек";
+            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: в таблице нужно не меньше двух точек"));
         case ScaleProblem::SquareNegativeStart:
-            return Scale(n) + "квадратичная шкала не может начинаться ниже нуля";
+            return text(QT_TRANSLATE_NOOP(
+                "quirn::ScalesText", "Шкала %1: квадратичная шкала не может начинаться ниже нуля"));
         case ScaleProblem::OhmWithoutLists:
-            return Scale(n) + "для омметра нужны списки отметок и чисел";
+            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: для омметра нужны списки отметок и чисел"));
         case ScaleProblem::OhmCentre:
-            // An ohmmeter's range is the value at the middle of its arc.
-            return Scale(n) + "середина шкалы омметра («" +
-                   (n == 1 ? "Диапазон шкалы" : "Конец шкалы") + "») должна быть больше нуля (" +
-                   check.item + ")";
+            // An ohmmeter's range is the value at the middle of its arc, on the panel for scale 1.
+            return text(n == 1 ? QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                                   "Шкала %1: середина шкалы омметра («Диапазон "
+                                                   "шкалы») должна быть больше нуля (%2)")
+                               : QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                                   "Шкала %1: середина шкалы омметра («Конец "
+                                                   "шкалы») должна быть больше нуля (%2)"),
+                        item);
         case ScaleProblem::EmptySpan:
-            return Scale(n) + "начало шкалы совпадает с её концом (" +
-                   (scale != nullptr ? ExactNumber(scale->graduation.range) : check.item) + ")";
+            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: начало шкалы совпадает с её концом (%2)"),
+                        scale != nullptr ? Utf8(ExactNumber(scale->graduation.range)) : item);
         case ScaleProblem::ZoneScaleMissing:
-            return "Зона " + std::to_string(n) + ": нет шкалы " + check.item;
+            return text(QT_TRANSLATE_NOOP("quirn::ScalesText", "Зона %1: нет шкалы %2"), item);
     }
     return {};
 }

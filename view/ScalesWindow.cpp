@@ -24,10 +24,6 @@
 namespace quirn {
 namespace {
 
-QString Ru(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // Scrolls down only, as wide as the least width of what it holds, pages added later included.
 class DownScrollArea : public QScrollArea {
   public:
@@ -53,7 +49,7 @@ constexpr std::int32_t kNewScaleInset = 800;
 }  // namespace
 
 ScalesWindow::ScalesWindow(ScaleSession& session, QWidget* parent)
-    : QDockWidget(Ru("Шкалы"), parent), session_(session) {
+    : QDockWidget(tr("Шкалы"), parent), session_(session) {
     setObjectName(QStringLiteral("scalesWindow"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
 
@@ -63,24 +59,24 @@ ScalesWindow::ScalesWindow(ScaleSession& session, QWidget* parent)
     pages_ = new QTabWidget(body);
     column->addWidget(pages_);
     auto* scaleButtons = new QHBoxLayout;
-    addScale_ = new QPushButton(Ru("Добавить шкалу"), body);
-    removeScale_ = new QPushButton(Ru("Удалить шкалу"), body);
+    addScale_ = new QPushButton(tr("Добавить шкалу"), body);
+    removeScale_ = new QPushButton(tr("Удалить шкалу"), body);
     scaleButtons->addWidget(addScale_);
     scaleButtons->addWidget(removeScale_);
     column->addLayout(scaleButtons);
 
-    auto* zoneBox = new QGroupBox(Ru("Цветные зоны"), body);
+    auto* zoneBox = new QGroupBox(tr("Цветные зоны"), body);
     auto* zoneLayout = new QVBoxLayout(zoneBox);
     zones_ = new ZoneTable(zoneBox);
     zoneLayout->addWidget(zones_);
     column->addWidget(zoneBox);
 
-    auto* labelBox = new QGroupBox(Ru("Надписи (пустая не печатается)"), body);
+    auto* labelBox = new QGroupBox(tr("Надписи (пустая не печатается)"), body);
     auto* labels = new QFormLayout(labelBox);
     origin_ = new QLineEdit(labelBox);
     standard_ = new QLineEdit(labelBox);
-    labels->addRow(Ru("Надпись изготовителя"), origin_);
-    labels->addRow(Ru("Надпись стандарта"), standard_);
+    labels->addRow(tr("Надпись изготовителя"), origin_);
+    labels->addRow(tr("Надпись стандарта"), standard_);
     column->addWidget(labelBox);
     column->addStretch(1);
 
@@ -94,7 +90,7 @@ ScalesWindow::ScalesWindow(ScaleSession& session, QWidget* parent)
     auto* outerLayout = new QVBoxLayout(outer);
     outerLayout->setContentsMargins(0, 0, 0, 0);
     outerLayout->addWidget(scroll, 1);
-    apply_ = new QPushButton(Ru("Применить"), outer);
+    apply_ = new QPushButton(tr("Применить"), outer);
     outerLayout->addWidget(apply_);
     setWidget(outer);
 
@@ -112,6 +108,8 @@ ScalesWindow::ScalesWindow(ScaleSession& session, QWidget* parent)
     connect(zones_->addButton(), &QPushButton::clicked, this, [this] { OnAddZone(); });
     connect(apply_, &QPushButton::clicked, this, [this] { OnApply(); });
     connect(&session_, &ScaleSession::shown, this, [this] { Fill(); });
+    // An undone or redone step may have changed the scales.
+    connect(&session_, &ScaleSession::restored, this, [this] { Fill(); });
     if (session_.hasRecord()) Fill();
     UpdateButtons();
 }
@@ -142,8 +140,7 @@ void ScalesWindow::RemoveFurtherPages() {
 }
 
 void ScalesWindow::Renumber() {
-    for (int k = 0; k < pages_->count(); ++k)
-        pages_->setTabText(k, Ru("Шкала ") + QString::number(k + 1));
+    for (int k = 0; k < pages_->count(); ++k) pages_->setTabText(k, tr("Шкала %1").arg(k + 1));
 }
 
 void ScalesWindow::UpdateButtons() {
@@ -209,7 +206,9 @@ void ScalesWindow::OnApply() {
     ScaleExtensions& ext = record.ext;
     std::string fault;
     const auto scaleFault = [&fault](int scale) {
-        return "Шкала " + std::to_string(scale) + ": " + fault;
+        return tr("Шкала %1: %2")
+            .arg(QString::fromStdString(std::to_string(scale)), QString::fromStdString(fault))
+            .toStdString();
     };
     if (!page(1)->Read(ext.first, fault)) return Refuse(scaleFault(1));
     ext.further.clear();
@@ -225,7 +224,7 @@ void ScalesWindow::OnApply() {
     ext.standard = Utf8ToCp1251(standard_->text().toStdString());
     if (const ScaleCheck check = CheckScales(record); !check.ok())
         return Refuse(ScaleProblemText(check, record));
-    session_.Apply(record);
+    session_.Apply(record, tr("изменение шкал"));
     Fill();
 }
 

@@ -1,7 +1,9 @@
 #include "view/ViewMapping.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "render/DrawingTransform.h"
 #include "render/RenderScale.h"
@@ -31,6 +33,40 @@ Point ViewToDrawing(const CanvasGeometry& g, Point client, Point scroll, double 
         return static_cast<I>(std::llround(static_cast<double>(logical) * devicePixelRatio));
     };
     return CanvasPixelToDrawing(g, device(I{client.x} + scroll.x), device(I{client.y} + scroll.y));
+}
+
+QPointF DrawingToView(const CanvasGeometry& g, Point drawing, Point scroll,
+                      double devicePixelRatio) {
+    const Point px = DrawingToCanvasPixel(g, drawing);
+    return {px.x / devicePixelRatio - scroll.x, px.y / devicePixelRatio - scroll.y};
+}
+
+std::vector<AxisMark> MarksAlong(const CanvasGeometry& g, bool horizontal, int length, I step,
+                                 Point scroll, double devicePixelRatio) {
+    std::vector<AxisMark> marks;
+    if (length <= 0 || step <= 0) return marks;
+    // The units at both ends, as the mouse would read them there; y grows upward.
+    const Point first = ViewToDrawing(g, {0, 0}, scroll, devicePixelRatio);
+    const Point last = ViewToDrawing(g, {length, length}, scroll, devicePixelRatio);
+    const I a = horizontal ? first.x : first.y;
+    const I b = horizontal ? last.x : last.y;
+    const auto floorDiv = [](I n, I d) { return n / d - (n % d != 0 && n < 0 ? 1 : 0); };
+    const I low = floorDiv(std::min(a, b), step);
+    const I high = floorDiv(std::max(a, b), step) + 1;
+    // Marks closer than a pixel apart would only fill the edge.
+    if (high - low > I{length} + 2) return marks;
+    for (I k = low; k <= high; ++k) {
+        const I units = k * step;
+        if (units < std::numeric_limits<int>::min() || units > std::numeric_limits<int>::max())
+            continue;
+        const int u = static_cast<int>(units);
+        const QPointF at =
+            DrawingToView(g, horizontal ? Point{u, 0} : Point{0, u}, scroll, devicePixelRatio);
+        const double along = horizontal ? at.x() : at.y();
+        if (along >= 0 && along < length) marks.push_back({units, along});
+    }
+    if (!horizontal) std::reverse(marks.begin(), marks.end());
+    return marks;
 }
 
 Box DrawnArea(const RenderState& state, MovableElement e) {

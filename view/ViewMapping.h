@@ -7,8 +7,10 @@
 // those a canvas pixel becomes drawing units, x to the right and y upward, to the nearest unit.
 #pragma once
 
+#include <QPointF>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "render/RenderState.h"
 
@@ -24,6 +26,22 @@ Point DrawingToCanvasPixel(const CanvasGeometry& g, Point drawing);
 // pixels), in drawing units. The canvas is in device pixels, devicePixelRatio per logical one.
 Point ViewToDrawing(const CanvasGeometry& g, Point client, Point scroll,
                     double devicePixelRatio = 1.0);
+
+// Where a point in drawing units shows in the view's client area: the top-left corner of the
+// canvas pixel nearest to it, in logical pixels; the inverse of the above.
+QPointF DrawingToView(const CanvasGeometry& g, Point drawing, Point scroll,
+                      double devicePixelRatio = 1.0);
+
+// A whole multiple of a step of drawing units along one axis, and where it shows.
+struct AxisMark {
+    std::int64_t units = 0;
+    double at = 0.0;  // logical pixels from the client area's left or top edge, as DrawingToView
+};
+
+// The multiples of step (drawing units) along x (horizontal) or y that show on the first
+// length logical pixels of the view's client area, in the order of the pixels.
+std::vector<AxisMark> MarksAlong(const CanvasGeometry& g, bool horizontal, int length,
+                                 std::int64_t step, Point scroll, double devicePixelRatio = 1.0);
 
 // The box in drawing units that holds everything drawn for the element as laid out, overhangs
 // of its glyphs included; for the template, its picture.

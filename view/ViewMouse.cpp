@@ -66,8 +66,11 @@ void CQuirnView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     Refresh();
     const Point cursor = CursorAt(event->position().toPoint());
+    const bool alreadyDragging = drag_.any();
     const std::optional<MovableElement> hit = BeginDrag(drag_, state_, cursor);
     if (hit) pressAnchors_ = state_.layout.anchors;
+    // The drag is undone as a whole, back to where its first grab found everything.
+    if (hit && !alreadyDragging) pressSnapshot_ = session_.Snapshot();
     if (hit)
         viewport()->setCursor(*hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
                                                                    : Qt::SizeAllCursor);
@@ -75,7 +78,8 @@ void CQuirnView::mousePressEvent(QMouseEvent* event) {
 
 void CQuirnView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    // What the drag really moved becomes part of the document; a click moves nothing.
+    // What the drag really moved becomes part of the document and a step of the history; a
+    // click moves nothing.
     std::vector<MovableElement> moved;
     for (int i = 0; i < kDrawnElementCount; ++i) {
         const auto e = static_cast<MovableElement>(i);
@@ -83,8 +87,15 @@ void CQuirnView::mouseReleaseEvent(QMouseEvent* event) {
             state_.layout.anchors[std::size_t(i)] != pressAnchors_[std::size_t(i)])
             moved.push_back(e);
     }
+    const bool wasDragging = drag_.any();
+    if (drag_.dragging(MovableElement::TemplateBody) &&
+        state_.templ.anchor != pressSnapshot_.templateAnchor)
+        moved.push_back(MovableElement::TemplateBody);
+    if (drag_.dragging(MovableElement::TemplateEdge) &&
+        state_.templ.width != pressSnapshot_.templateWidth)
+        moved.push_back(MovableElement::TemplateEdge);
     EndDrag(drag_);
-    if (!moved.empty()) session_.KeepPlaces(moved);
+    if (wasDragging && !moved.empty()) session_.KeepPlaces(moved, pressSnapshot_);
     viewport()->unsetCursor();
 }
 

@@ -1,5 +1,6 @@
 #include "view/Warning.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace quirn {
@@ -9,8 +10,9 @@ void ShowWarning(const WarningHandler& handler, QWidget* parent, const QString& 
         handler(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Warning,
+                    QCoreApplication::translate("quirn::Warning", "Внимание!"), text,
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -14,10 +14,6 @@
 namespace quirn {
 namespace {
 
-QString Ru(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QTableWidgetItem* Cell(const std::string& text) {
     auto* item = new QTableWidgetItem(QString::fromStdString(text));
     item->setTextAlignment(Qt::AlignCenter);
@@ -42,7 +38,7 @@ ZoneTable::ZoneTable(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     table_ = new QTableWidget(0, 4, this);
-    table_->setHorizontalHeaderLabels({Ru("Шкала"), Ru("От"), Ru("До"), Ru("Цвет")});
+    table_->setHorizontalHeaderLabels({tr("Шкала"), tr("От"), tr("До"), tr("Цвет")});
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -50,8 +46,8 @@ ZoneTable::ZoneTable(QWidget* parent) : QWidget(parent) {
     layout->addWidget(table_);
 
     auto* buttons = new QHBoxLayout;
-    add_ = new QPushButton(Ru("Добавить зону"), this);
-    remove_ = new QPushButton(Ru("Удалить зону"), this);
+    add_ = new QPushButton(tr("Добавить зону"), this);
+    remove_ = new QPushButton(tr("Удалить зону"), this);
     buttons->addWidget(add_);
     buttons->addWidget(remove_);
     layout->addLayout(buttons);
@@ -105,7 +101,7 @@ void ZoneTable::OnCellClicked(int row, int column) {
     const QColor old = QColor::fromRgb(
         QRgb(table_->item(row, ColourColumn)->data(Qt::UserRole).value<std::uint32_t>()));
     const QColor picked =
-        chooseColour_ ? chooseColour_(old) : QColorDialog::getColor(old, this, Ru("Цвет зоны"));
+        chooseColour_ ? chooseColour_(old) : QColorDialog::getColor(old, this, tr("Цвет зоны"));
     if (picked.isValid()) SetColour(row, std::uint32_t(picked.rgb() & 0xFFFFFFu));
 }
 
@@ -117,22 +113,26 @@ void ZoneTable::UpdateButtons() {
 bool ZoneTable::Read(std::vector<Zone>& zones, std::string& fault) const {
     std::vector<Zone> out;
     for (int row = 0; row < table_->rowCount(); ++row) {
-        const std::string zone = "Зона " + std::to_string(row + 1) + ": ";
+        const QString zone = QString::fromStdString(std::to_string(row + 1));
         const QTableWidgetItem* scaleCell = table_->item(row, ScaleColumn);
         const std::optional<double> scale = CellNumber(scaleCell);
         if (!scale || *scale < 1 || *scale > kMaxScales || *scale != std::trunc(*scale)) {
-            fault = zone + "номер шкалы должен быть от 1 до " + std::to_string(kMaxScales) + ": «" +
-                    CellText(scaleCell) + "»";
+            fault = tr("Зона %1: номер шкалы должен быть от 1 до %2: «%3»")
+                        .arg(zone, QString::fromStdString(std::to_string(kMaxScales)),
+                             QString::fromStdString(CellText(scaleCell)))
+                        .toStdString();
             return false;
         }
         Zone z;
         z.scale = int(*scale);
         for (auto [column, caption, value] :
-             {std::tuple{FromColumn, "От", &z.from}, std::tuple{ToColumn, "До", &z.to}}) {
+             {std::tuple{FromColumn, tr("От"), &z.from}, std::tuple{ToColumn, tr("До"), &z.to}}) {
             const QTableWidgetItem* cell = table_->item(row, column);
             const std::optional<double> v = CellNumber(cell);
             if (!v) {
-                fault = zone + "в поле «" + caption + "» не число: «" + CellText(cell) + "»";
+                fault = tr("Зона %1: в поле «%2» не число: «%3»")
+                            .arg(zone, caption, QString::fromStdString(CellText(cell)))
+                            .toStdString();
                 return false;
             }
             *value = *v;

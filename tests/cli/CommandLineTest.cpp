@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "app/CommandLine.h"
@@ -51,8 +52,11 @@ struct ProcessResult {
     QByteArray err;
 };
 
-ProcessResult RunProgram(const QStringList& args, const QString& workingDir = {}) {
+ProcessResult RunProgram(
+    const QStringList& args, const QString& workingDir = {},
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (!workingDir.isEmpty()) process.setWorkingDirectory(workingDir);
     process.start(QUIRN_TEST_BINARY, args);
     process.waitForFinished(60000);
@@ -91,6 +95,54 @@ TEST(CommandLineProgram, ReportsErrorsOnStandardErrorWithAFailingStatus) {
     const ProcessResult help = RunProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--export"));
+}
+
+// The desktop's language as the environment tells it, and a profile of its own.
+QProcessEnvironment Desktop(const QString& lang, const QString& profileDir) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
+    environment.insert("LANG", lang);
+    environment.insert("XDG_CONFIG_HOME", profileDir);
+    return environment;
+}
+
+TEST(CommandLineProgram, SpeaksEnglishOnAnEnglishDesktopOrWhenChosen) {
+    QTemporaryDir dir;
+    const QProcessEnvironment english = Desktop("en_US.UTF-8", dir.path());
+    const QProcessEnvironment russian = Desktop("ru_RU.UTF-8", dir.path());
+    const QProcessEnvironment german = Desktop("de_DE.UTF-8", dir.path());
+
+    const ProcessResult help = RunProgram({"--help"}, dir.path(), english);
+    EXPECT_TRUE(help.out.startsWith("Usage: quirn [FILE]\n")) << help.out.constData();
+    EXPECT_TRUE(
+        RunProgram({"--help"}, dir.path(), russian).out.startsWith("Запуск: quirn [ФАЙЛ]\n"));
+    EXPECT_TRUE(
+        RunProgram({"--help"}, dir.path(), german).out.startsWith("Запуск: quirn [ФАЙЛ]\n"));
+
+    const ProcessResult bad = RunProgram({"--frobnicate"}, dir.path(), english);
+    // Qt may say something of its own first.
+    EXPECT_TRUE(
+        bad.err.endsWith("quirn: unknown option --frobnicate\n"
+                         "Try 'quirn --help' for more information.\n"))
+        << bad.err.constData();
+    // The renderer's and the export's messages too.
+    const ProcessResult format = RunProgram({"--export", "scale.txt"}, dir.path(), english);
+    EXPECT_TRUE(
+        format.err.endsWith("quirn: File “scale.txt” not written: the extension .bmp, "
+                            ".png, .svg or .pdf chooses the format\n"))
+        << format.err.constData();
+
+    // The choice kept in the profile wins over the desktop's language.
+    QSettings profile(dir.filePath("Quirn/Quirn.conf"), QSettings::IniFormat);
+    profile.setValue("Settings/Language", "en");
+    profile.sync();
+    EXPECT_TRUE(
+        RunProgram({"--help"}, dir.path(), russian).out.startsWith("Usage: quirn [FILE]\n"));
+    profile.setValue("Settings/Language", "ru");
+    profile.sync();
+    EXPECT_TRUE(RunProgram({"--frobnicate"}, dir.path(), english)
+                    .err.endsWith("quirn: неизвестный параметр --frobnicate\n"
+                                  "Подробнее: quirn --help\n"));
 }
 
 std::int32_t LittleEndian32(const QByteArray& bytes, int at) {

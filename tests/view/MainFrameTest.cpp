@@ -49,6 +49,13 @@ struct ScriptedPrompts : DocumentPrompts {
 
 using test::Slurp;
 
+// The caption as the desktop shows it: Qt puts "*" where "[*]" stands while modified.
+QString Caption(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace(QStringLiteral("[*]"),
+                         window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 QStringList Texts(const QList<QAction*>& actions) {
     QStringList texts;
     for (const QAction* a : actions) texts << (a->isSeparator() ? QStringLiteral("|") : a->text());
@@ -85,11 +92,12 @@ class MainFrameTest : public ::testing::Test {
 
 TEST_F(MainFrameTest, MenusToolbarAndKeys) {
     CMainFrame& frame = Start();
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Quirn - M4200, 69x60, 15V"));
+    EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - M4200, 69x60, 15V"));
 
     QStringList bar = Texts(frame.menuBar()->actions());
-    EXPECT_EQ(bar, QStringList({"&Файл", "Реальный размер экрана", "Шкалы...",
-                                "Сбросить расположение", "&О программе...", "Помощь"}));
+    EXPECT_EQ(bar, QStringList({"&Файл", "&Правка", "Вид", "Реальный размер экрана", "Шкалы...",
+                                "Сбросить расположение", "&О программе...", "Помощь",
+                                "Язык / Language"}));
     const QMenu* file = frame.menuBar()->actions().front()->menu();
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(Texts(file->actions()),
@@ -100,9 +108,10 @@ TEST_F(MainFrameTest, MenusToolbarAndKeys) {
     QStringList tips;
     for (const QAction* a : frame.toolBar()->actions())
         tips << (a->isSeparator() ? QStringLiteral("|") : a->toolTip());
-    EXPECT_EQ(tips, QStringList(
-                        {"Открыть", "Сохранить", "|", "Печать", "Предварительный просмотр печати",
-                         "|", "Задать реальный размер экрана по горизонтали", "|", "О программе"}));
+    EXPECT_EQ(tips, QStringList({"Открыть", "Сохранить", "|", "Отменить", "Повторить", "|",
+                                 "Печать", "Предварительный просмотр печати", "|",
+                                 "Задать реальный размер экрана по горизонтали", "Сетка", "|",
+                                 "О программе"}));
     EXPECT_FALSE(frame.toolBar()->isMovable());
 
     EXPECT_EQ(frame.action(Command::New)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
@@ -148,7 +157,7 @@ TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
 
     ApplyName(frame, "A1");
     EXPECT_TRUE(app_->document().IsModified());
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Quirn - A1, 69x60, 15V"));
+    EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - A1, 69x60, 15V*"));
 
     prompts_.saveAnswers = {SaveAnswer::Cancel};
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
@@ -162,6 +171,40 @@ TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
     EXPECT_EQ(frame.view().session().state().params, kDefaultParameters) << "the view was updated";
     EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("M4200"));
     EXPECT_FALSE(app_->document().IsModified());
+}
+
+TEST_F(MainFrameTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
+    CMainFrame& frame = Start();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QAction* undo = frame.action(Command::Undo);
+    QAction* redo = frame.action(Command::Redo);
+    EXPECT_FALSE(undo->isEnabled());
+    ApplyName(frame, "C3");
+    EXPECT_EQ(undo->text(), QStringLiteral("&Отменить применение параметров"));
+    EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - C3, 69x60, 15V*"));
+
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("M4200"));
+    EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - M4200, 69x60, 15V"));
+    EXPECT_EQ(redo->text(), QStringLiteral("&Повторить применение параметров"));
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("C3"));
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(app_->document().parameters().name, "C3");
+
+    // Saving with a field typed but not applied asks first; cancelling saves nothing.
+    frame.parameterBar().setText(BarControl::Name, QStringLiteral("D4"));
+    int asked = 0;
+    frame.panel().setApplyQuestion([&asked] {
+        ++asked;
+        return SaveAnswer::Cancel;
+    });
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(prompts_.questions.empty());
+    EXPECT_EQ(app_->document().parameters().name, "C3");
 }
 
 TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
@@ -181,7 +224,7 @@ TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
     EXPECT_EQ(ReadScaleParameters(Slurp(dir_ / kInitialParametersFile)).name, "B7");
 
     CMainFrame& again = Start();
-    EXPECT_EQ(again.windowTitle(), QStringLiteral("Quirn - B7, 69x60, 15V"));
+    EXPECT_EQ(Caption(again), QStringLiteral("Quirn - B7, 69x60, 15V"));
 }
 
 TEST_F(MainFrameTest, StartWithAFileThatCannotBeOpenedEndsAndKeepsInitialFile) {
@@ -213,7 +256,15 @@ TEST_F(MainFrameTest, OpenedFilesReachTheProfile) {
         out << WriteParameterText(kDefaultParameters);
     }
     CMainFrame& frame = Start("scale1.qrn");
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Quirn - M4200, 69x60, 15V"));
+    EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - M4200, 69x60, 15V"));
+    // The File menu lists them above "В&ыход" when it opens.
+    QMenu* file = frame.menuBar()->actions().front()->menu();
+    emit file->aboutToShow();
+    const QStringList items = Texts(file->actions());
+    const QString newest =
+        QStringLiteral("&1 ") + QString::fromStdString((dir_ / "scale1.qrn").string());
+    EXPECT_EQ(items.mid(items.size() - 6),
+              QStringList({"Параметры страницы", "|", newest, "&2 /old/one.qrn", "|", "В&ыход"}));
     app_->ExitInstance();
     settings_->sync();
     EXPECT_EQ(settings_->value("Recent File List/File1").toString(),

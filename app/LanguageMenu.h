@@ -1,0 +1,49 @@
+// The "Язык / Language" menu: the language the program speaks from its next start. The menu's
+// title and the languages' own names read the same in either language, so that a user who cannot
+// read the one in force still finds them.
+#pragma once
+
+#include <QMenu>
+#include <functional>
+
+#include "app/Language.h"
+
+class QAction;
+class QMenuBar;
+
+namespace quirn {
+
+class LanguageMenu : public QMenu {
+    Q_OBJECT
+  public:
+    explicit LanguageMenu(QWidget* parent = nullptr);
+
+    // Checks the item of choice; nothing is told.
+    void setChoice(LanguageChoice choice);
+    LanguageChoice choice() const;
+    QAction* item(LanguageChoice choice) const;
+    // Where the notice goes instead of a message box.
+    void setNoticeHandler(std::function<void(const QString&)> notice) {
+        notice_ = std::move(notice);
+    }
+
+  signals:
+    // The user picked choice, which takes effect at the next start.
+    void chosen(LanguageChoice choice);
+
+  private:
+    void OnPicked(LanguageChoice choice);
+
+    QAction* system_ = nullptr;
+    QAction* russian_ = nullptr;
+    QAction* english_ = nullptr;
+    std::function<void(const QString&)> notice_;
+};
+
+// "That takes effect at the next start", in the language choice stands for.
+QString LanguageNoticeText(LanguageChoice choice);
+
+// Adds the menu at the end of bar.
+LanguageMenu* CreateLanguageMenu(QMenuBar* bar);
+
+}  // namespace quirn

@@ -1,0 +1,1096 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>перемещение символа</source>
+        <translation>moving a symbol</translation>
+    </message>
+    <message>
+        <source>перемещение надписи</source>
+        <translation>moving a label</translation>
+    </message>
+    <message>
+        <source>перемещение шаблона</source>
+        <translation>moving the template</translation>
+    </message>
+    <message>
+        <source>изменение ширины шаблона</source>
+        <translation>changing the template width</translation>
+    </message>
+    <message>
+        <source>перемещение</source>
+        <translation>moving</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::CAboutDlg</name>
+    <message>
+        <source>О программе</source>
+        <translation>About Quirn</translation>
+    </message>
+    <message>
+        <source>Версия 6.0</source>
+        <translation>Version 6.0</translation>
+    </message>
+    <message>
+        <source>Разработка: команда проекта Quirn</source>
+        <translation>Developed by the Quirn project team</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::CHelpDlg</name>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>В папке с программой отсутствует файл ReadMe.txt</source>
+        <translation>The file ReadMe.txt is missing from the program&apos;s folder</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::CMainFrame</name>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Параметры печати</source>
+        <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::CommandLine</name>
+    <message>
+        <source>после --export нужно имя выходного файла</source>
+        <translation>--export needs an output file name</translation>
+    </message>
+    <message>
+        <source>после --dpi нужно целое число точек на дюйм от 25 до 9600</source>
+        <translation>--dpi needs a whole number of dots per inch from 25 to 9600</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>можно назвать только один файл</source>
+        <translation>only one file can be named</translation>
+    </message>
+    <message>
+        <source>--dpi применяется только вместе с --export</source>
+        <translation>--dpi is used only with --export</translation>
+    </message>
+    <message>
+        <source>после --print нужно имя файла</source>
+        <translation>--print needs a file</translation>
+    </message>
+    <message>
+        <source>после --dump-parameters нужно имя файла</source>
+        <translation>--dump-parameters needs a file</translation>
+    </message>
+    <message>
+        <source>Запуск: quirn [ФАЙЛ]
+        quirn --export ВЫХОД [--dpi N] [ФАЙЛ]
+        quirn --print ФАЙЛ
+        quirn --dump-parameters ФАЙЛ
+
+Рисует шкалу стрелочного измерительного прибора в натуральную величину.
+
+  ФАЙЛ                     файл параметров шкалы (.qrn), который нужно открыть
+  --export ВЫХОД           записать шкалу, как она печатается, в файл ВЫХОД без
+                           окна; формат задаёт расширение: .bmp (1 бит на точку,
+                           настоящее разрешение в заголовке, зоны штрихуются),
+                           .png (цветной, когда на шкале есть зоны), .svg или .pdf
+                           (натуральная величина в миллиметрах); без ФАЙЛА —
+                           новый документ (Initial.qrn текущей папки, иначе
+                           параметры по умолчанию)
+  --dpi N                  разрешение файла .bmp или .png (по умолчанию — как у
+                           принтера по умолчанию, без принтера 600)
+  --print ФАЙЛ             напечатать ФАЙЛ на принтере по умолчанию без диалога
+  --dump-parameters ФАЙЛ   вывести параметры так, как программа читает ФАЙЛ
+  -h, --help               показать эту справку
+  -v, --version            показать версию
+</source>
+        <translation>Usage: quirn [FILE]
+       quirn --export OUT [--dpi N] [FILE]
+       quirn --print FILE
+       quirn --dump-parameters FILE
+
+Draws the dial scale of an analog instrument at true size.
+
+  FILE                     a scale parameter file (.qrn) to open
+  --export OUT             write the scale as printed to OUT without a window;
+                           the extension chooses the format: .bmp (1 bit per pixel,
+                           true resolution in the header, zones hatched), .png (in
+                           colour when the plate has zones), .svg or .pdf (true
+                           size in millimetres); without FILE the new document
+                           (Initial.qrn of the current folder, else the defaults)
+  --dpi N                  resolution of a .bmp or .png export (default: the
+                           default printer&apos;s, 600 without a printer)
+  --print FILE             print FILE on the default printer without a dialog
+  --dump-parameters FILE   write the parameters as the program reads FILE
+  -h, --help               show this help
+  -v, --version            show the version
+</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::Commands</name>
+    <message>
+        <source>&amp;Открыть...	Ctrl+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Открыть существующий документ</source>
+        <translation>Open an existing document</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить	Ctrl+S</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Сохранить текущий документ</source>
+        <translation>Save the current document</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;как...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Сохранить текущий документ под новым именем</source>
+        <translation>Save the current document under a new name</translation>
+    </message>
+    <message>
+        <source>Пара&amp;метры печати</source>
+        <translation>Print Set&amp;up</translation>
+    </message>
+    <message>
+        <source>Выбрать принтер и его параметры</source>
+        <translation>Choose a printer and its settings</translation>
+    </message>
+    <message>
+        <source>Пред&amp;варительный просмотр</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Просмотр содержимого перед печатью</source>
+        <translation>See the page as it will print</translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр печати</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Печать...	Ctrl+P</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Напечатать текущий документ</source>
+        <translation>Print the current document</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Параметры страницы</source>
+        <translation>Page Setup</translation>
+    </message>
+    <message>
+        <source>Настроить параметры страницы при печати</source>
+        <translation>Set up the printed page</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Выход из программы</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>Реальный размер экрана</source>
+        <translation>Real Screen Size</translation>
+    </message>
+    <message>
+        <source>Задать реальный размер экрана по горизонтали</source>
+        <translation>Set the screen&apos;s real width</translation>
+    </message>
+    <message>
+        <source>Шкалы...</source>
+        <translation>Scales...</translation>
+    </message>
+    <message>
+        <source>Показать окно шкал: законы, списки, дополнительные шкалы, зоны и надписи</source>
+        <translation>Show the scales window: laws, lists, further scales, zones and labels</translation>
+    </message>
+    <message>
+        <source>Сбросить расположение</source>
+        <translation>Reset Positions</translation>
+    </message>
+    <message>
+        <source>Вернуть перетащенные надписи и символы на их места по умолчанию</source>
+        <translation>Put dragged labels and symbols back in their default places</translation>
+    </message>
+    <message>
+        <source>Сетка</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть миллиметровую сетку</source>
+        <translation>Show or hide the millimetre grid</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Отменить последнее действие</source>
+        <translation>Undo the last action</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Повторить отменённое действие</source>
+        <translation>Redo the undone action</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>&amp;О программе...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Показать информацию о программе, ее версии и авторах</source>
+        <translation>Show the program&apos;s information, version and authors</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::FileErrorText</name>
+    <message>
+        <source>Неизвестная ошибка при доступе к %1.</source>
+        <translation>An unknown error occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>Папка для %1 не найдена.</source>
+        <translation>The folder for %1 was not found.</translation>
+    </message>
+    <message>
+        <source>%1 не найден.</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>%1 содержит неверный путь.</source>
+        <translation>%1 contains an invalid path.</translation>
+    </message>
+    <message>
+        <source>%1 не может быть открыт, так как слишком много открытых файлов.</source>
+        <translation>%1 could not be opened because there are too many open files.</translation>
+    </message>
+    <message>
+        <source>Доступ к %1 запрещен.</source>
+        <translation>Access to %1 was denied.</translation>
+    </message>
+    <message>
+        <source>С файлом %1 связан неверный дескриптор.</source>
+        <translation>An invalid handle was associated with %1.</translation>
+    </message>
+    <message>
+        <source>%1 не может быть создан, так как каталог переполнен.</source>
+        <translation>%1 could not be created because the directory is full.</translation>
+    </message>
+    <message>
+        <source>Неудача при позиционировании на %1</source>
+        <translation>Seeking failed on %1</translation>
+    </message>
+    <message>
+        <source>Аппаратная ошибка ввода/вывода при доступе к %1.</source>
+        <translation>A hardware I/O error occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>Ошибка разделения доступа для %1.</source>
+        <translation>A sharing violation occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>Ошибка блокировки при доступе к %1.</source>
+        <translation>A locking violation occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>Диск переполнен в процессе обращения к %1.</source>
+        <translation>The disk became full while accessing %1.</translation>
+    </message>
+    <message>
+        <source>Попытка доступа к информации, находящейся за концом файла %1.</source>
+        <translation>An attempt was made to read past the end of %1.</translation>
+    </message>
+    <message>
+        <source>%1 не может быть создан в этой папке.</source>
+        <translation>%1 cannot be created in this folder.</translation>
+    </message>
+    <message>
+        <source>%1 не может быть записан: диск доступен только для чтения.</source>
+        <translation>%1 cannot be written: the disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Невозможно открыть документ.</source>
+        <translation>The document cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Невозможно сохранить документ.</source>
+        <translation>The document cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Неверное имя файла.</source>
+        <translation>Invalid file name.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::HeadlessPrint</name>
+    <message>
+        <source>печать невозможна: не установлен ни один принтер или не запущена система печати</source>
+        <translation>cannot print: no printer is installed, or the print system is not running</translation>
+    </message>
+    <message>
+        <source>печать невозможна: не задан принтер по умолчанию (lpadmin -d ИМЯ)</source>
+        <translation>cannot print: no default printer is set (lpadmin -d NAME)</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::LanguageMenu</name>
+    <message>
+        <source>Язык сменится при следующем запуске программы.</source>
+        <translation>The language will change the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Как в системе</source>
+        <translation>As the system</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::Launcher</name>
+    <message>
+        <source>не удалось записать в стандартный вывод</source>
+        <translation>cannot write to standard output</translation>
+    </message>
+    <message>
+        <source>Подробнее: quirn --help</source>
+        <translation>Try &apos;quirn --help&apos; for more information.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PanelBinding</name>
+    <message>
+        <source>Параметры на панели изменены, но не применены. Применить их?</source>
+        <translation>The parameters in the panel have been changed but not applied. Apply them?</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Не применять</source>
+        <translation>Don&apos;t Apply</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Загрузить шаблон (.bmp)</source>
+        <translation>Load template (.bmp)</translation>
+    </message>
+    <message>
+        <source>Удалить шаблон</source>
+        <translation>Remove template</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PanelText</name>
+    <message>
+        <source>Масштаб %1%</source>
+        <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ParameterBar</name>
+    <message>
+        <source>Общие параметры шкалы</source>
+        <translation>Scale plate</translation>
+    </message>
+    <message>
+        <source>Параметры делений шкалы</source>
+        <translation>Ticks</translation>
+    </message>
+    <message>
+        <source>Применить параметры</source>
+        <translation>Apply parameters</translation>
+    </message>
+    <message>
+        <source>Записать рисунок в файл</source>
+        <translation>Save picture to file</translation>
+    </message>
+    <message>
+        <source>Название (марка) прибора</source>
+        <translation>Instrument name (model)</translation>
+    </message>
+    <message>
+        <source>Единицы измерения</source>
+        <translation>Unit of measurement</translation>
+    </message>
+    <message>
+        <source>Диапазон шкалы</source>
+        <translation>Scale range</translation>
+    </message>
+    <message>
+        <source>Половинный угол шкалы</source>
+        <translation>Scale half-angle</translation>
+    </message>
+    <message>
+        <source>град.</source>
+        <translation>deg.</translation>
+    </message>
+    <message>
+        <source>Внутренний радиус шкалы</source>
+        <translation>Plate inner radius</translation>
+    </message>
+    <message>
+        <source>Межцентр. расстояние крепежа</source>
+        <translation>Mounting hole spacing</translation>
+    </message>
+    <message>
+        <source>Квадратная шкала</source>
+        <translation>Square plate</translation>
+    </message>
+    <message>
+        <source>Радиусная шкала</source>
+        <translation>Arched plate</translation>
+    </message>
+    <message>
+        <source>Высота шкалы</source>
+        <translation>Plate height</translation>
+    </message>
+    <message>
+        <source>Величина скоса по верхним углам</source>
+        <translation>Top corner bevel</translation>
+    </message>
+    <message>
+        <source>Внешний радиус шкалы</source>
+        <translation>Plate outer radius</translation>
+    </message>
+    <message>
+        <source>Ширина шкалы</source>
+        <translation>Plate width</translation>
+    </message>
+    <message>
+        <source>Радиус делений</source>
+        <translation>Tick radius</translation>
+    </message>
+    <message>
+        <source>Внутренний радиус, числа снаружи</source>
+        <translation>Inner radius, numerals outside</translation>
+    </message>
+    <message>
+        <source>Внешний радиус, числа внутри</source>
+        <translation>Outer radius, numerals inside</translation>
+    </message>
+    <message>
+        <source>Длина больших делений</source>
+        <translation>Major tick length</translation>
+    </message>
+    <message>
+        <source>Длина малых делений</source>
+        <translation>Minor tick length</translation>
+    </message>
+    <message>
+        <source>Общее число делений</source>
+        <translation>Number of ticks</translation>
+    </message>
+    <message>
+        <source>Число больших делений</source>
+        <translation>Number of major ticks</translation>
+    </message>
+    <message>
+        <source>Число делений с числами</source>
+        <translation>Ticks with numerals</translation>
+    </message>
+    <message>
+        <source>Ширина больших делений</source>
+        <translation>Major tick width</translation>
+    </message>
+    <message>
+        <source>Ширина малых делений</source>
+        <translation>Minor tick width</translation>
+    </message>
+    <message>
+        <source>Дуга под/над делениями</source>
+        <translation>Arc along the ticks</translation>
+    </message>
+    <message>
+        <source>Расст. ось крепежа - ось стрелки</source>
+        <translation>Mounting axis to pointer axis</translation>
+    </message>
+    <message>
+        <source>Расст. ось крепежа - низ шкалы</source>
+        <translation>Mounting axis to plate bottom</translation>
+    </message>
+    <message>
+        <source>Загрузить шаблон (.bmp)</source>
+        <translation>Load template (.bmp)</translation>
+    </message>
+    <message>
+        <source>Ширина шаблона</source>
+        <translation>Template width</translation>
+    </message>
+    <message>
+        <source>мм</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Координата X</source>
+        <translation>X position</translation>
+    </message>
+    <message>
+        <source>Координата Y</source>
+        <translation>Y position</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PictureExport</name>
+    <message>
+        <source>Файл «%1» не записан: рисунок такого размера построить нельзя</source>
+        <translation>File “%1” not written: a picture of this size cannot be made</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»: %2</source>
+        <translation>Could not write file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл «%1»: %2</source>
+        <translation>Could not create file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не записан: рисунок %2 x %3 точек больше, чем допускает формат BMP (сторона до 2147483647 точек, файл до 4294967295 байт)</source>
+        <translation>File “%1” not written: a picture of %2 x %3 pixels is larger than the BMP format allows (sides up to 2147483647 pixels, files up to 4294967295 bytes)</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не записан: не хватает памяти для рисунка %2 x %3 точек</source>
+        <translation>File “%1” not written: not enough memory for a picture of %2 x %3 pixels</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не записан: формат определяется расширением .bmp, .png, .svg или .pdf</source>
+        <translation>File “%1” not written: the extension .bmp, .png, .svg or .pdf chooses the format</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PrintBinding</name>
+    <message>
+        <source>Невозможно начать процедуру печати.
+В системе не установлен ни один принтер.</source>
+        <translation>Printing cannot start.
+No printer is installed on this system.</translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>Параметры страницы</source>
+        <translation>Page Setup</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::Printing</name>
+    <message>
+        <source>Левое поле задано меньше минимально возможного.</source>
+        <translation>The left margin is smaller than the least possible.</translation>
+    </message>
+    <message>
+        <source>Правое поле задано меньше минимально возможного.</source>
+        <translation>The right margin is smaller than the least possible.</translation>
+    </message>
+    <message>
+        <source>Верхнее поле задано меньше минимально возможного.</source>
+        <translation>The top margin is smaller than the least possible.</translation>
+    </message>
+    <message>
+        <source>Нижнее поле задано меньше минимально возможного.</source>
+        <translation>The bottom margin is smaller than the least possible.</translation>
+    </message>
+    <message>
+        <source>Невозможно начать процедуру печати.</source>
+        <translation>Printing cannot start.</translation>
+    </message>
+    <message>
+        <source>Задание не передано на принтер «%1».</source>
+        <translation>The job did not reach printer “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::QtDocumentPrompts</name>
+    <message>
+        <source>Quirn Files (*.qrn)</source>
+        <translation>Quirn files (*.qrn)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в  %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить как</source>
+        <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::RealRazmer</name>
+    <message>
+        <source>Ширина экрана задаётся целым положительным числом миллиметров, например 345.</source>
+        <translation>The screen width is a whole positive number of millimetres, such as 345.</translation>
+    </message>
+    <message>
+        <source>Ширина %1 мм не может быть шириной этого экрана: он сообщает о ширине %2 мм.</source>
+        <translation>%1 mm cannot be the width of this screen: it reports a width of %2 mm.</translation>
+    </message>
+    <message>
+        <source>Реальный размер экрана</source>
+        <translation>Real Screen Size</translation>
+    </message>
+    <message>
+        <source>Для правильного отображения размеров на экране введите реальную ширину экрана в миллиметрах</source>
+        <translation>For sizes to show true on the screen, enter the screen&apos;s real width in millimetres</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::RenderScale</name>
+    <message>
+        <source>Шкала не нарисована: холст %1 x %2 точек больше предела (%3 точек по стороне, %4 точек всего). Проверьте размеры шкалы или уменьшите масштаб.</source>
+        <translation>Scale not drawn: a canvas of %1 x %2 pixels exceeds the limit (%3 pixels a side, %4 pixels in all). Check the plate&apos;s dimensions or zoom out.</translation>
+    </message>
+    <message>
+        <source>Шкала не нарисована: холст %1 x %2 точек больше предела (%3 точек по стороне, %4 точек всего). Проверьте размеры шкалы.</source>
+        <translation>Scale not drawn: a canvas of %1 x %2 pixels exceeds the limit (%3 pixels a side, %4 pixels in all). Check the plate&apos;s dimensions.</translation>
+    </message>
+    <message>
+        <source>Шкала не нарисована: не хватает памяти для холста %1 x %2 точек.</source>
+        <translation>Scale not drawn: not enough memory for a canvas of %1 x %2 pixels.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScalePage</name>
+    <message>
+        <source>Конец шкалы</source>
+        <translation>Scale end</translation>
+    </message>
+    <message>
+        <source>Начало</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Точки таблицы</source>
+        <translation>Table points</translation>
+    </message>
+    <message>
+        <source>Все отметки</source>
+        <translation>All ticks</translation>
+    </message>
+    <message>
+        <source>Большие отметки</source>
+        <translation>Major ticks</translation>
+    </message>
+    <message>
+        <source>Числа</source>
+        <translation>Numerals</translation>
+    </message>
+    <message>
+        <source>Радиус делений</source>
+        <translation>Tick radius</translation>
+    </message>
+    <message>
+        <source>Внешний радиус, числа внутри</source>
+        <translation>Outer radius, numerals inside</translation>
+    </message>
+    <message>
+        <source>Общее число делений</source>
+        <translation>Number of ticks</translation>
+    </message>
+    <message>
+        <source>Число больших делений</source>
+        <translation>Number of major ticks</translation>
+    </message>
+    <message>
+        <source>Число делений с числами</source>
+        <translation>Ticks with numerals</translation>
+    </message>
+    <message>
+        <source>Длина больших делений</source>
+        <translation>Major tick length</translation>
+    </message>
+    <message>
+        <source>Длина малых делений</source>
+        <translation>Minor tick length</translation>
+    </message>
+    <message>
+        <source>Ширина больших делений</source>
+        <translation>Major tick width</translation>
+    </message>
+    <message>
+        <source>Ширина малых делений</source>
+        <translation>Minor tick width</translation>
+    </message>
+    <message>
+        <source>Дуга под/над делениями</source>
+        <translation>Arc along the ticks</translation>
+    </message>
+    <message>
+        <source>Толщина дуги</source>
+        <translation>Arc thickness</translation>
+    </message>
+    <message>
+        <source>Единица</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>линейная</source>
+        <translation>linear</translation>
+    </message>
+    <message>
+        <source>квадратичная</source>
+        <translation>square-law</translation>
+    </message>
+    <message>
+        <source>децибелы</source>
+        <translation>decibels</translation>
+    </message>
+    <message>
+        <source>омметр</source>
+        <translation>ohmmeter</translation>
+    </message>
+    <message>
+        <source>таблица</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>в поле «%1» не число: «%2»</source>
+        <translation>field “%1” is not a number: “%2”</translation>
+    </message>
+    <message>
+        <source>Диапазон, число и размеры делений шкалы 1 задаются в панели параметров. Пустой список: деления поровну, по их числу.</source>
+        <translation>Scale 1&apos;s range and its tick counts and sizes are set in the parameter panel. An empty list spaces the ticks evenly by their count.</translation>
+    </message>
+    <message>
+        <source>Пустое поле и серая отметка: как у шкалы 1.</source>
+        <translation>An empty field or a grey check mark: as on scale 1.</translation>
+    </message>
+    <message>
+        <source>как у шкалы 1</source>
+        <translation>as on scale 1</translation>
+    </message>
+    <message>
+        <source>Закон шкалы</source>
+        <translation>Scale law</translation>
+    </message>
+    <message>
+        <source>%1, мм</source>
+        <translation>%1, mm</translation>
+    </message>
+    <message>
+        <source>Серая отметка: как у шкалы 1</source>
+        <translation>Grey check mark: as on scale 1</translation>
+    </message>
+    <message>
+        <source>в поле «%1» не целое число: «%2»</source>
+        <translation>field “%1” is not a whole number: “%2”</translation>
+    </message>
+    <message>
+        <source>в списке «%1» не число: «%2»</source>
+        <translation>list “%1” holds something that is not a number: “%2”</translation>
+    </message>
+    <message>
+        <source>в списке «%1» не точка «значение:доля»: «%2»</source>
+        <translation>list “%1” holds something that is not a “value:fraction” point: “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScaleSession</name>
+    <message>
+        <source>применение параметров</source>
+        <translation>applying the parameters</translation>
+    </message>
+    <message>
+        <source>сброс расположения</source>
+        <translation>resetting the positions</translation>
+    </message>
+    <message>
+        <source>загрузка шаблона</source>
+        <translation>loading the template</translation>
+    </message>
+    <message>
+        <source>удаление шаблона</source>
+        <translation>removing the template</translation>
+    </message>
+    <message>
+        <source>изменение ширины шаблона</source>
+        <translation>changing the template width</translation>
+    </message>
+    <message>
+        <source>перемещение шаблона</source>
+        <translation>moving the template</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScalesText</name>
+    <message>
+        <source>Шкала %1: в списке не число: «%2»</source>
+        <translation>Scale %1: a list holds something that is not a number: “%2”</translation>
+    </message>
+    <message>
+        <source>Шкала %1: значения таблицы должны возрастать (%2)</source>
+        <translation>Scale %1: the table&apos;s values must rise (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)</source>
+        <translation>Scale %1: an arc fraction in the table must be from 0 to 1 (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: в таблице нужно не меньше двух точек</source>
+        <translation>Scale %1: the table needs at least two points</translation>
+    </message>
+    <message>
+        <source>Шкала %1: квадратичная шкала не может начинаться ниже нуля</source>
+        <translation>Scale %1: a square-law scale cannot start below zero</translation>
+    </message>
+    <message>
+        <source>Шкала %1: для омметра нужны списки отметок и чисел</source>
+        <translation>Scale %1: an ohmmeter scale needs lists of ticks and numerals</translation>
+    </message>
+    <message>
+        <source>Шкала %1: середина шкалы омметра («Диапазон шкалы») должна быть больше нуля (%2)</source>
+        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale range”) must be above zero (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: середина шкалы омметра («Конец шкалы») должна быть больше нуля (%2)</source>
+        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale end”) must be above zero (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: начало шкалы совпадает с её концом (%2)</source>
+        <translation>Scale %1: the scale starts where it ends (%2)</translation>
+    </message>
+    <message>
+        <source>Зона %1: нет шкалы %2</source>
+        <translation>Zone %1: there is no scale %2</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScalesWindow</name>
+    <message>
+        <source>Шкалы</source>
+        <translation>Scales</translation>
+    </message>
+    <message>
+        <source>Добавить шкалу</source>
+        <translation>Add scale</translation>
+    </message>
+    <message>
+        <source>Удалить шкалу</source>
+        <translation>Remove scale</translation>
+    </message>
+    <message>
+        <source>Цветные зоны</source>
+        <translation>Coloured zones</translation>
+    </message>
+    <message>
+        <source>Надписи (пустая не печатается)</source>
+        <translation>Labels (an empty one is not printed)</translation>
+    </message>
+    <message>
+        <source>Надпись изготовителя</source>
+        <translation>Maker&apos;s label</translation>
+    </message>
+    <message>
+        <source>Надпись стандарта</source>
+        <translation>Standard&apos;s label</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Шкала %1</source>
+        <translation>Scale %1</translation>
+    </message>
+    <message>
+        <source>Шкала %1: %2</source>
+        <translation>Scale %1: %2</translation>
+    </message>
+    <message>
+        <source>изменение шкал</source>
+        <translation>changing the scales</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScreenSize</name>
+    <message>
+        <source>Размер экрана не сохранён: не удалось записать файл «%1». Новый масштаб действует до выхода из программы.</source>
+        <translation>Screen size not kept: file “%1” could not be written. The new scale holds until the program ends.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::TemplateUnderlay</name>
+    <message>
+        <source>Шаблон не загружен: файл «%1» не читается как изображение (%2).</source>
+        <translation>Template not loaded: file “%1” cannot be read as a picture (%2).</translation>
+    </message>
+    <message>
+        <source>Шаблон не загружен: изображение «%1» размером %2 x %3 точек больше предела (%4 точек по стороне, %5 млн точек всего).</source>
+        <translation>Template not loaded: picture “%1” of %2 x %3 pixels exceeds the limit (%4 pixels a side, %5 million pixels in all).</translation>
+    </message>
+    <message>
+        <source>Файлы изображений *.bmp (*.bmp)</source>
+        <translation>Bitmap pictures *.bmp (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Все изображения (%1)</source>
+        <translation>All pictures (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::Warning</name>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ZoneTable</name>
+    <message>
+        <source>Шкала</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>От</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>До</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Цвет</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Добавить зону</source>
+        <translation>Add zone</translation>
+    </message>
+    <message>
+        <source>Удалить зону</source>
+        <translation>Remove zone</translation>
+    </message>
+    <message>
+        <source>Цвет зоны</source>
+        <translation>Zone colour</translation>
+    </message>
+    <message>
+        <source>Зона %1: номер шкалы должен быть от 1 до %2: «%3»</source>
+        <translation>Zone %1: the scale number must be from 1 to %2: “%3”</translation>
+    </message>
+    <message>
+        <source>Зона %1: в поле «%2» не число: «%3»</source>
+        <translation>Zone %1: field “%2” is not a number: “%3”</translation>
+    </message>
+</context>
+</TS>

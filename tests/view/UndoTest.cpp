@@ -1,0 +1,180 @@
+// Undo and redo as a user meets them: the picture, the panel's fields and the document's
+// modified state at each step of a drag, an Apply and a template load.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "model/CQuirnDoc.h"
+#include "render/DrawingTransform.h"
+#include "support/ViewHost.h"
+#include "view/ViewMapping.h"
+
+namespace quirn {
+namespace {
+
+using C = BarControl;
+using E = MovableElement;
+
+class UndoTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QDir::setCurrent(dir_.path());
+        ASSERT_TRUE(test::HostView(doc_, host_));
+        host_.session->OnInitialUpdate();
+    }
+    void TearDown() override {
+        host_.window.reset();
+        QDir::setCurrent(saved_);
+    }
+
+    // What the user sees: the view's pixels and the panel's fields.
+    struct Seen {
+        QImage picture;
+        QStringList fields;
+        bool modified = false;
+        bool operator==(const Seen&) const = default;
+    };
+    Seen Look() {
+        host_.view->viewport()->repaint();
+        QStringList fields;
+        for (C id : {C::Name, C::Range, C::TemplateButton, C::TemplateX})
+            fields << host_.bar->text(id);
+        return {host_.view->viewport()->grab().toImage(), fields, doc_.IsModified()};
+    }
+    QPoint ClientOf(Point drawing) const {
+        const Point px = DrawingToCanvasPixel(host_.session->state().canvas.geometry, drawing);
+        return QPoint(px.x, px.y) - host_.view->scrollPosition();
+    }
+    void DragNameLabel(QPoint by) {
+        const RenderState& s = host_.session->state();
+        const Point a = s.layout.anchors[Index(E::NameLabel)];
+        const Extent size = s.drawnSizes[Index(E::NameLabel)];
+        const QPoint grab = ClientOf({a.x + size.width / 2, a.y - size.height / 2});
+        QWidget* port = host_.view->viewport();
+        QTest::mousePress(port, Qt::LeftButton, {}, grab);
+        QMouseEvent move(QEvent::MouseMove, QPointF(grab + by), port->mapToGlobal(grab + by),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(port, &move);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, grab + by);
+    }
+    QString TemplateFile() {
+        QImage image(200, 100, QImage::Format_RGB32);
+        image.fill(QColor(255, 200, 120));
+        const QString path = QDir(dir_.path()).filePath(QStringLiteral("template.bmp"));
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+
+    QTemporaryDir dir_;
+    QString saved_ = QDir::currentPath();
+    CQuirnDoc doc_;
+    test::ViewHost host_;
+};
+
+TEST_F(UndoTest, DragApplyAndTemplateAreUndoneAndRedoneStepByStep) {
+    QUndoStack& history = host_.session->history();
+    const Seen opened = Look();
+    EXPECT_FALSE(opened.modified);
+    EXPECT_FALSE(history.canUndo());
+
+    DragNameLabel(QPoint(120, 60));
+    const Seen dragged = Look();
+    EXPECT_TRUE(dragged.modified);
+    EXPECT_NE(dragged.picture, opened.picture);
+    EXPECT_EQ(history.undoText(), QStringLiteral("перемещение надписи"));
+
+    host_.bar->setText(C::Range, QStringLiteral("20"));
+    host_.bar->button(C::Apply)->click();
+    const Seen applied = Look();
+    EXPECT_NE(applied.picture, dragged.picture);
+    EXPECT_EQ(applied.fields[1], QStringLiteral("20"));
+
+    const QString templ = TemplateFile();
+    host_.panel->setTemplateFileChooser([templ] { return templ; });
+    host_.bar->button(C::TemplateButton)->click();
+    const Seen loaded = Look();
+    EXPECT_NE(loaded.picture, applied.picture);
+    EXPECT_EQ(loaded.fields[2], QStringLiteral("Удалить шаблон"));
+    EXPECT_EQ(history.count(), 3);
+
+    history.undo();
+    EXPECT_EQ(Look(), applied);
+    history.undo();
+    EXPECT_EQ(Look(), dragged);
+    history.undo();
+    EXPECT_EQ(Look(), opened) << "back at the opened state, the document is unmodified again";
+    history.redo();
+    EXPECT_EQ(Look(), dragged);
+    EXPECT_EQ(history.undoText(), QStringLiteral("перемещение надписи"));
+    EXPECT_EQ(history.redoText(), QStringLiteral("применение параметров"));
+
+    // Removing the template with Esc in a field is a step too, and is undone with the rest.
+    history.redo();
+    history.redo();
+    QTest::keyClick(host_.bar->edit(C::Range), Qt::Key_Escape);
+    EXPECT_EQ(Look().fields[2], QStringLiteral("Загрузить шаблон (.bmp)"));
+    history.undo();
+    EXPECT_EQ(Look(), loaded);
+
+    // A new document starts a history of its own.
+    host_.session->OnInitialUpdate();
+    EXPECT_FALSE(history.canUndo());
+}
+
+TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
+    QUndoStack& history = host_.session->history();
+    const Seen before = Look();
+    QLineEdit* x = host_.bar->edit(C::TemplateX);
+    x->selectAll();
+    QTest::keyClicks(x, QStringLiteral("-12.5"));
+    EXPECT_EQ(host_.session->state().templ.anchor.x, -1250);
+    EXPECT_EQ(history.count(), 1) << "digit by digit, one step";
+    EXPECT_FALSE(doc_.IsModified()) << "the template is not the document's";
+    history.undo();
+    EXPECT_EQ(Look(), before);
+}
+
+TEST_F(UndoTest, UnappliedFieldsAreMarkedAndSettledBeforeACommand) {
+    QPushButton* apply = host_.bar->button(C::Apply);
+    EXPECT_FALSE(host_.panel->HasUnappliedEdits());
+    const QImage plain = apply->grab().toImage();
+
+    host_.bar->setText(C::Range, QStringLiteral("30"));
+    EXPECT_TRUE(host_.panel->HasUnappliedEdits());
+    EXPECT_NE(apply->grab().toImage(), plain) << "the Apply button is highlighted";
+
+    int asked = 0;
+    SaveAnswer answer = SaveAnswer::Cancel;
+    host_.panel->setApplyQuestion([&] {
+        ++asked;
+        return answer;
+    });
+    EXPECT_FALSE(host_.panel->ResolveUnappliedEdits());
+    answer = SaveAnswer::No;
+    EXPECT_TRUE(host_.panel->ResolveUnappliedEdits());
+    EXPECT_EQ(doc_.parameters().range, 15.0) << "kept as typed, not applied";
+    answer = SaveAnswer::Yes;
+    EXPECT_TRUE(host_.panel->ResolveUnappliedEdits());
+    EXPECT_EQ(doc_.parameters().range, 30.0);
+    EXPECT_EQ(asked, 3);
+    EXPECT_FALSE(host_.panel->HasUnappliedEdits());
+    EXPECT_EQ(apply->grab().toImage(), plain);
+
+    // Retyping what was applied is no edit; the export button asks before it writes.
+    host_.bar->setText(C::Range, QStringLiteral("30.000"));
+    EXPECT_FALSE(host_.panel->HasUnappliedEdits());
+    host_.bar->setText(C::Range, QStringLiteral("31"));
+    answer = SaveAnswer::Cancel;
+    host_.bar->button(C::ExportPicture)->click();
+    EXPECT_EQ(asked, 4);
+    EXPECT_TRUE(QDir(dir_.path()).entryList({QStringLiteral("*.bmp")}).isEmpty());
+}
+
+}  // namespace
+}  // namespace quirn
