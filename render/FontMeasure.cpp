@@ -42,8 +42,11 @@ FontMeasure::Face& FontMeasure::faceFor(int weight) {
     // Faces and their measured advances outlive the measure: every paint of the view would
     // otherwise load and shape the same texts again. The advances of numerals are per
     // character; a cache grown past a bound by long-lived fuzzing or many documents starts over.
-    // Never destroyed: fonts must not outlive the application object at exit.
-    thread_local auto* cache = new std::map<std::pair<int, bool>, Face>;
+    // Never destroyed: fonts must not outlive the application object at exit. One cache for the
+    // process, not one per thread: painting runs on whichever thread of the global pool is free
+    // while its caller waits (PaintWithoutParallelFills), and a cache per thread was lost, and
+    // leaked, whenever an idle pool thread ended. Nothing measures or paints on two threads at once.
+    static auto* cache = new std::map<std::pair<int, bool>, Face>;
     auto& faces = *cache;
     const std::pair key{std::clamp(weight, 1, 1000), monochrome_};
     auto found = faces.find(key);
