@@ -45,7 +45,8 @@ FontMeasure::Face& FontMeasure::faceFor(int weight) {
     // Never destroyed: fonts must not outlive the application object at exit. One cache for the
     // process, not one per thread: painting runs on whichever thread of the global pool is free
     // while its caller waits (PaintWithoutParallelFills), and a cache per thread was lost, and
-    // leaked, whenever an idle pool thread ended. Nothing measures or paints on two threads at once.
+    // leaked, whenever an idle pool thread ended. Nothing measures or paints on two threads at
+    // once.
     static auto* cache = new std::map<std::pair<int, bool>, Face>;
     auto& faces = *cache;
     const std::pair key{std::clamp(weight, 1, 1000), monochrome_};
