@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <clocale>
 
@@ -12,6 +13,7 @@
 #include "app/Profile.h"
 #include "app/QtDocumentPrompts.h"
 #include "app/SessionEnd.h"
+#include "app/UserFiles.h"
 #include "view/ScaleSession.h"
 
 namespace quirn {
@@ -44,6 +46,7 @@ bool CQuirnApp::InitInstance(const std::string& file) {
     if (externalPrompts_ == nullptr) prompts_ = std::make_unique<QtDocumentPrompts>(frame_.get());
     doc_.setPrompts(externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get());
 
+    doc_.setInitialParametersFile(InitialParametersLocation());
     const bool ready = file.empty() ? doc_.OnFileNew() : doc_.OpenDocumentFile(file);
     if (!ready) return false;
     frame_->FitToScreen();
@@ -66,21 +69,21 @@ void CQuirnApp::KeepInitialParameters() {
     const ScaleSession& session = frame_->session();
     if (!session.hasRecord()) return;
     // A failed write keeps the previous file; the user is told.
-    const FileError error = WriteInitialParameters(session.state().params);
+    const std::string& file = doc_.initialParametersFile();
+    MakeFolderFor(QFile::decodeName(file.c_str()));
+    const FileError error = WriteInitialParameters(session.state().params, file);
     if (error == FileError::None) return;
     DocumentPrompts* prompts = externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get();
     if (prompts != nullptr)
-        prompts->ReportFileError(error, InitialParametersPath(), DocumentOperation::Create);
+        prompts->ReportFileError(error, InitialParametersPath(file), DocumentOperation::Create);
 }
 
 int RunDesktop(int& argc, char** argv, const std::string& file) {
     QApplication application(argc, argv);
     // Qt adopts the environment's locale; number text never does.
     std::setlocale(LC_NUMERIC, "C");
-    QCoreApplication::setOrganizationName(QStringLiteral("Quirn"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quirn"));
     QApplication::setWindowIcon(ProgramIcon());
-    QSettings settings;
+    QSettings settings(kProfileOwner, kProfileOwner);
     InstallTranslations(application, LoadProfile(settings).language);
 
     CQuirnApp app(settings);

@@ -14,7 +14,8 @@ namespace quirn {
 class CMainFrame;
 class QtDocumentPrompts;
 
-// Runs the desktop program, opening file when it is not empty; returns the exit status.
+// Runs the desktop program, opening file when it is not empty; returns the exit status. The
+// program must be named first (NameTheProgram), as RunQuirn does.
 int RunDesktop(int& argc, char** argv, const std::string& file);
 
 // The program's one document, its main frame and its profile, for the life of the process. A

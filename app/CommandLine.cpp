@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <charconv>
 
@@ -10,11 +12,92 @@ using Action = CommandLineRequest::Action;
 
 const char* const kContext = "quirn::CommandLine";
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+// Arguments pass through the parser byte for byte: a file name need not be UTF-8.
+QString FromBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+std::string ToBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+// Qt's standard options, which QCoreApplication, QGuiApplication, QApplication and the X11
+// platform take out of argv when the application starts. Named here, hidden from the help, so
+// that neither they nor their values count as files or errors.
+const char* const kQtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "style",           "stylesheet",         "display",       "name",
+    "visual",          "geometry",           "title",         "icon",
+    "qmljsdebugger"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+
+// The program's own options, for the parsing and the help alike.
+struct Options {
+    QCommandLineOption exportTo{
+        QStringLiteral("export"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "записать шкалу, как она печатается, в файл ВЫХОД без окна; формат "
+                             "задаёт расширение: .bmp (1 бит на точку, настоящее разрешение в "
+                             "заголовке, зоны штрихуются), .png (цветной, когда на шкале есть "
+                             "зоны), .svg или .pdf (натуральная величина в миллиметрах); без "
+                             "ФАЙЛА — новый документ, как при запуске программы (Initial.qrn, "
+                             "иначе параметры по умолчанию)")),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine", "ВЫХОД"))};
+    QCommandLineOption dpi{
+        QStringLiteral("dpi"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "разрешение файла .bmp или .png (по умолчанию — как у принтера по "
+                             "умолчанию, без принтера 600)")),
+        QStringLiteral("N")};
+    QCommandLineOption print{
+        QStringLiteral("print"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "напечатать ФАЙЛ на принтере по умолчанию без диалога"))};
+    QCommandLineOption dump{
+        QStringLiteral("dump-parameters"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "вывести параметры так, как программа читает ФАЙЛ"))};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            Tr(QT_TRANSLATE_NOOP("quirn::CommandLine", "показать эту справку"))};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               Tr(QT_TRANSLATE_NOOP("quirn::CommandLine", "показать версию"))};
+};
+
+void Describe(QCommandLineParser& parser, const Options& options) {
+    // Qt's own options are words after a single dash, "-platform offscreen".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
+        "quirn::CommandLine",
+        "Рисует шкалу стрелочного измерительного прибора в натуральную величину.")));
+    parser.addOptions({options.exportTo, options.dpi, options.print, options.dump, options.help,
+                       options.version});
+    const QString file = Tr(QT_TRANSLATE_NOOP("quirn::CommandLine", "ФАЙЛ"));
+    parser.addPositionalArgument(
+        file,
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "файл параметров шкалы (.qrn), который нужно открыть")),
+        QLatin1Char('[') + file + QLatin1Char(']'));
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 // The message in the language in force; %1, when given, stands for the argument as typed.
 CommandLineRequest Fail(const char* message, const std::string& argument = {}) {
     CommandLineRequest request;
     request.action = Action::Error;
-    request.error = QCoreApplication::translate(kContext, message).toStdString();
+    request.error = Tr(message).toStdString();
     // Replaced in bytes: an argument need not be UTF-8.
     if (const auto at = request.error.find("%1"); at != std::string::npos)
         request.error.replace(at, 2, argument);
@@ -30,51 +113,77 @@ bool ParseDpi(const std::string& text, int& dpi) {
     return true;
 }
 
+// The argument as typed that the parser reported by its bare name.
+std::string TypedOption(const std::vector<std::string>& args, const QString& name) {
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        const std::size_t dashes = arg.rfind("--", 0) == 0 ? 2 : 1;
+        if (arg.size() > dashes && arg[0] == '-' &&
+            FromBytes(arg.substr(dashes, arg.find('=') - dashes)) == name)
+            return arg;
+    }
+    return ToBytes(name);
+}
+
+// Named on the command line, but the arguments ended before its value.
+bool LacksValue(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    const QString name = option.names().constFirst();
+    return parser.optionNames().count(name) > parser.values(name).size();
+}
+
+CommandLineRequest ParseFailure(const QCommandLineParser& parser, const Options& options,
+                                const std::vector<std::string>& args) {
+    if (!parser.unknownOptionNames().isEmpty())
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine", "неизвестный параметр %1"),
+                    TypedOption(args, parser.unknownOptionNames().constFirst()));
+    if (LacksValue(parser, options.exportTo))
+        return Fail(
+            QT_TRANSLATE_NOOP("quirn::CommandLine", "после --export нужно имя выходного файла"));
+    if (LacksValue(parser, options.dpi))
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                      "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
+    // A value for an option that takes none, or none for one of Qt's: Qt's own words, which its
+    // catalogue puts in the language in force.
+    CommandLineRequest request;
+    request.action = Action::Error;
+    request.error = parser.errorText().toStdString();
+    return request;
+}
+
 }  // namespace
 
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
+    const Options options;
+    QCommandLineParser parser;
+    Describe(parser, options);
+    QStringList arguments{QStringLiteral("quirn")};
+    for (const std::string& arg : args) arguments << FromBytes(arg);
+    const bool parsed = parser.parse(arguments);
+
     CommandLineRequest request;
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&]() -> const std::string* {
-            return i + 1 < args.size() ? &args[++i] : nullptr;
-        };
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "-h" || arg == "--help") {
-            request.action = Action::Help;
-            return request;
-        } else if (arg == "-v" || arg == "--version") {
-            request.action = Action::Version;
-            return request;
-        } else if (arg == "--dump-parameters") {
-            request.action = Action::DumpParameters;
-        } else if (arg == "--export") {
-            const std::string* out = value();
-            if (!out)
-                return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
-                                              "после --export нужно имя выходного файла"));
-            request.action = Action::Export;
-            request.output = *out;
-        } else if (arg == "--dpi") {
-            const std::string* dpi = value();
-            if (!dpi || !ParseDpi(*dpi, request.dpi))
-                return Fail(
-                    QT_TRANSLATE_NOOP("quirn::CommandLine",
-                                      "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
-        } else if (arg == "--print") {
-            request.action = Action::Print;
-        } else {
-            return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine", "неизвестный параметр %1"), arg);
-        }
+    // Asking for the help or the version is answered whatever else the line holds.
+    for (const QString& name : parser.optionNames()) {
+        if (options.help.names().contains(name)) request.action = Action::Help;
+        if (options.version.names().contains(name)) request.action = Action::Version;
+        if (request.action != Action::Desktop) return request;
     }
+    if (!parsed) return ParseFailure(parser, options, args);
+
+    // Of several jobs the last one named is done.
+    for (const QString& name : parser.optionNames()) {
+        if (name == options.exportTo.names().constFirst()) request.action = Action::Export;
+        if (name == options.print.names().constFirst()) request.action = Action::Print;
+        if (name == options.dump.names().constFirst()) request.action = Action::DumpParameters;
+    }
+    if (request.action == Action::Export) request.output = ToBytes(parser.value(options.exportTo));
+    if (parser.isSet(options.dpi) && !ParseDpi(ToBytes(parser.value(options.dpi)), request.dpi))
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                      "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
+
+    const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine", "можно назвать только один файл"));
-    if (!files.empty()) request.file = files.front();
+    if (!files.isEmpty()) request.file = ToBytes(files.constFirst());
     if (request.dpi != 0 && request.action != Action::Export)
         return Fail(
             QT_TRANSLATE_NOOP("quirn::CommandLine", "--dpi применяется только вместе с --export"));
@@ -88,31 +197,10 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    return QCoreApplication::translate(
-               "quirn::CommandLine",
-               "Запуск: quirn [ФАЙЛ]\n"
-               "        quirn --export ВЫХОД [--dpi N] [ФАЙЛ]\n"
-               "        quirn --print ФАЙЛ\n"
-               "        quirn --dump-parameters ФАЙЛ\n"
-               "\n"
-               "Рисует шкалу стрелочного измерительного прибора в натуральную величину.\n"
-               "\n"
-               "  ФАЙЛ                     файл параметров шкалы (.qrn), который нужно открыть\n"
-               "  --export ВЫХОД           записать шкалу, как она печатается, в файл ВЫХОД без\n"
-               "                           окна; формат задаёт расширение: .bmp (1 бит на точку,\n"
-               "                           настоящее разрешение в заголовке, зоны штрихуются),\n"
-               "                           .png (цветной, когда на шкале есть зоны), .svg или "
-               ".pdf\n"
-               "                           (натуральная величина в миллиметрах); без ФАЙЛА —\n"
-               "                           новый документ (Initial.qrn текущей папки, иначе\n"
-               "                           параметры по умолчанию)\n"
-               "  --dpi N                  разрешение файла .bmp или .png (по умолчанию — как у\n"
-               "                           принтера по умолчанию, без принтера 600)\n"
-               "  --print ФАЙЛ             напечатать ФАЙЛ на принтере по умолчанию без диалога\n"
-               "  --dump-parameters ФАЙЛ   вывести параметры так, как программа читает ФАЙЛ\n"
-               "  -h, --help               показать эту справку\n"
-               "  -v, --version            показать версию\n")
-        .toStdString();
+    const Options options;
+    QCommandLineParser parser;
+    Describe(parser, options);
+    return parser.helpText().toStdString();
 }
 
 }  // namespace quirn

@@ -1,4 +1,6 @@
-// What the command line asks of the program.
+// What the command line asks of the program, read through QCommandLineParser. Qt's own options
+// (-platform, -style and the other standard ones) are recognised and left to the application,
+// which takes them out of argv when it starts.
 #pragma once
 
 #include <string>
@@ -12,14 +14,16 @@ struct CommandLineRequest {
     std::string file;    // the document to open, dump, export or print; may be empty
     std::string output;  // --export target
     int dpi = 0;         // --dpi; 0 means the application printer's
-    std::string error;   // for Action::Error
+    std::string error;   // for Action::Error, in the language in force
 
     bool operator==(const CommandLineRequest&) const = default;
 };
 
-// args excludes the program name.
+// args excludes the program name. Needs no application; the texts are in the language in force.
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args);
 
+// The --help text as QCommandLineParser lays it out, naming the program as the application's
+// first argument does. Needs an application.
 std::string UsageText();
 
 }  // namespace quirn

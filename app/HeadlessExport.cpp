@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/HeadlessSupport.h"
+#include "app/UserFiles.h"
 #include "model/CQuirnDoc.h"
 #include "peripherals/PictureExport.h"
 #include "peripherals/Printing.h"
@@ -19,6 +20,7 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     ScaleParameters parameters;
     if (request.file.empty()) {
         CQuirnDoc document;
+        document.setInitialParametersFile(InitialParametersLocation());
         document.OnNewDocument();
         parameters = document.parameters();
     } else if (const auto read = ReadScaleFileOrComplain(request.file)) {

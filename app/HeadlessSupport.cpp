@@ -17,7 +17,7 @@ namespace {
 // The language the desktop program would speak, from the same profile.
 void SpeakTheProgramsLanguage(QCoreApplication& application) {
     std::setlocale(LC_NUMERIC, "C");  // Qt adopts the environment's locale; numbers never do
-    QSettings settings(QStringLiteral("Quirn"), QStringLiteral("Quirn"));
+    QSettings settings(kProfileOwner, kProfileOwner);
     InstallTranslations(application, LoadProfile(settings).language);
 }
 

@@ -10,6 +10,7 @@
 #include "app/HeadlessExport.h"
 #include "app/HeadlessPrint.h"
 #include "app/HeadlessSupport.h"
+#include "app/UserFiles.h"
 #include "model/ParameterText.h"
 
 namespace quirn {
@@ -29,6 +30,7 @@ int DumpParameters(const std::string& file) {
 }  // namespace
 
 int RunQuirn(int argc, char** argv) {
+    NameTheProgram();
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const CommandLineRequest request = ParseCommandLine(args);
     using Action = CommandLineRequest::Action;
@@ -43,12 +45,18 @@ int RunQuirn(int argc, char** argv) {
             return 2;
         }
         case Action::Help: {
-            const auto app = StartTextApplication(argc, argv);
+            // The help names the program as its messages do, however it was started.
+            char name[] = "quirn";
+            char* nameOnly[] = {name, nullptr};
+            int count = 1;
+            const auto app = StartTextApplication(count, nameOnly);
             std::fputs(UsageText().c_str(), stdout);
             return 0;
         }
         case Action::Version:
-            std::printf("quirn %s\n", QUIRN_VERSION);
+            // As QCommandLineParser::showVersion words it, which would end the process itself.
+            std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                        qPrintable(QCoreApplication::applicationVersion()));
             return 0;
         case Action::DumpParameters: {
             const auto app = StartTextApplication(argc, argv);

@@ -3,6 +3,7 @@
 // shows its millimetre grid.
 #pragma once
 
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@
 class QSettings;
 
 namespace quirn {
+
+// The profile's organisation and application for QSettings: it stays where it has always been,
+// $XDG_CONFIG_HOME/Quirn/Quirn.conf, whatever names the program gives Qt.
+inline const QString kProfileOwner = QStringLiteral("Quirn");
 
 struct ProfileSettings {
     std::vector<std::string> recentFiles;  // newest first, at most four

@@ -1,8 +1,9 @@
 #include "app/ScreenSize.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 
+#include "app/UserFiles.h"
 #include "peripherals/RealRazmer.h"
 #include "view/ScaleSession.h"
 #include "view/Warning.h"
@@ -10,8 +11,10 @@
 namespace quirn {
 
 ScreenSize::ScreenSize(ScaleSession& session, QWidget& parent, int reportedWidthMm)
-    : session_(session), parent_(parent) {
-    calibration_ = LoadScreenCalibration(kScreenIniName, reportedWidthMm);
+    : session_(session),
+      parent_(parent),
+      path_(UserFilePath(QString::fromLatin1(kScreenIniName), ConfigFolder())) {
+    calibration_ = LoadScreenCalibration(QFile::encodeName(path_).toStdString(), reportedWidthMm);
     session_.setKsrn(calibration_.Ksrn);
 }
 
@@ -29,12 +32,15 @@ void ScreenSize::OnRealScreenSize(int reportedWidthMm) {
     calibration_ = *dialog.calibration();
     session_.setKsrn(calibration_.Ksrn);
     // The new scale holds until the program ends whether or not it could be kept.
-    if (SaveScreenCalibration(kScreenIniName, calibration_) == FileError::None) return;
+    MakeFolderFor(path_);
+    if (SaveScreenCalibration(QFile::encodeName(path_).toStdString(), calibration_) ==
+        FileError::None)
+        return;
     ShowWarning(warn_, &parent_,
                 QCoreApplication::translate("quirn::ScreenSize",
                                             "Размер экрана не сохранён: не удалось записать файл "
                                             "«%1». Новый масштаб действует до выхода из программы.")
-                    .arg(QDir::current().absoluteFilePath(QString::fromLatin1(kScreenIniName))));
+                    .arg(path_));
 }
 
 }  // namespace quirn

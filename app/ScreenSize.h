@@ -17,11 +17,12 @@ class ScaleSession;
 
 class ScreenSize {
   public:
-    // The calibration's file, opened by bare name in the current directory.
+    // The calibration's file, in the current folder or the user's configuration folder (see
+    // UserFiles.h).
     static constexpr const char* kScreenIniName = "Screen.ini";
 
-    // Reads Screen.ini for a screen that reports reportedWidthMm, and puts its correction in
-    // force before anything is drawn. Dialogs open over parent.
+    // Places Screen.ini, reads it for a screen that reports reportedWidthMm, and puts its
+    // correction in force before anything is drawn. Dialogs open over parent.
     ScreenSize(ScaleSession& session, QWidget& parent, int reportedWidthMm);
 
     // Asks for the real screen width, applies the new correction at once and keeps it in
@@ -35,6 +36,7 @@ class ScreenSize {
   private:
     ScaleSession& session_;
     QWidget& parent_;
+    QString path_;
     ScreenCalibration calibration_;
     RealRazmer* dialog_ = nullptr;
     WarningHandler warn_;

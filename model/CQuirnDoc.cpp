@@ -70,12 +70,12 @@ std::string WithDefaultExtension(const std::string& path) {
     return path;
 }
 
-std::string InitialParametersPath() {
-    return Absolute(kInitialParametersFile);
+std::string InitialParametersPath(const std::string& file) {
+    return Absolute(file);
 }
 
-FileError WriteInitialParameters(const ScaleParameters& params) {
-    return WriteFileAtomically(kInitialParametersFile, WriteParameterText(params));
+FileError WriteInitialParameters(const ScaleParameters& params, const std::string& file) {
+    return WriteFileAtomically(file, WriteParameterText(params));
 }
 
 void CQuirnDoc::SetPathName(const std::string& path, bool addToRecent) {
@@ -124,7 +124,7 @@ void CQuirnDoc::OnNewDocument() {
     pathIsDescription_ = false;
     SetModifiedFlag(false);
     SetTitle(kUntitledTitle);
-    const FileReadResult initial = ReadFileHead(kInitialParametersFile, kParameterReadLimit);
+    const FileReadResult initial = ReadFileHead(initialFile_, kParameterReadLimit);
     parameters_ =
         initial.error == FileError::None ? ReadScaleParameters(initial.bytes) : kDefaultParameters;
 }

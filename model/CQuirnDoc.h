@@ -16,8 +16,8 @@
 
 namespace quirn {
 
-// The file read on every new document and written at the end of the run, in the current
-// directory at the moment of the access.
+// The file read on every new document and written at the end of the run: by default in the
+// current directory at the moment of the access; the program may place it elsewhere.
 inline constexpr const char* kInitialParametersFile = "Initial.qrn";
 inline constexpr const char* kUntitledTitle = "Безымянный";
 inline constexpr const char* kDocumentExtension = ".qrn";
@@ -63,13 +63,16 @@ std::string FileNameForDescription(const std::string& description);
 // Adds ".qrn" when the last component of path has no extension.
 std::string WithDefaultExtension(const std::string& path);
 
-// Writes the parameters kept between runs to Initial.qrn in the current directory, the safe way:
-// a failed write keeps the previous file. The view calls this when it is destroyed, with its
-// working copy, and only if it ever received a record (a start-up open that failed gives none,
-// and then the old file stays). The caller reports a failure (FileErrorText with
-// InitialParametersPath() and the create operation); the run ends anyway.
-FileError WriteInitialParameters(const ScaleParameters& params);
-std::string InitialParametersPath();
+// Writes the parameters kept between runs to file (Initial.qrn in the current directory unless
+// told otherwise), the safe way: a failed write keeps the previous file. The program calls this
+// at the end of the run, with the view's working copy, and only if the view ever received a
+// record (a start-up open that failed gives none, and then the old file stays). The caller
+// reports a failure (FileErrorText with InitialParametersPath(file) and the create operation);
+// the run ends anyway.
+FileError WriteInitialParameters(const ScaleParameters& params,
+                                 const std::string& file = kInitialParametersFile);
+// The full path of file.
+std::string InitialParametersPath(const std::string& file = kInitialParametersFile);
 
 class CQuirnDoc {
   public:
@@ -98,6 +101,11 @@ class CQuirnDoc {
     // Run whenever the modified flag changes, whoever changes it: an edit, a save, a new or
     // opened document.
     void setModifiedChangedHandler(std::function<void()> handler);
+
+    // Where OnNewDocument reads Initial.qrn; a relative path is taken from the current directory
+    // at the moment of the read.
+    void setInitialParametersFile(const std::string& file) { initialFile_ = file; }
+    const std::string& initialParametersFile() const { return initialFile_; }
 
     RecentFileList& recentFiles() { return recentFiles_; }
     const RecentFileList& recentFiles() const { return recentFiles_; }
@@ -137,6 +145,7 @@ class CQuirnDoc {
     std::string pathName_;
     std::string title_;
     bool pathIsDescription_ = false;
+    std::string initialFile_ = kInitialParametersFile;
     RecentFileList recentFiles_;
     std::function<void()> initialUpdate_;
     std::function<void()> titleChanged_;

@@ -21,8 +21,11 @@ QString FindDataFile(const QString& bareName) {
     const QFileInfo here(QDir::current(), bareName);
     if (here.isFile()) return here.absoluteFilePath();
     if (QCoreApplication::instance() == nullptr) return {};
-    const QFileInfo installed(
-        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quirn")), bareName);
+    // QUIRN_DATA_FROM_PROGRAM: the data folder relative to the program's folder, the same in the
+    // installed layout and in the build tree.
+    const QFileInfo installed(QDir(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                   QStringLiteral("/" QUIRN_DATA_FROM_PROGRAM))),
+                              bareName);
     if (installed.isFile()) return installed.absoluteFilePath();
     return {};
 }

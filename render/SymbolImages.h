@@ -7,8 +7,8 @@
 
 namespace quirn {
 
-// Path of a data file given by bare name: the current directory first, then the installed data
-// folder beside the program (bin/../share/quirn). Empty when neither holds it.
+// Path of a data file given by bare name: the current directory first, then the data folder as
+// installed beside the program (by default bin/../share/quirn). Empty when neither holds it.
 QString FindDataFile(const QString& bareName);
 
 // "Data.bmp", "Romb.bmp" and "Others.bmp"; an image that is missing or unreadable stays null.

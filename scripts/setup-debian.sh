@@ -7,7 +7,8 @@ packages="build-essential cmake ninja-build pkg-config git
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   fonts-liberation2 fontconfig locales xvfb xauth
-  cups printer-driver-cups-pdf poppler-utils"
+  cups printer-driver-cups-pdf poppler-utils
+  dpkg-dev file desktop-file-utils appstream man-db"
 
 missing=""
 for p in $packages; do

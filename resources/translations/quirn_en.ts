@@ -124,49 +124,44 @@
         <translation>--dump-parameters needs a file</translation>
     </message>
     <message>
-        <source>Запуск: quirn [ФАЙЛ]
-        quirn --export ВЫХОД [--dpi N] [ФАЙЛ]
-        quirn --print ФАЙЛ
-        quirn --dump-parameters ФАЙЛ
-
-Рисует шкалу стрелочного измерительного прибора в натуральную величину.
-
-  ФАЙЛ                     файл параметров шкалы (.qrn), который нужно открыть
-  --export ВЫХОД           записать шкалу, как она печатается, в файл ВЫХОД без
-                           окна; формат задаёт расширение: .bmp (1 бит на точку,
-                           настоящее разрешение в заголовке, зоны штрихуются),
-                           .png (цветной, когда на шкале есть зоны), .svg или .pdf
-                           (натуральная величина в миллиметрах); без ФАЙЛА —
-                           новый документ (Initial.qrn текущей папки, иначе
-                           параметры по умолчанию)
-  --dpi N                  разрешение файла .bmp или .png (по умолчанию — как у
-                           принтера по умолчанию, без принтера 600)
-  --print ФАЙЛ             напечатать ФАЙЛ на принтере по умолчанию без диалога
-  --dump-parameters ФАЙЛ   вывести параметры так, как программа читает ФАЙЛ
-  -h, --help               показать эту справку
-  -v, --version            показать версию
-</source>
-        <translation>Usage: quirn [FILE]
-       quirn --export OUT [--dpi N] [FILE]
-       quirn --print FILE
-       quirn --dump-parameters FILE
-
-Draws the dial scale of an analog instrument at true size.
-
-  FILE                     a scale parameter file (.qrn) to open
-  --export OUT             write the scale as printed to OUT without a window;
-                           the extension chooses the format: .bmp (1 bit per pixel,
-                           true resolution in the header, zones hatched), .png (in
-                           colour when the plate has zones), .svg or .pdf (true
-                           size in millimetres); without FILE the new document
-                           (Initial.qrn of the current folder, else the defaults)
-  --dpi N                  resolution of a .bmp or .png export (default: the
-                           default printer&apos;s, 600 without a printer)
-  --print FILE             print FILE on the default printer without a dialog
-  --dump-parameters FILE   write the parameters as the program reads FILE
-  -h, --help               show this help
-  -v, --version            show the version
-</translation>
+        <source>записать шкалу, как она печатается, в файл ВЫХОД без окна; формат задаёт расширение: .bmp (1 бит на точку, настоящее разрешение в заголовке, зоны штрихуются), .png (цветной, когда на шкале есть зоны), .svg или .pdf (натуральная величина в миллиметрах); без ФАЙЛА — новый документ, как при запуске программы (Initial.qrn, иначе параметры по умолчанию)</source>
+        <translation>write the scale as printed to OUT without a window; the extension chooses the format: .bmp (1 bit per pixel, true resolution in the header, zones hatched), .png (in colour when the plate has zones), .svg or .pdf (true size in millimetres); without FILE a new document, as the program starts one (Initial.qrn, else the defaults)</translation>
+    </message>
+    <message>
+        <source>ВЫХОД</source>
+        <translation>OUT</translation>
+    </message>
+    <message>
+        <source>разрешение файла .bmp или .png (по умолчанию — как у принтера по умолчанию, без принтера 600)</source>
+        <translation>resolution of a .bmp or .png export (default: the default printer&apos;s, 600 without a printer)</translation>
+    </message>
+    <message>
+        <source>напечатать ФАЙЛ на принтере по умолчанию без диалога</source>
+        <translation>print FILE on the default printer without a dialog</translation>
+    </message>
+    <message>
+        <source>вывести параметры так, как программа читает ФАЙЛ</source>
+        <translation>write the parameters as the program reads FILE</translation>
+    </message>
+    <message>
+        <source>показать эту справку</source>
+        <translation>show this help</translation>
+    </message>
+    <message>
+        <source>показать версию</source>
+        <translation>show the version</translation>
+    </message>
+    <message>
+        <source>Рисует шкалу стрелочного измерительного прибора в натуральную величину.</source>
+        <translation>Draws the dial scale of an analog instrument at true size.</translation>
+    </message>
+    <message>
+        <source>ФАЙЛ</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>файл параметров шкалы (.qrn), который нужно открыть</source>
+        <translation>a scale parameter file (.qrn) to open</translation>
     </message>
 </context>
 <context>

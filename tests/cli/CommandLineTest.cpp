@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -27,6 +28,10 @@ TEST(CommandLine, RecognisesEachJobAndItsArguments) {
     EXPECT_EQ(exportRequest.file, "scale.qrn");
     EXPECT_EQ(ParseCommandLine({"--export", "out.png"}).file, "");
     EXPECT_EQ(ParseCommandLine({"--", "--export"}).file, "--export");
+    // Values after "=" too; Qt's own options, with their values, are neither files nor errors.
+    EXPECT_EQ(ParseCommandLine({"-platform", "offscreen", "--export=out.bmp", "-style", "fusion",
+                                "--dpi=1200", "-reverse", "-style=fusion", "scale.qrn"}),
+              exportRequest);
 }
 
 TEST(CommandLine, RejectsWhatItCannotDo) {
@@ -39,7 +44,10 @@ TEST(CommandLine, RejectsWhatItCannotDo) {
                                                {"--dump-parameters"},
                                                {"--print"},
                                                {"a.qrn", "b.qrn"},
-                                               {"--frobnicate"}}) {
+                                               {"--frobnicate"},
+                                               {"--export=a.bmp", "--dpi=0"},
+                                               {"--print=a.qrn"},
+                                               {"a.qrn", "-platform"}}) {
         const CommandLineRequest request = ParseCommandLine(args);
         EXPECT_EQ(request.action, Action::Error) << args.front();
         EXPECT_FALSE(request.error.empty());
@@ -95,6 +103,10 @@ TEST(CommandLineProgram, ReportsErrorsOnStandardErrorWithAFailingStatus) {
     const ProcessResult help = RunProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--export"));
+
+    const ProcessResult version = RunProgram({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "quirn " QUIRN_VERSION "\n");
 }
 
 // The desktop's language as the environment tells it, and a profile of its own.
@@ -112,12 +124,17 @@ TEST(CommandLineProgram, SpeaksEnglishOnAnEnglishDesktopOrWhenChosen) {
     const QProcessEnvironment russian = Desktop("ru_RU.UTF-8", dir.path());
     const QProcessEnvironment german = Desktop("de_DE.UTF-8", dir.path());
 
+    // The help's frame is QCommandLineParser's, worded by Qt's catalogue.
     const ProcessResult help = RunProgram({"--help"}, dir.path(), english);
-    EXPECT_TRUE(help.out.startsWith("Usage: quirn [FILE]\n")) << help.out.constData();
-    EXPECT_TRUE(
-        RunProgram({"--help"}, dir.path(), russian).out.startsWith("Запуск: quirn [ФАЙЛ]\n"));
-    EXPECT_TRUE(
-        RunProgram({"--help"}, dir.path(), german).out.startsWith("Запуск: quirn [ФАЙЛ]\n"));
+    EXPECT_TRUE(help.out.startsWith("Usage: quirn [options] [FILE]\n")) << help.out.constData();
+    EXPECT_TRUE(help.out.contains("  -v, --version      show the version\n"));
+    EXPECT_FALSE(QString::fromUtf8(help.out).contains(QRegularExpression("[А-яЁё]")))
+        << "every text of the English help is English";
+    const QString russianHelp = QString::fromUtf8(RunProgram({"--help"}, dir.path(), russian).out);
+    EXPECT_TRUE(russianHelp.startsWith("Использование: quirn [параметры] [ФАЙЛ]\n"));
+    EXPECT_TRUE(russianHelp.contains("  -h, --help         показать эту справку\n"));
+    EXPECT_TRUE(RunProgram({"--help"}, dir.path(), german)
+                    .out.startsWith("Использование: quirn [параметры] [ФАЙЛ]\n"));
 
     const ProcessResult bad = RunProgram({"--frobnicate"}, dir.path(), english);
     // Qt may say something of its own first.
@@ -136,8 +153,8 @@ TEST(CommandLineProgram, SpeaksEnglishOnAnEnglishDesktopOrWhenChosen) {
     QSettings profile(dir.filePath("Quirn/Quirn.conf"), QSettings::IniFormat);
     profile.setValue("Settings/Language", "en");
     profile.sync();
-    EXPECT_TRUE(
-        RunProgram({"--help"}, dir.path(), russian).out.startsWith("Usage: quirn [FILE]\n"));
+    EXPECT_TRUE(RunProgram({"--help"}, dir.path(), russian)
+                    .out.startsWith("Usage: quirn [options] [FILE]\n"));
     profile.setValue("Settings/Language", "ru");
     profile.sync();
     EXPECT_TRUE(RunProgram({"--frobnicate"}, dir.path(), english)
