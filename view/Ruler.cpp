@@ -31,17 +31,17 @@ std::int64_t StepFor(double pixelsPerMm, double gap, std::int64_t least) {
 }  // namespace
 
 Ruler::Ruler(Qt::Orientation orientation, QAbstractScrollArea& area)
-    : QWidget(&area), orientation_(orientation), area_(area) {
+    : QWidget(&area), orientation_(orientation), viewport_(area.viewport()) {
     setObjectName(horizontal() ? QStringLiteral("topRuler") : QStringLiteral("leftRuler"));
     QFont small = font();
     small.setPixelSize(10);
     setFont(small);
-    area_.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     Place();
 }
 
 void Ruler::Place() {
-    const QRect client = area_.viewport()->geometry();
+    const QRect client = viewport_->geometry();
     if (horizontal())
         setGeometry(client.left(), client.top() - kThickness, client.width(), kThickness);
     else
@@ -49,7 +49,9 @@ void Ruler::Place() {
 }
 
 bool Ruler::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == area_.viewport()) {
+    // Compared with the viewport kept at the start: the area may be half destroyed when its
+    // viewport's last events arrive.
+    if (watched == viewport_) {
         if (event->type() == QEvent::Resize || event->type() == QEvent::Move) Place();
         // The cursor left the drawing: nothing to mark.
         if (event->type() == QEvent::Leave && cursor_) {

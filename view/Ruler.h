@@ -41,7 +41,7 @@ class Ruler : public QWidget {
     QRectF Across(double at, double length) const;
 
     Qt::Orientation orientation_;
-    QAbstractScrollArea& area_;
+    QWidget* viewport_;  // the area's, which the ruler runs beside
     CanvasGeometry geometry_;
     QPoint scroll_;
     double ratio_ = 1.0;
