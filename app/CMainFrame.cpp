@@ -89,11 +89,11 @@ void CMainFrame::ConnectHistory() {
     QAction* redo = actions_.at(Command::Redo);
     const auto update = [this, undo, redo, follow] {
         const QUndoStack& h = session_->history();
-        follow(undo, tr("&Отменить"), h.undoText(), h.canUndo());
-        follow(redo, tr("&Повторить"), h.redoText(), h.canRedo());
+        follow(undo, CommandText(InfoOf(Command::Undo).menuText), h.undoText(), h.canUndo());
+        follow(redo, CommandText(InfoOf(Command::Redo).menuText), h.redoText(), h.canRedo());
     };
+    // A push, merge, undo, redo or clear: each moves or rewrites the current step.
     connect(&history, &QUndoStack::indexChanged, this, update);
-    connect(&history, &QUndoStack::cleanChanged, this, update);
     update();
 }
 

@@ -74,8 +74,7 @@ class CQuirnView : public QAbstractScrollArea {
     ScaleSession& session_;
     RenderState& state_;  // the session's
     DragState drag_;
-    std::array<Point, kDrawnElementCount> pressAnchors_{};  // as the last grab found them
-    EditSnapshot pressSnapshot_;                            // as the drag's first grab found it
+    EditSnapshot pressSnapshot_;  // as the drag's first grab found it
     QPoint scroll_;
     WindowPicture picture_;
     Ruler* topRuler_ = nullptr;

@@ -60,8 +60,9 @@ class EditStep : public QUndoCommand {
     bool done_ = true;
 };
 
-// How the history names a drag: "перемещение надписи", "перемещение символа", "перемещение
-// шаблона", "изменение ширины шаблона", or "перемещение" for several kinds at once.
+// How the history names a drag, or a typed change of the template's place or width:
+// "перемещение надписи", "перемещение символа", "перемещение шаблона", "изменение ширины
+// шаблона", or "перемещение" for several kinds at once.
 QString DragStepText(const std::vector<MovableElement>& moved);
 
 }  // namespace quirn

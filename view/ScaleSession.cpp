@@ -183,7 +183,7 @@ void ScaleSession::setTemplateWidth(int width) {
     const EditSnapshot before = Snapshot();
     state_.templ.width = width;
     emit changed();
-    Record(tr("изменение ширины шаблона"), before, StepKind::TemplateWidth);
+    Record(DragStepText({MovableElement::TemplateEdge}), before, StepKind::TemplateWidth);
 }
 
 void ScaleSession::setTemplateX(int x) {
@@ -191,7 +191,7 @@ void ScaleSession::setTemplateX(int x) {
     const EditSnapshot before = Snapshot();
     state_.templ.anchor.x = x;
     emit changed();
-    Record(tr("перемещение шаблона"), before, StepKind::TemplateX);
+    Record(DragStepText({MovableElement::TemplateBody}), before, StepKind::TemplateX);
 }
 
 void ScaleSession::setTemplateY(int y) {
@@ -199,7 +199,7 @@ void ScaleSession::setTemplateY(int y) {
     const EditSnapshot before = Snapshot();
     state_.templ.anchor.y = y;
     emit changed();
-    Record(tr("перемещение шаблона"), before, StepKind::TemplateY);
+    Record(DragStepText({MovableElement::TemplateBody}), before, StepKind::TemplateY);
 }
 
 ExportResult ScaleSession::ExportPicture(int dpi) const {

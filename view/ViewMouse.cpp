@@ -68,7 +68,6 @@ void CQuirnView::mousePressEvent(QMouseEvent* event) {
     const Point cursor = CursorAt(event->position().toPoint());
     const bool alreadyDragging = drag_.any();
     const std::optional<MovableElement> hit = BeginDrag(drag_, state_, cursor);
-    if (hit) pressAnchors_ = state_.layout.anchors;
     // The drag is undone as a whole, back to where its first grab found everything.
     if (hit && !alreadyDragging) pressSnapshot_ = session_.Snapshot();
     if (hit)
@@ -84,10 +83,9 @@ void CQuirnView::mouseReleaseEvent(QMouseEvent* event) {
     for (int i = 0; i < kDrawnElementCount; ++i) {
         const auto e = static_cast<MovableElement>(i);
         if (drag_.dragging(e) &&
-            state_.layout.anchors[std::size_t(i)] != pressAnchors_[std::size_t(i)])
+            state_.layout.anchors[std::size_t(i)] != pressSnapshot_.layout.anchors[std::size_t(i)])
             moved.push_back(e);
     }
-    const bool wasDragging = drag_.any();
     if (drag_.dragging(MovableElement::TemplateBody) &&
         state_.templ.anchor != pressSnapshot_.templateAnchor)
         moved.push_back(MovableElement::TemplateBody);
@@ -95,7 +93,7 @@ void CQuirnView::mouseReleaseEvent(QMouseEvent* event) {
         state_.templ.width != pressSnapshot_.templateWidth)
         moved.push_back(MovableElement::TemplateEdge);
     EndDrag(drag_);
-    if (wasDragging && !moved.empty()) session_.KeepPlaces(moved, pressSnapshot_);
+    if (!moved.empty()) session_.KeepPlaces(moved, pressSnapshot_);
     viewport()->unsetCursor();
 }
 

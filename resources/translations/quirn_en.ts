@@ -65,14 +65,6 @@
 <context>
     <name>quirn::CMainFrame</name>
     <message>
-        <source>&amp;Отменить</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>&amp;Повторить</source>
-        <translation>&amp;Redo</translation>
-    </message>
-    <message>
         <source>&amp;Правка</source>
         <translation>&amp;Edit</translation>
     </message>
@@ -916,14 +908,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>удаление шаблона</source>
         <translation>removing the template</translation>
-    </message>
-    <message>
-        <source>изменение ширины шаблона</source>
-        <translation>changing the template width</translation>
-    </message>
-    <message>
-        <source>перемещение шаблона</source>
-        <translation>moving the template</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,6 @@
 #include <QTest>
 
 #include "model/CQuirnDoc.h"
-#include "render/DrawingTransform.h"
 #include "support/ViewHost.h"
 #include "view/ViewMapping.h"
 
@@ -48,8 +47,10 @@ class UndoTest : public ::testing::Test {
         return {host_.view->viewport()->grab().toImage(), fields, doc_.IsModified()};
     }
     QPoint ClientOf(Point drawing) const {
-        const Point px = DrawingToCanvasPixel(host_.session->state().canvas.geometry, drawing);
-        return QPoint(px.x, px.y) - host_.view->scrollPosition();
+        const QPoint scroll = host_.view->scrollPosition();
+        return DrawingToView(host_.session->state().canvas.geometry, drawing,
+                             {scroll.x(), scroll.y()})
+            .toPoint();
     }
     void DragNameLabel(QPoint by) {
         const RenderState& s = host_.session->state();
