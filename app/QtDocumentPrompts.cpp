@@ -45,11 +45,11 @@ FileOperation OperationOf(DocumentOperation operation) {
 
 }  // namespace
 
-SaveAnswer QtDocumentPrompts::AskSaveChanges(const std::string& title) {
+SaveAnswer QtDocumentPrompts::AskSaveChanges(const std::string& name) {
     QMessageBox box(
         QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
-        QCoreApplication::translate("quirn::QtDocumentPrompts", "Сохранить изменения в  %1?")
-            .arg(QString::fromStdString(title)),
+        QCoreApplication::translate("quirn::QtDocumentPrompts", "Сохранить изменения в %1?")
+            .arg(QString::fromStdString(name)),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     box.button(QMessageBox::Yes)
         ->setText(QCoreApplication::translate("quirn::QtDocumentPrompts", "Да"));

@@ -12,7 +12,7 @@ class QtDocumentPrompts : public DocumentPrompts {
   public:
     explicit QtDocumentPrompts(QWidget* parent) : parent_(parent) {}
 
-    SaveAnswer AskSaveChanges(const std::string& title) override;
+    SaveAnswer AskSaveChanges(const std::string& name) override;
     std::string AskOpenFileName() override;
     std::string AskSaveFileName(const std::string& proposedPath) override;
     void ReportFileError(FileError error, const std::string& fullPath,

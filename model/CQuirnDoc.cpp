@@ -78,18 +78,30 @@ FileError WriteInitialParameters(const ScaleParameters& params, const std::strin
     return WriteFileAtomically(file, WriteParameterText(params));
 }
 
-void CQuirnDoc::SetPathName(const std::string& path, bool addToRecent) {
-    if (fs::path(path).is_absolute()) {
-        pathName_ = Absolute(path);
-        pathIsDescription_ = false;
-        const std::string fileName = fs::path(pathName_).filename().string();
-        if (addToRecent) recentFiles_.Add(pathName_);
-        SetTitle(fileName.empty() ? pathName_ : fileName);
-    } else {
-        pathName_ = Absolute(FileNameForDescription(path));
-        pathIsDescription_ = true;
-        SetTitle(path);
-    }
+void CQuirnDoc::SetPathName(const std::string& path, RecentFiles recent) {
+    pathName_ = path.empty() ? std::string() : Absolute(path);
+    if (recent == RecentFiles::Add) recentFiles_.Add(pathName_);
+    UpdateTitle();
+}
+
+void CQuirnDoc::SetDescription(const std::string& description) {
+    description_ = description;
+    UpdateTitle();
+}
+
+void CQuirnDoc::UpdateTitle() {
+    const std::string fileName = fs::path(pathName_).filename().string();
+    if (description_.empty())
+        title_ = fileName.empty() ? std::string(kUntitledTitle) : fileName;
+    else
+        title_ = fileName.empty() ? description_ : description_ + " (" + fileName + ")";
+    if (titleChanged_) titleChanged_();
+}
+
+std::string CQuirnDoc::NameForQuestion() const {
+    const std::string fileName = fs::path(pathName_).filename().string();
+    if (!fileName.empty()) return fileName;
+    return description_.empty() ? std::string(kUntitledTitle) : description_;
 }
 
 void CQuirnDoc::setInitialUpdateHandler(std::function<void()> handler) {
@@ -98,11 +110,6 @@ void CQuirnDoc::setInitialUpdateHandler(std::function<void()> handler) {
 
 void CQuirnDoc::setTitleChangedHandler(std::function<void()> handler) {
     titleChanged_ = std::move(handler);
-}
-
-void CQuirnDoc::SetTitle(const std::string& title) {
-    title_ = title;
-    if (titleChanged_) titleChanged_();
 }
 
 void CQuirnDoc::SetModifiedFlag(bool modified) {
@@ -121,9 +128,9 @@ void CQuirnDoc::RunInitialUpdate() {
 
 void CQuirnDoc::OnNewDocument() {
     pathName_.clear();
-    pathIsDescription_ = false;
+    description_.clear();
     SetModifiedFlag(false);
-    SetTitle(kUntitledTitle);
+    UpdateTitle();
     const FileReadResult initial = ReadFileHead(initialFile_, kParameterReadLimit);
     parameters_ =
         initial.error == FileError::None ? ReadScaleParameters(initial.bytes) : kDefaultParameters;
@@ -156,7 +163,9 @@ bool CQuirnDoc::OpenDocumentFile(const std::string& path) {
     }
     if (!file.bytes.empty()) parameters_ = ReadScaleParameters(file.bytes);
     SetModifiedFlag(false);
-    SetPathName(fullPath, true);
+    // The description is the new record's, told by the initial update.
+    description_.clear();
+    SetPathName(fullPath);
     RunInitialUpdate();
     return true;
 }
@@ -171,9 +180,8 @@ bool CQuirnDoc::OnFileSaveAs() {
 }
 
 std::string CQuirnDoc::ProposedSaveName() const {
-    if (pathName_.empty()) return Absolute(FileNameForDescription(title_) + kDocumentExtension);
-    if (pathIsDescription_) return pathName_ + kDocumentExtension;
-    return pathName_;
+    if (!pathName_.empty()) return pathName_;
+    return Absolute(FileNameForDescription(NameForQuestion()) + kDocumentExtension);
 }
 
 bool CQuirnDoc::DoSave(const std::string& knownPath) {
@@ -194,14 +202,14 @@ bool CQuirnDoc::DoSave(const std::string& knownPath) {
         return false;
     }
     SetModifiedFlag(false);
-    SetPathName(path, true);
+    SetPathName(path);
     return true;
 }
 
 bool CQuirnDoc::SaveModified() {
     if (!modified_) return true;
     if (prompts_ == nullptr) return false;
-    switch (prompts_->AskSaveChanges(title_)) {
+    switch (prompts_->AskSaveChanges(NameForQuestion())) {
         case SaveAnswer::Yes:
             return OnFileSave();
         case SaveAnswer::No:

@@ -1,9 +1,10 @@
-// The document: one scale's parameter record with its path name, title and modified flag, and
-// the life of that record: new, open, save, save as, the save question and the recent files.
+// The document: one scale's parameter record with the file it was opened from or last saved to,
+// its description, title and modified flag, and the life of that record: new, open, save, save
+// as, the save question and the recent files.
 //
-// Path names and titles are UTF-8, as the file system and the window caption hold them. A
-// description built from the record's Windows-1251 texts goes through Cp1251ToUtf8 before it
-// reaches SetPathName.
+// Path names, descriptions and titles are UTF-8, as the file system and the window caption hold
+// them. A description built from the record's Windows-1251 texts goes through Cp1251ToUtf8 before
+// it reaches SetDescription.
 #pragma once
 
 #include <cstddef>
@@ -24,14 +25,16 @@ inline constexpr const char* kDocumentExtension = ".qrn";
 
 enum class SaveAnswer { Yes, No, Cancel };
 enum class DocumentOperation { Open, Save, Create };
+enum class RecentFiles { Add, Leave };
 
 // Everything the document needs to ask or tell the user. The desktop program answers with
 // dialogs; tests answer from a script. The document itself never shows anything.
 class DocumentPrompts {
   public:
     virtual ~DocumentPrompts() = default;
-    // "Сохранить изменения в  %1?" with yes, no and cancel; %1 is the document's title.
-    virtual SaveAnswer AskSaveChanges(const std::string& title) = 0;
+    // "Сохранить изменения в %1?" with yes, no and cancel; %1 names the document: its file's
+    // name, or its description while it has no file.
+    virtual SaveAnswer AskSaveChanges(const std::string& name) = 0;
     // The existing file to open, or empty when cancelled.
     virtual std::string AskOpenFileName() = 0;
     // The file to save to, starting from the proposed path, or empty when cancelled.
@@ -86,13 +89,19 @@ class CQuirnDoc {
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true);
 
-    // An absolute path is a file: it becomes the path name, its last component the title, and it
-    // goes to the recent-file list when addToRecent is set. Anything else is a description: the
-    // whole text is the title and FileNameForDescription of it in the current directory is the
-    // path name; a description never goes to the recent-file list.
-    void SetPathName(const std::string& path, bool addToRecent = true);
+    // The file the document was opened from or saved to (made absolute), where Save writes; it
+    // goes to the recent-file list when addToRecent is set. Empty for a document with no file.
+    void SetPathName(const std::string& path, RecentFiles recent = RecentFiles::Add);
     const std::string& GetPathName() const { return pathName_; }
+    // The one-line text users know the scale by: the window title, and the name a first save
+    // proposes. Never a path.
+    void SetDescription(const std::string& description);
+    const std::string& description() const { return description_; }
+    // The description followed by the file's name in brackets when there is a file; "Безымянный"
+    // before either is known.
     const std::string& GetTitle() const { return title_; }
+    // How the save question names the document: its file's name, else its description.
+    std::string NameForQuestion() const;
 
     // Run after every successful new and open: the view copies the record and refills itself.
     void setInitialUpdateHandler(std::function<void()> handler);
@@ -110,7 +119,8 @@ class CQuirnDoc {
     RecentFileList& recentFiles() { return recentFiles_; }
     const RecentFileList& recentFiles() const { return recentFiles_; }
 
-    // Empties the path name, clears the modified flag, titles the document "Безымянный" and
+    // Empties the path name and the description, clears the modified flag, titles the document
+    // "Безымянный" and
     // takes the record from Initial.qrn (an empty or foreign file gives zeros), or the built-in
     // defaults when it cannot be read.
     void OnNewDocument();
@@ -125,9 +135,10 @@ class CQuirnDoc {
     // leaves it as it was), the path goes to the recent files, and the initial update runs. A
     // file that cannot be opened or read leaves the document as it was.
     bool OpenDocumentFile(const std::string& path);
-    // Writes into the path name's file when it exists and is writable, else as save as.
+    // Writes into the document's file when it has one that is writable, else as save as.
     bool OnFileSave();
-    // Asks for a name proposing the path name, then writes.
+    // Asks for a name proposing the document's file, or its description in the current
+    // directory while it has none, then writes.
     bool OnFileSaveAs();
     // Nothing to do when not modified; otherwise the save question: yes saves and goes on only
     // if that succeeded, no goes on, cancel stops.
@@ -136,15 +147,15 @@ class CQuirnDoc {
   private:
     bool DoSave(const std::string& knownPath);
     std::string ProposedSaveName() const;
-    void SetTitle(const std::string& title);
+    void UpdateTitle();
     void RunInitialUpdate();
 
     DocumentPrompts* prompts_ = nullptr;
     ScaleParameters parameters_ = kDefaultParameters;
     bool modified_ = false;
     std::string pathName_;
+    std::string description_;
     std::string title_;
-    bool pathIsDescription_ = false;
     std::string initialFile_ = kInitialParametersFile;
     RecentFileList recentFiles_;
     std::function<void()> initialUpdate_;

@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -15,6 +15,7 @@
 #include "peripherals/Printing.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "view/CQuirnView.h"
+#include "view/PanelReading.h"
 #include "view/PanelText.h"
 #include "view/ScaleSession.h"
 #include "view/Warning.h"
@@ -60,6 +61,7 @@ PanelBinding::PanelBinding(ParameterBar& bar, ScaleSession& session, CQuirnView&
                            QObject* parent)
     : QObject(parent), bar_(bar), session_(session), view_(view) {
     Connect();
+    session_.applyGroup().Add(this, this);
 }
 
 void PanelBinding::Connect() {
@@ -82,8 +84,10 @@ void PanelBinding::Connect() {
     // Any change of a field may make the panel differ from what was applied.
     for (const ParameterField& field : StandardFields()) {
         const auto id = static_cast<C>(field.panelControl);
-        if (QLineEdit* edit = bar_.edit(id))
+        if (QLineEdit* edit = bar_.edit(id)) {
             connect(edit, &QLineEdit::textChanged, this, [this] { ShowUnapplied(); });
+            edit->installEventFilter(this);
+        }
         for (const auto button : {static_cast<QAbstractButton*>(bar_.checkBox(id)),
                                   static_cast<QAbstractButton*>(bar_.radio(id))})
             if (button != nullptr)
@@ -116,85 +120,69 @@ void PanelBinding::ShowTemplateButton() {
                  tr(session_.state().templ.loaded ? kRemoveCaption : kLoadCaption));
 }
 
-ScaleParameters PanelBinding::ReadPanel() const {
-    // Disabled fields are read like the others: a radial plate keeps its typed height.
-    ScaleParameters p = session_.state().params;
-    for (const ParameterField& field : StandardFields()) {
-        const auto id = static_cast<BarControl>(field.panelControl);
-        const std::string text = bar_.text(id).toStdString();
-        switch (field.form) {
-            case PanelForm::Text:
-                p.*std::get<std::string ScaleParameters::*>(field.member) = Utf8ToCp1251(text);
-                break;
-            case PanelForm::Decimal3:
-            case PanelForm::Decimal2:
-                p.*std::get<double ScaleParameters::*>(field.member) = ParseFieldDecimal(text);
-                break;
-            case PanelForm::Length:
-                p.*std::get<std::int32_t ScaleParameters::*>(field.member) = ParseFieldLength(text);
-                break;
-            case PanelForm::Count:
-                p.*std::get<std::int32_t ScaleParameters::*>(field.member) = ParseFieldCount(text);
-                break;
-            case PanelForm::CheckedWhenZero:
-                p.*std::get<std::int32_t ScaleParameters::*>(field.member) =
-                    bar_.isChecked(id) ? 0 : 1;
-                break;
-            case PanelForm::CheckedWhenSet:
-                p.*std::get<std::int32_t ScaleParameters::*>(field.member) =
-                    bar_.isChecked(id) ? 1 : 0;
-                break;
-        }
-    }
-    return p;
+std::optional<QString> PanelBinding::ReadInto(ScaleParameters& record) const {
+    const PanelReading reading = ReadPanelFields(bar_, record);
+    if (reading.refusal) return reading.refusal;
+    if (auto refusal = CheckTypedLimits(bar_, reading.record, appliedReading_)) return refusal;
+    record = reading.record;
+    return std::nullopt;
 }
 
 void PanelBinding::TakeAppliedReading() {
     // Read back rather than compared with the record: a file's 1.23456 shows as "1.235", which
     // is not an edit.
-    appliedReading_ = ReadPanel();
+    appliedReading_ = ReadPanelFields(bar_, session_.state().params).record;
+    for (const ParameterField& field : StandardFields()) {
+        // Setting the text clears the field's undo history.
+        if (QLineEdit* edit = bar_.edit(static_cast<BarControl>(field.panelControl)))
+            if (edit->isUndoAvailable() || edit->isRedoAvailable()) edit->setText(edit->text());
+    }
     ShowUnapplied();
 }
 
 bool PanelBinding::HasUnappliedEdits() const {
     if (!session_.hasRecord()) return false;
+    const PanelReading now = ReadPanelFields(bar_, appliedReading_);
     // Only the panel's own fields count: the scales window and drags change the rest.
-    ScaleParameters now = ReadPanel();
-    now.ext = appliedReading_.ext;
-    return now != appliedReading_;
+    return now.refusal.has_value() || now.record != appliedReading_;
 }
 
 void PanelBinding::ShowUnapplied() {
     const bool unapplied = HasUnappliedEdits();
     if (unapplied == unappliedShown_) return;
     unappliedShown_ = unapplied;
-    QPushButton* apply = bar_.button(BarControl::Apply);
-    apply->setProperty("unapplied", unapplied);
-    // Coloured, not bold: a bold caption no longer fits the button.
-    apply->setStyleSheet(unapplied ? QStringLiteral("QPushButton { background-color: #ffd24d; }")
-                                   : QString());
+    ShowUnappliedMark(*bar_.button(BarControl::Apply), unapplied);
 }
 
 bool PanelBinding::ResolveUnappliedEdits() {
-    if (!HasUnappliedEdits()) return true;
-    SaveAnswer answer = SaveAnswer::Cancel;
-    if (askApply_) {
-        answer = askApply_();
-    } else {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
-                        tr("Параметры на панели изменены, но не применены. Применить их?"),
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &view_);
-        box.button(QMessageBox::Yes)->setText(tr("Применить"));
-        box.button(QMessageBox::No)->setText(tr("Не применять"));
-        box.button(QMessageBox::Cancel)->setText(tr("Отмена"));
-        box.setDefaultButton(QMessageBox::Yes);
-        const int chosen = box.exec();
-        answer = chosen == QMessageBox::Yes  ? SaveAnswer::Yes
-                 : chosen == QMessageBox::No ? SaveAnswer::No
-                                             : SaveAnswer::Cancel;
-    }
-    if (answer == SaveAnswer::Yes) OnApplyParameters();
-    return answer != SaveAnswer::Cancel;
+    return session_.applyGroup().ResolveUnappliedEdits(&view_);
+}
+
+void PanelBinding::setApplyQuestion(std::function<SaveAnswer()> ask) {
+    session_.applyGroup().setApplyQuestion(std::move(ask));
+}
+
+void PanelBinding::ShowRefusal(const QString& text) {
+    Warn(text);
+}
+
+QString PanelBinding::StepName() const {
+    return tr("применение параметров");
+}
+
+bool PanelBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    const auto* edit = qobject_cast<const QLineEdit*>(watched);
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (edit == nullptr) return false;
+    const bool undo = key->matches(QKeySequence::Undo) && !edit->isUndoAvailable();
+    const bool redo = (key->matches(QKeySequence::Redo) ||
+                       key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) &&
+                      !edit->isRedoAvailable();
+    if (!undo && !redo) return false;
+    // Not overridden: the window's undo and redo commands take the keys.
+    event->ignore();
+    return true;
 }
 
 void PanelBinding::ShowZoom() {
@@ -303,10 +291,8 @@ void PanelBinding::OnArcToggle() {
 }
 
 void PanelBinding::OnApplyParameters() {
-    const ScaleParameters p = ReadPanel();
     // The panel keeps the texts as typed; only the drawing and the layout start afresh.
-    session_.Apply(p);
-    TakeAppliedReading();
+    session_.applyGroup().Apply(this);
 }
 
 void PanelBinding::OnExportPicture() {

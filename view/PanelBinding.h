@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "model/CQuirnDoc.h"
+#include "view/ApplyGroup.h"
 #include "view/ParameterBar.h"
 #include "view/Warning.h"
 
@@ -17,7 +18,7 @@ class ApplicationPrinter;
 class CQuirnView;
 class ScaleSession;
 
-class PanelBinding : public QObject {
+class PanelBinding : public QObject, public FieldEditor {
     Q_OBJECT
   public:
     PanelBinding(ParameterBar& bar, ScaleSession& session, CQuirnView& view,
@@ -25,14 +26,17 @@ class PanelBinding : public QObject {
 
     // Writes the working copy into the panel.
     void FillParameterBar();
-    // Reads the panel into the working copy and the document, then redraws.
+    // Reads the panel, and what the scales window holds unapplied, into the working copy and
+    // the document, then redraws; a field that cannot be taken is refused with a message and
+    // nothing changes.
     void OnApplyParameters();
     // Whether the panel's fields say something else than when they were last filled or
     // applied; the Apply button is highlighted while they do.
-    bool HasUnappliedEdits() const;
+    bool HasUnappliedEdits() const override;
     // Before a command that would act on the applied record (save, print, export) or drop the
-    // panel (close, another document): unapplied edits are applied, kept as typed, or the
-    // command is cancelled, as the user answers. False means cancel.
+    // panels (close, another document): what the panel and the scales window hold unapplied
+    // is applied, kept as typed, or the command is cancelled, as the user answers. False means
+    // cancel.
     bool ResolveUnappliedEdits();
     void OnSquareShape();
     void OnRadialShape();
@@ -55,16 +59,23 @@ class PanelBinding : public QObject {
     }
     void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
     // Where the binding asks whether to apply unapplied edits; a dialog unless replaced.
-    void setApplyQuestion(std::function<SaveAnswer()> ask) { askApply_ = std::move(ask); }
+    void setApplyQuestion(std::function<SaveAnswer()> ask);
+
+    std::optional<QString> ReadInto(ScaleParameters& record) const override;
+    // The fields as they are now count as applied; their own undo history goes, so that the
+    // undo keys reach the document.
+    void TakeAppliedReading() override;
+    void ShowRefusal(const QString& text) override;
+    QString StepName() const override;
+
+  protected:
+    // The undo keys reach the document when the focused field has nothing of its own to undo.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Connect();
     void OnShown();
     void OnRestored();
-    // The record the panel's fields give, on top of the working copy.
-    ScaleParameters ReadPanel() const;
-    // The fields as they are now count as applied.
-    void TakeAppliedReading();
     void ShowUnapplied();
     void ShowTemplateButton();
     void ShowZoom();
@@ -80,7 +91,6 @@ class PanelBinding : public QObject {
     ApplicationPrinter* printer_ = nullptr;
     std::function<QString()> chooseTemplateFile_;
     WarningHandler warn_;
-    std::function<SaveAnswer()> askApply_;
     ScaleParameters appliedReading_;
     bool unappliedShown_ = false;
 };

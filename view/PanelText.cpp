@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "model/ExtensionText.h"
 #include "model/NumberText.h"
 
 namespace quirn {
@@ -18,6 +19,12 @@ std::string Fixed(double value, int decimals) {
 
 }  // namespace
 
+std::optional<double> FieldNumber(std::string text) {
+    for (char& c : text)
+        if (c == ',') c = '.';
+    return ParseExactNumber(text);
+}
+
 std::string LengthText(std::int32_t units) {
     return TrimmedNumber(units / 100.0, 2);
 }
@@ -31,8 +38,13 @@ int SpinnerPosition(std::int64_t units) {
 }
 
 std::string ComposeDescription(const ScaleParameters& p) {
+    // A radial plate is as high as its outer radius and the axis's height make it; its height
+    // field is disabled and may hold anything.
+    const std::int64_t height =
+        p.shape != 0 ? std::int64_t{p.Rout} + p.Los_niz - p.Los_os : std::int64_t{p.Hshk};
     return p.name + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
-           TrimmedNumber(p.Hshk / 100.0, 2) + ", " + TrimmedNumber(p.range, 2) + p.unit;
+           TrimmedNumber(static_cast<double>(height) / 100.0, 2) + ", " +
+           TrimmedNumber(p.range, 2) + p.unit;
 }
 
 std::string ZoomReadoutText(int zoom) {

@@ -3,11 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/ScaleParameters.h"
 
 namespace quirn {
+
+// A number as a field takes it, "," for ".", but nothing else besides: "12abc" is none.
+std::optional<double> FieldNumber(std::string text);
 
 // A length in drawing units as trimmed millimetres: 450 -> "4.5", 6900 -> "69".
 std::string LengthText(std::int32_t units);
@@ -18,7 +22,8 @@ std::string TemplateFieldText(std::int64_t units);
 // A spinner position: the low 16 bits of the value taken as a signed number.
 int SpinnerPosition(std::int64_t units);
 
-// Name, width x height, range and unit in one line: "M4200, 69x60, 15V". Windows-1251 bytes.
+// Name, width x height of the plate, range and unit in one line: "M4200, 69x60, 15V".
+// Windows-1251 bytes.
 std::string ComposeDescription(const ScaleParameters& p);
 
 // "Масштаб 600%" for zoom 6, UTF-8.

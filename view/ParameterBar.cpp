@@ -95,7 +95,9 @@ ParameterBar::ParameterBar(QWidget* parent) : QWidget(parent) {
     auto* arc = new QCheckBox(tr("Дуга под/над делениями"), this);
     arc->setGeometry(DialogRect(364, 60, 101, 8));
     controls_[C::Arc] = arc;
+    // The arc's distance is captioned by its check box.
     AddParameterEdit(C::Hduga, QString(), 0, 470, 58, true);
+    edit(C::Hduga)->setAccessibleName(arc->text());
 
     AddParameterEdit(C::LosOs, tr("Расст. ось крепежа - ось стрелки"), 12, 130, 97, true);
     AddParameterEdit(C::LosNiz, tr("Расст. ось крепежа - низ шкалы"), 180, 304, 97, true);
@@ -155,6 +157,8 @@ void ParameterBar::AddParameterEdit(BarControl id, const QString& label, int lab
                                     bool millimetres) {
     if (!label.isEmpty()) AddLabel(label, labelX, y, x - 2 - labelX, Qt::AlignLeft);
     QLineEdit* field = AddEdit(id, x, y, 30, 12);
+    // Messages about the field name it by its caption.
+    field->setAccessibleName(label);
     // The name and the unit scroll; every other field holds only what fits in its box.
     if (id != BarControl::Name && id != BarControl::Unit)
         field->setValidator(new BoxFitValidator(field, QStringLiteral(".*")));

@@ -97,13 +97,6 @@ struct CheckField {
 constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &FurtherScale::out_R},
                                        {ScaleField::Duga, &FurtherScale::Duga}};
 
-// A number as the panel takes it, "," for ".", but nothing else besides.
-std::optional<double> FieldNumber(std::string text) {
-    for (char& c : text)
-        if (c == ',') c = '.';
-    return ParseExactNumber(text);
-}
-
 std::string NotANumber(ScaleField id, const std::string& text) {
     return Tr(QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не число: «%2»"))
         .arg(Caption(id), QString::fromStdString(text))

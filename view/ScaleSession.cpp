@@ -48,7 +48,7 @@ void ScaleSession::OnInitialUpdate() {
     state_.templ.width = ClampToInt(std::int64_t{p.Lshk} + 200);
     state_.templ.anchor = At(-100 - p.Lshk / 2, -100 - axisHeight);
 
-    doc_.SetPathName(Cp1251ToUtf8(ComposeDescription(p)), false);
+    doc_.SetDescription(Cp1251ToUtf8(ComposeDescription(p)));
     state_.zoom = 1;
     savedRecord_ = doc_.parameters();
     history_.clear();
@@ -60,7 +60,7 @@ void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
     const EditSnapshot before = Snapshot();
     state_.params = params;
     doc_.setParameters(params);
-    doc_.SetPathName(Cp1251ToUtf8(ComposeDescription(params)), false);
+    doc_.SetDescription(Cp1251ToUtf8(ComposeDescription(params)));
     ResetLayout();
     Record(step.isEmpty() ? tr("применение параметров") : step, before);
 }
@@ -82,7 +82,7 @@ void ScaleSession::Record(const QString& text, const EditSnapshot& before, StepK
 void ScaleSession::Restore(const EditSnapshot& s) {
     state_.params = s.params;
     doc_.setParameters(s.record);
-    doc_.SetPathName(Cp1251ToUtf8(ComposeDescription(s.params)), false);
+    doc_.SetDescription(Cp1251ToUtf8(ComposeDescription(s.params)));
     state_.layout = s.layout;
     TemplateUnderlay& t = state_.templ;
     t.loaded = s.templateLoaded;
@@ -203,11 +203,10 @@ void ScaleSession::setTemplateY(int y) {
 }
 
 ExportResult ScaleSession::ExportPicture(int dpi) const {
-    // The title made a bare file name the way a save proposes one: it stays in the current
-    // directory whatever the description holds.
+    // The description made a bare file name the way a first save proposes one: it stays in the
+    // current directory whatever the description holds.
     const QString name =
-        QString::fromStdString(FileNameForDescription(DocumentTitle().toStdString())) +
-        QStringLiteral(".bmp");
+        QString::fromStdString(FileNameForDescription(doc_.description())) + QStringLiteral(".bmp");
     // A copy, so that the sizes the mouse works with stay the screen's.
     RenderState printed = state_;
     return quirn::ExportPicture(printed, QDir::current().absoluteFilePath(name), dpi);

@@ -15,6 +15,7 @@
 #include "model/CQuirnDoc.h"
 #include "peripherals/PictureExport.h"
 #include "render/RenderState.h"
+#include "view/ApplyGroup.h"
 #include "view/EditHistory.h"
 
 namespace quirn {
@@ -50,6 +51,9 @@ class ScaleSession : public QObject {
     // "Сбросить расположение": every element back at its default, the places forgotten.
     void ForgetPlaces();
 
+    // The panel and the scales window, whose typed fields are applied together.
+    ApplyGroup& applyGroup() { return applyGroup_; }
+
     // Undo and redo of everything above and of the template's changes below.
     QUndoStack& history() { return history_; }
     // What undo and redo would put back now.
@@ -66,7 +70,7 @@ class ScaleSession : public QObject {
     void setTemplateX(int x);
     void setTemplateY(int y);
 
-    // "Записать рисунок в файл": the scale as printed, into "<title>.bmp" in the current
+    // "Записать рисунок в файл": the scale as printed, into "<description>.bmp" in the current
     // directory at dpi.
     ExportResult ExportPicture(int dpi) const;
 
@@ -92,6 +96,7 @@ class ScaleSession : public QObject {
     RenderState state_;
     bool hasRecord_ = false;
     QUndoStack history_;
+    ApplyGroup applyGroup_{*this};
     ScaleParameters savedRecord_;  // as last opened or saved
 };
 

@@ -1,5 +1,7 @@
 #include "view/ScalesWindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,7 +20,6 @@
 #include "render/Saturate.h"
 #include "view/ScalePage.h"
 #include "view/ScaleSession.h"
-#include "view/ScalesText.h"
 #include "view/ZoneTable.h"
 
 namespace quirn {
@@ -107,6 +108,10 @@ ScalesWindow::ScalesWindow(ScaleSession& session, QWidget* parent)
     connect(pages_, &QTabWidget::currentChanged, this, [this] { UpdateButtons(); });
     connect(zones_->addButton(), &QPushButton::clicked, this, [this] { OnAddZone(); });
     connect(apply_, &QPushButton::clicked, this, [this] { OnApply(); });
+    Watch(origin_);
+    Watch(standard_);
+    connect(zones_, &ZoneTable::edited, this, [this] { ShowUnapplied(); });
+    session_.applyGroup().Add(this, this);
     connect(&session_, &ScaleSession::shown, this, [this] { Fill(); });
     // An undone or redone step may have changed the scales.
     connect(&session_, &ScaleSession::restored, this, [this] { Fill(); });
@@ -126,9 +131,33 @@ ScalePage* ScalesWindow::AddPage() {
     auto* page = new ScalePage(pages_->count() == 0);
     page->setFirstRange([this] { return session_.state().params.range; });
     pages_->addTab(page, QString());
+    Watch(page);
     Renumber();
     UpdateButtons();
+    ShowUnapplied();
     return page;
+}
+
+void ScalesWindow::Watch(QWidget* widget) {
+    for (QLineEdit* edit : widget->findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::textChanged, this, [this] { ShowUnapplied(); });
+        connect(edit, &QLineEdit::returnPressed, this, [this] { OnApply(); });
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        connect(edit, &QLineEdit::textChanged, this, [this] { ShowUnapplied(); });
+        connect(edit, &QLineEdit::returnPressed, this, [this] { OnApply(); });
+    }
+    for (QComboBox* box : widget->findChildren<QComboBox*>())
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { ShowUnapplied(); });
+    for (QCheckBox* box : widget->findChildren<QCheckBox*>())
+        connect(box, &QCheckBox::stateChanged, this, [this] { ShowUnapplied(); });
+}
+
+void ScalesWindow::ShowUnapplied() {
+    const bool unapplied = HasUnappliedEdits();
+    if (unapplied == unappliedShown_) return;
+    unappliedShown_ = unapplied;
+    ShowUnappliedMark(*apply_, unapplied);
 }
 
 void ScalesWindow::RemoveFurtherPages() {
@@ -160,6 +189,10 @@ void ScalesWindow::Fill() {
     origin_->setText(QString::fromStdString(Cp1251ToUtf8(p.ext.origin)));
     standard_->setText(QString::fromStdString(Cp1251ToUtf8(p.ext.standard)));
     UpdateButtons();
+    // Read back rather than copied from the record, like the panel's fields.
+    ScaleParameters reading = p;
+    if (!ReadInto(reading)) appliedReading_ = reading.ext;
+    ShowUnapplied();
 }
 
 void ScalesWindow::OnAddScale() {
@@ -180,8 +213,10 @@ void ScalesWindow::OnRemoveScale() {
     QWidget* removed = pages_->widget(index);
     pages_->removeTab(index);
     delete removed;
+    zones_->RemoveScale(index + 1);
     Renumber();
     UpdateButtons();
+    ShowUnapplied();
 }
 
 void ScalesWindow::OnAddZone() {
@@ -196,36 +231,46 @@ void ScalesWindow::OnAddZone() {
     zones_->AddZone({scale, 0.0, to, 0xFF0000});
 }
 
-void ScalesWindow::Refuse(const std::string& utf8) {
-    ShowWarning(warn_, this, QString::fromStdString(utf8));
+void ScalesWindow::ShowRefusal(const QString& text) {
+    ShowWarning(warn_, this, text);
 }
 
-void ScalesWindow::OnApply() {
-    // Scale 1's standard fields are the panel's: they stay as the working copy has them.
-    ScaleParameters record = session_.state().params;
-    ScaleExtensions& ext = record.ext;
+QString ScalesWindow::StepName() const {
+    return tr("изменение шкал");
+}
+
+bool ScalesWindow::HasUnappliedEdits() const {
+    if (!session_.hasRecord()) return false;
+    ScaleParameters now = session_.state().params;
+    now.ext = appliedReading_;
+    return ReadInto(now).has_value() || now.ext != appliedReading_;
+}
+
+std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
+    // Scale 1's standard fields are the panel's: they stay as record has them.
+    ScaleExtensions ext = record.ext;
     std::string fault;
     const auto scaleFault = [&fault](int scale) {
-        return tr("Шкала %1: %2")
-            .arg(QString::fromStdString(std::to_string(scale)), QString::fromStdString(fault))
-            .toStdString();
+        return tr("Шкала %1: %2").arg(QString::number(scale), QString::fromStdString(fault));
     };
-    if (!page(1)->Read(ext.first, fault)) return Refuse(scaleFault(1));
+    if (!page(1)->Read(ext.first, fault)) return scaleFault(1);
     ext.further.clear();
     for (int scale = 2; scale <= scaleCount(); ++scale) {
         FurtherScale further;
-        if (!page(scale)->Read(further, fault)) return Refuse(scaleFault(scale));
+        if (!page(scale)->Read(further, fault)) return scaleFault(scale);
         // A scale with no key of its own would not survive the file: it keeps scale 1's law.
         if (further == FurtherScale{}) further.law = ext.first.law;
         ext.further.push_back(std::move(further));
     }
-    if (!zones_->Read(ext.zones, fault)) return Refuse(fault);
+    if (!zones_->Read(ext.zones, fault)) return QString::fromStdString(fault);
     ext.origin = Utf8ToCp1251(origin_->text().toStdString());
     ext.standard = Utf8ToCp1251(standard_->text().toStdString());
-    if (const ScaleCheck check = CheckScales(record); !check.ok())
-        return Refuse(ScaleProblemText(check, record));
-    session_.Apply(record, tr("изменение шкал"));
-    Fill();
+    record.ext = std::move(ext);
+    return std::nullopt;
+}
+
+void ScalesWindow::OnApply() {
+    session_.applyGroup().Apply(this);
 }
 
 }  // namespace quirn

@@ -1,10 +1,13 @@
 // The "Шкалы" window: scale 1's law and lists, the further scales, the coloured zones and the
-// texts of the two fixed labels, applied together to the scale being edited. It refills from
-// the working copy when a document is shown and after its own Apply, never while the user types.
+// texts of the two fixed labels, applied together to the scale being edited, with what the
+// parameter panel holds unapplied. It refills from the working copy when a document is shown and
+// after an Apply, never while the user types; its Apply button is marked while it holds edits.
 #pragma once
 
 #include <QDockWidget>
 
+#include "model/ScaleExtensions.h"
+#include "view/ApplyGroup.h"
 #include "view/Warning.h"
 
 class QLineEdit;
@@ -17,20 +20,27 @@ class ScalePage;
 class ScaleSession;
 class ZoneTable;
 
-class ScalesWindow : public QDockWidget {
+class ScalesWindow : public QDockWidget, public FieldEditor {
     Q_OBJECT
   public:
     explicit ScalesWindow(ScaleSession& session, QWidget* parent = nullptr);
 
     // Writes the working copy into the window.
     void Fill();
-    // Reads the window into a copy of the working copy's record; a record the scales cannot be
-    // drawn from is refused with the reason, everything typed kept.
+    // Reads the window, and what the panel holds unapplied, into the working copy; a record the
+    // scales cannot be drawn from is refused with the reason, everything typed kept.
     void OnApply();
     // A further scale, 8 mm inside scale 1 with scale 1's law, while there are fewer than four.
     void OnAddScale();
-    // The page shown, unless it is scale 1's.
+    // The page shown, unless it is scale 1's, with its zones; the zones of later scales follow
+    // their scale's new number.
     void OnRemoveScale();
+
+    bool HasUnappliedEdits() const override;
+    std::optional<QString> ReadInto(ScaleParameters& record) const override;
+    void TakeAppliedReading() override { Fill(); }
+    void ShowRefusal(const QString& text) override;
+    QString StepName() const override;
 
     void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
@@ -47,11 +57,13 @@ class ScalesWindow : public QDockWidget {
 
   private:
     ScalePage* AddPage();
+    // Every field of widget marks the Apply button when it changes, and Enter in it applies.
+    void Watch(QWidget* widget);
+    void ShowUnapplied();
     void RemoveFurtherPages();
     void Renumber();
     void UpdateButtons();
     void OnAddZone();
-    void Refuse(const std::string& utf8);
 
     ScaleSession& session_;
     QTabWidget* pages_ = nullptr;
@@ -62,6 +74,8 @@ class ScalesWindow : public QDockWidget {
     QLineEdit* standard_ = nullptr;
     QPushButton* apply_ = nullptr;
     WarningHandler warn_;
+    ScaleExtensions appliedReading_;
+    bool unappliedShown_ = false;
 };
 
 }  // namespace quirn

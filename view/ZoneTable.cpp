@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "model/ExtensionText.h"
+#include "view/PanelText.h"
 
 namespace quirn {
 namespace {
@@ -22,10 +23,7 @@ QTableWidgetItem* Cell(const std::string& text) {
 
 std::optional<double> CellNumber(const QTableWidgetItem* item) {
     if (item == nullptr) return std::nullopt;
-    std::string text = item->text().trimmed().toStdString();
-    for (char& c : text)
-        if (c == ',') c = '.';
-    return ParseExactNumber(text);
+    return FieldNumber(item->text().trimmed().toStdString());
 }
 
 std::string CellText(const QTableWidgetItem* item) {
@@ -53,6 +51,7 @@ ZoneTable::ZoneTable(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
 
     connect(remove_, &QPushButton::clicked, this, [this] { RemoveZone(); });
+    connect(table_, &QTableWidget::itemChanged, this, [this] { emit edited(); });
     connect(table_, &QTableWidget::cellClicked, this,
             [this](int row, int column) { OnCellClicked(row, column); });
     UpdateButtons();
@@ -77,6 +76,7 @@ void ZoneTable::AddZone(const Zone& zone) {
     table_->setItem(row, ColourColumn, colour);
     SetColour(row, zone.rgb);
     UpdateButtons();
+    emit edited();
 }
 
 void ZoneTable::RemoveZone() {
@@ -85,6 +85,21 @@ void ZoneTable::RemoveZone() {
     const int current = table_->currentRow();
     table_->removeRow(current >= 0 && current < rows ? current : rows - 1);
     UpdateButtons();
+    emit edited();
+}
+
+void ZoneTable::RemoveScale(int scale) {
+    for (int row = table_->rowCount() - 1; row >= 0; --row) {
+        QTableWidgetItem* cell = table_->item(row, ScaleColumn);
+        const std::optional<double> number = CellNumber(cell);
+        if (!number) continue;
+        if (*number == scale)
+            table_->removeRow(row);
+        else if (*number > scale)
+            cell->setText(QString::number(*number - 1));
+    }
+    UpdateButtons();
+    emit edited();
 }
 
 void ZoneTable::SetColour(int row, std::uint32_t rgb) {
@@ -137,7 +152,8 @@ bool ZoneTable::Read(std::vector<Zone>& zones, std::string& fault) const {
             }
             *value = *v;
         }
-        z.rgb = table_->item(row, ColourColumn)->data(Qt::UserRole).value<std::uint32_t>();
+        if (const QTableWidgetItem* colour = table_->item(row, ColourColumn))
+            z.rgb = colour->data(Qt::UserRole).value<std::uint32_t>();
         out.push_back(z);
     }
     zones = std::move(out);

@@ -30,6 +30,9 @@ class ZoneTable : public QWidget {
     void AddZone(const Zone& zone);
     // The current row, or the last one when none is current.
     void RemoveZone();
+    // Scale number scale is gone: its zones go with it and later scales' zones follow their
+    // scale's new number. A row whose scale cannot be read is left for Apply to refuse.
+    void RemoveScale(int scale);
 
     // Where a click on a colour cell asks for the new colour; an invalid colour keeps the old
     // one. The colour dialog unless replaced.
@@ -40,6 +43,10 @@ class ZoneTable : public QWidget {
     QTableWidget* table() const { return table_; }
     QPushButton* addButton() const { return add_; }
     QPushButton* removeButton() const { return remove_; }
+
+  signals:
+    // A cell, a colour or the rows changed.
+    void edited();
 
   private:
     void SetColour(int row, std::uint32_t rgb);

@@ -424,10 +424,10 @@
     </message>
 </context>
 <context>
-    <name>quirn::PanelBinding</name>
+    <name>quirn::ApplyGroup</name>
     <message>
         <source>Параметры на панели изменены, но не применены. Применить их?</source>
-        <translation>The parameters in the panel have been changed but not applied. Apply them?</translation>
+        <translation>Parameters have been changed but not applied. Apply them?</translation>
     </message>
     <message>
         <source>Применить</source>
@@ -440,6 +440,32 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PanelReading</name>
+    <message>
+        <source>%1: не число «%2»</source>
+        <translation>%1: not a number “%2”</translation>
+    </message>
+    <message>
+        <source>%1: не целое число «%2»</source>
+        <translation>%1: not a whole number “%2”</translation>
+    </message>
+    <message>
+        <source>%1: слишком большое число «%2»</source>
+        <translation>%1: number too large “%2”</translation>
+    </message>
+    <message>
+        <source>%1: нужно больше %3 и не больше %4, а не «%2»</source>
+        <translation>%1: must be above %3 and at most %4, not “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PanelBinding</name>
+    <message>
+        <source>применение параметров</source>
+        <translation>applying the parameters</translation>
     </message>
     <message>
         <source>Загрузить шаблон (.bmp)</source>
@@ -686,7 +712,7 @@ No printer is installed on this system.</translation>
         <translation>All files (*.*)</translation>
     </message>
     <message>
-        <source>Сохранить изменения в  %1?</source>
+        <source>Сохранить изменения в %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
     <message>

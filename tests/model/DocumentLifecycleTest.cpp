@@ -57,7 +57,7 @@ struct ScriptedPrompts : DocumentPrompts {
     }
 };
 
-// What the view's initial update does to the document: the description becomes the path name.
+// What the view's initial update does to the document: the description becomes its title.
 std::string Describe(const ScaleParameters& p) {
     return Cp1251ToUtf8(p.name) + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
            TrimmedNumber(p.Hshk / 100.0, 2) + ", " + TrimmedNumber(p.range, 2) +
@@ -73,14 +73,14 @@ class DocumentLifecycleTest : public ::testing::Test {
         doc.setPrompts(&prompts);
         doc.setInitialUpdateHandler([this] {
             ++initialUpdates;
-            doc.SetPathName(Describe(doc.parameters()), false);
+            doc.SetDescription(Describe(doc.parameters()));
         });
     }
     // Apply as the view does it.
     void Apply(const ScaleParameters& p) {
         doc.SetModifiedFlag(true);
         doc.setParameters(p);
-        doc.SetPathName(Describe(p), false);
+        doc.SetDescription(Describe(p));
     }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
@@ -109,7 +109,7 @@ TEST_F(DocumentLifecycleTest, NewDocumentTakesInitialFileOrDefaults) {
     EXPECT_EQ(doc.parameters(), kDefaultParameters);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V");
-    EXPECT_EQ(doc.GetPathName(), (dir_ / "M4200, 69x60, 15V").string());
+    EXPECT_TRUE(doc.GetPathName().empty()) << "a new document has no file";
     EXPECT_EQ(initialUpdates, 1);
 
     Put(dir_ / kInitialParametersFile, "");
@@ -208,7 +208,7 @@ TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
     prompts.openNames = {"scale1.qrn"};
     ASSERT_TRUE(doc.OnFileOpen());
     EXPECT_EQ(doc.parameters(), Custom());
-    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA") << "the description, not the file name";
+    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA (scale1.qrn)");
     EXPECT_EQ(doc.recentFiles().entries(),
               std::vector<std::string>{(dir_ / "scale1.qrn").string()});
 
@@ -218,7 +218,7 @@ TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
     ASSERT_TRUE(doc.OpenDocumentFile((dir_ / "empty.qrn").string()));
     EXPECT_EQ(doc.parameters(), kDefaultParameters) << "an empty file changes nothing";
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V");
+    EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V (empty.qrn)");
     EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "empty.qrn").string());
 
     Apply(Custom());
@@ -241,34 +241,35 @@ TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
     EXPECT_EQ(doc.parameters(), Custom());
 }
 
-TEST_F(DocumentLifecycleTest, SaveAfterOpenAsksAndProposesTheDescription) {
+TEST_F(DocumentLifecycleTest, SaveWritesToTheOpenedFileNotToTheDescriptionsName) {
     Put(dir_ / "scale1.qrn", WriteParameterText(Custom()));
+    // A file named like the description, in the current directory, is not the document's.
+    Put(dir_ / "A1, 69x60, 150mA", "someone else's");
+    Put(dir_ / "A1, 69x60, 150mA.qrn", "someone else's");
     ASSERT_TRUE(doc.OpenDocumentFile((dir_ / "scale1.qrn").string()));
-    Put(dir_ / "scale1.qrn", "untouched");
-
-    prompts.saveNames = {(dir_ / "A1, 69x60, 150mA.qrn").string()};
-    ASSERT_TRUE(doc.OnFileSave());
-    ASSERT_EQ(prompts.proposals.size(), 1u);
-    EXPECT_EQ(prompts.proposals[0], (dir_ / "A1, 69x60, 150mA.qrn").string());
-    EXPECT_EQ(Slurp(dir_ / "scale1.qrn"), "untouched");
-    EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA.qrn"), WriteParameterText(Custom()));
-    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA.qrn");
-    EXPECT_FALSE(doc.IsModified());
-
-    // Now the path name is the saved file: the next save writes there without asking.
     ScaleParameters changed = Custom();
     changed.range = 300;
-    doc.setParameters(changed);
-    doc.SetModifiedFlag(true);
-    ASSERT_TRUE(doc.OnFileSave());
-    EXPECT_EQ(prompts.proposals.size(), 1u);
-    EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA.qrn"), WriteParameterText(changed));
-    EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "A1, 69x60, 150mA.qrn").string());
+    Apply(changed);
+    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 300mA (scale1.qrn)");
 
-    // A name typed without an extension gets one.
+    prompts.saveAnswers = {SaveAnswer::Cancel};
+    EXPECT_FALSE(doc.OnFileNew());
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{"scale1.qrn"}) << "the file is named";
+
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_TRUE(prompts.proposals.empty()) << "no dialog for a document with a file";
+    EXPECT_EQ(Slurp(dir_ / "scale1.qrn"), WriteParameterText(changed));
+    EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA"), "someone else's");
+    EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA.qrn"), "someone else's");
+    EXPECT_FALSE(doc.IsModified());
+
+    // Save as proposes the document's own file and makes the chosen one the document's.
     prompts.saveNames = {"typed"};
     ASSERT_TRUE(doc.OnFileSaveAs());
-    EXPECT_TRUE(fs::exists(dir_ / "typed.qrn"));
+    EXPECT_EQ(prompts.proposals, std::vector<std::string>{(dir_ / "scale1.qrn").string()});
+    EXPECT_TRUE(fs::exists(dir_ / "typed.qrn")) << "a name typed without an extension gets one";
+    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 300mA (typed.qrn)");
+    EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "typed.qrn").string());
 }
 
 TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
@@ -277,7 +278,6 @@ TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
     ASSERT_TRUE(doc.OnFileNew());
     Apply(slash);
     EXPECT_EQ(doc.GetTitle(), "A1/2, 69x60, 150mA");
-    EXPECT_EQ(doc.GetPathName(), (dir_ / "A1_2, 69x60, 150mA").string());
     EXPECT_TRUE(doc.recentFiles().entries().empty()) << "descriptions are not recent files";
 
     // Cyrillic letters are two bytes each in a file name: the cut must not split one.
@@ -287,6 +287,7 @@ TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
     EXPECT_EQ(doc.GetTitle(), Describe(longName)) << "the title keeps the whole description";
 
     for (const ScaleParameters& p : {slash, longName}) {
+        doc.OnNewDocument();  // a document with no file yet
         Apply(p);
         prompts.saveNames.clear();
         prompts.proposals.clear();

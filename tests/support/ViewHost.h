@@ -2,6 +2,7 @@
 // binds them, for tests that drive the real widgets.
 #pragma once
 
+#include <QStringList>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -23,6 +24,8 @@ struct ViewHost {
     CQuirnView* view = nullptr;
     PanelBinding* panel = nullptr;
     std::shared_ptr<PrintBinding> printing;
+    // What the panel told the user, instead of a message box that would wait for a click.
+    std::shared_ptr<QStringList> warnings = std::make_shared<QStringList>();
 };
 
 // The window owns the bar and the view; false when it was never exposed.
@@ -34,6 +37,8 @@ inline bool HostView(CQuirnDoc& doc, ViewHost& host) {
     host.session = new ScaleSession(doc, host.window.get());
     host.view = new CQuirnView(*host.session, host.window.get());
     host.panel = new PanelBinding(*host.bar, *host.session, *host.view, host.window.get());
+    host.panel->setWarningHandler(
+        [warnings = host.warnings](const QString& text) { warnings->append(text); });
     host.printing = std::make_shared<PrintBinding>(*host.session, *host.view);
     layout->addWidget(host.bar);
     layout->addWidget(host.view);

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -207,6 +208,31 @@ TEST_F(MainFrameTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
     EXPECT_EQ(app_->document().parameters().name, "C3");
 }
 
+TEST_F(MainFrameTest, CtrlZAfterEnterUndoesTheApplyNotTheFieldsText) {
+    CMainFrame& frame = Start();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QLineEdit* name = frame.parameterBar().edit(BarControl::Name);
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("C3"));
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_EQ(app_->document().parameters().name, "C3");
+    ASSERT_TRUE(name->hasFocus());
+
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(app_->document().parameters().name, "M4200") << "the document's step was undone";
+    EXPECT_EQ(name->text(), QStringLiteral("M4200"));
+    QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(app_->document().parameters().name, "C3");
+
+    // Typing not yet applied is still the field's own to undo.
+    QTest::keyClicks(name, QStringLiteral("x"));
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), QStringLiteral("C3"));
+    EXPECT_EQ(app_->document().parameters().name, "C3");
+}
+
 TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
     CMainFrame& frame = Start();
     frame.show();
@@ -256,7 +282,7 @@ TEST_F(MainFrameTest, OpenedFilesReachTheProfile) {
         out << WriteParameterText(kDefaultParameters);
     }
     CMainFrame& frame = Start("scale1.qrn");
-    EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - M4200, 69x60, 15V"));
+    EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - M4200, 69x60, 15V (scale1.qrn)"));
     // The File menu lists them above "В&ыход" when it opens.
     QMenu* file = frame.menuBar()->actions().front()->menu();
     emit file->aboutToShow();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QUndoStack>
 #include <memory>
 
 #include "model/CQuirnDoc.h"
@@ -33,6 +34,8 @@ class ScalesWindowTest : public ::testing::Test {
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host.window);
         view_ = host.view;
+        bar_ = host.bar;
+        panel_ = host.panel;
         session_ = host.session;
         session_->OnInitialUpdate();
         scales_ = std::make_unique<ScalesWindow>(*session_);
@@ -65,6 +68,8 @@ class ScalesWindowTest : public ::testing::Test {
     CQuirnDoc doc_;
     std::unique_ptr<QWidget> host_;
     CQuirnView* view_ = nullptr;
+    ParameterBar* bar_ = nullptr;
+    PanelBinding* panel_ = nullptr;
     ScaleSession* session_ = nullptr;
     std::unique_ptr<ScalesWindow> scales_;
     QStringList warnings_;
@@ -141,6 +146,61 @@ TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOh
     EXPECT_EQ(doc_.parameters().ext.first.law, ScaleLaw::Ohm);
     ASSERT_TRUE(doc_.parameters().ext.first.numbers.has_value());
     EXPECT_EQ(doc_.parameters().ext.first.numbers->back().text, "1k");
+}
+
+TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApply) {
+    int asked = 0;
+    panel_->setApplyQuestion([&asked] {
+        ++asked;
+        return SaveAnswer::Cancel;
+    });
+    QLineEdit* start = scales_->page(1)->edit(ScaleField::Start);
+    Type(start, "5");
+    EXPECT_TRUE(scales_->applyButton()->property("unapplied").toBool());
+    EXPECT_FALSE(panel_->ResolveUnappliedEdits()) << "cancelled";
+    EXPECT_EQ(asked, 1) << "the scales window's edits are asked about like the panel's";
+
+    // The panel's Apply takes the window's edits too, in one step.
+    bar_->setText(BarControl::Range, QStringLiteral("30"));
+    const int steps = session_->history().count();
+    bar_->button(BarControl::Apply)->click();
+    EXPECT_EQ(Said(), "");
+    EXPECT_DOUBLE_EQ(doc_.parameters().range, 30.0);
+    EXPECT_DOUBLE_EQ(doc_.parameters().ext.first.start, 5.0);
+    EXPECT_EQ(session_->history().count(), steps + 1);
+    EXPECT_FALSE(scales_->applyButton()->property("unapplied").toBool());
+    EXPECT_TRUE(panel_->ResolveUnappliedEdits());
+    EXPECT_EQ(asked, 1) << "nothing left to ask about";
+
+    // Enter in the window's fields applies, the panel's edits with it.
+    bar_->setText(BarControl::Range, QStringLiteral("40"));
+    Type(start, "10");
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(doc_.parameters().range, 40.0);
+    EXPECT_DOUBLE_EQ(doc_.parameters().ext.first.start, 10.0);
+    EXPECT_FALSE(panel_->HasUnappliedEdits());
+}
+
+TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
+    ScaleParameters four = doc_.parameters();
+    for (int k = 0; k < 3; ++k) four.ext.further.push_back({.Rdel = 3000 - 500 * k});
+    four.ext.zones = {{2, 0, 5, 0xFF0000}, {3, 5, 10, 0x00FF00}, {4, 10, 15, 0x0000FF}};
+    session_->Apply(four);
+    scales_->Fill();
+    ASSERT_EQ(scales_->scaleCount(), 4);
+
+    scales_->pages()->setCurrentIndex(1);
+    scales_->removeScaleButton()->click();
+    const int steps = session_->history().count();
+    Apply();
+    EXPECT_EQ(Said(), "");
+    EXPECT_EQ(doc_.parameters().ext.further.size(), 2u);
+    EXPECT_EQ(doc_.parameters().ext.zones,
+              (std::vector<Zone>{{2, 5, 10, 0x00FF00}, {3, 10, 15, 0x0000FF}}))
+        << "scale 3's zone stays on it as scale 2, scale 2's went with it";
+    EXPECT_EQ(session_->history().count(), steps + 1);
+    session_->history().undo();
+    EXPECT_EQ(doc_.parameters().ext.zones, four.ext.zones);
 }
 
 }  // namespace

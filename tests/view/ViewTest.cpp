@@ -53,6 +53,7 @@ class ViewTest : public ::testing::Test {
         test::ViewHost host;
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host.window);
+        warnings_ = host.warnings;
         bar_ = host.bar;
         view_ = host.view;
         view_->session().OnInitialUpdate();
@@ -92,6 +93,7 @@ class ViewTest : public ::testing::Test {
     InTemporaryDirectory cwd_;
     CQuirnDoc doc_;
     std::unique_ptr<QWidget> host_;
+    std::shared_ptr<QStringList> warnings_;
     ParameterBar* bar_ = nullptr;
     CQuirnView* view_ = nullptr;
 };
@@ -149,9 +151,8 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     bar_->setText(C::Range, "0,25");
     bar_->setText(C::Lshk, "70,5");
     bar_->setText(C::Lbig, "12.345");
-    bar_->setText(C::Rin, "abc");
-    bar_->setText(C::Alfa, " -1,5");
-    bar_->setText(C::Nfull, "12.7");
+    bar_->setText(C::Alfa, " 30,5");
+    bar_->setText(C::Nfull, "12");
     bar_->setText(C::Name, U("Э59"));
     bar_->setText(C::Unit, U("мА"));
     QTest::mouseClick(bar_->radio(C::OuterRadius), Qt::LeftButton);
@@ -159,14 +160,14 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     bar_->setText(C::Hduga, "0,4");
     QTest::keyClick(bar_->edit(C::Lshk), Qt::Key_Return);
 
+    EXPECT_TRUE(warnings_->isEmpty()) << warnings_->join(QLatin1Char('\n')).toStdString();
     const ScaleParameters& p = doc_.parameters();
     EXPECT_EQ(p.shape, 1);
     EXPECT_EQ(p.Hshk, 5500);
     EXPECT_DOUBLE_EQ(p.range, 0.25);
     EXPECT_EQ(p.Lshk, 7050);
     EXPECT_EQ(p.Lbig, 1234);
-    EXPECT_EQ(p.Rin, 0);
-    EXPECT_DOUBLE_EQ(p.alfa, -1.5);
+    EXPECT_DOUBLE_EQ(p.alfa, 30.5);
     EXPECT_EQ(p.Nfull, 12);
     EXPECT_EQ(p.out_R, 1);
     EXPECT_EQ(p.Duga, 1);
@@ -177,9 +178,44 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     EXPECT_EQ(p.unit, "\xEC\xC0");
     EXPECT_EQ(p.Rdel, kDefaultParameters.Rdel);  // untouched fields keep their values
     EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(doc_.GetTitle(), "Э59, 70.5x55, 0.25мА");
+    // A radial plate is titled with its real height: its outer radius and the axis's height.
+    EXPECT_EQ(doc_.GetTitle(), "Э59, 70.5x60, 0.25мА");
     EXPECT_EQ(view_->session().state().params, p);
     EXPECT_EQ(Text(C::Range), "0,25");  // the panel is not refilled
+}
+
+TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
+    struct Case {
+        C field;
+        const char* typed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {C::Range, "abc", "Диапазон шкалы: не число «abc»"},
+        {C::Range, "12abc", "Диапазон шкалы: не число «12abc»"},
+        {C::Rin, "3 мм", "Внутренний радиус шкалы: не число «3 мм»"},
+        {C::Nfull, "12.7", "Общее число делений: не целое число «12.7»"},
+        {C::Lshk, "1e12", "Ширина шкалы: слишком большое число «1e12»"},
+        {C::Alfa, "0", "Половинный угол шкалы: нужно больше 0 и не больше 180, а не «0»"},
+        {C::Alfa, "200", "Половинный угол шкалы: нужно больше 0 и не больше 180, а не «200»"},
+        // A range of zero leaves the scale without a span: the scales' own check refuses it.
+        {C::Range, "0", "Шкала 1: начало шкалы совпадает с её концом (0)"},
+    };
+    const ScaleParameters before = doc_.parameters();
+    const QImage picture = view_->viewport()->grab().toImage();
+    for (const Case& c : cases) {
+        const QString original = Text(c.field);
+        bar_->setText(c.field, U(c.typed));
+        QTest::keyClick(bar_->edit(c.field), Qt::Key_Return);
+        ASSERT_EQ(warnings_->size(), 1) << c.typed;
+        EXPECT_EQ(warnings_->takeFirst(), U(c.message));
+        EXPECT_EQ(Text(c.field), U(c.typed)) << "kept as typed";
+        EXPECT_EQ(doc_.parameters(), before) << c.typed;
+        EXPECT_FALSE(doc_.IsModified());
+        Paint();
+        EXPECT_EQ(view_->viewport()->grab().toImage(), picture) << c.typed;
+        bar_->setText(c.field, original);
+    }
 }
 
 TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {

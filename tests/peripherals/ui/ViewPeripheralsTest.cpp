@@ -229,9 +229,9 @@ TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
     EXPECT_EQ(view.session().state().templ.anchor.x, -3550);
 }
 
-TEST_F(ViewPeripheralsTest, ExportWritesTheTitledBitmapAndReportsFailures) {
+TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
     CQuirnView& view = Open();
-    const QString title = QString::fromStdString(doc_.GetTitle());
+    const QString title = QString::fromStdString(doc_.description());
     const QString file = Path((title + QStringLiteral(".bmp")).toUtf8().constData());
     const CanvasGeometry screen = view.session().state().canvas.geometry;
 
@@ -251,8 +251,8 @@ TEST_F(ViewPeripheralsTest, ExportWritesTheTitledBitmapAndReportsFailures) {
     EXPECT_TRUE(warnings_[0].contains(file)) << warnings_[0].toStdString();
     warnings_.clear();
 
-    // A title that names another folder still lands here, as a save proposes it.
-    doc_.SetPathName("../elsewhere/scale", false);
+    // A description that names another folder still lands here, as a save proposes it.
+    doc_.SetDescription("../elsewhere/scale");
     bar_->button(C::ExportPicture)->click();
     EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
     EXPECT_GT(Slurp(Path(".._elsewhere_scale.bmp")).size(), 62);

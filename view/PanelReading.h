@@ -1,0 +1,28 @@
+// How the parameter panel's fields are read on Apply: a number is the whole text ("," for "."), a
+// count a whole number, and what the user typed keeps within the limits the drawing needs. A
+// refusal names the field by its caption and quotes its text: "Диапазон шкалы: не число «abc»".
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "model/ScaleParameters.h"
+
+namespace quirn {
+
+class ParameterBar;
+
+struct PanelReading {
+    ScaleParameters record;
+    std::optional<QString> refusal;
+};
+
+// The panel's 24 fields over base.
+PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& base);
+
+// The limits of the values that differ from applied, which the user typed; a value a file gave
+// is drawn as it stands.
+std::optional<QString> CheckTypedLimits(const ParameterBar& bar, const ScaleParameters& read,
+                                        const ScaleParameters& applied);
+
+}  // namespace quirn
