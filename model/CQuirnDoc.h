@@ -2,8 +2,8 @@
 // the life of that record: new, open, save, save as, the save question and the recent files.
 //
 // Path names and titles are UTF-8, as the file system and the window caption hold them. A
-// description built from the record's Windows-1251 texts goes through Cp1251ToUtf8 before it
-// reaches SetPathName.
+// description built from the record's texts is shown as they are (DisplayText) when it reaches
+// SetPathName.
 #pragma once
 
 #include <cstddef>
@@ -111,8 +111,8 @@ class CQuirnDoc {
     const RecentFileList& recentFiles() const { return recentFiles_; }
 
     // Empties the path name, clears the modified flag, titles the document "Безымянный" and
-    // takes the record from Initial.qrn (an empty or foreign file gives zeros), or the built-in
-    // defaults when it cannot be read.
+    // takes the record from Initial.qrn (an empty file gives zeros), or the built-in defaults
+    // when it cannot be read or is no parameter file.
     void OnNewDocument();
 
     // The commands. Each returns true when it went through, false when it was cancelled or
@@ -123,7 +123,7 @@ class CQuirnDoc {
     bool OnFileOpen();
     // The save question, then the file's first 1000 bytes become the record (an empty file
     // leaves it as it was), the path goes to the recent files, and the initial update runs. A
-    // file that cannot be opened or read leaves the document as it was.
+    // file that cannot be opened or read, or is no parameter file, leaves the document as it was.
     bool OpenDocumentFile(const std::string& path);
     // Writes into the path name's file when it exists and is writable, else as save as.
     bool OnFileSave();

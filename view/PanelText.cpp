@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "model/NumberText.h"
+#include "model/TextCodec.h"
 
 namespace quirn {
 namespace {
@@ -31,8 +32,9 @@ int SpinnerPosition(std::int64_t units) {
 }
 
 std::string ComposeDescription(const ScaleParameters& p) {
-    return p.name + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
-           TrimmedNumber(p.Hshk / 100.0, 2) + ", " + TrimmedNumber(p.range, 2) + p.unit;
+    return DisplayText(p.name, p.ext.nameUtf8) + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
+           TrimmedNumber(p.Hshk / 100.0, 2) + ", " + TrimmedNumber(p.range, 2) +
+           DisplayText(p.unit, p.ext.unitUtf8);
 }
 
 std::string ZoomReadoutText(int zoom) {
