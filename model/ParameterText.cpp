@@ -34,6 +34,9 @@ ScaleParameters InUtf8(const ScaleParameters& record) {
             full.reset();
         },
         [](std::string& text) { text = Cp1251ToUtf8(text); });
+    // The makers' labels as they were by default are written in no form.
+    if (record.ext.origin == kDefaultOriginText) p.ext.origin = kDefaultOriginText;
+    if (record.ext.standard == kDefaultStandardText) p.ext.standard = kDefaultStandardText;
     // Kept as read, in whichever code they came.
     for (std::string& line : p.ext.unknownLines)
         if (!IsUtf8Text(line)) line = Cp1251ToUtf8(line);
