@@ -50,7 +50,8 @@ void SettleText(std::string& text, std::optional<std::string>& full, FileTextFor
     if (full && !text.empty() && text != *full &&
         Utf8ToCp1251(*full) != (utf8 ? Utf8ToCp1251(text) : text))
         full.reset();
-    if (full || utf8) {
+    // A text the file left out keeps its default, which is Windows-1251 already.
+    if (full || (utf8 && IsUtf8Text(text))) {
         const std::string typed = full ? *full : text;
         StoreTypedText(typed, text, full);
     }

@@ -110,6 +110,7 @@ TEST(Utf8TextRegression, AFileSavedAsUtf8ReadsAsItsEditorShowedIt) {
     EXPECT_EQ(DisplayText(read.ext.origin, read.ext.originUtf8), "\u2248 k\u03A9");
     EXPECT_EQ(read.ext.first.numbers, (std::vector<Mark>{{0, "\xED\xEE\xEB\xFC"}}));
     EXPECT_DOUBLE_EQ(read.range, 50.0);
+    EXPECT_EQ(read.ext.standard, kDefaultStandardText) << "a default the file left alone";
     // A companion whose key another program has changed since gives way to the key.
     const ScaleParameters edited =
         ReadScaleParameters("unit\t= mA\r\nunit.utf8\t= k\u03A9\r\nrange\t= 5\r\n");
