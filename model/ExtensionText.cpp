@@ -322,8 +322,10 @@ bool SetExtensionKey(ScaleExtensions& ext, std::array<FurtherScale, kMaxScales -
         ext.origin = std::string(value);
     else if (key == "standard")
         ext.standard = std::string(value);
-    else if (key.size() == 5 && key.substr(0, 4) == "zone" && key[4] >= '1' &&
-             key[4] < '1' + kMaxZones) {
+    else if (key == kCharsetKey) {
+        // Read with the whole text (ReadScaleParameters); the record does not keep it.
+    } else if (key.size() == 5 && key.substr(0, 4) == "zone" && key[4] >= '1' &&
+               key[4] < '1' + kMaxZones) {
         zones[std::size_t(key[4] - '1')] = ParseZone(value);
     } else if (key.size() > 2 && key[1] == '.' && key[0] >= '2' && key[0] < '1' + kMaxScales) {
         const auto index = std::size_t(key[0] - '2');

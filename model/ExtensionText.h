@@ -49,6 +49,11 @@ std::optional<Place> ParsePlace(std::string_view text);
 // A whole number text as a value, or nothing when the text holds anything else.
 std::optional<double> ParseExactNumber(std::string_view text);
 
+// The key that tells a Windows-1251 file whose texts happen to be well-formed UTF-8 from a UTF-8
+// one, and its value; written only then.
+inline constexpr std::string_view kCharsetKey = "charset";
+inline constexpr std::string_view kWindows1251 = "windows-1251";
+
 // The file keys of the seven places, in the order of the movable elements.
 inline constexpr std::string_view kPlaceKeys[kPlacedElementCount] = {
     "place.data", "place.romb",   "place.others",  "place.name",

@@ -8,20 +8,30 @@
 namespace quirn {
 namespace {
 
-// Calls visit(text, full) for each text of the record that may carry a full form, and
-// visitMark(text) for the texts of its numbered values, which carry none.
-template <class Visit, class VisitMark>
-void ForEachText(ScaleParameters& p, Visit visit, VisitMark visitMark) {
+// Calls visit(text, full) for each text of the record (const or not) that may carry a full
+// form, and visitMark(text) for the texts of its numbered values, which carry none.
+template <class Record, class Visit, class VisitMark>
+void ForEachText(Record& p, Visit visit, VisitMark visitMark) {
     for (const PlateTextKey& t : kPlateTextKeys) visit(TextOf(p, t), p.ext.*t.full);
-    for (FurtherScale& s : p.ext.further)
+    for (auto& s : p.ext.further)
         for (const ScaleTextKey& t : kScaleTextKeys)
             if (s.*t.text) visit(*(s.*t.text), s.*t.full);
-    const auto marks = [&](std::optional<std::vector<Mark>>& numbers) {
+    const auto marks = [&](auto& numbers) {
         if (numbers)
-            for (Mark& m : *numbers) visitMark(m.text);
+            for (auto& m : *numbers) visitMark(m.text);
     };
     marks(p.ext.first.numbers);
-    for (FurtherScale& s : p.ext.further) marks(s.numbers);
+    for (auto& s : p.ext.further) marks(s.numbers);
+}
+
+bool HoldsTextBeyondAscii(const ScaleParameters& p) {
+    bool beyond = false;
+    const auto look = [&beyond](const std::string& text) {
+        for (const char c : text) beyond = beyond || static_cast<unsigned char>(c) >= 0x80;
+    };
+    ForEachText(
+        p, [&](const std::string& text, const std::optional<std::string>&) { look(text); }, look);
+    return beyond;
 }
 
 // The record with every text in UTF-8, whole, and no full forms beside them.
@@ -96,6 +106,8 @@ std::string WriteParameterText(const ScaleParameters& p, FileTextForm form) {
     }
     out += WriteCompanionLines(p);
     out += WriteExtensionLines(p.ext);
+    if (IsUtf8Text(out) && HoldsTextBeyondAscii(p))
+        out += std::string(kCharsetKey) + "\t= " + std::string(kWindows1251) + "\r\n";
     return out;
 }
 
@@ -139,7 +151,8 @@ ScaleParameters ReadScaleParameters(std::string_view fileBytes) {
     for (const ParameterField& field : StandardFields())
         SetFieldFromFile(field, p, FindParameterValue(text, field.key));
     p.ext = ReadExtensionLines(text);
-    SettleTexts(p, IsUtf8Text(text) ? FileTextForm::Utf8 : FileTextForm::Windows1251);
+    const bool utf8 = IsUtf8Text(text) && FindParameterValue(text, kCharsetKey) != kWindows1251;
+    SettleTexts(p, utf8 ? FileTextForm::Utf8 : FileTextForm::Windows1251);
     return p;
 }
 

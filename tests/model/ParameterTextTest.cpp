@@ -94,6 +94,10 @@ TEST(Utf8TextRegression, TextsBeyondWindows1251SurviveTheRoundTrip) {
     StoreTypedText("\u00B5A \u221E", p.name, p.ext.nameUtf8);
     p.ext = {};
     EXPECT_EQ(WriteParameterText(p).find(".utf8"), std::string::npos);
+    // Windows-1251 texts that happen to be well-formed UTF-8 ("С°") still read as written.
+    p.name = "\xD1\xB0";
+    p.unit = "V";
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p);
 }
 
 TEST(Utf8TextRegression, AFileSavedAsUtf8ReadsAsItsEditorShowedIt) {
