@@ -51,7 +51,7 @@ std::optional<std::int32_t> ExactInteger(std::string_view text) {
     return value;
 }
 
-// A text's line and, when the code page holds only an approximation of it, its companion's.
+// The companion line of a text, when the code page holds only an approximation of it.
 void CompanionLine(std::string& out, const std::string& companionKey, const std::string& text,
                    const std::optional<std::string>& full) {
     if (const std::string* inForce = FullTextInForce(text, full))

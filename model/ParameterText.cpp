@@ -92,10 +92,7 @@ std::string_view ParameterTextOf(std::string_view fileBytes) {
     return text;
 }
 
-}  // namespace
-
-std::string WriteParameterText(const ScaleParameters& p, FileTextForm form) {
-    if (form == FileTextForm::Utf8) return WriteParameterText(InUtf8(p));
+std::string WriteLines(const ScaleParameters& p) {
     std::string out;
     out.reserve(300 + p.name.size() + p.unit.size());
     for (const ParameterField& field : StandardFields()) {
@@ -106,6 +103,14 @@ std::string WriteParameterText(const ScaleParameters& p, FileTextForm form) {
     }
     out += WriteCompanionLines(p);
     out += WriteExtensionLines(p.ext);
+    return out;
+}
+
+}  // namespace
+
+std::string WriteParameterText(const ScaleParameters& p, FileTextForm form) {
+    if (form == FileTextForm::Utf8) return WriteLines(InUtf8(p));
+    std::string out = WriteLines(p);
     if (IsUtf8Text(out) && HoldsTextBeyondAscii(p))
         out += std::string(kCharsetKey) + "\t= " + std::string(kWindows1251) + "\r\n";
     return out;
