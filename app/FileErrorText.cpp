@@ -84,6 +84,10 @@ std::string FileErrorText(FileError error, const std::string& fullPath, FileOper
                 QT_TRANSLATE_NOOP("quirn::FileErrorText",
                                   "%1 не может быть записан: диск доступен только для чтения."),
                 fullPath);
+        case FileError::NotScaleFile:
+            return Fill(
+                QT_TRANSLATE_NOOP("quirn::FileErrorText", "Файл «%1» не является файлом шкалы"),
+                fullPath);
         case FileError::None:
             break;
     }

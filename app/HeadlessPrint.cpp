@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "app/HeadlessSupport.h"
-#include "model/TextCodec.h"
 #include "peripherals/Printing.h"
 #include "render/RenderScale.h"
 #include "render/SymbolImages.h"
@@ -41,7 +40,7 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     state.symbols = LoadSymbolImages();
     ResetLayout(state);
     PreferColourForZones(printer, state.params);
-    const QString title = QString::fromStdString(Cp1251ToUtf8(ComposeDescription(state.params)));
+    const QString title = QString::fromStdString(ComposeDescription(state.params));
     const PrintResult result = PrintScale(state, printer, PageMargins{}, title);
     if (!result.ok())
         return Complain(result.message + " (" + info.printerName().toStdString() + ")");

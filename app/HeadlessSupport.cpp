@@ -1,5 +1,7 @@
 #include "app/HeadlessSupport.h"
 
+#include <langinfo.h>
+
 #include <QSettings>
 #include <clocale>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include "app/Profile.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
+#include "model/TextCodec.h"
 
 namespace quirn {
 namespace {
@@ -28,8 +31,17 @@ int Complain(const std::string& message) {
     return 1;
 }
 
+std::string TerminalText(std::string_view utf8) {
+    std::string text;
+    text.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size(); ++at)
+        if (utf8[at] != '\r' || at + 1 >= utf8.size() || utf8[at + 1] != '\n') text += utf8[at];
+    const std::string_view codeset = ::nl_langinfo(CODESET);
+    return codeset == "UTF-8" ? text : Utf8ToEncoding(text, codeset.data());
+}
+
 std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file) {
-    const FileReadResult read = ReadFileHead(file, kParameterReadLimit);
+    const FileReadResult read = ReadParameterFile(file);
     if (read.error != FileError::None) {
         std::error_code ignored;
         const auto absolute = std::filesystem::absolute(file, ignored);

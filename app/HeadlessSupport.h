@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/ScaleParameters.h"
 
@@ -14,6 +15,10 @@ namespace quirn {
 
 // Writes "quirn: message" to standard error; returns the failing exit status, 1.
 int Complain(const std::string& message);
+
+// Text (UTF-8, lines ending in CR LF) as standard output gives it: in the locale's encoding, with
+// plain line ends.
+std::string TerminalText(std::string_view utf8);
 
 // The parameters of the file, or nothing after a message that names it by its full path.
 std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file);

@@ -19,7 +19,7 @@ namespace {
 int DumpParameters(const std::string& file) {
     const std::optional<ScaleParameters> parameters = ReadScaleFileOrComplain(file);
     if (!parameters) return 1;
-    const std::string text = WriteParameterText(*parameters);
+    const std::string text = TerminalText(WriteParameterText(*parameters, FileTextForm::Utf8));
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
         return Complain(QCoreApplication::translate("quirn::Launcher",
                                                     "не удалось записать в стандартный вывод")

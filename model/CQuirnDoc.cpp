@@ -131,7 +131,7 @@ void CQuirnDoc::OnNewDocument() {
     description_.clear();
     SetModifiedFlag(false);
     UpdateTitle();
-    const FileReadResult initial = ReadFileHead(initialFile_, kParameterReadLimit);
+    const FileReadResult initial = ReadParameterFile(initialFile_);
     parameters_ =
         initial.error == FileError::None ? ReadScaleParameters(initial.bytes) : kDefaultParameters;
 }
@@ -153,7 +153,7 @@ bool CQuirnDoc::OnFileOpen() {
 bool CQuirnDoc::OpenDocumentFile(const std::string& path) {
     if (!SaveModified()) return false;
     const std::string fullPath = Absolute(path);
-    const FileReadResult file = ReadFileHead(fullPath, kParameterReadLimit);
+    const FileReadResult file = ReadParameterFile(fullPath);
     if (file.error != FileError::None) {
         // Nothing of the file is taken when it could not be read whole: the document, the view
         // and the panel keep showing the same record.

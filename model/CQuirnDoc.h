@@ -3,8 +3,8 @@
 // as, the save question and the recent files.
 //
 // Path names, descriptions and titles are UTF-8, as the file system and the window caption hold
-// them. A description built from the record's Windows-1251 texts goes through Cp1251ToUtf8 before
-// it reaches SetDescription.
+// them. A description built from the record's texts is shown as they are (DisplayText) when it
+// reaches SetDescription.
 #pragma once
 
 #include <cstddef>
@@ -120,9 +120,8 @@ class CQuirnDoc {
     const RecentFileList& recentFiles() const { return recentFiles_; }
 
     // Empties the path name and the description, clears the modified flag, titles the document
-    // "Безымянный" and
-    // takes the record from Initial.qrn (an empty or foreign file gives zeros), or the built-in
-    // defaults when it cannot be read.
+    // "Безымянный" and takes the record from Initial.qrn (an empty file gives zeros), or the
+    // built-in defaults when it cannot be read or is no parameter file.
     void OnNewDocument();
 
     // The commands. Each returns true when it went through, false when it was cancelled or
@@ -133,7 +132,7 @@ class CQuirnDoc {
     bool OnFileOpen();
     // The save question, then the file's first 1000 bytes become the record (an empty file
     // leaves it as it was), the path goes to the recent files, and the initial update runs. A
-    // file that cannot be opened or read leaves the document as it was.
+    // file that cannot be opened or read, or is no parameter file, leaves the document as it was.
     bool OpenDocumentFile(const std::string& path);
     // Writes into the document's file when it has one that is writable, else as save as.
     bool OnFileSave();

@@ -9,6 +9,8 @@
 #include "model/NumberText.h"
 #include "model/ParameterFields.h"
 #include "model/ScaleKeys.h"
+#include "model/TextCodec.h"
+#include "model/TextKeys.h"
 
 namespace quirn {
 namespace {
@@ -47,6 +49,13 @@ std::optional<std::int32_t> ExactInteger(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
+}
+
+// The companion line of a text, when the code page holds only an approximation of it.
+void CompanionLine(std::string& out, const std::string& companionKey, const std::string& text,
+                   const std::optional<std::string>& full) {
+    if (const std::string* inForce = FullTextInForce(text, full))
+        Line(out, companionKey, CleanText(*inForce));
 }
 
 void Note(ListParse* parse, std::string_view item) {
@@ -209,10 +218,21 @@ void WriteFurtherScale(std::string& out, int number, const FurtherScale& s) {
     if (s.ticks) Line(out, prefix + "ticks", ValueListText(*s.ticks));
     if (s.bigticks) Line(out, prefix + "bigticks", ValueListText(*s.bigticks));
     if (s.numbers) Line(out, prefix + "numbers", MarkListText(*s.numbers));
-    if (s.unit) Line(out, prefix + "unit", CleanText(*s.unit));
+    for (const ScaleTextKey& t : kScaleTextKeys) {
+        if (!(s.*t.text)) continue;
+        Line(out, prefix + std::string(t.key), CleanText(*(s.*t.text)));
+        CompanionLine(out, prefix + std::string(t.companion), *(s.*t.text), s.*t.full);
+    }
 }
 
 }  // namespace
+
+std::string WriteCompanionLines(const ScaleParameters& p) {
+    std::string out;
+    for (const PlateTextKey& t : kPlateTextKeys)
+        CompanionLine(out, std::string(t.companion), TextOf(p, t), p.ext.*t.full);
+    return out;
+}
 
 std::string WriteExtensionLines(const ScaleExtensions& ext) {
     std::string out;
@@ -255,6 +275,12 @@ bool SetScaleKey(FurtherScale& s, std::string_view key, std::string_view value) 
             return true;
         }
     }
+    for (const ScaleTextKey& t : kScaleTextKeys) {
+        if (key == t.key || key == t.companion) {
+            (key == t.key ? s.*t.text : s.*t.full) = std::string(value);
+            return true;
+        }
+    }
     if (key == "range")
         s.range = ParseDecimal(value);
     else if (key == "start")
@@ -269,8 +295,6 @@ bool SetScaleKey(FurtherScale& s, std::string_view key, std::string_view value) 
         s.bigticks = ParseValueList(value);
     else if (key == "numbers")
         s.numbers = ParseMarkList(value);
-    else if (key == "unit")
-        s.unit = std::string(value);
     else
         return false;
     return true;
@@ -298,8 +322,10 @@ bool SetExtensionKey(ScaleExtensions& ext, std::array<FurtherScale, kMaxScales -
         ext.origin = std::string(value);
     else if (key == "standard")
         ext.standard = std::string(value);
-    else if (key.size() == 5 && key.substr(0, 4) == "zone" && key[4] >= '1' &&
-             key[4] < '1' + kMaxZones) {
+    else if (key == kCharsetKey) {
+        // Read with the whole text (ReadScaleParameters); the record does not keep it.
+    } else if (key.size() == 5 && key.substr(0, 4) == "zone" && key[4] >= '1' &&
+               key[4] < '1' + kMaxZones) {
         zones[std::size_t(key[4] - '1')] = ParseZone(value);
     } else if (key.size() > 2 && key[1] == '.' && key[0] >= '2' && key[0] < '1' + kMaxScales) {
         const auto index = std::size_t(key[0] - '2');
@@ -312,19 +338,21 @@ bool SetExtensionKey(ScaleExtensions& ext, std::array<FurtherScale, kMaxScales -
                 return true;
             }
         }
+        for (const PlateTextKey& t : kPlateTextKeys) {
+            if (key == t.companion) {
+                ext.*t.full = std::string(value);
+                return true;
+            }
+        }
         return false;
     }
     return true;
 }
 
-}  // namespace
-
-ScaleExtensions ReadExtensionLines(std::string_view text) {
-    ScaleExtensions ext;
-    std::array<FurtherScale, kMaxScales - 1> further{};
-    std::array<bool, kMaxScales - 1> present{};
-    std::array<std::optional<Zone>, kMaxZones> zones{};
-    std::unordered_set<std::string_view> seen;  // a file may hold many thousands of lines
+// Calls visit(line, key, value) for each line that starts with a key, blanks and "=", while it
+// returns true.
+template <class Visit>
+void ForEachKeyLine(std::string_view text, Visit visit) {
     std::size_t at = 0;
     while (at < text.size()) {
         std::size_t end = at;
@@ -338,19 +366,43 @@ ScaleExtensions ReadExtensionLines(std::string_view text) {
         std::size_t eq = k;
         while (eq < line.size() && (line[eq] == ' ' || line[eq] == '\t')) ++eq;
         if (k == 0 || eq >= line.size() || line[eq] != '=') continue;
-        const std::string_view key = line.substr(0, k);
-        if (IsStandardKey(key)) continue;
-        if (!seen.insert(key).second) continue;
 
         std::size_t begin = eq + 1;
         std::size_t stop = begin;
         while (stop < line.size() && static_cast<unsigned char>(line[stop]) >= 0x20) ++stop;
         while (begin < stop && line[begin] == ' ') ++begin;
         while (stop > begin && line[stop - 1] == ' ') --stop;
-        const std::string_view value = line.substr(begin, stop - begin);
+        if (!visit(line, line.substr(0, k), line.substr(begin, stop - begin))) return;
+    }
+}
+
+}  // namespace
+
+bool HoldsScaleKey(std::string_view text) {
+    bool found = false;
+    ForEachKeyLine(text, [&](std::string_view, std::string_view key, std::string_view) {
+        ScaleExtensions ext;
+        std::array<FurtherScale, kMaxScales - 1> further{};
+        std::array<bool, kMaxScales - 1> present{};
+        std::array<std::optional<Zone>, kMaxZones> zones{};
+        found = IsStandardKey(key) || SetExtensionKey(ext, further, present, zones, key, {});
+        return !found;
+    });
+    return found;
+}
+
+ScaleExtensions ReadExtensionLines(std::string_view text) {
+    ScaleExtensions ext;
+    std::array<FurtherScale, kMaxScales - 1> further{};
+    std::array<bool, kMaxScales - 1> present{};
+    std::array<std::optional<Zone>, kMaxZones> zones{};
+    std::unordered_set<std::string_view> seen;  // a file may hold many thousands of lines
+    ForEachKeyLine(text, [&](std::string_view line, std::string_view key, std::string_view value) {
+        if (IsStandardKey(key) || !seen.insert(key).second) return true;
         if (!SetExtensionKey(ext, further, present, zones, key, value))
             ext.unknownLines.emplace_back(line);
-    }
+        return true;
+    });
     // A further scale exists when any of its keys is present; numbers stay as written.
     for (std::size_t k = kMaxScales - 1; k-- > 0;) {
         if (present[k]) {

@@ -8,15 +8,21 @@
 #include <vector>
 
 #include "model/ScaleExtensions.h"
+#include "model/ScaleParameters.h"
 
 namespace quirn {
 
 // The extension lines for ext, in a fixed order; empty when nothing differs from the defaults.
 std::string WriteExtensionLines(const ScaleExtensions& ext);
+// The companion lines of the plate's texts that Windows-1251 cannot hold (model/TextKeys.h),
+// which follow the 24 standard lines; empty for texts it can.
+std::string WriteCompanionLines(const ScaleParameters& p);
 
 // The extensions found in text. Keys count only at the head of a line; the first line of a key
 // wins; lines with keys that are neither standard nor extension keys are kept whole.
 ScaleExtensions ReadExtensionLines(std::string_view text);
+// Whether a standard or an extension key heads some line of text, followed by blanks and "=".
+bool HoldsScaleKey(std::string_view text);
 
 // Value texts, as the files and the scales window hold them. A number is written in its
 // shortest exact form.
@@ -42,6 +48,11 @@ std::optional<Zone> ParseZone(std::string_view text);
 std::optional<Place> ParsePlace(std::string_view text);
 // A whole number text as a value, or nothing when the text holds anything else.
 std::optional<double> ParseExactNumber(std::string_view text);
+
+// The key that tells a Windows-1251 file whose texts happen to be well-formed UTF-8 from a UTF-8
+// one, and its value; written only then.
+inline constexpr std::string_view kCharsetKey = "charset";
+inline constexpr std::string_view kWindows1251 = "windows-1251";
 
 // The file keys of the seven places, in the order of the movable elements.
 inline constexpr std::string_view kPlaceKeys[kPlacedElementCount] = {

@@ -24,6 +24,7 @@ enum class FileError {
     EndOfFile,
     CannotCreate,  // the folder exists but no file can be made in it
     ReadOnly,      // the file system is mounted read-only
+    NotScaleFile,  // read, but no key of a parameter file heads any of its lines
 };
 
 FileError FileErrorFromErrno(int error);

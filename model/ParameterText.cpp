@@ -2,10 +2,97 @@
 
 #include "model/ExtensionText.h"
 #include "model/ParameterFields.h"
+#include "model/TextCodec.h"
+#include "model/TextKeys.h"
 
 namespace quirn {
+namespace {
 
-std::string WriteParameterText(const ScaleParameters& p) {
+// Calls visit(text, full) for each text of the record (const or not) that may carry a full
+// form, and visitMark(text) for the texts of its numbered values, which carry none.
+template <class Record, class Visit, class VisitMark>
+void ForEachText(Record& p, Visit visit, VisitMark visitMark) {
+    for (const PlateTextKey& t : kPlateTextKeys) visit(TextOf(p, t), p.ext.*t.full);
+    for (auto& s : p.ext.further)
+        for (const ScaleTextKey& t : kScaleTextKeys)
+            if (s.*t.text) visit(*(s.*t.text), s.*t.full);
+    const auto marks = [&](auto& numbers) {
+        if (numbers)
+            for (auto& m : *numbers) visitMark(m.text);
+    };
+    marks(p.ext.first.numbers);
+    for (auto& s : p.ext.further) marks(s.numbers);
+}
+
+bool HoldsTextBeyondAscii(const ScaleParameters& p) {
+    bool beyond = false;
+    const auto look = [&beyond](const std::string& text) {
+        for (const char c : text) beyond = beyond || static_cast<unsigned char>(c) >= 0x80;
+    };
+    ForEachText(
+        p, [&](const std::string& text, const std::optional<std::string>&) { look(text); }, look);
+    return beyond;
+}
+
+// The record with every text in UTF-8, whole, and no full forms beside them.
+ScaleParameters InUtf8(const ScaleParameters& record) {
+    ScaleParameters p = record;
+    ForEachText(
+        p,
+        [](std::string& text, std::optional<std::string>& full) {
+            text = DisplayText(text, full);
+            full.reset();
+        },
+        [](std::string& text) { text = Cp1251ToUtf8(text); });
+    // The makers' labels as they were by default are written in no form.
+    if (record.ext.origin == kDefaultOriginText) p.ext.origin = kDefaultOriginText;
+    if (record.ext.standard == kDefaultStandardText) p.ext.standard = kDefaultStandardText;
+    // Kept as read, in whichever code they came.
+    for (std::string& line : p.ext.unknownLines)
+        if (!IsUtf8Text(line)) line = Cp1251ToUtf8(line);
+    return p;
+}
+
+// A text as the record keeps it, from a file's text and companion. The companion is preferred,
+// unless its key says something else: then a program that knew no companion changed the key.
+void SettleText(std::string& text, std::optional<std::string>& full, FileTextForm form) {
+    const bool utf8 = form == FileTextForm::Utf8;
+    if (full && !text.empty() && text != *full &&
+        Utf8ToCp1251(*full) != (utf8 ? Utf8ToCp1251(text) : text))
+        full.reset();
+    // A text the file left out keeps its default, which is Windows-1251 already.
+    if (full || (utf8 && IsUtf8Text(text))) {
+        const std::string typed = full ? *full : text;
+        StoreTypedText(typed, text, full);
+    }
+}
+
+void SettleTexts(ScaleParameters& p, FileTextForm form) {
+    // A further scale's companion without its key stands for both.
+    for (FurtherScale& s : p.ext.further)
+        for (const ScaleTextKey& t : kScaleTextKeys)
+            if (s.*t.full && !(s.*t.text)) (s.*t.text).emplace();
+    ForEachText(
+        p,
+        [form](std::string& text, std::optional<std::string>& full) {
+            SettleText(text, full, form);
+        },
+        [form](std::string& text) {
+            if (form == FileTextForm::Utf8) text = Utf8ToCp1251(text);
+        });
+}
+
+// The text of a file's bytes: at most the first 1 MiB, up to the first NUL, without the byte
+// order mark some editors put before UTF-8.
+std::string_view ParameterTextOf(std::string_view fileBytes) {
+    std::string_view text = fileBytes.substr(0, kParameterReadLimit);
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        text = text.substr(0, nul);
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    return text;
+}
+
+std::string WriteLines(const ScaleParameters& p) {
     std::string out;
     out.reserve(300 + p.name.size() + p.unit.size());
     for (const ParameterField& field : StandardFields()) {
@@ -14,7 +101,18 @@ std::string WriteParameterText(const ScaleParameters& p) {
         out += FieldFileText(field, p);
         out += "\r\n";
     }
+    out += WriteCompanionLines(p);
     out += WriteExtensionLines(p.ext);
+    return out;
+}
+
+}  // namespace
+
+std::string WriteParameterText(const ScaleParameters& p, FileTextForm form) {
+    if (form == FileTextForm::Utf8) return WriteLines(InUtf8(p));
+    std::string out = WriteLines(p);
+    if (IsUtf8Text(out) && HoldsTextBeyondAscii(p))
+        out += std::string(kCharsetKey) + "\t= " + std::string(kWindows1251) + "\r\n";
     return out;
 }
 
@@ -53,14 +151,22 @@ std::string FindParameterValue(std::string_view text, std::string_view key) {
 }
 
 ScaleParameters ReadScaleParameters(std::string_view fileBytes) {
-    std::string_view text = fileBytes.substr(0, kParameterReadLimit);
-    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
-        text = text.substr(0, nul);
+    const std::string_view text = ParameterTextOf(fileBytes);
     ScaleParameters p;
     for (const ParameterField& field : StandardFields())
         SetFieldFromFile(field, p, FindParameterValue(text, field.key));
     p.ext = ReadExtensionLines(text);
+    const bool utf8 = IsUtf8Text(text) && FindParameterValue(text, kCharsetKey) != kWindows1251;
+    SettleTexts(p, utf8 ? FileTextForm::Utf8 : FileTextForm::Windows1251);
     return p;
+}
+
+FileReadResult ReadParameterFile(const std::string& path) {
+    FileReadResult read = ReadFileHead(path, kParameterReadLimit);
+    if (read.error == FileError::None && !read.bytes.empty() &&
+        !HoldsScaleKey(ParameterTextOf(read.bytes)))
+        read.error = FileError::NotScaleFile;
+    return read;
 }
 
 }  // namespace quirn

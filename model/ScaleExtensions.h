@@ -50,7 +50,8 @@ struct FurtherScale {
     std::optional<std::vector<TablePoint>> points;
     std::optional<std::vector<double>> ticks, bigticks;
     std::optional<std::vector<Mark>> numbers;
-    std::optional<std::string> unit;  // Windows-1251, drawn beside the scale's right end
+    std::optional<std::string> unit;      // Windows-1251, drawn beside the scale's right end
+    std::optional<std::string> unitUtf8;  // the unit in full when Windows-1251 cannot hold it
     bool operator==(const FurtherScale&) const = default;
 };
 
@@ -85,6 +86,9 @@ struct ScaleExtensions {
     std::vector<Zone> zones;            // at most kMaxZones
     std::string origin{kDefaultOriginText};
     std::string standard{kDefaultStandardText};
+    // The name, unit, origin and standard texts in full (UTF-8) where Windows-1251 holds only an
+    // approximation of them (model/TextKeys.h).
+    std::optional<std::string> nameUtf8, unitUtf8, originUtf8, standardUtf8;
     // Where the user put the data, romb and others symbols and the name, unit, origin and
     // standard labels; absent: the default place for the plate.
     std::array<std::optional<Place>, kPlacedElementCount> places{};

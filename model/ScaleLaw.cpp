@@ -30,6 +30,7 @@ std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p) {
         if (s.bigticks) r.law.bigticks = s.bigticks;
         if (s.numbers) r.law.numbers = s.numbers;
         r.unit = s.unit.value_or(std::string());
+        r.unitUtf8 = s.unitUtf8;
         scales.push_back(std::move(r));
     }
     return scales;

@@ -17,7 +17,8 @@ struct ResolvedScale {
     int number = 1;
     ScaleParameters graduation;  // without extensions
     ScaleLawSettings law;
-    std::string unit;  // empty for scale 1, whose unit is the plate's
+    std::string unit;                     // empty for scale 1, whose unit is the plate's
+    std::optional<std::string> unitUtf8;  // the unit in full when Windows-1251 cannot hold it
     // True when the scale is the one linear scale from 0 of the standard fields alone.
     bool plain() const {
         return law.start == 0.0 && law.law == ScaleLaw::Linear && !law.ticks && !law.bigticks &&

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 namespace quirn {
 namespace {
@@ -82,6 +83,66 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
 std::string Utf8ToCp1251(std::string_view utf8) {
     return ConvertAround("CP1251", "UTF-8", utf8, true, kInfinityUtf8,
                          std::string_view(&kInfinityByte, 1));
+}
+
+std::string Utf8ToEncoding(std::string_view utf8, const char* encoding) {
+    return Convert(encoding, "UTF-8", utf8, true);
+}
+
+bool IsUtf8Text(std::string_view bytes) {
+    bool beyondAscii = false;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        beyondAscii = true;
+        // The shortest form only, no surrogates, nothing past U+10FFFF.
+        std::size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;
+            if (lead == 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (bytes.size() - at < length) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[at + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return false;
+        }
+        at += length;
+    }
+    return beyondAscii;
+}
+
+const std::string* FullTextInForce(std::string_view bytes, const std::optional<std::string>& full) {
+    if (!full || Utf8ToCp1251(*full) != bytes || Cp1251ToUtf8(bytes) == *full) return nullptr;
+    return &*full;
+}
+
+std::string DisplayText(std::string_view bytes, const std::optional<std::string>& full) {
+    if (const std::string* inForce = FullTextInForce(bytes, full)) return *inForce;
+    return Cp1251ToUtf8(bytes);
+}
+
+void StoreTypedText(std::string_view typed, std::string& bytes, std::optional<std::string>& full) {
+    std::string approximation = Utf8ToCp1251(typed);
+    if (!IsUtf8Text(typed) || Cp1251ToUtf8(approximation) == typed)
+        full.reset();
+    else
+        full = std::string(typed);
+    bytes = std::move(approximation);
 }
 
 }  // namespace quirn

@@ -33,7 +33,7 @@ class DrawingSurface : public TextMeasure {
     // black and white only, hatched in thin black lines that leave most of it white.
     virtual void zone(std::span<const Point> points, std::uint32_t rgb) = 0;
 
-    // Texts are Windows-1251 bytes; setFont also sets the font drawn with.
+    // Texts are UTF-8, as for measuring; setFont also sets the font drawn with.
     // Opaque text on a white cell whose top-left corner is at topLeft; the escapement turns the
     // text about that point.
     virtual void textOut(Point topLeft, std::string_view text) = 0;

@@ -5,7 +5,6 @@
 #include <map>
 #include <utility>
 
-#include "model/TextCodec.h"
 #include "render/Saturate.h"
 
 namespace quirn {
@@ -19,8 +18,8 @@ constexpr int kDefaultCellHeight = 423;
 
 }  // namespace
 
-QString ToQString(std::string_view cp1251) {
-    return QString::fromStdString(Cp1251ToUtf8(cp1251));
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 bool IsNumeral(const QString& text) {

@@ -13,8 +13,8 @@
 
 namespace quirn {
 
-// Windows-1251 bytes as Qt text.
-QString ToQString(std::string_view cp1251);
+// A drawn text (UTF-8) as Qt text.
+QString ToQString(std::string_view utf8);
 // A numeral's characters are laid side by side, unshaped and unkerned: the sum of their advances
 // is the line's advance to the last bit, and where each character starts.
 bool IsNumeral(const QString& text);

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/NumberText.h"
+#include "model/TextCodec.h"
 #include "render/Graduation.h"
 #include "render/Saturate.h"
 
@@ -91,7 +92,7 @@ Extent MeasureWith(TextMeasure& measure, const FontSpec& font, std::string_view 
 }
 
 void LayOutOriginLabel(const ScaleParameters& p, TextMeasure& measure, ScaleLayout& laid) {
-    const std::string_view text = p.ext.origin;
+    const std::string text = DisplayText(p.ext.origin, p.ext.originUtf8);
     Extent& size = SizeOf(laid.sizes, MovableElement::OriginLabel);
     laid.originLabelWrap.reset();
     if (text.empty()) {  // hidden: nothing to lift, wrap or grab
@@ -126,12 +127,15 @@ void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& l
     SizeOf(laid.sizes, E::DataSymbol) = SymbolSize(p, state.symbols.data);
     SizeOf(laid.sizes, E::RombSymbol) = SymbolSize(p, state.symbols.romb);
     SizeOf(laid.sizes, E::OthersSymbol) = SymbolSize(p, state.symbols.others);
-    SizeOf(laid.sizes, E::UnitLabel) = MeasureWith(measure, UnitFont(p), p.unit);
-    SizeOf(laid.sizes, E::NameLabel) = MeasureWith(measure, NameFont(p), p.name);
+    SizeOf(laid.sizes, E::UnitLabel) =
+        MeasureWith(measure, UnitFont(p), DisplayText(p.unit, p.ext.unitUtf8));
+    SizeOf(laid.sizes, E::NameLabel) =
+        MeasureWith(measure, NameFont(p), DisplayText(p.name, p.ext.nameUtf8));
     LayOutOriginLabel(p, measure, laid);
     SizeOf(laid.sizes, E::StandardLabel) =
         p.ext.standard.empty() ? Extent{}
-                               : MeasureWith(measure, StandardLabelFont(p), p.ext.standard);
+                               : MeasureWith(measure, StandardLabelFont(p),
+                                             DisplayText(p.ext.standard, p.ext.standardUtf8));
 }
 
 void DrawSymbols(const RenderState& state, DrawingSurface& surface) {
@@ -146,20 +150,22 @@ void DrawTexts(const RenderState& state, DrawingSurface& surface) {
 
     surface.setFont(UnitFont(p));
     Point a = AnchorOf(state.layout, E::UnitLabel);
-    surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::UnitLabel).width / 2, a.y), p.unit);
+    surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::UnitLabel).width / 2, a.y),
+                    DisplayText(p.unit, p.ext.unitUtf8));
 
     surface.setFont(NameFont(p));
-    surface.textOut(AnchorOf(state.layout, E::NameLabel), p.name);
+    surface.textOut(AnchorOf(state.layout, E::NameLabel), DisplayText(p.name, p.ext.nameUtf8));
 
     // An empty text hides its label: a plate made elsewhere carries neither.
     if (!p.ext.origin.empty()) {
         surface.setFont(OriginLabelFont(p));
         a = AnchorOf(state.layout, E::OriginLabel);
         if (state.originLabelWrap) {
-            surface.drawWrapped(*state.originLabelWrap, p.ext.origin);
+            surface.drawWrapped(*state.originLabelWrap,
+                                DisplayText(p.ext.origin, p.ext.originUtf8));
         } else {
             surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::OriginLabel).width / 2, a.y),
-                            p.ext.origin);
+                            DisplayText(p.ext.origin, p.ext.originUtf8));
         }
     }
 
@@ -167,7 +173,7 @@ void DrawTexts(const RenderState& state, DrawingSurface& surface) {
         surface.setFont(StandardLabelFont(p));
         a = AnchorOf(state.layout, E::StandardLabel);
         surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::StandardLabel).width, a.y),
-                        p.ext.standard);
+                        DisplayText(p.ext.standard, p.ext.standardUtf8));
     }
 }
 

@@ -86,8 +86,18 @@ int RecordingSurface::characterWidth() const {
     return ClampToInt(std::abs(std::int64_t{font_.cellHeight}) * 904 / 2288);
 }
 
+namespace {
+
+// Characters of a UTF-8 text: the bytes that do not continue a character.
+std::int64_t CharacterCount(std::string_view text) {
+    return std::count_if(text.begin(), text.end(),
+                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
+
+}  // namespace
+
 Extent RecordingSurface::measureText(std::string_view text) {
-    return {ClampToInt(static_cast<std::int64_t>(text.size()) * characterWidth()),
+    return {ClampToInt(CharacterCount(text) * characterWidth()),
             ClampToInt(std::abs(std::int64_t{font_.cellHeight}))};
 }
 
@@ -110,7 +120,7 @@ Box RecordingSurface::measureWrapped(const Box& box, std::string_view text) {
     while (pos <= text.size()) {
         std::size_t space = text.find(' ', pos);
         if (space == std::string_view::npos) space = text.size();
-        const auto word = static_cast<std::int64_t>(space - pos);
+        const std::int64_t word = CharacterCount(text.substr(pos, space - pos));
         if (word > 0) {
             if (current >= 0 && (current + 1 + word) * charWidth <= room) {
                 current += 1 + word;

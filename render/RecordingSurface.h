@@ -1,9 +1,9 @@
 // A drawing surface that draws nothing: it records every call with its arguments, for tests and
 // for checking what the renderer asks of a surface.
 //
-// Text metrics are deterministic: a text is (bytes x character width) wide and cellHeight high,
-// where the character width is the font's averageWidth, or cellHeight x 904 / 2288 when the face
-// chooses (the proportions of a natural average width to a cell height).
+// Text metrics are deterministic: a text is (characters x character width) wide and cellHeight
+// high, where the character width is the font's averageWidth, or cellHeight x 904 / 2288 when the
+// face chooses (the proportions of a natural average width to a cell height).
 #pragma once
 
 #include <string>

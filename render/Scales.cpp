@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/NumberText.h"
+#include "model/TextCodec.h"
 #include "render/Graduation.h"
 #include "render/Labels.h"
 #include "render/Saturate.h"
@@ -18,8 +19,8 @@ using I = std::int64_t;
 // point land a hair off.
 constexpr double kEndTolerance = 1e-9;
 
-// "∞" in the drawing's code page.
-constexpr const char* kInfinity = "\x98";
+// "∞" as drawn.
+constexpr const char* kInfinity = "\xE2\x88\x9E";
 
 std::optional<double> OnArc(const ScaleMap& map, double value) {
     const auto f = map(value);
@@ -71,7 +72,7 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
         for (I i = 0; i < n; i += stride) {
             const Mark& m = marks[std::size_t(i)];
             if (const auto f = OnArc(map, m.value))
-                draw(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : m.text);
+                draw(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : Cp1251ToUtf8(m.text));
         }
         return;
     }
@@ -98,14 +99,15 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     FontSpec font = NumeralFont(g);
     font.escapement = 0;
     surface.setFont(font);
-    const Extent e = surface.measureText(s.unit);
+    const std::string unit = DisplayText(s.unit, s.unitUtf8);
+    const Extent e = surface.measureText(unit);
     // The end numeral hangs 10 units below the lower corner of the end tick on the circle it is
     // placed by, centred on it.
     const double by = g.out_R != 0 ? tip : base;
     const I mid = TruncToInt(by * std::cos(theta));
     const I top =
         I{TruncToInt(by * std::sin(theta))} - 10 - std::max(I{font.cellHeight}, I{0}) - 50;
-    surface.textOut(At(mid - e.width / 2, top), s.unit);
+    surface.textOut(At(mid - e.width / 2, top), unit);
 }
 
 // A band along the scale between two values, on the side of the base circle its ticks are.

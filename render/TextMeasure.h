@@ -11,7 +11,7 @@ class TextMeasure {
   public:
     virtual ~TextMeasure() = default;
 
-    // Texts are Windows-1251 bytes.
+    // Texts are UTF-8: the record's texts as DisplayText shows them.
     virtual void setFont(const FontSpec& font) = 0;
     // Width of a single line and the font's cell height.
     virtual Extent measureText(std::string_view text) = 0;

@@ -11,7 +11,7 @@
 
 #include "model/NumberText.h"
 #include "model/ParameterFields.h"
-#include "model/TextCodec.h"
+#include "model/TextKeys.h"
 #include "peripherals/Printing.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "view/CQuirnView.h"
@@ -226,9 +226,7 @@ void PanelBinding::FillParameterBar() {
         const auto id = static_cast<C>(field.panelControl);
         switch (field.form) {
             case PanelForm::Text:
-                bar_.setText(
-                    id,
-                    Qt8(Cp1251ToUtf8(p.*std::get<std::string ScaleParameters::*>(field.member))));
+                bar_.setText(id, Qt8(PlateDisplayText(p, field.key)));
                 break;
             case PanelForm::Decimal3:
             case PanelForm::Decimal2:

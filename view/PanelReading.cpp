@@ -7,7 +7,7 @@
 
 #include "model/NumberText.h"
 #include "model/ParameterFields.h"
-#include "model/TextCodec.h"
+#include "model/TextKeys.h"
 #include "view/PanelText.h"
 #include "view/ParameterBar.h"
 
@@ -69,8 +69,7 @@ PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& bas
         switch (field.form) {
             case PanelForm::Text:
                 // Names and units are kept as typed, spaces too.
-                p.*std::get<std::string ScaleParameters::*>(field.member) =
-                    Utf8ToCp1251(bar.text(id).toStdString());
+                StorePlateText(p, field.key, bar.text(id).toStdString());
                 break;
             case PanelForm::Decimal3:
             case PanelForm::Decimal2: {

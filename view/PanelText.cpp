@@ -6,6 +6,7 @@
 
 #include "model/ExtensionText.h"
 #include "model/NumberText.h"
+#include "model/TextCodec.h"
 
 namespace quirn {
 namespace {
@@ -42,9 +43,9 @@ std::string ComposeDescription(const ScaleParameters& p) {
     // field is disabled and may hold anything.
     const std::int64_t height =
         p.shape != 0 ? std::int64_t{p.Rout} + p.Los_niz - p.Los_os : std::int64_t{p.Hshk};
-    return p.name + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
+    return DisplayText(p.name, p.ext.nameUtf8) + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
            TrimmedNumber(static_cast<double>(height) / 100.0, 2) + ", " +
-           TrimmedNumber(p.range, 2) + p.unit;
+           TrimmedNumber(p.range, 2) + DisplayText(p.unit, p.ext.unitUtf8);
 }
 
 std::string ZoomReadoutText(int zoom) {

@@ -222,7 +222,7 @@ void ScalePage::Fill(const FurtherScale& s) {
                                    : *v != 0 ? Qt::Checked
                                              : Qt::Unchecked);
     }
-    SetText(ScaleField::Unit, s.unit ? Cp1251ToUtf8(*s.unit) : std::string());
+    SetText(ScaleField::Unit, s.unit ? DisplayText(*s.unit, s.unitUtf8) : std::string());
 }
 
 namespace {
@@ -337,7 +337,7 @@ bool ScalePage::Read(FurtherScale& s, std::string& fault) const {
     out.law = law();
     // The unit is kept as typed, spaces too; only an empty one is "as scale 1".
     if (const QString unit = edit(ScaleField::Unit)->text(); !unit.isEmpty())
-        out.unit = Utf8ToCp1251(unit.toStdString());
+        StoreTypedText(unit.toStdString(), out.unit.emplace(), out.unitUtf8);
     s = std::move(out);
     return true;
 }

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <algorithm>
 
-#include "model/TextCodec.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "render/RenderScale.h"
 #include "render/Saturate.h"
@@ -48,7 +47,7 @@ void ScaleSession::OnInitialUpdate() {
     state_.templ.width = ClampToInt(std::int64_t{p.Lshk} + 200);
     state_.templ.anchor = At(-100 - p.Lshk / 2, -100 - axisHeight);
 
-    doc_.SetDescription(Cp1251ToUtf8(ComposeDescription(p)));
+    doc_.SetDescription(ComposeDescription(p));
     state_.zoom = 1;
     savedRecord_ = doc_.parameters();
     history_.clear();
@@ -60,7 +59,7 @@ void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
     const EditSnapshot before = Snapshot();
     state_.params = params;
     doc_.setParameters(params);
-    doc_.SetDescription(Cp1251ToUtf8(ComposeDescription(params)));
+    doc_.SetDescription(ComposeDescription(params));
     ResetLayout();
     Record(step.isEmpty() ? tr("применение параметров") : step, before);
 }
@@ -82,7 +81,7 @@ void ScaleSession::Record(const QString& text, const EditSnapshot& before, StepK
 void ScaleSession::Restore(const EditSnapshot& s) {
     state_.params = s.params;
     doc_.setParameters(s.record);
-    doc_.SetDescription(Cp1251ToUtf8(ComposeDescription(s.params)));
+    doc_.SetDescription(ComposeDescription(s.params));
     state_.layout = s.layout;
     TemplateUnderlay& t = state_.templ;
     t.loaded = s.templateLoaded;

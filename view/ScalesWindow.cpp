@@ -186,8 +186,8 @@ void ScalesWindow::Fill() {
         AddPage()->Fill(p.ext.further[k]);
     pages_->setCurrentIndex(std::min(shown, pages_->count() - 1));
     zones_->Fill(p.ext.zones);
-    origin_->setText(QString::fromStdString(Cp1251ToUtf8(p.ext.origin)));
-    standard_->setText(QString::fromStdString(Cp1251ToUtf8(p.ext.standard)));
+    origin_->setText(QString::fromStdString(DisplayText(p.ext.origin, p.ext.originUtf8)));
+    standard_->setText(QString::fromStdString(DisplayText(p.ext.standard, p.ext.standardUtf8)));
     UpdateButtons();
     // Read back rather than copied from the record, like the panel's fields.
     ScaleParameters reading = p;
@@ -263,8 +263,8 @@ std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
         ext.further.push_back(std::move(further));
     }
     if (!zones_->Read(ext.zones, fault)) return QString::fromStdString(fault);
-    ext.origin = Utf8ToCp1251(origin_->text().toStdString());
-    ext.standard = Utf8ToCp1251(standard_->text().toStdString());
+    StoreTypedText(origin_->text().toStdString(), ext.origin, ext.originUtf8);
+    StoreTypedText(standard_->text().toStdString(), ext.standard, ext.standardUtf8);
     record.ext = std::move(ext);
     return std::nullopt;
 }

@@ -378,6 +378,10 @@
         <translation>%1 cannot be written: the disk is read-only.</translation>
     </message>
     <message>
+        <source>Файл «%1» не является файлом шкалы</source>
+        <translation>The file “%1” is not a scale file</translation>
+    </message>
+    <message>
         <source>Невозможно открыть документ.</source>
         <translation>The document cannot be opened.</translation>
     </message>

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "app/CommandLine.h"
+#include "model/TextCodec.h"
 
 namespace quirn {
 namespace {
@@ -72,22 +73,62 @@ ProcessResult RunProgram(
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-TEST(CommandLineProgram, DumpsParametersAsTheProgramReadsThem) {
+// The environment with the locale set, for the programs whose output follows it.
+QProcessEnvironment InLocale(const QString& locale) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", locale);
+    return environment;
+}
+
+TEST(CommandLineProgram, DumpsParametersAsTheProgramReadsThemInTheLocalesEncoding) {
     QFile sample(QStringLiteral(QUIRN_TEST_SAMPLES "/E8021-250V-inside.qrn"));
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    const ProcessResult run = RunProgram({"--dump-parameters", sample.fileName()});
+    const QByteArray file = sample.readAll();
+    const ProcessResult run =
+        RunProgram({"--dump-parameters", sample.fileName()}, {}, InLocale("C.UTF-8"));
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(run.out, sample.readAll());
+    // What a terminal shows: the file's text in UTF-8, a line feed ending each line.
+    QByteArray shown = QByteArray::fromStdString(Cp1251ToUtf8(file.toStdString()));
+    shown.replace("\r\n", "\n");
+    EXPECT_EQ(run.out, shown);
+    EXPECT_TRUE(run.out.startsWith("name\t= Э8021\nunit\t= V\n")) << run.out.constData();
 
     QTemporaryDir dir;
     QFile loose(dir.filePath("loose.qrn"));
     ASSERT_TRUE(loose.open(QIODevice::WriteOnly));
-    loose.write("Lshk=12\nname = \xC2\xEE\xEB\xFC\xF2\n");
+    loose.write("Lshk=12\nname = \xC2\xEE\xEB\xFC\xF2\nunit.utf8 = k\xCE\xA9\n");
     loose.close();
-    const ProcessResult looseRun = RunProgram({"--dump-parameters", loose.fileName()});
-    EXPECT_TRUE(
-        looseRun.out.startsWith("name\t= \xC2\xEE\xEB\xFC\xF2\r\nunit\t= \r\nrange\t= 0\r\n"));
-    EXPECT_TRUE(looseRun.out.contains("\r\nLshk\t= 12\r\nHshk\t= 0\r\n"));
+    const ProcessResult looseRun =
+        RunProgram({"--dump-parameters", loose.fileName()}, {}, InLocale("C.UTF-8"));
+    EXPECT_TRUE(looseRun.out.startsWith("name\t= Вольт\nunit\t= kΩ\nrange\t= 0\n"))
+        << looseRun.out.constData();
+    EXPECT_TRUE(looseRun.out.contains("\nLshk\t= 12\nHshk\t= 0\n"));
+    EXPECT_FALSE(looseRun.out.contains(".utf8")) << "the text is whole already";
+    // A locale of ASCII alone shows what it cannot hold as "?".
+    const ProcessResult ascii =
+        RunProgram({"--dump-parameters", loose.fileName()}, {}, InLocale("C"));
+    EXPECT_TRUE(ascii.out.startsWith("name\t= ?????\nunit\t= k?\n")) << ascii.out.constData();
+}
+
+TEST(CommandLineProgram, NoScaleFileRegressionEveryJobRefusesAPictureByName) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath("photo.qrn");
+    QFile file(picture);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    file.close();
+    const QString exported = dir.filePath("out.png");
+    for (const QStringList& job :
+         {QStringList{"--dump-parameters", picture}, QStringList{"--export", exported, picture},
+          QStringList{"--print", picture}}) {
+        const ProcessResult run = RunProgram(job, {}, InLocale("C.UTF-8"));
+        EXPECT_EQ(run.exitCode, 1) << job.front().toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains("quirn: Файл «" + picture +
+                                                        "» не является файлом шкалы\n"))
+            << run.err.constData();
+    }
+    EXPECT_FALSE(QFile::exists(exported));
 }
 
 TEST(CommandLineProgram, ReportsErrorsOnStandardErrorWithAFailingStatus) {

@@ -148,14 +148,48 @@ class HostileFileOpen : public ::testing::Test {
     CQuirnDoc doc_;
 };
 
-TEST_F(HostileFileOpen, BinaryNoiseOpensAsWhateverItSpells) {
+TEST_F(HostileFileOpen, BinaryNoiseIsRefusedAsNoScaleFile) {
     std::mt19937 random(11);
     std::string noise(3000, '\0');
     for (char& c : noise) c = static_cast<char>(random() & 0xFF);
     noise[0] = 'x';  // no NUL at the very start, so the reader has something to look at
-    ASSERT_TRUE(doc_.OpenDocumentFile(Put("noise.qrn", noise).string()));
-    EXPECT_EQ(doc_.parameters(), ReadScaleParameters(noise));
-    EXPECT_TRUE(prompts_.reports.empty());
+    const ScaleParameters before = doc_.parameters();
+    EXPECT_FALSE(doc_.OpenDocumentFile(Put("noise.qrn", noise).string()));
+    EXPECT_EQ(doc_.parameters(), before);
+    EXPECT_EQ(prompts_.reports, std::vector<FileError>{FileError::NotScaleFile});
+}
+
+TEST_F(HostileFileOpen, NoScaleFileRegressionForeignFilesAreRefusedAndAnyKnownKeyOpens) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"picture", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), false},
+        {"password file", "root:x:0:0:root:/root:/bin/bash\nname:x:1:1::/:\n", false},
+        {"letter", "Dear reader,\nname, unit and range = what a scale needs.\n", false},
+        {"empty file", "", true},
+        {"a standard key", "Lshk=12\n", true},
+        {"an extension key", "zone1 = 1 0 5 #ff0000\n", true},
+        {"a further scale's key", "2.unit\t= V\r\n", true},
+        {"a companion key", "unit.utf8\t= k\xCE\xA9\r\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        prompts_.reports.clear();
+        const ScaleParameters before = doc_.parameters();
+        EXPECT_EQ(doc_.OpenDocumentFile(Put("file.qrn", c.bytes).string()), c.opens);
+        EXPECT_EQ(prompts_.reports.empty(), c.opens);
+        if (!c.opens) {
+            EXPECT_EQ(prompts_.reports, std::vector<FileError>{FileError::NotScaleFile});
+            EXPECT_EQ(doc_.parameters(), before);
+        }
+    }
+    // Initial.qrn of another kind gives the built-in plate, not zeros.
+    doc_.setInitialParametersFile(Put("Initial.qrn", "root:x:0:0\n").string());
+    doc_.OnNewDocument();
+    EXPECT_EQ(doc_.parameters(), kDefaultParameters);
 }
 
 TEST_F(HostileFileOpen, GigabyteFileReadsOnlyItsHeadInBoundedMemoryAndTime) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/ParameterText.h"
+#include "model/TextCodec.h"
 
 namespace quirn {
 namespace {
@@ -63,6 +64,62 @@ TEST(ParameterText, SampleFilesReadAndWriteBackByteForByte) {
         bytes << in.rdbuf();
         EXPECT_EQ(WriteParameterText(ReadScaleParameters(bytes.str())), bytes.str()) << sample;
     }
+}
+
+// Texts Windows-1251 cannot hold: today's approximation under the key, for older readers, and
+// the whole text under the companion key after the 24 standard lines.
+TEST(Utf8TextRegression, TextsBeyondWindows1251SurviveTheRoundTrip) {
+    ScaleParameters p = kDefaultParameters;
+    StoreTypedText("k\u03A9", p.unit, p.ext.unitUtf8);                      // kΩ
+    StoreTypedText("\u041E\u043C \u2248", p.name, p.ext.nameUtf8);          // Ом ≈
+    StoreTypedText("\u00B5\u03A9 \u221E", p.ext.origin, p.ext.originUtf8);  // µΩ ∞
+    FurtherScale second;
+    StoreTypedText("M\u03A9", second.unit.emplace(), second.unitUtf8);
+    p.ext.further = {second};
+    const std::string text = WriteParameterText(p);
+    EXPECT_EQ(ValueLine(text, "unit"), "k?");
+    EXPECT_EQ(ValueLine(text, "name"), "\xCE\xEC ?");
+    EXPECT_NE(text.find("\r\nLos_niz\t= 300\r\nname.utf8\t= \u041E\u043C \u2248\r\n"
+                        "unit.utf8\t= k\u03A9\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\r\norigin.utf8\t= \u00B5\u03A9 \u221E\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n2.unit\t= M?\r\n2.unit.utf8\t= M\u03A9\r\n"), std::string::npos);
+    const ScaleParameters read = ReadScaleParameters(text);
+    EXPECT_EQ(read, p);
+    EXPECT_EQ(DisplayText(read.unit, read.ext.unitUtf8), "k\u03A9");
+    EXPECT_EQ(WriteParameterText(read), text);
+    // Texts the code page holds need no companion: "мкА", "µA" and the ohmmeter's "∞".
+    StoreTypedText("\u043C\u043A\u0410", p.unit, p.ext.unitUtf8);
+    StoreTypedText("\u00B5A \u221E", p.name, p.ext.nameUtf8);
+    p.ext = {};
+    EXPECT_EQ(WriteParameterText(p).find(".utf8"), std::string::npos);
+    // Windows-1251 texts that happen to be well-formed UTF-8 ("С°") still read as written.
+    p.name = "\xD1\xB0";
+    p.unit = "V";
+    EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p);
+}
+
+TEST(Utf8TextRegression, AFileSavedAsUtf8ReadsAsItsEditorShowedIt) {
+    // As a Linux editor saves it: UTF-8, plain line ends.
+    const ScaleParameters read = ReadScaleParameters(
+        "name\t= \u0413\u0430\u043B\u044C\u0432\u0430\u043D\u043E\u043C\u0435\u0442\u0440\n"
+        "unit\t= \u043C\u043A\u0410\nrange\t= 50\norigin\t= \u2248 k\u03A9\n"
+        "numbers\t= 0=\u043D\u043E\u043B\u044C\n");
+    EXPECT_EQ(read.unit, "\xEC\xEA\xC0");  // мкА in Windows-1251, the code page's own
+    EXPECT_FALSE(read.ext.unitUtf8);
+    EXPECT_EQ(
+        read.name,
+        Utf8ToCp1251("\u0413\u0430\u043B\u044C\u0432\u0430\u043D\u043E\u043C\u0435\u0442\u0440"));
+    EXPECT_EQ(DisplayText(read.ext.origin, read.ext.originUtf8), "\u2248 k\u03A9");
+    EXPECT_EQ(read.ext.first.numbers, (std::vector<Mark>{{0, "\xED\xEE\xEB\xFC"}}));
+    EXPECT_DOUBLE_EQ(read.range, 50.0);
+    EXPECT_EQ(read.ext.standard, kDefaultStandardText) << "a default the file left alone";
+    // A companion whose key another program has changed since gives way to the key.
+    const ScaleParameters edited =
+        ReadScaleParameters("unit\t= mA\r\nunit.utf8\t= k\u03A9\r\nrange\t= 5\r\n");
+    EXPECT_EQ(DisplayText(edited.unit, edited.ext.unitUtf8), "mA");
+    EXPECT_EQ(WriteParameterText(edited).find(".utf8"), std::string::npos);
 }
 
 TEST(ParameterReader, SpacingAroundTheEqualsSignDoesNotMatter) {

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "RenderFixtures.h"
+#include "model/ParameterText.h"
+#include "model/TextCodec.h"
 #include "render/Graduation.h"
 #include "render/Labels.h"
 #include "render/PainterSurface.h"
@@ -78,8 +80,7 @@ TEST(Labels, NumeralPlacement) {
     std::vector<DrawCall> texts = s.callsOf(DrawOp::TextOut);
     ASSERT_EQ(texts.size(), 8u);
     EXPECT_THAT(TextsOf(texts),
-                ElementsAre("V", "M4200", std::string(kDefaultOriginText),
-                            std::string(kDefaultStandardText), "0", "5", "10", "15"));
+                ElementsAre("V", "M4200", "СДЕЛАНО В СССР", "ГОСТ  8711-60", "0", "5", "10", "15"));
     // The end numerals hang centred below the base of the big tick: base corners
     // (-2826, 3106) and (-2848, 3086); one character is 600 x 904 / 2288 = 237 wide.
     EXPECT_EQ(texts[4].points[0], (Point{-2837 - 118, 3076}));
@@ -93,6 +94,24 @@ TEST(Labels, NumeralPlacement) {
     ASSERT_EQ(texts.size(), 8u);
     // Inside: the middle of the cell's top edge is (-914, 3621), on the ray at radius 3735.
     EXPECT_EQ(texts[5].points[0], (Point{-914 - 114, 3621 - 29}));
+}
+
+TEST(Labels, Utf8TextRegressionTextsBeyondWindows1251AreDrawnWhole) {
+    ScaleParameters p = kDefaultParameters;
+    const char* const unit = "k\u03A9";                  // kΩ
+    const char* const origin = "\u2248 1 \u00B5\u03A9";  // ≈ 1 µΩ
+    StoreTypedText(unit, p.unit, p.ext.unitUtf8);
+    StoreTypedText(origin, p.ext.origin, p.ext.originUtf8);
+    RenderState state = LaidOut(ReadScaleParameters(WriteParameterText(p)));
+    const std::vector<std::string> drawn = TextsOf(Painted(state).callsOf(DrawOp::TextOut));
+    EXPECT_THAT(drawn, testing::Contains(unit));
+    EXPECT_THAT(drawn, testing::Contains(origin));
+    p.unit = "mA";
+    RenderState plain = LaidOut(p);
+    Painted(plain);
+    EXPECT_EQ(state.drawnSizes[Index(MovableElement::UnitLabel)],
+              plain.drawnSizes[Index(MovableElement::UnitLabel)])
+        << "as wide as any two characters";
 }
 
 TEST(Labels, TextsHangFromTheirAnchors) {

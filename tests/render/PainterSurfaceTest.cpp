@@ -17,7 +17,7 @@ constexpr std::pair k600Dpi{600, 2540};  // device pixels per drawing units
 constexpr double k600DpiScale = 600.0 / 2540.0;
 
 // "СДЕЛАНО В СССР" in Windows-1251.
-const std::string kOriginLabel = "\xD1\xC4\xC5\xCB\xC0\xCD\xCE \xC2 \xD1\xD1\xD1\xD0";
+const std::string kOriginLabel = "СДЕЛАНО В СССР";
 
 QImage MakeImage(QImage::Format format, int width, int height, bool black = false) {
     QImage image(width, height, format);
@@ -203,7 +203,7 @@ TEST(PainterSurfaceWrap, BreaksAtSpacesAndCentresLines) {
     Draw(image, k600Dpi, [&](PainterSurface& s) {
         s.setFont({300, 100, 500, 0});
         cell = s.measureText(kOriginLabel).height;
-        longestWord = s.measureText("\xD1\xC4\xC5\xCB\xC0\xCD\xCE").width;
+        longestWord = s.measureText("СДЕЛАНО").width;
 
         const Box narrow = s.measureWrapped({-75, 500, 75, 200}, kOriginLabel);
         EXPECT_EQ(narrow, (Box{-75, 500, -75 + longestWord, 500 - 3 * cell}));

@@ -86,9 +86,9 @@ TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsR
     std::vector<std::pair<std::string, int>> numerals;
     for (const DrawCall& c : drawn.callsOf(DrawOp::TextOut))
         if (c.font.cellHeight == 600) numerals.push_back({c.text, c.font.escapement});
-    // "∞" in the drawing's code page, then the list with its own text for 1000.
+    // "∞", then the list with its own text for 1000.
     const std::vector<std::pair<std::string, int>> expected{
-        {"\x98", 0}, {"0", 0}, {"50", 0}, {"1k", int(10 * (42.5 - 85 * 50.0 / 1050))}};
+        {"∞", 0}, {"0", 0}, {"50", 0}, {"1k", int(10 * (42.5 - 85 * 50.0 / 1050))}};
     EXPECT_EQ(numerals, expected);
 }
 

@@ -13,8 +13,10 @@
 
 #include "model/CQuirnDoc.h"
 #include "model/ParameterText.h"
+#include "model/TextCodec.h"
 #include "support/ViewHost.h"
 #include "view/CQuirnView.h"
+#include "view/ParameterBar.h"
 #include "view/ScalePage.h"
 #include "view/ScaleSession.h"
 #include "view/ScalesWindow.h"
@@ -201,6 +203,35 @@ TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
     EXPECT_EQ(session_->history().count(), steps + 1);
     session_->history().undo();
     EXPECT_EQ(doc_.parameters().ext.zones, four.ext.zones);
+}
+
+TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPanels) {
+    ScaleParameters p = kDefaultParameters;
+    StoreTypedText("k\u03A9", p.unit, p.ext.unitUtf8);                // kΩ
+    StoreTypedText("\u2248 \u03A9", p.ext.origin, p.ext.originUtf8);  // ≈ Ω
+    FurtherScale& second = p.ext.further.emplace_back();
+    StoreTypedText("M\u03A9", second.unit.emplace(), second.unitUtf8);  // MΩ
+    doc_.setParameters(ReadScaleParameters(WriteParameterText(p)));
+    session_->OnInitialUpdate();
+    auto* bar = host_->findChild<ParameterBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->text(BarControl::Unit), U("k\u03A9"));
+    EXPECT_EQ(scales_->originEdit()->text(), U("\u2248 \u03A9"));
+    EXPECT_EQ(scales_->page(2)->edit(ScaleField::Unit)->text(), U("M\u03A9"));
+    EXPECT_EQ(doc_.GetTitle(), "M4200, 69x60, 15k\u03A9");
+
+    Type(scales_->page(2)->edit(ScaleField::Unit), "\u00B5\u03A9");  // µΩ
+    Apply();
+    bar->setText(BarControl::Range, "20");
+    QTest::keyClick(bar->edit(BarControl::Range), Qt::Key_Return);
+    EXPECT_EQ(Said(), "");
+    const std::string file = WriteParameterText(doc_.parameters());
+    EXPECT_NE(file.find("\r\nrange\t= 20\r\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("\r\nunit.utf8\t= k\u03A9\r\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("\r\norigin.utf8\t= \u2248 \u03A9\r\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("\r\n2.unit\t= \xB5?\r\n2.unit.utf8\t= \u00B5\u03A9\r\n"),
+              std::string::npos)
+        << file;
 }
 
 }  // namespace

@@ -7,13 +7,16 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
+#include <QSettings>
 #include <QTranslator>
 #include <vector>
 
+#include "app/CQuirnApp.h"
 #include "app/Language.h"
 #include "app/QtDocumentPrompts.h"
 #include "model/CQuirnDoc.h"
 #include "peripherals/ui/ModalDriver.h"
+#include "support/TestFiles.h"
 #include "support/ViewHost.h"
 #include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
@@ -79,6 +82,31 @@ TEST(DialogLanguage, TheFilePickersSpeakRussian) {
         EXPECT_EQ(seen[i].fileName, QStringLiteral("&Имя файла:")) << i;
         EXPECT_EQ(seen[i].cancel, QStringLiteral("Отмена")) << i;
     }
+}
+
+TEST(FileMessages, NoScaleFileRegressionAPictureIsRefusedWithAMessageBox) {
+    const test::ScratchDirectory scratch{"quirn-not-a-scale"};
+    const std::string picture = (scratch.path() / "photo.qrn").string();
+    test::Put(picture, std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    const QString said = QString::fromUtf8("Файл «%1» не является файлом шкалы")
+                             .arg(QString::fromStdString(picture));
+    testing::ModalDriver driver;
+    testing::ModalDriver::Step accept = driver.AcceptMessage();
+    driver.then(accept).then(accept);
+
+    // Open and the recent files open through the document; the plate stays as it was.
+    QtDocumentPrompts prompts(nullptr);
+    CQuirnDoc doc(&prompts);
+    EXPECT_FALSE(doc.OpenDocumentFile(picture));
+    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    // The file given at the start: the program says so and does not start.
+    QSettings settings((scratch.path() / "profile.ini").c_str(), QSettings::IniFormat);
+    CQuirnApp app(settings);
+    EXPECT_FALSE(app.InitInstance(picture));
+
+    EXPECT_TRUE(driver.finished());
+    EXPECT_FALSE(driver.sawUnexpected());
+    EXPECT_EQ(driver.messages(), QStringList({said, said}));
 }
 
 }  // namespace
