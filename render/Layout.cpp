@@ -40,6 +40,32 @@ Box ElementBox(MovableElement e, Point anchor, Extent size, const std::optional<
     return {ClampToInt(left), ClampToInt(top), ClampToInt(right), ClampToInt(bottom)};
 }
 
+void BringOntoPlate(const ScaleParameters& p, ScaleLayout& laid, MovableElement e) {
+    using I = std::int64_t;
+    const I half = laid.layout.halfPlateWidth;
+    const I bottom = -I{laid.axisHeight};
+    const I top = p.shape == 0 ? I{p.Hshk} + bottom : I{p.Rout};
+    const int i = Index(e);
+    if (i < 0 || i >= kDrawnElementCount || half <= 0 || top <= bottom) return;
+    const auto shift = [](I low, I high, I min, I max) -> I {
+        if (high - low > max - min || low < min) return min - low;  // too wide: its start shows
+        return high > max ? max - high : 0;
+    };
+    Point& anchor = laid.layout.anchors[std::size_t(i)];
+    const bool wrapped = e == MovableElement::OriginLabel && laid.originLabelWrap;
+    const Box cell = ElementBox(e, anchor, laid.sizes[std::size_t(i)],
+                                wrapped ? laid.originLabelWrap : std::nullopt);
+    const I dx = shift(cell.left, cell.right, -half, half);
+    const I dy = -shift(-I{cell.top}, -I{cell.bottom}, -top, -bottom);
+    if (dx == 0 && dy == 0) return;
+    anchor = At(I{anchor.x} + dx, I{anchor.y} + dy);
+    if (wrapped) {
+        Box& w = *laid.originLabelWrap;
+        w = {ClampToInt(I{w.left} + dx), ClampToInt(I{w.top} + dy), ClampToInt(I{w.right} + dx),
+             ClampToInt(I{w.bottom} + dy)};
+    }
+}
+
 void ResetLayout(RenderState& state) {
     using I = std::int64_t;
     const ScaleParameters& p = state.params;

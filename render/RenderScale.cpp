@@ -75,38 +75,21 @@ QImage ToBlackAndWhite(const QImage& grey) {
     return mono;
 }
 
-// An element the user placed, still where its place puts it, is moved the least that brings its
-// whole cell onto the plate: a place kept from a larger plate must not leave it hanging off the
-// edge. An element being dragged has left its place and is not held.
+// An element the user placed, still where its place puts it, is brought onto the plate: a place
+// kept from a larger plate must not leave it hanging off the edge. An element being dragged has
+// left its place and is not held here.
 void BringPlacesOntoPlate(const ScaleParameters& p, ScaleLayout& laid) {
     using I = std::int64_t;
     const I half = laid.layout.halfPlateWidth;
     const I bottom = -I{laid.axisHeight};
     const I top = p.shape == 0 ? I{p.Hshk} + bottom : I{p.Rout};
-    const auto shift = [](I low, I high, I min, I max) -> I {
-        if (high - low > max - min || low < min) return min - low;  // too wide: its start shows
-        return high > max ? max - high : 0;
-    };
     for (int i = 0; i < kDrawnElementCount; ++i) {
         const std::optional<Place>& place = p.ext.places[std::size_t(i)];
-        Point& anchor = laid.layout.anchors[std::size_t(i)];
         if (!place || half <= 0 || top <= bottom) continue;
         const I px = std::clamp(I{place->x}, -half, half);
         const I py = std::clamp(I{place->y}, bottom, top);
-        if (anchor != At(px, py)) continue;
-        const auto e = static_cast<MovableElement>(i);
-        const Box cell =
-            ElementBox(e, anchor, laid.sizes[std::size_t(i)],
-                       e == MovableElement::OriginLabel ? laid.originLabelWrap : std::nullopt);
-        const I dx = shift(cell.left, cell.right, -half, half);
-        const I dy = -shift(-I{cell.top}, -I{cell.bottom}, -top, -bottom);
-        if (dx == 0 && dy == 0) continue;
-        anchor = At(I{anchor.x} + dx, I{anchor.y} + dy);
-        if (e == MovableElement::OriginLabel && laid.originLabelWrap) {
-            Box& w = *laid.originLabelWrap;
-            w = {ClampToInt(I{w.left} + dx), ClampToInt(I{w.top} + dy), ClampToInt(I{w.right} + dx),
-                 ClampToInt(I{w.bottom} + dy)};
-        }
+        if (laid.layout.anchors[std::size_t(i)] != At(px, py)) continue;
+        BringOntoPlate(p, laid, static_cast<MovableElement>(i));
     }
 }
 

@@ -45,6 +45,11 @@ void PackGreyRow(const unsigned char* grey, int width, unsigned char* bits);
 // standard label left of it), and a wrapped origin label fills its wrap box.
 Box ElementBox(MovableElement e, Point anchor, Extent size, const std::optional<Box>& originWrap);
 
+// Moves an element the least that brings its whole cell, as laid out, onto the plate (one wider
+// or taller than the plate shows its start), the origin label's wrap box with it: how a place the
+// user made is kept on the plate, and how far a drag can take an element.
+void BringOntoPlate(const ScaleParameters& p, ScaleLayout& laid, MovableElement e);
+
 // Puts the movable elements at their default anchors for the working copy, and those the user
 // placed (the record's places) where they were put, brought onto the plate.
 void ResetLayout(RenderState& state);

@@ -41,6 +41,12 @@ void CQuirnView::setGridShown(bool shown) {
     viewport()->update();
 }
 
+void CQuirnView::setCollisionFramesShown(bool shown) {
+    if (framesShown_ == shown) return;
+    framesShown_ = shown;
+    viewport()->update();
+}
+
 int CQuirnView::ReportedScreenWidthMm() const {
     return static_cast<int>((CurrentScreenDevice().tenthsOfMmAcross + 5) / 10);
 }
@@ -119,6 +125,7 @@ void CQuirnView::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), shown);
     if (gridShown_)
         PaintMillimetreGrid(painter, g, state_.zoom, scroll_, viewport()->size(), ratio);
+    if (framesShown_) PaintCollisionFrames(painter, g, scroll_, ratio, collisions_.framed(state_));
     for (Ruler* ruler : {topRuler_, leftRuler_}) ruler->follow(g, scroll_, ratio);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "render/RenderState.h"
+#include "view/CollisionFrames.h"
 #include "view/Dragging.h"
 #include "view/EditHistory.h"
 #include "view/WindowPicture.h"
@@ -40,6 +41,10 @@ class CQuirnView : public QAbstractScrollArea {
     // The millimetre grid over the drawing, on the screen only.
     bool gridShown() const { return gridShown_; }
     void setGridShown(bool shown);
+    // The red frames around elements that would not print cleanly, on the screen only; shown
+    // unless hidden for a look at the bare drawing.
+    bool collisionFramesShown() const { return framesShown_; }
+    void setCollisionFramesShown(bool shown);
 
   signals:
     // The cursor is over the drawing at (x, y) drawing units.
@@ -77,9 +82,11 @@ class CQuirnView : public QAbstractScrollArea {
     EditSnapshot pressSnapshot_;  // as the drag's first grab found it
     QPoint scroll_;
     WindowPicture picture_;
+    CollisionFrames collisions_;
     Ruler* topRuler_ = nullptr;
     Ruler* leftRuler_ = nullptr;
     bool gridShown_ = false;
+    bool framesShown_ = true;
 };
 
 }  // namespace quirn

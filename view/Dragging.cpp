@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "render/RenderScale.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
@@ -59,6 +60,19 @@ DragMove ContinueDrag(const DragState& drag, RenderState& state, Point cursor) {
         result.moved = result.templateWidened = result.sizingCursor = true;
     }
     return result;
+}
+
+void KeepDraggedOnPlate(const DragState& drag, RenderState& state) {
+    ScaleLayout laid{.layout = state.layout,
+                     .sizes = state.drawnSizes,
+                     .originLabelWrap = state.originLabelWrap,
+                     .templateSize = state.templ.drawn,
+                     .axisHeight = state.axisHeight};
+    for (int i = 0; i < kDrawnElementCount; ++i) {
+        const auto e = static_cast<MovableElement>(i);
+        if (drag.dragging(e)) BringOntoPlate(state.params, laid, e);
+    }
+    AdoptLayout(state, laid);
 }
 
 }  // namespace quirn

@@ -37,6 +37,10 @@ std::optional<MovableElement> BeginDrag(DragState& drag, const RenderState& stat
 // Moves every element being dragged to follow the cursor.
 DragMove ContinueDrag(const DragState& drag, RenderState& state, Point cursor);
 
+// Every drawn element being dragged is kept on the plate as the layout keeps a placed one, so
+// that the view shows it where it is printed. For the state as laid out after the move.
+void KeepDraggedOnPlate(const DragState& drag, RenderState& state);
+
 // The button went up: every flag is cleared, the offsets stay.
 inline void EndDrag(DragState& drag) {
     drag.flags = {};

@@ -23,6 +23,8 @@ void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
     // What the window shows now, so that only what the drag changes is painted again.
     const bool shown = picture_.shows(state_, WindowOnCanvas());
     const std::vector<QRect> before = DraggedAreas();
+    const std::vector<ElementCell> framed =
+        framesShown_ ? collisions_.framed(state_) : std::vector<ElementCell>{};
     const DragMove move = ContinueDrag(drag_, state_, cursor);
     if (move.moved)
         viewport()->setCursor(move.sizingCursor ? Qt::SizeHorCursor : Qt::SizeAllCursor);
@@ -32,6 +34,7 @@ void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
     if (move.templateWidened) emit templateWidened();
     if (!move.moved) return;
     Refresh();
+    KeepDraggedOnPlate(drag_, state_);
     if (!shown) {
         viewport()->update();
         return;
@@ -46,6 +49,8 @@ void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
             viewport()->update(CanvasToClient(area));
         }
     }
+    // A frame may come or go wherever the moved elements meet others.
+    if (framesShown_ && collisions_.framed(state_) != framed) viewport()->update();
 }
 
 std::vector<QRect> CQuirnView::DraggedAreas() const {

@@ -68,6 +68,7 @@ const QImage& WindowPicture::picture(const RenderState& state, const QRect& wind
     // picture of their own, white beyond the canvas.
     inPlace_ = canvas_->oneWindow() && !canvas_->pixels(window).isNull();
     if (!inPlace_) {
+        shown_ = QImage();  // so that the copy is painted in place rather than copied first
         if (copy_.size() != window.size()) copy_ = QImage(window.size(), QImage::Format_RGB32);
         copy_.fill(Qt::white);
         paint(state, window);
@@ -99,6 +100,9 @@ void WindowPicture::repaint(const RenderState& state, const QRect& rect) {
     const QRect part = rect.intersected(window_);
     if (part.isEmpty()) return;
     if (!inPlace_) {
+        // The copy is shared with the picture shown: written while shared, it would be copied
+        // first, and the picture shown would keep its old pixels until the next whole paint.
+        shown_ = QImage();
         for (int y = part.top(); y <= part.bottom(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(copy_.scanLine(y - window_.top()));
             std::fill(row + (part.left() - window_.left()),
@@ -110,6 +114,7 @@ void WindowPicture::repaint(const RenderState& state, const QRect& rect) {
         valid_ += part;
     } else {
         ReleaseRows(part);
+        shown_ = copy_;
     }
 }
 

@@ -19,6 +19,8 @@
 #include "model/CQuirnDoc.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
+#include "peripherals/PictureExport.h"
+#include "render/RenderScale.h"
 #include "support/ViewHost.h"
 #include "view/CQuirnView.h"
 #include "view/PanelText.h"
@@ -86,6 +88,14 @@ class ViewTest : public ::testing::Test {
                           view_->viewport()->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
                           Qt::NoModifier);
         QApplication::sendEvent(view_->viewport(), &event);
+    }
+    // The middle of an element's cell, as laid out.
+    QPoint Middle(E e) const {
+        const Box b = ElementBox(e, Anchor(e), Drawn(e), std::nullopt);
+        return ClientOf({b.left / 2 + b.right / 2, b.top / 2 + b.bottom / 2});
+    }
+    QImage Picture() const {
+        return view_->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     QString Text(C id) const { return bar_->text(id); }
     Qt::CursorShape Cursor() const { return view_->viewport()->cursor().shape(); }
@@ -428,6 +438,64 @@ TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
     bar_->button(C::Apply)->click();
     EXPECT_EQ(t.anchor, placed);
     EXPECT_EQ(t.width, 7100);
+}
+
+// A label dragged off the plate stops at its edge while the button is still held: the window
+// shows it where the file saved and opened again puts it, which is where it is printed.
+TEST_F(ViewTest, ALabelDraggedOffThePlateIsShownWhereItPrints) {
+    const std::string path = cwd_.path("dragged.qrn").toStdString();
+    const struct {
+        E label;
+        QPoint by;
+    } kDrags[] = {
+        {E::NameLabel, {-400, 0}}, {E::StandardLabel, {300, 250}}, {E::UnitLabel, {0, -600}}};
+    for (const auto& drag : kDrags) {
+        ASSERT_GT(Drawn(drag.label).width, 0);
+        const QPoint grab = Middle(drag.label);
+        Press(grab);
+        ASSERT_TRUE(view_->drag().dragging(drag.label));
+        Drag(grab + drag.by);
+        Paint();
+        const QImage held = Picture();
+        Release(grab + drag.by);
+        ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(doc_.parameters())),
+                  FileError::None);
+        doc_.SetModifiedFlag(false);  // as saving leaves it
+        ASSERT_TRUE(doc_.OpenDocumentFile(path));
+        Paint();
+        EXPECT_EQ(Picture(), held) << "label " << Index(drag.label);
+    }
+}
+
+// Elements that would not print cleanly are framed in red on the screen, never in the picture
+// written for print.
+TEST_F(ViewTest, CollidingElementsAreFramedOnTheScreenOnly) {
+    const auto framePixels = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == qRgb(255, 0, 0);
+        return count;
+    };
+    ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn"));
+    Paint();
+    EXPECT_EQ(framePixels(Picture()), 0) << "nothing collides on the sample";
+
+    const QPoint grab = Middle(E::NameLabel);
+    Press(grab);
+    Drag(Middle(E::UnitLabel));
+    Release(Middle(E::UnitLabel));
+    Paint();
+    EXPECT_GT(framePixels(Picture()), 100) << "the name over the unit";
+
+    // The sample's zones make the picture a colour one, where a frame could show.
+    RenderState printed = view_->session().state();
+    ASSERT_TRUE(ExportPicture(printed, cwd_.path("plate.png"), 150).ok());
+    const QImage exported = QImage(cwd_.path("plate.png")).convertToFormat(QImage::Format_RGB32);
+    int zone = 0;
+    for (int y = 0; y < exported.height(); ++y)
+        for (int x = 0; x < exported.width(); ++x) zone += exported.pixel(x, y) == qRgb(0xd0, 0, 0);
+    ASSERT_GT(zone, 0);
+    EXPECT_EQ(framePixels(exported), 0);
 }
 
 TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {

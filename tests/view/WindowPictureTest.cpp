@@ -42,6 +42,8 @@ class WindowPictureTest : public ::testing::Test {
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host.window);
         view_ = host.view;
+        // The drawing alone: the frames shown over it are checked on their own.
+        view_->setCollisionFramesShown(false);
         view_->session().OnInitialUpdate();
         view_->viewport()->repaint();
     }
@@ -147,6 +149,33 @@ TEST_F(WindowPictureTest, ADragPaintsOnlyWhatTheLabelLeftAndEntered) {
     WindowPicture whole;
     const QRect shown(view_->scrollPosition(), view_->viewport()->size());
     EXPECT_EQ(Shown(), whole.picture(view_->session().state(), shown));
+}
+
+// The template stretched by its edge is shown at every width the drag passes, and at its final
+// width once the button is up, whether the window lies within the canvas or reaches beyond it.
+TEST_F(WindowPictureTest, AStretchedTemplateIsRepaintedAsTheDragGoes) {
+    for (const int zoom : {1, 4}) {
+        Show(kDefaultParameters);
+        TemplateUnderlay& t = view_->session().state().templ;
+        t.image = QImage(400, 300, QImage::Format_RGB32);
+        t.image.fill(Qt::darkGray);
+        t.loaded = true;
+        Zoom(zoom);
+        QPoint at = ClientOf({t.anchor.x + t.width * 102 / 100, t.anchor.y + 100});
+        QTest::mousePress(view_->viewport(), Qt::LeftButton, {}, at);
+        ASSERT_TRUE(view_->drag().dragging(E::TemplateEdge)) << zoom;
+        const int width = t.width;
+        for (int step = 1; step <= 3; ++step) {
+            at += QPoint(step % 2 == 0 ? -15 : 40, 0);
+            Move(at, Qt::LeftButton);
+            view_->viewport()->repaint();
+            ASSERT_NE(t.width, width);
+            EXPECT_EQ(Shown(), WholeCanvasPart()) << "zoom " << zoom << " step " << step;
+        }
+        QTest::mouseRelease(view_->viewport(), Qt::LeftButton, {}, at);
+        view_->viewport()->repaint();
+        EXPECT_EQ(Shown(), WholeCanvasPart()) << "zoom " << zoom << " released";
+    }
 }
 
 // The zoom users need over a scanned template works on the plates where they need it most, and
