@@ -40,7 +40,7 @@ struct Plate {
 constexpr double kPixelsPerMm = 6.5;
 // The enlarged ticks: pixels per millimetre, and where their base line runs.
 constexpr double kInsetPixelsPerMm = 19.5;
-constexpr double kInsetBaseY = 330.0;
+constexpr double kInsetBaseY = 310.0;
 
 const QColor kPlateColour(Qt::black);
 const QColor kDashedColour(110, 110, 110);
@@ -237,7 +237,7 @@ void MarkPlate(Sketch& s, const Plate& p) {
     leftLabel(ParameterBar::Caption(C::Rout), 52.0);
     s.Leader(At(-w, 30.0), At(left + 1, 40.0));
     leftLabel(ParameterBar::Caption(C::SquareShape), 40.0);
-    s.Leader(Polar(p.outerRadius, 140.0), At(left + 1, 46.0));
+    s.Leader(Polar(p.outerRadius, 126.0), At(left + 1, 46.0));
     leftLabel(ParameterBar::Caption(C::RadialShape), 46.0);
     s.Dimension(At(0, 0), Polar(p.cutOut, 135.0));
     s.Leader(Polar(p.cutOut * 0.6, 135.0), At(left + 1, 15.0));
@@ -281,7 +281,7 @@ void DrawTicksEnlarged(Sketch& s) {
                               {110.0, 3.0, 0.6, C::Lsm, C::Hsm}};
 
     s.Label(QCoreApplication::translate("quirn::PlateDrawing", "Деления крупно"),
-            {0, base - 5.0 * mm - 62.0}, Qt::AlignHCenter | Qt::AlignBottom);
+            {0, base - 5.0 * mm - 45.0}, Qt::AlignHCenter | Qt::AlignBottom);
     // The arc is drawn along the tick radius, as thick as its field says.
     s.Path(
         [&] {
