@@ -1,5 +1,6 @@
 #include "app/AboutDialog.h"
 
+#include <QDate>
 #include <QLabel>
 #include <QPushButton>
 
@@ -31,8 +32,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
         label->setGeometry(place.adjusted(-30, -2, 30, 4));
     };
     centred(QStringLiteral("Quirn"), DialogRect(40, 8, 100, 8));
-    centred(tr("Версия 6.0"), DialogRect(70, 24, 40, 8));
-    centred(QStringLiteral("18.08.2019"), DialogRect(69, 40, 40, 8));
+    // The one version and date, those of CMakeLists.txt, that --version and the package show.
+    centred(tr("Версия %1").arg(QStringLiteral(QUIRN_VERSION)), DialogRect(70, 24, 40, 8));
+    const QDate released = QDate::fromString(QStringLiteral(QUIRN_RELEASE_DATE), Qt::ISODate);
+    //: The release date's format, as QDate::toString takes it.
+    centred(released.toString(tr("dd.MM.yyyy")), DialogRect(69, 40, 40, 8));
     centred(tr("Разработка: команда проекта Quirn"), DialogRect(30, 54, 120, 8));
 
     auto* ok = new QPushButton(tr("OK"), this);

@@ -120,7 +120,7 @@ void CMainFrame::CreateActions() {
         if (!icon.isNull()) act->setIcon(icon);
         act->setIconVisibleInMenu(false);
         act->setEnabled(false);
-        // Keys work whether or not the command has a menu entry (Ctrl+N has none).
+        // Keys work whether or not the command has a menu entry.
         addAction(act);
         actions_[info.id] = act;
     }
@@ -297,9 +297,11 @@ void CMainFrame::ShowRecentFiles(QMenu& file) {
     if (!entries.empty()) recentActions_.push_back(file.insertSeparator(recentSeparator_));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string path = entries[i];
-        auto* act = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-                                    QDir::toNativeSeparators(QString::fromStdString(path))),
-                                &file);
+        // "1&0": the tenth's key is its last digit, as "&1" is the first's.
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+        auto* act = new QAction(
+            number + QLatin1Char(' ') + QDir::toNativeSeparators(QString::fromStdString(path)),
+            &file);
         act->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
         connect(act, &QAction::triggered, this, [this, path] {
             if (panel_->ResolveUnappliedEdits()) doc_.OpenDocumentFile(path);

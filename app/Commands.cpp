@@ -7,7 +7,8 @@ namespace quirn {
 
 const std::vector<CommandInfo>& CommandTable() {
     static const std::vector<CommandInfo> table{
-        {Command::New, "", "Ctrl+N", "", ""},
+        {Command::New, QT_TRANSLATE_NOOP("quirn::Commands", "&Создать\tCtrl+N"), "Ctrl+N",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Создать новый документ"), ""},
         {Command::Open, QT_TRANSLATE_NOOP("quirn::Commands", "&Открыть...\tCtrl+O"), "Ctrl+O",
          QT_TRANSLATE_NOOP("quirn::Commands", "Открыть существующий документ"),
          QT_TRANSLATE_NOOP("quirn::Commands", "Открыть")},
@@ -68,9 +69,9 @@ const CommandInfo& InfoOf(Command id) {
 
 const std::vector<Command>& FileMenuLayout() {
     static const std::vector<Command> layout{
-        Command::Open,       Command::Save,         Command::SaveAs, Command::Separator,
-        Command::PrintSetup, Command::PrintPreview, Command::Print,  Command::PageSetup,
-        Command::Separator,  Command::Exit};
+        Command::New,       Command::Open,       Command::Save,         Command::SaveAs,
+        Command::Separator, Command::PrintSetup, Command::PrintPreview, Command::Print,
+        Command::PageSetup, Command::Separator,  Command::Exit};
     return layout;
 }
 

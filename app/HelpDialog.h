@@ -1,4 +1,5 @@
-// The help window: ReadMe.txt in a read-only text box.
+// The help window: the help text of the language in force, and a labelled drawing of the
+// plate's dimensions.
 #pragma once
 
 #include <QDialog>
@@ -8,12 +9,18 @@
 #include <string>
 
 class QPlainTextEdit;
+class QTabWidget;
 
 namespace quirn {
 
-// The help text: ReadMe.txt from the current directory or else the program's data folder,
-// Windows-1251 bytes up to the first zero byte, as UTF-8 with the line breaks it has. Nothing
-// when neither place holds a readable file.
+class PlateDrawing;
+
+// The help text's file: "ReadMe.txt", or the one the translation in force names for its language.
+QString HelpFileName();
+
+// The help text: HelpFileName() from the current directory or else the program's data folder,
+// up to the first zero byte, read as UTF-8 when it is valid UTF-8 and as Windows-1251 otherwise,
+// with the line breaks it has. Nothing when neither place holds a readable file.
 std::optional<QString> LoadHelpText();
 
 class CHelpDlg : public QDialog {
@@ -23,13 +30,18 @@ class CHelpDlg : public QDialog {
     explicit CHelpDlg(QWidget* parent = nullptr, TextLoader load = LoadHelpText);
 
     // Loads the text; without it only the message "В папке с программой отсутствует файл
-    // ReadMe.txt" is shown and the dialog ends as cancelled without being seen.
+    // ReadMe.txt" (naming the file looked for) is shown and the dialog ends as cancelled without
+    // being seen.
     int exec() override;
 
     QPlainTextEdit* textBox() const { return text_; }
+    PlateDrawing* drawing() const { return drawing_; }
+    QTabWidget* pages() const { return pages_; }
 
   private:
+    QTabWidget* pages_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
+    PlateDrawing* drawing_ = nullptr;
     TextLoader load_;
 };
 

@@ -18,14 +18,14 @@ namespace quirn {
 inline const QString kProfileOwner = QStringLiteral("Quirn");
 
 struct ProfileSettings {
-    std::vector<std::string> recentFiles;  // newest first, at most four
+    std::vector<std::string> recentFiles;  // newest first, at most ten
     int previewPages = 0;                  // 0: never chosen
     LanguageChoice language = LanguageChoice::System;
     bool showGrid = false;
     bool operator==(const ProfileSettings&) const = default;
 };
 
-// Section "Recent File List", entries File1 to File4, and "PreviewPages", "Language" and
+// Section "Recent File List", entries File1 to File10, and "PreviewPages", "Language" and
 // "ShowGrid" of section "Settings".
 ProfileSettings LoadProfile(QSettings& settings);
 void SaveProfile(QSettings& settings, const ProfileSettings& profile);

@@ -16,7 +16,7 @@ QString Tr(const char* text) {
 }
 
 QStringList FileFilters() {
-    return {Tr(QT_TRANSLATE_NOOP("quirn::QtDocumentPrompts", "Quirn Files (*.qrn)")),
+    return {Tr(QT_TRANSLATE_NOOP("quirn::QtDocumentPrompts", "Файлы Quirn (*.qrn)")),
             Tr(QT_TRANSLATE_NOOP("quirn::QtDocumentPrompts", "Все файлы (*.*)"))};
 }
 

@@ -44,10 +44,10 @@ class DocumentPrompts {
                                  DocumentOperation operation) = 0;
 };
 
-// The four files opened or saved last, the newest first. Never shows descriptions.
+// The ten files opened or saved last, the newest first. Never shows descriptions.
 class RecentFileList {
   public:
-    static constexpr std::size_t kSize = 4;
+    static constexpr std::size_t kSize = 10;
 
     void Add(const std::string& path);
     const std::vector<std::string>& entries() const { return entries_; }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -128,6 +129,16 @@ QPrinter* ApplicationPrinter::printer() {
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer_->setFullPage(true);
     return printer_.get();
+}
+
+std::unique_ptr<QPrinter> MakePaperPrinter() {
+    auto paper = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    paper->setOutputFormat(QPrinter::PdfFormat);
+    paper->setPageSize(QPageSize(QPageSize::A4));
+    paper->setPageOrientation(QPageLayout::Portrait);
+    paper->setResolution(kDefaultDpi);
+    paper->setFullPage(true);
+    return paper;
 }
 
 int ApplicationPrinter::dpi() {

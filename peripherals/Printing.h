@@ -80,6 +80,10 @@ class ApplicationPrinter {
     std::unique_ptr<QPrinter> printer_;
 };
 
+// The page the program lays out on while no printer is installed, for the preview and the page
+// setup: A4 at 600 dpi, the full page; printed, it writes a PDF file.
+std::unique_ptr<QPrinter> MakePaperPrinter();
+
 enum class PrintStatus { Ok, NothingToPrint, CannotStart, Failed };
 
 struct PrintResult {

@@ -1,7 +1,6 @@
 #include "view/PanelReading.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <cmath>
 #include <string_view>
 
@@ -18,13 +17,14 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("quirn::PanelReading", text);
 }
 
-QString Caption(const ParameterBar& bar, BarControl id) {
-    const QLineEdit* edit = bar.edit(id);
-    return edit != nullptr ? edit->accessibleName() : QString();
+// A field is named by its caption; the arc's width, which has none, by what its tooltip says.
+QString Caption(BarControl id) {
+    const QString caption = ParameterBar::Caption(id);
+    return caption.isEmpty() ? ParameterBar::ToolTip(id) : caption;
 }
 
-QString Refusal(const char* message, const ParameterBar& bar, BarControl id, const QString& text) {
-    return Tr(message).arg(Caption(bar, id), text);
+QString Refusal(const char* message, BarControl id, const QString& text) {
+    return Tr(message).arg(Caption(id), text);
 }
 
 // Beyond this a value no longer fits the record's 32 bits (one more than its largest value).
@@ -56,14 +56,14 @@ PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& bas
         const QString typed = bar.text(id).trimmed();
         const std::string text = typed.toStdString();
         const auto notANumber = [&] {
-            reading.refusal = Refusal(QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: не число «%2»"),
-                                      bar, id, typed);
+            reading.refusal =
+                Refusal(QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: не число «%2»"), id, typed);
             return reading;
         };
         const auto outOfRange = [&] {
             reading.refusal =
                 Refusal(QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: слишком большое число «%2»"),
-                        bar, id, typed);
+                        id, typed);
             return reading;
         };
         switch (field.form) {
@@ -91,7 +91,7 @@ PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& bas
                 if (*v != std::trunc(*v)) {
                     reading.refusal =
                         Refusal(QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: не целое число «%2»"),
-                                bar, id, typed);
+                                id, typed);
                     return reading;
                 }
                 if (!(std::abs(*v) <= kInt32Span)) return outOfRange();
@@ -122,7 +122,7 @@ std::optional<QString> CheckTypedLimits(const ParameterBar& bar, const ScalePara
             const auto id = static_cast<BarControl>(field.panelControl);
             return Tr(QT_TRANSLATE_NOOP("quirn::PanelReading",
                                         "%1: нужно больше %3 и не больше %4, а не «%2»"))
-                .arg(Caption(bar, id), bar.text(id).trimmed(), QString::number(limit.above),
+                .arg(Caption(id), bar.text(id).trimmed(), QString::number(limit.above),
                      QString::number(limit.atMost));
         }
     }

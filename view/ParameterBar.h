@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QWidget>
 #include <map>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -64,6 +65,11 @@ class ParameterBar : public QWidget {
 
     explicit ParameterBar(QWidget* parent = nullptr);
 
+    // A control's caption on the panel (empty for one without), and what its tooltip says it
+    // is, in the language in force.
+    static QString Caption(BarControl id);
+    static QString ToolTip(BarControl id);
+
     // Null when id names no control of that kind.
     QWidget* control(BarControl id) const;
     QLineEdit* edit(BarControl id) const;
@@ -89,12 +95,13 @@ class ParameterBar : public QWidget {
 
   private:
     void AddGroupBox(const QString& title, int x, int y, int width, int height);
-    void AddLabel(const QString& text, int x, int y, int width, Qt::Alignment align);
+    // captionOf: the control the label names, whose tooltip it shares.
+    void AddLabel(const QString& text, int x, int y, int width, Qt::Alignment align,
+                  std::optional<BarControl> captionOf = std::nullopt);
     QLineEdit* AddEdit(BarControl id, int x, int y, int width, int height);
-    void AddParameterEdit(BarControl id, const QString& label, int labelX, int x, int y,
-                          bool millimetres);
-    QPushButton* AddButton(BarControl id, const QString& text, int x, int y, int width, int height);
-    QRadioButton* AddRadio(BarControl id, const QString& text, int x, int y, int width, int height);
+    void AddParameterEdit(BarControl id, int labelX, int x, int y, bool millimetres);
+    QPushButton* AddButton(BarControl id, int x, int y, int width, int height);
+    QRadioButton* AddRadio(BarControl id, int x, int y, int width, int height);
     QSpinBox* AddSpinner(BarControl id, int x, int y, int width, int height);
     QLineEdit* AddReadout(BarControl id, int x, int y, int width, int height);
 

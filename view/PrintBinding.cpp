@@ -32,6 +32,8 @@ int Units(double millimetres) {
 PrintBinding::PrintBinding(ScaleSession& session, QWidget& parent)
     : session_(session), parent_(parent) {}
 
+PrintBinding::~PrintBinding() = default;
+
 void PrintBinding::Warn(const QString& text) {
     ShowWarning(warn_, &parent_, text);
 }
@@ -53,6 +55,12 @@ QPrinter* PrintBinding::Printer() {
     return printer;
 }
 
+QPrinter& PrintBinding::Page() {
+    if (QPrinter* printer = printer_ != nullptr ? printer_->printer() : nullptr) return *printer;
+    if (!paper_) paper_ = MakePaperPrinter();
+    return *paper_;
+}
+
 void PrintBinding::OnFilePrint(bool withDialog) {
     QPrinter* printer = Printer();
     if (printer == nullptr) return;
@@ -69,8 +77,7 @@ void PrintBinding::OnFilePrint(bool withDialog) {
 }
 
 int PrintBinding::OnFilePrintPreview(int previewPages) {
-    QPrinter* printer = Printer();
-    if (printer == nullptr) return previewPages;
+    QPrinter* printer = &Page();
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFullPage(true);
     QPrintPreviewDialog dialog(printer, &parent_);
@@ -93,9 +100,7 @@ int PrintBinding::OnFilePrintPreview(int previewPages) {
 }
 
 void PrintBinding::OnFilePageSetup() {
-    // Without a printer there is nothing to set up, and nothing is said.
-    QPrinter* printer = printer_ != nullptr ? printer_->printer() : nullptr;
-    if (printer == nullptr) return;
+    QPrinter* printer = &Page();
     const auto show = [this, printer](const PageMargins& held) {
         // On a full page the dialog does not hold the margins to the printer's own minimum:
         // the check below does, with its warnings.

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "peripherals/Printing.h"
 #include "view/Warning.h"
@@ -19,26 +20,33 @@ class PrintBinding {
   public:
     // Dialogs open over parent.
     PrintBinding(ScaleSession& session, QWidget& parent);
+    ~PrintBinding();
+    PrintBinding(const PrintBinding&) = delete;
+    PrintBinding& operator=(const PrintBinding&) = delete;
 
     void setApplicationPrinter(ApplicationPrinter* printer) { printer_ = printer; }
     void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
     void OnFilePrint(bool withDialog);
     // Shows the page as printed; previewPages (1 or 2) is how many pages the preview shows
-    // side by side, and the count the user left it at is returned.
+    // side by side, and the count the user left it at is returned. Without a printer the page
+    // is an A4 sheet.
     int OnFilePrintPreview(int previewPages);
-    // Page margins, refused below what the printer can print.
+    // Page margins, refused below what the printer can print; without a printer, on A4.
     void OnFilePageSetup();
     const PageMargins& margins() const { return margins_; }
 
   private:
     QPrinter* Printer();
+    // The application's printer, or else the A4 sheet laid out on without one.
+    QPrinter& Page();
     void Print(QPrinter& printer);
     void Warn(const QString& text);
 
     ScaleSession& session_;
     QWidget& parent_;
     ApplicationPrinter* printer_ = nullptr;
+    std::unique_ptr<QPrinter> paper_;  // made when first needed without a printer
     PageMargins margins_;
     WarningHandler warn_;
 };

@@ -21,10 +21,12 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("quirn::ScalePage", text);
 }
 
-// The captions the faults name the fields by.
-QString Caption(ScaleField id) {
+// The captions the faults name the fields by. An ohmmeter's range is the value at its centre.
+QString Caption(ScaleField id, std::optional<ScaleLaw> law = std::nullopt) {
     switch (id) {
         case ScaleField::Range:
+            if (law == ScaleLaw::Ohm)
+                return QCoreApplication::translate("quirn::ScalePage", "Середина шкалы");
             return QCoreApplication::translate("quirn::ScalePage", "Конец шкалы");
         case ScaleField::Start:
             return QCoreApplication::translate("quirn::ScalePage", "Начало");
@@ -97,9 +99,9 @@ struct CheckField {
 constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &FurtherScale::out_R},
                                        {ScaleField::Duga, &FurtherScale::Duga}};
 
-std::string NotANumber(ScaleField id, const std::string& text) {
+std::string NotANumber(const QString& caption, const std::string& text) {
     return Tr(QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не число: «%2»"))
-        .arg(Caption(id), QString::fromStdString(text))
+        .arg(caption, QString::fromStdString(text))
         .toStdString();
 }
 
@@ -122,7 +124,10 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
     form->addRow(tr("Закон шкалы"), law_);
     connect(law_, &QComboBox::activated, this, [this] { OnLawPicked(); });
 
-    if (!first) AddEdit(ScaleField::Range, Caption(ScaleField::Range), false);
+    if (!first) {
+        AddEdit(ScaleField::Range, Caption(ScaleField::Range), false);
+        connect(law_, &QComboBox::currentIndexChanged, this, [this] { ShowRangeCaption(); });
+    }
     AddEdit(ScaleField::Start, Caption(ScaleField::Start), false);
     AddEdit(ScaleField::Points, Caption(ScaleField::Points), false);
     AddEdit(ScaleField::Ticks, Caption(ScaleField::Ticks), false);
@@ -154,6 +159,12 @@ void ScalePage::AddCheck(ScaleField id, const QString& caption) {
     box->setToolTip(tr("Серая отметка: как у шкалы 1"));
     static_cast<QFormLayout*>(layout())->addRow(box);
     checks_[id] = box;
+}
+
+void ScalePage::ShowRangeCaption() {
+    auto* form = static_cast<QFormLayout*>(layout());
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(edit(ScaleField::Range))))
+        label->setText(Caption(ScaleField::Range, law()));
 }
 
 QLineEdit* ScalePage::edit(ScaleField id) const {
@@ -230,13 +241,14 @@ namespace {
 // Reads the lists and numbers both kinds of page share; an empty field is nothing.
 class FieldReader {
   public:
-    explicit FieldReader(std::string& fault) : fault_(fault) {}
+    // law names the range field as the page captions it.
+    FieldReader(std::string& fault, std::optional<ScaleLaw> law) : fault_(fault), law_(law) {}
 
     bool Number(ScaleField id, const QString& text, std::optional<double>& out) {
         if (text.isEmpty()) return true;
         const std::string utf8 = text.toStdString();
         out = FieldNumber(utf8);
-        return out || Fail(NotANumber(id, utf8));
+        return out || Fail(NotANumber(Caption(id, law_), utf8));
     }
     bool Integer(const IntegerField& f, const QString& text, std::optional<std::int32_t>& out) {
         std::optional<double> v;
@@ -296,12 +308,13 @@ class FieldReader {
     }
 
     std::string& fault_;
+    std::optional<ScaleLaw> law_;
 };
 
 }  // namespace
 
 bool ScalePage::Read(ScaleLawSettings& s, std::string& fault) const {
-    FieldReader read(fault);
+    FieldReader read(fault, law());
     std::optional<double> start;
     std::optional<std::vector<TablePoint>> points;
     ScaleLawSettings out;
@@ -319,7 +332,7 @@ bool ScalePage::Read(ScaleLawSettings& s, std::string& fault) const {
 }
 
 bool ScalePage::Read(FurtherScale& s, std::string& fault) const {
-    FieldReader read(fault);
+    FieldReader read(fault, law());
     FurtherScale out;
     if (!read.Number(ScaleField::Range, Text(ScaleField::Range), out.range) ||
         !read.Number(ScaleField::Start, Text(ScaleField::Start), out.start) ||

@@ -68,6 +68,8 @@ class ScalePage : public QWidget {
     void AddCheck(ScaleField id, const QString& caption);
     // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series.
     void OnLawPicked();
+    // The range field is the scale's end, or its centre value under the ohmmeter law.
+    void ShowRangeCaption();
     QString Text(ScaleField id) const;
     void SetText(ScaleField id, const std::string& utf8);
 

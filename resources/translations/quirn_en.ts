@@ -31,8 +31,8 @@
         <translation>About Quirn</translation>
     </message>
     <message>
-        <source>Версия 6.0</source>
-        <translation>Version 6.0</translation>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Разработка: команда проекта Quirn</source>
@@ -41,6 +41,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -58,8 +62,20 @@
         <translation>Warning</translation>
     </message>
     <message>
-        <source>В папке с программой отсутствует файл ReadMe.txt</source>
-        <translation>The file ReadMe.txt is missing from the program&apos;s folder</translation>
+        <source>В папке с программой отсутствует файл %1</source>
+        <translation>The file %1 is missing from the program&apos;s folder</translation>
+    </message>
+    <message>
+        <source>ReadMe.txt</source>
+        <translation>ReadMe_en.txt</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Размеры пластины</source>
+        <translation>Plate dimensions</translation>
     </message>
 </context>
 <context>
@@ -309,6 +325,14 @@
     <message>
         <source>Помощь</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>&amp;Создать	Ctrl+N</source>
+        <translation>&amp;New	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Создать новый документ</source>
+        <translation>Create a new document</translation>
     </message>
 </context>
 <context>
@@ -633,6 +657,154 @@
         <source>Координата Y</source>
         <translation>Y position</translation>
     </message>
+    <message>
+        <source>Применить введённые параметры к шкале (Enter)</source>
+        <translation>Apply the parameters entered to the scale (Enter)</translation>
+    </message>
+    <message>
+        <source>Записать шкалу в однобитный рисунок BMP с разрешением принтера в текущую папку; имя файла - описание шкалы</source>
+        <translation>Write the scale to a one-bit BMP picture at the printer&apos;s resolution in the current folder, named after the scale&apos;s description</translation>
+    </message>
+    <message>
+        <source>Обозначение (марка) прибора, печатается на шкале</source>
+        <translation>The instrument&apos;s name (model), printed on the plate</translation>
+    </message>
+    <message>
+        <source>Единица измерения, печатается на шкале (V, mA, kΩ...)</source>
+        <translation>The unit of measurement, printed on the plate (V, mA, kΩ...)</translation>
+    </message>
+    <message>
+        <source>Значение на правом конце шкалы 1; при законе «омметр» - значение в середине шкалы</source>
+        <translation>The value at the right end of scale 1; under the ohmmeter law, the value at the centre of the scale</translation>
+    </message>
+    <message>
+        <source>Половина угла дуги шкалы в градусах: деления идут от этого угла слева от вертикали через ось стрелки до такого же угла справа</source>
+        <translation>Half the angle of the scale&apos;s arc, in degrees: the ticks run from this angle left of the vertical through the pointer axis to the same angle right of it</translation>
+    </message>
+    <message>
+        <source>Радиус полукруглого выреза внизу посередине пластины, вокруг оси стрелки</source>
+        <translation>Radius of the half-round cut-out at the bottom centre of the plate, about the pointer axis</translation>
+    </message>
+    <message>
+        <source>Расстояние между центрами двух крепёжных отверстий</source>
+        <translation>Distance between the centres of the two mounting holes</translation>
+    </message>
+    <message>
+        <source>Прямоугольная пластина заданной ширины и высоты со скосами верхних углов</source>
+        <translation>A rectangular plate of the width and height given, its upper corners bevelled</translation>
+    </message>
+    <message>
+        <source>Пластина, ограниченная сверху дугой внешнего радиуса вокруг оси стрелки</source>
+        <translation>A plate whose top is an arc of the outer radius about the pointer axis</translation>
+    </message>
+    <message>
+        <source>Высота пластины от нижнего края до верхнего (только квадратная шкала)</source>
+        <translation>Height of the plate from its bottom edge to its top edge (square plate only)</translation>
+    </message>
+    <message>
+        <source>Сколько срезается с каждого из двух верхних углов пластины, по горизонтали и по вертикали поровну (только квадратная шкала)</source>
+        <translation>How much is cut off each of the plate&apos;s two upper corners, across and down alike (square plate only)</translation>
+    </message>
+    <message>
+        <source>Радиус верхней дуги пластины вокруг оси стрелки (только радиусная шкала)</source>
+        <translation>Radius of the plate&apos;s top arc about the pointer axis (arched plate only)</translation>
+    </message>
+    <message>
+        <source>Ширина пластины от левого края до правого</source>
+        <translation>Width of the plate from its left edge to its right edge</translation>
+    </message>
+    <message>
+        <source>Радиус окружности вокруг оси стрелки, от которой идут деления</source>
+        <translation>Radius of the circle about the pointer axis that the ticks start from</translation>
+    </message>
+    <message>
+        <source>Деления идут от радиуса делений наружу, числа стоят снаружи</source>
+        <translation>The ticks run outward from the tick radius; the numerals stand outside them</translation>
+    </message>
+    <message>
+        <source>Деления идут от радиуса делений внутрь, числа стоят внутри</source>
+        <translation>The ticks run inward from the tick radius; the numerals stand inside them</translation>
+    </message>
+    <message>
+        <source>Длина больших делений вдоль радиуса</source>
+        <translation>Length of the major ticks along the radius</translation>
+    </message>
+    <message>
+        <source>Длина малых делений вдоль радиуса</source>
+        <translation>Length of the minor ticks along the radius</translation>
+    </message>
+    <message>
+        <source>Число промежутков между соседними делениями на всей шкале (самих делений на одно больше)</source>
+        <translation>Number of intervals between neighbouring ticks over the whole scale (there is one tick more)</translation>
+    </message>
+    <message>
+        <source>Число промежутков между большими делениями на всей шкале</source>
+        <translation>Number of intervals between major ticks over the whole scale</translation>
+    </message>
+    <message>
+        <source>Число промежутков между числами: чисел на одно больше, их значения идут поровну от начала шкалы до конца</source>
+        <translation>Number of intervals between numerals: there is one numeral more, their values evenly spaced from the scale&apos;s start to its end</translation>
+    </message>
+    <message>
+        <source>Толщина линии больших делений</source>
+        <translation>Line width of the major ticks</translation>
+    </message>
+    <message>
+        <source>Толщина линии малых делений</source>
+        <translation>Line width of the minor ticks</translation>
+    </message>
+    <message>
+        <source>Провести дугу вдоль делений по радиусу делений</source>
+        <translation>Draw an arc along the ticks on the tick radius</translation>
+    </message>
+    <message>
+        <source>Толщина линии дуги вдоль делений</source>
+        <translation>Line width of the arc along the ticks</translation>
+    </message>
+    <message>
+        <source>На сколько линия центров крепёжных отверстий выше оси стрелки (ниже - со знаком минус)</source>
+        <translation>How far the line through the mounting holes&apos; centres lies above the pointer axis (below: negative)</translation>
+    </message>
+    <message>
+        <source>На сколько линия центров крепёжных отверстий выше нижнего края пластины</source>
+        <translation>How far the line through the mounting holes&apos; centres lies above the plate&apos;s bottom edge</translation>
+    </message>
+    <message>
+        <source>Подложить под чертёж картинку старой шкалы (шаблон) или убрать её; шаблон не печатается (Esc)</source>
+        <translation>Lay a picture of an old scale (the template) under the drawing, or take it away; the template is never printed (Esc)</translation>
+    </message>
+    <message>
+        <source>Ширина шаблона на чертеже; высота меняется в той же пропорции</source>
+        <translation>Width of the template on the drawing; its height follows in proportion</translation>
+    </message>
+    <message>
+        <source>Расстояние левого нижнего угла шаблона от оси стрелки по горизонтали</source>
+        <translation>Horizontal distance of the template&apos;s lower-left corner from the pointer axis</translation>
+    </message>
+    <message>
+        <source>Расстояние левого нижнего угла шаблона от оси стрелки по вертикали</source>
+        <translation>Vertical distance of the template&apos;s lower-left corner from the pointer axis</translation>
+    </message>
+    <message>
+        <source>Изменить ширину шаблона на 0.01 мм</source>
+        <translation>Change the template&apos;s width by 0.01 mm</translation>
+    </message>
+    <message>
+        <source>Сдвинуть шаблон по горизонтали на 0.01 мм</source>
+        <translation>Move the template across by 0.01 mm</translation>
+    </message>
+    <message>
+        <source>Сдвинуть шаблон по вертикали на 0.01 мм</source>
+        <translation>Move the template up or down by 0.01 mm</translation>
+    </message>
+    <message>
+        <source>Масштаб изображения; колесо мыши меняет его от 100 до 1000%</source>
+        <translation>The zoom; the mouse wheel changes it from 100 to 1000%</translation>
+    </message>
+    <message>
+        <source>Положение курсора в миллиметрах от оси стрелки: X вправо, Y вверх</source>
+        <translation>The cursor&apos;s position in millimetres from the pointer axis: X to the right, Y up</translation>
+    </message>
 </context>
 <context>
     <name>quirn::PictureExport</name>
@@ -659,6 +831,17 @@
     <message>
         <source>Файл «%1» не записан: формат определяется расширением .bmp, .png, .svg или .pdf</source>
         <translation>File “%1” not written: the extension .bmp, .png, .svg or .pdf chooses the format</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PlateDrawing</name>
+    <message>
+        <source>ось стрелки</source>
+        <translation>pointer axis</translation>
+    </message>
+    <message>
+        <source>Деления крупно</source>
+        <translation>Ticks enlarged</translation>
     </message>
 </context>
 <context>
@@ -708,7 +891,7 @@ No printer is installed on this system.</translation>
 <context>
     <name>quirn::QtDocumentPrompts</name>
     <message>
-        <source>Quirn Files (*.qrn)</source>
+        <source>Файлы Quirn (*.qrn)</source>
         <translation>Quirn files (*.qrn)</translation>
     </message>
     <message>
@@ -919,6 +1102,10 @@ No printer is installed on this system.</translation>
     <message>
         <source>в списке «%1» не точка «значение:доля»: «%2»</source>
         <translation>list “%1” holds something that is not a “value:fraction” point: “%2”</translation>
+    </message>
+    <message>
+        <source>Середина шкалы</source>
+        <translation>Scale centre</translation>
     </message>
 </context>
 <context>

@@ -312,12 +312,16 @@ TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
     }
 }
 
-TEST(RecentFileListTest, KeepsFourNewestWithoutDuplicates) {
+TEST(RecentFileListTest, KeepsTenNewestWithoutDuplicates) {
     RecentFileList list;
-    for (const char* path : {"/a", "/b", "/c", "/d", "/e", "/c"}) list.Add(path);
-    EXPECT_EQ(list.entries(), (std::vector<std::string>{"/c", "/e", "/d", "/b"}));
-    list.setEntries({"/x", "", "/y", "/x", "/z", "/w", "/v"});
-    EXPECT_EQ(list.entries(), (std::vector<std::string>{"/x", "/y", "/z", "/w"}));
+    for (const char* path :
+         {"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j", "/k", "/l", "/c"})
+        list.Add(path);
+    EXPECT_EQ(list.entries(), (std::vector<std::string>{"/c", "/l", "/k", "/j", "/i", "/h", "/g",
+                                                        "/f", "/e", "/d"}));
+    list.setEntries({"/x", "", "/y", "/x", "/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9"});
+    EXPECT_EQ(list.entries(), (std::vector<std::string>{"/x", "/y", "/1", "/2", "/3", "/4", "/5",
+                                                        "/6", "/7", "/8"}));
 }
 
 TEST(DocumentNamesTest, DefaultExtensionOnlyWhenThereIsNone) {

@@ -62,6 +62,7 @@ expected="/usr/bin/quirn
 /usr/share/quirn/Romb.bmp
 /usr/share/quirn/Others.bmp
 /usr/share/quirn/ReadMe.txt
+/usr/share/quirn/ReadMe_en.txt
 /usr/share/quirn/quirn_en.qm
 /usr/share/applications/quirn.desktop
 /usr/share/mime/packages/quirn.xml

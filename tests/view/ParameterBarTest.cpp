@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -57,6 +58,36 @@ TEST(ParameterBar, HasEveryControlOfItsKindWithItsText) {
                              "Число делений с числами", "Ширина шаблона", "Координата Y", "град."})
         EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
     EXPECT_EQ(labels.count(QString::fromUtf8("мм")), 17);
+}
+
+// Hovering over any control of the panel, or over a field's caption, says what it sets.
+TEST(ParameterBar, EveryControlHasATooltipSayingWhatItIs) {
+    ParameterBar bar;
+    QStringList bare;
+    QSet<QString> tips;
+    int controls = 0;
+    for (const QWidget* w : bar.findChildren<QWidget*>()) {
+        // A spinner's own text box is hidden: its arrows are the control.
+        if (qobject_cast<const QSpinBox*>(w->parentWidget()) != nullptr) continue;
+        const bool control = qobject_cast<const QLineEdit*>(w) != nullptr ||
+                             qobject_cast<const QAbstractButton*>(w) != nullptr ||
+                             qobject_cast<const QSpinBox*>(w) != nullptr;
+        if (!control) continue;
+        ++controls;
+        tips << w->toolTip();
+        if (w->toolTip().isEmpty()) bare << QString::fromLatin1(w->metaObject()->className());
+    }
+    EXPECT_TRUE(bare.isEmpty()) << bare.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(controls, 37);
+    EXPECT_EQ(tips.size(), controls) << "each says what it is, not the same as another";
+
+    const QLabel* width = nullptr;
+    for (const QLabel* label : bar.findChildren<QLabel*>())
+        if (label->text() == QString::fromUtf8("Ширина шкалы")) width = label;
+    ASSERT_NE(width, nullptr);
+    EXPECT_EQ(width->toolTip(), bar.edit(C::Lshk)->toolTip());
+    EXPECT_EQ(bar.edit(C::Lshk)->toolTip(),
+              QString::fromUtf8("Ширина пластины от левого края до правого"));
 }
 
 TEST(ParameterBar, PlacesControlsInDialogUnitsAtAFixedHeight) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -232,6 +234,26 @@ TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPane
     EXPECT_NE(file.find("\r\n2.unit\t= \xB5?\r\n2.unit.utf8\t= \u00B5\u03A9\r\n"),
               std::string::npos)
         << file;
+}
+
+// The range of a further ohmmeter scale is the value at its centre, and its field says so.
+TEST_F(ScalesWindowTest, AnOhmmetersRangeFieldIsCaptionedAsItsCentre) {
+    scales_->addScaleButton()->click();
+    ScalePage* second = scales_->page(2);
+    QLineEdit* range = second->edit(ScaleField::Range);
+    const auto caption = [second, range] {
+        const auto* label = qobject_cast<QLabel*>(
+            static_cast<QFormLayout*>(second->layout())->labelForField(range));
+        return label != nullptr ? label->text() : QString();
+    };
+    EXPECT_EQ(caption(), U("Конец шкалы"));
+    Pick(second->lawBox(), "омметр");
+    EXPECT_EQ(caption(), U("Середина шкалы"));
+    Type(range, "abc");
+    Apply();
+    EXPECT_EQ(Said(), "Шкала 2: в поле «Середина шкалы» не число: «abc»");
+    Pick(second->lawBox(), "линейная");
+    EXPECT_EQ(caption(), U("Конец шкалы"));
 }
 
 }  // namespace

@@ -2,17 +2,23 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "app/HelpDialog.h"
+#include "app/Language.h"
+#include "app/PlateDrawing.h"
 #include "model/CQuirnDoc.h"
 #include "peripherals/ui/ModalDriver.h"
 
@@ -40,10 +46,13 @@ class InTemporaryDirectory : public ::testing::Test {
 
 using HelpTextTest = InTemporaryDirectory;
 
-TEST_F(HelpTextTest, Windows1251UpToTheFirstZeroByte) {
+TEST_F(HelpTextTest, Windows1251OrUtf8UpToTheFirstZeroByte) {
     // "Шкала" in Windows-1251, CR LF, then a zero byte and what must not be shown.
     WriteReadMe(QByteArray("\xD8\xEA\xE0\xEB\xE0\r\nline 2\r\n\0hidden", 23));
     EXPECT_EQ(LoadHelpText(), QStringLiteral("Шкала\nline 2\n"));
+    // Valid UTF-8 is read as such: Windows-1251 has no Ω.
+    WriteReadMe("1 k\xCE\xA9\r\n");
+    EXPECT_EQ(LoadHelpText(), QStringLiteral("1 kΩ\n"));
 
     WriteReadMe({});
     EXPECT_EQ(LoadHelpText(), QString());
@@ -90,14 +99,68 @@ TEST(HelpWindow, WithoutReadMeOnlyTheMessageIsShown) {
               QStringList{QStringLiteral("В папке с программой отсутствует файл ReadMe.txt")});
 }
 
+// The help of each language: its own text with no other language's letters, and the drawing of
+// the plate's dimensions labelled with the panel's own captions.
+TEST(HelpWindow, EachLanguageShowsItsOwnTextAndLabelledDrawing) {
+    struct Case {
+        bool english;
+        const char* names;  // a name the text gives the scales window
+    };
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    for (const Case& c : {Case{false, "«Шкалы»"}, Case{true, "\"Scales\""}}) {
+        QTranslator english;
+        if (c.english) {
+            ASSERT_TRUE(LoadEnglishTranslation(english));
+            ASSERT_TRUE(QCoreApplication::installTranslator(&english));
+        }
+        CHelpDlg help;
+        ModalDriver driver;
+        QString text;
+        driver.then([&](QWidget*) {
+            text = help.textBox()->toPlainText();
+            testing::Later([&help] { help.accept(); });
+        });
+        EXPECT_EQ(help.exec(), QDialog::Accepted) << c.english;
+        QStringList seen = help.drawing()->labels();
+        for (int i = 0; i < help.pages()->count(); ++i) seen << help.pages()->tabText(i);
+        QCoreApplication::removeTranslator(&english);
+
+        EXPECT_GT(text.size(), 5000) << c.english;
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.names))) << c.english;
+        EXPECT_EQ(text.contains(cyrillic), !c.english);
+        for (const QString& label : seen)
+            EXPECT_EQ(label.contains(cyrillic), !c.english) << label.toStdString();
+        if (c.english) continue;
+        for (const char* caption :
+             {"Ширина шкалы", "Высота шкалы", "Величина скоса по верхним углам",
+              "Внешний радиус шкалы", "Внутренний радиус шкалы", "Межцентр. расстояние крепежа",
+              "Расст. ось крепежа - ось стрелки", "Расст. ось крепежа - низ шкалы",
+              "Радиус делений", "Половинный угол шкалы", "Длина больших делений",
+              "Длина малых делений", "Ширина больших делений", "Ширина малых делений",
+              "Дуга под/над делениями"})
+            EXPECT_TRUE(seen.contains(QString::fromUtf8(caption))) << caption;
+    }
+}
+
 TEST(AboutBox, TitleVersionDateAndOk) {
+    // The version is the one --version gives.
+    QProcess quirn;
+    quirn.start(QStringLiteral(QUIRN_TEST_BINARY), {QStringLiteral("--version")});
+    ASSERT_TRUE(quirn.waitForFinished(30000));
+    const QString version =
+        QString::fromUtf8(quirn.readAllStandardOutput()).trimmed().section(' ', 1);
+    ASSERT_FALSE(version.isEmpty());
+
     CAboutDlg about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе"));
     QStringList texts;
     for (const QLabel* label : about.findChildren<QLabel*>())
         if (!label->text().isEmpty()) texts << label->text();
-    for (const char* expected : {"Quirn", "Версия 6.0", "18.08.2019"})
-        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_TRUE(texts.contains(QStringLiteral("Quirn")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Версия ") + version))
+        << texts.join('|').toStdString();
+    static const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.20\\d\\d$"));
+    EXPECT_EQ(texts.filter(date).size(), 1) << texts.join('|').toStdString();
     const QLabel* icon = about.findChild<QLabel*>(QStringLiteral("icon"));
     ASSERT_NE(icon, nullptr);
     EXPECT_FALSE(icon->pixmap().isNull());

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -20,6 +23,7 @@
 #include "support/ViewHost.h"
 #include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
+#include "view/PrintBinding.h"
 
 namespace quirn {
 namespace {
@@ -40,6 +44,7 @@ class ViewPeripheralsTest : public ::testing::Test {
         QDir::setCurrent(dir_.path());
     }
     void TearDown() override {
+        printing_.reset();
         screen_.reset();
         host_.reset();
         QDir::setCurrent(saved_);
@@ -53,6 +58,7 @@ class ViewPeripheralsTest : public ::testing::Test {
         bar_ = host.bar;
         view_ = host.view;
         panel_ = host.panel;
+        printing_ = host.printing;
         screen_ =
             std::make_unique<ScreenSize>(*host.session, *view_, view_->ReportedScreenWidthMm());
         doc_.OnNewDocument();
@@ -78,6 +84,7 @@ class ViewPeripheralsTest : public ::testing::Test {
     ParameterBar* bar_ = nullptr;
     CQuirnView* view_ = nullptr;
     PanelBinding* panel_ = nullptr;
+    std::shared_ptr<PrintBinding> printing_;  // with no printer of the application's
     std::unique_ptr<ScreenSize> screen_;
     QStringList warnings_;
 };
@@ -256,6 +263,30 @@ TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
     bar_->button(C::ExportPicture)->click();
     EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
     EXPECT_GT(Slurp(Path(".._elsewhere_scale.bmp")).size(), 62);
+}
+
+// Without a printer the preview lays the scale out on an A4 sheet instead of refusing.
+TEST_F(ViewPeripheralsTest, PrintPreviewOpensOnAnA4PageWithoutAPrinter) {
+    Open();
+    printing_->setWarningHandler([this](const QString& text) { warnings_ << text; });
+    QSizeF paper;
+    int pages = 0;
+    ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        paper = dialog->printer()->pageLayout().fullRect(QPageLayout::Millimeter).size();
+        if (const auto* preview = dialog->findChild<QPrintPreviewWidget*>())
+            pages = preview->pageCount();
+        Later([dialog] { dialog->reject(); });
+    });
+    EXPECT_EQ(printing_->OnFilePrintPreview(1), 1);
+    EXPECT_TRUE(driver.finished());
+    EXPECT_FALSE(driver.sawUnexpected());
+    EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
+    EXPECT_NEAR(paper.width(), 210.0, 0.5);
+    EXPECT_NEAR(paper.height(), 297.0, 0.5);
+    EXPECT_EQ(pages, 1);
 }
 
 }  // namespace
