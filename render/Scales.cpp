@@ -46,7 +46,9 @@ void DrawFamily(DrawingSurface& surface, const ResolvedScale& s, const ScaleMap&
         if (const auto f = OnArc(map, value)) angles.push_back(FractionAngle(g.alfa, *f));
     };
     if (list) {
-        for (double v : *list) add(v);
+        const ValueSpan span = ScaleValues(s);
+        for (double v : *list)
+            if (span.contains(v)) add(v);
     } else if (s.law.law != ScaleLaw::Ohm) {  // an ohm scale has no end value to step to
         ForEachPosition(count, kMaxDrawnTicks, [&](I i) { add(StepValue(s, count, i)); });
     }
@@ -65,11 +67,13 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
     if (s.law.law == ScaleLaw::Ohm && s.law.numbers) draw(0.0, kInfinity);
     if (s.law.numbers) {
         const std::vector<Mark>& marks = *s.law.numbers;
+        const ValueSpan span = ScaleValues(s);
         const auto n = static_cast<I>(marks.size());
         const I stride =
             n <= kMaxDrawnNumerals ? 1 : (n + kMaxDrawnNumerals - 1) / kMaxDrawnNumerals;
         for (I i = 0; i < n; i += stride) {
             const Mark& m = marks[std::size_t(i)];
+            if (!span.contains(m.value)) continue;
             if (const auto f = OnArc(map, m.value))
                 draw(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : m.text);
         }

@@ -7,6 +7,7 @@
 #include "RenderFixtures.h"
 #include "model/ExtensionText.h"
 #include "model/ParameterText.h"
+#include "render/Labels.h"
 #include "render/RenderScale.h"
 #include "render/Saturate.h"
 
@@ -72,6 +73,41 @@ TEST(ScaleLawsPicture, EveryLawPutsItsTicksAtTheFractionOfTheArcItsMovementGives
             EXPECT_FALSE(BlackAt(state.canvas, r * std::cos(between), r * std::sin(between)))
                 << c.lines << " between " << c.values[i - 1] << " and " << c.values[i];
         }
+    }
+}
+
+// A file's table whose fractions fall drew a folded scale, and its list values outside the scale
+// were drawn beyond its start ("-40=40" on the VU meter). Now the falling point and the values
+// outside are left out: the numerals that are drawn run along the scale in the order of their
+// values, turned less and less to the left.
+TEST(ScaleChecksRegression, AFileKeepsItsFoldedPointsAndOutsideValuesOutOfTheDrawing) {
+    struct Case {
+        const char* lines;
+        std::vector<std::string> drawn;  // the numerals, in the order of their values
+    };
+    const std::vector<Case> cases{
+        {"start\t= -20\r\nlaw\t= db\r\nnumbers\t= -40=40 -20=20 -10=10 0 3=+3\r\n",
+         {"20", "10", "0", "+3"}},
+        {"law\t= table\r\npoints\t= 0:0 1:0.9 2:0.5 3:1\r\nnumbers\t= 0 1 1.5 2 3 4\r\n",
+         {"0", "1", "1.5", "2", "3"}},
+    };
+    ScaleParameters record = kDefaultParameters;
+    record.range = 3;
+    for (const Case& c : cases) {
+        const ScaleParameters p = ReadScaleParameters(WriteParameterText(record) + c.lines);
+        RenderState state = test::LaidOut(p);
+        const RecordingSurface drawn = test::Painted(state);
+        std::vector<std::string> texts;
+        std::vector<int> turns;
+        for (const DrawCall& call : drawn.callsOf(DrawOp::TextOut)) {
+            if (call.font.cellHeight != NumeralFont(p).cellHeight) continue;
+            texts.push_back(call.text);
+            turns.push_back(call.font.escapement);
+        }
+        EXPECT_EQ(texts, c.drawn) << c.lines;
+        // The ends stand upright; between them each numeral is turned less than the one before.
+        for (std::size_t i = 2; i + 1 < turns.size(); ++i)
+            EXPECT_LT(turns[i], turns[i - 1]) << c.lines << " " << texts[i];
     }
 }
 
