@@ -6,6 +6,7 @@
 
 #include "RenderFixtures.h"
 #include "model/ExtensionText.h"
+#include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "render/Labels.h"
 #include "render/RenderScale.h"
@@ -109,6 +110,45 @@ TEST(ScaleChecksRegression, AFileKeepsItsFoldedPointsAndOutsideValuesOutOfTheDra
         for (std::size_t i = 2; i + 1 < turns.size(); ++i)
             EXPECT_LT(turns[i], turns[i - 1]) << c.lines << " " << texts[i];
     }
+}
+
+// The battery tester's red and yellow zones touch at 11.5 V and were both hatched "///" in the
+// one-bit picture, so that the two read as one. Zones that touch are now hatched apart: in the
+// middle of each zone, between its ticks, black pixels run on along one diagonal or the other.
+TEST(ZoneHatchRegression, TouchingZonesAreHatchedInDifferentDirections) {
+    const FileReadResult file =
+        ReadFileHead(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn", kParameterReadLimit);
+    ASSERT_EQ(file.error, FileError::None);
+    RenderState state = test::LaidOut(ReadScaleParameters(file.bytes));
+    const ScaleParameters& p = state.params;
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    // The direction the black runs take near a point of the plate: +1 rising, -1 falling, 0 both.
+    const auto direction = [&](double value) {
+        const double f = (value - p.ext.first.start) / (p.range - p.ext.first.start);
+        const double a = (p.alfa + 90 - 2 * p.alfa * f) * kPi / 180;
+        const double r = p.Rdel + p.Lsm / 2.0;
+        int rising = 0;
+        int falling = 0;
+        for (int dy = -40; dy <= 40; dy += 2) {
+            for (int dx = -40; dx <= 40; dx += 2) {
+                const double x = r * std::cos(a) + dx;
+                const double y = r * std::sin(a) + dy;
+                if (!BlackAt(state.canvas, x, y)) continue;
+                const double pixel = 1.0 / state.canvas.geometry.pixelsPerUnit();
+                rising += BlackAt(state.canvas, x + pixel, y + pixel);
+                falling += BlackAt(state.canvas, x + pixel, y - pixel);
+            }
+        }
+        return rising > 2 * falling ? 1 : falling > 2 * rising ? -1 : 0;
+    };
+    ASSERT_EQ(p.ext.zones.size(), 3u);
+    // Halfway between two small ticks, half a volt apart, in each zone.
+    const int red = direction(10.25);
+    const int yellow = direction(11.75);
+    const int green = direction(13.75);
+    EXPECT_NE(red, yellow);
+    EXPECT_NE(yellow, green);
+    EXPECT_NE(red, 0);  // a zone with no neighbour on one side is hatched one way
 }
 
 TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsReplaceNumbers) {
