@@ -231,23 +231,26 @@ void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
     if (!std::isfinite(p.alfa)) return;
     const std::vector<ResolvedScale> scales = ResolveScales(p);
     DrawZones(surface, p, scales);
-    for (const ResolvedScale& s : scales) {
-        const ScaleParameters& g = s.graduation;
-        surface.setPen(1);
-        surface.setBlackBrush(true);
-        if (s.plain()) {
-            DrawTicks(surface, g);
-            DrawNumerals(surface, g);
-        } else {
-            const bool ohm = s.law.law == ScaleLaw::Ohm;
-            const ScaleMap map(s.law, g.range);
-            DrawFamily(surface, s, map, s.law.ticks, g.Nfull, g.Lsm, g.Hsm, false);
-            DrawFamily(surface, s, map, s.law.bigticks, g.Nbig, g.Lbig, g.Hbig, ohm);
-            DrawScaleNumerals(surface, s, map);
-        }
-        if (g.Duga != 0) DrawGraduationArc(surface, g);
-        DrawScaleUnit(surface, s);
+    for (const ResolvedScale& s : scales) DrawScale(surface, s);
+}
+
+void DrawScale(DrawingSurface& surface, const ResolvedScale& s) {
+    const ScaleParameters& g = s.graduation;
+    if (!std::isfinite(g.alfa)) return;
+    surface.setPen(1);
+    surface.setBlackBrush(true);
+    if (s.plain()) {
+        DrawTicks(surface, g);
+        DrawNumerals(surface, g);
+    } else {
+        const bool ohm = s.law.law == ScaleLaw::Ohm;
+        const ScaleMap map(s.law, g.range);
+        DrawFamily(surface, s, map, s.law.ticks, g.Nfull, g.Lsm, g.Hsm, false);
+        DrawFamily(surface, s, map, s.law.bigticks, g.Nbig, g.Lbig, g.Hbig, ohm);
+        DrawScaleNumerals(surface, s, map);
     }
+    if (g.Duga != 0) DrawGraduationArc(surface, g);
+    DrawScaleUnit(surface, s);
 }
 
 }  // namespace quirn
