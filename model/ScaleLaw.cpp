@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/ExtensionText.h"
 #include "model/ScaleKeys.h"
@@ -84,20 +85,33 @@ double Hermite(const std::vector<TablePoint>& pts, const std::vector<double>& m,
            (-2 * t3 + 3 * t2) * pts[k + 1].fraction + (t3 - t2) * h * m[k + 1];
 }
 
-bool StrictlyIncreasing(const std::vector<TablePoint>& pts) {
-    for (std::size_t k = 1; k < pts.size(); ++k)
-        if (!(pts[k].value > pts[k - 1].value)) return false;
-    return true;
+// A point continues a table when its value rises and its fraction does not fall.
+bool Continues(const TablePoint& last, const TablePoint& next) {
+    return next.value > last.value && next.fraction >= last.fraction;
+}
+
+std::vector<TablePoint> SoundPoints(const std::vector<TablePoint>& points) {
+    std::vector<TablePoint> kept;
+    for (const TablePoint& p : points)
+        if (std::isfinite(p.value) && std::isfinite(p.fraction) &&
+            (kept.empty() || Continues(kept.back(), p)))
+            kept.push_back(p);
+    return kept;
 }
 
 }  // namespace
 
+ValueSpan ScaleValues(const ResolvedScale& s) {
+    if (s.law.law == ScaleLaw::Ohm) return {0.0, std::numeric_limits<double>::infinity()};
+    const double start = s.law.start;
+    const double end = s.graduation.range;
+    return {std::min(start, end), std::max(start, end)};
+}
+
 ScaleMap::ScaleMap(const ScaleLawSettings& law, double range)
     : law_(law.law), start_(law.start), range_(range) {
-    // A table that does not increase has no sound curve; the scales window refuses it, and a
-    // file that holds one draws nothing of that law.
-    if (law_ == ScaleLaw::Table && StrictlyIncreasing(law.points)) {
-        points_ = law.points;
+    if (law_ == ScaleLaw::Table) {
+        points_ = SoundPoints(law.points);
         slopes_ = MonotoneSlopes(points_);
     }
 }
@@ -134,6 +148,25 @@ ScaleCheck Problem(ScaleProblem problem, int scale, std::string item = {}) {
     return {problem, scale, std::move(item)};
 }
 
+// The first list value that lies outside the scale's values, with the list it is in.
+ScaleCheck CheckLists(const ResolvedScale& s) {
+    const ValueSpan span = ScaleValues(s);
+    const auto outside = [&](const std::optional<std::vector<double>>& list,
+                             ScaleProblem problem) -> ScaleCheck {
+        if (list)
+            for (double v : *list)
+                if (!span.contains(v)) return Problem(problem, s.number, ExactNumber(v));
+        return {};
+    };
+    if (ScaleCheck c = outside(s.law.ticks, ScaleProblem::TickOutside); !c.ok()) return c;
+    if (ScaleCheck c = outside(s.law.bigticks, ScaleProblem::BigTickOutside); !c.ok()) return c;
+    if (s.law.numbers)
+        for (const Mark& m : *s.law.numbers)
+            if (!span.contains(m.value))
+                return Problem(ScaleProblem::NumberOutside, s.number, ExactNumber(m.value));
+    return {};
+}
+
 ScaleCheck CheckScale(const ResolvedScale& s) {
     const ScaleLawSettings& law = s.law;
     const double range = s.graduation.range;
@@ -161,11 +194,16 @@ ScaleCheck CheckScale(const ResolvedScale& s) {
                     return Problem(ScaleProblem::TableNotIncreasing, s.number, item);
                 if (!(p.fraction >= 0.0 && p.fraction <= 1.0))
                     return Problem(ScaleProblem::FractionOutside, s.number, item);
+                if (k > 0 && p.fraction < law.points[k - 1].fraction)
+                    return Problem(ScaleProblem::TableFractionFalls, s.number, item);
             }
+            const ValueSpan span = ScaleValues(s);
+            if (law.points.front().value > span.low || law.points.back().value < span.high)
+                return Problem(ScaleProblem::TableShortOfScale, s.number);
             break;
         }
     }
-    return {};
+    return CheckLists(s);
 }
 
 }  // namespace

@@ -28,8 +28,23 @@ struct ResolvedScale {
 
 std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p);
 
+// The values a scale shows, from its start to its end either way round; an ohm scale's run from
+// 0 (its right end) up without bound (its left end is infinity). A list value outside them has no
+// place on the scale: it is refused when typed and left out when a file holds it.
+struct ValueSpan {
+    double low = 0.0;
+    double high = 0.0;
+    bool contains(double value) const { return value >= low && value <= high; }
+};
+ValueSpan ScaleValues(const ResolvedScale& s);
+
 // A scale's law made ready to place many values: a table's slopes are worked out once, so that
 // each value costs a search among the points rather than a pass over all of them.
+//
+// A table is drawn through its points in order, leaving out each point whose value does not
+// rise, or whose fraction falls, from the last one kept: a file's table that folds back keeps its
+// sound part instead of piling values up. Values the table does not reach have no place, so a
+// table that covers only part of its scale draws that part.
 class ScaleMap {
   public:
     ScaleMap(const ScaleLawSettings& law, double range);
@@ -56,7 +71,12 @@ enum class ScaleProblem {
     BadList,              // an item of a list could not be read
     TableNotIncreasing,   // table values not strictly increasing
     FractionOutside,      // a table fraction outside 0..1
+    TableFractionFalls,   // a table fraction below the one before while the values rise
     TableTooShort,        // a table law with fewer than two points
+    TableShortOfScale,    // a table whose points do not reach the scale's start and end
+    TickOutside,          // a value of the ticks list outside the scale's values
+    BigTickOutside,       // a value of the big ticks list outside them
+    NumberOutside,        // a value of the numbers list outside them
     SquareNegativeStart,  // a square law below zero
     OhmWithoutLists,      // an ohm scale without its tick and number lists
     OhmCentre,            // an ohm scale whose centre value is not above zero

@@ -20,6 +20,7 @@ struct Extent {
 struct RealPoint {
     double x = 0.0;
     double y = 0.0;
+    bool operator==(const RealPoint&) const = default;
 };
 
 // A rectangle by its edges in y-up drawing space: top is the larger y for an upright box.

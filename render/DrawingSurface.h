@@ -13,6 +13,10 @@ class QImage;
 
 namespace quirn {
 
+// How a zone is hatched where colours cannot show, as seen on the plate: lines rising to the
+// right, falling to the right, or both.
+enum class ZoneHatch { Rising, Falling, Crossed };
+
 class DrawingSurface : public TextMeasure {
   public:
     // Solid black pen; a width under one device pixel still draws one pixel; wide pens have
@@ -31,7 +35,7 @@ class DrawingSurface : public TextMeasure {
     virtual void polygon(std::span<const Point> points) = 0;
     // A coloured zone: the polygon filled without an outline in 0xRRGGBB, or, on a surface of
     // black and white only, hatched in thin black lines that leave most of it white.
-    virtual void zone(std::span<const Point> points, std::uint32_t rgb) = 0;
+    virtual void zone(std::span<const Point> points, std::uint32_t rgb, ZoneHatch hatch) = 0;
 
     // Texts are UTF-8, as for measuring; setFont also sets the font drawn with.
     // Opaque text on a white cell whose top-left corner is at topLeft; the escapement turns the

@@ -325,7 +325,7 @@ void PainterSurface::polygon(std::span<const Point> points) {
     painter_.drawPolygon(device);
 }
 
-void PainterSurface::zone(std::span<const Point> points, std::uint32_t rgb) {
+void PainterSurface::zone(std::span<const Point> points, std::uint32_t rgb, ZoneHatch hatch) {
     drawHeldGlyphs();
     if (points.size() < 3) return;
     QPolygonF device;
@@ -336,15 +336,8 @@ void PainterSurface::zone(std::span<const Point> points, std::uint32_t rgb) {
     allBlack_ = false;
     painter_.save();
     if (hatchedZones_) {
-        // Ticks run from the pointer axis, where drawing space has its origin: the lines cross
-        // the band's middle tick at a right angle rather than run along it.
-        double x = 0.0;
-        double y = 0.0;
-        for (const Point& p : points) {
-            x += p.x;
-            y += p.y;
-        }
-        hatch(device, x * y > 0.0);
+        if (hatch != ZoneHatch::Falling) hatchLines(device, ZoneHatch::Rising);
+        if (hatch != ZoneHatch::Rising) hatchLines(device, ZoneHatch::Falling);
     } else {
         painter_.setPen(Qt::NoPen);
         painter_.setBrush(QColor::fromRgb(QRgb(0xFF000000u | rgb)));
@@ -358,12 +351,12 @@ void PainterSurface::zone(std::span<const Point> points, std::uint32_t rgb) {
 // as a polygon: the raster engine strokes a pen, or fills through a clip path, a pixel differently
 // when only a band of the device is painted, but fills a polygon alike in every band; and no line
 // reaches past the band.
-void PainterSurface::hatch(const QPolygonF& band, bool falling) {
+void PainterSurface::hatchLines(const QPolygonF& band, ZoneHatch direction) {
     const double perUnit = transform_.pixelsPerUnit();
     // The lines are x + slope * y = axis + k * step on the device, y down: rising to the right
     // for a slope of 1. Along x + slope * y, one period is the distance between them times the
     // root of two.
-    const double slope = falling ? -1.0 : 1.0;
+    const double slope = direction == ZoneHatch::Falling ? -1.0 : 1.0;
     const double step = std::max(kHatchPeriod * perUnit, kLeastHatchPeriodPx) * std::numbers::sqrt2;
     // Half the line's width: at least one pixel across, or lines would break.
     const double half = std::max(kHatchWidth * perUnit, 1.0) * std::numbers::sqrt2 / 2.0;

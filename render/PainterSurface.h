@@ -38,7 +38,7 @@ class PainterSurface : public DrawingSurface {
     void arc(const Box& bounds, Point start, Point end) override;
     void ellipse(const Box& bounds) override;
     void polygon(std::span<const Point> points) override;
-    void zone(std::span<const Point> points, std::uint32_t rgb) override;
+    void zone(std::span<const Point> points, std::uint32_t rgb, ZoneHatch hatch) override;
     void setFont(const FontSpec& font) override;
     Extent measureText(std::string_view text) override;
     void textOut(Point topLeft, std::string_view text) override;
@@ -74,8 +74,8 @@ class PainterSurface : public DrawingSurface {
     // it is.
     bool nearDevice(const QPolygonF& points) const;
     void drawClippedSegments(const QPolygonF& chain);
-    // Thin black diagonal lines across the band, cut to it; falling: down to the right.
-    void hatch(const QPolygonF& band, bool falling);
+    // Thin black diagonal lines across the band, cut to it, rising or falling to the right.
+    void hatchLines(const QPolygonF& band, ZoneHatch direction);
     // Whether the convex polygon covers the whole device area.
     bool coversDevice(const QPolygonF& polygon) const;
     // Characters first..last-1 of a line, spanning start..end in the face's units.

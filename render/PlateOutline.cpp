@@ -14,19 +14,23 @@ std::int64_t RadialSideHeight(std::int64_t Rout, std::int64_t halfWidth) {
     return static_cast<std::int64_t>(std::sqrt(static_cast<double>(squared)));
 }
 
-void DrawPlateOutline(DrawingSurface& surface, const ScaleParameters& p, int halfPlateWidth,
-                      int bottomMargin, int canvasWidth) {
+void DrawPlateMarks(DrawingSurface& surface, const ScaleParameters& p, int bottomMargin,
+                    int canvasWidth) {
     using I = std::int64_t;
     const I aH = I{p.Los_niz} - p.Los_os;
-    const I hw = halfPlateWidth;
-    const I Rin = p.Rin;
-
     // Along the lowest row of the screen canvas; below the print canvas.
     const I bottomY = kBottomLineInset - aH - bottomMargin;
     surface.line(At(-I{canvasWidth}, bottomY), At(canvasWidth, bottomY));
 
     surface.line({-250, 0}, {250, 0});
     surface.line({0, -250}, {0, 250});
+}
+
+void DrawCutLines(DrawingSurface& surface, const ScaleParameters& p, int halfPlateWidth) {
+    using I = std::int64_t;
+    const I aH = I{p.Los_niz} - p.Los_os;
+    const I hw = halfPlateWidth;
+    const I Rin = p.Rin;
 
     const I cut = Rin - 10;
     surface.arc({ClampToInt(-cut), ClampToInt(cut), ClampToInt(cut), ClampToInt(-cut)}, At(cut, 0),

@@ -15,9 +15,14 @@ inline constexpr int kBottomLineInset = 5;
 // too small to reach the sides gives 0, so the sides stop at the pointer axis's level.
 std::int64_t RadialSideHeight(std::int64_t Rout, std::int64_t halfWidth);
 
-// Draws with the pen already selected. canvasWidth spans the bottom line; halfPlateWidth comes
-// from the layout.
-void DrawPlateOutline(DrawingSurface& surface, const ScaleParameters& p, int halfPlateWidth,
-                      int bottomMargin, int canvasWidth);
+// The marks under everything else: the bottom line and the cross at the pointer axis. Draws with
+// the pen already selected; canvasWidth spans the bottom line.
+void DrawPlateMarks(DrawingSurface& surface, const ScaleParameters& p, int bottomMargin,
+                    int canvasWidth);
+
+// The lines the plate is cut along, drawn over everything else so that no white cell of a text
+// breaks them: the pointer's cut-out, the outline and the mounting holes with their crosses.
+// Draws with the pen and brush already selected; halfPlateWidth comes from the layout.
+void DrawCutLines(DrawingSurface& surface, const ScaleParameters& p, int halfPlateWidth);
 
 }  // namespace quirn

@@ -67,9 +67,10 @@ void RecordingSurface::polygon(std::span<const Point> points) {
     record(std::move(call));
 }
 
-void RecordingSurface::zone(std::span<const Point> points, std::uint32_t rgb) {
+void RecordingSurface::zone(std::span<const Point> points, std::uint32_t rgb, ZoneHatch hatch) {
     DrawCall call = Call(DrawOp::Zone);
     call.value = static_cast<int>(rgb);
+    call.hatch = hatch;
     call.points.assign(points.begin(), points.end());
     record(std::move(call));
 }

@@ -37,7 +37,8 @@ struct DrawCall {
                                 // top-left
     FontSpec font;              // the font in force for texts, the new font for SetFont
     std::string text;
-    Extent imageSize;  // of the image handed to drawImage
+    Extent imageSize;                     // of the image handed to drawImage
+    ZoneHatch hatch = ZoneHatch::Rising;  // of a zone
 
     bool operator==(const DrawCall&) const = default;
 };
@@ -52,7 +53,7 @@ class RecordingSurface : public DrawingSurface {
     void arc(const Box& bounds, Point start, Point end) override;
     void ellipse(const Box& bounds) override;
     void polygon(std::span<const Point> points) override;
-    void zone(std::span<const Point> points, std::uint32_t rgb) override;
+    void zone(std::span<const Point> points, std::uint32_t rgb, ZoneHatch hatch) override;
     void setFont(const FontSpec& font) override;
     Extent measureText(std::string_view text) override;
     void textOut(Point topLeft, std::string_view text) override;

@@ -136,13 +136,16 @@ void PaintScale(const RenderState& state, DrawingSurface& surface, bool forScree
     surface.setPen(10);
     const int canvasWidth =
         forScreen ? state.canvas.geometry.canvasWidth : ClampToInt(std::int64_t{p.Lshk} + 200);
-    DrawPlateOutline(surface, p, state.layout.halfPlateWidth, state.layout.bottomMargin,
-                     canvasWidth);
+    DrawPlateMarks(surface, p, state.layout.bottomMargin, canvasWidth);
 
     DrawSymbols(state, surface);
     DrawTexts(state, surface);
 
     DrawScales(surface, p);
+
+    surface.setBlackBrush(false);
+    surface.setPen(10);
+    DrawCutLines(surface, p, state.layout.halfPlateWidth);
 }
 
 RenderResult RenderScale(RenderState& state, const ReferenceDevice& device, bool forScreen) {

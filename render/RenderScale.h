@@ -31,9 +31,9 @@ void AdoptLayout(RenderState& state, const ScaleLayout& laid);
 // Both, with the faces the painter draws in (monochrome: those of the 1-bit canvas).
 void LayOutScale(RenderState& state, bool monochrome);
 
-// Painting the laid-out state: template (screen only), plate outline, symbols and labels,
-// ticks, numerals and arc, in that order, on any surface. The screen's bottom line spans
-// state.canvas.geometry.
+// Painting the laid-out state: template (screen only), bottom line and axis cross, symbols and
+// labels, zones, ticks, numerals and arcs, then the cut lines over them all, on any surface. The
+// screen's bottom line spans state.canvas.geometry.
 void PaintScale(const RenderState& state, DrawingSurface& surface, bool forScreen);
 
 // One row of the 8-bit grey print canvas as one bit per pixel, black (0) below 128 and white

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "model/NumberText.h"
@@ -47,7 +48,9 @@ void DrawFamily(DrawingSurface& surface, const ResolvedScale& s, const ScaleMap&
         if (const auto f = OnArc(map, value)) angles.push_back(FractionAngle(g.alfa, *f));
     };
     if (list) {
-        for (double v : *list) add(v);
+        const ValueSpan span = ScaleValues(s);
+        for (double v : *list)
+            if (span.contains(v)) add(v);
     } else if (s.law.law != ScaleLaw::Ohm) {  // an ohm scale has no end value to step to
         ForEachPosition(count, kMaxDrawnTicks, [&](I i) { add(StepValue(s, count, i)); });
     }
@@ -66,11 +69,13 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
     if (s.law.law == ScaleLaw::Ohm && s.law.numbers) draw(0.0, kInfinity);
     if (s.law.numbers) {
         const std::vector<Mark>& marks = *s.law.numbers;
+        const ValueSpan span = ScaleValues(s);
         const auto n = static_cast<I>(marks.size());
         const I stride =
             n <= kMaxDrawnNumerals ? 1 : (n + kMaxDrawnNumerals - 1) / kMaxDrawnNumerals;
         for (I i = 0; i < n; i += stride) {
             const Mark& m = marks[std::size_t(i)];
+            if (!span.contains(m.value)) continue;
             if (const auto f = OnArc(map, m.value))
                 draw(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : Cp1251ToUtf8(m.text));
         }
@@ -110,10 +115,18 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     surface.textOut(At(mid - e.width / 2, top), unit);
 }
 
-// A band along the scale between two values, on the side of the base circle its ticks are.
-void DrawZone(DrawingSurface& surface, const ResolvedScale& s, const Zone& zone) {
-    const ScaleParameters& g = s.graduation;
-    const ScaleMap map(s.law, g.range);
+// Where a zone lies along its scale: the fractions of its ends, brought onto the arc.
+struct ZoneSpan {
+    double from = 0.0;
+    double to = 0.0;
+    bool touches(const ZoneSpan& other) const {
+        return std::max(from, to) >= std::min(other.from, other.to) &&
+               std::max(other.from, other.to) >= std::min(from, to);
+    }
+};
+
+std::optional<ZoneSpan> SpanOf(const ResolvedScale& s, const Zone& zone) {
+    const ScaleMap map(s.law, s.graduation.range);
     const auto clamped = [&](double value) -> std::optional<double> {
         const auto f = map(value);
         if (!f) return std::nullopt;
@@ -121,9 +134,14 @@ void DrawZone(DrawingSurface& surface, const ResolvedScale& s, const Zone& zone)
     };
     const auto f1 = clamped(zone.from);
     const auto f2 = clamped(zone.to);
-    if (!f1 || !f2 || *f1 == *f2) return;
-    const double a1 = FractionAngle(g.alfa, *f1);
-    const double a2 = FractionAngle(g.alfa, *f2);
+    if (!f1 || !f2 || *f1 == *f2) return std::nullopt;
+    return ZoneSpan{*f1, *f2};
+}
+
+// The band between the zone's ends, on the side of the base circle its scale's ticks are.
+std::vector<Point> ZoneBand(const ScaleParameters& g, const ZoneSpan& span) {
+    const double a1 = FractionAngle(g.alfa, span.from);
+    const double a2 = FractionAngle(g.alfa, span.to);
     const I width = g.Lsm > 0 ? g.Lsm : std::max(I{g.Lbig}, I{0});
     const double base = g.Rdel;
     const double edge = g.out_R != 0 ? base - double(width) : base + double(width);
@@ -143,7 +161,64 @@ void DrawZone(DrawingSurface& surface, const ResolvedScale& s, const Zone& zone)
         const double a = a1 + (a2 - a1) * k / steps;
         band.push_back(At(TruncToInt(base * std::cos(a)), TruncToInt(base * std::sin(a))));
     }
-    surface.zone(band, zone.rgb);
+    return band;
+}
+
+// Lines that cross the band's middle tick rather than run along it: ticks run from the pointer
+// axis, so a band up and to the right of it is hatched falling, one up and to the left rising.
+ZoneHatch AcrossTheTicks(std::span<const Point> band) {
+    double x = 0.0;
+    double y = 0.0;
+    for (const Point& p : band) {
+        x += p.x;
+        y += p.y;
+    }
+    return x * y > 0.0 ? ZoneHatch::Falling : ZoneHatch::Rising;
+}
+
+struct PlacedZone {
+    const Zone* zone = nullptr;
+    int scale = 0;
+    ZoneSpan span;
+    std::vector<Point> band;
+    ZoneHatch hatch = ZoneHatch::Rising;
+};
+
+// The zones under the ticks. Where colours cannot show, zones that touch on a scale (the battery
+// tester's red up to 11.5 V and yellow from it) must not look alike: each takes the hatching
+// across its ticks unless a zone it touches has it already, then the other direction, then both.
+void DrawZones(DrawingSurface& surface, const ScaleParameters& p,
+               const std::vector<ResolvedScale>& scales) {
+    std::vector<PlacedZone> placed;
+    for (const Zone& zone : p.ext.zones) {
+        if (zone.scale < 1 || zone.scale > int(scales.size())) continue;
+        const ResolvedScale& s = scales[std::size_t(zone.scale - 1)];
+        if (const auto span = SpanOf(s, zone))
+            placed.push_back({&zone, zone.scale, *span, ZoneBand(s.graduation, *span)});
+    }
+    // Along each scale from its left end, so that a run of touching zones alternates.
+    std::vector<PlacedZone*> order;
+    for (PlacedZone& z : placed) order.push_back(&z);
+    std::stable_sort(order.begin(), order.end(), [](const PlacedZone* a, const PlacedZone* b) {
+        return std::min(a->span.from, a->span.to) < std::min(b->span.from, b->span.to);
+    });
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        PlacedZone& zone = *order[i];
+        const auto takenByNeighbour = [&](ZoneHatch hatch) {
+            for (std::size_t k = 0; k < i; ++k)
+                if (order[k]->scale == zone.scale && order[k]->hatch == hatch &&
+                    order[k]->span.touches(zone.span))
+                    return true;
+            return false;
+        };
+        const ZoneHatch across = AcrossTheTicks(zone.band);
+        const ZoneHatch other =
+            across == ZoneHatch::Rising ? ZoneHatch::Falling : ZoneHatch::Rising;
+        zone.hatch = !takenByNeighbour(across)  ? across
+                     : !takenByNeighbour(other) ? other
+                                                : ZoneHatch::Crossed;
+    }
+    for (const PlacedZone& z : placed) surface.zone(z.band, z.zone->rgb, z.hatch);
 }
 
 }  // namespace
@@ -157,26 +232,27 @@ void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
     // than thousands at the truncated place of nowhere.
     if (!std::isfinite(p.alfa)) return;
     const std::vector<ResolvedScale> scales = ResolveScales(p);
-    for (const Zone& zone : p.ext.zones)
-        if (zone.scale >= 1 && zone.scale <= int(scales.size()))
-            DrawZone(surface, scales[std::size_t(zone.scale - 1)], zone);
-    for (const ResolvedScale& s : scales) {
-        const ScaleParameters& g = s.graduation;
-        surface.setPen(1);
-        surface.setBlackBrush(true);
-        if (s.plain()) {
-            DrawTicks(surface, g);
-            DrawNumerals(surface, g);
-        } else {
-            const bool ohm = s.law.law == ScaleLaw::Ohm;
-            const ScaleMap map(s.law, g.range);
-            DrawFamily(surface, s, map, s.law.ticks, g.Nfull, g.Lsm, g.Hsm, false);
-            DrawFamily(surface, s, map, s.law.bigticks, g.Nbig, g.Lbig, g.Hbig, ohm);
-            DrawScaleNumerals(surface, s, map);
-        }
-        if (g.Duga != 0) DrawGraduationArc(surface, g);
-        DrawScaleUnit(surface, s);
+    DrawZones(surface, p, scales);
+    for (const ResolvedScale& s : scales) DrawScale(surface, s);
+}
+
+void DrawScale(DrawingSurface& surface, const ResolvedScale& s) {
+    const ScaleParameters& g = s.graduation;
+    if (!std::isfinite(g.alfa)) return;
+    surface.setPen(1);
+    surface.setBlackBrush(true);
+    if (s.plain()) {
+        DrawTicks(surface, g);
+        DrawNumerals(surface, g);
+    } else {
+        const bool ohm = s.law.law == ScaleLaw::Ohm;
+        const ScaleMap map(s.law, g.range);
+        DrawFamily(surface, s, map, s.law.ticks, g.Nfull, g.Lsm, g.Hsm, false);
+        DrawFamily(surface, s, map, s.law.bigticks, g.Nbig, g.Lbig, g.Hbig, ohm);
+        DrawScaleNumerals(surface, s, map);
     }
+    if (g.Duga != 0) DrawGraduationArc(surface, g);
+    DrawScaleUnit(surface, s);
 }
 
 }  // namespace quirn

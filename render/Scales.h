@@ -17,4 +17,8 @@ double FractionAngle(double alfa, double fraction);
 // is drawn by the same calls as it always was.
 void DrawScales(DrawingSurface& surface, const ScaleParameters& p);
 
+// One scale's ticks, numerals, arc and unit, without the zones; nothing when the half-angle is
+// not a number.
+void DrawScale(DrawingSurface& surface, const ResolvedScale& s);
+
 }  // namespace quirn

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace quirn {
 namespace {
@@ -14,6 +15,10 @@ namespace {
 // The raster engine's coordinates are 16.16 fixed point.
 constexpr int kRasterLimit = 32767;
 constexpr int kWindowColumns = 32760;
+// The raster engine finds a row of its device as row x bytes per line in int: a device of more
+// bytes than an int counts wraps round and is written far outside itself (a colour canvas of
+// 31000 x 23500 pixels is 2.9 GB, while its one-byte grey twin stays within reach).
+constexpr qsizetype kRasterBytes = std::numeric_limits<int>::max();
 
 }  // namespace
 
@@ -21,8 +26,9 @@ SparseCanvas::SparseCanvas(const CanvasGeometry& geometry, QImage::Format format
     : geometry_(geometry), format_(format) {
     bytesPerPixel_ = format == QImage::Format_Grayscale8 ? 1 : 4;
     windowWidth_ = geometry_.pixelWidth <= kRasterLimit ? geometry_.pixelWidth : kWindowColumns;
-    windowHeight_ = std::min(geometry_.pixelHeight, kRasterLimit);
     windowStride_ = (qsizetype(windowWidth_) * bytesPerPixel_ + 3) / 4 * 4;
+    const qsizetype addressable = kRasterBytes / std::max<qsizetype>(windowStride_, 1);
+    windowHeight_ = int(std::min<qsizetype>({geometry_.pixelHeight, kRasterLimit, addressable}));
 }
 
 SparseCanvas::~SparseCanvas() {

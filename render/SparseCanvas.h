@@ -6,8 +6,8 @@
 // at the device's edges, so only a device of the canvas's own size gives the canvas's own pixels.
 // The device's memory is address space only; the rectangle's rows are the only pages touched,
 // and they stay until released, so that painting the same place again costs no page faults.
-// Canvases beyond the raster engine's reach are painted through windows of it, each with the origin
-// moved; windows start on whole bytes.
+// Canvases beyond the raster engine's reach (32767 pixels a side, 2 GiB a device) are painted
+// through windows of it, each with the origin moved; windows start on whole bytes.
 #pragma once
 
 #include <QImage>

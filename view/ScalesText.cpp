@@ -26,6 +26,22 @@ std::string FallingPair(const ResolvedScale& s, const std::string& item) {
     return item;
 }
 
+// The pair of points where the fractions fall.
+std::string FallingFractionPair(const ResolvedScale& s, const std::string& item) {
+    const std::vector<TablePoint>& points = s.law.points;
+    for (std::size_t k = 1; k < points.size(); ++k)
+        if (points[k].fraction < points[k - 1].fraction && Point(points[k]) == item)
+            return Point(points[k - 1]) + " " + item;
+    return item;
+}
+
+// The far end of an ohm scale's values.
+constexpr const char* kInfinitySign = "\u221E";
+
+QString SpanEnd(double value) {
+    return std::isinf(value) ? QString::fromUtf8(kInfinitySign) : Utf8(ExactNumber(value));
+}
+
 // m * 10^e, exact for the 1-2-5 steps: a division by a power of ten rounds once.
 double Step(int m, int e) {
     return e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e);
@@ -50,9 +66,46 @@ std::string ScaleProblemText(const ScaleCheck& check, const ScaleParameters& p) 
         QString message = QCoreApplication::translate("quirn::ScalesText", source);
         return (detail.isNull() ? message.arg(number) : message.arg(number, detail)).toStdString();
     };
+    // "from ... to ..." of the scale's values, for the problems that lie outside them.
+    const auto span = [&](const char* source, const QString& first = {}) {
+        const ValueSpan values = scale != nullptr ? ScaleValues(*scale) : ValueSpan{};
+        QString message = QCoreApplication::translate("quirn::ScalesText", source).arg(number);
+        if (!first.isNull()) message = message.arg(first);
+        return message.arg(SpanEnd(values.low), SpanEnd(values.high)).toStdString();
+    };
     switch (check.problem) {
         case ScaleProblem::None:
             return {};
+        case ScaleProblem::TableFractionFalls:
+            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: доли дуги в таблице не должны убывать, "
+                                          "когда значения растут (%2)"),
+                        scale != nullptr ? Utf8(FallingFractionPair(*scale, check.item)) : item);
+        case ScaleProblem::TableShortOfScale: {
+            // The table's own reach, then the scale's.
+            const std::vector<TablePoint> points =
+                scale != nullptr ? scale->law.points : std::vector<TablePoint>{};
+            const QString reach = points.empty()
+                                      ? QString()
+                                      : SpanEnd(points.front().value) + QStringLiteral(" … ") +
+                                            SpanEnd(points.back().value);
+            return span(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: точки таблицы (%2) должны охватывать шкалу "
+                                          "от начала до конца (%3 … %4)"),
+                        reach);
+        }
+        case ScaleProblem::TickOutside:
+            return span(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: отметка %2 лежит вне шкалы (%3 … %4)"),
+                        item);
+        case ScaleProblem::BigTickOutside:
+            return span(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: большая отметка %2 лежит вне шкалы (%3 … %4)"),
+                        item);
+        case ScaleProblem::NumberOutside:
+            return span(QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                          "Шкала %1: число %2 лежит вне шкалы (%3 … %4)"),
+                        item);
         case ScaleProblem::BadList:
             return text(QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: в списке не число: «%2»"),
                         item);

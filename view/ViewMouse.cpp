@@ -23,8 +23,8 @@ void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
     // What the window shows now, so that only what the drag changes is painted again.
     const bool shown = picture_.shows(state_, WindowOnCanvas());
     const std::vector<QRect> before = DraggedAreas();
-    const std::vector<ElementCell> framed =
-        framesShown_ ? collisions_.framed(state_) : std::vector<ElementCell>{};
+    const std::vector<ItemCell> framed =
+        framesShown_ ? collisions_.framed(state_) : std::vector<ItemCell>{};
     const DragMove move = ContinueDrag(drag_, state_, cursor);
     if (move.moved)
         viewport()->setCursor(move.sizingCursor ? Qt::SizeHorCursor : Qt::SizeAllCursor);

@@ -1130,6 +1130,26 @@ No printer is installed on this system.</translation>
 <context>
     <name>quirn::ScalesText</name>
     <message>
+        <source>Шкала %1: доли дуги в таблице не должны убывать, когда значения растут (%2)</source>
+        <translation>Scale %1: the table&apos;s arc fractions must not fall while its values rise (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: точки таблицы (%2) должны охватывать шкалу от начала до конца (%3 … %4)</source>
+        <translation>Scale %1: the table&apos;s points (%2) must cover the scale from its start to its end (%3 … %4)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: отметка %2 лежит вне шкалы (%3 … %4)</source>
+        <translation>Scale %1: the tick %2 lies outside the scale (%3 … %4)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: большая отметка %2 лежит вне шкалы (%3 … %4)</source>
+        <translation>Scale %1: the big tick %2 lies outside the scale (%3 … %4)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: число %2 лежит вне шкалы (%3 … %4)</source>
+        <translation>Scale %1: the number %2 lies outside the scale (%3 … %4)</translation>
+    </message>
+    <message>
         <source>Шкала %1: в списке не число: «%2»</source>
         <translation>Scale %1: a list holds something that is not a number: “%2”</translation>
     </message>

@@ -29,7 +29,7 @@ def extension_lines(data):
     return data[end + 2:] if at >= 0 and end >= 0 else b""
 
 
-def encode(values, for_screen, drag=False, template=False, extension=b""):
+def encode(values, for_screen, drag=False, template=False, extension=b"", zoom=1):
     front = text(values["name"]) + text(values["unit"])
     back = []  # (byte count, raw value) in the order the target consumes them
 
@@ -41,7 +41,7 @@ def encode(values, for_screen, drag=False, template=False, extension=b""):
     for key in KEYS:
         number(int(values[key]) + 2**31, 4)
     number(1 if for_screen else 0, 1)
-    number(0, 1)  # zoom 1
+    number(zoom - 1, 1)  # zoom; for print, the export's resolution in steps of 960 dpi
     number(0, 1)  # Ksrn 1.0
     number(1 if drag else 0, 1)
     if drag:
@@ -77,6 +77,11 @@ def main():
         (out / f"{qrn.stem}-print.bin").write_bytes(encode(values, False, extension=extension))
     values = read_qrn((samples / "M4200-15V.qrn").read_bytes())
     (out / "dragged-with-template.bin").write_bytes(encode(values, True, True, True))
+    # The VU meter's colour export at 9600 dpi: a canvas of 2.9 GB, whose rows beyond 2 GiB the
+    # raster engine once reached through an int that wrapped round.
+    vu = (samples / "VU-meter.qrn").read_bytes()
+    (out / "colour-canvas-beyond-two-gigabytes.bin").write_bytes(
+        encode(read_qrn(vu), False, extension=extension_lines(vu), zoom=10))
 
 
 main()

@@ -3,6 +3,10 @@
 // input asks for it, dragged anchors and a template underlay. On the screen, a window of the
 // canvas is also painted alone, as the view paints it, and must show the whole canvas's pixels.
 // What remains of the input is then read as extension lines and the record drawn with them.
+// For print, the record is also exported the way picture files are painted, a band of rows at a
+// time, at 960 dpi times the zoom (up to the 9600 dpi the command line allows), in one bit and in
+// colour: the first and last bands and those through the symbols and labels, alike in both but
+// for the zones.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QFont>
@@ -10,15 +14,19 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <vector>
 
 #include "FuzzCheck.h"
 #include "model/ExtensionText.h"
+#include "peripherals/BandedCanvas.h"
 #include "render/PainterSurface.h"
 #include "render/RenderScale.h"
 #include "render/SparseCanvas.h"
@@ -53,16 +61,93 @@ ScaleParameters AnyParameters(FuzzedDataProvider& in) {
     return p;
 }
 
+// Rows of a picture wider than this are left out: the run would be spent allocating them.
+constexpr qsizetype kWidestBandRow = qsizetype{1} << 22;
+constexpr int kBandRows = 8;
+
+// Bands of the picture export at dpi, at its top, its bottom and its movable elements' anchors,
+// painted both ways the export paints them: one bit per pixel, as the bitmap, and colour, as the
+// PNG of a plate with zones. Colour and one bit are the same picture but for the zones, whatever
+// the size of the canvas; the one-bit rows keep the bits past the last pixel 0.
+void ExportBands(const RenderState& state, int dpi) {
+    RenderState oneBitState = state;
+    RenderState colourState = state;
+    BandedCanvas oneBit(oneBitState, ReferenceDevice::ForDpi(dpi), BandPixels::OneBit);
+    BandedCanvas colour(colourState, ReferenceDevice::ForDpi(dpi), BandPixels::Rgb);
+    const CanvasGeometry& g = oneBit.geometry();
+    // The export refuses a picture whose sides saturate the int range.
+    constexpr int kSaturated = std::numeric_limits<int>::max();
+    if (g.pixelWidth >= kSaturated || g.pixelHeight >= kSaturated) return;
+    if (colour.rowBytes() > kWidestBandRow || !oneBit.reserve() || !colour.reserve()) return;
+    const int rows = std::min(kBandRows, g.pixelHeight);
+    std::vector<uchar> bits(std::size_t(rows) * std::size_t(oneBit.rowBytes()));
+    std::vector<uchar> rgb(std::size_t(rows) * std::size_t(colour.rowBytes()));
+    const auto zoneColour = [&](const uchar* pixel) {
+        const std::uint32_t c = std::uint32_t(pixel[0]) << 16 | pixel[1] << 8 | pixel[2];
+        return std::any_of(state.params.ext.zones.begin(), state.params.ext.zones.end(),
+                           [c](const Zone& z) { return z.rgb == c; });
+    };
+    // Black, white or a zone in the colour band; black or white in the one-bit band.
+    enum class Shade { Black, White, Zone };
+    const auto colourAt = [&](int x, int y) {
+        const uchar* pixel = rgb.data() + qsizetype(y) * colour.rowBytes() + qsizetype(x) * 3;
+        if (zoneColour(pixel)) return Shade::Zone;
+        QUIRN_FUZZ_CHECK(pixel[0] == pixel[1] && pixel[1] == pixel[2]);
+        return pixel[0] < 128 ? Shade::Black : Shade::White;
+    };
+    const auto oneBitAt = [&](int x, int y) {
+        const uchar byte = bits[std::size_t(qsizetype(y) * oneBit.rowBytes() + x / 8)];
+        return (byte & (0x80 >> (x % 8))) != 0 ? Shade::White : Shade::Black;
+    };
+    // The two are painted through windows of their own sizes, and a line may fall a pixel apart
+    // where their origins differ: a pixel of one is matched within a pixel in the other.
+    const auto nearby = [&](int x, int y, Shade shade, auto at) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int nx = x + dx;
+                const int ny = y + dy;
+                if (nx < 0 || nx >= g.pixelWidth || ny < 0 || ny >= rows) continue;
+                const Shade other = at(nx, ny);
+                if (other == shade || other == Shade::Zone) return true;
+            }
+        return false;
+    };
+    // The first and last rows, and the rows through the anchors of the symbols and labels.
+    std::vector<int> tops{0, g.pixelHeight - rows};
+    const DrawingTransform transform = DrawingTransform::OfCanvas(g);
+    for (const Point& anchor : oneBitState.layout.anchors) {
+        const std::int64_t row = transform.toDevicePixel(anchor).y;
+        tops.push_back(int(std::clamp<std::int64_t>(row - rows / 2, 0, g.pixelHeight - rows)));
+    }
+    for (const int top : tops) {
+        oneBit.render(top, rows, bits.data());
+        colour.render(top, rows, rgb.data());
+        const int spare = int(oneBit.rowBytes() * 8 - g.pixelWidth);
+        for (int y = 0; y < rows; ++y) {
+            const uchar last = bits[std::size_t((y + 1) * oneBit.rowBytes() - 1)];
+            QUIRN_FUZZ_CHECK((last & ((1 << spare) - 1)) == 0);
+            for (int x = 0; x < g.pixelWidth; ++x) {
+                const Shade c = colourAt(x, y);
+                if (c == Shade::Zone || c == oneBitAt(x, y)) continue;
+                // A zone's hatching in one bit may lie where the colour band has the zone.
+                QUIRN_FUZZ_CHECK(nearby(x, y, c, oneBitAt) &&
+                                 nearby(x, y, oneBitAt(x, y), colourAt));
+            }
+        }
+    }
+}
+
 // What is left of the input, read as the extension lines of a file (laws, lists, further scales,
 // zones, label texts, places), on the same record, drawn once more for print. Taken last, so
 // that every input means for the rest what it meant before.
-void RenderExtensions(RenderState state, FuzzedDataProvider& in) {
-    if (in.remaining_bytes() == 0) return;
+RenderState RenderExtensions(RenderState state, FuzzedDataProvider& in) {
+    if (in.remaining_bytes() == 0) return state;
     state.params.ext = ReadExtensionLines(in.ConsumeRemainingBytesAsString());
     state.canvas = Canvas{};
     ResetLayout(state);
     const RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(72), false);
     QUIRN_FUZZ_CHECK(result.ok() ? !state.canvas.image.isNull() : state.canvas.image.isNull());
+    return state;
 }
 
 }  // namespace
@@ -117,7 +202,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QUIRN_FUZZ_CHECK(state.canvas.image.isNull() && !result.message.empty());
     }
     if (!forScreen) {
-        RenderExtensions(state, in);
+        // On paper the zoom means nothing; here it picks the export's resolution.
+        ExportBands(RenderExtensions(state, in), 960 * state.zoom);
         return 0;
     }
 

@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "model/ExtensionText.h"
+#include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "model/ScaleLaw.h"
 
@@ -139,6 +141,44 @@ TEST(ScaleLaws, TheFirstProblemNamesItsScaleAndItem) {
     p.ext.first = {};
     p.ext.zones = {{1, 0, 1, 0}, {3, 0, 1, 0}};
     EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::ZoneScaleMissing, 2, "3"}));
+}
+
+// A table whose fractions fall, one that does not reach its scale's ends and list values outside
+// the scale were taken, drawing a folded scale, an empty arc or numerals piled on the VU meter's
+// end. Each is refused, naming its item; a file that holds them keeps them as written.
+TEST(ScaleChecksRegression, FoldedOrShortTablesAndListValuesOutsideTheScaleAreRefused) {
+    struct Case {
+        const char* lines;
+        ScaleCheck expected;
+    };
+    const std::vector<Case> cases{
+        {"law\t= table\r\npoints\t= 0:0 5:0.9 6:0.5 10:1\r\n",
+         {ScaleProblem::TableFractionFalls, 1, "6:0.5"}},
+        {"law\t= table\r\npoints\t= 0:0 2:0.5 5:1\r\n", {ScaleProblem::TableShortOfScale, 1, ""}},
+        {"start\t= -2\r\nlaw\t= table\r\npoints\t= 0:0 10:1\r\n",
+         {ScaleProblem::TableShortOfScale, 1, ""}},
+        {"start\t= -20\r\nlaw\t= db\r\nnumbers\t= -40=40 -20=20 0\r\n",
+         {ScaleProblem::NumberOutside, 1, "-40"}},
+        {"ticks\t= 0 5 1000\r\n", {ScaleProblem::TickOutside, 1, "1000"}},
+        {"2.range\t= 20\r\n2.bigticks\t= 0 10 20 30\r\n", {ScaleProblem::BigTickOutside, 2, "30"}},
+        {"law\t= ohm\r\nticks\t= -1 0 10\r\nnumbers\t= 0 10\r\n",
+         {ScaleProblem::TickOutside, 1, "-1"}},
+        // Sound ones: a flat stretch of a table, an ohm scale's values far above its centre.
+        {"law\t= table\r\npoints\t= 0:0 5:0.6 6:0.6 100:1\r\nnumbers\t= 0 5 10\r\n", {}},
+        {"law\t= ohm\r\nticks\t= 0 10 1000\r\nnumbers\t= 0 10 1000=1k\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        const std::string file = WriteParameterText(kDefaultParameters) + c.lines;
+        const ScaleParameters p = ReadScaleParameters(file);
+        EXPECT_EQ(CheckScales(p), c.expected) << c.lines;
+        EXPECT_EQ(WriteParameterText(p), file) << c.lines;
+    }
+    for (const char* sample : {"VU-meter.qrn", "Multimeter-3-scales.qrn", "Ohmmeter-50.qrn",
+                               "Battery-tester-12V.qrn", "Galvanometer-50-0-50uA.qrn"}) {
+        const FileReadResult read =
+            ReadFileHead(std::string(QUIRN_TEST_SAMPLES "/") + sample, kParameterReadLimit);
+        EXPECT_TRUE(CheckScales(ReadScaleParameters(read.bytes)).ok()) << sample;
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
+#include "peripherals/BandedCanvas.h"
 #include "peripherals/PictureExport.h"
 #include "render/DrawingTransform.h"
 #include "render/RenderScale.h"
@@ -315,6 +316,46 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
     ASSERT_GT(plain.size(), 33);
     EXPECT_EQ(int(plain[24]), 1);
     EXPECT_EQ(int(plain[25]), 3);  // a palette of black and white
+}
+
+// The VU meter's colour picture at 9600 dpi, the resolution that crashed its export: the rows
+// across its data symbol, where a colour canvas of 2.9 GB changes windows, come out as the
+// one-bit picture has them.
+TEST_F(ExportPictureTest, HighResolutionColourExportRegression) {
+    const FileReadResult file =
+        ReadFileHead(QUIRN_TEST_SAMPLES "/VU-meter.qrn", kParameterReadLimit);
+    ASSERT_EQ(file.error, FileError::None);
+    state_.params = ReadScaleParameters(file.bytes);
+    state_.symbols = LoadSymbolImages();
+    ResetLayout(state_);
+    ASSERT_FALSE(state_.params.ext.zones.empty());  // so the export is in colour
+    RenderState oneBitState = state_;
+    const ReferenceDevice device = ReferenceDevice::ForDpi(9600);
+    BandedCanvas colour(state_, device, BandPixels::Rgb);
+    BandedCanvas oneBit(oneBitState, device, BandPixels::OneBit);
+    ASSERT_EQ(colour.geometry().pixelHeight, 23434);
+    ASSERT_TRUE(colour.reserve() && oneBit.reserve());
+    int blackPixels = 0;
+    int differences = 0;
+    const auto compare = [&](int top, int rows) {
+        std::vector<uchar> rgb(std::size_t(rows * colour.rowBytes()));
+        std::vector<uchar> bits(std::size_t(rows * oneBit.rowBytes()));
+        colour.render(top, rows, rgb.data());
+        oneBit.render(top, rows, bits.data());
+        for (int y = 0; y < rows; ++y) {
+            const uchar* c = rgb.data() + y * colour.rowBytes();
+            const uchar* b = bits.data() + y * oneBit.rowBytes();
+            for (int x = 0; x < colour.geometry().pixelWidth; ++x) {
+                const bool black = c[3 * x] < 128 && c[3 * x + 1] < 128 && c[3 * x + 2] < 128;
+                blackPixels += black;
+                differences += black != ((b[x / 8] & (0x80 >> (x % 8))) == 0);
+            }
+        }
+    };
+    compare(17302, 40);  // the name's letters, across the colour canvas's change of window
+    compare(17780, 60);  // the top of the data symbol
+    EXPECT_GT(blackPixels, 5000);
+    EXPECT_EQ(differences, 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "render/DeviceClip.h"
 #include "render/PainterSurface.h"
 #include "render/RecordingSurface.h"
+#include "render/SparseCanvas.h"
 #include "support/CpuTime.h"
 
 namespace quirn {
@@ -242,6 +243,43 @@ TEST(HugeCoordinatesRegression, NumeralsCoveredByTheNextNumeralAreNotDrawn) {
     EXPECT_GT(runs[0], 800);
     EXPECT_LT(runs[1], runs[0] / 10);
     EXPECT_TRUE(pictures[0] == pictures[1]);
+}
+
+}  // namespace
+}  // namespace quirn
+
+namespace quirn {
+namespace {
+
+// The VU meter exported in colour at 9600 dpi crashed: its canvas of 30993 x 23434 pixels is a
+// device of 2.9 GB, and the raster engine reached the rows beyond 2 GiB of it through an int that
+// wrapped round, far outside the device. The canvas is now painted through windows the engine
+// can address; a picture scaled onto the last rows lands there.
+TEST(HighResolutionColourCanvasRegression, RowsBeyondTwoGigabytesArePaintedInPlace) {
+    CanvasGeometry g;
+    g.pixelWidth = 30993;
+    g.pixelHeight = 23434;
+    SparseCanvas canvas(g, QImage::Format_RGB32);
+    ASSERT_TRUE(canvas.reserve());
+    QImage black(2, 2, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    const QRect painted(100, 23400, 100, 4);
+    int rows = 0;
+    canvas.paint(
+        painted.adjusted(-1, 0, 1, 0),
+        [&](QPainter& painter, const DrawingTransform& transform, const QRect&) {
+            painter.drawImage(QRectF(painted).translated(transform.origin), black);
+        },
+        [&](const uchar* pixels, int x, int y, int width) {
+            ++rows;
+            const auto* row = reinterpret_cast<const QRgb*>(pixels);
+            ASSERT_EQ(x, painted.left() - 1);
+            ASSERT_EQ(width, painted.width() + 2);
+            EXPECT_EQ(qGray(row[0]), 255) << y;
+            for (int i = 1; i <= painted.width(); ++i) ASSERT_EQ(qGray(row[i]), 0) << y;
+            EXPECT_EQ(qGray(row[width - 1]), 255) << y;
+        });
+    EXPECT_EQ(rows, painted.height());
 }
 
 }  // namespace

@@ -4,13 +4,20 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "RenderFixtures.h"
+#include "model/ExtensionText.h"
+#include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
+#include "render/Collisions.h"
 #include "render/Graduation.h"
 #include "render/Labels.h"
 #include "render/PainterSurface.h"
+#include "render/SymbolImages.h"
 
 namespace quirn {
 namespace {
@@ -315,6 +322,58 @@ TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
                 EXPECT_LT(radius, p.Rdel - p.Lbig - 15) << where;
                 EXPECT_GT(radius, p.Rdel - p.Lbig - 15 - 600) << where;
             }
+        }
+    }
+}
+
+// What collides on the shipped samples as they were: M24's "100" past the plate's right edge,
+// E8021's standard label over a mounting hole's mark, the ohmmeter's "500" and "200" run
+// together; and nothing on them as they are mended.
+TEST(FindCollisions, NamesWhatRunsIntoAnotherOrOffThePlate) {
+    struct Case {
+        const char* sample;
+        std::function<void(ScaleParameters&)> asShipped;  // undoes the mend
+        std::vector<std::string> colliding;  // the texts of colliding scale texts, "*" an element
+        bool crossesEdge;
+    };
+    const std::vector<Case> cases{
+        {"M24-100uA-radial.qrn", [](ScaleParameters& p) { p.Rdel = 5000; }, {"100"}, true},
+        {"E8021-250V-inside.qrn",
+         [](ScaleParameters& p) { p.ext.places[6].reset(); },
+         {"*"},
+         false},
+        {"Ohmmeter-50.qrn",
+         [](ScaleParameters& p) {
+             p.ext.first.numbers = ParseMarkList("0 10 20 30 50 100 200 500");
+         },
+         {"200", "500"},
+         false},
+    };
+    for (const Case& c : cases) {
+        const FileReadResult file =
+            ReadFileHead(std::string(QUIRN_TEST_SAMPLES "/") + c.sample, kParameterReadLimit);
+        ASSERT_EQ(file.error, FileError::None) << c.sample;
+        for (const bool mended : {true, false}) {
+            RenderState state;
+            state.params = ReadScaleParameters(file.bytes);
+            state.symbols = LoadSymbolImages();
+            if (!mended) c.asShipped(state.params);
+            ResetLayout(state);
+            LayOutScale(state, false);
+            const std::vector<Collision> found = FindCollisions(state);
+            if (mended) {
+                EXPECT_TRUE(found.empty()) << c.sample;
+                continue;
+            }
+            std::vector<std::string> names;
+            for (const Collision& hit : found) {
+                names.push_back(hit.item.kind == PlateItemKind::Element ? "*" : hit.item.text);
+                EXPECT_EQ(hit.crossesEdge, c.crossesEdge) << c.sample;
+                EXPECT_EQ(hit.overlapsAnother, !c.crossesEdge) << c.sample;
+            }
+            EXPECT_EQ(names, c.colliding) << c.sample;
+            if (c.colliding == std::vector<std::string>{"*"})
+                EXPECT_EQ(found[0].item.element, MovableElement::StandardLabel);
         }
     }
 }

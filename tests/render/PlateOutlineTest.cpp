@@ -1,10 +1,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "RenderFixtures.h"
+#include "model/FileAccess.h"
+#include "model/ParameterText.h"
 #include "render/PlateOutline.h"
+#include "render/SymbolImages.h"
 
 namespace quirn {
 namespace {
@@ -78,6 +83,31 @@ TEST(PlateOutline, RadialSideHeightForOddRadii) {
     // A circle too small to reach the sides: no root of a negative number.
     EXPECT_EQ(RadialSideHeight(3000, 3450), 0);
     EXPECT_EQ(RadialSideHeight(0, 3450), 0);
+}
+
+// The multimeter's "V" stands on its pointer cut-out, and the label's white cell cut a gap into
+// the line the plate is cut along. Every point of the cut-out's arc is black in the picture.
+TEST(CutLinesRegression, ATextOverTheCutOutLeavesItsLineWhole) {
+    const FileReadResult file =
+        ReadFileHead(QUIRN_TEST_SAMPLES "/Multimeter-3-scales.qrn", kParameterReadLimit);
+    ASSERT_EQ(file.error, FileError::None);
+    RenderState state = LaidOut(ReadScaleParameters(file.bytes));
+    state.symbols = LoadSymbolImages();
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(300), false).ok());
+    const CanvasGeometry& g = state.canvas.geometry;
+    const double radius = state.params.Rin - 10;
+    int gaps = 0;
+    for (int degree = 1; degree < 180; ++degree) {
+        const double a = degree * std::numbers::pi / 180;
+        const int x = g.originX + int(std::lround(radius * std::cos(a) * g.pixelsPerUnit()));
+        const int y = g.originY - int(std::lround(radius * std::sin(a) * g.pixelsPerUnit()));
+        bool black = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                black = black || qGray(state.canvas.image.pixel(x + dx, y + dy)) < 128;
+        gaps += !black;
+    }
+    EXPECT_EQ(gaps, 0);
 }
 
 }  // namespace

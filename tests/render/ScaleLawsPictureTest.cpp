@@ -6,7 +6,9 @@
 
 #include "RenderFixtures.h"
 #include "model/ExtensionText.h"
+#include "model/FileAccess.h"
 #include "model/ParameterText.h"
+#include "render/Labels.h"
 #include "render/RenderScale.h"
 #include "render/Saturate.h"
 
@@ -73,6 +75,80 @@ TEST(ScaleLawsPicture, EveryLawPutsItsTicksAtTheFractionOfTheArcItsMovementGives
                 << c.lines << " between " << c.values[i - 1] << " and " << c.values[i];
         }
     }
+}
+
+// A file's table whose fractions fall drew a folded scale, and its list values outside the scale
+// were drawn beyond its start ("-40=40" on the VU meter). Now the falling point and the values
+// outside are left out: the numerals that are drawn run along the scale in the order of their
+// values, turned less and less to the left.
+TEST(ScaleChecksRegression, AFileKeepsItsFoldedPointsAndOutsideValuesOutOfTheDrawing) {
+    struct Case {
+        const char* lines;
+        std::vector<std::string> drawn;  // the numerals, in the order of their values
+    };
+    const std::vector<Case> cases{
+        {"start\t= -20\r\nlaw\t= db\r\nnumbers\t= -40=40 -20=20 -10=10 0 3=+3\r\n",
+         {"20", "10", "0", "+3"}},
+        {"law\t= table\r\npoints\t= 0:0 1:0.9 2:0.5 3:1\r\nnumbers\t= 0 1 1.5 2 3 4\r\n",
+         {"0", "1", "1.5", "2", "3"}},
+    };
+    ScaleParameters record = kDefaultParameters;
+    record.range = 3;
+    for (const Case& c : cases) {
+        const ScaleParameters p = ReadScaleParameters(WriteParameterText(record) + c.lines);
+        RenderState state = test::LaidOut(p);
+        const RecordingSurface drawn = test::Painted(state);
+        std::vector<std::string> texts;
+        std::vector<int> turns;
+        for (const DrawCall& call : drawn.callsOf(DrawOp::TextOut)) {
+            if (call.font.cellHeight != NumeralFont(p).cellHeight) continue;
+            texts.push_back(call.text);
+            turns.push_back(call.font.escapement);
+        }
+        EXPECT_EQ(texts, c.drawn) << c.lines;
+        // The ends stand upright; between them each numeral is turned less than the one before.
+        for (std::size_t i = 2; i + 1 < turns.size(); ++i)
+            EXPECT_LT(turns[i], turns[i - 1]) << c.lines << " " << texts[i];
+    }
+}
+
+// The battery tester's red and yellow zones touch at 11.5 V and were both hatched "///" in the
+// one-bit picture, so that the two read as one. Zones that touch are now hatched apart: in the
+// middle of each zone, between its ticks, black pixels run on along one diagonal or the other.
+TEST(ZoneHatchRegression, TouchingZonesAreHatchedInDifferentDirections) {
+    const FileReadResult file =
+        ReadFileHead(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn", kParameterReadLimit);
+    ASSERT_EQ(file.error, FileError::None);
+    RenderState state = test::LaidOut(ReadScaleParameters(file.bytes));
+    const ScaleParameters& p = state.params;
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    // The direction the black runs take near a point of the plate: +1 rising, -1 falling, 0 both.
+    const auto direction = [&](double value) {
+        const double f = (value - p.ext.first.start) / (p.range - p.ext.first.start);
+        const double a = (p.alfa + 90 - 2 * p.alfa * f) * kPi / 180;
+        const double r = p.Rdel + p.Lsm / 2.0;
+        int rising = 0;
+        int falling = 0;
+        for (int dy = -40; dy <= 40; dy += 2) {
+            for (int dx = -40; dx <= 40; dx += 2) {
+                const double x = r * std::cos(a) + dx;
+                const double y = r * std::sin(a) + dy;
+                if (!BlackAt(state.canvas, x, y)) continue;
+                const double pixel = 1.0 / state.canvas.geometry.pixelsPerUnit();
+                rising += BlackAt(state.canvas, x + pixel, y + pixel);
+                falling += BlackAt(state.canvas, x + pixel, y - pixel);
+            }
+        }
+        return rising > 2 * falling ? 1 : falling > 2 * rising ? -1 : 0;
+    };
+    ASSERT_EQ(p.ext.zones.size(), 3u);
+    // Halfway between two small ticks, half a volt apart, in each zone.
+    const int red = direction(10.25);
+    const int yellow = direction(11.75);
+    const int green = direction(13.75);
+    EXPECT_NE(red, yellow);
+    EXPECT_NE(yellow, green);
+    EXPECT_NE(red, 0);  // a zone with no neighbour on one side is hatched one way
 }
 
 TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsReplaceNumbers) {

@@ -97,17 +97,21 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     EXPECT_EQ(scales_->scaleCount(), 2);
     EXPECT_EQ(points->text(), U("0:0 5:0.6 4:1"));
 
-    Type(points, "0:0 4:0.5 10:1");
+    // Up to the scale's end: scale 2 takes scale 1's range of 15. Stepping past "омметр" filled
+    // in its lists, whose values lie beyond that end.
+    Type(points, "0:0 4:0.5 15:1");
+    for (const ScaleField list : {ScaleField::Ticks, ScaleField::BigTicks, ScaleField::Numbers})
+        second->edit(list)->clear();
     Apply();
     EXPECT_EQ(warnings_.size(), 1) << Said();
     EXPECT_TRUE(doc_.IsModified());
     const ScaleParameters& record = doc_.parameters();
     ASSERT_EQ(record.ext.further.size(), 1u);
-    EXPECT_EQ(record.ext.further[0].points, (std::vector<TablePoint>{{0, 0}, {4, 0.5}, {10, 1}}));
+    EXPECT_EQ(record.ext.further[0].points, (std::vector<TablePoint>{{0, 0}, {4, 0.5}, {15, 1}}));
     const std::string file = WriteParameterText(record);
     EXPECT_NE(file.find("2.law\t= table\r\n"), std::string::npos) << file;
-    EXPECT_NE(file.find("2.points\t= 0:0 4:0.5 10:1\r\n"), std::string::npos) << file;
-    EXPECT_EQ(scales_->page(2)->edit(ScaleField::Points)->text(), U("0:0 4:0.5 10:1"));
+    EXPECT_NE(file.find("2.points\t= 0:0 4:0.5 15:1\r\n"), std::string::npos) << file;
+    EXPECT_EQ(scales_->page(2)->edit(ScaleField::Points)->text(), U("0:0 4:0.5 15:1"));
     EXPECT_NE(Picture(), oneScale) << "the second scale is drawn";
 }
 
