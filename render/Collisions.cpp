@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "model/ScaleLaw.h"
+#include "render/DeviceClip.h"
 #include "render/FontMeasure.h"
 #include "render/PlateOutline.h"
 #include "render/RenderScale.h"
@@ -80,19 +81,9 @@ QPolygonF Polygon(const std::array<RealPoint, 4>& cell) {
     return polygon;
 }
 
-double Area(const QPolygonF& polygon) {
-    double twice = 0.0;
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        const QPointF a = polygon[i];
-        const QPointF b = polygon[(i + 1) % polygon.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return std::abs(twice) / 2.0;
-}
-
 bool Overlap(const QPolygonF& a, const QPolygonF& b) {
     if (!a.boundingRect().intersects(b.boundingRect())) return false;
-    return Area(a.intersected(b)) > kTouchingArea;
+    return PolygonArea(a.intersected(b)) > kTouchingArea;
 }
 
 // The cell drawn a little inside itself, each corner toward the middle.

@@ -99,4 +99,14 @@ std::vector<QPointF> ArcPoints(QPointF centre, double radius, double a0Degrees,
     return points;
 }
 
+double PolygonArea(const QPolygonF& polygon) {
+    double twice = 0.0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i];
+        const QPointF b = polygon[(i + 1) % polygon.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return std::abs(twice) / 2.0;
+}
+
 }  // namespace quirn

@@ -19,6 +19,9 @@ std::optional<std::pair<QPointF, QPointF>> ClipSegment(QPointF a, QPointF b, con
 // Edges introduced by the cut run along rect, so rect must lie beyond anything visible.
 QPolygonF ClipPolygon(const QPolygonF& polygon, const QRectF& rect);
 
+// The area a simple polygon encloses, whichever way round it runs.
+double PolygonArea(const QPolygonF& polygon);
+
 // Points along the circular arc of the given centre and radius from angle a0 sweeping
 // counterclockwise (as seen on a y-down device: decreasing device angle) by sweep degrees,
 // close enough that no chord strays by more than a quarter pixel from the circle.

@@ -36,16 +36,6 @@ constexpr double kHatchWidth = 10.0;
 // On a coarse device the lines stay at least this many pixels apart, or the band turns grey.
 constexpr double kLeastHatchPeriodPx = 4.0;
 
-double Area(const QPolygonF& polygon) {
-    double twice = 0.0;
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        const QPointF a = polygon[i];
-        const QPointF b = polygon[(i + 1) % polygon.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return std::abs(twice) / 2.0;
-}
-
 // Whether bounds, widened by margin on every side, lies wholly outside region. Spelled out
 // because QRectF::intersects takes a line, which has no area, for nothing.
 bool Misses(const QRectF& bounds, double margin, const QRectF& region) {
@@ -317,7 +307,7 @@ void PainterSurface::polygon(std::span<const Point> points) {
         if (device.isEmpty()) return;
     }
     if (blackBrush_ && mayBeLarge) {
-        const double share = Area(device) / deviceArea;
+        const double share = PolygonArea(device) / deviceArea;
         if (share > kLargeShare && (largeBlackAreas_ += share) > kLargeBlackBudget) return;
     }
     if (Misses(device.boundingRect(), penPx_, region_)) return;
