@@ -18,7 +18,7 @@ struct PlateItem {
     PlateItemKind kind = PlateItemKind::Element;
     MovableElement element = MovableElement::DataSymbol;  // an element's
     int scale = 0;                                        // a scale text's scale, 1..4
-    std::string text;                                     // a scale text's, Windows-1251
+    std::string text;                                     // a scale text's, UTF-8 as drawn
     // The item's cell in drawing units, corner by corner round it: the elements' upright boxes
     // as the layout works them out (ElementBox), a scale text's cell turned as it is drawn.
     std::array<RealPoint, 4> cell{};
