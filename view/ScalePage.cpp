@@ -192,7 +192,15 @@ std::optional<ScaleLaw> ScalePage::law() const {
 }
 
 void ScalePage::OnLawPicked() {
-    if (law() != ScaleLaw::Ohm) return;
+    if (law() != ScaleLaw::Ohm) {
+        if (ohmLists_ && Text(ScaleField::Ticks) == ohmLists_->first &&
+            Text(ScaleField::Numbers) == ohmLists_->second) {
+            SetText(ScaleField::Ticks, {});
+            SetText(ScaleField::Numbers, {});
+        }
+        ohmLists_.reset();
+        return;
+    }
     if (!Text(ScaleField::Ticks).isEmpty() || !Text(ScaleField::BigTicks).isEmpty() ||
         !Text(ScaleField::Numbers).isEmpty())
         return;
@@ -202,9 +210,11 @@ void ScalePage::OnLawPicked() {
     const OhmLists lists = DefaultOhmLists(centre);
     SetText(ScaleField::Ticks, lists.ticks);
     SetText(ScaleField::Numbers, Cp1251ToUtf8(lists.numbers));
+    ohmLists_.emplace(Text(ScaleField::Ticks), Text(ScaleField::Numbers));
 }
 
 void ScalePage::Fill(const ScaleLawSettings& s) {
+    ohmLists_.reset();
     law_->setCurrentIndex(law_->findData(static_cast<int>(s.law)));
     SetText(ScaleField::Start, ExactNumber(s.start));
     SetText(ScaleField::Points, PointListText(s.points));
@@ -215,6 +225,7 @@ void ScalePage::Fill(const ScaleLawSettings& s) {
 }
 
 void ScalePage::Fill(const FurtherScale& s) {
+    ohmLists_.reset();
     law_->setCurrentIndex(law_->findData(s.law ? static_cast<int>(*s.law) : -1));
     SetText(ScaleField::Range, s.range ? ExactNumber(*s.range) : std::string());
     SetText(ScaleField::Start, s.start ? ExactNumber(*s.start) : std::string());

@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/ScaleExtensions.h"
 
@@ -67,6 +68,8 @@ class ScalePage : public QWidget {
     void AddEdit(ScaleField id, const QString& caption, bool millimetres);
     void AddCheck(ScaleField id, const QString& caption);
     // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series.
+    // Picking another law takes them out again while they are as it put them, since the ohm
+    // scale's values would lie outside the new scale.
     void OnLawPicked();
     // The range field is the scale's end, or its centre value under the ohmmeter law.
     void ShowRangeCaption();
@@ -75,6 +78,8 @@ class ScalePage : public QWidget {
 
     bool first_;
     std::function<double()> firstRange_;
+    // The tick and number lists the ohm law filled in, while the page may still hold them.
+    std::optional<std::pair<QString, QString>> ohmLists_;
     QComboBox* law_ = nullptr;
     std::map<ScaleField, QLineEdit*> edits_;
     std::map<ScaleField, QCheckBox*> checks_;
