@@ -27,5 +27,6 @@ inline void ResetPeakMemory() {
 }
 
 void RegisterViewBenchmarks(const std::string& scratch);
+void RegisterHostileInputBenchmarks(const std::string& scratch);
 
 }  // namespace quirn::bench
