@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
+#include <QTimer>
 #include <clocale>
+#include <cstdio>
 
 #include "app/CMainFrame.h"
 #include "app/Icons.h"
@@ -94,6 +96,10 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
         app.ExitInstance();
         return 1;
     }
+    // For a script or test that signals the program: once the event loop turns, a signal ends
+    // the run as closing the window does. Said only when asked, so users never see it.
+    if (qEnvironmentVariableIsSet("QUIRN_REPORT_READY"))
+        QTimer::singleShot(0, [] { std::fputs("quirn: ready\n", stderr); });
     const int status = QApplication::exec();
     app.ExitInstance();
     return status;

@@ -13,9 +13,6 @@
 #include <chrono>
 #include <deque>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
 #include "app/CMainFrame.h"
 #include "app/CQuirnApp.h"
@@ -34,32 +31,22 @@ namespace fs = std::filesystem;
 
 using test::Slurp;
 
-// The signals the process catches, from /proc: once SIGTERM and SIGHUP are among them, the
-// program is up far enough that a signal can no longer kill it outright.
-bool CatchesEndSignals(qint64 pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("SigCgt:", 0) != 0) continue;
-        const unsigned long long caught = std::stoull(line.substr(7), nullptr, 16);
-        const unsigned long long wanted =
-            (1ULL << (SIGTERM - 1)) | (1ULL << (SIGHUP - 1)) | (1ULL << (SIGINT - 1));
-        return (caught & wanted) == wanted;
-    }
-    return false;
-}
+constexpr char kReadyLine[] = "quirn: ready\n";
 
-// Sleeping in its event loop, seen a few times in a row.
-bool Idle(qint64 pid) {
-    for (int seen = 0; seen < 5; ++seen) {
-        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-        std::string all((std::istreambuf_iterator<char>(stat)), {});
-        const std::size_t close = all.rfind(')');
-        if (close == std::string::npos || close + 2 >= all.size() || all[close + 2] != 'S')
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+// What the program says on standard error until it writes the line it was asked for
+// (QUIRN_REPORT_READY) once its event loop turns, or until it ends or stays silent too long.
+QByteArray StandardErrorUntilReady(QProcess& quirn) {
+    quirn.setReadChannel(QProcess::StandardError);
+    QByteArray said;
+    // Generous for a slow machine: the wait ends as soon as the line comes.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (!said.contains(kReadyLine)) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || !quirn.waitForReadyRead(int(left.count()))) break;
+        said += quirn.readAllStandardError();
     }
-    return true;
+    return said;
 }
 
 class EndFromOutside : public ::testing::TestWithParam<int> {};
@@ -74,17 +61,14 @@ TEST_P(EndFromOutside, EndsCleanlyAndKeepsTheParameters) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", profile.path());
+    env.insert("QUIRN_REPORT_READY", "1");
     quirn.setProcessEnvironment(env);
     quirn.setWorkingDirectory(work.path());
     quirn.start(QUIRN_TEST_BINARY, {sample});
-    ASSERT_TRUE(quirn.waitForStarted(10000));
+    ASSERT_TRUE(quirn.waitForStarted(60000));
     const qint64 pid = quirn.processId();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!(CatchesEndSignals(pid) && Idle(pid))) {
-        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the program did not come up";
-        ASSERT_EQ(quirn.state(), QProcess::Running) << quirn.readAllStandardError().constData();
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    const QByteArray said = StandardErrorUntilReady(quirn);
+    ASSERT_TRUE(said.contains(kReadyLine)) << "the program did not come up: " << said.constData();
     ASSERT_FALSE(fs::exists(fs::path(work.path().toStdString()) / "Initial.qrn"));
 
     ASSERT_EQ(::kill(static_cast<pid_t>(pid), signal), 0);
