@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the program's icon, title, version and date.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the menu, the toolbar and the parameter panel fixed along the top, the view
 // filling the rest, and the scales window docked at the right when asked for. It starts at the
 // panel's width and has no status bar.

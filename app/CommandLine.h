@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line asks of the program, read through QCommandLineParser. Qt's own options
 // (-platform, -style and the other standard ones) are recognised and left to the application,
 // which takes them out of argv when it starts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's commands: their ids, menu captions, keys and tooltips. The texts are the
 // Russian sources of context "quirn::Commands", translated where the actions are made.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messages that report a file that could not be opened, read, created or written.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quirn --export: renders a scale as printed and writes it, without a window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quirn --print FILE: prints a scale on the default printer without a dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the jobs run from the command line share: reading the named scale, reporting on stderr,
 // and the application they run in, which speaks the desktop program's language and, for a GUI
 // application, draws without a display.

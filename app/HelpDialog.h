@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the help text of the language in force, and a labelled drawing of the
 // plate's dimensions.
 #pragma once

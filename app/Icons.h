@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar's button pictures and the program's icon, drawn rather than shipped.
 #pragma once
 

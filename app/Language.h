@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the program's texts. They are written in Russian, which the program speaks
 // unless the user chose English or leaves the choice to an English desktop; English comes from
 // quirn_en.qm, a data file found as the others are. Qt's own dialogs (files, printing, page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Язык / Language" menu: the language the program speaks from its next start. The menu's
 // title and the languages' own names read the same in either language, so that a user who cannot
 // read the one in force still finds them.

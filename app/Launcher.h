@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: reads the command line and runs the headless job or the desktop program.
 #pragma once
 

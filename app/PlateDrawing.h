@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help's drawing of a plate's dimensions: a square plate with the arched top drawn dashed,
 // each length marked and labelled with the caption of the panel field that sets it, and the
 // ticks enlarged beside it. Drawn rather than shipped, so that it speaks the language in force.

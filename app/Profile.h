@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings the program keeps in its profile: the recent-file list, the number of pages
 // that print preview shows side by side, the language the user chose and whether the view
 // shows its millimetre grid.

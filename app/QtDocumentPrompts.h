@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's questions and reports as the desktop program asks them: message boxes and the
 // file dialogs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen's real size: Screen.ini read when the program starts, the "Реальный размер экрана"
 // dialog, and the file written after it.
 #pragma once

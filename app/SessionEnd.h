@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the program from outside. SIGTERM, SIGHUP and SIGINT (logout, shutdown, a closed terminal,
 // Ctrl+C) end it as closing its window does, minus the questions: the event loop stops, the
 // parameters are kept in Initial.qrn and the frame is taken down. When the desktop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps its per-user files. Started from the desktop menu, its current folder is
 // the home folder, which should not fill up with the program's files: there Initial.qrn lives in
 // the user's state folder and Screen.ini in the user's configuration folder, unless the home

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory figures of the benchmark process, from /proc.
 #pragma once
 

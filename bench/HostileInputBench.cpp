@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What hostile inputs cost: the named extreme records and the far-coordinate records fuzzing
 // found, rendered as the tests render them, and a BMP header announcing 60000 x 60000 pixels
 // refused by the template loader. The tests check what comes of each; these time it. While the

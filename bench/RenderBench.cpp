@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of rendering the scale against the bare cost of a canvas of the same size, and of the view
 // and the export against theirs; the ratios are printed at the end.
 #include <benchmark/benchmark.h>

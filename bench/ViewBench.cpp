@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the view and the export cost on a switchboard meter's plate of 300 x 300 mm: a paint of
 // the window at zoom 10 and a drag step against filling the window's pixels once, and the
 // 1200-dpi export written in bands against the whole canvas rendered and encoded at once.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a desktop needs beside the program: the menu entry, the .qrn file type, the icon in every
 # size the hicolor theme looks for, the AppStream description that software centres show, and
 # the manual page.

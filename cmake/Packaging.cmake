@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by CPack from what "cmake --install" puts in place
 # (scripts/package.sh; tests/package checks the result).
 

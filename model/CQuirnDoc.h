@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document: one scale's parameter record with the file it was opened from or last saved to,
 // its description, title and modified flag, and the life of that record: new, open, save, save
 // as, the save question and the recent files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines that follow the 24 standard ones when a plate uses more than one linear scale:
 // key, TAB, "= ", value, CR LF, as the standard lines are written.
 #pragma once

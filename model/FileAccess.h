@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing whole small files, with the cause of a failure.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text that never follows the user's locale: "." is the decimal point everywhere.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 24 standard fields in file order, one row each: the table that the reader, the writer and
 // the panel go through, so that a field is described once.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter file text: 24 lines of key, TAB, "= ", value, CR LF, then any extension lines.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a scale plate may carry beyond the one linear scale of the 24 standard fields: a start
 // value and a law, value lists, up to three further scales on the same axis, coloured zones, the
 // texts of the two fixed labels and the places the user dragged the elements to. A record that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graduation fields a further scale may set for itself, each with the field of scale 1 it
 // takes otherwise: one table for the reader, the writer and the resolution of the scales.
 #pragma once

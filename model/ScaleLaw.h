@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a value lies on a scale: the fraction of the arc from its left end (0) to its right
 // end (1), by the scale's law; and the scales of a plate with what each takes from scale 1.
 #pragma once

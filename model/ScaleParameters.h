@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of everything that defines one scale plate.
 #pragma once
 

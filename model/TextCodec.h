@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1251 bytes, as the model and the files hold them, to and from UTF-8 for Qt.
 #pragma once
 

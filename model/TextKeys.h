@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of a plate that Windows-1251 may not hold in full, each with its companion key. The
 // text stays under its own key as the code page's approximation, which older readers show; only
 // when that loses characters does the full text (UTF-8) follow under the companion key, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print canvas painted a band of rows at a time, so that a picture file of any size is
 // written in bounded memory.
 #pragma once

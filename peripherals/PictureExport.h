@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the scale, as it would be printed, into a picture file at true size.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A PNG written a row at a time. The one-bit kind is byte for byte what Qt's own writer makes of
 // a one-bit image with black and white colours: the same header, palette, resolution chunk and
 // compression. The colour kind is 8-bit RGB.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the scale at true size on one page, the printer's unprintable borders and the page
 // setup check of the margins.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen calibration dialog: the user types the real width of the screen in millimetres.
 #pragma once
 

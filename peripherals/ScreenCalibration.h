@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen calibration: the real screen width the user entered and the display correction
 // factor, kept in Screen.ini as two lines in the parameter-file syntax.
 #pragma once

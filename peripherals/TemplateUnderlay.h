@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The template underlay's own rules: how its fields are read and how a picture file is taken
 // in, refusing files that are no picture or too large to hold.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Size, resolution and origin of the canvas. The mapping starts from the device's nominal
 // 0.1 mm metric (pixelsAcross pixels per tenthsOfMmAcross) and is then scaled: on screen by
 // t / 10000 with t = trunc(zoom x 1000 / Ksrn), for print and export by 1 / 10, so that one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which things on a laid-out plate run into each other or off the plate, for the view to mark
 // them (a thin frame on the screen) while the user arranges the plate. Nothing here draws.
 #pragma once

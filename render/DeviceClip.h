@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting shapes down to the part of the device that can show them. Parameters may place
 // points billions of pixels away; the raster engine would spend minutes on such shapes, and
 // everything that lies outside the device shows nothing anyway.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain values the drawing interface speaks in. Every coordinate is a whole number of drawing
 // units (0.01 mm) with the origin at the pointer axis, x right and y up.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one mapping between drawing units and device pixels, both ways.
 //
 // Drawing space has its origin at the pointer axis, x right and y up, in whole units of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts measured with the faces the painter draws them in. Every face is loaded once at a large
 // reference size and kept for the life of the thread; sizes come out in drawing units and do not
 // depend on any device, so the screen, the printer and the export lay texts out alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ticks on circles about the pointer axis, and the arc along them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything on the plate that is not a line or a tick: the symbol images, the four texts and
 // the numerals of the graduation.
 #pragma once

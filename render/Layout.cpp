@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places of the movable elements: defaults proportional to the graduation radius, and where the
 // user put them, kept on the plate.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface over a QPainter: serves the screen canvas, the 1-bit canvas, printer
 // pages, SVG and PDF alike.
 #pragma once

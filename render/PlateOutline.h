@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed geometry of the plate: bottom line, axis cross, cut-out, outline and mounting holes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface that draws nothing: it records every call with its arguments, for tests and
 // for checking what the renderer asks of a surface.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's entry: a fresh canvas for the device and mode, then the whole scale on it.
 #include "render/RenderScale.h"
 

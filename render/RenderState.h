@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the renderer reads and leaves behind, held by the view as plain values.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer conversions of the renderer. Parameters arrive unvalidated, so every real value that
 // becomes a coordinate, and every sum that may leave the int range, goes through these.
 #pragma once

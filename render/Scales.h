@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graduations of a plate: zones, then each scale's ticks, numerals, arc and unit.
 #pragma once
 

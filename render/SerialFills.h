@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a raster canvas on one thread.
 //
 // The raster engine hands every batch of a hundred spans or more to the global thread pool and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A canvas of any size of which only chosen rectangles are painted, in memory that follows the
 // rectangles rather than the canvas.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dial symbol images and the lookup of the program's data files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measuring texts in drawing units, which laying out the scale needs before anything is drawn.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the dial symbol images Data.bmp, Romb.bmp and Others.bmp as 1-bit bitmaps.
 
 One image pixel is one drawing unit (0.01 mm) at the standard division radius, so the images

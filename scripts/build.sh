@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures (once) and builds Quirn incrementally in build/.
 set -eu
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets in build-fuzz (clang, libFuzzer, ASan + UBSan) and runs each in turn.
 #   scripts/fuzz.sh [SECONDS [TARGET...]]
 # SECONDS per target, 600 when not given; TARGET is parameter_reader, number_input or

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds Quirn for release in build-package/ (no tests, no benchmarks) and makes the
 # Debian package there with CPack: build-package/quirn_<version>_<arch>.deb.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts Quirn; arguments go to the program.
 set -eu
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test: in build/, then again under AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-asan/, then each fuzz target for 15 s (build-fuzz/).
 set -eu

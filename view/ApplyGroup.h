@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places where fields are typed and then applied to the scale being edited: the parameter
 // panel and the scales window. Their edits are applied together, so that one Apply is enough and
 // nothing typed in the one is lost, or drawn half applied, because of the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scrolling view of the scale being edited: shows the canvas at true size with zoom and
 // scrolling, painted from a picture of the window kept between paints, reads the cursor
 // position and lets the user drag the labels, symbols and template. Rulers in millimetres run

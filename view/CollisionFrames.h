@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thin red frames the view lays over the drawing on the screen only, around every element that
 // would not print cleanly: a label, numeral or symbol whose cell overlaps another's or a mounting
 // hole's mark, or crosses an edge the plate is cut along (FindCollisions). Like the millimetre

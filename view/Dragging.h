@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging the movable elements with the left mouse button.
 //
 // A press inside an element's hit area sets that element's flag and keeps the offset between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing history behind undo and redo: each step holds what the scale being edited was
 // before and after one change, and puts either back.
 #pragma once

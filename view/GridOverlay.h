@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The millimetre grid the view lays over the drawing on the screen only: it is painted over the
 // window's picture and never reaches the renderer, so that exports and prints never carry it.
 #pragma once

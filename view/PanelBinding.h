@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter panel bound to the scale being edited and to the view: the panel is filled from
 // the working copy and read back on Apply, its enabling rules follow the shape and arc choices,
 // the template's button, fields and spinners drive the template, and the readouts show the zoom

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the parameter panel's fields are read on Apply: a number is the whole text ("," for "."), a
 // count a whole number, and what the user typed keeps within the limits the drawing needs. A
 // refusal names the field by its caption and quotes its text: "Диапазон шкалы: не число «abc»".

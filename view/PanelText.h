@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the view writes into the panel: field values, the scale description and the two
 // readouts. Numbers always use "." whatever the user's locale.
 #pragma once

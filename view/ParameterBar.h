@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip of parameter fields docked above the drawing. It has no logic of its own: the view
 // reads and writes its controls by id and handles their signals.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing, print preview and page setup on the application's printer.
 #include "view/PrintBinding.h"
 

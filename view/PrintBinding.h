@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing, print preview and page setup of the scale being edited on the application's
 // printer, with their dialogs; failures are reported to the user.
 #pragma once

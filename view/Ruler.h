@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ruler in millimetres along the top or the left edge of the view, beside its client area,
 // with its zero at the pointer axis exactly where the cursor readout has it, and a mark where
 // the cursor is. It follows what the view shows: zoom, scroll and the screen's calibration.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One page of the scales window: the keys of one scale. Scale 1's page holds its law and lists
 // only, its range, counts and lengths being the parameter panel's; a further scale's page holds
 // every key it may set, an empty field or a grey check box meaning "as scale 1".

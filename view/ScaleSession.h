@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scale being edited: the working copy of the parameters and everything else the renderer
 // works on, the commands that change them and their history for undo and redo. It has no
 // widgets: the view shows it and moves its elements, the panel binding feeds it from the

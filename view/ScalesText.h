@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the scales window that are not field captions: why it refuses a record, and the
 // lists an ohmmeter scale starts with. UTF-8 unless said otherwise.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Шкалы" window: scale 1's law and lists, the further scales, the coloured zones and the
 // texts of the two fixed labels, applied together to the scale being edited, with what the
 // parameter panel holds unapplied. It refills from the working copy when a document is shown and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a point of the view lies on the drawing, and what the mouse would grab there.
 //
 // The canvas is copied 1:1 into the view with its top-left corner at the scroll origin, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cursor readout and dragging with the left button.
 #include <QMouseEvent>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the view's parts tell the user that something failed: through the handler when one is set
 // (tests, the command line), otherwise in a warning box over parent.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The part of the screen canvas that the view's window shows, painted once and kept until
 // something it shows changes: a paint of an unchanged window only copies it, a drag paints again
 // only the rectangles the moved elements left and entered, and a scroll only what comes into

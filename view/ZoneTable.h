@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coloured zones of the scales window: a row per zone with its scale, its two values and its
 // colour, which a click on the colour cell changes.
 #pragma once

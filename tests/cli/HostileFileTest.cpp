@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that are not what they claim: parameter files read by the program itself, answered with
 // a record or a clear message, a huge one costing no more memory than a small one; and template
 // pictures that are cut short or announce an absurd size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending from outside: SIGTERM, SIGHUP and SIGINT end it as closing the window does, minus
 // the questions; the desktop session's request to close asks the save question first.
 #include <gtest/gtest.h>

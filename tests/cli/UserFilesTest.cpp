@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Started in the home folder, the program keeps Initial.qrn in the user's state folder and
 // Screen.ini in the user's configuration folder, unless the home folder holds its own.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the scale on a printed page: the box around every dark pixel of a page rendered
 // from the printed PDF, which is the plate's outline, against where and how large it should be.
 //   quirn_page_check PAGE.pgm DPI LEFT_MM TOP_MM WIDTH_MM HEIGHT_MM TOLERANCE_MM

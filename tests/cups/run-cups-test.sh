@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the default scale through the real print system and measures the printed page.
 #
 #   run-cups-test.sh QUIRN PAGE_CHECK WORK_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving under real faults: the process killed in the middle of a save, a full disk, a
 // read-only file system and a file size limit. Whatever happens, the file that was there stays
 // whole (old or new, never partial) and the cause reaches the user with the file's name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the default record under another name through the document, for a test to end the
 // save part-way: quirn_save_once FILE NAME [STEP]. A file size limit set by the test stops the
 // write at any byte; STEP reaches the points after it, killing this process with SIGKILL there:

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming each file, when a C++ source of the project is not as clang-format (the version
 # Debian 12 ships, 14) and the project's .clang-format would write it.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: a check that stops the run with a message, so libFuzzer keeps
 // the input that broke it, and the keys of a parameter file.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the render_scale seeds: the sample scales and the built-in defaults, each on the screen
 and for print (with their extension lines), encoded the way the target decodes its input (clang's FuzzedDataProvider: the
 texts from the front, every number from the back, most significant byte last)."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the number inputs of the parameter panel and the parameter file, checked against
 // the C library where that is cheap.
 //

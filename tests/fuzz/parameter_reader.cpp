@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the parameter file reader and the key lookup.
 //
 // The whole input is read as a parameter file. For the lookup, the first byte gives the length

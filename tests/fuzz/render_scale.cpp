@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the renderer fed any parameter record. Every field comes from the input, as do
 // the mode, the zoom (1..10), one of a few calibration ratios, the view's width and, when the
 // input asks for it, dragged anchors and a template underlay. On the screen, a window of the

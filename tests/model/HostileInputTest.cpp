@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Extreme and hostile values in every field and file the model reads: each gives a record or a
 // reported cause, in bounded memory and time, and nothing that was written reads back as
 // something else.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from a built tree with CPack and checks what a user gets from it.
 #
 #   check-package.sh BUILD_DIR VERSION QUIRN WORK_DIR

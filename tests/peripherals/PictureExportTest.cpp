@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-bit bitmap layout and the picture files written by extension.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer's unprintable borders, the page setup check, and the scale on the page.
 #include <gtest/gtest.h>
 

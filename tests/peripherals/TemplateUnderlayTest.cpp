@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the template fields and taking in template pictures.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records read from files are never validated: any mix of values must render or be refused,
 // never crash, overflow or print "nan". Most useful under the sanitizers.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixels drawn through PainterSurface on the two canvas kinds: 1-bit and colour.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the renderer tests: a state laid out as after Apply, painted on a recorder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the ticks and numerals of each law land in the printed picture.
 #include <gtest/gtest.h>
 

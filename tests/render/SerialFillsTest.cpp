@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fuzzed record took 3 to 6 s at 300 dpi: thousands of ticks kilometres long crossed a canvas
 // 8000 rows tall, and the raster engine handed each batch of their spans to the thread pool and
 // waited for it. Painting on a thread of the pool fills on that thread, and gives the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the symbol images come from: the current directory first, then the data folder.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by ctest in the sanitizer tree before any test is discovered or run. Every test program,
 # and every program a test starts, inherits these options: any report ends the program with a
 # failure, and LeakSanitizer checks at exit, with only the leaks in lsan.supp let through.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of a BMP file, for template pictures that lie about themselves.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A locale whose decimal mark is a comma, in force for one category while the object lives, for
 // the tests that prove numbers never follow the locale. A machine may have none installed
 // (scripts/setup-debian.sh generates ru_RU.UTF-8): such a test must then skip, since without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records at the extremes that once cost the renderer seconds or minutes, shared by the tests
 // that check what comes of them and the benchmarks that time them (bench/HostileInputBench.cpp).
 #pragma once

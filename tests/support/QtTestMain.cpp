@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs GoogleTest inside a QApplication on whatever platform QT_QPA_PLATFORM names
 // (offscreen under ctest), so drawing and widget code has the application it needs.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory a test process holds, for bounds on what a session keeps.
 #pragma once
 

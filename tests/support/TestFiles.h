@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and folders for tests: whole-file reads and writes, and a fresh folder per test.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The English translation is complete: lupdate, run over the sources as the quirn_lupdate target
 // runs it, finds no text that the committed quirn_en.ts leaves without a finished English, and
 // every translation keeps its source's %1, %2... placeholders.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program in English: the main window, its scales window and its dialogs show no
 // Russian but the language menu's own names, leave blank nothing that has a Russian caption, and
 // the parameter panel's fixed fields hold their English captions.

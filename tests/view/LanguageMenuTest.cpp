@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Язык / Language" menu of the main window: the choice is told in the chosen language, kept
 // in the profile when the program ends and checked again at the next start.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel's controls, keys and tab order.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rulers and the millimetre grid as the user sees them: the grid's lines over the drawing at
 // the zoom's pitch and where the rulers number their ticks, the cursor marked on both rulers,
 // exports that never carry the grid, and the grid's switch kept between runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scales window on real widgets: what it refuses and how it says so, and what an accepted
 // record changes in the document, its file and the drawing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view under a long session: thousands of wheel steps, drags and Apply presses, with the
 // resident memory measured after a warm-up and at the end. Growth beyond the bound means
 // something is kept per event (canvases, fonts, images); LeakSanitizer in the sanitizer tree

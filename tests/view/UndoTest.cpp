@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo as a user meets them: the picture, the panel's fields and the document's
 // modified state at each step of a drag, an Apply and a template load.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel-to-drawing mapping, the hit areas, dragging and the panel's number texts, without
 // widgets.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view on real widgets: initial update, Apply, the enabling rules, zoom, the readouts,
 // dragging, and the parameters kept between runs.
 #include <gtest/gtest.h>

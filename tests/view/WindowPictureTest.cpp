@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows, as the user sees it: the same pixels as the whole canvas, painted again
 // only where something changed, at every zoom and on plates of any size.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs speak the program's language, and the file pickers are titled as its own.
 #include <gtest/gtest.h>
 

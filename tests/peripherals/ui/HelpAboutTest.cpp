@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window, the about box and the frame's peripheral commands.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives modal dialogs from inside their own event loops: each time the active modal widget
 // changes, the next step is run on it. Steps must not block: they queue their clicks.
 #pragma once

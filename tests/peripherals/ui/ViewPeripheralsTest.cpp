@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's peripherals on real widgets: the screen calibration, the template controls and the
 // picture export button.
 #include <gtest/gtest.h>
