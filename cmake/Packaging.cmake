@@ -34,4 +34,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
+# Debian's machine-readable copyright file, where every package keeps its licence.
+install(FILES resources/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quirn)
+
 include(CPack)

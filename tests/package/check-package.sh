@@ -69,6 +69,7 @@ expected="/usr/bin/quirn
 /usr/share/mime/packages/quirn.xml
 /usr/share/icons/hicolor/scalable/apps/quirn.svg
 /usr/share/metainfo/io.github.quirn.Quirn.metainfo.xml
+/usr/share/doc/quirn/copyright
 /usr/share/man/man1/quirn.1.gz"
 for size in 16 22 24 32 48 64 128 256; do
     expected="$expected
@@ -111,6 +112,19 @@ if [ -f "$metainfo" ]; then
     grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\"" "$metainfo" ||
         problem "the AppStream data has no release $version with a date"
 fi
+
+# --- Licence ---------------------------------------------------------------------------------
+copyright=$root/usr/share/doc/quirn/copyright
+if [ -f "$copyright" ]; then
+    head -n1 "$copyright" | grep -qxF \
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+        problem "the copyright file is not in Debian's machine-readable format"
+    grep -qxF "License: GPL-3+" "$copyright" || problem "the copyright file does not say GPL-3+"
+    grep -qF "/usr/share/common-licenses/GPL-3" "$copyright" ||
+        problem "the copyright file does not point at /usr/share/common-licenses/GPL-3"
+fi
+[ ! -f "$metainfo" ] || grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" ||
+    problem "the AppStream data does not give the project's licence"
 
 # --- Manual page -----------------------------------------------------------------------------
 page=$root/usr/share/man/man1/quirn.1.gz
