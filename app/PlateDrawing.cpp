@@ -343,4 +343,13 @@ QStringList PlateDrawing::labels() const {
     return labels_;
 }
 
+void PlateDrawing::resizeEvent(QResizeEvent* event) {
+    QGraphicsView::resizeEvent(event);
+    const QRectF drawing = sceneRect();
+    const QSize room = viewport()->size();
+    resetTransform();
+    if (drawing.width() > room.width() || drawing.height() > room.height())
+        fitInView(drawing, Qt::KeepAspectRatio);
+}
+
 }  // namespace quirn

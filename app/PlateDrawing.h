@@ -17,6 +17,10 @@ class PlateDrawing : public QGraphicsView {
     // The texts written on the drawing, top to bottom as they were placed.
     QStringList labels() const;
 
+  protected:
+    // The whole drawing stays in sight: shrunk to fit a small window, never enlarged.
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     QStringList labels_;
 };
