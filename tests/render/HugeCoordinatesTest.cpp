@@ -215,12 +215,6 @@ TEST(HugeCoordinatesRegression, NumeralsCoveredByTheNextNumeralAreNotDrawn) {
     EXPECT_TRUE(pictures[0] == pictures[1]);
 }
 
-}  // namespace
-}  // namespace quirn
-
-namespace quirn {
-namespace {
-
 // The VU meter exported in colour at 9600 dpi crashed: its canvas of 30993 x 23434 pixels is a
 // device of 2.9 GB, and the raster engine reached the rows beyond 2 GiB of it through an int that
 // wrapped round, far outside the device. The canvas is now painted through windows the engine
