@@ -19,7 +19,7 @@ QRect DialogRect(int x, int y, int width, int height) {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("О программе"));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));

@@ -6,10 +6,10 @@
 
 namespace quirn {
 
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace quirn

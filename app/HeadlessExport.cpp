@@ -6,7 +6,7 @@
 
 #include "app/HeadlessSupport.h"
 #include "app/UserFiles.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "peripherals/PictureExport.h"
 #include "peripherals/Printing.h"
 #include "render/RenderScale.h"
@@ -20,7 +20,7 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
 
     ScaleParameters parameters;
     if (request.file.empty()) {
-        CQuirnDoc document;
+        Document document;
         document.setInitialParametersFile(InitialParametersLocation());
         document.OnNewDocument();
         parameters = document.parameters();

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CQuirnApp.h"
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessExport.h"
 #include "app/HeadlessPrint.h"

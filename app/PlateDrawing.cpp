@@ -213,7 +213,7 @@ void MarkPlate(Sketch& s, const Plate& p) {
     s.Line(At(0, 0), Polar(reach, 90.0 - p.halfAngle), centreLine);
     s.Dimension(At(0, 0), Polar(p.tickRadius, 62.0));
     s.Leader(Polar(p.tickRadius * 0.8, 62.0), At(right - 1, 34.0));
-    rightLabel(C::Rdel, 34.0);
+    rightLabel(C::tickRadius, 34.0);
     QPainterPath angle;
     angle.arcMoveTo(Circle({}, 16.0 * kPixelsPerMm), 90.0 - p.halfAngle);
     angle.arcTo(Circle({}, 16.0 * kPixelsPerMm), 90.0 - p.halfAngle, p.halfAngle);
@@ -235,14 +235,14 @@ void MarkPlate(Sketch& s, const Plate& p) {
     // The outer radius of a radial plate, the cut-out, the pointer axis and the two outlines.
     s.Dimension(At(0, 0), Polar(p.outerRadius, 116.0));
     s.Leader(Polar(p.outerRadius * 0.93, 116.0), At(left + 1, 52.0));
-    leftLabel(ParameterBar::Caption(C::Rout), 52.0);
+    leftLabel(ParameterBar::Caption(C::outerRadius), 52.0);
     s.Leader(At(-w, 30.0), At(left + 1, 40.0));
     leftLabel(ParameterBar::Caption(C::SquareShape), 40.0);
     s.Leader(Polar(p.outerRadius, 126.0), At(left + 1, 46.0));
     leftLabel(ParameterBar::Caption(C::RadialShape), 46.0);
     s.Dimension(At(0, 0), Polar(p.cutOut, 135.0));
     s.Leader(Polar(p.cutOut * 0.6, 135.0), At(left + 1, 15.0));
-    leftLabel(ParameterBar::Caption(C::Rin), 15.0);
+    leftLabel(ParameterBar::Caption(C::innerRadius), 15.0);
     s.Leader(At(0, 0), At(left + 1, -1.0));
     leftLabel(QCoreApplication::translate("quirn::PlateDrawing", "ось стрелки"), -1.0);
 
@@ -251,7 +251,7 @@ void MarkPlate(Sketch& s, const Plate& p) {
     s.Extension(At(-w - 0.5, p.bottom), At(heightAt - 1.0, p.bottom));
     s.Extension(At(-w + p.bevel - 0.5, p.top), At(heightAt - 1.0, p.top));
     s.Dimension(At(heightAt, p.bottom), At(heightAt, p.top));
-    s.Label(ParameterBar::Caption(C::Hshk), At(heightAt - 0.8, (p.bottom + p.top) / 2),
+    s.Label(ParameterBar::Caption(C::plateHeight), At(heightAt - 0.8, (p.bottom + p.top) / 2),
             Qt::AlignHCenter | Qt::AlignBottom, true);
 
     // The holes' spacing and the plate's width below it.
@@ -260,11 +260,12 @@ void MarkPlate(Sketch& s, const Plate& p) {
     for (const double x : {-p.holeX, p.holeX})
         s.Extension(At(x, p.holeY - p.holeRadius - 0.5), At(x, spacingAt - 1.0));
     s.Dimension(At(-p.holeX, spacingAt), At(p.holeX, spacingAt));
-    s.Label(ParameterBar::Caption(C::Lkrep), At(0, spacingAt - 0.5),
+    s.Label(ParameterBar::Caption(C::mountingHoleSpacing), At(0, spacingAt - 0.5),
             Qt::AlignHCenter | Qt::AlignTop);
     for (const double x : {-w, w}) s.Extension(At(x, p.bottom - 0.5), At(x, widthAt - 1.0));
     s.Dimension(At(-w, widthAt), At(w, widthAt));
-    s.Label(ParameterBar::Caption(C::Lshk), At(0, widthAt - 0.5), Qt::AlignHCenter | Qt::AlignTop);
+    s.Label(ParameterBar::Caption(C::plateWidth), At(0, widthAt - 0.5),
+            Qt::AlignHCenter | Qt::AlignTop);
 }
 
 // A big and a small tick on the tick radius, with the arc along them, enlarged.
@@ -278,8 +279,8 @@ void DrawTicksEnlarged(Sketch& s) {
         C lengthId;
         C widthId;
     };
-    const Enlarged ticks[] = {{-110.0, 5.0, 1.0, C::Lbig, C::Hbig},
-                              {110.0, 3.0, 0.6, C::Lsm, C::Hsm}};
+    const Enlarged ticks[] = {{-110.0, 5.0, 1.0, C::bigTickLength, C::bigTickWidth},
+                              {110.0, 3.0, 0.6, C::smallTickLength, C::smallTickWidth}};
 
     s.Label(QCoreApplication::translate("quirn::PlateDrawing", "Деления крупно"),
             {0, base - 5.0 * mm - 45.0}, Qt::AlignHCenter | Qt::AlignBottom);
@@ -292,7 +293,8 @@ void DrawTicksEnlarged(Sketch& s) {
         }(),
         Qt::NoPen, QColor(170, 170, 170));
     s.Line({-250.0, base}, {250.0, base}, Pen(kDimensionColour, 0.8, Qt::DashDotLine));
-    s.Label(ParameterBar::Caption(C::Rdel), {-256.0, base}, Qt::AlignRight | Qt::AlignVCenter);
+    s.Label(ParameterBar::Caption(C::tickRadius), {-256.0, base},
+            Qt::AlignRight | Qt::AlignVCenter);
     s.Leader({200.0, base + 0.25 * mm}, {225.0, base + 24.0});
     s.Label(ParameterBar::Caption(C::Arc), {228.0, base + 24.0}, Qt::AlignLeft | Qt::AlignVCenter);
 

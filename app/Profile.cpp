@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QSettings>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 
 namespace quirn {
 namespace {

@@ -3,7 +3,7 @@
 // file dialogs.
 #pragma once
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "app/UserFiles.h"
-#include "peripherals/RealRazmer.h"
+#include "peripherals/CalibrationDialog.h"
 #include "view/ScaleSession.h"
 #include "view/Warning.h"
 
@@ -16,22 +16,22 @@ ScreenSize::ScreenSize(ScaleSession& session, QWidget& parent, int reportedWidth
       parent_(parent),
       path_(UserFilePath(QString::fromLatin1(kScreenIniName), ConfigFolder())) {
     calibration_ = LoadScreenCalibration(QFile::encodeName(path_).toStdString(), reportedWidthMm);
-    session_.setKsrn(calibration_.Ksrn);
+    session_.setKsrn(calibration_.displayCorrection);
 }
 
-RealRazmer& ScreenSize::calibrationDialog() {
-    if (dialog_ == nullptr) dialog_ = new RealRazmer(&parent_);
+CalibrationDialog& ScreenSize::calibrationDialog() {
+    if (dialog_ == nullptr) dialog_ = new CalibrationDialog(&parent_);
     return *dialog_;
 }
 
 void ScreenSize::OnRealScreenSize(int reportedWidthMm) {
-    RealRazmer& dialog = calibrationDialog();
+    CalibrationDialog& dialog = calibrationDialog();
     dialog.setText(QString::number(calibration_.Lscr));
     dialog.setReportedWidth(reportedWidthMm);
     if (dialog.exec() != QDialog::Accepted || !dialog.calibration()) return;
 
     calibration_ = *dialog.calibration();
-    session_.setKsrn(calibration_.Ksrn);
+    session_.setKsrn(calibration_.displayCorrection);
     // The new scale holds until the program ends whether or not it could be kept.
     MakeFolderFor(path_);
     if (SaveScreenCalibration(QFile::encodeName(path_).toStdString(), calibration_) ==

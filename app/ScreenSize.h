@@ -13,7 +13,7 @@ class QWidget;
 
 namespace quirn {
 
-class RealRazmer;
+class CalibrationDialog;
 class ScaleSession;
 
 class ScreenSize {
@@ -31,7 +31,7 @@ class ScreenSize {
     void OnRealScreenSize(int reportedWidthMm);
     const ScreenCalibration& calibration() const { return calibration_; }
     // The dialog, one for the life of the program.
-    RealRazmer& calibrationDialog();
+    CalibrationDialog& calibrationDialog();
     void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
   private:
@@ -39,7 +39,7 @@ class ScreenSize {
     QWidget& parent_;
     QString path_;
     ScreenCalibration calibration_;
-    RealRazmer* dialog_ = nullptr;
+    CalibrationDialog* dialog_ = nullptr;
     WarningHandler warn_;
 };
 

@@ -10,7 +10,7 @@
 #include <QSocketNotifier>
 #include <cerrno>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 
 namespace quirn {
 namespace {
@@ -30,7 +30,7 @@ struct sigaction Catch(int signal, void (*handler)(int)) {
 
 }  // namespace
 
-SessionEnd::SessionEnd(CQuirnDoc& doc, QObject* parent) : QObject(parent), doc_(doc) {
+SessionEnd::SessionEnd(Document& doc, QObject* parent) : QObject(parent), doc_(doc) {
     int fds[2] = {-1, -1};
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
         readFd_ = fds[0];

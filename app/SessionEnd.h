@@ -14,13 +14,13 @@ class QSocketNotifier;
 
 namespace quirn {
 
-class CQuirnDoc;
+class Document;
 
 class SessionEnd : public QObject {
     Q_OBJECT
   public:
     // Catches the signals until destroyed; one instance at a time. A QApplication must exist.
-    explicit SessionEnd(CQuirnDoc& doc, QObject* parent = nullptr);
+    explicit SessionEnd(Document& doc, QObject* parent = nullptr);
     ~SessionEnd() override;
     SessionEnd(const SessionEnd&) = delete;
     SessionEnd& operator=(const SessionEnd&) = delete;
@@ -42,7 +42,7 @@ class SessionEnd : public QObject {
     void OnCommitDataRequest(QSessionManager& manager);
     void EndRun();
 
-    CQuirnDoc& doc_;
+    Document& doc_;
     QSocketNotifier* notifier_ = nullptr;
     int readFd_ = -1;
     int received_ = 0;

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 
 namespace quirn {
 namespace {

@@ -28,11 +28,13 @@ constexpr QSize kWindow(1008, 700);
 
 ScaleParameters LargePlate() {
     ScaleParameters p = kDefaultParameters;
-    const double k = 30000.0 / p.Lshk;
-    for (std::int32_t* f : {&p.Lshk, &p.skos, &p.Rout, &p.Rin, &p.Lkrep, &p.Rdel, &p.Lbig, &p.Lsm,
-                            &p.Hbig, &p.Hsm, &p.Hduga, &p.Los_os, &p.Los_niz})
+    const double k = 30000.0 / p.plateWidth;
+    for (std::int32_t* f :
+         {&p.plateWidth, &p.cornerBevel, &p.outerRadius, &p.innerRadius, &p.mountingHoleSpacing,
+          &p.tickRadius, &p.bigTickLength, &p.smallTickLength, &p.bigTickWidth, &p.smallTickWidth,
+          &p.arcWidth, &p.mountingAboveAxis, &p.mountingAboveBottom})
         *f = static_cast<std::int32_t>(*f * k);
-    p.Hshk = 30000;
+    p.plateHeight = 30000;
     return p;
 }
 

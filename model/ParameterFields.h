@@ -45,11 +45,13 @@ struct ParameterField {
 
 // The panel's control ids, as the command table knows them.
 namespace panel_id {
-inline constexpr int Unit = 1001, Range = 1002, Alfa = 1003, Lshk = 1004, Hshk = 1005, Rdel = 1006,
-                     Lbig = 1007, Hbig = 1008, Lsm = 1009, Hsm = 1010, Nfull = 1011,
-                     SquareShape = 1012, RadialShape = 1013, Rout = 1014, Skos = 1015, Name = 1016,
-                     Lkrep = 1017, Rin = 1018, Nbig = 1019, InnerRadius = 1020, OuterRadius = 1021,
-                     Arc = 1023, Nm = 1024, Hduga = 1025, LosOs = 1026, LosNiz = 1027;
+inline constexpr int Unit = 1001, Range = 1002, Alfa = 1003, plateWidth = 1004, plateHeight = 1005,
+                     tickRadius = 1006, bigTickLength = 1007, bigTickWidth = 1008,
+                     smallTickLength = 1009, smallTickWidth = 1010, divisions = 1011,
+                     SquareShape = 1012, RadialShape = 1013, outerRadius = 1014, Skos = 1015,
+                     Name = 1016, mountingHoleSpacing = 1017, innerRadius = 1018,
+                     bigDivisions = 1019, InnerRadius = 1020, OuterRadius = 1021, Arc = 1023,
+                     numberedDivisions = 1024, arcWidth = 1025, LosOs = 1026, LosNiz = 1027;
 }  // namespace panel_id
 
 inline constexpr std::size_t kStandardFieldCount = 24;

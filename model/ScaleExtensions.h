@@ -32,7 +32,8 @@ struct Mark {
 };
 
 // The keys of one scale beyond the graduation fields. A list that is absent leaves its family
-// to the equal steps of Nfull, Nbig or Nm; a present list, even an empty one, replaces them.
+// to the equal steps of divisions, bigDivisions or numberedDivisions; a present list, even an empty
+// one, replaces them.
 struct ScaleLawSettings {
     double start = 0.0;
     ScaleLaw law = ScaleLaw::Linear;
@@ -45,7 +46,8 @@ struct ScaleLawSettings {
 
 // Scales 2 to 4: every key is optional, and what a scale does not set it takes from scale 1.
 struct FurtherScale {
-    std::optional<std::int32_t> Rdel, out_R, Nfull, Nbig, Nm, Lbig, Lsm, Hbig, Hsm, Duga, Hduga;
+    std::optional<std::int32_t> tickRadius, ticksInward, divisions, bigDivisions, numberedDivisions,
+        bigTickLength, smallTickLength, bigTickWidth, smallTickWidth, arcShown, arcWidth;
     std::optional<double> range, start;
     std::optional<ScaleLaw> law;
     std::optional<std::vector<TablePoint>> points;

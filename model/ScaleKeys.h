@@ -20,17 +20,17 @@ struct ScaleIntegerKey {
 
 // In file order; range, start, law and points are written between the first two and the rest.
 inline constexpr std::array<ScaleIntegerKey, 11> kScaleIntegerKeys{{
-    {"Rdel", &FurtherScale::Rdel, &ScaleParameters::Rdel},
-    {"out_R", &FurtherScale::out_R, &ScaleParameters::out_R},
-    {"Nfull", &FurtherScale::Nfull, &ScaleParameters::Nfull},
-    {"Nbig", &FurtherScale::Nbig, &ScaleParameters::Nbig},
-    {"Nm", &FurtherScale::Nm, &ScaleParameters::Nm},
-    {"Lbig", &FurtherScale::Lbig, &ScaleParameters::Lbig},
-    {"Lsm", &FurtherScale::Lsm, &ScaleParameters::Lsm},
-    {"Hbig", &FurtherScale::Hbig, &ScaleParameters::Hbig},
-    {"Hsm", &FurtherScale::Hsm, &ScaleParameters::Hsm},
-    {"Duga", &FurtherScale::Duga, &ScaleParameters::Duga},
-    {"Hduga", &FurtherScale::Hduga, &ScaleParameters::Hduga},
+    {"Rdel", &FurtherScale::tickRadius, &ScaleParameters::tickRadius},
+    {"out_R", &FurtherScale::ticksInward, &ScaleParameters::ticksInward},
+    {"Nfull", &FurtherScale::divisions, &ScaleParameters::divisions},
+    {"Nbig", &FurtherScale::bigDivisions, &ScaleParameters::bigDivisions},
+    {"Nm", &FurtherScale::numberedDivisions, &ScaleParameters::numberedDivisions},
+    {"Lbig", &FurtherScale::bigTickLength, &ScaleParameters::bigTickLength},
+    {"Lsm", &FurtherScale::smallTickLength, &ScaleParameters::smallTickLength},
+    {"Hbig", &FurtherScale::bigTickWidth, &ScaleParameters::bigTickWidth},
+    {"Hsm", &FurtherScale::smallTickWidth, &ScaleParameters::smallTickWidth},
+    {"Duga", &FurtherScale::arcShown, &ScaleParameters::arcShown},
+    {"Hduga", &FurtherScale::arcWidth, &ScaleParameters::arcWidth},
 }};
 inline constexpr std::size_t kScaleKeysBeforeRange = 2;
 

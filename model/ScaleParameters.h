@@ -15,27 +15,27 @@ struct ScaleParameters {
     std::string name;
     std::string unit;
     double range = 0.0;
-    double alfa = 0.0;
+    double halfAngle = 0.0;
     std::int32_t shape = 0;  // 0 square plate, anything else radial
-    std::int32_t Lshk = 0;
-    std::int32_t Hshk = 0;
-    std::int32_t skos = 0;
-    std::int32_t Rout = 0;
-    std::int32_t Rin = 0;
-    std::int32_t Lkrep = 0;
-    std::int32_t Rdel = 0;
-    std::int32_t out_R = 0;  // 0: ticks outward from Rdel, numbers outside
-    std::int32_t Nfull = 0;
-    std::int32_t Nbig = 0;
-    std::int32_t Nm = 0;
-    std::int32_t Lbig = 0;
-    std::int32_t Lsm = 0;
-    std::int32_t Hbig = 0;
-    std::int32_t Hsm = 0;
-    std::int32_t Duga = 0;
-    std::int32_t Hduga = 0;
-    std::int32_t Los_os = 0;
-    std::int32_t Los_niz = 0;
+    std::int32_t plateWidth = 0;
+    std::int32_t plateHeight = 0;
+    std::int32_t cornerBevel = 0;
+    std::int32_t outerRadius = 0;
+    std::int32_t innerRadius = 0;
+    std::int32_t mountingHoleSpacing = 0;
+    std::int32_t tickRadius = 0;
+    std::int32_t ticksInward = 0;  // 0: ticks outward from tickRadius, numbers outside
+    std::int32_t divisions = 0;
+    std::int32_t bigDivisions = 0;
+    std::int32_t numberedDivisions = 0;
+    std::int32_t bigTickLength = 0;
+    std::int32_t smallTickLength = 0;
+    std::int32_t bigTickWidth = 0;
+    std::int32_t smallTickWidth = 0;
+    std::int32_t arcShown = 0;
+    std::int32_t arcWidth = 0;
+    std::int32_t mountingAboveAxis = 0;
+    std::int32_t mountingAboveBottom = 0;
     ScaleExtensions ext;  // none of it in use by default
 
     bool operator==(const ScaleParameters&) const = default;

@@ -34,8 +34,8 @@ ScreenCalibration ParseScreenIni(std::string_view text, int reportedWidthMm) {
 
 std::string WriteScreenIni(const ScreenCalibration& calibration) {
     std::array<char, 400> number{};
-    const auto end = std::to_chars(number.data(), number.data() + number.size(), calibration.Ksrn,
-                                   std::chars_format::fixed, 15)
+    const auto end = std::to_chars(number.data(), number.data() + number.size(),
+                                   calibration.displayCorrection, std::chars_format::fixed, 15)
                          .ptr;
     return "Lscr\t= " + std::to_string(calibration.Lscr) +
            "\r\nKsrn\t= " + std::string(number.data(), end) + "\r\n";

@@ -12,8 +12,8 @@
 namespace quirn {
 
 struct ScreenCalibration {
-    int Lscr = 0;       // real screen width, millimetres
-    double Ksrn = 1.0;  // real width / reported width
+    int Lscr = 0;                    // real screen width, millimetres
+    double displayCorrection = 1.0;  // real width / reported width
     bool operator==(const ScreenCalibration&) const = default;
 };
 
@@ -25,8 +25,8 @@ inline constexpr double kMaximumKsrn = 100.0;
 // Without a calibration: the reported width and a factor of 1.
 ScreenCalibration UncalibratedScreen(int reportedWidthMm);
 
-// The calibration a Screen.ini text holds; an unusable Ksrn (missing, zero, negative, not finite,
-// absurd) makes the whole file count as absent.
+// The calibration a Screen.ini text holds; an unusable displayCorrection (missing, zero, negative,
+// not finite, absurd) makes the whole file count as absent.
 ScreenCalibration ParseScreenIni(std::string_view text, int reportedWidthMm);
 
 // "Lscr\t= %i\r\n" then "Ksrn\t= %.15f\r\n".

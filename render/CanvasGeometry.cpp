@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Size, resolution and origin of the canvas. The mapping starts from the device's nominal
 // 0.1 mm metric (pixelsAcross pixels per tenthsOfMmAcross) and is then scaled: on screen by
-// t / 10000 with t = trunc(zoom x 1000 / Ksrn), for print and export by 1 / 10, so that one
-// logical unit is one drawing unit (0.01 mm).
+// t / 10000 with t = trunc(zoom x 1000 / displayCorrection), for print and export by 1 / 10, so
+// that one logical unit is one drawing unit (0.01 mm).
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -15,8 +15,8 @@ namespace quirn {
 namespace {
 
 // An uncalibrated or nonsensical ratio draws at the nominal metric.
-double UsableKsrn(double Ksrn) {
-    return std::isfinite(Ksrn) && Ksrn > 0.0 ? Ksrn : 1.0;
+double UsableKsrn(double displayCorrection) {
+    return std::isfinite(displayCorrection) && displayCorrection > 0.0 ? displayCorrection : 1.0;
 }
 
 // Rows from the axis's row through the one a line unitsBelow the axis is drawn on, with 1/32
@@ -34,11 +34,12 @@ std::int64_t RowsThroughLine(std::int64_t unitsBelow, std::int64_t num, std::int
 CanvasGeometry ComputeCanvasGeometry(const RenderState& state, const ReferenceDevice& device,
                                      bool forScreen) {
     const ScaleParameters& p = state.params;
-    const std::int64_t axisHeight = std::int64_t{p.Los_niz} - p.Los_os;
+    const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
     const bool radial = p.shape != 0;
     const std::int64_t topOfPlate =
-        radial ? std::int64_t{p.Rout} : std::int64_t{p.Hshk} - axisHeight;
-    const std::int64_t plateHeight = radial ? p.Rout + axisHeight : std::int64_t{p.Hshk};
+        radial ? std::int64_t{p.outerRadius} : std::int64_t{p.plateHeight} - axisHeight;
+    const std::int64_t plateHeight =
+        radial ? p.outerRadius + axisHeight : std::int64_t{p.plateHeight};
 
     const std::int64_t pixelsAcross = std::max<std::int64_t>(device.pixelsAcross, 1);
     const std::int64_t tenthsAcross = std::max<std::int64_t>(device.tenthsOfMmAcross, 1);
@@ -51,21 +52,21 @@ CanvasGeometry ComputeCanvasGeometry(const RenderState& state, const ReferenceDe
     std::int64_t extraPixel = 0;
     if (forScreen) {
         const int zoom = std::clamp(state.zoom, 1, 10);
-        // A huge Ksrn would make t zero and the mapping degenerate.
-        const int t = std::max(TruncToInt(zoom * 1000 / UsableKsrn(state.Ksrn)), 1);
+        // A huge displayCorrection would make t zero and the mapping degenerate.
+        const int t = std::max(TruncToInt(zoom * 1000 / UsableKsrn(state.displayCorrection)), 1);
         g.viewportExt = pixelsAcross * t;
         g.windowExt = tenthsAcross * 10000;
         const std::int64_t above = 1000 / zoom;
         const std::int64_t window =
             ScaleMagnitude(device.windowOuterWidthPx, g.windowExt, g.viewportExt);
-        width = std::max(window, std::int64_t{p.Lshk} + 2000 / zoom);
+        width = std::max(window, std::int64_t{p.plateWidth} + 2000 / zoom);
         height = above + state.layout.bottomMargin + plateHeight;
         originX = width / 2;
         originY = above + topOfPlate;
     } else {
         g.viewportExt = pixelsAcross;
         g.windowExt = tenthsAcross * 10;
-        width = std::int64_t{p.Lshk} + 200;
+        width = std::int64_t{p.plateWidth} + 200;
         height = plateHeight + 200;
         originX = std::int64_t{state.layout.halfPlateWidth} + 100;
         originY = topOfPlate + 100;

@@ -103,19 +103,19 @@ QPolygonF Inset(const QPolygonF& cell) {
 // The plate inside its nominal edge, less the pointer's cut-out.
 QPainterPath PlateArea(const ScaleParameters& p, int halfPlateWidth) {
     const double hw = halfPlateWidth;
-    const double bottom = -(double(p.Los_niz) - p.Los_os);
+    const double bottom = -(double(p.mountingAboveBottom) - p.mountingAboveAxis);
     QPainterPath plate;
     if (p.shape == 0) {
-        const double top = double(p.Hshk) + bottom;
-        const double skos = p.skos;
+        const double top = double(p.plateHeight) + bottom;
+        const double cornerBevel = p.cornerBevel;
         plate.addPolygon(QPolygonF{{-hw, bottom},
-                                   {-hw, top - skos},
-                                   {skos - hw, top},
-                                   {hw - skos, top},
-                                   {hw, top - skos},
+                                   {-hw, top - cornerBevel},
+                                   {cornerBevel - hw, top},
+                                   {hw - cornerBevel, top},
+                                   {hw, top - cornerBevel},
                                    {hw, bottom}});
     } else {
-        const double r = p.Rout;
+        const double r = p.outerRadius;
         QPainterPath circle;
         circle.addEllipse(QPointF(0, 0), r, r);
         QPainterPath band;
@@ -123,7 +123,7 @@ QPainterPath PlateArea(const ScaleParameters& p, int halfPlateWidth) {
         plate = circle.intersected(band);
     }
     plate.closeSubpath();
-    const double rin = p.Rin;
+    const double rin = p.innerRadius;
     QPainterPath cutOut;
     cutOut.addEllipse(QPointF(0, 0), rin, rin);
     cutOut.addRect(QRectF(QPointF(-rin, bottom - 1), QPointF(rin, 0)));
@@ -133,13 +133,13 @@ QPainterPath PlateArea(const ScaleParameters& p, int halfPlateWidth) {
 
 std::vector<QPolygonF> HoleMarks(const ScaleParameters& p) {
     std::vector<QPolygonF> marks;
-    const double k = double(p.Lkrep) / 2;
+    const double k = double(p.mountingHoleSpacing) / 2;
     for (const double x : {-k, k}) {
         QPolygonF circle;
         for (int i = 0; i < 32; ++i) {
             const double a = i * 2 * std::numbers::pi / 32;
             circle << QPointF(x + kHoleMarkRadius * std::cos(a),
-                              double(p.Los_os) + kHoleMarkRadius * std::sin(a));
+                              double(p.mountingAboveAxis) + kHoleMarkRadius * std::sin(a));
         }
         marks.push_back(circle);
     }

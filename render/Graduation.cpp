@@ -8,9 +8,9 @@
 
 namespace quirn {
 
-double PositionAngle(double alfa, std::int32_t count, std::int64_t i) {
-    double degrees = alfa + 90.0;
-    if (count != 0) degrees -= (2.0 * alfa / count) * static_cast<double>(i);
+double PositionAngle(double halfAngle, std::int32_t count, std::int64_t i) {
+    double degrees = halfAngle + 90.0;
+    if (count != 0) degrees -= (2.0 * halfAngle / count) * static_cast<double>(i);
     return degrees / 180.0 * kPi;
 }
 
@@ -27,9 +27,9 @@ Point TickRay::Cw(std::int64_t r) const {
     return {TruncToInt(radius * c_ + h_ * s_), TruncToInt(radius * s_ - h_ * c_)};
 }
 
-std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t Rdel, std::int32_t length,
+std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t tickRadius, std::int32_t length,
                                  bool inward) {
-    const std::int64_t base = Rdel;
+    const std::int64_t base = tickRadius;
     if (inward) {
         const std::int64_t tip = base - length;
         return {ray.Ccw(base), ray.Cw(base), ray.Cw(tip), ray.Ccw(tip)};
@@ -50,7 +50,7 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
     // Neighbours that the device cannot tell apart are drawn as one band: every position
     // whose turn from the last one drawn stays under a pixel is left out.
     std::int64_t minimumStride = 1;
-    const double step = count > 0 ? std::abs(2.0 * p.alfa / count) / 180.0 * kPi : 0.0;
+    const double step = count > 0 ? std::abs(2.0 * p.halfAngle / count) / 180.0 * kPi : 0.0;
     const double turn = surface.smallestVisibleTurn();
     // A step too small for a double (a half-angle of 1e-300 degrees) puts every position on one
     // ray: the family is its two ends.
@@ -59,12 +59,12 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
     // A half-angle beyond 180 degrees winds the scale round the axis again and again: rays that
     // fall within a pixel's turn of one already drawn, on any winding, are drawn once.
     std::vector<bool> drawnRays;
-    if (std::abs(p.alfa) > 180.0 && turn > 0.0 && 2.0 * kPi / turn < double(kMaxWoundRays))
+    if (std::abs(p.halfAngle) > 180.0 && turn > 0.0 && 2.0 * kPi / turn < double(kMaxWoundRays))
         drawnRays.resize(std::size_t(2.0 * kPi / turn) + 1);
     ForEachPosition(
         count, kMaxDrawnTicks,
         [&](std::int64_t i) {
-            const double theta = PositionAngle(p.alfa, count, i);
+            const double theta = PositionAngle(p.halfAngle, count, i);
             if (!drawnRays.empty() && std::isfinite(theta)) {
                 double around = std::fmod(theta, 2.0 * kPi);
                 if (around < 0.0) around += 2.0 * kPi;
@@ -73,7 +73,7 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
                 drawnRays[ray] = true;
             }
             const TickRay ray(theta, width);
-            surface.polygon(TickPolygon(ray, p.Rdel, length, p.out_R != 0));
+            surface.polygon(TickPolygon(ray, p.tickRadius, length, p.ticksInward != 0));
         },
         minimumStride);
 }
@@ -90,25 +90,25 @@ void DrawTicksAt(DrawingSurface& surface, const ScaleParameters& p, std::span<co
         const double theta = angles[std::size_t(i)];
         if (drawn && i + stride < n && std::abs(theta - last) < turn) continue;
         const TickRay ray(theta, width);
-        surface.polygon(TickPolygon(ray, p.Rdel, length, p.out_R != 0));
+        surface.polygon(TickPolygon(ray, p.tickRadius, length, p.ticksInward != 0));
         last = theta;
         drawn = true;
     }
 }
 
 void DrawTicks(DrawingSurface& surface, const ScaleParameters& p) {
-    DrawTickFamily(surface, p, p.Nfull, p.Lsm, p.Hsm);
-    DrawTickFamily(surface, p, p.Nbig, p.Lbig, p.Hbig);
+    DrawTickFamily(surface, p, p.divisions, p.smallTickLength, p.smallTickWidth);
+    DrawTickFamily(surface, p, p.bigDivisions, p.bigTickLength, p.bigTickWidth);
 }
 
 void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p) {
-    const double r = p.Rdel;
-    const double right = (90.0 - p.alfa) / 180.0 * kPi;
-    const double left = (90.0 + p.alfa) / 180.0 * kPi;
+    const double r = p.tickRadius;
+    const double right = (90.0 - p.halfAngle) / 180.0 * kPi;
+    const double left = (90.0 + p.halfAngle) / 180.0 * kPi;
     const Point start{TruncToInt(r * std::cos(right)), TruncToInt(r * std::sin(right))};
     const Point end{TruncToInt(r * std::cos(left)), TruncToInt(r * std::sin(left))};
-    const std::int64_t R = p.Rdel;
-    surface.setPen(p.Hduga);
+    const std::int64_t R = p.tickRadius;
+    surface.setPen(p.arcWidth);
     surface.arc({ClampToInt(-R), ClampToInt(R), ClampToInt(R), ClampToInt(-R)}, start, end);
 }
 

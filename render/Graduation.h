@@ -15,8 +15,8 @@ namespace quirn {
 inline constexpr double kPi = 3.14159265358979;
 
 // Angle in radians of position i of a family of `count` divisions, position 0 at the left end
-// (90 + alfa degrees). A family of 0 divisions has its single position at the left end.
-double PositionAngle(double alfa, std::int32_t count, std::int64_t i);
+// (90 + halfAngle degrees). A family of 0 divisions has its single position at the left end.
+double PositionAngle(double halfAngle, std::int32_t count, std::int64_t i);
 
 // A family of more positions than these is so dense that neighbours lie far closer than any device
 // pixel; it is drawn as an even subset that keeps both ends, so an absurd count cannot stall the
@@ -52,9 +52,9 @@ class TickRay {
     double h_;  // half the width, halved as an integer
 };
 
-// The four corners of a tick in drawing order: from its base on Rdel to its tip, inward when
+// The four corners of a tick in drawing order: from its base on tickRadius to its tip, inward when
 // inward is set.
-std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t Rdel, std::int32_t length,
+std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t tickRadius, std::int32_t length,
                                  bool inward);
 
 // One family of `count` equal divisions of the arc, each tick of the given length and width.
@@ -67,7 +67,7 @@ void DrawTicksAt(DrawingSurface& surface, const ScaleParameters& p, std::span<co
 // Small ticks then big ticks, with the tick pen and brush already selected.
 void DrawTicks(DrawingSurface& surface, const ScaleParameters& p);
 
-// The arc at radius Rdel over the span of the graduation, with its own pen.
+// The arc at radius tickRadius over the span of the graduation, with its own pen.
 void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p);
 
 }  // namespace quirn

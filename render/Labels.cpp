@@ -13,44 +13,47 @@
 
 namespace quirn {
 
-double SizeFactor(std::int32_t Rdel) {
-    return std::max(Rdel / 4200.0, 0.5);
+double SizeFactor(std::int32_t tickRadius) {
+    return std::max(tickRadius / 4200.0, 0.5);
 }
 
 FontSpec UnitFont(const ScaleParameters& p) {
-    const int height = std::max(ClampToInt(3 * std::int64_t{p.Rdel} / 10), 500);
+    const int height = std::max(ClampToInt(3 * std::int64_t{p.tickRadius} / 10), 500);
     return {height, height / 4, 600, 0};
 }
 
 FontSpec NameFont(const ScaleParameters& p) {
-    return {std::max(TruncToInt(400 * SizeFactor(p.Rdel)), 300), 0, 600, 0};
+    return {std::max(TruncToInt(400 * SizeFactor(p.tickRadius)), 300), 0, 600, 0};
 }
 
 FontSpec OriginLabelFont(const ScaleParameters& p) {
-    const int height = std::max(TruncToInt(300 * SizeFactor(p.Rdel)), 150);
+    const int height = std::max(TruncToInt(300 * SizeFactor(p.tickRadius)), 150);
     return {height, height / 3, 500, 0};
 }
 
 FontSpec StandardLabelFont(const ScaleParameters& p) {
-    const int height = std::max(TruncToInt(360 * SizeFactor(p.Rdel)), 180);
+    const int height = std::max(TruncToInt(360 * SizeFactor(p.tickRadius)), 180);
     return {height, height / 3, 500, 0};
 }
 
 FontSpec NumeralFont(const ScaleParameters& p) {
-    return {ClampToInt(600 * std::int64_t{p.Rdel} / 4200), 0, p.out_R != 0 ? 300 : 500, 0};
+    return {ClampToInt(600 * std::int64_t{p.tickRadius} / 4200), 0, p.ticksInward != 0 ? 300 : 500,
+            0};
 }
 
 int NumeralEscapement(const ScaleParameters& p, std::int64_t i) {
-    if (i <= 0 || i >= p.Nm) return 0;  // the end numerals stand upright
+    if (i <= 0 || i >= p.numberedDivisions) return 0;  // the end numerals stand upright
     // The turn is the position's angle less 90 degrees, counterclockwise: the baseline runs
     // clockwise along the scale and the tops face outward, so numerals left of the vertical lean
-    // left. Whole turns dropped: the same direction, and no absurd angle from an absurd alfa.
-    return TruncToInt(
-        std::fmod(10.0 * (p.alfa - 2.0 * p.alfa * static_cast<double>(i) / p.Nm), 3600.0));
+    // left. Whole turns dropped: the same direction, and no absurd angle from an absurd halfAngle.
+    return TruncToInt(std::fmod(
+        10.0 * (p.halfAngle - 2.0 * p.halfAngle * static_cast<double>(i) / p.numberedDivisions),
+        3600.0));
 }
 
 std::string NumeralText(const ScaleParameters& p, std::int64_t i) {
-    const double value = p.Nm == 0 ? 0.0 : static_cast<double>(i) * p.range / p.Nm;
+    const double value =
+        p.numberedDivisions == 0 ? 0.0 : static_cast<double>(i) * p.range / p.numberedDivisions;
     return TrimmedNumber(value, 3);
 }
 
@@ -72,7 +75,7 @@ Point AnchorOf(const Layout& layout, MovableElement e) {
 
 Extent SymbolSize(const ScaleParameters& p, const QImage& image) {
     if (image.isNull()) return {};
-    const double factor = SizeFactor(p.Rdel);
+    const double factor = SizeFactor(p.tickRadius);
     return {TruncToInt(image.width() * factor), TruncToInt(image.height() * factor)};
 }
 
@@ -107,7 +110,7 @@ void LayOutOriginLabel(const ScaleParameters& p, TextMeasure& measure, ScaleLayo
         a.y = ClampToInt(I{a.y} + e.height);
         laid.layout.originLabelLiftPending = false;
     }
-    const I limit = I{laid.layout.halfPlateWidth} - p.Rdel / 30;
+    const I limit = I{laid.layout.halfPlateWidth} - p.tickRadius / 30;
     if (I{a.x} + e.width / 2 > limit) {
         const Box start{ClampToInt(I{a.x} - e.height / 4), a.y, ClampToInt(I{a.x} + e.height / 4),
                         ClampToInt(I{a.y} - e.height)};
@@ -185,26 +188,26 @@ Point NumeralTopLeft(const ScaleParameters& p, const TickRay& ray, bool end, Ext
     const double s = ray.s();
     const double tw = text.width;
     const double th = text.height;
-    if (p.out_R != 0) {
+    if (p.ticksInward != 0) {
         if (end) {
-            const Point a = ray.Cw(I{p.Rdel} - p.Lbig);
-            const Point b = ray.Ccw(I{p.Rdel} - p.Lbig);
+            const Point a = ray.Cw(I{p.tickRadius} - p.bigTickLength);
+            const Point b = ray.Ccw(I{p.tickRadius} - p.bigTickLength);
             return At((I{a.x} + b.x) / 2 - text.width / 2, I{std::min(a.y, b.y)} - 10);
         }
         // Hanging toward the axis from just inside the big ticks' tips.
-        const auto rn = static_cast<double>(I{p.Rdel} - p.Lbig - 15);
+        const auto rn = static_cast<double>(I{p.tickRadius} - p.bigTickLength - 15);
         const I px = TruncToInt(rn * c);
         const I py = TruncToInt(rn * s);
         return At(px - TruncToInt(0.5 * tw * s), py - TruncToInt(-0.5 * tw * c));
     }
     if (end) {
-        const Point a = ray.Cw(p.Rdel);
-        const Point b = ray.Ccw(p.Rdel);
+        const Point a = ray.Cw(p.tickRadius);
+        const Point b = ray.Ccw(p.tickRadius);
         return At((I{a.x} + b.x) / 2 - text.width / 2, I{std::min(a.y, b.y)} - 10);
     }
     // Standing on the tip of the big tick.
-    const Point a = ray.Ccw(I{p.Rdel} + p.Lbig);
-    const Point b = ray.Cw(I{p.Rdel} + p.Lbig);
+    const Point a = ray.Ccw(I{p.tickRadius} + p.bigTickLength);
+    const Point b = ray.Cw(I{p.tickRadius} + p.bigTickLength);
     const I bx = (I{a.x} + b.x) / 2;
     const I by = I{std::max(a.y, b.y)} + 10;
     return At(bx + TruncToInt(th * c - 0.5 * tw * s), by + TruncToInt(th * s + 0.5 * tw * c));
@@ -216,7 +219,7 @@ std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& r
                                       const FontSpec& font, std::size_t characters) {
     // With a half-angle of millions of degrees the turn and the ray no longer agree to the
     // tenth of a degree: no bound then, whatever it would cost.
-    if (!(std::abs(p.alfa) < 1e6)) {
+    if (!(std::abs(p.halfAngle) < 1e6)) {
         constexpr double kAll = std::numeric_limits<double>::infinity();
         return {{{-kAll, kAll}, {kAll, kAll}, {kAll, -kAll}, {-kAll, -kAll}}};
     }
@@ -225,8 +228,10 @@ std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& r
     const double tw = th * static_cast<double>(characters);
     constexpr double kMargin = 50.0;
     if (end) {  // upright, centred under the big tick's inner end
-        const Point a = ray.Cw(p.out_R != 0 ? I{p.Rdel} - p.Lbig : I{p.Rdel});
-        const Point b = ray.Ccw(p.out_R != 0 ? I{p.Rdel} - p.Lbig : I{p.Rdel});
+        const Point a =
+            ray.Cw(p.ticksInward != 0 ? I{p.tickRadius} - p.bigTickLength : I{p.tickRadius});
+        const Point b =
+            ray.Ccw(p.ticksInward != 0 ? I{p.tickRadius} - p.bigTickLength : I{p.tickRadius});
         const double mid = (double(a.x) + b.x) / 2.0;
         const double top = std::min(a.y, b.y) + kMargin;
         const double left = mid - tw / 2.0 - kMargin;
@@ -241,15 +246,15 @@ std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& r
     const double s = ray.s();
     double x0 = 0.0, y0 = 0.0, low = 0.0, high = 0.0;
     const double stray = tw * 0.002 + kMargin;
-    if (p.out_R != 0) {
-        const double rn = static_cast<double>(I{p.Rdel} - p.Lbig - 15);
+    if (p.ticksInward != 0) {
+        const double rn = static_cast<double>(I{p.tickRadius} - p.bigTickLength - 15);
         x0 = rn * c;
         y0 = rn * s;
         low = -th - stray;
         high = stray;
     } else {
-        const Point a = ray.Ccw(I{p.Rdel} + p.Lbig);
-        const Point b = ray.Cw(I{p.Rdel} + p.Lbig);
+        const Point a = ray.Ccw(I{p.tickRadius} + p.bigTickLength);
+        const Point b = ray.Cw(I{p.tickRadius} + p.bigTickLength);
         x0 = (double(a.x) + b.x) / 2.0;
         y0 = std::max(a.y, b.y) + 10.0;
         low = -stray;
@@ -264,7 +269,7 @@ std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& r
 
 void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec font, double theta,
                  bool end, int escapement, std::string_view text) {
-    const TickRay ray(theta, p.Hbig);
+    const TickRay ray(theta, p.bigTickWidth);
     if (!surface.mayShow(NumeralReach(p, ray, end, font, text.size()))) return;
     font.escapement = escapement;
     surface.setFont(font);
@@ -274,9 +279,9 @@ void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec fon
 
 void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p) {
     const FontSpec font = NumeralFont(p);
-    ForEachPosition(p.Nm, kMaxDrawnNumerals, [&](I i) {
-        DrawNumeral(surface, p, font, PositionAngle(p.alfa, p.Nm, i), i == 0 || i == p.Nm,
-                    NumeralEscapement(p, i), NumeralText(p, i));
+    ForEachPosition(p.numberedDivisions, kMaxDrawnNumerals, [&](I i) {
+        DrawNumeral(surface, p, font, PositionAngle(p.halfAngle, p.numberedDivisions, i),
+                    i == 0 || i == p.numberedDivisions, NumeralEscapement(p, i), NumeralText(p, i));
     });
 }
 

@@ -14,8 +14,8 @@
 
 namespace quirn {
 
-// Rdel / 4200, never below 0.5: scales the images and the name and standard fonts.
-double SizeFactor(std::int32_t Rdel);
+// tickRadius / 4200, never below 0.5: scales the images and the name and standard fonts.
+double SizeFactor(std::int32_t tickRadius);
 
 FontSpec UnitFont(const ScaleParameters& p);
 FontSpec NameFont(const ScaleParameters& p);
@@ -26,8 +26,8 @@ FontSpec StandardLabelFont(const ScaleParameters& p);
 FontSpec NumeralFont(const ScaleParameters& p);
 int NumeralEscapement(const ScaleParameters& p, std::int64_t i);
 
-// The value i x range / Nm with three decimals, trailing zeros trimmed. With Nm = 0 the single
-// numeral is 0.
+// The value i x range / numberedDivisions with three decimals, trailing zeros trimmed. With
+// numberedDivisions = 0 the single numeral is 0.
 std::string NumeralText(const ScaleParameters& p, std::int64_t i);
 
 // The sizes of the three images and the four texts, the origin label lifted once after a reset

@@ -45,7 +45,7 @@ void BringOntoPlate(const ScaleParameters& p, ScaleLayout& laid, MovableElement 
     using I = std::int64_t;
     const I half = laid.layout.halfPlateWidth;
     const I bottom = -I{laid.axisHeight};
-    const I top = p.shape == 0 ? I{p.Hshk} + bottom : I{p.Rout};
+    const I top = p.shape == 0 ? I{p.plateHeight} + bottom : I{p.outerRadius};
     const int i = Index(e);
     if (i < 0 || i >= kDrawnElementCount || half <= 0 || top <= bottom) return;
     const auto shift = [](I low, I high, I min, I max) -> I {
@@ -70,11 +70,11 @@ void BringOntoPlate(const ScaleParameters& p, ScaleLayout& laid, MovableElement 
 void ResetLayout(RenderState& state) {
     using I = std::int64_t;
     const ScaleParameters& p = state.params;
-    const I Rdel = p.Rdel;
-    const I half = p.Lshk / 2;
-    const bool inside = p.out_R != 0;
-    // Percentages of Rdel, each product divided with truncation toward zero.
-    const auto pct = [Rdel](I percent) { return percent * Rdel / 100; };
+    const I tickRadius = p.tickRadius;
+    const I half = p.plateWidth / 2;
+    const bool inside = p.ticksInward != 0;
+    // Percentages of tickRadius, each product divided with truncation toward zero.
+    const auto pct = [tickRadius](I percent) { return percent * tickRadius / 100; };
 
     Layout& layout = state.layout;
     layout.halfPlateWidth = ClampToInt(half);
@@ -87,14 +87,14 @@ void ResetLayout(RenderState& state) {
     set(MovableElement::OthersSymbol, half - pct(5), inside ? pct(35) : pct(40));
     set(MovableElement::UnitLabel, 0, inside ? pct(68) : pct(85));
     set(MovableElement::NameLabel, pct(5) - half, pct(33));
-    set(MovableElement::OriginLabel, 0, pct(2) + p.Rin);
+    set(MovableElement::OriginLabel, 0, pct(2) + p.innerRadius);
     set(MovableElement::StandardLabel, half - pct(5), pct(20));
     layout.originLabelLiftPending = true;
 
     // The user's places. A place that the plate no longer reaches (it was made smaller) is
     // brought to the nearest point on it, so that no element is lost off its edge.
-    const I bottom = -(I{p.Los_niz} - p.Los_os);
-    const I top = p.shape == 0 ? I{p.Hshk} + bottom : I{p.Rout};
+    const I bottom = -(I{p.mountingAboveBottom} - p.mountingAboveAxis);
+    const I top = p.shape == 0 ? I{p.plateHeight} + bottom : I{p.outerRadius};
     for (int e = 0; e < kDrawnElementCount; ++e) {
         const std::optional<Place>& place = p.ext.places[std::size_t(e)];
         if (!place) continue;

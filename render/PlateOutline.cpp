@@ -8,9 +8,9 @@
 
 namespace quirn {
 
-std::int64_t RadialSideHeight(std::int64_t Rout, std::int64_t halfWidth) {
+std::int64_t RadialSideHeight(std::int64_t outerRadius, std::int64_t halfWidth) {
     // 64-bit products: radii beyond 46340 units would overflow 32 bits.
-    const std::int64_t squared = Rout * Rout - halfWidth * halfWidth;
+    const std::int64_t squared = outerRadius * outerRadius - halfWidth * halfWidth;
     if (squared <= 0) return 0;
     return static_cast<std::int64_t>(std::sqrt(static_cast<double>(squared)));
 }
@@ -18,7 +18,7 @@ std::int64_t RadialSideHeight(std::int64_t Rout, std::int64_t halfWidth) {
 void DrawPlateMarks(DrawingSurface& surface, const ScaleParameters& p, int bottomMargin,
                     int canvasWidth) {
     using I = std::int64_t;
-    const I aH = I{p.Los_niz} - p.Los_os;
+    const I aH = I{p.mountingAboveBottom} - p.mountingAboveAxis;
     // Along the lowest row of the screen canvas; below the print canvas.
     const I bottomY = kBottomLineInset - aH - bottomMargin;
     surface.line(At(-I{canvasWidth}, bottomY), At(canvasWidth, bottomY));
@@ -29,39 +29,45 @@ void DrawPlateMarks(DrawingSurface& surface, const ScaleParameters& p, int botto
 
 void DrawCutLines(DrawingSurface& surface, const ScaleParameters& p, int halfPlateWidth) {
     using I = std::int64_t;
-    const I aH = I{p.Los_niz} - p.Los_os;
+    const I aH = I{p.mountingAboveBottom} - p.mountingAboveAxis;
     const I hw = halfPlateWidth;
-    const I Rin = p.Rin;
+    const I innerRadius = p.innerRadius;
 
-    const I cut = Rin - 10;
+    const I cut = innerRadius - 10;
     surface.arc({ClampToInt(-cut), ClampToInt(cut), ClampToInt(cut), ClampToInt(-cut)}, At(cut, 0),
                 At(-cut, 0));
 
     const I below = -10 - aH;
     if (p.shape == 0) {
-        const I top = I{p.Hshk} - aH;
-        const I skos = p.skos;
-        const std::array<Point, 10> outline{At(10 - Rin, 0),         At(10 - Rin, below),
-                                            At(-10 - hw, below),     At(-10 - hw, top - skos),
-                                            At(skos - hw, top + 10), At(hw - skos, top + 10),
-                                            At(hw + 10, top - skos), At(hw + 10, below),
-                                            At(Rin - 10, below),     At(Rin - 10, 0)};
+        const I top = I{p.plateHeight} - aH;
+        const I cornerBevel = p.cornerBevel;
+        const std::array<Point, 10> outline{At(10 - innerRadius, 0),
+                                            At(10 - innerRadius, below),
+                                            At(-10 - hw, below),
+                                            At(-10 - hw, top - cornerBevel),
+                                            At(cornerBevel - hw, top + 10),
+                                            At(hw - cornerBevel, top + 10),
+                                            At(hw + 10, top - cornerBevel),
+                                            At(hw + 10, below),
+                                            At(innerRadius - 10, below),
+                                            At(innerRadius - 10, 0)};
         surface.polyline(outline);
     } else {
-        const I Rout = p.Rout;
-        const I yc = RadialSideHeight(Rout, hw);
-        const std::array<Point, 4> left{At(-Rin, 0), At(-Rin, below), At(-10 - hw, below),
-                                        At(-10 - hw, yc)};
-        const std::array<Point, 4> right{At(hw + 10, yc), At(hw + 10, below), At(Rin, below),
-                                         At(Rin, 0)};
+        const I outerRadius = p.outerRadius;
+        const I yc = RadialSideHeight(outerRadius, hw);
+        const std::array<Point, 4> left{At(-innerRadius, 0), At(-innerRadius, below),
+                                        At(-10 - hw, below), At(-10 - hw, yc)};
+        const std::array<Point, 4> right{At(hw + 10, yc), At(hw + 10, below),
+                                         At(innerRadius, below), At(innerRadius, 0)};
         surface.polyline(left);
         surface.polyline(right);
-        surface.arc({ClampToInt(-Rout), ClampToInt(Rout), ClampToInt(Rout), ClampToInt(-Rout)},
+        surface.arc({ClampToInt(-outerRadius), ClampToInt(outerRadius), ClampToInt(outerRadius),
+                     ClampToInt(-outerRadius)},
                     At(hw, yc), At(-hw, yc));
     }
 
-    const I K = p.Lkrep / 2;
-    const I y = p.Los_os;
+    const I K = p.mountingHoleSpacing / 2;
+    const I y = p.mountingAboveAxis;
     for (const I x : {-K, K}) {
         surface.ellipse(
             {ClampToInt(x - 150), ClampToInt(y + 150), ClampToInt(x + 150), ClampToInt(y - 150)});

@@ -14,7 +14,7 @@ inline constexpr int kBottomLineInset = 5;
 
 // Height at which the outer circle of a radial plate meets its sides x = +-halfWidth. A circle
 // too small to reach the sides gives 0, so the sides stop at the pointer axis's level.
-std::int64_t RadialSideHeight(std::int64_t Rout, std::int64_t halfWidth);
+std::int64_t RadialSideHeight(std::int64_t outerRadius, std::int64_t halfWidth);
 
 // The marks under everything else: the bottom line and the cross at the pointer axis. Draws with
 // the pen already selected; canvasWidth spans the bottom line.

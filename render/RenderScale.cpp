@@ -83,7 +83,7 @@ void BringPlacesOntoPlate(const ScaleParameters& p, ScaleLayout& laid) {
     using I = std::int64_t;
     const I half = laid.layout.halfPlateWidth;
     const I bottom = -I{laid.axisHeight};
-    const I top = p.shape == 0 ? I{p.Hshk} + bottom : I{p.Rout};
+    const I top = p.shape == 0 ? I{p.plateHeight} + bottom : I{p.outerRadius};
     for (int i = 0; i < kDrawnElementCount; ++i) {
         const std::optional<Place>& place = p.ext.places[std::size_t(i)];
         if (!place || half <= 0 || top <= bottom) continue;
@@ -109,7 +109,8 @@ void PackGreyRow(const unsigned char* grey, int width, unsigned char* bits) {
 ScaleLayout LayOutScale(const RenderState& state, TextMeasure& measure) {
     ScaleLayout laid;
     laid.layout = state.layout;
-    laid.axisHeight = ClampToInt(std::int64_t{state.params.Los_niz} - state.params.Los_os);
+    laid.axisHeight =
+        ClampToInt(std::int64_t{state.params.mountingAboveBottom} - state.params.mountingAboveAxis);
     laid.templateSize = state.templ.loaded ? TemplateSize(state.templ) : Extent{};
     LayOutLabels(state, measure, laid);
     BringPlacesOntoPlate(state.params, laid);
@@ -135,8 +136,8 @@ void PaintScale(const RenderState& state, DrawingSurface& surface, bool forScree
 
     surface.setBlackBrush(false);
     surface.setPen(10);
-    const int canvasWidth =
-        forScreen ? state.canvas.geometry.canvasWidth : ClampToInt(std::int64_t{p.Lshk} + 200);
+    const int canvasWidth = forScreen ? state.canvas.geometry.canvasWidth
+                                      : ClampToInt(std::int64_t{p.plateWidth} + 200);
     DrawPlateMarks(surface, p, state.layout.bottomMargin, canvasWidth);
 
     DrawSymbols(state, surface);

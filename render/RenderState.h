@@ -96,7 +96,7 @@ struct RenderState {
     // Inputs
     ScaleParameters params;
     int zoom = 1;  // 1..10
-    double Ksrn = 1.0;
+    double displayCorrection = 1.0;
     Layout layout;
     TemplateUnderlay templ;
     SymbolImages symbols;

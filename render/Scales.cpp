@@ -44,9 +44,9 @@ void DrawFamily(DrawingSurface& surface, const ResolvedScale& s, const ScaleMap&
     if (!list && s.law.law == ScaleLaw::Linear)
         return DrawTickFamily(surface, g, count, length, width);
     std::vector<double> angles;
-    if (withInfinity) angles.push_back(FractionAngle(g.alfa, 0.0));
+    if (withInfinity) angles.push_back(FractionAngle(g.halfAngle, 0.0));
     const auto add = [&](double value) {
-        if (const auto f = OnArc(map, value)) angles.push_back(FractionAngle(g.alfa, *f));
+        if (const auto f = OnArc(map, value)) angles.push_back(FractionAngle(g.halfAngle, *f));
     };
     if (list) {
         const ValueSpan span = ScaleValues(s);
@@ -64,8 +64,8 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
     const auto draw = [&](double f, std::string_view text) {
         const bool end = f <= kEndTolerance || f >= 1.0 - kEndTolerance;
         const int escapement =
-            end ? 0 : TruncToInt(std::fmod(10.0 * (g.alfa - 2.0 * g.alfa * f), 3600.0));
-        DrawNumeral(surface, g, font, FractionAngle(g.alfa, f), end, escapement, text);
+            end ? 0 : TruncToInt(std::fmod(10.0 * (g.halfAngle - 2.0 * g.halfAngle * f), 3600.0));
+        DrawNumeral(surface, g, font, FractionAngle(g.halfAngle, f), end, escapement, text);
     };
     if (s.law.law == ScaleLaw::Ohm && s.law.numbers) draw(0.0, kInfinity);
     if (s.law.numbers) {
@@ -83,11 +83,12 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
         return;
     }
     if (s.law.law == ScaleLaw::Ohm) return;
-    ForEachPosition(g.Nm, kMaxDrawnNumerals, [&](I i) {
-        const double value = StepValue(s, g.Nm, i);
+    ForEachPosition(g.numberedDivisions, kMaxDrawnNumerals, [&](I i) {
+        const double value = StepValue(s, g.numberedDivisions, i);
         if (s.law.law == ScaleLaw::Linear) {
-            DrawNumeral(surface, g, font, PositionAngle(g.alfa, g.Nm, i), i == 0 || i == g.Nm,
-                        NumeralEscapement(g, i), TrimmedNumber(value, 3));
+            DrawNumeral(surface, g, font, PositionAngle(g.halfAngle, g.numberedDivisions, i),
+                        i == 0 || i == g.numberedDivisions, NumeralEscapement(g, i),
+                        TrimmedNumber(value, 3));
         } else if (const auto f = OnArc(map, value)) {
             draw(*f, TrimmedNumber(value, 3));
         }
@@ -99,9 +100,10 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
 void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     if (s.unit.empty()) return;
     const ScaleParameters& g = s.graduation;
-    const double theta = FractionAngle(g.alfa, 1.0);
-    const double base = g.Rdel;
-    const double tip = g.out_R != 0 ? double(I{g.Rdel} - g.Lbig) : double(I{g.Rdel} + g.Lbig);
+    const double theta = FractionAngle(g.halfAngle, 1.0);
+    const double base = g.tickRadius;
+    const double tip = g.ticksInward != 0 ? double(I{g.tickRadius} - g.bigTickLength)
+                                          : double(I{g.tickRadius} + g.bigTickLength);
     FontSpec font = NumeralFont(g);
     font.escapement = 0;
     surface.setFont(font);
@@ -109,7 +111,7 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     const Extent e = surface.measureText(unit);
     // The end numeral hangs 10 units below the lower corner of the end tick on the circle it is
     // placed by, centred on it.
-    const double by = g.out_R != 0 ? tip : base;
+    const double by = g.ticksInward != 0 ? tip : base;
     const I mid = TruncToInt(by * std::cos(theta));
     const I top =
         I{TruncToInt(by * std::sin(theta))} - 10 - std::max(I{font.cellHeight}, I{0}) - 50;
@@ -141,11 +143,11 @@ std::optional<ZoneSpan> SpanOf(const ResolvedScale& s, const Zone& zone) {
 
 // The band between the zone's ends, on the side of the base circle its scale's ticks are.
 std::vector<Point> ZoneBand(const ScaleParameters& g, const ZoneSpan& span) {
-    const double a1 = FractionAngle(g.alfa, span.from);
-    const double a2 = FractionAngle(g.alfa, span.to);
-    const I width = g.Lsm > 0 ? g.Lsm : std::max(I{g.Lbig}, I{0});
-    const double base = g.Rdel;
-    const double edge = g.out_R != 0 ? base - double(width) : base + double(width);
+    const double a1 = FractionAngle(g.halfAngle, span.from);
+    const double a2 = FractionAngle(g.halfAngle, span.to);
+    const I width = g.smallTickLength > 0 ? g.smallTickLength : std::max(I{g.bigTickLength}, I{0});
+    const double base = g.tickRadius;
+    const double edge = g.ticksInward != 0 ? base - double(width) : base + double(width);
     // Half a degree per chord keeps the band within a hundredth of a millimetre of the arc
     // on plates up to a metre.
     const double degrees = std::abs(a2 - a1) * 180.0 / kPi;
@@ -224,14 +226,14 @@ void DrawZones(DrawingSurface& surface, const ScaleParameters& p,
 
 }  // namespace
 
-double FractionAngle(double alfa, double fraction) {
-    return ((alfa + 90.0) - 2.0 * alfa * fraction) / 180.0 * kPi;
+double FractionAngle(double halfAngle, double fraction) {
+    return ((halfAngle + 90.0) - 2.0 * halfAngle * fraction) / 180.0 * kPi;
 }
 
 void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
     // A half-angle that is not a number puts no tick or numeral anywhere: none is drawn, rather
     // than thousands at the truncated place of nowhere.
-    if (!std::isfinite(p.alfa)) return;
+    if (!std::isfinite(p.halfAngle)) return;
     const std::vector<ResolvedScale> scales = ResolveScales(p);
     DrawZones(surface, p, scales);
     for (const ResolvedScale& s : scales) DrawScale(surface, s);
@@ -239,7 +241,7 @@ void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
 
 void DrawScale(DrawingSurface& surface, const ResolvedScale& s) {
     const ScaleParameters& g = s.graduation;
-    if (!std::isfinite(g.alfa)) return;
+    if (!std::isfinite(g.halfAngle)) return;
     surface.setPen(1);
     surface.setBlackBrush(true);
     if (s.plain()) {
@@ -248,11 +250,13 @@ void DrawScale(DrawingSurface& surface, const ResolvedScale& s) {
     } else {
         const bool ohm = s.law.law == ScaleLaw::Ohm;
         const ScaleMap map(s.law, g.range);
-        DrawFamily(surface, s, map, s.law.ticks, g.Nfull, g.Lsm, g.Hsm, false);
-        DrawFamily(surface, s, map, s.law.bigticks, g.Nbig, g.Lbig, g.Hbig, ohm);
+        DrawFamily(surface, s, map, s.law.ticks, g.divisions, g.smallTickLength, g.smallTickWidth,
+                   false);
+        DrawFamily(surface, s, map, s.law.bigticks, g.bigDivisions, g.bigTickLength, g.bigTickWidth,
+                   ohm);
         DrawScaleNumerals(surface, s, map);
     }
-    if (g.Duga != 0) DrawGraduationArc(surface, g);
+    if (g.arcShown != 0) DrawGraduationArc(surface, g);
     DrawScaleUnit(surface, s);
 }
 

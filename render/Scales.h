@@ -10,9 +10,9 @@
 
 namespace quirn {
 
-// The angle in radians at which a fraction of the arc lies: the left end at 90 + alfa degrees,
-// the right end at 90 - alfa.
-double FractionAngle(double alfa, double fraction);
+// The angle in radians at which a fraction of the arc lies: the left end at 90 + halfAngle degrees,
+// the right end at 90 - halfAngle.
+double FractionAngle(double halfAngle, double fraction);
 
 // The zones under the ticks, then every scale; a plate of one plain linear scale without zones
 // is drawn by the same calls as it always was.

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/ScaleParameters.h"
 
 class QObject;

@@ -15,10 +15,10 @@
 #include "model/TextKeys.h"
 #include "peripherals/Printing.h"
 #include "peripherals/TemplateUnderlay.h"
-#include "view/CQuirnView.h"
 #include "view/PanelReading.h"
 #include "view/PanelText.h"
 #include "view/ScaleSession.h"
+#include "view/ScaleView.h"
 #include "view/Warning.h"
 
 namespace quirn {
@@ -36,20 +36,27 @@ constexpr bool Same(BarControl control, int id) {
     return static_cast<int>(control) == id;
 }
 static_assert(Same(BarControl::Unit, panel_id::Unit) && Same(BarControl::Range, panel_id::Range) &&
-              Same(BarControl::Alfa, panel_id::Alfa) && Same(BarControl::Lshk, panel_id::Lshk) &&
-              Same(BarControl::Hshk, panel_id::Hshk) && Same(BarControl::Rdel, panel_id::Rdel) &&
-              Same(BarControl::Lbig, panel_id::Lbig) && Same(BarControl::Hbig, panel_id::Hbig) &&
-              Same(BarControl::Lsm, panel_id::Lsm) && Same(BarControl::Hsm, panel_id::Hsm) &&
-              Same(BarControl::Nfull, panel_id::Nfull) &&
+              Same(BarControl::Alfa, panel_id::Alfa) &&
+              Same(BarControl::plateWidth, panel_id::plateWidth) &&
+              Same(BarControl::plateHeight, panel_id::plateHeight) &&
+              Same(BarControl::tickRadius, panel_id::tickRadius) &&
+              Same(BarControl::bigTickLength, panel_id::bigTickLength) &&
+              Same(BarControl::bigTickWidth, panel_id::bigTickWidth) &&
+              Same(BarControl::smallTickLength, panel_id::smallTickLength) &&
+              Same(BarControl::smallTickWidth, panel_id::smallTickWidth) &&
+              Same(BarControl::divisions, panel_id::divisions) &&
               Same(BarControl::SquareShape, panel_id::SquareShape) &&
               Same(BarControl::RadialShape, panel_id::RadialShape) &&
-              Same(BarControl::Rout, panel_id::Rout) && Same(BarControl::Skos, panel_id::Skos) &&
-              Same(BarControl::Name, panel_id::Name) && Same(BarControl::Lkrep, panel_id::Lkrep) &&
-              Same(BarControl::Rin, panel_id::Rin) && Same(BarControl::Nbig, panel_id::Nbig) &&
+              Same(BarControl::outerRadius, panel_id::outerRadius) &&
+              Same(BarControl::Skos, panel_id::Skos) && Same(BarControl::Name, panel_id::Name) &&
+              Same(BarControl::mountingHoleSpacing, panel_id::mountingHoleSpacing) &&
+              Same(BarControl::innerRadius, panel_id::innerRadius) &&
+              Same(BarControl::bigDivisions, panel_id::bigDivisions) &&
               Same(BarControl::InnerRadius, panel_id::InnerRadius) &&
               Same(BarControl::OuterRadius, panel_id::OuterRadius) &&
-              Same(BarControl::Arc, panel_id::Arc) && Same(BarControl::Nm, panel_id::Nm) &&
-              Same(BarControl::Hduga, panel_id::Hduga) &&
+              Same(BarControl::Arc, panel_id::Arc) &&
+              Same(BarControl::numberedDivisions, panel_id::numberedDivisions) &&
+              Same(BarControl::arcWidth, panel_id::arcWidth) &&
               Same(BarControl::LosOs, panel_id::LosOs) &&
               Same(BarControl::LosNiz, panel_id::LosNiz));
 
@@ -58,7 +65,7 @@ const char* const kPickerCaption = QT_TRANSLATE_NOOP("quirn::PanelBinding", "ÐžÑ
 
 }  // namespace
 
-PanelBinding::PanelBinding(ParameterBar& bar, ScaleSession& session, CQuirnView& view,
+PanelBinding::PanelBinding(ParameterBar& bar, ScaleSession& session, ScaleView& view,
                            QObject* parent)
     : QObject(parent), bar_(bar), session_(session), view_(view) {
     Connect();
@@ -98,10 +105,10 @@ void PanelBinding::Connect() {
     connect(&session_, &ScaleSession::shown, this, [this] { OnShown(); });
     connect(&session_, &ScaleSession::restored, this, [this] { OnRestored(); });
     connect(&session_, &ScaleSession::layoutReset, this, [this] { ShowZoom(); });
-    connect(&view_, &CQuirnView::zoomChanged, this, [this] { ShowZoom(); });
-    connect(&view_, &CQuirnView::cursorMoved, this, [this](int x, int y) { ShowCursor(x, y); });
-    connect(&view_, &CQuirnView::templateMoved, this, [this] { ShowTemplateAnchor(); });
-    connect(&view_, &CQuirnView::templateWidened, this, [this] { ShowTemplateWidth(); });
+    connect(&view_, &ScaleView::zoomChanged, this, [this] { ShowZoom(); });
+    connect(&view_, &ScaleView::cursorMoved, this, [this](int x, int y) { ShowCursor(x, y); });
+    connect(&view_, &ScaleView::templateMoved, this, [this] { ShowTemplateAnchor(); });
+    connect(&view_, &ScaleView::templateWidened, this, [this] { ShowTemplateWidth(); });
 }
 
 void PanelBinding::OnShown() {
@@ -269,24 +276,24 @@ void PanelBinding::FillParameterBar() {
         spinner->setValue(SpinnerPosition(value));
     }
 
-    bar_.setControlEnabled(C::Hshk, p.shape == 0);
-    bar_.setControlEnabled(C::Rout, p.shape != 0);
-    bar_.setControlEnabled(C::Hduga, p.Duga != 0);
+    bar_.setControlEnabled(C::plateHeight, p.shape == 0);
+    bar_.setControlEnabled(C::outerRadius, p.shape != 0);
+    bar_.setControlEnabled(C::arcWidth, p.arcShown != 0);
     TakeAppliedReading();
 }
 
 void PanelBinding::OnSquareShape() {
-    bar_.setControlEnabled(BarControl::Hshk, true);
-    bar_.setControlEnabled(BarControl::Rout, false);
+    bar_.setControlEnabled(BarControl::plateHeight, true);
+    bar_.setControlEnabled(BarControl::outerRadius, false);
 }
 
 void PanelBinding::OnRadialShape() {
-    bar_.setControlEnabled(BarControl::Hshk, false);
-    bar_.setControlEnabled(BarControl::Rout, true);
+    bar_.setControlEnabled(BarControl::plateHeight, false);
+    bar_.setControlEnabled(BarControl::outerRadius, true);
 }
 
 void PanelBinding::OnArcToggle() {
-    bar_.setControlEnabled(BarControl::Hduga, bar_.isChecked(BarControl::Arc));
+    bar_.setControlEnabled(BarControl::arcWidth, bar_.isChecked(BarControl::Arc));
 }
 
 void PanelBinding::OnApplyParameters() {

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <functional>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "view/ApplyGroup.h"
 #include "view/ParameterBar.h"
 #include "view/Warning.h"
@@ -16,13 +16,13 @@
 namespace quirn {
 
 class ApplicationPrinter;
-class CQuirnView;
+class ScaleView;
 class ScaleSession;
 
 class PanelBinding : public QObject, public FieldEditor {
     Q_OBJECT
   public:
-    PanelBinding(ParameterBar& bar, ScaleSession& session, CQuirnView& view,
+    PanelBinding(ParameterBar& bar, ScaleSession& session, ScaleView& view,
                  QObject* parent = nullptr);
 
     // Writes the working copy into the panel.
@@ -88,7 +88,7 @@ class PanelBinding : public QObject, public FieldEditor {
 
     ParameterBar& bar_;
     ScaleSession& session_;
-    CQuirnView& view_;
+    ScaleView& view_;
     ApplicationPrinter* printer_ = nullptr;
     std::function<QString()> chooseTemplateFile_;
     WarningHandler warn_;

@@ -43,9 +43,10 @@ std::string ComposeDescription(const ScaleParameters& p) {
     // A radial plate is as high as its outer radius and the axis's height make it; its height
     // field is disabled and may hold anything.
     const std::int64_t height =
-        p.shape != 0 ? std::int64_t{p.Rout} + p.Los_niz - p.Los_os : std::int64_t{p.Hshk};
-    return DisplayText(p.name, p.ext.nameUtf8) + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
-           TrimmedNumber(static_cast<double>(height) / 100.0, 2) + ", " +
+        p.shape != 0 ? std::int64_t{p.outerRadius} + p.mountingAboveBottom - p.mountingAboveAxis
+                     : std::int64_t{p.plateHeight};
+    return DisplayText(p.name, p.ext.nameUtf8) + ", " + TrimmedNumber(p.plateWidth / 100.0, 2) +
+           "x" + TrimmedNumber(static_cast<double>(height) / 100.0, 2) + ", " +
            TrimmedNumber(p.range, 2) + DisplayText(p.unit, p.ext.unitUtf8);
 }
 

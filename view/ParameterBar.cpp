@@ -68,10 +68,11 @@ constexpr ControlText kControlTexts[] = {
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Половина угла дуги шкалы в градусах: деления идут от этого угла слева от "
                        "вертикали через ось стрелки до такого же угла справа")},
-    {C::Rin, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внутренний радиус шкалы"),
+    {C::innerRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внутренний радиус шкалы"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Радиус полукруглого выреза внизу посередине пластины, вокруг оси стрелки")},
-    {C::Lkrep, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Межцентр. расстояние крепежа"),
+    {C::mountingHoleSpacing,
+     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Межцентр. расстояние крепежа"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Расстояние между центрами двух крепёжных отверстий")},
     {C::SquareShape, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Квадратная шкала"),
@@ -80,7 +81,7 @@ constexpr ControlText kControlTexts[] = {
     {C::RadialShape, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Радиусная шкала"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Пластина, ограниченная сверху дугой внешнего радиуса вокруг оси стрелки")},
-    {C::Hshk, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Высота шкалы"),
+    {C::plateHeight, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Высота шкалы"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Высота пластины от нижнего края до верхнего (только квадратная шкала)")},
     {C::Skos, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Величина скоса по верхним углам"),
@@ -88,12 +89,12 @@ constexpr ControlText kControlTexts[] = {
          "quirn::ParameterBar",
          "Сколько срезается с каждого из двух верхних углов пластины, по горизонтали и по "
          "вертикали поровну (только квадратная шкала)")},
-    {C::Rout, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внешний радиус шкалы"),
+    {C::outerRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внешний радиус шкалы"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Радиус верхней дуги пластины вокруг оси стрелки (только радиусная шкала)")},
-    {C::Lshk, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина шкалы"),
+    {C::plateWidth, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина шкалы"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина пластины от левого края до правого")},
-    {C::Rdel, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Радиус делений"),
+    {C::tickRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Радиус делений"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Радиус окружности вокруг оси стрелки, от которой идут деления")},
     {C::InnerRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внутренний радиус, числа снаружи"),
@@ -102,29 +103,29 @@ constexpr ControlText kControlTexts[] = {
     {C::OuterRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внешний радиус, числа внутри"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Деления идут от радиуса делений внутрь, числа стоят внутри")},
-    {C::Lbig, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина больших делений"),
+    {C::bigTickLength, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина больших делений"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина больших делений вдоль радиуса")},
-    {C::Lsm, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина малых делений"),
+    {C::smallTickLength, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина малых делений"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина малых делений вдоль радиуса")},
-    {C::Nfull, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Общее число делений"),
+    {C::divisions, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Общее число делений"),
      QT_TRANSLATE_NOOP(
          "quirn::ParameterBar",
          "Число промежутков между соседними делениями на всей шкале (самих делений на "
          "одно больше)")},
-    {C::Nbig, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Число больших делений"),
+    {C::bigDivisions, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Число больших делений"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Число промежутков между большими делениями на всей шкале")},
-    {C::Nm, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Число делений с числами"),
+    {C::numberedDivisions, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Число делений с числами"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
                        "Число промежутков между числами: чисел на одно больше, их значения идут "
                        "поровну от начала шкалы до конца")},
-    {C::Hbig, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина больших делений"),
+    {C::bigTickWidth, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина больших делений"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar", "Толщина линии больших делений")},
-    {C::Hsm, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина малых делений"),
+    {C::smallTickWidth, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина малых делений"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar", "Толщина линии малых делений")},
     {C::Arc, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Дуга под/над делениями"),
      QT_TRANSLATE_NOOP("quirn::ParameterBar", "Провести дугу вдоль делений по радиусу делений")},
-    {C::Hduga, nullptr,
+    {C::arcWidth, nullptr,
      QT_TRANSLATE_NOOP("quirn::ParameterBar", "Толщина линии дуги вдоль делений")},
     {C::LosOs, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Расст. ось крепежа - ось стрелки"),
      QT_TRANSLATE_NOOP(
@@ -205,41 +206,41 @@ ParameterBar::ParameterBar(QWidget* parent) : QWidget(parent) {
     AddParameterEdit(C::Range, 12, 130, 45, false);
     AddParameterEdit(C::Alfa, 12, 130, 58, false);
     AddLabel(tr("град."), 162, 58, 18, Qt::AlignLeft);
-    AddParameterEdit(C::Rin, 12, 130, 71, true);
-    AddParameterEdit(C::Lkrep, 12, 130, 84, true);
+    AddParameterEdit(C::innerRadius, 12, 130, 71, true);
+    AddParameterEdit(C::mountingHoleSpacing, 12, 130, 84, true);
 
     auto* shapes = new QButtonGroup(this);
     shapes->addButton(AddRadio(C::SquareShape, 220, 22, 90, 8));
     shapes->addButton(AddRadio(C::RadialShape, 220, 61, 90, 8));
     // Right column of the first group: labels from x 180, fields at x 304.
-    AddParameterEdit(C::Hshk, 180, 304, 32, true);
+    AddParameterEdit(C::plateHeight, 180, 304, 32, true);
     AddParameterEdit(C::Skos, 180, 304, 45, true);
-    AddParameterEdit(C::Rout, 180, 304, 71, true);
-    AddParameterEdit(C::Lshk, 180, 304, 84, true);
+    AddParameterEdit(C::outerRadius, 180, 304, 71, true);
+    AddParameterEdit(C::plateWidth, 180, 304, 84, true);
 
     // Second group: labels from x 362 and x 516, fields at x 470 and x 620.
-    AddParameterEdit(C::Rdel, 362, 470, 19, true);
+    AddParameterEdit(C::tickRadius, 362, 470, 19, true);
     auto* radii = new QButtonGroup(this);
     radii->addButton(AddRadio(C::InnerRadius, 364, 35, 137, 10));
     radii->addButton(AddRadio(C::OuterRadius, 364, 46, 121, 10));
-    AddParameterEdit(C::Lbig, 362, 470, 71, true);
-    AddParameterEdit(C::Lsm, 362, 470, 84, true);
-    AddParameterEdit(C::Nfull, 516, 620, 32, false);
-    AddParameterEdit(C::Nbig, 516, 620, 45, false);
-    AddParameterEdit(C::Nm, 516, 620, 58, false);
-    AddParameterEdit(C::Hbig, 516, 620, 71, true);
-    AddParameterEdit(C::Hsm, 516, 620, 84, true);
+    AddParameterEdit(C::bigTickLength, 362, 470, 71, true);
+    AddParameterEdit(C::smallTickLength, 362, 470, 84, true);
+    AddParameterEdit(C::divisions, 516, 620, 32, false);
+    AddParameterEdit(C::bigDivisions, 516, 620, 45, false);
+    AddParameterEdit(C::numberedDivisions, 516, 620, 58, false);
+    AddParameterEdit(C::bigTickWidth, 516, 620, 71, true);
+    AddParameterEdit(C::smallTickWidth, 516, 620, 84, true);
 
     auto* arc = new QCheckBox(Caption(C::Arc), this);
     arc->setGeometry(DialogRect(364, 60, 101, 8));
     controls_[C::Arc] = arc;
-    AddParameterEdit(C::Hduga, 0, 470, 58, true);
+    AddParameterEdit(C::arcWidth, 0, 470, 58, true);
 
     AddParameterEdit(C::LosOs, 12, 130, 97, true);
     AddParameterEdit(C::LosNiz, 180, 304, 97, true);
 
     // Only these two take nothing but digits.
-    for (BarControl id : {C::Nbig, C::Nm})
+    for (BarControl id : {C::bigDivisions, C::numberedDivisions})
         edit(id)->setValidator(new BoxFitValidator(edit(id), QStringLiteral("[0-9]*")));
 
     // The template underlay.

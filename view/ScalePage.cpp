@@ -39,27 +39,27 @@ QString Caption(ScaleField id, std::optional<ScaleLaw> law = std::nullopt) {
             return QCoreApplication::translate("quirn::ScalePage", "Большие отметки");
         case ScaleField::Numbers:
             return QCoreApplication::translate("quirn::ScalePage", "Числа");
-        case ScaleField::Rdel:
+        case ScaleField::tickRadius:
             return QCoreApplication::translate("quirn::ScalePage", "Радиус делений");
         case ScaleField::OutR:
             return QCoreApplication::translate("quirn::ScalePage", "Внешний радиус, числа внутри");
-        case ScaleField::Nfull:
+        case ScaleField::divisions:
             return QCoreApplication::translate("quirn::ScalePage", "Общее число делений");
-        case ScaleField::Nbig:
+        case ScaleField::bigDivisions:
             return QCoreApplication::translate("quirn::ScalePage", "Число больших делений");
-        case ScaleField::Nm:
+        case ScaleField::numberedDivisions:
             return QCoreApplication::translate("quirn::ScalePage", "Число делений с числами");
-        case ScaleField::Lbig:
+        case ScaleField::bigTickLength:
             return QCoreApplication::translate("quirn::ScalePage", "Длина больших делений");
-        case ScaleField::Lsm:
+        case ScaleField::smallTickLength:
             return QCoreApplication::translate("quirn::ScalePage", "Длина малых делений");
-        case ScaleField::Hbig:
+        case ScaleField::bigTickWidth:
             return QCoreApplication::translate("quirn::ScalePage", "Ширина больших делений");
-        case ScaleField::Hsm:
+        case ScaleField::smallTickWidth:
             return QCoreApplication::translate("quirn::ScalePage", "Ширина малых делений");
-        case ScaleField::Duga:
+        case ScaleField::arcShown:
             return QCoreApplication::translate("quirn::ScalePage", "Дуга под/над делениями");
-        case ScaleField::Hduga:
+        case ScaleField::arcWidth:
             return QCoreApplication::translate("quirn::ScalePage", "Толщина дуги");
         case ScaleField::Unit:
             return QCoreApplication::translate("quirn::ScalePage", "Единица");
@@ -82,23 +82,23 @@ struct IntegerField {
     bool length;
 };
 constexpr IntegerField kIntegerFields[] = {
-    {ScaleField::Rdel, &FurtherScale::Rdel, true},
-    {ScaleField::Nfull, &FurtherScale::Nfull, false},
-    {ScaleField::Nbig, &FurtherScale::Nbig, false},
-    {ScaleField::Nm, &FurtherScale::Nm, false},
-    {ScaleField::Lbig, &FurtherScale::Lbig, true},
-    {ScaleField::Lsm, &FurtherScale::Lsm, true},
-    {ScaleField::Hbig, &FurtherScale::Hbig, true},
-    {ScaleField::Hsm, &FurtherScale::Hsm, true},
-    {ScaleField::Hduga, &FurtherScale::Hduga, true},
+    {ScaleField::tickRadius, &FurtherScale::tickRadius, true},
+    {ScaleField::divisions, &FurtherScale::divisions, false},
+    {ScaleField::bigDivisions, &FurtherScale::bigDivisions, false},
+    {ScaleField::numberedDivisions, &FurtherScale::numberedDivisions, false},
+    {ScaleField::bigTickLength, &FurtherScale::bigTickLength, true},
+    {ScaleField::smallTickLength, &FurtherScale::smallTickLength, true},
+    {ScaleField::bigTickWidth, &FurtherScale::bigTickWidth, true},
+    {ScaleField::smallTickWidth, &FurtherScale::smallTickWidth, true},
+    {ScaleField::arcWidth, &FurtherScale::arcWidth, true},
 };
 
 struct CheckField {
     ScaleField id;
     std::optional<std::int32_t> FurtherScale::*member;
 };
-constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &FurtherScale::out_R},
-                                       {ScaleField::Duga, &FurtherScale::Duga}};
+constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &FurtherScale::ticksInward},
+                                       {ScaleField::arcShown, &FurtherScale::arcShown}};
 
 std::string NotANumber(const QString& caption, const std::string& text) {
     return Tr(QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не число: «%2»"))
@@ -135,14 +135,16 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
     AddEdit(ScaleField::BigTicks, Caption(ScaleField::BigTicks), false);
     AddEdit(ScaleField::Numbers, Caption(ScaleField::Numbers), false);
     if (first) return;
-    AddEdit(ScaleField::Rdel, Caption(ScaleField::Rdel), true);
+    AddEdit(ScaleField::tickRadius, Caption(ScaleField::tickRadius), true);
     AddCheck(ScaleField::OutR, Caption(ScaleField::OutR));
-    for (ScaleField id : {ScaleField::Nfull, ScaleField::Nbig, ScaleField::Nm})
+    for (ScaleField id :
+         {ScaleField::divisions, ScaleField::bigDivisions, ScaleField::numberedDivisions})
         AddEdit(id, Caption(id), false);
-    for (ScaleField id : {ScaleField::Lbig, ScaleField::Lsm, ScaleField::Hbig, ScaleField::Hsm})
+    for (ScaleField id : {ScaleField::bigTickLength, ScaleField::smallTickLength,
+                          ScaleField::bigTickWidth, ScaleField::smallTickWidth})
         AddEdit(id, Caption(id), true);
-    AddCheck(ScaleField::Duga, Caption(ScaleField::Duga));
-    AddEdit(ScaleField::Hduga, Caption(ScaleField::Hduga), true);
+    AddCheck(ScaleField::arcShown, Caption(ScaleField::arcShown));
+    AddEdit(ScaleField::arcWidth, Caption(ScaleField::arcWidth), true);
     AddEdit(ScaleField::Unit, Caption(ScaleField::Unit), false);
 }
 

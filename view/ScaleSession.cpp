@@ -18,7 +18,7 @@ constexpr int kHistoryLimit = 500;
 
 }  // namespace
 
-ScaleSession::ScaleSession(CQuirnDoc& doc, QObject* parent) : QObject(parent), doc_(doc) {
+ScaleSession::ScaleSession(Document& doc, QObject* parent) : QObject(parent), doc_(doc) {
     state_.symbols = LoadSymbolImages();
     history_.setUndoLimit(kHistoryLimit);
     savedRecord_ = doc_.parameters();
@@ -44,9 +44,9 @@ void ScaleSession::OnInitialUpdate() {
     state_.params = doc_.parameters();
     // The template reaches 1 mm beyond the plate on both sides and below its bottom edge.
     const ScaleParameters& p = state_.params;
-    const std::int64_t axisHeight = std::int64_t{p.Los_niz} - p.Los_os;
-    state_.templ.width = ClampToInt(std::int64_t{p.Lshk} + 200);
-    state_.templ.anchor = At(-100 - p.Lshk / 2, -100 - axisHeight);
+    const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
+    state_.templ.width = ClampToInt(std::int64_t{p.plateWidth} + 200);
+    state_.templ.anchor = At(-100 - p.plateWidth / 2, -100 - axisHeight);
 
     doc_.SetDescription(ComposeDescription(p));
     state_.zoom = 1;
@@ -146,8 +146,8 @@ void ScaleSession::setZoom(int zoom) {
     emit changed();
 }
 
-void ScaleSession::setKsrn(double Ksrn) {
-    state_.Ksrn = Ksrn;
+void ScaleSession::setKsrn(double displayCorrection) {
+    state_.displayCorrection = displayCorrection;
     emit changed();
 }
 

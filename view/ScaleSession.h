@@ -13,7 +13,7 @@
 #include <QUndoStack>
 #include <vector>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "peripherals/PictureExport.h"
 #include "render/RenderState.h"
 #include "view/ApplyGroup.h"
@@ -26,10 +26,10 @@ class ScaleSession : public QObject {
   public:
     // Loads the symbol images and hooks the document's initial update. The working copy stays
     // empty until the first initial update.
-    explicit ScaleSession(CQuirnDoc& doc, QObject* parent = nullptr);
+    explicit ScaleSession(Document& doc, QObject* parent = nullptr);
     ~ScaleSession() override;
 
-    CQuirnDoc& document() const { return doc_; }
+    Document& document() const { return doc_; }
     RenderState& state() { return state_; }
     const RenderState& state() const { return state_; }
     // Whether a document has been shown: before that the working copy is worth nothing.
@@ -61,7 +61,7 @@ class ScaleSession : public QObject {
     EditSnapshot Snapshot() const;
     void setZoom(int zoom);
     // The display correction factor of the screen calibration.
-    void setKsrn(double Ksrn);
+    void setKsrn(double displayCorrection);
 
     // The template underlay: loaded from a picture file (the message says why not), removed,
     // or placed and sized in drawing units.
@@ -93,7 +93,7 @@ class ScaleSession : public QObject {
     void Restore(const EditSnapshot& snapshot);
     void UpdateModified();
 
-    CQuirnDoc& doc_;
+    Document& doc_;
     RenderState state_;
     bool hasRecord_ = false;
     QUndoStack history_;

@@ -201,7 +201,7 @@ void ScalesWindow::OnAddScale() {
     const ScaleParameters& p = session_.state().params;
     FurtherScale scale;
     // A further scale exists through its keys: a new one starts with two.
-    scale.Rdel = ClampToInt(std::int64_t{p.Rdel} - kNewScaleInset);
+    scale.tickRadius = ClampToInt(std::int64_t{p.tickRadius} - kNewScaleInset);
     scale.law = page(1)->law().value_or(p.ext.first.law);
     ScalePage* added = AddPage();
     added->Fill(scale);

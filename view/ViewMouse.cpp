@@ -3,18 +3,18 @@
 #include <QMouseEvent>
 
 #include "render/DrawingTransform.h"
-#include "view/CQuirnView.h"
 #include "view/ScaleSession.h"
+#include "view/ScaleView.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
 
-Point CQuirnView::CursorAt(const QPoint& client) const {
+Point ScaleView::CursorAt(const QPoint& client) const {
     return ViewToDrawing(state_.canvas.geometry, {client.x(), client.y()},
                          {scroll_.x(), scroll_.y()}, viewport()->devicePixelRatioF());
 }
 
-void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
+void ScaleView::mouseMoveEvent(QMouseEvent* event) {
     const Point cursor = CursorAt(event->position().toPoint());
     emit cursorMoved(cursor.x, cursor.y);
     if (!(event->buttons() & Qt::LeftButton) || !drag_.any()) {
@@ -54,7 +54,7 @@ void CQuirnView::mouseMoveEvent(QMouseEvent* event) {
     if (framesShown_ && collisions_.framed(state_) != framed) viewport()->update();
 }
 
-std::vector<QRect> CQuirnView::DraggedAreas() const {
+std::vector<QRect> ScaleView::DraggedAreas() const {
     const DrawingTransform transform = DrawingTransform::OfCanvas(state_.canvas.geometry);
     std::vector<QRect> areas;
     for (int i = 0; i < static_cast<int>(drag_.flags.size()); ++i) {
@@ -68,7 +68,7 @@ std::vector<QRect> CQuirnView::DraggedAreas() const {
     return areas;
 }
 
-void CQuirnView::mousePressEvent(QMouseEvent* event) {
+void ScaleView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     Refresh();
     const Point cursor = CursorAt(event->position().toPoint());
@@ -81,7 +81,7 @@ void CQuirnView::mousePressEvent(QMouseEvent* event) {
                                                                    : Qt::SizeAllCursor);
 }
 
-void CQuirnView::mouseReleaseEvent(QMouseEvent* event) {
+void ScaleView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     // What the drag really moved becomes part of the document and a step of the history; a
     // click moves nothing.

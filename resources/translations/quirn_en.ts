@@ -25,7 +25,7 @@
     </message>
 </context>
 <context>
-    <name>quirn::CAboutDlg</name>
+    <name>quirn::AboutDialog</name>
     <message>
         <source>О программе</source>
         <translation>About Quirn</translation>
@@ -79,7 +79,7 @@
     </message>
 </context>
 <context>
-    <name>quirn::CMainFrame</name>
+    <name>quirn::MainWindow</name>
     <message>
         <source>&amp;Правка</source>
         <translation>&amp;Edit</translation>
@@ -924,7 +924,7 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
-    <name>quirn::RealRazmer</name>
+    <name>quirn::CalibrationDialog</name>
     <message>
         <source>Ширина экрана задаётся целым положительным числом миллиметров, например 345.</source>
         <translation>The screen width is a whole positive number of millimetres, such as 345.</translation>

@@ -15,15 +15,15 @@
 #include <deque>
 #include <filesystem>
 
-#include "app/CMainFrame.h"
-#include "app/CQuirnApp.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "app/SessionEnd.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/ParameterText.h"
 #include "support/TestFiles.h"
-#include "view/CQuirnView.h"
 #include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
+#include "view/ScaleView.h"
 
 namespace quirn {
 namespace {
@@ -121,7 +121,7 @@ class SessionEndTest : public ::testing::Test {
         previous_ = fs::current_path();
         fs::current_path(dir_.path().toStdString());
         settings_ = std::make_unique<QSettings>(dir_.filePath("profile.ini"), QSettings::IniFormat);
-        app_ = std::make_unique<CQuirnApp>(*settings_, &prompts_);
+        app_ = std::make_unique<Application>(*settings_, &prompts_);
         ASSERT_TRUE(app_->InitInstance({}));
         app_->mainFrame()->parameterBar().setText(BarControl::Name, QStringLiteral("Unsaved"));
         app_->mainFrame()->panel().OnApplyParameters();
@@ -146,7 +146,7 @@ class SessionEndTest : public ::testing::Test {
     fs::path previous_;
     std::unique_ptr<QSettings> settings_;
     ScriptedPrompts prompts_;
-    std::unique_ptr<CQuirnApp> app_;
+    std::unique_ptr<Application> app_;
 };
 
 TEST_F(SessionEndTest, SignalEndsTheRunWithoutTheQuestionAndKeepsTheAppliedParameters) {

@@ -13,19 +13,19 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/CMainFrame.h"
-#include "app/CQuirnApp.h"
+#include "app/Application.h"
 #include "app/Commands.h"
+#include "app/MainWindow.h"
 #include "app/UserFiles.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/ParameterText.h"
-#include "peripherals/RealRazmer.h"
+#include "peripherals/CalibrationDialog.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/TestFiles.h"
-#include "view/CQuirnView.h"
 #include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
 #include "view/ScaleSession.h"
+#include "view/ScaleView.h"
 
 namespace quirn {
 namespace {
@@ -76,12 +76,12 @@ class UserFilesTest : public ::testing::Test {
         app_.reset();
         QCoreApplication::setApplicationName(appName_);
     }
-    CMainFrame& Start() {
-        app_ = std::make_unique<CQuirnApp>(settings_, &prompts_);
+    MainWindow& Start() {
+        app_ = std::make_unique<Application>(settings_, &prompts_);
         EXPECT_TRUE(app_->InitInstance({}));
         return *app_->mainFrame();
     }
-    void ApplyName(CMainFrame& frame, const char* name) {
+    void ApplyName(MainWindow& frame, const char* name) {
         frame.parameterBar().setText(BarControl::Name, QString::fromUtf8(name));
         frame.panel().OnApplyParameters();
     }
@@ -95,16 +95,16 @@ class UserFilesTest : public ::testing::Test {
     QTemporaryDir profileDir_;
     QSettings settings_{profileDir_.filePath("profile.ini"), QSettings::IniFormat};
     NoPrompts prompts_;
-    std::unique_ptr<CQuirnApp> app_;
+    std::unique_ptr<Application> app_;
 };
 
 TEST_F(UserFilesTest, TheHomeFolderStaysCleanAndTheNextStartFindsBothFiles) {
-    CMainFrame& frame = Start();
+    MainWindow& frame = Start();
     ApplyName(frame, "Kept");
     const int reported = frame.view().ReportedScreenWidthMm();
     testing::ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* dialog = qobject_cast<RealRazmer*>(w);
+        auto* dialog = qobject_cast<CalibrationDialog*>(w);
         ASSERT_NE(dialog, nullptr);
         dialog->setText(QString::number(2 * reported));
         testing::ClickLater(dialog->okButton());
@@ -119,17 +119,17 @@ TEST_F(UserFilesTest, TheHomeFolderStaysCleanAndTheNextStartFindsBothFiles) {
     EXPECT_FALSE(fs::exists(home_ / "Initial.qrn"));
     EXPECT_FALSE(fs::exists(home_ / "Screen.ini"));
 
-    CMainFrame& again = Start();
+    MainWindow& again = Start();
     EXPECT_EQ(app_->document().parameters().name, "Kept");
-    EXPECT_EQ(again.session().state().Ksrn, 2.0);
+    EXPECT_EQ(again.session().state().displayCorrection, 2.0);
 }
 
 TEST_F(UserFilesTest, FilesTheHomeFolderHoldsAreUsedThere) {
     Put(home_ / "Initial.qrn", "name\t= Home\r\n");
     Put(home_ / "Screen.ini", "Lscr\t= 345\r\nKsrn\t= 1.250000000000000\r\n");
-    CMainFrame& frame = Start();
+    MainWindow& frame = Start();
     EXPECT_EQ(app_->document().parameters().name, "Home");
-    EXPECT_EQ(frame.session().state().Ksrn, 1.25);
+    EXPECT_EQ(frame.session().state().displayCorrection, 1.25);
     ApplyName(frame, "Changed");
     app_->ExitInstance();
 

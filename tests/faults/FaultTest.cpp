@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "app/FileErrorText.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/ParameterText.h"
 #include "peripherals/ScreenCalibration.h"
 #include "support/TestFiles.h"
@@ -179,7 +179,7 @@ TEST(FileSizeLimit, EveryWriteFailsAsDiskFullAndKeepsTheOldFile) {
         int failed = 0;
         Prompts prompts;
         prompts.saveName = document.string();
-        CQuirnDoc doc(&prompts);
+        Document doc(&prompts);
         doc.setParameters(Record('N'));
         doc.SetModifiedFlag(true);
         const std::string expected =
@@ -243,7 +243,7 @@ class MountedFault : public ::testing::Test {
     std::vector<std::string> SaveAll(FileError expected) {
         Prompts prompts;
         prompts.saveName = document_.string();
-        CQuirnDoc doc(&prompts);
+        Document doc(&prompts);
         doc.setParameters(Record('N', 200'000));
         doc.SetModifiedFlag(true);
         EXPECT_FALSE(doc.OnFileSave());

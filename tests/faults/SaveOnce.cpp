@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     prompts.path = argv[1];
     quirn::ScaleParameters p = quirn::kDefaultParameters;
     p.name = argv[2];
-    quirn::CQuirnDoc doc(&prompts);
+    quirn::Document doc(&prompts);
     doc.setParameters(p);
     doc.SetModifiedFlag(true);
     return doc.OnFileSaveAs() ? 0 : 2;

@@ -43,7 +43,7 @@ def encode(values, for_screen, drag=False, template=False, extension=b"", zoom=1
         number(int(values[key]) + 2**31, 4)
     number(1 if for_screen else 0, 1)
     number(zoom - 1, 1)  # zoom; for print, the export's resolution in steps of 960 dpi
-    number(0, 1)  # Ksrn 1.0
+    number(0, 1)  # display correction 1.0
     number(1 if drag else 0, 1)
     if drag:
         for i in range(7):

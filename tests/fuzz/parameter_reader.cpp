@@ -26,14 +26,14 @@ void CheckLookup(std::string_view text, std::string_view key) {
 }
 
 // Whatever a file reads as, writing that record and reading it back gives it again, except that
-// range and alfa keep two decimals, as long as the written file fits the read limit: a text that
-// holds the letters of a key no longer captures it.
+// range and halfAngle keep two decimals, as long as the written file fits the read limit: a text
+// that holds the letters of a key no longer captures it.
 void CheckRoundTrip(const ScaleParameters& read) {
     const std::string written = WriteParameterText(read);
     if (written.size() > kParameterReadLimit) return;
     ScaleParameters expected = read;
     expected.range = ParseDecimal(TrimmedNumber(read.range, 2));
-    expected.alfa = ParseDecimal(TrimmedNumber(read.alfa, 2));
+    expected.halfAngle = ParseDecimal(TrimmedNumber(read.halfAngle, 2));
     QUIRN_FUZZ_CHECK(ReadScaleParameters(written) == expected);
 }
 

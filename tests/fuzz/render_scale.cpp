@@ -53,11 +53,13 @@ ScaleParameters AnyParameters(FuzzedDataProvider& in) {
     p.name = in.ConsumeRandomLengthString(200);
     p.unit = in.ConsumeRandomLengthString(50);
     p.range = AnyDouble(in);
-    p.alfa = AnyDouble(in);
+    p.halfAngle = AnyDouble(in);
     for (std::int32_t* field :
-         {&p.shape, &p.Lshk,  &p.Hshk,  &p.skos,  &p.Rout,   &p.Rin,    &p.Lkrep,
-          &p.Rdel,  &p.out_R, &p.Nfull, &p.Nbig,  &p.Nm,     &p.Lbig,   &p.Lsm,
-          &p.Hbig,  &p.Hsm,   &p.Duga,  &p.Hduga, &p.Los_os, &p.Los_niz})
+         {&p.shape,         &p.plateWidth,      &p.plateHeight,         &p.cornerBevel,
+          &p.outerRadius,   &p.innerRadius,     &p.mountingHoleSpacing, &p.tickRadius,
+          &p.ticksInward,   &p.divisions,       &p.bigDivisions,        &p.numberedDivisions,
+          &p.bigTickLength, &p.smallTickLength, &p.bigTickWidth,        &p.smallTickWidth,
+          &p.arcShown,      &p.arcWidth,        &p.mountingAboveAxis,   &p.mountingAboveBottom})
         *field = AnyInt(in);
     return p;
 }
@@ -175,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.params = AnyParameters(in);
     const bool forScreen = in.ConsumeBool();
     state.zoom = in.ConsumeIntegralInRange(1, 10);
-    state.Ksrn = in.PickValueInArray({1.0, 1.078125, 0.5, 2.75, 0.0, -1.0});
+    state.displayCorrection = in.PickValueInArray({1.0, 1.078125, 0.5, 2.75, 0.0, -1.0});
     state.symbols = symbols;
     ResetLayout(state);
     if (in.ConsumeBool()) {

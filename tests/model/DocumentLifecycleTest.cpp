@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/NumberText.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
@@ -60,8 +60,8 @@ struct ScriptedPrompts : DocumentPrompts {
 
 // What the view's initial update does to the document: the description becomes its title.
 std::string Describe(const ScaleParameters& p) {
-    return Cp1251ToUtf8(p.name) + ", " + TrimmedNumber(p.Lshk / 100.0, 2) + "x" +
-           TrimmedNumber(p.Hshk / 100.0, 2) + ", " + TrimmedNumber(p.range, 2) +
+    return Cp1251ToUtf8(p.name) + ", " + TrimmedNumber(p.plateWidth / 100.0, 2) + "x" +
+           TrimmedNumber(p.plateHeight / 100.0, 2) + ", " + TrimmedNumber(p.range, 2) +
            Cp1251ToUtf8(p.unit);
 }
 
@@ -101,7 +101,7 @@ class DocumentLifecycleTest : public ::testing::Test {
     test::ScratchDirectory scratch_{"quirn-doc", true};
     const fs::path& dir_ = scratch_.path();
     ScriptedPrompts prompts;
-    CQuirnDoc doc;
+    Document doc;
     int initialUpdates = 0;
 };
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <thread>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "support/TestFiles.h"
@@ -33,9 +33,11 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 std::vector<std::int32_t*> IntegerFields(ScaleParameters& p) {
-    return {&p.shape, &p.Lshk,  &p.Hshk,  &p.skos,  &p.Rout,   &p.Rin,    &p.Lkrep,
-            &p.Rdel,  &p.out_R, &p.Nfull, &p.Nbig,  &p.Nm,     &p.Lbig,   &p.Lsm,
-            &p.Hbig,  &p.Hsm,   &p.Duga,  &p.Hduga, &p.Los_os, &p.Los_niz};
+    return {&p.shape,         &p.plateWidth,      &p.plateHeight,         &p.cornerBevel,
+            &p.outerRadius,   &p.innerRadius,     &p.mountingHoleSpacing, &p.tickRadius,
+            &p.ticksInward,   &p.divisions,       &p.bigDivisions,        &p.numberedDivisions,
+            &p.bigTickLength, &p.smallTickLength, &p.bigTickWidth,        &p.smallTickWidth,
+            &p.arcShown,      &p.arcWidth,        &p.mountingAboveAxis,   &p.mountingAboveBottom};
 }
 
 TEST(HostileRecord, EveryIntegerFieldKeepsZeroNegativeAndThe32BitLimits) {
@@ -49,34 +51,34 @@ TEST(HostileRecord, EveryIntegerFieldKeepsZeroNegativeAndThe32BitLimits) {
     }
     // Beyond the limits in the file: clamped, never wrapped.
     ScaleParameters over;
-    over.Lshk = kMax;
-    over.Hshk = kMin;
+    over.plateWidth = kMax;
+    over.plateHeight = kMin;
     EXPECT_EQ(ReadScaleParameters("Lshk\t= 4294967296\r\nHshk\t= -4294967297\r\n"), over);
 }
 
 TEST(HostileRecord, HugeTinyAndNonFiniteRealsNeverWriteNanOrBreakTheFile) {
     ScaleParameters p = kDefaultParameters;
     p.range = std::numeric_limits<double>::max();
-    p.alfa = -std::numeric_limits<double>::max();
+    p.halfAngle = -std::numeric_limits<double>::max();
     const std::string text = WriteParameterText(p);
     ASSERT_LE(text.size(), kParameterReadLimit) << "two 309-digit numbers still fit";
     EXPECT_EQ(ReadScaleParameters(text), p);
 
     p.range = 1e-300;
-    p.alfa = -0.004;
+    p.halfAngle = -0.004;
     EXPECT_NE(WriteParameterText(p).find("\r\nalfa\t= 0\r\n"), std::string::npos) << "not -0";
     const ScaleParameters tiny = ReadScaleParameters(WriteParameterText(p));
     EXPECT_EQ(tiny.range, 0.0);
-    EXPECT_EQ(tiny.alfa, 0.0);
+    EXPECT_EQ(tiny.halfAngle, 0.0);
 
     p.range = std::numeric_limits<double>::quiet_NaN();
-    p.alfa = -std::numeric_limits<double>::infinity();
+    p.halfAngle = -std::numeric_limits<double>::infinity();
     const std::string odd = WriteParameterText(p);
     EXPECT_EQ(odd.find("nan"), std::string::npos);
     EXPECT_EQ(odd.find("inf"), std::string::npos);
     EXPECT_EQ(ReadScaleParameters(odd).range, 0.0);
     // Words and exponents beyond the double range read as 0, not as infinity.
-    EXPECT_EQ(ReadScaleParameters("range\t= inf\r\nalfa\t= 1e999\r\n").alfa, 0.0);
+    EXPECT_EQ(ReadScaleParameters("range\t= inf\r\nalfa\t= 1e999\r\n").halfAngle, 0.0);
     EXPECT_EQ(ReadScaleParameters("range\t= nan\r\n").range, 0.0);
 }
 
@@ -95,7 +97,7 @@ TEST(HostileRecord, TextsOfAnyLengthWriteWholeAndReadToTheLimit) {
     const ScaleParameters read = ReadScaleParameters(text);
     // "name\t= " takes 7 bytes of the limit; everything after the name lies beyond it.
     EXPECT_EQ(read.name, std::string(kParameterReadLimit - 7, '\xC0'));
-    EXPECT_EQ(read.Los_niz, 0);
+    EXPECT_EQ(read.mountingAboveBottom, 0);
     EXPECT_EQ(read.unit, "");
 }
 
@@ -146,7 +148,7 @@ class HostileFileOpen : public ::testing::Test {
     test::ScratchDirectory scratch_{"quirn-hostile"};
     const fs::path& dir_ = scratch_.path();
     QuietPrompts prompts_;
-    CQuirnDoc doc_;
+    Document doc_;
 };
 
 TEST_F(HostileFileOpen, BinaryNoiseIsRefusedAsNoScaleFile) {

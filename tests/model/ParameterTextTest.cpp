@@ -47,8 +47,8 @@ TEST(ParameterText, RealValuesKeepTwoDecimalsWithoutTrailingZeros) {
 
 TEST(ParameterText, ExtremeIntegersAndTextsRoundTrip) {
     ScaleParameters p = kDefaultParameters;
-    p.Lshk = 2147483647;
-    p.Hshk = -2147483647 - 1;
+    p.plateWidth = 2147483647;
+    p.plateHeight = -2147483647 - 1;
     p.name = "\xCC\xE8\xEA\xF0\xEE = A";  // Cyrillic and an inner "="
     p.unit = "\xEC\xEA\xC0";
     EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p);
@@ -125,19 +125,19 @@ TEST(Utf8TextRegression, AFileSavedAsUtf8ReadsAsItsEditorShowedIt) {
 
 TEST(ParameterReader, SpacingAroundTheEqualsSignDoesNotMatter) {
     for (const char* text : {"Lshk = 6900", "Lshk=6900", "Lshk\t=   6900  ", "xx Lshk= 6900\r\n"})
-        EXPECT_EQ(ReadScaleParameters(text).Lshk, 6900) << text;
-    EXPECT_EQ(ReadScaleParameters("Lshk=\t6900").Lshk, 0) << "a TAB after = ends the value";
+        EXPECT_EQ(ReadScaleParameters(text).plateWidth, 6900) << text;
+    EXPECT_EQ(ReadScaleParameters("Lshk=\t6900").plateWidth, 0) << "a TAB after = ends the value";
 }
 
 TEST(ParameterReader, KeysAreCaseSensitiveAndTheFirstOccurrenceWins) {
-    EXPECT_EQ(ReadScaleParameters("lshk\t= 6900\r\n").Lshk, 0);
-    EXPECT_EQ(ReadScaleParameters("Lshk\t= 1\r\nLshk\t= 2\r\n").Lshk, 1);
+    EXPECT_EQ(ReadScaleParameters("lshk\t= 6900\r\n").plateWidth, 0);
+    EXPECT_EQ(ReadScaleParameters("Lshk\t= 1\r\nLshk\t= 2\r\n").plateWidth, 1);
     // A line without "=" takes the value of the next line that has one.
-    EXPECT_EQ(ReadScaleParameters("Lshk 6900\r\nHshk\t= 6000\r\n").Lshk, 6000);
+    EXPECT_EQ(ReadScaleParameters("Lshk 6900\r\nHshk\t= 6000\r\n").plateWidth, 6000);
 }
 
-// A unit "Nm" once reopened with Nm = 15 (the range's value), and a name holding "range" made the
-// range read the unit text: a key is taken first where it heads its own line.
+// A unit "Nm" once reopened with numberedDivisions = 15 (the range's value), and a name holding
+// "range" made the range read the unit text: a key is taken first where it heads its own line.
 TEST(ParameterReaderRegression, TextValuesNoLongerCaptureLaterKeys) {
     for (const char* text : {"Nm", "Xrange", "range = 7", "Los_niz = 5 Nm = 1"}) {
         ScaleParameters p = kDefaultParameters;
@@ -146,7 +146,7 @@ TEST(ParameterReaderRegression, TextValuesNoLongerCaptureLaterKeys) {
         EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p) << text;
     }
     // Hand-made files whose keys do not head their lines still read as before.
-    EXPECT_EQ(ReadScaleParameters("; Nm = 4\r\nunit = Nm").Nm, 4);
+    EXPECT_EQ(ReadScaleParameters("; Nm = 4\r\nunit = Nm").numberedDivisions, 4);
 }
 
 TEST(ParameterReader, TextsLoseOuterSpacesOnly) {
@@ -164,17 +164,18 @@ TEST(ParameterReaderRegression, LongTextsReadBackWholeUpToOneMebibyte) {
     EXPECT_EQ(ReadScaleParameters(WriteParameterText(p)), p);
     // Beyond the limit a key is missing, and a value cut by it reads short.
     const std::string cut = std::string(kParameterReadLimit - 12, ' ') + "Los_niz\t= 300\r\n";
-    EXPECT_EQ(ReadScaleParameters(cut).Los_niz, 30);
-    EXPECT_EQ(ReadScaleParameters(std::string(kParameterReadLimit, ' ') + "Rdel = 1").Rdel, 0);
+    EXPECT_EQ(ReadScaleParameters(cut).mountingAboveBottom, 30);
+    EXPECT_EQ(ReadScaleParameters(std::string(kParameterReadLimit, ' ') + "Rdel = 1").tickRadius,
+              0);
 }
 
 TEST(ParameterReader, NulEndsTheTextAndEmptyTextGivesZeros) {
     std::string text = kDefaultText;
     text[text.find("Rdel")] = '\0';
     const ScaleParameters p = ReadScaleParameters(text);
-    EXPECT_EQ(p.Lkrep, 2500);
-    EXPECT_EQ(p.Rdel, 0);
-    EXPECT_EQ(p.Los_niz, 0);
+    EXPECT_EQ(p.mountingHoleSpacing, 2500);
+    EXPECT_EQ(p.tickRadius, 0);
+    EXPECT_EQ(p.mountingAboveBottom, 0);
     EXPECT_EQ(ReadScaleParameters(""), ScaleParameters{});
     EXPECT_EQ(ReadScaleParameters(std::string("\0name = X", 9)), ScaleParameters{});
 }
@@ -195,7 +196,7 @@ TEST(ParameterReader, NumbersConvertAsTheCLibraryDoesInTheCLocale) {
                                                     {"Rdel = +5", 5},
                                                     {"Rdel = x", 0}};
     for (const auto& [text, expected] : integers)
-        EXPECT_EQ(ReadScaleParameters(text).Rdel, expected) << text;
+        EXPECT_EQ(ReadScaleParameters(text).tickRadius, expected) << text;
 }
 
 TEST(FindParameterValue, ValueRunsToTheFirstControlByteAndKeepsHighBytes) {

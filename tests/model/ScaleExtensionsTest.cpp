@@ -24,14 +24,15 @@ ScaleParameters EveryKey() {
                std::vector<double>{-20, 0},
                std::vector<Mark>{{-20, "20"}, {0, ""}, {3, "+3"}}};
     FurtherScale s2;
-    s2.Rdel = 3500;
-    s2.out_R = 1;
+    s2.tickRadius = 3500;
+    s2.ticksInward = 1;
     s2.range = 10.25;
     s2.start = 0.5;
     s2.law = ScaleLaw::Table;
     s2.points = std::vector<TablePoint>{{0, 0}, {1, 0.08}, {10, 1}};
-    s2.Nfull = 50, s2.Nbig = 10, s2.Nm = 5, s2.Lbig = 400, s2.Lsm = 250, s2.Hbig = 30;
-    s2.Hsm = 20, s2.Duga = 1, s2.Hduga = 25;
+    s2.divisions = 50, s2.bigDivisions = 10, s2.numberedDivisions = 5, s2.bigTickLength = 400,
+    s2.smallTickLength = 250, s2.bigTickWidth = 30;
+    s2.smallTickWidth = 20, s2.arcShown = 1, s2.arcWidth = 25;
     s2.ticks = std::vector<double>{};
     s2.bigticks = std::vector<double>{1, 2};
     s2.numbers = std::vector<Mark>{{1000, "1k"}};

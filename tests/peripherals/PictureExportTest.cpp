@@ -178,7 +178,7 @@ TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("previous");
     old.close();
-    state_.params.Lshk = 2000000000;
+    state_.params.plateWidth = 2000000000;
     const ExportResult tooLarge = ExportPicture(state_, path("big.bmp"), 600);
     EXPECT_EQ(tooLarge.status, ExportStatus::CanvasTooLarge);
     EXPECT_NE(tooLarge.message.find("big.bmp"), std::string::npos);
@@ -265,7 +265,8 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
         const double dx = (x + 0.5 - t.origin.x()) / t.pixelsPerUnit();
         const double dy = (t.origin.y() - y - 0.5) / t.pixelsPerUnit();
         const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
-        return std::pair{(p.alfa + 90.0 - degrees) * p.range / (2.0 * p.alfa), std::hypot(dx, dy)};
+        return std::pair{(p.halfAngle + 90.0 - degrees) * p.range / (2.0 * p.halfAngle),
+                         std::hypot(dx, dy)};
     };
     const auto black = [](const QImage& image, int x, int y) {
         return qGray(image.pixel(x, y)) < 128;
@@ -275,7 +276,8 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
         for (int x = 0; x < png.width(); ++x) {
             const QRgb c = png.pixel(x, y) & 0xFFFFFF;
             const auto [value, radius] = polar(x, y);
-            const bool inBand = radius > p.Rdel - 10 && radius < p.Rdel + p.Lsm + 10;
+            const bool inBand =
+                radius > p.tickRadius - 10 && radius < p.tickRadius + p.smallTickLength + 10;
             if (c == (green & 0xFFFFFF)) {
                 ++greens;
                 strays += !inBand || value > 5.05;
@@ -302,8 +304,9 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
     EXPECT_LT(hatchedBlack, zoned / 3);
 
     // The small tick at 1.5 V runs through the green band: whole and black in both pictures.
-    const double turn = (p.alfa + 90.0 - 2.0 * p.alfa * 1.5 / p.range) * std::numbers::pi / 180.0;
-    for (int r = p.Rdel + 20; r <= p.Rdel + p.Lsm - 20; r += 5) {
+    const double turn =
+        (p.halfAngle + 90.0 - 2.0 * p.halfAngle * 1.5 / p.range) * std::numbers::pi / 180.0;
+    for (int r = p.tickRadius + 20; r <= p.tickRadius + p.smallTickLength - 20; r += 5) {
         const QPointF at = t.toDevice(
             Point{int(std::lround(r * std::cos(turn))), int(std::lround(r * std::sin(turn)))});
         EXPECT_TRUE(black(bmp, int(at.x()), int(at.y()))) << r;

@@ -11,7 +11,7 @@ namespace {
 
 using test::LaidOut;
 
-// 10 pixels per 0.1 mm: at zoom 1 and Ksrn 1 one drawing unit is exactly one pixel.
+// 10 pixels per 0.1 mm: at zoom 1 and displayCorrection 1 one drawing unit is exactly one pixel.
 constexpr ReferenceDevice kUnitScreen{10, 1, 0};
 const ReferenceDevice kOnePixelPerUnit = ReferenceDevice::ForDpi(2540);
 
@@ -37,7 +37,7 @@ TEST(CanvasGeometry, PrintCanvasHasOneMillimetreAroundThePlate) {
 
 TEST(CanvasGeometry, PlateHeightFollowsTheShape) {
     ScaleParameters p = kDefaultParameters;
-    p.Hshk = 99999;
+    p.plateHeight = 99999;
     p.shape = 2;  // any non-zero value is radial
     RenderState state = LaidOut(p);
     CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, false);
@@ -45,8 +45,8 @@ TEST(CanvasGeometry, PlateHeightFollowsTheShape) {
     EXPECT_EQ(g.originY, 5800);
 
     state.params.shape = 0;
-    state.params.Hshk = 6000;
-    state.params.Rout = 99999;
+    state.params.plateHeight = 6000;
+    state.params.outerRadius = 99999;
     g = ComputeCanvasGeometry(state, kOnePixelPerUnit, false);
     EXPECT_EQ(g.canvasHeight, 6200);
 }
@@ -58,7 +58,7 @@ TEST(CanvasGeometry, ScreenScaleIsQuantisedToThousandths) {
     EXPECT_EQ(g.viewportExt, 1920 * 1000);
     EXPECT_EQ(g.windowExt, 5090 * 10000);
 
-    state.Ksrn = 1.1;
+    state.displayCorrection = 1.1;
     EXPECT_EQ(ComputeCanvasGeometry(state, screen, true).viewportExt, 1920 * 909);
     state.zoom = 10;
     EXPECT_EQ(ComputeCanvasGeometry(state, screen, true).viewportExt, 1920 * 9090);
@@ -67,10 +67,10 @@ TEST(CanvasGeometry, ScreenScaleIsQuantisedToThousandths) {
     state.zoom = 1;
     for (double bad : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(),
                        std::numeric_limits<double>::infinity()}) {
-        state.Ksrn = bad;
+        state.displayCorrection = bad;
         EXPECT_EQ(ComputeCanvasGeometry(state, screen, true).viewportExt, 1920 * 1000) << bad;
     }
-    state.Ksrn = 1e12;  // t would be 0
+    state.displayCorrection = 1e12;  // t would be 0
     EXPECT_GE(ComputeCanvasGeometry(state, screen, true).viewportExt, 1);
 }
 
@@ -101,9 +101,9 @@ TEST(CanvasGeometry, ScreenCanvasIsAtLeastAsWideAsTheWindow) {
 
 TEST(CanvasGeometry, ExtremeParametersSaturateInsteadOfOverflowing) {
     ScaleParameters p = kDefaultParameters;
-    p.Lshk = std::numeric_limits<int>::max();
-    p.Hshk = std::numeric_limits<int>::max();
-    p.Los_os = std::numeric_limits<int>::min();
+    p.plateWidth = std::numeric_limits<int>::max();
+    p.plateHeight = std::numeric_limits<int>::max();
+    p.mountingAboveAxis = std::numeric_limits<int>::min();
     RenderState state = LaidOut(p);
     for (bool screen : {true, false}) {
         const CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, screen);
@@ -114,7 +114,7 @@ TEST(CanvasGeometry, ExtremeParametersSaturateInsteadOfOverflowing) {
 
     // Sizes convert by magnitude: a plate of negative height still gets a bitmap.
     p = kDefaultParameters;
-    p.Hshk = -10000;
+    p.plateHeight = -10000;
     state = LaidOut(p);
     const CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, false);
     EXPECT_EQ(g.canvasHeight, -9800);

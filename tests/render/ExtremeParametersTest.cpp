@@ -28,14 +28,17 @@ ScaleParameters RandomRecord(std::mt19937& random) {
     };
     ScaleParameters p = kDefaultParameters;
     p.range = pick(ranges);
-    p.alfa = pick(angles);
+    p.halfAngle = pick(angles);
     p.shape = pick(lengths);
     for (std::int32_t* field :
-         {&p.Lshk, &p.Hshk, &p.skos, &p.Rout, &p.Rin, &p.Lkrep, &p.Rdel, &p.out_R, &p.Lbig, &p.Lsm,
-          &p.Hbig, &p.Hsm, &p.Duga, &p.Hduga, &p.Los_os, &p.Los_niz}) {
+         {&p.plateWidth, &p.plateHeight, &p.cornerBevel, &p.outerRadius, &p.innerRadius,
+          &p.mountingHoleSpacing, &p.tickRadius, &p.ticksInward, &p.bigTickLength,
+          &p.smallTickLength, &p.bigTickWidth, &p.smallTickWidth, &p.arcShown, &p.arcWidth,
+          &p.mountingAboveAxis, &p.mountingAboveBottom}) {
         *field = pick(lengths);
     }
-    for (std::int32_t* field : {&p.Nfull, &p.Nbig, &p.Nm}) *field = pick(counts);
+    for (std::int32_t* field : {&p.divisions, &p.bigDivisions, &p.numberedDivisions})
+        *field = pick(counts);
     return p;
 }
 
@@ -105,7 +108,7 @@ TEST(ExtremeParameters, NumeralsOfExtremeRangesAndTinyRadii) {
     // Under 7 the numeral font's height truncates to 0: the platform's default size then.
     for (const int rdel : {0, 6}) {
         p = kDefaultParameters;
-        p.Rdel = rdel;
+        p.tickRadius = rdel;
         RenderState small = test::LaidOut(p);
         const RecordingSurface recorded = test::Painted(small);
         const std::vector<DrawCall> texts = recorded.callsOf(DrawOp::TextOut);

@@ -58,7 +58,7 @@ TEST(Graduation, DefaultTicksInDrawingOrder) {
 TEST(Graduation, TicksRunInwardOrOutwardFromRdel) {
     for (int outR : {0, 1}) {
         ScaleParameters p = kDefaultParameters;
-        p.out_R = outR;
+        p.ticksInward = outR;
         RenderState state = LaidOut(p);
         for (const DrawCall& tick : Painted(state).callsOf(DrawOp::Polygon)) {
             for (const Point& q : tick.points) {
@@ -75,8 +75,8 @@ TEST(Graduation, TicksRunInwardOrOutwardFromRdel) {
 
 TEST(Graduation, OddWidthIsOneUnitNarrower) {
     ScaleParameters p = kDefaultParameters;
-    p.alfa = -90.0;  // the first tick lies along +x, where sine and cosine are exact
-    p.Hsm = 25;
+    p.halfAngle = -90.0;  // the first tick lies along +x, where sine and cosine are exact
+    p.smallTickWidth = 25;
     RenderState state = LaidOut(p);
     EXPECT_THAT(Painted(state).callsOf(DrawOp::Polygon)[0].points,
                 ElementsAre(Point{4200, -12}, Point{4200, 12}, Point{4500, 12}, Point{4500, -12}));
@@ -84,7 +84,7 @@ TEST(Graduation, OddWidthIsOneUnitNarrower) {
 
 TEST(Graduation, ArcOverTheSpanOfTheGraduation) {
     ScaleParameters p = kDefaultParameters;
-    p.Duga = 1;
+    p.arcShown = 1;
     RenderState state = LaidOut(p);
     RecordingSurface s = Painted(state);
     const std::vector<DrawCall> arcs = s.callsOf(DrawOp::Arc);
@@ -96,14 +96,14 @@ TEST(Graduation, ArcOverTheSpanOfTheGraduation) {
     ASSERT_NE(arc, s.calls().begin());
     EXPECT_EQ(std::prev(arc)->value, 30);
 
-    state.params.Duga = 0;
-    state.params.Hduga = 500;
+    state.params.arcShown = 0;
+    state.params.arcWidth = 500;
     EXPECT_EQ(Painted(state).callsOf(DrawOp::Arc).size(), 1u);
 }
 
 TEST(Graduation, NegativeAndZeroCounts) {
     ScaleParameters p = kDefaultParameters;
-    p.Nbig = -1;
+    p.bigDivisions = -1;
     RenderState state = LaidOut(p);
     RecordingSurface s = Painted(state);
     EXPECT_EQ(s.callsOf(DrawOp::Polygon).size(), 31u);
@@ -111,15 +111,15 @@ TEST(Graduation, NegativeAndZeroCounts) {
 
     // A family of no divisions has one position, at the left end of the scale.
     state.params = kDefaultParameters;
-    state.params.Nfull = 0;
-    state.params.Nbig = -5;
+    state.params.divisions = 0;
+    state.params.bigDivisions = -5;
     s = Painted(state);
     const std::vector<DrawCall> ticks = s.callsOf(DrawOp::Polygon);
     ASSERT_EQ(ticks.size(), 1u);
     EXPECT_THAT(ticks[0].points, ElementsAre(Point{-2830, 3103}, Point{-2844, 3089},
                                              Point{-3047, 3310}, Point{-3032, 3324}));
 
-    state.params.Nm = 0;
+    state.params.numberedDivisions = 0;
     s = Painted(state);
     const std::vector<DrawCall> numerals = Numerals(s);
     ASSERT_EQ(numerals.size(), 1u);
@@ -127,16 +127,16 @@ TEST(Graduation, NegativeAndZeroCounts) {
     EXPECT_EQ(numerals[0].font.escapement, 0);
     EXPECT_LT(numerals[0].points[0].x, -2800);  // under the left end of the scale
 
-    state.params.Nm = -1;
+    state.params.numberedDivisions = -1;
     EXPECT_TRUE(Numerals(Painted(state)).empty());
 }
 
 // A count near INT_MAX once meant two billion polygons per repaint: the program stalled.
 TEST(GraduationRegression, HugeCountsDrawABoundedSubsetWithBothEnds) {
     ScaleParameters p = kDefaultParameters;
-    p.Nfull = 2147483647;
-    p.Nbig = -1;
-    p.Nm = 2000000000;
+    p.divisions = 2147483647;
+    p.bigDivisions = -1;
+    p.numberedDivisions = 2000000000;
     RenderState state = LaidOut(p);
     const RecordingSurface s = Painted(state);
     const std::vector<DrawCall> ticks = s.callsOf(DrawOp::Polygon);

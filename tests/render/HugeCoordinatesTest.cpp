@@ -88,9 +88,9 @@ class CoarseRecordingSurface : public RecordingSurface {
 // already drawn are now drawn once.
 TEST(HugeCoordinatesRegression, AScaleWoundRoundTheAxisDrawsEachRayOnce) {
     ScaleParameters p = kDefaultParameters;
-    p.alfa = 2.78528e+06;
-    p.Nfull = 1537213001;
-    p.Nbig = -1;
+    p.halfAngle = 2.78528e+06;
+    p.divisions = 1537213001;
+    p.bigDivisions = -1;
     RenderState state = test::LaidOut(p);
     const double turn = 2e-3;
     CoarseRecordingSurface surface(turn);
@@ -104,9 +104,9 @@ TEST(HugeCoordinatesRegression, AScaleWoundRoundTheAxisDrawsEachRayOnce) {
 // billion positions lie on one ray, which took 0.6 s to draw twenty thousand times.
 TEST(HugeCoordinatesRegression, ATickFamilyOnOneRayDrawsItsEndsOnly) {
     ScaleParameters p = kDefaultParameters;
-    p.alfa = 7.36367e-314;
-    p.Nfull = 2147483647;
-    p.Nbig = -1;
+    p.halfAngle = 7.36367e-314;
+    p.divisions = 2147483647;
+    p.bigDivisions = -1;
     RenderState state = test::LaidOut(p);
     CoarseRecordingSurface surface(1e-3);
     PaintScale(state, surface, false);
@@ -115,8 +115,8 @@ TEST(HugeCoordinatesRegression, ATickFamilyOnOneRayDrawsItsEndsOnly) {
 
 TEST(HugeCoordinatesRegression, TicksTheDeviceCannotTellApartAreThinnedWithoutGaps) {
     ScaleParameters p = kDefaultParameters;
-    p.Nfull = 100000;
-    p.Nbig = -1;
+    p.divisions = 100000;
+    p.bigDivisions = -1;
     RenderState state = test::LaidOut(p);
     const double turn = 1e-3;  // radians per device pixel at the farthest visible point
     CoarseRecordingSurface surface(turn);
@@ -157,11 +157,13 @@ TEST(HugeCoordinatesRegression, GiantNumeralsCostOnlyWhatReachesTheDevice) {
     p.unit = "U";
     p.range = 1.623887952741999e+155;
     for (std::int32_t* field :
-         {&p.Rout, &p.Rin, &p.Lkrep, &p.Rdel, &p.out_R, &p.Nfull, &p.Nbig, &p.Nm, &p.Lbig, &p.Lsm,
-          &p.Hbig, &p.Hsm, &p.Duga, &p.Hduga, &p.Los_os, &p.Los_niz})
+         {&p.outerRadius, &p.innerRadius, &p.mountingHoleSpacing, &p.tickRadius, &p.ticksInward,
+          &p.divisions, &p.bigDivisions, &p.numberedDivisions, &p.bigTickLength, &p.smallTickLength,
+          &p.bigTickWidth, &p.smallTickWidth, &p.arcShown, &p.arcWidth, &p.mountingAboveAxis,
+          &p.mountingAboveBottom})
         *field = 2147483647;
     ScaleParameters outside = p;  // the numerals stand kilometres beyond the plate
-    outside.out_R = 0;
+    outside.ticksInward = 0;
     for (const ScaleParameters& record : {p, outside}) {
         RenderState state = test::LaidOut(record);
         const CanvasGeometry g = ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), false);
@@ -171,7 +173,7 @@ TEST(HugeCoordinatesRegression, GiantNumeralsCostOnlyWhatReachesTheDevice) {
         CountingSurface surface(painter, DrawingTransform::OfCanvas(g), true);
         PaintScale(state, surface, false);
         const int numerals = surface.measured;  // painting measures only numerals
-        if (record.out_R == 0) {
+        if (record.ticksInward == 0) {
             EXPECT_LE(numerals, 2) << "only the upright end numerals may come near";
         } else {
             EXPECT_LE(surface.giantGlyphs(), 4 * numerals);
@@ -192,10 +194,10 @@ namespace {
 TEST(HugeCoordinatesRegression, NumeralsCoveredByTheNextNumeralAreNotDrawn) {
     ScaleParameters p = kDefaultParameters;
     p.range = 1.59341e+184;
-    p.Rdel = 4326;
-    p.Nm = 4326;
-    p.Lbig = 0;
-    p.Hbig = 15;
+    p.tickRadius = 4326;
+    p.numberedDivisions = 4326;
+    p.bigTickLength = 0;
+    p.bigTickWidth = 15;
     RenderState state = test::LaidOut(p);
     const CanvasGeometry g = ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), false);
     std::array<QImage, 2> pictures;

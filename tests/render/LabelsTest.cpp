@@ -36,9 +36,9 @@ Extent DrawnSizeOf(const RenderState& s, MovableElement e) {
     return s.drawnSizes[static_cast<std::size_t>(Index(e))];
 }
 
-std::vector<FontSpec> FontsFor(int Rdel) {
+std::vector<FontSpec> FontsFor(int tickRadius) {
     ScaleParameters p = kDefaultParameters;
-    p.Rdel = Rdel;
+    p.tickRadius = tickRadius;
     RenderState state = LaidOut(p);
     std::vector<FontSpec> fonts;
     for (const DrawCall& c : Painted(state).callsOf(DrawOp::SetFont)) fonts.push_back(c.font);
@@ -51,7 +51,7 @@ TEST(Labels, FontsFollowTheGraduationRadius) {
                                             FontSpec{300, 100, 500, 0}, FontSpec{360, 120, 500, 0},
                                             FontSpec{600, 0, 500, 0}, FontSpec{600, 0, 500, 141},
                                             FontSpec{600, 0, 500, -141}, FontSpec{600, 0, 500, 0}));
-    // Below Rdel 2100 the size factor stays at 0.5, and the texts keep their minimum sizes.
+    // Below tickRadius 2100 the size factor stays at 0.5, and the texts keep their minimum sizes.
     EXPECT_THAT(FontsFor(1000), ElementsAre(FontSpec{500, 125, 600, 0}, FontSpec{300, 0, 600, 0},
                                             FontSpec{150, 50, 500, 0}, FontSpec{180, 60, 500, 0},
                                             FontSpec{142, 0, 500, 0}, FontSpec{142, 0, 500, 141},
@@ -63,17 +63,17 @@ TEST(Labels, FontsFollowTheGraduationRadius) {
     EXPECT_EQ(large[4].cellHeight, 1200);
 
     ScaleParameters inside = kDefaultParameters;
-    inside.out_R = 1;
+    inside.ticksInward = 1;
     EXPECT_EQ(NumeralFont(inside).weight, 300);
 }
 
 TEST(Labels, NumeralTexts) {
-    const auto texts = [](double range, int Nm) {
+    const auto texts = [](double range, int numberedDivisions) {
         ScaleParameters p = kDefaultParameters;
         p.range = range;
-        p.Nm = Nm;
+        p.numberedDivisions = numberedDivisions;
         std::vector<std::string> out;
-        for (int i = 0; i <= Nm; ++i) out.push_back(NumeralText(p, i));
+        for (int i = 0; i <= numberedDivisions; ++i) out.push_back(NumeralText(p, i));
         return out;
     };
     EXPECT_THAT(texts(15, 3), ElementsAre("0", "5", "10", "15"));
@@ -97,7 +97,7 @@ TEST(Labels, NumeralPlacement) {
     // A middle numeral stands on the tip of its big tick, its cell turned with it.
     EXPECT_EQ(texts[5].points[0], (Point{-1398, 5074}));
 
-    state.params.out_R = 1;
+    state.params.ticksInward = 1;
     s = Painted(state);
     texts = s.callsOf(DrawOp::TextOut);
     ASSERT_EQ(texts.size(), 8u);
@@ -145,8 +145,8 @@ TEST(Labels, DefaultAnchors) {
                 ElementsAre(Point{-3114, 504}, Point{-3114, 1680}, Point{3240, 1680},
                             Point{-3240, 1386}, Point{0, 3570}, Point{0, 1034}, Point{3240, 840}));
     ScaleParameters p = kDefaultParameters;
-    p.out_R = 1;
-    p.Lshk = 6901;  // the same half width
+    p.ticksInward = 1;
+    p.plateWidth = 6901;  // the same half width
     state = LaidOut(p);
     EXPECT_THAT(state.layout.anchors,
                 ElementsAre(Point{-3114, 420}, Point{-3114, 1470}, Point{3240, 1470},
@@ -208,10 +208,10 @@ TEST(Labels, SymbolImagesScaleWithTheRadius) {
     EXPECT_EQ(DrawnSizeOf(state, MovableElement::DataSymbol), (Extent{600, 400}));
     EXPECT_EQ(DrawnSizeOf(state, MovableElement::RombSymbol), (Extent{0, 0}));
 
-    for (const auto& [Rdel, width] : {std::pair{1000, 300}, std::pair{8400, 1200}}) {
-        state.params.Rdel = Rdel;
+    for (const auto& [tickRadius, width] : {std::pair{1000, 300}, std::pair{8400, 1200}}) {
+        state.params.tickRadius = tickRadius;
         Painted(state);
-        EXPECT_EQ(DrawnSizeOf(state, MovableElement::DataSymbol).width, width) << Rdel;
+        EXPECT_EQ(DrawnSizeOf(state, MovableElement::DataSymbol).width, width) << tickRadius;
     }
 }
 
@@ -285,27 +285,28 @@ Ink InkOf(const ScaleParameters& p, const std::string& numeral) {
 // its ray, is centred on the ray and lies on the plate's side of the ticks its place names.
 TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
     struct Case {
-        double alfa;
-        int Nm;
-        int out_R;
+        double halfAngle;
+        int numberedDivisions;
+        int ticksInward;
     };
     for (const Case c : {Case{42.5, 3, 0}, Case{42.5, 3, 1}, Case{120, 4, 0}, Case{120, 4, 1}}) {
         ScaleParameters p = kDefaultParameters;
-        p.alfa = c.alfa;
-        p.Nm = c.Nm;
-        p.range = 5000.0 * c.Nm;  // several digits, so the ink shows its direction
-        p.out_R = c.out_R;
-        for (int i = 1; i <= c.Nm; ++i) {
+        p.halfAngle = c.halfAngle;
+        p.numberedDivisions = c.numberedDivisions;
+        p.range = 5000.0 * c.numberedDivisions;  // several digits, so the ink shows its direction
+        p.ticksInward = c.ticksInward;
+        for (int i = 1; i <= c.numberedDivisions; ++i) {
             const std::string numeral = NumeralText(p, i);
             const Ink ink = InkOf(p, numeral);
-            const std::string where = "alfa " + std::to_string(c.alfa) + " out_R " +
-                                      std::to_string(c.out_R) + " numeral " + numeral;
+            const std::string where = "alfa " + std::to_string(c.halfAngle) + " out_R " +
+                                      std::to_string(c.ticksInward) + " numeral " + numeral;
             ASSERT_GT(ink.points.size(), 100u) << where;
-            if (i == c.Nm) {  // the end numeral stands upright
+            if (i == c.numberedDivisions) {  // the end numeral stands upright
                 EXPECT_NEAR(ink.axis, 0.0, 2.0) << where;
                 continue;
             }
-            const double theta = (c.alfa + 90.0 - 2.0 * c.alfa * i / c.Nm) * kPi / 180.0;
+            const double theta =
+                (c.halfAngle + 90.0 - 2.0 * c.halfAngle * i / c.numberedDivisions) * kPi / 180.0;
             const double cosT = std::cos(theta), sinT = std::sin(theta);
             // The baseline along (s, -c): a turn of theta - 90 degrees, left of the vertical
             // leaning left.
@@ -317,12 +318,12 @@ TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
             // Outside it stands beyond the big ticks' tips, inside it hangs within them: the
             // tops face away from the pointer axis either way.
             const double radius = ink.x * cosT + ink.y * sinT;
-            if (c.out_R == 0) {
-                EXPECT_GT(radius, p.Rdel + p.Lbig + 10) << where;
-                EXPECT_LT(radius, p.Rdel + p.Lbig + 10 + 600) << where;
+            if (c.ticksInward == 0) {
+                EXPECT_GT(radius, p.tickRadius + p.bigTickLength + 10) << where;
+                EXPECT_LT(radius, p.tickRadius + p.bigTickLength + 10 + 600) << where;
             } else {
-                EXPECT_LT(radius, p.Rdel - p.Lbig - 15) << where;
-                EXPECT_GT(radius, p.Rdel - p.Lbig - 15 - 600) << where;
+                EXPECT_LT(radius, p.tickRadius - p.bigTickLength - 15) << where;
+                EXPECT_GT(radius, p.tickRadius - p.bigTickLength - 15 - 600) << where;
             }
         }
     }
@@ -375,7 +376,7 @@ TEST(FindCollisions, NamesWhatRunsIntoAnotherOrOffThePlate) {
         bool crossesEdge;
     };
     const std::vector<Case> cases{
-        {"M24-100uA-radial.qrn", [](ScaleParameters& p) { p.Rdel = 5000; }, {"100"}, true},
+        {"M24-100uA-radial.qrn", [](ScaleParameters& p) { p.tickRadius = 5000; }, {"100"}, true},
         {"E8021-250V-inside.qrn",
          [](ScaleParameters& p) { p.ext.places[Index(MovableElement::StandardLabel)].reset(); },
          {"place.standard"},
@@ -398,7 +399,7 @@ TEST(FindCollisions, NamesWhatRunsIntoAnotherOrOffThePlate) {
          true},
         {"Multimeter-3-scales.qrn",
          [](ScaleParameters& p) {
-             p.ext.further.at(0).Rdel = 5500;
+             p.ext.further.at(0).tickRadius = 5500;
              p.ext.further.at(0).numbers.reset();
          },
          {"place.others", "10", "10", "V~", "кОм"},

@@ -96,7 +96,7 @@ TEST(CutLinesRegression, ATextOverTheCutOutLeavesItsLineWhole) {
     state.symbols = LoadSymbolImages();
     ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(300), false).ok());
     const CanvasGeometry& g = state.canvas.geometry;
-    const double radius = state.params.Rin - 10;
+    const double radius = state.params.innerRadius - 10;
     int gaps = 0;
     for (int degree = 1; degree < 180; ++degree) {
         const double a = degree * std::numbers::pi / 180;

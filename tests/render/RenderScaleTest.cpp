@@ -132,7 +132,7 @@ TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
     ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
     ASSERT_FALSE(state.canvas.image.isNull());
 
-    state.params.Lshk = 2'000'000'000;  // 20 km
+    state.params.plateWidth = 2'000'000'000;  // 20 km
     ResetLayout(state);
     RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(600), false);
     EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
@@ -140,8 +140,8 @@ TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
     EXPECT_TRUE(state.canvas.image.isNull());  // the previous canvas is gone, nothing half-made
 
     // Each side within bounds, but 900 megapixels in all.
-    state.params.Lshk = 126'800;
-    state.params.Hshk = 126'800;
+    state.params.plateWidth = 126'800;
+    state.params.plateHeight = 126'800;
     ResetLayout(state);
     result = RenderScale(state, ReferenceDevice::ForDpi(600), false);
     EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
@@ -150,8 +150,8 @@ TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
     // On screen the colour canvas takes four bytes a pixel: a 30 cm plate fits at zoom 1 but
     // not at zoom 10, and the message says what to do.
     state.params = kDefaultParameters;
-    state.params.Lshk = 30'000;
-    state.params.Hshk = 30'000;
+    state.params.plateWidth = 30'000;
+    state.params.plateHeight = 30'000;
     ResetLayout(state);
     const ReferenceDevice screen{1920, 5090, 1008};
     state.zoom = 1;

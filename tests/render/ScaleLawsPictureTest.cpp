@@ -64,8 +64,10 @@ TEST(ScaleLawsPicture, EveryLawPutsItsTicksAtTheFractionOfTheArcItsMovementGives
 
         // Halfway along each small tick, on its ray, the picture is black; halfway between two
         // neighbours it is white.
-        const double r = p.Rdel + p.Lsm / 2.0;
-        const auto angle = [&](double f) { return (p.alfa + 90 - 2 * p.alfa * f) * kPi / 180; };
+        const double r = p.tickRadius + p.smallTickLength / 2.0;
+        const auto angle = [&](double f) {
+            return (p.halfAngle + 90 - 2 * p.halfAngle * f) * kPi / 180;
+        };
         for (std::size_t i = 0; i < c.values.size(); ++i) {
             const double a = angle(c.expect(c.values[i]));
             EXPECT_TRUE(BlackAt(state.canvas, r * std::cos(a), r * std::sin(a)))
@@ -126,8 +128,8 @@ TEST(ZoneHatchRegression, TouchingZonesAreHatchedInDifferentDirections) {
     // The direction the black runs take near a point of the plate: +1 rising, -1 falling, 0 both.
     const auto direction = [&](double value) {
         const double f = (value - p.ext.first.start) / (p.range - p.ext.first.start);
-        const double a = (p.alfa + 90 - 2 * p.alfa * f) * kPi / 180;
-        const double r = p.Rdel + p.Lsm / 2.0;
+        const double a = (p.halfAngle + 90 - 2 * p.halfAngle * f) * kPi / 180;
+        const double r = p.tickRadius + p.smallTickLength / 2.0;
         int rising = 0;
         int falling = 0;
         for (int dy = -40; dy <= 40; dy += 2) {
@@ -185,9 +187,9 @@ TEST(PlacesRegression, ElementsPlacedOnABiggerPlateAreBroughtBackOntoASmallerOne
     EXPECT_EQ(state.layout.anchors[std::size_t(Index(E::NameLabel))], At(-3400, 2000));
     // The plate made 40 x 30 mm, its bottom 1 mm below the axis: both labels keep as near their
     // places as lets them lie wholly on it.
-    p.Lshk = 4000;
-    p.Hshk = 3000;
-    p.Los_niz = 100;
+    p.plateWidth = 4000;
+    p.plateHeight = 3000;
+    p.mountingAboveBottom = 100;
     state = test::LaidOut(p);
     test::Painted(state);
     for (E e : {E::NameLabel, E::StandardLabel}) {

@@ -24,15 +24,17 @@ inline std::vector<NamedRecord> NamedExtremes() {
         change(p);
         cases.push_back({what, p});
     };
-    for (const double alfa : {0.0, 90.0, 180.0, 270.0, -42.5, 1e6, 1e308})
-        with("alfa", [alfa](ScaleParameters& p) { p.alfa = alfa; });
+    for (const double halfAngle : {0.0, 90.0, 180.0, 270.0, -42.5, 1e6, 1e308})
+        with("alfa", [halfAngle](ScaleParameters& p) { p.halfAngle = halfAngle; });
     for (const int rdel : {0, 1, 6})
-        with("Rdel under 7", [rdel](ScaleParameters& p) { p.Rdel = rdel; });
+        with("Rdel under 7", [rdel](ScaleParameters& p) { p.tickRadius = rdel; });
     for (const double range : {-15.0, 1e-300, 1e308, -1e308})
         with("range", [range](ScaleParameters& p) { p.range = range; });
     for (const int count :
          {0, -1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()})
-        with("counts", [count](ScaleParameters& p) { p.Nfull = p.Nbig = p.Nm = count; });
+        with("counts", [count](ScaleParameters& p) {
+            p.divisions = p.bigDivisions = p.numberedDivisions = count;
+        });
     with("empty texts", [](ScaleParameters& p) { p.name.clear(), p.unit.clear(); });
     with("long texts", [](ScaleParameters& p) {
         p.name.assign(100'000, '\xC0');
@@ -46,32 +48,32 @@ inline std::vector<NamedRecord> NamedExtremes() {
 // the raster engine busy for a minute per rendering.
 inline std::vector<NamedRecord> FarCoordinateRecords() {
     NamedRecord ticks{"far ticks", kDefaultParameters};
-    ticks.params.Rdel = -394264576;
-    ticks.params.out_R = -2139095040;
-    ticks.params.Nfull = 1669332992;
-    ticks.params.Lbig = 1115684865;
-    ticks.params.Lsm = -1400897536;
-    ticks.params.Hbig = -1635778560;
-    ticks.params.Hsm = -2088763391;
+    ticks.params.tickRadius = -394264576;
+    ticks.params.ticksInward = -2139095040;
+    ticks.params.divisions = 1669332992;
+    ticks.params.bigTickLength = 1115684865;
+    ticks.params.smallTickLength = -1400897536;
+    ticks.params.bigTickWidth = -1635778560;
+    ticks.params.smallTickWidth = -2088763391;
 
     NamedRecord numerals{"far numerals", kDefaultParameters};
-    numerals.params.Lkrep = 15724527;
-    numerals.params.Rdel = numerals.params.out_R = numerals.params.Lbig = numerals.params.Lsm =
-        1877995503;
-    numerals.params.Nm = 503;
-    numerals.params.Hbig = -2147483520;
-    numerals.params.Hsm = -2085191680;
-    numerals.params.Los_os = -2147450880;
-    numerals.params.Los_niz = -2145484800;
+    numerals.params.mountingHoleSpacing = 15724527;
+    numerals.params.tickRadius = numerals.params.ticksInward = numerals.params.bigTickLength =
+        numerals.params.smallTickLength = 1877995503;
+    numerals.params.numberedDivisions = 503;
+    numerals.params.bigTickWidth = -2147483520;
+    numerals.params.smallTickWidth = -2085191680;
+    numerals.params.mountingAboveAxis = -2147450880;
+    numerals.params.mountingAboveBottom = -2145484800;
 
     // 268 million hair-thin ticks crossing the whole canvas.
     NamedRecord fan{"fan of ticks", kDefaultParameters};
-    fan.params.Nfull = 268444185;
-    fan.params.Lsm = -704634660;
-    fan.params.Lbig = -661220305;
-    fan.params.Nm = 209;
-    fan.params.Hsm = 15;
-    fan.params.Rdel = 2800;
+    fan.params.divisions = 268444185;
+    fan.params.smallTickLength = -704634660;
+    fan.params.bigTickLength = -661220305;
+    fan.params.numberedDivisions = 209;
+    fan.params.smallTickWidth = 15;
+    fan.params.tickRadius = 2800;
     return {ticks, numerals, fan};
 }
 

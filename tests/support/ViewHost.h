@@ -9,12 +9,12 @@
 #include <QWidget>
 #include <memory>
 
-#include "model/CQuirnDoc.h"
-#include "view/CQuirnView.h"
+#include "model/Document.h"
 #include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
 #include "view/ScaleSession.h"
+#include "view/ScaleView.h"
 
 namespace quirn::test {
 
@@ -22,7 +22,7 @@ struct ViewHost {
     std::unique_ptr<QWidget> window;  // owns the rest but printing
     ParameterBar* bar = nullptr;
     ScaleSession* session = nullptr;
-    CQuirnView* view = nullptr;
+    ScaleView* view = nullptr;
     PanelBinding* panel = nullptr;
     std::shared_ptr<PrintBinding> printing;
     // What the panel told the user, instead of a message box that would wait for a click.
@@ -30,13 +30,13 @@ struct ViewHost {
 };
 
 // The window owns the bar and the view; false when it was never exposed.
-inline bool HostView(CQuirnDoc& doc, ViewHost& host) {
+inline bool HostView(Document& doc, ViewHost& host) {
     host.window = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(host.window.get());
     layout->setContentsMargins(0, 0, 0, 0);
     host.bar = new ParameterBar(host.window.get());
     host.session = new ScaleSession(doc, host.window.get());
-    host.view = new CQuirnView(*host.session, host.window.get());
+    host.view = new ScaleView(*host.session, host.window.get());
     host.panel = new PanelBinding(*host.bar, *host.session, *host.view, host.window.get());
     host.panel->setWarningHandler(
         [warnings = host.warnings](const QString& text) { warnings->append(text); });

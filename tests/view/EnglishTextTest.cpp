@@ -24,13 +24,13 @@
 #include <memory>
 
 #include "app/AboutDialog.h"
-#include "app/CMainFrame.h"
-#include "app/CQuirnApp.h"
+#include "app/Application.h"
 #include "app/HelpDialog.h"
 #include "app/Language.h"
+#include "app/MainWindow.h"
 #include "app/ScreenSize.h"
 #include "model/ParameterText.h"
-#include "peripherals/RealRazmer.h"
+#include "peripherals/CalibrationDialog.h"
 #include "support/TestFiles.h"
 #include "view/ParameterBar.h"
 
@@ -131,7 +131,7 @@ class EnglishTextTest : public ::testing::Test {
         p.name = "Voltmeter";
         p.unit = "V";
         FurtherScale further;
-        further.Rdel = p.Rdel - 800;
+        further.tickRadius = p.tickRadius - 800;
         p.ext.further.push_back(further);
         p.ext.zones.push_back({1, 0.0, 5.0, 0xFF0000});
         test::Put(scratch_ / "scale.qrn", WriteParameterText(p));
@@ -141,14 +141,14 @@ class EnglishTextTest : public ::testing::Test {
 
     // The captions of the whole program as it starts with the translations in force.
     std::vector<Caption> Captions() {
-        CQuirnApp app(*settings_, &prompts_);
+        Application app(*settings_, &prompts_);
         EXPECT_TRUE(app.InitInstance("scale.qrn"));
-        CMainFrame& frame = *app.mainFrame();
+        MainWindow& frame = *app.mainFrame();
         frame.OnScalesWindow();
         std::vector<Caption> seen;
         Collect(&frame, {}, seen);
         {
-            const CAboutDlg about(&frame);
+            const AboutDialog about(&frame);
             Collect(&about, {}, seen);
             const CHelpDlg help(&frame);
             Collect(&help, {}, seen);
@@ -160,7 +160,7 @@ class EnglishTextTest : public ::testing::Test {
 
     // The panel's captions, and whether each fits its fixed place.
     std::vector<std::pair<QString, bool>> PanelCaptions() {
-        CQuirnApp app(*settings_, &prompts_);
+        Application app(*settings_, &prompts_);
         EXPECT_TRUE(app.InitInstance("scale.qrn"));
         std::vector<std::pair<QString, bool>> captions;
         for (const QWidget* w : app.mainFrame()->parameterBar().findChildren<QWidget*>()) {

@@ -7,9 +7,9 @@
 #include <QSettings>
 #include <memory>
 
-#include "app/CMainFrame.h"
-#include "app/CQuirnApp.h"
+#include "app/Application.h"
 #include "app/LanguageMenu.h"
+#include "app/MainWindow.h"
 #include "support/TestFiles.h"
 
 namespace quirn {
@@ -26,7 +26,7 @@ class LanguageMenuTest : public ::testing::Test {
   protected:
     // Starts the program, picks choice in its menu and ends it; returns the notice shown.
     QString Pick(LanguageChoice choice, LanguageChoice expectedChecked) {
-        CQuirnApp app(settings_, &prompts_);
+        Application app(settings_, &prompts_);
         EXPECT_TRUE(app.InitInstance({}));
         auto* menu = app.mainFrame()->findChild<LanguageMenu*>();
         if (menu == nullptr) {

@@ -14,16 +14,16 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/CMainFrame.h"
-#include "app/CQuirnApp.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "app/Profile.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/ParameterText.h"
 #include "support/TestFiles.h"
-#include "view/CQuirnView.h"
 #include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
 #include "view/ScaleSession.h"
+#include "view/ScaleView.h"
 
 namespace quirn {
 namespace {
@@ -74,13 +74,13 @@ class MainFrameTest : public ::testing::Test {
         app_.reset();
         settings_.reset();
     }
-    CMainFrame& Start(const std::string& file = {}) {
-        app_ = std::make_unique<CQuirnApp>(*settings_, &prompts_);
+    MainWindow& Start(const std::string& file = {}) {
+        app_ = std::make_unique<Application>(*settings_, &prompts_);
         EXPECT_TRUE(app_->InitInstance(file));
         return *app_->mainFrame();
     }
     // Apply a changed name through the panel, as the user would.
-    void ApplyName(CMainFrame& frame, const char* name) {
+    void ApplyName(MainWindow& frame, const char* name) {
         frame.parameterBar().setText(BarControl::Name, QString::fromUtf8(name));
         frame.panel().OnApplyParameters();
     }
@@ -89,11 +89,11 @@ class MainFrameTest : public ::testing::Test {
     const fs::path& dir_ = scratch_.path();
     std::unique_ptr<QSettings> settings_;
     ScriptedPrompts prompts_;
-    std::unique_ptr<CQuirnApp> app_;
+    std::unique_ptr<Application> app_;
 };
 
 TEST_F(MainFrameTest, MenusToolbarAndKeys) {
-    CMainFrame& frame = Start();
+    MainWindow& frame = Start();
     EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - M4200, 69x60, 15V"));
 
     QStringList bar = Texts(frame.menuBar()->actions());
@@ -134,7 +134,7 @@ TEST_F(MainFrameTest, MenusToolbarAndKeys) {
 // The window was once fixed at the panel's size and could not be maximised: it starts at the
 // panel's width now, and a larger window gives the view the room while the panel stays as it is.
 TEST_F(MainFrameTest, StartsAtThePanelsWidthAndGivesTheViewAnyRoomBeyond) {
-    CMainFrame& frame = Start();
+    MainWindow& frame = Start();
     const int width = frame.parameterBar()
                           .DialogRect(0, 0, ParameterBar::kWidthUnits, ParameterBar::kHeightUnits)
                           .width();
@@ -154,7 +154,7 @@ TEST_F(MainFrameTest, StartsAtThePanelsWidthAndGivesTheViewAnyRoomBeyond) {
 }
 
 TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
-    CMainFrame& frame = Start();
+    MainWindow& frame = Start();
     QApplication::setActiveWindow(&frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
 
@@ -177,7 +177,7 @@ TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
 }
 
 TEST_F(MainFrameTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
-    CMainFrame& frame = Start();
+    MainWindow& frame = Start();
     QApplication::setActiveWindow(&frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     QAction* undo = frame.action(Command::Undo);
@@ -211,7 +211,7 @@ TEST_F(MainFrameTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
 }
 
 TEST_F(MainFrameTest, CtrlZAfterEnterUndoesTheApplyNotTheFieldsText) {
-    CMainFrame& frame = Start();
+    MainWindow& frame = Start();
     QApplication::setActiveWindow(&frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     QLineEdit* name = frame.parameterBar().edit(BarControl::Name);
@@ -236,7 +236,7 @@ TEST_F(MainFrameTest, CtrlZAfterEnterUndoesTheApplyNotTheFieldsText) {
 }
 
 TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
-    CMainFrame& frame = Start();
+    MainWindow& frame = Start();
     frame.show();
     ApplyName(frame, "B7");
 
@@ -251,12 +251,12 @@ TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
     ASSERT_TRUE(fs::exists(dir_ / kInitialParametersFile));
     EXPECT_EQ(ReadScaleParameters(Slurp(dir_ / kInitialParametersFile)).name, "B7");
 
-    CMainFrame& again = Start();
+    MainWindow& again = Start();
     EXPECT_EQ(Caption(again), QStringLiteral("Quirn - B7, 69x60, 15V"));
 }
 
 TEST_F(MainFrameTest, StartWithAFileThatCannotBeOpenedEndsAndKeepsInitialFile) {
-    app_ = std::make_unique<CQuirnApp>(*settings_, &prompts_);
+    app_ = std::make_unique<Application>(*settings_, &prompts_);
     EXPECT_FALSE(app_->InitInstance("missing.qrn"));
     ASSERT_EQ(prompts_.reports.size(), 1u);
     EXPECT_EQ(prompts_.reports[0].first, FileError::FileNotFound);
@@ -283,7 +283,7 @@ TEST_F(MainFrameTest, OpenedFilesReachTheProfile) {
         std::ofstream out(dir_ / "scale1.qrn", std::ios::binary);
         out << WriteParameterText(kDefaultParameters);
     }
-    CMainFrame& frame = Start("scale1.qrn");
+    MainWindow& frame = Start("scale1.qrn");
     EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - M4200, 69x60, 15V (scale1.qrn)"));
     // The File menu lists them above "В&ыход" when it opens.
     QMenu* file = frame.menuBar()->actions().front()->menu();

@@ -28,11 +28,30 @@ std::vector<int> Ids(std::initializer_list<C> ids) {
 
 TEST(ParameterBar, HasEveryControlOfItsKindWithItsText) {
     ParameterBar bar;
-    for (C id :
-         {C::Name,          C::Unit,      C::Range,    C::Alfa, C::Rin,   C::Lkrep, C::Hshk,
-          C::Skos,          C::Rout,      C::Lshk,     C::Rdel, C::Lbig,  C::Lsm,   C::Nfull,
-          C::Nbig,          C::Nm,        C::Hbig,     C::Hsm,  C::Hduga, C::LosOs, C::LosNiz,
-          C::TemplateWidth, C::TemplateX, C::TemplateY}) {
+    for (C id : {C::Name,
+                 C::Unit,
+                 C::Range,
+                 C::Alfa,
+                 C::innerRadius,
+                 C::mountingHoleSpacing,
+                 C::plateHeight,
+                 C::Skos,
+                 C::outerRadius,
+                 C::plateWidth,
+                 C::tickRadius,
+                 C::bigTickLength,
+                 C::smallTickLength,
+                 C::divisions,
+                 C::bigDivisions,
+                 C::numberedDivisions,
+                 C::bigTickWidth,
+                 C::smallTickWidth,
+                 C::arcWidth,
+                 C::LosOs,
+                 C::LosNiz,
+                 C::TemplateWidth,
+                 C::TemplateX,
+                 C::TemplateY}) {
         ASSERT_NE(bar.edit(id), nullptr) << static_cast<int>(id);
         EXPECT_EQ(bar.edit(id)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         EXPECT_FALSE(bar.edit(id)->isReadOnly());
@@ -86,8 +105,8 @@ TEST(ParameterBar, EveryControlHasATooltipSayingWhatItIs) {
     for (const QLabel* label : bar.findChildren<QLabel*>())
         if (label->text() == QString::fromUtf8("Ширина шкалы")) width = label;
     ASSERT_NE(width, nullptr);
-    EXPECT_EQ(width->toolTip(), bar.edit(C::Lshk)->toolTip());
-    EXPECT_EQ(bar.edit(C::Lshk)->toolTip(),
+    EXPECT_EQ(width->toolTip(), bar.edit(C::plateWidth)->toolTip());
+    EXPECT_EQ(bar.edit(C::plateWidth)->toolTip(),
               QString::fromUtf8("Ширина пластины от левого края до правого"));
 }
 
@@ -108,14 +127,14 @@ TEST(ParameterBar, PlacesControlsInDialogUnitsAtAFixedHeight) {
 TEST(ParameterBar, OnlyTheTwoCountFieldsRefuseAnythingButDigits) {
     ParameterBar bar;
     bar.show();
-    for (C id : {C::Nbig, C::Nm}) {
+    for (C id : {C::bigDivisions, C::numberedDivisions}) {
         QTest::keyClicks(bar.edit(id), "1a2,3-");
         EXPECT_EQ(bar.text(id), "123");
     }
-    QTest::keyClicks(bar.edit(C::Nfull), "12.7");
-    EXPECT_EQ(bar.text(C::Nfull), "12.7");
-    QTest::keyClicks(bar.edit(C::Lshk), "-1,5");
-    EXPECT_EQ(bar.text(C::Lshk), "-1,5");
+    QTest::keyClicks(bar.edit(C::divisions), "12.7");
+    EXPECT_EQ(bar.text(C::divisions), "12.7");
+    QTest::keyClicks(bar.edit(C::plateWidth), "-1,5");
+    EXPECT_EQ(bar.text(C::plateWidth), "-1,5");
 }
 
 TEST(ParameterBar, FieldsHoldWhatFitsTheirBoxButNameAndUnitScroll) {
@@ -137,7 +156,7 @@ TEST(ParameterBar, EnterAppliesAndEscapePressesTheTemplateButton) {
     bar.show();
     QSignalSpy applied(bar.button(C::Apply), &QPushButton::clicked);
     QSignalSpy templ(bar.button(C::TemplateButton), &QPushButton::clicked);
-    QTest::keyClick(bar.edit(C::Lshk), Qt::Key_Return);
+    QTest::keyClick(bar.edit(C::plateWidth), Qt::Key_Return);
     QTest::keyClick(bar.edit(C::Name), Qt::Key_Enter);
     QTest::keyClick(bar.checkBox(C::Arc), Qt::Key_Return);
     EXPECT_EQ(applied.count(), 3);
@@ -173,14 +192,36 @@ TEST(ParameterBar, TabVisitsButtonsFieldsAndTemplateControlsInOrderSkippingRadio
         }
         w = w->nextInFocusChain();
     } while (w != bar.button(C::Apply) && w != nullptr);
-    EXPECT_EQ(
-        order,
-        Ids({C::Apply,         C::ExportPicture, C::Name,      C::Unit,        C::Range,
-             C::Alfa,          C::Rin,           C::Lkrep,     C::Hshk,        C::Skos,
-             C::Rout,          C::Lshk,          C::Rdel,      C::Lbig,        C::Lsm,
-             C::Nfull,         C::Nbig,          C::Nm,        C::Hbig,        C::Hsm,
-             C::Arc,           C::Hduga,         C::LosOs,     C::LosNiz,      C::TemplateButton,
-             C::TemplateWidth, C::TemplateX,     C::TemplateY, C::ZoomReadout, C::CursorReadout}));
+    EXPECT_EQ(order, Ids({C::Apply,
+                          C::ExportPicture,
+                          C::Name,
+                          C::Unit,
+                          C::Range,
+                          C::Alfa,
+                          C::innerRadius,
+                          C::mountingHoleSpacing,
+                          C::plateHeight,
+                          C::Skos,
+                          C::outerRadius,
+                          C::plateWidth,
+                          C::tickRadius,
+                          C::bigTickLength,
+                          C::smallTickLength,
+                          C::divisions,
+                          C::bigDivisions,
+                          C::numberedDivisions,
+                          C::bigTickWidth,
+                          C::smallTickWidth,
+                          C::Arc,
+                          C::arcWidth,
+                          C::LosOs,
+                          C::LosNiz,
+                          C::TemplateButton,
+                          C::TemplateWidth,
+                          C::TemplateX,
+                          C::TemplateY,
+                          C::ZoomReadout,
+                          C::CursorReadout}));
 }
 
 }  // namespace

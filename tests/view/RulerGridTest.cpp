@@ -14,13 +14,13 @@
 #include <cmath>
 #include <vector>
 
-#include "app/CMainFrame.h"
-#include "app/CQuirnApp.h"
-#include "model/CQuirnDoc.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "model/Document.h"
 #include "support/TestFiles.h"
 #include "support/ViewHost.h"
-#include "view/CQuirnView.h"
 #include "view/Ruler.h"
+#include "view/ScaleView.h"
 
 namespace quirn {
 namespace {
@@ -106,7 +106,7 @@ class RulerGridTest : public ::testing::Test {
         view().session().OnInitialUpdate();
         view().viewport()->repaint();
     }
-    CQuirnView& view() const { return *host_.view; }
+    ScaleView& view() const { return *host_.view; }
     QImage Shown() {
         return view().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
@@ -128,7 +128,7 @@ class RulerGridTest : public ::testing::Test {
     }
 
     test::ScratchDirectory scratch_{"quirn-grid", true};
-    CQuirnDoc doc_;
+    Document doc_;
     test::ViewHost host_;
 };
 
@@ -215,9 +215,9 @@ TEST(GridSwitchTest, TheViewMenuSwitchesTheGridAndTheNextRunKeepsIt) {
                        QSettings::IniFormat);
     SilentPrompts prompts;
     for (const bool before : {false, true}) {
-        CQuirnApp app(settings, &prompts);
+        Application app(settings, &prompts);
         ASSERT_TRUE(app.InitInstance({}));
-        CMainFrame& frame = *app.mainFrame();
+        MainWindow& frame = *app.mainFrame();
         const auto* menu = frame.findChild<QMenu*>(QStringLiteral("viewMenu"));
         ASSERT_NE(menu, nullptr);
         ASSERT_EQ(menu->actions().size(), 1);

@@ -14,14 +14,14 @@
 #include <QUndoStack>
 #include <memory>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
 #include "support/ViewHost.h"
-#include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
 #include "view/ScalePage.h"
 #include "view/ScaleSession.h"
+#include "view/ScaleView.h"
 #include "view/ScalesWindow.h"
 #include "view/ZoneTable.h"
 
@@ -70,9 +70,9 @@ class ScalesWindowTest : public ::testing::Test {
     std::string Said() const { return warnings_.join('\n').toStdString(); }
     QImage Picture() const { return view_->viewport()->grab().toImage(); }
 
-    CQuirnDoc doc_;
+    Document doc_;
     std::unique_ptr<QWidget> host_;
-    CQuirnView* view_ = nullptr;
+    ScaleView* view_ = nullptr;
     ParameterBar* bar_ = nullptr;
     PanelBinding* panel_ = nullptr;
     ScaleSession* session_ = nullptr;
@@ -192,7 +192,7 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
 
 TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
     ScaleParameters four = doc_.parameters();
-    for (int k = 0; k < 3; ++k) four.ext.further.push_back({.Rdel = 3000 - 500 * k});
+    for (int k = 0; k < 3; ++k) four.ext.further.push_back({.tickRadius = 3000 - 500 * k});
     four.ext.zones = {{2, 0, 5, 0xFF0000}, {3, 5, 10, 0x00FF00}, {4, 10, 15, 0x0000FF}};
     session_->Apply(four);
     scales_->Fill();

@@ -16,11 +16,11 @@
 #include <QWheelEvent>
 #include <memory>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "support/Resident.h"
 #include "support/ViewHost.h"
-#include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
+#include "view/ScaleView.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
@@ -79,8 +79,8 @@ class StressTest : public ::testing::Test {
     // Applies a changed record through the panel, alternating shapes, arcs and radii.
     void Apply(int step) {
         bar_->setText(C::Name, QStringLiteral("M%1").arg(4200 + step % 50));
-        bar_->setText(C::Rdel, QString::number(30 + step % 20));
-        bar_->setText(C::Nm, QString::number(2 + step % 9));
+        bar_->setText(C::tickRadius, QString::number(30 + step % 20));
+        bar_->setText(C::numberedDivisions, QString::number(2 + step % 9));
         if (step % 3 == 0)
             QTest::mouseClick(bar_->radio(step % 2 ? C::RadialShape : C::SquareShape),
                               Qt::LeftButton);
@@ -102,10 +102,10 @@ class StressTest : public ::testing::Test {
 
     QTemporaryDir dir_;
     QString previous_;
-    CQuirnDoc doc_;
+    Document doc_;
     std::unique_ptr<QWidget> host_;
     ParameterBar* bar_ = nullptr;
-    CQuirnView* view_ = nullptr;
+    ScaleView* view_ = nullptr;
 };
 
 TEST_F(StressTest, ThousandsOfStepsDragsAndAppliesKeepMemoryBounded) {

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "support/ViewHost.h"
 #include "view/ViewMapping.h"
 
@@ -75,7 +75,7 @@ class UndoTest : public ::testing::Test {
 
     QTemporaryDir dir_;
     QString saved_ = QDir::currentPath();
-    CQuirnDoc doc_;
+    Document doc_;
     test::ViewHost host_;
 };
 

@@ -206,15 +206,15 @@ TEST(PanelText, DescriptionJoinsNameSizeRangeAndUnit) {
     p.name = "A1";
     p.unit = "mA";
     p.range = 1.5;
-    p.Hshk = 5525;
+    p.plateHeight = 5525;
     EXPECT_EQ(ComposeDescription(p), "A1, 69x55.25, 1.5mA");
     p.range = 0.256;  // two decimals here
     EXPECT_EQ(ComposeDescription(p), "A1, 69x55.25, 0.26mA");
     // A radial plate is described by its real height, not by its disabled height field's.
     p.shape = 1;
-    p.Rout = 5700;
-    p.Los_os = 250;
-    p.Los_niz = 1000;
+    p.outerRadius = 5700;
+    p.mountingAboveAxis = 250;
+    p.mountingAboveBottom = 1000;
     EXPECT_EQ(ComposeDescription(p), "A1, 69x64.5, 0.26mA");
 }
 

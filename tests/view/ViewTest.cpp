@@ -18,15 +18,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "peripherals/PictureExport.h"
 #include "render/RenderScale.h"
 #include "support/ViewHost.h"
-#include "view/CQuirnView.h"
 #include "view/PanelText.h"
 #include "view/ParameterBar.h"
+#include "view/ScaleView.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
@@ -103,11 +103,11 @@ class ViewTest : public ::testing::Test {
     Qt::CursorShape Cursor() const { return view_->viewport()->cursor().shape(); }
 
     InTemporaryDirectory cwd_;
-    CQuirnDoc doc_;
+    Document doc_;
     std::unique_ptr<QWidget> host_;
     std::shared_ptr<QStringList> warnings_;
     ParameterBar* bar_ = nullptr;
-    CQuirnView* view_ = nullptr;
+    ScaleView* view_ = nullptr;
 };
 
 TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
@@ -117,19 +117,19 @@ TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
     EXPECT_EQ(Text(C::Name), "M4200");
     EXPECT_EQ(Text(C::Range), "15");
     EXPECT_EQ(Text(C::Alfa), "42.5");
-    EXPECT_EQ(Text(C::Lsm), "3");
-    EXPECT_EQ(Text(C::Hsm), "0.2");
-    EXPECT_EQ(Text(C::Lshk), "69");
-    EXPECT_EQ(Text(C::Nfull), "30");
+    EXPECT_EQ(Text(C::smallTickLength), "3");
+    EXPECT_EQ(Text(C::smallTickWidth), "0.2");
+    EXPECT_EQ(Text(C::plateWidth), "69");
+    EXPECT_EQ(Text(C::divisions), "30");
     EXPECT_TRUE(bar_->isChecked(C::SquareShape));
     EXPECT_TRUE(bar_->isChecked(C::InnerRadius));
     EXPECT_FALSE(bar_->isChecked(C::Arc));
-    EXPECT_TRUE(bar_->control(C::Hshk)->isEnabled());
-    EXPECT_FALSE(bar_->control(C::Rout)->isEnabled());
-    EXPECT_FALSE(bar_->control(C::Hduga)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::plateHeight)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::outerRadius)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::arcWidth)->isEnabled());
     EXPECT_TRUE(bar_->control(C::Skos)->isEnabled());
 
-    // Width Lshk + 2 mm, 1 mm left of the plate and 1 mm below its bottom edge.
+    // Width plateWidth + 2 mm, 1 mm left of the plate and 1 mm below its bottom edge.
     EXPECT_EQ(Text(C::TemplateWidth), "71.00");
     EXPECT_EQ(Text(C::TemplateX), "-35.50");
     EXPECT_EQ(Text(C::TemplateY), "-4.00");
@@ -143,52 +143,52 @@ TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
 TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
     ScaleParameters p = kDefaultParameters;
     p.shape = 2;
-    p.Duga = 3;
-    p.out_R = 5;
+    p.arcShown = 3;
+    p.ticksInward = 5;
     doc_.setParameters(p);
     view_->session().OnInitialUpdate();
     EXPECT_FALSE(bar_->isChecked(C::SquareShape));
-    EXPECT_TRUE(bar_->control(C::Rout)->isEnabled());
-    EXPECT_TRUE(bar_->control(C::Hduga)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::outerRadius)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::arcWidth)->isEnabled());
     bar_->button(C::Apply)->click();
     EXPECT_EQ(doc_.parameters().shape, 1);
-    EXPECT_EQ(doc_.parameters().Duga, 1);
-    EXPECT_EQ(doc_.parameters().out_R, 1);
+    EXPECT_EQ(doc_.parameters().arcShown, 1);
+    EXPECT_EQ(doc_.parameters().ticksInward, 1);
 }
 
 TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
-    ASSERT_FALSE(bar_->control(C::Hshk)->isEnabled());
-    bar_->setText(C::Hshk, "55");  // disabled, and read all the same
+    ASSERT_FALSE(bar_->control(C::plateHeight)->isEnabled());
+    bar_->setText(C::plateHeight, "55");  // disabled, and read all the same
     bar_->setText(C::Range, "0,25");
-    bar_->setText(C::Lshk, "70,5");
-    bar_->setText(C::Lbig, "12.345");
+    bar_->setText(C::plateWidth, "70,5");
+    bar_->setText(C::bigTickLength, "12.345");
     bar_->setText(C::Alfa, " 30,5");
-    bar_->setText(C::Nfull, "12");
+    bar_->setText(C::divisions, "12");
     bar_->setText(C::Name, U("Э59"));
     bar_->setText(C::Unit, U("мА"));
     QTest::mouseClick(bar_->radio(C::OuterRadius), Qt::LeftButton);
     QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
-    bar_->setText(C::Hduga, "0,4");
-    QTest::keyClick(bar_->edit(C::Lshk), Qt::Key_Return);
+    bar_->setText(C::arcWidth, "0,4");
+    QTest::keyClick(bar_->edit(C::plateWidth), Qt::Key_Return);
 
     EXPECT_TRUE(warnings_->isEmpty()) << warnings_->join(QLatin1Char('\n')).toStdString();
     const ScaleParameters& p = doc_.parameters();
     EXPECT_EQ(p.shape, 1);
-    EXPECT_EQ(p.Hshk, 5500);
+    EXPECT_EQ(p.plateHeight, 5500);
     EXPECT_DOUBLE_EQ(p.range, 0.25);
-    EXPECT_EQ(p.Lshk, 7050);
-    EXPECT_EQ(p.Lbig, 1234);
-    EXPECT_DOUBLE_EQ(p.alfa, 30.5);
-    EXPECT_EQ(p.Nfull, 12);
-    EXPECT_EQ(p.out_R, 1);
-    EXPECT_EQ(p.Duga, 1);
-    EXPECT_EQ(p.Hduga, 40);
+    EXPECT_EQ(p.plateWidth, 7050);
+    EXPECT_EQ(p.bigTickLength, 1234);
+    EXPECT_DOUBLE_EQ(p.halfAngle, 30.5);
+    EXPECT_EQ(p.divisions, 12);
+    EXPECT_EQ(p.ticksInward, 1);
+    EXPECT_EQ(p.arcShown, 1);
+    EXPECT_EQ(p.arcWidth, 40);
     EXPECT_EQ(p.name,
               "\xDD"
               "59");  // Windows-1251
     EXPECT_EQ(p.unit, "\xEC\xC0");
-    EXPECT_EQ(p.Rdel, kDefaultParameters.Rdel);  // untouched fields keep their values
+    EXPECT_EQ(p.tickRadius, kDefaultParameters.tickRadius);  // untouched fields keep their values
     EXPECT_TRUE(doc_.IsModified());
     // A radial plate is titled with its real height: its outer radius and the axis's height.
     EXPECT_EQ(doc_.GetTitle(), "Э59, 70.5x60, 0.25мА");
@@ -205,9 +205,9 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
     const Case cases[] = {
         {C::Range, "abc", "Диапазон шкалы: не число «abc»"},
         {C::Range, "12abc", "Диапазон шкалы: не число «12abc»"},
-        {C::Rin, "3 мм", "Внутренний радиус шкалы: не число «3 мм»"},
-        {C::Nfull, "12.7", "Общее число делений: не целое число «12.7»"},
-        {C::Lshk, "1e12", "Ширина шкалы: слишком большое число «1e12»"},
+        {C::innerRadius, "3 мм", "Внутренний радиус шкалы: не число «3 мм»"},
+        {C::divisions, "12.7", "Общее число делений: не целое число «12.7»"},
+        {C::plateWidth, "1e12", "Ширина шкалы: слишком большое число «1e12»"},
         {C::Alfa, "0", "Половинный угол шкалы: нужно больше 0 и не больше 180, а не «0»"},
         {C::Alfa, "200", "Половинный угол шкалы: нужно больше 0 и не больше 180, а не «200»"},
         // A range of zero leaves the scale without a span: the scales' own check refuses it.
@@ -232,15 +232,15 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
 
 TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
-    EXPECT_FALSE(bar_->control(C::Hshk)->isEnabled());
-    EXPECT_TRUE(bar_->control(C::Rout)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::plateHeight)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::outerRadius)->isEnabled());
     QTest::mouseClick(bar_->radio(C::SquareShape), Qt::LeftButton);
-    EXPECT_TRUE(bar_->control(C::Hshk)->isEnabled());
-    EXPECT_FALSE(bar_->control(C::Rout)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::plateHeight)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::outerRadius)->isEnabled());
     QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
-    EXPECT_TRUE(bar_->control(C::Hduga)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::arcWidth)->isEnabled());
     QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
-    EXPECT_FALSE(bar_->control(C::Hduga)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::arcWidth)->isEnabled());
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
     EXPECT_EQ(view_->session().state().params, kDefaultParameters);
     EXPECT_EQ(doc_.parameters(), kDefaultParameters);
@@ -513,7 +513,7 @@ TEST_F(ViewTest, CollidingElementsAreFramedOnTheScreenOnly) {
 TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     // A plate larger than the window, seen scrolled and zoomed, then opened again.
     ScaleParameters large = kDefaultParameters;
-    large.Lshk = large.Hshk = 40000;
+    large.plateWidth = large.plateHeight = 40000;
     const std::string path = cwd_.path("large.qrn").toStdString();
     ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(large)), FileError::None);
     ASSERT_TRUE(doc_.OpenDocumentFile(path));
@@ -529,7 +529,7 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
     EXPECT_EQ(view_->session().state().params, doc_.parameters());
     EXPECT_TRUE(bar_->isChecked(C::RadialShape));
-    EXPECT_EQ(Text(C::Lshk).toStdString(), LengthText(doc_.parameters().Lshk));
+    EXPECT_EQ(Text(C::plateWidth).toStdString(), LengthText(doc_.parameters().plateWidth));
 }
 
 }  // namespace

@@ -10,13 +10,13 @@
 #include <QTest>
 #include <memory>
 
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "render/RenderScale.h"
 #include "support/Resident.h"
 #include "support/ViewHost.h"
-#include "view/CQuirnView.h"
+#include "view/ScaleView.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
@@ -27,11 +27,13 @@ using E = MovableElement;
 // A switchboard meter's plate: the default scale grown to 300 x 300 mm, or larger.
 ScaleParameters LargePlate(int millimetres = 300) {
     ScaleParameters p = kDefaultParameters;
-    const double k = millimetres * 100.0 / p.Lshk;
-    for (std::int32_t* f : {&p.Lshk, &p.skos, &p.Rout, &p.Rin, &p.Lkrep, &p.Rdel, &p.Lbig, &p.Lsm,
-                            &p.Hbig, &p.Hsm, &p.Hduga, &p.Los_os, &p.Los_niz})
+    const double k = millimetres * 100.0 / p.plateWidth;
+    for (std::int32_t* f :
+         {&p.plateWidth, &p.cornerBevel, &p.outerRadius, &p.innerRadius, &p.mountingHoleSpacing,
+          &p.tickRadius, &p.bigTickLength, &p.smallTickLength, &p.bigTickWidth, &p.smallTickWidth,
+          &p.arcWidth, &p.mountingAboveAxis, &p.mountingAboveBottom})
         *f = static_cast<std::int32_t>(*f * k);
-    p.Hshk = millimetres * 100;
+    p.plateHeight = millimetres * 100;
     return p;
 }
 
@@ -81,9 +83,9 @@ class WindowPictureTest : public ::testing::Test {
         return QPoint(px.x, px.y) - view_->scrollPosition();
     }
 
-    CQuirnDoc doc_;
+    Document doc_;
     std::unique_ptr<QWidget> host_;
-    CQuirnView* view_ = nullptr;
+    ScaleView* view_ = nullptr;
 };
 
 TEST_F(WindowPictureTest, ShowsTheWholeCanvasPixelForPixelAtEveryZoomAndScroll) {

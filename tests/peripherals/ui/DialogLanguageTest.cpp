@@ -12,15 +12,15 @@
 #include <QTranslator>
 #include <vector>
 
-#include "app/CQuirnApp.h"
+#include "app/Application.h"
 #include "app/Language.h"
 #include "app/QtDocumentPrompts.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/TestFiles.h"
 #include "support/ViewHost.h"
-#include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
+#include "view/ScaleView.h"
 
 namespace quirn {
 namespace {
@@ -68,7 +68,7 @@ TEST(DialogLanguage, TheFilePickersSpeakRussian) {
     QtDocumentPrompts prompts(nullptr);
     EXPECT_EQ(prompts.AskOpenFileName(), "");
     EXPECT_EQ(prompts.AskSaveFileName("scale.qrn"), "");
-    CQuirnDoc doc;
+    Document doc;
     test::ViewHost host;
     ASSERT_TRUE(test::HostView(doc, host));
     host.bar->button(BarControl::TemplateButton)->click();
@@ -97,12 +97,12 @@ TEST(FileMessages, NoScaleFileRegressionAPictureIsRefusedWithAMessageBox) {
 
     // Open and the recent files open through the document; the plate stays as it was.
     QtDocumentPrompts prompts(nullptr);
-    CQuirnDoc doc(&prompts);
+    Document doc(&prompts);
     EXPECT_FALSE(doc.OpenDocumentFile(picture));
     EXPECT_EQ(doc.parameters(), kDefaultParameters);
     // The file given at the start: the program says so and does not start.
     QSettings settings((scratch.path() / "profile.ini").c_str(), QSettings::IniFormat);
-    CQuirnApp app(settings);
+    Application app(settings);
     EXPECT_FALSE(app.InitInstance(picture));
 
     EXPECT_TRUE(driver.finished());

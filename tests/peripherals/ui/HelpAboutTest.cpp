@@ -16,11 +16,11 @@
 #include <QTranslator>
 
 #include "app/AboutDialog.h"
-#include "app/CMainFrame.h"
 #include "app/HelpDialog.h"
 #include "app/Language.h"
+#include "app/MainWindow.h"
 #include "app/PlateDrawing.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "peripherals/ui/ModalDriver.h"
 
 namespace quirn {
@@ -152,7 +152,7 @@ TEST(AboutBox, TitleVersionDateAndOk) {
         QString::fromUtf8(quirn.readAllStandardOutput()).trimmed().section(' ', 1);
     ASSERT_FALSE(version.isEmpty());
 
-    CAboutDlg about;
+    AboutDialog about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе"));
     QStringList texts;
     for (const QLabel* label : about.findChildren<QLabel*>())
@@ -173,8 +173,8 @@ TEST(AboutBox, TitleVersionDateAndOk) {
 using FrameCommandsTest = InTemporaryDirectory;
 
 TEST_F(FrameCommandsTest, PeripheralCommandsAreOfferedAndHelpOpensTheReadMe) {
-    CQuirnDoc doc;
-    CMainFrame frame(doc);
+    Document doc;
+    MainWindow frame(doc);
     doc.OnNewDocument();
     for (Command id :
          {Command::Print, Command::PrintDirect, Command::PrintPreview, Command::PrintSetup,

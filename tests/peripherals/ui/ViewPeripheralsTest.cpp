@@ -17,14 +17,14 @@
 #include <memory>
 
 #include "app/ScreenSize.h"
-#include "model/CQuirnDoc.h"
-#include "peripherals/RealRazmer.h"
+#include "model/Document.h"
+#include "peripherals/CalibrationDialog.h"
 #include "peripherals/ScreenCalibration.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/ViewHost.h"
-#include "view/CQuirnView.h"
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
+#include "view/ScaleView.h"
 
 namespace quirn {
 namespace {
@@ -52,7 +52,7 @@ class ViewPeripheralsTest : public ::testing::Test {
     }
 
     // The view is made only now, so that a Screen.ini written first is read at its creation.
-    CQuirnView& Open() {
+    ScaleView& Open() {
         test::ViewHost host;
         EXPECT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host.window);
@@ -80,10 +80,10 @@ class ViewPeripheralsTest : public ::testing::Test {
 
     QTemporaryDir dir_;
     QString saved_;
-    CQuirnDoc doc_;
+    Document doc_;
     std::unique_ptr<QWidget> host_;
     ParameterBar* bar_ = nullptr;
-    CQuirnView* view_ = nullptr;
+    ScaleView* view_ = nullptr;
     PanelBinding* panel_ = nullptr;
     std::shared_ptr<PrintBinding> printing_;  // with no printer of the application's
     std::unique_ptr<ScreenSize> screen_;
@@ -91,15 +91,16 @@ class ViewPeripheralsTest : public ::testing::Test {
 };
 
 TEST_F(ViewPeripheralsTest, CalibrationIsReadAtCreationAsStored) {
-    // Edited by hand: Ksrn is not Lscr over the reported width, and is used as it stands.
+    // Edited by hand: displayCorrection is not Lscr over the reported width, and is used as it
+    // stands.
     WriteFile("Screen.ini", "Lscr\t= 345\r\nKsrn\t= 1.250000000000000\r\n");
-    CQuirnView& view = Open();
+    ScaleView& view = Open();
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{345, 1.25}));
-    EXPECT_EQ(view.session().state().Ksrn, 1.25);
+    EXPECT_EQ(view.session().state().displayCorrection, 1.25);
 }
 
 TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
-    CQuirnView& view = Open();
+    ScaleView& view = Open();
     const int reported = view.ReportedScreenWidthMm();
     ASSERT_GT(reported, 0);
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{reported, 1.0}));
@@ -109,7 +110,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
     QString offered;
     driver
         .then([&](QWidget* w) {
-            auto* dialog = qobject_cast<RealRazmer*>(w);
+            auto* dialog = qobject_cast<CalibrationDialog*>(w);
             ASSERT_NE(dialog, nullptr);
             offered = dialog->text();
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Реальный размер экрана"));
@@ -119,7 +120,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
         .then(driver.AcceptMessage())
         .then([&](QWidget* w) {
             // Still open after the refusal: the width is typed again.
-            auto* dialog = qobject_cast<RealRazmer*>(w);
+            auto* dialog = qobject_cast<CalibrationDialog*>(w);
             ASSERT_NE(dialog, nullptr);
             dialog->setText(QString::number(2 * reported) + QStringLiteral(" мм"));
             testing::ClickLater(dialog->okButton());
@@ -131,7 +132,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
     EXPECT_EQ(offered, QString::number(reported));
     ASSERT_EQ(driver.captions(), QStringList{QStringLiteral("Внимание!")});
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{2 * reported, 2.0}));
-    EXPECT_EQ(view.session().state().Ksrn, 2.0);
+    EXPECT_EQ(view.session().state().displayCorrection, 2.0);
     EXPECT_EQ(view.session().state().zoom, zoomBefore);
     EXPECT_EQ(Slurp(Path("Screen.ini")),
               "Lscr\t= " + QByteArray::number(2 * reported) + "\r\nKsrn\t= 2.000000000000000\r\n");
@@ -139,11 +140,11 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
 }
 
 TEST_F(ViewPeripheralsTest, CancelledCalibrationChangesNothing) {
-    CQuirnView& view = Open();
+    ScaleView& view = Open();
     const ScreenCalibration before = screen_->calibration();
     ModalDriver driver;
     driver.then([](QWidget* w) {
-        auto* dialog = qobject_cast<RealRazmer*>(w);
+        auto* dialog = qobject_cast<CalibrationDialog*>(w);
         ASSERT_NE(dialog, nullptr);
         dialog->setText(QStringLiteral("500"));
         testing::ClickLater(dialog->cancelButton());
@@ -155,25 +156,25 @@ TEST_F(ViewPeripheralsTest, CancelledCalibrationChangesNothing) {
 }
 
 TEST_F(ViewPeripheralsTest, AnUnwritableScreenIniIsReportedAndTheNewScaleHolds) {
-    CQuirnView& view = Open();
+    ScaleView& view = Open();
     BlockWith(Path("Screen.ini"));
     const int reported = view.ReportedScreenWidthMm();
     ModalDriver driver;
     driver.then([&](QWidget* w) {
-        auto* dialog = qobject_cast<RealRazmer*>(w);
+        auto* dialog = qobject_cast<CalibrationDialog*>(w);
         ASSERT_NE(dialog, nullptr);
         dialog->setText(QString::number(2 * reported));
         testing::ClickLater(dialog->okButton());
     });
     screen_->OnRealScreenSize(view.ReportedScreenWidthMm());
     EXPECT_EQ(screen_->calibration().Lscr, 2 * reported);
-    EXPECT_EQ(view.session().state().Ksrn, 2.0);
+    EXPECT_EQ(view.session().state().displayCorrection, 2.0);
     ASSERT_EQ(warnings_.size(), 1);
     EXPECT_TRUE(warnings_[0].contains(Path("Screen.ini"))) << warnings_[0].toStdString();
 }
 
 TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
-    CQuirnView& view = Open();
+    ScaleView& view = Open();
     QImage scan(400, 300, QImage::Format_RGB32);
     scan.fill(Qt::gray);
     ASSERT_TRUE(scan.save(Path("scan.bmp")));
@@ -209,10 +210,10 @@ TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
 }
 
 TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
-    CQuirnView& view = Open();
+    ScaleView& view = Open();
     QSpinBox* width = bar_->spinner(C::TemplateWidthSpinner);
     const int spinnerBefore = width->value();
-    ASSERT_EQ(spinnerBefore, 7100);  // the default: Lshk + 2 mm
+    ASSERT_EQ(spinnerBefore, 7100);  // the default: plateWidth + 2 mm
 
     bar_->setText(C::TemplateWidth, QStringLiteral("12,5"));
     EXPECT_EQ(view.session().state().templ.width, 1250);
@@ -238,7 +239,7 @@ TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
 }
 
 TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
-    CQuirnView& view = Open();
+    ScaleView& view = Open();
     const QString title = QString::fromStdString(doc_.description());
     const QString file = Path((title + QStringLiteral(".bmp")).toUtf8().constData());
     const CanvasGeometry screen = view.session().state().canvas.geometry;

@@ -78,9 +78,9 @@ FileError WriteInitialParameters(const ScaleParameters& params,
 // The full path of file.
 std::string InitialParametersPath(const std::string& file = kInitialParametersFile);
 
-class CQuirnDoc {
+class Document {
   public:
-    explicit CQuirnDoc(DocumentPrompts* prompts = nullptr) : prompts_(prompts) {}
+    explicit Document(DocumentPrompts* prompts = nullptr) : prompts_(prompts) {}
     // Without prompts every question is answered by cancelling.
     void setPrompts(DocumentPrompts* prompts) { prompts_ = prompts; }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 
 #include <unistd.h>
 
@@ -79,18 +79,18 @@ FileError WriteInitialParameters(const ScaleParameters& params, const std::strin
     return WriteFileAtomically(file, WriteParameterText(params));
 }
 
-void CQuirnDoc::SetPathName(const std::string& path, RecentFiles recent) {
+void Document::SetPathName(const std::string& path, RecentFiles recent) {
     pathName_ = path.empty() ? std::string() : Absolute(path);
     if (recent == RecentFiles::Add) recentFiles_.Add(pathName_);
     UpdateTitle();
 }
 
-void CQuirnDoc::SetDescription(const std::string& description) {
+void Document::SetDescription(const std::string& description) {
     description_ = description;
     UpdateTitle();
 }
 
-void CQuirnDoc::UpdateTitle() {
+void Document::UpdateTitle() {
     const std::string fileName = fs::path(pathName_).filename().string();
     if (description_.empty())
         title_ = fileName.empty() ? std::string(kUntitledTitle) : fileName;
@@ -99,35 +99,35 @@ void CQuirnDoc::UpdateTitle() {
     if (titleChanged_) titleChanged_();
 }
 
-std::string CQuirnDoc::NameForQuestion() const {
+std::string Document::NameForQuestion() const {
     const std::string fileName = fs::path(pathName_).filename().string();
     if (!fileName.empty()) return fileName;
     return description_.empty() ? std::string(kUntitledTitle) : description_;
 }
 
-void CQuirnDoc::setInitialUpdateHandler(std::function<void()> handler) {
+void Document::setInitialUpdateHandler(std::function<void()> handler) {
     initialUpdate_ = std::move(handler);
 }
 
-void CQuirnDoc::setTitleChangedHandler(std::function<void()> handler) {
+void Document::setTitleChangedHandler(std::function<void()> handler) {
     titleChanged_ = std::move(handler);
 }
 
-void CQuirnDoc::SetModifiedFlag(bool modified) {
+void Document::SetModifiedFlag(bool modified) {
     if (modified_ == modified) return;
     modified_ = modified;
     if (modifiedChanged_) modifiedChanged_();
 }
 
-void CQuirnDoc::setModifiedChangedHandler(std::function<void()> handler) {
+void Document::setModifiedChangedHandler(std::function<void()> handler) {
     modifiedChanged_ = std::move(handler);
 }
 
-void CQuirnDoc::RunInitialUpdate() {
+void Document::RunInitialUpdate() {
     if (initialUpdate_) initialUpdate_();
 }
 
-void CQuirnDoc::OnNewDocument() {
+void Document::OnNewDocument() {
     pathName_.clear();
     description_.clear();
     SetModifiedFlag(false);
@@ -137,21 +137,21 @@ void CQuirnDoc::OnNewDocument() {
         initial.error == FileError::None ? ReadScaleParameters(initial.bytes) : kDefaultParameters;
 }
 
-bool CQuirnDoc::OnFileNew() {
+bool Document::OnFileNew() {
     if (!SaveModified()) return false;
     OnNewDocument();
     RunInitialUpdate();
     return true;
 }
 
-bool CQuirnDoc::OnFileOpen() {
+bool Document::OnFileOpen() {
     if (prompts_ == nullptr) return false;
     const std::string path = prompts_->AskOpenFileName();
     if (path.empty()) return false;
     return OpenDocumentFile(path);
 }
 
-bool CQuirnDoc::OpenDocumentFile(const std::string& path) {
+bool Document::OpenDocumentFile(const std::string& path) {
     if (!SaveModified()) return false;
     const std::string fullPath = Absolute(path);
     const FileReadResult file = ReadParameterFile(fullPath);
@@ -171,21 +171,21 @@ bool CQuirnDoc::OpenDocumentFile(const std::string& path) {
     return true;
 }
 
-bool CQuirnDoc::OnFileSave() {
+bool Document::OnFileSave() {
     if (!pathName_.empty() && IsWritableFile(pathName_)) return DoSave(pathName_);
     return DoSave({});
 }
 
-bool CQuirnDoc::OnFileSaveAs() {
+bool Document::OnFileSaveAs() {
     return DoSave({});
 }
 
-std::string CQuirnDoc::ProposedSaveName() const {
+std::string Document::ProposedSaveName() const {
     if (!pathName_.empty()) return pathName_;
     return Absolute(FileNameForDescription(NameForQuestion()) + kDocumentExtension);
 }
 
-bool CQuirnDoc::DoSave(const std::string& knownPath) {
+bool Document::DoSave(const std::string& knownPath) {
     std::string path = knownPath;
     if (path.empty()) {
         if (prompts_ == nullptr) return false;
@@ -207,7 +207,7 @@ bool CQuirnDoc::DoSave(const std::string& knownPath) {
     return true;
 }
 
-bool CQuirnDoc::SaveModified() {
+bool Document::SaveModified() {
     if (!modified_) return true;
     if (prompts_ == nullptr) return false;
     switch (prompts_->AskSaveChanges(NameForQuestion())) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "peripherals/RealRazmer.h"
+#include "peripherals/CalibrationDialog.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -24,20 +24,20 @@ std::string CalibrationRefusalText(std::string_view typed, int reportedWidthMm) 
     const int width = ParseInteger(typed);
     if (width <= 0) {
         return QCoreApplication::translate(
-                   "quirn::RealRazmer",
+                   "quirn::CalibrationDialog",
                    "Ширина экрана задаётся целым положительным числом миллиметров, например 345.")
             .toStdString();
     }
     // Numbers as std::to_string writes them: never in the user's locale.
     return QCoreApplication::translate(
-               "quirn::RealRazmer",
+               "quirn::CalibrationDialog",
                "Ширина %1 мм не может быть шириной этого экрана: он сообщает о ширине %2 мм.")
         .arg(QString::fromStdString(std::to_string(width)),
              QString::fromStdString(std::to_string(reportedWidthMm)))
         .toStdString();
 }
 
-RealRazmer::RealRazmer(QWidget* parent) : QDialog(parent) {
+CalibrationDialog::CalibrationDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Реальный размер экрана"));
     setModal(true);
 
@@ -55,8 +55,8 @@ RealRazmer::RealRazmer(QWidget* parent) : QDialog(parent) {
     ok_ = new QPushButton(tr("ОК"), this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(tr("Отмена"), this);
-    connect(ok_, &QPushButton::clicked, this, &RealRazmer::accept);
-    connect(cancel_, &QPushButton::clicked, this, &RealRazmer::reject);
+    connect(ok_, &QPushButton::clicked, this, &CalibrationDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &CalibrationDialog::reject);
 
     auto* field = new QHBoxLayout;
     field->addStretch();
@@ -74,22 +74,22 @@ RealRazmer::RealRazmer(QWidget* parent) : QDialog(parent) {
     setFixedSize(kWidthPx, kHeightPx);
 }
 
-QString RealRazmer::text() const {
+QString CalibrationDialog::text() const {
     return edit_->text();
 }
 
-void RealRazmer::setText(const QString& text) {
+void CalibrationDialog::setText(const QString& text) {
     edit_->setText(text);
 }
 
-int RealRazmer::exec() {
+int CalibrationDialog::exec() {
     calibration_.reset();
     edit_->selectAll();
     edit_->setFocus();
     return QDialog::exec();
 }
 
-void RealRazmer::accept() {
+void CalibrationDialog::accept() {
     const std::string typed = text().toStdString();
     calibration_ = CalibrationFromInput(typed, reportedWidthMm_);
     if (!calibration_) {

@@ -20,10 +20,10 @@ namespace quirn {
 class Ruler;
 class ScaleSession;
 
-class CQuirnView : public QAbstractScrollArea {
+class ScaleView : public QAbstractScrollArea {
     Q_OBJECT
   public:
-    CQuirnView(ScaleSession& session, QWidget* parent = nullptr);
+    ScaleView(ScaleSession& session, QWidget* parent = nullptr);
 
     ScaleSession& session() const { return session_; }
     const DragState& drag() const { return drag_; }

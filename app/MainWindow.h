@@ -18,8 +18,8 @@ class QToolBar;
 namespace quirn {
 
 class ApplicationPrinter;
-class CQuirnDoc;
-class CQuirnView;
+class Document;
+class ScaleView;
 class PanelBinding;
 class ParameterBar;
 class PrintBinding;
@@ -27,13 +27,13 @@ class ScaleSession;
 class ScalesWindow;
 class ScreenSize;
 
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // Builds the bars and the view and hooks the caption to the document's title. The document
     // must outlive the frame.
-    explicit CMainFrame(CQuirnDoc& doc, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    explicit MainWindow(Document& doc, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The action of a command, shared by its menu entry, toolbar button and keys.
     QAction* action(Command id) const;
@@ -61,7 +61,7 @@ class CMainFrame : public QMainWindow {
     // The scale being edited, its view, the panel bound to them, printing, and the screen's
     // calibration.
     ScaleSession& session() const { return *session_; }
-    CQuirnView& view() const { return *view_; }
+    ScaleView& view() const { return *view_; }
     PanelBinding& panel() const { return *panel_; }
     ScalesWindow& scales() const { return *scales_; }
     PrintBinding& printing() const { return *printing_; }
@@ -91,10 +91,10 @@ class CMainFrame : public QMainWindow {
     // The recent files, numbered, above "В&ыход" each time the File menu opens.
     void ShowRecentFiles(QMenu& file);
 
-    CQuirnDoc& doc_;
+    Document& doc_;
     ParameterBar* bar_ = nullptr;
     ScaleSession* session_ = nullptr;
-    CQuirnView* view_ = nullptr;
+    ScaleView* view_ = nullptr;
     PanelBinding* panel_ = nullptr;
     ScalesWindow* scales_ = nullptr;
     std::unique_ptr<PrintBinding> printing_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/CQuirnApp.h"
+#include "app/Application.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,10 +9,10 @@
 #include <clocale>
 #include <cstdio>
 
-#include "app/CMainFrame.h"
 #include "app/Icons.h"
 #include "app/Language.h"
 #include "app/LanguageMenu.h"
+#include "app/MainWindow.h"
 #include "app/Profile.h"
 #include "app/QtDocumentPrompts.h"
 #include "app/SessionEnd.h"
@@ -21,22 +21,22 @@
 
 namespace quirn {
 
-CQuirnApp::CQuirnApp(QSettings& settings, DocumentPrompts* prompts)
+Application::Application(QSettings& settings, DocumentPrompts* prompts)
     : settings_(settings), externalPrompts_(prompts) {}
 
-CQuirnApp::~CQuirnApp() {
+Application::~Application() {
     // Without ExitInstance nothing is kept: a run that never got going keeps nothing either.
     doc_.setPrompts(nullptr);
     frame_.reset();
 }
 
-bool CQuirnApp::InitInstance(const std::string& file) {
+bool Application::InitInstance(const std::string& file) {
     const ProfileSettings profile = LoadProfile(settings_);
     doc_.recentFiles().setEntries(profile.recentFiles);
     previewPages_ = profile.previewPages;
     language_ = profile.language;
 
-    frame_ = std::make_unique<CMainFrame>(doc_);
+    frame_ = std::make_unique<MainWindow>(doc_);
     frame_->setPreviewPagesStore([this] { return previewPages_; },
                                  [this](int pages) { previewPages_ = pages; });
     // The grid's command holds whether the grid is shown, from here to the end of the run.
@@ -57,7 +57,7 @@ bool CQuirnApp::InitInstance(const std::string& file) {
     return true;
 }
 
-void CQuirnApp::ExitInstance() {
+void Application::ExitInstance() {
     if (!frame_) return;
     KeepInitialParameters();
     SaveProfile(settings_, {doc_.recentFiles().entries(), previewPages_, language_,
@@ -67,7 +67,7 @@ void CQuirnApp::ExitInstance() {
     prompts_.reset();
 }
 
-void CQuirnApp::KeepInitialParameters() {
+void Application::KeepInitialParameters() {
     // A session that never showed a document holds no parameters worth keeping.
     const ScaleSession& session = frame_->session();
     if (!session.hasRecord()) return;
@@ -89,7 +89,7 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
     QSettings settings(kProfileOwner, kProfileOwner);
     InstallTranslations(application, LoadProfile(settings).language);
 
-    CQuirnApp app(settings);
+    Application app(settings);
     // Before the start-up, so that a signal during it waits for the event loop.
     SessionEnd sessionEnd(app.document());
     if (!app.InitInstance(file)) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "view/CQuirnView.h"
+#include "view/ScaleView.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -17,7 +17,7 @@
 
 namespace quirn {
 
-CQuirnView::CQuirnView(ScaleSession& session, QWidget* parent)
+ScaleView::ScaleView(ScaleSession& session, QWidget* parent)
     : QAbstractScrollArea(parent), session_(session), state_(session.state()) {
     viewport()->setMouseTracking(true);
     // Every paint covers the whole viewport itself; letting Qt erase it first would flicker.
@@ -33,26 +33,26 @@ CQuirnView::CQuirnView(ScaleSession& session, QWidget* parent)
     topRuler_ = new Ruler(Qt::Horizontal, *this);
     leftRuler_ = new Ruler(Qt::Vertical, *this);
     for (Ruler* ruler : {topRuler_, leftRuler_})
-        connect(this, &CQuirnView::cursorMoved, ruler, &Ruler::markCursor);
+        connect(this, &ScaleView::cursorMoved, ruler, &Ruler::markCursor);
 }
 
-void CQuirnView::setGridShown(bool shown) {
+void ScaleView::setGridShown(bool shown) {
     if (gridShown_ == shown) return;
     gridShown_ = shown;
     viewport()->update();
 }
 
-void CQuirnView::setCollisionFramesShown(bool shown) {
+void ScaleView::setCollisionFramesShown(bool shown) {
     if (framesShown_ == shown) return;
     framesShown_ = shown;
     viewport()->update();
 }
 
-int CQuirnView::ReportedScreenWidthMm() const {
+int ScaleView::ReportedScreenWidthMm() const {
     return static_cast<int>((CurrentScreenDevice().tenthsOfMmAcross + 5) / 10);
 }
 
-ReferenceDevice CQuirnView::CurrentScreenDevice() const {
+ReferenceDevice ScaleView::CurrentScreenDevice() const {
     const QScreen* screen = this->screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return {96, 254};
@@ -69,7 +69,7 @@ ReferenceDevice CQuirnView::CurrentScreenDevice() const {
     return metric;
 }
 
-void CQuirnView::UpdateScrollSizes(int totalWidth, int totalHeight) {
+void ScaleView::UpdateScrollSizes(int totalWidth, int totalHeight) {
     const int ww = width();
     const int wh = height();
     const auto setUp = [](QScrollBar* bar, int total, int visible, int outer) {
@@ -81,7 +81,7 @@ void CQuirnView::UpdateScrollSizes(int totalWidth, int totalHeight) {
     setUp(verticalScrollBar(), totalHeight, viewport()->height(), wh);
 }
 
-ReferenceDevice CQuirnView::ViewDevice() const {
+ReferenceDevice ScaleView::ViewDevice() const {
     ReferenceDevice device = CurrentScreenDevice();
     // The left ruler is no part of the window the canvas fills.
     device.windowOuterWidthPx = static_cast<int>(
@@ -89,20 +89,20 @@ ReferenceDevice CQuirnView::ViewDevice() const {
     return device;
 }
 
-void CQuirnView::Refresh() {
+void ScaleView::Refresh() {
     LayOutScale(state_, false);
     state_.canvas = Canvas{};
     state_.canvas.geometry = ComputeCanvasGeometry(state_, ViewDevice(), true);
 }
 
-QRect CQuirnView::WindowOnCanvas() const {
+QRect ScaleView::WindowOnCanvas() const {
     const double ratio = viewport()->devicePixelRatioF();
     return {QPoint(int(std::lround(scroll_.x() * ratio)), int(std::lround(scroll_.y() * ratio))),
             QSize(int(std::ceil(viewport()->width() * ratio)),
                   int(std::ceil(viewport()->height() * ratio)))};
 }
 
-QRect CQuirnView::CanvasToClient(const QRect& canvasPixels) const {
+QRect ScaleView::CanvasToClient(const QRect& canvasPixels) const {
     const double ratio = viewport()->devicePixelRatioF();
     const QRect window = WindowOnCanvas();
     const QRectF logical(
@@ -111,7 +111,7 @@ QRect CQuirnView::CanvasToClient(const QRect& canvasPixels) const {
     return logical.toAlignedRect();
 }
 
-void CQuirnView::paintEvent(QPaintEvent*) {
+void ScaleView::paintEvent(QPaintEvent*) {
     const double ratio = viewport()->devicePixelRatioF();
     Refresh();
     const CanvasGeometry& g = state_.canvas.geometry;
@@ -130,12 +130,12 @@ void CQuirnView::paintEvent(QPaintEvent*) {
     for (Ruler* ruler : {topRuler_, leftRuler_}) ruler->follow(g, scroll_, ratio);
 }
 
-void CQuirnView::scrollContentsBy(int, int) {
+void ScaleView::scrollContentsBy(int, int) {
     scroll_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     viewport()->update();
 }
 
-void CQuirnView::wheelEvent(QWheelEvent* event) {
+void ScaleView::wheelEvent(QWheelEvent* event) {
     // The wheel zooms and never scrolls, one step per notification whatever its size, and keeps
     // the point of the drawing under the cursor where it is.
     event->accept();
@@ -161,7 +161,7 @@ void CQuirnView::wheelEvent(QWheelEvent* event) {
     emit zoomChanged();
 }
 
-bool CQuirnView::eventFilter(QObject* watched, QEvent* event) {
+bool ScaleView::eventFilter(QObject* watched, QEvent* event) {
     // The wheel zooms over the scroll bars too.
     if (event->type() == QEvent::Wheel &&
         (watched == horizontalScrollBar() || watched == verticalScrollBar())) {

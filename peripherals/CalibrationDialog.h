@@ -14,10 +14,10 @@ class QPushButton;
 
 namespace quirn {
 
-class RealRazmer : public QDialog {
+class CalibrationDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit RealRazmer(QWidget* parent = nullptr);
+    explicit CalibrationDialog(QWidget* parent = nullptr);
 
     // The width as text, exchanged with the edit.
     QString text() const;

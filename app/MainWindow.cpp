@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,13 +22,13 @@
 #include "app/Icons.h"
 #include "app/LanguageMenu.h"
 #include "app/ScreenSize.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 #include "peripherals/Printing.h"
-#include "view/CQuirnView.h"
 #include "view/PanelBinding.h"
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
 #include "view/ScaleSession.h"
+#include "view/ScaleView.h"
 #include "view/ScalesWindow.h"
 
 namespace quirn {
@@ -44,7 +44,7 @@ constexpr int kBottomAllowance = 8;
 
 }  // namespace
 
-CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent)
+MainWindow::MainWindow(Document& doc, QWidget* parent)
     : QMainWindow(parent), doc_(doc), printer_(std::make_unique<ApplicationPrinter>()) {
     setWindowIcon(ProgramIcon());
     CreateActions();
@@ -57,7 +57,7 @@ CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent)
     layout->setSpacing(0);
     bar_ = new ParameterBar(central);
     session_ = new ScaleSession(doc_, this);
-    view_ = new CQuirnView(*session_, central);
+    view_ = new ScaleView(*session_, central);
     panel_ = new PanelBinding(*bar_, *session_, *view_, this);
     panel_->setApplicationPrinter(printer_.get());
     printing_ = std::make_unique<PrintBinding>(*session_, *view_);
@@ -78,7 +78,7 @@ CMainFrame::CMainFrame(CQuirnDoc& doc, QWidget* parent)
     FitToScreen();
 }
 
-void CMainFrame::ConnectHistory() {
+void MainWindow::ConnectHistory() {
     QUndoStack& history = session_->history();
     // The commands name the step they would undo or redo: "Отменить перемещение надписи".
     const auto follow = [](QAction* act, const QString& verb, const QString& step, bool can) {
@@ -98,18 +98,18 @@ void CMainFrame::ConnectHistory() {
     update();
 }
 
-CMainFrame::~CMainFrame() {
+MainWindow::~MainWindow() {
     doc_.setTitleChangedHandler({});
     // The history is cleared as the session goes, after the actions that follow it.
     session_->history().disconnect(this);
 }
 
-QAction* CMainFrame::action(Command id) const {
+QAction* MainWindow::action(Command id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
 }
 
-void CMainFrame::CreateActions() {
+void MainWindow::CreateActions() {
     for (const CommandInfo& info : CommandTable()) {
         auto* act = new QAction(CommandText(info.menuText), this);
         act->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(info.id)));
@@ -165,7 +165,7 @@ void CMainFrame::CreateActions() {
     connect(grid, &QAction::toggled, this, [this](bool shown) { view_->setGridShown(shown); });
 }
 
-void CMainFrame::OnFilePrintSetup() {
+void MainWindow::OnFilePrintSetup() {
     QPrinter* printer = printer_->printer();
     if (printer == nullptr) {
         // Printing says why nothing can be printed.
@@ -183,23 +183,23 @@ void CMainFrame::OnFilePrintSetup() {
     printer->setFullPage(true);
 }
 
-void CMainFrame::OnFilePrintPreview() {
+void MainWindow::OnFilePrintPreview() {
     const int pages = getPreviewPages_ ? getPreviewPages_() : 1;
     const int shown = printing_->OnFilePrintPreview(pages);
     if (setPreviewPages_ && shown != pages) setPreviewPages_(shown);
 }
 
-void CMainFrame::OnAppAbout() {
-    CAboutDlg about(this);
+void MainWindow::OnAppAbout() {
+    AboutDialog about(this);
     about.exec();
 }
 
-void CMainFrame::OnHelp() {
+void MainWindow::OnHelp() {
     CHelpDlg help(this);
     help.exec();
 }
 
-void CMainFrame::OnScalesWindow() {
+void MainWindow::OnScalesWindow() {
     if (!scales_->isVisible() && !scales_->isFloating()) {
         // Docked, the window grows by the scales window's width so that the panel stays whole;
         // where the screen has no room for both, the scales window floats over the view.
@@ -221,7 +221,7 @@ void CMainFrame::OnScalesWindow() {
     scales_->raise();
 }
 
-void CMainFrame::CreateMenu() {
+void MainWindow::CreateMenu() {
     QMenu* file = menuBar()->addMenu(tr("&Файл"));
     QAction* separator = nullptr;
     for (const Command id : FileMenuLayout()) {
@@ -251,7 +251,7 @@ void CMainFrame::CreateMenu() {
     CreateLanguageMenu(menuBar());
 }
 
-void CMainFrame::CreateToolBar() {
+void MainWindow::CreateToolBar() {
     toolBar_ = new QToolBar(this);
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setMovable(false);
@@ -267,11 +267,11 @@ void CMainFrame::CreateToolBar() {
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
 
-int CMainFrame::ClientWidth() const {
+int MainWindow::ClientWidth() const {
     return bar_->DialogRect(0, 0, ParameterBar::kWidthUnits, ParameterBar::kHeightUnits).width();
 }
 
-void CMainFrame::FitToScreen() {
+void MainWindow::FitToScreen() {
     const QScreen* where = screen();
     const QRect work = where != nullptr ? where->availableGeometry() : QRect(0, 0, 1024, 768);
     // Before the window manager has framed the window its decorations are not known; the
@@ -288,7 +288,7 @@ void CMainFrame::FitToScreen() {
     move(work.x() + std::max(0, (work.width() - ClientWidth() - frameWidth) / 2), work.y());
 }
 
-void CMainFrame::ShowRecentFiles(QMenu& file) {
+void MainWindow::ShowRecentFiles(QMenu& file) {
     for (QAction* old : recentActions_) {
         file.removeAction(old);
         old->deleteLater();
@@ -312,14 +312,14 @@ void CMainFrame::ShowRecentFiles(QMenu& file) {
     }
 }
 
-void CMainFrame::UpdateCaption() {
+void MainWindow::UpdateCaption() {
     // "[*]" is where the desktop's modified mark goes.
     setWindowTitle(QStringLiteral("Quirn - ") + QString::fromStdString(doc_.GetTitle()) +
                    QStringLiteral("[*]"));
     setWindowModified(doc_.IsModified());
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (panel_->ResolveUnappliedEdits() && doc_.SaveModified())
         event->accept();
     else

@@ -6,13 +6,13 @@
 #include <string>
 
 #include "app/Language.h"
-#include "model/CQuirnDoc.h"
+#include "model/Document.h"
 
 class QSettings;
 
 namespace quirn {
 
-class CMainFrame;
+class MainWindow;
 class QtDocumentPrompts;
 
 // Runs the desktop program, opening file when it is not empty; returns the exit status. The
@@ -21,13 +21,13 @@ int RunDesktop(int& argc, char** argv, const std::string& file);
 
 // The program's one document, its main frame and its profile, for the life of the process. A
 // QApplication must exist.
-class CQuirnApp {
+class Application {
   public:
     // prompts answers the document's questions; without it the frame's dialogs do.
-    explicit CQuirnApp(QSettings& settings, DocumentPrompts* prompts = nullptr);
-    ~CQuirnApp();
-    CQuirnApp(const CQuirnApp&) = delete;
-    CQuirnApp& operator=(const CQuirnApp&) = delete;
+    explicit Application(QSettings& settings, DocumentPrompts* prompts = nullptr);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
 
     // Loads the profile, builds the frame, then a new document or the file named: false, after
     // the error has been reported, when that file cannot be opened. Shows the frame on success.
@@ -35,8 +35,8 @@ class CQuirnApp {
     // Keeps the working parameters in Initial.qrn, saves the profile and takes the frame down.
     void ExitInstance();
 
-    CQuirnDoc& document() { return doc_; }
-    CMainFrame* mainFrame() const { return frame_.get(); }
+    Document& document() { return doc_; }
+    MainWindow* mainFrame() const { return frame_.get(); }
     // Pages print preview shows side by side, kept in the profile.
     int previewPages() const { return previewPages_; }
     void setPreviewPages(int pages) { previewPages_ = pages; }
@@ -50,8 +50,8 @@ class CQuirnApp {
     DocumentPrompts* externalPrompts_;
     int previewPages_ = 0;
     LanguageChoice language_ = LanguageChoice::System;
-    CQuirnDoc doc_;
-    std::unique_ptr<CMainFrame> frame_;
+    Document doc_;
+    std::unique_ptr<MainWindow> frame_;
     std::unique_ptr<QtDocumentPrompts> prompts_;
 };
 
