@@ -12,7 +12,9 @@
 #include <numbers>
 
 #include "render/DeviceClip.h"
+#include "render/DeviceCulling.h"
 #include "render/Saturate.h"
+#include "render/ZoneHatching.h"
 
 namespace quirn {
 namespace {
@@ -20,74 +22,7 @@ namespace {
 constexpr int kReferencePixelSize = FontMeasure::kReferencePixelSize;
 // Above this many device pixels per em the raster engine no longer caches glyphs.
 constexpr double kLargestCachedGlyph = 64.0;
-// Shapes within this many pixels of the device go to the painter unchanged; the raster
-// engine handles them fast and exactly.
-constexpr double kNearDevice = 8192.0;
-// A black polygon covering more than this share of the device counts as large; once large ones
-// have filled the budget, counted in whole device areas, further large ones are left out. Only
-// ticks wider or longer than the whole plate get there, and by then their overlapping bands have
-// long painted the device solid; the budget bounds their cost by the area filled.
-constexpr double kLargeShare = 1.0 / 256.0;
-constexpr double kLargeBlackBudget = 64.0;
 constexpr double kWidestPen = 32767.0;
-// Zone hatching on black-and-white devices, in drawing units: thin lines 0.6 mm apart read as a
-// band on paper and leave five sixths of it white, so that a tick drawn over it stands out.
-constexpr double kHatchPeriod = 60.0;
-constexpr double kHatchWidth = 10.0;
-// On a coarse device the lines stay at least this many pixels apart, or the band turns grey.
-constexpr double kLeastHatchPeriodPx = 4.0;
-
-// Whether bounds, widened by margin on every side, lies wholly outside region. Spelled out
-// because QRectF::intersects takes a line, which has no area, for nothing.
-bool Misses(const QRectF& bounds, double margin, const QRectF& region) {
-    const QRectF b = bounds.normalized();
-    return b.right() + margin < region.left() || b.left() - margin > region.right() ||
-           b.bottom() + margin < region.top() || b.top() - margin > region.bottom();
-}
-
-// The part of a polygon where low <= x + slope * y <= high (Sutherland-Hodgman against the two
-// sides of the strip). Where the part falls apart into pieces they stay joined by edges of no
-// area, which fill nothing.
-QPolygonF CutToStrip(const QPolygonF& polygon, double slope, double low, double high) {
-    const auto cut = [slope](const QPolygonF& in, double limit, double sense) {
-        QPolygonF out;
-        for (qsizetype i = 0; i < in.size(); ++i) {
-            const QPointF a = in[i];
-            const QPointF b = in[(i + 1) % in.size()];
-            const double sa = sense * (a.x() + slope * a.y() - limit);
-            const double sb = sense * (b.x() + slope * b.y() - limit);
-            if (sa >= 0.0) out << a;
-            if ((sa >= 0.0) != (sb >= 0.0)) out << a + (b - a) * (sa / (sa - sb));
-        }
-        return out;
-    };
-    return cut(cut(polygon, low, 1.0), high, -1.0);
-}
-
-// Whether every point lies inside the convex polygon, at least margin from each of its edges.
-bool CoversWithMargin(const QPolygonF& convex, const QPolygonF& points, double margin) {
-    const qsizetype n = convex.size();
-    if (n < 3 || points.isEmpty()) return false;
-    double twiceArea = 0.0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QPointF a = convex[i];
-        const QPointF b = convex[(i + 1) % n];
-        twiceArea += a.x() * b.y() - b.x() * a.y();
-    }
-    if (!(std::abs(twiceArea) > 0.0)) return false;
-    const double sense = twiceArea > 0.0 ? 1.0 : -1.0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QPointF a = convex[i];
-        const QPointF edge = convex[(i + 1) % n] - a;
-        const double length = std::hypot(edge.x(), edge.y());
-        if (!(length > 0.0)) continue;
-        for (const QPointF& p : points) {
-            const double cross = edge.x() * (p.y() - a.y()) - edge.y() * (p.x() - a.x());
-            if (!(sense * cross / length >= margin)) return false;
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -100,15 +35,17 @@ PainterSurface::PainterSurface(QPainter& painter, const DrawingTransform& transf
       outlineText_(painter.paintEngine() != nullptr &&
                    painter.paintEngine()->type() == QPaintEngine::Raster) {
     painter_.save();
+    QRectF visible;
     if (const QPaintDevice* device = painter_.device()) {
         bool invertible = false;
         const QTransform toLogical = painter_.combinedTransform().inverted(&invertible);
         const QRectF area(0.0, 0.0, device->width(), device->height());
-        visible_ = invertible ? toLogical.mapRect(area) : area;
+        visible = invertible ? toLogical.mapRect(area) : area;
     }
     // Only the painter's clip changes pixels; whatever misses it is left out before any work.
-    region_ = visible_;
-    if (painter_.hasClipping()) region_ = region_.intersected(painter_.clipBoundingRect());
+    culling_ = DeviceCulling(visible, painter_.hasClipping()
+                                          ? visible.intersected(painter_.clipBoundingRect())
+                                          : visible);
     // Geometry stays crisp on every canvas, as pixel-exact as the 1-bit one; only text of
     // ordinary screen sizes is smoothed, and only on the colour canvas.
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -121,9 +58,9 @@ PainterSurface::PainterSurface(QPainter& painter, const DrawingTransform& transf
 
 void PainterSurface::restrictTo(const QRect& area) {
     drawHeldGlyphs();
-    region_ = region_.intersected(area);
+    culling_.restrictTo(area);
     restrictedArea_ = area;
-    const QRect device = visible_.toAlignedRect();
+    const QRect device = culling_.visible().toAlignedRect();
     turnedCellClip_ = QRegion(area) + QRect(device.topLeft(), QSize(1, 1)) +
                       QRect(device.bottomRight(), QSize(1, 1));
 }
@@ -145,11 +82,12 @@ void PainterSurface::setPen(int width) {
     penWidth_ = width;
     // A pen far wider than the device covers all of it wherever it runs near; capping the width
     // keeps the stroker's work bounded.
-    const double cap = 4.0 * (visible_.width() + visible_.height()) + 4.0;
+    const QRectF& visible = culling_.visible();
+    const double cap = 4.0 * (visible.width() + visible.height()) + 4.0;
     double deviceWidth = std::min(std::abs(double(width) * transform_.pixelsPerUnit()), cap);
     // QPen refuses a width of 32768 pixels or more and keeps one pixel instead.
     deviceWidth = std::isnan(deviceWidth) ? 0.0 : std::min(deviceWidth, kWidestPen);
-    penPx_ = std::max(deviceWidth, 1.0);
+    culling_.setPenPixels(std::max(deviceWidth, 1.0));
     QPen pen(Qt::black);
     if (deviceWidth < 1.0) {
         pen.setWidth(0);  // cosmetic: exactly one device pixel, however thin the request
@@ -166,17 +104,6 @@ void PainterSurface::setBlackBrush(bool black) {
     painter_.setBrush(black ? Qt::black : Qt::white);
 }
 
-QRectF PainterSurface::clipRect() const {
-    const double margin = penPx_ / 2.0 + 4.0;
-    return visible_.adjusted(-margin, -margin, margin, margin);
-}
-
-bool PainterSurface::nearDevice(const QPolygonF& points) const {
-    const QRectF near = clipRect().adjusted(-kNearDevice, -kNearDevice, kNearDevice, kNearDevice);
-    return std::all_of(points.begin(), points.end(),
-                       [&](const QPointF& p) { return near.contains(p); });
-}
-
 // Each segment cut to the device; round caps at the cuts lie outside what shows.
 void PainterSurface::drawClippedSegments(const QPolygonF& chain) {
     const QRectF rect = clipRect();
@@ -186,39 +113,31 @@ void PainterSurface::drawClippedSegments(const QPolygonF& chain) {
     }
 }
 
-bool PainterSurface::coversDevice(const QPolygonF& polygon) const {
-    if (polygon.size() < 3) return false;
-    // Convex: every turn has the same sense.
-    double sense = 0.0;
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        const QPointF a = polygon[i];
-        const QPointF b = polygon[(i + 1) % polygon.size()];
-        const QPointF c = polygon[(i + 2) % polygon.size()];
-        const double turn = (b.x() - a.x()) * (c.y() - b.y()) - (b.y() - a.y()) * (c.x() - b.x());
-        if (turn == 0.0) continue;
-        if (sense == 0.0) sense = turn;
-        if ((turn > 0.0) != (sense > 0.0)) return false;
-    }
-    const QRectF area = clipRect();
-    for (const QPointF corner :
-         {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
-        if (!polygon.containsPoint(corner, Qt::OddEvenFill)) return false;
-    }
-    return true;
+void PainterSurface::drawGlyphs(const GlyphRun& glyphs) {
+    ++glyphRuns_;
+    DrawGlyphRun(painter_, glyphs, restrictedArea_);
+}
+
+void PainterSurface::drawHeldGlyphs() {
+    if (std::optional<GlyphRun> run = held_.release()) drawGlyphs(*run);
+}
+
+void PainterSurface::settleHeldGlyphs(const QPolygonF& whiteCell) {
+    if (std::optional<GlyphRun> run = held_.settle(whiteCell)) drawGlyphs(*run);
 }
 
 void PainterSurface::fillWhite(const Box& box) {
     drawHeldGlyphs();
-    allBlack_ = false;
+    black_.drewOther();
     const QRectF area = toDevice(box).intersected(clipRect());
     if (!area.isEmpty()) painter_.fillRect(area, Qt::white);
 }
 
 void PainterSurface::line(Point from, Point to) {
     drawHeldGlyphs();
-    if (allBlack_) return;
+    if (black_.allBlack()) return;
     const QPolygonF chain{toDevice(from), toDevice(to)};
-    if (Misses(chain.boundingRect(), penPx_, region_)) return;
+    if (culling_.missesPainted(chain.boundingRect())) return;
     if (nearDevice(chain)) {
         painter_.drawLine(chain[0], chain[1]);
     } else {
@@ -228,11 +147,11 @@ void PainterSurface::line(Point from, Point to) {
 
 void PainterSurface::polyline(std::span<const Point> points) {
     drawHeldGlyphs();
-    if (points.empty() || allBlack_) return;
+    if (points.empty() || black_.allBlack()) return;
     QPolygonF device;
     device.reserve(qsizetype(points.size()));
     for (const Point& p : points) device << toDevice(p);
-    if (Misses(device.boundingRect(), penPx_, region_)) return;
+    if (culling_.missesPainted(device.boundingRect())) return;
     if (nearDevice(device)) {
         painter_.drawPolyline(device);
     } else {
@@ -242,9 +161,9 @@ void PainterSurface::polyline(std::span<const Point> points) {
 
 void PainterSurface::arc(const Box& bounds, Point start, Point end) {
     drawHeldGlyphs();
-    if (allBlack_) return;
+    if (black_.allBlack()) return;
     const QRectF rect = toDevice(bounds);
-    if (rect.isEmpty() || Misses(rect, penPx_, region_)) return;
+    if (rect.isEmpty() || culling_.missesPainted(rect)) return;
     // Angles of the two rays in y-up space; QPainterPath measures counterclockwise as seen on
     // the device, which is the same sense once y is flipped, so the angles carry over as they are.
     const double cx = (double(bounds.left) + double(bounds.right)) / 2.0;
@@ -280,9 +199,9 @@ void PainterSurface::ellipse(const Box& bounds) {
     drawHeldGlyphs();
     const QRectF rect = toDevice(bounds);
     if (!rect.intersects(clipRect()) && !rect.isEmpty()) return;
-    if (blackBrush_ && allBlack_) return;
-    if (Misses(rect, penPx_, region_)) return;
-    allBlack_ = false;
+    if (blackBrush_ && black_.allBlack()) return;
+    if (culling_.missesPainted(rect)) return;
+    black_.drewOther();
     painter_.drawEllipse(rect);
 }
 
@@ -293,26 +212,24 @@ void PainterSurface::polygon(std::span<const Point> points) {
     device.reserve(qsizetype(points.size()));
     for (const Point& p : points) device << toDevice(p);
     if (blackBrush_) {
-        if (allBlack_) return;
+        if (black_.allBlack()) return;
         if (coversDevice(device)) {
             painter_.fillRect(clipRect(), Qt::black);
-            allBlack_ = true;
+            black_.coveredDevice();
             return;
         }
     }
-    const double deviceArea = visible_.width() * visible_.height();
-    const QRectF bounds = device.boundingRect();
-    const bool mayBeLarge = bounds.width() * bounds.height() > kLargeShare * deviceArea;
+    const bool mayBeLarge = BlackCoverage::MayBeLarge(device.boundingRect(), culling_.visible());
     if (!nearDevice(device) || mayBeLarge) {
         device = ClipPolygon(device, clipRect());
         if (device.isEmpty()) return;
     }
     if (blackBrush_ && mayBeLarge) {
-        const double share = PolygonArea(device) / deviceArea;
-        if (share > kLargeShare && (largeBlackAreas_ += share) > kLargeBlackBudget) return;
+        const QRectF& visible = culling_.visible();
+        if (!black_.admits(PolygonArea(device) / (visible.width() * visible.height()))) return;
     }
-    if (Misses(device.boundingRect(), penPx_, region_)) return;
-    allBlack_ = false;
+    if (culling_.missesPainted(device.boundingRect())) return;
+    black_.drewOther();
     painter_.drawPolygon(device);
 }
 
@@ -323,50 +240,20 @@ void PainterSurface::zone(std::span<const Point> points, std::uint32_t rgb, Zone
     device.reserve(qsizetype(points.size()));
     for (const Point& p : points) device << toDevice(p);
     if (!nearDevice(device)) device = ClipPolygon(device, clipRect());
-    if (device.isEmpty() || Misses(device.boundingRect(), penPx_, region_)) return;
-    allBlack_ = false;
+    if (device.isEmpty() || culling_.missesPainted(device.boundingRect())) return;
+    black_.drewOther();
     painter_.save();
     if (hatchedZones_) {
-        if (hatch != ZoneHatch::Falling) hatchLines(device, ZoneHatch::Rising);
-        if (hatch != ZoneHatch::Rising) hatchLines(device, ZoneHatch::Falling);
+        if (hatch != ZoneHatch::Falling)
+            HatchBand(painter_, device, ZoneHatch::Rising, transform_, culling_.painted());
+        if (hatch != ZoneHatch::Rising)
+            HatchBand(painter_, device, ZoneHatch::Falling, transform_, culling_.painted());
     } else {
         painter_.setPen(Qt::NoPen);
         painter_.setBrush(QColor::fromRgb(QRgb(0xFF000000u | rgb)));
         painter_.drawPolygon(device);
     }
     painter_.restore();
-}
-
-// Lines at a fixed distance on the plate rather than on the device, so that the band looks the
-// same at every resolution, laid from the pointer axis. Each is the band cut to a strip and filled
-// as a polygon: the raster engine strokes a pen, or fills through a clip path, a pixel differently
-// when only a band of the device is painted, but fills a polygon alike in every band; and no line
-// reaches past the band.
-void PainterSurface::hatchLines(const QPolygonF& band, ZoneHatch direction) {
-    const double perUnit = transform_.pixelsPerUnit();
-    // The lines are x + slope * y = axis + k * step on the device, y down: rising to the right
-    // for a slope of 1. Along x + slope * y, one period is the distance between them times the
-    // root of two.
-    const double slope = direction == ZoneHatch::Falling ? -1.0 : 1.0;
-    const double step = std::max(kHatchPeriod * perUnit, kLeastHatchPeriodPx) * std::numbers::sqrt2;
-    // Half the line's width: at least one pixel across, or lines would break.
-    const double half = std::max(kHatchWidth * perUnit, 1.0) * std::numbers::sqrt2 / 2.0;
-    // Only lines that cross the painted part are worked out.
-    const QRectF bounds = band.boundingRect().intersected(region_.adjusted(-1.0, -1.0, 1.0, 1.0));
-    if (bounds.isEmpty()) return;
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(Qt::black);
-    const double axis = transform_.origin.x() + slope * transform_.origin.y();
-    const double lowest = bounds.left() + std::min(slope * bounds.top(), slope * bounds.bottom());
-    const double highest = bounds.right() + std::max(slope * bounds.top(), slope * bounds.bottom());
-    const double first = std::ceil((lowest - half - axis) / step);
-    const double last = std::floor((highest + half - axis) / step);
-    for (double k = first; k <= last; ++k) {
-        const double c = axis + k * step;
-        const QPolygonF line = CutToStrip(band, slope, c - half, c + half);
-        if (line.size() >= 3 && !Misses(line.boundingRect(), 1.0, region_))
-            painter_.drawPolygon(line);
-    }
 }
 
 void PainterSurface::setFont(const FontSpec& font) {
@@ -418,8 +305,9 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
     // A text whose cell lies off the device shows nothing (its glyphs may be enormous).
     if (!cellOnDevice.boundingRect().intersects(clipRect())) return;
     // Glyphs may overhang their cell a little; a fraction of the cell's height covers that.
-    if (Misses(cellOnDevice.boundingRect(), cellHeight * pxPerRef / 2.0 + 2.0, region_)) return;
-    allBlack_ = false;
+    if (Misses(cellOnDevice.boundingRect(), cellHeight * pxPerRef / 2.0 + 2.0, culling_.painted()))
+        return;
+    black_.drewOther();
     // A numeral far longer than the device shows only the digits that reach it, and only that
     // stretch of its cell; its characters' places are exact sums of their advances, so those
     // are drawn alone.
@@ -440,13 +328,13 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
     painter_.setTransform(cell, true);
     painter_.fillRect(shownCell, Qt::white);
     painter_.restore();
-    HeldGlyphs glyphs{cell,
-                      fonts_.face().font,
-                      QPointF(range.start, ascent),
-                      shown,
-                      outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph,
-                      exact,
-                      {}};
+    GlyphRun glyphs{cell,
+                    fonts_.face().font,
+                    QPointF(range.start, ascent),
+                    shown,
+                    outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph,
+                    exact,
+                    {}};
     // A numeral's digits stand between the baseline and the cap height, a little inside its
     // advances: the next numeral's white cell may cover them whole.
     if (holdNumeralGlyphs_ && IsNumeral(text)) {
@@ -454,48 +342,11 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
         const QRectF ink(range.start - 0.1 * cap, ascent - 1.1 * cap,
                          range.end - range.start + 0.2 * cap, 1.2 * cap);
         // Only what lies on the device can show.
-        glyphs.ink = ClipPolygon(cell.map(QPolygonF(ink)), visible_);
-        held_ = std::move(glyphs);
+        glyphs.ink = ClipPolygon(cell.map(QPolygonF(ink)), culling_.visible());
+        held_.hold(std::move(glyphs));
         return;
     }
     drawGlyphs(glyphs);
-}
-
-void PainterSurface::drawGlyphs(const HeldGlyphs& glyphs) {
-    ++glyphRuns_;
-    painter_.save();
-    if (glyphs.exact) painter_.setClipRect(restrictedArea_);
-    painter_.setTransform(glyphs.cell, true);
-    if (glyphs.outline) {
-        // Large raster text: filling the outlines is ten times faster than drawText, which
-        // renders glyphs this size afresh on every call.
-        QPainterPath outline;
-        outline.addText(glyphs.origin, glyphs.font, glyphs.text);
-        painter_.fillPath(outline, Qt::black);
-    } else {
-        painter_.setFont(glyphs.font);
-        painter_.setPen(QPen(Qt::black, 0));
-        painter_.drawText(glyphs.origin, glyphs.text);
-    }
-    painter_.restore();
-}
-
-void PainterSurface::drawHeldGlyphs() {
-    if (!held_) return;
-    const HeldGlyphs glyphs = std::move(*held_);
-    held_.reset();
-    drawGlyphs(glyphs);
-}
-
-void PainterSurface::settleHeldGlyphs(const QPolygonF& whiteCell) {
-    if (!held_) return;
-    // Two pixels inside the cell: the fill takes every pixel whose centre it holds, and glyphs
-    // are filled alike, so no pixel of theirs can show past it.
-    if (held_->ink.isEmpty() || CoversWithMargin(whiteCell, held_->ink, 2.0)) {
-        held_.reset();
-        return;
-    }
-    drawHeldGlyphs();
 }
 
 // Glyphs far larger than the device: the raster engine would flatten their curves at full size.
@@ -562,25 +413,19 @@ bool PainterSurface::mayShow(std::span<const RealPoint> convexPolygon) const {
         device << QPointF(transform_.origin.x() + p.x * transform_.pixelsPerUnit(),
                           transform_.origin.y() - p.y * transform_.pixelsPerUnit());
     }
-    const double margin = penPx_ / 2.0 + 4.0;
-    return !ClipPolygon(device, region_.adjusted(-margin, -margin, margin, margin)).isEmpty();
+    return culling_.mayShow(device);
 }
 
 double PainterSurface::smallestVisibleTurn() const {
-    double farthest = 0.0;
-    for (const QPointF corner :
-         {visible_.topLeft(), visible_.topRight(), visible_.bottomLeft(), visible_.bottomRight()})
-        farthest = std::max(farthest, std::hypot(corner.x() - transform_.origin.x(),
-                                                 corner.y() - transform_.origin.y()));
-    return farthest > 0.0 ? 1.0 / farthest : 0.0;
+    return culling_.smallestVisibleTurn(transform_.origin);
 }
 
 void PainterSurface::drawImage(const QImage& image, const Box& dest) {
     drawHeldGlyphs();
     if (image.isNull()) return;
     const QRectF target = toDevice(dest);
-    if (Misses(target, 1.0, region_)) return;
-    allBlack_ = false;
+    if (Misses(target, 1.0, culling_.painted())) return;
+    black_.drewOther();
     if (nearDevice(QPolygonF(target))) {
         painter_.drawImage(target, image);
         return;

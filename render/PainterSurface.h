@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface over a QPainter: serves the screen canvas, the 1-bit canvas, printer
-// pages, SVG and PDF alike.
+// pages, SVG and PDF alike. What can be left out is decided by DeviceCulling, numerals' glyphs
+// are held back by HeldNumeral, and zones are hatched by ZoneHatching.
 #pragma once
 
 #include <QFont>
@@ -13,9 +14,11 @@
 #include <optional>
 #include <vector>
 
+#include "render/DeviceCulling.h"
 #include "render/DrawingSurface.h"
 #include "render/DrawingTransform.h"
 #include "render/FontMeasure.h"
+#include "render/HeldNumeral.h"
 
 class QPainter;
 
@@ -68,17 +71,10 @@ class PainterSurface : public DrawingSurface {
   private:
     QPointF toDevice(Point p) const;
     QRectF toDevice(const Box& box) const;
-    // The device area as the painter sees it, widened by the current pen and a margin: what
-    // lies beyond it shows nothing, so shapes are cut down to it.
-    QRectF clipRect() const;
-    // Whether every point lies near enough to the device for the raster engine to take it as
-    // it is.
-    bool nearDevice(const QPolygonF& points) const;
+    QRectF clipRect() const { return culling_.clipRect(); }
+    bool nearDevice(const QPolygonF& points) const { return culling_.nearDevice(points); }
+    bool coversDevice(const QPolygonF& polygon) const { return culling_.coversDevice(polygon); }
     void drawClippedSegments(const QPolygonF& chain);
-    // Thin black diagonal lines across the band, cut to it, rising or falling to the right.
-    void hatchLines(const QPolygonF& band, ZoneHatch direction);
-    // Whether the convex polygon covers the whole device area.
-    bool coversDevice(const QPolygonF& polygon) const;
     // Characters first..last-1 of a line, spanning start..end in the face's units.
     struct GlyphRange {
         qsizetype first = 0;
@@ -89,45 +85,21 @@ class PainterSurface : public DrawingSurface {
     GlyphRange glyphsOnDevice(const QTransform& cell, const QString& text);
     void drawLine(Point topLeft, const QString& text);
     void drawGiantLine(const QTransform& cell, const QPolygonF& cellOnDevice, const QString& text);
-
-    // The glyphs of one line of text, as drawn on its cell.
-    struct HeldGlyphs {
-        QTransform cell;
-        QFont font;
-        QPointF origin;  // the baseline's start in the cell
-        QString text;
-        bool outline = false;  // filled as outlines rather than drawn as text
-        bool exact = false;    // clipped to the restricted area
-        QPolygonF ink;         // on the device, where the glyphs lie
-    };
-    void drawGlyphs(const HeldGlyphs& glyphs);
-    // A numeral's glyphs are held back until the next drawing: when the next thing drawn is a
-    // numeral whose white cell covers them, they would never show and are not drawn. Numerals
-    // by the thousand on one plate, each covering the last but a sliver, cost no more than
-    // their cells.
+    void drawGlyphs(const GlyphRun& glyphs);
+    // Draws a held numeral's glyphs before anything else is drawn over them.
     void drawHeldGlyphs();
-    // A white cell is about to be filled: the held glyphs are dropped when it covers them, and
-    // drawn first otherwise.
+    // A white cell is about to be filled: held glyphs it covers are dropped, others drawn first.
     void settleHeldGlyphs(const QPolygonF& whiteCell);
 
     QPainter& painter_;
-    QRectF visible_;
-    // The part of visible_ being painted: everything that lies outside it costs nothing.
-    QRectF region_;
+    DeviceCulling culling_;
+    BlackCoverage black_;
     // The painter's clip while a turned text cell is filled, when only a part of the device is
     // painted: that part and the device's two far corners. The raster engine cuts a turned
     // rectangle at its clip's bounds before scan conversion, and only the device's own bounds
     // cut it as painting the whole device does.
     QRegion turnedCellClip_;
     QRect restrictedArea_;
-    double penPx_ = 1.0;
-    // Set when a black shape has covered the whole device: black drawing then changes nothing
-    // until something white is drawn. Absurd tick widths cover the device thousands of times.
-    bool allBlack_ = false;
-    // Black polygons that each cover a large part of the device, their areas summed in device
-    // areas against a budget: ticks of absurd width by the thousand would each cost a
-    // whole-device fill.
-    double largeBlackAreas_ = 0.0;
     DrawingTransform transform_;
     bool monochrome_;
     bool hatchedZones_ = false;
@@ -136,7 +108,7 @@ class PainterSurface : public DrawingSurface {
     int penWidth_ = 1;
     bool blackBrush_ = false;
     qsizetype giantGlyphs_ = 0;
-    std::optional<HeldGlyphs> held_;
+    HeldNumeral held_;
     bool holdNumeralGlyphs_ = true;
     qsizetype glyphRuns_ = 0;
 };
