@@ -25,12 +25,12 @@ Application::Application(QSettings& settings, DocumentPrompts* prompts)
     : settings_(settings), externalPrompts_(prompts) {}
 
 Application::~Application() {
-    // Without ExitInstance nothing is kept: a run that never got going keeps nothing either.
+    // Without finish nothing is kept: a run that never got going keeps nothing either.
     doc_.setPrompts(nullptr);
     frame_.reset();
 }
 
-bool Application::InitInstance(const std::string& file) {
+bool Application::start(const std::string& file) {
     const ProfileSettings profile = LoadProfile(settings_);
     doc_.recentFiles().setEntries(profile.recentFiles);
     previewPages_ = profile.previewPages;
@@ -57,7 +57,7 @@ bool Application::InitInstance(const std::string& file) {
     return true;
 }
 
-void Application::ExitInstance() {
+void Application::finish() {
     if (!frame_) return;
     KeepInitialParameters();
     SaveProfile(settings_, {doc_.recentFiles().entries(), previewPages_, language_,
@@ -92,18 +92,18 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
     Application app(settings);
     // Before the start-up, so that a signal during it waits for the event loop.
     SessionEnd sessionEnd(app.document());
-    if (!app.InitInstance(file)) {
+    if (!app.start(file)) {
         // Every run ends the same way, a failed start too.
-        app.ExitInstance();
+        app.finish();
         return 1;
     }
     // For a script or test that signals the program: once the event loop turns, a signal ends
     // the run as closing the window does. Said only when asked, so users never see it.
     if (qEnvironmentVariableIsSet("QUIRN_REPORT_READY"))
         QTimer::singleShot(0, [] { std::fputs("quirn: ready\n", stderr); });
-    const int status = QApplication::exec();
-    app.ExitInstance();
-    return status;
+    // The work kept at the end of the run is done as the event loop ends, however it is ended.
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, [&app] { app.finish(); });
+    return QApplication::exec();
 }
 
 }  // namespace quirn

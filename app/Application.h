@@ -19,24 +19,25 @@ class QtDocumentPrompts;
 // program must be named first (NameTheProgram), as RunQuirn does.
 int RunDesktop(int& argc, char** argv, const std::string& file);
 
-// The program's one document, its main frame and its profile, for the life of the process. A
+// The program's one document, its main window and its profile, for the life of the process. A
 // QApplication must exist.
 class Application {
   public:
-    // prompts answers the document's questions; without it the frame's dialogs do.
+    // prompts answers the document's questions; without it the main window's dialogs do.
     explicit Application(QSettings& settings, DocumentPrompts* prompts = nullptr);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Loads the profile, builds the frame, then a new document or the file named: false, after
-    // the error has been reported, when that file cannot be opened. Shows the frame on success.
-    bool InitInstance(const std::string& file);
-    // Keeps the working parameters in Initial.qrn, saves the profile and takes the frame down.
-    void ExitInstance();
+    // Loads the profile, builds the main window, then a new document or the file named: false,
+    // after the error has been reported, when that file cannot be opened. Shows the window on
+    // success.
+    bool start(const std::string& file);
+    // Keeps the working parameters in Initial.qrn, saves the profile and takes the window down.
+    void finish();
 
     Document& document() { return doc_; }
-    MainWindow* mainFrame() const { return frame_.get(); }
+    MainWindow* mainWindow() const { return frame_.get(); }
     // Pages print preview shows side by side, kept in the profile.
     int previewPages() const { return previewPages_; }
     void setPreviewPages(int pages) { previewPages_ = pages; }

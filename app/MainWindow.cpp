@@ -143,33 +143,33 @@ void MainWindow::CreateActions() {
     handle(Command::SaveAs, settled([this] { doc_.OnFileSaveAs(); }));
     handle(Command::Exit, [this] { close(); });
     // The view's commands reach it through the frame, which builds the view after the actions.
-    handle(Command::Print, settled([this] { printing_->OnFilePrint(true); }));
-    handle(Command::PrintDirect, settled([this] { printing_->OnFilePrint(false); }));
-    handle(Command::PrintPreview, settled([this] { OnFilePrintPreview(); }));
+    handle(Command::Print, settled([this] { printing_->printScale(PrintDialogUse::Ask); }));
+    handle(Command::PrintDirect, settled([this] { printing_->printScale(PrintDialogUse::Skip); }));
+    handle(Command::PrintPreview, settled([this] { printPreview(); }));
     handle(Command::Undo, [this] { session_->history().undo(); });
     handle(Command::Redo, [this] { session_->history().redo(); });
     actions_.at(Command::Redo)
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    handle(Command::PageSetup, [this] { printing_->OnFilePageSetup(); });
+    handle(Command::PageSetup, [this] { printing_->pageSetup(); });
     handle(Command::RealScreenSize,
-           [this] { screenSize_->OnRealScreenSize(view_->ReportedScreenWidthMm()); });
-    handle(Command::ScalesWindow, [this] { OnScalesWindow(); });
+           [this] { screenSize_->calibrate(view_->ReportedScreenWidthMm()); });
+    handle(Command::ScalesWindow, [this] { showScalesWindow(); });
     handle(Command::ForgetPlaces, [this] { session_->ForgetPlaces(); });
-    handle(Command::PrintSetup, [this] { OnFilePrintSetup(); });
-    handle(Command::About, [this] { OnAppAbout(); });
-    handle(Command::Help, [this] { OnHelp(); });
+    handle(Command::PrintSetup, [this] { printSetup(); });
+    handle(Command::About, [this] { showAbout(); });
+    handle(Command::Help, [this] { showHelp(); });
     QAction* grid = actions_.at(Command::Grid);
     grid->setCheckable(true);
     grid->setEnabled(true);
     connect(grid, &QAction::toggled, this, [this](bool shown) { view_->setGridShown(shown); });
 }
 
-void MainWindow::OnFilePrintSetup() {
+void MainWindow::printSetup() {
     QPrinter* printer = printer_->printer();
     if (printer == nullptr) {
         // Printing says why nothing can be printed.
-        printing_->OnFilePrint(false);
+        printing_->printScale(PrintDialogUse::Skip);
         return;
     }
     QPrintDialog dialog(printer, this);
@@ -183,23 +183,23 @@ void MainWindow::OnFilePrintSetup() {
     printer->setFullPage(true);
 }
 
-void MainWindow::OnFilePrintPreview() {
+void MainWindow::printPreview() {
     const int pages = getPreviewPages_ ? getPreviewPages_() : 1;
-    const int shown = printing_->OnFilePrintPreview(pages);
+    const int shown = printing_->printPreview(pages);
     if (setPreviewPages_ && shown != pages) setPreviewPages_(shown);
 }
 
-void MainWindow::OnAppAbout() {
+void MainWindow::showAbout() {
     AboutDialog about(this);
     about.exec();
 }
 
-void MainWindow::OnHelp() {
+void MainWindow::showHelp() {
     CHelpDlg help(this);
     help.exec();
 }
 
-void MainWindow::OnScalesWindow() {
+void MainWindow::showScalesWindow() {
     if (!scales_->isVisible() && !scales_->isFloating()) {
         // Docked, the window grows by the scales window's width so that the panel stays whole;
         // where the screen has no room for both, the scales window floats over the view.

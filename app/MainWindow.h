@@ -48,13 +48,13 @@ class MainWindow : public QMainWindow {
     }
 
     // Printer setup: the print dialog, used to choose the printer and its paper.
-    void OnFilePrintSetup();
-    void OnFilePrintPreview();
-    void OnAppAbout();
-    void OnHelp();
+    void printSetup();
+    void printPreview();
+    void showAbout();
+    void showHelp();
     // "Шкалы...": the scales window docked at the right, the window widened so that the panel
     // keeps its width.
-    void OnScalesWindow();
+    void showScalesWindow();
 
     QToolBar* toolBar() const { return toolBar_; }
     ParameterBar& parameterBar() const { return *bar_; }

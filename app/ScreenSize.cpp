@@ -24,7 +24,7 @@ CalibrationDialog& ScreenSize::calibrationDialog() {
     return *dialog_;
 }
 
-void ScreenSize::OnRealScreenSize(int reportedWidthMm) {
+void ScreenSize::calibrate(int reportedWidthMm) {
     CalibrationDialog& dialog = calibrationDialog();
     dialog.setText(QString::number(calibration_.Lscr));
     dialog.setReportedWidth(reportedWidthMm);

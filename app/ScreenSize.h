@@ -28,7 +28,7 @@ class ScreenSize {
 
     // Asks for the real screen width, applies the new correction at once and keeps it in
     // Screen.ini; a failure to keep it is reported, the correction holds all the same.
-    void OnRealScreenSize(int reportedWidthMm);
+    void calibrate(int reportedWidthMm);
     const ScreenCalibration& calibration() const { return calibration_; }
     // The dialog, one for the life of the program.
     CalibrationDialog& calibrationDialog();

@@ -36,13 +36,13 @@ SessionEnd::SessionEnd(Document& doc, QObject* parent) : QObject(parent), doc_(d
         readFd_ = fds[0];
         signalPipe = fds[1];
         notifier_ = new QSocketNotifier(readFd_, QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, [this] { OnSignalReadable(); });
+        connect(notifier_, &QSocketNotifier::activated, this, [this] { readSignal(); });
         previousTerm_ = Catch(SIGTERM, &SessionEnd::OnSignal);
         previousHup_ = Catch(SIGHUP, &SessionEnd::OnSignal);
         previousInt_ = Catch(SIGINT, &SessionEnd::OnSignal);  // Ctrl+C in the terminal
     }
     connect(qApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager& manager) { OnCommitDataRequest(manager); });
+            [this](QSessionManager& manager) { commitData(manager); });
     qApp->installEventFilter(this);
 }
 
@@ -68,7 +68,7 @@ void SessionEnd::OnSignal(int signal) {
     errno = savedErrno;
 }
 
-void SessionEnd::OnSignalReadable() {
+void SessionEnd::readSignal() {
     unsigned char byte = 0;
     while (::read(readFd_, &byte, 1) == 1) received_ = byte;
     if (received_ != 0) EndRun();
@@ -87,7 +87,7 @@ bool SessionEnd::CommitData(bool allowsInteraction) {
     return true;
 }
 
-void SessionEnd::OnCommitDataRequest(QSessionManager& manager) {
+void SessionEnd::commitData(QSessionManager& manager) {
     const bool interact = manager.allowsInteraction();
     const bool keepGoing = CommitData(interact);
     if (interact) manager.release();

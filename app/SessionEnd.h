@@ -38,8 +38,8 @@ class SessionEnd : public QObject {
 
   private:
     static void OnSignal(int signal);
-    void OnSignalReadable();
-    void OnCommitDataRequest(QSessionManager& manager);
+    void readSignal();
+    void commitData(QSessionManager& manager);
     void EndRun();
 
     Document& doc_;

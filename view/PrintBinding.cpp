@@ -62,10 +62,10 @@ QPrinter& PrintBinding::Page() {
     return *paper_;
 }
 
-void PrintBinding::OnFilePrint(bool withDialog) {
+void PrintBinding::printScale(PrintDialogUse dialogUse) {
     QPrinter* printer = Printer();
     if (printer == nullptr) return;
-    if (withDialog) {
+    if (dialogUse == PrintDialogUse::Ask) {
         printer->setPrintRange(QPrinter::AllPages);
         QPrintDialog dialog(printer, &parent_);
         dialog.setMinMax(1, kLastPage);
@@ -77,7 +77,7 @@ void PrintBinding::OnFilePrint(bool withDialog) {
     Print(*printer);
 }
 
-int PrintBinding::OnFilePrintPreview(int previewPages) {
+int PrintBinding::printPreview(int previewPages) {
     QPrinter* printer = &Page();
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFullPage(true);
@@ -100,7 +100,7 @@ int PrintBinding::OnFilePrintPreview(int previewPages) {
     return pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
 }
 
-void PrintBinding::OnFilePageSetup() {
+void PrintBinding::pageSetup() {
     QPrinter* printer = &Page();
     const auto show = [this, printer](const PageMargins& held) {
         // On a full page the dialog does not hold the margins to the printer's own minimum:

@@ -17,6 +17,9 @@ namespace quirn {
 
 class ScaleSession;
 
+// Whether printing asks first with the print dialog or goes straight to the printer.
+enum class PrintDialogUse { Ask, Skip };
+
 class PrintBinding {
   public:
     // Dialogs open over parent.
@@ -28,13 +31,13 @@ class PrintBinding {
     void setApplicationPrinter(ApplicationPrinter* printer) { printer_ = printer; }
     void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
-    void OnFilePrint(bool withDialog);
+    void printScale(PrintDialogUse dialog);
     // Shows the page as printed; previewPages (1 or 2) is how many pages the preview shows
     // side by side, and the count the user left it at is returned. Without a printer the page
     // is an A4 sheet.
-    int OnFilePrintPreview(int previewPages);
+    int printPreview(int previewPages);
     // Page margins, refused below what the printer can print; without a printer, on A4.
-    void OnFilePageSetup();
+    void pageSetup();
     const PageMargins& margins() const { return margins_; }
 
   private:

@@ -122,9 +122,9 @@ class SessionEndTest : public ::testing::Test {
         fs::current_path(dir_.path().toStdString());
         settings_ = std::make_unique<QSettings>(dir_.filePath("profile.ini"), QSettings::IniFormat);
         app_ = std::make_unique<Application>(*settings_, &prompts_);
-        ASSERT_TRUE(app_->InitInstance({}));
-        app_->mainFrame()->parameterBar().setText(BarControl::Name, QStringLiteral("Unsaved"));
-        app_->mainFrame()->panel().OnApplyParameters();
+        ASSERT_TRUE(app_->start({}));
+        app_->mainWindow()->parameterBar().setText(BarControl::Name, QStringLiteral("Unsaved"));
+        app_->mainWindow()->panel().OnApplyParameters();
         ASSERT_TRUE(app_->document().IsModified());
     }
     void TearDown() override {
@@ -155,7 +155,7 @@ TEST_F(SessionEndTest, SignalEndsTheRunWithoutTheQuestionAndKeepsTheAppliedParam
     EXPECT_EQ(Run(), 0);
     EXPECT_EQ(sessionEnd.receivedSignal(), SIGTERM);
     EXPECT_EQ(prompts_.questions, 0);
-    app_->ExitInstance();
+    app_->finish();
     EXPECT_EQ(ReadScaleParameters(Kept()).name, "Unsaved");
 }
 
@@ -182,7 +182,7 @@ TEST_F(SessionEndTest, AfterTheAnswerTheSessionsQuitAsksNoMore) {
     QTimer::singleShot(0, [] { QCoreApplication::quit(); });
     EXPECT_EQ(Run(), 0);
     EXPECT_EQ(prompts_.questions, 1);
-    app_->ExitInstance();
+    app_->finish();
     EXPECT_EQ(ReadScaleParameters(Kept()).name, "Unsaved");
 }
 

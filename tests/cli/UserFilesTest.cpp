@@ -78,8 +78,8 @@ class UserFilesTest : public ::testing::Test {
     }
     MainWindow& Start() {
         app_ = std::make_unique<Application>(settings_, &prompts_);
-        EXPECT_TRUE(app_->InitInstance({}));
-        return *app_->mainFrame();
+        EXPECT_TRUE(app_->start({}));
+        return *app_->mainWindow();
     }
     void ApplyName(MainWindow& frame, const char* name) {
         frame.parameterBar().setText(BarControl::Name, QString::fromUtf8(name));
@@ -111,7 +111,7 @@ TEST_F(UserFilesTest, TheHomeFolderStaysCleanAndTheNextStartFindsBothFiles) {
     });
     frame.action(Command::RealScreenSize)->trigger();
     ASSERT_TRUE(driver.finished());
-    app_->ExitInstance();
+    app_->finish();
 
     EXPECT_EQ(Name(home_ / ".local/state/quirn/Initial.qrn"), "Kept");
     EXPECT_EQ(Slurp(home_ / ".config/quirn/Screen.ini"),
@@ -131,7 +131,7 @@ TEST_F(UserFilesTest, FilesTheHomeFolderHoldsAreUsedThere) {
     EXPECT_EQ(app_->document().parameters().name, "Home");
     EXPECT_EQ(frame.session().state().displayCorrection, 1.25);
     ApplyName(frame, "Changed");
-    app_->ExitInstance();
+    app_->finish();
 
     EXPECT_EQ(Name(home_ / "Initial.qrn"), "Changed");
     EXPECT_FALSE(fs::exists(home_ / ".local"));

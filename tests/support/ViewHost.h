@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A parameter bar above a view in one shown window, bound to one scale session as the main frame
+// A parameter bar above a view in one shown window, bound to one scale session as the main window
 // binds them, for tests that drive the real widgets.
 #pragma once
 

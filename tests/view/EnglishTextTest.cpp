@@ -142,9 +142,9 @@ class EnglishTextTest : public ::testing::Test {
     // The captions of the whole program as it starts with the translations in force.
     std::vector<Caption> Captions() {
         Application app(*settings_, &prompts_);
-        EXPECT_TRUE(app.InitInstance("scale.qrn"));
-        MainWindow& frame = *app.mainFrame();
-        frame.OnScalesWindow();
+        EXPECT_TRUE(app.start("scale.qrn"));
+        MainWindow& frame = *app.mainWindow();
+        frame.showScalesWindow();
         std::vector<Caption> seen;
         Collect(&frame, {}, seen);
         {
@@ -154,16 +154,16 @@ class EnglishTextTest : public ::testing::Test {
             Collect(&help, {}, seen);
         }
         Collect(&frame.screenSize().calibrationDialog(), {}, seen);
-        app.ExitInstance();
+        app.finish();
         return seen;
     }
 
     // The panel's captions, and whether each fits its fixed place.
     std::vector<std::pair<QString, bool>> PanelCaptions() {
         Application app(*settings_, &prompts_);
-        EXPECT_TRUE(app.InitInstance("scale.qrn"));
+        EXPECT_TRUE(app.start("scale.qrn"));
         std::vector<std::pair<QString, bool>> captions;
-        for (const QWidget* w : app.mainFrame()->parameterBar().findChildren<QWidget*>()) {
+        for (const QWidget* w : app.mainWindow()->parameterBar().findChildren<QWidget*>()) {
             if (const auto* label = qobject_cast<const QLabel*>(w)) {
                 const int needed = label->fontMetrics().horizontalAdvance(label->text());
                 captions.emplace_back(label->text(), needed <= label->contentsRect().width());
@@ -175,7 +175,7 @@ class EnglishTextTest : public ::testing::Test {
                 captions.emplace_back(button->text(), needed <= button->width());
             }
         }
-        app.ExitInstance();
+        app.finish();
         return captions;
     }
 

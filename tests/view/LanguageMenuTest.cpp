@@ -27,8 +27,8 @@ class LanguageMenuTest : public ::testing::Test {
     // Starts the program, picks choice in its menu and ends it; returns the notice shown.
     QString Pick(LanguageChoice choice, LanguageChoice expectedChecked) {
         Application app(settings_, &prompts_);
-        EXPECT_TRUE(app.InitInstance({}));
-        auto* menu = app.mainFrame()->findChild<LanguageMenu*>();
+        EXPECT_TRUE(app.start({}));
+        auto* menu = app.mainWindow()->findChild<LanguageMenu*>();
         if (menu == nullptr) {
             ADD_FAILURE() << "the main window has no language menu";
             return {};
@@ -39,7 +39,7 @@ class LanguageMenuTest : public ::testing::Test {
         menu->setNoticeHandler([&notices](const QString& text) { notices << text; });
         menu->item(choice)->trigger();
         EXPECT_TRUE(menu->item(choice)->isChecked());
-        app.ExitInstance();
+        app.finish();
         return notices.join(QLatin1Char('|'));
     }
 

@@ -216,8 +216,8 @@ TEST(GridSwitchTest, TheViewMenuSwitchesTheGridAndTheNextRunKeepsIt) {
     SilentPrompts prompts;
     for (const bool before : {false, true}) {
         Application app(settings, &prompts);
-        ASSERT_TRUE(app.InitInstance({}));
-        MainWindow& frame = *app.mainFrame();
+        ASSERT_TRUE(app.start({}));
+        MainWindow& frame = *app.mainWindow();
         const auto* menu = frame.findChild<QMenu*>(QStringLiteral("viewMenu"));
         ASSERT_NE(menu, nullptr);
         ASSERT_EQ(menu->actions().size(), 1);
@@ -229,7 +229,7 @@ TEST(GridSwitchTest, TheViewMenuSwitchesTheGridAndTheNextRunKeepsIt) {
             grid->trigger();
             EXPECT_TRUE(frame.view().gridShown());
         }
-        app.ExitInstance();
+        app.finish();
     }
 }
 

@@ -103,7 +103,7 @@ TEST(FileMessages, NoScaleFileRegressionAPictureIsRefusedWithAMessageBox) {
     // The file given at the start: the program says so and does not start.
     QSettings settings((scratch.path() / "profile.ini").c_str(), QSettings::IniFormat);
     Application app(settings);
-    EXPECT_FALSE(app.InitInstance(picture));
+    EXPECT_FALSE(app.start(picture));
 
     EXPECT_TRUE(driver.finished());
     EXPECT_FALSE(driver.sawUnexpected());

@@ -125,7 +125,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
             dialog->setText(QString::number(2 * reported) + QStringLiteral(" мм"));
             testing::ClickLater(dialog->okButton());
         });
-    screen_->OnRealScreenSize(view.ReportedScreenWidthMm());
+    screen_->calibrate(view.ReportedScreenWidthMm());
 
     EXPECT_TRUE(driver.finished());
     EXPECT_FALSE(driver.sawUnexpected());
@@ -149,7 +149,7 @@ TEST_F(ViewPeripheralsTest, CancelledCalibrationChangesNothing) {
         dialog->setText(QStringLiteral("500"));
         testing::ClickLater(dialog->cancelButton());
     });
-    screen_->OnRealScreenSize(view.ReportedScreenWidthMm());
+    screen_->calibrate(view.ReportedScreenWidthMm());
     EXPECT_TRUE(driver.finished());
     EXPECT_EQ(screen_->calibration(), before);
     EXPECT_FALSE(QFile::exists(Path("Screen.ini")));
@@ -166,7 +166,7 @@ TEST_F(ViewPeripheralsTest, AnUnwritableScreenIniIsReportedAndTheNewScaleHolds) 
         dialog->setText(QString::number(2 * reported));
         testing::ClickLater(dialog->okButton());
     });
-    screen_->OnRealScreenSize(view.ReportedScreenWidthMm());
+    screen_->calibrate(view.ReportedScreenWidthMm());
     EXPECT_EQ(screen_->calibration().Lscr, 2 * reported);
     EXPECT_EQ(view.session().state().displayCorrection, 2.0);
     ASSERT_EQ(warnings_.size(), 1);
@@ -282,7 +282,7 @@ TEST_F(ViewPeripheralsTest, PrintPreviewOpensOnAnA4PageWithoutAPrinter) {
             pages = preview->pageCount();
         Later([dialog] { dialog->reject(); });
     });
-    EXPECT_EQ(printing_->OnFilePrintPreview(1), 1);
+    EXPECT_EQ(printing_->printPreview(1), 1);
     EXPECT_TRUE(driver.finished());
     EXPECT_FALSE(driver.sawUnexpected());
     EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();

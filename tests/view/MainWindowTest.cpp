@@ -64,7 +64,7 @@ QStringList Texts(const QList<QAction*>& actions) {
     return texts;
 }
 
-class MainFrameTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         settings_ = std::make_unique<QSettings>(
@@ -76,8 +76,8 @@ class MainFrameTest : public ::testing::Test {
     }
     MainWindow& Start(const std::string& file = {}) {
         app_ = std::make_unique<Application>(*settings_, &prompts_);
-        EXPECT_TRUE(app_->InitInstance(file));
-        return *app_->mainFrame();
+        EXPECT_TRUE(app_->start(file));
+        return *app_->mainWindow();
     }
     // Apply a changed name through the panel, as the user would.
     void ApplyName(MainWindow& frame, const char* name) {
@@ -92,7 +92,7 @@ class MainFrameTest : public ::testing::Test {
     std::unique_ptr<Application> app_;
 };
 
-TEST_F(MainFrameTest, MenusToolbarAndKeys) {
+TEST_F(MainWindowTest, MenusToolbarAndKeys) {
     MainWindow& frame = Start();
     EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - M4200, 69x60, 15V"));
 
@@ -133,7 +133,7 @@ TEST_F(MainFrameTest, MenusToolbarAndKeys) {
 
 // The window was once fixed at the panel's size and could not be maximised: it starts at the
 // panel's width now, and a larger window gives the view the room while the panel stays as it is.
-TEST_F(MainFrameTest, StartsAtThePanelsWidthAndGivesTheViewAnyRoomBeyond) {
+TEST_F(MainWindowTest, StartsAtThePanelsWidthAndGivesTheViewAnyRoomBeyond) {
     MainWindow& frame = Start();
     const int width = frame.parameterBar()
                           .DialogRect(0, 0, ParameterBar::kWidthUnits, ParameterBar::kHeightUnits)
@@ -153,7 +153,7 @@ TEST_F(MainFrameTest, StartsAtThePanelsWidthAndGivesTheViewAnyRoomBeyond) {
     }
 }
 
-TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
+TEST_F(MainWindowTest, CtrlNAsksAndBringsBackTheInitialFile) {
     MainWindow& frame = Start();
     QApplication::setActiveWindow(&frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
@@ -176,7 +176,7 @@ TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
     EXPECT_FALSE(app_->document().IsModified());
 }
 
-TEST_F(MainFrameTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
+TEST_F(MainWindowTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
     MainWindow& frame = Start();
     QApplication::setActiveWindow(&frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
@@ -210,7 +210,7 @@ TEST_F(MainFrameTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
     EXPECT_EQ(app_->document().parameters().name, "C3");
 }
 
-TEST_F(MainFrameTest, CtrlZAfterEnterUndoesTheApplyNotTheFieldsText) {
+TEST_F(MainWindowTest, CtrlZAfterEnterUndoesTheApplyNotTheFieldsText) {
     MainWindow& frame = Start();
     QApplication::setActiveWindow(&frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
@@ -235,7 +235,7 @@ TEST_F(MainFrameTest, CtrlZAfterEnterUndoesTheApplyNotTheFieldsText) {
     EXPECT_EQ(app_->document().parameters().name, "C3");
 }
 
-TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
+TEST_F(MainWindowTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
     MainWindow& frame = Start();
     frame.show();
     ApplyName(frame, "B7");
@@ -247,7 +247,7 @@ TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
 
     prompts_.saveAnswers = {SaveAnswer::No};
     EXPECT_TRUE(frame.close());
-    app_->ExitInstance();
+    app_->finish();
     ASSERT_TRUE(fs::exists(dir_ / kInitialParametersFile));
     EXPECT_EQ(ReadScaleParameters(Slurp(dir_ / kInitialParametersFile)).name, "B7");
 
@@ -255,28 +255,28 @@ TEST_F(MainFrameTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {
     EXPECT_EQ(Caption(again), QStringLiteral("Quirn - B7, 69x60, 15V"));
 }
 
-TEST_F(MainFrameTest, StartWithAFileThatCannotBeOpenedEndsAndKeepsInitialFile) {
+TEST_F(MainWindowTest, StartWithAFileThatCannotBeOpenedEndsAndKeepsInitialFile) {
     app_ = std::make_unique<Application>(*settings_, &prompts_);
-    EXPECT_FALSE(app_->InitInstance("missing.qrn"));
+    EXPECT_FALSE(app_->start("missing.qrn"));
     ASSERT_EQ(prompts_.reports.size(), 1u);
     EXPECT_EQ(prompts_.reports[0].first, FileError::FileNotFound);
     EXPECT_EQ(prompts_.reports[0].second, (dir_ / "missing.qrn").string());
-    EXPECT_FALSE(app_->mainFrame()->isVisible());
-    app_->ExitInstance();
+    EXPECT_FALSE(app_->mainWindow()->isVisible());
+    app_->finish();
     EXPECT_FALSE(fs::exists(dir_ / kInitialParametersFile))
         << "a view that never received a record writes nothing";
 }
 
-TEST_F(MainFrameTest, AnInitialFileThatCannotBeWrittenIsReportedAtTheEnd) {
+TEST_F(MainWindowTest, AnInitialFileThatCannotBeWrittenIsReportedAtTheEnd) {
     Start();
     fs::create_directory(dir_ / kInitialParametersFile);
-    app_->ExitInstance();
+    app_->finish();
     ASSERT_EQ(prompts_.reports.size(), 1u);
     EXPECT_EQ(prompts_.reports[0].second, InitialParametersPath());
     EXPECT_TRUE(fs::is_directory(dir_ / kInitialParametersFile));
 }
 
-TEST_F(MainFrameTest, OpenedFilesReachTheProfile) {
+TEST_F(MainWindowTest, OpenedFilesReachTheProfile) {
     settings_->setValue("Recent File List/File1", "/old/one.qrn");
     settings_->setValue("Settings/PreviewPages", 2);
     {
@@ -293,7 +293,7 @@ TEST_F(MainFrameTest, OpenedFilesReachTheProfile) {
         QStringLiteral("&1 ") + QString::fromStdString((dir_ / "scale1.qrn").string());
     EXPECT_EQ(items.mid(items.size() - 6),
               QStringList({"Параметры страницы", "|", newest, "&2 /old/one.qrn", "|", "В&ыход"}));
-    app_->ExitInstance();
+    app_->finish();
     settings_->sync();
     EXPECT_EQ(settings_->value("Recent File List/File1").toString(),
               QString::fromStdString((dir_ / "scale1.qrn").string()));
