@@ -11,6 +11,7 @@
 #include "peripherals/Printing.h"
 #include "render/RenderScale.h"
 #include "render/SymbolImages.h"
+#include "view/OutcomeText.h"
 
 namespace quirn {
 int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
@@ -35,9 +36,9 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     state.symbols = LoadSymbolImages();
     ResetLayout(state);
     const int dpi = request.dpi > 0 ? request.dpi : ApplicationPrinter().dpi();
-    const ExportResult result =
+    const Outcome exported =
         ExportPicture(state, QString::fromLocal8Bit(request.output.c_str()), dpi);
-    if (result.status != ExportStatus::Ok) return Complain(result.message);
+    if (!exported.ok()) return Complain(OutcomeText(exported).toStdString());
     return 0;
 }
 

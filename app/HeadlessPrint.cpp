@@ -11,6 +11,7 @@
 #include "peripherals/Printing.h"
 #include "render/RenderScale.h"
 #include "render/SymbolImages.h"
+#include "view/OutcomeText.h"
 #include "view/PanelText.h"
 
 namespace quirn {
@@ -42,9 +43,10 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     ResetLayout(state);
     PreferColourForZones(printer, state.params);
     const QString title = QString::fromStdString(ComposeDescription(state.params));
-    const PrintResult result = PrintScale(state, printer, PageMargins{}, title);
-    if (!result.ok())
-        return Complain(result.message + " (" + info.printerName().toStdString() + ")");
+    const Result<int> printed = PrintScale(state, printer, PageMargins{}, title);
+    if (!printed.ok())
+        return Complain(OutcomeText(printed.outcome).toStdString() + " (" +
+                        info.printerName().toStdString() + ")");
     return 0;
 }
 

@@ -2,7 +2,6 @@
 #include "peripherals/PictureExport.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -27,8 +26,6 @@ namespace quirn {
 namespace {
 
 constexpr int kHeaderSize = 62;
-const char* const kUnbuildable = QT_TRANSLATE_NOOP(
-    "quirn::PictureExport", "Файл «%1» не записан: рисунок такого размера построить нельзя");
 constexpr int kDefaultDpi = 600;
 // One device pixel per drawing unit: vector output keeps every coordinate exact.
 constexpr int kVectorDpi = 2540;
@@ -112,29 +109,15 @@ QImage BlackWhiteBits(const QImage& source) {
     return mono;
 }
 
-// A message about the file at path in the language in force.
-std::string Message(const char* text, const QString& path) {
-    return QCoreApplication::translate("quirn::PictureExport", text).arg(path).toStdString();
-}
-std::string Message(const char* text, const QString& path, const QString& detail) {
-    return QCoreApplication::translate("quirn::PictureExport", text)
-        .arg(path, detail)
-        .toStdString();
+Outcome CannotWrite(const QString& path, const QString& error) {
+    return Outcome::Failed(Fault::ExportCannotWrite, {path.toStdString(), error.toStdString()});
 }
 
-ExportResult CannotWrite(const QString& path, const QString& error) {
-    return {ExportStatus::CannotWrite,
-            Message(QT_TRANSLATE_NOOP("quirn::PictureExport", "Не удалось записать файл «%1»: %2"),
-                    path, error)};
+Outcome CannotCreate(const QString& path, const QString& error) {
+    return Outcome::Failed(Fault::ExportCannotCreate, {path.toStdString(), error.toStdString()});
 }
 
-ExportResult CannotCreate(const QString& path, const QString& error) {
-    return {ExportStatus::CannotWrite,
-            Message(QT_TRANSLATE_NOOP("quirn::PictureExport", "Не удалось создать файл «%1»: %2"),
-                    path, error)};
-}
-
-ExportResult WriteWhole(const QString& path, const QByteArray& bytes) {
+Outcome WriteWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotCreate(path, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit()) {
@@ -238,38 +221,26 @@ QByteArray EncodePdf(const RenderState& state, const CanvasGeometry& g, const QS
     return bytes;
 }
 
-// Numbers as std::to_string writes them: never in the user's locale.
-QString Number(std::int64_t value) {
-    return QString::fromStdString(std::to_string(value));
-}
-
 // The picture painted and written a band of rows at a time into a file that replaces the target
 // only once it is whole. A PNG of a plate with zones is in colour; everything else is one bit.
-ExportResult ExportRaster(RenderState& state, const QString& path, bool bmp,
-                          const ReferenceDevice& device, int bandRows) {
+Outcome ExportRaster(RenderState& state, const QString& path, bool bmp,
+                     const ReferenceDevice& device, int bandRows) {
     const bool colour = !bmp && !state.params.ext.zones.empty();
     BandedCanvas canvas(state, device, colour ? BandPixels::Rgb : BandPixels::OneBit);
     const CanvasGeometry& g = canvas.geometry();
     if (bmp && !FitsBmp(g.pixelWidth, g.pixelHeight)) {
-        return {ExportStatus::CanvasTooLarge,
-                QCoreApplication::translate(
-                    "quirn::PictureExport",
-                    "Файл «%1» не записан: рисунок %2 x %3 точек больше, чем допускает формат BMP "
-                    "(сторона до 2147483647 точек, файл до 4294967295 байт)")
-                    .arg(path, Number(g.pixelWidth), Number(g.pixelHeight))
-                    .toStdString()};
+        return Outcome::Failed(
+            Fault::ExportTooLargeForBmp,
+            {path.toStdString(), std::to_string(g.pixelWidth), std::to_string(g.pixelHeight)});
     }
     constexpr int kSaturated = std::numeric_limits<int>::max();
     if (g.pixelWidth >= kSaturated || g.pixelHeight >= kSaturated) {
-        return {ExportStatus::CanvasTooLarge, Message(kUnbuildable, path)};
+        return Outcome::Failed(Fault::ExportUnbuildable, {path.toStdString()});
     }
     if (!canvas.reserve()) {
-        return {ExportStatus::CanvasTooLarge,
-                QCoreApplication::translate(
-                    "quirn::PictureExport",
-                    "Файл «%1» не записан: не хватает памяти для рисунка %2 x %3 точек")
-                    .arg(path, Number(g.pixelWidth), Number(g.pixelHeight))
-                    .toStdString()};
+        return Outcome::Failed(
+            Fault::ExportOutOfMemory,
+            {path.toStdString(), std::to_string(g.pixelWidth), std::to_string(g.pixelHeight)});
     }
 
     QSaveFile file(path);
@@ -309,18 +280,14 @@ QByteArray EncodeMonochromeBmp(const Canvas& canvas) {
     return file;
 }
 
-ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi, int bandRows) {
+Outcome ExportPicture(RenderState& state, const QString& outPath, int dpi, int bandRows) {
     const QString suffix = QFileInfo(outPath).suffix().toLower();
     const QString title = QFileInfo(outPath).completeBaseName();
     const bool bmp = suffix == QLatin1String("bmp");
     const bool raster = bmp || suffix == QLatin1String("png");
     const bool vector = suffix == QLatin1String("svg") || suffix == QLatin1String("pdf");
     if (!raster && !vector) {
-        return {ExportStatus::UnknownFormat,
-                Message(QT_TRANSLATE_NOOP("quirn::PictureExport",
-                                          "Файл «%1» не записан: формат определяется "
-                                          "расширением .bmp, .png, .svg или .pdf"),
-                        outPath)};
+        return Outcome::Failed(Fault::ExportUnknownFormat, {outPath.toStdString()});
     }
     if (raster) {
         return ExportRaster(state, outPath, bmp,
@@ -336,7 +303,7 @@ ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi, 
                                                : EncodePdf(state, g, title);
     }
     if (bytes.isEmpty()) {
-        return {ExportStatus::CanvasTooLarge, Message(kUnbuildable, outPath)};
+        return Outcome::Failed(Fault::ExportUnbuildable, {outPath.toStdString()});
     }
     return WriteWhole(outPath, bytes);
 }

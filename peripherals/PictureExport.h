@@ -6,18 +6,10 @@
 #include <QString>
 #include <string>
 
+#include "model/Outcome.h"
 #include "render/RenderState.h"
 
 namespace quirn {
-
-enum class ExportStatus { Ok, UnknownFormat, CanvasTooLarge, CannotWrite };
-
-struct ExportResult {
-    ExportStatus status = ExportStatus::Ok;
-    std::string message;  // UTF-8, names the file and the cause; empty on success
-    bool ok() const { return status == ExportStatus::Ok; }
-    bool operator==(const ExportResult&) const = default;
-};
 
 // The canvas as a one-bit bitmap file: 62-byte header, rows bottom-up, bit 1 white, both
 // resolutions in pixels per metre from the canvas's true width. Empty when the picture is too
@@ -31,6 +23,6 @@ QByteArray EncodeMonochromeBmp(const Canvas& canvas);
 // The pictures are painted and written bandRows rows at a time (0: as many as keep memory to a
 // few tens of megabytes), so only the BMP format's own limits refuse a size; the state is left
 // as after a rendering for print, without the picture itself.
-ExportResult ExportPicture(RenderState& state, const QString& outPath, int dpi, int bandRows = 0);
+Outcome ExportPicture(RenderState& state, const QString& outPath, int dpi, int bandRows = 0);
 
 }  // namespace quirn

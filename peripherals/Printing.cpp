@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "peripherals/Printing.h"
 
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -21,10 +20,6 @@ constexpr int kDefaultDpi = 600;
 constexpr std::int64_t kUnitsPerInch = 2540;
 // One device pixel per drawing unit: the canvas's geometry in exact drawing units.
 constexpr int kUnitDpi = 2540;
-
-std::string Tr(const char* text) {
-    return QCoreApplication::translate("quirn::Printing", text).toStdString();
-}
 
 int Pixels(double points, int dpi) {
     return static_cast<int>(std::lround(points * dpi / 72.0));
@@ -68,24 +63,6 @@ std::optional<MarginSide> FirstMarginBelowMinimum(const PageMargins& margins,
     if (margins.top < minimum.top) return MarginSide::Top;
     if (margins.bottom < minimum.bottom) return MarginSide::Bottom;
     return std::nullopt;
-}
-
-std::string MarginWarningText(MarginSide side) {
-    switch (side) {
-        case MarginSide::Left:
-            return Tr(QT_TRANSLATE_NOOP("quirn::Printing",
-                                        "Левое поле задано меньше минимально возможного."));
-        case MarginSide::Right:
-            return Tr(QT_TRANSLATE_NOOP("quirn::Printing",
-                                        "Правое поле задано меньше минимально возможного."));
-        case MarginSide::Top:
-            return Tr(QT_TRANSLATE_NOOP("quirn::Printing",
-                                        "Верхнее поле задано меньше минимально возможного."));
-        case MarginSide::Bottom:
-            return Tr(QT_TRANSLATE_NOOP("quirn::Printing",
-                                        "Нижнее поле задано меньше минимально возможного."));
-    }
-    return {};
 }
 
 PageMargins RunPageSetup(PageMargins held,
@@ -170,28 +147,23 @@ void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMa
     painter.restore();
 }
 
-PrintResult PrintScale(RenderState& state, QPrinter& printer, const PageMargins& margins,
+Result<int> PrintScale(RenderState& state, QPrinter& printer, const PageMargins& margins,
                        const QString& documentName) {
     // The document has one page.
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1)
-        return {PrintStatus::NothingToPrint, {}};
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1) return {{}, 0};
     printer.setFullPage(true);
     printer.setDocName(documentName);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return {PrintStatus::CannotStart,
-                Tr(QT_TRANSLATE_NOOP("quirn::Printing", "Невозможно начать процедуру печати."))};
+        return {Outcome::Failed(Fault::PrintCannotStart), 0};
     }
     const int dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
     // A printer set to grey would print a coloured zone as a dark band that hides the ticks.
     PaintScalePage(state, painter, dpi, margins, printer.colorMode() == QPrinter::GrayScale);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return {PrintStatus::Failed, QCoreApplication::translate(
-                                         "quirn::Printing", "Задание не передано на принтер «%1».")
-                                         .arg(printer.printerName())
-                                         .toStdString()};
+        return {Outcome::Failed(Fault::PrintNotSent, {printer.printerName().toStdString()}), 0};
     }
-    return {};
+    return {{}, 1};
 }
 
 void PreferColourForZones(QPrinter& printer, const ScaleParameters& params) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "model/Outcome.h"
 #include "render/RenderState.h"
 
 class QPainter;
@@ -45,14 +46,12 @@ PrinterMetrics MetricsOf(const QPrinter& printer);
 // The unprintable borders in drawing units, truncated toward zero.
 PageMargins MinimumMargins(const PrinterMetrics& metrics);
 
+// In the order the page setup checks them.
 enum class MarginSide { Left, Right, Top, Bottom };
 
 // The first margin, in the order left, right, top, bottom, that is below its minimum.
 std::optional<MarginSide> FirstMarginBelowMinimum(const PageMargins& margins,
                                                   const PageMargins& minimum);
-
-// "Левое поле задано меньше минимально возможного." and its three siblings, UTF-8.
-std::string MarginWarningText(MarginSide side);
 
 // The page setup loop. show puts margins into the dialog and returns what it holds when it
 // closes (OK and Cancel alike); minimum gives the current printer's borders; warn shows the
@@ -85,14 +84,6 @@ class ApplicationPrinter {
 // setup: A4 at 600 dpi, the full page; printed, it writes a PDF file.
 std::unique_ptr<QPrinter> MakePaperPrinter();
 
-enum class PrintStatus { Ok, NothingToPrint, CannotStart, Failed };
-
-struct PrintResult {
-    PrintStatus status = PrintStatus::Ok;
-    std::string message;  // UTF-8; empty on success and for NothingToPrint
-    bool ok() const { return status == PrintStatus::Ok || status == PrintStatus::NothingToPrint; }
-};
-
 // Paints the scale as printed onto painter's device at dpi, the canvas's top-left corner at
 // the left and top margins from the device's origin. The drawing is clipped to the canvas.
 // Zones are filled in colour, or hatched in black for a device that prints grey only.
@@ -101,8 +92,8 @@ void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMa
 
 // Prints the scale on one page of printer, which must print the full page. A page range that
 // does not include page 1 prints nothing. Zones come out in colour when the printer is set to
-// colour, and hatched when it is set to grey.
-PrintResult PrintScale(RenderState& state, QPrinter& printer, const PageMargins& margins,
+// colour, and hatched when it is set to grey. The value is the number of pages printed.
+Result<int> PrintScale(RenderState& state, QPrinter& printer, const PageMargins& margins,
                        const QString& documentName);
 
 // Sets printer to colour for a plate with zones when the printer can print colour; leaves it

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/Outcome.h"
+
 namespace quirn {
 
 // A template field's text as drawing units: "," taken as ".", then an exact decimal shift by
@@ -23,20 +25,11 @@ struct TemplateImageLimits {
     bool operator==(const TemplateImageLimits&) const = default;
 };
 
-enum class TemplateLoadStatus { Ok, Unreadable, TooLarge };
-
-struct TemplateLoadResult {
-    TemplateLoadStatus status = TemplateLoadStatus::Ok;
-    QImage image;         // null unless Ok
-    std::string message;  // UTF-8, names the file and the cause; empty on success
-    bool ok() const { return status == TemplateLoadStatus::Ok; }
-};
-
 // Reads the picture at path in any format Qt reads. The size in the file's header is checked
-// against the limits before anything is decoded.
-TemplateLoadResult LoadTemplateImage(const QString& path, const TemplateImageLimits& limits = {});
+// against the limits before anything is decoded. The image is null unless it was read.
+Result<QImage> LoadTemplateImage(const QString& path, const TemplateImageLimits& limits = {});
 
-// The file dialog's filters: "Файлы изображений *.bmp" first, then every format Qt reads.
-QStringList TemplateFileFilters();
+// The file name patterns of every picture format Qt reads, "*.bmp *.png ...".
+QStringList ReadablePictureTypes();
 
 }  // namespace quirn

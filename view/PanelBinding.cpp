@@ -15,6 +15,7 @@
 #include "model/TextKeys.h"
 #include "peripherals/Printing.h"
 #include "peripherals/TemplateUnderlay.h"
+#include "view/OutcomeText.h"
 #include "view/PanelReading.h"
 #include "view/PanelText.h"
 #include "view/ScaleSession.h"
@@ -304,8 +305,8 @@ void PanelBinding::OnApplyParameters() {
 void PanelBinding::OnExportPicture() {
     if (!ResolveUnappliedEdits()) return;
     const int dpi = printer_ != nullptr ? printer_->dpi() : ApplicationPrinter().dpi();
-    const ExportResult result = session_.ExportPicture(dpi);
-    if (!result.ok()) Warn(QString::fromStdString(result.message));
+    const Outcome exported = session_.ExportPicture(dpi);
+    if (!exported.ok()) Warn(OutcomeText(exported));
 }
 
 QString PanelBinding::AskTemplateFile() {
@@ -326,9 +327,9 @@ void PanelBinding::OnTemplateButton() {
     if (!session_.state().templ.loaded) {
         const QString path = AskTemplateFile();
         if (path.isEmpty()) return;
-        const std::string failure = session_.LoadTemplate(path);
-        if (!failure.empty()) {
-            Warn(QString::fromStdString(failure));
+        const Outcome loaded = session_.LoadTemplate(path);
+        if (!loaded.ok()) {
+            Warn(OutcomeText(loaded));
             return;
         }
     } else {

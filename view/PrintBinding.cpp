@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <cmath>
 
+#include "view/OutcomeText.h"
 #include "view/ScaleSession.h"
 #include "view/Warning.h"
 
@@ -42,8 +43,9 @@ void PrintBinding::Warn(const QString& text) {
 void PrintBinding::Print(QPrinter& printer) {
     // A copy, so that the sizes the mouse works with stay the screen's.
     RenderState printed = session_.state();
-    const PrintResult result = PrintScale(printed, printer, margins_, session_.DocumentTitle());
-    if (!result.ok()) Warn(QString::fromStdString(result.message));
+    const Result<int> printedPages =
+        PrintScale(printed, printer, margins_, session_.DocumentTitle());
+    if (!printedPages.ok()) Warn(OutcomeText(printedPages.outcome));
 }
 
 QPrinter* PrintBinding::Printer() {
@@ -116,9 +118,7 @@ void PrintBinding::pageSetup() {
                            Units(mm.bottom())};
     };
     const auto minimum = [printer] { return MinimumMargins(MetricsOf(*printer)); };
-    const auto warn = [this](MarginSide side) {
-        Warn(QString::fromStdString(MarginWarningText(side)));
-    };
+    const auto warn = [this](MarginSide side) { Warn(MarginWarningText(side)); };
     margins_ = RunPageSetup(margins_, show, minimum, warn);
 }
 

@@ -151,13 +151,13 @@ void ScaleSession::setKsrn(double displayCorrection) {
     emit changed();
 }
 
-std::string ScaleSession::LoadTemplate(const QString& path) {
-    TemplateLoadResult loaded = LoadTemplateImage(path);
+Outcome ScaleSession::LoadTemplate(const QString& path) {
+    Result<QImage> loaded = LoadTemplateImage(path);
     // A failure leaves the template as it was: none.
-    if (!loaded.ok()) return loaded.message;
+    if (!loaded.ok()) return loaded.outcome;
     const EditSnapshot before = Snapshot();
     TemplateUnderlay& t = state_.templ;
-    t.image = std::move(loaded.image);
+    t.image = std::move(loaded.value);
     t.path = path.toStdString();
     t.loaded = true;
     emit changed();
@@ -202,7 +202,7 @@ void ScaleSession::setTemplateY(int y) {
     Record(DragStepText({MovableElement::TemplateBody}), before, StepKind::TemplateY);
 }
 
-ExportResult ScaleSession::ExportPicture(int dpi) const {
+Outcome ScaleSession::ExportPicture(int dpi) const {
     // The description made a bare file name the way a first save proposes one: it stays in the
     // current directory whatever the description holds.
     const QString name =

@@ -63,9 +63,9 @@ class ScaleSession : public QObject {
     // The display correction factor of the screen calibration.
     void setKsrn(double displayCorrection);
 
-    // The template underlay: loaded from a picture file (the message says why not), removed,
+    // The template underlay: loaded from a picture file (the outcome says why not), removed,
     // or placed and sized in drawing units.
-    std::string LoadTemplate(const QString& path);
+    Outcome LoadTemplate(const QString& path);
     void RemoveTemplate();
     void setTemplateWidth(int width);
     void setTemplateX(int x);
@@ -73,7 +73,7 @@ class ScaleSession : public QObject {
 
     // "Записать рисунок в файл": the scale as printed, into "<description>.bmp" in the current
     // directory at dpi.
-    ExportResult ExportPicture(int dpi) const;
+    Outcome ExportPicture(int dpi) const;
 
   signals:
     // A document's record was taken in.

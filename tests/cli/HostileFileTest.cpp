@@ -20,6 +20,7 @@
 #include "peripherals/TemplateUnderlay.h"
 #include "support/BmpBytes.h"
 #include "support/TestFiles.h"
+#include "view/OutcomeText.h"
 
 namespace quirn {
 namespace {
@@ -115,13 +116,14 @@ TEST_F(HostileFile, GigabyteFileIsReadInBoundedMemory) {
 TEST_F(HostileFile, TruncatedTemplateGivesAWholePictureOrAMessage) {
     // 200 x 200 pixels announced, a third of the rows present.
     const fs::path cut = Write("cut.bmp", test::BmpBytes(200, 200, 600 * 66));
-    const TemplateLoadResult result = LoadTemplateImage(QString::fromStdString(cut.string()));
+    const Result<QImage> result = LoadTemplateImage(QString::fromStdString(cut.string()));
     if (result.ok()) {
-        EXPECT_EQ(result.image.size(), QSize(200, 200));
-        EXPECT_TRUE(result.message.empty());
+        EXPECT_EQ(result.value.size(), QSize(200, 200));
     } else {
-        EXPECT_TRUE(result.image.isNull());
-        EXPECT_NE(result.message.find(cut.string()), std::string::npos) << result.message;
+        EXPECT_TRUE(result.value.isNull());
+        const QString message = OutcomeText(result.outcome);
+        EXPECT_TRUE(message.contains(QString::fromStdString(cut.string())))
+            << message.toStdString();
     }
     // Cut inside the header: never a picture.
     const fs::path header = Write("header.bmp", test::BmpBytes(200, 200, 0).substr(0, 30));
@@ -134,19 +136,21 @@ TEST_F(HostileFile, GiantTemplateHeaderIsRefusedBeforeDecoding) {
     const fs::path giant = Write("giant.bmp", test::BmpBytes(60000, 60000, 4096));
     struct rusage before {};
     ::getrusage(RUSAGE_SELF, &before);
-    const TemplateLoadResult result = LoadTemplateImage(QString::fromStdString(giant.string()));
+    const Result<QImage> result = LoadTemplateImage(QString::fromStdString(giant.string()));
     struct rusage after {};
     ::getrusage(RUSAGE_SELF, &after);
     EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.image.isNull());
-    EXPECT_NE(result.message.find(giant.string()), std::string::npos) << result.message;
+    EXPECT_TRUE(result.value.isNull());
+    const QString refusal = OutcomeText(result.outcome);
+    EXPECT_TRUE(refusal.contains(QString::fromStdString(giant.string()))) << refusal.toStdString();
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "KiB of peak growth";
 
     // A side beyond the limit with a modest pixel count: refused for its size, which is named.
     const fs::path wide = Write("wide.bmp", test::BmpBytes(40000, 2, 4096));
-    const TemplateLoadResult tooWide = LoadTemplateImage(QString::fromStdString(wide.string()));
-    EXPECT_EQ(tooWide.status, TemplateLoadStatus::TooLarge) << tooWide.message;
-    EXPECT_NE(tooWide.message.find("40000 x 2"), std::string::npos) << tooWide.message;
+    const Result<QImage> tooWide = LoadTemplateImage(QString::fromStdString(wide.string()));
+    const QString tooWideText = OutcomeText(tooWide.outcome);
+    EXPECT_EQ(tooWide.outcome.fault, Fault::TemplateTooLarge) << tooWideText.toStdString();
+    EXPECT_TRUE(tooWideText.contains(QStringLiteral("40000 x 2"))) << tooWideText.toStdString();
 }
 
 }  // namespace

@@ -164,14 +164,14 @@ TEST_F(ExportPictureTest, VectorPagesAreTheCanvasInMillimetres) {
 }
 
 TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
-    const ExportResult unknown = ExportPicture(state_, path("scale.txt"), 600);
-    EXPECT_EQ(unknown.status, ExportStatus::UnknownFormat);
-    EXPECT_NE(unknown.message.find("scale.txt"), std::string::npos);
+    EXPECT_EQ(ExportPicture(state_, path("scale.txt"), 600),
+              Outcome::Failed(Fault::ExportUnknownFormat, {path("scale.txt").toStdString()}));
 
     const QString unwritable = path("missing-folder/scale.bmp");
-    const ExportResult denied = ExportPicture(state_, unwritable, 600);
-    EXPECT_EQ(denied.status, ExportStatus::CannotWrite);
-    EXPECT_NE(denied.message.find(unwritable.toStdString()), std::string::npos);
+    const Outcome denied = ExportPicture(state_, unwritable, 600);
+    EXPECT_EQ(denied.fault, Fault::ExportCannotCreate);
+    ASSERT_EQ(denied.args.size(), 2u);
+    EXPECT_EQ(denied.args[0], unwritable.toStdString());
 
     // A picture beyond the format's 4 GB keeps the previous file whole and says why.
     QFile old(path("big.bmp"));
@@ -179,11 +179,9 @@ TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
     old.write("previous");
     old.close();
     state_.params.plateWidth = 2000000000;
-    const ExportResult tooLarge = ExportPicture(state_, path("big.bmp"), 600);
-    EXPECT_EQ(tooLarge.status, ExportStatus::CanvasTooLarge);
-    EXPECT_NE(tooLarge.message.find("big.bmp"), std::string::npos);
-    EXPECT_NE(tooLarge.message.find("472440993 x 1466"), std::string::npos) << tooLarge.message;
-    EXPECT_NE(tooLarge.message.find("формат BMP"), std::string::npos) << tooLarge.message;
+    EXPECT_EQ(ExportPicture(state_, path("big.bmp"), 600),
+              Outcome::Failed(Fault::ExportTooLargeForBmp,
+                              {path("big.bmp").toStdString(), "472440993", "1466"}));
     EXPECT_EQ(read("big.bmp"), QByteArray("previous"));
 
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"big.bmp"});

@@ -68,52 +68,45 @@ class TemplateImageTest : public ::testing::Test {
 };
 
 TEST_F(TemplateImageTest, ReadsBmpAndOtherFormats) {
-    const TemplateLoadResult bmp = LoadTemplateImage(WriteBmp("scan.bmp", 400, 300));
-    ASSERT_TRUE(bmp.ok()) << bmp.message;
-    EXPECT_EQ(bmp.image.size(), QSize(400, 300));
-    EXPECT_TRUE(bmp.message.empty());
+    const Result<QImage> bmp = LoadTemplateImage(WriteBmp("scan.bmp", 400, 300));
+    ASSERT_TRUE(bmp.ok());
+    EXPECT_EQ(bmp.value.size(), QSize(400, 300));
 
     QImage png(50, 20, QImage::Format_RGB32);
     png.fill(Qt::white);
     ASSERT_TRUE(png.save(Path("scan.png")));
-    const TemplateLoadResult loaded = LoadTemplateImage(Path("scan.png"));
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    EXPECT_EQ(loaded.image.size(), QSize(50, 20));
+    const Result<QImage> loaded = LoadTemplateImage(Path("scan.png"));
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value.size(), QSize(50, 20));
 }
 
 TEST_F(TemplateImageTest, RefusesWhatIsNoPictureNamingTheFile) {
     const QString text = WriteBytes("notes.bmp", "this is not a picture\r\n");
-    const TemplateLoadResult result = LoadTemplateImage(text);
-    EXPECT_EQ(result.status, TemplateLoadStatus::Unreadable);
-    EXPECT_TRUE(result.image.isNull());
-    EXPECT_NE(result.message.find(text.toStdString()), std::string::npos) << result.message;
+    const Result<QImage> result = LoadTemplateImage(text);
+    EXPECT_EQ(result.outcome.fault, Fault::TemplateUnreadable);
+    EXPECT_TRUE(result.value.isNull());
+    ASSERT_EQ(result.outcome.args.size(), 2u);
+    EXPECT_EQ(result.outcome.args[0], text.toStdString());
 
-    EXPECT_EQ(LoadTemplateImage(Path("missing.bmp")).status, TemplateLoadStatus::Unreadable);
+    EXPECT_EQ(LoadTemplateImage(Path("missing.bmp")).outcome.fault, Fault::TemplateUnreadable);
 }
 
 TEST_F(TemplateImageTest, RefusesHugePicturesBeforeDecoding) {
     // BMP headers with no pixel data behind them: decoding 12000 x 12000 would allocate 576 MB.
-    const TemplateLoadResult huge =
-        LoadTemplateImage(WriteBytes("huge.bmp", BmpHeader(12000, 12000)));
-    EXPECT_EQ(huge.status, TemplateLoadStatus::TooLarge);
-    EXPECT_NE(huge.message.find("12000 x 12000"), std::string::npos) << huge.message;
-    EXPECT_TRUE(huge.image.isNull());
-    EXPECT_EQ(LoadTemplateImage(WriteBytes("long.bmp", BmpHeader(30001, 10))).status,
-              TemplateLoadStatus::TooLarge);
+    const QString hugeFile = WriteBytes("huge.bmp", BmpHeader(12000, 12000));
+    const Result<QImage> huge = LoadTemplateImage(hugeFile);
+    EXPECT_EQ(huge.outcome,
+              Outcome::Failed(Fault::TemplateTooLarge,
+                              {hugeFile.toStdString(), "12000", "12000", "30000", "100"}));
+    EXPECT_TRUE(huge.value.isNull());
+    EXPECT_EQ(LoadTemplateImage(WriteBytes("long.bmp", BmpHeader(30001, 10))).outcome.fault,
+              Fault::TemplateTooLarge);
 
     // The limits apply to the side and to the area separately.
     const QString wide = WriteBmp("wide.bmp", 400, 30);
-    EXPECT_EQ(LoadTemplateImage(wide, {300, 1'000'000}).status, TemplateLoadStatus::TooLarge);
-    EXPECT_EQ(LoadTemplateImage(wide, {1000, 10'000}).status, TemplateLoadStatus::TooLarge);
+    EXPECT_EQ(LoadTemplateImage(wide, {300, 1'000'000}).outcome.fault, Fault::TemplateTooLarge);
+    EXPECT_EQ(LoadTemplateImage(wide, {1000, 10'000}).outcome.fault, Fault::TemplateTooLarge);
     EXPECT_TRUE(LoadTemplateImage(wide, {400, 12'000}).ok());
-}
-
-TEST(TemplateFileFilters, BmpFirstThenEveryReadableFormat) {
-    const QStringList filters = TemplateFileFilters();
-    ASSERT_EQ(filters.size(), 2);
-    EXPECT_EQ(filters[0], QStringLiteral("Файлы изображений *.bmp (*.bmp)"));
-    for (const char* pattern : {"*.bmp", "*.png", "*.jpg"})
-        EXPECT_TRUE(filters[1].contains(QLatin1String(pattern))) << filters[1].toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What an operation that may fail reports: a code saying what went wrong and the arguments its
+// message names (a path, sizes, limits, the system's own words for the cause), in the order the
+// message places them. The message is worded and translated where it is shown (view/OutcomeText).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quirn {
+
+enum class Fault : std::uint8_t {
+    None,
+    // A picture export; the first argument is always the file's path.
+    ExportUnknownFormat,   // path
+    ExportTooLargeForBmp,  // path, width, height in pixels
+    ExportUnbuildable,     // path
+    ExportOutOfMemory,     // path, width, height in pixels
+    ExportCannotCreate,    // path, cause
+    ExportCannotWrite,     // path, cause
+    // A template picture.
+    TemplateUnreadable,  // path, cause
+    TemplateTooLarge,    // path, width, height, the side limit, the pixel limit in millions
+    // Printing.
+    PrintCannotStart,
+    PrintNotSent,  // printer name
+};
+
+struct Outcome {
+    Fault fault = Fault::None;
+    std::vector<std::string> args;  // UTF-8
+
+    bool ok() const { return fault == Fault::None; }
+    static Outcome Failed(Fault fault, std::vector<std::string> args = {}) {
+        return {fault, std::move(args)};
+    }
+    bool operator==(const Outcome&) const = default;
+};
+
+// A value, or the outcome that says why there is none.
+template <class T>
+struct Result {
+    Outcome outcome;
+    T value{};
+
+    bool ok() const { return outcome.ok(); }
+};
+
+}  // namespace quirn

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The words for what the lower layers report: an outcome's message, the page setup's margin
+// warnings and the template dialog's filters, in the language in force.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "model/Outcome.h"
+#include "peripherals/Printing.h"
+
+namespace quirn {
+
+// The message an outcome stands for, its arguments in place; empty for success.
+QString OutcomeText(const Outcome& outcome);
+
+// "Левое поле задано меньше минимально возможного." and its three siblings.
+QString MarginWarningText(MarginSide side);
+
+// The template dialog's filters: "Файлы изображений *.bmp" first, then every format Qt reads.
+QStringList TemplateFileFilters();
+
+}  // namespace quirn
