@@ -11,9 +11,11 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <set>
 #include <string_view>
 #include <vector>
 
+#include "model/ParameterFields.h"
 #include "view/ParameterBar.h"
 
 namespace quirn {
@@ -229,6 +231,23 @@ TEST(ParameterBar, TabVisitsButtonsFieldsAndTemplateControlsInOrderSkippingRadio
                           C::TemplateY,
                           C::ZoomReadout,
                           C::CursorReadout}));
+}
+
+// The panel's table and the model's meet by file key: a field without a row would never be read
+// from the panel, a row naming no field would read nothing.
+TEST(PanelRows, EveryStandardFieldIsReadThroughOneRowAndEveryRowShowsAStandardField) {
+    std::set<std::string_view> standard;
+    for (const ParameterField& field : StandardFields()) {
+        standard.insert(field.key);
+        const PanelRow* row = PanelRowReading(field.key);
+        ASSERT_NE(row, nullptr) << field.key;
+        EXPECT_NE(row->widget, PanelWidget::RadioWhenSet) << field.key;
+    }
+    std::set<std::string_view> ids;
+    for (const PanelRow& row : PanelRows()) {
+        EXPECT_TRUE(ids.insert(row.id.name).second) << "one control per id: " << row.id.name;
+        if (!row.field.empty()) EXPECT_EQ(standard.count(row.field), 1u) << row.field;
+    }
 }
 
 }  // namespace
