@@ -7,30 +7,33 @@
 
 namespace quirn {
 
-enum class Command : int {
-    Separator = 0,  // a place in a menu or the toolbar, not a command
-    New = 57600,
-    Open = 57601,
-    Save = 57603,
-    SaveAs = 57604,
-    PageSetup = 57605,
-    PrintSetup = 57606,
-    Print = 57607,
-    PrintDirect = 57608,
-    PrintPreview = 57609,
-    About = 57664,
-    Exit = 57665,
-    Help = 57670,
-    RealScreenSize = 32771,
-    ScalesWindow = 32772,
-    ForgetPlaces = 32773,
-    Grid = 32774,
-    Undo = 32775,
-    Redo = 32776,
+// Named, not numbered: nothing depends on a command's number.
+enum class Command {
+    Separator,  // a place in a menu or the toolbar, not a command
+    New,
+    Open,
+    Save,
+    SaveAs,
+    PageSetup,
+    PrintSetup,
+    Print,
+    PrintDirect,
+    PrintPreview,
+    About,
+    Exit,
+    Help,
+    RealScreenSize,
+    ScalesWindow,
+    ForgetPlaces,
+    Grid,
+    Undo,
+    Redo,
+    ExportPicture,
 };
 
 struct CommandInfo {
     Command id;
+    const char* name;      // the action's object name: "file.new"
     const char* menuText;  // "" when the command has no menu entry
     const char* shortcut;  // portable key text, "" for none
     const char* prompt;    // what the command does

@@ -18,18 +18,21 @@
 #include <algorithm>
 
 #include "app/AboutDialog.h"
+#include "app/ExportCommand.h"
 #include "app/HelpDialog.h"
 #include "app/Icons.h"
 #include "app/LanguageMenu.h"
 #include "app/ScreenSize.h"
 #include "model/Document.h"
 #include "peripherals/Printing.h"
-#include "view/PanelBinding.h"
+#include "view/PanelFields.h"
+#include "view/PanelReadouts.h"
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"
 #include "view/ScalesWindow.h"
+#include "view/TemplateControls.h"
 
 namespace quirn {
 namespace {
@@ -45,7 +48,11 @@ constexpr int kBottomAllowance = 8;
 }  // namespace
 
 MainWindow::MainWindow(Document& doc, QWidget* parent)
-    : QMainWindow(parent), doc_(doc), printer_(std::make_unique<ApplicationPrinter>()) {
+    : QMainWindow(parent),
+      doc_(doc),
+      dialogs_(this),
+      prompts_(dialogs_),
+      printer_(std::make_unique<ApplicationPrinter>()) {
     setWindowIcon(ProgramIcon());
     CreateActions();
     CreateMenu();
@@ -58,15 +65,19 @@ MainWindow::MainWindow(Document& doc, QWidget* parent)
     bar_ = new ParameterBar(central);
     session_ = new ScaleSession(doc_, this);
     view_ = new ScaleView(*session_, central);
-    panel_ = new PanelBinding(*bar_, *session_, *view_, this);
-    panel_->setApplicationPrinter(printer_.get());
-    printing_ = std::make_unique<PrintBinding>(*session_, *view_);
+    panel_ = new PanelFields(*bar_, *session_, prompts_, this);
+    templateControls_ = new TemplateControls(*bar_, *session_, *view_, prompts_, this);
+    readouts_ = new PanelReadouts(*bar_, *session_, *view_, this);
+    connect(bar_->button(BarControl::ExportPicture), &QPushButton::clicked,
+            actions_.at(Command::ExportPicture), &QAction::trigger);
+    printing_ = std::make_unique<PrintBinding>(*session_, *view_, prompts_);
     printing_->setApplicationPrinter(printer_.get());
-    screenSize_ = std::make_unique<ScreenSize>(*session_, *view_, view_->ReportedScreenWidthMm());
+    screenSize_ =
+        std::make_unique<ScreenSize>(*session_, *view_, prompts_, view_->ReportedScreenWidthMm());
     layout->addWidget(bar_);
     layout->addWidget(view_, 1);
     setCentralWidget(central);
-    scales_ = new ScalesWindow(*session_, this);
+    scales_ = new ScalesWindow(*session_, prompts_, this);
     addDockWidget(Qt::RightDockWidgetArea, scales_);
     scales_->hide();
 
@@ -112,8 +123,7 @@ QAction* MainWindow::action(Command id) const {
 void MainWindow::CreateActions() {
     for (const CommandInfo& info : CommandTable()) {
         auto* act = new QAction(CommandText(info.menuText), this);
-        act->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(info.id)));
-        act->setData(static_cast<int>(info.id));
+        act->setObjectName(QString::fromLatin1(info.name));
         if (*info.shortcut != '\0')
             act->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
         if (*info.tooltip != '\0') act->setToolTip(CommandText(info.tooltip));
@@ -151,6 +161,8 @@ void MainWindow::CreateActions() {
     actions_.at(Command::Redo)
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    handle(Command::ExportPicture,
+           [this] { RunPictureExport(*session_, printer_.get(), prompts_); });
     handle(Command::PageSetup, [this] { printing_->pageSetup(); });
     handle(Command::RealScreenSize,
            [this] { screenSize_->calibrate(view_->ReportedScreenWidthMm()); });
@@ -268,7 +280,7 @@ void MainWindow::CreateToolBar() {
 }
 
 int MainWindow::ClientWidth() const {
-    return bar_->DialogRect(0, 0, ParameterBar::kWidthUnits, ParameterBar::kHeightUnits).width();
+    return bar_->sizeHint().width();
 }
 
 void MainWindow::FitToScreen() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "view/DialogPrompts.h"
 
 class QAction;
 class QToolBar;
@@ -20,12 +21,14 @@ namespace quirn {
 class ApplicationPrinter;
 class Document;
 class ScaleView;
-class PanelBinding;
+class PanelFields;
+class PanelReadouts;
 class ParameterBar;
 class PrintBinding;
 class ScaleSession;
 class ScalesWindow;
 class ScreenSize;
+class TemplateControls;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -37,6 +40,10 @@ class MainWindow : public QMainWindow {
 
     // The action of a command, shared by its menu entry, toolbar button and keys.
     QAction* action(Command id) const;
+
+    // Where the window's parts ask and tell the user: dialogs, unless replaced by prompts, which
+    // must then outlive the window or be replaced again; nullptr restores the dialogs.
+    void setPrompts(UserPrompts* prompts) { prompts_.setTarget(prompts ? *prompts : dialogs_); }
 
     // The printer that printing, page setup and the picture export use.
     ApplicationPrinter& printer() const { return *printer_; }
@@ -58,16 +65,16 @@ class MainWindow : public QMainWindow {
 
     QToolBar* toolBar() const { return toolBar_; }
     ParameterBar& parameterBar() const { return *bar_; }
-    // The scale being edited, its view, the panel bound to them, printing, and the screen's
-    // calibration.
+    // The scale being edited, its view, the panel's fields bound to them, printing, and the
+    // screen's calibration.
     ScaleSession& session() const { return *session_; }
     ScaleView& view() const { return *view_; }
-    PanelBinding& panel() const { return *panel_; }
+    PanelFields& panel() const { return *panel_; }
     ScalesWindow& scales() const { return *scales_; }
     PrintBinding& printing() const { return *printing_; }
     ScreenSize& screenSize() const { return *screenSize_; }
 
-    // The width of the client area: the panel's full width (1008 pixels at 96 dpi).
+    // The width of the client area: the panel's full width.
     int ClientWidth() const;
     // Restored size: the panel's width, as tall as the screen's work area allows, centred on
     // it; the window may grow beyond that.
@@ -92,10 +99,14 @@ class MainWindow : public QMainWindow {
     void ShowRecentFiles(QMenu& file);
 
     Document& doc_;
+    DialogPrompts dialogs_;
+    PromptsRelay prompts_;
     ParameterBar* bar_ = nullptr;
     ScaleSession* session_ = nullptr;
     ScaleView* view_ = nullptr;
-    PanelBinding* panel_ = nullptr;
+    PanelFields* panel_ = nullptr;
+    TemplateControls* templateControls_ = nullptr;
+    PanelReadouts* readouts_ = nullptr;
     ScalesWindow* scales_ = nullptr;
     std::unique_ptr<PrintBinding> printing_;
     std::unique_ptr<ScreenSize> screenSize_;

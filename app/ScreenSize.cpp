@@ -7,13 +7,15 @@
 #include "app/UserFiles.h"
 #include "peripherals/CalibrationDialog.h"
 #include "view/ScaleSession.h"
-#include "view/Warning.h"
+#include "view/UserPrompts.h"
 
 namespace quirn {
 
-ScreenSize::ScreenSize(ScaleSession& session, QWidget& parent, int reportedWidthMm)
+ScreenSize::ScreenSize(ScaleSession& session, QWidget& parent, UserPrompts& prompts,
+                       int reportedWidthMm)
     : session_(session),
       parent_(parent),
+      prompts_(prompts),
       path_(UserFilePath(QString::fromLatin1(kScreenIniName), ConfigFolder())) {
     calibration_ = LoadScreenCalibration(QFile::encodeName(path_).toStdString(), reportedWidthMm);
     session_.setKsrn(calibration_.displayCorrection);
@@ -37,11 +39,11 @@ void ScreenSize::calibrate(int reportedWidthMm) {
     if (SaveScreenCalibration(QFile::encodeName(path_).toStdString(), calibration_) ==
         FileError::None)
         return;
-    ShowWarning(warn_, &parent_,
-                QCoreApplication::translate("quirn::ScreenSize",
-                                            "Размер экрана не сохранён: не удалось записать файл "
-                                            "«%1». Новый масштаб действует до выхода из программы.")
-                    .arg(path_));
+    prompts_.Warn(
+        QCoreApplication::translate("quirn::ScreenSize",
+                                    "Размер экрана не сохранён: не удалось записать файл "
+                                    "«%1». Новый масштаб действует до выхода из программы.")
+            .arg(path_));
 }
 
 }  // namespace quirn

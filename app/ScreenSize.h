@@ -4,10 +4,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "peripherals/ScreenCalibration.h"
-#include "view/Warning.h"
 
 class QWidget;
 
@@ -15,6 +13,7 @@ namespace quirn {
 
 class CalibrationDialog;
 class ScaleSession;
+class UserPrompts;
 
 class ScreenSize {
   public:
@@ -23,8 +22,9 @@ class ScreenSize {
     static constexpr const char* kScreenIniName = "Screen.ini";
 
     // Places Screen.ini, reads it for a screen that reports reportedWidthMm, and puts its
-    // correction in force before anything is drawn. Dialogs open over parent.
-    ScreenSize(ScaleSession& session, QWidget& parent, int reportedWidthMm);
+    // correction in force before anything is drawn. Dialogs open over parent; a failure is
+    // told through prompts.
+    ScreenSize(ScaleSession& session, QWidget& parent, UserPrompts& prompts, int reportedWidthMm);
 
     // Asks for the real screen width, applies the new correction at once and keeps it in
     // Screen.ini; a failure to keep it is reported, the correction holds all the same.
@@ -32,15 +32,14 @@ class ScreenSize {
     const ScreenCalibration& calibration() const { return calibration_; }
     // The dialog, one for the life of the program.
     CalibrationDialog& calibrationDialog();
-    void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
   private:
     ScaleSession& session_;
     QWidget& parent_;
+    UserPrompts& prompts_;
     QString path_;
     ScreenCalibration calibration_;
     CalibrationDialog* dialog_ = nullptr;
-    WarningHandler warn_;
 };
 
 }  // namespace quirn

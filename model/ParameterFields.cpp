@@ -8,34 +8,32 @@ namespace {
 
 using P = ScaleParameters;
 using K = FieldKind;
-using F = PanelForm;
-namespace id = panel_id;
 
 const std::array<ParameterField, kStandardFieldCount> kFields{{
-    {"name", &P::name, K::Text, F::Text, id::Name, 0},
-    {"unit", &P::unit, K::Text, F::Text, id::Unit, 0},
-    {"range", &P::range, K::Decimal, F::Decimal3, id::Range, 0},
-    {"alfa", &P::halfAngle, K::Decimal, F::Decimal2, id::Alfa, 0},
-    {"shape", &P::shape, K::Integer, F::CheckedWhenZero, id::SquareShape, id::RadialShape},
-    {"Lshk", &P::plateWidth, K::Integer, F::Length, id::plateWidth, 0},
-    {"Hshk", &P::plateHeight, K::Integer, F::Length, id::plateHeight, 0},
-    {"skos", &P::cornerBevel, K::Integer, F::Length, id::Skos, 0},
-    {"Rout", &P::outerRadius, K::Integer, F::Length, id::outerRadius, 0},
-    {"Rin", &P::innerRadius, K::Integer, F::Length, id::innerRadius, 0},
-    {"Lkrep", &P::mountingHoleSpacing, K::Integer, F::Length, id::mountingHoleSpacing, 0},
-    {"Rdel", &P::tickRadius, K::Integer, F::Length, id::tickRadius, 0},
-    {"out_R", &P::ticksInward, K::Integer, F::CheckedWhenZero, id::InnerRadius, id::OuterRadius},
-    {"Nfull", &P::divisions, K::Integer, F::Count, id::divisions, 0},
-    {"Nbig", &P::bigDivisions, K::Integer, F::Count, id::bigDivisions, 0},
-    {"Nm", &P::numberedDivisions, K::Integer, F::Count, id::numberedDivisions, 0},
-    {"Lbig", &P::bigTickLength, K::Integer, F::Length, id::bigTickLength, 0},
-    {"Lsm", &P::smallTickLength, K::Integer, F::Length, id::smallTickLength, 0},
-    {"Hbig", &P::bigTickWidth, K::Integer, F::Length, id::bigTickWidth, 0},
-    {"Hsm", &P::smallTickWidth, K::Integer, F::Length, id::smallTickWidth, 0},
-    {"Duga", &P::arcShown, K::Integer, F::CheckedWhenSet, id::Arc, 0},
-    {"Hduga", &P::arcWidth, K::Integer, F::Length, id::arcWidth, 0},
-    {"Los_os", &P::mountingAboveAxis, K::Integer, F::Length, id::LosOs, 0},
-    {"Los_niz", &P::mountingAboveBottom, K::Integer, F::Length, id::LosNiz, 0},
+    {"name", &P::name, K::Text},
+    {"unit", &P::unit, K::Text},
+    {"range", &P::range, K::Decimal},
+    {"alfa", &P::halfAngle, K::Decimal},
+    {"shape", &P::shape, K::Integer},
+    {"Lshk", &P::plateWidth, K::Integer},
+    {"Hshk", &P::plateHeight, K::Integer},
+    {"skos", &P::cornerBevel, K::Integer},
+    {"Rout", &P::outerRadius, K::Integer},
+    {"Rin", &P::innerRadius, K::Integer},
+    {"Lkrep", &P::mountingHoleSpacing, K::Integer},
+    {"Rdel", &P::tickRadius, K::Integer},
+    {"out_R", &P::ticksInward, K::Integer},
+    {"Nfull", &P::divisions, K::Integer},
+    {"Nbig", &P::bigDivisions, K::Integer},
+    {"Nm", &P::numberedDivisions, K::Integer},
+    {"Lbig", &P::bigTickLength, K::Integer},
+    {"Lsm", &P::smallTickLength, K::Integer},
+    {"Hbig", &P::bigTickWidth, K::Integer},
+    {"Hsm", &P::smallTickWidth, K::Integer},
+    {"Duga", &P::arcShown, K::Integer},
+    {"Hduga", &P::arcWidth, K::Integer},
+    {"Los_os", &P::mountingAboveAxis, K::Integer},
+    {"Los_niz", &P::mountingAboveBottom, K::Integer},
 }};
 
 // A text value ends at its first control byte when read, and a NUL ends the whole text: a NUL

@@ -1,23 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/ApplyGroup.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
 
 #include "model/ScaleLaw.h"
 #include "view/ScaleSession.h"
 #include "view/ScalesText.h"
+#include "view/UserPrompts.h"
 
 namespace quirn {
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("quirn::ApplyGroup", text);
-}
-
-}  // namespace
 
 void ApplyGroup::Add(QObject* owner, FieldEditor* editor) {
     members_.push_back({owner, editor});
@@ -65,27 +57,9 @@ bool ApplyGroup::Apply(FieldEditor* trigger) {
     return true;
 }
 
-SaveAnswer ApplyGroup::Ask(QWidget* dialogParent) const {
-    if (askApply_) return askApply_();
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
-                    Tr(QT_TRANSLATE_NOOP("quirn::ApplyGroup",
-                                         "Параметры на панели изменены, но не применены. "
-                                         "Применить их?")),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent);
-    box.button(QMessageBox::Yes)->setText(Tr(QT_TRANSLATE_NOOP("quirn::ApplyGroup", "Применить")));
-    box.button(QMessageBox::No)
-        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::ApplyGroup", "Не применять")));
-    box.button(QMessageBox::Cancel)->setText(Tr(QT_TRANSLATE_NOOP("quirn::ApplyGroup", "Отмена")));
-    box.setDefaultButton(QMessageBox::Yes);
-    const int chosen = box.exec();
-    return chosen == QMessageBox::Yes  ? SaveAnswer::Yes
-           : chosen == QMessageBox::No ? SaveAnswer::No
-                                       : SaveAnswer::Cancel;
-}
-
-bool ApplyGroup::ResolveUnappliedEdits(QWidget* dialogParent) {
+bool ApplyGroup::ResolveUnappliedEdits(UserPrompts& prompts) {
     if (!HasUnappliedEdits()) return true;
-    switch (Ask(dialogParent)) {
+    switch (prompts.AskApplyEdits()) {
         case SaveAnswer::Yes:
             return Apply(nullptr);
         case SaveAnswer::No:

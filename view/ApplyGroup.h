@@ -6,7 +6,6 @@
 
 #include <QPointer>
 #include <QString>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,11 +14,11 @@
 
 class QObject;
 class QPushButton;
-class QWidget;
 
 namespace quirn {
 
 class ScaleSession;
+class UserPrompts;
 
 class FieldEditor {
   public:
@@ -52,9 +51,7 @@ class ApplyGroup {
     // fields (close, another document): unapplied edits are applied, kept as typed, or the
     // command is cancelled, as the user answers. False means cancel, and so does an Apply that
     // was refused.
-    bool ResolveUnappliedEdits(QWidget* dialogParent);
-    // Where the question is asked; a message box unless replaced.
-    void setApplyQuestion(std::function<SaveAnswer()> ask) { askApply_ = std::move(ask); }
+    bool ResolveUnappliedEdits(UserPrompts& prompts);
 
   private:
     struct Member {
@@ -62,11 +59,9 @@ class ApplyGroup {
         FieldEditor* editor;
     };
     std::vector<FieldEditor*> Editors() const;
-    SaveAnswer Ask(QWidget* dialogParent) const;
 
     ScaleSession& session_;
     std::vector<Member> members_;
-    std::function<SaveAnswer()> askApply_;
 };
 
 // An Apply button that marks fields typed but not applied: coloured, not bold, since a bold

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the parameter panel's fields are read on Apply: a number is the whole text ("," for "."), a
-// count a whole number, and what the user typed keeps within the limits the drawing needs. A
-// refusal names the field by its caption and quotes its text: "Диапазон шкалы: не число «abc»".
+// How the parameter panel's fields are filled and read, through the panel's table: a number is
+// the whole text ("," for "."), a count a whole number, and what the user typed keeps within the
+// limits the drawing needs. A refusal names the field by its caption and quotes its text:
+// "Диапазон шкалы: не число «abc»".
 #pragma once
 
 #include <QString>
@@ -18,7 +19,10 @@ struct PanelReading {
     std::optional<QString> refusal;
 };
 
-// The panel's 24 fields over base.
+// Writes the standard fields of p into the panel.
+void FillPanelFields(ParameterBar& bar, const ScaleParameters& p);
+
+// The panel's standard fields over base, in the file's order of fields.
 PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& base);
 
 // The limits of the values that differ from applied, which the user typed; a value a file gave

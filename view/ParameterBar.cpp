@@ -3,7 +3,9 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +14,9 @@
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QStyle>
-#include <cmath>
+#include <QVBoxLayout>
+
+#include "view/PanelText.h"
 
 namespace quirn {
 namespace {
@@ -38,315 +42,218 @@ class BoxFitValidator : public QRegularExpressionValidator {
     QLineEdit* edit_;
 };
 
-// What each control is called on the panel, if anything, and what its tooltip says it is.
-struct ControlText {
-    BarControl id;
-    const char* caption;
-    const char* tip;
-};
+// A field's box holds a value of seven digits, as "-123.45" or "1000000".
+constexpr auto kBoxSample = "0000000";
 
-using C = BarControl;
-constexpr ControlText kControlTexts[] = {
-    {C::Apply, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Применить параметры"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Применить введённые параметры к шкале (Enter)")},
-    {C::ExportPicture, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Записать рисунок в файл"),
-     QT_TRANSLATE_NOOP(
-         "quirn::ParameterBar",
-         "Записать шкалу в однобитный рисунок BMP с разрешением принтера в текущую папку; "
-         "имя файла - описание шкалы")},
-    {C::Name, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Название (марка) прибора"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Обозначение (марка) прибора, печатается на шкале")},
-    {C::Unit, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Единицы измерения"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Единица измерения, печатается на шкале (V, mA, kΩ...)")},
-    {C::Range, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Диапазон шкалы"),
-     QT_TRANSLATE_NOOP(
-         "quirn::ParameterBar",
-         "Значение на правом конце шкалы 1; при законе «омметр» - значение в середине "
-         "шкалы")},
-    {C::Alfa, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Половинный угол шкалы"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Половина угла дуги шкалы в градусах: деления идут от этого угла слева от "
-                       "вертикали через ось стрелки до такого же угла справа")},
-    {C::innerRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внутренний радиус шкалы"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Радиус полукруглого выреза внизу посередине пластины, вокруг оси стрелки")},
-    {C::mountingHoleSpacing,
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Межцентр. расстояние крепежа"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Расстояние между центрами двух крепёжных отверстий")},
-    {C::SquareShape, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Квадратная шкала"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Прямоугольная пластина заданной ширины и высоты со скосами верхних углов")},
-    {C::RadialShape, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Радиусная шкала"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Пластина, ограниченная сверху дугой внешнего радиуса вокруг оси стрелки")},
-    {C::plateHeight, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Высота шкалы"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Высота пластины от нижнего края до верхнего (только квадратная шкала)")},
-    {C::Skos, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Величина скоса по верхним углам"),
-     QT_TRANSLATE_NOOP(
-         "quirn::ParameterBar",
-         "Сколько срезается с каждого из двух верхних углов пластины, по горизонтали и по "
-         "вертикали поровну (только квадратная шкала)")},
-    {C::outerRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внешний радиус шкалы"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Радиус верхней дуги пластины вокруг оси стрелки (только радиусная шкала)")},
-    {C::plateWidth, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина шкалы"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина пластины от левого края до правого")},
-    {C::tickRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Радиус делений"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Радиус окружности вокруг оси стрелки, от которой идут деления")},
-    {C::InnerRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внутренний радиус, числа снаружи"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Деления идут от радиуса делений наружу, числа стоят снаружи")},
-    {C::OuterRadius, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Внешний радиус, числа внутри"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Деления идут от радиуса делений внутрь, числа стоят внутри")},
-    {C::bigTickLength, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина больших делений"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина больших делений вдоль радиуса")},
-    {C::smallTickLength, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина малых делений"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Длина малых делений вдоль радиуса")},
-    {C::divisions, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Общее число делений"),
-     QT_TRANSLATE_NOOP(
-         "quirn::ParameterBar",
-         "Число промежутков между соседними делениями на всей шкале (самих делений на "
-         "одно больше)")},
-    {C::bigDivisions, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Число больших делений"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Число промежутков между большими делениями на всей шкале")},
-    {C::numberedDivisions, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Число делений с числами"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Число промежутков между числами: чисел на одно больше, их значения идут "
-                       "поровну от начала шкалы до конца")},
-    {C::bigTickWidth, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина больших делений"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Толщина линии больших делений")},
-    {C::smallTickWidth, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина малых делений"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Толщина линии малых делений")},
-    {C::Arc, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Дуга под/над делениями"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Провести дугу вдоль делений по радиусу делений")},
-    {C::arcWidth, nullptr,
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Толщина линии дуги вдоль делений")},
-    {C::LosOs, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Расст. ось крепежа - ось стрелки"),
-     QT_TRANSLATE_NOOP(
-         "quirn::ParameterBar",
-         "На сколько линия центров крепёжных отверстий выше оси стрелки (ниже - со знаком "
-         "минус)")},
-    {C::LosNiz, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Расст. ось крепежа - низ шкалы"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "На сколько линия центров крепёжных отверстий выше нижнего края пластины")},
-    {C::TemplateButton, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Загрузить шаблон (.bmp)"),
-     QT_TRANSLATE_NOOP(
-         "quirn::ParameterBar",
-         "Подложить под чертёж картинку старой шкалы (шаблон) или убрать её; шаблон не "
-         "печатается (Esc)")},
-    {C::TemplateWidth, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Ширина шаблона"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Ширина шаблона на чертеже; высота меняется в той же пропорции")},
-    {C::TemplateX, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Координата X"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Расстояние левого нижнего угла шаблона от оси стрелки по горизонтали")},
-    {C::TemplateY, QT_TRANSLATE_NOOP("quirn::ParameterBar", "Координата Y"),
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Расстояние левого нижнего угла шаблона от оси стрелки по вертикали")},
-    {C::TemplateWidthSpinner, nullptr,
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Изменить ширину шаблона на 0.01 мм")},
-    {C::TemplateXSpinner, nullptr,
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Сдвинуть шаблон по горизонтали на 0.01 мм")},
-    {C::TemplateYSpinner, nullptr,
-     QT_TRANSLATE_NOOP("quirn::ParameterBar", "Сдвинуть шаблон по вертикали на 0.01 мм")},
-    {C::ZoomReadout, nullptr,
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Масштаб изображения; колесо мыши меняет его от 100 до 1000%")},
-    {C::CursorReadout, nullptr,
-     QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Положение курсора в миллиметрах от оси стрелки: X вправо, Y вверх")},
-};
+// The group boxes, and the gaps between the panel's parts and its controls, in pixels.
+constexpr int kGroupMargin = 6;
+constexpr int kRowGap = 0;
+constexpr int kColumnGap = 4;
+constexpr int kPartGap = 6;
 
-const ControlText* TextOf(BarControl id) {
-    for (const ControlText& text : kControlTexts)
-        if (text.id == id) return &text;
-    return nullptr;
+QGridLayout* Grid() {
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(kColumnGap);
+    grid->setVerticalSpacing(kRowGap);
+    return grid;
+}
+
+// The grid within a group box titled title.
+QGridLayout* GroupGrid(const QString& title, QWidget* parent, QBoxLayout& into) {
+    auto* box = new QGroupBox(title, parent);
+    QGridLayout* grid = Grid();
+    grid->setContentsMargins(kGroupMargin, 0, kGroupMargin, kGroupMargin / 2);
+    box->setLayout(grid);
+    into.addWidget(box);
+    return grid;
+}
+
+// A grid that keeps its natural width, placed by the stretches either side.
+QGridLayout* LooseGrid(QBoxLayout& into, int stretchBefore, int stretchAfter) {
+    auto* line = new QHBoxLayout;
+    line->addStretch(stretchBefore);
+    QGridLayout* grid = Grid();
+    line->addLayout(grid);
+    line->addStretch(stretchAfter);
+    into.addLayout(line);
+    return grid;
 }
 
 }  // namespace
 
 QString ParameterBar::Caption(BarControl id) {
-    const ControlText* text = TextOf(id);
-    return text != nullptr && text->caption != nullptr ? tr(text->caption) : QString();
+    const PanelRow* row = PanelRowOf(id);
+    return row != nullptr && row->caption != nullptr ? tr(row->caption) : QString();
 }
 
 QString ParameterBar::ToolTip(BarControl id) {
-    const ControlText* text = TextOf(id);
-    return text != nullptr ? tr(text->tip) : QString();
+    const PanelRow* row = PanelRowOf(id);
+    return row != nullptr ? tr(row->tip) : QString();
 }
 
 ParameterBar::ParameterBar(QWidget* parent) : QWidget(parent) {
-    // The layout is measured in units of an 8-point sans serif of Tahoma's or Arial's widths;
-    // a wider face would not fit the labels into their columns.
-    QFont dialogFont = font();
-    dialogFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                            QStringLiteral("Arial"), dialogFont.family()});
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
-    setFixedHeight(DialogRect(0, 0, kWidthUnits, kHeightUnits).height());
-    setMinimumWidth(DialogRect(0, 0, kWidthUnits, kHeightUnits).width());
+    // An 8-point sans serif of Tahoma's or Arial's widths, as the panel has always been set in.
+    QFont panelFont = font();
+    panelFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("Arial"), panelFont.family()});
+    panelFont.setPointSize(8);
+    setFont(panelFont);
 
-    AddGroupBox(tr("Общие параметры шкалы"), 6, 9, 344, 104);
-    AddGroupBox(tr("Параметры делений шкалы"), 356, 9, 310, 91);
-
-    // Creation order is the tab order.
-    QPushButton* apply = AddButton(C::Apply, 50, 121, 100, 14);
-    apply->setDefault(true);
-    AddButton(C::ExportPicture, 210, 121, 100, 14);
-
-    // Left column of the first group: labels from x 12, fields at x 130.
-    AddParameterEdit(C::Name, 12, 130, 19, false);
-    AddParameterEdit(C::Unit, 12, 130, 32, false);
-    AddParameterEdit(C::Range, 12, 130, 45, false);
-    AddParameterEdit(C::Alfa, 12, 130, 58, false);
-    AddLabel(tr("град."), 162, 58, 18, Qt::AlignLeft);
-    AddParameterEdit(C::innerRadius, 12, 130, 71, true);
-    AddParameterEdit(C::mountingHoleSpacing, 12, 130, 84, true);
-
-    auto* shapes = new QButtonGroup(this);
-    shapes->addButton(AddRadio(C::SquareShape, 220, 22, 90, 8));
-    shapes->addButton(AddRadio(C::RadialShape, 220, 61, 90, 8));
-    // Right column of the first group: labels from x 180, fields at x 304.
-    AddParameterEdit(C::plateHeight, 180, 304, 32, true);
-    AddParameterEdit(C::Skos, 180, 304, 45, true);
-    AddParameterEdit(C::outerRadius, 180, 304, 71, true);
-    AddParameterEdit(C::plateWidth, 180, 304, 84, true);
-
-    // Second group: labels from x 362 and x 516, fields at x 470 and x 620.
-    AddParameterEdit(C::tickRadius, 362, 470, 19, true);
-    auto* radii = new QButtonGroup(this);
-    radii->addButton(AddRadio(C::InnerRadius, 364, 35, 137, 10));
-    radii->addButton(AddRadio(C::OuterRadius, 364, 46, 121, 10));
-    AddParameterEdit(C::bigTickLength, 362, 470, 71, true);
-    AddParameterEdit(C::smallTickLength, 362, 470, 84, true);
-    AddParameterEdit(C::divisions, 516, 620, 32, false);
-    AddParameterEdit(C::bigDivisions, 516, 620, 45, false);
-    AddParameterEdit(C::numberedDivisions, 516, 620, 58, false);
-    AddParameterEdit(C::bigTickWidth, 516, 620, 71, true);
-    AddParameterEdit(C::smallTickWidth, 516, 620, 84, true);
-
-    auto* arc = new QCheckBox(Caption(C::Arc), this);
-    arc->setGeometry(DialogRect(364, 60, 101, 8));
-    controls_[C::Arc] = arc;
-    AddParameterEdit(C::arcWidth, 0, 470, 58, true);
-
-    AddParameterEdit(C::LosOs, 12, 130, 97, true);
-    AddParameterEdit(C::LosNiz, 180, 304, 97, true);
-
-    // Only these two take nothing but digits.
-    for (BarControl id : {C::bigDivisions, C::numberedDivisions})
-        edit(id)->setValidator(new BoxFitValidator(edit(id), QStringLiteral("[0-9]*")));
-
-    // The template underlay.
-    AddButton(C::TemplateButton, 390, 105, 100, 14);
-    AddLabel(Caption(C::TemplateWidth), 356, 123, 92, Qt::AlignRight, C::TemplateWidth);
-    AddEdit(C::TemplateWidth, 450, 123, 30, 12);
-    AddSpinner(C::TemplateWidthSpinner, 480, 123, 10, 12);
-    AddLabel(tr("мм"), 492, 123, 12, Qt::AlignLeft);
-    AddLabel(Caption(C::TemplateX), 506, 106, 62, Qt::AlignRight, C::TemplateX);
-    AddEdit(C::TemplateX, 570, 106, 30, 12);
-    AddLabel(Caption(C::TemplateY), 506, 123, 62, Qt::AlignRight, C::TemplateY);
-    AddEdit(C::TemplateY, 570, 123, 30, 12);
-    AddSpinner(C::TemplateXSpinner, 600, 106, 10, 12);
-    AddSpinner(C::TemplateYSpinner, 600, 123, 10, 12);
-    AddLabel(tr("мм"), 612, 106, 12, Qt::AlignLeft);
-    AddLabel(tr("мм"), 612, 123, 12, Qt::AlignLeft);
-
-    AddReadout(C::ZoomReadout, 340, 0, 60, 12);
-    AddReadout(C::CursorReadout, 270, 0, 70, 12);
-
-    for (const auto& [id, control] : controls_) control->setToolTip(ToolTip(id));
+    const AreaGrids grids = BuildAreas();
+    std::map<std::string_view, QButtonGroup*> pairs;  // each radio pair is a group of its own
+    QWidget* previous = nullptr;
+    for (const PanelRow& row : PanelRows()) {
+        AddRow(row, *grids.at(row.place.area));
+        QWidget* made = controls_.at(row.id);
+        if (auto* radio = qobject_cast<QRadioButton*>(made)) {
+            QButtonGroup*& group = pairs[row.field];
+            if (group == nullptr) group = new QButtonGroup(this);
+            group->addButton(radio);
+        }
+        // The table's order is the tab order.
+        if (previous != nullptr) setTabOrder(previous, made);
+        previous = made;
+    }
+    button(BarControl::Apply)->setDefault(true);
+    // As tall as its rows need, never taller: the view takes the rest.
+    setFixedHeight(sizeHint().height());
 }
 
-QRect ParameterBar::DialogRect(int x, int y, int width, int height) const {
-    const double sx = 1.5 * logicalDpiX() / 96.0;
-    const double sy = 1.625 * logicalDpiY() / 96.0;
-    const auto px = [](double v) { return static_cast<int>(std::lround(v)); };
-    const int left = px(x * sx);
-    const int top = px(y * sy);
-    return QRect(left, top, px((x + width) * sx) - left, px((y + height) * sy) - top);
+ParameterBar::AreaGrids ParameterBar::BuildAreas() {
+    // The readouts along the top; the general group with the buttons under it at the left, the
+    // ticks' group with the template's controls under it at the right.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(kGroupMargin, 0, kGroupMargin, kRowGap);
+    outer->setSpacing(0);
+    AreaGrids grids;
+    grids[PanelArea::Readouts] = LooseGrid(*outer, 1, 1);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(kPartGap);
+    outer->addLayout(columns);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(kPartGap);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(kRowGap);
+    columns->addLayout(left);
+    columns->addLayout(right);
+    grids[PanelArea::General] = GroupGrid(tr("Общие параметры шкалы"), this, *left);
+    grids[PanelArea::Buttons] = LooseGrid(*left, 1, 1);
+    grids[PanelArea::Buttons]->setHorizontalSpacing(4 * kPartGap);
+    left->addStretch(1);
+    grids[PanelArea::Ticks] = GroupGrid(tr("Параметры делений шкалы"), this, *right);
+    grids[PanelArea::Template] = LooseGrid(*right, 0, 1);
+    right->addStretch(1);
+    return grids;
 }
 
-void ParameterBar::AddGroupBox(const QString& title, int x, int y, int width, int height) {
-    auto* box = new QGroupBox(title, this);
-    box->setGeometry(DialogRect(x, y, width, height));
+void ParameterBar::AddRow(const PanelRow& row, QGridLayout& grid) {
+    const PanelPlace& at = row.place;
+    int column = at.column;
+    if (IsTypedField(row.widget)) {
+        if (row.caption != nullptr) {
+            QWidget* caption = MakeLabel(Caption(row.id), row.id);
+            if (row.widget == PanelWidget::TemplateField)
+                static_cast<QLabel*>(caption)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid.addWidget(caption, at.row, column);
+        }
+        ++column;
+    }
+    QWidget* control = MakeControl(row);
+    controls_[row.id] = control;
+    control->setToolTip(ToolTip(row.id));
+    // A radio or check box answers clicks on its mark and caption only: it keeps their width.
+    const bool choice = qobject_cast<QAbstractButton*>(control) != nullptr &&
+                        qobject_cast<QPushButton*>(control) == nullptr;
+    grid.addWidget(control, at.row, column, 1, at.span, choice ? Qt::AlignLeft : Qt::Alignment());
+    column += at.span;
+    switch (row.unit) {
+        case PanelUnit::None:
+            break;
+        case PanelUnit::Millimetres:
+            grid.addWidget(MakeLabel(tr("мм")), at.row, column);
+            break;
+        case PanelUnit::Degrees:
+            grid.addWidget(MakeLabel(tr("град.")), at.row, column);
+            break;
+    }
 }
 
-void ParameterBar::AddLabel(const QString& text, int x, int y, int width, Qt::Alignment align,
-                            std::optional<BarControl> captionOf) {
+QWidget* ParameterBar::MakeLabel(const QString& text, std::optional<BarControl> captionOf) {
     auto* label = new QLabel(text, this);
     // The caption tells what its field is, as the field does.
     if (captionOf) label->setToolTip(ToolTip(*captionOf));
-    label->setAlignment(align | Qt::AlignVCenter);
-    label->setGeometry(DialogRect(x, y, width, 12));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
 }
 
-QLineEdit* ParameterBar::AddEdit(BarControl id, int x, int y, int width, int height) {
-    auto* field = new QLineEdit(this);
-    field->setGeometry(DialogRect(x, y, width, height));
-    field->setAlignment(Qt::AlignCenter);
-    controls_[id] = field;
-    return field;
-}
-
-void ParameterBar::AddParameterEdit(BarControl id, int labelX, int x, int y, bool millimetres) {
-    if (const QString label = Caption(id); !label.isEmpty())
-        AddLabel(label, labelX, y, x - 2 - labelX, Qt::AlignLeft, id);
-    QLineEdit* field = AddEdit(id, x, y, 30, 12);
-    // The name and the unit scroll; every other field holds only what fits in its box.
-    if (id != BarControl::Name && id != BarControl::Unit)
-        field->setValidator(new BoxFitValidator(field, QStringLiteral(".*")));
-    if (millimetres) AddLabel(tr("мм"), x + 32, y, 12, Qt::AlignLeft);
-}
-
-QPushButton* ParameterBar::AddButton(BarControl id, int x, int y, int width, int height) {
-    auto* button = new QPushButton(Caption(id), this);
-    button->setGeometry(DialogRect(x, y, width, height));
-    // Enter on a focused push button presses that button.
-    button->setAutoDefault(true);
-    controls_[id] = button;
-    return button;
-}
-
-QRadioButton* ParameterBar::AddRadio(BarControl id, int x, int y, int width, int height) {
-    auto* radio = new QRadioButton(Caption(id), this);
-    radio->setGeometry(DialogRect(x, y, width, height + 2));
-    radio->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-    controls_[id] = radio;
-    return radio;
-}
-
-QSpinBox* ParameterBar::AddSpinner(BarControl id, int x, int y, int width, int height) {
-    auto* spinner = new QSpinBox(this);
-    spinner->setGeometry(DialogRect(x, y, width, height));
-    // Arrows only: the position is shown in the field beside it, not in the spinner.
-    if (auto* text = spinner->findChild<QLineEdit*>()) {
-        text->setReadOnly(true);
-        text->hide();
+QWidget* ParameterBar::MakeControl(const PanelRow& row) {
+    switch (row.widget) {
+        case PanelWidget::Button: {
+            auto* button = new QPushButton(Caption(row.id), this);
+            // Enter on a focused push button presses that button.
+            button->setAutoDefault(true);
+            return button;
+        }
+        case PanelWidget::RadioWhenZero:
+        case PanelWidget::RadioWhenSet: {
+            auto* radio = new QRadioButton(Caption(row.id), this);
+            radio->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+            return radio;
+        }
+        case PanelWidget::CheckBox:
+            return new QCheckBox(Caption(row.id), this);
+        case PanelWidget::Spinner: {
+            auto* spinner = new QSpinBox(this);
+            // Arrows only: the position is shown in the field beside it, not in the spinner.
+            if (auto* text = spinner->findChild<QLineEdit*>()) {
+                text->setReadOnly(true);
+                text->hide();
+            }
+            spinner->setFixedWidth(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+            spinner->setFocusProxy(nullptr);
+            spinner->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+            return spinner;
+        }
+        case PanelWidget::Readout: {
+            auto* readout = new QLineEdit(this);
+            readout->setReadOnly(true);
+            readout->setFrame(false);
+            readout->setAlignment(Qt::AlignCenter);
+            const QString widest = QString::fromStdString(row.id == BarControl::ZoomReadout
+                                                              ? ZoomReadoutText(10)
+                                                              : CursorReadoutText(-99999, -99999));
+            readout->setMinimumWidth(fontMetrics().horizontalAdvance(widest) + kGroupMargin);
+            // Transparent, as the panel beneath it.
+            QPalette look = readout->palette();
+            look.setColor(QPalette::Base, Qt::transparent);
+            readout->setPalette(look);
+            return readout;
+        }
+        default:
+            break;
     }
-    spinner->setFocusProxy(nullptr);
-    spinner->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-    controls_[id] = spinner;
-    return spinner;
-}
-
-QLineEdit* ParameterBar::AddReadout(BarControl id, int x, int y, int width, int height) {
-    auto* readout = new QLineEdit(this);
-    readout->setGeometry(DialogRect(x, y, width, height));
-    readout->setReadOnly(true);
-    readout->setFrame(false);
-    // Transparent, so that the group box title beneath the zoom readout stays whole.
-    QPalette look = readout->palette();
-    look.setColor(QPalette::Base, Qt::transparent);
-    readout->setPalette(look);
-    controls_[id] = readout;
-    return readout;
+    auto* field = new QLineEdit(this);
+    field->setAlignment(Qt::AlignCenter);
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    // The line edit keeps two pixels of its own at either side, and one for the caret.
+    field->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1String(kBoxSample)) + 2 * frame +
+                         5);
+    // Only the count fields take nothing but digits; the name and the unit scroll, every other
+    // field holds only what fits in its box.
+    switch (row.widget) {
+        case PanelWidget::Digits:
+            field->setValidator(new BoxFitValidator(field, QStringLiteral("[0-9]*")));
+            break;
+        case PanelWidget::Decimal:
+        case PanelWidget::Length:
+        case PanelWidget::Count:
+            field->setValidator(new BoxFitValidator(field, QStringLiteral(".*")));
+            break;
+        default:
+            break;
+    }
+    return field;
 }
 
 QWidget* ParameterBar::control(BarControl id) const {

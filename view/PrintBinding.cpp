@@ -13,7 +13,7 @@
 
 #include "view/OutcomeText.h"
 #include "view/ScaleSession.h"
-#include "view/Warning.h"
+#include "view/UserPrompts.h"
 
 namespace quirn {
 namespace {
@@ -31,13 +31,13 @@ int Units(double millimetres) {
 
 }  // namespace
 
-PrintBinding::PrintBinding(ScaleSession& session, QWidget& parent)
-    : session_(session), parent_(parent) {}
+PrintBinding::PrintBinding(ScaleSession& session, QWidget& parent, UserPrompts& prompts)
+    : session_(session), parent_(parent), prompts_(prompts) {}
 
 PrintBinding::~PrintBinding() = default;
 
 void PrintBinding::Warn(const QString& text) {
-    ShowWarning(warn_, &parent_, text);
+    prompts_.Warn(text);
 }
 
 void PrintBinding::Print(QPrinter& printer) {

@@ -4,11 +4,9 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <memory>
 
 #include "peripherals/Printing.h"
-#include "view/Warning.h"
 
 class QPrinter;
 class QWidget;
@@ -16,20 +14,20 @@ class QWidget;
 namespace quirn {
 
 class ScaleSession;
+class UserPrompts;
 
 // Whether printing asks first with the print dialog or goes straight to the printer.
 enum class PrintDialogUse { Ask, Skip };
 
 class PrintBinding {
   public:
-    // Dialogs open over parent.
-    PrintBinding(ScaleSession& session, QWidget& parent);
+    // Dialogs open over parent; failures are told through prompts.
+    PrintBinding(ScaleSession& session, QWidget& parent, UserPrompts& prompts);
     ~PrintBinding();
     PrintBinding(const PrintBinding&) = delete;
     PrintBinding& operator=(const PrintBinding&) = delete;
 
     void setApplicationPrinter(ApplicationPrinter* printer) { printer_ = printer; }
-    void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
     void printScale(PrintDialogUse dialog);
     // Shows the page as printed; previewPages (1 or 2) is how many pages the preview shows
@@ -49,10 +47,10 @@ class PrintBinding {
 
     ScaleSession& session_;
     QWidget& parent_;
+    UserPrompts& prompts_;
     ApplicationPrinter* printer_ = nullptr;
     std::unique_ptr<QPrinter> paper_;  // made when first needed without a printer
     PageMargins margins_;
-    WarningHandler warn_;
 };
 
 }  // namespace quirn

@@ -21,6 +21,7 @@
 #include "render/Saturate.h"
 #include "view/ScalePage.h"
 #include "view/ScaleSession.h"
+#include "view/UserPrompts.h"
 #include "view/ZoneTable.h"
 
 namespace quirn {
@@ -50,8 +51,8 @@ constexpr std::int32_t kNewScaleInset = 800;
 
 }  // namespace
 
-ScalesWindow::ScalesWindow(ScaleSession& session, QWidget* parent)
-    : QDockWidget(tr("Шкалы"), parent), session_(session) {
+ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget* parent)
+    : QDockWidget(tr("Шкалы"), parent), session_(session), prompts_(prompts) {
     setObjectName(QStringLiteral("scalesWindow"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
 
@@ -69,7 +70,7 @@ ScalesWindow::ScalesWindow(ScaleSession& session, QWidget* parent)
 
     auto* zoneBox = new QGroupBox(tr("Цветные зоны"), body);
     auto* zoneLayout = new QVBoxLayout(zoneBox);
-    zones_ = new ZoneTable(zoneBox);
+    zones_ = new ZoneTable(prompts_, zoneBox);
     zoneLayout->addWidget(zones_);
     column->addWidget(zoneBox);
 
@@ -233,7 +234,7 @@ void ScalesWindow::OnAddZone() {
 }
 
 void ScalesWindow::ShowRefusal(const QString& text) {
-    ShowWarning(warn_, this, text);
+    prompts_.Warn(text);
 }
 
 QString ScalesWindow::StepName() const {

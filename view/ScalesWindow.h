@@ -9,7 +9,6 @@
 
 #include "model/ScaleExtensions.h"
 #include "view/ApplyGroup.h"
-#include "view/Warning.h"
 
 class QLineEdit;
 class QPushButton;
@@ -19,12 +18,14 @@ namespace quirn {
 
 class ScalePage;
 class ScaleSession;
+class UserPrompts;
 class ZoneTable;
 
 class ScalesWindow : public QDockWidget, public FieldEditor {
     Q_OBJECT
   public:
-    explicit ScalesWindow(ScaleSession& session, QWidget* parent = nullptr);
+    // prompts: where refusals are told and zone colours chosen.
+    ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget* parent = nullptr);
 
     // Writes the working copy into the window.
     void Fill();
@@ -42,8 +43,6 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     void TakeAppliedReading() override { Fill(); }
     void ShowRefusal(const QString& text) override;
     QString StepName() const override;
-
-    void setWarningHandler(WarningHandler warn) { warn_ = std::move(warn); }
 
     int scaleCount() const;
     // Scale 1..scaleCount()'s page.
@@ -67,6 +66,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     void OnAddZone();
 
     ScaleSession& session_;
+    UserPrompts& prompts_;
     QTabWidget* pages_ = nullptr;
     QPushButton* addScale_ = nullptr;
     QPushButton* removeScale_ = nullptr;
@@ -74,7 +74,6 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     QLineEdit* origin_ = nullptr;
     QLineEdit* standard_ = nullptr;
     QPushButton* apply_ = nullptr;
-    WarningHandler warn_;
     ScaleExtensions appliedReading_;
     bool unappliedShown_ = false;
 };

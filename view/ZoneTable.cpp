@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/ZoneTable.h"
 
-#include <QColorDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 
 #include "model/ExtensionText.h"
 #include "view/PanelText.h"
+#include "view/UserPrompts.h"
 
 namespace quirn {
 namespace {
@@ -33,7 +33,7 @@ std::string CellText(const QTableWidgetItem* item) {
 
 }  // namespace
 
-ZoneTable::ZoneTable(QWidget* parent) : QWidget(parent) {
+ZoneTable::ZoneTable(UserPrompts& prompts, QWidget* parent) : QWidget(parent), prompts_(prompts) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     table_ = new QTableWidget(0, 4, this);
@@ -116,9 +116,8 @@ void ZoneTable::OnCellClicked(int row, int column) {
     if (column != ColourColumn) return;
     const QColor old = QColor::fromRgb(
         QRgb(table_->item(row, ColourColumn)->data(Qt::UserRole).value<std::uint32_t>()));
-    const QColor picked =
-        chooseColour_ ? chooseColour_(old) : QColorDialog::getColor(old, this, tr("Цвет зоны"));
-    if (picked.isValid()) SetColour(row, std::uint32_t(picked.rgb() & 0xFFFFFFu));
+    if (const std::optional<QColor> picked = prompts_.ChooseColour(old))
+        SetColour(row, std::uint32_t(picked->rgb() & 0xFFFFFFu));
 }
 
 void ZoneTable::UpdateButtons() {

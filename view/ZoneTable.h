@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QWidget>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,12 +15,15 @@ class QTableWidget;
 
 namespace quirn {
 
+class UserPrompts;
+
 class ZoneTable : public QWidget {
     Q_OBJECT
   public:
     enum Column { ScaleColumn, FromColumn, ToColumn, ColourColumn };
 
-    explicit ZoneTable(QWidget* parent = nullptr);
+    // A click on a colour cell asks prompts for the new colour.
+    explicit ZoneTable(UserPrompts& prompts, QWidget* parent = nullptr);
 
     void Fill(const std::vector<Zone>& zones);
     // The rows as zones; false, with what is wrong and in which zone in fault, when a cell
@@ -34,12 +36,6 @@ class ZoneTable : public QWidget {
     // Scale number scale is gone: its zones go with it and later scales' zones follow their
     // scale's new number. A row whose scale cannot be read is left for Apply to refuse.
     void RemoveScale(int scale);
-
-    // Where a click on a colour cell asks for the new colour; an invalid colour keeps the old
-    // one. The colour dialog unless replaced.
-    void setColourChooser(std::function<QColor(const QColor&)> chooser) {
-        chooseColour_ = std::move(chooser);
-    }
 
     QTableWidget* table() const { return table_; }
     QPushButton* addButton() const { return add_; }
@@ -57,7 +53,7 @@ class ZoneTable : public QWidget {
     QTableWidget* table_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* remove_ = nullptr;
-    std::function<QColor(const QColor&)> chooseColour_;
+    UserPrompts& prompts_;
 };
 
 }  // namespace quirn

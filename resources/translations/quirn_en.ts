@@ -452,7 +452,7 @@
     </message>
 </context>
 <context>
-    <name>quirn::ApplyGroup</name>
+    <name>quirn::DialogPrompts</name>
     <message>
         <source>Параметры на панели изменены, но не применены. Применить их?</source>
         <translation>Parameters have been changed but not applied. Apply them?</translation>
@@ -468,6 +468,18 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Цвет зоны</source>
+        <translation>Zone colour</translation>
     </message>
 </context>
 <context>
@@ -490,11 +502,7 @@
     </message>
 </context>
 <context>
-    <name>quirn::PanelBinding</name>
-    <message>
-        <source>применение параметров</source>
-        <translation>applying the parameters</translation>
-    </message>
+    <name>quirn::TemplateControls</name>
     <message>
         <source>Загрузить шаблон (.bmp)</source>
         <translation>Load template (.bmp)</translation>
@@ -503,9 +511,12 @@
         <source>Удалить шаблон</source>
         <translation>Remove template</translation>
     </message>
+</context>
+<context>
+    <name>quirn::PanelFields</name>
     <message>
-        <source>Открыть</source>
-        <translation>Open</translation>
+        <source>применение параметров</source>
+        <translation>applying the parameters</translation>
     </message>
 </context>
 <context>
@@ -1264,13 +1275,6 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
-    <name>quirn::Warning</name>
-    <message>
-        <source>Внимание!</source>
-        <translation>Warning</translation>
-    </message>
-</context>
-<context>
     <name>quirn::ZoneTable</name>
     <message>
         <source>Шкала</source>
@@ -1295,10 +1299,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>Удалить зону</source>
         <translation>Remove zone</translation>
-    </message>
-    <message>
-        <source>Цвет зоны</source>
-        <translation>Zone colour</translation>
     </message>
     <message>
         <source>Зона %1: номер шкалы должен быть от 1 до %2: «%3»</source>

@@ -21,7 +21,7 @@
 #include "model/Document.h"
 #include "model/ParameterText.h"
 #include "support/TestFiles.h"
-#include "view/PanelBinding.h"
+#include "view/PanelFields.h"
 #include "view/ParameterBar.h"
 #include "view/ScaleView.h"
 

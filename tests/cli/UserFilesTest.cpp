@@ -22,7 +22,7 @@
 #include "peripherals/CalibrationDialog.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/TestFiles.h"
-#include "view/PanelBinding.h"
+#include "view/PanelFields.h"
 #include "view/ParameterBar.h"
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"

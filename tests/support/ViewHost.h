@@ -3,30 +3,37 @@
 // binds them, for tests that drive the real widgets.
 #pragma once
 
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
 
+#include "app/ExportCommand.h"
 #include "model/Document.h"
-#include "view/PanelBinding.h"
+#include "support/ScriptedPrompts.h"
+#include "view/PanelFields.h"
+#include "view/PanelReadouts.h"
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"
+#include "view/TemplateControls.h"
 
 namespace quirn::test {
 
 struct ViewHost {
+    // What the parts told the user, instead of a message box that would wait for a click, and
+    // the answers a test scripts. Outlives the window.
+    std::shared_ptr<ScriptedPrompts> prompts = std::make_shared<ScriptedPrompts>();
     std::unique_ptr<QWidget> window;  // owns the rest but printing
     ParameterBar* bar = nullptr;
     ScaleSession* session = nullptr;
     ScaleView* view = nullptr;
-    PanelBinding* panel = nullptr;
+    PanelFields* panel = nullptr;
+    TemplateControls* templateControls = nullptr;
     std::shared_ptr<PrintBinding> printing;
-    // What the panel told the user, instead of a message box that would wait for a click.
-    std::shared_ptr<QStringList> warnings = std::make_shared<QStringList>();
 };
 
 // The window owns the bar and the view; false when it was never exposed.
@@ -37,10 +44,18 @@ inline bool HostView(Document& doc, ViewHost& host) {
     host.bar = new ParameterBar(host.window.get());
     host.session = new ScaleSession(doc, host.window.get());
     host.view = new ScaleView(*host.session, host.window.get());
-    host.panel = new PanelBinding(*host.bar, *host.session, *host.view, host.window.get());
-    host.panel->setWarningHandler(
-        [warnings = host.warnings](const QString& text) { warnings->append(text); });
-    host.printing = std::make_shared<PrintBinding>(*host.session, *host.view);
+    UserPrompts& prompts = *host.prompts;
+    host.panel = new PanelFields(*host.bar, *host.session, prompts, host.window.get());
+    host.templateControls =
+        new TemplateControls(*host.bar, *host.session, *host.view, prompts, host.window.get());
+    new PanelReadouts(*host.bar, *host.session, *host.view, host.window.get());
+    // The export runs as the main window's command does, at the default printer's resolution.
+    // Its handler holds the prompts, so that they live as long as the window and its parts.
+    QObject::connect(host.bar->button(BarControl::ExportPicture), &QPushButton::clicked,
+                     host.window.get(), [session = host.session, prompts = host.prompts] {
+                         RunPictureExport(*session, nullptr, *prompts);
+                     });
+    host.printing = std::make_shared<PrintBinding>(*host.session, *host.view, prompts);
     layout->addWidget(host.bar);
     layout->addWidget(host.view);
     host.window->resize(1000, 700);

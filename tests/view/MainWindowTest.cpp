@@ -19,8 +19,9 @@
 #include "app/Profile.h"
 #include "model/Document.h"
 #include "model/ParameterText.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
-#include "view/PanelBinding.h"
+#include "view/PanelFields.h"
 #include "view/ParameterBar.h"
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"
@@ -135,9 +136,7 @@ TEST_F(MainWindowTest, MenusToolbarAndKeys) {
 // panel's width now, and a larger window gives the view the room while the panel stays as it is.
 TEST_F(MainWindowTest, StartsAtThePanelsWidthAndGivesTheViewAnyRoomBeyond) {
     MainWindow& frame = Start();
-    const int width = frame.parameterBar()
-                          .DialogRect(0, 0, ParameterBar::kWidthUnits, ParameterBar::kHeightUnits)
-                          .width();
+    const int width = frame.parameterBar().sizeHint().width();
     EXPECT_EQ(frame.ClientWidth(), width);
     EXPECT_EQ(frame.width(), width);
     EXPECT_EQ(frame.minimumWidth(), width);
@@ -148,8 +147,9 @@ TEST_F(MainWindowTest, StartsAtThePanelsWidthAndGivesTheViewAnyRoomBeyond) {
     EXPECT_EQ(frame.view().width(), viewBefore.width() + 300);
     EXPECT_EQ(frame.view().height(), viewBefore.height() + 200);
     EXPECT_EQ(frame.parameterBar().height(), barHeight);
+    // Laid out in Russian, the panel fits a screen 1024 pixels wide, as it always has.
     if (frame.logicalDpiX() == 96) {
-        EXPECT_EQ(width, 1008);
+        EXPECT_LE(width, 1008);
     }
 }
 
@@ -200,14 +200,17 @@ TEST_F(MainWindowTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
     // Saving with a field typed but not applied asks first; cancelling saves nothing.
     frame.parameterBar().setText(BarControl::Name, QStringLiteral("D4"));
     int asked = 0;
-    frame.panel().setApplyQuestion([&asked] {
+    test::ScriptedPrompts scripted;
+    scripted.applyAnswer = [&asked] {
         ++asked;
         return SaveAnswer::Cancel;
-    });
+    };
+    frame.setPrompts(&scripted);
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(prompts_.questions.empty());
     EXPECT_EQ(app_->document().parameters().name, "C3");
+    frame.setPrompts(nullptr);
 }
 
 TEST_F(MainWindowTest, CtrlZAfterEnterUndoesTheApplyNotTheFieldsText) {

@@ -11,8 +11,11 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <set>
+#include <string_view>
 #include <vector>
 
+#include "model/ParameterFields.h"
 #include "view/ParameterBar.h"
 
 namespace quirn {
@@ -20,9 +23,9 @@ namespace {
 
 using C = BarControl;
 
-std::vector<int> Ids(std::initializer_list<C> ids) {
-    std::vector<int> out;
-    for (C id : ids) out.push_back(static_cast<int>(id));
+std::vector<std::string_view> Ids(std::initializer_list<C> ids) {
+    std::vector<std::string_view> out;
+    for (C id : ids) out.push_back(id.name);
     return out;
 }
 
@@ -52,14 +55,14 @@ TEST(ParameterBar, HasEveryControlOfItsKindWithItsText) {
                  C::TemplateWidth,
                  C::TemplateX,
                  C::TemplateY}) {
-        ASSERT_NE(bar.edit(id), nullptr) << static_cast<int>(id);
+        ASSERT_NE(bar.edit(id), nullptr) << id.name;
         EXPECT_EQ(bar.edit(id)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         EXPECT_FALSE(bar.edit(id)->isReadOnly());
     }
     for (C id : {C::SquareShape, C::RadialShape, C::InnerRadius, C::OuterRadius})
-        EXPECT_NE(bar.radio(id), nullptr) << static_cast<int>(id);
+        EXPECT_NE(bar.radio(id), nullptr) << id.name;
     for (C id : {C::TemplateWidthSpinner, C::TemplateXSpinner, C::TemplateYSpinner})
-        EXPECT_NE(bar.spinner(id), nullptr) << static_cast<int>(id);
+        EXPECT_NE(bar.spinner(id), nullptr) << id.name;
     for (C id : {C::ZoomReadout, C::CursorReadout}) {
         ASSERT_NE(bar.edit(id), nullptr);
         EXPECT_TRUE(bar.edit(id)->isReadOnly());
@@ -110,18 +113,24 @@ TEST(ParameterBar, EveryControlHasATooltipSayingWhatItIs) {
               QString::fromUtf8("Ширина пластины от левого края до правого"));
 }
 
-TEST(ParameterBar, PlacesControlsInDialogUnitsAtAFixedHeight) {
+// The panel is laid out, not placed: it is as tall as its rows and as wide as its captions need,
+// and a field's box holds seven digits whatever the font.
+TEST(ParameterBar, IsLaidOutAtAFixedHeightWithBoxesOfSevenDigits) {
     ParameterBar bar;
-    const double sx = bar.logicalDpiX() / 96.0;
-    const double sy = bar.logicalDpiY() / 96.0;
-    // Name field at (130, 19, 30, 12): 1.5 px across and 1.625 px down per unit at 96 dpi.
+    bar.show();
     const QRect name = bar.edit(C::Name)->geometry();
-    EXPECT_NEAR(name.x(), 195 * sx, 1);
-    EXPECT_NEAR(name.y(), 30.875 * sy, 1);
-    EXPECT_NEAR(name.width(), 45 * sx, 1);
-    EXPECT_NEAR(name.height(), 19.5 * sy, 1);
+    const QFontMetrics metrics(bar.font());
+    EXPECT_GE(name.width(), metrics.horizontalAdvance(QStringLiteral("0000000")));
+    EXPECT_LT(name.width(), metrics.horizontalAdvance(QStringLiteral("0000000000")));
+    EXPECT_EQ(bar.edit(C::Range)->width(), name.width());
     EXPECT_EQ(bar.minimumHeight(), bar.maximumHeight());
-    EXPECT_NEAR(bar.maximumHeight(), 141 * 1.625 * sy, 1);
+    EXPECT_EQ(bar.maximumHeight(), bar.sizeHint().height());
+    // Each caption stands left of its box, on the box's line.
+    for (const QLabel* label : bar.findChildren<QLabel*>()) {
+        if (label->text() != ParameterBar::Caption(C::Range)) continue;
+        EXPECT_LT(label->geometry().right(), bar.edit(C::Range)->geometry().left());
+        EXPECT_EQ(label->geometry().center().y(), bar.edit(C::Range)->geometry().center().y());
+    }
 }
 
 TEST(ParameterBar, OnlyTheTwoCountFieldsRefuseAnythingButDigits) {
@@ -183,12 +192,12 @@ TEST(ParameterBar, RadioPairsAreSeparateGroups) {
 
 TEST(ParameterBar, TabVisitsButtonsFieldsAndTemplateControlsInOrderSkippingRadiosAndSpinners) {
     ParameterBar bar;
-    std::vector<int> order;
+    std::vector<std::string_view> order;
     QWidget* w = bar.button(C::Apply);
     do {
         if (w->focusPolicy() & Qt::TabFocus) {
-            for (int id = 1; id <= 1035; ++id)
-                if (bar.control(static_cast<C>(id)) == w) order.push_back(id);
+            for (const PanelRow& row : PanelRows())
+                if (bar.control(row.id) == w) order.push_back(row.id.name);
         }
         w = w->nextInFocusChain();
     } while (w != bar.button(C::Apply) && w != nullptr);
@@ -222,6 +231,23 @@ TEST(ParameterBar, TabVisitsButtonsFieldsAndTemplateControlsInOrderSkippingRadio
                           C::TemplateY,
                           C::ZoomReadout,
                           C::CursorReadout}));
+}
+
+// The panel's table and the model's meet by file key: a field without a row would never be read
+// from the panel, a row naming no field would read nothing.
+TEST(PanelRows, EveryStandardFieldIsReadThroughOneRowAndEveryRowShowsAStandardField) {
+    std::set<std::string_view> standard;
+    for (const ParameterField& field : StandardFields()) {
+        standard.insert(field.key);
+        const PanelRow* row = PanelRowReading(field.key);
+        ASSERT_NE(row, nullptr) << field.key;
+        EXPECT_NE(row->widget, PanelWidget::RadioWhenSet) << field.key;
+    }
+    std::set<std::string_view> ids;
+    for (const PanelRow& row : PanelRows()) {
+        EXPECT_TRUE(ids.insert(row.id.name).second) << "one control per id: " << row.id.name;
+        if (!row.field.empty()) EXPECT_EQ(standard.count(row.field), 1u) << row.field;
+    }
 }
 
 }  // namespace

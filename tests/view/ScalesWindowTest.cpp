@@ -42,9 +42,9 @@ class ScalesWindowTest : public ::testing::Test {
         bar_ = host.bar;
         panel_ = host.panel;
         session_ = host.session;
+        prompts_ = host.prompts;
         session_->OnInitialUpdate();
-        scales_ = std::make_unique<ScalesWindow>(*session_);
-        scales_->setWarningHandler([this](const QString& text) { warnings_ << text; });
+        scales_ = std::make_unique<ScalesWindow>(*session_, *prompts_);
         scales_->show();
     }
     void TearDown() override {
@@ -67,17 +67,17 @@ class ScalesWindowTest : public ::testing::Test {
     }
     void Apply() { scales_->applyButton()->click(); }
     // Every warning shown so far, one a line.
-    std::string Said() const { return warnings_.join('\n').toStdString(); }
+    std::string Said() const { return prompts_->warnings.join('\n').toStdString(); }
     QImage Picture() const { return view_->viewport()->grab().toImage(); }
 
     Document doc_;
     std::unique_ptr<QWidget> host_;
     ScaleView* view_ = nullptr;
     ParameterBar* bar_ = nullptr;
-    PanelBinding* panel_ = nullptr;
+    PanelFields* panel_ = nullptr;
     ScaleSession* session_ = nullptr;
     std::unique_ptr<ScalesWindow> scales_;
-    QStringList warnings_;
+    std::shared_ptr<test::ScriptedPrompts> prompts_;  // the window's and the panel's
 };
 
 TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReachesTheFile) {
@@ -104,7 +104,7 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
         EXPECT_TRUE(second->edit(list)->text().isEmpty());
     Type(points, "0:0 4:0.5 15:1");
     Apply();
-    EXPECT_EQ(warnings_.size(), 1) << Said();
+    EXPECT_EQ(prompts_->warnings.size(), 1) << Said();
     EXPECT_TRUE(doc_.IsModified());
     const ScaleParameters& record = doc_.parameters();
     ASSERT_EQ(record.ext.further.size(), 1u);
@@ -151,7 +151,7 @@ TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOh
     EXPECT_TRUE(first->edit(ScaleField::Numbers)->text().endsWith("=1k"))
         << first->edit(ScaleField::Numbers)->text().toStdString();
     Apply();
-    EXPECT_EQ(warnings_.size(), 2) << Said();
+    EXPECT_EQ(prompts_->warnings.size(), 2) << Said();
     EXPECT_EQ(doc_.parameters().ext.first.law, ScaleLaw::Ohm);
     ASSERT_TRUE(doc_.parameters().ext.first.numbers.has_value());
     EXPECT_EQ(doc_.parameters().ext.first.numbers->back().text, "1k");
@@ -159,10 +159,10 @@ TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOh
 
 TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApply) {
     int asked = 0;
-    panel_->setApplyQuestion([&asked] {
+    prompts_->applyAnswer = [&asked] {
         ++asked;
         return SaveAnswer::Cancel;
-    });
+    };
     QLineEdit* start = scales_->page(1)->edit(ScaleField::Start);
     Type(start, "5");
     EXPECT_TRUE(scales_->applyButton()->property("unapplied").toBool());

@@ -98,7 +98,7 @@ TEST_F(UndoTest, DragApplyAndTemplateAreUndoneAndRedoneStepByStep) {
     EXPECT_EQ(applied.fields[1], QStringLiteral("20"));
 
     const QString templ = TemplateFile();
-    host_.panel->setTemplateFileChooser([templ] { return templ; });
+    host_.prompts->templateFile = [templ] { return templ; };
     host_.bar->button(C::TemplateButton)->click();
     const Seen loaded = Look();
     EXPECT_NE(loaded.picture, applied.picture);
@@ -153,10 +153,10 @@ TEST_F(UndoTest, UnappliedFieldsAreMarkedAndSettledBeforeACommand) {
 
     int asked = 0;
     SaveAnswer answer = SaveAnswer::Cancel;
-    host_.panel->setApplyQuestion([&] {
+    host_.prompts->applyAnswer = [&] {
         ++asked;
         return answer;
-    });
+    };
     EXPECT_FALSE(host_.panel->ResolveUnappliedEdits());
     answer = SaveAnswer::No;
     EXPECT_TRUE(host_.panel->ResolveUnappliedEdits());

@@ -57,7 +57,7 @@ class ViewTest : public ::testing::Test {
         test::ViewHost host;
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host.window);
-        warnings_ = host.warnings;
+        warnings_ = std::shared_ptr<QStringList>(host.prompts, &host.prompts->warnings);
         bar_ = host.bar;
         view_ = host.view;
         view_->session().OnInitialUpdate();

@@ -60,13 +60,11 @@ class ViewPeripheralsTest : public ::testing::Test {
         view_ = host.view;
         panel_ = host.panel;
         printing_ = host.printing;
-        screen_ =
-            std::make_unique<ScreenSize>(*host.session, *view_, view_->ReportedScreenWidthMm());
+        prompts_ = host.prompts;
+        screen_ = std::make_unique<ScreenSize>(*host.session, *view_, *prompts_,
+                                               view_->ReportedScreenWidthMm());
         doc_.OnNewDocument();
         view_->session().OnInitialUpdate();
-        const auto warn = [this](const QString& text) { warnings_ << text; };
-        panel_->setWarningHandler(warn);
-        screen_->setWarningHandler(warn);
         return *view_;
     }
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -84,10 +82,10 @@ class ViewPeripheralsTest : public ::testing::Test {
     std::unique_ptr<QWidget> host_;
     ParameterBar* bar_ = nullptr;
     ScaleView* view_ = nullptr;
-    PanelBinding* panel_ = nullptr;
-    std::shared_ptr<PrintBinding> printing_;  // with no printer of the application's
+    PanelFields* panel_ = nullptr;
+    std::shared_ptr<test::ScriptedPrompts> prompts_;  // the panel's, printing's and the screen's
+    std::shared_ptr<PrintBinding> printing_;          // with no printer of the application's
     std::unique_ptr<ScreenSize> screen_;
-    QStringList warnings_;
 };
 
 TEST_F(ViewPeripheralsTest, CalibrationIsReadAtCreationAsStored) {
@@ -136,7 +134,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
     EXPECT_EQ(view.session().state().zoom, zoomBefore);
     EXPECT_EQ(Slurp(Path("Screen.ini")),
               "Lscr\t= " + QByteArray::number(2 * reported) + "\r\nKsrn\t= 2.000000000000000\r\n");
-    EXPECT_TRUE(warnings_.isEmpty());
+    EXPECT_TRUE(prompts_->warnings.isEmpty());
 }
 
 TEST_F(ViewPeripheralsTest, CancelledCalibrationChangesNothing) {
@@ -169,8 +167,9 @@ TEST_F(ViewPeripheralsTest, AnUnwritableScreenIniIsReportedAndTheNewScaleHolds) 
     screen_->calibrate(view.ReportedScreenWidthMm());
     EXPECT_EQ(screen_->calibration().Lscr, 2 * reported);
     EXPECT_EQ(view.session().state().displayCorrection, 2.0);
-    ASSERT_EQ(warnings_.size(), 1);
-    EXPECT_TRUE(warnings_[0].contains(Path("Screen.ini"))) << warnings_[0].toStdString();
+    ASSERT_EQ(prompts_->warnings.size(), 1);
+    EXPECT_TRUE(prompts_->warnings[0].contains(Path("Screen.ini")))
+        << prompts_->warnings[0].toStdString();
 }
 
 TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
@@ -180,7 +179,7 @@ TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
     ASSERT_TRUE(scan.save(Path("scan.bmp")));
     WriteFile("notes.bmp", "no picture");
     QString chosen;
-    panel_->setTemplateFileChooser([&chosen] { return chosen; });
+    prompts_->templateFile = [&chosen] { return chosen; };
     QPushButton* button = bar_->button(C::TemplateButton);
 
     // Cancelled dialog, then a file that is no picture: nothing changes.
@@ -189,8 +188,8 @@ TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
     button->click();
     EXPECT_FALSE(view.session().state().templ.loaded);
     EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
-    ASSERT_EQ(warnings_.size(), 1);
-    EXPECT_TRUE(warnings_[0].contains(chosen));
+    ASSERT_EQ(prompts_->warnings.size(), 1);
+    EXPECT_TRUE(prompts_->warnings[0].contains(chosen));
 
     chosen = Path("scan.bmp");
     button->click();
@@ -206,7 +205,7 @@ TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
     EXPECT_FALSE(view.session().state().templ.loaded);
     EXPECT_TRUE(view.session().state().templ.image.isNull());
     EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
-    EXPECT_EQ(warnings_.size(), 1);
+    EXPECT_EQ(prompts_->warnings.size(), 1);
 }
 
 TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
@@ -245,7 +244,8 @@ TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
     const CanvasGeometry screen = view.session().state().canvas.geometry;
 
     bar_->button(C::ExportPicture)->click();
-    EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(prompts_->warnings.isEmpty())
+        << prompts_->warnings.join(QLatin1Char('\n')).toStdString();
     const QByteArray bytes = Slurp(file);
     ASSERT_GT(bytes.size(), 62);
     EXPECT_TRUE(bytes.startsWith("BM"));
@@ -256,21 +256,21 @@ TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
     ASSERT_TRUE(QFile::remove(file));
     BlockWith(file);
     bar_->button(C::ExportPicture)->click();
-    ASSERT_EQ(warnings_.size(), 1);
-    EXPECT_TRUE(warnings_[0].contains(file)) << warnings_[0].toStdString();
-    warnings_.clear();
+    ASSERT_EQ(prompts_->warnings.size(), 1);
+    EXPECT_TRUE(prompts_->warnings[0].contains(file)) << prompts_->warnings[0].toStdString();
+    prompts_->warnings.clear();
 
     // A description that names another folder still lands here, as a save proposes it.
     doc_.SetDescription("../elsewhere/scale");
     bar_->button(C::ExportPicture)->click();
-    EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(prompts_->warnings.isEmpty())
+        << prompts_->warnings.join(QLatin1Char('\n')).toStdString();
     EXPECT_GT(Slurp(Path(".._elsewhere_scale.bmp")).size(), 62);
 }
 
 // Without a printer the preview lays the scale out on an A4 sheet instead of refusing.
 TEST_F(ViewPeripheralsTest, PrintPreviewOpensOnAnA4PageWithoutAPrinter) {
     Open();
-    printing_->setWarningHandler([this](const QString& text) { warnings_ << text; });
     QSizeF paper;
     int pages = 0;
     ModalDriver driver;
@@ -285,7 +285,8 @@ TEST_F(ViewPeripheralsTest, PrintPreviewOpensOnAnA4PageWithoutAPrinter) {
     EXPECT_EQ(printing_->printPreview(1), 1);
     EXPECT_TRUE(driver.finished());
     EXPECT_FALSE(driver.sawUnexpected());
-    EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(prompts_->warnings.isEmpty())
+        << prompts_->warnings.join(QLatin1Char('\n')).toStdString();
     EXPECT_NEAR(paper.width(), 210.0, 0.5);
     EXPECT_NEAR(paper.height(), 297.0, 0.5);
     EXPECT_EQ(pages, 1);

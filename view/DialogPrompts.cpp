@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/DialogPrompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "peripherals/TemplateUnderlay.h"
+#include "view/OutcomeText.h"
+
+namespace quirn {
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("quirn::DialogPrompts", text);
+}
+
+}  // namespace
+
+QWidget* DialogPrompts::Parent() const {
+    // Over the window the user is working in, the scales window too when it floats.
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return fallbackParent_.data();
+}
+
+SaveAnswer DialogPrompts::AskApplyEdits() {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
+                    Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts",
+                                         "Параметры на панели изменены, но не применены. "
+                                         "Применить их?")),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent());
+    box.button(QMessageBox::Yes)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Применить")));
+    box.button(QMessageBox::No)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Не применять")));
+    box.button(QMessageBox::Cancel)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Отмена")));
+    box.setDefaultButton(QMessageBox::Yes);
+    const int chosen = box.exec();
+    return chosen == QMessageBox::Yes  ? SaveAnswer::Yes
+           : chosen == QMessageBox::No ? SaveAnswer::No
+                                       : SaveAnswer::Cancel;
+}
+
+QString DialogPrompts::ChooseTemplateFile() {
+    // Titled as the document picker is.
+    QFileDialog dialog(Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Открыть")));
+    // Qt's own dialog rather than the desktop's, which would speak the desktop's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(TemplateFileFilters());
+    // The first filter reads "Файлы изображений *.bmp" without its pattern repeated.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> DialogPrompts::ChooseColour(const QColor& current) {
+    const QColor picked = QColorDialog::getColor(
+        current, Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Цвет зоны")));
+    if (!picked.isValid()) return std::nullopt;
+    return picked;
+}
+
+void DialogPrompts::Warn(const QString& text) {
+    QMessageBox box(QMessageBox::Warning,
+                    Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Внимание!")), text,
+                    QMessageBox::Ok, Parent());
+    box.exec();
+}
+
+}  // namespace quirn

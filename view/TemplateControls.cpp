@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/TemplateControls.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include "peripherals/TemplateUnderlay.h"
+#include "view/OutcomeText.h"
+#include "view/PanelText.h"
+#include "view/ScaleSession.h"
+#include "view/ScaleView.h"
+#include "view/UserPrompts.h"
+
+namespace quirn {
+namespace {
+
+const char* const kLoadCaption =
+    QT_TRANSLATE_NOOP("quirn::TemplateControls", "Загрузить шаблон (.bmp)");
+const char* const kRemoveCaption = QT_TRANSLATE_NOOP("quirn::TemplateControls", "Удалить шаблон");
+
+}  // namespace
+
+const TemplateControls::Coordinate TemplateControls::kCoordinates[3] = {
+    {BarControl::TemplateWidth, BarControl::TemplateWidthSpinner, &ScaleSession::setTemplateWidth},
+    {BarControl::TemplateX, BarControl::TemplateXSpinner, &ScaleSession::setTemplateX},
+    {BarControl::TemplateY, BarControl::TemplateYSpinner, &ScaleSession::setTemplateY},
+};
+
+TemplateControls::TemplateControls(ParameterBar& bar, ScaleSession& session, ScaleView& view,
+                                   UserPrompts& prompts, QObject* parent)
+    : QObject(parent), bar_(bar), session_(session), prompts_(prompts) {
+    Connect(view);
+}
+
+void TemplateControls::Connect(ScaleView& view) {
+    connect(bar_.button(BarControl::TemplateButton), &QPushButton::clicked, this,
+            [this] { OnTemplateButton(); });
+    for (const Coordinate& c : kCoordinates) {
+        connect(bar_.edit(c.field), &QLineEdit::textChanged, this,
+                [this, &c] { OnFieldChanged(c); });
+        connect(bar_.spinner(c.spinner), &QSpinBox::valueChanged, this,
+                [this, &c](int value) { OnSpinnerStep(c, value); });
+    }
+    connect(&session_, &ScaleSession::shown, this, [this] {
+        bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(0, 10000);
+        bar_.spinner(BarControl::TemplateXSpinner)->setRange(-10000, 10000);
+        bar_.spinner(BarControl::TemplateYSpinner)->setRange(-10000, 10000);
+        Fill();
+    });
+    connect(&session_, &ScaleSession::restored, this, [this] {
+        Fill();
+        ShowButton();
+    });
+    connect(&view, &ScaleView::templateMoved, this, [this] {
+        const Point anchor = session_.state().templ.anchor;
+        ShowCoordinate(kCoordinates[1], anchor.x);
+        ShowCoordinate(kCoordinates[2], anchor.y);
+    });
+    connect(&view, &ScaleView::templateWidened, this,
+            [this] { ShowCoordinate(kCoordinates[0], session_.state().templ.width); });
+}
+
+void TemplateControls::Fill() {
+    const TemplateUnderlay& t = session_.state().templ;
+    ShowCoordinate(kCoordinates[0], t.width);
+    ShowCoordinate(kCoordinates[1], t.anchor.x);
+    ShowCoordinate(kCoordinates[2], t.anchor.y);
+}
+
+void TemplateControls::ShowCoordinate(const Coordinate& coordinate, std::int64_t value) {
+    // The field's text notifies its change handler; the spinner only follows, as a step is the
+    // user's.
+    bar_.setText(coordinate.field, QString::fromStdString(TemplateFieldText(value)));
+    QSpinBox* spinner = bar_.spinner(coordinate.spinner);
+    const QSignalBlocker quiet(spinner);
+    spinner->setValue(SpinnerPosition(value));
+}
+
+void TemplateControls::ShowButton() {
+    bar_.setText(BarControl::TemplateButton,
+                 tr(session_.state().templ.loaded ? kRemoveCaption : kLoadCaption));
+}
+
+void TemplateControls::OnTemplateButton() {
+    if (!session_.state().templ.loaded) {
+        const QString path = prompts_.ChooseTemplateFile();
+        if (path.isEmpty()) return;
+        const Outcome loaded = session_.LoadTemplate(path);
+        if (!loaded.ok()) {
+            prompts_.Warn(OutcomeText(loaded));
+            return;
+        }
+    } else {
+        session_.RemoveTemplate();
+    }
+    ShowButton();
+}
+
+void TemplateControls::OnFieldChanged(const Coordinate& coordinate) {
+    // The spinner stays where it was: the next step continues from its own position.
+    (session_.*coordinate.store)(TemplateFieldValue(bar_.text(coordinate.field).toStdString()));
+}
+
+void TemplateControls::OnSpinnerStep(const Coordinate& coordinate, int value) {
+    (session_.*coordinate.store)(value);
+    // The field's change handler then stores the value it reads back.
+    bar_.setText(coordinate.field, QString::fromStdString(TemplateFieldText(value)));
+}
+
+}  // namespace quirn

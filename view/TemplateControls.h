@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The panel's template controls bound to the scale being edited: the button loads a picture to lay
+// under the drawing or removes it, the width, X and Y fields and their spinners size and place it,
+// and they follow the template as the mouse drags or widens it.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+
+#include "view/ParameterBar.h"
+
+namespace quirn {
+
+class ScaleSession;
+class ScaleView;
+class UserPrompts;
+
+class TemplateControls : public QObject {
+    Q_OBJECT
+  public:
+    // The picture is chosen, and a failure to load it told, through prompts.
+    TemplateControls(ParameterBar& bar, ScaleSession& session, ScaleView& view,
+                     UserPrompts& prompts, QObject* parent = nullptr);
+
+    // Loads a template picture when none is loaded, removes it otherwise.
+    void OnTemplateButton();
+
+  private:
+    // A template field and the spinner that steps it, and what they set.
+    struct Coordinate {
+        BarControl field;
+        BarControl spinner;
+        void (ScaleSession::*store)(int);
+    };
+    static const Coordinate kCoordinates[3];
+
+    void Connect(ScaleView& view);
+    // The template's width and place into the fields, and the spinners to follow.
+    void Fill();
+    void ShowButton();
+    void ShowCoordinate(const Coordinate& coordinate, std::int64_t value);
+    // A field's text changed: re-read into the width, X or Y.
+    void OnFieldChanged(const Coordinate& coordinate);
+    // A spinner stepped to value: store it and write it into the field beside it.
+    void OnSpinnerStep(const Coordinate& coordinate, int value);
+
+    ParameterBar& bar_;
+    ScaleSession& session_;
+    UserPrompts& prompts_;
+};
+
+}  // namespace quirn
