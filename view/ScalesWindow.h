@@ -7,7 +7,7 @@
 
 #include <QDockWidget>
 
-#include "model/ScaleExtensions.h"
+#include "model/ScaleParameters.h"
 #include "view/ApplyGroup.h"
 #include "view/Warning.h"
 
@@ -75,7 +75,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     QLineEdit* standard_ = nullptr;
     QPushButton* apply_ = nullptr;
     WarningHandler warn_;
-    ScaleExtensions appliedReading_;
+    ScaleParameters appliedReading_;  // the window's part as last filled or applied
     bool unappliedShown_ = false;
 };
 

@@ -108,7 +108,9 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     EXPECT_TRUE(doc_.IsModified());
     const ScaleParameters& record = doc_.parameters();
     ASSERT_EQ(record.ext.further.size(), 1u);
-    EXPECT_EQ(record.ext.further[0].points, (std::vector<TablePoint>{{0, 0}, {4, 0.5}, {15, 1}}));
+    ASSERT_TRUE(record.ext.further[0].find(&ScaleSpec::points));
+    EXPECT_EQ(*record.ext.further[0].find(&ScaleSpec::points),
+              (std::vector<TablePoint>{{0, 0}, {4, 0.5}, {15, 1}}));
     const std::string file = WriteParameterText(record);
     EXPECT_NE(file.find("2.law\t= table\r\n"), std::string::npos) << file;
     EXPECT_NE(file.find("2.points\t= 0:0 4:0.5 15:1\r\n"), std::string::npos) << file;
@@ -152,9 +154,9 @@ TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOh
         << first->edit(ScaleField::Numbers)->text().toStdString();
     Apply();
     EXPECT_EQ(warnings_.size(), 2) << Said();
-    EXPECT_EQ(doc_.parameters().ext.first.law, ScaleLaw::Ohm);
-    ASSERT_TRUE(doc_.parameters().ext.first.numbers.has_value());
-    EXPECT_EQ(doc_.parameters().ext.first.numbers->back().text, "1k");
+    EXPECT_EQ(doc_.parameters().law, ScaleLaw::Ohm);
+    ASSERT_TRUE(doc_.parameters().numbers.has_value());
+    EXPECT_EQ(doc_.parameters().numbers->back().text, "1k");
 }
 
 TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApply) {
@@ -175,7 +177,7 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
     bar_->button(BarControl::Apply)->click();
     EXPECT_EQ(Said(), "");
     EXPECT_DOUBLE_EQ(doc_.parameters().range, 30.0);
-    EXPECT_DOUBLE_EQ(doc_.parameters().ext.first.start, 5.0);
+    EXPECT_DOUBLE_EQ(doc_.parameters().start, 5.0);
     EXPECT_EQ(session_->history().count(), steps + 1);
     EXPECT_FALSE(scales_->applyButton()->property("unapplied").toBool());
     EXPECT_TRUE(panel_->ResolveUnappliedEdits());
@@ -186,13 +188,14 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
     Type(start, "10");
     QTest::keyClick(start, Qt::Key_Return);
     EXPECT_DOUBLE_EQ(doc_.parameters().range, 40.0);
-    EXPECT_DOUBLE_EQ(doc_.parameters().ext.first.start, 10.0);
+    EXPECT_DOUBLE_EQ(doc_.parameters().start, 10.0);
     EXPECT_FALSE(panel_->HasUnappliedEdits());
 }
 
 TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
     ScaleParameters four = doc_.parameters();
-    for (int k = 0; k < 3; ++k) four.ext.further.push_back({.tickRadius = 3000 - 500 * k});
+    for (int k = 0; k < 3; ++k)
+        four.ext.further.emplace_back().set(&ScaleSpec::tickRadius, 3000 - 500 * k);
     four.ext.zones = {{2, 0, 5, 0xFF0000}, {3, 5, 10, 0x00FF00}, {4, 10, 15, 0x0000FF}};
     session_->Apply(four);
     scales_->Fill();
@@ -214,10 +217,10 @@ TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
 
 TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPanels) {
     ScaleParameters p = kDefaultParameters;
-    StoreTypedText("k\u03A9", p.unit, p.ext.unitUtf8);                // kΩ
+    StoreTypedText("k\u03A9", p.unit, p.unitUtf8);                    // kΩ
     StoreTypedText("\u2248 \u03A9", p.ext.origin, p.ext.originUtf8);  // ≈ Ω
     FurtherScale& second = p.ext.further.emplace_back();
-    StoreTypedText("M\u03A9", second.unit.emplace(), second.unitUtf8);  // MΩ
+    StoreTypedText("M\u03A9", second.own(&ScaleSpec::unit), second.values.unitUtf8);  // MΩ
     doc_.setParameters(ReadScaleParameters(WriteParameterText(p)));
     session_->OnInitialUpdate();
     auto* bar = host_->findChild<ParameterBar*>();
