@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "model/ExtensionText.h"
 #include "model/FileAccess.h"
+#include "model/LawTable.h"
+#include "model/ParameterFields.h"
 #include "model/ParameterText.h"
 #include "model/ScaleLaw.h"
 
@@ -78,6 +81,45 @@ TEST(ScaleExtensionsText, KeysCountOnlyAtALineHeadAndUnknownLinesSurvive) {
     EXPECT_NE(written.find("\r\nfuture.key\t= 42\r\n"), std::string::npos);
     EXPECT_NE(written.find("\r\nxlaw\t= square\r\n"), std::string::npos);
     EXPECT_EQ(written.find("start"), std::string::npos);
+}
+
+// Each law is named in the file by its row's keyword, on scale 1 and on a further scale alike,
+// and no two rows share a law or a keyword.
+TEST(ScaleLaws, EveryLawOfTheTableIsReadAndWrittenByItsKeyword) {
+    for (const LawRow& row : LawTable()) {
+        EXPECT_EQ(&LawOf(row.law), &row) << row.keyword;
+        EXPECT_EQ(LawFromKeyword(row.keyword), row.law) << row.keyword;
+        const std::string file = WriteParameterText(kDefaultParameters) +
+                                 "law\t= " + std::string(row.keyword) +
+                                 "\r\n2.law\t= " + std::string(row.keyword) + "\r\n";
+        const ScaleParameters p = ReadScaleParameters(file);
+        EXPECT_EQ(ResolveScales(p).at(1).graduation.law, row.law) << row.keyword;
+        // A linear scale 1 writes no law line; every other law writes its own.
+        const std::string written = WriteParameterText(p);
+        EXPECT_EQ(
+            written.find("\r\nlaw\t= " + std::string(row.keyword) + "\r\n") != std::string::npos,
+            row.law != ScaleLaw::Linear)
+            << row.keyword;
+        EXPECT_NE(written.find("\r\n2.law\t= " + std::string(row.keyword) + "\r\n"),
+                  std::string::npos)
+            << row.keyword;
+    }
+}
+
+// Scale 1 keeps some of a scale's keys among the 24 standard lines: each of them must be the
+// standard field of the same name and member, or scale 1 and a further scale would part.
+TEST(ScaleKeys, ScaleOnesStandardKeysAreStandardFieldsOfTheSameMember) {
+    for (const ScaleKey& row : kScaleKeys) {
+        if (row.firstScale != FirstScaleLine::Standard) continue;
+        const auto field = std::find_if(StandardFields().begin(), StandardFields().end(),
+                                        [&](const ParameterField& f) { return f.key == row.key; });
+        ASSERT_NE(field, StandardFields().end()) << row.key;
+        ScaleParameters p;
+        SetFieldFromFile(*field, p, "7");
+        ScaleSpec expected;
+        SetScaleKey(row, expected, "7");
+        EXPECT_EQ(static_cast<const ScaleSpec&>(p), expected) << row.key;
+    }
 }
 
 TEST(ScaleLaws, EachLawPutsValuesWhereItsMovementPointsAt) {

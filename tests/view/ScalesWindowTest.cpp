@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "model/Document.h"
+#include "model/LawTable.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
 #include "support/ViewHost.h"
@@ -262,6 +263,22 @@ TEST_F(ScalesWindowTest, AnOhmmetersRangeFieldIsCaptionedAsItsCentre) {
     EXPECT_EQ(Said(), "Шкала 2: в поле «Середина шкалы» не число: «abc»");
     Pick(second->lawBox(), "линейная");
     EXPECT_EQ(caption(), U("Конец шкалы"));
+}
+
+// The law box is built from the window's names of the laws: each law of the model's table must
+// be there once, in the table's order, or a law could be read from a file yet not be chosen.
+TEST_F(ScalesWindowTest, TheLawBoxNamesEveryLawOnce) {
+    scales_->addScaleButton()->click();
+    for (int scale : {1, 2}) {
+        QComboBox* box = scales_->page(scale)->lawBox();
+        const int first = scale == 1 ? 0 : 1;  // a further scale's box starts with "as scale 1"
+        ASSERT_EQ(box->count() - first, int(LawTable().size())) << scale;
+        for (std::size_t k = 0; k < LawTable().size(); ++k) {
+            const int item = first + int(k);
+            EXPECT_EQ(box->itemData(item).toInt(), int(LawTable()[k].law)) << scale;
+            EXPECT_FALSE(box->itemText(item).isEmpty()) << scale;
+        }
+    }
 }
 
 }  // namespace
