@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/Graduation.h"
 #include "view/ParameterBar.h"
 
 namespace quirn {
@@ -178,14 +179,18 @@ void DrawPlate(Sketch& s, const Plate& p) {
     s.Line(At(0, -2.5), At(0, 2.5), Pen(kPlateColour, 1.0));
 
     for (int i = 0; i <= p.divisions; ++i) {
-        const double degrees = 90.0 + p.halfAngle - 2.0 * p.halfAngle * i / p.divisions;
+        const double degrees = ArcDegrees(p.halfAngle, ArcPlace::Division(i, p.divisions));
         const bool big = i % p.bigEvery == 0;
         s.Tick(p.tickRadius, big ? p.bigTick : p.smallTick, big ? 0.5 : 0.3, degrees, kPixelsPerMm);
     }
     const double numeralRadius = p.tickRadius + p.bigTick + 3.0;
-    s.Numeral(QStringLiteral("0"), Polar(numeralRadius, 90.0 + p.halfAngle));
-    s.Numeral(QStringLiteral("5"), Polar(numeralRadius, 90.0));
-    s.Numeral(QStringLiteral("10"), Polar(numeralRadius, 90.0 - p.halfAngle));
+    const auto numeral = [&](const QString& text, double fraction) {
+        s.Numeral(text,
+                  Polar(numeralRadius, ArcDegrees(p.halfAngle, ArcPlace::Fraction(fraction))));
+    };
+    numeral(QStringLiteral("0"), 0.0);
+    numeral(QStringLiteral("5"), 0.5);
+    numeral(QStringLiteral("10"), 1.0);
 }
 
 void MarkPlate(Sketch& s, const Plate& p) {

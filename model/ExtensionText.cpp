@@ -16,20 +16,11 @@
 namespace quirn {
 namespace {
 
-constexpr std::array<std::string_view, 5> kLawNames{"linear", "square", "db", "ohm", "table"};
-
 void Line(std::string& out, std::string_view key, std::string_view value) {
     out += key;
     out += "\t= ";
     out += value;
     out += "\r\n";
-}
-
-std::string CleanText(std::string_view text) {
-    std::string value(text);
-    for (char& c : value)
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-    return value;
 }
 
 // Words separated by spaces or tabs.
@@ -56,7 +47,7 @@ std::optional<std::int32_t> ExactInteger(std::string_view text) {
 void CompanionLine(std::string& out, const std::string& companionKey, const std::string& text,
                    const std::optional<std::string>& full) {
     if (const std::string* inForce = FullTextInForce(text, full))
-        Line(out, companionKey, CleanText(*inForce));
+        Line(out, companionKey, OneLineText(*inForce));
 }
 
 void Note(ListParse* parse, std::string_view item) {
@@ -83,14 +74,11 @@ std::optional<double> ParseExactNumber(std::string_view text) {
     return value;
 }
 
-std::string LawName(ScaleLaw law) {
-    return std::string(kLawNames[static_cast<std::size_t>(law)]);
-}
-
-std::optional<ScaleLaw> LawFromName(std::string_view name) {
-    for (std::size_t i = 0; i < kLawNames.size(); ++i)
-        if (kLawNames[i] == name) return static_cast<ScaleLaw>(i);
-    return std::nullopt;
+std::string OneLineText(std::string_view text) {
+    std::string value(text);
+    for (char& c : value)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return value;
 }
 
 std::string ValueListText(const std::vector<double>& values) {
@@ -194,35 +182,22 @@ std::optional<Place> ParsePlace(std::string_view text) {
 
 namespace {
 
-void WriteLawSettings(std::string& out, const std::string& prefix, const ScaleLawSettings& s) {
-    if (s.start != 0.0) Line(out, prefix + "start", ExactNumber(s.start));
-    if (s.law != ScaleLaw::Linear) Line(out, prefix + "law", LawName(s.law));
-    if (!s.points.empty()) Line(out, prefix + "points", PointListText(s.points));
-    if (s.ticks) Line(out, prefix + "ticks", ValueListText(*s.ticks));
-    if (s.bigticks) Line(out, prefix + "bigticks", ValueListText(*s.bigticks));
-    if (s.numbers) Line(out, prefix + "numbers", MarkListText(*s.numbers));
+// Scale 1's keys that follow the standard lines, where they differ from their defaults.
+void WriteFirstScale(std::string& out, const ScaleSpec& s) {
+    for (const ScaleKey& row : kScaleKeys)
+        if (row.firstScale == FirstScaleLine::Extension && !HoldsDefault(row, s))
+            Line(out, row.key, ScaleKeyText(row, s));
 }
 
 void WriteFurtherScale(std::string& out, int number, const FurtherScale& s) {
     const std::string prefix = std::to_string(number) + ".";
-    const auto integers = [&](std::size_t from, std::size_t to) {
-        for (std::size_t k = from; k < to; ++k)
-            if (const auto& v = s.*kScaleIntegerKeys[k].own)
-                Line(out, prefix + std::string(kScaleIntegerKeys[k].key), std::to_string(*v));
-    };
-    integers(0, kScaleKeysBeforeRange);
-    if (s.range) Line(out, prefix + "range", ExactNumber(*s.range));
-    if (s.start) Line(out, prefix + "start", ExactNumber(*s.start));
-    if (s.law) Line(out, prefix + "law", LawName(*s.law));
-    if (s.points) Line(out, prefix + "points", PointListText(*s.points));
-    integers(kScaleKeysBeforeRange, kScaleIntegerKeys.size());
-    if (s.ticks) Line(out, prefix + "ticks", ValueListText(*s.ticks));
-    if (s.bigticks) Line(out, prefix + "bigticks", ValueListText(*s.bigticks));
-    if (s.numbers) Line(out, prefix + "numbers", MarkListText(*s.numbers));
-    for (const ScaleTextKey& t : kScaleTextKeys) {
-        if (!(s.*t.text)) continue;
-        Line(out, prefix + std::string(t.key), CleanText(*(s.*t.text)));
-        CompanionLine(out, prefix + std::string(t.companion), *(s.*t.text), s.*t.full);
+    for (std::size_t k = 0; k < kScaleKeys.size(); ++k) {
+        if (!s.sets.test(k)) continue;
+        const ScaleKey& row = kScaleKeys[k];
+        Line(out, prefix + std::string(row.key), ScaleKeyText(row, s.values));
+        if (const auto* text = std::get_if<ScaleText>(&row.member))
+            CompanionLine(out, prefix + std::string(text->companion), s.values.*text->text,
+                          s.values.*text->full);
     }
 }
 
@@ -231,19 +206,20 @@ void WriteFurtherScale(std::string& out, int number, const FurtherScale& s) {
 std::string WriteCompanionLines(const ScaleParameters& p) {
     std::string out;
     for (const PlateTextKey& t : kPlateTextKeys)
-        CompanionLine(out, std::string(t.companion), TextOf(p, t), p.ext.*t.full);
+        CompanionLine(out, std::string(t.companion), TextOf(p, t), FullTextOf(p, t));
     return out;
 }
 
-std::string WriteExtensionLines(const ScaleExtensions& ext) {
+std::string WriteExtensionLines(const ScaleParameters& p) {
+    const ScaleExtensions& ext = p.ext;
     std::string out;
-    WriteLawSettings(out, "", ext.first);
+    WriteFirstScale(out, p);
     for (std::size_t k = 0; k < ext.further.size() && k + 2 <= kMaxScales; ++k)
         WriteFurtherScale(out, int(k) + 2, ext.further[k]);
     for (std::size_t z = 0; z < ext.zones.size() && z < kMaxZones; ++z)
         Line(out, "zone" + std::to_string(z + 1), ZoneText(ext.zones[z]));
-    if (ext.origin != kDefaultOriginText) Line(out, "origin", CleanText(ext.origin));
-    if (ext.standard != kDefaultStandardText) Line(out, "standard", CleanText(ext.standard));
+    if (ext.origin != kDefaultOriginText) Line(out, "origin", OneLineText(ext.origin));
+    if (ext.standard != kDefaultStandardText) Line(out, "standard", OneLineText(ext.standard));
     for (int e = 0; e < kPlacedElementCount; ++e)
         if (const auto& place = ext.places[std::size_t(e)])
             Line(out, kPlaceKeys[e], PlaceText(*place));
@@ -268,58 +244,42 @@ bool IsStandardKey(std::string_view key) {
     return false;
 }
 
-// Sets the key of a further scale; false when it is none of a scale's keys.
-bool SetScaleKey(FurtherScale& s, std::string_view key, std::string_view value) {
-    for (const ScaleIntegerKey& k : kScaleIntegerKeys) {
-        if (key == k.key) {
-            s.*k.own = ParseInteger(value);
-            return true;
-        }
+// Sets the key of a further scale; false when it is none of a scale's keys. A text's companion
+// without the text's own key stands for both: the text is the scale's own, and empty.
+bool SetFurtherScaleKey(FurtherScale& s, std::string_view key, std::string_view value) {
+    for (std::size_t k = 0; k < kScaleKeys.size(); ++k) {
+        const ScaleKey& row = kScaleKeys[k];
+        const auto* text = std::get_if<ScaleText>(&row.member);
+        if (key == row.key)
+            SetScaleKey(row, s.values, value);
+        else if (text != nullptr && key == text->companion)
+            s.values.*text->full = std::string(value);
+        else
+            continue;
+        s.sets.set(k);
+        return true;
     }
-    for (const ScaleTextKey& t : kScaleTextKeys) {
-        if (key == t.key || key == t.companion) {
-            (key == t.key ? s.*t.text : s.*t.full) = std::string(value);
-            return true;
-        }
-    }
-    if (key == "range")
-        s.range = ParseDecimal(value);
-    else if (key == "start")
-        s.start = ParseDecimal(value);
-    else if (key == "law")
-        s.law = LawFromName(value).value_or(ScaleLaw::Linear);
-    else if (key == "points")
-        s.points = ParsePointList(value);
-    else if (key == "ticks")
-        s.ticks = ParseValueList(value);
-    else if (key == "bigticks")
-        s.bigticks = ParseValueList(value);
-    else if (key == "numbers")
-        s.numbers = ParseMarkList(value);
-    else
-        return false;
-    return true;
+    return false;
 }
 
+// What the extension lines of a text fill in, while they are read.
+struct Reading {
+    ScaleParameters& record;
+    std::array<FurtherScale, kMaxScales - 1> further{};
+    std::array<bool, kMaxScales - 1> present{};
+    std::array<std::optional<Zone>, kMaxZones> zones{};
+};
+
 // Sets the key when it is one of the extension keys; false when it is none of them.
-bool SetExtensionKey(ScaleExtensions& ext, std::array<FurtherScale, kMaxScales - 1>& further,
-                     std::array<bool, kMaxScales - 1>& present,
-                     std::array<std::optional<Zone>, kMaxZones>& zones, std::string_view key,
-                     std::string_view value) {
-    ScaleLawSettings& first = ext.first;
-    if (key == "start")
-        first.start = ParseDecimal(value);
-    else if (key == "law")
-        first.law = LawFromName(value).value_or(ScaleLaw::Linear);
-    else if (key == "points")
-        first.points = ParsePointList(value);
-    else if (key == "ticks")
-        first.ticks = ParseValueList(value);
-    else if (key == "bigticks")
-        first.bigticks = ParseValueList(value);
-    else if (key == "numbers")
-        first.numbers = ParseMarkList(value);
-    else if (key == "origin")
+bool SetExtensionKey(Reading& r, std::string_view key, std::string_view value) {
+    ScaleExtensions& ext = r.record.ext;
+    for (const ScaleKey& row : kScaleKeys) {
+        if (row.firstScale == FirstScaleLine::Extension && key == row.key) {
+            SetScaleKey(row, r.record, value);
+            return true;
+        }
+    }
+    if (key == "origin")
         ext.origin = std::string(value);
     else if (key == "standard")
         ext.standard = std::string(value);
@@ -327,11 +287,11 @@ bool SetExtensionKey(ScaleExtensions& ext, std::array<FurtherScale, kMaxScales -
         // Read with the whole text (ReadScaleParameters); the record does not keep it.
     } else if (key.size() == 5 && key.substr(0, 4) == "zone" && key[4] >= '1' &&
                key[4] < '1' + kMaxZones) {
-        zones[std::size_t(key[4] - '1')] = ParseZone(value);
+        r.zones[std::size_t(key[4] - '1')] = ParseZone(value);
     } else if (key.size() > 2 && key[1] == '.' && key[0] >= '2' && key[0] < '1' + kMaxScales) {
         const auto index = std::size_t(key[0] - '2');
-        if (!SetScaleKey(further[index], key.substr(2), value)) return false;
-        present[index] = true;
+        if (!SetFurtherScaleKey(r.further[index], key.substr(2), value)) return false;
+        r.present[index] = true;
     } else {
         for (int e = 0; e < kPlacedElementCount; ++e) {
             if (key == kPlaceKeys[e]) {
@@ -341,7 +301,7 @@ bool SetExtensionKey(ScaleExtensions& ext, std::array<FurtherScale, kMaxScales -
         }
         for (const PlateTextKey& t : kPlateTextKeys) {
             if (key == t.companion) {
-                ext.*t.full = std::string(value);
+                FullTextOf(r.record, t) = std::string(value);
                 return true;
             }
         }
@@ -382,38 +342,34 @@ void ForEachKeyLine(std::string_view text, Visit visit) {
 bool HoldsScaleKey(std::string_view text) {
     bool found = false;
     ForEachKeyLine(text, [&](std::string_view, std::string_view key, std::string_view) {
-        ScaleExtensions ext;
-        std::array<FurtherScale, kMaxScales - 1> further{};
-        std::array<bool, kMaxScales - 1> present{};
-        std::array<std::optional<Zone>, kMaxZones> zones{};
-        found = IsStandardKey(key) || SetExtensionKey(ext, further, present, zones, key, {});
+        ScaleParameters scratch;
+        Reading reading{scratch};
+        found = IsStandardKey(key) || SetExtensionKey(reading, key, {});
         return !found;
     });
     return found;
 }
 
-ScaleExtensions ReadExtensionLines(std::string_view text) {
-    ScaleExtensions ext;
-    std::array<FurtherScale, kMaxScales - 1> further{};
-    std::array<bool, kMaxScales - 1> present{};
-    std::array<std::optional<Zone>, kMaxZones> zones{};
+void ReadExtensionLines(std::string_view text, ScaleParameters& p) {
+    p.ext = {};
+    for (const ScaleKey& row : kScaleKeys)
+        if (row.firstScale == FirstScaleLine::Extension) CopyScaleKey(row, ScaleSpec{}, p);
+    Reading r{p};
     std::unordered_set<std::string_view> seen;  // a file may hold many thousands of lines
     ForEachKeyLine(text, [&](std::string_view line, std::string_view key, std::string_view value) {
         if (IsStandardKey(key) || !seen.insert(key).second) return true;
-        if (!SetExtensionKey(ext, further, present, zones, key, value))
-            ext.unknownLines.emplace_back(line);
+        if (!SetExtensionKey(r, key, value)) p.ext.unknownLines.emplace_back(line);
         return true;
     });
     // A further scale exists when any of its keys is present; numbers stay as written.
     for (std::size_t k = kMaxScales - 1; k-- > 0;) {
-        if (present[k]) {
-            ext.further.assign(further.begin(), further.begin() + std::ptrdiff_t(k + 1));
+        if (r.present[k]) {
+            p.ext.further.assign(r.further.begin(), r.further.begin() + std::ptrdiff_t(k + 1));
             break;
         }
     }
-    for (const auto& zone : zones)
-        if (zone) ext.zones.push_back(*zone);
-    return ext;
+    for (const auto& zone : r.zones)
+        if (zone) p.ext.zones.push_back(*zone);
 }
 
 }  // namespace quirn

@@ -13,23 +13,25 @@
 
 namespace quirn {
 
-// The extension lines for ext, in a fixed order; empty when nothing differs from the defaults.
-std::string WriteExtensionLines(const ScaleExtensions& ext);
+// The extension lines of p, in a fixed order: scale 1's keys beyond the standard lines, the
+// further scales, then ext; empty when nothing differs from the defaults.
+std::string WriteExtensionLines(const ScaleParameters& p);
 // The companion lines of the plate's texts that Windows-1251 cannot hold (model/TextKeys.h),
 // which follow the 24 standard lines; empty for texts it can.
 std::string WriteCompanionLines(const ScaleParameters& p);
 
-// The extensions found in text. Keys count only at the head of a line; the first line of a key
-// wins; lines with keys that are neither standard nor extension keys are kept whole.
-ScaleExtensions ReadExtensionLines(std::string_view text);
+// The extension keys found in text, into p: scale 1's beyond the standard lines, and p.ext
+// whole. Keys count only at the head of a line; the first line of a key wins; lines with keys
+// that are neither standard nor extension keys are kept whole.
+void ReadExtensionLines(std::string_view text, ScaleParameters& p);
 // Whether a standard or an extension key heads some line of text, followed by blanks and "=".
 bool HoldsScaleKey(std::string_view text);
 
 // Value texts, as the files and the scales window hold them. A number is written in its
 // shortest exact form.
 std::string ExactNumber(double value);
-std::string LawName(ScaleLaw law);
-std::optional<ScaleLaw> LawFromName(std::string_view name);
+// A text on one line: its control bytes, which would break the line, as spaces.
+std::string OneLineText(std::string_view text);
 std::string ValueListText(const std::vector<double>& values);
 std::string MarkListText(const std::vector<Mark>& marks);
 std::string PointListText(const std::vector<TablePoint>& points);

@@ -3,6 +3,7 @@
 
 #include "model/ExtensionText.h"
 #include "model/ParameterFields.h"
+#include "model/ScaleKeys.h"
 #include "model/TextCodec.h"
 #include "model/TextKeys.h"
 
@@ -13,16 +14,17 @@ namespace {
 // form, and visitMark(text) for the texts of its numbered values, which carry none.
 template <class Record, class Visit, class VisitMark>
 void ForEachText(Record& p, Visit visit, VisitMark visitMark) {
-    for (const PlateTextKey& t : kPlateTextKeys) visit(TextOf(p, t), p.ext.*t.full);
+    for (const PlateTextKey& t : kPlateTextKeys) visit(TextOf(p, t), FullTextOf(p, t));
     for (auto& s : p.ext.further)
-        for (const ScaleTextKey& t : kScaleTextKeys)
-            if (s.*t.text) visit(*(s.*t.text), s.*t.full);
+        for (std::size_t k = 0; k < kScaleKeys.size(); ++k)
+            if (const auto* t = std::get_if<ScaleText>(&kScaleKeys[k].member); t && s.sets.test(k))
+                visit(s.values.*t->text, s.values.*t->full);
     const auto marks = [&](auto& numbers) {
         if (numbers)
             for (auto& m : *numbers) visitMark(m.text);
     };
-    marks(p.ext.first.numbers);
-    for (auto& s : p.ext.further) marks(s.numbers);
+    marks(p.numbers);
+    for (auto& s : p.ext.further) marks(s.values.numbers);
 }
 
 bool HoldsTextBeyondAscii(const ScaleParameters& p) {
@@ -69,10 +71,6 @@ void SettleText(std::string& text, std::optional<std::string>& full, FileTextFor
 }
 
 void SettleTexts(ScaleParameters& p, FileTextForm form) {
-    // A further scale's companion without its key stands for both.
-    for (FurtherScale& s : p.ext.further)
-        for (const ScaleTextKey& t : kScaleTextKeys)
-            if (s.*t.full && !(s.*t.text)) (s.*t.text).emplace();
     ForEachText(
         p,
         [form](std::string& text, std::optional<std::string>& full) {
@@ -103,7 +101,7 @@ std::string WriteLines(const ScaleParameters& p) {
         out += "\r\n";
     }
     out += WriteCompanionLines(p);
-    out += WriteExtensionLines(p.ext);
+    out += WriteExtensionLines(p);
     return out;
 }
 
@@ -156,7 +154,7 @@ ScaleParameters ReadScaleParameters(std::string_view fileBytes) {
     ScaleParameters p;
     for (const ParameterField& field : StandardFields())
         SetFieldFromFile(field, p, FindParameterValue(text, field.key));
-    p.ext = ReadExtensionLines(text);
+    ReadExtensionLines(text, p);
     const bool utf8 = IsUtf8Text(text) && FindParameterValue(text, kCharsetKey) != kWindows1251;
     SettleTexts(p, utf8 ? FileTextForm::Utf8 : FileTextForm::Windows1251);
     return p;

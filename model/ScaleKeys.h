@@ -1,37 +1,138 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The graduation fields a further scale may set for itself, each with the field of scale 1 it
-// takes otherwise: one table for the reader, the writer and the resolution of the scales.
+// The keys of one scale, one row each, in the order a further scale writes them: one table for
+// the reader, the writer and the resolution of the scales. Scale 1 holds them under bare keys
+// ("Rdel", "start"), range, unit and the graduation counts and lengths among the 24 standard
+// lines; scales 2 to 4 after their number and a dot ("2.Rdel").
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
-#include "model/ScaleParameters.h"
+#include "model/ScaleSpec.h"
 
 namespace quirn {
 
-struct ScaleIntegerKey {
-    std::string_view key;  // after the scale's number and a dot
-    std::optional<std::int32_t> FurtherScale::*own;
-    std::int32_t ScaleParameters::*inherited;
+// A text with its full form under a companion key, which follows the text's own line when
+// Windows-1251 cannot hold the text (model/TextKeys.h).
+struct ScaleText {
+    std::string ScaleSpec::*text;
+    std::optional<std::string> ScaleSpec::*full;
+    std::string_view companion;
 };
 
-// In file order; range, start, law and points are written between the first two and the rest.
-inline constexpr std::array<ScaleIntegerKey, 11> kScaleIntegerKeys{{
-    {"Rdel", &FurtherScale::tickRadius, &ScaleParameters::tickRadius},
-    {"out_R", &FurtherScale::ticksInward, &ScaleParameters::ticksInward},
-    {"Nfull", &FurtherScale::divisions, &ScaleParameters::divisions},
-    {"Nbig", &FurtherScale::bigDivisions, &ScaleParameters::bigDivisions},
-    {"Nm", &FurtherScale::numberedDivisions, &ScaleParameters::numberedDivisions},
-    {"Lbig", &FurtherScale::bigTickLength, &ScaleParameters::bigTickLength},
-    {"Lsm", &FurtherScale::smallTickLength, &ScaleParameters::smallTickLength},
-    {"Hbig", &FurtherScale::bigTickWidth, &ScaleParameters::bigTickWidth},
-    {"Hsm", &FurtherScale::smallTickWidth, &ScaleParameters::smallTickWidth},
-    {"Duga", &FurtherScale::arcShown, &ScaleParameters::arcShown},
-    {"Hduga", &FurtherScale::arcWidth, &ScaleParameters::arcWidth},
+// The member a key sets; how its value is written follows from the member's type.
+using ScaleMember = std::variant<std::int32_t ScaleSpec::*, double ScaleSpec::*,
+                                 ScaleLaw ScaleSpec::*, std::vector<TablePoint> ScaleSpec::*,
+                                 std::optional<std::vector<double>> ScaleSpec::*,
+                                 std::optional<std::vector<Mark>> ScaleSpec::*, ScaleText>;
+
+// Where scale 1 keeps the key.
+enum class FirstScaleLine : std::uint8_t {
+    Standard,   // among the 24 standard lines and the plate's companions (model/ParameterFields.h)
+    Extension,  // after them, and only when it differs from its default
+};
+
+// What a further scale that does not set the key has.
+enum class WhenUnset : std::uint8_t {
+    AsScaleOne,  // scale 1's value
+    Empty,       // the default: a further scale's unit is its own label, scale 1's the plate's
+};
+
+struct ScaleKey {
+    std::string_view key;
+    ScaleMember member;
+    FirstScaleLine firstScale;
+    WhenUnset unset;
+};
+
+inline constexpr std::array<ScaleKey, 19> kScaleKeys{{
+    {"Rdel", &ScaleSpec::tickRadius, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"out_R", &ScaleSpec::ticksInward, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"range", &ScaleSpec::range, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"start", &ScaleSpec::start, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"law", &ScaleSpec::law, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"points", &ScaleSpec::points, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"Nfull", &ScaleSpec::divisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Nbig", &ScaleSpec::bigDivisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Nm", &ScaleSpec::numberedDivisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Lbig", &ScaleSpec::bigTickLength, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Lsm", &ScaleSpec::smallTickLength, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Hbig", &ScaleSpec::bigTickWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Hsm", &ScaleSpec::smallTickWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Duga", &ScaleSpec::arcShown, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Hduga", &ScaleSpec::arcWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"ticks", &ScaleSpec::ticks, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"bigticks", &ScaleSpec::bigticks, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"numbers", &ScaleSpec::numbers, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"unit", ScaleText{&ScaleSpec::unit, &ScaleSpec::unitUtf8, "unit.utf8"},
+     FirstScaleLine::Standard, WhenUnset::Empty},
 }};
-inline constexpr std::size_t kScaleKeysBeforeRange = 2;
+
+// The row of a member; a text's full form belongs to its text's row.
+template <class T>
+constexpr std::size_t ScaleKeyIndex(T ScaleSpec::*member) {
+    const auto holds = [member](const auto& m) {
+        using M = std::decay_t<decltype(m)>;
+        if constexpr (std::is_same_v<M, T ScaleSpec::*>)
+            return m == member;
+        else if constexpr (std::is_same_v<M, ScaleText> && std::is_same_v<T, std::string>)
+            return m.text == member;
+        else if constexpr (std::is_same_v<M, ScaleText> &&
+                           std::is_same_v<T, std::optional<std::string>>)
+            return m.full == member;
+        else
+            return false;
+    };
+    for (std::size_t k = 0; k < kScaleKeys.size(); ++k)
+        if (std::visit(holds, kScaleKeys[k].member)) return k;
+    return kScaleKeys.size();
+}
+
+using ScaleKeySet = std::bitset<kScaleKeys.size()>;
+
+// Scales 2 to 4: the keys a scale sets itself, with their values; what it does not set it takes
+// as the key's row says (WhenUnset), and its file writes exactly the keys it sets.
+struct FurtherScale {
+    ScaleSpec values;  // the keys not set hold their defaults
+    ScaleKeySet sets;  // by row of kScaleKeys
+
+    template <class T>
+    void set(T ScaleSpec::*member, std::type_identity_t<T> value) {
+        own(member) = std::move(value);
+    }
+    // The member, marked as set, to be written in place.
+    template <class T>
+    T& own(T ScaleSpec::*member) {
+        sets.set(ScaleKeyIndex(member));
+        return values.*member;
+    }
+    // The key left to scale 1 again (or empty, as its row says).
+    template <class T>
+    void unset(T ScaleSpec::*member) {
+        unset(ScaleKeyIndex(member));
+    }
+    void unset(std::size_t row);
+    // The scale's own value; null when it leaves the key unset.
+    template <class T>
+    const T* find(T ScaleSpec::*member) const {
+        return sets.test(ScaleKeyIndex(member)) ? &(values.*member) : nullptr;
+    }
+    bool operator==(const FurtherScale&) const = default;
+};
+
+// The text a key's value is written as, and the value read from its text.
+std::string ScaleKeyText(const ScaleKey& row, const ScaleSpec& s);
+void SetScaleKey(const ScaleKey& row, ScaleSpec& s, std::string_view text);
+// The key's value taken from one scale into another.
+void CopyScaleKey(const ScaleKey& row, const ScaleSpec& from, ScaleSpec& to);
+// Whether the key holds its default.
+bool HoldsDefault(const ScaleKey& row, const ScaleSpec& s);
 
 }  // namespace quirn

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/ExtensionText.h"
+#include "model/LawTable.h"
 #include "model/ScaleKeys.h"
 
 namespace quirn {
@@ -15,24 +16,19 @@ std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p) {
     ResolvedScale first;
     first.graduation = p;
     first.graduation.ext = {};
-    first.law = p.ext.first;
     scales.push_back(first);
+    static const ScaleSpec kUnset;
     for (std::size_t k = 0; k < p.ext.further.size() && k + 2 <= kMaxScales; ++k) {
         const FurtherScale& s = p.ext.further[k];
         ResolvedScale r = first;
         r.number = int(k) + 2;
-        ScaleParameters& g = r.graduation;
-        for (const ScaleIntegerKey& key : kScaleIntegerKeys)
-            if (const auto& own = s.*key.own) g.*key.inherited = *own;
-        if (s.range) g.range = *s.range;
-        if (s.start) r.law.start = *s.start;
-        if (s.law) r.law.law = *s.law;
-        if (s.points) r.law.points = *s.points;
-        if (s.ticks) r.law.ticks = s.ticks;
-        if (s.bigticks) r.law.bigticks = s.bigticks;
-        if (s.numbers) r.law.numbers = s.numbers;
-        r.unit = s.unit.value_or(std::string());
-        r.unitUtf8 = s.unitUtf8;
+        for (std::size_t row = 0; row < kScaleKeys.size(); ++row) {
+            const ScaleKey& key = kScaleKeys[row];
+            if (s.sets.test(row))
+                CopyScaleKey(key, s.values, r.graduation);
+            else if (key.unset == WhenUnset::Empty)
+                CopyScaleKey(key, kUnset, r.graduation);
+        }
         scales.push_back(std::move(r));
     }
     return scales;
@@ -71,21 +67,6 @@ std::vector<double> MonotoneSlopes(const std::vector<TablePoint>& pts) {
     return m;
 }
 
-double Hermite(const std::vector<TablePoint>& pts, const std::vector<double>& m, double x) {
-    if (pts.size() == 1 || x <= pts.front().value) return pts.front().fraction;
-    if (x >= pts.back().value) return pts.back().fraction;
-    const auto k =
-        std::size_t(std::upper_bound(pts.begin(), pts.end(), x,
-                                     [](double v, const TablePoint& p) { return v < p.value; }) -
-                    pts.begin() - 1);
-    const double h = pts[k + 1].value - pts[k].value;
-    const double t = (x - pts[k].value) / h;
-    const double t2 = t * t;
-    const double t3 = t2 * t;
-    return (2 * t3 - 3 * t2 + 1) * pts[k].fraction + (t3 - 2 * t2 + t) * h * m[k] +
-           (-2 * t3 + 3 * t2) * pts[k + 1].fraction + (t3 - t2) * h * m[k + 1];
-}
-
 // A point continues a table when its value rises and its fraction does not fall.
 bool Continues(const TablePoint& last, const TablePoint& next) {
     return next.value > last.value && next.fraction >= last.fraction;
@@ -102,121 +83,58 @@ std::vector<TablePoint> SoundPoints(const std::vector<TablePoint>& points) {
 
 }  // namespace
 
-ValueSpan ScaleValues(const ResolvedScale& s) {
-    if (s.law.law == ScaleLaw::Ohm) return {0.0, std::numeric_limits<double>::infinity()};
-    const double start = s.law.start;
-    const double end = s.graduation.range;
-    return {std::min(start, end), std::max(start, end)};
+ValueSpan ScaleValues(const ScaleSpec& s) {
+    if (LawOf(s.law).reach == LawReach::ZeroToInfinity)
+        return {0.0, std::numeric_limits<double>::infinity()};
+    return {std::min(s.start, s.range), std::max(s.start, s.range)};
 }
 
-ScaleMap::ScaleMap(const ScaleLawSettings& law, double range)
-    : law_(law.law), start_(law.start), range_(range) {
-    if (law_ == ScaleLaw::Table) {
-        points_ = SoundPoints(law.points);
-        slopes_ = MonotoneSlopes(points_);
-    }
+ScaleMap::ScaleMap(const ScaleSpec& scale)
+    : fraction_(LawOf(scale.law).fraction),
+      curve_{scale.start, scale.range, SoundPoints(scale.points), {}} {
+    curve_.slopes = MonotoneSlopes(curve_.points);
 }
 
 std::optional<double> ScaleMap::operator()(double v) const {
-    double f = 0.0;
-    switch (law_) {
-        case ScaleLaw::Linear:
-            f = (v - start_) / (range_ - start_);
-            break;
-        case ScaleLaw::Square:
-            f = (v / range_) * (v / range_);
-            break;
-        case ScaleLaw::Db:
-            f = std::pow(10.0, (v - range_) / 20.0);
-            break;
-        case ScaleLaw::Ohm:
-            if (v < 0.0 || range_ <= 0.0) return std::nullopt;
-            f = range_ / (v + range_);
-            break;
-        case ScaleLaw::Table:
-            if (points_.empty() || v < points_.front().value || v > points_.back().value)
-                return std::nullopt;
-            f = Hermite(points_, slopes_, v);
-            break;
-    }
-    if (!std::isfinite(f)) return std::nullopt;
+    const std::optional<double> f = fraction_(curve_, v);
+    if (!f || !std::isfinite(*f)) return std::nullopt;
     return f;
 }
 
 namespace {
 
-ScaleCheck Problem(ScaleProblem problem, int scale, std::string item = {}) {
-    return {problem, scale, std::move(item)};
-}
-
 // The first list value that lies outside the scale's values, with the list it is in.
 ScaleCheck CheckLists(const ResolvedScale& s) {
-    const ValueSpan span = ScaleValues(s);
+    const ValueSpan span = ScaleValues(s.graduation);
     const auto outside = [&](const std::optional<std::vector<double>>& list,
                              ScaleProblem problem) -> ScaleCheck {
         if (list)
             for (double v : *list)
-                if (!span.contains(v)) return Problem(problem, s.number, ExactNumber(v));
+                if (!span.contains(v)) return {problem, s.number, ExactNumber(v)};
         return {};
     };
-    if (ScaleCheck c = outside(s.law.ticks, ScaleProblem::TickOutside); !c.ok()) return c;
-    if (ScaleCheck c = outside(s.law.bigticks, ScaleProblem::BigTickOutside); !c.ok()) return c;
-    if (s.law.numbers)
-        for (const Mark& m : *s.law.numbers)
+    const ScaleSpec& g = s.graduation;
+    if (ScaleCheck c = outside(g.ticks, ScaleProblem::TickOutside); !c.ok()) return c;
+    if (ScaleCheck c = outside(g.bigticks, ScaleProblem::BigTickOutside); !c.ok()) return c;
+    if (g.numbers)
+        for (const Mark& m : *g.numbers)
             if (!span.contains(m.value))
-                return Problem(ScaleProblem::NumberOutside, s.number, ExactNumber(m.value));
+                return {ScaleProblem::NumberOutside, s.number, ExactNumber(m.value)};
     return {};
-}
-
-ScaleCheck CheckScale(const ResolvedScale& s) {
-    const ScaleLawSettings& law = s.law;
-    const double range = s.graduation.range;
-    switch (law.law) {
-        case ScaleLaw::Linear:
-            if (law.start == range) return Problem(ScaleProblem::EmptySpan, s.number);
-            break;
-        case ScaleLaw::Square:
-            if (law.start < 0.0)
-                return Problem(ScaleProblem::SquareNegativeStart, s.number, ExactNumber(law.start));
-            break;
-        case ScaleLaw::Db:
-            break;
-        case ScaleLaw::Ohm:
-            if (range <= 0.0) return Problem(ScaleProblem::OhmCentre, s.number, ExactNumber(range));
-            if (!law.numbers || (!law.ticks && !law.bigticks))
-                return Problem(ScaleProblem::OhmWithoutLists, s.number);
-            break;
-        case ScaleLaw::Table: {
-            if (law.points.size() < 2) return Problem(ScaleProblem::TableTooShort, s.number);
-            for (std::size_t k = 0; k < law.points.size(); ++k) {
-                const TablePoint& p = law.points[k];
-                const std::string item = ExactNumber(p.value) + ":" + ExactNumber(p.fraction);
-                if (k > 0 && !(p.value > law.points[k - 1].value))
-                    return Problem(ScaleProblem::TableNotIncreasing, s.number, item);
-                if (!(p.fraction >= 0.0 && p.fraction <= 1.0))
-                    return Problem(ScaleProblem::FractionOutside, s.number, item);
-                if (k > 0 && p.fraction < law.points[k - 1].fraction)
-                    return Problem(ScaleProblem::TableFractionFalls, s.number, item);
-            }
-            const ValueSpan span = ScaleValues(s);
-            if (law.points.front().value > span.low || law.points.back().value < span.high)
-                return Problem(ScaleProblem::TableShortOfScale, s.number);
-            break;
-        }
-    }
-    return CheckLists(s);
 }
 
 }  // namespace
 
 ScaleCheck CheckScales(const ScaleParameters& p) {
     const std::vector<ResolvedScale> scales = ResolveScales(p);
-    for (const ResolvedScale& s : scales)
-        if (ScaleCheck check = CheckScale(s); !check.ok()) return check;
+    for (const ResolvedScale& s : scales) {
+        if (ScaleCheck check = LawOf(s.graduation.law).check(s); !check.ok()) return check;
+        if (ScaleCheck check = CheckLists(s); !check.ok()) return check;
+    }
     for (std::size_t z = 0; z < p.ext.zones.size(); ++z)
         if (p.ext.zones[z].scale > int(scales.size()))
-            return Problem(ScaleProblem::ZoneScaleMissing, int(z) + 1,
-                           std::to_string(p.ext.zones[z].scale));
+            return {ScaleProblem::ZoneScaleMissing, int(z) + 1,
+                    std::to_string(p.ext.zones[z].scale)};
     return {};
 }
 

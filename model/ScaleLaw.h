@@ -12,18 +12,16 @@
 
 namespace quirn {
 
-// One scale as it is drawn: the graduation fields of the record (scale 1's, or a further
-// scale's own where it sets them), its law and lists, and the label beside its right end.
+// One scale as it is drawn: the plate's record without extensions, its scale part being this
+// scale's (scale 1's, or a further scale's own keys over scale 1's).
 struct ResolvedScale {
     int number = 1;
-    ScaleParameters graduation;  // without extensions
-    ScaleLawSettings law;
-    std::string unit;                     // empty for scale 1, whose unit is the plate's
-    std::optional<std::string> unitUtf8;  // the unit in full when Windows-1251 cannot hold it
-    // True when the scale is the one linear scale from 0 of the standard fields alone.
-    bool plain() const {
-        return law.start == 0.0 && law.law == ScaleLaw::Linear && !law.ticks && !law.bigticks &&
-               !law.numbers;
+    ScaleParameters graduation;
+    // The label beside the scale's right end: a further scale's own unit; scale 1's unit is the
+    // plate's label.
+    const std::string& endUnit() const {
+        static const std::string kNone;
+        return number == 1 ? kNone : graduation.unit;
     }
 };
 
@@ -37,7 +35,15 @@ struct ValueSpan {
     double high = 0.0;
     bool contains(double value) const { return value >= low && value <= high; }
 };
-ValueSpan ScaleValues(const ResolvedScale& s);
+ValueSpan ScaleValues(const ScaleSpec& s);
+
+// A scale's law with what it needs to place values: a table's sound points and their slopes.
+struct LawCurve {
+    double start = 0.0;
+    double range = 0.0;
+    std::vector<TablePoint> points;
+    std::vector<double> slopes;  // a table's tangents at its points
+};
 
 // A scale's law made ready to place many values: a table's slopes are worked out once, so that
 // each value costs a search among the points rather than a pass over all of them.
@@ -48,22 +54,18 @@ ValueSpan ScaleValues(const ResolvedScale& s);
 // table that covers only part of its scale draws that part.
 class ScaleMap {
   public:
-    ScaleMap(const ScaleLawSettings& law, double range);
+    explicit ScaleMap(const ScaleSpec& scale);
     // The fraction of the arc where value lies; nothing where the law has no place for it (a
     // table outside its points, a value the law cannot take).
     std::optional<double> operator()(double value) const;
 
   private:
-    ScaleLaw law_;
-    double start_;
-    double range_;
-    std::vector<TablePoint> points_;
-    std::vector<double> slopes_;  // a table's tangents at its points
+    std::optional<double> (*fraction_)(const LawCurve&, double);
+    LawCurve curve_;
 };
 
-inline std::optional<double> ScaleFraction(const ScaleLawSettings& law, double range,
-                                           double value) {
-    return ScaleMap(law, range)(value);
+inline std::optional<double> ScaleFraction(const ScaleSpec& scale, double value) {
+    return ScaleMap(scale)(value);
 }
 
 // What the scales window refuses, with the scale and the offending item.

@@ -6,15 +6,16 @@
 #include <string>
 
 #include "model/ScaleExtensions.h"
+#include "model/ScaleSpec.h"
 
 namespace quirn {
 
-// Lengths are drawing units (0.01 mm). name and unit hold Windows-1251 bytes as read or typed.
-// No field is range-checked anywhere: any combination of values may exist.
-struct ScaleParameters {
+// Scale 1 (range, unit, the graduation's counts and lengths, its law and lists), the plate
+// around it and the extensions. Lengths are drawing units (0.01 mm). name and unit hold
+// Windows-1251 bytes as read or typed. No field is range-checked anywhere: any combination of
+// values may exist.
+struct ScaleParameters : ScaleSpec {
     std::string name;
-    std::string unit;
-    double range = 0.0;
     double halfAngle = 0.0;
     std::int32_t shape = 0;  // 0 square plate, anything else radial
     std::int32_t plateWidth = 0;
@@ -23,17 +24,6 @@ struct ScaleParameters {
     std::int32_t outerRadius = 0;
     std::int32_t innerRadius = 0;
     std::int32_t mountingHoleSpacing = 0;
-    std::int32_t tickRadius = 0;
-    std::int32_t ticksInward = 0;  // 0: ticks outward from tickRadius, numbers outside
-    std::int32_t divisions = 0;
-    std::int32_t bigDivisions = 0;
-    std::int32_t numberedDivisions = 0;
-    std::int32_t bigTickLength = 0;
-    std::int32_t smallTickLength = 0;
-    std::int32_t bigTickWidth = 0;
-    std::int32_t smallTickWidth = 0;
-    std::int32_t arcShown = 0;
-    std::int32_t arcWidth = 0;
     std::int32_t mountingAboveAxis = 0;
     std::int32_t mountingAboveBottom = 0;
     ScaleExtensions ext;  // none of it in use by default
@@ -42,8 +32,33 @@ struct ScaleParameters {
 };
 
 // The only values the program supplies on its own: a 0-15 V square plate of 69 x 60 mm.
-inline const ScaleParameters kDefaultParameters{
-    "M4200", "V", 15.0, 42.5, 0,   6900, 6000, 1250, 5700, 950, 2500, 4200, 0,
-    30,      15,  3,    450,  300, 30,   20,   0,    30,   0,   300,  {}};
+inline const ScaleParameters kDefaultParameters = [] {
+    ScaleParameters p;
+    p.name = "M4200";
+    p.unit = "V";
+    p.range = 15.0;
+    p.halfAngle = 42.5;
+    p.shape = 0;
+    p.plateWidth = 6900;
+    p.plateHeight = 6000;
+    p.cornerBevel = 1250;
+    p.outerRadius = 5700;
+    p.innerRadius = 950;
+    p.mountingHoleSpacing = 2500;
+    p.tickRadius = 4200;
+    p.ticksInward = 0;
+    p.divisions = 30;
+    p.bigDivisions = 15;
+    p.numberedDivisions = 3;
+    p.bigTickLength = 450;
+    p.smallTickLength = 300;
+    p.bigTickWidth = 30;
+    p.smallTickWidth = 20;
+    p.arcShown = 0;
+    p.arcWidth = 30;
+    p.mountingAboveAxis = 0;
+    p.mountingAboveBottom = 300;
+    return p;
+}();
 
 }  // namespace quirn

@@ -8,10 +8,14 @@
 
 namespace quirn {
 
-double PositionAngle(double halfAngle, std::int32_t count, std::int64_t i) {
+double ArcDegrees(double halfAngle, ArcPlace place) {
     double degrees = halfAngle + 90.0;
-    if (count != 0) degrees -= (2.0 * halfAngle / count) * static_cast<double>(i);
-    return degrees / 180.0 * kPi;
+    if (place.count != 0.0) degrees -= (2.0 * halfAngle / place.count) * place.index;
+    return degrees;
+}
+
+double ArcAngle(double halfAngle, ArcPlace place) {
+    return ArcDegrees(halfAngle, place) / 180.0 * kPi;
 }
 
 TickRay::TickRay(double theta, std::int32_t width)
@@ -64,7 +68,7 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
     ForEachPosition(
         count, kMaxDrawnTicks,
         [&](std::int64_t i) {
-            const double theta = PositionAngle(p.halfAngle, count, i);
+            const double theta = ArcAngle(p.halfAngle, ArcPlace::Division(i, count));
             if (!drawnRays.empty() && std::isfinite(theta)) {
                 double around = std::fmod(theta, 2.0 * kPi);
                 if (around < 0.0) around += 2.0 * kPi;
@@ -96,12 +100,9 @@ void DrawTicksAt(DrawingSurface& surface, const ScaleParameters& p, std::span<co
     }
 }
 
-void DrawTicks(DrawingSurface& surface, const ScaleParameters& p) {
-    DrawTickFamily(surface, p, p.divisions, p.smallTickLength, p.smallTickWidth);
-    DrawTickFamily(surface, p, p.bigDivisions, p.bigTickLength, p.bigTickWidth);
-}
-
 void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p) {
+    // The ends as 90 -/+ halfAngle rather than through ArcAngle: a half-angle near the largest
+    // double keeps a finite right end, where 90 + halfAngle - 2 x halfAngle overflows.
     const double r = p.tickRadius;
     const double right = (90.0 - p.halfAngle) / 180.0 * kPi;
     const double left = (90.0 + p.halfAngle) / 180.0 * kPi;

@@ -14,9 +14,22 @@ namespace quirn {
 
 inline constexpr double kPi = 3.14159265358979;
 
-// Angle in radians of position i of a family of `count` divisions, position 0 at the left end
-// (90 + halfAngle degrees). A family of 0 divisions has its single position at the left end.
-double PositionAngle(double halfAngle, std::int32_t count, std::int64_t i);
+// A place along the arc: `index` of `count` equal divisions from its left end, and a fraction f
+// of the arc as index f of 1, so that equal divisions and the values a law places turn by one
+// rule. A count of 0 has its single place at the left end.
+struct ArcPlace {
+    double index = 0.0;
+    double count = 1.0;
+    static ArcPlace Fraction(double f) { return {f, 1.0}; }
+    static ArcPlace Division(std::int64_t i, std::int32_t count) {
+        return {static_cast<double>(i), static_cast<double>(count)};
+    }
+};
+
+// The direction of a place, counterclockwise from the x axis: the left end at 90 + halfAngle
+// degrees, the right end at 90 - halfAngle.
+double ArcDegrees(double halfAngle, ArcPlace place);
+double ArcAngle(double halfAngle, ArcPlace place);  // in radians
 
 // A family of more positions than these is so dense that neighbours lie far closer than any device
 // pixel; it is drawn as an even subset that keeps both ends, so an absurd count cannot stall the
@@ -63,9 +76,6 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
 // Ticks on the rays at the given angles (radians).
 void DrawTicksAt(DrawingSurface& surface, const ScaleParameters& p, std::span<const double> angles,
                  std::int32_t length, std::int32_t width);
-
-// Small ticks then big ticks, with the tick pen and brush already selected.
-void DrawTicks(DrawingSurface& surface, const ScaleParameters& p);
 
 // The arc at radius tickRadius over the span of the graduation, with its own pen.
 void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p);

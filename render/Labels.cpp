@@ -41,20 +41,21 @@ FontSpec NumeralFont(const ScaleParameters& p) {
             0};
 }
 
-int NumeralEscapement(const ScaleParameters& p, std::int64_t i) {
-    if (i <= 0 || i >= p.numberedDivisions) return 0;  // the end numerals stand upright
-    // The turn is the position's angle less 90 degrees, counterclockwise: the baseline runs
+int NumeralTurn(double halfAngle, ArcPlace place) {
+    // The turn is the place's angle less 90 degrees, counterclockwise: the baseline runs
     // clockwise along the scale and the tops face outward, so numerals left of the vertical lean
     // left. Whole turns dropped: the same direction, and no absurd angle from an absurd halfAngle.
-    return TruncToInt(std::fmod(
-        10.0 * (p.halfAngle - 2.0 * p.halfAngle * static_cast<double>(i) / p.numberedDivisions),
-        3600.0));
+    return TruncToInt(
+        std::fmod(10.0 * (halfAngle - 2.0 * halfAngle * place.index / place.count), 3600.0));
 }
 
-std::string NumeralText(const ScaleParameters& p, std::int64_t i) {
-    const double value =
-        p.numberedDivisions == 0 ? 0.0 : static_cast<double>(i) * p.range / p.numberedDivisions;
-    return TrimmedNumber(value, 3);
+double StepValue(const ScaleSpec& s, std::int32_t count, std::int64_t i) {
+    if (count == 0) return s.start;
+    return s.start + static_cast<double>(i) * (s.range - s.start) / count;
+}
+
+std::string NumeralText(const ScaleSpec& s, std::int64_t i) {
+    return TrimmedNumber(StepValue(s, s.numberedDivisions, i), 3);
 }
 
 namespace {
@@ -132,7 +133,7 @@ void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& l
     SizeOf(laid.sizes, E::RombSymbol) = SymbolSize(p, state.symbols.romb);
     SizeOf(laid.sizes, E::OthersSymbol) = SymbolSize(p, state.symbols.others);
     SizeOf(laid.sizes, E::UnitLabel) =
-        MeasureWith(measure, UnitFont(p), DisplayText(p.unit, p.ext.unitUtf8));
+        MeasureWith(measure, UnitFont(p), DisplayText(p.unit, p.unitUtf8));
     SizeOf(laid.sizes, E::NameLabel) =
         MeasureWith(measure, NameFont(p), DisplayText(p.name, p.ext.nameUtf8));
     LayOutOriginLabel(p, measure, laid);
@@ -155,7 +156,7 @@ void DrawTexts(const RenderState& state, DrawingSurface& surface) {
     surface.setFont(UnitFont(p));
     Point a = AnchorOf(state.layout, E::UnitLabel);
     surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::UnitLabel).width / 2, a.y),
-                    DisplayText(p.unit, p.ext.unitUtf8));
+                    DisplayText(p.unit, p.unitUtf8));
 
     surface.setFont(NameFont(p));
     surface.textOut(AnchorOf(state.layout, E::NameLabel), DisplayText(p.name, p.ext.nameUtf8));
@@ -275,14 +276,6 @@ void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec fon
     surface.setFont(font);
     const Extent e = surface.measureText(text);
     surface.textOut(NumeralTopLeft(p, ray, end, e), text);
-}
-
-void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p) {
-    const FontSpec font = NumeralFont(p);
-    ForEachPosition(p.numberedDivisions, kMaxDrawnNumerals, [&](I i) {
-        DrawNumeral(surface, p, font, PositionAngle(p.halfAngle, p.numberedDivisions, i),
-                    i == 0 || i == p.numberedDivisions, NumeralEscapement(p, i), NumeralText(p, i));
-    });
 }
 
 }  // namespace quirn

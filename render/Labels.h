@@ -9,6 +9,7 @@
 
 #include "model/ScaleParameters.h"
 #include "render/DrawingSurface.h"
+#include "render/Graduation.h"
 #include "render/RenderState.h"
 #include "render/TextMeasure.h"
 
@@ -21,14 +22,17 @@ FontSpec UnitFont(const ScaleParameters& p);
 FontSpec NameFont(const ScaleParameters& p);
 FontSpec OriginLabelFont(const ScaleParameters& p);
 FontSpec StandardLabelFont(const ScaleParameters& p);
-// Escapement 0; the middle numerals get theirs from NumeralEscapement: tenths of a degree
-// counterclockwise, the turn of their position's ray from the vertical.
+// Escapement 0; the middle numerals get theirs from NumeralTurn.
 FontSpec NumeralFont(const ScaleParameters& p);
-int NumeralEscapement(const ScaleParameters& p, std::int64_t i);
+// The escapement of a numeral in the middle of the scale: tenths of a degree counterclockwise,
+// the turn of its place's ray from the vertical. The end numerals stand upright.
+int NumeralTurn(double halfAngle, ArcPlace place);
 
-// The value i x range / numberedDivisions with three decimals, trailing zeros trimmed. With
-// numberedDivisions = 0 the single numeral is 0.
-std::string NumeralText(const ScaleParameters& p, std::int64_t i);
+// The value of step i of `count` equal steps from the scale's start to its range; with a count
+// of 0, the start.
+double StepValue(const ScaleSpec& s, std::int32_t count, std::int64_t i);
+// The numeral of numbered step i: its value with three decimals, trailing zeros trimmed.
+std::string NumeralText(const ScaleSpec& s, std::int64_t i);
 
 // The sizes of the three images and the four texts, the origin label lifted once after a reset
 // and wrapped near the right edge.
@@ -37,8 +41,6 @@ void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& l
 void DrawSymbols(const RenderState& state, DrawingSurface& surface);
 // Unit, name, origin label and standard label as laid out.
 void DrawTexts(const RenderState& state, DrawingSurface& surface);
-// The numerals at the numbered positions, placed by the big ticks' corners.
-void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p);
 // One numeral on the ray at theta (radians): upright at an end of the scale, else turned by the
 // escapement (tenths of a degree) to run along the scale. Left out when it cannot show.
 void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec font, double theta,

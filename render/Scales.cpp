@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "model/LawTable.h"
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
 #include "render/Graduation.h"
@@ -24,90 +25,56 @@ constexpr double kEndTolerance = 1e-9;
 // "∞" as drawn.
 constexpr const char* kInfinity = "\xE2\x88\x9E";
 
+// Which family of a scale's ticks.
+enum class TickFamily : std::uint8_t { Small, Big };
+
 std::optional<double> OnArc(const ScaleMap& map, double value) {
     const auto f = map(value);
     if (!f || *f < -kEndTolerance || *f > 1.0 + kEndTolerance) return std::nullopt;
     return std::clamp(*f, 0.0, 1.0);
 }
 
-// The value of step i of `count` equal steps from start to range.
-double StepValue(const ResolvedScale& s, std::int32_t count, I i) {
-    if (count == 0) return s.law.start;
-    return s.law.start + static_cast<double>(i) * (s.graduation.range - s.law.start) / count;
+double AngleOf(const ScaleParameters& g, double fraction) {
+    return ArcAngle(g.halfAngle, ArcPlace::Fraction(fraction));
 }
 
-void DrawFamily(DrawingSurface& surface, const ResolvedScale& s, const ScaleMap& map,
+// One family of ticks: the list's values, else `count` equal steps as the law places them. A
+// scale whose left end is infinity has a big tick there.
+void DrawFamily(DrawingSurface& surface, const ScaleParameters& g, const ScaleMap& map,
                 const std::optional<std::vector<double>>& list, std::int32_t count,
-                std::int32_t length, std::int32_t width, bool withInfinity) {
-    const ScaleParameters& g = s.graduation;
-    // Equal steps of a linear law fall where equal divisions of the arc do.
-    if (!list && s.law.law == ScaleLaw::Linear)
+                std::int32_t length, std::int32_t width, TickFamily family) {
+    const LawRow& law = LawOf(g.law);
+    if (!list && law.steps == EqualSteps::DivideArc)
         return DrawTickFamily(surface, g, count, length, width);
     std::vector<double> angles;
-    if (withInfinity) angles.push_back(FractionAngle(g.halfAngle, 0.0));
+    if (family == TickFamily::Big && law.reach == LawReach::ZeroToInfinity)
+        angles.push_back(AngleOf(g, 0.0));
     const auto add = [&](double value) {
-        if (const auto f = OnArc(map, value)) angles.push_back(FractionAngle(g.halfAngle, *f));
+        if (const auto f = OnArc(map, value)) angles.push_back(AngleOf(g, *f));
     };
     if (list) {
-        const ValueSpan span = ScaleValues(s);
+        const ValueSpan span = ScaleValues(g);
         for (double v : *list)
             if (span.contains(v)) add(v);
-    } else if (s.law.law != ScaleLaw::Ohm) {  // an ohm scale has no end value to step to
-        ForEachPosition(count, kMaxDrawnTicks, [&](I i) { add(StepValue(s, count, i)); });
+    } else if (law.steps == EqualSteps::ByValue) {
+        ForEachPosition(count, kMaxDrawnTicks, [&](I i) { add(StepValue(g, count, i)); });
     }
     DrawTicksAt(surface, g, angles, length, width);
-}
-
-void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const ScaleMap& map) {
-    const ScaleParameters& g = s.graduation;
-    const FontSpec font = NumeralFont(g);
-    const auto draw = [&](double f, std::string_view text) {
-        const bool end = f <= kEndTolerance || f >= 1.0 - kEndTolerance;
-        const int escapement =
-            end ? 0 : TruncToInt(std::fmod(10.0 * (g.halfAngle - 2.0 * g.halfAngle * f), 3600.0));
-        DrawNumeral(surface, g, font, FractionAngle(g.halfAngle, f), end, escapement, text);
-    };
-    if (s.law.law == ScaleLaw::Ohm && s.law.numbers) draw(0.0, kInfinity);
-    if (s.law.numbers) {
-        const std::vector<Mark>& marks = *s.law.numbers;
-        const ValueSpan span = ScaleValues(s);
-        const auto n = static_cast<I>(marks.size());
-        const I stride =
-            n <= kMaxDrawnNumerals ? 1 : (n + kMaxDrawnNumerals - 1) / kMaxDrawnNumerals;
-        for (I i = 0; i < n; i += stride) {
-            const Mark& m = marks[std::size_t(i)];
-            if (!span.contains(m.value)) continue;
-            if (const auto f = OnArc(map, m.value))
-                draw(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : Cp1251ToUtf8(m.text));
-        }
-        return;
-    }
-    if (s.law.law == ScaleLaw::Ohm) return;
-    ForEachPosition(g.numberedDivisions, kMaxDrawnNumerals, [&](I i) {
-        const double value = StepValue(s, g.numberedDivisions, i);
-        if (s.law.law == ScaleLaw::Linear) {
-            DrawNumeral(surface, g, font, PositionAngle(g.halfAngle, g.numberedDivisions, i),
-                        i == 0 || i == g.numberedDivisions, NumeralEscapement(g, i),
-                        TrimmedNumber(value, 3));
-        } else if (const auto f = OnArc(map, value)) {
-            draw(*f, TrimmedNumber(value, 3));
-        }
-    });
 }
 
 // A further scale's unit, upright, one line under the numeral at the scale's right end: beside
 // its end, and on the plate wherever the end is.
 void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
-    if (s.unit.empty()) return;
+    if (s.endUnit().empty()) return;
     const ScaleParameters& g = s.graduation;
-    const double theta = FractionAngle(g.halfAngle, 1.0);
+    const double theta = AngleOf(g, 1.0);
     const double base = g.tickRadius;
     const double tip = g.ticksInward != 0 ? double(I{g.tickRadius} - g.bigTickLength)
                                           : double(I{g.tickRadius} + g.bigTickLength);
     FontSpec font = NumeralFont(g);
     font.escapement = 0;
     surface.setFont(font);
-    const std::string unit = DisplayText(s.unit, s.unitUtf8);
+    const std::string unit = DisplayText(s.endUnit(), g.unitUtf8);
     const Extent e = surface.measureText(unit);
     // The end numeral hangs 10 units below the lower corner of the end tick on the circle it is
     // placed by, centred on it.
@@ -129,7 +96,7 @@ struct ZoneSpan {
 };
 
 std::optional<ZoneSpan> SpanOf(const ResolvedScale& s, const Zone& zone) {
-    const ScaleMap map(s.law, s.graduation.range);
+    const ScaleMap map(s.graduation);
     const auto clamped = [&](double value) -> std::optional<double> {
         const auto f = map(value);
         if (!f) return std::nullopt;
@@ -143,8 +110,8 @@ std::optional<ZoneSpan> SpanOf(const ResolvedScale& s, const Zone& zone) {
 
 // The band between the zone's ends, on the side of the base circle its scale's ticks are.
 std::vector<Point> ZoneBand(const ScaleParameters& g, const ZoneSpan& span) {
-    const double a1 = FractionAngle(g.halfAngle, span.from);
-    const double a2 = FractionAngle(g.halfAngle, span.to);
+    const double a1 = AngleOf(g, span.from);
+    const double a2 = AngleOf(g, span.to);
     const I width = g.smallTickLength > 0 ? g.smallTickLength : std::max(I{g.bigTickLength}, I{0});
     const double base = g.tickRadius;
     const double edge = g.ticksInward != 0 ? base - double(width) : base + double(width);
@@ -226,10 +193,6 @@ void DrawZones(DrawingSurface& surface, const ScaleParameters& p,
 
 }  // namespace
 
-double FractionAngle(double halfAngle, double fraction) {
-    return ((halfAngle + 90.0) - 2.0 * halfAngle * fraction) / 180.0 * kPi;
-}
-
 void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
     // A half-angle that is not a number puts no tick or numeral anywhere: none is drawn, rather
     // than thousands at the truncated place of nowhere.
@@ -244,20 +207,51 @@ void DrawScale(DrawingSurface& surface, const ResolvedScale& s) {
     if (!std::isfinite(g.halfAngle)) return;
     surface.setPen(1);
     surface.setBlackBrush(true);
-    if (s.plain()) {
-        DrawTicks(surface, g);
-        DrawNumerals(surface, g);
-    } else {
-        const bool ohm = s.law.law == ScaleLaw::Ohm;
-        const ScaleMap map(s.law, g.range);
-        DrawFamily(surface, s, map, s.law.ticks, g.divisions, g.smallTickLength, g.smallTickWidth,
-                   false);
-        DrawFamily(surface, s, map, s.law.bigticks, g.bigDivisions, g.bigTickLength, g.bigTickWidth,
-                   ohm);
-        DrawScaleNumerals(surface, s, map);
-    }
+    const ScaleMap map(g);
+    DrawFamily(surface, g, map, g.ticks, g.divisions, g.smallTickLength, g.smallTickWidth,
+               TickFamily::Small);
+    DrawFamily(surface, g, map, g.bigticks, g.bigDivisions, g.bigTickLength, g.bigTickWidth,
+               TickFamily::Big);
+    DrawScaleNumerals(surface, s);
     if (g.arcShown != 0) DrawGraduationArc(surface, g);
     DrawScaleUnit(surface, s);
+}
+
+void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
+    const ScaleParameters& g = s.graduation;
+    const LawRow& law = LawOf(g.law);
+    const FontSpec font = NumeralFont(g);
+    const auto draw = [&](ArcPlace place, bool end, std::string_view text) {
+        DrawNumeral(surface, g, font, ArcAngle(g.halfAngle, place), end,
+                    end ? 0 : NumeralTurn(g.halfAngle, place), text);
+    };
+    const auto drawAt = [&](double f, std::string_view text) {
+        draw(ArcPlace::Fraction(f), f <= kEndTolerance || f >= 1.0 - kEndTolerance, text);
+    };
+    const ScaleMap map(g);
+    if (g.numbers) {
+        if (law.reach == LawReach::ZeroToInfinity) drawAt(0.0, kInfinity);
+        const std::vector<Mark>& marks = *g.numbers;
+        const ValueSpan span = ScaleValues(g);
+        const auto n = static_cast<I>(marks.size());
+        const I stride =
+            n <= kMaxDrawnNumerals ? 1 : (n + kMaxDrawnNumerals - 1) / kMaxDrawnNumerals;
+        for (I i = 0; i < n; i += stride) {
+            const Mark& m = marks[std::size_t(i)];
+            if (!span.contains(m.value)) continue;
+            if (const auto f = OnArc(map, m.value))
+                drawAt(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : Cp1251ToUtf8(m.text));
+        }
+        return;
+    }
+    if (law.steps == EqualSteps::None) return;
+    const std::int32_t count = g.numberedDivisions;
+    ForEachPosition(count, kMaxDrawnNumerals, [&](I i) {
+        if (law.steps == EqualSteps::DivideArc)
+            draw(ArcPlace::Division(i, count), i == 0 || i == count, NumeralText(g, i));
+        else if (const auto f = OnArc(map, StepValue(g, count, i)))
+            drawAt(*f, NumeralText(g, i));
+    });
 }
 
 }  // namespace quirn

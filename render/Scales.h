@@ -10,16 +10,13 @@
 
 namespace quirn {
 
-// The angle in radians at which a fraction of the arc lies: the left end at 90 + halfAngle degrees,
-// the right end at 90 - halfAngle.
-double FractionAngle(double halfAngle, double fraction);
-
-// The zones under the ticks, then every scale; a plate of one plain linear scale without zones
-// is drawn by the same calls as it always was.
+// The zones under the ticks, then every scale.
 void DrawScales(DrawingSurface& surface, const ScaleParameters& p);
 
 // One scale's ticks, numerals, arc and unit, without the zones; nothing when the half-angle is
-// not a number.
+// not a number. Every scale and law takes this one path.
 void DrawScale(DrawingSurface& surface, const ResolvedScale& s);
+// The scale's numerals alone: its numbers list, else its numbered equal steps.
+void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s);
 
 }  // namespace quirn

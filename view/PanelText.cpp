@@ -47,7 +47,7 @@ std::string ComposeDescription(const ScaleParameters& p) {
                      : std::int64_t{p.plateHeight};
     return DisplayText(p.name, p.ext.nameUtf8) + ", " + TrimmedNumber(p.plateWidth / 100.0, 2) +
            "x" + TrimmedNumber(static_cast<double>(height) / 100.0, 2) + ", " +
-           TrimmedNumber(p.range, 2) + DisplayText(p.unit, p.ext.unitUtf8);
+           TrimmedNumber(p.range, 2) + DisplayText(p.unit, p.unitUtf8);
 }
 
 std::string ZoomReadoutText(int zoom) {

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "model/ExtensionText.h"
+#include "model/LawTable.h"
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
 #include "view/PanelText.h"
@@ -26,7 +27,7 @@ QString Tr(const char* text) {
 QString Caption(ScaleField id, std::optional<ScaleLaw> law = std::nullopt) {
     switch (id) {
         case ScaleField::Range:
-            if (law == ScaleLaw::Ohm)
+            if (law && LawOf(*law).reach == LawReach::ZeroToInfinity)
                 return QCoreApplication::translate("quirn::ScalePage", "Середина шкалы");
             return QCoreApplication::translate("quirn::ScalePage", "Конец шкалы");
         case ScaleField::Start:
@@ -67,38 +68,49 @@ QString Caption(ScaleField id, std::optional<ScaleLaw> law = std::nullopt) {
     return {};
 }
 
-const char* const kLawNames[] = {
-    QT_TRANSLATE_NOOP("quirn::ScalePage", "линейная"),
-    QT_TRANSLATE_NOOP("quirn::ScalePage", "квадратичная"),
-    QT_TRANSLATE_NOOP("quirn::ScalePage", "децибелы"),
-    QT_TRANSLATE_NOOP("quirn::ScalePage", "омметр"),
-    QT_TRANSLATE_NOOP("quirn::ScalePage", "таблица"),
+// The law box's entries, in its order: every law of model/LawTable.h by its name on screen.
+struct LawName {
+    ScaleLaw law;
+    const char* name;
+};
+constexpr LawName kLawNames[] = {
+    {ScaleLaw::Linear, QT_TRANSLATE_NOOP("quirn::ScalePage", "линейная")},
+    {ScaleLaw::Square, QT_TRANSLATE_NOOP("quirn::ScalePage", "квадратичная")},
+    {ScaleLaw::Db, QT_TRANSLATE_NOOP("quirn::ScalePage", "децибелы")},
+    {ScaleLaw::Ohm, QT_TRANSLATE_NOOP("quirn::ScalePage", "омметр")},
+    {ScaleLaw::Table, QT_TRANSLATE_NOOP("quirn::ScalePage", "таблица")},
 };
 
 // The whole-number fields of a further scale, lengths in millimetres on the page.
 struct IntegerField {
     ScaleField id;
-    std::optional<std::int32_t> FurtherScale::*member;
+    std::int32_t ScaleSpec::*member;
     bool length;
 };
 constexpr IntegerField kIntegerFields[] = {
-    {ScaleField::tickRadius, &FurtherScale::tickRadius, true},
-    {ScaleField::divisions, &FurtherScale::divisions, false},
-    {ScaleField::bigDivisions, &FurtherScale::bigDivisions, false},
-    {ScaleField::numberedDivisions, &FurtherScale::numberedDivisions, false},
-    {ScaleField::bigTickLength, &FurtherScale::bigTickLength, true},
-    {ScaleField::smallTickLength, &FurtherScale::smallTickLength, true},
-    {ScaleField::bigTickWidth, &FurtherScale::bigTickWidth, true},
-    {ScaleField::smallTickWidth, &FurtherScale::smallTickWidth, true},
-    {ScaleField::arcWidth, &FurtherScale::arcWidth, true},
+    {ScaleField::tickRadius, &ScaleSpec::tickRadius, true},
+    {ScaleField::divisions, &ScaleSpec::divisions, false},
+    {ScaleField::bigDivisions, &ScaleSpec::bigDivisions, false},
+    {ScaleField::numberedDivisions, &ScaleSpec::numberedDivisions, false},
+    {ScaleField::bigTickLength, &ScaleSpec::bigTickLength, true},
+    {ScaleField::smallTickLength, &ScaleSpec::smallTickLength, true},
+    {ScaleField::bigTickWidth, &ScaleSpec::bigTickWidth, true},
+    {ScaleField::smallTickWidth, &ScaleSpec::smallTickWidth, true},
+    {ScaleField::arcWidth, &ScaleSpec::arcWidth, true},
 };
 
 struct CheckField {
     ScaleField id;
-    std::optional<std::int32_t> FurtherScale::*member;
+    std::int32_t ScaleSpec::*member;
 };
-constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &FurtherScale::ticksInward},
-                                       {ScaleField::arcShown, &FurtherScale::arcShown}};
+constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &ScaleSpec::ticksInward},
+                                       {ScaleField::arcShown, &ScaleSpec::arcShown}};
+
+// A list field's text: nothing for an absent list.
+template <class List, class Text>
+std::string ListText(const std::optional<List>& list, Text text) {
+    return list ? text(*list) : std::string();
+}
 
 std::string NotANumber(const QString& caption, const std::string& text) {
     return Tr(QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не число: «%2»"))
@@ -121,7 +133,7 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
 
     law_ = new QComboBox(this);
     if (!first) law_->addItem(tr("как у шкалы 1"), -1);
-    for (int law = 0; law < 5; ++law) law_->addItem(Tr(kLawNames[law]), law);
+    for (const LawName& row : kLawNames) law_->addItem(Tr(row.name), static_cast<int>(row.law));
     form->addRow(tr("Закон шкалы"), law_);
     connect(law_, &QComboBox::activated, this, [this] { OnLawPicked(); });
 
@@ -195,7 +207,8 @@ std::optional<ScaleLaw> ScalePage::law() const {
 }
 
 void ScalePage::OnLawPicked() {
-    if (law() != ScaleLaw::Ohm) {
+    const std::optional<ScaleLaw> picked = law();
+    if (!picked || LawOf(*picked).reach != LawReach::ZeroToInfinity) {
         if (ohmLists_ && Text(ScaleField::Ticks) == ohmLists_->first &&
             Text(ScaleField::Numbers) == ohmLists_->second) {
             SetText(ScaleField::Ticks, {});
@@ -216,38 +229,48 @@ void ScalePage::OnLawPicked() {
     ohmLists_.emplace(Text(ScaleField::Ticks), Text(ScaleField::Numbers));
 }
 
-void ScalePage::Fill(const ScaleLawSettings& s) {
+void ScalePage::Fill(const ScaleSpec& first) {
     ohmLists_.reset();
-    law_->setCurrentIndex(law_->findData(static_cast<int>(s.law)));
-    SetText(ScaleField::Start, ExactNumber(s.start));
-    SetText(ScaleField::Points, PointListText(s.points));
-    SetText(ScaleField::Ticks, s.ticks ? ValueListText(*s.ticks) : std::string());
-    SetText(ScaleField::BigTicks, s.bigticks ? ValueListText(*s.bigticks) : std::string());
-    SetText(ScaleField::Numbers,
-            s.numbers ? Cp1251ToUtf8(MarkListText(*s.numbers)) : std::string());
+    law_->setCurrentIndex(law_->findData(static_cast<int>(first.law)));
+    SetText(ScaleField::Start, ExactNumber(first.start));
+    SetText(ScaleField::Points, PointListText(first.points));
+    SetText(ScaleField::Ticks, ListText(first.ticks, ValueListText));
+    SetText(ScaleField::BigTicks, ListText(first.bigticks, ValueListText));
+    SetText(ScaleField::Numbers, Cp1251ToUtf8(ListText(first.numbers, MarkListText)));
 }
 
 void ScalePage::Fill(const FurtherScale& s) {
+    using S = ScaleSpec;
     ohmLists_.reset();
-    law_->setCurrentIndex(law_->findData(s.law ? static_cast<int>(*s.law) : -1));
-    SetText(ScaleField::Range, s.range ? ExactNumber(*s.range) : std::string());
-    SetText(ScaleField::Start, s.start ? ExactNumber(*s.start) : std::string());
-    SetText(ScaleField::Points, s.points ? PointListText(*s.points) : std::string());
-    SetText(ScaleField::Ticks, s.ticks ? ValueListText(*s.ticks) : std::string());
-    SetText(ScaleField::BigTicks, s.bigticks ? ValueListText(*s.bigticks) : std::string());
-    SetText(ScaleField::Numbers,
-            s.numbers ? Cp1251ToUtf8(MarkListText(*s.numbers)) : std::string());
+    const ScaleLaw* law = s.find(&S::law);
+    law_->setCurrentIndex(law_->findData(law != nullptr ? static_cast<int>(*law) : -1));
+    const double* range = s.find(&S::range);
+    const double* start = s.find(&S::start);
+    const std::vector<TablePoint>* points = s.find(&S::points);
+    SetText(ScaleField::Range, range != nullptr ? ExactNumber(*range) : std::string());
+    SetText(ScaleField::Start, start != nullptr ? ExactNumber(*start) : std::string());
+    SetText(ScaleField::Points, points != nullptr ? PointListText(*points) : std::string());
+    const auto ownList = [](const auto* list, auto text) {
+        return list != nullptr ? ListText(*list, text) : std::string();
+    };
+    SetText(ScaleField::Ticks, ownList(s.find(&S::ticks), ValueListText));
+    SetText(ScaleField::BigTicks, ownList(s.find(&S::bigticks), ValueListText));
+    SetText(ScaleField::Numbers, Cp1251ToUtf8(ownList(s.find(&S::numbers), MarkListText)));
     for (const IntegerField& f : kIntegerFields) {
-        const std::optional<std::int32_t>& v = s.*f.member;
-        SetText(f.id, !v ? std::string() : f.length ? LengthText(*v) : std::to_string(*v));
+        const std::int32_t* v = s.find(f.member);
+        SetText(f.id, v == nullptr ? std::string()
+                      : f.length   ? LengthText(*v)
+                                   : std::to_string(*v));
     }
     for (const CheckField& f : kCheckFields) {
-        const std::optional<std::int32_t>& v = s.*f.member;
-        check(f.id)->setCheckState(!v        ? Qt::PartiallyChecked
-                                   : *v != 0 ? Qt::Checked
-                                             : Qt::Unchecked);
+        const std::int32_t* v = s.find(f.member);
+        check(f.id)->setCheckState(v == nullptr ? Qt::PartiallyChecked
+                                   : *v != 0    ? Qt::Checked
+                                                : Qt::Unchecked);
     }
-    SetText(ScaleField::Unit, s.unit ? DisplayText(*s.unit, s.unitUtf8) : std::string());
+    SetText(ScaleField::Unit, s.find(&S::unit) != nullptr
+                                  ? DisplayText(s.values.unit, s.values.unitUtf8)
+                                  : std::string());
 }
 
 namespace {
@@ -327,44 +350,60 @@ class FieldReader {
 
 }  // namespace
 
-bool ScalePage::Read(ScaleLawSettings& s, std::string& fault) const {
+bool ScalePage::Read(ScaleSpec& first, std::string& fault) const {
     FieldReader read(fault, law());
     std::optional<double> start;
     std::optional<std::vector<TablePoint>> points;
-    ScaleLawSettings out;
+    ScaleSpec out;
     if (!read.Number(ScaleField::Start, Text(ScaleField::Start), start) ||
         !read.Points(Text(ScaleField::Points), points) ||
         !read.Values(ScaleField::Ticks, Text(ScaleField::Ticks), out.ticks) ||
         !read.Values(ScaleField::BigTicks, Text(ScaleField::BigTicks), out.bigticks) ||
         !read.Marks(Text(ScaleField::Numbers), out.numbers))
         return false;
-    out.start = start.value_or(0.0);
-    out.law = law().value_or(ScaleLaw::Linear);
-    out.points = points.value_or(std::vector<TablePoint>());
-    s = std::move(out);
+    first.start = start.value_or(0.0);
+    first.law = law().value_or(ScaleLaw::Linear);
+    first.points = points.value_or(std::vector<TablePoint>());
+    first.ticks = std::move(out.ticks);
+    first.bigticks = std::move(out.bigticks);
+    first.numbers = std::move(out.numbers);
     return true;
 }
 
 bool ScalePage::Read(FurtherScale& s, std::string& fault) const {
+    using S = ScaleSpec;
     FieldReader read(fault, law());
-    FurtherScale out;
-    if (!read.Number(ScaleField::Range, Text(ScaleField::Range), out.range) ||
-        !read.Number(ScaleField::Start, Text(ScaleField::Start), out.start) ||
-        !read.Points(Text(ScaleField::Points), out.points) ||
-        !read.Values(ScaleField::Ticks, Text(ScaleField::Ticks), out.ticks) ||
-        !read.Values(ScaleField::BigTicks, Text(ScaleField::BigTicks), out.bigticks) ||
-        !read.Marks(Text(ScaleField::Numbers), out.numbers))
+    std::optional<double> range, start;
+    std::optional<std::vector<TablePoint>> points;
+    std::optional<std::vector<double>> ticks, bigticks;
+    std::optional<std::vector<Mark>> numbers;
+    if (!read.Number(ScaleField::Range, Text(ScaleField::Range), range) ||
+        !read.Number(ScaleField::Start, Text(ScaleField::Start), start) ||
+        !read.Points(Text(ScaleField::Points), points) ||
+        !read.Values(ScaleField::Ticks, Text(ScaleField::Ticks), ticks) ||
+        !read.Values(ScaleField::BigTicks, Text(ScaleField::BigTicks), bigticks) ||
+        !read.Marks(Text(ScaleField::Numbers), numbers))
         return false;
-    for (const IntegerField& f : kIntegerFields)
-        if (!read.Integer(f, Text(f.id), out.*f.member)) return false;
+    FurtherScale out;
+    if (range) out.set(&S::range, *range);
+    if (start) out.set(&S::start, *start);
+    if (points) out.set(&S::points, std::move(*points));
+    if (ticks) out.set(&S::ticks, std::move(ticks));
+    if (bigticks) out.set(&S::bigticks, std::move(bigticks));
+    if (numbers) out.set(&S::numbers, std::move(numbers));
+    for (const IntegerField& f : kIntegerFields) {
+        std::optional<std::int32_t> v;
+        if (!read.Integer(f, Text(f.id), v)) return false;
+        if (v) out.set(f.member, *v);
+    }
     for (const CheckField& f : kCheckFields) {
         const Qt::CheckState state = check(f.id)->checkState();
-        if (state != Qt::PartiallyChecked) out.*f.member = state == Qt::Checked ? 1 : 0;
+        if (state != Qt::PartiallyChecked) out.set(f.member, state == Qt::Checked ? 1 : 0);
     }
-    out.law = law();
+    if (const std::optional<ScaleLaw> own = law()) out.set(&S::law, *own);
     // The unit is kept as typed, spaces too; only an empty one is "as scale 1".
     if (const QString unit = edit(ScaleField::Unit)->text(); !unit.isEmpty())
-        StoreTypedText(unit.toStdString(), out.unit.emplace(), out.unitUtf8);
+        StoreTypedText(unit.toStdString(), out.own(&S::unit), out.values.unitUtf8);
     s = std::move(out);
     return true;
 }

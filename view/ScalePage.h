@@ -47,11 +47,12 @@ class ScalePage : public QWidget {
 
     bool isFirst() const { return first_; }
 
-    void Fill(const ScaleLawSettings& s);
+    // Scale 1's page shows and sets only its start, law and lists.
+    void Fill(const ScaleSpec& first);
     void Fill(const FurtherScale& s);
     // The fields as keys; false, with what is wrong in fault ("в списке «Числа» не число:
     // «1О»"), when a field cannot be read.
-    bool Read(ScaleLawSettings& s, std::string& fault) const;
+    bool Read(ScaleSpec& first, std::string& fault) const;
     bool Read(FurtherScale& s, std::string& fault) const;
 
     // The law chosen; nothing for "as scale 1".

@@ -20,7 +20,7 @@ std::string Point(const TablePoint& p) {
 
 // The point before the one whose value does not rise, with it: the pair the user has to look at.
 std::string FallingPair(const ResolvedScale& s, const std::string& item) {
-    const std::vector<TablePoint>& points = s.law.points;
+    const std::vector<TablePoint>& points = s.graduation.points;
     for (std::size_t k = 1; k < points.size(); ++k)
         if (!(points[k].value > points[k - 1].value) && Point(points[k]) == item)
             return Point(points[k - 1]) + " " + item;
@@ -29,7 +29,7 @@ std::string FallingPair(const ResolvedScale& s, const std::string& item) {
 
 // The pair of points where the fractions fall.
 std::string FallingFractionPair(const ResolvedScale& s, const std::string& item) {
-    const std::vector<TablePoint>& points = s.law.points;
+    const std::vector<TablePoint>& points = s.graduation.points;
     for (std::size_t k = 1; k < points.size(); ++k)
         if (points[k].fraction < points[k - 1].fraction && Point(points[k]) == item)
             return Point(points[k - 1]) + " " + item;
@@ -69,7 +69,7 @@ std::string ScaleProblemText(const ScaleCheck& check, const ScaleParameters& p) 
     };
     // "from ... to ..." of the scale's values, for the problems that lie outside them.
     const auto span = [&](const char* source, const QString& first = {}) {
-        const ValueSpan values = scale != nullptr ? ScaleValues(*scale) : ValueSpan{};
+        const ValueSpan values = scale != nullptr ? ScaleValues(scale->graduation) : ValueSpan{};
         QString message = QCoreApplication::translate("quirn::ScalesText", source).arg(number);
         if (!first.isNull()) message = message.arg(first);
         return message.arg(SpanEnd(values.low), SpanEnd(values.high)).toStdString();
@@ -85,7 +85,7 @@ std::string ScaleProblemText(const ScaleCheck& check, const ScaleParameters& p) 
         case ScaleProblem::TableShortOfScale: {
             // The table's own reach, then the scale's.
             const std::vector<TablePoint> points =
-                scale != nullptr ? scale->law.points : std::vector<TablePoint>{};
+                scale != nullptr ? scale->graduation.points : std::vector<TablePoint>{};
             const QString reach = points.empty()
                                       ? QString()
                                       : SpanEnd(points.front().value) + QStringLiteral(" … ") +

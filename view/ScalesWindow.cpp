@@ -183,7 +183,7 @@ void ScalesWindow::Fill() {
     const ScaleParameters& p = session_.state().params;
     const int shown = pages_->currentIndex();
     RemoveFurtherPages();
-    page(1)->Fill(p.ext.first);
+    page(1)->Fill(p);
     for (std::size_t k = 0; k < p.ext.further.size() && k + 2 <= kMaxScales; ++k)
         AddPage()->Fill(p.ext.further[k]);
     pages_->setCurrentIndex(std::min(shown, pages_->count() - 1));
@@ -193,7 +193,7 @@ void ScalesWindow::Fill() {
     UpdateButtons();
     // Read back rather than copied from the record, like the panel's fields.
     ScaleParameters reading = p;
-    if (!ReadInto(reading)) appliedReading_ = reading.ext;
+    if (!ReadInto(reading)) appliedReading_ = std::move(reading);
     ShowUnapplied();
 }
 
@@ -202,8 +202,8 @@ void ScalesWindow::OnAddScale() {
     const ScaleParameters& p = session_.state().params;
     FurtherScale scale;
     // A further scale exists through its keys: a new one starts with two.
-    scale.tickRadius = ClampToInt(std::int64_t{p.tickRadius} - kNewScaleInset);
-    scale.law = page(1)->law().value_or(p.ext.first.law);
+    scale.set(&ScaleSpec::tickRadius, ClampToInt(std::int64_t{p.tickRadius} - kNewScaleInset));
+    scale.set(&ScaleSpec::law, page(1)->law().value_or(p.law));
     ScalePage* added = AddPage();
     added->Fill(scale);
     pages_->setCurrentWidget(added);
@@ -243,31 +243,32 @@ QString ScalesWindow::StepName() const {
 
 bool ScalesWindow::HasUnappliedEdits() const {
     if (!session_.hasRecord()) return false;
-    ScaleParameters now = session_.state().params;
-    now.ext = appliedReading_;
-    return ReadInto(now).has_value() || now.ext != appliedReading_;
+    // ReadInto sets only the window's part of the record: the rest compares equal.
+    ScaleParameters now = appliedReading_;
+    return ReadInto(now).has_value() || now != appliedReading_;
 }
 
 std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
     // Scale 1's standard fields are the panel's: they stay as record has them.
-    ScaleExtensions ext = record.ext;
+    ScaleParameters read = record;
+    ScaleExtensions& ext = read.ext;
     std::string fault;
     const auto scaleFault = [&fault](int scale) {
         return tr("Шкала %1: %2").arg(QString::number(scale), QString::fromStdString(fault));
     };
-    if (!page(1)->Read(ext.first, fault)) return scaleFault(1);
+    if (!page(1)->Read(read, fault)) return scaleFault(1);
     ext.further.clear();
     for (int scale = 2; scale <= scaleCount(); ++scale) {
         FurtherScale further;
         if (!page(scale)->Read(further, fault)) return scaleFault(scale);
         // A scale with no key of its own would not survive the file: it keeps scale 1's law.
-        if (further == FurtherScale{}) further.law = ext.first.law;
+        if (further.sets.none()) further.set(&ScaleSpec::law, read.law);
         ext.further.push_back(std::move(further));
     }
     if (!zones_->Read(ext.zones, fault)) return QString::fromStdString(fault);
     StoreTypedText(origin_->text().toStdString(), ext.origin, ext.originUtf8);
     StoreTypedText(standard_->text().toStdString(), ext.standard, ext.standardUtf8);
-    record.ext = std::move(ext);
+    record = std::move(read);
     return std::nullopt;
 }
 

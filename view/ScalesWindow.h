@@ -7,7 +7,7 @@
 
 #include <QDockWidget>
 
-#include "model/ScaleExtensions.h"
+#include "model/ScaleParameters.h"
 #include "view/ApplyGroup.h"
 
 class QLineEdit;
@@ -74,7 +74,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     QLineEdit* origin_ = nullptr;
     QLineEdit* standard_ = nullptr;
     QPushButton* apply_ = nullptr;
-    ScaleExtensions appliedReading_;
+    ScaleParameters appliedReading_;  // the window's part as last filled or applied
     bool unappliedShown_ = false;
 };
 

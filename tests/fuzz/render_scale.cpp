@@ -145,7 +145,7 @@ void ExportBands(const RenderState& state, int dpi) {
 // that every input means for the rest what it meant before.
 RenderState RenderExtensions(RenderState state, FuzzedDataProvider& in) {
     if (in.remaining_bytes() == 0) return state;
-    state.params.ext = ReadExtensionLines(in.ConsumeRemainingBytesAsString());
+    ReadExtensionLines(in.ConsumeRemainingBytesAsString(), state.params);
     state.canvas = Canvas{};
     ResetLayout(state);
     const RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(72), false);

@@ -71,11 +71,11 @@ TEST(ParameterText, SampleFilesReadAndWriteBackByteForByte) {
 // the whole text under the companion key after the 24 standard lines.
 TEST(Utf8TextRegression, TextsBeyondWindows1251SurviveTheRoundTrip) {
     ScaleParameters p = kDefaultParameters;
-    StoreTypedText("k\u03A9", p.unit, p.ext.unitUtf8);                      // kΩ
+    StoreTypedText("k\u03A9", p.unit, p.unitUtf8);                          // kΩ
     StoreTypedText("\u041E\u043C \u2248", p.name, p.ext.nameUtf8);          // Ом ≈
     StoreTypedText("\u00B5\u03A9 \u221E", p.ext.origin, p.ext.originUtf8);  // µΩ ∞
     FurtherScale second;
-    StoreTypedText("M\u03A9", second.unit.emplace(), second.unitUtf8);
+    StoreTypedText("M\u03A9", second.own(&ScaleSpec::unit), second.values.unitUtf8);
     p.ext.further = {second};
     const std::string text = WriteParameterText(p);
     EXPECT_EQ(ValueLine(text, "unit"), "k?");
@@ -88,10 +88,10 @@ TEST(Utf8TextRegression, TextsBeyondWindows1251SurviveTheRoundTrip) {
     EXPECT_NE(text.find("\r\n2.unit\t= M?\r\n2.unit.utf8\t= M\u03A9\r\n"), std::string::npos);
     const ScaleParameters read = ReadScaleParameters(text);
     EXPECT_EQ(read, p);
-    EXPECT_EQ(DisplayText(read.unit, read.ext.unitUtf8), "k\u03A9");
+    EXPECT_EQ(DisplayText(read.unit, read.unitUtf8), "k\u03A9");
     EXPECT_EQ(WriteParameterText(read), text);
     // Texts the code page holds need no companion: "мкА", "µA" and the ohmmeter's "∞".
-    StoreTypedText("\u043C\u043A\u0410", p.unit, p.ext.unitUtf8);
+    StoreTypedText("\u043C\u043A\u0410", p.unit, p.unitUtf8);
     StoreTypedText("\u00B5A \u221E", p.name, p.ext.nameUtf8);
     p.ext = {};
     EXPECT_EQ(WriteParameterText(p).find(".utf8"), std::string::npos);
@@ -108,18 +108,18 @@ TEST(Utf8TextRegression, AFileSavedAsUtf8ReadsAsItsEditorShowedIt) {
         "unit\t= \u043C\u043A\u0410\nrange\t= 50\norigin\t= \u2248 k\u03A9\n"
         "numbers\t= 0=\u043D\u043E\u043B\u044C\n");
     EXPECT_EQ(read.unit, "\xEC\xEA\xC0");  // мкА in Windows-1251, the code page's own
-    EXPECT_FALSE(read.ext.unitUtf8);
+    EXPECT_FALSE(read.unitUtf8);
     EXPECT_EQ(
         read.name,
         Utf8ToCp1251("\u0413\u0430\u043B\u044C\u0432\u0430\u043D\u043E\u043C\u0435\u0442\u0440"));
     EXPECT_EQ(DisplayText(read.ext.origin, read.ext.originUtf8), "\u2248 k\u03A9");
-    EXPECT_EQ(read.ext.first.numbers, (std::vector<Mark>{{0, "\xED\xEE\xEB\xFC"}}));
+    EXPECT_EQ(read.numbers, (std::vector<Mark>{{0, "\xED\xEE\xEB\xFC"}}));
     EXPECT_DOUBLE_EQ(read.range, 50.0);
     EXPECT_EQ(read.ext.standard, kDefaultStandardText) << "a default the file left alone";
     // A companion whose key another program has changed since gives way to the key.
     const ScaleParameters edited =
         ReadScaleParameters("unit\t= mA\r\nunit.utf8\t= k\u03A9\r\nrange\t= 5\r\n");
-    EXPECT_EQ(DisplayText(edited.unit, edited.ext.unitUtf8), "mA");
+    EXPECT_EQ(DisplayText(edited.unit, edited.unitUtf8), "mA");
     EXPECT_EQ(WriteParameterText(edited).find(".utf8"), std::string::npos);
 }
 

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "model/ExtensionText.h"
 #include "model/FileAccess.h"
+#include "model/LawTable.h"
+#include "model/ParameterFields.h"
 #include "model/ParameterText.h"
 #include "model/ScaleLaw.h"
 
@@ -17,28 +20,29 @@ namespace {
 ScaleParameters EveryKey() {
     ScaleParameters p = kDefaultParameters;
     ScaleExtensions& x = p.ext;
-    x.first = {-20.0,
-               ScaleLaw::Db,
-               {},
-               std::vector<double>{-20, -10, 0, 3},
-               std::vector<double>{-20, 0},
-               std::vector<Mark>{{-20, "20"}, {0, ""}, {3, "+3"}}};
+    p.start = -20.0;
+    p.law = ScaleLaw::Db;
+    p.ticks = std::vector<double>{-20, -10, 0, 3};
+    p.bigticks = std::vector<double>{-20, 0};
+    p.numbers = std::vector<Mark>{{-20, "20"}, {0, ""}, {3, "+3"}};
+    using S = ScaleSpec;
     FurtherScale s2;
-    s2.tickRadius = 3500;
-    s2.ticksInward = 1;
-    s2.range = 10.25;
-    s2.start = 0.5;
-    s2.law = ScaleLaw::Table;
-    s2.points = std::vector<TablePoint>{{0, 0}, {1, 0.08}, {10, 1}};
-    s2.divisions = 50, s2.bigDivisions = 10, s2.numberedDivisions = 5, s2.bigTickLength = 400,
-    s2.smallTickLength = 250, s2.bigTickWidth = 30;
-    s2.smallTickWidth = 20, s2.arcShown = 1, s2.arcWidth = 25;
-    s2.ticks = std::vector<double>{};
-    s2.bigticks = std::vector<double>{1, 2};
-    s2.numbers = std::vector<Mark>{{1000, "1k"}};
-    s2.unit = "V~";
+    s2.set(&S::tickRadius, 3500);
+    s2.set(&S::ticksInward, 1);
+    s2.set(&S::range, 10.25);
+    s2.set(&S::start, 0.5);
+    s2.set(&S::law, ScaleLaw::Table);
+    s2.set(&S::points, {{0, 0}, {1, 0.08}, {10, 1}});
+    s2.set(&S::divisions, 50), s2.set(&S::bigDivisions, 10), s2.set(&S::numberedDivisions, 5),
+        s2.set(&S::bigTickLength, 400), s2.set(&S::smallTickLength, 250),
+        s2.set(&S::bigTickWidth, 30);
+    s2.set(&S::smallTickWidth, 20), s2.set(&S::arcShown, 1), s2.set(&S::arcWidth, 25);
+    s2.set(&S::ticks, std::vector<double>{});
+    s2.set(&S::bigticks, std::vector<double>{1, 2});
+    s2.set(&S::numbers, std::vector<Mark>{{1000, "1k"}});
+    s2.set(&S::unit, "V~");
     FurtherScale s3;
-    s3.law = ScaleLaw::Ohm;
+    s3.set(&S::law, ScaleLaw::Ohm);
     x.further = {s2, s3};
     x.zones = {{1, 0, 3, 0xd00000}, {2, 0.5, 1.5, 0x00a000}};
     x.origin = "MADE IN HERE";
@@ -71,20 +75,60 @@ TEST(ScaleExtensionsText, KeysCountOnlyAtALineHeadAndUnknownLinesSurvive) {
                              "law\t= square\r\n"
                              "law\t= db\r\n";  // the first line of a key wins
     const ScaleParameters p = ReadScaleParameters(text);
-    EXPECT_EQ(p.ext.first.start, 0.0);
-    EXPECT_EQ(p.ext.first.law, ScaleLaw::Square);
+    EXPECT_EQ(p.start, 0.0);
+    EXPECT_EQ(p.law, ScaleLaw::Square);
     const std::string written = WriteParameterText(p);
     EXPECT_NE(written.find("\r\nfuture.key\t= 42\r\n"), std::string::npos);
     EXPECT_NE(written.find("\r\nxlaw\t= square\r\n"), std::string::npos);
     EXPECT_EQ(written.find("start"), std::string::npos);
 }
 
+// Each law is named in the file by its row's keyword, on scale 1 and on a further scale alike,
+// and no two rows share a law or a keyword.
+TEST(ScaleLaws, EveryLawOfTheTableIsReadAndWrittenByItsKeyword) {
+    for (const LawRow& row : LawTable()) {
+        EXPECT_EQ(&LawOf(row.law), &row) << row.keyword;
+        EXPECT_EQ(LawFromKeyword(row.keyword), row.law) << row.keyword;
+        const std::string file = WriteParameterText(kDefaultParameters) +
+                                 "law\t= " + std::string(row.keyword) +
+                                 "\r\n2.law\t= " + std::string(row.keyword) + "\r\n";
+        const ScaleParameters p = ReadScaleParameters(file);
+        EXPECT_EQ(ResolveScales(p).at(1).graduation.law, row.law) << row.keyword;
+        // A linear scale 1 writes no law line; every other law writes its own.
+        const std::string written = WriteParameterText(p);
+        EXPECT_EQ(
+            written.find("\r\nlaw\t= " + std::string(row.keyword) + "\r\n") != std::string::npos,
+            row.law != ScaleLaw::Linear)
+            << row.keyword;
+        EXPECT_NE(written.find("\r\n2.law\t= " + std::string(row.keyword) + "\r\n"),
+                  std::string::npos)
+            << row.keyword;
+    }
+}
+
+// Scale 1 keeps some of a scale's keys among the 24 standard lines: each of them must be the
+// standard field of the same name and member, or scale 1 and a further scale would part.
+TEST(ScaleKeys, ScaleOnesStandardKeysAreStandardFieldsOfTheSameMember) {
+    for (const ScaleKey& row : kScaleKeys) {
+        if (row.firstScale != FirstScaleLine::Standard) continue;
+        const auto field = std::find_if(StandardFields().begin(), StandardFields().end(),
+                                        [&](const ParameterField& f) { return f.key == row.key; });
+        ASSERT_NE(field, StandardFields().end()) << row.key;
+        ScaleParameters p;
+        SetFieldFromFile(*field, p, "7");
+        ScaleSpec expected;
+        SetScaleKey(row, expected, "7");
+        EXPECT_EQ(static_cast<const ScaleSpec&>(p), expected) << row.key;
+    }
+}
+
 TEST(ScaleLaws, EachLawPutsValuesWhereItsMovementPointsAt) {
     const auto at = [](ScaleLaw law, double start, double range, double v) {
-        ScaleLawSettings s;
+        ScaleSpec s;
         s.law = law;
         s.start = start;
-        return ScaleFraction(s, range, v).value_or(-1.0);
+        s.range = range;
+        return ScaleFraction(s, v).value_or(-1.0);
     };
     EXPECT_DOUBLE_EQ(at(ScaleLaw::Linear, -50, 50, 0), 0.5);  // zero-centre
     EXPECT_DOUBLE_EQ(at(ScaleLaw::Linear, 50, 150, 75), 0.25);
@@ -96,14 +140,14 @@ TEST(ScaleLaws, EachLawPutsValuesWhereItsMovementPointsAt) {
 }
 
 TEST(ScaleLaws, ATableIsSmoothThroughEveryPointAndNeverFoldsBack) {
-    ScaleLawSettings s;
+    ScaleSpec s;
     s.law = ScaleLaw::Table;
+    s.range = 10;
     s.points = ParsePointList("0:0 1:0.08 2:0.21 5:0.6 6:0.6 10:1");
-    for (const TablePoint& p : s.points)
-        EXPECT_DOUBLE_EQ(*ScaleFraction(s, 10, p.value), p.fraction);
+    for (const TablePoint& p : s.points) EXPECT_DOUBLE_EQ(*ScaleFraction(s, p.value), p.fraction);
     double last = 0.0;
     for (double v = 0.0; v <= 10.0; v += 0.01) {
-        const double f = *ScaleFraction(s, 10, v);
+        const double f = *ScaleFraction(s, v);
         EXPECT_GE(f, last - 1e-12) << v;
         EXPECT_LE(f, 1.0) << v;
         if (v > 5.0 && v < 6.0) {
@@ -111,7 +155,7 @@ TEST(ScaleLaws, ATableIsSmoothThroughEveryPointAndNeverFoldsBack) {
         }
         last = f;
     }
-    EXPECT_FALSE(ScaleFraction(s, 10, 10.5));  // no place beyond the table
+    EXPECT_FALSE(ScaleFraction(s, 10.5));  // no place beyond the table
 }
 
 TEST(ScaleLaws, ListsReadTheirItemsAndNameTheFirstBadOne) {
@@ -127,20 +171,20 @@ TEST(ScaleLaws, TheFirstProblemNamesItsScaleAndItem) {
     ScaleParameters p = kDefaultParameters;
     EXPECT_TRUE(CheckScales(p).ok());
     FurtherScale table;
-    table.law = ScaleLaw::Table;
-    table.points = ParsePointList("0:0 5:0.6 4:1");
+    table.set(&ScaleSpec::law, ScaleLaw::Table);
+    table.set(&ScaleSpec::points, ParsePointList("0:0 5:0.6 4:1"));
     p.ext.further = {table};
     EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::TableNotIncreasing, 2, "4:1"}));
-    p.ext.further[0].points = ParsePointList("0:0 5:1.2");
+    p.ext.further[0].set(&ScaleSpec::points, ParsePointList("0:0 5:1.2"));
     EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::FractionOutside, 2, "5:1.2"}));
     p.ext.further.clear();
-    p.ext.first.law = ScaleLaw::Square;
-    p.ext.first.start = -1;
+    p.law = ScaleLaw::Square;
+    p.start = -1;
     EXPECT_EQ(CheckScales(p).problem, ScaleProblem::SquareNegativeStart);
-    p.ext.first = {};
-    p.ext.first.law = ScaleLaw::Ohm;
+    p.start = 0;
+    p.law = ScaleLaw::Ohm;
     EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::OhmWithoutLists, 1, ""}));
-    p.ext.first = {};
+    p.law = ScaleLaw::Linear;
     p.ext.zones = {{1, 0, 1, 0}, {3, 0, 1, 0}};
     EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::ZoneScaleMissing, 2, "3"}));
 }

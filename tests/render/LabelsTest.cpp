@@ -19,6 +19,7 @@
 #include "render/Graduation.h"
 #include "render/Labels.h"
 #include "render/PainterSurface.h"
+#include "render/Scales.h"
 #include "render/SymbolImages.h"
 
 namespace quirn {
@@ -109,7 +110,7 @@ TEST(Labels, Utf8TextRegressionTextsBeyondWindows1251AreDrawnWhole) {
     ScaleParameters p = kDefaultParameters;
     const char* const unit = "k\u03A9";                  // kΩ
     const char* const origin = "\u2248 1 \u00B5\u03A9";  // ≈ 1 µΩ
-    StoreTypedText(unit, p.unit, p.ext.unitUtf8);
+    StoreTypedText(unit, p.unit, p.unitUtf8);
     StoreTypedText(origin, p.ext.origin, p.ext.originUtf8);
     RenderState state = LaidOut(ReadScaleParameters(WriteParameterText(p)));
     const std::vector<std::string> drawn = TextsOf(Painted(state).callsOf(DrawOp::TextOut));
@@ -254,7 +255,7 @@ Ink InkOf(const ScaleParameters& p, const std::string& numeral) {
     {
         QPainter painter(&image);
         OneNumeralSurface surface(painter, {axis, 300, 2540}, numeral);
-        DrawNumerals(surface, p);
+        DrawScaleNumerals(surface, ResolveScales(p).front());
     }
     Ink ink;
     double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
@@ -382,9 +383,7 @@ TEST(FindCollisions, NamesWhatRunsIntoAnotherOrOffThePlate) {
          {"place.standard"},
          false},
         {"Ohmmeter-50.qrn",
-         [](ScaleParameters& p) {
-             p.ext.first.numbers = ParseMarkList("0 10 20 30 50 100 200 500");
-         },
+         [](ScaleParameters& p) { p.numbers = ParseMarkList("0 10 20 30 50 100 200 500"); },
          {"200", "500"},
          false},
         {"C42300-2.5A-small.qrn",
@@ -399,8 +398,8 @@ TEST(FindCollisions, NamesWhatRunsIntoAnotherOrOffThePlate) {
          true},
         {"Multimeter-3-scales.qrn",
          [](ScaleParameters& p) {
-             p.ext.further.at(0).tickRadius = 5500;
-             p.ext.further.at(0).numbers.reset();
+             p.ext.further.at(0).set(&ScaleSpec::tickRadius, 5500);
+             p.ext.further.at(0).unset(&ScaleSpec::numbers);
          },
          {"place.others", "10", "10", "V~", "кОм"},
          false},

@@ -127,7 +127,7 @@ TEST(ZoneHatchRegression, TouchingZonesAreHatchedInDifferentDirections) {
     ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
     // The direction the black runs take near a point of the plate: +1 rising, -1 falling, 0 both.
     const auto direction = [&](double value) {
-        const double f = (value - p.ext.first.start) / (p.range - p.ext.first.start);
+        const double f = (value - p.start) / (p.range - p.start);
         const double a = (p.halfAngle + 90 - 2 * p.halfAngle * f) * kPi / 180;
         const double r = p.tickRadius + p.smallTickLength / 2.0;
         int rising = 0;
@@ -157,9 +157,9 @@ TEST(ZoneHatchRegression, TouchingZonesAreHatchedInDifferentDirections) {
 TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsReplaceNumbers) {
     ScaleParameters p = kDefaultParameters;
     p.range = 50;
-    p.ext.first.law = ScaleLaw::Ohm;
-    p.ext.first.ticks = std::vector<double>{0, 50, 1000};
-    p.ext.first.numbers = ParseMarkList("0 50 1000=1k");
+    p.law = ScaleLaw::Ohm;
+    p.ticks = std::vector<double>{0, 50, 1000};
+    p.numbers = ParseMarkList("0 50 1000=1k");
     RenderState state = test::LaidOut(p);
     const RecordingSurface drawn = test::Painted(state);
     std::vector<std::pair<std::string, int>> numerals;

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "model/Document.h"
+#include "model/LawTable.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
 #include "support/ViewHost.h"
@@ -108,7 +109,9 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     EXPECT_TRUE(doc_.IsModified());
     const ScaleParameters& record = doc_.parameters();
     ASSERT_EQ(record.ext.further.size(), 1u);
-    EXPECT_EQ(record.ext.further[0].points, (std::vector<TablePoint>{{0, 0}, {4, 0.5}, {15, 1}}));
+    ASSERT_TRUE(record.ext.further[0].find(&ScaleSpec::points));
+    EXPECT_EQ(*record.ext.further[0].find(&ScaleSpec::points),
+              (std::vector<TablePoint>{{0, 0}, {4, 0.5}, {15, 1}}));
     const std::string file = WriteParameterText(record);
     EXPECT_NE(file.find("2.law\t= table\r\n"), std::string::npos) << file;
     EXPECT_NE(file.find("2.points\t= 0:0 4:0.5 15:1\r\n"), std::string::npos) << file;
@@ -152,9 +155,9 @@ TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOh
         << first->edit(ScaleField::Numbers)->text().toStdString();
     Apply();
     EXPECT_EQ(prompts_->warnings.size(), 2) << Said();
-    EXPECT_EQ(doc_.parameters().ext.first.law, ScaleLaw::Ohm);
-    ASSERT_TRUE(doc_.parameters().ext.first.numbers.has_value());
-    EXPECT_EQ(doc_.parameters().ext.first.numbers->back().text, "1k");
+    EXPECT_EQ(doc_.parameters().law, ScaleLaw::Ohm);
+    ASSERT_TRUE(doc_.parameters().numbers.has_value());
+    EXPECT_EQ(doc_.parameters().numbers->back().text, "1k");
 }
 
 TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApply) {
@@ -175,7 +178,7 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
     bar_->button(BarControl::Apply)->click();
     EXPECT_EQ(Said(), "");
     EXPECT_DOUBLE_EQ(doc_.parameters().range, 30.0);
-    EXPECT_DOUBLE_EQ(doc_.parameters().ext.first.start, 5.0);
+    EXPECT_DOUBLE_EQ(doc_.parameters().start, 5.0);
     EXPECT_EQ(session_->history().count(), steps + 1);
     EXPECT_FALSE(scales_->applyButton()->property("unapplied").toBool());
     EXPECT_TRUE(panel_->ResolveUnappliedEdits());
@@ -186,13 +189,14 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
     Type(start, "10");
     QTest::keyClick(start, Qt::Key_Return);
     EXPECT_DOUBLE_EQ(doc_.parameters().range, 40.0);
-    EXPECT_DOUBLE_EQ(doc_.parameters().ext.first.start, 10.0);
+    EXPECT_DOUBLE_EQ(doc_.parameters().start, 10.0);
     EXPECT_FALSE(panel_->HasUnappliedEdits());
 }
 
 TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
     ScaleParameters four = doc_.parameters();
-    for (int k = 0; k < 3; ++k) four.ext.further.push_back({.tickRadius = 3000 - 500 * k});
+    for (int k = 0; k < 3; ++k)
+        four.ext.further.emplace_back().set(&ScaleSpec::tickRadius, 3000 - 500 * k);
     four.ext.zones = {{2, 0, 5, 0xFF0000}, {3, 5, 10, 0x00FF00}, {4, 10, 15, 0x0000FF}};
     session_->Apply(four);
     scales_->Fill();
@@ -214,10 +218,10 @@ TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
 
 TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPanels) {
     ScaleParameters p = kDefaultParameters;
-    StoreTypedText("k\u03A9", p.unit, p.ext.unitUtf8);                // kΩ
+    StoreTypedText("k\u03A9", p.unit, p.unitUtf8);                    // kΩ
     StoreTypedText("\u2248 \u03A9", p.ext.origin, p.ext.originUtf8);  // ≈ Ω
     FurtherScale& second = p.ext.further.emplace_back();
-    StoreTypedText("M\u03A9", second.unit.emplace(), second.unitUtf8);  // MΩ
+    StoreTypedText("M\u03A9", second.own(&ScaleSpec::unit), second.values.unitUtf8);  // MΩ
     doc_.setParameters(ReadScaleParameters(WriteParameterText(p)));
     session_->OnInitialUpdate();
     auto* bar = host_->findChild<ParameterBar*>();
@@ -259,6 +263,22 @@ TEST_F(ScalesWindowTest, AnOhmmetersRangeFieldIsCaptionedAsItsCentre) {
     EXPECT_EQ(Said(), "Шкала 2: в поле «Середина шкалы» не число: «abc»");
     Pick(second->lawBox(), "линейная");
     EXPECT_EQ(caption(), U("Конец шкалы"));
+}
+
+// The law box is built from the window's names of the laws: each law of the model's table must
+// be there once, in the table's order, or a law could be read from a file yet not be chosen.
+TEST_F(ScalesWindowTest, TheLawBoxNamesEveryLawOnce) {
+    scales_->addScaleButton()->click();
+    for (int scale : {1, 2}) {
+        QComboBox* box = scales_->page(scale)->lawBox();
+        const int first = scale == 1 ? 0 : 1;  // a further scale's box starts with "as scale 1"
+        ASSERT_EQ(box->count() - first, int(LawTable().size())) << scale;
+        for (std::size_t k = 0; k < LawTable().size(); ++k) {
+            const int item = first + int(k);
+            EXPECT_EQ(box->itemData(item).toInt(), int(LawTable()[k].law)) << scale;
+            EXPECT_FALSE(box->itemText(item).isEmpty()) << scale;
+        }
+    }
 }
 
 }  // namespace

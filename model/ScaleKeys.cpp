@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/ScaleKeys.h"
+
+#include "model/ExtensionText.h"
+#include "model/LawTable.h"
+#include "model/NumberText.h"
+
+namespace quirn {
+namespace {
+
+template <class... Ts>
+struct Overload : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overload(Ts...) -> Overload<Ts...>;
+
+using S = ScaleSpec;
+
+}  // namespace
+
+std::string ScaleKeyText(const ScaleKey& row, const ScaleSpec& s) {
+    return std::visit(Overload{[&](std::int32_t S::*m) { return std::to_string(s.*m); },
+                               [&](double S::*m) { return ExactNumber(s.*m); },
+                               [&](ScaleLaw S::*m) { return std::string(LawKeyword(s.*m)); },
+                               [&](std::vector<TablePoint> S::*m) { return PointListText(s.*m); },
+                               [&](std::optional<std::vector<double>> S::*m) {
+                                   return s.*m ? ValueListText(*(s.*m)) : std::string();
+                               },
+                               [&](std::optional<std::vector<Mark>> S::*m) {
+                                   return s.*m ? MarkListText(*(s.*m)) : std::string();
+                               },
+                               [&](const ScaleText& t) { return OneLineText(s.*t.text); }},
+                      row.member);
+}
+
+void SetScaleKey(const ScaleKey& row, ScaleSpec& s, std::string_view text) {
+    std::visit(
+        Overload{[&](std::int32_t S::*m) { s.*m = ParseInteger(text); },
+                 [&](double S::*m) { s.*m = ParseDecimal(text); },
+                 [&](ScaleLaw S::*m) { s.*m = LawFromKeyword(text).value_or(ScaleLaw::Linear); },
+                 [&](std::vector<TablePoint> S::*m) { s.*m = ParsePointList(text); },
+                 [&](std::optional<std::vector<double>> S::*m) { s.*m = ParseValueList(text); },
+                 [&](std::optional<std::vector<Mark>> S::*m) { s.*m = ParseMarkList(text); },
+                 [&](const ScaleText& t) { s.*t.text = std::string(text); }},
+        row.member);
+}
+
+void CopyScaleKey(const ScaleKey& row, const ScaleSpec& from, ScaleSpec& to) {
+    std::visit(Overload{[&](const ScaleText& t) {
+                            to.*t.text = from.*t.text;
+                            to.*t.full = from.*t.full;
+                        },
+                        [&](auto m) { to.*m = from.*m; }},
+               row.member);
+}
+
+bool HoldsDefault(const ScaleKey& row, const ScaleSpec& s) {
+    static const ScaleSpec kDefault;
+    return std::visit(Overload{[&](const ScaleText& t) {
+                                   return s.*t.text == kDefault.*t.text &&
+                                          s.*t.full == kDefault.*t.full;
+                               },
+                               [&](auto m) { return s.*m == kDefault.*m; }},
+                      row.member);
+}
+
+void FurtherScale::unset(std::size_t row) {
+    if (row >= kScaleKeys.size()) return;
+    CopyScaleKey(kScaleKeys[row], ScaleSpec{}, values);
+    sets.reset(row);
+}
+
+}  // namespace quirn
