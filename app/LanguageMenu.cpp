@@ -23,7 +23,7 @@ LanguageMenu::LanguageMenu(QWidget* parent) : QMenu(QStringLiteral("Язык / L
         QAction* action = addAction(text);
         action->setCheckable(true);
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, choice] { OnPicked(choice); });
+        connect(action, &QAction::triggered, this, [this, choice] { choose(choice); });
         return action;
     };
     system_ = add(tr("Как в системе"), LanguageChoice::System);
@@ -56,7 +56,7 @@ LanguageChoice LanguageMenu::choice() const {
     return LanguageChoice::System;
 }
 
-void LanguageMenu::OnPicked(LanguageChoice choice) {
+void LanguageMenu::choose(LanguageChoice choice) {
     emit chosen(choice);
     const QString text = LanguageNoticeText(choice);
     if (notice_) {

@@ -33,7 +33,7 @@ class LanguageMenu : public QMenu {
     void chosen(LanguageChoice choice);
 
   private:
-    void OnPicked(LanguageChoice choice);
+    void choose(LanguageChoice choice);
 
     QAction* system_ = nullptr;
     QAction* russian_ = nullptr;

@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "app/UserFiles.h"
-#include "peripherals/CalibrationDialog.h"
+#include "view/CalibrationDialog.h"
 #include "view/ScaleSession.h"
 #include "view/UserPrompts.h"
 

@@ -37,9 +37,9 @@ SessionEnd::SessionEnd(Document& doc, QObject* parent) : QObject(parent), doc_(d
         signalPipe = fds[1];
         notifier_ = new QSocketNotifier(readFd_, QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, [this] { readSignal(); });
-        previousTerm_ = Catch(SIGTERM, &SessionEnd::OnSignal);
-        previousHup_ = Catch(SIGHUP, &SessionEnd::OnSignal);
-        previousInt_ = Catch(SIGINT, &SessionEnd::OnSignal);  // Ctrl+C in the terminal
+        previousTerm_ = Catch(SIGTERM, &SessionEnd::catchSignal);
+        previousHup_ = Catch(SIGHUP, &SessionEnd::catchSignal);
+        previousInt_ = Catch(SIGINT, &SessionEnd::catchSignal);  // Ctrl+C in the terminal
     }
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager& manager) { commitData(manager); });
@@ -58,7 +58,7 @@ SessionEnd::~SessionEnd() {
     ::close(readFd_);
 }
 
-void SessionEnd::OnSignal(int signal) {
+void SessionEnd::catchSignal(int signal) {
     const int savedErrno = errno;
     const unsigned char byte = static_cast<unsigned char>(signal);
     if (signalPipe >= 0) {

@@ -37,7 +37,7 @@ class SessionEnd : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    static void OnSignal(int signal);
+    static void catchSignal(int signal);
     void readSignal();
     void commitData(QSessionManager& manager);
     void EndRun();

@@ -22,7 +22,7 @@ PanelFields::PanelFields(ParameterBar& bar, ScaleSession& session, UserPrompts& 
 
 void PanelFields::Connect() {
     using C = BarControl;
-    connect(bar_.button(C::Apply), &QPushButton::clicked, this, [this] { OnApplyParameters(); });
+    connect(bar_.button(C::Apply), &QPushButton::clicked, this, [this] { applyParameters(); });
     for (const C choice : {C::SquareShape, C::RadialShape, C::Arc})
         connect(qobject_cast<QAbstractButton*>(bar_.control(choice)), &QAbstractButton::clicked,
                 this, [this] { EnableByChoices(); });
@@ -102,7 +102,7 @@ QString PanelFields::StepName() const {
     return tr("применение параметров");
 }
 
-void PanelFields::OnApplyParameters() {
+void PanelFields::applyParameters() {
     // The panel keeps the texts as typed; only the drawing and the layout start afresh.
     session_.applyGroup().Apply(this);
 }

@@ -27,7 +27,7 @@ class PanelFields : public QObject, public FieldEditor {
     // Reads the panel, and what the scales window holds unapplied, into the working copy and
     // the document, then redraws; a field that cannot be taken is refused with a message and
     // nothing changes.
-    void OnApplyParameters();
+    void applyParameters();
     // Whether the fields say something else than when they were last filled or applied; the
     // Apply button is highlighted while they do.
     bool HasUnappliedEdits() const override;

@@ -135,7 +135,7 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
     if (!first) law_->addItem(tr("как у шкалы 1"), -1);
     for (const LawName& row : kLawNames) law_->addItem(Tr(row.name), static_cast<int>(row.law));
     form->addRow(tr("Закон шкалы"), law_);
-    connect(law_, &QComboBox::activated, this, [this] { OnLawPicked(); });
+    connect(law_, &QComboBox::activated, this, [this] { lawPicked(); });
 
     if (!first) {
         AddEdit(ScaleField::Range, Caption(ScaleField::Range), false);
@@ -206,7 +206,7 @@ std::optional<ScaleLaw> ScalePage::law() const {
     return static_cast<ScaleLaw>(law);
 }
 
-void ScalePage::OnLawPicked() {
+void ScalePage::lawPicked() {
     const std::optional<ScaleLaw> picked = law();
     if (!picked || LawOf(*picked).reach != LawReach::ZeroToInfinity) {
         if (ohmLists_ && Text(ScaleField::Ticks) == ohmLists_->first &&

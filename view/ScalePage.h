@@ -72,7 +72,7 @@ class ScalePage : public QWidget {
     // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series.
     // Picking another law takes them out again while they are as it put them, since the ohm
     // scale's values would lie outside the new scale.
-    void OnLawPicked();
+    void lawPicked();
     // The range field is the scale's end, or its centre value under the ohmmeter law.
     void ShowRangeCaption();
     QString Text(ScaleField id) const;

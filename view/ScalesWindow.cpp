@@ -105,11 +105,11 @@ ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget*
     pages_->removeTab(0);
     delete widest;
     AddPage();
-    connect(addScale_, &QPushButton::clicked, this, [this] { OnAddScale(); });
-    connect(removeScale_, &QPushButton::clicked, this, [this] { OnRemoveScale(); });
+    connect(addScale_, &QPushButton::clicked, this, [this] { addScale(); });
+    connect(removeScale_, &QPushButton::clicked, this, [this] { removeScale(); });
     connect(pages_, &QTabWidget::currentChanged, this, [this] { UpdateButtons(); });
-    connect(zones_->addButton(), &QPushButton::clicked, this, [this] { OnAddZone(); });
-    connect(apply_, &QPushButton::clicked, this, [this] { OnApply(); });
+    connect(zones_->addButton(), &QPushButton::clicked, this, [this] { addZone(); });
+    connect(apply_, &QPushButton::clicked, this, [this] { applyEdits(); });
     Watch(origin_);
     Watch(standard_);
     connect(zones_, &ZoneTable::edited, this, [this] { ShowUnapplied(); });
@@ -143,11 +143,11 @@ ScalePage* ScalesWindow::AddPage() {
 void ScalesWindow::Watch(QWidget* widget) {
     for (QLineEdit* edit : widget->findChildren<QLineEdit*>()) {
         connect(edit, &QLineEdit::textChanged, this, [this] { ShowUnapplied(); });
-        connect(edit, &QLineEdit::returnPressed, this, [this] { OnApply(); });
+        connect(edit, &QLineEdit::returnPressed, this, [this] { applyEdits(); });
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         connect(edit, &QLineEdit::textChanged, this, [this] { ShowUnapplied(); });
-        connect(edit, &QLineEdit::returnPressed, this, [this] { OnApply(); });
+        connect(edit, &QLineEdit::returnPressed, this, [this] { applyEdits(); });
     }
     for (QComboBox* box : widget->findChildren<QComboBox*>())
         connect(box, &QComboBox::currentIndexChanged, this, [this] { ShowUnapplied(); });
@@ -197,7 +197,7 @@ void ScalesWindow::Fill() {
     ShowUnapplied();
 }
 
-void ScalesWindow::OnAddScale() {
+void ScalesWindow::addScale() {
     if (pages_->count() >= kMaxScales) return;
     const ScaleParameters& p = session_.state().params;
     FurtherScale scale;
@@ -209,7 +209,7 @@ void ScalesWindow::OnAddScale() {
     pages_->setCurrentWidget(added);
 }
 
-void ScalesWindow::OnRemoveScale() {
+void ScalesWindow::removeScale() {
     const int index = pages_->currentIndex();
     if (index <= 0) return;
     QWidget* removed = pages_->widget(index);
@@ -221,7 +221,7 @@ void ScalesWindow::OnRemoveScale() {
     ShowUnapplied();
 }
 
-void ScalesWindow::OnAddZone() {
+void ScalesWindow::addZone() {
     const int scale = pages_->currentIndex() + 1;
     double to = session_.state().params.range;
     if (const auto range = page(scale)->edit(ScaleField::Range)) {
@@ -272,7 +272,7 @@ std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
     return std::nullopt;
 }
 
-void ScalesWindow::OnApply() {
+void ScalesWindow::applyEdits() {
     session_.applyGroup().Apply(this);
 }
 

@@ -31,12 +31,12 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     void Fill();
     // Reads the window, and what the panel holds unapplied, into the working copy; a record the
     // scales cannot be drawn from is refused with the reason, everything typed kept.
-    void OnApply();
+    void applyEdits();
     // A further scale, 8 mm inside scale 1 with scale 1's law, while there are fewer than four.
-    void OnAddScale();
+    void addScale();
     // The page shown, unless it is scale 1's, with its zones; the zones of later scales follow
     // their scale's new number.
-    void OnRemoveScale();
+    void removeScale();
 
     bool HasUnappliedEdits() const override;
     std::optional<QString> ReadInto(ScaleParameters& record) const override;
@@ -63,7 +63,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     void RemoveFurtherPages();
     void Renumber();
     void UpdateButtons();
-    void OnAddZone();
+    void addZone();
 
     ScaleSession& session_;
     UserPrompts& prompts_;

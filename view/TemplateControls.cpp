@@ -36,12 +36,11 @@ TemplateControls::TemplateControls(ParameterBar& bar, ScaleSession& session, Sca
 
 void TemplateControls::Connect(ScaleView& view) {
     connect(bar_.button(BarControl::TemplateButton), &QPushButton::clicked, this,
-            [this] { OnTemplateButton(); });
+            [this] { loadOrRemoveTemplate(); });
     for (const Coordinate& c : kCoordinates) {
-        connect(bar_.edit(c.field), &QLineEdit::textChanged, this,
-                [this, &c] { OnFieldChanged(c); });
+        connect(bar_.edit(c.field), &QLineEdit::textChanged, this, [this, &c] { readField(c); });
         connect(bar_.spinner(c.spinner), &QSpinBox::valueChanged, this,
-                [this, &c](int value) { OnSpinnerStep(c, value); });
+                [this, &c](int value) { stepSpinner(c, value); });
     }
     connect(&session_, &ScaleSession::shown, this, [this] {
         bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(0, 10000);
@@ -83,7 +82,7 @@ void TemplateControls::ShowButton() {
                  tr(session_.state().templ.loaded ? kRemoveCaption : kLoadCaption));
 }
 
-void TemplateControls::OnTemplateButton() {
+void TemplateControls::loadOrRemoveTemplate() {
     if (!session_.state().templ.loaded) {
         const QString path = prompts_.ChooseTemplateFile();
         if (path.isEmpty()) return;
@@ -98,12 +97,12 @@ void TemplateControls::OnTemplateButton() {
     ShowButton();
 }
 
-void TemplateControls::OnFieldChanged(const Coordinate& coordinate) {
+void TemplateControls::readField(const Coordinate& coordinate) {
     // The spinner stays where it was: the next step continues from its own position.
     (session_.*coordinate.store)(TemplateFieldValue(bar_.text(coordinate.field).toStdString()));
 }
 
-void TemplateControls::OnSpinnerStep(const Coordinate& coordinate, int value) {
+void TemplateControls::stepSpinner(const Coordinate& coordinate, int value) {
     (session_.*coordinate.store)(value);
     // The field's change handler then stores the value it reads back.
     bar_.setText(coordinate.field, QString::fromStdString(TemplateFieldText(value)));

@@ -23,7 +23,7 @@ class TemplateControls : public QObject {
                      UserPrompts& prompts, QObject* parent = nullptr);
 
     // Loads a template picture when none is loaded, removes it otherwise.
-    void OnTemplateButton();
+    void loadOrRemoveTemplate();
 
   private:
     // A template field and the spinner that steps it, and what they set.
@@ -40,9 +40,9 @@ class TemplateControls : public QObject {
     void ShowButton();
     void ShowCoordinate(const Coordinate& coordinate, std::int64_t value);
     // A field's text changed: re-read into the width, X or Y.
-    void OnFieldChanged(const Coordinate& coordinate);
+    void readField(const Coordinate& coordinate);
     // A spinner stepped to value: store it and write it into the field beside it.
-    void OnSpinnerStep(const Coordinate& coordinate, int value);
+    void stepSpinner(const Coordinate& coordinate, int value);
 
     ParameterBar& bar_;
     ScaleSession& session_;

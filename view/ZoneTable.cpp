@@ -54,7 +54,7 @@ ZoneTable::ZoneTable(UserPrompts& prompts, QWidget* parent) : QWidget(parent), p
     connect(remove_, &QPushButton::clicked, this, [this] { RemoveZone(); });
     connect(table_, &QTableWidget::itemChanged, this, [this] { emit edited(); });
     connect(table_, &QTableWidget::cellClicked, this,
-            [this](int row, int column) { OnCellClicked(row, column); });
+            [this](int row, int column) { editCell(row, column); });
     UpdateButtons();
 }
 
@@ -112,7 +112,7 @@ void ZoneTable::SetColour(int row, std::uint32_t rgb) {
     item->setForeground(colour.lightness() < 128 ? Qt::white : Qt::black);
 }
 
-void ZoneTable::OnCellClicked(int row, int column) {
+void ZoneTable::editCell(int row, int column) {
     if (column != ColourColumn) return;
     const QColor old = QColor::fromRgb(
         QRgb(table_->item(row, ColourColumn)->data(Qt::UserRole).value<std::uint32_t>()));

@@ -47,7 +47,7 @@ class ZoneTable : public QWidget {
 
   private:
     void SetColour(int row, std::uint32_t rgb);
-    void OnCellClicked(int row, int column);
+    void editCell(int row, int column);
     void UpdateButtons();
 
     QTableWidget* table_ = nullptr;

@@ -124,7 +124,7 @@ class SessionEndTest : public ::testing::Test {
         app_ = std::make_unique<Application>(*settings_, &prompts_);
         ASSERT_TRUE(app_->start({}));
         app_->mainWindow()->parameterBar().setText(BarControl::Name, QStringLiteral("Unsaved"));
-        app_->mainWindow()->panel().OnApplyParameters();
+        app_->mainWindow()->panel().applyParameters();
         ASSERT_TRUE(app_->document().IsModified());
     }
     void TearDown() override {

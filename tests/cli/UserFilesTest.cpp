@@ -19,9 +19,9 @@
 #include "app/UserFiles.h"
 #include "model/Document.h"
 #include "model/ParameterText.h"
-#include "peripherals/CalibrationDialog.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/TestFiles.h"
+#include "view/CalibrationDialog.h"
 #include "view/PanelFields.h"
 #include "view/ParameterBar.h"
 #include "view/ScaleSession.h"
@@ -83,7 +83,7 @@ class UserFilesTest : public ::testing::Test {
     }
     void ApplyName(MainWindow& frame, const char* name) {
         frame.parameterBar().setText(BarControl::Name, QString::fromUtf8(name));
-        frame.panel().OnApplyParameters();
+        frame.panel().applyParameters();
     }
     std::string Name(const fs::path& file) const { return ReadScaleParameters(Slurp(file)).name; }
 

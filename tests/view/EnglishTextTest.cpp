@@ -30,8 +30,8 @@
 #include "app/MainWindow.h"
 #include "app/ScreenSize.h"
 #include "model/ParameterText.h"
-#include "peripherals/CalibrationDialog.h"
 #include "support/TestFiles.h"
+#include "view/CalibrationDialog.h"
 #include "view/ParameterBar.h"
 
 namespace quirn {

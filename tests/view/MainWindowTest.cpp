@@ -83,7 +83,7 @@ class MainWindowTest : public ::testing::Test {
     // Apply a changed name through the panel, as the user would.
     void ApplyName(MainWindow& frame, const char* name) {
         frame.parameterBar().setText(BarControl::Name, QString::fromUtf8(name));
-        frame.panel().OnApplyParameters();
+        frame.panel().applyParameters();
     }
 
     test::ScratchDirectory scratch_{"quirn-frame", true};

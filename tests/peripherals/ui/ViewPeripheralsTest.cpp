@@ -18,10 +18,10 @@
 
 #include "app/ScreenSize.h"
 #include "model/Document.h"
-#include "peripherals/CalibrationDialog.h"
 #include "peripherals/ScreenCalibration.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/ViewHost.h"
+#include "view/CalibrationDialog.h"
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
 #include "view/ScaleView.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "peripherals/CalibrationDialog.h"
+#include "view/CalibrationDialog.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
