@@ -208,7 +208,7 @@ void MarkPlate(Sketch& s, const Plate& p) {
     s.Extension(At(w - p.bevel, p.top + 0.5), At(w - p.bevel, p.top + 5.0));
     s.Extension(At(w, p.top - p.bevel + 0.5), At(w, p.top + 5.0));
     s.Dimension(At(w - p.bevel, p.top + 4.0), At(w, p.top + 4.0));
-    s.Label(ParameterBar::Caption(C::Skos), At(w + 1.5, p.top + 4.0),
+    s.Label(ParameterBar::Caption(C::CornerBevel), At(w + 1.5, p.top + 4.0),
             Qt::AlignLeft | Qt::AlignVCenter);
 
     // The tick radius and the half-angle about the pointer axis.
@@ -218,13 +218,13 @@ void MarkPlate(Sketch& s, const Plate& p) {
     s.Line(At(0, 0), Polar(reach, 90.0 - p.halfAngle), centreLine);
     s.Dimension(At(0, 0), Polar(p.tickRadius, 62.0));
     s.Leader(Polar(p.tickRadius * 0.8, 62.0), At(right - 1, 34.0));
-    rightLabel(C::tickRadius, 34.0);
+    rightLabel(C::TickRadius, 34.0);
     QPainterPath angle;
     angle.arcMoveTo(Circle({}, 16.0 * kPixelsPerMm), 90.0 - p.halfAngle);
     angle.arcTo(Circle({}, 16.0 * kPixelsPerMm), 90.0 - p.halfAngle, p.halfAngle);
     s.Path(angle, Pen(kDimensionColour, 1.0));
     s.Leader(Polar(16.0, 90.0 - p.halfAngle / 2), At(right - 1, 22.0));
-    rightLabel(C::Alfa, 22.0);
+    rightLabel(C::HalfAngle, 22.0);
 
     // The mounting holes' line above the pointer axis and above the bottom edge.
     s.Extension(At(p.holeX + p.holeRadius + 0.5, p.holeY), At(w + 10.5, p.holeY));
@@ -233,21 +233,21 @@ void MarkPlate(Sketch& s, const Plate& p) {
     s.Dimension(At(w + 5.5, 0), At(w + 5.5, p.holeY));
     s.Dimension(At(w + 9.5, p.bottom), At(w + 9.5, p.holeY));
     s.Leader(At(w + 5.5, p.holeY / 2), At(right - 1, 10.0));
-    rightLabel(C::LosOs, 10.0);
+    rightLabel(C::MountingAboveAxis, 10.0);
     s.Leader(At(w + 9.5, p.bottom / 2), At(right - 1, -2.0));
-    rightLabel(C::LosNiz, -2.0);
+    rightLabel(C::MountingAboveBottom, -2.0);
 
     // The outer radius of a radial plate, the cut-out, the pointer axis and the two outlines.
     s.Dimension(At(0, 0), Polar(p.outerRadius, 116.0));
     s.Leader(Polar(p.outerRadius * 0.93, 116.0), At(left + 1, 52.0));
-    leftLabel(ParameterBar::Caption(C::outerRadius), 52.0);
+    leftLabel(ParameterBar::Caption(C::OuterRadius), 52.0);
     s.Leader(At(-w, 30.0), At(left + 1, 40.0));
     leftLabel(ParameterBar::Caption(C::SquareShape), 40.0);
     s.Leader(Polar(p.outerRadius, 126.0), At(left + 1, 46.0));
     leftLabel(ParameterBar::Caption(C::RadialShape), 46.0);
     s.Dimension(At(0, 0), Polar(p.cutOut, 135.0));
     s.Leader(Polar(p.cutOut * 0.6, 135.0), At(left + 1, 15.0));
-    leftLabel(ParameterBar::Caption(C::innerRadius), 15.0);
+    leftLabel(ParameterBar::Caption(C::InnerRadius), 15.0);
     s.Leader(At(0, 0), At(left + 1, -1.0));
     leftLabel(QCoreApplication::translate("quirn::PlateDrawing", "ось стрелки"), -1.0);
 
@@ -256,7 +256,7 @@ void MarkPlate(Sketch& s, const Plate& p) {
     s.Extension(At(-w - 0.5, p.bottom), At(heightAt - 1.0, p.bottom));
     s.Extension(At(-w + p.bevel - 0.5, p.top), At(heightAt - 1.0, p.top));
     s.Dimension(At(heightAt, p.bottom), At(heightAt, p.top));
-    s.Label(ParameterBar::Caption(C::plateHeight), At(heightAt - 0.8, (p.bottom + p.top) / 2),
+    s.Label(ParameterBar::Caption(C::PlateHeight), At(heightAt - 0.8, (p.bottom + p.top) / 2),
             Qt::AlignHCenter | Qt::AlignBottom, true);
 
     // The holes' spacing and the plate's width below it.
@@ -265,11 +265,11 @@ void MarkPlate(Sketch& s, const Plate& p) {
     for (const double x : {-p.holeX, p.holeX})
         s.Extension(At(x, p.holeY - p.holeRadius - 0.5), At(x, spacingAt - 1.0));
     s.Dimension(At(-p.holeX, spacingAt), At(p.holeX, spacingAt));
-    s.Label(ParameterBar::Caption(C::mountingHoleSpacing), At(0, spacingAt - 0.5),
+    s.Label(ParameterBar::Caption(C::MountingHoleSpacing), At(0, spacingAt - 0.5),
             Qt::AlignHCenter | Qt::AlignTop);
     for (const double x : {-w, w}) s.Extension(At(x, p.bottom - 0.5), At(x, widthAt - 1.0));
     s.Dimension(At(-w, widthAt), At(w, widthAt));
-    s.Label(ParameterBar::Caption(C::plateWidth), At(0, widthAt - 0.5),
+    s.Label(ParameterBar::Caption(C::PlateWidth), At(0, widthAt - 0.5),
             Qt::AlignHCenter | Qt::AlignTop);
 }
 
@@ -284,8 +284,8 @@ void DrawTicksEnlarged(Sketch& s) {
         C lengthId;
         C widthId;
     };
-    const Enlarged ticks[] = {{-110.0, 5.0, 1.0, C::bigTickLength, C::bigTickWidth},
-                              {110.0, 3.0, 0.6, C::smallTickLength, C::smallTickWidth}};
+    const Enlarged ticks[] = {{-110.0, 5.0, 1.0, C::BigTickLength, C::BigTickWidth},
+                              {110.0, 3.0, 0.6, C::SmallTickLength, C::SmallTickWidth}};
 
     s.Label(QCoreApplication::translate("quirn::PlateDrawing", "Деления крупно"),
             {0, base - 5.0 * mm - 45.0}, Qt::AlignHCenter | Qt::AlignBottom);
@@ -298,10 +298,11 @@ void DrawTicksEnlarged(Sketch& s) {
         }(),
         Qt::NoPen, QColor(170, 170, 170));
     s.Line({-250.0, base}, {250.0, base}, Pen(kDimensionColour, 0.8, Qt::DashDotLine));
-    s.Label(ParameterBar::Caption(C::tickRadius), {-256.0, base},
+    s.Label(ParameterBar::Caption(C::TickRadius), {-256.0, base},
             Qt::AlignRight | Qt::AlignVCenter);
     s.Leader({200.0, base + 0.25 * mm}, {225.0, base + 24.0});
-    s.Label(ParameterBar::Caption(C::Arc), {228.0, base + 24.0}, Qt::AlignLeft | Qt::AlignVCenter);
+    s.Label(ParameterBar::Caption(C::ArcShown), {228.0, base + 24.0},
+            Qt::AlignLeft | Qt::AlignVCenter);
 
     for (const Enlarged& t : ticks) {
         const double half = t.width * mm / 2;

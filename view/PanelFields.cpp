@@ -23,7 +23,7 @@ PanelFields::PanelFields(ParameterBar& bar, ScaleSession& session, UserPrompts& 
 void PanelFields::Connect() {
     using C = BarControl;
     connect(bar_.button(C::Apply), &QPushButton::clicked, this, [this] { applyParameters(); });
-    for (const C choice : {C::SquareShape, C::RadialShape, C::Arc})
+    for (const C choice : {C::SquareShape, C::RadialShape, C::ArcShown})
         connect(qobject_cast<QAbstractButton*>(bar_.control(choice)), &QAbstractButton::clicked,
                 this, [this] { EnableByChoices(); });
 
@@ -51,9 +51,9 @@ void PanelFields::Fill() {
 void PanelFields::EnableByChoices() {
     using C = BarControl;
     const bool square = bar_.isChecked(C::SquareShape);
-    bar_.setControlEnabled(C::plateHeight, square);
-    bar_.setControlEnabled(C::outerRadius, !square);
-    bar_.setControlEnabled(C::arcWidth, bar_.isChecked(C::Arc));
+    bar_.setControlEnabled(C::PlateHeight, square);
+    bar_.setControlEnabled(C::OuterRadius, !square);
+    bar_.setControlEnabled(C::ArcWidth, bar_.isChecked(C::ArcShown));
 }
 
 std::optional<QString> PanelFields::ReadInto(ScaleParameters& record) const {

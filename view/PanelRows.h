@@ -19,12 +19,13 @@ struct BarControl {
     friend constexpr bool operator==(BarControl, BarControl) = default;
     friend constexpr auto operator<=>(BarControl a, BarControl b) { return a.name <=> b.name; }
 
-    static const BarControl Apply, ExportPicture, Name, Unit, Range, Alfa, innerRadius,
-        mountingHoleSpacing, SquareShape, RadialShape, plateHeight, Skos, outerRadius, plateWidth,
-        tickRadius, InnerRadius, OuterRadius, bigTickLength, smallTickLength, divisions,
-        bigDivisions, numberedDivisions, bigTickWidth, smallTickWidth, Arc, arcWidth, LosOs, LosNiz,
-        TemplateButton, TemplateWidth, TemplateWidthSpinner, TemplateX, TemplateY, TemplateXSpinner,
-        TemplateYSpinner, ZoomReadout, CursorReadout;
+    static const BarControl Apply, ExportPicture, Name, Unit, Range, HalfAngle, InnerRadius,
+        MountingHoleSpacing, SquareShape, RadialShape, PlateHeight, CornerBevel, OuterRadius,
+        PlateWidth, TickRadius, TicksOutward, TicksInward, BigTickLength, SmallTickLength,
+        Divisions, BigDivisions, NumberedDivisions, BigTickWidth, SmallTickWidth, ArcShown,
+        ArcWidth, MountingAboveAxis, MountingAboveBottom, TemplateButton, TemplateWidth,
+        TemplateWidthSpinner, TemplateX, TemplateY, TemplateXSpinner, TemplateYSpinner, ZoomReadout,
+        CursorReadout;
 };
 
 inline constexpr BarControl BarControl::Apply{"apply"};
@@ -32,29 +33,29 @@ inline constexpr BarControl BarControl::ExportPicture{"exportPicture"};
 inline constexpr BarControl BarControl::Name{"name"};
 inline constexpr BarControl BarControl::Unit{"unit"};
 inline constexpr BarControl BarControl::Range{"range"};
-inline constexpr BarControl BarControl::Alfa{"alfa"};
-inline constexpr BarControl BarControl::innerRadius{"Rin"};
-inline constexpr BarControl BarControl::mountingHoleSpacing{"Lkrep"};
+inline constexpr BarControl BarControl::HalfAngle{"alfa"};
+inline constexpr BarControl BarControl::InnerRadius{"Rin"};
+inline constexpr BarControl BarControl::MountingHoleSpacing{"Lkrep"};
 inline constexpr BarControl BarControl::SquareShape{"shape"};
 inline constexpr BarControl BarControl::RadialShape{"radialShape"};
-inline constexpr BarControl BarControl::plateHeight{"Hshk"};
-inline constexpr BarControl BarControl::Skos{"skos"};
-inline constexpr BarControl BarControl::outerRadius{"Rout"};
-inline constexpr BarControl BarControl::plateWidth{"Lshk"};
-inline constexpr BarControl BarControl::tickRadius{"Rdel"};
-inline constexpr BarControl BarControl::InnerRadius{"out_R"};
-inline constexpr BarControl BarControl::OuterRadius{"ticksInward"};
-inline constexpr BarControl BarControl::bigTickLength{"Lbig"};
-inline constexpr BarControl BarControl::smallTickLength{"Lsm"};
-inline constexpr BarControl BarControl::divisions{"Nfull"};
-inline constexpr BarControl BarControl::bigDivisions{"Nbig"};
-inline constexpr BarControl BarControl::numberedDivisions{"Nm"};
-inline constexpr BarControl BarControl::bigTickWidth{"Hbig"};
-inline constexpr BarControl BarControl::smallTickWidth{"Hsm"};
-inline constexpr BarControl BarControl::Arc{"Duga"};
-inline constexpr BarControl BarControl::arcWidth{"Hduga"};
-inline constexpr BarControl BarControl::LosOs{"Los_os"};
-inline constexpr BarControl BarControl::LosNiz{"Los_niz"};
+inline constexpr BarControl BarControl::PlateHeight{"Hshk"};
+inline constexpr BarControl BarControl::CornerBevel{"skos"};
+inline constexpr BarControl BarControl::OuterRadius{"Rout"};
+inline constexpr BarControl BarControl::PlateWidth{"Lshk"};
+inline constexpr BarControl BarControl::TickRadius{"Rdel"};
+inline constexpr BarControl BarControl::TicksOutward{"out_R"};
+inline constexpr BarControl BarControl::TicksInward{"ticksInward"};
+inline constexpr BarControl BarControl::BigTickLength{"Lbig"};
+inline constexpr BarControl BarControl::SmallTickLength{"Lsm"};
+inline constexpr BarControl BarControl::Divisions{"Nfull"};
+inline constexpr BarControl BarControl::BigDivisions{"Nbig"};
+inline constexpr BarControl BarControl::NumberedDivisions{"Nm"};
+inline constexpr BarControl BarControl::BigTickWidth{"Hbig"};
+inline constexpr BarControl BarControl::SmallTickWidth{"Hsm"};
+inline constexpr BarControl BarControl::ArcShown{"Duga"};
+inline constexpr BarControl BarControl::ArcWidth{"Hduga"};
+inline constexpr BarControl BarControl::MountingAboveAxis{"Los_os"};
+inline constexpr BarControl BarControl::MountingAboveBottom{"Los_niz"};
 inline constexpr BarControl BarControl::TemplateButton{"template"};
 inline constexpr BarControl BarControl::TemplateWidth{"templateWidth"};
 inline constexpr BarControl BarControl::TemplateWidthSpinner{"templateWidthSpinner"};

@@ -34,24 +34,24 @@ TEST(ParameterBar, HasEveryControlOfItsKindWithItsText) {
     for (C id : {C::Name,
                  C::Unit,
                  C::Range,
-                 C::Alfa,
-                 C::innerRadius,
-                 C::mountingHoleSpacing,
-                 C::plateHeight,
-                 C::Skos,
-                 C::outerRadius,
-                 C::plateWidth,
-                 C::tickRadius,
-                 C::bigTickLength,
-                 C::smallTickLength,
-                 C::divisions,
-                 C::bigDivisions,
-                 C::numberedDivisions,
-                 C::bigTickWidth,
-                 C::smallTickWidth,
-                 C::arcWidth,
-                 C::LosOs,
-                 C::LosNiz,
+                 C::HalfAngle,
+                 C::InnerRadius,
+                 C::MountingHoleSpacing,
+                 C::PlateHeight,
+                 C::CornerBevel,
+                 C::OuterRadius,
+                 C::PlateWidth,
+                 C::TickRadius,
+                 C::BigTickLength,
+                 C::SmallTickLength,
+                 C::Divisions,
+                 C::BigDivisions,
+                 C::NumberedDivisions,
+                 C::BigTickWidth,
+                 C::SmallTickWidth,
+                 C::ArcWidth,
+                 C::MountingAboveAxis,
+                 C::MountingAboveBottom,
                  C::TemplateWidth,
                  C::TemplateX,
                  C::TemplateY}) {
@@ -59,7 +59,7 @@ TEST(ParameterBar, HasEveryControlOfItsKindWithItsText) {
         EXPECT_EQ(bar.edit(id)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         EXPECT_FALSE(bar.edit(id)->isReadOnly());
     }
-    for (C id : {C::SquareShape, C::RadialShape, C::InnerRadius, C::OuterRadius})
+    for (C id : {C::SquareShape, C::RadialShape, C::TicksOutward, C::TicksInward})
         EXPECT_NE(bar.radio(id), nullptr) << id.name;
     for (C id : {C::TemplateWidthSpinner, C::TemplateXSpinner, C::TemplateYSpinner})
         EXPECT_NE(bar.spinner(id), nullptr) << id.name;
@@ -72,7 +72,7 @@ TEST(ParameterBar, HasEveryControlOfItsKindWithItsText) {
     EXPECT_TRUE(bar.button(C::Apply)->isDefault());
     EXPECT_EQ(bar.text(C::ExportPicture), QString::fromUtf8("Записать рисунок в файл"));
     EXPECT_EQ(bar.text(C::TemplateButton), QString::fromUtf8("Загрузить шаблон (.bmp)"));
-    EXPECT_EQ(bar.text(C::Arc), QString::fromUtf8("Дуга под/над делениями"));
+    EXPECT_EQ(bar.text(C::ArcShown), QString::fromUtf8("Дуга под/над делениями"));
     EXPECT_EQ(bar.text(C::RadialShape), QString::fromUtf8("Радиусная шкала"));
 
     QStringList labels;
@@ -108,8 +108,8 @@ TEST(ParameterBar, EveryControlHasATooltipSayingWhatItIs) {
     for (const QLabel* label : bar.findChildren<QLabel*>())
         if (label->text() == QString::fromUtf8("Ширина шкалы")) width = label;
     ASSERT_NE(width, nullptr);
-    EXPECT_EQ(width->toolTip(), bar.edit(C::plateWidth)->toolTip());
-    EXPECT_EQ(bar.edit(C::plateWidth)->toolTip(),
+    EXPECT_EQ(width->toolTip(), bar.edit(C::PlateWidth)->toolTip());
+    EXPECT_EQ(bar.edit(C::PlateWidth)->toolTip(),
               QString::fromUtf8("Ширина пластины от левого края до правого"));
 }
 
@@ -136,14 +136,14 @@ TEST(ParameterBar, IsLaidOutAtAFixedHeightWithBoxesOfSevenDigits) {
 TEST(ParameterBar, OnlyTheTwoCountFieldsRefuseAnythingButDigits) {
     ParameterBar bar;
     bar.show();
-    for (C id : {C::bigDivisions, C::numberedDivisions}) {
+    for (C id : {C::BigDivisions, C::NumberedDivisions}) {
         QTest::keyClicks(bar.edit(id), "1a2,3-");
         EXPECT_EQ(bar.text(id), "123");
     }
-    QTest::keyClicks(bar.edit(C::divisions), "12.7");
-    EXPECT_EQ(bar.text(C::divisions), "12.7");
-    QTest::keyClicks(bar.edit(C::plateWidth), "-1,5");
-    EXPECT_EQ(bar.text(C::plateWidth), "-1,5");
+    QTest::keyClicks(bar.edit(C::Divisions), "12.7");
+    EXPECT_EQ(bar.text(C::Divisions), "12.7");
+    QTest::keyClicks(bar.edit(C::PlateWidth), "-1,5");
+    EXPECT_EQ(bar.text(C::PlateWidth), "-1,5");
 }
 
 TEST(ParameterBar, FieldsHoldWhatFitsTheirBoxButNameAndUnitScroll) {
@@ -165,9 +165,9 @@ TEST(ParameterBar, EnterAppliesAndEscapePressesTheTemplateButton) {
     bar.show();
     QSignalSpy applied(bar.button(C::Apply), &QPushButton::clicked);
     QSignalSpy templ(bar.button(C::TemplateButton), &QPushButton::clicked);
-    QTest::keyClick(bar.edit(C::plateWidth), Qt::Key_Return);
+    QTest::keyClick(bar.edit(C::PlateWidth), Qt::Key_Return);
     QTest::keyClick(bar.edit(C::Name), Qt::Key_Enter);
-    QTest::keyClick(bar.checkBox(C::Arc), Qt::Key_Return);
+    QTest::keyClick(bar.checkBox(C::ArcShown), Qt::Key_Return);
     EXPECT_EQ(applied.count(), 3);
     EXPECT_EQ(templ.count(), 0);
     QTest::keyClick(bar.edit(C::TemplateX), Qt::Key_Escape);
@@ -179,11 +179,11 @@ TEST(ParameterBar, RadioPairsAreSeparateGroups) {
     ParameterBar bar;
     bar.show();
     QTest::mouseClick(bar.radio(C::SquareShape), Qt::LeftButton);
-    QTest::mouseClick(bar.radio(C::OuterRadius), Qt::LeftButton);
+    QTest::mouseClick(bar.radio(C::TicksInward), Qt::LeftButton);
     EXPECT_TRUE(bar.isChecked(C::SquareShape));
     QTest::mouseClick(bar.radio(C::RadialShape), Qt::LeftButton);
     EXPECT_FALSE(bar.isChecked(C::SquareShape));
-    EXPECT_TRUE(bar.isChecked(C::OuterRadius));
+    EXPECT_TRUE(bar.isChecked(C::TicksInward));
     // The program can clear both of a pair.
     bar.setChecked(C::RadialShape, false);
     EXPECT_FALSE(bar.isChecked(C::SquareShape));
@@ -206,25 +206,25 @@ TEST(ParameterBar, TabVisitsButtonsFieldsAndTemplateControlsInOrderSkippingRadio
                           C::Name,
                           C::Unit,
                           C::Range,
-                          C::Alfa,
-                          C::innerRadius,
-                          C::mountingHoleSpacing,
-                          C::plateHeight,
-                          C::Skos,
-                          C::outerRadius,
-                          C::plateWidth,
-                          C::tickRadius,
-                          C::bigTickLength,
-                          C::smallTickLength,
-                          C::divisions,
-                          C::bigDivisions,
-                          C::numberedDivisions,
-                          C::bigTickWidth,
-                          C::smallTickWidth,
-                          C::Arc,
-                          C::arcWidth,
-                          C::LosOs,
-                          C::LosNiz,
+                          C::HalfAngle,
+                          C::InnerRadius,
+                          C::MountingHoleSpacing,
+                          C::PlateHeight,
+                          C::CornerBevel,
+                          C::OuterRadius,
+                          C::PlateWidth,
+                          C::TickRadius,
+                          C::BigTickLength,
+                          C::SmallTickLength,
+                          C::Divisions,
+                          C::BigDivisions,
+                          C::NumberedDivisions,
+                          C::BigTickWidth,
+                          C::SmallTickWidth,
+                          C::ArcShown,
+                          C::ArcWidth,
+                          C::MountingAboveAxis,
+                          C::MountingAboveBottom,
                           C::TemplateButton,
                           C::TemplateWidth,
                           C::TemplateX,

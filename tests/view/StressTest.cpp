@@ -79,12 +79,12 @@ class StressTest : public ::testing::Test {
     // Applies a changed record through the panel, alternating shapes, arcs and radii.
     void Apply(int step) {
         bar_->setText(C::Name, QStringLiteral("M%1").arg(4200 + step % 50));
-        bar_->setText(C::tickRadius, QString::number(30 + step % 20));
-        bar_->setText(C::numberedDivisions, QString::number(2 + step % 9));
+        bar_->setText(C::TickRadius, QString::number(30 + step % 20));
+        bar_->setText(C::NumberedDivisions, QString::number(2 + step % 9));
         if (step % 3 == 0)
             QTest::mouseClick(bar_->radio(step % 2 ? C::RadialShape : C::SquareShape),
                               Qt::LeftButton);
-        if (step % 4 == 0) QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
+        if (step % 4 == 0) QTest::mouseClick(bar_->checkBox(C::ArcShown), Qt::LeftButton);
         bar_->button(C::Apply)->click();
         view_->viewport()->repaint();
     }

@@ -116,18 +116,18 @@ TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
     EXPECT_EQ(view_->session().state().params, kDefaultParameters);
     EXPECT_EQ(Text(C::Name), "M4200");
     EXPECT_EQ(Text(C::Range), "15");
-    EXPECT_EQ(Text(C::Alfa), "42.5");
-    EXPECT_EQ(Text(C::smallTickLength), "3");
-    EXPECT_EQ(Text(C::smallTickWidth), "0.2");
-    EXPECT_EQ(Text(C::plateWidth), "69");
-    EXPECT_EQ(Text(C::divisions), "30");
+    EXPECT_EQ(Text(C::HalfAngle), "42.5");
+    EXPECT_EQ(Text(C::SmallTickLength), "3");
+    EXPECT_EQ(Text(C::SmallTickWidth), "0.2");
+    EXPECT_EQ(Text(C::PlateWidth), "69");
+    EXPECT_EQ(Text(C::Divisions), "30");
     EXPECT_TRUE(bar_->isChecked(C::SquareShape));
-    EXPECT_TRUE(bar_->isChecked(C::InnerRadius));
-    EXPECT_FALSE(bar_->isChecked(C::Arc));
-    EXPECT_TRUE(bar_->control(C::plateHeight)->isEnabled());
-    EXPECT_FALSE(bar_->control(C::outerRadius)->isEnabled());
-    EXPECT_FALSE(bar_->control(C::arcWidth)->isEnabled());
-    EXPECT_TRUE(bar_->control(C::Skos)->isEnabled());
+    EXPECT_TRUE(bar_->isChecked(C::TicksOutward));
+    EXPECT_FALSE(bar_->isChecked(C::ArcShown));
+    EXPECT_TRUE(bar_->control(C::PlateHeight)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::OuterRadius)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::ArcWidth)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::CornerBevel)->isEnabled());
 
     // Width plateWidth + 2 mm, 1 mm left of the plate and 1 mm below its bottom edge.
     EXPECT_EQ(Text(C::TemplateWidth), "71.00");
@@ -148,8 +148,8 @@ TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
     doc_.setParameters(p);
     view_->session().OnInitialUpdate();
     EXPECT_FALSE(bar_->isChecked(C::SquareShape));
-    EXPECT_TRUE(bar_->control(C::outerRadius)->isEnabled());
-    EXPECT_TRUE(bar_->control(C::arcWidth)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::OuterRadius)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::ArcWidth)->isEnabled());
     bar_->button(C::Apply)->click();
     EXPECT_EQ(doc_.parameters().shape, 1);
     EXPECT_EQ(doc_.parameters().arcShown, 1);
@@ -158,19 +158,19 @@ TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
 
 TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
-    ASSERT_FALSE(bar_->control(C::plateHeight)->isEnabled());
-    bar_->setText(C::plateHeight, "55");  // disabled, and read all the same
+    ASSERT_FALSE(bar_->control(C::PlateHeight)->isEnabled());
+    bar_->setText(C::PlateHeight, "55");  // disabled, and read all the same
     bar_->setText(C::Range, "0,25");
-    bar_->setText(C::plateWidth, "70,5");
-    bar_->setText(C::bigTickLength, "12.345");
-    bar_->setText(C::Alfa, " 30,5");
-    bar_->setText(C::divisions, "12");
+    bar_->setText(C::PlateWidth, "70,5");
+    bar_->setText(C::BigTickLength, "12.345");
+    bar_->setText(C::HalfAngle, " 30,5");
+    bar_->setText(C::Divisions, "12");
     bar_->setText(C::Name, U("Э59"));
     bar_->setText(C::Unit, U("мА"));
-    QTest::mouseClick(bar_->radio(C::OuterRadius), Qt::LeftButton);
-    QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
-    bar_->setText(C::arcWidth, "0,4");
-    QTest::keyClick(bar_->edit(C::plateWidth), Qt::Key_Return);
+    QTest::mouseClick(bar_->radio(C::TicksInward), Qt::LeftButton);
+    QTest::mouseClick(bar_->checkBox(C::ArcShown), Qt::LeftButton);
+    bar_->setText(C::ArcWidth, "0,4");
+    QTest::keyClick(bar_->edit(C::PlateWidth), Qt::Key_Return);
 
     EXPECT_TRUE(warnings_->isEmpty()) << warnings_->join(QLatin1Char('\n')).toStdString();
     const ScaleParameters& p = doc_.parameters();
@@ -205,11 +205,11 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
     const Case cases[] = {
         {C::Range, "abc", "Диапазон шкалы: не число «abc»"},
         {C::Range, "12abc", "Диапазон шкалы: не число «12abc»"},
-        {C::innerRadius, "3 мм", "Внутренний радиус шкалы: не число «3 мм»"},
-        {C::divisions, "12.7", "Общее число делений: не целое число «12.7»"},
-        {C::plateWidth, "1e12", "Ширина шкалы: слишком большое число «1e12»"},
-        {C::Alfa, "0", "Половинный угол шкалы: нужно больше 0 и не больше 180, а не «0»"},
-        {C::Alfa, "200", "Половинный угол шкалы: нужно больше 0 и не больше 180, а не «200»"},
+        {C::InnerRadius, "3 мм", "Внутренний радиус шкалы: не число «3 мм»"},
+        {C::Divisions, "12.7", "Общее число делений: не целое число «12.7»"},
+        {C::PlateWidth, "1e12", "Ширина шкалы: слишком большое число «1e12»"},
+        {C::HalfAngle, "0", "Половинный угол шкалы: нужно больше 0 и не больше 180, а не «0»"},
+        {C::HalfAngle, "200", "Половинный угол шкалы: нужно больше 0 и не больше 180, а не «200»"},
         // A range of zero leaves the scale without a span: the scales' own check refuses it.
         {C::Range, "0", "Шкала 1: начало шкалы совпадает с её концом (0)"},
     };
@@ -232,15 +232,15 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
 
 TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
-    EXPECT_FALSE(bar_->control(C::plateHeight)->isEnabled());
-    EXPECT_TRUE(bar_->control(C::outerRadius)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::PlateHeight)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::OuterRadius)->isEnabled());
     QTest::mouseClick(bar_->radio(C::SquareShape), Qt::LeftButton);
-    EXPECT_TRUE(bar_->control(C::plateHeight)->isEnabled());
-    EXPECT_FALSE(bar_->control(C::outerRadius)->isEnabled());
-    QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
-    EXPECT_TRUE(bar_->control(C::arcWidth)->isEnabled());
-    QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
-    EXPECT_FALSE(bar_->control(C::arcWidth)->isEnabled());
+    EXPECT_TRUE(bar_->control(C::PlateHeight)->isEnabled());
+    EXPECT_FALSE(bar_->control(C::OuterRadius)->isEnabled());
+    QTest::mouseClick(bar_->checkBox(C::ArcShown), Qt::LeftButton);
+    EXPECT_TRUE(bar_->control(C::ArcWidth)->isEnabled());
+    QTest::mouseClick(bar_->checkBox(C::ArcShown), Qt::LeftButton);
+    EXPECT_FALSE(bar_->control(C::ArcWidth)->isEnabled());
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
     EXPECT_EQ(view_->session().state().params, kDefaultParameters);
     EXPECT_EQ(doc_.parameters(), kDefaultParameters);
@@ -529,7 +529,7 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
     EXPECT_EQ(view_->session().state().params, doc_.parameters());
     EXPECT_TRUE(bar_->isChecked(C::RadialShape));
-    EXPECT_EQ(Text(C::plateWidth).toStdString(), LengthText(doc_.parameters().plateWidth));
+    EXPECT_EQ(Text(C::PlateWidth).toStdString(), LengthText(doc_.parameters().plateWidth));
 }
 
 }  // namespace
