@@ -9,7 +9,7 @@ namespace {
 using P = ScaleParameters;
 using K = FieldKind;
 
-const std::array<ParameterField, kStandardFieldCount> kFields{{
+const ParameterField kFields[] = {
     {"name", &P::name, K::Text},
     {"unit", &P::unit, K::Text},
     {"range", &P::range, K::Decimal},
@@ -34,7 +34,7 @@ const std::array<ParameterField, kStandardFieldCount> kFields{{
     {"Hduga", &P::arcWidth, K::Integer},
     {"Los_os", &P::mountingAboveAxis, K::Integer},
     {"Los_niz", &P::mountingAboveBottom, K::Integer},
-}};
+};
 
 // A text value ends at its first control byte when read, and a NUL ends the whole text: a NUL
 // pasted into a name would cost every value after it on the next open, a CR LF would leave a
@@ -55,7 +55,7 @@ Overload(Ts...) -> Overload<Ts...>;
 
 }  // namespace
 
-const std::array<ParameterField, kStandardFieldCount>& StandardFields() {
+std::span<const ParameterField> StandardFields() {
     return kFields;
 }
 

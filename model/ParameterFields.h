@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The 24 standard fields in file order, one row each: the table that the reader and the writer
+// The standard fields in file order, one row each: the table that the reader and the writer
 // go through, so that a field is described once. The panel shows them through a table of its own
 // (view/PanelRows.h).
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -30,9 +30,8 @@ struct ParameterField {
     FieldKind kind;
 };
 
-inline constexpr std::size_t kStandardFieldCount = 24;
-
-const std::array<ParameterField, kStandardFieldCount>& StandardFields();
+// In file order.
+std::span<const ParameterField> StandardFields();
 
 // The field's value as the file writes it, and the value read from a file's text for it.
 std::string FieldFileText(const ParameterField& field, const ScaleParameters& p);
