@@ -74,7 +74,7 @@ void Application::KeepInitialParameters() {
     // A failed write keeps the previous file; the user is told.
     const std::string& file = doc_.initialParametersFile();
     MakeFolderFor(QFile::decodeName(file.c_str()));
-    const FileError error = WriteInitialParameters(session.state().params, file);
+    const FileError error = WriteInitialParameters(session.scene().params, file);
     if (error == FileError::None) return;
     DocumentPrompts* prompts = externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get();
     if (prompts != nullptr)

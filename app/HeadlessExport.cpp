@@ -9,7 +9,7 @@
 #include "model/Document.h"
 #include "peripherals/PictureExport.h"
 #include "peripherals/Printing.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 
 namespace quirn {
@@ -30,13 +30,13 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
         return 1;
     }
 
-    RenderState state;
-    state.params = parameters;
-    state.symbols = LoadSymbolImages();
-    ResetLayout(state);
+    Scene scene;
+    scene.params = parameters;
+    scene.symbols = LoadSymbolImages();
+    scene.layout = DefaultLayout(scene.params);
     const int dpi = request.dpi > 0 ? request.dpi : ApplicationPrinter().dpi();
     const ExportResult result =
-        ExportPicture(state, QString::fromLocal8Bit(request.output.c_str()), dpi);
+        ExportPicture(scene, QString::fromLocal8Bit(request.output.c_str()), dpi);
     if (result.status != ExportStatus::Ok) return Complain(result.message);
     return 0;
 }

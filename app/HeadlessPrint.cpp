@@ -9,7 +9,7 @@
 
 #include "app/HeadlessSupport.h"
 #include "peripherals/Printing.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 #include "view/PanelText.h"
 
@@ -36,13 +36,13 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     }
     QPrinter printer(info, QPrinter::HighResolution);
 
-    RenderState state;
-    state.params = *parameters;
-    state.symbols = LoadSymbolImages();
-    ResetLayout(state);
-    PreferColourForZones(printer, state.params);
-    const QString title = QString::fromStdString(ComposeDescription(state.params));
-    const PrintResult result = PrintScale(state, printer, PageMargins{}, title);
+    Scene scene;
+    scene.params = *parameters;
+    scene.symbols = LoadSymbolImages();
+    scene.layout = DefaultLayout(scene.params);
+    PreferColourForZones(printer, scene.params);
+    const QString title = QString::fromStdString(ComposeDescription(scene.params));
+    const PrintResult result = PrintScale(scene, printer, PageMargins{}, title);
     if (!result.ok())
         return Complain(result.message + " (" + info.printerName().toStdString() + ")");
     return 0;

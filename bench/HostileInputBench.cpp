@@ -13,7 +13,7 @@
 
 #include "bench/BenchSupport.h"
 #include "peripherals/TemplateUnderlay.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "tests/support/BmpBytes.h"
 #include "tests/support/ExtremeRecords.h"
 

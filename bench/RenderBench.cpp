@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "bench/BenchSupport.h"
 #include "peripherals/PictureExport.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 #include "view/ViewMapping.h"
 #include "view/WindowPicture.h"

@@ -9,7 +9,7 @@
 
 #include "model/ScaleParameters.h"
 #include "render/DrawingSurface.h"
-#include "render/RenderState.h"
+#include "render/Scene.h"
 #include "render/TextMeasure.h"
 
 namespace quirn {
@@ -30,13 +30,13 @@ int NumeralEscapement(const ScaleParameters& p, std::int64_t i);
 // numberedDivisions = 0 the single numeral is 0.
 std::string NumeralText(const ScaleParameters& p, std::int64_t i);
 
-// The sizes of the three images and the four texts, the origin label lifted once after a reset
-// and wrapped near the right edge.
-void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& laid);
+// The sizes of the three images and the four texts, the origin label lifted when its anchor is
+// meant for its bottom and wrapped near the right edge.
+void LayOutLabels(const Scene& scene, TextMeasure& measure, ScaleLayout& laid);
 // The three images at their anchors, at the sizes laid out.
-void DrawSymbols(const RenderState& state, DrawingSurface& surface);
+void DrawSymbols(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surface);
 // Unit, name, origin label and standard label as laid out.
-void DrawTexts(const RenderState& state, DrawingSurface& surface);
+void DrawTexts(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surface);
 // The numerals at the numbered positions, placed by the big ticks' corners.
 void DrawNumerals(DrawingSurface& surface, const ScaleParameters& p);
 // One numeral on the ray at theta (radians): upright at an end of the scale, else turned by the

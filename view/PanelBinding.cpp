@@ -125,7 +125,7 @@ void PanelBinding::OnRestored() {
 
 void PanelBinding::ShowTemplateButton() {
     bar_.setText(BarControl::TemplateButton,
-                 tr(session_.state().templ.loaded ? kRemoveCaption : kLoadCaption));
+                 tr(session_.scene().templ.loaded ? kRemoveCaption : kLoadCaption));
 }
 
 std::optional<QString> PanelBinding::ReadInto(ScaleParameters& record) const {
@@ -139,7 +139,7 @@ std::optional<QString> PanelBinding::ReadInto(ScaleParameters& record) const {
 void PanelBinding::TakeAppliedReading() {
     // Read back rather than compared with the record: a file's 1.23456 shows as "1.235", which
     // is not an edit.
-    appliedReading_ = ReadPanelFields(bar_, session_.state().params).record;
+    appliedReading_ = ReadPanelFields(bar_, session_.scene().params).record;
     for (const ParameterField& field : StandardFields()) {
         // Setting the text clears the field's undo history.
         if (QLineEdit* edit = bar_.edit(static_cast<BarControl>(field.panelControl)))
@@ -195,7 +195,7 @@ bool PanelBinding::eventFilter(QObject* watched, QEvent* event) {
 
 void PanelBinding::ShowZoom() {
     bar_.setText(BarControl::ZoomReadout,
-                 QString::fromStdString(ZoomReadoutText(session_.state().zoom)));
+                 QString::fromStdString(ZoomReadoutText(session_.scene().zoom)));
 }
 
 void PanelBinding::ShowCursor(int x, int y) {
@@ -203,7 +203,7 @@ void PanelBinding::ShowCursor(int x, int y) {
 }
 
 void PanelBinding::ShowTemplateAnchor() {
-    const Point anchor = session_.state().templ.anchor;
+    const Point anchor = session_.scene().templ.anchor;
     // The field texts notify their change handlers; the spinners only follow.
     bar_.setText(BarControl::TemplateX, QString::fromStdString(TemplateFieldText(anchor.x)));
     bar_.setText(BarControl::TemplateY, QString::fromStdString(TemplateFieldText(anchor.y)));
@@ -216,7 +216,7 @@ void PanelBinding::ShowTemplateAnchor() {
 }
 
 void PanelBinding::ShowTemplateWidth() {
-    const int width = session_.state().templ.width;
+    const int width = session_.scene().templ.width;
     bar_.setText(BarControl::TemplateWidth, QString::fromStdString(TemplateFieldText(width)));
     QSpinBox* spinner = bar_.spinner(BarControl::TemplateWidthSpinner);
     const QSignalBlocker quiet(spinner);
@@ -229,7 +229,7 @@ void PanelBinding::Warn(const QString& text) {
 
 void PanelBinding::FillParameterBar() {
     using C = BarControl;
-    const ScaleParameters& p = session_.state().params;
+    const ScaleParameters& p = session_.scene().params;
     for (const ParameterField& field : StandardFields()) {
         const auto id = static_cast<C>(field.panelControl);
         switch (field.form) {
@@ -264,7 +264,7 @@ void PanelBinding::FillParameterBar() {
         }
     }
 
-    const TemplateUnderlay& t = session_.state().templ;
+    const TemplateUnderlay& t = session_.scene().templ;
     bar_.setText(C::TemplateWidth, Qt8(TemplateFieldText(t.width)));
     bar_.setText(C::TemplateX, Qt8(TemplateFieldText(t.anchor.x)));
     bar_.setText(C::TemplateY, Qt8(TemplateFieldText(t.anchor.y)));
@@ -323,7 +323,7 @@ QString PanelBinding::AskTemplateFile() {
 }
 
 void PanelBinding::OnTemplateButton() {
-    if (!session_.state().templ.loaded) {
+    if (!session_.scene().templ.loaded) {
         const QString path = AskTemplateFile();
         if (path.isEmpty()) return;
         const std::string failure = session_.LoadTemplate(path);

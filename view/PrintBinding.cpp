@@ -40,9 +40,8 @@ void PrintBinding::Warn(const QString& text) {
 }
 
 void PrintBinding::Print(QPrinter& printer) {
-    // A copy, so that the sizes the mouse works with stay the screen's.
-    RenderState printed = session_.state();
-    const PrintResult result = PrintScale(printed, printer, margins_, session_.DocumentTitle());
+    const PrintResult result =
+        PrintScale(session_.scene(), printer, margins_, session_.DocumentTitle());
     if (!result.ok()) Warn(QString::fromStdString(result.message));
 }
 

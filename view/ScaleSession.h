@@ -11,12 +11,13 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
-#include <vector>
+#include <cstdint>
 
 #include "model/Document.h"
 #include "peripherals/PictureExport.h"
-#include "render/RenderState.h"
+#include "render/Scene.h"
 #include "view/ApplyGroup.h"
+#include "view/Dragging.h"
 #include "view/EditHistory.h"
 
 namespace quirn {
@@ -30,8 +31,10 @@ class ScaleSession : public QObject {
     ~ScaleSession() override;
 
     Document& document() const { return doc_; }
-    RenderState& state() { return state_; }
-    const RenderState& state() const { return state_; }
+    // Everything the drawing shows; changed only through the commands below.
+    const Scene& scene() const { return scene_; }
+    // Goes up at every change of the scene: what a picture of it can be cached by.
+    std::uint64_t revision() const { return revision_; }
     // Whether a document has been shown: before that the working copy is worth nothing.
     bool hasRecord() const { return hasRecord_; }
     QString DocumentTitle() const;
@@ -45,10 +48,9 @@ class ScaleSession : public QObject {
     void Apply(const ScaleParameters& params, const QString& step = {});
     // Elements at their defaults for the plate, or where the user placed them.
     void ResetLayout();
-    // A drag ended; before is the snapshot taken when it began. The drawn elements among moved
-    // stand where the layout now has them: their places become part of the record. The drag is
-    // one step of the history.
-    void KeepPlaces(const std::vector<MovableElement>& moved, const EditSnapshot& before);
+    // A drag ended: the elements it moved stand where it left them, and the drawn ones' places
+    // become part of the record. The drag is one step of the history.
+    void MoveElements(const ElementMoves& moves);
     // "Сбросить расположение": every element back at its default, the places forgotten.
     void ForgetPlaces();
 
@@ -58,7 +60,7 @@ class ScaleSession : public QObject {
     // Undo and redo of everything above and of the template's changes below.
     QUndoStack& history() { return history_; }
     // What undo and redo would put back now.
-    EditSnapshot Snapshot() const;
+    SceneEdits Snapshot() const { return scene_; }
     void setZoom(int zoom);
     // The display correction factor of the screen calibration.
     void setKsrn(double displayCorrection);
@@ -89,12 +91,15 @@ class ScaleSession : public QObject {
 
   private:
     // The change since before is one step named text, unless nothing changed.
-    void Record(const QString& text, const EditSnapshot& before, StepKind kind = StepKind::Single);
-    void Restore(const EditSnapshot& snapshot);
+    void Record(const QString& text, const SceneEdits& before, StepKind kind = StepKind::Single);
+    void Restore(const SceneEdits& snapshot);
     void UpdateModified();
+    // The scene changed: a new revision, and the drawing is told.
+    void Changed();
 
     Document& doc_;
-    RenderState state_;
+    Scene scene_;
+    std::uint64_t revision_ = 0;
     bool hasRecord_ = false;
     QUndoStack history_;
     ApplyGroup applyGroup_{*this};

@@ -130,7 +130,7 @@ ScalePage* ScalesWindow::page(int scale) const {
 
 ScalePage* ScalesWindow::AddPage() {
     auto* page = new ScalePage(pages_->count() == 0);
-    page->setFirstRange([this] { return session_.state().params.range; });
+    page->setFirstRange([this] { return session_.scene().params.range; });
     pages_->addTab(page, QString());
     Watch(page);
     Renumber();
@@ -179,7 +179,7 @@ void ScalesWindow::UpdateButtons() {
 }
 
 void ScalesWindow::Fill() {
-    const ScaleParameters& p = session_.state().params;
+    const ScaleParameters& p = session_.scene().params;
     const int shown = pages_->currentIndex();
     RemoveFurtherPages();
     page(1)->Fill(p.ext.first);
@@ -198,7 +198,7 @@ void ScalesWindow::Fill() {
 
 void ScalesWindow::OnAddScale() {
     if (pages_->count() >= kMaxScales) return;
-    const ScaleParameters& p = session_.state().params;
+    const ScaleParameters& p = session_.scene().params;
     FurtherScale scale;
     // A further scale exists through its keys: a new one starts with two.
     scale.tickRadius = ClampToInt(std::int64_t{p.tickRadius} - kNewScaleInset);
@@ -222,7 +222,7 @@ void ScalesWindow::OnRemoveScale() {
 
 void ScalesWindow::OnAddZone() {
     const int scale = pages_->currentIndex() + 1;
-    double to = session_.state().params.range;
+    double to = session_.scene().params.range;
     if (const auto range = page(scale)->edit(ScaleField::Range)) {
         std::string text = range->text().trimmed().toStdString();
         for (char& c : text)
@@ -242,7 +242,7 @@ QString ScalesWindow::StepName() const {
 
 bool ScalesWindow::HasUnappliedEdits() const {
     if (!session_.hasRecord()) return false;
-    ScaleParameters now = session_.state().params;
+    ScaleParameters now = session_.scene().params;
     now.ext = appliedReading_;
     return ReadInto(now).has_value() || now.ext != appliedReading_;
 }

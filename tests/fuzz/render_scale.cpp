@@ -29,7 +29,7 @@
 #include "model/ExtensionText.h"
 #include "peripherals/BandedCanvas.h"
 #include "render/PainterSurface.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SparseCanvas.h"
 #include "render/SymbolImages.h"
 

@@ -21,7 +21,7 @@
 #include "peripherals/BandedCanvas.h"
 #include "peripherals/PictureExport.h"
 #include "render/DrawingTransform.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 
 namespace quirn {

@@ -11,7 +11,7 @@
 
 #include "model/ScaleParameters.h"
 #include "peripherals/Printing.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "model/ScaleParameters.h"
 #include "render/RecordingSurface.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn::test {
 

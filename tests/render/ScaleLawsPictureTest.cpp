@@ -10,7 +10,7 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "render/Labels.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/Saturate.h"
 
 namespace quirn {

@@ -22,7 +22,7 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "peripherals/PictureExport.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "support/ViewHost.h"
 #include "view/PanelText.h"
 #include "view/ParameterBar.h"

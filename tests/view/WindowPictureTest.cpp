@@ -13,7 +13,7 @@
 #include "model/Document.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "support/Resident.h"
 #include "support/ViewHost.h"
 #include "view/ScaleView.h"
