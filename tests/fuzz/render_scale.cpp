@@ -72,9 +72,9 @@ constexpr int kBandRows = 8;
 // painted both ways the export paints them: one bit per pixel, as the bitmap, and colour, as the
 // PNG of a plate with zones. Colour and one bit are the same picture but for the zones, whatever
 // the size of the canvas; the one-bit rows keep the bits past the last pixel 0.
-void ExportBands(const RenderState& state, int dpi) {
-    RenderState oneBitState = state;
-    RenderState colourState = state;
+void ExportBands(const test::LaidOutScene& state, int dpi) {
+    test::LaidOutScene oneBitState = state;
+    test::LaidOutScene colourState = state;
     BandedCanvas oneBit(oneBitState, ReferenceDevice::ForDpi(dpi), BandPixels::OneBit);
     BandedCanvas colour(colourState, ReferenceDevice::ForDpi(dpi), BandPixels::Rgb);
     const CanvasGeometry& g = oneBit.geometry();
@@ -143,12 +143,12 @@ void ExportBands(const RenderState& state, int dpi) {
 // What is left of the input, read as the extension lines of a file (laws, lists, further scales,
 // zones, label texts, places), on the same record, drawn once more for print. Taken last, so
 // that every input means for the rest what it meant before.
-RenderState RenderExtensions(RenderState state, FuzzedDataProvider& in) {
+test::LaidOutScene RenderExtensions(test::LaidOutScene state, FuzzedDataProvider& in) {
     if (in.remaining_bytes() == 0) return state;
     state.params.ext = ReadExtensionLines(in.ConsumeRemainingBytesAsString());
     state.canvas = Canvas{};
-    ResetLayout(state);
-    const RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(72), false);
+    state.layout = DefaultLayout(state.params);
+    const RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(72), PaintMode::Print);
     QUIRN_FUZZ_CHECK(result.ok() ? !state.canvas.image.isNull() : state.canvas.image.isNull());
     return state;
 }
@@ -173,13 +173,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace quirn::fuzz;
     FuzzedDataProvider in(data, size);
 
-    RenderState state;
+    test::LaidOutScene state;
     state.params = AnyParameters(in);
     const bool forScreen = in.ConsumeBool();
     state.zoom = in.ConsumeIntegralInRange(1, 10);
     state.displayCorrection = in.PickValueInArray({1.0, 1.078125, 0.5, 2.75, 0.0, -1.0});
     state.symbols = symbols;
-    ResetLayout(state);
+    state.layout = DefaultLayout(state.params);
     if (in.ConsumeBool()) {
         for (Point& anchor : state.layout.anchors) anchor = {AnyInt(in), AnyInt(in)};
     }
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReferenceDevice device = ReferenceDevice::ForDpi(in.PickValueInArray({72, 150, 300, 600}));
     if (forScreen) device = {1920, 5080, in.ConsumeIntegralInRange(0, 4000)};
 
-    const RenderResult result = RenderScale(state, device, forScreen);
+    const RenderResult result = RenderScale(state, device, forScreen ? PaintMode::Screen : PaintMode::Print);
     if (result.ok()) {
         const CanvasGeometry& g = state.canvas.geometry;
         QUIRN_FUZZ_CHECK(state.canvas.image.width() == g.pixelWidth &&
@@ -211,10 +211,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The window the view would show, anywhere on a canvas of any size.
-    const CanvasGeometry g = ComputeCanvasGeometry(state, device, true);
+    const CanvasGeometry g = ComputeCanvasGeometry(state, device, PaintMode::Screen);
     const QRect window(in.ConsumeIntegralInRange(0, g.pixelWidth - 1),
                        in.ConsumeIntegralInRange(0, g.pixelHeight - 1), 160, 120);
-    RenderState shown = state;
+    test::LaidOutScene shown = state;
     shown.canvas = Canvas{};
     shown.canvas.geometry = g;
     QImage part(window.size(), QImage::Format_RGB32);

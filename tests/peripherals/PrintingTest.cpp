@@ -103,7 +103,7 @@ class PrintedPageTest : public ::testing::Test {
 
     void SetUp() override {
         state_.params = kDefaultParameters;  // a square plate 69 x 60 mm
-        ResetLayout(state_);
+        state_.layout = DefaultLayout(state_.params);
     }
 
     // A sheet of 120 x 100 mm with the scale painted on it.
@@ -123,7 +123,7 @@ class PrintedPageTest : public ::testing::Test {
         return box;
     }
 
-    RenderState state_;
+    Scene state_;
 };
 
 TEST_F(PrintedPageTest, TheCanvasCornerSitsAtTheLeftAndTopMarginsAtTrueSize) {

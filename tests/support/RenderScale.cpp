@@ -140,6 +140,14 @@ RenderResult RenderScale(const Scene& scene, const ReferenceDevice& device, Pain
     return result;
 }
 
+RenderResult test::RenderScale(LaidOutScene& scene, const ReferenceDevice& device,
+                               PaintMode mode) {
+    RenderResult result = quirn::RenderScale(scene, device, mode);
+    scene.laid = result.laid;
+    scene.canvas = result.canvas;
+    return result;
+}
+
 QByteArray EncodeMonochromeBmp(const Canvas& canvas) {
     if (canvas.image.isNull()) return {};
     const QImage mono = BlackWhiteBits(canvas.image);

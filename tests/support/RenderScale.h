@@ -29,6 +29,20 @@ struct RenderResult {
 // Lays the scene out, then draws the whole scale on a canvas of its own.
 RenderResult RenderScale(const Scene& scene, const ReferenceDevice& device, PaintMode mode);
 
+namespace test {
+
+// A scene as a test builds it, with what the last rendering or painting of it gave: the layout
+// and, after a rendering, the canvas.
+struct LaidOutScene : Scene {
+    ScaleLayout laid;
+    Canvas canvas;
+};
+
+// Renders the scene and keeps the layout and the canvas in it (the canvas empty when refused).
+RenderResult RenderScale(LaidOutScene& scene, const ReferenceDevice& device, PaintMode mode);
+
+}  // namespace test
+
 // The canvas as a one-bit bitmap file: 62-byte header, rows bottom-up, bit 1 white, both
 // resolutions in pixels per metre from the canvas's true width. Empty when the picture is too
 // large for the format's 32-bit sizes or the canvas is empty.
