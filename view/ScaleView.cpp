@@ -25,10 +25,7 @@ ScaleView::ScaleView(ScaleSession& session, QWidget* parent)
     horizontalScrollBar()->installEventFilter(this);
     verticalScrollBar()->installEventFilter(this);
     connect(&session_, &ScaleSession::changed, this, [this] { viewport()->update(); });
-    connect(&session_, &ScaleSession::layoutReset, this, [this] {
-        drag_ = DragState{};
-        ++dragStep_;
-    });
+    connect(&session_, &ScaleSession::layoutReset, this, [this] { drag_ = DragState{}; });
     // A document shown anew is shown from its top-left corner.
     connect(&session_, &ScaleSession::shown, this, [this] { UpdateScrollSizes(100, 100); });
     // Rulers along the top and left edges, marking the cursor where the readout has it.
@@ -92,7 +89,7 @@ ReferenceDevice ScaleView::ViewDevice() const {
     return device;
 }
 
-void ScaleView::Refresh() {
+void ScaleView::Refresh() const {
     const ShownRevision now{session_.revision(), dragStep_};
     if (shownRevision_ != now) {
         shownScene_ = session_.scene();
@@ -103,7 +100,7 @@ void ScaleView::Refresh() {
     geometry_ = ComputeCanvasGeometry(shownScene_, ViewDevice(), PaintMode::Screen);
 }
 
-PictureSource ScaleView::Shown() {
+PictureSource ScaleView::Shown() const {
     Refresh();
     return {shownScene_, shownLaid_, geometry_, *shownRevision_};
 }

@@ -31,7 +31,7 @@ class ScaleView : public QAbstractScrollArea {
     // The scene as the window shows it: the session's, with the elements being dragged where the
     // drag has them; laid out for the screen, on the canvas of the window. Laid out again only
     // when the session's scene or the drag changed.
-    PictureSource Shown();
+    PictureSource Shown() const;
     // The window's picture, kept between paints.
     const WindowPicture& picture() const { return picture_; }
 
@@ -73,7 +73,7 @@ class ScaleView : public QAbstractScrollArea {
   private:
     void UpdateScrollSizes(int totalWidth, int totalHeight);
     // Lays the scene shown out when it changed, and takes the canvas geometry it is shown at.
-    void Refresh();
+    void Refresh() const;
     // The canvas pixels the window shows, and canvas pixels as the window's logical pixels.
     QRect WindowOnCanvas() const;
     QRect CanvasToClient(const QRect& canvasPixels) const;
@@ -88,11 +88,12 @@ class ScaleView : public QAbstractScrollArea {
     ScaleSession& session_;
     DragState drag_;
     std::uint64_t dragStep_ = 0;  // goes up whenever the drag changes what the window shows
-    // What the window shows, and the revision it was laid out at.
-    Scene shownScene_;
-    ScaleLayout shownLaid_;
-    std::optional<ShownRevision> shownRevision_;
-    CanvasGeometry geometry_;
+    // What the window shows, and the revision it was laid out at: a cache of the session's scene
+    // and the drag, filled when asked for.
+    mutable Scene shownScene_;
+    mutable ScaleLayout shownLaid_;
+    mutable std::optional<ShownRevision> shownRevision_;
+    mutable CanvasGeometry geometry_;
     // As the drag's first grab found them, to tell what it moved.
     std::array<Point, kDrawnElementCount> pressAnchors_{};
     TemplateUnderlay pressTemplate_;

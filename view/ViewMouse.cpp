@@ -84,7 +84,7 @@ void ScaleView::mousePressEvent(QMouseEvent* event) {
         pressAnchors_ = shownLaid_.layout.anchors;
         pressTemplate_ = shownScene_.templ;
     }
-    ++dragStep_;
+    // The grab moves nothing: the window shows the same until the cursor moves.
     viewport()->setCursor(*hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
                                                                : Qt::SizeAllCursor);
 }
@@ -111,11 +111,13 @@ void ScaleView::mouseReleaseEvent(QMouseEvent* event) {
     const ElementMoves moves = DragMoves();
     const ShownRevision dragged{session_.revision(), dragStep_};
     EndDrag(drag_);
-    ++dragStep_;
+    // Without a move the window shows the session's scene as it is; with one, the session's next
+    // revision.
     if (!moves.moved.empty()) {
         session_.MoveElements(moves);
         // The session now has everything where the window shows it: nothing to paint again.
         picture_.rename(dragged, {session_.revision(), dragStep_});
+        shownRevision_.reset();
         const auto has = [&moves](MovableElement e) {
             return std::find(moves.moved.begin(), moves.moved.end(), e) != moves.moved.end();
         };

@@ -121,7 +121,7 @@ TEST_F(UserFilesTest, TheHomeFolderStaysCleanAndTheNextStartFindsBothFiles) {
 
     MainWindow& again = Start();
     EXPECT_EQ(app_->document().parameters().name, "Kept");
-    EXPECT_EQ(again.session().state().displayCorrection, 2.0);
+    EXPECT_EQ(again.session().scene().displayCorrection, 2.0);
 }
 
 TEST_F(UserFilesTest, FilesTheHomeFolderHoldsAreUsedThere) {
@@ -129,7 +129,7 @@ TEST_F(UserFilesTest, FilesTheHomeFolderHoldsAreUsedThere) {
     Put(home_ / "Screen.ini", "Lscr\t= 345\r\nKsrn\t= 1.250000000000000\r\n");
     MainWindow& frame = Start();
     EXPECT_EQ(app_->document().parameters().name, "Home");
-    EXPECT_EQ(frame.session().state().displayCorrection, 1.25);
+    EXPECT_EQ(frame.session().scene().displayCorrection, 1.25);
     ApplyName(frame, "Changed");
     app_->ExitInstance();
 

@@ -196,7 +196,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReferenceDevice device = ReferenceDevice::ForDpi(in.PickValueInArray({72, 150, 300, 600}));
     if (forScreen) device = {1920, 5080, in.ConsumeIntegralInRange(0, 4000)};
 
-    const RenderResult result = RenderScale(state, device, forScreen ? PaintMode::Screen : PaintMode::Print);
+    const RenderResult result =
+        RenderScale(state, device, forScreen ? PaintMode::Screen : PaintMode::Print);
     if (result.ok()) {
         const CanvasGeometry& g = state.canvas.geometry;
         QUIRN_FUZZ_CHECK(state.canvas.image.width() == g.pixelWidth &&

@@ -20,10 +20,10 @@
 #include "model/ParameterText.h"
 #include "peripherals/BandedCanvas.h"
 #include "peripherals/PictureExport.h"
-#include "support/RenderScale.h"
 #include "render/DrawingTransform.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
+#include "support/RenderScale.h"
 
 namespace quirn {
 namespace {
@@ -123,9 +123,9 @@ TEST_F(ExportPictureTest, BitmapCarriesThePrinterResolution) {
     const QByteArray bmp = read("scale.BMP");
     ASSERT_GT(bmp.size(), 62);
     EXPECT_EQ(U32(bmp, 2), std::uint32_t(bmp.size()));
-    EXPECT_EQ(int(U32(bmp, 18)),
-              ComputeCanvasGeometry(state_, ReferenceDevice::ForDpi(600), PaintMode::Print)
-                  .pixelWidth);
+    EXPECT_EQ(
+        int(U32(bmp, 18)),
+        ComputeCanvasGeometry(state_, ReferenceDevice::ForDpi(600), PaintMode::Print).pixelWidth);
     // 600 dpi is 23622 pixels per metre; the extra pixel of the canvas adds a little.
     EXPECT_NEAR(double(U32(bmp, 38)), 23622.0, 30.0);
 

@@ -68,7 +68,8 @@ TEST(CanvasGeometry, ScreenScaleIsQuantisedToThousandths) {
     for (double bad : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(),
                        std::numeric_limits<double>::infinity()}) {
         state.displayCorrection = bad;
-        EXPECT_EQ(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1920 * 1000) << bad;
+        EXPECT_EQ(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1920 * 1000)
+            << bad;
     }
     state.displayCorrection = 1e12;  // t would be 0
     EXPECT_GE(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1);
@@ -106,7 +107,8 @@ TEST(CanvasGeometry, ExtremeParametersSaturateInsteadOfOverflowing) {
     p.mountingAboveAxis = std::numeric_limits<int>::min();
     test::LaidOutScene state = LaidOut(p);
     for (bool screen : {true, false}) {
-        const CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, screen ? PaintMode::Screen : PaintMode::Print);
+        const CanvasGeometry g = ComputeCanvasGeometry(
+            state, kOnePixelPerUnit, screen ? PaintMode::Screen : PaintMode::Print);
         EXPECT_EQ(g.canvasWidth, std::numeric_limits<int>::max());
         EXPECT_EQ(g.pixelWidth, std::numeric_limits<int>::max());
         EXPECT_GT(g.pixelHeight, 0);

@@ -48,13 +48,15 @@ TEST(ExtremeParameters, RenderOrAreRefused) {
         test::LaidOutScene state = test::LaidOut(RandomRecord(random));
         state.zoom = 1 + n % 10;
         const bool screen = n % 2 == 0;
-        const RecordingSurface recorded = test::Painted(state, screen ? PaintMode::Screen : PaintMode::Print);
+        const RecordingSurface recorded =
+            test::Painted(state, screen ? PaintMode::Screen : PaintMode::Print);
         for (const DrawCall& text : recorded.callsOf(DrawOp::TextOut)) {
             EXPECT_EQ(text.text.find("nan"), std::string::npos) << n;
         }
         // A coarse device keeps the canvases that are accepted small.
-        const RenderResult result = RenderScale(
-            state, screen ? ReferenceDevice{1, 100, 500} : ReferenceDevice{1, 50, 0}, screen ? PaintMode::Screen : PaintMode::Print);
+        const RenderResult result =
+            RenderScale(state, screen ? ReferenceDevice{1, 100, 500} : ReferenceDevice{1, 50, 0},
+                        screen ? PaintMode::Screen : PaintMode::Print);
         const CanvasGeometry& g = state.canvas.geometry;
         if (result.ok()) {
             EXPECT_EQ(state.canvas.image.size(), QSize(g.pixelWidth, g.pixelHeight)) << n;
@@ -77,7 +79,8 @@ TEST(ExtremeParameters, NamedExtremesDrawSoundly) {
             EXPECT_GT(text.font.escapement, -3600);
             EXPECT_LT(text.font.escapement, 3600);
         }
-        const RenderResult result = RenderScale(state, ReferenceDevice{96, 254, 1000}, PaintMode::Screen);
+        const RenderResult result =
+            RenderScale(state, ReferenceDevice{96, 254, 1000}, PaintMode::Screen);
         if (!result.ok()) {
             EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
             EXPECT_FALSE(result.message.empty());
@@ -116,7 +119,8 @@ TEST(ExtremeParameters, NumeralsOfExtremeRangesAndTinyRadii) {
                                 [](const DrawCall& c) { return c.font.cellHeight == 0; }),
                   4)
             << rdel;
-        EXPECT_TRUE(RenderScale(small, ReferenceDevice{96, 254, 1000}, PaintMode::Screen).ok()) << rdel;
+        EXPECT_TRUE(RenderScale(small, ReferenceDevice{96, 254, 1000}, PaintMode::Screen).ok())
+            << rdel;
     }
 }
 

@@ -65,7 +65,8 @@ TEST(HugeCoordinatesRegression, FarTicksAndNumeralsRenderOrAreRefusedWithAMessag
     for (const test::NamedRecord& record : test::FarCoordinateRecords()) {
         SCOPED_TRACE(record.what);
         test::LaidOutScene state = test::LaidOut(record.params);
-        const RenderResult printed = RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print);
+        const RenderResult printed =
+            RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print);
         state.zoom = 6;
         const RenderResult shown = RenderScale(state, {1920, 5090, 1008}, PaintMode::Screen);
         EXPECT_TRUE(printed.ok() || !printed.message.empty());
@@ -169,13 +170,14 @@ TEST(HugeCoordinatesRegression, GiantNumeralsCostOnlyWhatReachesTheDevice) {
     outside.ticksInward = 0;
     for (const ScaleParameters& record : {p, outside}) {
         test::LaidOutScene state = test::LaidOut(record);
-        const CanvasGeometry g = ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), PaintMode::Print);
+        const CanvasGeometry g =
+            ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), PaintMode::Print);
         QImage image(g.pixelWidth, g.pixelHeight, QImage::Format_Grayscale8);
         ASSERT_FALSE(image.isNull());
         QPainter painter(&image);
         CountingSurface surface(painter, DrawingTransform::OfCanvas(g), true);
         PaintScale(state, LayOutScale(state, PaintMode::Print),
-               ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
+                   ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
         const int numerals = surface.measured;  // painting measures only numerals
         if (record.ticksInward == 0) {
             EXPECT_LE(numerals, 2) << "only the upright end numerals may come near";
@@ -203,7 +205,8 @@ TEST(HugeCoordinatesRegression, NumeralsCoveredByTheNextNumeralAreNotDrawn) {
     p.bigTickLength = 0;
     p.bigTickWidth = 15;
     test::LaidOutScene state = test::LaidOut(p);
-    const CanvasGeometry g = ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), PaintMode::Print);
+    const CanvasGeometry g =
+        ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), PaintMode::Print);
     std::array<QImage, 2> pictures;
     std::array<qsizetype, 2> runs{};
     for (int hold : {0, 1}) {
@@ -214,7 +217,7 @@ TEST(HugeCoordinatesRegression, NumeralsCoveredByTheNextNumeralAreNotDrawn) {
         PainterSurface surface(painter, DrawingTransform::OfCanvas(g), true);
         surface.setHoldNumeralGlyphs(hold == 1);
         PaintScale(state, LayOutScale(state, PaintMode::Print),
-               ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
+                   ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
         runs[std::size_t(hold)] = surface.glyphRuns();
     }
     EXPECT_GT(runs[0], 800);

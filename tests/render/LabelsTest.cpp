@@ -333,7 +333,7 @@ TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
 }
 
 test::LaidOutScene LaidOutSample(const std::string& path,
-                          const std::function<void(ScaleParameters&)>& change = {}) {
+                                 const std::function<void(ScaleParameters&)>& change = {}) {
     const FileReadResult file = ReadFileHead(path, kParameterReadLimit);
     EXPECT_EQ(file.error, FileError::None) << path;
     test::LaidOutScene state;
@@ -360,8 +360,7 @@ TEST(FindCollisions, NothingCollidesOnAnyShippedSample) {
         ++samples;
         std::vector<std::string> names;
         const test::LaidOutScene state = LaidOutSample(entry.path().string());
-        for (const Collision& hit : FindCollisions(state, state.laid))
-            names.push_back(NameOf(hit));
+        for (const Collision& hit : FindCollisions(state, state.laid)) names.push_back(NameOf(hit));
         EXPECT_THAT(names, ::testing::IsEmpty()) << entry.path().filename();
     }
     EXPECT_GE(samples, 9) << "the nine samples shipped today";

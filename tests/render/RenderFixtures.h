@@ -23,9 +23,9 @@ inline LaidOutScene LaidOut(const ScaleParameters& params = kDefaultParameters) 
 inline RecordingSurface Painted(LaidOutScene& scene, PaintMode mode = PaintMode::Print) {
     RecordingSurface measure;
     scene.laid = LayOutScale(scene, measure);
-    const CanvasGeometry canvas =
-        mode == PaintMode::Print ? ComputeCanvasGeometry(scene, {}, PaintMode::Print)
-                                 : scene.canvas.geometry;
+    const CanvasGeometry canvas = mode == PaintMode::Print
+                                      ? ComputeCanvasGeometry(scene, {}, PaintMode::Print)
+                                      : scene.canvas.geometry;
     RecordingSurface surface;
     PaintScale(scene, scene.laid, canvas, surface, mode);
     return surface;

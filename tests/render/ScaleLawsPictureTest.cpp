@@ -10,8 +10,8 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "render/Labels.h"
-#include "render/ScaleDrawing.h"
 #include "render/Saturate.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn {
 namespace {
@@ -60,7 +60,8 @@ TEST(ScaleLawsPicture, EveryLawPutsItsTicksAtTheFractionOfTheArcItsMovementGives
         if (lines.find("numbers") == std::string::npos) lines += "numbers\t= \r\n";
         p = ReadScaleParameters(WriteParameterText(p) + lines);
         test::LaidOutScene state = test::LaidOut(p);
-        ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok()) << c.lines;
+        ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok())
+            << c.lines;
 
         // Halfway along each small tick, on its ray, the picture is black; halfway between two
         // neighbours it is white.

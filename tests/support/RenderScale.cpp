@@ -140,8 +140,7 @@ RenderResult RenderScale(const Scene& scene, const ReferenceDevice& device, Pain
     return result;
 }
 
-RenderResult test::RenderScale(LaidOutScene& scene, const ReferenceDevice& device,
-                               PaintMode mode) {
+RenderResult test::RenderScale(LaidOutScene& scene, const ReferenceDevice& device, PaintMode mode) {
     RenderResult result = quirn::RenderScale(scene, device, mode);
     scene.laid = result.laid;
     scene.canvas = result.canvas;

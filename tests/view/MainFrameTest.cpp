@@ -171,7 +171,7 @@ TEST_F(MainFrameTest, CtrlNAsksAndBringsBackTheInitialFile) {
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(prompts_.questions.size(), 2u);
     EXPECT_EQ(app_->document().parameters(), kDefaultParameters);
-    EXPECT_EQ(frame.view().session().state().params, kDefaultParameters) << "the view was updated";
+    EXPECT_EQ(frame.view().session().scene().params, kDefaultParameters) << "the view was updated";
     EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("M4200"));
     EXPECT_FALSE(app_->document().IsModified());
 }

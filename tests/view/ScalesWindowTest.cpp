@@ -17,6 +17,7 @@
 #include "model/Document.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
+#include "render/ScaleDrawing.h"
 #include "support/ViewHost.h"
 #include "view/ParameterBar.h"
 #include "view/ScalePage.h"
@@ -125,7 +126,9 @@ TEST_F(ScalesWindowTest, AnEmptiedMakersLabelIsNoLongerDrawn) {
     EXPECT_EQ(doc_.parameters().ext.origin, "");
     EXPECT_EQ(doc_.parameters().ext.standard, kDefaultStandardText);
     EXPECT_NE(Picture(), labelled);
-    EXPECT_EQ(session_->state().drawnSizes[Index(MovableElement::OriginLabel)], Extent{})
+    EXPECT_EQ(
+        LayOutScale(session_->scene(), PaintMode::Screen).sizes[Index(MovableElement::OriginLabel)],
+        Extent{})
         << "nothing left to drag";
 }
 

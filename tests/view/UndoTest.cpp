@@ -49,14 +49,13 @@ class UndoTest : public ::testing::Test {
     }
     QPoint ClientOf(Point drawing) const {
         const QPoint scroll = host_.view->scrollPosition();
-        return DrawingToView(host_.session->state().canvas.geometry, drawing,
-                             {scroll.x(), scroll.y()})
+        return DrawingToView(host_.view->Shown().geometry, drawing, {scroll.x(), scroll.y()})
             .toPoint();
     }
     void DragNameLabel(QPoint by) {
-        const RenderState& s = host_.session->state();
-        const Point a = s.layout.anchors[Index(E::NameLabel)];
-        const Extent size = s.drawnSizes[Index(E::NameLabel)];
+        const PictureSource s = host_.view->Shown();
+        const Point a = s.laid.layout.anchors[Index(E::NameLabel)];
+        const Extent size = s.laid.sizes[Index(E::NameLabel)];
         const QPoint grab = ClientOf({a.x + size.width / 2, a.y - size.height / 2});
         QWidget* port = host_.view->viewport();
         QTest::mousePress(port, Qt::LeftButton, {}, grab);
@@ -135,7 +134,7 @@ TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
     QLineEdit* x = host_.bar->edit(C::TemplateX);
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("-12.5"));
-    EXPECT_EQ(host_.session->state().templ.anchor.x, -1250);
+    EXPECT_EQ(host_.session->scene().templ.anchor.x, -1250);
     EXPECT_EQ(history.count(), 1) << "digit by digit, one step";
     EXPECT_FALSE(doc_.IsModified()) << "the template is not the document's";
     history.undo();

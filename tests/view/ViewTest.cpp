@@ -66,15 +66,28 @@ class ViewTest : public ::testing::Test {
     void TearDown() override { host_.reset(); }
 
     void Paint() { view_->viewport()->repaint(); }
-    const CanvasGeometry& Geometry() const { return view_->session().state().canvas.geometry; }
+    CanvasGeometry Geometry() const { return view_->Shown().geometry; }
     // Drawing units per canvas pixel.
     double UnitsPerPixel() const { return 1.0 / Geometry().pixelsPerUnit(); }
     QPoint ClientOf(Point drawing) const {
         const Point px = DrawingToCanvasPixel(Geometry(), drawing);
         return QPoint(px.x, px.y) - view_->scrollPosition();
     }
-    Point Anchor(E e) const { return view_->session().state().layout.anchors[Index(e)]; }
-    Extent Drawn(E e) const { return view_->session().state().drawnSizes[Index(e)]; }
+    Point Anchor(E e) const { return view_->Shown().laid.layout.anchors[Index(e)]; }
+    // Puts a drawn element at an anchor, as a drag that ends there does.
+    void PlaceAt(E e, Point anchor) {
+        ElementMoves moves{{e}, {}, {}, 0};
+        moves.anchors[Index(e)] = anchor;
+        view_->session().MoveElements(moves);
+    }
+    // Loads a grey picture of 400 x 300 pixels as the template.
+    void LoadGreyTemplate() {
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(Qt::lightGray);
+        ASSERT_TRUE(image.save(cwd_.path("template.bmp")));
+        ASSERT_EQ(view_->session().LoadTemplate(cwd_.path("template.bmp")), "");
+    }
+    Extent Drawn(E e) const { return view_->Shown().laid.sizes[Index(e)]; }
 
     void Wheel(int delta) {
         const QPointF at(100, 100);
@@ -113,7 +126,7 @@ class ViewTest : public ::testing::Test {
 TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
     EXPECT_EQ(doc_.GetTitle(), "M4200, 69x60, 15V");
     EXPECT_FALSE(doc_.IsModified());
-    EXPECT_EQ(view_->session().state().params, kDefaultParameters);
+    EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
     EXPECT_EQ(Text(C::Name), "M4200");
     EXPECT_EQ(Text(C::Range), "15");
     EXPECT_EQ(Text(C::Alfa), "42.5");
@@ -192,7 +205,7 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     EXPECT_TRUE(doc_.IsModified());
     // A radial plate is titled with its real height: its outer radius and the axis's height.
     EXPECT_EQ(doc_.GetTitle(), "Э59, 70.5x60, 0.25мА");
-    EXPECT_EQ(view_->session().state().params, p);
+    EXPECT_EQ(view_->session().scene().params, p);
     EXPECT_EQ(Text(C::Range), "0,25");  // the panel is not refilled
 }
 
@@ -242,7 +255,7 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     QTest::mouseClick(bar_->checkBox(C::Arc), Qt::LeftButton);
     EXPECT_FALSE(bar_->control(C::arcWidth)->isEnabled());
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
-    EXPECT_EQ(view_->session().state().params, kDefaultParameters);
+    EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
     EXPECT_EQ(doc_.parameters(), kDefaultParameters);
     EXPECT_FALSE(doc_.IsModified());
 }
@@ -250,7 +263,7 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
 TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     for (int i = 0; i < 4; ++i) Wheel(120);
     Wheel(720);  // a large delta is still one step
-    EXPECT_EQ(view_->session().state().zoom, 6);
+    EXPECT_EQ(view_->session().scene().zoom, 6);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 600%"));
     for (int i = 0; i < 4; ++i) Wheel(120);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 1000%"));
@@ -263,11 +276,11 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     h->setValue(1000);
     v->setValue(1000);
     Wheel(120);  // beyond 10: nothing, not even the scroll position
-    EXPECT_EQ(view_->session().state().zoom, 10);
+    EXPECT_EQ(view_->session().scene().zoom, 10);
     EXPECT_EQ(h->value(), 1000);
     EXPECT_EQ(v->value(), 1000);
     Wheel(0);
-    EXPECT_EQ(view_->session().state().zoom, 10);
+    EXPECT_EQ(view_->session().scene().zoom, 10);
 
     // A step keeps the point of the drawing under the cursor where it is, as far as the scroll
     // range allows.
@@ -285,9 +298,9 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
         EXPECT_NEAR(after.y, before.y, std::max(pixel, UnitsPerPixel())) << delta;
         EXPECT_EQ(view_->scrollPosition(), QPoint(h->value(), v->value()));
     }
-    EXPECT_EQ(view_->session().state().zoom, 9);
+    EXPECT_EQ(view_->session().scene().zoom, 9);
     for (int i = 0; i < 12; ++i) Wheel(-120);
-    EXPECT_EQ(view_->session().state().zoom, 1);
+    EXPECT_EQ(view_->session().scene().zoom, 1);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
 }
 
@@ -368,12 +381,12 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
 }
 
 TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
-    // Put the name's left edge exactly on the drawing position of a pixel.
-    const QPoint p = ClientOf({-6000, -800});
+    // Put the name's left edge exactly on the drawing position of a pixel, on the plate.
+    const QPoint p = ClientOf({-2500, 5000});
     const Point d = ViewToDrawing(Geometry(), {p.x(), p.y()},
                                   {view_->scrollPosition().x(), view_->scrollPosition().y()});
     const int h = Drawn(E::NameLabel).height;
-    view_->session().state().layout.anchors[Index(E::NameLabel)] = {d.x, d.y + h / 2};
+    PlaceAt(E::NameLabel, {d.x, d.y + h / 2});
     Paint();
     Press(p);
     EXPECT_FALSE(view_->drag().any());
@@ -386,7 +399,7 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
     const Point data = Anchor(E::DataSymbol);
     const Extent ds = Drawn(E::DataSymbol);
     ASSERT_GT(ds.width, 0) << "Data.bmp was not found";
-    view_->session().state().layout.anchors[Index(E::RombSymbol)] = {data.x + ds.width / 4, data.y};
+    PlaceAt(E::RombSymbol, {data.x + ds.width / 4, data.y});
     Paint();
     Press(ClientOf({data.x + ds.width / 2, data.y + ds.height / 2}));
     EXPECT_TRUE(view_->drag().dragging(E::DataSymbol));
@@ -394,17 +407,15 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
 }
 
 TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
-    TemplateUnderlay& t = view_->session().state().templ;
+    const TemplateUnderlay& t = view_->session().scene().templ;
     const QPoint free = ClientOf({t.anchor.x + t.width * 92 / 100, t.anchor.y + 100});
     Press(free);  // no template: nothing there
     EXPECT_FALSE(view_->drag().any());
     Release(free);
 
-    t.image = QImage(400, 300, QImage::Format_RGB32);
-    t.image.fill(Qt::lightGray);
-    t.loaded = true;
+    LoadGreyTemplate();
     Paint();
-    ASSERT_EQ(t.drawn, (Extent{7100, 5325}));
+    ASSERT_EQ(view_->Shown().laid.templateSize, (Extent{7100, 5325}));
     Press(free);  // between 90 % and 95 %
     EXPECT_FALSE(view_->drag().any());
     Release(free);
@@ -421,7 +432,7 @@ TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
 
     const Point before = t.anchor;
     const QPoint body = ClientOf({before.x + 200, before.y + 200});
-    t.width = 7100;  // make the body wide again
+    view_->session().setTemplateWidth(7100);  // make the body wide again
     Paint();
     Press(body);
     ASSERT_TRUE(view_->drag().dragging(E::TemplateBody));
@@ -500,8 +511,7 @@ TEST_F(ViewTest, CollidingElementsAreFramedOnTheScreenOnly) {
     EXPECT_GT(framePixels(Picture()), 100) << "the name over the unit";
 
     // The sample's zones make the picture a colour one, where a frame could show.
-    RenderState printed = view_->session().state();
-    ASSERT_TRUE(ExportPicture(printed, cwd_.path("plate.png"), 150).ok());
+    ASSERT_TRUE(ExportPicture(view_->session().scene(), cwd_.path("plate.png"), 150).ok());
     const QImage exported = QImage(cwd_.path("plate.png")).convertToFormat(QImage::Format_RGB32);
     int zone = 0;
     for (int y = 0; y < exported.height(); ++y)
@@ -525,9 +535,9 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
 
     for (int i = 0; i < 3; ++i) Wheel(120);
     ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
-    EXPECT_EQ(view_->session().state().zoom, 1);
+    EXPECT_EQ(view_->session().scene().zoom, 1);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
-    EXPECT_EQ(view_->session().state().params, doc_.parameters());
+    EXPECT_EQ(view_->session().scene().params, doc_.parameters());
     EXPECT_TRUE(bar_->isChecked(C::RadialShape));
     EXPECT_EQ(Text(C::plateWidth).toStdString(), LengthText(doc_.parameters().plateWidth));
 }
