@@ -32,6 +32,7 @@
 #include "render/ScaleDrawing.h"
 #include "render/SparseCanvas.h"
 #include "render/SymbolImages.h"
+#include "support/RenderScale.h"
 
 namespace quirn::fuzz {
 namespace {
@@ -72,11 +73,9 @@ constexpr int kBandRows = 8;
 // painted both ways the export paints them: one bit per pixel, as the bitmap, and colour, as the
 // PNG of a plate with zones. Colour and one bit are the same picture but for the zones, whatever
 // the size of the canvas; the one-bit rows keep the bits past the last pixel 0.
-void ExportBands(const test::LaidOutScene& state, int dpi) {
-    test::LaidOutScene oneBitState = state;
-    test::LaidOutScene colourState = state;
-    BandedCanvas oneBit(oneBitState, ReferenceDevice::ForDpi(dpi), BandPixels::OneBit);
-    BandedCanvas colour(colourState, ReferenceDevice::ForDpi(dpi), BandPixels::Rgb);
+void ExportBands(const Scene& state, int dpi) {
+    BandedCanvas oneBit(state, ReferenceDevice::ForDpi(dpi), BandPixels::OneBit);
+    BandedCanvas colour(state, ReferenceDevice::ForDpi(dpi), BandPixels::Rgb);
     const CanvasGeometry& g = oneBit.geometry();
     // The export refuses a picture whose sides saturate the int range.
     constexpr int kSaturated = std::numeric_limits<int>::max();
@@ -118,7 +117,7 @@ void ExportBands(const test::LaidOutScene& state, int dpi) {
     // The first and last rows, and the rows through the anchors of the symbols and labels.
     std::vector<int> tops{0, g.pixelHeight - rows};
     const DrawingTransform transform = DrawingTransform::OfCanvas(g);
-    for (const Point& anchor : oneBitState.layout.anchors) {
+    for (const Point& anchor : LayOutScale(state, PaintMode::Print).layout.anchors) {
         const std::int64_t row = transform.toDevicePixel(anchor).y;
         tops.push_back(int(std::clamp<std::int64_t>(row - rows / 2, 0, g.pixelHeight - rows)));
     }
@@ -215,19 +214,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CanvasGeometry g = ComputeCanvasGeometry(state, device, PaintMode::Screen);
     const QRect window(in.ConsumeIntegralInRange(0, g.pixelWidth - 1),
                        in.ConsumeIntegralInRange(0, g.pixelHeight - 1), 160, 120);
-    test::LaidOutScene shown = state;
-    shown.canvas = Canvas{};
-    shown.canvas.geometry = g;
+    const ScaleLayout laid = LayOutScale(state, PaintMode::Screen);
     QImage part(window.size(), QImage::Format_RGB32);
     part.fill(Qt::white);
     SparseCanvas sparse(g, QImage::Format_RGB32);
     const bool exact = sparse.reserve();
     sparse.paint(
         window,
-        [&shown](QPainter& painter, const DrawingTransform& transform, const QRect& area) {
+        [&](QPainter& painter, const DrawingTransform& transform, const QRect& area) {
             PainterSurface surface(painter, transform, false);
             surface.restrictTo(area);
-            PaintScale(shown, surface, true);
+            PaintScale(state, laid, g, surface, PaintMode::Screen);
         },
         [&](const uchar* pixels, int x, int y, int width) {
             std::memcpy(part.scanLine(y - window.top()) + (x - window.left()) * 4, pixels,

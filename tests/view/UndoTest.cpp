@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdint>
 
 #include "model/Document.h"
 #include "support/ViewHost.h"
@@ -126,6 +127,35 @@ TEST_F(UndoTest, DragApplyAndTemplateAreUndoneAndRedoneStepByStep) {
     // A new document starts a history of its own.
     host_.session->OnInitialUpdate();
     EXPECT_FALSE(history.canUndo());
+}
+
+// The drag is the view's while the button is held: the session's scene and the document stay as
+// they were, and the release hands the place over as one step.
+TEST_F(UndoTest, ADragReachesTheSessionOnlyAtTheRelease) {
+    const PictureSource shown = host_.view->Shown();
+    const Point a = shown.laid.layout.anchors[Index(E::NameLabel)];
+    const Extent size = shown.laid.sizes[Index(E::NameLabel)];
+    const QPoint grab = ClientOf({a.x + size.width / 2, a.y - size.height / 2});
+    const std::uint64_t revision = host_.session->revision();
+    QWidget* port = host_.view->viewport();
+    QTest::mousePress(port, Qt::LeftButton, {}, grab);
+    for (const QPoint by : {QPoint(30, 0), QPoint(60, 20)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(grab + by), port->mapToGlobal(grab + by),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(port, &move);
+    }
+    const Point held = host_.view->Shown().laid.layout.anchors[Index(E::NameLabel)];
+    EXPECT_NE(held, a) << "the window shows the label moved";
+    EXPECT_EQ(host_.session->revision(), revision);
+    EXPECT_FALSE(host_.session->scene().params.ext.places[Index(E::NameLabel)]);
+    EXPECT_FALSE(doc_.IsModified());
+
+    QTest::mouseRelease(port, Qt::LeftButton, {}, grab + QPoint(60, 20));
+    EXPECT_EQ(host_.session->history().count(), 1);
+    EXPECT_EQ(host_.session->scene().params.ext.places[Index(E::NameLabel)],
+              (Place{held.x, held.y}));
+    EXPECT_EQ(host_.view->Shown().laid.layout.anchors[Index(E::NameLabel)], held);
+    EXPECT_TRUE(doc_.IsModified());
 }
 
 TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
