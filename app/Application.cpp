@@ -50,7 +50,8 @@ bool Application::InitInstance(const std::string& file) {
     doc_.setPrompts(externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get());
 
     doc_.setInitialParametersFile(InitialParametersLocation());
-    const bool ready = file.empty() ? doc_.OnFileNew() : doc_.OpenDocumentFile(file);
+    ScaleSession& session = frame_->session();
+    const bool ready = file.empty() ? session.NewDocument() : session.OpenDocumentFile(file);
     if (!ready) return false;
     frame_->FitToScreen();
     frame_->show();
@@ -65,6 +66,10 @@ void Application::ExitInstance() {
     doc_.setPrompts(nullptr);
     frame_.reset();
     prompts_.reset();
+}
+
+bool Application::SaveModified() {
+    return !frame_ || frame_->session().SaveModified();
 }
 
 void Application::KeepInitialParameters() {
@@ -91,7 +96,7 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
 
     Application app(settings);
     // Before the start-up, so that a signal during it waits for the event loop.
-    SessionEnd sessionEnd(app.document());
+    SessionEnd sessionEnd(app);
     if (!app.InitInstance(file)) {
         // Every run ends the same way, a failed start too.
         app.ExitInstance();

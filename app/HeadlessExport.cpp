@@ -6,7 +6,7 @@
 
 #include "app/HeadlessSupport.h"
 #include "app/UserFiles.h"
-#include "model/Document.h"
+#include "model/InitialParameters.h"
 #include "peripherals/PictureExport.h"
 #include "peripherals/Printing.h"
 #include "render/ScaleDrawing.h"
@@ -20,10 +20,7 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
 
     ScaleParameters parameters;
     if (request.file.empty()) {
-        Document document;
-        document.setInitialParametersFile(InitialParametersLocation());
-        document.OnNewDocument();
-        parameters = document.parameters();
+        parameters = ReadInitialParameters(InitialParametersLocation());
     } else if (const auto read = ReadScaleFileOrComplain(request.file)) {
         parameters = *read;
     } else {

@@ -18,21 +18,11 @@ constexpr int kHistoryLimit = 500;
 
 }  // namespace
 
-ScaleSession::ScaleSession(Document& doc, QObject* parent) : QObject(parent), doc_(doc) {
+ScaleSession::ScaleSession(Document& doc, QObject* parent)
+    : QObject(parent), doc_(doc), toldTitle_(doc.GetTitle()), toldModified_(doc.IsModified()) {
+    scene_.params = kDefaultParameters;
     scene_.symbols = LoadSymbolImages();
     history_.setUndoLimit(kHistoryLimit);
-    savedRecord_ = doc_.parameters();
-    doc_.setInitialUpdateHandler([this] { OnInitialUpdate(); });
-    // A save makes the saved record the one undo measures against.
-    doc_.setModifiedChangedHandler([this] {
-        if (!doc_.IsModified()) savedRecord_ = doc_.parameters();
-        emit modifiedChanged();
-    });
-}
-
-ScaleSession::~ScaleSession() {
-    doc_.setInitialUpdateHandler({});
-    doc_.setModifiedChangedHandler({});
 }
 
 QString ScaleSession::DocumentTitle() const {
@@ -44,9 +34,9 @@ void ScaleSession::Changed() {
     emit changed();
 }
 
-void ScaleSession::OnInitialUpdate() {
+void ScaleSession::Show(const ScaleParameters& record) {
     hasRecord_ = true;
-    scene_.params = doc_.parameters();
+    scene_.params = record;
     // The template reaches 1 mm beyond the plate on both sides and below its bottom edge.
     const ScaleParameters& p = scene_.params;
     const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
@@ -54,8 +44,9 @@ void ScaleSession::OnInitialUpdate() {
     scene_.templ.anchor = At(-100 - p.plateWidth / 2, -100 - axisHeight);
 
     doc_.SetDescription(ComposeDescription(p));
+    TellDocument();
     scene_.zoom = 1;
-    savedRecord_ = doc_.parameters();
+    savedRecord_ = record;
     history_.clear();
     ++revision_;
     emit shown();
@@ -65,7 +56,6 @@ void ScaleSession::OnInitialUpdate() {
 void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
     const SceneEdits before = Snapshot();
     scene_.params = params;
-    doc_.setParameters(params);
     doc_.SetDescription(ComposeDescription(params));
     ResetLayout();
     Record(step.isEmpty() ? tr("применение параметров") : step, before);
@@ -74,6 +64,7 @@ void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
 void ScaleSession::Record(const QString& text, const SceneEdits& before, StepKind kind) {
     SceneEdits after = Snapshot();
     UpdateModified();
+    TellDocument();
     if (after == before) return;
     history_.push(new EditStep(text, before, std::move(after), kind,
                                [this](const SceneEdits& s) { Restore(s); }));
@@ -81,9 +72,9 @@ void ScaleSession::Record(const QString& text, const SceneEdits& before, StepKin
 
 void ScaleSession::Restore(const SceneEdits& s) {
     static_cast<SceneEdits&>(scene_) = s;
-    doc_.setParameters(s.params);
     doc_.SetDescription(ComposeDescription(s.params));
     UpdateModified();
+    TellDocument();
     ++revision_;
     emit restored();
     emit layoutReset();
@@ -91,7 +82,18 @@ void ScaleSession::Restore(const SceneEdits& s) {
 }
 
 void ScaleSession::UpdateModified() {
-    doc_.SetModifiedFlag(doc_.parameters() != savedRecord_);
+    doc_.SetModifiedFlag(scene_.params != savedRecord_);
+}
+
+void ScaleSession::TellDocument() {
+    if (doc_.GetTitle() != toldTitle_) {
+        toldTitle_ = doc_.GetTitle();
+        emit titleChanged();
+    }
+    if (doc_.IsModified() != toldModified_) {
+        toldModified_ = doc_.IsModified();
+        emit modifiedChanged();
+    }
 }
 
 void ScaleSession::ResetLayout() {
@@ -123,7 +125,6 @@ void ScaleSession::MoveElements(const ElementMoves& moves) {
             }
         }
     }
-    doc_.setParameters(scene_.params);
     Changed();
     Record(DragStepText(moves.moved), before);
 }
@@ -131,7 +132,6 @@ void ScaleSession::MoveElements(const ElementMoves& moves) {
 void ScaleSession::ForgetPlaces() {
     const SceneEdits before = Snapshot();
     scene_.params.ext.places = {};
-    doc_.setParameters(scene_.params);
     ResetLayout();
     Record(tr("сброс расположения"), before);
 }

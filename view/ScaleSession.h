@@ -4,14 +4,18 @@
 // widgets: the view shows it and moves its elements, the panel binding feeds it from the
 // parameter panel.
 //
-// The document is modified exactly when its record differs from the one last opened or saved,
-// so undoing back to the saved state leaves it unmodified again.
+// The session holds the one record being edited and drives the document (the file, its title and
+// modified flag) with it, telling what changed through its signals. The document is modified
+// exactly when the record differs from the one last opened or saved, so undoing back to the saved
+// state leaves it unmodified again.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "model/Document.h"
 #include "peripherals/PictureExport.h"
@@ -25,10 +29,8 @@ namespace quirn {
 class ScaleSession : public QObject {
     Q_OBJECT
   public:
-    // Loads the symbol images and hooks the document's initial update. The working copy stays
-    // empty until the first initial update.
+    // Loads the symbol images. The working copy stays empty until a record is shown.
     explicit ScaleSession(Document& doc, QObject* parent = nullptr);
-    ~ScaleSession() override;
 
     Document& document() const { return doc_; }
     // Everything the drawing shows; changed only through the commands below.
@@ -39,9 +41,20 @@ class ScaleSession : public QObject {
     bool hasRecord() const { return hasRecord_; }
     QString DocumentTitle() const;
 
-    // A document was attached: copy its record, reset the template geometry, the title, the
-    // zoom and the layout; the history starts afresh.
-    void OnInitialUpdate();
+    // A record was opened or made anew: it becomes the working copy; the template geometry, the
+    // title, the zoom and the layout are reset, and the history starts afresh.
+    void Show(const ScaleParameters& record);
+
+    // The document's commands on the record being edited (SessionFiles.cpp): new, open, save,
+    // save as, and the save question. Each returns true when it went through; a record opened
+    // or made anew is shown.
+    bool NewDocument();
+    bool OpenDocument();
+    bool OpenDocumentFile(const std::string& path);
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    bool SaveModified();
+
     // Parameters read from the panel: into the working copy and the document, which is then
     // titled after them; the layout starts afresh. One step of the history, named step or
     // "применение параметров", unless nothing changed.
@@ -84,6 +97,8 @@ class ScaleSession : public QObject {
     void restored();
     // The document became modified or unmodified.
     void modifiedChanged();
+    // The document's title changed: its file or its description.
+    void titleChanged();
     // The layout went back to its defaults: drags end, the zoom readout is rewritten.
     void layoutReset();
     // Something the drawing shows changed.
@@ -94,6 +109,12 @@ class ScaleSession : public QObject {
     void Record(const QString& text, const SceneEdits& before, StepKind kind = StepKind::Single);
     void Restore(const SceneEdits& snapshot);
     void UpdateModified();
+    // Tells what the last command changed of the document's title and modified flag.
+    void TellDocument();
+    // A command of the document gave a record to show, or nothing.
+    bool ShowOpened(const std::optional<ScaleParameters>& record);
+    // A save went through: the record saved is the one undo measures against.
+    bool Saved(bool saved);
     // The scene changed: a new revision, and the drawing is told.
     void Changed();
 
@@ -103,7 +124,9 @@ class ScaleSession : public QObject {
     bool hasRecord_ = false;
     QUndoStack history_;
     ApplyGroup applyGroup_{*this};
-    ScaleParameters savedRecord_;  // as last opened or saved
+    ScaleParameters savedRecord_ = kDefaultParameters;  // as last opened or saved
+    std::string toldTitle_;                             // as the signals last told them
+    bool toldModified_ = false;
 };
 
 }  // namespace quirn

@@ -103,7 +103,7 @@ class RulerGridTest : public ::testing::Test {
         test::ViewHost host;
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host);
-        view().session().OnInitialUpdate();
+        view().session().Show(kDefaultParameters);
         view().viewport()->repaint();
     }
     ScaleView& view() const { return *host_.view; }

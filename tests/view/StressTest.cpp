@@ -41,7 +41,7 @@ class StressTest : public ::testing::Test {
         host_ = std::move(host.window);
         bar_ = host.bar;
         view_ = host.view;
-        view_->session().OnInitialUpdate();
+        view_->session().Show(kDefaultParameters);
         view_->viewport()->repaint();
     }
     void TearDown() override {
@@ -116,7 +116,8 @@ TEST_F(StressTest, ThousandsOfStepsDragsAndAppliesKeepMemoryBounded) {
     const long end = test::ResidentBytes();
 
     // The session did what it was asked: the last Apply is in the document and the drawing.
-    EXPECT_EQ(doc_.parameters().name, "M" + std::to_string(4200 + (kRounds - 1) % 50));
+    EXPECT_EQ(view_->session().scene().params.name,
+              "M" + std::to_string(4200 + (kRounds - 1) % 50));
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_GT(view_->picture().wholePaints(), 0);
     EXPECT_EQ(view_->session().scene().zoom, 1);

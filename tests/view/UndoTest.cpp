@@ -27,7 +27,7 @@ class UndoTest : public ::testing::Test {
     void SetUp() override {
         QDir::setCurrent(dir_.path());
         ASSERT_TRUE(test::HostView(doc_, host_));
-        host_.session->OnInitialUpdate();
+        host_.session->Show(kDefaultParameters);
     }
     void TearDown() override {
         host_.window.reset();
@@ -125,7 +125,7 @@ TEST_F(UndoTest, DragApplyAndTemplateAreUndoneAndRedoneStepByStep) {
     EXPECT_EQ(Look(), loaded);
 
     // A new document starts a history of its own.
-    host_.session->OnInitialUpdate();
+    host_.session->Show(kDefaultParameters);
     EXPECT_FALSE(history.canUndo());
 }
 
@@ -189,10 +189,10 @@ TEST_F(UndoTest, UnappliedFieldsAreMarkedAndSettledBeforeACommand) {
     EXPECT_FALSE(host_.panel->ResolveUnappliedEdits());
     answer = SaveAnswer::No;
     EXPECT_TRUE(host_.panel->ResolveUnappliedEdits());
-    EXPECT_EQ(doc_.parameters().range, 15.0) << "kept as typed, not applied";
+    EXPECT_EQ(host_.session->scene().params.range, 15.0) << "kept as typed, not applied";
     answer = SaveAnswer::Yes;
     EXPECT_TRUE(host_.panel->ResolveUnappliedEdits());
-    EXPECT_EQ(doc_.parameters().range, 30.0);
+    EXPECT_EQ(host_.session->scene().params.range, 30.0);
     EXPECT_EQ(asked, 3);
     EXPECT_FALSE(host_.panel->HasUnappliedEdits());
     EXPECT_EQ(apply->grab().toImage(), plain);

@@ -60,7 +60,7 @@ class ViewTest : public ::testing::Test {
         warnings_ = host.warnings;
         bar_ = host.bar;
         view_ = host.view;
-        view_->session().OnInitialUpdate();
+        view_->session().Show(kDefaultParameters);
         Paint();
     }
     void TearDown() override { host_.reset(); }
@@ -158,15 +158,14 @@ TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
     p.shape = 2;
     p.arcShown = 3;
     p.ticksInward = 5;
-    doc_.setParameters(p);
-    view_->session().OnInitialUpdate();
+    view_->session().Show(p);
     EXPECT_FALSE(bar_->isChecked(C::SquareShape));
     EXPECT_TRUE(bar_->control(C::outerRadius)->isEnabled());
     EXPECT_TRUE(bar_->control(C::arcWidth)->isEnabled());
     bar_->button(C::Apply)->click();
-    EXPECT_EQ(doc_.parameters().shape, 1);
-    EXPECT_EQ(doc_.parameters().arcShown, 1);
-    EXPECT_EQ(doc_.parameters().ticksInward, 1);
+    EXPECT_EQ(view_->session().scene().params.shape, 1);
+    EXPECT_EQ(view_->session().scene().params.arcShown, 1);
+    EXPECT_EQ(view_->session().scene().params.ticksInward, 1);
 }
 
 TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
@@ -186,7 +185,7 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     QTest::keyClick(bar_->edit(C::plateWidth), Qt::Key_Return);
 
     EXPECT_TRUE(warnings_->isEmpty()) << warnings_->join(QLatin1Char('\n')).toStdString();
-    const ScaleParameters& p = doc_.parameters();
+    const ScaleParameters& p = view_->session().scene().params;
     EXPECT_EQ(p.shape, 1);
     EXPECT_EQ(p.plateHeight, 5500);
     EXPECT_DOUBLE_EQ(p.range, 0.25);
@@ -226,7 +225,7 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
         // A range of zero leaves the scale without a span: the scales' own check refuses it.
         {C::Range, "0", "Шкала 1: начало шкалы совпадает с её концом (0)"},
     };
-    const ScaleParameters before = doc_.parameters();
+    const ScaleParameters before = view_->session().scene().params;
     const QImage picture = view_->viewport()->grab().toImage();
     for (const Case& c : cases) {
         const QString original = Text(c.field);
@@ -235,7 +234,7 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
         ASSERT_EQ(warnings_->size(), 1) << c.typed;
         EXPECT_EQ(warnings_->takeFirst(), U(c.message));
         EXPECT_EQ(Text(c.field), U(c.typed)) << "kept as typed";
-        EXPECT_EQ(doc_.parameters(), before) << c.typed;
+        EXPECT_EQ(view_->session().scene().params, before) << c.typed;
         EXPECT_FALSE(doc_.IsModified());
         Paint();
         EXPECT_EQ(view_->viewport()->grab().toImage(), picture) << c.typed;
@@ -256,7 +255,7 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     EXPECT_FALSE(bar_->control(C::arcWidth)->isEnabled());
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
     EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
-    EXPECT_EQ(doc_.parameters(), kDefaultParameters);
+    EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
     EXPECT_FALSE(doc_.IsModified());
 }
 
@@ -353,7 +352,7 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     EXPECT_EQ(Anchor(E::NameLabel), moved);
     // The place is the document's now: a drag that moved something is a change to save.
     EXPECT_TRUE(doc_.IsModified());
-    EXPECT_NE(WriteParameterText(doc_.parameters())
+    EXPECT_NE(WriteParameterText(view_->session().scene().params)
                   .find("\r\nplace.name\t= " + std::to_string(moved.x) + " " +
                         std::to_string(moved.y) + "\r\n"),
               std::string::npos);
@@ -471,10 +470,10 @@ TEST_F(ViewTest, ALabelDraggedOffThePlateIsShownWhereItPrints) {
         Paint();
         const QImage held = Picture();
         Release(grab + drag.by);
-        ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(doc_.parameters())),
+        ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(view_->session().scene().params)),
                   FileError::None);
         doc_.SetModifiedFlag(false);  // as saving leaves it
-        ASSERT_TRUE(doc_.OpenDocumentFile(path));
+        ASSERT_TRUE(view_->session().OpenDocumentFile(path));
         Paint();
         EXPECT_EQ(Picture(), held) << "label " << Index(drag.label);
     }
@@ -494,13 +493,14 @@ TEST_F(ViewTest, CollidingElementsAreFramedOnTheScreenOnly) {
     for (const auto& entry : std::filesystem::directory_iterator(QUIRN_TEST_SAMPLES)) {
         if (entry.path().extension() != ".qrn") continue;
         ++samples;
-        ASSERT_TRUE(doc_.OpenDocumentFile(entry.path().string())) << entry.path().filename();
+        ASSERT_TRUE(view_->session().OpenDocumentFile(entry.path().string()))
+            << entry.path().filename();
         Paint();
         EXPECT_EQ(framePixels(Picture()), 0) << entry.path().filename();
     }
     EXPECT_GE(samples, 9) << "the nine samples shipped today";
 
-    ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn"));
+    ASSERT_TRUE(view_->session().OpenDocumentFile(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn"));
     Paint();
 
     const QPoint grab = Middle(E::NameLabel);
@@ -526,20 +526,24 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     large.plateWidth = large.plateHeight = 40000;
     const std::string path = cwd_.path("large.qrn").toStdString();
     ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(large)), FileError::None);
-    ASSERT_TRUE(doc_.OpenDocumentFile(path));
+    ASSERT_TRUE(view_->session().OpenDocumentFile(path));
     Paint();
     for (int i = 0; i < 3; ++i) Wheel(120);
-    ASSERT_TRUE(doc_.OpenDocumentFile(path));
+    ASSERT_TRUE(view_->session().OpenDocumentFile(path));
     Paint();
     EXPECT_EQ(view_->scrollPosition(), QPoint(0, 0)) << "shown from its top-left corner";
 
     for (int i = 0; i < 3; ++i) Wheel(120);
-    ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
+    ASSERT_TRUE(view_->session().OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
     EXPECT_EQ(view_->session().scene().zoom, 1);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
-    EXPECT_EQ(view_->session().scene().params, doc_.parameters());
+    EXPECT_EQ(
+        view_->session().scene().params,
+        ReadScaleParameters(
+            ReadFileHead(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn", kParameterReadLimit).bytes));
     EXPECT_TRUE(bar_->isChecked(C::RadialShape));
-    EXPECT_EQ(Text(C::plateWidth).toStdString(), LengthText(doc_.parameters().plateWidth));
+    EXPECT_EQ(Text(C::plateWidth).toStdString(),
+              LengthText(view_->session().scene().params.plateWidth));
 }
 
 }  // namespace

@@ -42,14 +42,13 @@ ScaleParameters LargePlate(int millimetres = 300) {
 class WindowPictureTest : public ::testing::Test {
   protected:
     void Show(const ScaleParameters& p) {
-        doc_.setParameters(p);
         test::ViewHost host;
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host.window);
         view_ = host.view;
         // The drawing alone: the frames shown over it are checked on their own.
         view_->setCollisionFramesShown(false);
-        view_->session().OnInitialUpdate();
+        view_->session().Show(p);
         view_->viewport()->repaint();
     }
     void Zoom(int zoom) {

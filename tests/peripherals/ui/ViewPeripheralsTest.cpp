@@ -62,8 +62,7 @@ class ViewPeripheralsTest : public ::testing::Test {
         printing_ = host.printing;
         screen_ =
             std::make_unique<ScreenSize>(*host.session, *view_, view_->ReportedScreenWidthMm());
-        doc_.OnNewDocument();
-        view_->session().OnInitialUpdate();
+        view_->session().Show(doc_.OnNewDocument());
         const auto warn = [this](const QString& text) { warnings_ << text; };
         panel_->setWarningHandler(warn);
         screen_->setWarningHandler(warn);
