@@ -203,10 +203,14 @@ void PanelBinding::ShowCursor(int x, int y) {
 }
 
 void PanelBinding::ShowTemplateAnchor() {
-    const Point anchor = session_.scene().templ.anchor;
-    // The field texts notify their change handlers; the spinners only follow.
-    bar_.setText(BarControl::TemplateX, QString::fromStdString(TemplateFieldText(anchor.x)));
-    bar_.setText(BarControl::TemplateY, QString::fromStdString(TemplateFieldText(anchor.y)));
+    // Where the view shows it: a drag's place, which reaches the session at the release. The
+    // fields follow quietly rather than hand it over themselves.
+    const Point anchor = view_.Shown().scene.templ.anchor;
+    for (auto [id, value] :
+         {std::pair{BarControl::TemplateX, anchor.x}, std::pair{BarControl::TemplateY, anchor.y}}) {
+        const QSignalBlocker quiet(bar_.edit(id));
+        bar_.setText(id, QString::fromStdString(TemplateFieldText(value)));
+    }
     for (auto [id, value] : {std::pair{BarControl::TemplateXSpinner, anchor.x},
                              std::pair{BarControl::TemplateYSpinner, anchor.y}}) {
         QSpinBox* spinner = bar_.spinner(id);
@@ -216,8 +220,11 @@ void PanelBinding::ShowTemplateAnchor() {
 }
 
 void PanelBinding::ShowTemplateWidth() {
-    const int width = session_.scene().templ.width;
-    bar_.setText(BarControl::TemplateWidth, QString::fromStdString(TemplateFieldText(width)));
+    const int width = view_.Shown().scene.templ.width;
+    {
+        const QSignalBlocker quiet(bar_.edit(BarControl::TemplateWidth));
+        bar_.setText(BarControl::TemplateWidth, QString::fromStdString(TemplateFieldText(width)));
+    }
     QSpinBox* spinner = bar_.spinner(BarControl::TemplateWidthSpinner);
     const QSignalBlocker quiet(spinner);
     spinner->setValue(SpinnerPosition(width));

@@ -57,7 +57,8 @@ class ScaleView : public QAbstractScrollArea {
     void cursorMoved(int x, int y);
     // The wheel changed the zoom.
     void zoomChanged();
-    // A drag moved the template, or changed its width.
+    // A drag moved the template, or changed its width, as the window shows it (Shown()); the
+    // session has it once the button is up.
     void templateMoved();
     void templateWidened();
 

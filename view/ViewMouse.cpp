@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cursor readout and dragging with the left button.
 #include <QMouseEvent>
-#include <algorithm>
 
 #include "render/DrawingTransform.h"
 #include "view/ScaleSession.h"
@@ -39,6 +38,8 @@ void ScaleView::mouseMoveEvent(QMouseEvent* event) {
         ++dragStep_;
         Refresh();
     }
+    if (move.templateMoved) emit templateMoved();
+    if (move.templateWidened) emit templateWidened();
     if (!shown) {
         viewport()->update();
         return;
@@ -118,11 +119,6 @@ void ScaleView::mouseReleaseEvent(QMouseEvent* event) {
         // The session now has everything where the window shows it: nothing to paint again.
         picture_.rename(dragged, {session_.revision(), dragStep_});
         shownRevision_.reset();
-        const auto has = [&moves](MovableElement e) {
-            return std::find(moves.moved.begin(), moves.moved.end(), e) != moves.moved.end();
-        };
-        if (has(MovableElement::TemplateBody)) emit templateMoved();
-        if (has(MovableElement::TemplateEdge)) emit templateWidened();
     }
     viewport()->unsetCursor();
 }

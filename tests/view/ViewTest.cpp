@@ -424,8 +424,14 @@ TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
     Press(edge);
     EXPECT_TRUE(view_->drag().dragging(E::TemplateEdge));
     EXPECT_EQ(Cursor(), Qt::SizeHorCursor);
+    const int steps = view_->session().history().count();
     Drag(ClientOf({t.anchor.x - 1000, t.anchor.y + 100}));
+    // The field follows the drag, and hands nothing to the session before the release.
+    EXPECT_EQ(Text(C::TemplateWidth).toStdString(),
+              TemplateFieldText(view_->Shown().scene.templ.width));
+    EXPECT_EQ(view_->session().history().count(), steps);
     Release(ClientOf({t.anchor.x - 1000, t.anchor.y + 100}));
+    EXPECT_EQ(view_->session().history().count(), steps + 1);
     EXPECT_LT(t.width, 0);
     EXPECT_EQ(Text(C::TemplateWidth).toStdString(), TemplateFieldText(t.width));
 
