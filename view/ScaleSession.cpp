@@ -20,7 +20,6 @@ constexpr int kHistoryLimit = 500;
 
 ScaleSession::ScaleSession(Document& doc, QObject* parent)
     : QObject(parent), doc_(doc), toldTitle_(doc.GetTitle()), toldModified_(doc.IsModified()) {
-    scene_.params = kDefaultParameters;
     scene_.symbols = LoadSymbolImages();
     history_.setUndoLimit(kHistoryLimit);
 }

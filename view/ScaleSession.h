@@ -55,8 +55,8 @@ class ScaleSession : public QObject {
     bool SaveDocumentAs();
     bool SaveModified();
 
-    // Parameters read from the panel: into the working copy and the document, which is then
-    // titled after them; the layout starts afresh. One step of the history, named step or
+    // Parameters read from the panel: into the working copy, after which the document is
+    // titled; the layout starts afresh. One step of the history, named step or
     // "применение параметров", unless nothing changed.
     void Apply(const ScaleParameters& params, const QString& step = {});
     // Elements at their defaults for the plate, or where the user placed them.
@@ -73,7 +73,7 @@ class ScaleSession : public QObject {
     // Undo and redo of everything above and of the template's changes below.
     QUndoStack& history() { return history_; }
     // What undo and redo would put back now.
-    SceneEdits Snapshot() const { return scene_; }
+    SceneEdits Snapshot() const { return SceneEdits(scene_); }
     void setZoom(int zoom);
     // The display correction factor of the screen calibration.
     void setKsrn(double displayCorrection);
