@@ -50,7 +50,8 @@ bool Application::start(const std::string& file) {
     doc_.setPrompts(externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get());
 
     doc_.setInitialParametersFile(InitialParametersLocation());
-    const bool ready = file.empty() ? doc_.OnFileNew() : doc_.OpenDocumentFile(file);
+    ScaleSession& session = frame_->session();
+    const bool ready = file.empty() ? session.NewDocument() : session.OpenDocumentFile(file);
     if (!ready) return false;
     frame_->FitToScreen();
     frame_->show();
@@ -67,6 +68,10 @@ void Application::finish() {
     prompts_.reset();
 }
 
+bool Application::SaveModified() {
+    return !frame_ || frame_->session().SaveModified();
+}
+
 void Application::KeepInitialParameters() {
     // A session that never showed a document holds no parameters worth keeping.
     const ScaleSession& session = frame_->session();
@@ -74,7 +79,7 @@ void Application::KeepInitialParameters() {
     // A failed write keeps the previous file; the user is told.
     const std::string& file = doc_.initialParametersFile();
     MakeFolderFor(QFile::decodeName(file.c_str()));
-    const FileError error = WriteInitialParameters(session.state().params, file);
+    const FileError error = WriteInitialParameters(session.scene().params, file);
     if (error == FileError::None) return;
     DocumentPrompts* prompts = externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get();
     if (prompts != nullptr)
@@ -91,7 +96,7 @@ int RunDesktop(int& argc, char** argv, const std::string& file) {
 
     Application app(settings);
     // Before the start-up, so that a signal during it waits for the event loop.
-    SessionEnd sessionEnd(app.document());
+    SessionEnd sessionEnd(app);
     if (!app.start(file)) {
         // Every run ends the same way, a failed start too.
         app.finish();

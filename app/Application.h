@@ -37,6 +37,8 @@ class Application {
     void finish();
 
     Document& document() { return doc_; }
+    // The save question for the document shown, if any: false when the user cancelled.
+    bool SaveModified();
     MainWindow* mainWindow() const { return frame_.get(); }
     // Pages print preview shows side by side, kept in the profile.
     int previewPages() const { return previewPages_; }

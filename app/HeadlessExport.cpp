@@ -6,10 +6,10 @@
 
 #include "app/HeadlessSupport.h"
 #include "app/UserFiles.h"
-#include "model/Document.h"
+#include "model/InitialParameters.h"
 #include "peripherals/PictureExport.h"
 #include "peripherals/Printing.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 #include "view/OutcomeText.h"
 
@@ -21,23 +21,20 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
 
     ScaleParameters parameters;
     if (request.file.empty()) {
-        Document document;
-        document.setInitialParametersFile(InitialParametersLocation());
-        document.OnNewDocument();
-        parameters = document.parameters();
+        parameters = ReadInitialParameters(InitialParametersLocation());
     } else if (const auto read = ReadScaleFileOrComplain(request.file)) {
         parameters = *read;
     } else {
         return 1;
     }
 
-    RenderState state;
-    state.params = parameters;
-    state.symbols = LoadSymbolImages();
-    ResetLayout(state);
+    Scene scene;
+    scene.params = parameters;
+    scene.symbols = LoadSymbolImages();
+    scene.layout = DefaultLayout(scene.params);
     const int dpi = request.dpi > 0 ? request.dpi : ApplicationPrinter().dpi();
     const Outcome exported =
-        ExportPicture(state, QString::fromLocal8Bit(request.output.c_str()), dpi);
+        ExportPicture(scene, QString::fromLocal8Bit(request.output.c_str()), dpi);
     if (!exported.ok()) return Complain(OutcomeText(exported).toStdString());
     return 0;
 }

@@ -9,7 +9,7 @@
 
 #include "app/HeadlessSupport.h"
 #include "peripherals/Printing.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 #include "view/OutcomeText.h"
 #include "view/PanelText.h"
@@ -37,13 +37,13 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     }
     QPrinter printer(info, QPrinter::HighResolution);
 
-    RenderState state;
-    state.params = *parameters;
-    state.symbols = LoadSymbolImages();
-    ResetLayout(state);
-    PreferColourForZones(printer, state.params);
-    const QString title = QString::fromStdString(ComposeDescription(state.params));
-    const Result<int> printed = PrintScale(state, printer, PageMargins{}, title);
+    Scene scene;
+    scene.params = *parameters;
+    scene.symbols = LoadSymbolImages();
+    scene.layout = DefaultLayout(scene.params);
+    PreferColourForZones(printer, scene.params);
+    const QString title = QString::fromStdString(ComposeDescription(scene.params));
+    const Result<int> printed = PrintScale(scene, printer, PageMargins{}, title);
     if (!printed.ok())
         return Complain(OutcomeText(printed.outcome).toStdString() + " (" +
                         info.printerName().toStdString() + ")");

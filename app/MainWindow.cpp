@@ -81,7 +81,7 @@ MainWindow::MainWindow(Document& doc, QWidget* parent)
     addDockWidget(Qt::RightDockWidgetArea, scales_);
     scales_->hide();
 
-    doc_.setTitleChangedHandler([this] { UpdateCaption(); });
+    connect(session_, &ScaleSession::titleChanged, this, [this] { UpdateCaption(); });
     connect(session_, &ScaleSession::modifiedChanged, this,
             [this] { setWindowModified(doc_.IsModified()); });
     ConnectHistory();
@@ -110,7 +110,6 @@ void MainWindow::ConnectHistory() {
 }
 
 MainWindow::~MainWindow() {
-    doc_.setTitleChangedHandler({});
     // The history is cleared as the session goes, after the actions that follow it.
     session_->history().disconnect(this);
 }
@@ -147,10 +146,10 @@ void MainWindow::CreateActions() {
             if (panel_->ResolveUnappliedEdits()) command();
         };
     };
-    handle(Command::New, settled([this] { doc_.OnFileNew(); }));
-    handle(Command::Open, settled([this] { doc_.OnFileOpen(); }));
-    handle(Command::Save, settled([this] { doc_.OnFileSave(); }));
-    handle(Command::SaveAs, settled([this] { doc_.OnFileSaveAs(); }));
+    handle(Command::New, settled([this] { session_->NewDocument(); }));
+    handle(Command::Open, settled([this] { session_->OpenDocument(); }));
+    handle(Command::Save, settled([this] { session_->SaveDocument(); }));
+    handle(Command::SaveAs, settled([this] { session_->SaveDocumentAs(); }));
     handle(Command::Exit, [this] { close(); });
     // The view's commands reach it through the frame, which builds the view after the actions.
     handle(Command::Print, settled([this] { printing_->printScale(PrintDialogUse::Ask); }));
@@ -317,7 +316,7 @@ void MainWindow::ShowRecentFiles(QMenu& file) {
             &file);
         act->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
         connect(act, &QAction::triggered, this, [this, path] {
-            if (panel_->ResolveUnappliedEdits()) doc_.OpenDocumentFile(path);
+            if (panel_->ResolveUnappliedEdits()) session_->OpenDocumentFile(path);
         });
         file.insertAction(recentSeparator_, act);
         recentActions_.push_back(act);
@@ -332,7 +331,7 @@ void MainWindow::UpdateCaption() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (panel_->ResolveUnappliedEdits() && doc_.SaveModified())
+    if (panel_->ResolveUnappliedEdits() && session_->SaveModified())
         event->accept();
     else
         event->ignore();

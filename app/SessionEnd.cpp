@@ -10,7 +10,7 @@
 #include <QSocketNotifier>
 #include <cerrno>
 
-#include "model/Document.h"
+#include "app/Application.h"
 
 namespace quirn {
 namespace {
@@ -30,7 +30,7 @@ struct sigaction Catch(int signal, void (*handler)(int)) {
 
 }  // namespace
 
-SessionEnd::SessionEnd(Document& doc, QObject* parent) : QObject(parent), doc_(doc) {
+SessionEnd::SessionEnd(Application& app, QObject* parent) : QObject(parent), app_(app) {
     int fds[2] = {-1, -1};
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
         readFd_ = fds[0];
@@ -82,7 +82,7 @@ void SessionEnd::EndRun() {
 }
 
 bool SessionEnd::CommitData(bool allowsInteraction) {
-    if (allowsInteraction && !doc_.SaveModified()) return false;
+    if (allowsInteraction && !app_.SaveModified()) return false;
     committed_ = true;
     return true;
 }

@@ -14,13 +14,13 @@ class QSocketNotifier;
 
 namespace quirn {
 
-class Document;
+class Application;
 
 class SessionEnd : public QObject {
     Q_OBJECT
   public:
     // Catches the signals until destroyed; one instance at a time. A QApplication must exist.
-    explicit SessionEnd(Document& doc, QObject* parent = nullptr);
+    explicit SessionEnd(Application& app, QObject* parent = nullptr);
     ~SessionEnd() override;
     SessionEnd(const SessionEnd&) = delete;
     SessionEnd& operator=(const SessionEnd&) = delete;
@@ -42,7 +42,7 @@ class SessionEnd : public QObject {
     void commitData(QSessionManager& manager);
     void EndRun();
 
-    Document& doc_;
+    Application& app_;
     QSocketNotifier* notifier_ = nullptr;
     int readFd_ = -1;
     int received_ = 0;

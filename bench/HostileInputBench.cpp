@@ -13,37 +13,40 @@
 
 #include "bench/BenchSupport.h"
 #include "peripherals/TemplateUnderlay.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "tests/support/BmpBytes.h"
 #include "tests/support/ExtremeRecords.h"
+#include "tests/support/RenderScale.h"
 
 namespace quirn::bench {
 namespace {
 
-RenderState LaidOut(const ScaleParameters& params) {
-    RenderState state;
-    state.params = params;
-    ResetLayout(state);
-    return state;
+Scene LaidOut(const ScaleParameters& params) {
+    Scene scene;
+    scene.params = params;
+    scene.layout = DefaultLayout(params);
+    return scene;
 }
 
 // On a 96-dpi screen 100 mm across, as the extremes test renders them.
 void RenderNamedExtreme(benchmark::State& bench, const ScaleParameters& params) {
-    RenderState state = LaidOut(params);
+    const Scene state = LaidOut(params);
     for (auto _ : bench) {
-        const RenderResult result = RenderScale(state, ReferenceDevice{96, 254, 1000}, true);
+        const RenderResult result =
+            RenderScale(state, ReferenceDevice{96, 254, 1000}, PaintMode::Screen);
         benchmark::DoNotOptimize(result.status);
     }
 }
 
 // Printed at 600 dpi and shown at zoom 6, as the regression test renders them.
 void RenderFarRecord(benchmark::State& bench, const ScaleParameters& params) {
-    RenderState printedState = LaidOut(params);
-    RenderState shownState = LaidOut(params);
+    const Scene printedState = LaidOut(params);
+    Scene shownState = LaidOut(params);
     shownState.zoom = 6;
     for (auto _ : bench) {
-        const RenderResult printed = RenderScale(printedState, ReferenceDevice::ForDpi(600), false);
-        const RenderResult shown = RenderScale(shownState, {1920, 5090, 1008}, true);
+        const RenderResult printed =
+            RenderScale(printedState, ReferenceDevice::ForDpi(600), PaintMode::Print);
+        const RenderResult shown = RenderScale(shownState, {1920, 5090, 1008}, PaintMode::Screen);
         benchmark::DoNotOptimize(printed.status);
         benchmark::DoNotOptimize(shown.status);
     }

@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
+#include "tests/support/RenderScale.h"
 
 namespace {
 
@@ -24,31 +25,36 @@ namespace bench = quirn::bench;
 // A 1008 px wide view on a screen of 1920 px across 509.0 mm.
 constexpr ReferenceDevice kScreen{1920, 5090, 1008};
 
-RenderState DefaultState() {
-    RenderState state;
-    state.params = kDefaultParameters;
-    state.symbols = LoadSymbolImages();
-    ResetLayout(state);
-    return state;
+Scene DefaultState() {
+    Scene scene;
+    scene.params = kDefaultParameters;
+    scene.symbols = LoadSymbolImages();
+    scene.layout = DefaultLayout(scene.params);
+    return scene;
+}
+
+PaintMode ModeFor(bool forScreen) {
+    return forScreen ? PaintMode::Screen : PaintMode::Print;
 }
 
 void Render(benchmark::State& bench, int zoom, ReferenceDevice device, bool forScreen) {
-    RenderState state = DefaultState();
+    Scene state = DefaultState();
     state.zoom = zoom;
+    CanvasGeometry g;
     for (auto _ : bench) {
-        const RenderResult result = RenderScale(state, device, forScreen);
+        const RenderResult result = RenderScale(state, device, ModeFor(forScreen));
         if (!result.ok()) bench.SkipWithError(result.message.c_str());
-        benchmark::DoNotOptimize(state.canvas.image.constBits());
+        benchmark::DoNotOptimize(result.canvas.image.constBits());
+        g = result.canvas.geometry;
     }
-    bench.counters["pixels"] =
-        double(state.canvas.geometry.pixelWidth) * state.canvas.geometry.pixelHeight;
+    bench.counters["pixels"] = double(g.pixelWidth) * g.pixelHeight;
 }
 
 // Only what any rendering must do: allocate the canvas and paint it white.
 void Fill(benchmark::State& bench, int zoom, ReferenceDevice device, bool forScreen) {
-    RenderState state = DefaultState();
+    Scene state = DefaultState();
     state.zoom = zoom;
-    const CanvasGeometry g = ComputeCanvasGeometry(state, device, forScreen);
+    const CanvasGeometry g = ComputeCanvasGeometry(state, device, ModeFor(forScreen));
     for (auto _ : bench) {
         QImage image(g.pixelWidth, g.pixelHeight,
                      forScreen ? QImage::Format_RGB32 : QImage::Format_Mono);

@@ -14,8 +14,9 @@
 
 #include "bench/BenchSupport.h"
 #include "peripherals/PictureExport.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
+#include "tests/support/RenderScale.h"
 #include "view/ViewMapping.h"
 #include "view/WindowPicture.h"
 
@@ -39,23 +40,32 @@ ScaleParameters LargePlate() {
 }
 
 // The large plate with the program's symbols, its elements where a reset puts them.
-RenderState LargePlateState() {
-    RenderState state;
-    state.params = LargePlate();
-    state.symbols = LoadSymbolImages();
-    ResetLayout(state);
-    return state;
+Scene LargePlateState() {
+    Scene scene;
+    scene.params = LargePlate();
+    scene.symbols = LoadSymbolImages();
+    scene.layout = DefaultLayout(scene.params);
+    return scene;
 }
 
-// The large plate laid out on screen at zoom 10, and the window over the element's middle.
-RenderState AtZoomTen(MovableElement centred, QRect& window) {
-    RenderState state = LargePlateState();
-    state.zoom = 10;
-    LayOutScale(state, false);
-    state.canvas.geometry = ComputeCanvasGeometry(state, kScreen, true);
-    const Box area = DrawnArea(state, centred);
+// The large plate laid out on screen at zoom 10 as the view shows it.
+struct Shown {
+    Scene scene;
+    ScaleLayout laid;
+    CanvasGeometry geometry;
+    ShownRevision revision;
+    PictureSource source() const { return {scene, laid, geometry, revision}; }
+};
+
+// The large plate at zoom 10, and the window over the element's middle.
+Shown AtZoomTen(MovableElement centred, QRect& window) {
+    Shown state{LargePlateState(), {}, {}, {}};
+    state.scene.zoom = 10;
+    state.laid = LayOutScale(state.scene, PaintMode::Screen);
+    state.geometry = ComputeCanvasGeometry(state.scene, kScreen, PaintMode::Screen);
+    const Box area = DrawnArea(state.scene, state.laid, centred);
     const Point middle = DrawingToCanvasPixel(
-        state.canvas.geometry, {(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+        state.geometry, {(area.left + area.right) / 2, (area.top + area.bottom) / 2});
     window =
         QRect(QPoint(middle.x - kWindow.width() / 2, middle.y - kWindow.height() / 2), kWindow);
     return state;
@@ -73,12 +83,12 @@ void WindowFill(benchmark::State& bench) {
 // An expose of the view: the kept picture copied onto the window.
 void ViewPaint(benchmark::State& bench) {
     QRect window;
-    const RenderState state = AtZoomTen(MovableElement::NameLabel, window);
+    const Shown state = AtZoomTen(MovableElement::NameLabel, window);
     WindowPicture picture;
     QImage screen(kWindow, QImage::Format_RGB32);
     for (auto _ : bench) {
         QPainter painter(&screen);
-        painter.drawImage(QPoint(0, 0), picture.picture(state, window));
+        painter.drawImage(QPoint(0, 0), picture.picture(state.source(), window));
     }
 }
 
@@ -86,53 +96,57 @@ void ViewPaint(benchmark::State& bench) {
 // screen.
 void ViewScroll(benchmark::State& bench) {
     QRect window;
-    const RenderState state = AtZoomTen(MovableElement::NameLabel, window);
+    const Shown state = AtZoomTen(MovableElement::NameLabel, window);
     WindowPicture picture;
     QImage screen(kWindow, QImage::Format_RGB32);
     int shift = 0;
     for (auto _ : bench) {
         shift = (shift + 100) % 6000;
         QPainter painter(&screen);
-        painter.drawImage(QPoint(0, 0), picture.picture(state, window.translated(0, shift)));
+        painter.drawImage(QPoint(0, 0),
+                          picture.picture(state.source(), window.translated(0, shift)));
     }
 }
 
 // A zoom step: the whole window painted anew at another zoom, and copied to the screen.
 void ViewZoom(benchmark::State& bench) {
     QRect window;
-    RenderState state = AtZoomTen(MovableElement::NameLabel, window);
-    const CanvasGeometry ten = state.canvas.geometry;
-    state.zoom = 9;
-    const CanvasGeometry nine = ComputeCanvasGeometry(state, kScreen, true);
+    Shown state = AtZoomTen(MovableElement::NameLabel, window);
+    const CanvasGeometry ten = state.geometry;
+    state.scene.zoom = 9;
+    const CanvasGeometry nine = ComputeCanvasGeometry(state.scene, kScreen, PaintMode::Screen);
     WindowPicture picture;
     QImage screen(kWindow, QImage::Format_RGB32);
     for (auto _ : bench) {
-        state.canvas.geometry = state.canvas.geometry == ten ? nine : ten;
+        state.geometry = state.geometry == ten ? nine : ten;
         QPainter painter(&screen);
-        painter.drawImage(QPoint(0, 0), picture.picture(state, window));
+        painter.drawImage(QPoint(0, 0), picture.picture(state.source(), window));
     }
 }
 
 // One step of a drag: the element moved by 1 mm, and painted again where it was and is.
 void DragStep(benchmark::State& bench, MovableElement e) {
     QRect window;
-    RenderState state = AtZoomTen(e, window);
+    Shown state = AtZoomTen(e, window);
     WindowPicture picture;
     QImage screen(kWindow, QImage::Format_RGB32);
-    picture.picture(state, window);
-    const DrawingTransform transform = DrawingTransform::OfCanvas(state.canvas.geometry);
+    picture.picture(state.source(), window);
+    const DrawingTransform transform = DrawingTransform::OfCanvas(state.geometry);
     int step = 100;
     for (auto _ : bench) {
-        const QRect before = transform.toDevice(DrawnArea(state, e)).toAlignedRect();
-        state.layout.anchors[static_cast<std::size_t>(Index(e))].x += step;
+        const QRect before =
+            transform.toDevice(DrawnArea(state.scene, state.laid, e)).toAlignedRect();
+        state.laid.layout.anchors[static_cast<std::size_t>(Index(e))].x += step;
+        ++state.revision.drag;
         step = -step;
-        const QRect after = transform.toDevice(DrawnArea(state, e)).toAlignedRect();
+        const QRect after =
+            transform.toDevice(DrawnArea(state.scene, state.laid, e)).toAlignedRect();
         const QRect changed = (before | after).adjusted(-3, -3, 3, 3);
-        picture.repaint(state, changed);
+        picture.repaint(state.source(), changed);
         // Only the changed part reaches the screen, as the view asks for it.
         const QRect shown = changed.intersected(window).translated(-window.topLeft());
         QPainter painter(&screen);
-        painter.drawImage(shown.topLeft(), picture.picture(state, window), shown);
+        painter.drawImage(shown.topLeft(), picture.picture(state.source(), window), shown);
     }
 }
 
@@ -141,7 +155,7 @@ void ExportBanded(benchmark::State& bench, const std::string& path) {
     ResetPeakMemory();
     const long start = ResidentKiB();
     for (auto _ : bench) {
-        RenderState state = LargePlateState();
+        const Scene state = LargePlateState();
         if (!ExportPicture(state, QString::fromStdString(path), 1200).ok())
             bench.SkipWithError("export failed");
     }
@@ -153,11 +167,12 @@ void ExportWhole(benchmark::State& bench, const std::string& path) {
     ResetPeakMemory();
     const long start = ResidentKiB();
     for (auto _ : bench) {
-        RenderState state = LargePlateState();
-        if (!RenderScale(state, ReferenceDevice::ForDpi(1200), false).ok())
-            bench.SkipWithError("canvas refused");
+        const RenderResult rendered =
+            RenderScale(LargePlateState(), ReferenceDevice::ForDpi(1200), PaintMode::Print);
+        if (!rendered.ok()) bench.SkipWithError("canvas refused");
         QFile file(QString::fromStdString(path));
-        if (!file.open(QIODevice::WriteOnly) || file.write(EncodeMonochromeBmp(state.canvas)) < 0)
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(EncodeMonochromeBmp(rendered.canvas)) < 0)
             bench.SkipWithError("write failed");
     }
     bench.counters["peak_MiB"] = double(PeakKiB() - start) / 1024.0;

@@ -34,23 +34,6 @@ bool IsWritableFile(const std::string& path) {
 
 }  // namespace
 
-void RecentFileList::Add(const std::string& path) {
-    if (path.empty()) return;
-    entries_.erase(std::remove(entries_.begin(), entries_.end(), path), entries_.end());
-    entries_.insert(entries_.begin(), path);
-    if (entries_.size() > kSize) entries_.resize(kSize);
-}
-
-void RecentFileList::setEntries(const std::vector<std::string>& entries) {
-    entries_.clear();
-    for (const std::string& entry : entries) {
-        if (entry.empty() || std::find(entries_.begin(), entries_.end(), entry) != entries_.end())
-            continue;
-        entries_.push_back(entry);
-        if (entries_.size() == kSize) break;
-    }
-}
-
 std::string FileNameForDescription(const std::string& description) {
     std::string name = description;
     std::replace(name.begin(), name.end(), '/', '_');
@@ -71,14 +54,6 @@ std::string WithDefaultExtension(const std::string& path) {
     return path;
 }
 
-std::string InitialParametersPath(const std::string& file) {
-    return Absolute(file);
-}
-
-FileError WriteInitialParameters(const ScaleParameters& params, const std::string& file) {
-    return WriteFileAtomically(file, WriteParameterText(params));
-}
-
 void Document::SetPathName(const std::string& path, RecentFiles recent) {
     pathName_ = path.empty() ? std::string() : Absolute(path);
     if (recent == RecentFiles::Add) recentFiles_.Add(pathName_);
@@ -96,7 +71,6 @@ void Document::UpdateTitle() {
         title_ = fileName.empty() ? std::string(kUntitledTitle) : fileName;
     else
         title_ = fileName.empty() ? description_ : description_ + " (" + fileName + ")";
-    if (titleChanged_) titleChanged_();
 }
 
 std::string Document::NameForQuestion() const {
@@ -105,54 +79,34 @@ std::string Document::NameForQuestion() const {
     return description_.empty() ? std::string(kUntitledTitle) : description_;
 }
 
-void Document::setInitialUpdateHandler(std::function<void()> handler) {
-    initialUpdate_ = std::move(handler);
-}
-
-void Document::setTitleChangedHandler(std::function<void()> handler) {
-    titleChanged_ = std::move(handler);
-}
-
 void Document::SetModifiedFlag(bool modified) {
     if (modified_ == modified) return;
     modified_ = modified;
-    if (modifiedChanged_) modifiedChanged_();
 }
 
-void Document::setModifiedChangedHandler(std::function<void()> handler) {
-    modifiedChanged_ = std::move(handler);
-}
-
-void Document::RunInitialUpdate() {
-    if (initialUpdate_) initialUpdate_();
-}
-
-void Document::OnNewDocument() {
+ScaleParameters Document::OnNewDocument() {
     pathName_.clear();
     description_.clear();
     SetModifiedFlag(false);
     UpdateTitle();
-    const FileReadResult initial = ReadParameterFile(initialFile_);
-    parameters_ =
-        initial.error == FileError::None ? ReadScaleParameters(initial.bytes) : kDefaultParameters;
+    return ReadInitialParameters(initialFile_);
 }
 
-bool Document::OnFileNew() {
-    if (!SaveModified()) return false;
-    OnNewDocument();
-    RunInitialUpdate();
-    return true;
+std::optional<ScaleParameters> Document::OnFileNew(const ScaleParameters& current) {
+    if (!SaveModified(current)) return std::nullopt;
+    return OnNewDocument();
 }
 
-bool Document::OnFileOpen() {
-    if (prompts_ == nullptr) return false;
+std::optional<ScaleParameters> Document::OnFileOpen(const ScaleParameters& current) {
+    if (prompts_ == nullptr) return std::nullopt;
     const std::string path = prompts_->AskOpenFileName();
-    if (path.empty()) return false;
-    return OpenDocumentFile(path);
+    if (path.empty()) return std::nullopt;
+    return OpenDocumentFile(path, current);
 }
 
-bool Document::OpenDocumentFile(const std::string& path) {
-    if (!SaveModified()) return false;
+std::optional<ScaleParameters> Document::OpenDocumentFile(const std::string& path,
+                                                          const ScaleParameters& current) {
+    if (!SaveModified(current)) return std::nullopt;
     const std::string fullPath = Absolute(path);
     const FileReadResult file = ReadParameterFile(fullPath);
     if (file.error != FileError::None) {
@@ -160,24 +114,23 @@ bool Document::OpenDocumentFile(const std::string& path) {
         // and the panel keep showing the same record.
         if (prompts_ != nullptr)
             prompts_->ReportFileError(file.error, fullPath, DocumentOperation::Open);
-        return false;
+        return std::nullopt;
     }
-    if (!file.bytes.empty()) parameters_ = ReadScaleParameters(file.bytes);
+    const ScaleParameters record = file.bytes.empty() ? current : ReadScaleParameters(file.bytes);
     SetModifiedFlag(false);
-    // The description is the new record's, told by the initial update.
+    // The description is the new record's, set by whoever shows it.
     description_.clear();
     SetPathName(fullPath);
-    RunInitialUpdate();
-    return true;
+    return record;
 }
 
-bool Document::OnFileSave() {
-    if (!pathName_.empty() && IsWritableFile(pathName_)) return DoSave(pathName_);
-    return DoSave({});
+bool Document::OnFileSave(const ScaleParameters& record) {
+    if (!pathName_.empty() && IsWritableFile(pathName_)) return DoSave(pathName_, record);
+    return DoSave({}, record);
 }
 
-bool Document::OnFileSaveAs() {
-    return DoSave({});
+bool Document::OnFileSaveAs(const ScaleParameters& record) {
+    return DoSave({}, record);
 }
 
 std::string Document::ProposedSaveName() const {
@@ -185,7 +138,7 @@ std::string Document::ProposedSaveName() const {
     return Absolute(FileNameForDescription(NameForQuestion()) + kDocumentExtension);
 }
 
-bool Document::DoSave(const std::string& knownPath) {
+bool Document::DoSave(const std::string& knownPath, const ScaleParameters& record) {
     std::string path = knownPath;
     if (path.empty()) {
         if (prompts_ == nullptr) return false;
@@ -195,7 +148,7 @@ bool Document::DoSave(const std::string& knownPath) {
     }
     std::error_code ignored;
     const bool existed = fs::exists(path, ignored);
-    const FileError error = WriteFileAtomically(path, WriteParameterText(parameters_));
+    const FileError error = WriteFileAtomically(path, WriteParameterText(record));
     if (error != FileError::None) {
         if (prompts_ != nullptr)
             prompts_->ReportFileError(
@@ -207,12 +160,12 @@ bool Document::DoSave(const std::string& knownPath) {
     return true;
 }
 
-bool Document::SaveModified() {
+bool Document::SaveModified(const ScaleParameters& current) {
     if (!modified_) return true;
     if (prompts_ == nullptr) return false;
     switch (prompts_->AskSaveChanges(NameForQuestion())) {
         case SaveAnswer::Yes:
-            return OnFileSave();
+            return OnFileSave(current);
         case SaveAnswer::No:
             return true;
         case SaveAnswer::Cancel:

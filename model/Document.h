@@ -1,26 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The document: one scale's parameter record with the file it was opened from or last saved to,
-// its description, title and modified flag, and the life of that record: new, open, save, save
-// as, the save question and the recent files.
+// The document: the file a scale's parameter record was opened from or last saved to, its
+// description, title and modified flag, and the life of that file: new, open, save, save as, the
+// save question and the recent files. The record itself is its owner's (the session's): the
+// document reads it from a file and writes the one it is given, and tells nothing by itself; its
+// owner asks after every command.
 //
 // Path names, descriptions and titles are UTF-8, as the file system and the window caption hold
 // them. A description built from the record's texts is shown as they are (DisplayText) when it
 // reaches SetDescription.
 #pragma once
 
-#include <cstddef>
-#include <functional>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "model/FileAccess.h"
+#include "model/InitialParameters.h"
+#include "model/RecentFileList.h"
 #include "model/ScaleParameters.h"
 
 namespace quirn {
 
-// The file read on every new document and written at the end of the run: by default in the
-// current directory at the moment of the access; the program may place it elsewhere.
-inline constexpr const char* kInitialParametersFile = "Initial.qrn";
 inline constexpr const char* kUntitledTitle = "Безымянный";
 inline constexpr const char* kDocumentExtension = ".qrn";
 
@@ -45,20 +44,6 @@ class DocumentPrompts {
                                  DocumentOperation operation) = 0;
 };
 
-// The ten files opened or saved last, the newest first. Never shows descriptions.
-class RecentFileList {
-  public:
-    static constexpr std::size_t kSize = 10;
-
-    void Add(const std::string& path);
-    const std::vector<std::string>& entries() const { return entries_; }
-    // As stored in the profile: empty entries are skipped, extras dropped.
-    void setEntries(const std::vector<std::string>& entries);
-
-  private:
-    std::vector<std::string> entries_;
-};
-
 // A file name that stands for the description: "/" becomes "_", and the name is cut (at a
 // character boundary) so that it fits the platform's name limit with the extension and the
 // temporary suffix of a safe write. Never empty.
@@ -67,25 +52,11 @@ std::string FileNameForDescription(const std::string& description);
 // Adds ".qrn" when the last component of path has no extension.
 std::string WithDefaultExtension(const std::string& path);
 
-// Writes the parameters kept between runs to file (Initial.qrn in the current directory unless
-// told otherwise), the safe way: a failed write keeps the previous file. The program calls this
-// at the end of the run, with the view's working copy, and only if the view ever received a
-// record (a start-up open that failed gives none, and then the old file stays). The caller
-// reports a failure (FileErrorText with InitialParametersPath(file) and the create operation);
-// the run ends anyway.
-FileError WriteInitialParameters(const ScaleParameters& params,
-                                 const std::string& file = kInitialParametersFile);
-// The full path of file.
-std::string InitialParametersPath(const std::string& file = kInitialParametersFile);
-
 class Document {
   public:
     explicit Document(DocumentPrompts* prompts = nullptr) : prompts_(prompts) {}
     // Without prompts every question is answered by cancelling.
     void setPrompts(DocumentPrompts* prompts) { prompts_ = prompts; }
-
-    const ScaleParameters& parameters() const { return parameters_; }
-    void setParameters(const ScaleParameters& parameters) { parameters_ = parameters; }
 
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true);
@@ -104,14 +75,6 @@ class Document {
     // How the save question names the document: its file's name, else its description.
     std::string NameForQuestion() const;
 
-    // Run after every successful new and open: the view copies the record and refills itself.
-    void setInitialUpdateHandler(std::function<void()> handler);
-    // Run whenever the title changes, for the window caption.
-    void setTitleChangedHandler(std::function<void()> handler);
-    // Run whenever the modified flag changes, whoever changes it: an edit, a save, a new or
-    // opened document.
-    void setModifiedChangedHandler(std::function<void()> handler);
-
     // Where OnNewDocument reads Initial.qrn; a relative path is taken from the current directory
     // at the moment of the read.
     void setInitialParametersFile(const std::string& file) { initialFile_ = file; }
@@ -121,46 +84,42 @@ class Document {
     const RecentFileList& recentFiles() const { return recentFiles_; }
 
     // Empties the path name and the description, clears the modified flag, titles the document
-    // "Безымянный" and takes the record from Initial.qrn (an empty file gives zeros), or the
-    // built-in defaults when it cannot be read or is no parameter file.
-    void OnNewDocument();
+    // "Безымянный" and gives the record of Initial.qrn (ReadInitialParameters).
+    ScaleParameters OnNewDocument();
 
-    // The commands. Each returns true when it went through, false when it was cancelled or
-    // failed (a failure has been reported through the prompts by then).
-    // New document: the save question, OnNewDocument, the initial update.
-    bool OnFileNew();
+    // The commands. current is the record being edited, written when the save question is
+    // answered yes. Those that replace the record give the one to show; all give nothing (or
+    // false) when cancelled or failed, a failure reported through the prompts by then.
+    // New document: the save question, then OnNewDocument.
+    std::optional<ScaleParameters> OnFileNew(const ScaleParameters& current);
     // The open dialog, then OpenDocumentFile.
-    bool OnFileOpen();
+    std::optional<ScaleParameters> OnFileOpen(const ScaleParameters& current);
     // The save question, then the file's first 1000 bytes become the record (an empty file
-    // leaves it as it was), the path goes to the recent files, and the initial update runs. A
-    // file that cannot be opened or read, or is no parameter file, leaves the document as it was.
-    bool OpenDocumentFile(const std::string& path);
-    // Writes into the document's file when it has one that is writable, else as save as.
-    bool OnFileSave();
+    // gives current back) and the path goes to the recent files. A file that cannot be opened or
+    // read, or is no parameter file, leaves the document as it was.
+    std::optional<ScaleParameters> OpenDocumentFile(const std::string& path,
+                                                    const ScaleParameters& current);
+    // Writes record into the document's file when it has one that is writable, else as save as.
+    bool OnFileSave(const ScaleParameters& record);
     // Asks for a name proposing the document's file, or its description in the current
-    // directory while it has none, then writes.
-    bool OnFileSaveAs();
-    // Nothing to do when not modified; otherwise the save question: yes saves and goes on only
-    // if that succeeded, no goes on, cancel stops.
-    bool SaveModified();
+    // directory while it has none, then writes record.
+    bool OnFileSaveAs(const ScaleParameters& record);
+    // Nothing to do when not modified; otherwise the save question: yes saves current and goes
+    // on only if that succeeded, no goes on, cancel stops.
+    bool SaveModified(const ScaleParameters& current);
 
   private:
-    bool DoSave(const std::string& knownPath);
+    bool DoSave(const std::string& knownPath, const ScaleParameters& record);
     std::string ProposedSaveName() const;
     void UpdateTitle();
-    void RunInitialUpdate();
 
     DocumentPrompts* prompts_ = nullptr;
-    ScaleParameters parameters_ = kDefaultParameters;
     bool modified_ = false;
     std::string pathName_;
     std::string description_;
     std::string title_;
     std::string initialFile_ = kInitialParametersFile;
     RecentFileList recentFiles_;
-    std::function<void()> initialUpdate_;
-    std::function<void()> titleChanged_;
-    std::function<void()> modifiedChanged_;
 };
 
 }  // namespace quirn

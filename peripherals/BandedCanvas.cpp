@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "render/PainterSurface.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SerialFills.h"
 
 namespace quirn {
@@ -20,13 +20,11 @@ constexpr int kRasterLimit = 32767;
 
 }  // namespace
 
-BandedCanvas::BandedCanvas(RenderState& state, const ReferenceDevice& device, BandPixels pixels)
-    : state_(state), pixels_(pixels) {
-    // The same steps as a whole-canvas rendering takes before it paints.
-    state_.canvas = Canvas{};
-    LayOutScale(state_, true);
-    geometry_ = ComputeCanvasGeometry(state_, device, false);
-    state_.canvas.geometry = geometry_;
+BandedCanvas::BandedCanvas(const Scene& scene, const ReferenceDevice& device, BandPixels pixels)
+    : scene_(scene),
+      laid_(LayOutScale(scene, PaintMode::Print)),
+      geometry_(ComputeCanvasGeometry(scene, device, PaintMode::Print)),
+      pixels_(pixels) {
     // Grey is filled forty times faster than one bit and packed at the end; colour needs RGB.
     canvas_ = std::make_unique<SparseCanvas>(
         geometry_, pixels_ == BandPixels::Rgb ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
@@ -60,7 +58,7 @@ void BandedCanvas::render(int top, int rows, uchar* out) {
             PainterSurface surface(painter, transform, true);
             surface.restrictTo(area);
             surface.setHatchedZones(!rgb);
-            PaintScale(state_, surface, false);
+            PaintScale(scene_, laid_, geometry_, surface, PaintMode::Print);
         });
     };
     const auto take = [&](const uchar* painted, int x, int y, int width) {

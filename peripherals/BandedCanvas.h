@@ -6,7 +6,7 @@
 #include <QtGlobal>
 #include <memory>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 #include "render/SparseCanvas.h"
 
 namespace quirn {
@@ -17,9 +17,9 @@ enum class BandPixels { OneBit, Rgb };
 
 class BandedCanvas {
   public:
-    // Lays the scale out and takes the geometry of the print canvas for device, leaving state
-    // as a whole-canvas rendering does, without the picture.
-    BandedCanvas(RenderState& state, const ReferenceDevice& device,
+    // Lays the scene out and takes the geometry of the print canvas for device. The scene must
+    // outlive the canvas.
+    BandedCanvas(const Scene& scene, const ReferenceDevice& device,
                  BandPixels pixels = BandPixels::OneBit);
     ~BandedCanvas();
     BandedCanvas(const BandedCanvas&) = delete;
@@ -39,7 +39,8 @@ class BandedCanvas {
     void render(int top, int rows, uchar* out);
 
   private:
-    RenderState& state_;
+    const Scene& scene_;
+    ScaleLayout laid_;
     CanvasGeometry geometry_;
     BandPixels pixels_;
     std::unique_ptr<SparseCanvas> canvas_;

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "render/PainterSurface.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn {
 namespace {
@@ -124,11 +124,11 @@ int ApplicationPrinter::dpi() {
     return p != nullptr && p->resolution() > 0 ? p->resolution() : kDefaultDpi;
 }
 
-void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMargins& margins,
+void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMargins& margins,
                     bool hatchedZones) {
-    LayOutScale(state, true);
+    const ScaleLayout laid = LayOutScale(scene, PaintMode::Print);
     const CanvasGeometry units =
-        ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(kUnitDpi), false);
+        ComputeCanvasGeometry(scene, ReferenceDevice::ForDpi(kUnitDpi), PaintMode::Print);
     const double scale = double(dpi) / double(kUnitsPerInch);
     const QPointF topLeft(margins.left * scale, margins.top * scale);
     const QRectF canvas(topLeft, QSizeF(units.canvasWidth * scale, units.canvasHeight * scale));
@@ -142,12 +142,12 @@ void PaintScalePage(RenderState& state, QPainter& painter, int dpi, const PageMa
                                     kUnitsPerInch};
         PainterSurface surface(painter, page, true);
         surface.setHatchedZones(hatchedZones);
-        PaintScale(state, surface, false);
+        PaintScale(scene, laid, units, surface, PaintMode::Print);
     }
     painter.restore();
 }
 
-Result<int> PrintScale(RenderState& state, QPrinter& printer, const PageMargins& margins,
+Result<int> PrintScale(const Scene& scene, QPrinter& printer, const PageMargins& margins,
                        const QString& documentName) {
     // The document has one page.
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1) return {{}, 0};
@@ -159,7 +159,7 @@ Result<int> PrintScale(RenderState& state, QPrinter& printer, const PageMargins&
     }
     const int dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
     // A printer set to grey would print a coloured zone as a dark band that hides the ticks.
-    PaintScalePage(state, painter, dpi, margins, printer.colorMode() == QPrinter::GrayScale);
+    PaintScalePage(scene, painter, dpi, margins, printer.colorMode() == QPrinter::GrayScale);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return {Outcome::Failed(Fault::PrintNotSent, {printer.printerName().toStdString()}), 0};
     }

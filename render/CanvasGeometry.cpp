@@ -8,8 +8,8 @@
 #include <limits>
 
 #include "render/PlateOutline.h"
-#include "render/RenderScale.h"
 #include "render/Saturate.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn {
 namespace {
@@ -31,9 +31,10 @@ std::int64_t RowsThroughLine(std::int64_t unitsBelow, std::int64_t num, std::int
 
 }  // namespace
 
-CanvasGeometry ComputeCanvasGeometry(const RenderState& state, const ReferenceDevice& device,
-                                     bool forScreen) {
-    const ScaleParameters& p = state.params;
+CanvasGeometry ComputeCanvasGeometry(const Scene& scene, const ReferenceDevice& device,
+                                     PaintMode mode) {
+    const bool forScreen = mode == PaintMode::Screen;
+    const ScaleParameters& p = scene.params;
     const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
     const bool radial = p.shape != 0;
     const std::int64_t topOfPlate =
@@ -51,16 +52,16 @@ CanvasGeometry ComputeCanvasGeometry(const RenderState& state, const ReferenceDe
     std::int64_t originY = 0;
     std::int64_t extraPixel = 0;
     if (forScreen) {
-        const int zoom = std::clamp(state.zoom, 1, 10);
+        const int zoom = std::clamp(scene.zoom, 1, 10);
         // A huge displayCorrection would make t zero and the mapping degenerate.
-        const int t = std::max(TruncToInt(zoom * 1000 / UsableKsrn(state.displayCorrection)), 1);
+        const int t = std::max(TruncToInt(zoom * 1000 / UsableKsrn(scene.displayCorrection)), 1);
         g.viewportExt = pixelsAcross * t;
         g.windowExt = tenthsAcross * 10000;
         const std::int64_t above = 1000 / zoom;
         const std::int64_t window =
             ScaleMagnitude(device.windowOuterWidthPx, g.windowExt, g.viewportExt);
         width = std::max(window, std::int64_t{p.plateWidth} + 2000 / zoom);
-        height = above + state.layout.bottomMargin + plateHeight;
+        height = above + scene.layout.bottomMargin + plateHeight;
         originX = width / 2;
         originY = above + topOfPlate;
     } else {
@@ -68,7 +69,7 @@ CanvasGeometry ComputeCanvasGeometry(const RenderState& state, const ReferenceDe
         g.windowExt = tenthsAcross * 10;
         width = std::int64_t{p.plateWidth} + 200;
         height = plateHeight + 200;
-        originX = std::int64_t{state.layout.halfPlateWidth} + 100;
+        originX = std::int64_t{scene.layout.halfPlateWidth} + 100;
         originY = topOfPlate + 100;
         extraPixel = 1;  // the bitmap is one pixel wider and taller than the canvas
     }

@@ -11,7 +11,7 @@
 #include "render/DeviceClip.h"
 #include "render/FontMeasure.h"
 #include "render/PlateOutline.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/Scales.h"
 
 namespace quirn {
@@ -146,15 +146,15 @@ std::vector<QPolygonF> HoleMarks(const ScaleParameters& p) {
     return marks;
 }
 
-std::vector<PlateItem> Items(const RenderState& state) {
+std::vector<PlateItem> Items(const Scene& scene, const ScaleLayout& laid) {
     std::vector<PlateItem> items;
     for (int i = 0; i < kDrawnElementCount; ++i) {
         const auto e = static_cast<MovableElement>(i);
-        const Extent size = state.drawnSizes[std::size_t(i)];
+        const Extent size = laid.sizes[std::size_t(i)];
         if (size.width <= 0 || size.height <= 0) continue;
         const Box b =
-            ElementBox(e, state.layout.anchors[std::size_t(i)], size,
-                       e == MovableElement::OriginLabel ? state.originLabelWrap : std::nullopt);
+            ElementBox(e, laid.layout.anchors[std::size_t(i)], size,
+                       e == MovableElement::OriginLabel ? laid.originLabelWrap : std::nullopt);
         PlateItem item;
         item.element = e;
         item.cell = {RealPoint{double(b.left), double(b.top)},
@@ -164,7 +164,7 @@ std::vector<PlateItem> Items(const RenderState& state) {
         items.push_back(std::move(item));
     }
     TextCells texts;
-    for (const ResolvedScale& s : ResolveScales(state.params)) {
+    for (const ResolvedScale& s : ResolveScales(scene.params)) {
         texts.scale = s.number;
         DrawScale(texts, s);
     }
@@ -174,12 +174,12 @@ std::vector<PlateItem> Items(const RenderState& state) {
 
 }  // namespace
 
-std::vector<Collision> FindCollisions(const RenderState& state) {
-    const std::vector<PlateItem> items = Items(state);
+std::vector<Collision> FindCollisions(const Scene& scene, const ScaleLayout& laid) {
+    const std::vector<PlateItem> items = Items(scene, laid);
     std::vector<QPolygonF> cells;
     for (const PlateItem& item : items) cells.push_back(Polygon(item.cell));
-    const QPainterPath plate = PlateArea(state.params, state.layout.halfPlateWidth);
-    const std::vector<QPolygonF> holes = HoleMarks(state.params);
+    const QPainterPath plate = PlateArea(scene.params, laid.layout.halfPlateWidth);
+    const std::vector<QPolygonF> holes = HoleMarks(scene.params);
     std::vector<Collision> found;
     for (std::size_t i = 0; i < items.size(); ++i) {
         Collision c{items[i]};

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 namespace quirn {
 
@@ -32,11 +32,11 @@ struct Collision {
     bool crossesEdge = false;      // its cell reaches past the plate's edge or into the cut-out
 };
 
-// The items of the laid-out state (LayOutScale, AdoptLayout) that overlap another item or a
+// The items of the scene as laid out (LayOutScale) that overlap another item or a
 // hole mark, or cross the plate's nominal edge (the outline or the pointer's cut-out), in
 // drawing order: elements first, then the scales' texts. Cells that merely touch do not
 // collide. The scales' texts are measured with the screen's faces, as the view draws them;
 // hidden labels (empty texts) and symbols without an image have no cell and never collide.
-std::vector<Collision> FindCollisions(const RenderState& state);
+std::vector<Collision> FindCollisions(const Scene& scene, const ScaleLayout& laid);
 
 }  // namespace quirn

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 namespace quirn {
 namespace {

@@ -81,11 +81,11 @@ Extent SymbolSize(const ScaleParameters& p, const QImage& image) {
 }
 
 // lowerRight: the anchor is the image's lower-right corner rather than its lower-left.
-void DrawSymbol(const RenderState& state, DrawingSurface& surface, MovableElement e,
+void DrawSymbol(const ScaleLayout& laid, DrawingSurface& surface, MovableElement e,
                 const QImage& image, bool lowerRight) {
     if (image.isNull()) return;
-    const Extent size = SizeOf(state.drawnSizes, e);
-    const Point a = AnchorOf(state.layout, e);
+    const Extent size = SizeOf(laid.sizes, e);
+    const Point a = AnchorOf(laid.layout, e);
     const I left = lowerRight ? I{a.x} - size.width : I{a.x};
     surface.drawImage(image, {ClampToInt(left), ClampToInt(I{a.y} + size.height),
                               ClampToInt(left + size.width), a.y});
@@ -107,9 +107,9 @@ void LayOutOriginLabel(const ScaleParameters& p, TextMeasure& measure, ScaleLayo
     const Extent e = MeasureWith(measure, OriginLabelFont(p), text);
     Point& a = laid.layout.anchors[static_cast<std::size_t>(Index(MovableElement::OriginLabel))];
     // After a reset the default height is meant for the label's bottom, not its top.
-    if (laid.layout.originLabelLiftPending) {
+    if (laid.layout.originLabelAnchor == OriginLabelAnchor::Bottom) {
         a.y = ClampToInt(I{a.y} + e.height);
-        laid.layout.originLabelLiftPending = false;
+        laid.layout.originLabelAnchor = OriginLabelAnchor::Top;
     }
     const I limit = I{laid.layout.halfPlateWidth} - p.tickRadius / 30;
     if (I{a.x} + e.width / 2 > limit) {
@@ -126,12 +126,12 @@ void LayOutOriginLabel(const ScaleParameters& p, TextMeasure& measure, ScaleLayo
 
 }  // namespace
 
-void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& laid) {
-    const ScaleParameters& p = state.params;
+void LayOutLabels(const Scene& scene, TextMeasure& measure, ScaleLayout& laid) {
+    const ScaleParameters& p = scene.params;
     using E = MovableElement;
-    SizeOf(laid.sizes, E::DataSymbol) = SymbolSize(p, state.symbols.data);
-    SizeOf(laid.sizes, E::RombSymbol) = SymbolSize(p, state.symbols.romb);
-    SizeOf(laid.sizes, E::OthersSymbol) = SymbolSize(p, state.symbols.others);
+    SizeOf(laid.sizes, E::DataSymbol) = SymbolSize(p, scene.symbols.data);
+    SizeOf(laid.sizes, E::RombSymbol) = SymbolSize(p, scene.symbols.romb);
+    SizeOf(laid.sizes, E::OthersSymbol) = SymbolSize(p, scene.symbols.others);
     SizeOf(laid.sizes, E::UnitLabel) =
         MeasureWith(measure, UnitFont(p), DisplayText(p.unit, p.unitUtf8));
     SizeOf(laid.sizes, E::NameLabel) =
@@ -143,41 +143,40 @@ void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& l
                                              DisplayText(p.ext.standard, p.ext.standardUtf8));
 }
 
-void DrawSymbols(const RenderState& state, DrawingSurface& surface) {
-    DrawSymbol(state, surface, MovableElement::DataSymbol, state.symbols.data, false);
-    DrawSymbol(state, surface, MovableElement::RombSymbol, state.symbols.romb, false);
-    DrawSymbol(state, surface, MovableElement::OthersSymbol, state.symbols.others, true);
+void DrawSymbols(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surface) {
+    DrawSymbol(laid, surface, MovableElement::DataSymbol, scene.symbols.data, false);
+    DrawSymbol(laid, surface, MovableElement::RombSymbol, scene.symbols.romb, false);
+    DrawSymbol(laid, surface, MovableElement::OthersSymbol, scene.symbols.others, true);
 }
 
-void DrawTexts(const RenderState& state, DrawingSurface& surface) {
-    const ScaleParameters& p = state.params;
+void DrawTexts(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surface) {
+    const ScaleParameters& p = scene.params;
     using E = MovableElement;
 
     surface.setFont(UnitFont(p));
-    Point a = AnchorOf(state.layout, E::UnitLabel);
-    surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::UnitLabel).width / 2, a.y),
+    Point a = AnchorOf(laid.layout, E::UnitLabel);
+    surface.textOut(At(I{a.x} - SizeOf(laid.sizes, E::UnitLabel).width / 2, a.y),
                     DisplayText(p.unit, p.unitUtf8));
 
     surface.setFont(NameFont(p));
-    surface.textOut(AnchorOf(state.layout, E::NameLabel), DisplayText(p.name, p.ext.nameUtf8));
+    surface.textOut(AnchorOf(laid.layout, E::NameLabel), DisplayText(p.name, p.ext.nameUtf8));
 
     // An empty text hides its label: a plate made elsewhere carries neither.
     if (!p.ext.origin.empty()) {
         surface.setFont(OriginLabelFont(p));
-        a = AnchorOf(state.layout, E::OriginLabel);
-        if (state.originLabelWrap) {
-            surface.drawWrapped(*state.originLabelWrap,
-                                DisplayText(p.ext.origin, p.ext.originUtf8));
+        a = AnchorOf(laid.layout, E::OriginLabel);
+        if (laid.originLabelWrap) {
+            surface.drawWrapped(*laid.originLabelWrap, DisplayText(p.ext.origin, p.ext.originUtf8));
         } else {
-            surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::OriginLabel).width / 2, a.y),
+            surface.textOut(At(I{a.x} - SizeOf(laid.sizes, E::OriginLabel).width / 2, a.y),
                             DisplayText(p.ext.origin, p.ext.originUtf8));
         }
     }
 
     if (!p.ext.standard.empty()) {
         surface.setFont(StandardLabelFont(p));
-        a = AnchorOf(state.layout, E::StandardLabel);
-        surface.textOut(At(I{a.x} - SizeOf(state.drawnSizes, E::StandardLabel).width, a.y),
+        a = AnchorOf(laid.layout, E::StandardLabel);
+        surface.textOut(At(I{a.x} - SizeOf(laid.sizes, E::StandardLabel).width, a.y),
                         DisplayText(p.ext.standard, p.ext.standardUtf8));
     }
 }

@@ -10,7 +10,7 @@
 #include "model/ScaleParameters.h"
 #include "render/DrawingSurface.h"
 #include "render/Graduation.h"
-#include "render/RenderState.h"
+#include "render/Scene.h"
 #include "render/TextMeasure.h"
 
 namespace quirn {
@@ -34,13 +34,13 @@ double StepValue(const ScaleSpec& s, std::int32_t count, std::int64_t i);
 // The numeral of numbered step i: its value with three decimals, trailing zeros trimmed.
 std::string NumeralText(const ScaleSpec& s, std::int64_t i);
 
-// The sizes of the three images and the four texts, the origin label lifted once after a reset
-// and wrapped near the right edge.
-void LayOutLabels(const RenderState& state, TextMeasure& measure, ScaleLayout& laid);
+// The sizes of the three images and the four texts, the origin label lifted when its anchor is
+// meant for its bottom and wrapped near the right edge.
+void LayOutLabels(const Scene& scene, TextMeasure& measure, ScaleLayout& laid);
 // The three images at their anchors, at the sizes laid out.
-void DrawSymbols(const RenderState& state, DrawingSurface& surface);
+void DrawSymbols(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surface);
 // Unit, name, origin label and standard label as laid out.
-void DrawTexts(const RenderState& state, DrawingSurface& surface);
+void DrawTexts(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surface);
 // One numeral on the ray at theta (radians): upright at an end of the scale, else turned by the
 // escapement (tenths of a degree) to run along the scale. Left out when it cannot show.
 void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec font, double theta,

@@ -3,8 +3,8 @@
 // user put them, kept on the plate.
 #include <algorithm>
 
-#include "render/RenderScale.h"
 #include "render/Saturate.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn {
 
@@ -67,16 +67,15 @@ void BringOntoPlate(const ScaleParameters& p, ScaleLayout& laid, MovableElement 
     }
 }
 
-void ResetLayout(RenderState& state) {
+Layout DefaultLayout(const ScaleParameters& p) {
     using I = std::int64_t;
-    const ScaleParameters& p = state.params;
     const I tickRadius = p.tickRadius;
     const I half = p.plateWidth / 2;
     const bool inside = p.ticksInward != 0;
     // Percentages of tickRadius, each product divided with truncation toward zero.
     const auto pct = [tickRadius](I percent) { return percent * tickRadius / 100; };
 
-    Layout& layout = state.layout;
+    Layout layout;
     layout.halfPlateWidth = ClampToInt(half);
     layout.bottomMargin = 1000;
     const auto set = [&layout](MovableElement e, I x, I y) {
@@ -89,7 +88,7 @@ void ResetLayout(RenderState& state) {
     set(MovableElement::NameLabel, pct(5) - half, pct(33));
     set(MovableElement::OriginLabel, 0, pct(2) + p.innerRadius);
     set(MovableElement::StandardLabel, half - pct(5), pct(20));
-    layout.originLabelLiftPending = true;
+    layout.originLabelAnchor = OriginLabelAnchor::Bottom;
 
     // The user's places. A place that the plate no longer reaches (it was made smaller) is
     // brought to the nearest point on it, so that no element is lost off its edge.
@@ -101,8 +100,10 @@ void ResetLayout(RenderState& state) {
         const I x = std::clamp(I{place->x}, std::min(-half, half), std::max(-half, half));
         const I y = std::clamp(I{place->y}, std::min(bottom, top), std::max(bottom, top));
         layout.anchors[std::size_t(e)] = At(x, y);
-        if (e == Index(MovableElement::OriginLabel)) layout.originLabelLiftPending = false;
+        if (e == Index(MovableElement::OriginLabel))
+            layout.originLabelAnchor = OriginLabelAnchor::Top;
     }
+    return layout;
 }
 
 }  // namespace quirn

@@ -18,7 +18,7 @@
 #include <functional>
 
 #include "render/DrawingTransform.h"
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 class QPainter;
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 namespace quirn {
 

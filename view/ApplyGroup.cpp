@@ -37,7 +37,7 @@ bool ApplyGroup::Apply(FieldEditor* trigger) {
     if (taken.empty()) return true;
     FieldEditor& named = trigger != nullptr ? *trigger : *taken.front();
 
-    const ScaleParameters& before = session_.state().params;
+    const ScaleParameters& before = session_.scene().params;
     ScaleParameters record = before;
     for (FieldEditor* e : taken) {
         if (const std::optional<QString> refusal = e->ReadInto(record)) {

@@ -15,12 +15,12 @@ const QColor kFrame(255, 0, 0);
 
 }  // namespace
 
-const std::vector<ItemCell>& CollisionFrames::framed(const RenderState& state) {
-    LayoutKey key{state.params, state.layout, state.drawnSizes, state.originLabelWrap};
-    if (framedOf_ && *framedOf_ == key) return framed_;
+const std::vector<ItemCell>& CollisionFrames::framed(const PictureSource& source) {
+    if (framedOf_ && *framedOf_ == source.revision) return framed_;
     framed_.clear();
-    for (const Collision& c : FindCollisions(state)) framed_.push_back(c.item.cell);
-    framedOf_ = std::move(key);
+    for (const Collision& c : FindCollisions(source.scene, source.laid))
+        framed_.push_back(c.item.cell);
+    framedOf_ = source.revision;
     return framed_;
 }
 

@@ -11,7 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
+#include "view/WindowPicture.h"
 
 class QPainter;
 
@@ -19,22 +20,14 @@ namespace quirn {
 
 using ItemCell = std::array<RealPoint, 4>;
 
-// The cells to frame for a laid-out state, worked out again only when what they depend on
-// changed.
+// The cells to frame for a scene as laid out, worked out again only when the revision it is
+// shown at changed.
 class CollisionFrames {
   public:
-    const std::vector<ItemCell>& framed(const RenderState& state);
+    const std::vector<ItemCell>& framed(const PictureSource& source);
 
   private:
-    struct LayoutKey {
-        ScaleParameters params;
-        Layout layout;
-        std::array<Extent, kDrawnElementCount> sizes{};
-        std::optional<Box> originLabelWrap;
-        bool operator==(const LayoutKey&) const = default;
-    };
-
-    std::optional<LayoutKey> framedOf_;
+    std::optional<ShownRevision> framedOf_;
     std::vector<ItemCell> framed_;
 };
 

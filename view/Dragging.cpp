@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "view/ViewMapping.h"
 
 namespace quirn {
@@ -22,23 +22,28 @@ bool DragState::any() const {
     return std::find(flags.begin(), flags.end(), true) != flags.end();
 }
 
-std::optional<MovableElement> BeginDrag(DragState& drag, const RenderState& state, Point cursor) {
-    const std::optional<MovableElement> hit = HitTest(state, cursor);
+std::optional<MovableElement> BeginDrag(DragState& drag, const Scene& shown,
+                                        const ScaleLayout& laid, Point cursor) {
+    const std::optional<MovableElement> hit = HitTest(shown, laid, cursor);
     if (!hit) return hit;
     drag.flags[static_cast<std::size_t>(Index(*hit))] = true;
+    drag.templateAnchor = shown.templ.anchor;
+    drag.templateWidth = shown.templ.width;
     if (*hit == MovableElement::TemplateEdge) {
-        drag.dx = Clamp(std::int64_t{state.templ.width} - cursor.x);
+        drag.dx = Clamp(std::int64_t{shown.templ.width} - cursor.x);
         return hit;
     }
-    const Point anchor = *hit == MovableElement::TemplateBody
-                             ? state.templ.anchor
-                             : state.layout.anchors[static_cast<std::size_t>(Index(*hit))];
+    Point anchor = shown.templ.anchor;
+    if (*hit != MovableElement::TemplateBody) {
+        const auto i = static_cast<std::size_t>(Index(*hit));
+        anchor = drag.anchors[i] = laid.layout.anchors[i];
+    }
     drag.dx = Clamp(std::int64_t{cursor.x} - anchor.x);
     drag.dy = Clamp(std::int64_t{anchor.y} - cursor.y);
     return hit;
 }
 
-DragMove ContinueDrag(const DragState& drag, RenderState& state, Point cursor) {
+DragMove ContinueDrag(DragState& drag, Point cursor) {
     using E = MovableElement;
     DragMove result;
     const Point target{Clamp(std::int64_t{cursor.x} - drag.dx),
@@ -46,34 +51,49 @@ DragMove ContinueDrag(const DragState& drag, RenderState& state, Point cursor) {
     for (E e : {E::DataSymbol, E::RombSymbol, E::NameLabel, E::UnitLabel, E::OriginLabel,
                 E::OthersSymbol, E::StandardLabel}) {
         if (!drag.dragging(e)) continue;
-        Point& anchor = state.layout.anchors[static_cast<std::size_t>(Index(e))];
+        Point& anchor = drag.anchors[static_cast<std::size_t>(Index(e))];
         // The unit stays centred over the axis and moves only up and down.
         anchor = e == E::UnitLabel ? Point{anchor.x, target.y} : target;
         result.moved = true;
     }
     if (drag.dragging(E::TemplateBody)) {
-        state.templ.anchor = target;
+        drag.templateAnchor = target;
         result.moved = result.templateMoved = true;
     }
     if (drag.dragging(E::TemplateEdge)) {
         // No bound: dragged left of the anchor, the width becomes zero or negative.
-        state.templ.width = Clamp(std::int64_t{drag.dx} + cursor.x);
+        drag.templateWidth = Clamp(std::int64_t{drag.dx} + cursor.x);
         result.moved = result.templateWidened = result.sizingCursor = true;
     }
     return result;
 }
 
-void KeepDraggedOnPlate(const DragState& drag, RenderState& state) {
-    ScaleLayout laid{.layout = state.layout,
-                     .sizes = state.drawnSizes,
-                     .originLabelWrap = state.originLabelWrap,
-                     .templateSize = state.templ.drawn,
-                     .axisHeight = state.axisHeight};
+void ApplyDrag(const DragState& drag, Scene& scene) {
     for (int i = 0; i < kDrawnElementCount; ++i) {
         const auto e = static_cast<MovableElement>(i);
-        if (drag.dragging(e)) BringOntoPlate(state.params, laid, e);
+        if (!drag.dragging(e)) continue;
+        scene.layout.anchors[std::size_t(i)] = drag.anchors[std::size_t(i)];
+        // The drag holds the label by the anchor it was shown at.
+        if (e == MovableElement::OriginLabel)
+            scene.layout.originLabelAnchor = OriginLabelAnchor::Top;
     }
-    AdoptLayout(state, laid);
+    if (drag.dragging(MovableElement::TemplateBody)) scene.templ.anchor = drag.templateAnchor;
+    if (drag.dragging(MovableElement::TemplateEdge)) scene.templ.width = drag.templateWidth;
+}
+
+bool KeepDraggedOnPlate(DragState& drag, const ScaleParameters& p, const ScaleLayout& laid) {
+    ScaleLayout kept = laid;
+    bool brought = false;
+    for (int i = 0; i < kDrawnElementCount; ++i) {
+        const auto e = static_cast<MovableElement>(i);
+        if (!drag.dragging(e)) continue;
+        BringOntoPlate(p, kept, e);
+        Point& anchor = drag.anchors[std::size_t(i)];
+        if (anchor == kept.layout.anchors[std::size_t(i)]) continue;
+        anchor = kept.layout.anchors[std::size_t(i)];
+        brought = true;
+    }
+    return brought;
 }
 
 }  // namespace quirn

@@ -5,12 +5,16 @@
 // the cursor and the element's anchor; moves with the button held put the anchor back at that
 // offset from the cursor. A press on another element while a flag is still set (the release
 // happened outside the view) adds that element: both then move, with the newer offset.
+//
+// The drag keeps where it has the elements itself: the view shows the scene with them there, and
+// only the release hands them to the session, as one command.
 #pragma once
 
 #include <array>
 #include <optional>
+#include <vector>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 namespace quirn {
 
@@ -18,6 +22,11 @@ struct DragState {
     std::array<bool, 9> flags{};  // indexed by MovableElement
     int dx = 0;
     int dy = 0;
+    // Where the elements being dragged stand now: taken at the grab from what the view showed,
+    // then moved by the cursor and kept on the plate.
+    std::array<Point, kDrawnElementCount> anchors{};
+    Point templateAnchor;
+    int templateWidth = 0;
 
     bool dragging(MovableElement e) const { return flags[static_cast<std::size_t>(Index(e))]; }
     bool any() const;
@@ -32,15 +41,30 @@ struct DragMove {
     bool sizingCursor = false;     // the template's edge is being dragged
 };
 
-// Grabs what the press at cursor (drawing units) hits; nothing changes when it hits nothing.
-std::optional<MovableElement> BeginDrag(DragState& drag, const RenderState& state, Point cursor);
+// Where a drag left what it moved: the drawn elements among moved at their anchors, the template
+// at its place and width when it is among them.
+struct ElementMoves {
+    std::vector<MovableElement> moved;
+    std::array<Point, kDrawnElementCount> anchors{};
+    Point templateAnchor;
+    int templateWidth = 0;
+};
+
+// Grabs what the press at cursor (drawing units) hits in the scene shown, as laid out; nothing
+// changes when it hits nothing.
+std::optional<MovableElement> BeginDrag(DragState& drag, const Scene& shown,
+                                        const ScaleLayout& laid, Point cursor);
 
 // Moves every element being dragged to follow the cursor.
-DragMove ContinueDrag(const DragState& drag, RenderState& state, Point cursor);
+DragMove ContinueDrag(DragState& drag, Point cursor);
+
+// Puts every element being dragged where the drag has it.
+void ApplyDrag(const DragState& drag, Scene& scene);
 
 // Every drawn element being dragged is kept on the plate as the layout keeps a placed one, so
-// that the view shows it where it is printed. For the state as laid out after the move.
-void KeepDraggedOnPlate(const DragState& drag, RenderState& state);
+// that the view shows it where it is printed. laid is the scene as shown after the move; true
+// when an element had to be brought back.
+bool KeepDraggedOnPlate(DragState& drag, const ScaleParameters& p, const ScaleLayout& laid);
 
 // The button went up: every flag is cleared, the offsets stay.
 inline void EndDrag(DragState& drag) {

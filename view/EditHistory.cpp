@@ -6,15 +6,7 @@
 
 namespace quirn {
 
-bool EditSnapshot::operator==(const EditSnapshot& other) const {
-    return params == other.params && record == other.record && layout == other.layout &&
-           templateLoaded == other.templateLoaded &&
-           templateImage.cacheKey() == other.templateImage.cacheKey() &&
-           templatePath == other.templatePath && templateWidth == other.templateWidth &&
-           templateAnchor == other.templateAnchor;
-}
-
-EditStep::EditStep(const QString& text, EditSnapshot before, EditSnapshot after, StepKind kind,
+EditStep::EditStep(const QString& text, SceneEdits before, SceneEdits after, StepKind kind,
                    Restore restore)
     : QUndoCommand(text),
       before_(std::move(before)),

@@ -1,35 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The editing history behind undo and redo: each step holds what the scale being edited was
+// The editing history behind undo and redo: each step holds what the user edits (SceneEdits)
 // before and after one change, and puts either back.
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <QUndoCommand>
 #include <functional>
-#include <string>
 #include <vector>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 namespace quirn {
-
-// What undo and redo put back: the working copy, the document's record, where the elements
-// stand, and the template underlay (which is not the document's, but is the user's work).
-struct EditSnapshot {
-    ScaleParameters params;
-    ScaleParameters record;
-    Layout layout;
-    bool templateLoaded = false;
-    QImage templateImage;
-    std::string templatePath;
-    int templateWidth = 0;
-    Point templateAnchor;
-
-    // Images compare by identity: a loaded picture is never edited in place, and comparing
-    // pixels would cost a scan of a scanned template at every change.
-    bool operator==(const EditSnapshot& other) const;
-};
 
 // Steps of these kinds that follow each other merge into one: a number typed into a template
 // field digit by digit, or its spinner stepped ten times, is undone at once.
@@ -42,10 +23,10 @@ enum class StepKind : int {
 
 class EditStep : public QUndoCommand {
   public:
-    using Restore = std::function<void(const EditSnapshot&)>;
+    using Restore = std::function<void(const SceneEdits&)>;
 
     // The change has already been made when the step is pushed: the first redo does nothing.
-    EditStep(const QString& text, EditSnapshot before, EditSnapshot after, StepKind kind,
+    EditStep(const QString& text, SceneEdits before, SceneEdits after, StepKind kind,
              Restore restore);
 
     void undo() override;
@@ -54,8 +35,8 @@ class EditStep : public QUndoCommand {
     bool mergeWith(const QUndoCommand* other) override;
 
   private:
-    EditSnapshot before_;
-    EditSnapshot after_;
+    SceneEdits before_;
+    SceneEdits after_;
     StepKind kind_;
     Restore restore_;
     bool done_ = true;

@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QSize>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 class QPainter;
 

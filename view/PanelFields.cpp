@@ -43,7 +43,7 @@ void PanelFields::Connect() {
 }
 
 void PanelFields::Fill() {
-    FillPanelFields(bar_, session_.state().params);
+    FillPanelFields(bar_, session_.scene().params);
     EnableByChoices();
     TakeAppliedReading();
 }
@@ -67,7 +67,7 @@ std::optional<QString> PanelFields::ReadInto(ScaleParameters& record) const {
 void PanelFields::TakeAppliedReading() {
     // Read back rather than compared with the record: a file's 1.23456 shows as "1.235", which
     // is not an edit.
-    appliedReading_ = ReadPanelFields(bar_, session_.state().params).record;
+    appliedReading_ = ReadPanelFields(bar_, session_.scene().params).record;
     for (const PanelRow& row : PanelRows()) {
         // Setting the text clears the field's undo history.
         if (QLineEdit* edit = row.field.empty() ? nullptr : bar_.edit(row.id))

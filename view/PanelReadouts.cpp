@@ -18,7 +18,7 @@ PanelReadouts::PanelReadouts(ParameterBar& bar, ScaleSession& session, ScaleView
 
 void PanelReadouts::ShowZoom() {
     bar_.setText(BarControl::ZoomReadout,
-                 QString::fromStdString(ZoomReadoutText(session_.state().zoom)));
+                 QString::fromStdString(ZoomReadoutText(session_.scene().zoom)));
 }
 
 void PanelReadouts::ShowCursor(int x, int y) {

@@ -41,10 +41,8 @@ void PrintBinding::Warn(const QString& text) {
 }
 
 void PrintBinding::Print(QPrinter& printer) {
-    // A copy, so that the sizes the mouse works with stay the screen's.
-    RenderState printed = session_.state();
     const Result<int> printedPages =
-        PrintScale(printed, printer, margins_, session_.DocumentTitle());
+        PrintScale(session_.scene(), printer, margins_, session_.DocumentTitle());
     if (!printedPages.ok()) Warn(OutcomeText(printedPages.outcome));
 }
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 class QAbstractScrollArea;
 

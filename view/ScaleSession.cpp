@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "peripherals/TemplateUnderlay.h"
-#include "render/RenderScale.h"
 #include "render/Saturate.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 #include "view/PanelText.h"
 
@@ -18,187 +18,180 @@ constexpr int kHistoryLimit = 500;
 
 }  // namespace
 
-ScaleSession::ScaleSession(Document& doc, QObject* parent) : QObject(parent), doc_(doc) {
-    state_.symbols = LoadSymbolImages();
+ScaleSession::ScaleSession(Document& doc, QObject* parent)
+    : QObject(parent), doc_(doc), toldTitle_(doc.GetTitle()), toldModified_(doc.IsModified()) {
+    scene_.symbols = LoadSymbolImages();
     history_.setUndoLimit(kHistoryLimit);
-    savedRecord_ = doc_.parameters();
-    doc_.setInitialUpdateHandler([this] { OnInitialUpdate(); });
-    // A save makes the saved record the one undo measures against.
-    doc_.setModifiedChangedHandler([this] {
-        if (!doc_.IsModified()) savedRecord_ = doc_.parameters();
-        emit modifiedChanged();
-    });
-}
-
-ScaleSession::~ScaleSession() {
-    doc_.setInitialUpdateHandler({});
-    doc_.setModifiedChangedHandler({});
 }
 
 QString ScaleSession::DocumentTitle() const {
     return QString::fromStdString(doc_.GetTitle());
 }
 
-void ScaleSession::OnInitialUpdate() {
+void ScaleSession::Changed() {
+    ++revision_;
+    emit changed();
+}
+
+void ScaleSession::Show(const ScaleParameters& record) {
     hasRecord_ = true;
-    state_.params = doc_.parameters();
+    scene_.params = record;
     // The template reaches 1 mm beyond the plate on both sides and below its bottom edge.
-    const ScaleParameters& p = state_.params;
+    const ScaleParameters& p = scene_.params;
     const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
-    state_.templ.width = ClampToInt(std::int64_t{p.plateWidth} + 200);
-    state_.templ.anchor = At(-100 - p.plateWidth / 2, -100 - axisHeight);
+    scene_.templ.width = ClampToInt(std::int64_t{p.plateWidth} + 200);
+    scene_.templ.anchor = At(-100 - p.plateWidth / 2, -100 - axisHeight);
 
     doc_.SetDescription(ComposeDescription(p));
-    state_.zoom = 1;
-    savedRecord_ = doc_.parameters();
+    TellDocument();
+    scene_.zoom = 1;
+    savedRecord_ = record;
     history_.clear();
+    ++revision_;
     emit shown();
     ResetLayout();
 }
 
 void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
-    const EditSnapshot before = Snapshot();
-    state_.params = params;
-    doc_.setParameters(params);
+    const SceneEdits before = Snapshot();
+    scene_.params = params;
     doc_.SetDescription(ComposeDescription(params));
     ResetLayout();
     Record(step.isEmpty() ? tr("применение параметров") : step, before);
 }
 
-EditSnapshot ScaleSession::Snapshot() const {
-    const TemplateUnderlay& t = state_.templ;
-    return {state_.params, doc_.parameters(), state_.layout, t.loaded, t.image,
-            t.path,        t.width,           t.anchor};
-}
-
-void ScaleSession::Record(const QString& text, const EditSnapshot& before, StepKind kind) {
-    EditSnapshot after = Snapshot();
+void ScaleSession::Record(const QString& text, const SceneEdits& before, StepKind kind) {
+    SceneEdits after = Snapshot();
     UpdateModified();
+    TellDocument();
     if (after == before) return;
     history_.push(new EditStep(text, before, std::move(after), kind,
-                               [this](const EditSnapshot& s) { Restore(s); }));
+                               [this](const SceneEdits& s) { Restore(s); }));
 }
 
-void ScaleSession::Restore(const EditSnapshot& s) {
-    state_.params = s.params;
-    doc_.setParameters(s.record);
+void ScaleSession::Restore(const SceneEdits& s) {
+    static_cast<SceneEdits&>(scene_) = s;
     doc_.SetDescription(ComposeDescription(s.params));
-    state_.layout = s.layout;
-    TemplateUnderlay& t = state_.templ;
-    t.loaded = s.templateLoaded;
-    t.image = s.templateImage;
-    t.path = s.templatePath;
-    t.width = s.templateWidth;
-    t.anchor = s.templateAnchor;
-    if (!t.loaded) t.drawn = {};
     UpdateModified();
+    TellDocument();
+    ++revision_;
     emit restored();
     emit layoutReset();
     emit changed();
 }
 
 void ScaleSession::UpdateModified() {
-    doc_.SetModifiedFlag(doc_.parameters() != savedRecord_);
+    doc_.SetModifiedFlag(scene_.params != savedRecord_);
+}
+
+void ScaleSession::TellDocument() {
+    if (doc_.GetTitle() != toldTitle_) {
+        toldTitle_ = doc_.GetTitle();
+        emit titleChanged();
+    }
+    if (doc_.IsModified() != toldModified_) {
+        toldModified_ = doc_.IsModified();
+        emit modifiedChanged();
+    }
 }
 
 void ScaleSession::ResetLayout() {
-    quirn::ResetLayout(state_);
+    scene_.layout = DefaultLayout(scene_.params);
+    ++revision_;
     emit layoutReset();
     emit changed();
 }
 
-void ScaleSession::KeepPlaces(const std::vector<MovableElement>& moved,
-                              const EditSnapshot& before) {
-    bool kept = false;
-    for (MovableElement e : moved) {
-        const int i = Index(e);
-        if (i < 0 || i >= kDrawnElementCount) continue;  // the template is not the record's
-        const Point a = state_.layout.anchors[std::size_t(i)];
-        state_.params.ext.places[std::size_t(i)] = Place{a.x, a.y};
-        kept = true;
+void ScaleSession::MoveElements(const ElementMoves& moves) {
+    const SceneEdits before = Snapshot();
+    for (MovableElement e : moves.moved) {
+        switch (e) {
+            case MovableElement::TemplateBody:
+                scene_.templ.anchor = moves.templateAnchor;
+                break;
+            case MovableElement::TemplateEdge:
+                scene_.templ.width = moves.templateWidth;
+                break;
+            default: {
+                const auto i = std::size_t(Index(e));
+                const Point a = moves.anchors[i];
+                scene_.layout.anchors[i] = a;
+                scene_.params.ext.places[i] = Place{a.x, a.y};
+                // A place is where the label's top stands.
+                if (e == MovableElement::OriginLabel)
+                    scene_.layout.originLabelAnchor = OriginLabelAnchor::Top;
+                break;
+            }
+        }
     }
-    if (kept) {
-        ScaleParameters record = doc_.parameters();
-        record.ext.places = state_.params.ext.places;
-        doc_.setParameters(record);
-        emit changed();
-    }
-    Record(DragStepText(moved), before);
+    Changed();
+    Record(DragStepText(moves.moved), before);
 }
 
 void ScaleSession::ForgetPlaces() {
-    const EditSnapshot before = Snapshot();
-    const bool placed =
-        std::any_of(state_.params.ext.places.begin(), state_.params.ext.places.end(),
-                    [](const auto& place) { return place.has_value(); });
-    state_.params.ext.places = {};
-    if (placed) {
-        ScaleParameters record = doc_.parameters();
-        record.ext.places = {};
-        doc_.setParameters(record);
-    }
+    const SceneEdits before = Snapshot();
+    scene_.params.ext.places = {};
     ResetLayout();
     Record(tr("сброс расположения"), before);
 }
 
 void ScaleSession::setZoom(int zoom) {
-    state_.zoom = zoom;
-    emit changed();
+    scene_.zoom = zoom;
+    Changed();
 }
 
 void ScaleSession::setKsrn(double displayCorrection) {
-    state_.displayCorrection = displayCorrection;
-    emit changed();
+    scene_.displayCorrection = displayCorrection;
+    Changed();
 }
 
 Outcome ScaleSession::LoadTemplate(const QString& path) {
     Result<QImage> loaded = LoadTemplateImage(path);
     // A failure leaves the template as it was: none.
     if (!loaded.ok()) return loaded.outcome;
-    const EditSnapshot before = Snapshot();
-    TemplateUnderlay& t = state_.templ;
+    const SceneEdits before = Snapshot();
+    TemplateUnderlay& t = scene_.templ;
     t.image = std::move(loaded.value);
     t.path = path.toStdString();
     t.loaded = true;
-    emit changed();
+    Changed();
     Record(tr("загрузка шаблона"), before);
     return {};
 }
 
 void ScaleSession::RemoveTemplate() {
-    const EditSnapshot before = Snapshot();
-    TemplateUnderlay& t = state_.templ;
+    const SceneEdits before = Snapshot();
+    TemplateUnderlay& t = scene_.templ;
     t.loaded = false;
     t.image = QImage();
     t.path.clear();
-    t.drawn = {};
-    emit changed();
+    Changed();
     Record(tr("удаление шаблона"), before);
 }
 
 // The panel echoes every drag of the template, and every undo that moves it: only a real
 // change is drawn again and becomes a step.
 void ScaleSession::setTemplateWidth(int width) {
-    if (state_.templ.width == width) return;
-    const EditSnapshot before = Snapshot();
-    state_.templ.width = width;
-    emit changed();
+    if (scene_.templ.width == width) return;
+    const SceneEdits before = Snapshot();
+    scene_.templ.width = width;
+    Changed();
     Record(DragStepText({MovableElement::TemplateEdge}), before, StepKind::TemplateWidth);
 }
 
 void ScaleSession::setTemplateX(int x) {
-    if (state_.templ.anchor.x == x) return;
-    const EditSnapshot before = Snapshot();
-    state_.templ.anchor.x = x;
-    emit changed();
+    if (scene_.templ.anchor.x == x) return;
+    const SceneEdits before = Snapshot();
+    scene_.templ.anchor.x = x;
+    Changed();
     Record(DragStepText({MovableElement::TemplateBody}), before, StepKind::TemplateX);
 }
 
 void ScaleSession::setTemplateY(int y) {
-    if (state_.templ.anchor.y == y) return;
-    const EditSnapshot before = Snapshot();
-    state_.templ.anchor.y = y;
-    emit changed();
+    if (scene_.templ.anchor.y == y) return;
+    const SceneEdits before = Snapshot();
+    scene_.templ.anchor.y = y;
+    Changed();
     Record(DragStepText({MovableElement::TemplateBody}), before, StepKind::TemplateY);
 }
 
@@ -207,9 +200,7 @@ Outcome ScaleSession::ExportPicture(int dpi) const {
     // current directory whatever the description holds.
     const QString name =
         QString::fromStdString(FileNameForDescription(doc_.description())) + QStringLiteral(".bmp");
-    // A copy, so that the sizes the mouse works with stay the screen's.
-    RenderState printed = state_;
-    return quirn::ExportPicture(printed, QDir::current().absoluteFilePath(name), dpi);
+    return quirn::ExportPicture(scene_, QDir::current().absoluteFilePath(name), dpi);
 }
 
 }  // namespace quirn

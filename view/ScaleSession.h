@@ -4,19 +4,24 @@
 // widgets: the view shows it and moves its elements, the panel binding feeds it from the
 // parameter panel.
 //
-// The document is modified exactly when its record differs from the one last opened or saved,
-// so undoing back to the saved state leaves it unmodified again.
+// The session holds the one record being edited and drives the document (the file, its title and
+// modified flag) with it, telling what changed through its signals. The document is modified
+// exactly when the record differs from the one last opened or saved, so undoing back to the saved
+// state leaves it unmodified again.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
-#include <vector>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 #include "model/Document.h"
 #include "peripherals/PictureExport.h"
-#include "render/RenderState.h"
+#include "render/Scene.h"
 #include "view/ApplyGroup.h"
+#include "view/Dragging.h"
 #include "view/EditHistory.h"
 
 namespace quirn {
@@ -24,31 +29,41 @@ namespace quirn {
 class ScaleSession : public QObject {
     Q_OBJECT
   public:
-    // Loads the symbol images and hooks the document's initial update. The working copy stays
-    // empty until the first initial update.
+    // Loads the symbol images. The working copy stays empty until a record is shown.
     explicit ScaleSession(Document& doc, QObject* parent = nullptr);
-    ~ScaleSession() override;
 
     Document& document() const { return doc_; }
-    RenderState& state() { return state_; }
-    const RenderState& state() const { return state_; }
+    // Everything the drawing shows; changed only through the commands below.
+    const Scene& scene() const { return scene_; }
+    // Goes up at every change of the scene: what a picture of it can be cached by.
+    std::uint64_t revision() const { return revision_; }
     // Whether a document has been shown: before that the working copy is worth nothing.
     bool hasRecord() const { return hasRecord_; }
     QString DocumentTitle() const;
 
-    // A document was attached: copy its record, reset the template geometry, the title, the
-    // zoom and the layout; the history starts afresh.
-    void OnInitialUpdate();
-    // Parameters read from the panel: into the working copy and the document, which is then
-    // titled after them; the layout starts afresh. One step of the history, named step or
+    // A record was opened or made anew: it becomes the working copy; the template geometry, the
+    // title, the zoom and the layout are reset, and the history starts afresh.
+    void Show(const ScaleParameters& record);
+
+    // The document's commands on the record being edited (SessionFiles.cpp): new, open, save,
+    // save as, and the save question. Each returns true when it went through; a record opened
+    // or made anew is shown.
+    bool NewDocument();
+    bool OpenDocument();
+    bool OpenDocumentFile(const std::string& path);
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    bool SaveModified();
+
+    // Parameters read from the panel: into the working copy, after which the document is
+    // titled; the layout starts afresh. One step of the history, named step or
     // "применение параметров", unless nothing changed.
     void Apply(const ScaleParameters& params, const QString& step = {});
     // Elements at their defaults for the plate, or where the user placed them.
     void ResetLayout();
-    // A drag ended; before is the snapshot taken when it began. The drawn elements among moved
-    // stand where the layout now has them: their places become part of the record. The drag is
-    // one step of the history.
-    void KeepPlaces(const std::vector<MovableElement>& moved, const EditSnapshot& before);
+    // A drag ended: the elements it moved stand where it left them, and the drawn ones' places
+    // become part of the record. The drag is one step of the history.
+    void MoveElements(const ElementMoves& moves);
     // "Сбросить расположение": every element back at its default, the places forgotten.
     void ForgetPlaces();
 
@@ -58,7 +73,7 @@ class ScaleSession : public QObject {
     // Undo and redo of everything above and of the template's changes below.
     QUndoStack& history() { return history_; }
     // What undo and redo would put back now.
-    EditSnapshot Snapshot() const;
+    SceneEdits Snapshot() const { return SceneEdits(scene_); }
     void setZoom(int zoom);
     // The display correction factor of the screen calibration.
     void setKsrn(double displayCorrection);
@@ -82,6 +97,8 @@ class ScaleSession : public QObject {
     void restored();
     // The document became modified or unmodified.
     void modifiedChanged();
+    // The document's title changed: its file or its description.
+    void titleChanged();
     // The layout went back to its defaults: drags end, the zoom readout is rewritten.
     void layoutReset();
     // Something the drawing shows changed.
@@ -89,16 +106,27 @@ class ScaleSession : public QObject {
 
   private:
     // The change since before is one step named text, unless nothing changed.
-    void Record(const QString& text, const EditSnapshot& before, StepKind kind = StepKind::Single);
-    void Restore(const EditSnapshot& snapshot);
+    void Record(const QString& text, const SceneEdits& before, StepKind kind = StepKind::Single);
+    void Restore(const SceneEdits& snapshot);
     void UpdateModified();
+    // Tells what the last command changed of the document's title and modified flag.
+    void TellDocument();
+    // A command of the document gave a record to show, or nothing.
+    bool ShowOpened(const std::optional<ScaleParameters>& record);
+    // A save went through: the record saved is the one undo measures against.
+    bool Saved(bool saved);
+    // The scene changed: a new revision, and the drawing is told.
+    void Changed();
 
     Document& doc_;
-    RenderState state_;
+    Scene scene_;
+    std::uint64_t revision_ = 0;
     bool hasRecord_ = false;
     QUndoStack history_;
     ApplyGroup applyGroup_{*this};
-    ScaleParameters savedRecord_;  // as last opened or saved
+    ScaleParameters savedRecord_ = kDefaultParameters;  // as last opened or saved
+    std::string toldTitle_;                             // as the signals last told them
+    bool toldModified_ = false;
 };
 
 }  // namespace quirn

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "view/GridOverlay.h"
 #include "view/Ruler.h"
 #include "view/ScaleSession.h"
@@ -18,7 +18,7 @@
 namespace quirn {
 
 ScaleView::ScaleView(ScaleSession& session, QWidget* parent)
-    : QAbstractScrollArea(parent), session_(session), state_(session.state()) {
+    : QAbstractScrollArea(parent), session_(session) {
     viewport()->setMouseTracking(true);
     // Every paint covers the whole viewport itself; letting Qt erase it first would flicker.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -89,10 +89,20 @@ ReferenceDevice ScaleView::ViewDevice() const {
     return device;
 }
 
-void ScaleView::Refresh() {
-    LayOutScale(state_, false);
-    state_.canvas = Canvas{};
-    state_.canvas.geometry = ComputeCanvasGeometry(state_, ViewDevice(), true);
+void ScaleView::Refresh() const {
+    const ShownRevision now{session_.revision(), dragStep_};
+    if (shownRevision_ != now) {
+        shownScene_ = session_.scene();
+        if (drag_.any()) ApplyDrag(drag_, shownScene_);
+        shownLaid_ = LayOutScale(shownScene_, PaintMode::Screen);
+        shownRevision_ = now;
+    }
+    geometry_ = ComputeCanvasGeometry(shownScene_, ViewDevice(), PaintMode::Screen);
+}
+
+PictureSource ScaleView::Shown() const {
+    Refresh();
+    return {shownScene_, shownLaid_, geometry_, *shownRevision_};
 }
 
 QRect ScaleView::WindowOnCanvas() const {
@@ -113,20 +123,20 @@ QRect ScaleView::CanvasToClient(const QRect& canvasPixels) const {
 
 void ScaleView::paintEvent(QPaintEvent*) {
     const double ratio = viewport()->devicePixelRatioF();
-    Refresh();
-    const CanvasGeometry& g = state_.canvas.geometry;
+    const PictureSource shown = Shown();
+    const CanvasGeometry& g = shown.geometry;
     // The canvas is always at least as wide as the view's outer rectangle; without the 22
     // pixels a horizontal scroll bar would show where there is nothing to scroll to.
     UpdateScrollSizes(static_cast<int>(std::ceil(g.pixelWidth / ratio)) - 22,
                       static_cast<int>(std::ceil(g.pixelHeight / ratio)));
 
-    QImage shown = picture_.picture(state_, WindowOnCanvas());
-    shown.setDevicePixelRatio(ratio);
+    QImage window = picture_.picture(shown, WindowOnCanvas());
+    window.setDevicePixelRatio(ratio);
     QPainter painter(viewport());
-    painter.drawImage(QPoint(0, 0), shown);
+    painter.drawImage(QPoint(0, 0), window);
     if (gridShown_)
-        PaintMillimetreGrid(painter, g, state_.zoom, scroll_, viewport()->size(), ratio);
-    if (framesShown_) PaintCollisionFrames(painter, g, scroll_, ratio, collisions_.framed(state_));
+        PaintMillimetreGrid(painter, g, shown.scene.zoom, scroll_, viewport()->size(), ratio);
+    if (framesShown_) PaintCollisionFrames(painter, g, scroll_, ratio, collisions_.framed(shown));
     for (Ruler* ruler : {topRuler_, leftRuler_}) ruler->follow(g, scroll_, ratio);
 }
 
@@ -141,16 +151,17 @@ void ScaleView::wheelEvent(QWheelEvent* event) {
     event->accept();
     const int delta = event->angleDelta().y();
     if (delta == 0) return;  // a sideways tilt or the end of a touchpad gesture
-    const int zoom = state_.zoom + (delta > 0 ? 1 : -1);
+    const int zoom = session_.scene().zoom + (delta > 0 ? 1 : -1);
     if (zoom < 1 || zoom > 10) return;
 
     const double ratio = viewport()->devicePixelRatioF();
     const ReferenceDevice device = ViewDevice();
     const QPoint at = event->position().toPoint();
-    const Point under = ViewToDrawing(ComputeCanvasGeometry(state_, device, true), {at.x(), at.y()},
-                                      {scroll_.x(), scroll_.y()}, ratio);
+    const Point under =
+        ViewToDrawing(ComputeCanvasGeometry(session_.scene(), device, PaintMode::Screen),
+                      {at.x(), at.y()}, {scroll_.x(), scroll_.y()}, ratio);
     session_.setZoom(zoom);
-    const CanvasGeometry g = ComputeCanvasGeometry(state_, device, true);
+    const CanvasGeometry g = ComputeCanvasGeometry(session_.scene(), device, PaintMode::Screen);
     UpdateScrollSizes(static_cast<int>(std::ceil(g.pixelWidth / ratio)) - 22,
                       static_cast<int>(std::ceil(g.pixelHeight / ratio)));
     const Point px = DrawingToCanvasPixel(g, under);

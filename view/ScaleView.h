@@ -7,12 +7,13 @@
 
 #include <QAbstractScrollArea>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 #include "view/CollisionFrames.h"
 #include "view/Dragging.h"
-#include "view/EditHistory.h"
 #include "view/WindowPicture.h"
 
 namespace quirn {
@@ -27,6 +28,10 @@ class ScaleView : public QAbstractScrollArea {
 
     ScaleSession& session() const { return session_; }
     const DragState& drag() const { return drag_; }
+    // The scene as the window shows it: the session's, with the elements being dragged where the
+    // drag has them; laid out for the screen, on the canvas of the window. Laid out again only
+    // when the session's scene or the drag changed.
+    PictureSource Shown() const;
     // The window's picture, kept between paints.
     const WindowPicture& picture() const { return picture_; }
 
@@ -52,7 +57,8 @@ class ScaleView : public QAbstractScrollArea {
     void cursorMoved(int x, int y);
     // The wheel changed the zoom.
     void zoomChanged();
-    // A drag moved the template, or changed its width.
+    // A drag moved the template, or changed its width, as the window shows it (Shown()); the
+    // session has it once the button is up.
     void templateMoved();
     void templateWidened();
 
@@ -67,8 +73,8 @@ class ScaleView : public QAbstractScrollArea {
 
   private:
     void UpdateScrollSizes(int totalWidth, int totalHeight);
-    // Lays the scale out for the window and takes the canvas geometry it is shown at.
-    void Refresh();
+    // Lays the scene shown out when it changed, and takes the canvas geometry it is shown at.
+    void Refresh() const;
     // The canvas pixels the window shows, and canvas pixels as the window's logical pixels.
     QRect WindowOnCanvas() const;
     QRect CanvasToClient(const QRect& canvasPixels) const;
@@ -77,10 +83,21 @@ class ScaleView : public QAbstractScrollArea {
     // The cursor in drawing units.
     Point CursorAt(const QPoint& client) const;
 
+    // The elements being dragged: those the drag moved, where it left them.
+    ElementMoves DragMoves() const;
+
     ScaleSession& session_;
-    RenderState& state_;  // the session's
     DragState drag_;
-    EditSnapshot pressSnapshot_;  // as the drag's first grab found it
+    std::uint64_t dragStep_ = 0;  // goes up whenever the drag changes what the window shows
+    // What the window shows, and the revision it was laid out at: a cache of the session's scene
+    // and the drag, filled when asked for.
+    mutable Scene shownScene_;
+    mutable ScaleLayout shownLaid_;
+    mutable std::optional<ShownRevision> shownRevision_;
+    mutable CanvasGeometry geometry_;
+    // As the drag's first grab found them, to tell what it moved.
+    std::array<Point, kDrawnElementCount> pressAnchors_{};
+    TemplateUnderlay pressTemplate_;
     QPoint scroll_;
     WindowPicture picture_;
     CollisionFrames collisions_;

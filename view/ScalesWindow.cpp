@@ -131,7 +131,7 @@ ScalePage* ScalesWindow::page(int scale) const {
 
 ScalePage* ScalesWindow::AddPage() {
     auto* page = new ScalePage(pages_->count() == 0);
-    page->setFirstRange([this] { return session_.state().params.range; });
+    page->setFirstRange([this] { return session_.scene().params.range; });
     pages_->addTab(page, QString());
     Watch(page);
     Renumber();
@@ -180,7 +180,7 @@ void ScalesWindow::UpdateButtons() {
 }
 
 void ScalesWindow::Fill() {
-    const ScaleParameters& p = session_.state().params;
+    const ScaleParameters& p = session_.scene().params;
     const int shown = pages_->currentIndex();
     RemoveFurtherPages();
     page(1)->Fill(p);
@@ -199,7 +199,7 @@ void ScalesWindow::Fill() {
 
 void ScalesWindow::addScale() {
     if (pages_->count() >= kMaxScales) return;
-    const ScaleParameters& p = session_.state().params;
+    const ScaleParameters& p = session_.scene().params;
     FurtherScale scale;
     // A further scale exists through its keys: a new one starts with two.
     scale.set(&ScaleSpec::tickRadius, ClampToInt(std::int64_t{p.tickRadius} - kNewScaleInset));
@@ -223,7 +223,7 @@ void ScalesWindow::removeScale() {
 
 void ScalesWindow::addZone() {
     const int scale = pages_->currentIndex() + 1;
-    double to = session_.state().params.range;
+    double to = session_.scene().params.range;
     if (const auto range = page(scale)->edit(ScaleField::Range)) {
         std::string text = range->text().trimmed().toStdString();
         for (char& c : text)

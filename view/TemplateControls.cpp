@@ -52,26 +52,34 @@ void TemplateControls::Connect(ScaleView& view) {
         Fill();
         ShowButton();
     });
-    connect(&view, &ScaleView::templateMoved, this, [this] {
-        const Point anchor = session_.state().templ.anchor;
-        ShowCoordinate(kCoordinates[1], anchor.x);
-        ShowCoordinate(kCoordinates[2], anchor.y);
+    // Where the view shows the template: a drag's place, which reaches the session at the
+    // release. The fields follow quietly rather than hand it over themselves.
+    connect(&view, &ScaleView::templateMoved, this, [this, &view] {
+        const Point anchor = view.Shown().scene.templ.anchor;
+        ShowCoordinate(kCoordinates[1], anchor.x, FieldEcho::Quiet);
+        ShowCoordinate(kCoordinates[2], anchor.y, FieldEcho::Quiet);
     });
-    connect(&view, &ScaleView::templateWidened, this,
-            [this] { ShowCoordinate(kCoordinates[0], session_.state().templ.width); });
+    connect(&view, &ScaleView::templateWidened, this, [this, &view] {
+        ShowCoordinate(kCoordinates[0], view.Shown().scene.templ.width, FieldEcho::Quiet);
+    });
 }
 
 void TemplateControls::Fill() {
-    const TemplateUnderlay& t = session_.state().templ;
+    const TemplateUnderlay& t = session_.scene().templ;
     ShowCoordinate(kCoordinates[0], t.width);
     ShowCoordinate(kCoordinates[1], t.anchor.x);
     ShowCoordinate(kCoordinates[2], t.anchor.y);
 }
 
-void TemplateControls::ShowCoordinate(const Coordinate& coordinate, std::int64_t value) {
-    // The field's text notifies its change handler; the spinner only follows, as a step is the
-    // user's.
-    bar_.setText(coordinate.field, QString::fromStdString(TemplateFieldText(value)));
+void TemplateControls::ShowCoordinate(const Coordinate& coordinate, std::int64_t value,
+                                      FieldEcho echo) {
+    // The field's text notifies its change handler unless told to be quiet; the spinner only
+    // follows, as a step is the user's.
+    {
+        const QSignalBlocker quiet(echo == FieldEcho::Quiet ? bar_.edit(coordinate.field)
+                                                            : nullptr);
+        bar_.setText(coordinate.field, QString::fromStdString(TemplateFieldText(value)));
+    }
     QSpinBox* spinner = bar_.spinner(coordinate.spinner);
     const QSignalBlocker quiet(spinner);
     spinner->setValue(SpinnerPosition(value));
@@ -79,11 +87,11 @@ void TemplateControls::ShowCoordinate(const Coordinate& coordinate, std::int64_t
 
 void TemplateControls::ShowButton() {
     bar_.setText(BarControl::TemplateButton,
-                 tr(session_.state().templ.loaded ? kRemoveCaption : kLoadCaption));
+                 tr(session_.scene().templ.loaded ? kRemoveCaption : kLoadCaption));
 }
 
 void TemplateControls::loadOrRemoveTemplate() {
-    if (!session_.state().templ.loaded) {
+    if (!session_.scene().templ.loaded) {
         const QString path = prompts_.ChooseTemplateFile();
         if (path.isEmpty()) return;
         const Outcome loaded = session_.LoadTemplate(path);

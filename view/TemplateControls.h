@@ -38,7 +38,10 @@ class TemplateControls : public QObject {
     // The template's width and place into the fields, and the spinners to follow.
     void Fill();
     void ShowButton();
-    void ShowCoordinate(const Coordinate& coordinate, std::int64_t value);
+    // Whether writing a field hands its value to the session as typing would.
+    enum class FieldEcho { Notify, Quiet };
+    void ShowCoordinate(const Coordinate& coordinate, std::int64_t value,
+                        FieldEcho echo = FieldEcho::Notify);
     // A field's text changed: re-read into the width, X or Y.
     void readField(const Coordinate& coordinate);
     // A spinner stepped to value: store it and write it into the field beside it.

@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "render/DrawingTransform.h"
-#include "render/RenderScale.h"
 #include "render/Saturate.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn {
 namespace {
@@ -70,16 +70,17 @@ std::vector<AxisMark> MarksAlong(const CanvasGeometry& g, bool horizontal, int l
     return marks;
 }
 
-Box DrawnArea(const RenderState& state, MovableElement e) {
+Box DrawnArea(const Scene& scene, const ScaleLayout& laid, MovableElement e) {
     using E = MovableElement;
     if (e == E::TemplateBody || e == E::TemplateEdge) {
-        const TemplateUnderlay& t = state.templ;
-        return {t.anchor.x, ClampToInt(I{t.anchor.y} + t.drawn.height),
-                ClampToInt(I{t.anchor.x} + t.drawn.width), t.anchor.y};
+        const TemplateUnderlay& t = scene.templ;
+        const Extent drawn = laid.templateSize;
+        return {t.anchor.x, ClampToInt(I{t.anchor.y} + drawn.height),
+                ClampToInt(I{t.anchor.x} + drawn.width), t.anchor.y};
     }
-    const Extent s = state.drawnSizes[static_cast<std::size_t>(Index(e))];
-    const Box cell = ElementBox(e, state.layout.anchors[static_cast<std::size_t>(Index(e))], s,
-                                state.originLabelWrap);
+    const Extent s = laid.sizes[static_cast<std::size_t>(Index(e))];
+    const Box cell = ElementBox(e, laid.layout.anchors[static_cast<std::size_t>(Index(e))], s,
+                                laid.originLabelWrap);
     const I left = cell.left, right = cell.right, top = cell.top, bottom = cell.bottom;
     const I h = s.height;
     // Glyphs overhang their cells sideways by a tenth of an em at most; an eighth of the cell's
@@ -90,13 +91,13 @@ Box DrawnArea(const RenderState& state, MovableElement e) {
             ClampToInt(bottom - margin)};
 }
 
-std::optional<MovableElement> HitTest(const RenderState& state, Point cursor) {
+std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& laid, Point cursor) {
     using E = MovableElement;
     const I x = cursor.x;
     const I y = cursor.y;
     const auto inside = [&](E e) {
-        const Point a = state.layout.anchors[static_cast<std::size_t>(Index(e))];
-        const Extent s = state.drawnSizes[static_cast<std::size_t>(Index(e))];
+        const Point a = laid.layout.anchors[static_cast<std::size_t>(Index(e))];
+        const Extent s = laid.sizes[static_cast<std::size_t>(Index(e))];
         const I ax = a.x, ay = a.y, w = s.width, h = s.height;
         // A hidden label (an empty text) or a missing image has nothing to grab.
         if (w == 0 || h == 0) return false;
@@ -122,9 +123,10 @@ std::optional<MovableElement> HitTest(const RenderState& state, Point cursor) {
     for (E e : kOrder)
         if (inside(e)) return e;
 
-    const TemplateUnderlay& t = state.templ;
+    const TemplateUnderlay& t = scene.templ;
     if (!t.loaded) return std::nullopt;
-    const I tx = t.anchor.x, ty = t.anchor.y, tw = t.drawn.width, th = t.drawn.height;
+    const I tx = t.anchor.x, ty = t.anchor.y;
+    const I tw = laid.templateSize.width, th = laid.templateSize.height;
     if (!Between(ty, y, ty + th)) return std::nullopt;
     if (Between(tx, x, tx + 9 * tw / 10)) return E::TemplateBody;
     if (Between(tx + 95 * tw / 100, x, tx + 105 * tw / 100)) return E::TemplateEdge;

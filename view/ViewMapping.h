@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 
 namespace quirn {
 
@@ -46,12 +46,12 @@ std::vector<AxisMark> MarksAlong(const CanvasGeometry& g, bool horizontal, int l
 
 // The box in drawing units that holds everything drawn for the element as laid out, overhangs
 // of its glyphs included; for the template, its picture.
-Box DrawnArea(const RenderState& state, MovableElement e);
+Box DrawnArea(const Scene& scene, const ScaleLayout& laid, MovableElement e);
 
 // The first element whose hit area holds the point, tested in the order DataSymbol,
 // RombSymbol, NameLabel, UnitLabel, OriginLabel, OthersSymbol, StandardLabel, then, only with a
 // template loaded, TemplateBody and TemplateEdge. Hit areas are open rectangles over the anchors
-// and the sizes last drawn: a point on an edge hits nothing.
-std::optional<MovableElement> HitTest(const RenderState& state, Point cursor);
+// and the sizes as laid out: a point on an edge hits nothing.
+std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& laid, Point cursor);
 
 }  // namespace quirn

@@ -10,8 +10,8 @@
 namespace quirn {
 
 Point ScaleView::CursorAt(const QPoint& client) const {
-    return ViewToDrawing(state_.canvas.geometry, {client.x(), client.y()},
-                         {scroll_.x(), scroll_.y()}, viewport()->devicePixelRatioF());
+    return ViewToDrawing(geometry_, {client.x(), client.y()}, {scroll_.x(), scroll_.y()},
+                         viewport()->devicePixelRatioF());
 }
 
 void ScaleView::mouseMoveEvent(QMouseEvent* event) {
@@ -22,20 +22,24 @@ void ScaleView::mouseMoveEvent(QMouseEvent* event) {
         return;  // only the readout changed
     }
     // What the window shows now, so that only what the drag changes is painted again.
-    const bool shown = picture_.shows(state_, WindowOnCanvas());
+    const bool shown = picture_.shows(Shown(), WindowOnCanvas());
     const std::vector<QRect> before = DraggedAreas();
     const std::vector<ItemCell> framed =
-        framesShown_ ? collisions_.framed(state_) : std::vector<ItemCell>{};
-    const DragMove move = ContinueDrag(drag_, state_, cursor);
+        framesShown_ ? collisions_.framed(Shown()) : std::vector<ItemCell>{};
+    const DragMove move = ContinueDrag(drag_, cursor);
     if (move.moved)
         viewport()->setCursor(move.sizingCursor ? Qt::SizeHorCursor : Qt::SizeAllCursor);
     else
         viewport()->unsetCursor();
+    if (!move.moved) return;
+    ++dragStep_;
+    Refresh();
+    if (KeepDraggedOnPlate(drag_, shownScene_.params, shownLaid_)) {
+        ++dragStep_;
+        Refresh();
+    }
     if (move.templateMoved) emit templateMoved();
     if (move.templateWidened) emit templateWidened();
-    if (!move.moved) return;
-    Refresh();
-    KeepDraggedOnPlate(drag_, state_);
     if (!shown) {
         viewport()->update();
         return;
@@ -46,22 +50,23 @@ void ScaleView::mouseMoveEvent(QMouseEvent* event) {
         std::vector<QRect> areas{before[i], after[i]};
         if (before[i].intersects(after[i])) areas = {before[i] | after[i]};
         for (const QRect& area : areas) {
-            picture_.repaint(state_, area);
+            picture_.repaint(Shown(), area);
             viewport()->update(CanvasToClient(area));
         }
     }
     // A frame may come or go wherever the moved elements meet others.
-    if (framesShown_ && collisions_.framed(state_) != framed) viewport()->update();
+    if (framesShown_ && collisions_.framed(Shown()) != framed) viewport()->update();
 }
 
 std::vector<QRect> ScaleView::DraggedAreas() const {
-    const DrawingTransform transform = DrawingTransform::OfCanvas(state_.canvas.geometry);
+    const DrawingTransform transform = DrawingTransform::OfCanvas(geometry_);
     std::vector<QRect> areas;
     for (int i = 0; i < static_cast<int>(drag_.flags.size()); ++i) {
         const auto e = static_cast<MovableElement>(i);
         if (!drag_.dragging(e)) continue;
         // A pixel or two beyond the area: the raster engine may round an edge outward.
-        const QRectF device = transform.toDevice(DrawnArea(state_, e)).adjusted(-3, -3, 3, 3);
+        const QRectF device =
+            transform.toDevice(DrawnArea(shownScene_, shownLaid_, e)).adjusted(-3, -3, 3, 3);
         const QRectF reachable = device.intersected(QRectF(-1e9, -1e9, 2e9, 2e9));
         areas.push_back(reachable.toAlignedRect());
     }
@@ -73,33 +78,48 @@ void ScaleView::mousePressEvent(QMouseEvent* event) {
     Refresh();
     const Point cursor = CursorAt(event->position().toPoint());
     const bool alreadyDragging = drag_.any();
-    const std::optional<MovableElement> hit = BeginDrag(drag_, state_, cursor);
-    // The drag is undone as a whole, back to where its first grab found everything.
-    if (hit && !alreadyDragging) pressSnapshot_ = session_.Snapshot();
-    if (hit)
-        viewport()->setCursor(*hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
-                                                                   : Qt::SizeAllCursor);
+    const std::optional<MovableElement> hit = BeginDrag(drag_, shownScene_, shownLaid_, cursor);
+    if (!hit) return;
+    // The drag is told from where its first grab found everything.
+    if (!alreadyDragging) {
+        pressAnchors_ = shownLaid_.layout.anchors;
+        pressTemplate_ = shownScene_.templ;
+    }
+    // The grab moves nothing: the window shows the same until the cursor moves.
+    viewport()->setCursor(*hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
+                                                               : Qt::SizeAllCursor);
+}
+
+ElementMoves ScaleView::DragMoves() const {
+    ElementMoves moves{{}, drag_.anchors, drag_.templateAnchor, drag_.templateWidth};
+    for (int i = 0; i < kDrawnElementCount; ++i) {
+        const auto e = static_cast<MovableElement>(i);
+        if (drag_.dragging(e) && drag_.anchors[std::size_t(i)] != pressAnchors_[std::size_t(i)])
+            moves.moved.push_back(e);
+    }
+    if (drag_.dragging(MovableElement::TemplateBody) &&
+        drag_.templateAnchor != pressTemplate_.anchor)
+        moves.moved.push_back(MovableElement::TemplateBody);
+    if (drag_.dragging(MovableElement::TemplateEdge) && drag_.templateWidth != pressTemplate_.width)
+        moves.moved.push_back(MovableElement::TemplateEdge);
+    return moves;
 }
 
 void ScaleView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     // What the drag really moved becomes part of the document and a step of the history; a
     // click moves nothing.
-    std::vector<MovableElement> moved;
-    for (int i = 0; i < kDrawnElementCount; ++i) {
-        const auto e = static_cast<MovableElement>(i);
-        if (drag_.dragging(e) &&
-            state_.layout.anchors[std::size_t(i)] != pressSnapshot_.layout.anchors[std::size_t(i)])
-            moved.push_back(e);
-    }
-    if (drag_.dragging(MovableElement::TemplateBody) &&
-        state_.templ.anchor != pressSnapshot_.templateAnchor)
-        moved.push_back(MovableElement::TemplateBody);
-    if (drag_.dragging(MovableElement::TemplateEdge) &&
-        state_.templ.width != pressSnapshot_.templateWidth)
-        moved.push_back(MovableElement::TemplateEdge);
+    const ElementMoves moves = DragMoves();
+    const ShownRevision dragged{session_.revision(), dragStep_};
     EndDrag(drag_);
-    if (!moved.empty()) session_.KeepPlaces(moved, pressSnapshot_);
+    // Without a move the window shows the session's scene as it is; with one, the session's next
+    // revision.
+    if (!moves.moved.empty()) {
+        session_.MoveElements(moves);
+        // The session now has everything where the window shows it: nothing to paint again.
+        picture_.rename(dragged, {session_.revision(), dragStep_});
+        shownRevision_.reset();
+    }
     viewport()->unsetCursor();
 }
 

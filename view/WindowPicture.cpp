@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "render/PainterSurface.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SerialFills.h"
 
 namespace quirn {
@@ -23,36 +23,22 @@ qint64 HeldBytes(const QRect& rect) {
 
 }  // namespace
 
-WindowPicture::Key WindowPicture::KeyOf(const RenderState& state) {
-    Key key;
-    key.params = state.params;
-    key.layout = state.layout;
-    key.sizes = state.drawnSizes;
-    key.originLabelWrap = state.originLabelWrap;
-    key.templateLoaded = state.templ.loaded;
-    if (state.templ.loaded) {
-        key.templateImage = state.templ.image.cacheKey();
-        key.templateAnchor = state.templ.anchor;
-        key.templateSize = state.templ.drawn;
-    }
-    key.symbols = {state.symbols.data.cacheKey(), state.symbols.romb.cacheKey(),
-                   state.symbols.others.cacheKey()};
-    key.geometry = state.canvas.geometry;
-    return key;
+bool WindowPicture::shows(const PictureSource& source, const QRect& window) const {
+    return key_ && window == window_ && *key_ == Key{source.revision, source.geometry};
 }
 
-bool WindowPicture::shows(const RenderState& state, const QRect& window) const {
-    return key_ && window == window_ && *key_ == KeyOf(state);
+void WindowPicture::rename(ShownRevision from, ShownRevision to) {
+    if (key_ && key_->revision == from) key_->revision = to;
 }
 
-const QImage& WindowPicture::picture(const RenderState& state, const QRect& window) {
+const QImage& WindowPicture::picture(const PictureSource& source, const QRect& window) {
     // A window whose far edge lies beyond the int range shows nothing.
     if (!window.isValid()) {
         key_.reset();
         shown_ = QImage();
         return shown_;
     }
-    Key key = KeyOf(state);
+    Key key{source.revision, source.geometry};
     if (key_ && window == window_ && *key_ == key) return shown_;
     if (!key_ || key_->geometry != key.geometry) {
         canvas_ = std::make_unique<SparseCanvas>(key.geometry, QImage::Format_RGB32);
@@ -72,7 +58,7 @@ const QImage& WindowPicture::picture(const RenderState& state, const QRect& wind
         shown_ = QImage();  // so that the copy is painted in place rather than copied first
         if (copy_.size() != window.size()) copy_ = QImage(window.size(), QImage::Format_RGB32);
         copy_.fill(Qt::white);
-        paint(state, window);
+        paint(source, window);
         ReleaseRows(window);  // the copy holds the pixels
         shown_ = copy_;
         ++wholePaints_;
@@ -86,16 +72,16 @@ const QImage& WindowPicture::picture(const RenderState& state, const QRect& wind
     }
     const QRegion missing = QRegion(window) - valid_;
     if (missing == QRegion(window)) ++wholePaints_;
-    for (const QRect& rect : missing) paint(state, rect);
+    for (const QRect& rect : missing) paint(source, rect);
     valid_ += window;
     touched_ |= window;
     shown_ = canvas_->pixels(window);
     return shown_;
 }
 
-void WindowPicture::repaint(const RenderState& state, const QRect& rect) {
+void WindowPicture::repaint(const PictureSource& source, const QRect& rect) {
     if (!key_) return;
-    key_ = KeyOf(state);
+    key_ = Key{source.revision, source.geometry};
     // What lies beyond the window is painted when it comes into view.
     valid_ -= rect;
     const QRect part = rect.intersected(window_);
@@ -110,7 +96,7 @@ void WindowPicture::repaint(const RenderState& state, const QRect& rect) {
                       row + (part.right() + 1 - window_.left()), qRgb(255, 255, 255));
         }
     }
-    paint(state, part);
+    paint(source, part);
     if (inPlace_) {
         valid_ += part;
     } else {
@@ -125,13 +111,13 @@ void WindowPicture::ReleaseRows(const QRect& rect) {
     valid_ -= QRect(0, rect.top(), key_->geometry.pixelWidth, rect.height());
 }
 
-void WindowPicture::paint(const RenderState& state, const QRect& rect) {
-    const auto draw = [&state](QPainter& painter, const DrawingTransform& transform,
-                               const QRect& area) {
+void WindowPicture::paint(const PictureSource& source, const QRect& rect) {
+    const auto draw = [&source](QPainter& painter, const DrawingTransform& transform,
+                                const QRect& area) {
         PaintWithoutParallelFills([&] {
             PainterSurface surface(painter, transform, false);
             surface.restrictTo(area);
-            PaintScale(state, surface, true);
+            PaintScale(source.scene, source.laid, source.geometry, surface, PaintMode::Screen);
         });
     };
     SparseCanvas::TakeRow take;

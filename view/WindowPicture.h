@@ -8,42 +8,52 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
-#include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
-#include "render/RenderState.h"
+#include "render/Scene.h"
 #include "render/SparseCanvas.h"
 
 namespace quirn {
 
+// Names what a picture shows: the scene's revision in the session, and the view's own steps of a
+// drag on top of it. Equal revisions show equal pixels.
+struct ShownRevision {
+    std::uint64_t scene = 0;
+    std::uint64_t drag = 0;
+    bool operator==(const ShownRevision&) const = default;
+};
+
+// What the window's picture is painted from: the scene as laid out, on the screen canvas of
+// that geometry.
+struct PictureSource {
+    const Scene& scene;
+    const ScaleLayout& laid;
+    CanvasGeometry geometry;
+    ShownRevision revision;
+};
+
 class WindowPicture {
   public:
-    // Everything the picture's pixels depend on, as a value; the window aside.
+    // Everything the picture's pixels depend on; the window aside.
     struct Key {
-        ScaleParameters params;
-        Layout layout;
-        std::array<Extent, kDrawnElementCount> sizes{};
-        std::optional<Box> originLabelWrap;
-        bool templateLoaded = false;
-        qint64 templateImage = 0;
-        Point templateAnchor;
-        Extent templateSize;
-        std::array<qint64, 3> symbols{};
+        ShownRevision revision;
         CanvasGeometry geometry;
         bool operator==(const Key&) const = default;
     };
-    static Key KeyOf(const RenderState& state);
 
-    // The picture of the canvas pixels in window for the laid-out state, whose canvas geometry is
-    // the one shown; painted anew only where what it shows changed. Pixels beyond the canvas are
-    // white.
-    const QImage& picture(const RenderState& state, const QRect& window);
-    // Whether the picture kept shows exactly this state in this window.
-    bool shows(const RenderState& state, const QRect& window) const;
-    // Paints again the canvas pixels in rect, as the state now has them, and takes the state as
-    // the one shown. Only for a state that differs from the one shown within rect alone.
-    void repaint(const RenderState& state, const QRect& rect);
+    // The picture of the canvas pixels in window for the source; painted anew only where what it
+    // shows changed. Pixels beyond the canvas are white.
+    const QImage& picture(const PictureSource& source, const QRect& window);
+    // Whether the picture kept shows exactly this source in this window.
+    bool shows(const PictureSource& source, const QRect& window) const;
+    // Paints again the canvas pixels in rect, as the source now has them, and takes the source as
+    // the one shown. Only for a source that differs from the one shown within rect alone.
+    void repaint(const PictureSource& source, const QRect& rect);
+    // The pixels kept for revision from are also those of revision to: a drag handed to the
+    // session shows what the drag showed. Nothing changes when the picture kept is another's.
+    void rename(ShownRevision from, ShownRevision to);
 
     // How many times the whole window has been painted, and how many pixels have been painted
     // in all: what a paint, a scroll or a drag cost.
@@ -51,7 +61,7 @@ class WindowPicture {
     qint64 paintedPixels() const { return paintedPixels_; }
 
   private:
-    void paint(const RenderState& state, const QRect& rect);
+    void paint(const PictureSource& source, const QRect& rect);
     // Hands back the memory of the rows of rect.
     void ReleaseRows(const QRect& rect);
 

@@ -150,7 +150,7 @@ class SessionEndTest : public ::testing::Test {
 };
 
 TEST_F(SessionEndTest, SignalEndsTheRunWithoutTheQuestionAndKeepsTheAppliedParameters) {
-    SessionEnd sessionEnd(app_->document());
+    SessionEnd sessionEnd(*app_);
     QTimer::singleShot(0, [] { ::raise(SIGTERM); });
     EXPECT_EQ(Run(), 0);
     EXPECT_EQ(sessionEnd.receivedSignal(), SIGTERM);
@@ -160,7 +160,7 @@ TEST_F(SessionEndTest, SignalEndsTheRunWithoutTheQuestionAndKeepsTheAppliedParam
 }
 
 TEST_F(SessionEndTest, SessionCloseAsksFirstAndCancelKeepsTheRunGoing) {
-    SessionEnd sessionEnd(app_->document());
+    SessionEnd sessionEnd(*app_);
     prompts_.answers = {SaveAnswer::Cancel};
     EXPECT_FALSE(sessionEnd.CommitData(true));
     EXPECT_EQ(prompts_.questions, 1);
@@ -175,7 +175,7 @@ TEST_F(SessionEndTest, SessionCloseAsksFirstAndCancelKeepsTheRunGoing) {
 }
 
 TEST_F(SessionEndTest, AfterTheAnswerTheSessionsQuitAsksNoMore) {
-    SessionEnd sessionEnd(app_->document());
+    SessionEnd sessionEnd(*app_);
     prompts_.answers = {SaveAnswer::No};
     EXPECT_TRUE(sessionEnd.CommitData(true));
     EXPECT_EQ(prompts_.questions, 1);
@@ -187,7 +187,7 @@ TEST_F(SessionEndTest, AfterTheAnswerTheSessionsQuitAsksNoMore) {
 }
 
 TEST_F(SessionEndTest, WithoutInteractionNothingIsAsked) {
-    SessionEnd sessionEnd(app_->document());
+    SessionEnd sessionEnd(*app_);
     EXPECT_TRUE(sessionEnd.CommitData(false));
     EXPECT_EQ(prompts_.questions, 0);
     EXPECT_TRUE(app_->document().IsModified());

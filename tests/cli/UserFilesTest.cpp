@@ -120,16 +120,16 @@ TEST_F(UserFilesTest, TheHomeFolderStaysCleanAndTheNextStartFindsBothFiles) {
     EXPECT_FALSE(fs::exists(home_ / "Screen.ini"));
 
     MainWindow& again = Start();
-    EXPECT_EQ(app_->document().parameters().name, "Kept");
-    EXPECT_EQ(again.session().state().displayCorrection, 2.0);
+    EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "Kept");
+    EXPECT_EQ(again.session().scene().displayCorrection, 2.0);
 }
 
 TEST_F(UserFilesTest, FilesTheHomeFolderHoldsAreUsedThere) {
     Put(home_ / "Initial.qrn", "name\t= Home\r\n");
     Put(home_ / "Screen.ini", "Lscr\t= 345\r\nKsrn\t= 1.250000000000000\r\n");
     MainWindow& frame = Start();
-    EXPECT_EQ(app_->document().parameters().name, "Home");
-    EXPECT_EQ(frame.session().state().displayCorrection, 1.25);
+    EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "Home");
+    EXPECT_EQ(frame.session().scene().displayCorrection, 1.25);
     ApplyName(frame, "Changed");
     app_->finish();
 

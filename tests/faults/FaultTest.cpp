@@ -180,11 +180,10 @@ TEST(FileSizeLimit, EveryWriteFailsAsDiskFullAndKeepsTheOldFile) {
         Prompts prompts;
         prompts.saveName = document.string();
         Document doc(&prompts);
-        doc.setParameters(Record('N'));
         doc.SetModifiedFlag(true);
         const std::string expected =
             "Диск переполнен в процессе обращения к " + document.string() + ".";
-        if (doc.OnFileSaveAs() || prompts.messages != std::vector<std::string>{expected})
+        if (doc.OnFileSaveAs(Record('N')) || prompts.messages != std::vector<std::string>{expected})
             failed |= 1;
         if (::chdir(dir.c_str()) != 0 ||
             WriteInitialParameters(kDefaultParameters) != FileError::DiskFull)
@@ -244,9 +243,8 @@ class MountedFault : public ::testing::Test {
         Prompts prompts;
         prompts.saveName = document_.string();
         Document doc(&prompts);
-        doc.setParameters(Record('N', 200'000));
         doc.SetModifiedFlag(true);
-        EXPECT_FALSE(doc.OnFileSave());
+        EXPECT_FALSE(doc.OnFileSave(Record('N', 200'000)));
         EXPECT_TRUE(doc.IsModified());
         fs::current_path(dir_);
         EXPECT_EQ(WriteInitialParameters(Record('N', 200'000)), expected);

@@ -61,7 +61,6 @@ int main(int argc, char** argv) {
     quirn::ScaleParameters p = quirn::kDefaultParameters;
     p.name = argv[2];
     quirn::Document doc(&prompts);
-    doc.setParameters(p);
     doc.SetModifiedFlag(true);
-    return doc.OnFileSaveAs() ? 0 : 2;
+    return doc.OnFileSaveAs(p) ? 0 : 2;
 }

@@ -29,9 +29,10 @@
 #include "model/ExtensionText.h"
 #include "peripherals/BandedCanvas.h"
 #include "render/PainterSurface.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SparseCanvas.h"
 #include "render/SymbolImages.h"
+#include "support/RenderScale.h"
 
 namespace quirn::fuzz {
 namespace {
@@ -72,11 +73,9 @@ constexpr int kBandRows = 8;
 // painted both ways the export paints them: one bit per pixel, as the bitmap, and colour, as the
 // PNG of a plate with zones. Colour and one bit are the same picture but for the zones, whatever
 // the size of the canvas; the one-bit rows keep the bits past the last pixel 0.
-void ExportBands(const RenderState& state, int dpi) {
-    RenderState oneBitState = state;
-    RenderState colourState = state;
-    BandedCanvas oneBit(oneBitState, ReferenceDevice::ForDpi(dpi), BandPixels::OneBit);
-    BandedCanvas colour(colourState, ReferenceDevice::ForDpi(dpi), BandPixels::Rgb);
+void ExportBands(const Scene& state, int dpi) {
+    BandedCanvas oneBit(state, ReferenceDevice::ForDpi(dpi), BandPixels::OneBit);
+    BandedCanvas colour(state, ReferenceDevice::ForDpi(dpi), BandPixels::Rgb);
     const CanvasGeometry& g = oneBit.geometry();
     // The export refuses a picture whose sides saturate the int range.
     constexpr int kSaturated = std::numeric_limits<int>::max();
@@ -118,7 +117,7 @@ void ExportBands(const RenderState& state, int dpi) {
     // The first and last rows, and the rows through the anchors of the symbols and labels.
     std::vector<int> tops{0, g.pixelHeight - rows};
     const DrawingTransform transform = DrawingTransform::OfCanvas(g);
-    for (const Point& anchor : oneBitState.layout.anchors) {
+    for (const Point& anchor : LayOutScale(state, PaintMode::Print).layout.anchors) {
         const std::int64_t row = transform.toDevicePixel(anchor).y;
         tops.push_back(int(std::clamp<std::int64_t>(row - rows / 2, 0, g.pixelHeight - rows)));
     }
@@ -143,12 +142,12 @@ void ExportBands(const RenderState& state, int dpi) {
 // What is left of the input, read as the extension lines of a file (laws, lists, further scales,
 // zones, label texts, places), on the same record, drawn once more for print. Taken last, so
 // that every input means for the rest what it meant before.
-RenderState RenderExtensions(RenderState state, FuzzedDataProvider& in) {
+test::LaidOutScene RenderExtensions(test::LaidOutScene state, FuzzedDataProvider& in) {
     if (in.remaining_bytes() == 0) return state;
     ReadExtensionLines(in.ConsumeRemainingBytesAsString(), state.params);
     state.canvas = Canvas{};
-    ResetLayout(state);
-    const RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(72), false);
+    state.layout = DefaultLayout(state.params);
+    const RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(72), PaintMode::Print);
     QUIRN_FUZZ_CHECK(result.ok() ? !state.canvas.image.isNull() : state.canvas.image.isNull());
     return state;
 }
@@ -173,13 +172,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace quirn::fuzz;
     FuzzedDataProvider in(data, size);
 
-    RenderState state;
+    test::LaidOutScene state;
     state.params = AnyParameters(in);
     const bool forScreen = in.ConsumeBool();
     state.zoom = in.ConsumeIntegralInRange(1, 10);
     state.displayCorrection = in.PickValueInArray({1.0, 1.078125, 0.5, 2.75, 0.0, -1.0});
     state.symbols = symbols;
-    ResetLayout(state);
+    state.layout = DefaultLayout(state.params);
     if (in.ConsumeBool()) {
         for (Point& anchor : state.layout.anchors) anchor = {AnyInt(in), AnyInt(in)};
     }
@@ -196,7 +195,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReferenceDevice device = ReferenceDevice::ForDpi(in.PickValueInArray({72, 150, 300, 600}));
     if (forScreen) device = {1920, 5080, in.ConsumeIntegralInRange(0, 4000)};
 
-    const RenderResult result = RenderScale(state, device, forScreen);
+    const RenderResult result =
+        RenderScale(state, device, forScreen ? PaintMode::Screen : PaintMode::Print);
     if (result.ok()) {
         const CanvasGeometry& g = state.canvas.geometry;
         QUIRN_FUZZ_CHECK(state.canvas.image.width() == g.pixelWidth &&
@@ -211,22 +211,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The window the view would show, anywhere on a canvas of any size.
-    const CanvasGeometry g = ComputeCanvasGeometry(state, device, true);
+    const CanvasGeometry g = ComputeCanvasGeometry(state, device, PaintMode::Screen);
     const QRect window(in.ConsumeIntegralInRange(0, g.pixelWidth - 1),
                        in.ConsumeIntegralInRange(0, g.pixelHeight - 1), 160, 120);
-    RenderState shown = state;
-    shown.canvas = Canvas{};
-    shown.canvas.geometry = g;
+    const ScaleLayout laid = LayOutScale(state, PaintMode::Screen);
     QImage part(window.size(), QImage::Format_RGB32);
     part.fill(Qt::white);
     SparseCanvas sparse(g, QImage::Format_RGB32);
     const bool exact = sparse.reserve();
     sparse.paint(
         window,
-        [&shown](QPainter& painter, const DrawingTransform& transform, const QRect& area) {
+        [&](QPainter& painter, const DrawingTransform& transform, const QRect& area) {
             PainterSurface surface(painter, transform, false);
             surface.restrictTo(area);
-            PaintScale(shown, surface, true);
+            PaintScale(state, laid, g, surface, PaintMode::Screen);
         },
         [&](const uchar* pixels, int x, int y, int width) {
             std::memcpy(part.scanLine(y - window.top()) + (x - window.left()) * 4, pixels,

@@ -70,17 +70,26 @@ using test::Slurp;
 
 class DocumentLifecycleTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        doc.setPrompts(&prompts);
-        doc.setInitialUpdateHandler([this] {
-            ++initialUpdates;
-            doc.SetDescription(Describe(doc.parameters()));
-        });
+    void SetUp() override { doc.setPrompts(&prompts); }
+    // The document driven with the record being edited, as the session drives it: a record
+    // opened or made anew is shown, and the description becomes the title.
+    bool Shown(const std::optional<ScaleParameters>& opened) {
+        if (!opened) return false;
+        record = *opened;
+        ++initialUpdates;
+        doc.SetDescription(Describe(record));
+        return true;
     }
-    // Apply as the view does it.
+    bool New() { return Shown(doc.OnFileNew(record)); }
+    bool Open() { return Shown(doc.OnFileOpen(record)); }
+    bool OpenFile(const std::string& path) { return Shown(doc.OpenDocumentFile(path, record)); }
+    bool Save() { return doc.OnFileSave(record); }
+    bool SaveAs() { return doc.OnFileSaveAs(record); }
+    bool SaveModified() { return doc.SaveModified(record); }
+    // Apply as the session does it.
     void Apply(const ScaleParameters& p) {
         doc.SetModifiedFlag(true);
-        doc.setParameters(p);
+        record = p;
         doc.SetDescription(Describe(p));
     }
     std::vector<std::string> Files() const {
@@ -102,31 +111,30 @@ class DocumentLifecycleTest : public ::testing::Test {
     const fs::path& dir_ = scratch_.path();
     ScriptedPrompts prompts;
     Document doc;
+    ScaleParameters record = kDefaultParameters;
     int initialUpdates = 0;
 };
 
 TEST_F(DocumentLifecycleTest, NewDocumentTakesInitialFileOrDefaults) {
-    ASSERT_TRUE(doc.OnFileNew());
-    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    ASSERT_TRUE(New());
+    EXPECT_EQ(record, kDefaultParameters);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V");
     EXPECT_TRUE(doc.GetPathName().empty()) << "a new document has no file";
     EXPECT_EQ(initialUpdates, 1);
 
     Put(dir_ / kInitialParametersFile, "");
-    ASSERT_TRUE(doc.OnFileNew());
-    EXPECT_EQ(doc.parameters(), ScaleParameters{}) << "an empty file gives zeros, not defaults";
+    ASSERT_TRUE(New());
+    EXPECT_EQ(record, ScaleParameters{}) << "an empty file gives zeros, not defaults";
     EXPECT_EQ(doc.GetTitle(), ", 0x0, 0");
 
     ASSERT_EQ(WriteInitialParameters(Custom()), FileError::None);
-    ASSERT_TRUE(doc.OnFileNew());
-    EXPECT_EQ(doc.parameters(), Custom()) << "what the end of the run wrote comes back";
+    ASSERT_TRUE(New());
+    EXPECT_EQ(record, Custom()) << "what the end of the run wrote comes back";
 
-    // During the new itself the document is untitled.
-    std::string titleSeen;
-    doc.setInitialUpdateHandler([&] { titleSeen = doc.GetTitle(); });
-    ASSERT_TRUE(doc.OnFileNew());
-    EXPECT_EQ(titleSeen, kUntitledTitle);
+    // Until the new record is shown the document is untitled.
+    ASSERT_TRUE(doc.OnFileNew(record));
+    EXPECT_EQ(doc.GetTitle(), kUntitledTitle);
     EXPECT_TRUE(doc.GetPathName().empty());
 }
 
@@ -139,61 +147,61 @@ TEST_F(DocumentLifecycleTest, InitialFileIsWrittenSafely) {
     fs::remove(dir_ / kInitialParametersFile);
     fs::create_directory(dir_ / kInitialParametersFile);
     EXPECT_NE(WriteInitialParameters(Custom()), FileError::None);
-    ASSERT_TRUE(doc.OnFileNew()) << "an Initial.qrn that cannot be read gives the defaults";
-    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    ASSERT_TRUE(New()) << "an Initial.qrn that cannot be read gives the defaults";
+    EXPECT_EQ(record, kDefaultParameters);
 }
 
 TEST_F(DocumentLifecycleTest, SaveQuestionAnswers) {
-    ASSERT_TRUE(doc.OnFileNew());
+    ASSERT_TRUE(New());
     Apply(Custom());
 
     prompts.saveAnswers = {SaveAnswer::Cancel};
-    EXPECT_FALSE(doc.OnFileNew());
-    EXPECT_EQ(doc.parameters(), Custom());
+    EXPECT_FALSE(New());
+    EXPECT_EQ(record, Custom());
     EXPECT_TRUE(doc.IsModified());
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0], "A1, 69x60, 150mA");
 
     // Yes, then the save dialog is cancelled: the command stops as well.
     prompts.saveAnswers = {SaveAnswer::Yes};
-    EXPECT_FALSE(doc.OnFileNew());
-    EXPECT_EQ(doc.parameters(), Custom());
+    EXPECT_FALSE(New());
+    EXPECT_EQ(record, Custom());
     EXPECT_TRUE(doc.IsModified());
 
     prompts.saveAnswers = {SaveAnswer::Yes};
     prompts.saveNames = {(dir_ / "kept").string()};
-    EXPECT_TRUE(doc.OnFileNew());
+    EXPECT_TRUE(New());
     EXPECT_EQ(Slurp(dir_ / "kept.qrn"), WriteParameterText(Custom()));
-    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    EXPECT_EQ(record, kDefaultParameters);
     EXPECT_FALSE(doc.IsModified());
 
     Apply(Custom());
     prompts.saveAnswers = {SaveAnswer::No};
-    EXPECT_TRUE(doc.OnFileNew());
-    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    EXPECT_TRUE(New());
+    EXPECT_EQ(record, kDefaultParameters);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(Files(), std::vector<std::string>{"kept.qrn"}) << "no answer wrote nothing";
 
-    EXPECT_TRUE(doc.SaveModified()) << "an unmodified document asks nothing";
+    EXPECT_TRUE(SaveModified()) << "an unmodified document asks nothing";
     EXPECT_EQ(prompts.questions.size(), 4u);
 }
 
 TEST_F(DocumentLifecycleTest, FailedSaveKeepsTheOldFileAndLeavesNoNewOne) {
-    ASSERT_TRUE(doc.OnFileNew());
+    ASSERT_TRUE(New());
     Apply(Custom());
 
     // A name the platform takes but leaves no room for the safe write's temporary file.
     const fs::path existing = dir_ / (std::string(250, 'a') + ".qrn");
     Put(existing, "old");
     prompts.saveNames = {existing.string()};
-    EXPECT_FALSE(doc.OnFileSaveAs());
+    EXPECT_FALSE(SaveAs());
     EXPECT_EQ(Slurp(existing), "old");
     ASSERT_EQ(prompts.reports.size(), 1u);
     EXPECT_EQ(prompts.reports[0].path, existing.string());
     EXPECT_EQ(prompts.reports[0].operation, DocumentOperation::Save);
 
     prompts.saveNames = {(dir_ / "no-such-folder" / "x.qrn").string()};
-    EXPECT_FALSE(doc.OnFileSaveAs());
+    EXPECT_FALSE(SaveAs());
     ASSERT_EQ(prompts.reports.size(), 2u);
     EXPECT_EQ(prompts.reports[1].error, FileError::FileNotFound);
     EXPECT_EQ(prompts.reports[1].operation, DocumentOperation::Create);
@@ -204,11 +212,11 @@ TEST_F(DocumentLifecycleTest, FailedSaveKeepsTheOldFileAndLeavesNoNewOne) {
 }
 
 TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
-    ASSERT_TRUE(doc.OnFileNew());
+    ASSERT_TRUE(New());
     Put(dir_ / "scale1.qrn", WriteParameterText(Custom()));
     prompts.openNames = {"scale1.qrn"};
-    ASSERT_TRUE(doc.OnFileOpen());
-    EXPECT_EQ(doc.parameters(), Custom());
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(record, Custom());
     EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA (scale1.qrn)");
     EXPECT_EQ(doc.recentFiles().entries(),
               std::vector<std::string>{(dir_ / "scale1.qrn").string()});
@@ -216,8 +224,8 @@ TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
     Apply(kDefaultParameters);
     Put(dir_ / "empty.qrn", "");
     prompts.saveAnswers = {SaveAnswer::No};
-    ASSERT_TRUE(doc.OpenDocumentFile((dir_ / "empty.qrn").string()));
-    EXPECT_EQ(doc.parameters(), kDefaultParameters) << "an empty file changes nothing";
+    ASSERT_TRUE(OpenFile((dir_ / "empty.qrn").string()));
+    EXPECT_EQ(record, kDefaultParameters) << "an empty file changes nothing";
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V (empty.qrn)");
     EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "empty.qrn").string());
@@ -225,21 +233,21 @@ TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
     Apply(Custom());
     const std::string pathBefore = doc.GetPathName();
     prompts.saveAnswers = {SaveAnswer::No};
-    EXPECT_FALSE(doc.OpenDocumentFile("missing.qrn"));
+    EXPECT_FALSE(OpenFile("missing.qrn"));
     ASSERT_EQ(prompts.reports.size(), 1u);
     EXPECT_EQ(prompts.reports[0].error, FileError::FileNotFound);
     EXPECT_EQ(prompts.reports[0].path, (dir_ / "missing.qrn").string());
     EXPECT_EQ(prompts.reports[0].operation, DocumentOperation::Open);
-    EXPECT_EQ(doc.parameters(), Custom());
+    EXPECT_EQ(record, Custom());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), pathBefore);
 
     // A folder opens to a read error: reported, nothing taken.
     fs::create_directory(dir_ / "folder.qrn");
     prompts.saveAnswers = {SaveAnswer::No};
-    EXPECT_FALSE(doc.OpenDocumentFile((dir_ / "folder.qrn").string()));
+    EXPECT_FALSE(OpenFile((dir_ / "folder.qrn").string()));
     EXPECT_EQ(prompts.reports.size(), 2u);
-    EXPECT_EQ(doc.parameters(), Custom());
+    EXPECT_EQ(record, Custom());
 }
 
 TEST_F(DocumentLifecycleTest, SaveWritesToTheOpenedFileNotToTheDescriptionsName) {
@@ -247,17 +255,17 @@ TEST_F(DocumentLifecycleTest, SaveWritesToTheOpenedFileNotToTheDescriptionsName)
     // A file named like the description, in the current directory, is not the document's.
     Put(dir_ / "A1, 69x60, 150mA", "someone else's");
     Put(dir_ / "A1, 69x60, 150mA.qrn", "someone else's");
-    ASSERT_TRUE(doc.OpenDocumentFile((dir_ / "scale1.qrn").string()));
+    ASSERT_TRUE(OpenFile((dir_ / "scale1.qrn").string()));
     ScaleParameters changed = Custom();
     changed.range = 300;
     Apply(changed);
     EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 300mA (scale1.qrn)");
 
     prompts.saveAnswers = {SaveAnswer::Cancel};
-    EXPECT_FALSE(doc.OnFileNew());
+    EXPECT_FALSE(New());
     EXPECT_EQ(prompts.questions, std::vector<std::string>{"scale1.qrn"}) << "the file is named";
 
-    ASSERT_TRUE(doc.OnFileSave());
+    ASSERT_TRUE(Save());
     EXPECT_TRUE(prompts.proposals.empty()) << "no dialog for a document with a file";
     EXPECT_EQ(Slurp(dir_ / "scale1.qrn"), WriteParameterText(changed));
     EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA"), "someone else's");
@@ -266,7 +274,7 @@ TEST_F(DocumentLifecycleTest, SaveWritesToTheOpenedFileNotToTheDescriptionsName)
 
     // Save as proposes the document's own file and makes the chosen one the document's.
     prompts.saveNames = {"typed"};
-    ASSERT_TRUE(doc.OnFileSaveAs());
+    ASSERT_TRUE(SaveAs());
     EXPECT_EQ(prompts.proposals, std::vector<std::string>{(dir_ / "scale1.qrn").string()});
     EXPECT_TRUE(fs::exists(dir_ / "typed.qrn")) << "a name typed without an extension gets one";
     EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 300mA (typed.qrn)");
@@ -276,7 +284,7 @@ TEST_F(DocumentLifecycleTest, SaveWritesToTheOpenedFileNotToTheDescriptionsName)
 TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
     ScaleParameters slash = Custom();
     slash.name = "A1/2";
-    ASSERT_TRUE(doc.OnFileNew());
+    ASSERT_TRUE(New());
     Apply(slash);
     EXPECT_EQ(doc.GetTitle(), "A1/2, 69x60, 150mA");
     EXPECT_TRUE(doc.recentFiles().entries().empty()) << "descriptions are not recent files";
@@ -292,7 +300,7 @@ TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
         Apply(p);
         prompts.saveNames.clear();
         prompts.proposals.clear();
-        EXPECT_FALSE(doc.OnFileSave());  // dialog cancelled, just to see the proposal
+        EXPECT_FALSE(Save());  // dialog cancelled, just to see the proposal
         ASSERT_EQ(prompts.proposals.size(), 1u);
         const fs::path proposal(prompts.proposals[0]);
         EXPECT_EQ(proposal.parent_path(), dir_);
@@ -308,7 +316,7 @@ TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
             EXPECT_EQ(name, "A1_2, 69x60, 150mA.qrn");
         }
         prompts.saveNames = {proposal.string()};
-        ASSERT_TRUE(doc.OnFileSave()) << name;
+        ASSERT_TRUE(Save()) << name;
         EXPECT_TRUE(fs::exists(proposal));
     }
 }

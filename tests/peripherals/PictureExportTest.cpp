@@ -21,8 +21,9 @@
 #include "peripherals/BandedCanvas.h"
 #include "peripherals/PictureExport.h"
 #include "render/DrawingTransform.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
+#include "support/RenderScale.h"
 
 namespace quirn {
 namespace {
@@ -105,7 +106,7 @@ class ExportPictureTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         state_.params = kDefaultParameters;  // 69 x 60 mm: a canvas of 71 x 62 mm
-        ResetLayout(state_);
+        state_.layout = DefaultLayout(state_.params);
     }
     QString path(const QString& name) const { return dir_.filePath(name); }
     QByteArray read(const QString& name) const {
@@ -114,7 +115,7 @@ class ExportPictureTest : public ::testing::Test {
     }
 
     QTemporaryDir dir_;
-    RenderState state_;
+    Scene state_;
 };
 
 TEST_F(ExportPictureTest, BitmapCarriesThePrinterResolution) {
@@ -122,7 +123,9 @@ TEST_F(ExportPictureTest, BitmapCarriesThePrinterResolution) {
     const QByteArray bmp = read("scale.BMP");
     ASSERT_GT(bmp.size(), 62);
     EXPECT_EQ(U32(bmp, 2), std::uint32_t(bmp.size()));
-    EXPECT_EQ(int(U32(bmp, 18)), state_.canvas.geometry.pixelWidth);
+    EXPECT_EQ(
+        int(U32(bmp, 18)),
+        ComputeCanvasGeometry(state_, ReferenceDevice::ForDpi(600), PaintMode::Print).pixelWidth);
     // 600 dpi is 23622 pixels per metre; the extra pixel of the canvas adds a little.
     EXPECT_NEAR(double(U32(bmp, 38)), 23622.0, 30.0);
 
@@ -138,7 +141,8 @@ TEST_F(ExportPictureTest, PngIsOneBitWithItsResolution) {
     EXPECT_EQ(png.mid(1, 3), QByteArray("PNG"));
     EXPECT_EQ(int(png[24]), 1);  // bit depth in the IHDR chunk
     const QImage image = QImage::fromData(png);
-    const CanvasGeometry& g = state_.canvas.geometry;
+    const CanvasGeometry g =
+        ComputeCanvasGeometry(state_, ReferenceDevice::ForDpi(600), PaintMode::Print);
     EXPECT_EQ(image.size(), QSize(g.pixelWidth, g.pixelHeight));
     EXPECT_NEAR(image.dotsPerMeterX(), 23622, 30);
 }
@@ -212,22 +216,21 @@ TEST_F(ExportPictureTest, BandsGiveTheBytesOfTheWholeCanvas) {
         scales.push_back(ReadScaleParameters(file.bytes));
     }
     for (const ScaleParameters& params : scales) {
-        RenderState whole;
+        test::LaidOutScene whole;
         whole.params = params;
         whole.symbols = LoadSymbolImages();
-        ResetLayout(whole);
-        RenderState banded = whole;
-        ASSERT_TRUE(RenderScale(whole, ReferenceDevice::ForDpi(300), false).ok());
+        whole.layout = DefaultLayout(whole.params);
+        const Scene banded = whole;
+        ASSERT_TRUE(RenderScale(whole, ReferenceDevice::ForDpi(300), PaintMode::Print).ok());
         ASSERT_GT(whole.canvas.image.height(), 7 * 50);
 
         ASSERT_TRUE(ExportPicture(banded, path("banded.bmp"), 300, 7).ok());
         EXPECT_EQ(read("banded.bmp"), EncodeMonochromeBmp(whole.canvas)) << params.name;
         ASSERT_TRUE(ExportPicture(banded, path("banded.png"), 300, 7).ok());
         EXPECT_EQ(read("banded.png"), WholeCanvasPng(whole.canvas)) << params.name;
-        // What the painting leaves in the state is that of one rendering.
-        EXPECT_EQ(banded.canvas.geometry, whole.canvas.geometry);
-        EXPECT_EQ(banded.drawnSizes, whole.drawnSizes);
-        EXPECT_EQ(banded.layout, whole.layout);
+        // The bands are laid out on the canvas of one rendering.
+        EXPECT_EQ(BandedCanvas(banded, ReferenceDevice::ForDpi(300)).geometry(),
+                  whole.canvas.geometry);
     }
 }
 
@@ -252,13 +255,13 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
     EXPECT_NEAR(png.dotsPerMeterX(), 11811, 30);  // 300 dpi
 
     // The whole print canvas made one-bit hatches the same way.
-    RenderState whole = state_;
-    ASSERT_TRUE(RenderScale(whole, ReferenceDevice::ForDpi(300), false).ok());
+    const RenderResult whole = RenderScale(state_, ReferenceDevice::ForDpi(300), PaintMode::Print);
+    ASSERT_TRUE(whole.ok());
     EXPECT_EQ(read("zones.bmp"), EncodeMonochromeBmp(whole.canvas));
 
     // Where a pixel lies on the plate: its value on the scale and its distance from the axis.
     const ScaleParameters& p = state_.params;
-    const DrawingTransform t = DrawingTransform::OfCanvas(state_.canvas.geometry);
+    const DrawingTransform t = DrawingTransform::OfCanvas(whole.canvas.geometry);
     const auto polar = [&](int x, int y) {
         const double dx = (x + 0.5 - t.origin.x()) / t.pixelsPerUnit();
         const double dy = (t.origin.y() - y - 0.5) / t.pixelsPerUnit();
@@ -329,9 +332,9 @@ TEST_F(ExportPictureTest, HighResolutionColourExportRegression) {
     ASSERT_EQ(file.error, FileError::None);
     state_.params = ReadScaleParameters(file.bytes);
     state_.symbols = LoadSymbolImages();
-    ResetLayout(state_);
+    state_.layout = DefaultLayout(state_.params);
     ASSERT_FALSE(state_.params.ext.zones.empty());  // so the export is in colour
-    RenderState oneBitState = state_;
+    const Scene oneBitState = state_;
     const ReferenceDevice device = ReferenceDevice::ForDpi(9600);
     BandedCanvas colour(state_, device, BandPixels::Rgb);
     BandedCanvas oneBit(oneBitState, device, BandPixels::OneBit);

@@ -11,7 +11,7 @@
 
 #include "model/ScaleParameters.h"
 #include "peripherals/Printing.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn {
 namespace {
@@ -99,7 +99,7 @@ class PrintedPageTest : public ::testing::Test {
 
     void SetUp() override {
         state_.params = kDefaultParameters;  // a square plate 69 x 60 mm
-        ResetLayout(state_);
+        state_.layout = DefaultLayout(state_.params);
     }
 
     // A sheet of 120 x 100 mm with the scale painted on it.
@@ -119,7 +119,7 @@ class PrintedPageTest : public ::testing::Test {
         return box;
     }
 
-    RenderState state_;
+    Scene state_;
 };
 
 TEST_F(PrintedPageTest, TheCanvasCornerSitsAtTheLeftAndTopMarginsAtTrueSize) {

@@ -16,8 +16,8 @@ constexpr ReferenceDevice kUnitScreen{10, 1, 0};
 const ReferenceDevice kOnePixelPerUnit = ReferenceDevice::ForDpi(2540);
 
 TEST(CanvasGeometry, PrintCanvasHasOneMillimetreAroundThePlate) {
-    RenderState state = LaidOut();
-    CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, false);
+    test::LaidOutScene state = LaidOut();
+    CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, PaintMode::Print);
     EXPECT_EQ(g.canvasWidth, 7100);
     EXPECT_EQ(g.canvasHeight, 6200);
     EXPECT_EQ(g.pixelWidth, 7101);  // one pixel wider and taller than the canvas
@@ -27,7 +27,7 @@ TEST(CanvasGeometry, PrintCanvasHasOneMillimetreAroundThePlate) {
     EXPECT_EQ(g.canvasHeight - g.originY, 400);
 
     // 600 dpi: sizes are rounded to the nearest pixel (1677.17, 1464.57, 838.58, 1370.08).
-    g = ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(600), false);
+    g = ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(600), PaintMode::Print);
     EXPECT_EQ(g.pixelWidth, 1678);
     EXPECT_EQ(g.pixelHeight, 1466);
     EXPECT_EQ(g.originX, 839);
@@ -39,45 +39,46 @@ TEST(CanvasGeometry, PlateHeightFollowsTheShape) {
     ScaleParameters p = kDefaultParameters;
     p.plateHeight = 99999;
     p.shape = 2;  // any non-zero value is radial
-    RenderState state = LaidOut(p);
-    CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, false);
+    test::LaidOutScene state = LaidOut(p);
+    CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, PaintMode::Print);
     EXPECT_EQ(g.canvasHeight, 5700 + 300 + 200);
     EXPECT_EQ(g.originY, 5800);
 
     state.params.shape = 0;
     state.params.plateHeight = 6000;
     state.params.outerRadius = 99999;
-    g = ComputeCanvasGeometry(state, kOnePixelPerUnit, false);
+    g = ComputeCanvasGeometry(state, kOnePixelPerUnit, PaintMode::Print);
     EXPECT_EQ(g.canvasHeight, 6200);
 }
 
 TEST(CanvasGeometry, ScreenScaleIsQuantisedToThousandths) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     const ReferenceDevice screen{1920, 5090, 1008};
-    CanvasGeometry g = ComputeCanvasGeometry(state, screen, true);
+    CanvasGeometry g = ComputeCanvasGeometry(state, screen, PaintMode::Screen);
     EXPECT_EQ(g.viewportExt, 1920 * 1000);
     EXPECT_EQ(g.windowExt, 5090 * 10000);
 
     state.displayCorrection = 1.1;
-    EXPECT_EQ(ComputeCanvasGeometry(state, screen, true).viewportExt, 1920 * 909);
+    EXPECT_EQ(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1920 * 909);
     state.zoom = 10;
-    EXPECT_EQ(ComputeCanvasGeometry(state, screen, true).viewportExt, 1920 * 9090);
+    EXPECT_EQ(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1920 * 9090);
 
     // An unusable calibration draws at the nominal metric instead of dividing by it.
     state.zoom = 1;
     for (double bad : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(),
                        std::numeric_limits<double>::infinity()}) {
         state.displayCorrection = bad;
-        EXPECT_EQ(ComputeCanvasGeometry(state, screen, true).viewportExt, 1920 * 1000) << bad;
+        EXPECT_EQ(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1920 * 1000)
+            << bad;
     }
     state.displayCorrection = 1e12;  // t would be 0
-    EXPECT_GE(ComputeCanvasGeometry(state, screen, true).viewportExt, 1);
+    EXPECT_GE(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1);
 }
 
 TEST(CanvasGeometry, ScreenMarginsShrinkWithZoom) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     state.zoom = 3;
-    const CanvasGeometry g = ComputeCanvasGeometry(state, kUnitScreen, true);
+    const CanvasGeometry g = ComputeCanvasGeometry(state, kUnitScreen, PaintMode::Screen);
     EXPECT_EQ(g.canvasWidth, 6900 + 666);
     EXPECT_EQ(g.canvasHeight, 333 + 1000 + 6000);
     // Three pixels per unit at zoom 3.
@@ -88,13 +89,13 @@ TEST(CanvasGeometry, ScreenMarginsShrinkWithZoom) {
 }
 
 TEST(CanvasGeometry, ScreenCanvasIsAtLeastAsWideAsTheWindow) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     ReferenceDevice screen = kUnitScreen;
     screen.windowOuterWidthPx = 5000;
-    EXPECT_EQ(ComputeCanvasGeometry(state, screen, true).canvasWidth, 6900 + 2000);
+    EXPECT_EQ(ComputeCanvasGeometry(state, screen, PaintMode::Screen).canvasWidth, 6900 + 2000);
 
     screen.windowOuterWidthPx = 20000;
-    const CanvasGeometry g = ComputeCanvasGeometry(state, screen, true);
+    const CanvasGeometry g = ComputeCanvasGeometry(state, screen, PaintMode::Screen);
     EXPECT_EQ(g.canvasWidth, 20000);
     EXPECT_EQ(g.originX, 10000);  // the axis in the middle
 }
@@ -104,9 +105,10 @@ TEST(CanvasGeometry, ExtremeParametersSaturateInsteadOfOverflowing) {
     p.plateWidth = std::numeric_limits<int>::max();
     p.plateHeight = std::numeric_limits<int>::max();
     p.mountingAboveAxis = std::numeric_limits<int>::min();
-    RenderState state = LaidOut(p);
+    test::LaidOutScene state = LaidOut(p);
     for (bool screen : {true, false}) {
-        const CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, screen);
+        const CanvasGeometry g = ComputeCanvasGeometry(
+            state, kOnePixelPerUnit, screen ? PaintMode::Screen : PaintMode::Print);
         EXPECT_EQ(g.canvasWidth, std::numeric_limits<int>::max());
         EXPECT_EQ(g.pixelWidth, std::numeric_limits<int>::max());
         EXPECT_GT(g.pixelHeight, 0);
@@ -116,7 +118,7 @@ TEST(CanvasGeometry, ExtremeParametersSaturateInsteadOfOverflowing) {
     p = kDefaultParameters;
     p.plateHeight = -10000;
     state = LaidOut(p);
-    const CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, false);
+    const CanvasGeometry g = ComputeCanvasGeometry(state, kOnePixelPerUnit, PaintMode::Print);
     EXPECT_EQ(g.canvasHeight, -9800);
     EXPECT_EQ(g.pixelHeight, 9801);
 }

@@ -45,16 +45,18 @@ ScaleParameters RandomRecord(std::mt19937& random) {
 TEST(ExtremeParameters, RenderOrAreRefused) {
     std::mt19937 random(20240601);
     for (int n = 0; n < 300; ++n) {
-        RenderState state = test::LaidOut(RandomRecord(random));
+        test::LaidOutScene state = test::LaidOut(RandomRecord(random));
         state.zoom = 1 + n % 10;
         const bool screen = n % 2 == 0;
-        const RecordingSurface recorded = test::Painted(state, screen);
+        const RecordingSurface recorded =
+            test::Painted(state, screen ? PaintMode::Screen : PaintMode::Print);
         for (const DrawCall& text : recorded.callsOf(DrawOp::TextOut)) {
             EXPECT_EQ(text.text.find("nan"), std::string::npos) << n;
         }
         // A coarse device keeps the canvases that are accepted small.
-        const RenderResult result = RenderScale(
-            state, screen ? ReferenceDevice{1, 100, 500} : ReferenceDevice{1, 50, 0}, screen);
+        const RenderResult result =
+            RenderScale(state, screen ? ReferenceDevice{1, 100, 500} : ReferenceDevice{1, 50, 0},
+                        screen ? PaintMode::Screen : PaintMode::Print);
         const CanvasGeometry& g = state.canvas.geometry;
         if (result.ok()) {
             EXPECT_EQ(state.canvas.image.size(), QSize(g.pixelWidth, g.pixelHeight)) << n;
@@ -69,15 +71,16 @@ TEST(ExtremeParameters, RenderOrAreRefused) {
 TEST(ExtremeParameters, NamedExtremesDrawSoundly) {
     for (const test::NamedRecord& c : test::NamedExtremes()) {
         SCOPED_TRACE(c.what);
-        RenderState state = test::LaidOut(c.params);
-        const RecordingSurface recorded = test::Painted(state, true);
+        test::LaidOutScene state = test::LaidOut(c.params);
+        const RecordingSurface recorded = test::Painted(state, PaintMode::Screen);
         for (const DrawCall& text : recorded.callsOf(DrawOp::TextOut)) {
             EXPECT_EQ(text.text.find("nan"), std::string::npos);
             EXPECT_EQ(text.text.find("inf"), std::string::npos);
             EXPECT_GT(text.font.escapement, -3600);
             EXPECT_LT(text.font.escapement, 3600);
         }
-        const RenderResult result = RenderScale(state, ReferenceDevice{96, 254, 1000}, true);
+        const RenderResult result =
+            RenderScale(state, ReferenceDevice{96, 254, 1000}, PaintMode::Screen);
         if (!result.ok()) {
             EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
             EXPECT_FALSE(result.message.empty());
@@ -88,7 +91,7 @@ TEST(ExtremeParameters, NamedExtremesDrawSoundly) {
 TEST(ExtremeParameters, NumeralsOfExtremeRangesAndTinyRadii) {
     ScaleParameters p = kDefaultParameters;
     p.range = -15.0;
-    RenderState negative = test::LaidOut(p);
+    test::LaidOutScene negative = test::LaidOut(p);
     std::vector<std::string> numerals;
     for (const DrawCall& c : test::Painted(negative).callsOf(DrawOp::TextOut))
         if (c.font.cellHeight == 600) numerals.push_back(c.text);
@@ -96,7 +99,7 @@ TEST(ExtremeParameters, NumeralsOfExtremeRangesAndTinyRadii) {
 
     // A range too small for three decimals reads 0 everywhere, never "-0".
     p.range = -1e-300;
-    RenderState tiny = test::LaidOut(p);
+    test::LaidOutScene tiny = test::LaidOut(p);
     int zeros = 0;
     for (const DrawCall& c : test::Painted(tiny).callsOf(DrawOp::TextOut)) {
         if (c.font.cellHeight != 600) continue;
@@ -109,14 +112,15 @@ TEST(ExtremeParameters, NumeralsOfExtremeRangesAndTinyRadii) {
     for (const int rdel : {0, 6}) {
         p = kDefaultParameters;
         p.tickRadius = rdel;
-        RenderState small = test::LaidOut(p);
+        test::LaidOutScene small = test::LaidOut(p);
         const RecordingSurface recorded = test::Painted(small);
         const std::vector<DrawCall> texts = recorded.callsOf(DrawOp::TextOut);
         EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
                                 [](const DrawCall& c) { return c.font.cellHeight == 0; }),
                   4)
             << rdel;
-        EXPECT_TRUE(RenderScale(small, ReferenceDevice{96, 254, 1000}, true).ok()) << rdel;
+        EXPECT_TRUE(RenderScale(small, ReferenceDevice{96, 254, 1000}, PaintMode::Screen).ok())
+            << rdel;
     }
 }
 

@@ -27,7 +27,7 @@ std::vector<DrawCall> Numerals(const RecordingSurface& s) {
 }
 
 TEST(Graduation, DefaultTicksInDrawingOrder) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     const RecordingSurface s = Painted(state);
     const std::vector<DrawCall> ticks = s.callsOf(DrawOp::Polygon);
     ASSERT_EQ(ticks.size(), 31u + 16u);
@@ -59,7 +59,7 @@ TEST(Graduation, TicksRunInwardOrOutwardFromRdel) {
     for (int outR : {0, 1}) {
         ScaleParameters p = kDefaultParameters;
         p.ticksInward = outR;
-        RenderState state = LaidOut(p);
+        test::LaidOutScene state = LaidOut(p);
         for (const DrawCall& tick : Painted(state).callsOf(DrawOp::Polygon)) {
             for (const Point& q : tick.points) {
                 const double r = std::hypot(q.x, q.y);
@@ -77,7 +77,7 @@ TEST(Graduation, OddWidthIsOneUnitNarrower) {
     ScaleParameters p = kDefaultParameters;
     p.halfAngle = -90.0;  // the first tick lies along +x, where sine and cosine are exact
     p.smallTickWidth = 25;
-    RenderState state = LaidOut(p);
+    test::LaidOutScene state = LaidOut(p);
     EXPECT_THAT(Painted(state).callsOf(DrawOp::Polygon)[0].points,
                 ElementsAre(Point{4200, -12}, Point{4200, 12}, Point{4500, 12}, Point{4500, -12}));
 }
@@ -85,7 +85,7 @@ TEST(Graduation, OddWidthIsOneUnitNarrower) {
 TEST(Graduation, ArcOverTheSpanOfTheGraduation) {
     ScaleParameters p = kDefaultParameters;
     p.arcShown = 1;
-    RenderState state = LaidOut(p);
+    test::LaidOutScene state = LaidOut(p);
     RecordingSurface s = Painted(state);
     const std::vector<DrawCall> arcs = s.callsOf(DrawOp::Arc);
     ASSERT_EQ(arcs.size(), 2u);
@@ -104,7 +104,7 @@ TEST(Graduation, ArcOverTheSpanOfTheGraduation) {
 TEST(Graduation, NegativeAndZeroCounts) {
     ScaleParameters p = kDefaultParameters;
     p.bigDivisions = -1;
-    RenderState state = LaidOut(p);
+    test::LaidOutScene state = LaidOut(p);
     RecordingSurface s = Painted(state);
     EXPECT_EQ(s.callsOf(DrawOp::Polygon).size(), 31u);
     EXPECT_EQ(Numerals(s).size(), 4u);
@@ -137,7 +137,7 @@ TEST(GraduationRegression, HugeCountsDrawABoundedSubsetWithBothEnds) {
     p.divisions = 2147483647;
     p.bigDivisions = -1;
     p.numberedDivisions = 2000000000;
-    RenderState state = LaidOut(p);
+    test::LaidOutScene state = LaidOut(p);
     const RecordingSurface s = Painted(state);
     const std::vector<DrawCall> ticks = s.callsOf(DrawOp::Polygon);
     ASSERT_LE(ticks.size(), std::size_t(kMaxDrawnTicks + 2));

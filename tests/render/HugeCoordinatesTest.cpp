@@ -64,10 +64,11 @@ TEST(DeviceClip, FarShapesDrawTheSamePixelsAsTheEngine) {
 TEST(HugeCoordinatesRegression, FarTicksAndNumeralsRenderOrAreRefusedWithAMessage) {
     for (const test::NamedRecord& record : test::FarCoordinateRecords()) {
         SCOPED_TRACE(record.what);
-        RenderState state = test::LaidOut(record.params);
-        const RenderResult printed = RenderScale(state, ReferenceDevice::ForDpi(600), false);
+        test::LaidOutScene state = test::LaidOut(record.params);
+        const RenderResult printed =
+            RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print);
         state.zoom = 6;
-        const RenderResult shown = RenderScale(state, {1920, 5090, 1008}, true);
+        const RenderResult shown = RenderScale(state, {1920, 5090, 1008}, PaintMode::Screen);
         EXPECT_TRUE(printed.ok() || !printed.message.empty());
         EXPECT_TRUE(shown.ok() || !shown.message.empty());
     }
@@ -91,10 +92,11 @@ TEST(HugeCoordinatesRegression, AScaleWoundRoundTheAxisDrawsEachRayOnce) {
     p.halfAngle = 2.78528e+06;
     p.divisions = 1537213001;
     p.bigDivisions = -1;
-    RenderState state = test::LaidOut(p);
+    test::LaidOutScene state = test::LaidOut(p);
     const double turn = 2e-3;
     CoarseRecordingSurface surface(turn);
-    PaintScale(state, surface, false);
+    PaintScale(state, LayOutScale(state, PaintMode::Print),
+               ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
     const std::size_t ticks = surface.callsOf(DrawOp::Polygon).size();
     EXPECT_LE(ticks, std::size_t(2 * 3.14159265358979 / turn) + 1);
     EXPECT_GT(ticks, std::size_t(3.14159265358979 / turn));  // still all the way round
@@ -107,9 +109,10 @@ TEST(HugeCoordinatesRegression, ATickFamilyOnOneRayDrawsItsEndsOnly) {
     p.halfAngle = 7.36367e-314;
     p.divisions = 2147483647;
     p.bigDivisions = -1;
-    RenderState state = test::LaidOut(p);
+    test::LaidOutScene state = test::LaidOut(p);
     CoarseRecordingSurface surface(1e-3);
-    PaintScale(state, surface, false);
+    PaintScale(state, LayOutScale(state, PaintMode::Print),
+               ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
     EXPECT_EQ(surface.callsOf(DrawOp::Polygon).size(), 2u);
 }
 
@@ -117,10 +120,11 @@ TEST(HugeCoordinatesRegression, TicksTheDeviceCannotTellApartAreThinnedWithoutGa
     ScaleParameters p = kDefaultParameters;
     p.divisions = 100000;
     p.bigDivisions = -1;
-    RenderState state = test::LaidOut(p);
+    test::LaidOutScene state = test::LaidOut(p);
     const double turn = 1e-3;  // radians per device pixel at the farthest visible point
     CoarseRecordingSurface surface(turn);
-    PaintScale(state, surface, false);
+    PaintScale(state, LayOutScale(state, PaintMode::Print),
+               ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
     const std::vector<DrawCall> ticks = surface.callsOf(DrawOp::Polygon);
     const double span = 2 * 42.5 / 180 * 3.14159265358979;
     EXPECT_LE(ticks.size(), std::size_t(span / turn * 1.02) + 2);
@@ -165,13 +169,15 @@ TEST(HugeCoordinatesRegression, GiantNumeralsCostOnlyWhatReachesTheDevice) {
     ScaleParameters outside = p;  // the numerals stand kilometres beyond the plate
     outside.ticksInward = 0;
     for (const ScaleParameters& record : {p, outside}) {
-        RenderState state = test::LaidOut(record);
-        const CanvasGeometry g = ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), false);
+        test::LaidOutScene state = test::LaidOut(record);
+        const CanvasGeometry g =
+            ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), PaintMode::Print);
         QImage image(g.pixelWidth, g.pixelHeight, QImage::Format_Grayscale8);
         ASSERT_FALSE(image.isNull());
         QPainter painter(&image);
         CountingSurface surface(painter, DrawingTransform::OfCanvas(g), true);
-        PaintScale(state, surface, false);
+        PaintScale(state, LayOutScale(state, PaintMode::Print),
+                   ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
         const int numerals = surface.measured;  // painting measures only numerals
         if (record.ticksInward == 0) {
             EXPECT_LE(numerals, 2) << "only the upright end numerals may come near";
@@ -198,8 +204,9 @@ TEST(HugeCoordinatesRegression, NumeralsCoveredByTheNextNumeralAreNotDrawn) {
     p.numberedDivisions = 4326;
     p.bigTickLength = 0;
     p.bigTickWidth = 15;
-    RenderState state = test::LaidOut(p);
-    const CanvasGeometry g = ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), false);
+    test::LaidOutScene state = test::LaidOut(p);
+    const CanvasGeometry g =
+        ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(300), PaintMode::Print);
     std::array<QImage, 2> pictures;
     std::array<qsizetype, 2> runs{};
     for (int hold : {0, 1}) {
@@ -209,7 +216,8 @@ TEST(HugeCoordinatesRegression, NumeralsCoveredByTheNextNumeralAreNotDrawn) {
         QPainter painter(&image);
         PainterSurface surface(painter, DrawingTransform::OfCanvas(g), true);
         surface.setHoldNumeralGlyphs(hold == 1);
-        PaintScale(state, surface, false);
+        PaintScale(state, LayOutScale(state, PaintMode::Print),
+                   ComputeCanvasGeometry(state, {}, PaintMode::Print), surface, PaintMode::Print);
         runs[std::size_t(hold)] = surface.glyphRuns();
     }
     EXPECT_GT(runs[0], 800);

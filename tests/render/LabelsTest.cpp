@@ -30,17 +30,18 @@ using test::Painted;
 using test::TextsOf;
 using ::testing::ElementsAre;
 
-Point AnchorOf(const RenderState& s, MovableElement e) {
-    return s.layout.anchors[static_cast<std::size_t>(Index(e))];
+// As laid out by the last painting.
+Point AnchorOf(const test::LaidOutScene& s, MovableElement e) {
+    return s.laid.layout.anchors[static_cast<std::size_t>(Index(e))];
 }
-Extent DrawnSizeOf(const RenderState& s, MovableElement e) {
-    return s.drawnSizes[static_cast<std::size_t>(Index(e))];
+Extent DrawnSizeOf(const test::LaidOutScene& s, MovableElement e) {
+    return s.laid.sizes[static_cast<std::size_t>(Index(e))];
 }
 
 std::vector<FontSpec> FontsFor(int tickRadius) {
     ScaleParameters p = kDefaultParameters;
     p.tickRadius = tickRadius;
-    RenderState state = LaidOut(p);
+    test::LaidOutScene state = LaidOut(p);
     std::vector<FontSpec> fonts;
     for (const DrawCall& c : Painted(state).callsOf(DrawOp::SetFont)) fonts.push_back(c.font);
     return fonts;
@@ -85,7 +86,7 @@ TEST(Labels, NumeralTexts) {
 }
 
 TEST(Labels, NumeralPlacement) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     RecordingSurface s = Painted(state);
     std::vector<DrawCall> texts = s.callsOf(DrawOp::TextOut);
     ASSERT_EQ(texts.size(), 8u);
@@ -112,20 +113,20 @@ TEST(Labels, Utf8TextRegressionTextsBeyondWindows1251AreDrawnWhole) {
     const char* const origin = "\u2248 1 \u00B5\u03A9";  // ≈ 1 µΩ
     StoreTypedText(unit, p.unit, p.unitUtf8);
     StoreTypedText(origin, p.ext.origin, p.ext.originUtf8);
-    RenderState state = LaidOut(ReadScaleParameters(WriteParameterText(p)));
+    test::LaidOutScene state = LaidOut(ReadScaleParameters(WriteParameterText(p)));
     const std::vector<std::string> drawn = TextsOf(Painted(state).callsOf(DrawOp::TextOut));
     EXPECT_THAT(drawn, testing::Contains(unit));
     EXPECT_THAT(drawn, testing::Contains(origin));
     p.unit = "mA";
-    RenderState plain = LaidOut(p);
+    test::LaidOutScene plain = LaidOut(p);
     Painted(plain);
-    EXPECT_EQ(state.drawnSizes[Index(MovableElement::UnitLabel)],
-              plain.drawnSizes[Index(MovableElement::UnitLabel)])
+    EXPECT_EQ(state.laid.sizes[Index(MovableElement::UnitLabel)],
+              plain.laid.sizes[Index(MovableElement::UnitLabel)])
         << "as wide as any two characters";
 }
 
 TEST(Labels, TextsHangFromTheirAnchors) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     const RecordingSurface s = Painted(state);
     const std::vector<DrawCall> texts = s.callsOf(DrawOp::TextOut);
     ASSERT_EQ(texts.size(), 8u);
@@ -138,10 +139,10 @@ TEST(Labels, TextsHangFromTheirAnchors) {
 }
 
 TEST(Labels, DefaultAnchors) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     EXPECT_EQ(state.layout.halfPlateWidth, 3450);
     EXPECT_EQ(state.layout.bottomMargin, 1000);
-    EXPECT_TRUE(state.layout.originLabelLiftPending);
+    EXPECT_EQ(state.layout.originLabelAnchor, OriginLabelAnchor::Bottom);
     EXPECT_THAT(state.layout.anchors,
                 ElementsAre(Point{-3114, 504}, Point{-3114, 1680}, Point{3240, 1680},
                             Point{-3240, 1386}, Point{0, 3570}, Point{0, 1034}, Point{3240, 840}));
@@ -155,23 +156,25 @@ TEST(Labels, DefaultAnchors) {
 }
 
 TEST(Labels, OriginLabelIsLiftedOnceAfterAReset) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     Painted(state);
     EXPECT_EQ(AnchorOf(state, MovableElement::OriginLabel), (Point{0, 1334}));
-    EXPECT_FALSE(state.layout.originLabelLiftPending);
+    EXPECT_EQ(state.laid.layout.originLabelAnchor, OriginLabelAnchor::Top);
+    // Laying out leaves the scene as it was: painting again lifts from the same default.
+    EXPECT_EQ(state.layout.originLabelAnchor, OriginLabelAnchor::Bottom);
     const RecordingSurface s = Painted(state);
     EXPECT_EQ(AnchorOf(state, MovableElement::OriginLabel), (Point{0, 1334}));
     EXPECT_EQ(s.callsOf(DrawOp::TextOut)[2].points[0], (Point{-700, 1334}));
     EXPECT_EQ(DrawnSizeOf(state, MovableElement::OriginLabel), (Extent{1400, 300}));
 
-    ResetLayout(state);
+    state.layout = DefaultLayout(state.params);
     Painted(state);
     EXPECT_EQ(AnchorOf(state, MovableElement::OriginLabel), (Point{0, 1334}));
 }
 
 TEST(Labels, OriginLabelWrapsNearTheRightEdge) {
-    RenderState state = LaidOut();
-    Painted(state);
+    test::LaidOutScene state = LaidOut();
+    state.layout.originLabelAnchor = OriginLabelAnchor::Top;  // as the user places it
     Point& anchor = state.layout.anchors[Index(MovableElement::OriginLabel)];
     // The limit is 3450 - 4200 / 30 = 3310 for the line's right end, 700 right of the anchor.
     anchor = {2610, 2000};
@@ -196,11 +199,11 @@ TEST(Labels, OriginLabelWrapsNearTheRightEdge) {
 }
 
 TEST(Labels, SymbolImagesScaleWithTheRadius) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     state.symbols.data = QImage(600, 400, QImage::Format_Mono);
     state.symbols.others = QImage(500, 300, QImage::Format_Mono);
     // romb left null: nothing drawn, size zero
-    state.drawnSizes[Index(MovableElement::RombSymbol)] = {9, 9};
+    state.laid.sizes[Index(MovableElement::RombSymbol)] = {9, 9};
     RecordingSurface s = Painted(state);
     std::vector<DrawCall> images = s.callsOf(DrawOp::DrawImage);
     ASSERT_EQ(images.size(), 2u);
@@ -330,16 +333,16 @@ TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
     }
 }
 
-RenderState LaidOutSample(const std::string& path,
-                          const std::function<void(ScaleParameters&)>& change = {}) {
+test::LaidOutScene LaidOutSample(const std::string& path,
+                                 const std::function<void(ScaleParameters&)>& change = {}) {
     const FileReadResult file = ReadFileHead(path, kParameterReadLimit);
     EXPECT_EQ(file.error, FileError::None) << path;
-    RenderState state;
+    test::LaidOutScene state;
     state.params = ReadScaleParameters(file.bytes);
     state.symbols = LoadSymbolImages();
     if (change) change(state.params);
-    ResetLayout(state);
-    LayOutScale(state, false);
+    state.layout = DefaultLayout(state.params);
+    state.laid = LayOutScale(state, PaintMode::Screen);
     return state;
 }
 
@@ -357,8 +360,8 @@ TEST(FindCollisions, NothingCollidesOnAnyShippedSample) {
         if (entry.path().extension() != ".qrn") continue;
         ++samples;
         std::vector<std::string> names;
-        for (const Collision& hit : FindCollisions(LaidOutSample(entry.path().string())))
-            names.push_back(NameOf(hit));
+        const test::LaidOutScene state = LaidOutSample(entry.path().string());
+        for (const Collision& hit : FindCollisions(state, state.laid)) names.push_back(NameOf(hit));
         EXPECT_THAT(names, ::testing::IsEmpty()) << entry.path().filename();
     }
     EXPECT_GE(samples, 9) << "the nine samples shipped today";
@@ -405,10 +408,10 @@ TEST(FindCollisions, NamesWhatRunsIntoAnotherOrOffThePlate) {
          false},
     };
     for (const Case& c : cases) {
-        const RenderState state =
+        const test::LaidOutScene state =
             LaidOutSample(std::string(QUIRN_TEST_SAMPLES "/") + c.sample, c.asShipped);
         std::vector<std::string> names;
-        for (const Collision& hit : FindCollisions(state)) {
+        for (const Collision& hit : FindCollisions(state, state.laid)) {
             names.push_back(NameOf(hit));
             EXPECT_EQ(hit.crossesEdge, c.crossesEdge) << c.sample << " " << NameOf(hit);
             EXPECT_EQ(hit.overlapsAnother, !c.crossesEdge) << c.sample << " " << NameOf(hit);

@@ -20,7 +20,7 @@ using test::Painted;
 using ::testing::ElementsAre;
 
 TEST(PlateOutline, DefaultSquarePlate) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     const RecordingSurface s = Painted(state);
 
     const std::vector<DrawCall> lines = s.callsOf(DrawOp::Line);
@@ -60,7 +60,7 @@ TEST(PlateOutline, DefaultSquarePlate) {
 TEST(PlateOutline, RadialPlate) {
     ScaleParameters p = kDefaultParameters;
     p.shape = 1;
-    RenderState state = LaidOut(p);
+    test::LaidOutScene state = LaidOut(p);
     const RecordingSurface s = Painted(state);
 
     const std::vector<DrawCall> chains = s.callsOf(DrawOp::Polyline);
@@ -92,9 +92,9 @@ TEST(CutLinesRegression, ATextOverTheCutOutLeavesItsLineWhole) {
     const FileReadResult file =
         ReadFileHead(QUIRN_TEST_SAMPLES "/Multimeter-3-scales.qrn", kParameterReadLimit);
     ASSERT_EQ(file.error, FileError::None);
-    RenderState state = LaidOut(ReadScaleParameters(file.bytes));
+    test::LaidOutScene state = LaidOut(ReadScaleParameters(file.bytes));
     state.symbols = LoadSymbolImages();
-    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(300), false).ok());
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(300), PaintMode::Print).ok());
     const CanvasGeometry& g = state.canvas.geometry;
     const double radius = state.params.innerRadius - 10;
     int gaps = 0;

@@ -1,29 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shared set-up of the renderer tests: a state laid out as after Apply, painted on a recorder.
+// Shared set-up of the renderer tests: a scene laid out as after Apply, painted on a recorder.
 #pragma once
 
 #include <vector>
 
 #include "model/ScaleParameters.h"
 #include "render/RecordingSurface.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
+#include "support/RenderScale.h"
 
 namespace quirn::test {
 
-inline RenderState LaidOut(const ScaleParameters& params = kDefaultParameters) {
-    RenderState state;
-    state.params = params;
-    ResetLayout(state);
-    return state;
+inline LaidOutScene LaidOut(const ScaleParameters& params = kDefaultParameters) {
+    LaidOutScene scene;
+    scene.params = params;
+    scene.layout = DefaultLayout(params);
+    return scene;
 }
 
 // Laid out with the recorder's measures, then painted on a fresh recorder: the calls are the
-// painting's alone.
-inline RecordingSurface Painted(RenderState& state, bool forScreen = false) {
+// painting's alone. The screen's bottom line spans the canvas last rendered, if any.
+inline RecordingSurface Painted(LaidOutScene& scene, PaintMode mode = PaintMode::Print) {
     RecordingSurface measure;
-    AdoptLayout(state, LayOutScale(state, measure));
+    scene.laid = LayOutScale(scene, measure);
+    const CanvasGeometry canvas = mode == PaintMode::Print
+                                      ? ComputeCanvasGeometry(scene, {}, PaintMode::Print)
+                                      : scene.canvas.geometry;
     RecordingSurface surface;
-    PaintScale(state, surface, forScreen);
+    PaintScale(scene, scene.laid, canvas, surface, mode);
     return surface;
 }
 

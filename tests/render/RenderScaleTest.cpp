@@ -30,14 +30,14 @@ std::optional<double> FirstRunCentre(const QImage& image, int x, int y, int dx, 
 }
 
 TEST(RenderScale, ExportPutsThePlateAtTrueSize) {
-    RenderState state = LaidOut();
-    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    test::LaidOutScene state = LaidOut();
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());
     const QImage& image = state.canvas.image;
     ASSERT_EQ(image.format(), QImage::Format_Mono);
     ASSERT_EQ(image.size(), QSize(1678, 1466));
     EXPECT_EQ(image.colorTable(), (QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
     EXPECT_EQ(image.dotsPerMeterX(), 23622);
-    EXPECT_EQ(state.axisHeight, 300);
+    EXPECT_EQ(state.laid.axisHeight, 300);
     EXPECT_TRUE(IsBlack(image, 839, 1370));  // the axis cross
 
     const CanvasGeometry& g = state.canvas.geometry;
@@ -61,9 +61,9 @@ TEST(RenderScale, ExportPutsThePlateAtTrueSize) {
 }
 
 TEST(RenderScale, ScreenCanvasIsColourWithItsBottomLineOnTheLowestRow) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     const ReferenceDevice screen{1920, 5090, 1008};
-    ASSERT_TRUE(RenderScale(state, screen, true).ok());
+    ASSERT_TRUE(RenderScale(state, screen, PaintMode::Screen).ok());
     const QImage& image = state.canvas.image;
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
     EXPECT_EQ(image.size(),
@@ -85,10 +85,10 @@ TEST(RenderScale, PlateBottomLineIsOnTheScreenCanvas) {
     const ReferenceDevice screen{1400, 3700, 1000};
     for (int shape : {0, 1}) {
         for (int zoom = 1; zoom <= 10; ++zoom) {
-            RenderState state = LaidOut(ReadScaleParameters(sample.bytes));
+            test::LaidOutScene state = LaidOut(ReadScaleParameters(sample.bytes));
             state.params.shape = shape;
             state.zoom = zoom;
-            ASSERT_TRUE(RenderScale(state, screen, true).ok());
+            ASSERT_TRUE(RenderScale(state, screen, PaintMode::Screen).ok());
             const QImage& image = state.canvas.image;
             // Only the bottom line reaches the sides: the plate stands in the middle.
             bool inked = false;
@@ -100,19 +100,19 @@ TEST(RenderScale, PlateBottomLineIsOnTheScreenCanvas) {
 }
 
 TEST(RenderScale, TemplateIsDrawnOnScreenOnly) {
-    RenderState state = LaidOut();
+    test::LaidOutScene state = LaidOut();
     state.templ.loaded = true;
     state.templ.image = QImage(400, 300, QImage::Format_RGB32);
     state.templ.image.fill(Qt::black);
     state.templ.width = 8200;
     state.templ.anchor = {-3550, -400};
 
-    RecordingSurface s = Painted(state, true);
+    RecordingSurface s = Painted(state, PaintMode::Screen);
     ASSERT_FALSE(s.calls().empty());
     EXPECT_EQ(s.calls()[0].op, DrawOp::DrawImage);  // under everything
     EXPECT_EQ(s.calls()[0].box, (Box{-3550, -400 + 6150, -3550 + 8200, -400}));
-    EXPECT_EQ(state.templ.drawn, (Extent{8200, 6150}));
-    EXPECT_TRUE(Painted(state, false).callsOf(DrawOp::DrawImage).empty());
+    EXPECT_EQ(state.laid.templateSize, (Extent{8200, 6150}));
+    EXPECT_TRUE(Painted(state, PaintMode::Print).callsOf(DrawOp::DrawImage).empty());
 
     // In pixels: the black picture fills the blank corner of the screen canvas, not the
     // exported one.
@@ -121,20 +121,20 @@ TEST(RenderScale, TemplateIsDrawnOnScreenOnly) {
         return IsBlack(state.canvas.image, int(g.originX + x * g.pixelsPerUnit()),
                        int(g.originY - y * g.pixelsPerUnit()));
     };
-    ASSERT_TRUE(RenderScale(state, {1, 1, 0}, true).ok());
+    ASSERT_TRUE(RenderScale(state, {1, 1, 0}, PaintMode::Screen).ok());
     EXPECT_TRUE(blackAt(-3500, -350));
-    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(1200), false).ok());
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(1200), PaintMode::Print).ok());
     EXPECT_FALSE(blackAt(-3500, -350));
 }
 
 TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
-    RenderState state = LaidOut();
-    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    test::LaidOutScene state = LaidOut();
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());
     ASSERT_FALSE(state.canvas.image.isNull());
 
     state.params.plateWidth = 2'000'000'000;  // 20 km
-    ResetLayout(state);
-    RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(600), false);
+    state.layout = DefaultLayout(state.params);
+    RenderResult result = RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print);
     EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
     EXPECT_NE(result.message.find("32767"), std::string::npos) << result.message;
     EXPECT_TRUE(state.canvas.image.isNull());  // the previous canvas is gone, nothing half-made
@@ -142,8 +142,8 @@ TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
     // Each side within bounds, but 900 megapixels in all.
     state.params.plateWidth = 126'800;
     state.params.plateHeight = 126'800;
-    ResetLayout(state);
-    result = RenderScale(state, ReferenceDevice::ForDpi(600), false);
+    state.layout = DefaultLayout(state.params);
+    result = RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print);
     EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
     EXPECT_NE(result.message.find("268435456"), std::string::npos) << result.message;
 
@@ -152,20 +152,20 @@ TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
     state.params = kDefaultParameters;
     state.params.plateWidth = 30'000;
     state.params.plateHeight = 30'000;
-    ResetLayout(state);
+    state.layout = DefaultLayout(state.params);
     const ReferenceDevice screen{1920, 5090, 1008};
     state.zoom = 1;
-    EXPECT_TRUE(RenderScale(state, screen, true).ok());
+    EXPECT_TRUE(RenderScale(state, screen, PaintMode::Screen).ok());
     state.zoom = 10;
-    result = RenderScale(state, screen, true);
+    result = RenderScale(state, screen, PaintMode::Screen);
     EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
     EXPECT_NE(result.message.find("67108864"), std::string::npos) << result.message;
     EXPECT_NE(result.message.find("масштаб"), std::string::npos) << result.message;
 
     state.params = kDefaultParameters;
     state.zoom = 1;
-    ResetLayout(state);
-    EXPECT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    state.layout = DefaultLayout(state.params);
+    EXPECT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());
     EXPECT_FALSE(state.canvas.image.isNull());
 }
 

@@ -10,8 +10,8 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "render/Labels.h"
-#include "render/RenderScale.h"
 #include "render/Saturate.h"
+#include "render/ScaleDrawing.h"
 
 namespace quirn {
 namespace {
@@ -59,8 +59,9 @@ TEST(ScaleLawsPicture, EveryLawPutsItsTicksAtTheFractionOfTheArcItsMovementGives
         lines += "ticks\t= " + ValueListText(c.values) + "\r\nbigticks\t= \r\n";
         if (lines.find("numbers") == std::string::npos) lines += "numbers\t= \r\n";
         p = ReadScaleParameters(WriteParameterText(p) + lines);
-        RenderState state = test::LaidOut(p);
-        ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok()) << c.lines;
+        test::LaidOutScene state = test::LaidOut(p);
+        ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok())
+            << c.lines;
 
         // Halfway along each small tick, on its ray, the picture is black; halfway between two
         // neighbours it is white.
@@ -99,7 +100,7 @@ TEST(ScaleChecksRegression, AFileKeepsItsFoldedPointsAndOutsideValuesOutOfTheDra
     record.range = 3;
     for (const Case& c : cases) {
         const ScaleParameters p = ReadScaleParameters(WriteParameterText(record) + c.lines);
-        RenderState state = test::LaidOut(p);
+        test::LaidOutScene state = test::LaidOut(p);
         const RecordingSurface drawn = test::Painted(state);
         std::vector<std::string> texts;
         std::vector<int> turns;
@@ -122,9 +123,9 @@ TEST(ZoneHatchRegression, TouchingZonesAreHatchedInDifferentDirections) {
     const FileReadResult file =
         ReadFileHead(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn", kParameterReadLimit);
     ASSERT_EQ(file.error, FileError::None);
-    RenderState state = test::LaidOut(ReadScaleParameters(file.bytes));
+    test::LaidOutScene state = test::LaidOut(ReadScaleParameters(file.bytes));
     const ScaleParameters& p = state.params;
-    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), false).ok());
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());
     // The direction the black runs take near a point of the plate: +1 rising, -1 falling, 0 both.
     const auto direction = [&](double value) {
         const double f = (value - p.start) / (p.range - p.start);
@@ -160,7 +161,7 @@ TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsR
     p.law = ScaleLaw::Ohm;
     p.ticks = std::vector<double>{0, 50, 1000};
     p.numbers = ParseMarkList("0 50 1000=1k");
-    RenderState state = test::LaidOut(p);
+    test::LaidOutScene state = test::LaidOut(p);
     const RecordingSurface drawn = test::Painted(state);
     std::vector<std::pair<std::string, int>> numerals;
     for (const DrawCall& c : drawn.callsOf(DrawOp::TextOut))
@@ -182,9 +183,9 @@ TEST(PlacesRegression, ElementsPlacedOnABiggerPlateAreBroughtBackOntoASmallerOne
     ScaleParameters p = kDefaultParameters;
     p.ext.places[std::size_t(Index(E::NameLabel))] = Place{-3400, 2000};
     p.ext.places[std::size_t(Index(E::StandardLabel))] = Place{3300, -250};
-    RenderState state = test::LaidOut(p);
+    test::LaidOutScene state = test::LaidOut(p);
     test::Painted(state);
-    EXPECT_EQ(state.layout.anchors[std::size_t(Index(E::NameLabel))], At(-3400, 2000));
+    EXPECT_EQ(state.laid.layout.anchors[std::size_t(Index(E::NameLabel))], At(-3400, 2000));
     // The plate made 40 x 30 mm, its bottom 1 mm below the axis: both labels keep as near their
     // places as lets them lie wholly on it.
     p.plateWidth = 4000;
@@ -194,14 +195,14 @@ TEST(PlacesRegression, ElementsPlacedOnABiggerPlateAreBroughtBackOntoASmallerOne
     test::Painted(state);
     for (E e : {E::NameLabel, E::StandardLabel}) {
         const std::size_t i = std::size_t(Index(e));
-        const Box cell = ElementBox(e, state.layout.anchors[i], state.drawnSizes[i], {});
+        const Box cell = ElementBox(e, state.laid.layout.anchors[i], state.laid.sizes[i], {});
         EXPECT_GE(cell.left, -2000) << Index(e);
         EXPECT_LE(cell.right, 2000) << Index(e);
         EXPECT_GE(cell.bottom, -100) << Index(e);
         EXPECT_LE(cell.top, 2900) << Index(e);
     }
-    EXPECT_EQ(state.layout.anchors[std::size_t(Index(E::NameLabel))], At(-2000, 2000));
-    EXPECT_EQ(state.layout.anchors[std::size_t(Index(E::StandardLabel))].x, 2000);
+    EXPECT_EQ(state.laid.layout.anchors[std::size_t(Index(E::NameLabel))], At(-2000, 2000));
+    EXPECT_EQ(state.laid.layout.anchors[std::size_t(Index(E::StandardLabel))].x, 2000);
 }
 
 }  // namespace

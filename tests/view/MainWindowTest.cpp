@@ -165,13 +165,13 @@ TEST_F(MainWindowTest, CtrlNAsksAndBringsBackTheInitialFile) {
     prompts_.saveAnswers = {SaveAnswer::Cancel};
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(prompts_.questions, std::vector<std::string>{"A1, 69x60, 15V"});
-    EXPECT_EQ(app_->document().parameters().name, "A1");
+    EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "A1");
 
     prompts_.saveAnswers = {SaveAnswer::No};
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(prompts_.questions.size(), 2u);
-    EXPECT_EQ(app_->document().parameters(), kDefaultParameters);
-    EXPECT_EQ(frame.view().session().state().params, kDefaultParameters) << "the view was updated";
+    EXPECT_EQ(app_->mainWindow()->session().scene().params, kDefaultParameters);
+    EXPECT_EQ(frame.view().session().scene().params, kDefaultParameters) << "the view was updated";
     EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("M4200"));
     EXPECT_FALSE(app_->document().IsModified());
 }
@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
     EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("C3"));
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(app_->document().parameters().name, "C3");
+    EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "C3");
 
     // Saving with a field typed but not applied asks first; cancelling saves nothing.
     frame.parameterBar().setText(BarControl::Name, QStringLiteral("D4"));
@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(prompts_.questions.empty());
-    EXPECT_EQ(app_->document().parameters().name, "C3");
+    EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "C3");
     frame.setPrompts(nullptr);
 }
 
@@ -222,20 +222,21 @@ TEST_F(MainWindowTest, CtrlZAfterEnterUndoesTheApplyNotTheFieldsText) {
     name->selectAll();
     QTest::keyClicks(name, QStringLiteral("C3"));
     QTest::keyClick(name, Qt::Key_Return);
-    ASSERT_EQ(app_->document().parameters().name, "C3");
+    ASSERT_EQ(app_->mainWindow()->session().scene().params.name, "C3");
     ASSERT_TRUE(name->hasFocus());
 
     QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(app_->document().parameters().name, "M4200") << "the document's step was undone";
+    EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "M4200")
+        << "the document's step was undone";
     EXPECT_EQ(name->text(), QStringLiteral("M4200"));
     QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(app_->document().parameters().name, "C3");
+    EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "C3");
 
     // Typing not yet applied is still the field's own to undo.
     QTest::keyClicks(name, QStringLiteral("x"));
     QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(name->text(), QStringLiteral("C3"));
-    EXPECT_EQ(app_->document().parameters().name, "C3");
+    EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "C3");
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndTheNextStartShowsTheAppliedParameters) {

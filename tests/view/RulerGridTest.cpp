@@ -103,7 +103,7 @@ class RulerGridTest : public ::testing::Test {
         test::ViewHost host;
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host);
-        view().session().OnInitialUpdate();
+        view().session().Show(kDefaultParameters);
         view().viewport()->repaint();
     }
     ScaleView& view() const { return *host_.view; }
@@ -123,9 +123,7 @@ class RulerGridTest : public ::testing::Test {
     }
     QString Readout() const { return host_.bar->text(BarControl::CursorReadout); }
     // Logical pixels per millimetre at the zoom shown.
-    double PixelsPerMm() const {
-        return view().session().state().canvas.geometry.pixelsPerUnit() * 100.0;
-    }
+    double PixelsPerMm() const { return view().Shown().geometry.pixelsPerUnit() * 100.0; }
 
     test::ScratchDirectory scratch_{"quirn-grid", true};
     Document doc_;

@@ -18,6 +18,7 @@
 #include "model/LawTable.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
+#include "render/ScaleDrawing.h"
 #include "support/ViewHost.h"
 #include "view/ParameterBar.h"
 #include "view/ScalePage.h"
@@ -44,7 +45,7 @@ class ScalesWindowTest : public ::testing::Test {
         panel_ = host.panel;
         session_ = host.session;
         prompts_ = host.prompts;
-        session_->OnInitialUpdate();
+        session_->Show(kDefaultParameters);
         scales_ = std::make_unique<ScalesWindow>(*session_, *prompts_);
         scales_->show();
     }
@@ -82,7 +83,7 @@ class ScalesWindowTest : public ::testing::Test {
 };
 
 TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReachesTheFile) {
-    const ScaleParameters before = doc_.parameters();
+    const ScaleParameters before = session_->scene().params;
     const QImage oneScale = Picture();
 
     scales_->addScaleButton()->click();
@@ -94,7 +95,7 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     Type(points, "0:0 5:0.6 4:1");
     Apply();
     EXPECT_EQ(Said(), "Шкала 2: значения таблицы должны возрастать (5:0.6 4:1)");
-    EXPECT_EQ(doc_.parameters(), before);
+    EXPECT_EQ(session_->scene().params, before);
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(scales_->scaleCount(), 2);
     EXPECT_EQ(points->text(), U("0:0 5:0.6 4:1"));
@@ -107,7 +108,7 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     Apply();
     EXPECT_EQ(prompts_->warnings.size(), 1) << Said();
     EXPECT_TRUE(doc_.IsModified());
-    const ScaleParameters& record = doc_.parameters();
+    const ScaleParameters& record = session_->scene().params;
     ASSERT_EQ(record.ext.further.size(), 1u);
     ASSERT_TRUE(record.ext.further[0].find(&ScaleSpec::points));
     EXPECT_EQ(*record.ext.further[0].find(&ScaleSpec::points),
@@ -125,15 +126,17 @@ TEST_F(ScalesWindowTest, AnEmptiedMakersLabelIsNoLongerDrawn) {
     scales_->originEdit()->clear();
     Apply();
     EXPECT_EQ(Said(), "");
-    EXPECT_EQ(doc_.parameters().ext.origin, "");
-    EXPECT_EQ(doc_.parameters().ext.standard, kDefaultStandardText);
+    EXPECT_EQ(session_->scene().params.ext.origin, "");
+    EXPECT_EQ(session_->scene().params.ext.standard, kDefaultStandardText);
     EXPECT_NE(Picture(), labelled);
-    EXPECT_EQ(session_->state().drawnSizes[Index(MovableElement::OriginLabel)], Extent{})
+    EXPECT_EQ(
+        LayOutScale(session_->scene(), PaintMode::Screen).sizes[Index(MovableElement::OriginLabel)],
+        Extent{})
         << "nothing left to drag";
 }
 
 TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOhmmeterGetsLists) {
-    const ScaleParameters before = doc_.parameters();
+    const ScaleParameters before = session_->scene().params;
     ScalePage* first = scales_->page(1);
     Type(first->edit(ScaleField::Numbers), "0 5 1О");  // a Cyrillic О for a zero
     Apply();
@@ -146,7 +149,7 @@ TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOh
     EXPECT_EQ(Said(),
               "Шкала 1: в списке «Числа» не число: «1О»\n"
               "Зона 1: нет шкалы 3");
-    EXPECT_EQ(doc_.parameters(), before);
+    EXPECT_EQ(session_->scene().params, before);
 
     scales_->zones()->removeButton()->click();
     Pick(first->lawBox(), "омметр");
@@ -155,9 +158,9 @@ TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOh
         << first->edit(ScaleField::Numbers)->text().toStdString();
     Apply();
     EXPECT_EQ(prompts_->warnings.size(), 2) << Said();
-    EXPECT_EQ(doc_.parameters().law, ScaleLaw::Ohm);
-    ASSERT_TRUE(doc_.parameters().numbers.has_value());
-    EXPECT_EQ(doc_.parameters().numbers->back().text, "1k");
+    EXPECT_EQ(session_->scene().params.law, ScaleLaw::Ohm);
+    ASSERT_TRUE(session_->scene().params.numbers.has_value());
+    EXPECT_EQ(session_->scene().params.numbers->back().text, "1k");
 }
 
 TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApply) {
@@ -177,8 +180,8 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
     const int steps = session_->history().count();
     bar_->button(BarControl::Apply)->click();
     EXPECT_EQ(Said(), "");
-    EXPECT_DOUBLE_EQ(doc_.parameters().range, 30.0);
-    EXPECT_DOUBLE_EQ(doc_.parameters().start, 5.0);
+    EXPECT_DOUBLE_EQ(session_->scene().params.range, 30.0);
+    EXPECT_DOUBLE_EQ(session_->scene().params.start, 5.0);
     EXPECT_EQ(session_->history().count(), steps + 1);
     EXPECT_FALSE(scales_->applyButton()->property("unapplied").toBool());
     EXPECT_TRUE(panel_->ResolveUnappliedEdits());
@@ -188,13 +191,13 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
     bar_->setText(BarControl::Range, QStringLiteral("40"));
     Type(start, "10");
     QTest::keyClick(start, Qt::Key_Return);
-    EXPECT_DOUBLE_EQ(doc_.parameters().range, 40.0);
-    EXPECT_DOUBLE_EQ(doc_.parameters().start, 10.0);
+    EXPECT_DOUBLE_EQ(session_->scene().params.range, 40.0);
+    EXPECT_DOUBLE_EQ(session_->scene().params.start, 10.0);
     EXPECT_FALSE(panel_->HasUnappliedEdits());
 }
 
 TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
-    ScaleParameters four = doc_.parameters();
+    ScaleParameters four = session_->scene().params;
     for (int k = 0; k < 3; ++k)
         four.ext.further.emplace_back().set(&ScaleSpec::tickRadius, 3000 - 500 * k);
     four.ext.zones = {{2, 0, 5, 0xFF0000}, {3, 5, 10, 0x00FF00}, {4, 10, 15, 0x0000FF}};
@@ -207,13 +210,13 @@ TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
     const int steps = session_->history().count();
     Apply();
     EXPECT_EQ(Said(), "");
-    EXPECT_EQ(doc_.parameters().ext.further.size(), 2u);
-    EXPECT_EQ(doc_.parameters().ext.zones,
+    EXPECT_EQ(session_->scene().params.ext.further.size(), 2u);
+    EXPECT_EQ(session_->scene().params.ext.zones,
               (std::vector<Zone>{{2, 5, 10, 0x00FF00}, {3, 10, 15, 0x0000FF}}))
         << "scale 3's zone stays on it as scale 2, scale 2's went with it";
     EXPECT_EQ(session_->history().count(), steps + 1);
     session_->history().undo();
-    EXPECT_EQ(doc_.parameters().ext.zones, four.ext.zones);
+    EXPECT_EQ(session_->scene().params.ext.zones, four.ext.zones);
 }
 
 TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPanels) {
@@ -222,8 +225,7 @@ TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPane
     StoreTypedText("\u2248 \u03A9", p.ext.origin, p.ext.originUtf8);  // ≈ Ω
     FurtherScale& second = p.ext.further.emplace_back();
     StoreTypedText("M\u03A9", second.own(&ScaleSpec::unit), second.values.unitUtf8);  // MΩ
-    doc_.setParameters(ReadScaleParameters(WriteParameterText(p)));
-    session_->OnInitialUpdate();
+    session_->Show(ReadScaleParameters(WriteParameterText(p)));
     auto* bar = host_->findChild<ParameterBar*>();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->text(BarControl::Unit), U("k\u03A9"));
@@ -236,7 +238,7 @@ TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPane
     bar->setText(BarControl::Range, "20");
     QTest::keyClick(bar->edit(BarControl::Range), Qt::Key_Return);
     EXPECT_EQ(Said(), "");
-    const std::string file = WriteParameterText(doc_.parameters());
+    const std::string file = WriteParameterText(session_->scene().params);
     EXPECT_NE(file.find("\r\nrange\t= 20\r\n"), std::string::npos) << file;
     EXPECT_NE(file.find("\r\nunit.utf8\t= k\u03A9\r\n"), std::string::npos) << file;
     EXPECT_NE(file.find("\r\norigin.utf8\t= \u2248 \u03A9\r\n"), std::string::npos) << file;

@@ -41,7 +41,7 @@ class StressTest : public ::testing::Test {
         host_ = std::move(host.window);
         bar_ = host.bar;
         view_ = host.view;
-        view_->session().OnInitialUpdate();
+        view_->session().Show(kDefaultParameters);
         view_->viewport()->repaint();
     }
     void TearDown() override {
@@ -63,10 +63,10 @@ class StressTest : public ::testing::Test {
     }
     // Grabs the name label and drags it around, painting at every move as the user sees it.
     void DragNameLabel(int step) {
-        const Point a = view_->session().state().layout.anchors[Index(E::NameLabel)];
-        const Extent s = view_->session().state().drawnSizes[Index(E::NameLabel)];
-        const Point px = DrawingToCanvasPixel(view_->session().state().canvas.geometry,
-                                              {a.x + s.width / 2, a.y - s.height / 2});
+        const Point a = view_->Shown().laid.layout.anchors[Index(E::NameLabel)];
+        const Extent s = view_->Shown().laid.sizes[Index(E::NameLabel)];
+        const Point px =
+            DrawingToCanvasPixel(view_->Shown().geometry, {a.x + s.width / 2, a.y - s.height / 2});
         const QPoint grab = QPoint(px.x, px.y) - view_->scrollPosition();
         QTest::mousePress(view_->viewport(), Qt::LeftButton, {}, grab);
         const QPoint offset((step % 7) - 3, (step % 5) - 2);
@@ -116,10 +116,11 @@ TEST_F(StressTest, ThousandsOfStepsDragsAndAppliesKeepMemoryBounded) {
     const long end = test::ResidentBytes();
 
     // The session did what it was asked: the last Apply is in the document and the drawing.
-    EXPECT_EQ(doc_.parameters().name, "M" + std::to_string(4200 + (kRounds - 1) % 50));
+    EXPECT_EQ(view_->session().scene().params.name,
+              "M" + std::to_string(4200 + (kRounds - 1) % 50));
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_GT(view_->picture().wholePaints(), 0);
-    EXPECT_EQ(view_->session().state().zoom, 1);
+    EXPECT_EQ(view_->session().scene().zoom, 1);
     EXPECT_LT(end - start, kAllowedGrowth)
         << "resident " << start / 1024 << " KiB after warm-up, " << end / 1024 << " KiB at the end";
     RecordProperty("ResidentStartKiB", static_cast<int>(start / 1024));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdint>
 
 #include "model/Document.h"
 #include "support/ViewHost.h"
@@ -26,7 +27,7 @@ class UndoTest : public ::testing::Test {
     void SetUp() override {
         QDir::setCurrent(dir_.path());
         ASSERT_TRUE(test::HostView(doc_, host_));
-        host_.session->OnInitialUpdate();
+        host_.session->Show(kDefaultParameters);
     }
     void TearDown() override {
         host_.window.reset();
@@ -49,14 +50,13 @@ class UndoTest : public ::testing::Test {
     }
     QPoint ClientOf(Point drawing) const {
         const QPoint scroll = host_.view->scrollPosition();
-        return DrawingToView(host_.session->state().canvas.geometry, drawing,
-                             {scroll.x(), scroll.y()})
+        return DrawingToView(host_.view->Shown().geometry, drawing, {scroll.x(), scroll.y()})
             .toPoint();
     }
     void DragNameLabel(QPoint by) {
-        const RenderState& s = host_.session->state();
-        const Point a = s.layout.anchors[Index(E::NameLabel)];
-        const Extent size = s.drawnSizes[Index(E::NameLabel)];
+        const PictureSource s = host_.view->Shown();
+        const Point a = s.laid.layout.anchors[Index(E::NameLabel)];
+        const Extent size = s.laid.sizes[Index(E::NameLabel)];
         const QPoint grab = ClientOf({a.x + size.width / 2, a.y - size.height / 2});
         QWidget* port = host_.view->viewport();
         QTest::mousePress(port, Qt::LeftButton, {}, grab);
@@ -125,8 +125,37 @@ TEST_F(UndoTest, DragApplyAndTemplateAreUndoneAndRedoneStepByStep) {
     EXPECT_EQ(Look(), loaded);
 
     // A new document starts a history of its own.
-    host_.session->OnInitialUpdate();
+    host_.session->Show(kDefaultParameters);
     EXPECT_FALSE(history.canUndo());
+}
+
+// The drag is the view's while the button is held: the session's scene and the document stay as
+// they were, and the release hands the place over as one step.
+TEST_F(UndoTest, ADragReachesTheSessionOnlyAtTheRelease) {
+    const PictureSource shown = host_.view->Shown();
+    const Point a = shown.laid.layout.anchors[Index(E::NameLabel)];
+    const Extent size = shown.laid.sizes[Index(E::NameLabel)];
+    const QPoint grab = ClientOf({a.x + size.width / 2, a.y - size.height / 2});
+    const std::uint64_t revision = host_.session->revision();
+    QWidget* port = host_.view->viewport();
+    QTest::mousePress(port, Qt::LeftButton, {}, grab);
+    for (const QPoint by : {QPoint(30, 0), QPoint(60, 20)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(grab + by), port->mapToGlobal(grab + by),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(port, &move);
+    }
+    const Point held = host_.view->Shown().laid.layout.anchors[Index(E::NameLabel)];
+    EXPECT_NE(held, a) << "the window shows the label moved";
+    EXPECT_EQ(host_.session->revision(), revision);
+    EXPECT_FALSE(host_.session->scene().params.ext.places[Index(E::NameLabel)]);
+    EXPECT_FALSE(doc_.IsModified());
+
+    QTest::mouseRelease(port, Qt::LeftButton, {}, grab + QPoint(60, 20));
+    EXPECT_EQ(host_.session->history().count(), 1);
+    EXPECT_EQ(host_.session->scene().params.ext.places[Index(E::NameLabel)],
+              (Place{held.x, held.y}));
+    EXPECT_EQ(host_.view->Shown().laid.layout.anchors[Index(E::NameLabel)], held);
+    EXPECT_TRUE(doc_.IsModified());
 }
 
 TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
@@ -135,7 +164,7 @@ TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
     QLineEdit* x = host_.bar->edit(C::TemplateX);
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("-12.5"));
-    EXPECT_EQ(host_.session->state().templ.anchor.x, -1250);
+    EXPECT_EQ(host_.session->scene().templ.anchor.x, -1250);
     EXPECT_EQ(history.count(), 1) << "digit by digit, one step";
     EXPECT_FALSE(doc_.IsModified()) << "the template is not the document's";
     history.undo();
@@ -160,10 +189,10 @@ TEST_F(UndoTest, UnappliedFieldsAreMarkedAndSettledBeforeACommand) {
     EXPECT_FALSE(host_.panel->ResolveUnappliedEdits());
     answer = SaveAnswer::No;
     EXPECT_TRUE(host_.panel->ResolveUnappliedEdits());
-    EXPECT_EQ(doc_.parameters().range, 15.0) << "kept as typed, not applied";
+    EXPECT_EQ(host_.session->scene().params.range, 15.0) << "kept as typed, not applied";
     answer = SaveAnswer::Yes;
     EXPECT_TRUE(host_.panel->ResolveUnappliedEdits());
-    EXPECT_EQ(doc_.parameters().range, 30.0);
+    EXPECT_EQ(host_.session->scene().params.range, 30.0);
     EXPECT_EQ(asked, 3);
     EXPECT_FALSE(host_.panel->HasUnappliedEdits());
     EXPECT_EQ(apply->grab().toImage(), plain);

@@ -60,12 +60,19 @@ TEST(ViewMapping, TheViewAddsTheScrollPositionAndTheDevicePixelRatio) {
     EXPECT_EQ(ViewToDrawing(g, {10, 20}, {490, 180}, 2.0), (Point{0, 0}));
 }
 
+// A scene and its layout, as the view hit-tests and drags them.
+struct Laid {
+    Scene scene;
+    ScaleLayout laid;
+    Point anchor(E e) const { return laid.layout.anchors[static_cast<std::size_t>(Index(e))]; }
+};
+
 // Elements far apart, each 1000 wide and 400 high.
-RenderState Spread() {
-    RenderState s;
+Laid Spread() {
+    Laid s;
     const auto place = [&s](E e, Point anchor) {
-        s.layout.anchors[static_cast<std::size_t>(Index(e))] = anchor;
-        s.drawnSizes[static_cast<std::size_t>(Index(e))] = {1000, 400};
+        s.laid.layout.anchors[static_cast<std::size_t>(Index(e))] = anchor;
+        s.laid.sizes[static_cast<std::size_t>(Index(e))] = {1000, 400};
     };
     place(E::DataSymbol, {-5000, 0});       // bottom-left
     place(E::RombSymbol, {-5000, 2000});    // bottom-left
@@ -74,11 +81,12 @@ RenderState Spread() {
     place(E::OriginLabel, {0, 2000});       // top centre
     place(E::OthersSymbol, {5000, 0});      // bottom-right
     place(E::StandardLabel, {5000, 5000});  // top-right
+    s.scene.layout = s.laid.layout;
     return s;
 }
 
 TEST(HitTest, EachElementIsHitInsideItsOpenRectangleOnly) {
-    const RenderState s = Spread();
+    const Laid s = Spread();
     struct Case {
         E element;
         Point inside;
@@ -94,110 +102,120 @@ TEST(HitTest, EachElementIsHitInsideItsOpenRectangleOnly) {
              Case{E::OthersSymbol, {4001, 399}, {4000, 200}, {5001, 200}},
              Case{E::StandardLabel, {4999, 4601}, {4500, 5000}, {3999, 4800}},
          }) {
-        EXPECT_EQ(HitTest(s, c.inside), c.element) << Index(c.element);
-        EXPECT_EQ(HitTest(s, c.onEdge), std::nullopt) << Index(c.element);
-        EXPECT_EQ(HitTest(s, c.outside), std::nullopt) << Index(c.element);
+        EXPECT_EQ(HitTest(s.scene, s.laid, c.inside), c.element) << Index(c.element);
+        EXPECT_EQ(HitTest(s.scene, s.laid, c.onEdge), std::nullopt) << Index(c.element);
+        EXPECT_EQ(HitTest(s.scene, s.laid, c.outside), std::nullopt) << Index(c.element);
     }
 }
 
 TEST(HitTest, OverlapsGoToTheFirstInTheTestOrder) {
-    RenderState s = Spread();
-    auto& anchors = s.layout.anchors;
+    Laid s = Spread();
+    auto& anchors = s.laid.layout.anchors;
     // Romb over Data: Data wins.
     anchors[Index(E::RombSymbol)] = {-4800, 100};
-    EXPECT_EQ(HitTest(s, {-4700, 200}), E::DataSymbol);
-    EXPECT_EQ(HitTest(s, {-3900, 200}), E::RombSymbol);
+    EXPECT_EQ(HitTest(s.scene, s.laid, {-4700, 200}), E::DataSymbol);
+    EXPECT_EQ(HitTest(s.scene, s.laid, {-3900, 200}), E::RombSymbol);
     // The name before the unit, the origin label before the others symbol, the others symbol
     // before the standard label.
     anchors[Index(E::UnitLabel)] = {-4500, 5000};
-    EXPECT_EQ(HitTest(s, {-4600, 4800}), E::NameLabel);
+    EXPECT_EQ(HitTest(s.scene, s.laid, {-4600, 4800}), E::NameLabel);
     anchors[Index(E::OthersSymbol)] = {300, 1700};
-    EXPECT_EQ(HitTest(s, {0, 1800}), E::OriginLabel);
+    EXPECT_EQ(HitTest(s.scene, s.laid, {0, 1800}), E::OriginLabel);
     anchors[Index(E::StandardLabel)] = {300, 2200};
-    EXPECT_EQ(HitTest(s, {200, 2000}), E::OthersSymbol);
+    EXPECT_EQ(HitTest(s.scene, s.laid, {200, 2000}), E::OthersSymbol);
 }
 
 TEST(HitTest, TheTemplateIsTestedLastAndOnlyWhenLoaded) {
-    RenderState s = Spread();
-    s.templ.anchor = {-3000, -2000};
-    s.templ.drawn = {1000, 500};  // body up to -2100, nothing to -2050, edge to -1950
-    EXPECT_EQ(HitTest(s, {-2500, -1800}), std::nullopt);
-    s.templ.loaded = true;
-    EXPECT_EQ(HitTest(s, {-2500, -1800}), E::TemplateBody);
-    EXPECT_EQ(HitTest(s, {-2101, -1999}), E::TemplateBody);
-    EXPECT_EQ(HitTest(s, {-2100, -1800}), std::nullopt);
-    EXPECT_EQ(HitTest(s, {-2060, -1800}), std::nullopt);
-    EXPECT_EQ(HitTest(s, {-2050, -1800}), std::nullopt);
-    EXPECT_EQ(HitTest(s, {-2049, -1800}), E::TemplateEdge);
-    EXPECT_EQ(HitTest(s, {-1960, -1800}), E::TemplateEdge);  // beyond the right edge
-    EXPECT_EQ(HitTest(s, {-1950, -1800}), std::nullopt);
-    EXPECT_EQ(HitTest(s, {-2500, -2000}), std::nullopt);
-    EXPECT_EQ(HitTest(s, {-2500, -1500}), std::nullopt);
+    Laid s = Spread();
+    s.scene.templ.anchor = {-3000, -2000};
+    s.laid.templateSize = {1000, 500};  // body up to -2100, nothing to -2050, edge to -1950
+    const auto hit = [&s](Point at) { return HitTest(s.scene, s.laid, at); };
+    EXPECT_EQ(hit({-2500, -1800}), std::nullopt);
+    s.scene.templ.loaded = true;
+    EXPECT_EQ(hit({-2500, -1800}), E::TemplateBody);
+    EXPECT_EQ(hit({-2101, -1999}), E::TemplateBody);
+    EXPECT_EQ(hit({-2100, -1800}), std::nullopt);
+    EXPECT_EQ(hit({-2060, -1800}), std::nullopt);
+    EXPECT_EQ(hit({-2050, -1800}), std::nullopt);
+    EXPECT_EQ(hit({-2049, -1800}), E::TemplateEdge);
+    EXPECT_EQ(hit({-1960, -1800}), E::TemplateEdge);  // beyond the right edge
+    EXPECT_EQ(hit({-1950, -1800}), std::nullopt);
+    EXPECT_EQ(hit({-2500, -2000}), std::nullopt);
+    EXPECT_EQ(hit({-2500, -1500}), std::nullopt);
     // An element over the template is grabbed first.
-    s.layout.anchors[Index(E::DataSymbol)] = {-2800, -1900};
-    EXPECT_EQ(HitTest(s, {-2500, -1800}), E::DataSymbol);
+    s.laid.layout.anchors[Index(E::DataSymbol)] = {-2800, -1900};
+    EXPECT_EQ(hit({-2500, -1800}), E::DataSymbol);
 }
 
 TEST(Dragging, ElementsKeepTheirGrabOffsetAndTheUnitMovesOnlyUpAndDown) {
-    RenderState s = Spread();
+    Laid s = Spread();
     DragState drag;
-    EXPECT_EQ(BeginDrag(drag, s, {0, 0}), std::nullopt);
+    EXPECT_EQ(BeginDrag(drag, s.scene, s.laid, {0, 0}), std::nullopt);
     EXPECT_FALSE(drag.any());
 
-    ASSERT_EQ(BeginDrag(drag, s, {-4900, 100}), E::DataSymbol);
+    ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {-4900, 100}), E::DataSymbol);
     EXPECT_EQ(drag.dx, 100);
     EXPECT_EQ(drag.dy, -100);
-    const DragMove move = ContinueDrag(drag, s, {-1900, 3100});
+    const DragMove move = ContinueDrag(drag, {-1900, 3100});
     EXPECT_TRUE(move.moved);
     EXPECT_FALSE(move.sizingCursor);
-    EXPECT_EQ(s.layout.anchors[Index(E::DataSymbol)], (Point{-2000, 3000}));
+    EXPECT_EQ(drag.anchors[Index(E::DataSymbol)], (Point{-2000, 3000}));
+    // The scene shown has it there, and nothing else moved.
+    Scene shown = s.scene;
+    ApplyDrag(drag, shown);
+    EXPECT_EQ(shown.layout.anchors[Index(E::DataSymbol)], (Point{-2000, 3000}));
+    EXPECT_EQ(shown.layout.anchors[Index(E::RombSymbol)], s.anchor(E::RombSymbol));
     EndDrag(drag);
     EXPECT_FALSE(drag.any());
     EXPECT_EQ(drag.dx, 100);  // the offset stays
-    EXPECT_FALSE(ContinueDrag(drag, s, {0, 0}).moved);
+    EXPECT_FALSE(ContinueDrag(drag, {0, 0}).moved);
 
-    ASSERT_EQ(BeginDrag(drag, s, {100, 4900}), E::UnitLabel);
-    ContinueDrag(drag, s, {2100, 3900});
-    EXPECT_EQ(s.layout.anchors[Index(E::UnitLabel)], (Point{0, 4000}));
+    ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {100, 4900}), E::UnitLabel);
+    ContinueDrag(drag, {2100, 3900});
+    EXPECT_EQ(drag.anchors[Index(E::UnitLabel)], (Point{0, 4000}));
 }
 
 TEST(Dragging, APressWhileAFlagIsStillSetDragsBothWithTheNewerOffset) {
-    RenderState s = Spread();
+    Laid s = Spread();
     DragState drag;
-    ASSERT_EQ(BeginDrag(drag, s, {-4500, 200}), E::DataSymbol);
+    ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {-4500, 200}), E::DataSymbol);
     // The release happened outside the view and was never seen.
-    ASSERT_EQ(BeginDrag(drag, s, {4500, 200}), E::OthersSymbol);
+    ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {4500, 200}), E::OthersSymbol);
     EXPECT_TRUE(drag.dragging(E::DataSymbol));
-    ContinueDrag(drag, s, {4600, 300});
-    EXPECT_EQ(s.layout.anchors[Index(E::OthersSymbol)], (Point{5100, 100}));
-    EXPECT_EQ(s.layout.anchors[Index(E::DataSymbol)], (Point{5100, 100}));
+    ContinueDrag(drag, {4600, 300});
+    EXPECT_EQ(drag.anchors[Index(E::OthersSymbol)], (Point{5100, 100}));
+    EXPECT_EQ(drag.anchors[Index(E::DataSymbol)], (Point{5100, 100}));
 }
 
 TEST(Dragging, TheTemplateMovesByItsBodyAndWidensByItsEdgeWithoutBound) {
-    RenderState s;
-    s.templ.loaded = true;
-    s.templ.anchor = {-3550, -400};
-    s.templ.width = 7100;
-    s.templ.drawn = {7100, 5325};
+    Laid s;
+    s.scene.templ.loaded = true;
+    s.scene.templ.anchor = {-3550, -400};
+    s.scene.templ.width = 7100;
+    s.laid.templateSize = {7100, 5325};
 
     DragState drag;
-    ASSERT_EQ(BeginDrag(drag, s, {-3000, 0}), E::TemplateBody);
-    DragMove move = ContinueDrag(drag, s, {-2000, 500});
+    ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {-3000, 0}), E::TemplateBody);
+    DragMove move = ContinueDrag(drag, {-2000, 500});
     EXPECT_TRUE(move.templateMoved);
     EXPECT_FALSE(move.templateWidened);
-    EXPECT_EQ(s.templ.anchor, (Point{-2550, 100}));
+    EXPECT_EQ(drag.templateAnchor, (Point{-2550, 100}));
+    ApplyDrag(drag, s.scene);
+    EXPECT_EQ(s.scene.templ.anchor, (Point{-2550, 100}));
     EndDrag(drag);
 
     // The edge of the moved template: 95 % to 105 % of the drawn width from X = -2550.
-    ASSERT_EQ(BeginDrag(drag, s, {4800, 1000}), E::TemplateEdge);
+    ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {4800, 1000}), E::TemplateEdge);
     EXPECT_EQ(drag.dx, 7100 - 4800);
-    move = ContinueDrag(drag, s, {5800, 0});
+    move = ContinueDrag(drag, {5800, 0});
     EXPECT_TRUE(move.templateWidened);
     EXPECT_TRUE(move.sizingCursor);
-    EXPECT_EQ(s.templ.width, 8100);
-    EXPECT_EQ(s.templ.anchor, (Point{-2550, 100}));
-    ContinueDrag(drag, s, {-5000, 0});
-    EXPECT_EQ(s.templ.width, -2700);
+    EXPECT_EQ(drag.templateWidth, 8100);
+    ApplyDrag(drag, s.scene);
+    EXPECT_EQ(s.scene.templ.width, 8100);
+    EXPECT_EQ(s.scene.templ.anchor, (Point{-2550, 100}));
+    ContinueDrag(drag, {-5000, 0});
+    EXPECT_EQ(drag.templateWidth, -2700);
 }
 
 TEST(PanelText, DescriptionJoinsNameSizeRangeAndUnit) {

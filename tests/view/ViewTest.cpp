@@ -22,7 +22,7 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "peripherals/PictureExport.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
 #include "support/ViewHost.h"
 #include "view/PanelText.h"
 #include "view/ParameterBar.h"
@@ -60,21 +60,34 @@ class ViewTest : public ::testing::Test {
         warnings_ = std::shared_ptr<QStringList>(host.prompts, &host.prompts->warnings);
         bar_ = host.bar;
         view_ = host.view;
-        view_->session().OnInitialUpdate();
+        view_->session().Show(kDefaultParameters);
         Paint();
     }
     void TearDown() override { host_.reset(); }
 
     void Paint() { view_->viewport()->repaint(); }
-    const CanvasGeometry& Geometry() const { return view_->session().state().canvas.geometry; }
+    CanvasGeometry Geometry() const { return view_->Shown().geometry; }
     // Drawing units per canvas pixel.
     double UnitsPerPixel() const { return 1.0 / Geometry().pixelsPerUnit(); }
     QPoint ClientOf(Point drawing) const {
         const Point px = DrawingToCanvasPixel(Geometry(), drawing);
         return QPoint(px.x, px.y) - view_->scrollPosition();
     }
-    Point Anchor(E e) const { return view_->session().state().layout.anchors[Index(e)]; }
-    Extent Drawn(E e) const { return view_->session().state().drawnSizes[Index(e)]; }
+    Point Anchor(E e) const { return view_->Shown().laid.layout.anchors[Index(e)]; }
+    // Puts a drawn element at an anchor, as a drag that ends there does.
+    void PlaceAt(E e, Point anchor) {
+        ElementMoves moves{{e}, {}, {}, 0};
+        moves.anchors[Index(e)] = anchor;
+        view_->session().MoveElements(moves);
+    }
+    // Loads a grey picture of 400 x 300 pixels as the template.
+    void LoadGreyTemplate() {
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(Qt::lightGray);
+        ASSERT_TRUE(image.save(cwd_.path("template.bmp")));
+        ASSERT_TRUE(view_->session().LoadTemplate(cwd_.path("template.bmp")).ok());
+    }
+    Extent Drawn(E e) const { return view_->Shown().laid.sizes[Index(e)]; }
 
     void Wheel(int delta) {
         const QPointF at(100, 100);
@@ -113,7 +126,7 @@ class ViewTest : public ::testing::Test {
 TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
     EXPECT_EQ(doc_.GetTitle(), "M4200, 69x60, 15V");
     EXPECT_FALSE(doc_.IsModified());
-    EXPECT_EQ(view_->session().state().params, kDefaultParameters);
+    EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
     EXPECT_EQ(Text(C::Name), "M4200");
     EXPECT_EQ(Text(C::Range), "15");
     EXPECT_EQ(Text(C::HalfAngle), "42.5");
@@ -145,15 +158,14 @@ TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
     p.shape = 2;
     p.arcShown = 3;
     p.ticksInward = 5;
-    doc_.setParameters(p);
-    view_->session().OnInitialUpdate();
+    view_->session().Show(p);
     EXPECT_FALSE(bar_->isChecked(C::SquareShape));
     EXPECT_TRUE(bar_->control(C::OuterRadius)->isEnabled());
     EXPECT_TRUE(bar_->control(C::ArcWidth)->isEnabled());
     bar_->button(C::Apply)->click();
-    EXPECT_EQ(doc_.parameters().shape, 1);
-    EXPECT_EQ(doc_.parameters().arcShown, 1);
-    EXPECT_EQ(doc_.parameters().ticksInward, 1);
+    EXPECT_EQ(view_->session().scene().params.shape, 1);
+    EXPECT_EQ(view_->session().scene().params.arcShown, 1);
+    EXPECT_EQ(view_->session().scene().params.ticksInward, 1);
 }
 
 TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
@@ -173,7 +185,7 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     QTest::keyClick(bar_->edit(C::PlateWidth), Qt::Key_Return);
 
     EXPECT_TRUE(warnings_->isEmpty()) << warnings_->join(QLatin1Char('\n')).toStdString();
-    const ScaleParameters& p = doc_.parameters();
+    const ScaleParameters& p = view_->session().scene().params;
     EXPECT_EQ(p.shape, 1);
     EXPECT_EQ(p.plateHeight, 5500);
     EXPECT_DOUBLE_EQ(p.range, 0.25);
@@ -192,7 +204,7 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
     EXPECT_TRUE(doc_.IsModified());
     // A radial plate is titled with its real height: its outer radius and the axis's height.
     EXPECT_EQ(doc_.GetTitle(), "Э59, 70.5x60, 0.25мА");
-    EXPECT_EQ(view_->session().state().params, p);
+    EXPECT_EQ(view_->session().scene().params, p);
     EXPECT_EQ(Text(C::Range), "0,25");  // the panel is not refilled
 }
 
@@ -213,7 +225,7 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
         // A range of zero leaves the scale without a span: the scales' own check refuses it.
         {C::Range, "0", "Шкала 1: начало шкалы совпадает с её концом (0)"},
     };
-    const ScaleParameters before = doc_.parameters();
+    const ScaleParameters before = view_->session().scene().params;
     const QImage picture = view_->viewport()->grab().toImage();
     for (const Case& c : cases) {
         const QString original = Text(c.field);
@@ -222,7 +234,7 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
         ASSERT_EQ(warnings_->size(), 1) << c.typed;
         EXPECT_EQ(warnings_->takeFirst(), U(c.message));
         EXPECT_EQ(Text(c.field), U(c.typed)) << "kept as typed";
-        EXPECT_EQ(doc_.parameters(), before) << c.typed;
+        EXPECT_EQ(view_->session().scene().params, before) << c.typed;
         EXPECT_FALSE(doc_.IsModified());
         Paint();
         EXPECT_EQ(view_->viewport()->grab().toImage(), picture) << c.typed;
@@ -242,15 +254,15 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     QTest::mouseClick(bar_->checkBox(C::ArcShown), Qt::LeftButton);
     EXPECT_FALSE(bar_->control(C::ArcWidth)->isEnabled());
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
-    EXPECT_EQ(view_->session().state().params, kDefaultParameters);
-    EXPECT_EQ(doc_.parameters(), kDefaultParameters);
+    EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
+    EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
     EXPECT_FALSE(doc_.IsModified());
 }
 
 TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     for (int i = 0; i < 4; ++i) Wheel(120);
     Wheel(720);  // a large delta is still one step
-    EXPECT_EQ(view_->session().state().zoom, 6);
+    EXPECT_EQ(view_->session().scene().zoom, 6);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 600%"));
     for (int i = 0; i < 4; ++i) Wheel(120);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 1000%"));
@@ -263,11 +275,11 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     h->setValue(1000);
     v->setValue(1000);
     Wheel(120);  // beyond 10: nothing, not even the scroll position
-    EXPECT_EQ(view_->session().state().zoom, 10);
+    EXPECT_EQ(view_->session().scene().zoom, 10);
     EXPECT_EQ(h->value(), 1000);
     EXPECT_EQ(v->value(), 1000);
     Wheel(0);
-    EXPECT_EQ(view_->session().state().zoom, 10);
+    EXPECT_EQ(view_->session().scene().zoom, 10);
 
     // A step keeps the point of the drawing under the cursor where it is, as far as the scroll
     // range allows.
@@ -285,9 +297,9 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
         EXPECT_NEAR(after.y, before.y, std::max(pixel, UnitsPerPixel())) << delta;
         EXPECT_EQ(view_->scrollPosition(), QPoint(h->value(), v->value()));
     }
-    EXPECT_EQ(view_->session().state().zoom, 9);
+    EXPECT_EQ(view_->session().scene().zoom, 9);
     for (int i = 0; i < 12; ++i) Wheel(-120);
-    EXPECT_EQ(view_->session().state().zoom, 1);
+    EXPECT_EQ(view_->session().scene().zoom, 1);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
 }
 
@@ -340,7 +352,7 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     EXPECT_EQ(Anchor(E::NameLabel), moved);
     // The place is the document's now: a drag that moved something is a change to save.
     EXPECT_TRUE(doc_.IsModified());
-    EXPECT_NE(WriteParameterText(doc_.parameters())
+    EXPECT_NE(WriteParameterText(view_->session().scene().params)
                   .find("\r\nplace.name\t= " + std::to_string(moved.x) + " " +
                         std::to_string(moved.y) + "\r\n"),
               std::string::npos);
@@ -368,12 +380,12 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
 }
 
 TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
-    // Put the name's left edge exactly on the drawing position of a pixel.
-    const QPoint p = ClientOf({-6000, -800});
+    // Put the name's left edge exactly on the drawing position of a pixel, on the plate.
+    const QPoint p = ClientOf({-2500, 5000});
     const Point d = ViewToDrawing(Geometry(), {p.x(), p.y()},
                                   {view_->scrollPosition().x(), view_->scrollPosition().y()});
     const int h = Drawn(E::NameLabel).height;
-    view_->session().state().layout.anchors[Index(E::NameLabel)] = {d.x, d.y + h / 2};
+    PlaceAt(E::NameLabel, {d.x, d.y + h / 2});
     Paint();
     Press(p);
     EXPECT_FALSE(view_->drag().any());
@@ -386,7 +398,7 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
     const Point data = Anchor(E::DataSymbol);
     const Extent ds = Drawn(E::DataSymbol);
     ASSERT_GT(ds.width, 0) << "Data.bmp was not found";
-    view_->session().state().layout.anchors[Index(E::RombSymbol)] = {data.x + ds.width / 4, data.y};
+    PlaceAt(E::RombSymbol, {data.x + ds.width / 4, data.y});
     Paint();
     Press(ClientOf({data.x + ds.width / 2, data.y + ds.height / 2}));
     EXPECT_TRUE(view_->drag().dragging(E::DataSymbol));
@@ -394,17 +406,15 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
 }
 
 TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
-    TemplateUnderlay& t = view_->session().state().templ;
+    const TemplateUnderlay& t = view_->session().scene().templ;
     const QPoint free = ClientOf({t.anchor.x + t.width * 92 / 100, t.anchor.y + 100});
     Press(free);  // no template: nothing there
     EXPECT_FALSE(view_->drag().any());
     Release(free);
 
-    t.image = QImage(400, 300, QImage::Format_RGB32);
-    t.image.fill(Qt::lightGray);
-    t.loaded = true;
+    LoadGreyTemplate();
     Paint();
-    ASSERT_EQ(t.drawn, (Extent{7100, 5325}));
+    ASSERT_EQ(view_->Shown().laid.templateSize, (Extent{7100, 5325}));
     Press(free);  // between 90 % and 95 %
     EXPECT_FALSE(view_->drag().any());
     Release(free);
@@ -414,14 +424,20 @@ TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
     Press(edge);
     EXPECT_TRUE(view_->drag().dragging(E::TemplateEdge));
     EXPECT_EQ(Cursor(), Qt::SizeHorCursor);
+    const int steps = view_->session().history().count();
     Drag(ClientOf({t.anchor.x - 1000, t.anchor.y + 100}));
+    // The field follows the drag, and hands nothing to the session before the release.
+    EXPECT_EQ(Text(C::TemplateWidth).toStdString(),
+              TemplateFieldText(view_->Shown().scene.templ.width));
+    EXPECT_EQ(view_->session().history().count(), steps);
     Release(ClientOf({t.anchor.x - 1000, t.anchor.y + 100}));
+    EXPECT_EQ(view_->session().history().count(), steps + 1);
     EXPECT_LT(t.width, 0);
     EXPECT_EQ(Text(C::TemplateWidth).toStdString(), TemplateFieldText(t.width));
 
     const Point before = t.anchor;
     const QPoint body = ClientOf({before.x + 200, before.y + 200});
-    t.width = 7100;  // make the body wide again
+    view_->session().setTemplateWidth(7100);  // make the body wide again
     Paint();
     Press(body);
     ASSERT_TRUE(view_->drag().dragging(E::TemplateBody));
@@ -460,10 +476,10 @@ TEST_F(ViewTest, ALabelDraggedOffThePlateIsShownWhereItPrints) {
         Paint();
         const QImage held = Picture();
         Release(grab + drag.by);
-        ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(doc_.parameters())),
+        ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(view_->session().scene().params)),
                   FileError::None);
         doc_.SetModifiedFlag(false);  // as saving leaves it
-        ASSERT_TRUE(doc_.OpenDocumentFile(path));
+        ASSERT_TRUE(view_->session().OpenDocumentFile(path));
         Paint();
         EXPECT_EQ(Picture(), held) << "label " << Index(drag.label);
     }
@@ -483,13 +499,14 @@ TEST_F(ViewTest, CollidingElementsAreFramedOnTheScreenOnly) {
     for (const auto& entry : std::filesystem::directory_iterator(QUIRN_TEST_SAMPLES)) {
         if (entry.path().extension() != ".qrn") continue;
         ++samples;
-        ASSERT_TRUE(doc_.OpenDocumentFile(entry.path().string())) << entry.path().filename();
+        ASSERT_TRUE(view_->session().OpenDocumentFile(entry.path().string()))
+            << entry.path().filename();
         Paint();
         EXPECT_EQ(framePixels(Picture()), 0) << entry.path().filename();
     }
     EXPECT_GE(samples, 9) << "the nine samples shipped today";
 
-    ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn"));
+    ASSERT_TRUE(view_->session().OpenDocumentFile(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn"));
     Paint();
 
     const QPoint grab = Middle(E::NameLabel);
@@ -500,8 +517,7 @@ TEST_F(ViewTest, CollidingElementsAreFramedOnTheScreenOnly) {
     EXPECT_GT(framePixels(Picture()), 100) << "the name over the unit";
 
     // The sample's zones make the picture a colour one, where a frame could show.
-    RenderState printed = view_->session().state();
-    ASSERT_TRUE(ExportPicture(printed, cwd_.path("plate.png"), 150).ok());
+    ASSERT_TRUE(ExportPicture(view_->session().scene(), cwd_.path("plate.png"), 150).ok());
     const QImage exported = QImage(cwd_.path("plate.png")).convertToFormat(QImage::Format_RGB32);
     int zone = 0;
     for (int y = 0; y < exported.height(); ++y)
@@ -516,20 +532,24 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     large.plateWidth = large.plateHeight = 40000;
     const std::string path = cwd_.path("large.qrn").toStdString();
     ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(large)), FileError::None);
-    ASSERT_TRUE(doc_.OpenDocumentFile(path));
+    ASSERT_TRUE(view_->session().OpenDocumentFile(path));
     Paint();
     for (int i = 0; i < 3; ++i) Wheel(120);
-    ASSERT_TRUE(doc_.OpenDocumentFile(path));
+    ASSERT_TRUE(view_->session().OpenDocumentFile(path));
     Paint();
     EXPECT_EQ(view_->scrollPosition(), QPoint(0, 0)) << "shown from its top-left corner";
 
     for (int i = 0; i < 3; ++i) Wheel(120);
-    ASSERT_TRUE(doc_.OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
-    EXPECT_EQ(view_->session().state().zoom, 1);
+    ASSERT_TRUE(view_->session().OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
+    EXPECT_EQ(view_->session().scene().zoom, 1);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
-    EXPECT_EQ(view_->session().state().params, doc_.parameters());
+    EXPECT_EQ(
+        view_->session().scene().params,
+        ReadScaleParameters(
+            ReadFileHead(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn", kParameterReadLimit).bytes));
     EXPECT_TRUE(bar_->isChecked(C::RadialShape));
-    EXPECT_EQ(Text(C::PlateWidth).toStdString(), LengthText(doc_.parameters().plateWidth));
+    EXPECT_EQ(Text(C::PlateWidth).toStdString(),
+              LengthText(view_->session().scene().params.plateWidth));
 }
 
 }  // namespace

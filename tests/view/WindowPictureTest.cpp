@@ -7,13 +7,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "model/Document.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
-#include "render/RenderScale.h"
+#include "render/ScaleDrawing.h"
+#include "support/RenderScale.h"
 #include "support/Resident.h"
 #include "support/ViewHost.h"
 #include "view/ScaleView.h"
@@ -40,18 +42,17 @@ ScaleParameters LargePlate(int millimetres = 300) {
 class WindowPictureTest : public ::testing::Test {
   protected:
     void Show(const ScaleParameters& p) {
-        doc_.setParameters(p);
         test::ViewHost host;
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host.window);
         view_ = host.view;
         // The drawing alone: the frames shown over it are checked on their own.
         view_->setCollisionFramesShown(false);
-        view_->session().OnInitialUpdate();
+        view_->session().Show(p);
         view_->viewport()->repaint();
     }
     void Zoom(int zoom) {
-        view_->session().state().zoom = zoom;
+        view_->session().setZoom(zoom);
         view_->viewport()->repaint();
     }
     void ScrollTo(int x, int y) {
@@ -62,10 +63,11 @@ class WindowPictureTest : public ::testing::Test {
     QImage Shown() const {
         return view_->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    // The window's part of the whole canvas as a rendering of all of it gives it.
+    // The window's part of the whole canvas as a rendering of all of what it shows gives it.
     QImage WholeCanvasPart() const {
-        RenderState whole = view_->session().state();
-        EXPECT_TRUE(RenderScale(whole, view_->ViewDevice(), true).ok());
+        const RenderResult whole =
+            RenderScale(view_->Shown().scene, view_->ViewDevice(), PaintMode::Screen);
+        EXPECT_TRUE(whole.ok());
         QImage part(view_->viewport()->size(), QImage::Format_RGB32);
         part.fill(Qt::white);
         QPainter painter(&part);
@@ -79,11 +81,12 @@ class WindowPictureTest : public ::testing::Test {
         QApplication::sendEvent(view_->viewport(), &event);
     }
     QPoint ClientOf(Point drawing) const {
-        const Point px = DrawingToCanvasPixel(view_->session().state().canvas.geometry, drawing);
+        const Point px = DrawingToCanvasPixel(view_->Shown().geometry, drawing);
         return QPoint(px.x, px.y) - view_->scrollPosition();
     }
 
     Document doc_;
+    QTemporaryDir dir_;
     std::unique_ptr<QWidget> host_;
     ScaleView* view_ = nullptr;
 };
@@ -123,10 +126,10 @@ TEST_F(WindowPictureTest, AMoveWithoutAButtonPaintsNothingButTheReadout) {
 TEST_F(WindowPictureTest, ADragPaintsOnlyWhatTheLabelLeftAndEntered) {
     Show(kDefaultParameters);
     Zoom(10);
-    const Point name = view_->session().state().layout.anchors[Index(E::NameLabel)];
-    const Extent size = view_->session().state().drawnSizes[Index(E::NameLabel)];
+    const Point name = view_->Shown().laid.layout.anchors[Index(E::NameLabel)];
+    const Extent size = view_->Shown().laid.sizes[Index(E::NameLabel)];
     const Point inside{name.x + size.width / 3, name.y - size.height / 2};
-    const Point px = DrawingToCanvasPixel(view_->session().state().canvas.geometry, inside);
+    const Point px = DrawingToCanvasPixel(view_->Shown().geometry, inside);
     ScrollTo(px.x - 300, px.y - 300);
     const int wholePaints = view_->picture().wholePaints();
     const qint64 window = qint64(view_->viewport()->width()) * view_->viewport()->height();
@@ -146,12 +149,12 @@ TEST_F(WindowPictureTest, ADragPaintsOnlyWhatTheLabelLeftAndEntered) {
     at += QPoint(10 * millimetre, 5 * millimetre);
     Move(at, Qt::LeftButton);
     QTest::mouseRelease(view_->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_NEAR(view_->session().state().layout.anchors[Index(E::NameLabel)].x, name.x + 1300, 20);
+    EXPECT_NEAR(view_->Shown().laid.layout.anchors[Index(E::NameLabel)].x, name.x + 1300, 20);
     EXPECT_EQ(view_->picture().wholePaints(), wholePaints);
 
     WindowPicture whole;
     const QRect shown(view_->scrollPosition(), view_->viewport()->size());
-    EXPECT_EQ(Shown(), whole.picture(view_->session().state(), shown));
+    EXPECT_EQ(Shown(), whole.picture(view_->Shown(), shown));
 }
 
 // The template stretched by its edge is shown at every width the drag passes, and at its final
@@ -159,10 +162,12 @@ TEST_F(WindowPictureTest, ADragPaintsOnlyWhatTheLabelLeftAndEntered) {
 TEST_F(WindowPictureTest, AStretchedTemplateIsRepaintedAsTheDragGoes) {
     for (const int zoom : {1, 4}) {
         Show(kDefaultParameters);
-        TemplateUnderlay& t = view_->session().state().templ;
-        t.image = QImage(400, 300, QImage::Format_RGB32);
-        t.image.fill(Qt::darkGray);
-        t.loaded = true;
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(Qt::darkGray);
+        ASSERT_TRUE(image.save(dir_.filePath(QStringLiteral("template.bmp"))));
+        ASSERT_TRUE(
+            view_->session().LoadTemplate(dir_.filePath(QStringLiteral("template.bmp"))).ok());
+        const TemplateUnderlay& t = view_->session().scene().templ;
         Zoom(zoom);
         QPoint at = ClientOf({t.anchor.x + t.width * 102 / 100, t.anchor.y + 100});
         QTest::mousePress(view_->viewport(), Qt::LeftButton, {}, at);
@@ -172,10 +177,11 @@ TEST_F(WindowPictureTest, AStretchedTemplateIsRepaintedAsTheDragGoes) {
             at += QPoint(step % 2 == 0 ? -15 : 40, 0);
             Move(at, Qt::LeftButton);
             view_->viewport()->repaint();
-            ASSERT_NE(t.width, width);
+            ASSERT_NE(view_->Shown().scene.templ.width, width);
             EXPECT_EQ(Shown(), WholeCanvasPart()) << "zoom " << zoom << " step " << step;
         }
         QTest::mouseRelease(view_->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_NE(t.width, width) << "the release hands the width to the session";
         view_->viewport()->repaint();
         EXPECT_EQ(Shown(), WholeCanvasPart()) << "zoom " << zoom << " released";
     }
@@ -203,7 +209,7 @@ TEST_F(WindowPictureTest, ALargePlateIsShownAtZoomTenInWindowSizedMemory) {
         }
         const long window = 4L * view_->viewport()->width() * view_->viewport()->height();
         EXPECT_LT(test::ResidentBytes() - start, 8 * window) << millimetres << " mm";
-        EXPECT_GT(view_->session().state().canvas.geometry.pixelWidth, 10000);
+        EXPECT_GT(view_->Shown().geometry.pixelWidth, 10000);
     }
 }
 

@@ -98,8 +98,8 @@ TEST(FileMessages, NoScaleFileRegressionAPictureIsRefusedWithAMessageBox) {
     // Open and the recent files open through the document; the plate stays as it was.
     QtDocumentPrompts prompts(nullptr);
     Document doc(&prompts);
-    EXPECT_FALSE(doc.OpenDocumentFile(picture));
-    EXPECT_EQ(doc.parameters(), kDefaultParameters);
+    EXPECT_EQ(doc.OpenDocumentFile(picture, kDefaultParameters), std::nullopt)
+        << "nothing is taken from it";
     // The file given at the start: the program says so and does not start.
     QSettings settings((scratch.path() / "profile.ini").c_str(), QSettings::IniFormat);
     Application app(settings);

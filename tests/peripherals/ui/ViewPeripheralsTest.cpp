@@ -63,8 +63,7 @@ class ViewPeripheralsTest : public ::testing::Test {
         prompts_ = host.prompts;
         screen_ = std::make_unique<ScreenSize>(*host.session, *view_, *prompts_,
                                                view_->ReportedScreenWidthMm());
-        doc_.OnNewDocument();
-        view_->session().OnInitialUpdate();
+        view_->session().Show(doc_.OnNewDocument());
         return *view_;
     }
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -94,7 +93,7 @@ TEST_F(ViewPeripheralsTest, CalibrationIsReadAtCreationAsStored) {
     WriteFile("Screen.ini", "Lscr\t= 345\r\nKsrn\t= 1.250000000000000\r\n");
     ScaleView& view = Open();
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{345, 1.25}));
-    EXPECT_EQ(view.session().state().displayCorrection, 1.25);
+    EXPECT_EQ(view.session().scene().displayCorrection, 1.25);
 }
 
 TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
@@ -102,7 +101,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
     const int reported = view.ReportedScreenWidthMm();
     ASSERT_GT(reported, 0);
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{reported, 1.0}));
-    const int zoomBefore = view.session().state().zoom;
+    const int zoomBefore = view.session().scene().zoom;
 
     ModalDriver driver;
     QString offered;
@@ -130,8 +129,8 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
     EXPECT_EQ(offered, QString::number(reported));
     ASSERT_EQ(driver.captions(), QStringList{QStringLiteral("Внимание!")});
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{2 * reported, 2.0}));
-    EXPECT_EQ(view.session().state().displayCorrection, 2.0);
-    EXPECT_EQ(view.session().state().zoom, zoomBefore);
+    EXPECT_EQ(view.session().scene().displayCorrection, 2.0);
+    EXPECT_EQ(view.session().scene().zoom, zoomBefore);
     EXPECT_EQ(Slurp(Path("Screen.ini")),
               "Lscr\t= " + QByteArray::number(2 * reported) + "\r\nKsrn\t= 2.000000000000000\r\n");
     EXPECT_TRUE(prompts_->warnings.isEmpty());
@@ -166,7 +165,7 @@ TEST_F(ViewPeripheralsTest, AnUnwritableScreenIniIsReportedAndTheNewScaleHolds) 
     });
     screen_->calibrate(view.ReportedScreenWidthMm());
     EXPECT_EQ(screen_->calibration().Lscr, 2 * reported);
-    EXPECT_EQ(view.session().state().displayCorrection, 2.0);
+    EXPECT_EQ(view.session().scene().displayCorrection, 2.0);
     ASSERT_EQ(prompts_->warnings.size(), 1);
     EXPECT_TRUE(prompts_->warnings[0].contains(Path("Screen.ini")))
         << prompts_->warnings[0].toStdString();
@@ -186,24 +185,24 @@ TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
     button->click();
     chosen = Path("notes.bmp");
     button->click();
-    EXPECT_FALSE(view.session().state().templ.loaded);
+    EXPECT_FALSE(view.session().scene().templ.loaded);
     EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
     ASSERT_EQ(prompts_->warnings.size(), 1);
     EXPECT_TRUE(prompts_->warnings[0].contains(chosen));
 
     chosen = Path("scan.bmp");
     button->click();
-    ASSERT_TRUE(view.session().state().templ.loaded);
-    EXPECT_EQ(view.session().state().templ.image.size(), QSize(400, 300));
+    ASSERT_TRUE(view.session().scene().templ.loaded);
+    EXPECT_EQ(view.session().scene().templ.image.size(), QSize(400, 300));
     EXPECT_EQ(button->text(), QStringLiteral("Удалить шаблон"));
     // 82.00 mm wide: the picture covers 82.00 x 61.50 mm.
     bar_->setText(C::TemplateWidth, QStringLiteral("82"));
     view.viewport()->repaint();
-    EXPECT_EQ(view.session().state().templ.drawn, (Extent{8200, 6150}));
+    EXPECT_EQ(view.Shown().laid.templateSize, (Extent{8200, 6150}));
 
     button->click();
-    EXPECT_FALSE(view.session().state().templ.loaded);
-    EXPECT_TRUE(view.session().state().templ.image.isNull());
+    EXPECT_FALSE(view.session().scene().templ.loaded);
+    EXPECT_TRUE(view.session().scene().templ.image.isNull());
     EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
     EXPECT_EQ(prompts_->warnings.size(), 1);
 }
@@ -215,33 +214,33 @@ TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
     ASSERT_EQ(spinnerBefore, 7100);  // the default: plateWidth + 2 mm
 
     bar_->setText(C::TemplateWidth, QStringLiteral("12,5"));
-    EXPECT_EQ(view.session().state().templ.width, 1250);
+    EXPECT_EQ(view.session().scene().templ.width, 1250);
     EXPECT_EQ(width->value(), spinnerBefore);  // typing does not move the spinner
 
     // The next step continues from the spinner's own position.
     width->stepUp();
-    EXPECT_EQ(view.session().state().templ.width, spinnerBefore + 1);
+    EXPECT_EQ(view.session().scene().templ.width, spinnerBefore + 1);
     EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("71.01"));
 
     // A step to 29 writes 0.29, which is read back as 29, not 28.
     width->setValue(30);
     width->stepDown();
     EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("0.29"));
-    EXPECT_EQ(view.session().state().templ.width, 29);
+    EXPECT_EQ(view.session().scene().templ.width, 29);
 
     QSpinBox* y = bar_->spinner(C::TemplateYSpinner);
     y->setValue(-1601);
     EXPECT_EQ(bar_->text(C::TemplateY), QStringLiteral("-16.01"));
-    EXPECT_EQ(view.session().state().templ.anchor.y, -1601);
+    EXPECT_EQ(view.session().scene().templ.anchor.y, -1601);
     bar_->setText(C::TemplateX, QStringLiteral("-35.5"));
-    EXPECT_EQ(view.session().state().templ.anchor.x, -3550);
+    EXPECT_EQ(view.session().scene().templ.anchor.x, -3550);
 }
 
 TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
     ScaleView& view = Open();
     const QString title = QString::fromStdString(doc_.description());
     const QString file = Path((title + QStringLiteral(".bmp")).toUtf8().constData());
-    const CanvasGeometry screen = view.session().state().canvas.geometry;
+    const CanvasGeometry screen = view.Shown().geometry;
 
     bar_->button(C::ExportPicture)->click();
     EXPECT_TRUE(prompts_->warnings.isEmpty())
@@ -251,7 +250,7 @@ TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
     EXPECT_TRUE(bytes.startsWith("BM"));
     EXPECT_EQ(bytes[28], 1);  // one bit per pixel
     // The screen's canvas is left as it was for the mouse.
-    EXPECT_EQ(view.session().state().canvas.geometry, screen);
+    EXPECT_EQ(view.Shown().geometry, screen);
 
     ASSERT_TRUE(QFile::remove(file));
     BlockWith(file);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Everything the renderer reads and leaves behind, held by the view as plain values.
+// Everything the renderer reads, and what laying it out gives, as plain values.
 #pragma once
 
 #include <QImage>
@@ -31,13 +31,17 @@ constexpr int Index(MovableElement e) {
     return static_cast<int>(e);
 }
 
+// Where the origin label's anchor is meant: at its top once the user placed it, at its bottom
+// after a reset (the default height), in which case laying out lifts it by the label's height.
+enum class OriginLabelAnchor { Top, Bottom };
+
 // Where the movable elements stand: the defaults for the plate and the record's places, at
 // every Apply and document load.
 struct Layout {
     int halfPlateWidth = 0;
     int bottomMargin = 1000;
     std::array<Point, kDrawnElementCount> anchors{};
-    bool originLabelLiftPending = false;
+    OriginLabelAnchor originLabelAnchor = OriginLabelAnchor::Top;
     bool operator==(const Layout&) const = default;
 };
 
@@ -48,8 +52,12 @@ struct TemplateUnderlay {
     std::string path;
     int width = 0;
     Point anchor;
-    Extent drawn;  // as last drawn, for hit testing
-    bool operator==(const TemplateUnderlay&) const = default;
+    // The image compares by identity: a loaded picture is never edited in place, and comparing
+    // pixels would cost a scan of a scanned template at every change.
+    bool operator==(const TemplateUnderlay& other) const {
+        return loaded == other.loaded && image.cacheKey() == other.image.cacheKey() &&
+               path == other.path && width == other.width && anchor == other.anchor;
+    }
 };
 
 // Symbol images; a null image is drawn as nothing with size zero.
@@ -87,31 +95,27 @@ struct CanvasGeometry {
     bool operator==(const CanvasGeometry&) const = default;
 };
 
-struct Canvas {
-    QImage image;  // colour on screen, one bit per pixel for print and export
-    CanvasGeometry geometry;
-};
-
-struct RenderState {
-    // Inputs
+// What the user edits: the parameters, where the elements stand and the template underlay
+// (which is not the document's, but is the user's work). Undo and redo put it back as one value.
+struct SceneEdits {
     ScaleParameters params;
-    int zoom = 1;  // 1..10
-    double displayCorrection = 1.0;
     Layout layout;
     TemplateUnderlay templ;
-    SymbolImages symbols;
-
-    // Laid out from the inputs before painting (AdoptLayout), and read by painting
-    int axisHeight = 0;
-    std::array<Extent, kDrawnElementCount> drawnSizes{};  // the hit areas' sizes
-    std::optional<Box> originLabelWrap;  // the box the origin label is wrapped into, if it is
-
-    // The canvas painting is for: the last one rendered, or the one being painted
-    Canvas canvas;
+    bool operator==(const SceneEdits&) const = default;
 };
 
-// What laying out gives: the anchors (the origin label lifted once after a reset), the sizes of
-// the drawn elements and the template, and where the origin label wraps.
+// Everything a picture of the scale depends on, as a value.
+struct Scene : SceneEdits {
+    int zoom = 1;  // 1..10
+    double displayCorrection = 1.0;
+    SymbolImages symbols;
+};
+
+// How the scale is painted: for the screen, over the template, or for print and export.
+enum class PaintMode { Screen, Print };
+
+// What laying out gives: the anchors (the origin label lifted when its anchor is meant for its
+// bottom), the sizes of the drawn elements and the template, and where the origin label wraps.
 struct ScaleLayout {
     Layout layout;
     std::array<Extent, kDrawnElementCount> sizes{};

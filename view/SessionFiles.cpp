@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The session drives the document's commands with the record being edited.
+#include "view/ScaleSession.h"
+
+namespace quirn {
+
+bool ScaleSession::ShowOpened(const std::optional<ScaleParameters>& record) {
+    TellDocument();
+    if (!record) return false;
+    Show(*record);
+    return true;
+}
+
+bool ScaleSession::Saved(bool saved) {
+    if (saved) savedRecord_ = scene_.params;
+    TellDocument();
+    return saved;
+}
+
+bool ScaleSession::NewDocument() {
+    return ShowOpened(doc_.OnFileNew(scene_.params));
+}
+
+bool ScaleSession::OpenDocument() {
+    return ShowOpened(doc_.OnFileOpen(scene_.params));
+}
+
+bool ScaleSession::OpenDocumentFile(const std::string& path) {
+    return ShowOpened(doc_.OpenDocumentFile(path, scene_.params));
+}
+
+bool ScaleSession::SaveDocument() {
+    return Saved(doc_.OnFileSave(scene_.params));
+}
+
+bool ScaleSession::SaveDocumentAs() {
+    return Saved(doc_.OnFileSaveAs(scene_.params));
+}
+
+bool ScaleSession::SaveModified() {
+    const bool asked = doc_.IsModified();
+    const bool goOn = doc_.SaveModified(scene_.params);
+    // Saved when it was asked and the flag is down now.
+    if (asked && !doc_.IsModified()) savedRecord_ = scene_.params;
+    TellDocument();
+    return goOn;
+}
+
+}  // namespace quirn
