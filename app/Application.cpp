@@ -79,11 +79,12 @@ void Application::KeepInitialParameters() {
     // A failed write keeps the previous file; the user is told.
     const std::string& file = doc_.initialParametersFile();
     MakeFolderFor(QFile::decodeName(file.c_str()));
-    const FileError error = WriteInitialParameters(session.scene().params, file);
-    if (error == FileError::None) return;
+    const Fault error = WriteInitialParameters(session.scene().params, file);
+    if (error == Fault::None) return;
     DocumentPrompts* prompts = externalPrompts_ != nullptr ? externalPrompts_ : prompts_.get();
     if (prompts != nullptr)
-        prompts->ReportFileError(error, InitialParametersPath(file), DocumentOperation::Create);
+        prompts->ReportFailure(
+            FileFailure(error, InitialParametersPath(file), FileOperation::Create));
 }
 
 int RunDesktop(int& argc, char** argv, const std::string& file) {

@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/FileErrorText.h"
 #include "app/Language.h"
 #include "app/Profile.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
+#include "view/OutcomeText.h"
 
 namespace quirn {
 namespace {
@@ -43,11 +43,11 @@ std::string TerminalText(std::string_view utf8) {
 
 std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file) {
     const FileReadResult read = ReadParameterFile(file);
-    if (read.error != FileError::None) {
+    if (read.error != Fault::None) {
         std::error_code ignored;
         const auto absolute = std::filesystem::absolute(file, ignored);
-        Complain(FileErrorText(read.error, absolute.empty() ? file : absolute.string(),
-                               FileOperation::Open));
+        Complain(OutcomeMessage(FileFailure(read.error, absolute.empty() ? file : absolute.string(),
+                                            FileOperation::Open)));
         return std::nullopt;
     }
     return ReadScaleParameters(read.bytes);

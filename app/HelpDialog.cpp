@@ -45,7 +45,7 @@ std::optional<QString> LoadHelpText() {
     const QString path = FindDataFile(HelpFileName());
     if (path.isEmpty()) return std::nullopt;
     const FileReadResult read = ReadFileHead(path.toStdString(), kHelpReadLimit);
-    if (read.error != FileError::None) return std::nullopt;
+    if (read.error != Fault::None) return std::nullopt;
     std::string_view bytes = read.bytes;
     if (const auto nul = bytes.find('\0'); nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/FileErrorText.h"
+#include "view/OutcomeText.h"
 
 namespace quirn {
 namespace {
@@ -30,18 +30,6 @@ std::string ChosenPath(const QFileDialog& dialog) {
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return {};
     return QFile::encodeName(files.front()).toStdString();
-}
-
-FileOperation OperationOf(DocumentOperation operation) {
-    switch (operation) {
-        case DocumentOperation::Open:
-            return FileOperation::Open;
-        case DocumentOperation::Save:
-            return FileOperation::Save;
-        case DocumentOperation::Create:
-            return FileOperation::Create;
-    }
-    return FileOperation::Open;
 }
 
 }  // namespace
@@ -92,11 +80,9 @@ std::string QtDocumentPrompts::AskSaveFileName(const std::string& proposedPath) 
     return ChosenPath(dialog);
 }
 
-void QtDocumentPrompts::ReportFileError(FileError error, const std::string& fullPath,
-                                        DocumentOperation operation) {
-    const std::string text = FileErrorText(error, fullPath, OperationOf(operation));
+void QtDocumentPrompts::ReportFailure(const Outcome& failure) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
-                    QString::fromStdString(text), QMessageBox::Ok, parent_);
+                    OutcomeText(failure), QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -16,8 +16,7 @@ class QtDocumentPrompts : public DocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string& name) override;
     std::string AskOpenFileName() override;
     std::string AskSaveFileName(const std::string& proposedPath) override;
-    void ReportFileError(FileError error, const std::string& fullPath,
-                         DocumentOperation operation) override;
+    void ReportFailure(const Outcome& failure) override;
 
   private:
     QWidget* parent_;

@@ -36,8 +36,7 @@ void ScreenSize::calibrate(int reportedWidthMm) {
     session_.setKsrn(calibration_.displayCorrection);
     // The new scale holds until the program ends whether or not it could be kept.
     MakeFolderFor(path_);
-    if (SaveScreenCalibration(QFile::encodeName(path_).toStdString(), calibration_) ==
-        FileError::None)
+    if (SaveScreenCalibration(QFile::encodeName(path_).toStdString(), calibration_) == Fault::None)
         return;
     prompts_.Warn(
         QCoreApplication::translate("quirn::ScreenSize",

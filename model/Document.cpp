@@ -109,11 +109,11 @@ std::optional<ScaleParameters> Document::OpenDocumentFile(const std::string& pat
     if (!SaveModified(current)) return std::nullopt;
     const std::string fullPath = Absolute(path);
     const FileReadResult file = ReadParameterFile(fullPath);
-    if (file.error != FileError::None) {
+    if (file.error != Fault::None) {
         // Nothing of the file is taken when it could not be read whole: the document, the view
         // and the panel keep showing the same record.
         if (prompts_ != nullptr)
-            prompts_->ReportFileError(file.error, fullPath, DocumentOperation::Open);
+            prompts_->ReportFailure(FileFailure(file.error, fullPath, FileOperation::Open));
         return std::nullopt;
     }
     const ScaleParameters record = file.bytes.empty() ? current : ReadScaleParameters(file.bytes);
@@ -148,11 +148,11 @@ bool Document::DoSave(const std::string& knownPath, const ScaleParameters& recor
     }
     std::error_code ignored;
     const bool existed = fs::exists(path, ignored);
-    const FileError error = WriteFileAtomically(path, WriteParameterText(record));
-    if (error != FileError::None) {
+    const Fault error = WriteFileAtomically(path, WriteParameterText(record));
+    if (error != Fault::None) {
         if (prompts_ != nullptr)
-            prompts_->ReportFileError(
-                error, path, existed ? DocumentOperation::Save : DocumentOperation::Create);
+            prompts_->ReportFailure(
+                FileFailure(error, path, existed ? FileOperation::Save : FileOperation::Create));
         return false;
     }
     SetModifiedFlag(false);

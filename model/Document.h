@@ -24,7 +24,6 @@ inline constexpr const char* kUntitledTitle = "Безымянный";
 inline constexpr const char* kDocumentExtension = ".qrn";
 
 enum class SaveAnswer { Yes, No, Cancel };
-enum class DocumentOperation { Open, Save, Create };
 enum class RecentFiles { Add, Leave };
 
 // Everything the document needs to ask or tell the user. The desktop program answers with
@@ -39,9 +38,8 @@ class DocumentPrompts {
     virtual std::string AskOpenFileName() = 0;
     // The file to save to, starting from the proposed path, or empty when cancelled.
     virtual std::string AskSaveFileName(const std::string& proposedPath) = 0;
-    // A file could not be opened, read, created or written.
-    virtual void ReportFileError(FileError error, const std::string& fullPath,
-                                 DocumentOperation operation) = 0;
+    // A file could not be opened, read, created or written (FileFailure).
+    virtual void ReportFailure(const Outcome& failure) = 0;
 };
 
 // A file name that stands for the description: "/" becomes "_", and the name is cut (at a

@@ -13,46 +13,63 @@
 
 namespace quirn {
 
-FileError FileErrorFromErrno(int error) {
+Outcome FileFailure(Fault cause, const std::string& fullPath, FileOperation operation) {
+    if (cause == Fault::None) {
+        switch (operation) {
+            case FileOperation::Open:
+                return Outcome::Failed(Fault::CannotOpenDocument);
+            case FileOperation::Save:
+                return Outcome::Failed(Fault::CannotSaveDocument);
+            case FileOperation::Create:
+                return Outcome::Failed(Fault::BadFileName);
+        }
+    }
+    // Saving into a folder that does not exist: the folder is what is missing.
+    if (cause == Fault::FileNotFound && operation != FileOperation::Open)
+        return Outcome::Failed(Fault::FolderNotFound, {fullPath});
+    return Outcome::Failed(cause, {fullPath});
+}
+
+Fault FaultFromErrno(int error) {
     switch (error) {
         case 0:
-            return FileError::Generic;
+            return Fault::UnknownFileError;
         case ENOENT:
-            return FileError::FileNotFound;
+            return Fault::FileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
         case EINVAL:
         case ELOOP:
-            return FileError::BadPath;
+            return Fault::BadPath;
         case EMFILE:
         case ENFILE:
-            return FileError::TooManyOpenFiles;
+            return Fault::TooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EISDIR:
-            return FileError::AccessDenied;
+            return Fault::AccessDenied;
         case EROFS:
-            return FileError::ReadOnly;
+            return Fault::ReadOnly;
         case EBADF:
-            return FileError::InvalidFile;
+            return Fault::InvalidFile;
         case EMLINK:
-            return FileError::DirectoryFull;
+            return Fault::DirectoryFull;
         case ESPIPE:
-            return FileError::BadSeek;
+            return Fault::BadSeek;
         case EIO:
-            return FileError::HardIO;
+            return Fault::HardIO;
         case ETXTBSY:
         case EBUSY:
-            return FileError::SharingViolation;
+            return Fault::SharingViolation;
         case ENOLCK:
         case EDEADLK:
-            return FileError::LockViolation;
+            return Fault::LockViolation;
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            return FileError::DiskFull;
+            return Fault::DiskFull;
         default:
-            return FileError::Generic;
+            return Fault::UnknownFileError;
     }
 }
 
@@ -62,13 +79,13 @@ FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
     // waiting, then read normally, so a pipe without a writer reads as an empty file.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        result.error = FileErrorFromErrno(errno);
+        result.error = FaultFromErrno(errno);
         return result;
     }
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
-        result.error = FileError::AccessDenied;
+        result.error = Fault::AccessDenied;
         return result;
     }
     const int flags = ::fcntl(fd, F_GETFL);
@@ -81,7 +98,7 @@ FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
         const ssize_t n = ::read(fd, result.bytes.data() + got, result.bytes.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
-            result.error = FileErrorFromErrno(errno);
+            result.error = FaultFromErrno(errno);
             break;
         }
         if (n == 0) break;
@@ -96,37 +113,37 @@ namespace {
 
 // The file that path leads to through any symbolic links, so that a save replaces the target and
 // leaves the links in place. A link that leads nowhere names the file to create.
-FileError FollowLinks(std::string& path) {
+Fault FollowLinks(std::string& path) {
     for (int hops = 0; hops < 40; ++hops) {
         struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return FileError::None;
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return Fault::None;
         std::error_code error;
         const std::filesystem::path target = std::filesystem::read_symlink(path, error);
-        if (error) return FileErrorFromErrno(error.value());
+        if (error) return FaultFromErrno(error.value());
         path = (std::filesystem::path(path).parent_path() / target).string();
     }
-    return FileErrorFromErrno(ELOOP);
+    return FaultFromErrno(ELOOP);
 }
 
 // Why a file could not be made beside others: a folder that exists but takes no new file (such
 // as /proc) says "not found" for it, which would send the user looking for a missing folder.
-FileError CreationError(const std::string& path, int error) {
-    if (error != ENOENT) return FileErrorFromErrno(error);
+Fault CreationError(const std::string& path, int error) {
+    if (error != ENOENT) return FaultFromErrno(error);
     struct stat folder {};
     const std::string parent = std::filesystem::path(path).parent_path().string();
     const bool folderExists =
         ::stat(parent.empty() ? "." : parent.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode);
-    return folderExists ? FileError::CannotCreate : FileError::FileNotFound;
+    return folderExists ? Fault::CannotCreate : Fault::FileNotFound;
 }
 
 }  // namespace
 
-FileError WriteFileAtomically(const std::string& requestedPath, std::string_view bytes) {
+Fault WriteFileAtomically(const std::string& requestedPath, std::string_view bytes) {
     std::string path = requestedPath;
-    if (const FileError error = FollowLinks(path); error != FileError::None) return error;
+    if (const Fault error = FollowLinks(path); error != Fault::None) return error;
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) return FileError::AccessDenied;
+    if (exists && S_ISDIR(existing.st_mode)) return Fault::AccessDenied;
 
     std::string pattern = path + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
@@ -138,7 +155,7 @@ FileError WriteFileAtomically(const std::string& requestedPath, std::string_view
     auto fail = [&](int error) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        return FileErrorFromErrno(error);
+        return FaultFromErrno(error);
     };
 
     mode_t mode = 0;
@@ -164,14 +181,14 @@ FileError WriteFileAtomically(const std::string& requestedPath, std::string_view
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return FileErrorFromErrno(error);
+        return FaultFromErrno(error);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return FileErrorFromErrno(error);
+        return FaultFromErrno(error);
     }
-    return FileError::None;
+    return Fault::None;
 }
 
 }  // namespace quirn

@@ -6,32 +6,23 @@
 #include <string>
 #include <string_view>
 
+#include "model/Outcome.h"
+
 namespace quirn {
 
-enum class FileError {
-    None,
-    Generic,
-    FileNotFound,
-    BadPath,
-    TooManyOpenFiles,
-    AccessDenied,
-    InvalidFile,
-    DirectoryFull,
-    BadSeek,
-    HardIO,
-    SharingViolation,
-    LockViolation,
-    DiskFull,
-    EndOfFile,
-    CannotCreate,  // the folder exists but no file can be made in it
-    ReadOnly,      // the file system is mounted read-only
-    NotScaleFile,  // read, but no key of a parameter file heads any of its lines
-};
+// What a file was being used for, as the message about a failure tells it.
+enum class FileOperation { Open, Save, Create };
 
-FileError FileErrorFromErrno(int error);
+// The cause an errno stands for.
+Fault FaultFromErrno(int error);
+
+// The failure to report for cause, met while opening, saving or creating the file at fullPath:
+// the cause with the path, a missing folder named as such, or the operation's own failure when
+// the cause is not known.
+Outcome FileFailure(Fault cause, const std::string& fullPath, FileOperation operation);
 
 struct FileReadResult {
-    FileError error = FileError::None;
+    Fault error = Fault::None;
     std::string bytes;  // at most the limit asked for
 };
 
@@ -42,6 +33,6 @@ FileReadResult ReadFileHead(const std::string& path, std::size_t limit);
 // failure (or a crash) leaves an existing file intact and no partial file behind. An existing
 // file keeps its permissions. A path through symbolic links writes the file they lead to and
 // keeps the links.
-FileError WriteFileAtomically(const std::string& path, std::string_view bytes);
+Fault WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace quirn

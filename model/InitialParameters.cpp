@@ -10,11 +10,10 @@ namespace quirn {
 
 ScaleParameters ReadInitialParameters(const std::string& file) {
     const FileReadResult initial = ReadParameterFile(file);
-    return initial.error == FileError::None ? ReadScaleParameters(initial.bytes)
-                                            : kDefaultParameters;
+    return initial.error == Fault::None ? ReadScaleParameters(initial.bytes) : kDefaultParameters;
 }
 
-FileError WriteInitialParameters(const ScaleParameters& params, const std::string& file) {
+Fault WriteInitialParameters(const ScaleParameters& params, const std::string& file) {
     return WriteFileAtomically(file, WriteParameterText(params));
 }
 

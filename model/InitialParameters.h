@@ -22,8 +22,8 @@ ScaleParameters ReadInitialParameters(const std::string& file = kInitialParamete
 // only if the session ever showed a record (a start-up open that failed gives none, and then the
 // old file stays). The caller reports a failure (FileErrorText with InitialParametersPath(file)
 // and the create operation); the run ends anyway.
-FileError WriteInitialParameters(const ScaleParameters& params,
-                                 const std::string& file = kInitialParametersFile);
+Fault WriteInitialParameters(const ScaleParameters& params,
+                             const std::string& file = kInitialParametersFile);
 // The full path of file.
 std::string InitialParametersPath(const std::string& file = kInitialParametersFile);
 

@@ -13,6 +13,28 @@ namespace quirn {
 
 enum class Fault : std::uint8_t {
     None,
+    // A file could not be opened, read, created or written; the argument is its full path.
+    UnknownFileError,
+    FileNotFound,
+    FolderNotFound,  // a file was to be written into a folder that does not exist
+    BadPath,
+    TooManyOpenFiles,
+    AccessDenied,
+    InvalidFile,
+    DirectoryFull,
+    BadSeek,
+    HardIO,
+    SharingViolation,
+    LockViolation,
+    DiskFull,
+    EndOfFile,
+    CannotCreate,  // the folder exists but no file can be made in it
+    ReadOnly,      // the file system is mounted read-only
+    NotScaleFile,  // read, but no key of a parameter file heads any of its lines
+    // A document could not be opened or saved, or a file name was refused, for no known cause.
+    CannotOpenDocument,
+    CannotSaveDocument,
+    BadFileName,
     // A picture export; the first argument is always the file's path.
     ExportUnknownFormat,   // path
     ExportTooLargeForBmp,  // path, width, height in pixels

@@ -162,9 +162,9 @@ ScaleParameters ReadScaleParameters(std::string_view fileBytes) {
 
 FileReadResult ReadParameterFile(const std::string& path) {
     FileReadResult read = ReadFileHead(path, kParameterReadLimit);
-    if (read.error == FileError::None && !read.bytes.empty() &&
+    if (read.error == Fault::None && !read.bytes.empty() &&
         !HoldsScaleKey(ParameterTextOf(read.bytes)))
-        read.error = FileError::NotScaleFile;
+        read.error = Fault::NotScaleFile;
     return read;
 }
 

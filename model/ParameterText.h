@@ -31,7 +31,7 @@ std::string WriteParameterText(const ScaleParameters& params,
 // well-formed UTF-8 with characters beyond ASCII is read as UTF-8, else as Windows-1251.
 ScaleParameters ReadScaleParameters(std::string_view fileBytes);
 
-// The head of a parameter file as ReadFileHead gives it; FileError::NotScaleFile for a file that
+// The head of a parameter file as ReadFileHead gives it; Fault::NotScaleFile for a file that
 // holds something, yet no standard or extension key at the head of any line: a picture or a
 // letter is not taken for an all-zero plate. An empty file is read, as an empty record.
 FileReadResult ReadParameterFile(const std::string& path);

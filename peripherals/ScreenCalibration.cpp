@@ -43,11 +43,11 @@ std::string WriteScreenIni(const ScreenCalibration& calibration) {
 
 ScreenCalibration LoadScreenCalibration(const std::string& path, int reportedWidthMm) {
     const FileReadResult read = ReadFileHead(path, kScreenIniReadLimit);
-    if (read.error != FileError::None) return UncalibratedScreen(reportedWidthMm);
+    if (read.error != Fault::None) return UncalibratedScreen(reportedWidthMm);
     return ParseScreenIni(read.bytes, reportedWidthMm);
 }
 
-FileError SaveScreenCalibration(const std::string& path, const ScreenCalibration& calibration) {
+Fault SaveScreenCalibration(const std::string& path, const ScreenCalibration& calibration) {
     return WriteFileAtomically(path, WriteScreenIni(calibration));
 }
 

@@ -35,7 +35,7 @@ std::string WriteScreenIni(const ScreenCalibration& calibration);
 // Reads the whole file (no length cut); a missing or unreadable file gives the uncalibrated values.
 ScreenCalibration LoadScreenCalibration(const std::string& path, int reportedWidthMm);
 
-FileError SaveScreenCalibration(const std::string& path, const ScreenCalibration& calibration);
+Fault SaveScreenCalibration(const std::string& path, const ScreenCalibration& calibration);
 
 // The calibration for the width typed into the dialog, converted as a decimal integer ("345 мм"
 // and "345.7" give 345), on a screen that reports reportedWidthMm. Nothing when the width is not a

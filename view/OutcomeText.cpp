@@ -16,6 +16,52 @@ struct FaultText {
 };
 
 constexpr std::array kFaultTexts{
+    FaultText{Fault::UnknownFileError, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Неизвестная ошибка при доступе к %1.")},
+    FaultText{Fault::FolderNotFound, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Папка для %1 не найдена.")},
+    FaultText{Fault::FileNotFound, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "%1 не найден.")},
+    FaultText{Fault::BadPath, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "%1 содержит неверный путь.")},
+    FaultText{Fault::TooManyOpenFiles, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText",
+                                "%1 не может быть открыт, так как слишком много открытых файлов.")},
+    FaultText{Fault::AccessDenied, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Доступ к %1 запрещен.")},
+    FaultText{Fault::InvalidFile, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "С файлом %1 связан неверный дескриптор.")},
+    FaultText{Fault::DirectoryFull, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText",
+                                "%1 не может быть создан, так как каталог переполнен.")},
+    FaultText{Fault::BadSeek, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Неудача при позиционировании на %1")},
+    FaultText{Fault::HardIO, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText",
+                                "Аппаратная ошибка ввода/вывода при доступе к %1.")},
+    FaultText{Fault::SharingViolation, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Ошибка разделения доступа для %1.")},
+    FaultText{Fault::LockViolation, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Ошибка блокировки при доступе к %1.")},
+    FaultText{
+        Fault::DiskFull, "quirn::FileErrorText",
+        QT_TRANSLATE_NOOP("quirn::FileErrorText", "Диск переполнен в процессе обращения к %1.")},
+    FaultText{Fault::EndOfFile, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText",
+                                "Попытка доступа к информации, находящейся за концом файла %1.")},
+    FaultText{Fault::CannotCreate, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "%1 не может быть создан в этой папке.")},
+    FaultText{Fault::ReadOnly, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText",
+                                "%1 не может быть записан: диск доступен только для чтения.")},
+    FaultText{Fault::NotScaleFile, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Файл «%1» не является файлом шкалы")},
+    FaultText{Fault::CannotOpenDocument, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Невозможно открыть документ.")},
+    FaultText{Fault::CannotSaveDocument, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Невозможно сохранить документ.")},
+    FaultText{Fault::BadFileName, "quirn::FileErrorText",
+              QT_TRANSLATE_NOOP("quirn::FileErrorText", "Неверное имя файла.")},
     FaultText{Fault::ExportUnknownFormat, "quirn::PictureExport",
               QT_TRANSLATE_NOOP("quirn::PictureExport",
                                 "Файл «%1» не записан: формат определяется расширением .bmp, "
@@ -50,32 +96,36 @@ constexpr std::array kFaultTexts{
 };
 
 // %1..%9 replaced in one pass, so that an argument holding "%2" (a path may) stays as it is.
-QString WithArguments(const QString& text, const std::vector<std::string>& args) {
-    QString out;
+// The arguments go in as bytes: a path need not be UTF-8.
+std::string WithArguments(const std::string& text, const std::vector<std::string>& args) {
+    std::string out;
     out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('%') && i + 1 < text.size() && text[i + 1] >= QLatin1Char('1') &&
-            text[i + 1] <= QLatin1Char('9')) {
-            const auto n = static_cast<std::size_t>(text[i + 1].unicode() - '1');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(text[i + 1] - '1');
             if (n < args.size()) {
-                out += QString::fromStdString(args[n]);
+                out += args[n];
                 ++i;
                 continue;
             }
         }
-        out += c;
+        out += text[i];
     }
     return out;
 }
 
 }  // namespace
 
-QString OutcomeText(const Outcome& outcome) {
+std::string OutcomeMessage(const Outcome& outcome) {
     for (const FaultText& row : kFaultTexts)
         if (row.fault == outcome.fault)
-            return WithArguments(QCoreApplication::translate(row.context, row.text), outcome.args);
+            return WithArguments(QCoreApplication::translate(row.context, row.text).toStdString(),
+                                 outcome.args);
     return {};
+}
+
+QString OutcomeText(const Outcome& outcome) {
+    return QString::fromStdString(OutcomeMessage(outcome));
 }
 
 QString MarginWarningText(MarginSide side) {

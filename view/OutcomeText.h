@@ -5,13 +5,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 #include "model/Outcome.h"
 #include "peripherals/Printing.h"
 
 namespace quirn {
 
-// The message an outcome stands for, its arguments in place; empty for success.
+// The message an outcome stands for, its arguments in place; empty for success. The bytes of
+// OutcomeMessage are UTF-8 but for the arguments, which go in as they are (a path need not be).
+std::string OutcomeMessage(const Outcome& outcome);
 QString OutcomeText(const Outcome& outcome);
 
 // "Левое поле задано меньше минимально возможного." and its three siblings.

@@ -966,21 +966,6 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
-    <name>quirn::RenderScale</name>
-    <message>
-        <source>Шкала не нарисована: холст %1 x %2 точек больше предела (%3 точек по стороне, %4 точек всего). Проверьте размеры шкалы или уменьшите масштаб.</source>
-        <translation>Scale not drawn: a canvas of %1 x %2 pixels exceeds the limit (%3 pixels a side, %4 pixels in all). Check the plate&apos;s dimensions or zoom out.</translation>
-    </message>
-    <message>
-        <source>Шкала не нарисована: холст %1 x %2 точек больше предела (%3 точек по стороне, %4 точек всего). Проверьте размеры шкалы.</source>
-        <translation>Scale not drawn: a canvas of %1 x %2 pixels exceeds the limit (%3 pixels a side, %4 pixels in all). Check the plate&apos;s dimensions.</translation>
-    </message>
-    <message>
-        <source>Шкала не нарисована: не хватает памяти для холста %1 x %2 точек.</source>
-        <translation>Scale not drawn: not enough memory for a canvas of %1 x %2 pixels.</translation>
-    </message>
-</context>
-<context>
     <name>quirn::ScalePage</name>
     <message>
         <source>Конец шкалы</source>

@@ -111,7 +111,7 @@ struct ScriptedPrompts : DocumentPrompts {
     }
     std::string AskOpenFileName() override { return {}; }
     std::string AskSaveFileName(const std::string&) override { return saveName; }
-    void ReportFileError(FileError, const std::string&, DocumentOperation) override {}
+    void ReportFailure(const Outcome&) override {}
 };
 
 // The desktop program in a temporary directory, with a name applied and not saved.

@@ -22,6 +22,7 @@
 #include "peripherals/ui/ModalDriver.h"
 #include "support/TestFiles.h"
 #include "view/CalibrationDialog.h"
+#include "view/OutcomeText.h"
 #include "view/PanelFields.h"
 #include "view/ParameterBar.h"
 #include "view/ScaleSession.h"
@@ -39,8 +40,8 @@ struct NoPrompts : DocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
     std::string AskOpenFileName() override { return {}; }
     std::string AskSaveFileName(const std::string&) override { return {}; }
-    void ReportFileError(FileError, const std::string& path, DocumentOperation) override {
-        ADD_FAILURE() << "reported " << path;
+    void ReportFailure(const Outcome& failure) override {
+        ADD_FAILURE() << "reported " << OutcomeMessage(failure);
     }
 };
 

@@ -23,11 +23,11 @@
 #include <string>
 #include <vector>
 
-#include "app/FileErrorText.h"
 #include "model/Document.h"
 #include "model/ParameterText.h"
 #include "peripherals/ScreenCalibration.h"
 #include "support/TestFiles.h"
+#include "view/OutcomeText.h"
 
 namespace quirn {
 namespace {
@@ -57,11 +57,8 @@ struct Prompts : DocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::Yes; }
     std::string AskOpenFileName() override { return {}; }
     std::string AskSaveFileName(const std::string&) override { return saveName; }
-    void ReportFileError(FileError error, const std::string& fullPath,
-                         DocumentOperation operation) override {
-        messages.push_back(FileErrorText(
-            error, fullPath,
-            operation == DocumentOperation::Save ? FileOperation::Save : FileOperation::Create));
+    void ReportFailure(const Outcome& failure) override {
+        messages.push_back(OutcomeMessage(failure));
     }
 };
 
@@ -166,10 +163,10 @@ TEST(FileSizeLimit, EveryWriteFailsAsDiskFullAndKeepsTheOldFile) {
     const fs::path dir = FreshDirectory("fsize");
     const fs::path document = dir / "scale.qrn";
     const fs::path screen = dir / "Screen.ini";
-    ASSERT_EQ(WriteFileAtomically(document.string(), "old document"), FileError::None);
+    ASSERT_EQ(WriteFileAtomically(document.string(), "old document"), Fault::None);
     ASSERT_EQ(WriteFileAtomically((dir / kInitialParametersFile).string(), "old initial"),
-              FileError::None);
-    ASSERT_EQ(WriteFileAtomically(screen.string(), "old screen"), FileError::None);
+              Fault::None);
+    ASSERT_EQ(WriteFileAtomically(screen.string(), "old screen"), Fault::None);
 
     const pid_t child = ::fork();
     if (child == 0) {
@@ -186,9 +183,9 @@ TEST(FileSizeLimit, EveryWriteFailsAsDiskFullAndKeepsTheOldFile) {
         if (doc.OnFileSaveAs(Record('N')) || prompts.messages != std::vector<std::string>{expected})
             failed |= 1;
         if (::chdir(dir.c_str()) != 0 ||
-            WriteInitialParameters(kDefaultParameters) != FileError::DiskFull)
+            WriteInitialParameters(kDefaultParameters) != Fault::DiskFull)
             failed |= 2;
-        if (SaveScreenCalibration(screen.string(), {345, 1.0}) != FileError::DiskFull) failed |= 4;
+        if (SaveScreenCalibration(screen.string(), {345, 1.0}) != Fault::DiskFull) failed |= 4;
         ::_exit(failed);
     }
     int status = 0;
@@ -224,10 +221,10 @@ class MountedFault : public ::testing::Test {
         document_ = dir_ / "scale.qrn";
         screen_ = dir_ / "Screen.ini";
         ASSERT_EQ(WriteFileAtomically(document_.string(), WriteParameterText(Record('O'))),
-                  FileError::None);
+                  Fault::None);
         ASSERT_EQ(WriteFileAtomically((dir_ / kInitialParametersFile).string(), "old initial"),
-                  FileError::None);
-        ASSERT_EQ(SaveScreenCalibration(screen_.string(), {300, 1.0}), FileError::None);
+                  Fault::None);
+        ASSERT_EQ(SaveScreenCalibration(screen_.string(), {300, 1.0}), Fault::None);
         oldDocument_ = Slurp(document_);
         oldScreen_ = Slurp(screen_);
     }
@@ -239,7 +236,7 @@ class MountedFault : public ::testing::Test {
     }
     // Saves through the document and through the two files of the program's own; returns the
     // messages the document reported.
-    std::vector<std::string> SaveAll(FileError expected) {
+    std::vector<std::string> SaveAll(Fault expected) {
         Prompts prompts;
         prompts.saveName = document_.string();
         Document doc(&prompts);
@@ -277,7 +274,7 @@ TEST_F(MountedFault, FullDiskReportsItAndKeepsEveryOldFile) {
         }
         ::close(fd);
     }
-    const std::vector<std::string> messages = SaveAll(FileError::DiskFull);
+    const std::vector<std::string> messages = SaveAll(Fault::DiskFull);
     EXPECT_EQ(messages, std::vector<std::string>{"Диск переполнен в процессе обращения к " +
                                                  document_.string() + "."});
     ExpectOldFilesWhole();
@@ -288,7 +285,7 @@ TEST_F(MountedFault, FullDiskReportsItAndKeepsEveryOldFile) {
 TEST_F(MountedFault, ReadOnlyFileSystemReportsItAndKeepsEveryOldFile) {
     ASSERT_EQ(::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
         << std::strerror(errno);
-    const std::vector<std::string> messages = SaveAll(FileError::ReadOnly);
+    const std::vector<std::string> messages = SaveAll(Fault::ReadOnly);
     EXPECT_EQ(messages,
               std::vector<std::string>{document_.string() +
                                        " не может быть записан: диск доступен только для чтения."});

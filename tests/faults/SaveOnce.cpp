@@ -28,9 +28,9 @@ struct SaveTo : quirn::DocumentPrompts {
     quirn::SaveAnswer AskSaveChanges(const std::string&) override { return quirn::SaveAnswer::No; }
     std::string AskOpenFileName() override { return {}; }
     std::string AskSaveFileName(const std::string&) override { return path; }
-    void ReportFileError(quirn::FileError error, const std::string& fullPath,
-                         quirn::DocumentOperation) override {
-        std::fprintf(stderr, "save failed (%d): %s\n", static_cast<int>(error), fullPath.c_str());
+    void ReportFailure(const quirn::Outcome& failure) override {
+        std::fprintf(stderr, "save failed (%d): %s\n", static_cast<int>(failure.fault),
+                     failure.args.empty() ? "" : failure.args[0].c_str());
     }
 };
 

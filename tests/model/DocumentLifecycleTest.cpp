@@ -28,9 +28,8 @@ struct ScriptedPrompts : DocumentPrompts {
     std::vector<std::string> questions;
     std::vector<std::string> proposals;
     struct Report {
-        FileError error;
+        Fault error;
         std::string path;
-        DocumentOperation operation;
     };
     std::vector<Report> reports;
 
@@ -46,9 +45,8 @@ struct ScriptedPrompts : DocumentPrompts {
         proposals.push_back(proposedPath);
         return Next(saveNames);
     }
-    void ReportFileError(FileError error, const std::string& fullPath,
-                         DocumentOperation operation) override {
-        reports.push_back({error, fullPath, operation});
+    void ReportFailure(const Outcome& failure) override {
+        reports.push_back({failure.fault, failure.args.empty() ? "" : failure.args[0]});
     }
     static std::string Next(std::deque<std::string>& names) {
         if (names.empty()) return {};
@@ -128,7 +126,7 @@ TEST_F(DocumentLifecycleTest, NewDocumentTakesInitialFileOrDefaults) {
     EXPECT_EQ(record, ScaleParameters{}) << "an empty file gives zeros, not defaults";
     EXPECT_EQ(doc.GetTitle(), ", 0x0, 0");
 
-    ASSERT_EQ(WriteInitialParameters(Custom()), FileError::None);
+    ASSERT_EQ(WriteInitialParameters(Custom()), Fault::None);
     ASSERT_TRUE(New());
     EXPECT_EQ(record, Custom()) << "what the end of the run wrote comes back";
 
@@ -139,14 +137,14 @@ TEST_F(DocumentLifecycleTest, NewDocumentTakesInitialFileOrDefaults) {
 }
 
 TEST_F(DocumentLifecycleTest, InitialFileIsWrittenSafely) {
-    ASSERT_EQ(WriteInitialParameters(Custom()), FileError::None);
+    ASSERT_EQ(WriteInitialParameters(Custom()), Fault::None);
     EXPECT_EQ(Slurp(dir_ / kInitialParametersFile), WriteParameterText(Custom()));
     EXPECT_EQ(Files(), std::vector<std::string>{kInitialParametersFile});
     EXPECT_EQ(InitialParametersPath(), (dir_ / kInitialParametersFile).string());
 
     fs::remove(dir_ / kInitialParametersFile);
     fs::create_directory(dir_ / kInitialParametersFile);
-    EXPECT_NE(WriteInitialParameters(Custom()), FileError::None);
+    EXPECT_NE(WriteInitialParameters(Custom()), Fault::None);
     ASSERT_TRUE(New()) << "an Initial.qrn that cannot be read gives the defaults";
     EXPECT_EQ(record, kDefaultParameters);
 }
@@ -198,13 +196,11 @@ TEST_F(DocumentLifecycleTest, FailedSaveKeepsTheOldFileAndLeavesNoNewOne) {
     EXPECT_EQ(Slurp(existing), "old");
     ASSERT_EQ(prompts.reports.size(), 1u);
     EXPECT_EQ(prompts.reports[0].path, existing.string());
-    EXPECT_EQ(prompts.reports[0].operation, DocumentOperation::Save);
 
     prompts.saveNames = {(dir_ / "no-such-folder" / "x.qrn").string()};
     EXPECT_FALSE(SaveAs());
     ASSERT_EQ(prompts.reports.size(), 2u);
-    EXPECT_EQ(prompts.reports[1].error, FileError::FileNotFound);
-    EXPECT_EQ(prompts.reports[1].operation, DocumentOperation::Create);
+    EXPECT_EQ(prompts.reports[1].error, Fault::FolderNotFound) << "the folder is what is missing";
 
     EXPECT_EQ(Files().size(), 1u) << "nothing beside the old file";
     EXPECT_TRUE(doc.IsModified());
@@ -235,9 +231,8 @@ TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
     prompts.saveAnswers = {SaveAnswer::No};
     EXPECT_FALSE(OpenFile("missing.qrn"));
     ASSERT_EQ(prompts.reports.size(), 1u);
-    EXPECT_EQ(prompts.reports[0].error, FileError::FileNotFound);
+    EXPECT_EQ(prompts.reports[0].error, Fault::FileNotFound);
     EXPECT_EQ(prompts.reports[0].path, (dir_ / "missing.qrn").string());
-    EXPECT_EQ(prompts.reports[0].operation, DocumentOperation::Open);
     EXPECT_EQ(record, Custom());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), pathBefore);

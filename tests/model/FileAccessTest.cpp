@@ -29,20 +29,20 @@ TEST_F(FileAccessTest, ReadsOnlyTheHeadAndNamesTheCause) {
         out << std::string(200000, 'x') << 'y';
     }
     const FileReadResult head = ReadFileHead(Path("big.qrn"), 1000);
-    EXPECT_EQ(head.error, FileError::None);
+    EXPECT_EQ(head.error, Fault::None);
     EXPECT_EQ(head.bytes, std::string(1000, 'x'));
     const FileReadResult whole = ReadFileHead(Path("big.qrn"), 1 << 20);
     EXPECT_EQ(whole.bytes, std::string(200000, 'x') + 'y');
-    EXPECT_EQ(ReadFileHead(Path("missing.qrn"), 1000).error, FileError::FileNotFound);
-    EXPECT_EQ(ReadFileHead(dir_.string(), 1000).error, FileError::AccessDenied);
-    EXPECT_EQ(ReadFileHead(Path("big.qrn") + "/x", 1000).error, FileError::BadPath);
+    EXPECT_EQ(ReadFileHead(Path("missing.qrn"), 1000).error, Fault::FileNotFound);
+    EXPECT_EQ(ReadFileHead(dir_.string(), 1000).error, Fault::AccessDenied);
+    EXPECT_EQ(ReadFileHead(Path("big.qrn") + "/x", 1000).error, Fault::BadPath);
 }
 
 TEST_F(FileAccessTest, AtomicWriteReplacesWholeAndKeepsPermissions) {
     const std::string path = Path("scale.qrn");
-    ASSERT_EQ(WriteFileAtomically(path, "old"), FileError::None);
+    ASSERT_EQ(WriteFileAtomically(path, "old"), Fault::None);
     ::chmod(path.c_str(), 0640);
-    ASSERT_EQ(WriteFileAtomically(path, "new text"), FileError::None);
+    ASSERT_EQ(WriteFileAtomically(path, "new text"), Fault::None);
     EXPECT_EQ(Slurp(path), "new text");
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
@@ -55,30 +55,30 @@ TEST_F(FileAccessTest, AtomicWriteReplacesWholeAndKeepsPermissions) {
 TEST_F(FileAccessTest, WriteThroughALinkReplacesItsTargetAndKeepsTheLink) {
     fs::create_directory(dir_ / "scales");
     const std::string target = Path("scales/real.qrn");
-    ASSERT_EQ(WriteFileAtomically(target, "old"), FileError::None);
+    ASSERT_EQ(WriteFileAtomically(target, "old"), Fault::None);
     fs::create_symlink("scales/real.qrn", dir_ / "link.qrn");
     fs::create_symlink("link.qrn", dir_ / "chain.qrn");
-    ASSERT_EQ(WriteFileAtomically(Path("chain.qrn"), "new"), FileError::None);
+    ASSERT_EQ(WriteFileAtomically(Path("chain.qrn"), "new"), Fault::None);
     EXPECT_TRUE(fs::is_symlink(dir_ / "chain.qrn"));
     EXPECT_TRUE(fs::is_symlink(dir_ / "link.qrn"));
     EXPECT_EQ(Slurp(target), "new");
     // A link to a file not made yet creates it; a loop of links is refused.
     fs::create_symlink("scales/later.qrn", dir_ / "ahead.qrn");
-    ASSERT_EQ(WriteFileAtomically(Path("ahead.qrn"), "made"), FileError::None);
+    ASSERT_EQ(WriteFileAtomically(Path("ahead.qrn"), "made"), Fault::None);
     EXPECT_EQ(Slurp(Path("scales/later.qrn")), "made");
     fs::create_symlink("loop.qrn", dir_ / "loop.qrn");
-    EXPECT_EQ(WriteFileAtomically(Path("loop.qrn"), "x"), FileError::BadPath);
+    EXPECT_EQ(WriteFileAtomically(Path("loop.qrn"), "x"), Fault::BadPath);
     EXPECT_TRUE(fs::is_symlink(dir_ / "loop.qrn"));
 }
 
 TEST_F(FileAccessTest, FailedWriteLeavesNothingBehind) {
-    EXPECT_EQ(WriteFileAtomically(Path("no-such-folder/scale.qrn"), "x"), FileError::FileNotFound);
+    EXPECT_EQ(WriteFileAtomically(Path("no-such-folder/scale.qrn"), "x"), Fault::FileNotFound);
     // A folder that exists but takes no file once reported the file as not found.
     if (fs::is_directory("/proc/self")) {
-        EXPECT_EQ(WriteFileAtomically("/proc/x.qrn", "x"), FileError::CannotCreate);
+        EXPECT_EQ(WriteFileAtomically("/proc/x.qrn", "x"), Fault::CannotCreate);
     }
     fs::create_directory(Path("folder.qrn"));
-    EXPECT_EQ(WriteFileAtomically(Path("folder.qrn"), "x"), FileError::AccessDenied);
+    EXPECT_EQ(WriteFileAtomically(Path("folder.qrn"), "x"), Fault::AccessDenied);
     EXPECT_TRUE(fs::is_directory(Path("folder.qrn")));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }

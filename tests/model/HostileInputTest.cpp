@@ -120,13 +120,11 @@ TEST(HostileRecord, ControlBytesInTextsCostNoOtherValue) {
 }
 
 struct QuietPrompts : DocumentPrompts {
-    std::vector<FileError> reports;
+    std::vector<Fault> reports;
     SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
     std::string AskOpenFileName() override { return {}; }
     std::string AskSaveFileName(const std::string&) override { return {}; }
-    void ReportFileError(FileError error, const std::string&, DocumentOperation) override {
-        reports.push_back(error);
-    }
+    void ReportFailure(const Outcome& failure) override { reports.push_back(failure.fault); }
 };
 
 // The bytes this process has read so far, as the kernel counts them; -1 where it keeps no count.
@@ -167,7 +165,7 @@ TEST_F(HostileFileOpen, BinaryNoiseIsRefusedAsNoScaleFile) {
     const ScaleParameters before = record_;
     EXPECT_FALSE(Open(Put("noise.qrn", noise).string()));
     EXPECT_EQ(record_, before);
-    EXPECT_EQ(prompts_.reports, std::vector<FileError>{FileError::NotScaleFile});
+    EXPECT_EQ(prompts_.reports, std::vector<Fault>{Fault::NotScaleFile});
 }
 
 TEST_F(HostileFileOpen, NoScaleFileRegressionForeignFilesAreRefusedAndAnyKnownKeyOpens) {
@@ -193,7 +191,7 @@ TEST_F(HostileFileOpen, NoScaleFileRegressionForeignFilesAreRefusedAndAnyKnownKe
         EXPECT_EQ(Open(Put("file.qrn", c.bytes).string()), c.opens);
         EXPECT_EQ(prompts_.reports.empty(), c.opens);
         if (!c.opens) {
-            EXPECT_EQ(prompts_.reports, std::vector<FileError>{FileError::NotScaleFile});
+            EXPECT_EQ(prompts_.reports, std::vector<Fault>{Fault::NotScaleFile});
             EXPECT_EQ(record_, before);
         }
     }
@@ -232,7 +230,7 @@ TEST_F(HostileFileOpen, NamedPipeWithoutWriterDoesNotHang) {
     const pid_t child = ::fork();
     if (child == 0) {
         const FileReadResult read = ReadFileHead(fifo.string(), kParameterReadLimit);
-        ::_exit(read.error == FileError::None && read.bytes.empty() ? 0 : 1);
+        ::_exit(read.error == Fault::None && read.bytes.empty() ? 0 : 1);
     }
     ASSERT_GT(child, 0);
     int status = 0;
@@ -263,7 +261,7 @@ TEST_F(HostileFileOpen, InitialFileThatIsAFolderGivesTheDefaults) {
     record_ = doc_.OnNewDocument();
     EXPECT_EQ(record_, kDefaultParameters);
     // Writing over it fails with a cause and leaves the folder as it was.
-    EXPECT_EQ(WriteInitialParameters(kDefaultParameters), FileError::AccessDenied);
+    EXPECT_EQ(WriteInitialParameters(kDefaultParameters), Fault::AccessDenied);
     EXPECT_TRUE(fs::is_directory(kInitialParametersFile));
     fs::current_path(previous);
 }

@@ -212,7 +212,7 @@ TEST_F(ExportPictureTest, BandsGiveTheBytesOfTheWholeCanvas) {
                              "M24-100uA-radial.qrn", "M4200-15V.qrn"}) {
         const FileReadResult file =
             ReadFileHead(std::string(QUIRN_TEST_SAMPLES "/") + name, kParameterReadLimit);
-        ASSERT_EQ(file.error, FileError::None) << name;
+        ASSERT_EQ(file.error, Fault::None) << name;
         scales.push_back(ReadScaleParameters(file.bytes));
     }
     for (const ScaleParameters& params : scales) {
@@ -329,7 +329,7 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
 TEST_F(ExportPictureTest, HighResolutionColourExportRegression) {
     const FileReadResult file =
         ReadFileHead(QUIRN_TEST_SAMPLES "/VU-meter.qrn", kParameterReadLimit);
-    ASSERT_EQ(file.error, FileError::None);
+    ASSERT_EQ(file.error, Fault::None);
     state_.params = ReadScaleParameters(file.bytes);
     state_.symbols = LoadSymbolImages();
     state_.layout = DefaultLayout(state_.params);

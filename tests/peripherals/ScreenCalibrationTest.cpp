@@ -39,10 +39,10 @@ TEST(ScreenCalibration, LongFileIsReadWholeAndMissingFileIsUncalibrated) {
         out << std::string(5000, ' ') << "Lscr = 400\r\nKsrn = 1.5\r\n";
     }
     EXPECT_EQ(LoadScreenCalibration(path, 300), (ScreenCalibration{400, 1.5}));
-    ASSERT_EQ(SaveScreenCalibration(path, {345, 1.078125}), FileError::None);
+    ASSERT_EQ(SaveScreenCalibration(path, {345, 1.078125}), Fault::None);
     EXPECT_EQ(LoadScreenCalibration(path, 300), (ScreenCalibration{345, 1.078125}));
     EXPECT_EQ(SaveScreenCalibration(dir.filePath("none/Screen.ini").toStdString(), {1, 1.0}),
-              FileError::FileNotFound);
+              Fault::FileNotFound);
 }
 
 TEST(ScreenCalibration, TypedWidthMustBeAPositiveWholeNumber) {

@@ -336,7 +336,7 @@ TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
 test::LaidOutScene LaidOutSample(const std::string& path,
                                  const std::function<void(ScaleParameters&)>& change = {}) {
     const FileReadResult file = ReadFileHead(path, kParameterReadLimit);
-    EXPECT_EQ(file.error, FileError::None) << path;
+    EXPECT_EQ(file.error, Fault::None) << path;
     test::LaidOutScene state;
     state.params = ReadScaleParameters(file.bytes);
     state.symbols = LoadSymbolImages();

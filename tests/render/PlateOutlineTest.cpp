@@ -91,7 +91,7 @@ TEST(PlateOutline, RadialSideHeightForOddRadii) {
 TEST(CutLinesRegression, ATextOverTheCutOutLeavesItsLineWhole) {
     const FileReadResult file =
         ReadFileHead(QUIRN_TEST_SAMPLES "/Multimeter-3-scales.qrn", kParameterReadLimit);
-    ASSERT_EQ(file.error, FileError::None);
+    ASSERT_EQ(file.error, Fault::None);
     test::LaidOutScene state = LaidOut(ReadScaleParameters(file.bytes));
     state.symbols = LoadSymbolImages();
     ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(300), PaintMode::Print).ok());

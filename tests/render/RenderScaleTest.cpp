@@ -81,7 +81,7 @@ TEST(RenderScale, PlateBottomLineIsOnTheScreenCanvas) {
     // one's axis was rounded 0.27 px lower: either way the line fell one row past the last.
     const FileReadResult sample =
         ReadFileHead(QUIRN_TEST_SAMPLES "/C42300-2.5A-small.qrn", kParameterReadLimit);
-    ASSERT_EQ(sample.error, FileError::None);
+    ASSERT_EQ(sample.error, Fault::None);
     const ReferenceDevice screen{1400, 3700, 1000};
     for (int shape : {0, 1}) {
         for (int zoom = 1; zoom <= 10; ++zoom) {

@@ -122,7 +122,7 @@ TEST(ScaleChecksRegression, AFileKeepsItsFoldedPointsAndOutsideValuesOutOfTheDra
 TEST(ZoneHatchRegression, TouchingZonesAreHatchedInDifferentDirections) {
     const FileReadResult file =
         ReadFileHead(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn", kParameterReadLimit);
-    ASSERT_EQ(file.error, FileError::None);
+    ASSERT_EQ(file.error, Fault::None);
     test::LaidOutScene state = test::LaidOut(ReadScaleParameters(file.bytes));
     const ScaleParameters& p = state.params;
     ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());

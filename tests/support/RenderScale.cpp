@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/RenderScale.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -32,12 +31,10 @@ QString Number(std::int64_t value) {
 
 std::string TooLargeMessage(const CanvasGeometry& g, bool forScreen) {
     const QString text =
-        forScreen ? QCoreApplication::translate(
-                        "quirn::RenderScale",
+        forScreen ? QString::fromUtf8(
                         "Шкала не нарисована: холст %1 x %2 точек больше предела (%3 точек по "
                         "стороне, %4 точек всего). Проверьте размеры шкалы или уменьшите масштаб.")
-                  : QCoreApplication::translate(
-                        "quirn::RenderScale",
+                  : QString::fromUtf8(
                         "Шкала не нарисована: холст %1 x %2 точек больше предела (%3 точек по "
                         "стороне, %4 точек всего). Проверьте размеры шкалы.");
     return text
@@ -108,11 +105,10 @@ RenderResult RenderScale(const Scene& scene, const ReferenceDevice& device, Pain
                  forScreen ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
     if (image.isNull()) {
         result.status = RenderStatus::CanvasTooLarge;
-        result.message = QCoreApplication::translate(
-                             "quirn::RenderScale",
-                             "Шкала не нарисована: не хватает памяти для холста %1 x %2 точек.")
-                             .arg(Number(g.pixelWidth), Number(g.pixelHeight))
-                             .toStdString();
+        result.message =
+            QString::fromUtf8("Шкала не нарисована: не хватает памяти для холста %1 x %2 точек.")
+                .arg(Number(g.pixelWidth), Number(g.pixelHeight))
+                .toStdString();
         return result;
     }
     image.fill(Qt::white);

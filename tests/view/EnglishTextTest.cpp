@@ -183,7 +183,7 @@ class EnglishTextTest : public ::testing::Test {
         SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
         std::string AskOpenFileName() override { return {}; }
         std::string AskSaveFileName(const std::string&) override { return {}; }
-        void ReportFileError(FileError, const std::string&, DocumentOperation) override {}
+        void ReportFailure(const Outcome&) override {}
     };
 
     test::ScratchDirectory scratch_{"quirn-english", true};

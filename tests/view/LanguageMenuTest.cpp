@@ -19,7 +19,7 @@ struct NoPrompts : DocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
     std::string AskOpenFileName() override { return {}; }
     std::string AskSaveFileName(const std::string&) override { return {}; }
-    void ReportFileError(FileError, const std::string&, DocumentOperation) override {}
+    void ReportFailure(const Outcome&) override {}
 };
 
 class LanguageMenuTest : public ::testing::Test {

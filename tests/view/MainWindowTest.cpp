@@ -34,7 +34,7 @@ namespace fs = std::filesystem;
 struct ScriptedPrompts : DocumentPrompts {
     std::deque<SaveAnswer> saveAnswers;
     std::vector<std::string> questions;
-    std::vector<std::pair<FileError, std::string>> reports;
+    std::vector<std::pair<Fault, std::string>> reports;
 
     SaveAnswer AskSaveChanges(const std::string& title) override {
         questions.push_back(title);
@@ -45,8 +45,8 @@ struct ScriptedPrompts : DocumentPrompts {
     }
     std::string AskOpenFileName() override { return {}; }
     std::string AskSaveFileName(const std::string&) override { return {}; }
-    void ReportFileError(FileError error, const std::string& fullPath, DocumentOperation) override {
-        reports.emplace_back(error, fullPath);
+    void ReportFailure(const Outcome& failure) override {
+        reports.emplace_back(failure.fault, failure.args.empty() ? "" : failure.args[0]);
     }
 };
 
@@ -263,7 +263,7 @@ TEST_F(MainWindowTest, StartWithAFileThatCannotBeOpenedEndsAndKeepsInitialFile) 
     app_ = std::make_unique<Application>(*settings_, &prompts_);
     EXPECT_FALSE(app_->start("missing.qrn"));
     ASSERT_EQ(prompts_.reports.size(), 1u);
-    EXPECT_EQ(prompts_.reports[0].first, FileError::FileNotFound);
+    EXPECT_EQ(prompts_.reports[0].first, Fault::FileNotFound);
     EXPECT_EQ(prompts_.reports[0].second, (dir_ / "missing.qrn").string());
     EXPECT_FALSE(app_->mainWindow()->isVisible());
     app_->finish();

@@ -204,7 +204,7 @@ struct SilentPrompts : DocumentPrompts {
     SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
     std::string AskOpenFileName() override { return {}; }
     std::string AskSaveFileName(const std::string&) override { return {}; }
-    void ReportFileError(FileError, const std::string&, DocumentOperation) override {}
+    void ReportFailure(const Outcome&) override {}
 };
 
 TEST(GridSwitchTest, TheViewMenuSwitchesTheGridAndTheNextRunKeepsIt) {

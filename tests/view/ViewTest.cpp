@@ -477,7 +477,7 @@ TEST_F(ViewTest, ALabelDraggedOffThePlateIsShownWhereItPrints) {
         const QImage held = Picture();
         Release(grab + drag.by);
         ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(view_->session().scene().params)),
-                  FileError::None);
+                  Fault::None);
         doc_.SetModifiedFlag(false);  // as saving leaves it
         ASSERT_TRUE(view_->session().OpenDocumentFile(path));
         Paint();
@@ -531,7 +531,7 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     ScaleParameters large = kDefaultParameters;
     large.plateWidth = large.plateHeight = 40000;
     const std::string path = cwd_.path("large.qrn").toStdString();
-    ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(large)), FileError::None);
+    ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(large)), Fault::None);
     ASSERT_TRUE(view_->session().OpenDocumentFile(path));
     Paint();
     for (int i = 0; i < 3; ++i) Wheel(120);
