@@ -83,7 +83,7 @@ MainWindow::MainWindow(Document& doc, QWidget* parent)
 
     connect(session_, &ScaleSession::titleChanged, this, [this] { UpdateCaption(); });
     connect(session_, &ScaleSession::modifiedChanged, this,
-            [this] { setWindowModified(doc_.IsModified()); });
+            [this] { setWindowModified(doc_.isModified()); });
     ConnectHistory();
     UpdateCaption();
     FitToScreen();
@@ -325,9 +325,9 @@ void MainWindow::ShowRecentFiles(QMenu& file) {
 
 void MainWindow::UpdateCaption() {
     // "[*]" is where the desktop's modified mark goes.
-    setWindowTitle(QStringLiteral("Quirn - ") + QString::fromStdString(doc_.GetTitle()) +
+    setWindowTitle(QStringLiteral("Quirn - ") + QString::fromStdString(doc_.title()) +
                    QStringLiteral("[*]"));
-    setWindowModified(doc_.IsModified());
+    setWindowModified(doc_.isModified());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -54,13 +54,13 @@ std::string WithDefaultExtension(const std::string& path) {
     return path;
 }
 
-void Document::SetPathName(const std::string& path, RecentFiles recent) {
+void Document::setFilePath(const std::string& path, RecentFiles recent) {
     pathName_ = path.empty() ? std::string() : Absolute(path);
     if (recent == RecentFiles::Add) recentFiles_.Add(pathName_);
     UpdateTitle();
 }
 
-void Document::SetDescription(const std::string& description) {
+void Document::setDescription(const std::string& description) {
     description_ = description;
     UpdateTitle();
 }
@@ -68,36 +68,41 @@ void Document::SetDescription(const std::string& description) {
 void Document::UpdateTitle() {
     const std::string fileName = fs::path(pathName_).filename().string();
     if (description_.empty())
-        title_ = fileName.empty() ? std::string(kUntitledTitle) : fileName;
+        title_ = fileName.empty() ? untitledName_ : fileName;
     else
         title_ = fileName.empty() ? description_ : description_ + " (" + fileName + ")";
+}
+
+void Document::setUntitledName(const std::string& name) {
+    untitledName_ = name;
+    UpdateTitle();
 }
 
 std::string Document::NameForQuestion() const {
     const std::string fileName = fs::path(pathName_).filename().string();
     if (!fileName.empty()) return fileName;
-    return description_.empty() ? std::string(kUntitledTitle) : description_;
+    return description_.empty() ? untitledName_ : description_;
 }
 
-void Document::SetModifiedFlag(bool modified) {
+void Document::setModified(bool modified) {
     if (modified_ == modified) return;
     modified_ = modified;
 }
 
-ScaleParameters Document::OnNewDocument() {
+ScaleParameters Document::StartNew() {
     pathName_.clear();
     description_.clear();
-    SetModifiedFlag(false);
+    setModified(false);
     UpdateTitle();
     return ReadInitialParameters(initialFile_);
 }
 
-std::optional<ScaleParameters> Document::OnFileNew(const ScaleParameters& current) {
+std::optional<ScaleParameters> Document::New(const ScaleParameters& current) {
     if (!SaveModified(current)) return std::nullopt;
-    return OnNewDocument();
+    return StartNew();
 }
 
-std::optional<ScaleParameters> Document::OnFileOpen(const ScaleParameters& current) {
+std::optional<ScaleParameters> Document::Open(const ScaleParameters& current) {
     if (prompts_ == nullptr) return std::nullopt;
     const std::string path = prompts_->AskOpenFileName();
     if (path.empty()) return std::nullopt;
@@ -117,19 +122,19 @@ std::optional<ScaleParameters> Document::OpenDocumentFile(const std::string& pat
         return std::nullopt;
     }
     const ScaleParameters record = file.bytes.empty() ? current : ReadScaleParameters(file.bytes);
-    SetModifiedFlag(false);
+    setModified(false);
     // The description is the new record's, set by whoever shows it.
     description_.clear();
-    SetPathName(fullPath);
+    setFilePath(fullPath);
     return record;
 }
 
-bool Document::OnFileSave(const ScaleParameters& record) {
+bool Document::Save(const ScaleParameters& record) {
     if (!pathName_.empty() && IsWritableFile(pathName_)) return DoSave(pathName_, record);
     return DoSave({}, record);
 }
 
-bool Document::OnFileSaveAs(const ScaleParameters& record) {
+bool Document::SaveAs(const ScaleParameters& record) {
     return DoSave({}, record);
 }
 
@@ -155,8 +160,8 @@ bool Document::DoSave(const std::string& knownPath, const ScaleParameters& recor
                 FileFailure(error, path, existed ? FileOperation::Save : FileOperation::Create));
         return false;
     }
-    SetModifiedFlag(false);
-    SetPathName(path);
+    setModified(false);
+    setFilePath(path);
     return true;
 }
 
@@ -165,7 +170,7 @@ bool Document::SaveModified(const ScaleParameters& current) {
     if (prompts_ == nullptr) return false;
     switch (prompts_->AskSaveChanges(NameForQuestion())) {
         case SaveAnswer::Yes:
-            return OnFileSave(current);
+            return Save(current);
         case SaveAnswer::No:
             return true;
         case SaveAnswer::Cancel:

@@ -7,7 +7,7 @@
 //
 // Path names, descriptions and titles are UTF-8, as the file system and the window caption hold
 // them. A description built from the record's texts is shown as they are (DisplayText) when it
-// reaches SetDescription.
+// reaches setDescription.
 #pragma once
 
 #include <optional>
@@ -56,24 +56,27 @@ class Document {
     // Without prompts every question is answered by cancelling.
     void setPrompts(DocumentPrompts* prompts) { prompts_ = prompts; }
 
-    bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true);
+    bool isModified() const { return modified_; }
+    void setModified(bool modified = true);
 
     // The file the document was opened from or saved to (made absolute), where Save writes; it
     // goes to the recent-file list when addToRecent is set. Empty for a document with no file.
-    void SetPathName(const std::string& path, RecentFiles recent = RecentFiles::Add);
-    const std::string& GetPathName() const { return pathName_; }
+    void setFilePath(const std::string& path, RecentFiles recent = RecentFiles::Add);
+    const std::string& filePath() const { return pathName_; }
     // The one-line text users know the scale by: the window title, and the name a first save
     // proposes. Never a path.
-    void SetDescription(const std::string& description);
+    void setDescription(const std::string& description);
     const std::string& description() const { return description_; }
+    // What the title and the save question call a document with neither description nor file,
+    // in the language in force; "Безымянный" unless told otherwise.
+    void setUntitledName(const std::string& name);
     // The description followed by the file's name in brackets when there is a file; "Безымянный"
     // before either is known.
-    const std::string& GetTitle() const { return title_; }
+    const std::string& title() const { return title_; }
     // How the save question names the document: its file's name, else its description.
     std::string NameForQuestion() const;
 
-    // Where OnNewDocument reads Initial.qrn; a relative path is taken from the current directory
+    // Where StartNew reads Initial.qrn; a relative path is taken from the current directory
     // at the moment of the read.
     void setInitialParametersFile(const std::string& file) { initialFile_ = file; }
     const std::string& initialParametersFile() const { return initialFile_; }
@@ -83,25 +86,25 @@ class Document {
 
     // Empties the path name and the description, clears the modified flag, titles the document
     // "Безымянный" and gives the record of Initial.qrn (ReadInitialParameters).
-    ScaleParameters OnNewDocument();
+    ScaleParameters StartNew();
 
     // The commands. current is the record being edited, written when the save question is
     // answered yes. Those that replace the record give the one to show; all give nothing (or
     // false) when cancelled or failed, a failure reported through the prompts by then.
-    // New document: the save question, then OnNewDocument.
-    std::optional<ScaleParameters> OnFileNew(const ScaleParameters& current);
+    // New document: the save question, then StartNew.
+    std::optional<ScaleParameters> New(const ScaleParameters& current);
     // The open dialog, then OpenDocumentFile.
-    std::optional<ScaleParameters> OnFileOpen(const ScaleParameters& current);
+    std::optional<ScaleParameters> Open(const ScaleParameters& current);
     // The save question, then the file's first 1000 bytes become the record (an empty file
     // gives current back) and the path goes to the recent files. A file that cannot be opened or
     // read, or is no parameter file, leaves the document as it was.
     std::optional<ScaleParameters> OpenDocumentFile(const std::string& path,
                                                     const ScaleParameters& current);
     // Writes record into the document's file when it has one that is writable, else as save as.
-    bool OnFileSave(const ScaleParameters& record);
+    bool Save(const ScaleParameters& record);
     // Asks for a name proposing the document's file, or its description in the current
     // directory while it has none, then writes record.
-    bool OnFileSaveAs(const ScaleParameters& record);
+    bool SaveAs(const ScaleParameters& record);
     // Nothing to do when not modified; otherwise the save question: yes saves current and goes
     // on only if that succeeded, no goes on, cancel stops.
     bool SaveModified(const ScaleParameters& current);
@@ -115,6 +118,7 @@ class Document {
     bool modified_ = false;
     std::string pathName_;
     std::string description_;
+    std::string untitledName_ = kUntitledTitle;
     std::string title_;
     std::string initialFile_ = kInitialParametersFile;
     RecentFileList recentFiles_;

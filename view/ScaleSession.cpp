@@ -19,13 +19,15 @@ constexpr int kHistoryLimit = 500;
 }  // namespace
 
 ScaleSession::ScaleSession(Document& doc, QObject* parent)
-    : QObject(parent), doc_(doc), toldTitle_(doc.GetTitle()), toldModified_(doc.IsModified()) {
+    : QObject(parent), doc_(doc), toldModified_(doc.isModified()) {
+    doc_.setUntitledName(tr("Безымянный").toStdString());
+    toldTitle_ = doc_.title();
     scene_.symbols = LoadSymbolImages();
     history_.setUndoLimit(kHistoryLimit);
 }
 
 QString ScaleSession::DocumentTitle() const {
-    return QString::fromStdString(doc_.GetTitle());
+    return QString::fromStdString(doc_.title());
 }
 
 void ScaleSession::Changed() {
@@ -42,7 +44,7 @@ void ScaleSession::Show(const ScaleParameters& record) {
     scene_.templ.width = ClampToInt(std::int64_t{p.plateWidth} + 200);
     scene_.templ.anchor = At(-100 - p.plateWidth / 2, -100 - axisHeight);
 
-    doc_.SetDescription(ComposeDescription(p));
+    doc_.setDescription(ComposeDescription(p));
     TellDocument();
     scene_.zoom = 1;
     savedRecord_ = record;
@@ -55,7 +57,7 @@ void ScaleSession::Show(const ScaleParameters& record) {
 void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
     const SceneEdits before = Snapshot();
     scene_.params = params;
-    doc_.SetDescription(ComposeDescription(params));
+    doc_.setDescription(ComposeDescription(params));
     ResetLayout();
     Record(step.isEmpty() ? tr("применение параметров") : step, before);
 }
@@ -71,7 +73,7 @@ void ScaleSession::Record(const QString& text, const SceneEdits& before, StepKin
 
 void ScaleSession::Restore(const SceneEdits& s) {
     static_cast<SceneEdits&>(scene_) = s;
-    doc_.SetDescription(ComposeDescription(s.params));
+    doc_.setDescription(ComposeDescription(s.params));
     UpdateModified();
     TellDocument();
     ++revision_;
@@ -81,16 +83,16 @@ void ScaleSession::Restore(const SceneEdits& s) {
 }
 
 void ScaleSession::UpdateModified() {
-    doc_.SetModifiedFlag(scene_.params != savedRecord_);
+    doc_.setModified(scene_.params != savedRecord_);
 }
 
 void ScaleSession::TellDocument() {
-    if (doc_.GetTitle() != toldTitle_) {
-        toldTitle_ = doc_.GetTitle();
+    if (doc_.title() != toldTitle_) {
+        toldTitle_ = doc_.title();
         emit titleChanged();
     }
-    if (doc_.IsModified() != toldModified_) {
-        toldModified_ = doc_.IsModified();
+    if (doc_.isModified() != toldModified_) {
+        toldModified_ = doc_.isModified();
         emit modifiedChanged();
     }
 }

@@ -18,11 +18,11 @@ bool ScaleSession::Saved(bool saved) {
 }
 
 bool ScaleSession::NewDocument() {
-    return ShowOpened(doc_.OnFileNew(scene_.params));
+    return ShowOpened(doc_.New(scene_.params));
 }
 
 bool ScaleSession::OpenDocument() {
-    return ShowOpened(doc_.OnFileOpen(scene_.params));
+    return ShowOpened(doc_.Open(scene_.params));
 }
 
 bool ScaleSession::OpenDocumentFile(const std::string& path) {
@@ -30,18 +30,18 @@ bool ScaleSession::OpenDocumentFile(const std::string& path) {
 }
 
 bool ScaleSession::SaveDocument() {
-    return Saved(doc_.OnFileSave(scene_.params));
+    return Saved(doc_.Save(scene_.params));
 }
 
 bool ScaleSession::SaveDocumentAs() {
-    return Saved(doc_.OnFileSaveAs(scene_.params));
+    return Saved(doc_.SaveAs(scene_.params));
 }
 
 bool ScaleSession::SaveModified() {
-    const bool asked = doc_.IsModified();
+    const bool asked = doc_.isModified();
     const bool goOn = doc_.SaveModified(scene_.params);
     // Saved when it was asked and the flag is down now.
-    if (asked && !doc_.IsModified()) savedRecord_ = scene_.params;
+    if (asked && !doc_.isModified()) savedRecord_ = scene_.params;
     TellDocument();
     return goOn;
 }

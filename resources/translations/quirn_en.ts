@@ -1107,6 +1107,10 @@ No printer is installed on this system.</translation>
 <context>
     <name>quirn::ScaleSession</name>
     <message>
+        <source>Безымянный</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
         <source>применение параметров</source>
         <translation>applying the parameters</translation>
     </message>

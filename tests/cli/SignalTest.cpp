@@ -125,7 +125,7 @@ class SessionEndTest : public ::testing::Test {
         ASSERT_TRUE(app_->start({}));
         app_->mainWindow()->parameterBar().setText(BarControl::Name, QStringLiteral("Unsaved"));
         app_->mainWindow()->panel().applyParameters();
-        ASSERT_TRUE(app_->document().IsModified());
+        ASSERT_TRUE(app_->document().isModified());
     }
     void TearDown() override {
         app_.reset();
@@ -164,7 +164,7 @@ TEST_F(SessionEndTest, SessionCloseAsksFirstAndCancelKeepsTheRunGoing) {
     prompts_.answers = {SaveAnswer::Cancel};
     EXPECT_FALSE(sessionEnd.CommitData(true));
     EXPECT_EQ(prompts_.questions, 1);
-    EXPECT_TRUE(app_->document().IsModified());
+    EXPECT_TRUE(app_->document().isModified());
 
     // Yes saves before the session goes on.
     prompts_.answers = {SaveAnswer::Yes};
@@ -190,7 +190,7 @@ TEST_F(SessionEndTest, WithoutInteractionNothingIsAsked) {
     SessionEnd sessionEnd(*app_);
     EXPECT_TRUE(sessionEnd.CommitData(false));
     EXPECT_EQ(prompts_.questions, 0);
-    EXPECT_TRUE(app_->document().IsModified());
+    EXPECT_TRUE(app_->document().isModified());
 }
 
 }  // namespace

@@ -177,10 +177,10 @@ TEST(FileSizeLimit, EveryWriteFailsAsDiskFullAndKeepsTheOldFile) {
         Prompts prompts;
         prompts.saveName = document.string();
         Document doc(&prompts);
-        doc.SetModifiedFlag(true);
+        doc.setModified(true);
         const std::string expected =
             "Диск переполнен в процессе обращения к " + document.string() + ".";
-        if (doc.OnFileSaveAs(Record('N')) || prompts.messages != std::vector<std::string>{expected})
+        if (doc.SaveAs(Record('N')) || prompts.messages != std::vector<std::string>{expected})
             failed |= 1;
         if (::chdir(dir.c_str()) != 0 ||
             WriteInitialParameters(kDefaultParameters) != Fault::DiskFull)
@@ -240,9 +240,9 @@ class MountedFault : public ::testing::Test {
         Prompts prompts;
         prompts.saveName = document_.string();
         Document doc(&prompts);
-        doc.SetModifiedFlag(true);
-        EXPECT_FALSE(doc.OnFileSave(Record('N', 200'000)));
-        EXPECT_TRUE(doc.IsModified());
+        doc.setModified(true);
+        EXPECT_FALSE(doc.Save(Record('N', 200'000)));
+        EXPECT_TRUE(doc.isModified());
         fs::current_path(dir_);
         EXPECT_EQ(WriteInitialParameters(Record('N', 200'000)), expected);
         EXPECT_EQ(SaveScreenCalibration(screen_.string(), {345, 1.15}), expected);

@@ -61,6 +61,6 @@ int main(int argc, char** argv) {
     quirn::ScaleParameters p = quirn::kDefaultParameters;
     p.name = argv[2];
     quirn::Document doc(&prompts);
-    doc.SetModifiedFlag(true);
-    return doc.OnFileSaveAs(p) ? 0 : 2;
+    doc.setModified(true);
+    return doc.SaveAs(p) ? 0 : 2;
 }

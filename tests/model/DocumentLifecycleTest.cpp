@@ -75,20 +75,20 @@ class DocumentLifecycleTest : public ::testing::Test {
         if (!opened) return false;
         record = *opened;
         ++initialUpdates;
-        doc.SetDescription(Describe(record));
+        doc.setDescription(Describe(record));
         return true;
     }
-    bool New() { return Shown(doc.OnFileNew(record)); }
-    bool Open() { return Shown(doc.OnFileOpen(record)); }
+    bool New() { return Shown(doc.New(record)); }
+    bool Open() { return Shown(doc.Open(record)); }
     bool OpenFile(const std::string& path) { return Shown(doc.OpenDocumentFile(path, record)); }
-    bool Save() { return doc.OnFileSave(record); }
-    bool SaveAs() { return doc.OnFileSaveAs(record); }
+    bool Save() { return doc.Save(record); }
+    bool SaveAs() { return doc.SaveAs(record); }
     bool SaveModified() { return doc.SaveModified(record); }
     // Apply as the session does it.
     void Apply(const ScaleParameters& p) {
-        doc.SetModifiedFlag(true);
+        doc.setModified(true);
         record = p;
-        doc.SetDescription(Describe(p));
+        doc.setDescription(Describe(p));
     }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
@@ -116,24 +116,24 @@ class DocumentLifecycleTest : public ::testing::Test {
 TEST_F(DocumentLifecycleTest, NewDocumentTakesInitialFileOrDefaults) {
     ASSERT_TRUE(New());
     EXPECT_EQ(record, kDefaultParameters);
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V");
-    EXPECT_TRUE(doc.GetPathName().empty()) << "a new document has no file";
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.title(), "M4200, 69x60, 15V");
+    EXPECT_TRUE(doc.filePath().empty()) << "a new document has no file";
     EXPECT_EQ(initialUpdates, 1);
 
     Put(dir_ / kInitialParametersFile, "");
     ASSERT_TRUE(New());
     EXPECT_EQ(record, ScaleParameters{}) << "an empty file gives zeros, not defaults";
-    EXPECT_EQ(doc.GetTitle(), ", 0x0, 0");
+    EXPECT_EQ(doc.title(), ", 0x0, 0");
 
     ASSERT_EQ(WriteInitialParameters(Custom()), Fault::None);
     ASSERT_TRUE(New());
     EXPECT_EQ(record, Custom()) << "what the end of the run wrote comes back";
 
     // Until the new record is shown the document is untitled.
-    ASSERT_TRUE(doc.OnFileNew(record));
-    EXPECT_EQ(doc.GetTitle(), kUntitledTitle);
-    EXPECT_TRUE(doc.GetPathName().empty());
+    ASSERT_TRUE(doc.New(record));
+    EXPECT_EQ(doc.title(), kUntitledTitle);
+    EXPECT_TRUE(doc.filePath().empty());
 }
 
 TEST_F(DocumentLifecycleTest, InitialFileIsWrittenSafely) {
@@ -156,7 +156,7 @@ TEST_F(DocumentLifecycleTest, SaveQuestionAnswers) {
     prompts.saveAnswers = {SaveAnswer::Cancel};
     EXPECT_FALSE(New());
     EXPECT_EQ(record, Custom());
-    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.isModified());
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0], "A1, 69x60, 150mA");
 
@@ -164,20 +164,20 @@ TEST_F(DocumentLifecycleTest, SaveQuestionAnswers) {
     prompts.saveAnswers = {SaveAnswer::Yes};
     EXPECT_FALSE(New());
     EXPECT_EQ(record, Custom());
-    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.isModified());
 
     prompts.saveAnswers = {SaveAnswer::Yes};
     prompts.saveNames = {(dir_ / "kept").string()};
     EXPECT_TRUE(New());
     EXPECT_EQ(Slurp(dir_ / "kept.qrn"), WriteParameterText(Custom()));
     EXPECT_EQ(record, kDefaultParameters);
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.isModified());
 
     Apply(Custom());
     prompts.saveAnswers = {SaveAnswer::No};
     EXPECT_TRUE(New());
     EXPECT_EQ(record, kDefaultParameters);
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(Files(), std::vector<std::string>{"kept.qrn"}) << "no answer wrote nothing";
 
     EXPECT_TRUE(SaveModified()) << "an unmodified document asks nothing";
@@ -203,8 +203,8 @@ TEST_F(DocumentLifecycleTest, FailedSaveKeepsTheOldFileAndLeavesNoNewOne) {
     EXPECT_EQ(prompts.reports[1].error, Fault::FolderNotFound) << "the folder is what is missing";
 
     EXPECT_EQ(Files().size(), 1u) << "nothing beside the old file";
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA");
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.title(), "A1, 69x60, 150mA");
 }
 
 TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
@@ -213,7 +213,7 @@ TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
     prompts.openNames = {"scale1.qrn"};
     ASSERT_TRUE(Open());
     EXPECT_EQ(record, Custom());
-    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 150mA (scale1.qrn)");
+    EXPECT_EQ(doc.title(), "A1, 69x60, 150mA (scale1.qrn)");
     EXPECT_EQ(doc.recentFiles().entries(),
               std::vector<std::string>{(dir_ / "scale1.qrn").string()});
 
@@ -222,20 +222,20 @@ TEST_F(DocumentLifecycleTest, OpenTakesTheFileAndKeepsTheDocumentWhenItCannot) {
     prompts.saveAnswers = {SaveAnswer::No};
     ASSERT_TRUE(OpenFile((dir_ / "empty.qrn").string()));
     EXPECT_EQ(record, kDefaultParameters) << "an empty file changes nothing";
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.GetTitle(), "M4200, 69x60, 15V (empty.qrn)");
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.title(), "M4200, 69x60, 15V (empty.qrn)");
     EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "empty.qrn").string());
 
     Apply(Custom());
-    const std::string pathBefore = doc.GetPathName();
+    const std::string pathBefore = doc.filePath();
     prompts.saveAnswers = {SaveAnswer::No};
     EXPECT_FALSE(OpenFile("missing.qrn"));
     ASSERT_EQ(prompts.reports.size(), 1u);
     EXPECT_EQ(prompts.reports[0].error, Fault::FileNotFound);
     EXPECT_EQ(prompts.reports[0].path, (dir_ / "missing.qrn").string());
     EXPECT_EQ(record, Custom());
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.GetPathName(), pathBefore);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.filePath(), pathBefore);
 
     // A folder opens to a read error: reported, nothing taken.
     fs::create_directory(dir_ / "folder.qrn");
@@ -254,7 +254,7 @@ TEST_F(DocumentLifecycleTest, SaveWritesToTheOpenedFileNotToTheDescriptionsName)
     ScaleParameters changed = Custom();
     changed.range = 300;
     Apply(changed);
-    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 300mA (scale1.qrn)");
+    EXPECT_EQ(doc.title(), "A1, 69x60, 300mA (scale1.qrn)");
 
     prompts.saveAnswers = {SaveAnswer::Cancel};
     EXPECT_FALSE(New());
@@ -265,14 +265,14 @@ TEST_F(DocumentLifecycleTest, SaveWritesToTheOpenedFileNotToTheDescriptionsName)
     EXPECT_EQ(Slurp(dir_ / "scale1.qrn"), WriteParameterText(changed));
     EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA"), "someone else's");
     EXPECT_EQ(Slurp(dir_ / "A1, 69x60, 150mA.qrn"), "someone else's");
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.isModified());
 
     // Save as proposes the document's own file and makes the chosen one the document's.
     prompts.saveNames = {"typed"};
     ASSERT_TRUE(SaveAs());
     EXPECT_EQ(prompts.proposals, std::vector<std::string>{(dir_ / "scale1.qrn").string()});
     EXPECT_TRUE(fs::exists(dir_ / "typed.qrn")) << "a name typed without an extension gets one";
-    EXPECT_EQ(doc.GetTitle(), "A1, 69x60, 300mA (typed.qrn)");
+    EXPECT_EQ(doc.title(), "A1, 69x60, 300mA (typed.qrn)");
     EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "typed.qrn").string());
 }
 
@@ -281,17 +281,17 @@ TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
     slash.name = "A1/2";
     ASSERT_TRUE(New());
     Apply(slash);
-    EXPECT_EQ(doc.GetTitle(), "A1/2, 69x60, 150mA");
+    EXPECT_EQ(doc.title(), "A1/2, 69x60, 150mA");
     EXPECT_TRUE(doc.recentFiles().entries().empty()) << "descriptions are not recent files";
 
     // Cyrillic letters are two bytes each in a file name: the cut must not split one.
     ScaleParameters longName = Custom();
     longName.name = "Z" + std::string(300, '\xC0');  // "А" in Windows-1251, after one ASCII byte
     Apply(longName);
-    EXPECT_EQ(doc.GetTitle(), Describe(longName)) << "the title keeps the whole description";
+    EXPECT_EQ(doc.title(), Describe(longName)) << "the title keeps the whole description";
 
     for (const ScaleParameters& p : {slash, longName}) {
-        doc.OnNewDocument();  // a document with no file yet
+        doc.StartNew();  // a document with no file yet
         Apply(p);
         prompts.saveNames.clear();
         prompts.proposals.clear();

@@ -197,7 +197,7 @@ TEST_F(HostileFileOpen, NoScaleFileRegressionForeignFilesAreRefusedAndAnyKnownKe
     }
     // Initial.qrn of another kind gives the built-in plate, not zeros.
     doc_.setInitialParametersFile(Put("Initial.qrn", "root:x:0:0\n").string());
-    record_ = doc_.OnNewDocument();
+    record_ = doc_.StartNew();
     EXPECT_EQ(record_, kDefaultParameters);
 }
 
@@ -258,7 +258,7 @@ TEST_F(HostileFileOpen, InitialFileThatIsAFolderGivesTheDefaults) {
     const fs::path previous = fs::current_path();
     fs::current_path(dir_);
     fs::create_directory(kInitialParametersFile);
-    record_ = doc_.OnNewDocument();
+    record_ = doc_.StartNew();
     EXPECT_EQ(record_, kDefaultParameters);
     // Writing over it fails with a cause and leaves the folder as it was.
     EXPECT_EQ(WriteInitialParameters(kDefaultParameters), Fault::AccessDenied);

@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, CtrlNAsksAndBringsBackTheInitialFile) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
 
     ApplyName(frame, "A1");
-    EXPECT_TRUE(app_->document().IsModified());
+    EXPECT_TRUE(app_->document().isModified());
     EXPECT_EQ(Caption(frame), QStringLiteral("Quirn - A1, 69x60, 15V*"));
 
     prompts_.saveAnswers = {SaveAnswer::Cancel};
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, CtrlNAsksAndBringsBackTheInitialFile) {
     EXPECT_EQ(app_->mainWindow()->session().scene().params, kDefaultParameters);
     EXPECT_EQ(frame.view().session().scene().params, kDefaultParameters) << "the view was updated";
     EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("M4200"));
-    EXPECT_FALSE(app_->document().IsModified());
+    EXPECT_FALSE(app_->document().isModified());
 }
 
 TEST_F(MainWindowTest, TheEditMenuNamesTheStepAndTheKeysUndoAndRedoIt) {

@@ -96,7 +96,7 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     Apply();
     EXPECT_EQ(Said(), "Шкала 2: значения таблицы должны возрастать (5:0.6 4:1)");
     EXPECT_EQ(session_->scene().params, before);
-    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_FALSE(doc_.isModified());
     EXPECT_EQ(scales_->scaleCount(), 2);
     EXPECT_EQ(points->text(), U("0:0 5:0.6 4:1"));
 
@@ -107,7 +107,7 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     Type(points, "0:0 4:0.5 15:1");
     Apply();
     EXPECT_EQ(prompts_->warnings.size(), 1) << Said();
-    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_TRUE(doc_.isModified());
     const ScaleParameters& record = session_->scene().params;
     ASSERT_EQ(record.ext.further.size(), 1u);
     ASSERT_TRUE(record.ext.further[0].find(&ScaleSpec::points));
@@ -231,7 +231,7 @@ TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPane
     EXPECT_EQ(bar->text(BarControl::Unit), U("k\u03A9"));
     EXPECT_EQ(scales_->originEdit()->text(), U("\u2248 \u03A9"));
     EXPECT_EQ(scales_->page(2)->edit(ScaleField::Unit)->text(), U("M\u03A9"));
-    EXPECT_EQ(doc_.GetTitle(), "M4200, 69x60, 15k\u03A9");
+    EXPECT_EQ(doc_.title(), "M4200, 69x60, 15k\u03A9");
 
     Type(scales_->page(2)->edit(ScaleField::Unit), "\u00B5\u03A9");  // µΩ
     Apply();

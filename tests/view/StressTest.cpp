@@ -118,7 +118,7 @@ TEST_F(StressTest, ThousandsOfStepsDragsAndAppliesKeepMemoryBounded) {
     // The session did what it was asked: the last Apply is in the document and the drawing.
     EXPECT_EQ(view_->session().scene().params.name,
               "M" + std::to_string(4200 + (kRounds - 1) % 50));
-    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_TRUE(doc_.isModified());
     EXPECT_GT(view_->picture().wholePaints(), 0);
     EXPECT_EQ(view_->session().scene().zoom, 1);
     EXPECT_LT(end - start, kAllowedGrowth)

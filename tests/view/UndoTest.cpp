@@ -46,7 +46,7 @@ class UndoTest : public ::testing::Test {
         QStringList fields;
         for (C id : {C::Name, C::Range, C::TemplateButton, C::TemplateX})
             fields << host_.bar->text(id);
-        return {host_.view->viewport()->grab().toImage(), fields, doc_.IsModified()};
+        return {host_.view->viewport()->grab().toImage(), fields, doc_.isModified()};
     }
     QPoint ClientOf(Point drawing) const {
         const QPoint scroll = host_.view->scrollPosition();
@@ -148,14 +148,14 @@ TEST_F(UndoTest, ADragReachesTheSessionOnlyAtTheRelease) {
     EXPECT_NE(held, a) << "the window shows the label moved";
     EXPECT_EQ(host_.session->revision(), revision);
     EXPECT_FALSE(host_.session->scene().params.ext.places[Index(E::NameLabel)]);
-    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_FALSE(doc_.isModified());
 
     QTest::mouseRelease(port, Qt::LeftButton, {}, grab + QPoint(60, 20));
     EXPECT_EQ(host_.session->history().count(), 1);
     EXPECT_EQ(host_.session->scene().params.ext.places[Index(E::NameLabel)],
               (Place{held.x, held.y}));
     EXPECT_EQ(host_.view->Shown().laid.layout.anchors[Index(E::NameLabel)], held);
-    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_TRUE(doc_.isModified());
 }
 
 TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
@@ -166,7 +166,7 @@ TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
     QTest::keyClicks(x, QStringLiteral("-12.5"));
     EXPECT_EQ(host_.session->scene().templ.anchor.x, -1250);
     EXPECT_EQ(history.count(), 1) << "digit by digit, one step";
-    EXPECT_FALSE(doc_.IsModified()) << "the template is not the document's";
+    EXPECT_FALSE(doc_.isModified()) << "the template is not the document's";
     history.undo();
     EXPECT_EQ(Look(), before);
 }

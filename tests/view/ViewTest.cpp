@@ -124,8 +124,8 @@ class ViewTest : public ::testing::Test {
 };
 
 TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
-    EXPECT_EQ(doc_.GetTitle(), "M4200, 69x60, 15V");
-    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_EQ(doc_.title(), "M4200, 69x60, 15V");
+    EXPECT_FALSE(doc_.isModified());
     EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
     EXPECT_EQ(Text(C::Name), "M4200");
     EXPECT_EQ(Text(C::Range), "15");
@@ -201,9 +201,9 @@ TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
               "59");  // Windows-1251
     EXPECT_EQ(p.unit, "\xEC\xC0");
     EXPECT_EQ(p.tickRadius, kDefaultParameters.tickRadius);  // untouched fields keep their values
-    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_TRUE(doc_.isModified());
     // A radial plate is titled with its real height: its outer radius and the axis's height.
-    EXPECT_EQ(doc_.GetTitle(), "Э59, 70.5x60, 0.25мА");
+    EXPECT_EQ(doc_.title(), "Э59, 70.5x60, 0.25мА");
     EXPECT_EQ(view_->session().scene().params, p);
     EXPECT_EQ(Text(C::Range), "0,25");  // the panel is not refilled
 }
@@ -235,7 +235,7 @@ TEST_F(ViewTest, ApplyRefusesWhatCannotBeTakenAndKeepsTheFieldsAsTyped) {
         EXPECT_EQ(warnings_->takeFirst(), U(c.message));
         EXPECT_EQ(Text(c.field), U(c.typed)) << "kept as typed";
         EXPECT_EQ(view_->session().scene().params, before) << c.typed;
-        EXPECT_FALSE(doc_.IsModified());
+        EXPECT_FALSE(doc_.isModified());
         Paint();
         EXPECT_EQ(view_->viewport()->grab().toImage(), picture) << c.typed;
         bar_->setText(c.field, original);
@@ -256,7 +256,7 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
     EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
     EXPECT_EQ(view_->session().scene().params, kDefaultParameters);
-    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_FALSE(doc_.isModified());
 }
 
 TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
@@ -351,7 +351,7 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     Drag(grab);  // nothing follows any more
     EXPECT_EQ(Anchor(E::NameLabel), moved);
     // The place is the document's now: a drag that moved something is a change to save.
-    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_TRUE(doc_.isModified());
     EXPECT_NE(WriteParameterText(view_->session().scene().params)
                   .find("\r\nplace.name\t= " + std::to_string(moved.x) + " " +
                         std::to_string(moved.y) + "\r\n"),
@@ -478,7 +478,7 @@ TEST_F(ViewTest, ALabelDraggedOffThePlateIsShownWhereItPrints) {
         Release(grab + drag.by);
         ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(view_->session().scene().params)),
                   Fault::None);
-        doc_.SetModifiedFlag(false);  // as saving leaves it
+        doc_.setModified(false);  // as saving leaves it
         ASSERT_TRUE(view_->session().OpenDocumentFile(path));
         Paint();
         EXPECT_EQ(Picture(), held) << "label " << Index(drag.label);

@@ -175,7 +175,7 @@ using FrameCommandsTest = InTemporaryDirectory;
 TEST_F(FrameCommandsTest, PeripheralCommandsAreOfferedAndHelpOpensTheReadMe) {
     Document doc;
     MainWindow frame(doc);
-    doc.OnNewDocument();
+    doc.StartNew();
     for (Command id :
          {Command::Print, Command::PrintDirect, Command::PrintPreview, Command::PrintSetup,
           Command::PageSetup, Command::RealScreenSize, Command::About, Command::Help})

@@ -63,7 +63,7 @@ class ViewPeripheralsTest : public ::testing::Test {
         prompts_ = host.prompts;
         screen_ = std::make_unique<ScreenSize>(*host.session, *view_, *prompts_,
                                                view_->ReportedScreenWidthMm());
-        view_->session().Show(doc_.OnNewDocument());
+        view_->session().Show(doc_.StartNew());
         return *view_;
     }
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -260,7 +260,7 @@ TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
     prompts_->warnings.clear();
 
     // A description that names another folder still lands here, as a save proposes it.
-    doc_.SetDescription("../elsewhere/scale");
+    doc_.setDescription("../elsewhere/scale");
     bar_->button(C::ExportPicture)->click();
     EXPECT_TRUE(prompts_->warnings.isEmpty())
         << prompts_->warnings.join(QLatin1Char('\n')).toStdString();
