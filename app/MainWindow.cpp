@@ -99,20 +99,24 @@ void MainWindow::ConnectHistory() {
     };
     QAction* undo = actions_.at(Command::Undo);
     QAction* redo = actions_.at(Command::Redo);
-    const auto update = [this, undo, redo, follow] {
-        const QUndoStack& h = session_->history();
-        follow(undo, CommandText(InfoOf(Command::Undo).menuText), h.undoText(), h.canUndo());
-        follow(redo, CommandText(InfoOf(Command::Redo).menuText), h.redoText(), h.canRedo());
+    const auto showUndo = [&history, undo, follow] {
+        follow(undo, CommandText(InfoOf(Command::Undo).menuText), history.undoText(),
+               history.canUndo());
     };
-    // A push, merge, undo, redo or clear: each moves or rewrites the current step.
-    connect(&history, &QUndoStack::indexChanged, this, update);
-    update();
+    const auto showRedo = [&history, redo, follow] {
+        follow(redo, CommandText(InfoOf(Command::Redo).menuText), history.redoText(),
+               history.canRedo());
+    };
+    // A push, merge, undo, redo or clear: each moves or rewrites the current step. Each action
+    // is the context of its own connection, so whichever of the stack and the actions goes first
+    // at the end, nothing reaches what is gone.
+    connect(&history, &QUndoStack::indexChanged, undo, showUndo);
+    connect(&history, &QUndoStack::indexChanged, redo, showRedo);
+    showUndo();
+    showRedo();
 }
 
-MainWindow::~MainWindow() {
-    // The history is cleared as the session goes, after the actions that follow it.
-    session_->history().disconnect(this);
-}
+MainWindow::~MainWindow() = default;
 
 QAction* MainWindow::action(Command id) const {
     const auto found = actions_.find(id);
