@@ -33,12 +33,10 @@ Application::~Application() {
 bool Application::start(const std::string& file) {
     const ProfileSettings profile = LoadProfile(settings_);
     doc_.recentFiles().setEntries(profile.recentFiles);
-    previewPages_ = profile.previewPages;
     language_ = profile.language;
 
     frame_ = std::make_unique<MainWindow>(doc_);
-    frame_->setPreviewPagesStore([this] { return previewPages_; },
-                                 [this](int pages) { previewPages_ = pages; });
+    frame_->setPreviewPages(profile.previewPages);
     // The grid's command holds whether the grid is shown, from here to the end of the run.
     frame_->action(Command::Grid)->setChecked(profile.showGrid);
     if (auto* menu = frame_->findChild<LanguageMenu*>()) {
@@ -61,7 +59,7 @@ bool Application::start(const std::string& file) {
 void Application::finish() {
     if (!frame_) return;
     KeepInitialParameters();
-    SaveProfile(settings_, {doc_.recentFiles().entries(), previewPages_, language_,
+    SaveProfile(settings_, {doc_.recentFiles().entries(), frame_->previewPages(), language_,
                             frame_->action(Command::Grid)->isChecked()});
     doc_.setPrompts(nullptr);
     frame_.reset();

@@ -40,9 +40,6 @@ class Application {
     // The save question for the document shown, if any: false when the user cancelled.
     bool SaveModified();
     MainWindow* mainWindow() const { return frame_.get(); }
-    // Pages print preview shows side by side, kept in the profile.
-    int previewPages() const { return previewPages_; }
-    void setPreviewPages(int pages) { previewPages_ = pages; }
     // The language the user chose, kept in the profile; in force from the next start.
     LanguageChoice language() const { return language_; }
 
@@ -51,7 +48,6 @@ class Application {
 
     QSettings& settings_;
     DocumentPrompts* externalPrompts_;
-    int previewPages_ = 0;
     LanguageChoice language_ = LanguageChoice::System;
     Document doc_;
     std::unique_ptr<MainWindow> frame_;

@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTranslator>
 
 namespace quirn {
@@ -16,7 +15,8 @@ const char* const kNotice =
 
 }  // namespace
 
-LanguageMenu::LanguageMenu(QWidget* parent) : QMenu(QStringLiteral("Язык / Language"), parent) {
+LanguageMenu::LanguageMenu(UserPrompts& prompts, QWidget* parent)
+    : QMenu(QStringLiteral("Язык / Language"), parent), prompts_(prompts) {
     setObjectName(QStringLiteral("languageMenu"));
     auto* group = new QActionGroup(this);
     const auto add = [this, group](const QString& text, LanguageChoice choice) {
@@ -58,12 +58,7 @@ LanguageChoice LanguageMenu::choice() const {
 
 void LanguageMenu::choose(LanguageChoice choice) {
     emit chosen(choice);
-    const QString text = LanguageNoticeText(choice);
-    if (notice_) {
-        notice_(text);
-        return;
-    }
-    QMessageBox::information(parentWidget(), QStringLiteral("Quirn"), text);
+    prompts_.Inform(LanguageNoticeText(choice));
 }
 
 QString LanguageNoticeText(LanguageChoice choice) {
@@ -78,8 +73,8 @@ QString LanguageNoticeText(LanguageChoice choice) {
     return QString::fromUtf8(kNotice);
 }
 
-LanguageMenu* CreateLanguageMenu(QMenuBar* bar) {
-    auto* menu = new LanguageMenu(bar);
+LanguageMenu* CreateLanguageMenu(QMenuBar* bar, UserPrompts& prompts) {
+    auto* menu = new LanguageMenu(prompts, bar);
     bar->addMenu(menu);
     return menu;
 }

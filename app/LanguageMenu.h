@@ -5,9 +5,9 @@
 #pragma once
 
 #include <QMenu>
-#include <functional>
 
 #include "app/Language.h"
+#include "view/UserPrompts.h"
 
 class QAction;
 class QMenuBar;
@@ -17,16 +17,13 @@ namespace quirn {
 class LanguageMenu : public QMenu {
     Q_OBJECT
   public:
-    explicit LanguageMenu(QWidget* parent = nullptr);
+    // The notice that a choice takes effect at the next start goes to prompts.
+    LanguageMenu(UserPrompts& prompts, QWidget* parent = nullptr);
 
     // Checks the item of choice; nothing is told.
     void setChoice(LanguageChoice choice);
     LanguageChoice choice() const;
     QAction* item(LanguageChoice choice) const;
-    // Where the notice goes instead of a message box.
-    void setNoticeHandler(std::function<void(const QString&)> notice) {
-        notice_ = std::move(notice);
-    }
 
   signals:
     // The user picked choice, which takes effect at the next start.
@@ -38,13 +35,13 @@ class LanguageMenu : public QMenu {
     QAction* system_ = nullptr;
     QAction* russian_ = nullptr;
     QAction* english_ = nullptr;
-    std::function<void(const QString&)> notice_;
+    UserPrompts& prompts_;
 };
 
 // "That takes effect at the next start", in the language choice stands for.
 QString LanguageNoticeText(LanguageChoice choice);
 
 // Adds the menu at the end of bar.
-LanguageMenu* CreateLanguageMenu(QMenuBar* bar);
+LanguageMenu* CreateLanguageMenu(QMenuBar* bar, UserPrompts& prompts);
 
 }  // namespace quirn

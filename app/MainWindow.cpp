@@ -199,9 +199,7 @@ void MainWindow::printSetup() {
 }
 
 void MainWindow::printPreview() {
-    const int pages = getPreviewPages_ ? getPreviewPages_() : 1;
-    const int shown = printing_->printPreview(pages);
-    if (setPreviewPages_ && shown != pages) setPreviewPages_(shown);
+    previewPages_ = printing_->printPreview(previewPages_);
 }
 
 void MainWindow::showAbout() {
@@ -263,7 +261,7 @@ void MainWindow::CreateMenu() {
         connect(command, &QAction::changed, item,
                 [item, command] { item->setEnabled(command->isEnabled()); });
     }
-    CreateLanguageMenu(menuBar());
+    CreateLanguageMenu(menuBar(), prompts_);
 }
 
 void MainWindow::CreateToolBar() {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -47,12 +46,10 @@ class MainWindow : public QMainWindow {
 
     // The printer that printing, page setup and the picture export use.
     ApplicationPrinter& printer() const { return *printer_; }
-    // Where print preview keeps how many pages it shows side by side (the profile's
-    // "PreviewPages"); without it preview starts with one page each time.
-    void setPreviewPagesStore(std::function<int()> get, std::function<void(int)> set) {
-        getPreviewPages_ = std::move(get);
-        setPreviewPages_ = std::move(set);
-    }
+    // How many pages print preview shows side by side: as the user last left it, kept in the
+    // profile's "PreviewPages" from one run to the next.
+    int previewPages() const { return previewPages_; }
+    void setPreviewPages(int pages) { previewPages_ = pages; }
 
     // Printer setup: the print dialog, used to choose the printer and its paper.
     void printSetup();
@@ -115,8 +112,7 @@ class MainWindow : public QMainWindow {
     QAction* recentSeparator_ = nullptr;  // the one above "В&ыход"
     std::vector<QAction*> recentActions_;
     std::unique_ptr<ApplicationPrinter> printer_;
-    std::function<int()> getPreviewPages_;
-    std::function<void(int)> setPreviewPages_;
+    int previewPages_ = 1;
 };
 
 }  // namespace quirn

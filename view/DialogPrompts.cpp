@@ -73,4 +73,8 @@ void DialogPrompts::Warn(const QString& text) {
     box.exec();
 }
 
+void DialogPrompts::Inform(const QString& text) {
+    QMessageBox::information(Parent(), QStringLiteral("Quirn"), text);
+}
+
 }  // namespace quirn

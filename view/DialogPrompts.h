@@ -19,6 +19,7 @@ class DialogPrompts : public UserPrompts {
     QString ChooseTemplateFile() override;
     std::optional<QColor> ChooseColour(const QColor& current) override;
     void Warn(const QString& text) override;
+    void Inform(const QString& text) override;
 
   private:
     QWidget* Parent() const;

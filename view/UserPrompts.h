@@ -24,6 +24,8 @@ class UserPrompts {
     virtual std::optional<QColor> ChooseColour(const QColor& current) = 0;
     // Something failed; the text says what.
     virtual void Warn(const QString& text) = 0;
+    // Something the user should know that is no failure.
+    virtual void Inform(const QString& text) = 0;
 };
 
 // Passes every prompt on to its target, which may be replaced after the parts that hold the relay
@@ -39,6 +41,7 @@ class PromptsRelay : public UserPrompts {
         return target_->ChooseColour(current);
     }
     void Warn(const QString& text) override { target_->Warn(text); }
+    void Inform(const QString& text) override { target_->Inform(text); }
 
   private:
     UserPrompts* target_;

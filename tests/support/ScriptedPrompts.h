@@ -15,6 +15,7 @@ namespace quirn::test {
 class ScriptedPrompts : public UserPrompts {
   public:
     QStringList warnings;
+    QStringList notices;
     std::function<SaveAnswer()> applyAnswer;
     std::function<QString()> templateFile;
     std::function<std::optional<QColor>(const QColor&)> colour;
@@ -29,6 +30,7 @@ class ScriptedPrompts : public UserPrompts {
         return colour ? colour(current) : dialogs_.ChooseColour(current);
     }
     void Warn(const QString& text) override { warnings.append(text); }
+    void Inform(const QString& text) override { notices.append(text); }
 
   private:
     DialogPrompts dialogs_;

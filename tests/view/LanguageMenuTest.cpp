@@ -10,6 +10,7 @@
 #include "app/Application.h"
 #include "app/LanguageMenu.h"
 #include "app/MainWindow.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 
 namespace quirn {
@@ -35,12 +36,13 @@ class LanguageMenuTest : public ::testing::Test {
         }
         EXPECT_EQ(menu->title(), QStringLiteral("Язык / Language"));
         EXPECT_TRUE(menu->item(expectedChecked)->isChecked());
-        QStringList notices;
-        menu->setNoticeHandler([&notices](const QString& text) { notices << text; });
+        test::ScriptedPrompts said;
+        app.mainWindow()->setPrompts(&said);
         menu->item(choice)->trigger();
         EXPECT_TRUE(menu->item(choice)->isChecked());
+        app.mainWindow()->setPrompts(nullptr);
         app.finish();
-        return notices.join(QLatin1Char('|'));
+        return said.notices.join(QLatin1Char('|'));
     }
 
     test::ScratchDirectory scratch_{"quirn-language", true};
