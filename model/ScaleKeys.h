@@ -52,7 +52,7 @@ struct ScaleKey {
     WhenUnset unset;
 };
 
-inline constexpr std::array<ScaleKey, 19> kScaleKeys{{
+inline constexpr auto kScaleKeys = std::to_array<ScaleKey>({
     {"Rdel", &ScaleSpec::tickRadius, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
     {"out_R", &ScaleSpec::ticksInward, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
     {"range", &ScaleSpec::range, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
@@ -73,7 +73,7 @@ inline constexpr std::array<ScaleKey, 19> kScaleKeys{{
     {"numbers", &ScaleSpec::numbers, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
     {"unit", ScaleText{&ScaleSpec::unit, &ScaleSpec::unitUtf8, "unit.utf8"},
      FirstScaleLine::Standard, WhenUnset::Empty},
-}};
+});
 
 // The row of a member; a text's full form belongs to its text's row.
 template <class T>
