@@ -20,7 +20,7 @@ ScaleParameters ReadInitialParameters(const std::string& file = kInitialParamete
 // Writes the parameters kept between runs to file, the safe way: a failed write keeps the
 // previous file. The program calls this at the end of the run, with the session's record, and
 // only if the session ever showed a record (a start-up open that failed gives none, and then the
-// old file stays). The caller reports a failure (FileErrorText with InitialParametersPath(file)
+// old file stays). The caller reports a failure (FileFailure with InitialParametersPath(file)
 // and the create operation); the run ends anyway.
 Fault WriteInitialParameters(const ScaleParameters& params,
                              const std::string& file = kInitialParametersFile);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/ApplyGroup.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QPushButton>
 #include <algorithm>
 
@@ -72,8 +74,12 @@ bool ApplyGroup::ResolveUnappliedEdits(UserPrompts& prompts) {
 
 void ShowUnappliedMark(QPushButton& apply, bool unapplied) {
     apply.setProperty("unapplied", unapplied);
-    apply.setStyleSheet(unapplied ? QStringLiteral("QPushButton { background-color: #ffd24d; }")
-                                  : QString());
+    // A palette rather than a style sheet: a style sheet on the button would also give it the
+    // application's font instead of the panel's.
+    QPalette palette = apply.parentWidget() != nullptr ? apply.parentWidget()->palette()
+                                                       : QApplication::palette(&apply);
+    if (unapplied) palette.setColor(QPalette::Button, QColor(0xff, 0xd2, 0x4d));
+    apply.setPalette(palette);
 }
 
 }  // namespace quirn
