@@ -18,7 +18,7 @@ ScreenSize::ScreenSize(ScaleSession& session, QWidget& parent, UserPrompts& prom
       prompts_(prompts),
       path_(UserFilePath(QString::fromLatin1(kScreenIniName), ConfigFolder())) {
     calibration_ = LoadScreenCalibration(QFile::encodeName(path_).toStdString(), reportedWidthMm);
-    session_.setKsrn(calibration_.displayCorrection);
+    session_.setDisplayCorrection(calibration_.displayCorrection);
 }
 
 CalibrationDialog& ScreenSize::calibrationDialog() {
@@ -28,12 +28,12 @@ CalibrationDialog& ScreenSize::calibrationDialog() {
 
 void ScreenSize::calibrate(int reportedWidthMm) {
     CalibrationDialog& dialog = calibrationDialog();
-    dialog.setText(QString::number(calibration_.Lscr));
+    dialog.setText(QString::number(calibration_.realWidthMm));
     dialog.setReportedWidth(reportedWidthMm);
     if (dialog.exec() != QDialog::Accepted || !dialog.calibration()) return;
 
     calibration_ = *dialog.calibration();
-    session_.setKsrn(calibration_.displayCorrection);
+    session_.setDisplayCorrection(calibration_.displayCorrection);
     // The new scale holds until the program ends whether or not it could be kept.
     MakeFolderFor(path_);
     if (SaveScreenCalibration(QFile::encodeName(path_).toStdString(), calibration_) == Fault::None)

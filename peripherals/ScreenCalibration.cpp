@@ -14,8 +14,8 @@ namespace {
 // Far beyond any file a user writes by hand; only guards memory against a huge foreign file.
 constexpr std::size_t kScreenIniReadLimit = 1 << 20;
 
-bool UsableKsrn(double k) {
-    return std::isfinite(k) && k >= kMinimumKsrn && k <= kMaximumKsrn;
+bool UsableCorrection(double k) {
+    return std::isfinite(k) && k >= kMinimumCorrection && k <= kMaximumCorrection;
 }
 
 }  // namespace
@@ -26,10 +26,11 @@ ScreenCalibration UncalibratedScreen(int reportedWidthMm) {
 
 ScreenCalibration ParseScreenIni(std::string_view text, int reportedWidthMm) {
     if (const auto nul = text.find('\0'); nul != std::string_view::npos) text = text.substr(0, nul);
-    const std::string ksrnText = FindParameterValue(text, "Ksrn");
-    const double ksrn = ParseDecimal(ksrnText);
-    if (ksrnText.empty() || !UsableKsrn(ksrn)) return UncalibratedScreen(reportedWidthMm);
-    return {ParseInteger(FindParameterValue(text, "Lscr")), ksrn};
+    const std::string correctionText = FindParameterValue(text, "Ksrn");
+    const double correction = ParseDecimal(correctionText);
+    if (correctionText.empty() || !UsableCorrection(correction))
+        return UncalibratedScreen(reportedWidthMm);
+    return {ParseInteger(FindParameterValue(text, "Lscr")), correction};
 }
 
 std::string WriteScreenIni(const ScreenCalibration& calibration) {
@@ -37,7 +38,7 @@ std::string WriteScreenIni(const ScreenCalibration& calibration) {
     const auto end = std::to_chars(number.data(), number.data() + number.size(),
                                    calibration.displayCorrection, std::chars_format::fixed, 15)
                          .ptr;
-    return "Lscr\t= " + std::to_string(calibration.Lscr) +
+    return "Lscr\t= " + std::to_string(calibration.realWidthMm) +
            "\r\nKsrn\t= " + std::string(number.data(), end) + "\r\n";
 }
 
@@ -56,9 +57,9 @@ std::optional<ScreenCalibration> CalibrationFromInput(std::string_view text, int
     if (width <= 0) return std::nullopt;
     // A screen that reports no size cannot be corrected; the width is kept for the dialog.
     if (reportedWidthMm <= 0) return ScreenCalibration{width, 1.0};
-    const double ksrn = double(width) / double(reportedWidthMm);
-    if (!UsableKsrn(ksrn)) return std::nullopt;
-    return ScreenCalibration{width, ksrn};
+    const double correction = double(width) / double(reportedWidthMm);
+    if (!UsableCorrection(correction)) return std::nullopt;
+    return ScreenCalibration{width, correction};
 }
 
 }  // namespace quirn

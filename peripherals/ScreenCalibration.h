@@ -12,15 +12,15 @@
 namespace quirn {
 
 struct ScreenCalibration {
-    int Lscr = 0;                    // real screen width, millimetres
+    int realWidthMm = 0;             // real screen width, millimetres
     double displayCorrection = 1.0;  // real width / reported width
     bool operator==(const ScreenCalibration&) const = default;
 };
 
 // Outside this range a stored factor cannot be a real calibration and would make the display
 // scale meaningless.
-inline constexpr double kMinimumKsrn = 0.01;
-inline constexpr double kMaximumKsrn = 100.0;
+inline constexpr double kMinimumCorrection = 0.01;
+inline constexpr double kMaximumCorrection = 100.0;
 
 // Without a calibration: the reported width and a factor of 1.
 ScreenCalibration UncalibratedScreen(int reportedWidthMm);

@@ -15,7 +15,7 @@ namespace quirn {
 namespace {
 
 // An uncalibrated or nonsensical ratio draws at the nominal metric.
-double UsableKsrn(double displayCorrection) {
+double UsableDisplayCorrection(double displayCorrection) {
     return std::isfinite(displayCorrection) && displayCorrection > 0.0 ? displayCorrection : 1.0;
 }
 
@@ -54,7 +54,8 @@ CanvasGeometry ComputeCanvasGeometry(const Scene& scene, const ReferenceDevice& 
     if (forScreen) {
         const int zoom = std::clamp(scene.zoom, 1, 10);
         // A huge displayCorrection would make t zero and the mapping degenerate.
-        const int t = std::max(TruncToInt(zoom * 1000 / UsableKsrn(scene.displayCorrection)), 1);
+        const int t =
+            std::max(TruncToInt(zoom * 1000 / UsableDisplayCorrection(scene.displayCorrection)), 1);
         g.viewportExt = pixelsAcross * t;
         g.windowExt = tenthsAcross * 10000;
         const std::int64_t above = 1000 / zoom;

@@ -142,7 +142,7 @@ void ScaleSession::setZoom(int zoom) {
     Changed();
 }
 
-void ScaleSession::setKsrn(double displayCorrection) {
+void ScaleSession::setDisplayCorrection(double displayCorrection) {
     scene_.displayCorrection = displayCorrection;
     Changed();
 }

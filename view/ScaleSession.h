@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scale being edited: the working copy of the parameters and everything else the renderer
 // works on, the commands that change them and their history for undo and redo. It has no
-// widgets: the view shows it and moves its elements, the panel binding feeds it from the
+// widgets: the view shows it and moves its elements, the panel feeds it from the
 // parameter panel.
 //
 // The session holds the one record being edited and drives the document (the file, its title and
@@ -76,7 +76,7 @@ class ScaleSession : public QObject {
     SceneEdits Snapshot() const { return SceneEdits(scene_); }
     void setZoom(int zoom);
     // The display correction factor of the screen calibration.
-    void setKsrn(double displayCorrection);
+    void setDisplayCorrection(double displayCorrection);
 
     // The template underlay: loaded from a picture file (the outcome says why not), removed,
     // or placed and sized in drawing units.

@@ -18,7 +18,7 @@ TEST(ScreenCalibration, FileHoldsTwoLinesAndReadsBack) {
 }
 
 TEST(ScreenCalibration, StoredFactorIsUsedUnchanged) {
-    // Edited by hand: displayCorrection is not Lscr / reported width, and still wins.
+    // Edited by hand: displayCorrection is not realWidthMm / reported width, and still wins.
     EXPECT_EQ(ParseScreenIni("Ksrn = 1.25\nLscr = 100", 320), (ScreenCalibration{100, 1.25}));
 }
 
@@ -47,8 +47,8 @@ TEST(ScreenCalibration, LongFileIsReadWholeAndMissingFileIsUncalibrated) {
 
 TEST(ScreenCalibration, TypedWidthMustBeAPositiveWholeNumber) {
     EXPECT_EQ(CalibrationFromInput("345", 320), (ScreenCalibration{345, 345.0 / 320.0}));
-    EXPECT_EQ(CalibrationFromInput("345.7", 320)->Lscr, 345);
-    EXPECT_EQ(CalibrationFromInput("345 \xEC\xEC", 320)->Lscr, 345);
+    EXPECT_EQ(CalibrationFromInput("345.7", 320)->realWidthMm, 345);
+    EXPECT_EQ(CalibrationFromInput("345 \xEC\xEC", 320)->realWidthMm, 345);
     EXPECT_EQ(CalibrationFromInput("320", 320)->displayCorrection, 1.0);
     for (const char* text : {"", "abc", "0", "-5", "99999999999"})
         EXPECT_FALSE(CalibrationFromInput(text, 320).has_value()) << text;

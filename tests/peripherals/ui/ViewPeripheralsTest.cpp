@@ -88,8 +88,8 @@ class ViewPeripheralsTest : public ::testing::Test {
 };
 
 TEST_F(ViewPeripheralsTest, CalibrationIsReadAtCreationAsStored) {
-    // Edited by hand: displayCorrection is not Lscr over the reported width, and is used as it
-    // stands.
+    // Edited by hand: displayCorrection is not realWidthMm over the reported width, and is used as
+    // it stands.
     WriteFile("Screen.ini", "Lscr\t= 345\r\nKsrn\t= 1.250000000000000\r\n");
     ScaleView& view = Open();
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{345, 1.25}));
@@ -164,7 +164,7 @@ TEST_F(ViewPeripheralsTest, AnUnwritableScreenIniIsReportedAndTheNewScaleHolds) 
         testing::ClickLater(dialog->okButton());
     });
     screen_->calibrate(view.ReportedScreenWidthMm());
-    EXPECT_EQ(screen_->calibration().Lscr, 2 * reported);
+    EXPECT_EQ(screen_->calibration().realWidthMm, 2 * reported);
     EXPECT_EQ(view.session().scene().displayCorrection, 2.0);
     ASSERT_EQ(prompts_->warnings.size(), 1);
     EXPECT_TRUE(prompts_->warnings[0].contains(Path("Screen.ini")))
