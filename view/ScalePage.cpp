@@ -350,7 +350,8 @@ class FieldReader {
 
 }  // namespace
 
-bool ScalePage::Read(ScaleSpec& first, std::string& fault) const {
+std::optional<QString> ScalePage::ReadInto(ScaleSpec& first) const {
+    std::string fault;
     FieldReader read(fault, law());
     std::optional<double> start;
     std::optional<std::vector<TablePoint>> points;
@@ -360,18 +361,19 @@ bool ScalePage::Read(ScaleSpec& first, std::string& fault) const {
         !read.Values(ScaleField::Ticks, Text(ScaleField::Ticks), out.ticks) ||
         !read.Values(ScaleField::BigTicks, Text(ScaleField::BigTicks), out.bigticks) ||
         !read.Marks(Text(ScaleField::Numbers), out.numbers))
-        return false;
+        return QString::fromStdString(fault);
     first.start = start.value_or(0.0);
     first.law = law().value_or(ScaleLaw::Linear);
     first.points = points.value_or(std::vector<TablePoint>());
     first.ticks = std::move(out.ticks);
     first.bigticks = std::move(out.bigticks);
     first.numbers = std::move(out.numbers);
-    return true;
+    return std::nullopt;
 }
 
-bool ScalePage::Read(FurtherScale& s, std::string& fault) const {
+std::optional<QString> ScalePage::ReadInto(FurtherScale& s) const {
     using S = ScaleSpec;
+    std::string fault;
     FieldReader read(fault, law());
     std::optional<double> range, start;
     std::optional<std::vector<TablePoint>> points;
@@ -383,7 +385,7 @@ bool ScalePage::Read(FurtherScale& s, std::string& fault) const {
         !read.Values(ScaleField::Ticks, Text(ScaleField::Ticks), ticks) ||
         !read.Values(ScaleField::BigTicks, Text(ScaleField::BigTicks), bigticks) ||
         !read.Marks(Text(ScaleField::Numbers), numbers))
-        return false;
+        return QString::fromStdString(fault);
     FurtherScale out;
     if (range) out.set(&S::range, *range);
     if (start) out.set(&S::start, *start);
@@ -393,7 +395,7 @@ bool ScalePage::Read(FurtherScale& s, std::string& fault) const {
     if (numbers) out.set(&S::numbers, std::move(numbers));
     for (const IntegerField& f : kIntegerFields) {
         std::optional<std::int32_t> v;
-        if (!read.Integer(f, Text(f.id), v)) return false;
+        if (!read.Integer(f, Text(f.id), v)) return QString::fromStdString(fault);
         if (v) out.set(f.member, *v);
     }
     for (const CheckField& f : kCheckFields) {
@@ -405,7 +407,7 @@ bool ScalePage::Read(FurtherScale& s, std::string& fault) const {
     if (const QString unit = edit(ScaleField::Unit)->text(); !unit.isEmpty())
         StoreTypedText(unit.toStdString(), out.own(&S::unit), out.values.unitUtf8);
     s = std::move(out);
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace quirn

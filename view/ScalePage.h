@@ -50,10 +50,10 @@ class ScalePage : public QWidget {
     // Scale 1's page shows and sets only its start, law and lists.
     void Fill(const ScaleSpec& first);
     void Fill(const FurtherScale& s);
-    // The fields as keys; false, with what is wrong in fault ("в списке «Числа» не число:
-    // «1О»"), when a field cannot be read.
-    bool Read(ScaleSpec& first, std::string& fault) const;
-    bool Read(FurtherScale& s, std::string& fault) const;
+    // The fields as keys; what is wrong ("в списке «Числа» не число: «1О»") when a field cannot
+    // be read, and then nothing is set.
+    std::optional<QString> ReadInto(ScaleSpec& first) const;
+    std::optional<QString> ReadInto(FurtherScale& s) const;
 
     // The law chosen; nothing for "as scale 1".
     std::optional<ScaleLaw> law() const;

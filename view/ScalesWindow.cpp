@@ -252,20 +252,19 @@ std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
     // Scale 1's standard fields are the panel's: they stay as record has them.
     ScaleParameters read = record;
     ScaleExtensions& ext = read.ext;
-    std::string fault;
-    const auto scaleFault = [&fault](int scale) {
-        return tr("Шкала %1: %2").arg(QString::number(scale), QString::fromStdString(fault));
+    const auto scaleFault = [](int scale, const QString& fault) {
+        return tr("Шкала %1: %2").arg(QString::number(scale), fault);
     };
-    if (!page(1)->Read(read, fault)) return scaleFault(1);
+    if (const auto fault = page(1)->ReadInto(read)) return scaleFault(1, *fault);
     ext.further.clear();
     for (int scale = 2; scale <= scaleCount(); ++scale) {
         FurtherScale further;
-        if (!page(scale)->Read(further, fault)) return scaleFault(scale);
+        if (const auto fault = page(scale)->ReadInto(further)) return scaleFault(scale, *fault);
         // A scale with no key of its own would not survive the file: it keeps scale 1's law.
         if (further.sets.none()) further.set(&ScaleSpec::law, read.law);
         ext.further.push_back(std::move(further));
     }
-    if (!zones_->Read(ext.zones, fault)) return QString::fromStdString(fault);
+    if (auto fault = zones_->ReadInto(ext.zones)) return fault;
     StoreTypedText(origin_->text().toStdString(), ext.origin, ext.originUtf8);
     StoreTypedText(standard_->text().toStdString(), ext.standard, ext.standardUtf8);
     record = std::move(read);

@@ -125,18 +125,16 @@ void ZoneTable::UpdateButtons() {
     remove_->setEnabled(table_->rowCount() > 0);
 }
 
-bool ZoneTable::Read(std::vector<Zone>& zones, std::string& fault) const {
+std::optional<QString> ZoneTable::ReadInto(std::vector<Zone>& zones) const {
     std::vector<Zone> out;
     for (int row = 0; row < table_->rowCount(); ++row) {
         const QString zone = QString::fromStdString(std::to_string(row + 1));
         const QTableWidgetItem* scaleCell = table_->item(row, ScaleColumn);
         const std::optional<double> scale = CellNumber(scaleCell);
         if (!scale || *scale < 1 || *scale > kMaxScales || *scale != std::trunc(*scale)) {
-            fault = tr("Зона %1: номер шкалы должен быть от 1 до %2: «%3»")
-                        .arg(zone, QString::fromStdString(std::to_string(kMaxScales)),
-                             QString::fromStdString(CellText(scaleCell)))
-                        .toStdString();
-            return false;
+            return tr("Зона %1: номер шкалы должен быть от 1 до %2: «%3»")
+                .arg(zone, QString::fromStdString(std::to_string(kMaxScales)),
+                     QString::fromStdString(CellText(scaleCell)));
         }
         Zone z;
         z.scale = int(*scale);
@@ -145,10 +143,8 @@ bool ZoneTable::Read(std::vector<Zone>& zones, std::string& fault) const {
             const QTableWidgetItem* cell = table_->item(row, column);
             const std::optional<double> v = CellNumber(cell);
             if (!v) {
-                fault = tr("Зона %1: в поле «%2» не число: «%3»")
-                            .arg(zone, caption, QString::fromStdString(CellText(cell)))
-                            .toStdString();
-                return false;
+                return tr("Зона %1: в поле «%2» не число: «%3»")
+                    .arg(zone, caption, QString::fromStdString(CellText(cell)));
             }
             *value = *v;
         }
@@ -157,7 +153,7 @@ bool ZoneTable::Read(std::vector<Zone>& zones, std::string& fault) const {
         out.push_back(z);
     }
     zones = std::move(out);
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace quirn

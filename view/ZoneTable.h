@@ -26,9 +26,9 @@ class ZoneTable : public QWidget {
     explicit ZoneTable(UserPrompts& prompts, QWidget* parent = nullptr);
 
     void Fill(const std::vector<Zone>& zones);
-    // The rows as zones; false, with what is wrong and in which zone in fault, when a cell
-    // cannot be read.
-    bool Read(std::vector<Zone>& zones, std::string& fault) const;
+    // The rows as zones; what is wrong and in which zone when a cell cannot be read, and then
+    // zones stays as it was.
+    std::optional<QString> ReadInto(std::vector<Zone>& zones) const;
     // A row at the end, while there are fewer than kMaxZones.
     void AddZone(const Zone& zone);
     // The current row, or the last one when none is current.
