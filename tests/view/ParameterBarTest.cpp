@@ -246,7 +246,9 @@ TEST(PanelRows, EveryStandardFieldIsReadThroughOneRowAndEveryRowShowsAStandardFi
     std::set<std::string_view> ids;
     for (const PanelRow& row : PanelRows()) {
         EXPECT_TRUE(ids.insert(row.id.name).second) << "one control per id: " << row.id.name;
-        if (!row.field.empty()) EXPECT_EQ(standard.count(row.field), 1u) << row.field;
+        if (!row.field.empty()) {
+            EXPECT_EQ(standard.count(row.field), 1u) << row.field;
+        }
     }
 }
 
