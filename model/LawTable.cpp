@@ -98,13 +98,13 @@ ScaleCheck CheckTable(const ResolvedScale& s) {
 using R = LawReach;
 using E = EqualSteps;
 
-const std::array<LawRow, 5> kLaws{{
+const auto kLaws = std::to_array<LawRow>({
     {ScaleLaw::Linear, "linear", LinearFraction, CheckLinear, R::StartToRange, E::DivideArc},
     {ScaleLaw::Square, "square", SquareFraction, CheckSquare, R::StartToRange, E::ByValue},
     {ScaleLaw::Db, "db", DbFraction, CheckNothing, R::StartToRange, E::ByValue},
     {ScaleLaw::Ohm, "ohm", OhmFraction, CheckOhm, R::ZeroToInfinity, E::None},
     {ScaleLaw::Table, "table", TableFraction, CheckTable, R::StartToRange, E::ByValue},
-}};
+});
 
 }  // namespace
 
