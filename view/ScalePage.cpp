@@ -40,27 +40,27 @@ QString Caption(ScaleField id, std::optional<ScaleLaw> law = std::nullopt) {
             return QCoreApplication::translate("quirn::ScalePage", "Большие отметки");
         case ScaleField::Numbers:
             return QCoreApplication::translate("quirn::ScalePage", "Числа");
-        case ScaleField::tickRadius:
+        case ScaleField::TickRadius:
             return QCoreApplication::translate("quirn::ScalePage", "Радиус делений");
-        case ScaleField::OutR:
+        case ScaleField::TicksInward:
             return QCoreApplication::translate("quirn::ScalePage", "Внешний радиус, числа внутри");
-        case ScaleField::divisions:
+        case ScaleField::Divisions:
             return QCoreApplication::translate("quirn::ScalePage", "Общее число делений");
-        case ScaleField::bigDivisions:
+        case ScaleField::BigDivisions:
             return QCoreApplication::translate("quirn::ScalePage", "Число больших делений");
-        case ScaleField::numberedDivisions:
+        case ScaleField::NumberedDivisions:
             return QCoreApplication::translate("quirn::ScalePage", "Число делений с числами");
-        case ScaleField::bigTickLength:
+        case ScaleField::BigTickLength:
             return QCoreApplication::translate("quirn::ScalePage", "Длина больших делений");
-        case ScaleField::smallTickLength:
+        case ScaleField::SmallTickLength:
             return QCoreApplication::translate("quirn::ScalePage", "Длина малых делений");
-        case ScaleField::bigTickWidth:
+        case ScaleField::BigTickWidth:
             return QCoreApplication::translate("quirn::ScalePage", "Ширина больших делений");
-        case ScaleField::smallTickWidth:
+        case ScaleField::SmallTickWidth:
             return QCoreApplication::translate("quirn::ScalePage", "Ширина малых делений");
-        case ScaleField::arcShown:
+        case ScaleField::ArcShown:
             return QCoreApplication::translate("quirn::ScalePage", "Дуга под/над делениями");
-        case ScaleField::arcWidth:
+        case ScaleField::ArcWidth:
             return QCoreApplication::translate("quirn::ScalePage", "Толщина дуги");
         case ScaleField::Unit:
             return QCoreApplication::translate("quirn::ScalePage", "Единица");
@@ -88,23 +88,23 @@ struct IntegerField {
     bool length;
 };
 constexpr IntegerField kIntegerFields[] = {
-    {ScaleField::tickRadius, &ScaleSpec::tickRadius, true},
-    {ScaleField::divisions, &ScaleSpec::divisions, false},
-    {ScaleField::bigDivisions, &ScaleSpec::bigDivisions, false},
-    {ScaleField::numberedDivisions, &ScaleSpec::numberedDivisions, false},
-    {ScaleField::bigTickLength, &ScaleSpec::bigTickLength, true},
-    {ScaleField::smallTickLength, &ScaleSpec::smallTickLength, true},
-    {ScaleField::bigTickWidth, &ScaleSpec::bigTickWidth, true},
-    {ScaleField::smallTickWidth, &ScaleSpec::smallTickWidth, true},
-    {ScaleField::arcWidth, &ScaleSpec::arcWidth, true},
+    {ScaleField::TickRadius, &ScaleSpec::tickRadius, true},
+    {ScaleField::Divisions, &ScaleSpec::divisions, false},
+    {ScaleField::BigDivisions, &ScaleSpec::bigDivisions, false},
+    {ScaleField::NumberedDivisions, &ScaleSpec::numberedDivisions, false},
+    {ScaleField::BigTickLength, &ScaleSpec::bigTickLength, true},
+    {ScaleField::SmallTickLength, &ScaleSpec::smallTickLength, true},
+    {ScaleField::BigTickWidth, &ScaleSpec::bigTickWidth, true},
+    {ScaleField::SmallTickWidth, &ScaleSpec::smallTickWidth, true},
+    {ScaleField::ArcWidth, &ScaleSpec::arcWidth, true},
 };
 
 struct CheckField {
     ScaleField id;
     std::int32_t ScaleSpec::*member;
 };
-constexpr CheckField kCheckFields[] = {{ScaleField::OutR, &ScaleSpec::ticksInward},
-                                       {ScaleField::arcShown, &ScaleSpec::arcShown}};
+constexpr CheckField kCheckFields[] = {{ScaleField::TicksInward, &ScaleSpec::ticksInward},
+                                       {ScaleField::ArcShown, &ScaleSpec::arcShown}};
 
 // A list field's text: nothing for an absent list.
 template <class List, class Text>
@@ -147,16 +147,16 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
     AddEdit(ScaleField::BigTicks, Caption(ScaleField::BigTicks), false);
     AddEdit(ScaleField::Numbers, Caption(ScaleField::Numbers), false);
     if (first) return;
-    AddEdit(ScaleField::tickRadius, Caption(ScaleField::tickRadius), true);
-    AddCheck(ScaleField::OutR, Caption(ScaleField::OutR));
+    AddEdit(ScaleField::TickRadius, Caption(ScaleField::TickRadius), true);
+    AddCheck(ScaleField::TicksInward, Caption(ScaleField::TicksInward));
     for (ScaleField id :
-         {ScaleField::divisions, ScaleField::bigDivisions, ScaleField::numberedDivisions})
+         {ScaleField::Divisions, ScaleField::BigDivisions, ScaleField::NumberedDivisions})
         AddEdit(id, Caption(id), false);
-    for (ScaleField id : {ScaleField::bigTickLength, ScaleField::smallTickLength,
-                          ScaleField::bigTickWidth, ScaleField::smallTickWidth})
+    for (ScaleField id : {ScaleField::BigTickLength, ScaleField::SmallTickLength,
+                          ScaleField::BigTickWidth, ScaleField::SmallTickWidth})
         AddEdit(id, Caption(id), true);
-    AddCheck(ScaleField::arcShown, Caption(ScaleField::arcShown));
-    AddEdit(ScaleField::arcWidth, Caption(ScaleField::arcWidth), true);
+    AddCheck(ScaleField::ArcShown, Caption(ScaleField::ArcShown));
+    AddEdit(ScaleField::ArcWidth, Caption(ScaleField::ArcWidth), true);
     AddEdit(ScaleField::Unit, Caption(ScaleField::Unit), false);
 }
 
