@@ -23,6 +23,41 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("quirn::ScalePage", text);
 }
 
+// A further scale's own graduation values, in the page's order: whole numbers, lengths in
+// millimetres, and check boxes that are grey while the scale takes scale 1's value.
+enum class GraduationKind { Count, Length, Check };
+struct GraduationField {
+    ScaleField id;
+    std::int32_t ScaleSpec::*member;
+    GraduationKind kind;
+    const char* caption;
+};
+using G = GraduationKind;
+constexpr GraduationField kGraduationFields[] = {
+    {ScaleField::TickRadius, &ScaleSpec::tickRadius, G::Length,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Радиус делений")},
+    {ScaleField::TicksInward, &ScaleSpec::ticksInward, G::Check,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Внешний радиус, числа внутри")},
+    {ScaleField::Divisions, &ScaleSpec::divisions, G::Count,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Общее число делений")},
+    {ScaleField::BigDivisions, &ScaleSpec::bigDivisions, G::Count,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Число больших делений")},
+    {ScaleField::NumberedDivisions, &ScaleSpec::numberedDivisions, G::Count,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Число делений с числами")},
+    {ScaleField::BigTickLength, &ScaleSpec::bigTickLength, G::Length,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Длина больших делений")},
+    {ScaleField::SmallTickLength, &ScaleSpec::smallTickLength, G::Length,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Длина малых делений")},
+    {ScaleField::BigTickWidth, &ScaleSpec::bigTickWidth, G::Length,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Ширина больших делений")},
+    {ScaleField::SmallTickWidth, &ScaleSpec::smallTickWidth, G::Length,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Ширина малых делений")},
+    {ScaleField::ArcShown, &ScaleSpec::arcShown, G::Check,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Дуга под/над делениями")},
+    {ScaleField::ArcWidth, &ScaleSpec::arcWidth, G::Length,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Толщина дуги")},
+};
+
 // The captions the faults name the fields by. An ohmmeter's range is the value at its centre.
 QString Caption(ScaleField id, std::optional<ScaleLaw> law = std::nullopt) {
     switch (id) {
@@ -40,31 +75,13 @@ QString Caption(ScaleField id, std::optional<ScaleLaw> law = std::nullopt) {
             return QCoreApplication::translate("quirn::ScalePage", "Большие отметки");
         case ScaleField::Numbers:
             return QCoreApplication::translate("quirn::ScalePage", "Числа");
-        case ScaleField::TickRadius:
-            return QCoreApplication::translate("quirn::ScalePage", "Радиус делений");
-        case ScaleField::TicksInward:
-            return QCoreApplication::translate("quirn::ScalePage", "Внешний радиус, числа внутри");
-        case ScaleField::Divisions:
-            return QCoreApplication::translate("quirn::ScalePage", "Общее число делений");
-        case ScaleField::BigDivisions:
-            return QCoreApplication::translate("quirn::ScalePage", "Число больших делений");
-        case ScaleField::NumberedDivisions:
-            return QCoreApplication::translate("quirn::ScalePage", "Число делений с числами");
-        case ScaleField::BigTickLength:
-            return QCoreApplication::translate("quirn::ScalePage", "Длина больших делений");
-        case ScaleField::SmallTickLength:
-            return QCoreApplication::translate("quirn::ScalePage", "Длина малых делений");
-        case ScaleField::BigTickWidth:
-            return QCoreApplication::translate("quirn::ScalePage", "Ширина больших делений");
-        case ScaleField::SmallTickWidth:
-            return QCoreApplication::translate("quirn::ScalePage", "Ширина малых делений");
-        case ScaleField::ArcShown:
-            return QCoreApplication::translate("quirn::ScalePage", "Дуга под/над делениями");
-        case ScaleField::ArcWidth:
-            return QCoreApplication::translate("quirn::ScalePage", "Толщина дуги");
         case ScaleField::Unit:
             return QCoreApplication::translate("quirn::ScalePage", "Единица");
+        default:
+            break;
     }
+    for (const GraduationField& f : kGraduationFields)
+        if (f.id == id) return QCoreApplication::translate("quirn::ScalePage", f.caption);
     return {};
 }
 
@@ -80,31 +97,6 @@ constexpr LawName kLawNames[] = {
     {ScaleLaw::Ohm, QT_TRANSLATE_NOOP("quirn::ScalePage", "омметр")},
     {ScaleLaw::Table, QT_TRANSLATE_NOOP("quirn::ScalePage", "таблица")},
 };
-
-// The whole-number fields of a further scale, lengths in millimetres on the page.
-struct IntegerField {
-    ScaleField id;
-    std::int32_t ScaleSpec::*member;
-    bool length;
-};
-constexpr IntegerField kIntegerFields[] = {
-    {ScaleField::TickRadius, &ScaleSpec::tickRadius, true},
-    {ScaleField::Divisions, &ScaleSpec::divisions, false},
-    {ScaleField::BigDivisions, &ScaleSpec::bigDivisions, false},
-    {ScaleField::NumberedDivisions, &ScaleSpec::numberedDivisions, false},
-    {ScaleField::BigTickLength, &ScaleSpec::bigTickLength, true},
-    {ScaleField::SmallTickLength, &ScaleSpec::smallTickLength, true},
-    {ScaleField::BigTickWidth, &ScaleSpec::bigTickWidth, true},
-    {ScaleField::SmallTickWidth, &ScaleSpec::smallTickWidth, true},
-    {ScaleField::ArcWidth, &ScaleSpec::arcWidth, true},
-};
-
-struct CheckField {
-    ScaleField id;
-    std::int32_t ScaleSpec::*member;
-};
-constexpr CheckField kCheckFields[] = {{ScaleField::TicksInward, &ScaleSpec::ticksInward},
-                                       {ScaleField::ArcShown, &ScaleSpec::arcShown}};
 
 // A list field's text: nothing for an absent list.
 template <class List, class Text>
@@ -147,16 +139,12 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
     AddEdit(ScaleField::BigTicks, Caption(ScaleField::BigTicks), false);
     AddEdit(ScaleField::Numbers, Caption(ScaleField::Numbers), false);
     if (first) return;
-    AddEdit(ScaleField::TickRadius, Caption(ScaleField::TickRadius), true);
-    AddCheck(ScaleField::TicksInward, Caption(ScaleField::TicksInward));
-    for (ScaleField id :
-         {ScaleField::Divisions, ScaleField::BigDivisions, ScaleField::NumberedDivisions})
-        AddEdit(id, Caption(id), false);
-    for (ScaleField id : {ScaleField::BigTickLength, ScaleField::SmallTickLength,
-                          ScaleField::BigTickWidth, ScaleField::SmallTickWidth})
-        AddEdit(id, Caption(id), true);
-    AddCheck(ScaleField::ArcShown, Caption(ScaleField::ArcShown));
-    AddEdit(ScaleField::ArcWidth, Caption(ScaleField::ArcWidth), true);
+    for (const GraduationField& f : kGraduationFields) {
+        if (f.kind == G::Check)
+            AddCheck(f.id, Caption(f.id));
+        else
+            AddEdit(f.id, Caption(f.id), f.kind == G::Length);
+    }
     AddEdit(ScaleField::Unit, Caption(ScaleField::Unit), false);
 }
 
@@ -256,17 +244,17 @@ void ScalePage::Fill(const FurtherScale& s) {
     SetText(ScaleField::Ticks, ownList(s.find(&S::ticks), ValueListText));
     SetText(ScaleField::BigTicks, ownList(s.find(&S::bigticks), ValueListText));
     SetText(ScaleField::Numbers, Cp1251ToUtf8(ownList(s.find(&S::numbers), MarkListText)));
-    for (const IntegerField& f : kIntegerFields) {
+    for (const GraduationField& f : kGraduationFields) {
         const std::int32_t* v = s.find(f.member);
-        SetText(f.id, v == nullptr ? std::string()
-                      : f.length   ? LengthText(*v)
-                                   : std::to_string(*v));
-    }
-    for (const CheckField& f : kCheckFields) {
-        const std::int32_t* v = s.find(f.member);
-        check(f.id)->setCheckState(v == nullptr ? Qt::PartiallyChecked
-                                   : *v != 0    ? Qt::Checked
-                                                : Qt::Unchecked);
+        if (f.kind == G::Check) {
+            check(f.id)->setCheckState(v == nullptr ? Qt::PartiallyChecked
+                                       : *v != 0    ? Qt::Checked
+                                                    : Qt::Unchecked);
+        } else {
+            SetText(f.id, v == nullptr          ? std::string()
+                          : f.kind == G::Length ? LengthText(*v)
+                                                : std::to_string(*v));
+        }
     }
     SetText(ScaleField::Unit, s.find(&S::unit) != nullptr
                                   ? DisplayText(s.values.unit, s.values.unitUtf8)
@@ -287,12 +275,12 @@ class FieldReader {
         out = FieldNumber(utf8);
         return out || Fail(NotANumber(Caption(id, law_), utf8));
     }
-    bool Integer(const IntegerField& f, const QString& text, std::optional<std::int32_t>& out) {
+    bool Integer(const GraduationField& f, const QString& text, std::optional<std::int32_t>& out) {
         std::optional<double> v;
         if (!Number(f.id, text, v)) return false;
         if (!v) return true;
         const std::string utf8 = text.toStdString();
-        if (f.length) {
+        if (f.kind == G::Length) {
             out = ParseFieldLength(utf8);
             return true;
         }
@@ -393,12 +381,15 @@ std::optional<QString> ScalePage::ReadInto(FurtherScale& s) const {
     if (ticks) out.set(&S::ticks, std::move(ticks));
     if (bigticks) out.set(&S::bigticks, std::move(bigticks));
     if (numbers) out.set(&S::numbers, std::move(numbers));
-    for (const IntegerField& f : kIntegerFields) {
+    // The numbers are read, and the first that cannot be is told, in the page's order.
+    for (const GraduationField& f : kGraduationFields) {
+        if (f.kind == G::Check) continue;
         std::optional<std::int32_t> v;
         if (!read.Integer(f, Text(f.id), v)) return QString::fromStdString(fault);
         if (v) out.set(f.member, *v);
     }
-    for (const CheckField& f : kCheckFields) {
+    for (const GraduationField& f : kGraduationFields) {
+        if (f.kind != G::Check) continue;
         const Qt::CheckState state = check(f.id)->checkState();
         if (state != Qt::PartiallyChecked) out.set(f.member, state == Qt::Checked ? 1 : 0);
     }
