@@ -183,7 +183,7 @@ std::optional<Place> ParsePlace(std::string_view text) {
 namespace {
 
 // Scale 1's keys that follow the standard lines, where they differ from their defaults.
-void WriteFirstScale(std::string& out, const ScaleSpec& s) {
+void WriteFirstScale(std::string& out, const ScaleSetup& s) {
     for (const ScaleKey& row : kScaleKeys)
         if (row.firstScale == FirstScaleLine::Extension && !HoldsDefault(row, s))
             Line(out, row.key, ScaleKeyText(row, s));
@@ -353,7 +353,7 @@ bool HoldsScaleKey(std::string_view text) {
 void ReadExtensionLines(std::string_view text, ScaleParameters& p) {
     p.ext = {};
     for (const ScaleKey& row : kScaleKeys)
-        if (row.firstScale == FirstScaleLine::Extension) CopyScaleKey(row, ScaleSpec{}, p);
+        if (row.firstScale == FirstScaleLine::Extension) CopyScaleKey(row, ScaleSetup{}, p);
     Reading r{p};
     std::unordered_set<std::string_view> seen;  // a file may hold many thousands of lines
     ForEachKeyLine(text, [&](std::string_view line, std::string_view key, std::string_view value) {

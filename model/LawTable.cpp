@@ -69,7 +69,7 @@ ScaleCheck CheckNothing(const ResolvedScale&) {
 }
 
 ScaleCheck CheckOhm(const ResolvedScale& s) {
-    const ScaleSpec& g = s.graduation;
+    const ScaleSetup& g = s.graduation;
     if (g.range <= 0.0) return Problem(ScaleProblem::OhmCentre, s.number, ExactNumber(g.range));
     if (!g.numbers || (!g.ticks && !g.bigticks))
         return Problem(ScaleProblem::OhmWithoutLists, s.number);

@@ -46,7 +46,7 @@ struct ScaleExtensions {
     std::string origin{kDefaultOriginText};
     std::string standard{kDefaultStandardText};
     // The name, origin and standard texts in full (UTF-8) where Windows-1251 holds only an
-    // approximation of them (model/TextKeys.h); the unit's is scale 1's (ScaleSpec::unitUtf8).
+    // approximation of them (model/TextKeys.h); the unit's is scale 1's (ScaleSetup::unitUtf8).
     std::optional<std::string> nameUtf8, originUtf8, standardUtf8;
     // Where the user put the data, romb and others symbols and the name, unit, origin and
     // standard labels; absent: the default place for the plate.

@@ -15,11 +15,11 @@ struct Overload : Ts... {
 template <class... Ts>
 Overload(Ts...) -> Overload<Ts...>;
 
-using S = ScaleSpec;
+using S = ScaleSetup;
 
 }  // namespace
 
-std::string ScaleKeyText(const ScaleKey& row, const ScaleSpec& s) {
+std::string ScaleKeyText(const ScaleKey& row, const ScaleSetup& s) {
     return std::visit(Overload{[&](std::int32_t S::*m) { return std::to_string(s.*m); },
                                [&](double S::*m) { return ExactNumber(s.*m); },
                                [&](ScaleLaw S::*m) { return std::string(LawKeyword(s.*m)); },
@@ -34,7 +34,7 @@ std::string ScaleKeyText(const ScaleKey& row, const ScaleSpec& s) {
                       row.member);
 }
 
-void SetScaleKey(const ScaleKey& row, ScaleSpec& s, std::string_view text) {
+void SetScaleKey(const ScaleKey& row, ScaleSetup& s, std::string_view text) {
     std::visit(
         Overload{[&](std::int32_t S::*m) { s.*m = ParseInteger(text); },
                  [&](double S::*m) { s.*m = ParseDecimal(text); },
@@ -46,7 +46,7 @@ void SetScaleKey(const ScaleKey& row, ScaleSpec& s, std::string_view text) {
         row.member);
 }
 
-void CopyScaleKey(const ScaleKey& row, const ScaleSpec& from, ScaleSpec& to) {
+void CopyScaleKey(const ScaleKey& row, const ScaleSetup& from, ScaleSetup& to) {
     std::visit(Overload{[&](const ScaleText& t) {
                             to.*t.text = from.*t.text;
                             to.*t.full = from.*t.full;
@@ -55,8 +55,8 @@ void CopyScaleKey(const ScaleKey& row, const ScaleSpec& from, ScaleSpec& to) {
                row.member);
 }
 
-bool HoldsDefault(const ScaleKey& row, const ScaleSpec& s) {
-    static const ScaleSpec kDefault;
+bool HoldsDefault(const ScaleKey& row, const ScaleSetup& s) {
+    static const ScaleSetup kDefault;
     return std::visit(Overload{[&](const ScaleText& t) {
                                    return s.*t.text == kDefault.*t.text &&
                                           s.*t.full == kDefault.*t.full;
@@ -67,7 +67,7 @@ bool HoldsDefault(const ScaleKey& row, const ScaleSpec& s) {
 
 void FurtherScale::unset(std::size_t row) {
     if (row >= kScaleKeys.size()) return;
-    CopyScaleKey(kScaleKeys[row], ScaleSpec{}, values);
+    CopyScaleKey(kScaleKeys[row], ScaleSetup{}, values);
     sets.reset(row);
 }
 

@@ -15,23 +15,23 @@
 #include <variant>
 #include <vector>
 
-#include "model/ScaleSpec.h"
+#include "model/ScaleSetup.h"
 
 namespace quirn {
 
 // A text with its full form under a companion key, which follows the text's own line when
 // Windows-1251 cannot hold the text (model/TextKeys.h).
 struct ScaleText {
-    std::string ScaleSpec::*text;
-    std::optional<std::string> ScaleSpec::*full;
+    std::string ScaleSetup::*text;
+    std::optional<std::string> ScaleSetup::*full;
     std::string_view companion;
 };
 
 // The member a key sets; how its value is written follows from the member's type.
-using ScaleMember = std::variant<std::int32_t ScaleSpec::*, double ScaleSpec::*,
-                                 ScaleLaw ScaleSpec::*, std::vector<TablePoint> ScaleSpec::*,
-                                 std::optional<std::vector<double>> ScaleSpec::*,
-                                 std::optional<std::vector<Mark>> ScaleSpec::*, ScaleText>;
+using ScaleMember = std::variant<std::int32_t ScaleSetup::*, double ScaleSetup::*,
+                                 ScaleLaw ScaleSetup::*, std::vector<TablePoint> ScaleSetup::*,
+                                 std::optional<std::vector<double>> ScaleSetup::*,
+                                 std::optional<std::vector<Mark>> ScaleSetup::*, ScaleText>;
 
 // Where scale 1 keeps the key.
 enum class FirstScaleLine : std::uint8_t {
@@ -53,34 +53,34 @@ struct ScaleKey {
 };
 
 inline constexpr auto kScaleKeys = std::to_array<ScaleKey>({
-    {"Rdel", &ScaleSpec::tickRadius, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"out_R", &ScaleSpec::ticksInward, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"range", &ScaleSpec::range, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"start", &ScaleSpec::start, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"law", &ScaleSpec::law, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"points", &ScaleSpec::points, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"Nfull", &ScaleSpec::divisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Nbig", &ScaleSpec::bigDivisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Nm", &ScaleSpec::numberedDivisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Lbig", &ScaleSpec::bigTickLength, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Lsm", &ScaleSpec::smallTickLength, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Hbig", &ScaleSpec::bigTickWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Hsm", &ScaleSpec::smallTickWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Duga", &ScaleSpec::arcShown, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Hduga", &ScaleSpec::arcWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"ticks", &ScaleSpec::ticks, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"bigticks", &ScaleSpec::bigticks, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"numbers", &ScaleSpec::numbers, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"unit", ScaleText{&ScaleSpec::unit, &ScaleSpec::unitUtf8, "unit.utf8"},
+    {"Rdel", &ScaleSetup::tickRadius, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"out_R", &ScaleSetup::ticksInward, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"range", &ScaleSetup::range, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"start", &ScaleSetup::start, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"law", &ScaleSetup::law, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"points", &ScaleSetup::points, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"Nfull", &ScaleSetup::divisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Nbig", &ScaleSetup::bigDivisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Nm", &ScaleSetup::numberedDivisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Lbig", &ScaleSetup::bigTickLength, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Lsm", &ScaleSetup::smallTickLength, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Hbig", &ScaleSetup::bigTickWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Hsm", &ScaleSetup::smallTickWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Duga", &ScaleSetup::arcShown, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"Hduga", &ScaleSetup::arcWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
+    {"ticks", &ScaleSetup::ticks, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"bigticks", &ScaleSetup::bigticks, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"numbers", &ScaleSetup::numbers, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
+    {"unit", ScaleText{&ScaleSetup::unit, &ScaleSetup::unitUtf8, "unit.utf8"},
      FirstScaleLine::Standard, WhenUnset::Empty},
 });
 
 // The row of a member; a text's full form belongs to its text's row.
 template <class T>
-constexpr std::size_t ScaleKeyIndex(T ScaleSpec::*member) {
+constexpr std::size_t ScaleKeyIndex(T ScaleSetup::*member) {
     const auto holds = [member](const auto& m) {
         using M = std::decay_t<decltype(m)>;
-        if constexpr (std::is_same_v<M, T ScaleSpec::*>)
+        if constexpr (std::is_same_v<M, T ScaleSetup::*>)
             return m == member;
         else if constexpr (std::is_same_v<M, ScaleText> && std::is_same_v<T, std::string>)
             return m.text == member;
@@ -100,39 +100,39 @@ using ScaleKeySet = std::bitset<kScaleKeys.size()>;
 // Scales 2 to 4: the keys a scale sets itself, with their values; what it does not set it takes
 // as the key's row says (WhenUnset), and its file writes exactly the keys it sets.
 struct FurtherScale {
-    ScaleSpec values;  // the keys not set hold their defaults
-    ScaleKeySet sets;  // by row of kScaleKeys
+    ScaleSetup values;  // the keys not set hold their defaults
+    ScaleKeySet sets;   // by row of kScaleKeys
 
     template <class T>
-    void set(T ScaleSpec::*member, std::type_identity_t<T> value) {
+    void set(T ScaleSetup::*member, std::type_identity_t<T> value) {
         own(member) = std::move(value);
     }
     // The member, marked as set, to be written in place.
     template <class T>
-    T& own(T ScaleSpec::*member) {
+    T& own(T ScaleSetup::*member) {
         sets.set(ScaleKeyIndex(member));
         return values.*member;
     }
     // The key left to scale 1 again (or empty, as its row says).
     template <class T>
-    void unset(T ScaleSpec::*member) {
+    void unset(T ScaleSetup::*member) {
         unset(ScaleKeyIndex(member));
     }
     void unset(std::size_t row);
     // The scale's own value; null when it leaves the key unset.
     template <class T>
-    const T* find(T ScaleSpec::*member) const {
+    const T* find(T ScaleSetup::*member) const {
         return sets.test(ScaleKeyIndex(member)) ? &(values.*member) : nullptr;
     }
     bool operator==(const FurtherScale&) const = default;
 };
 
 // The text a key's value is written as, and the value read from its text.
-std::string ScaleKeyText(const ScaleKey& row, const ScaleSpec& s);
-void SetScaleKey(const ScaleKey& row, ScaleSpec& s, std::string_view text);
+std::string ScaleKeyText(const ScaleKey& row, const ScaleSetup& s);
+void SetScaleKey(const ScaleKey& row, ScaleSetup& s, std::string_view text);
 // The key's value taken from one scale into another.
-void CopyScaleKey(const ScaleKey& row, const ScaleSpec& from, ScaleSpec& to);
+void CopyScaleKey(const ScaleKey& row, const ScaleSetup& from, ScaleSetup& to);
 // Whether the key holds its default.
-bool HoldsDefault(const ScaleKey& row, const ScaleSpec& s);
+bool HoldsDefault(const ScaleKey& row, const ScaleSetup& s);
 
 }  // namespace quirn

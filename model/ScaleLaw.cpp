@@ -17,7 +17,7 @@ std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p) {
     first.graduation = p;
     first.graduation.ext = {};
     scales.push_back(first);
-    static const ScaleSpec kUnset;
+    static const ScaleSetup kUnset;
     for (std::size_t k = 0; k < p.ext.further.size() && k + 2 <= kMaxScales; ++k) {
         const FurtherScale& s = p.ext.further[k];
         ResolvedScale r = first;
@@ -83,13 +83,13 @@ std::vector<TablePoint> SoundPoints(const std::vector<TablePoint>& points) {
 
 }  // namespace
 
-ValueSpan ScaleValues(const ScaleSpec& s) {
+ValueSpan ScaleValues(const ScaleSetup& s) {
     if (LawOf(s.law).reach == LawReach::ZeroToInfinity)
         return {0.0, std::numeric_limits<double>::infinity()};
     return {std::min(s.start, s.range), std::max(s.start, s.range)};
 }
 
-ScaleMap::ScaleMap(const ScaleSpec& scale)
+ScaleMap::ScaleMap(const ScaleSetup& scale)
     : fraction_(LawOf(scale.law).fraction),
       curve_{scale.start, scale.range, SoundPoints(scale.points), {}} {
     curve_.slopes = MonotoneSlopes(curve_.points);
@@ -113,7 +113,7 @@ ScaleCheck CheckLists(const ResolvedScale& s) {
                 if (!span.contains(v)) return {problem, s.number, ExactNumber(v)};
         return {};
     };
-    const ScaleSpec& g = s.graduation;
+    const ScaleSetup& g = s.graduation;
     if (ScaleCheck c = outside(g.ticks, ScaleProblem::TickOutside); !c.ok()) return c;
     if (ScaleCheck c = outside(g.bigticks, ScaleProblem::BigTickOutside); !c.ok()) return c;
     if (g.numbers)

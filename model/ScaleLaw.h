@@ -35,7 +35,7 @@ struct ValueSpan {
     double high = 0.0;
     bool contains(double value) const { return value >= low && value <= high; }
 };
-ValueSpan ScaleValues(const ScaleSpec& s);
+ValueSpan ScaleValues(const ScaleSetup& s);
 
 // A scale's law with what it needs to place values: a table's sound points and their slopes.
 struct LawCurve {
@@ -54,7 +54,7 @@ struct LawCurve {
 // table that covers only part of its scale draws that part.
 class ScaleMap {
   public:
-    explicit ScaleMap(const ScaleSpec& scale);
+    explicit ScaleMap(const ScaleSetup& scale);
     // The fraction of the arc where value lies; nothing where the law has no place for it (a
     // table outside its points, a value the law cannot take).
     std::optional<double> operator()(double value) const;
@@ -64,7 +64,7 @@ class ScaleMap {
     LawCurve curve_;
 };
 
-inline std::optional<double> ScaleFraction(const ScaleSpec& scale, double value) {
+inline std::optional<double> ScaleFraction(const ScaleSetup& scale, double value) {
     return ScaleMap(scale)(value);
 }
 

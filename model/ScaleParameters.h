@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/ScaleExtensions.h"
-#include "model/ScaleSpec.h"
+#include "model/ScaleSetup.h"
 
 namespace quirn {
 
@@ -14,7 +14,7 @@ namespace quirn {
 // around it and the extensions. Lengths are drawing units (0.01 mm). name and unit hold
 // Windows-1251 bytes as read or typed. No field is range-checked anywhere: any combination of
 // values may exist.
-struct ScaleParameters : ScaleSpec {
+struct ScaleParameters : ScaleSetup {
     std::string name;
     double halfAngle = 0.0;
     std::int32_t shape = 0;  // 0 square plate, anything else radial

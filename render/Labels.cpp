@@ -49,12 +49,12 @@ int NumeralTurn(double halfAngle, ArcPlace place) {
         std::fmod(10.0 * (halfAngle - 2.0 * halfAngle * place.index / place.count), 3600.0));
 }
 
-double StepValue(const ScaleSpec& s, std::int32_t count, std::int64_t i) {
+double StepValue(const ScaleSetup& s, std::int32_t count, std::int64_t i) {
     if (count == 0) return s.start;
     return s.start + static_cast<double>(i) * (s.range - s.start) / count;
 }
 
-std::string NumeralText(const ScaleSpec& s, std::int64_t i) {
+std::string NumeralText(const ScaleSetup& s, std::int64_t i) {
     return TrimmedNumber(StepValue(s, s.numberedDivisions, i), 3);
 }
 

@@ -30,9 +30,9 @@ int NumeralTurn(double halfAngle, ArcPlace place);
 
 // The value of step i of `count` equal steps from the scale's start to its range; with a count
 // of 0, the start.
-double StepValue(const ScaleSpec& s, std::int32_t count, std::int64_t i);
+double StepValue(const ScaleSetup& s, std::int32_t count, std::int64_t i);
 // The numeral of numbered step i: its value with three decimals, trailing zeros trimmed.
-std::string NumeralText(const ScaleSpec& s, std::int64_t i);
+std::string NumeralText(const ScaleSetup& s, std::int64_t i);
 
 // The sizes of the three images and the four texts, the origin label lifted when its anchor is
 // meant for its bottom and wrapped near the right edge.

@@ -28,33 +28,33 @@ QString Tr(const char* text) {
 enum class GraduationKind { Count, Length, Check };
 struct GraduationField {
     ScaleField id;
-    std::int32_t ScaleSpec::*member;
+    std::int32_t ScaleSetup::*member;
     GraduationKind kind;
     const char* caption;
 };
 using G = GraduationKind;
 constexpr GraduationField kGraduationFields[] = {
-    {ScaleField::TickRadius, &ScaleSpec::tickRadius, G::Length,
+    {ScaleField::TickRadius, &ScaleSetup::tickRadius, G::Length,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Радиус делений")},
-    {ScaleField::TicksInward, &ScaleSpec::ticksInward, G::Check,
+    {ScaleField::TicksInward, &ScaleSetup::ticksInward, G::Check,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Внешний радиус, числа внутри")},
-    {ScaleField::Divisions, &ScaleSpec::divisions, G::Count,
+    {ScaleField::Divisions, &ScaleSetup::divisions, G::Count,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Общее число делений")},
-    {ScaleField::BigDivisions, &ScaleSpec::bigDivisions, G::Count,
+    {ScaleField::BigDivisions, &ScaleSetup::bigDivisions, G::Count,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Число больших делений")},
-    {ScaleField::NumberedDivisions, &ScaleSpec::numberedDivisions, G::Count,
+    {ScaleField::NumberedDivisions, &ScaleSetup::numberedDivisions, G::Count,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Число делений с числами")},
-    {ScaleField::BigTickLength, &ScaleSpec::bigTickLength, G::Length,
+    {ScaleField::BigTickLength, &ScaleSetup::bigTickLength, G::Length,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Длина больших делений")},
-    {ScaleField::SmallTickLength, &ScaleSpec::smallTickLength, G::Length,
+    {ScaleField::SmallTickLength, &ScaleSetup::smallTickLength, G::Length,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Длина малых делений")},
-    {ScaleField::BigTickWidth, &ScaleSpec::bigTickWidth, G::Length,
+    {ScaleField::BigTickWidth, &ScaleSetup::bigTickWidth, G::Length,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Ширина больших делений")},
-    {ScaleField::SmallTickWidth, &ScaleSpec::smallTickWidth, G::Length,
+    {ScaleField::SmallTickWidth, &ScaleSetup::smallTickWidth, G::Length,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Ширина малых делений")},
-    {ScaleField::ArcShown, &ScaleSpec::arcShown, G::Check,
+    {ScaleField::ArcShown, &ScaleSetup::arcShown, G::Check,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Дуга под/над делениями")},
-    {ScaleField::ArcWidth, &ScaleSpec::arcWidth, G::Length,
+    {ScaleField::ArcWidth, &ScaleSetup::arcWidth, G::Length,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Толщина дуги")},
 };
 
@@ -217,7 +217,7 @@ void ScalePage::lawPicked() {
     ohmLists_.emplace(Text(ScaleField::Ticks), Text(ScaleField::Numbers));
 }
 
-void ScalePage::Fill(const ScaleSpec& first) {
+void ScalePage::Fill(const ScaleSetup& first) {
     ohmLists_.reset();
     law_->setCurrentIndex(law_->findData(static_cast<int>(first.law)));
     SetText(ScaleField::Start, ExactNumber(first.start));
@@ -228,7 +228,7 @@ void ScalePage::Fill(const ScaleSpec& first) {
 }
 
 void ScalePage::Fill(const FurtherScale& s) {
-    using S = ScaleSpec;
+    using S = ScaleSetup;
     ohmLists_.reset();
     const ScaleLaw* law = s.find(&S::law);
     law_->setCurrentIndex(law_->findData(law != nullptr ? static_cast<int>(*law) : -1));
@@ -338,12 +338,12 @@ class FieldReader {
 
 }  // namespace
 
-std::optional<QString> ScalePage::ReadInto(ScaleSpec& first) const {
+std::optional<QString> ScalePage::ReadInto(ScaleSetup& first) const {
     std::string fault;
     FieldReader read(fault, law());
     std::optional<double> start;
     std::optional<std::vector<TablePoint>> points;
-    ScaleSpec out;
+    ScaleSetup out;
     if (!read.Number(ScaleField::Start, Text(ScaleField::Start), start) ||
         !read.Points(Text(ScaleField::Points), points) ||
         !read.Values(ScaleField::Ticks, Text(ScaleField::Ticks), out.ticks) ||
@@ -360,7 +360,7 @@ std::optional<QString> ScalePage::ReadInto(ScaleSpec& first) const {
 }
 
 std::optional<QString> ScalePage::ReadInto(FurtherScale& s) const {
-    using S = ScaleSpec;
+    using S = ScaleSetup;
     std::string fault;
     FieldReader read(fault, law());
     std::optional<double> range, start;

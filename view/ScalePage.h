@@ -48,11 +48,11 @@ class ScalePage : public QWidget {
     bool isFirst() const { return first_; }
 
     // Scale 1's page shows and sets only its start, law and lists.
-    void Fill(const ScaleSpec& first);
+    void Fill(const ScaleSetup& first);
     void Fill(const FurtherScale& s);
     // The fields as keys; what is wrong ("в списке «Числа» не число: «1О»") when a field cannot
     // be read, and then nothing is set.
-    std::optional<QString> ReadInto(ScaleSpec& first) const;
+    std::optional<QString> ReadInto(ScaleSetup& first) const;
     std::optional<QString> ReadInto(FurtherScale& s) const;
 
     // The law chosen; nothing for "as scale 1".

@@ -202,8 +202,8 @@ void ScalesWindow::addScale() {
     const ScaleParameters& p = session_.scene().params;
     FurtherScale scale;
     // A further scale exists through its keys: a new one starts with two.
-    scale.set(&ScaleSpec::tickRadius, ClampToInt(std::int64_t{p.tickRadius} - kNewScaleInset));
-    scale.set(&ScaleSpec::law, page(1)->law().value_or(p.law));
+    scale.set(&ScaleSetup::tickRadius, ClampToInt(std::int64_t{p.tickRadius} - kNewScaleInset));
+    scale.set(&ScaleSetup::law, page(1)->law().value_or(p.law));
     ScalePage* added = AddPage();
     added->Fill(scale);
     pages_->setCurrentWidget(added);
@@ -261,7 +261,7 @@ std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
         FurtherScale further;
         if (const auto fault = page(scale)->ReadInto(further)) return scaleFault(scale, *fault);
         // A scale with no key of its own would not survive the file: it keeps scale 1's law.
-        if (further.sets.none()) further.set(&ScaleSpec::law, read.law);
+        if (further.sets.none()) further.set(&ScaleSetup::law, read.law);
         ext.further.push_back(std::move(further));
     }
     if (auto fault = zones_->ReadInto(ext.zones)) return fault;

@@ -13,6 +13,7 @@
 #include "model/NumberText.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
+#include "support/ScriptedDocumentPrompts.h"
 #include "support/TestFiles.h"
 
 namespace quirn {
@@ -20,41 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers from a script and remembers what was asked.
-struct ScriptedPrompts : DocumentPrompts {
-    std::deque<SaveAnswer> saveAnswers;
-    std::deque<std::string> openNames;
-    std::deque<std::string> saveNames;
-    std::vector<std::string> questions;
-    std::vector<std::string> proposals;
-    struct Report {
-        Fault error;
-        std::string path;
-    };
-    std::vector<Report> reports;
-
-    SaveAnswer AskSaveChanges(const std::string& title) override {
-        questions.push_back(title);
-        if (saveAnswers.empty()) return SaveAnswer::Cancel;
-        const SaveAnswer answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
-    }
-    std::string AskOpenFileName() override { return Next(openNames); }
-    std::string AskSaveFileName(const std::string& proposedPath) override {
-        proposals.push_back(proposedPath);
-        return Next(saveNames);
-    }
-    void ReportFailure(const Outcome& failure) override {
-        reports.push_back({failure.fault, failure.args.empty() ? "" : failure.args[0]});
-    }
-    static std::string Next(std::deque<std::string>& names) {
-        if (names.empty()) return {};
-        std::string name = names.front();
-        names.pop_front();
-        return name;
-    }
-};
+using test::ScriptedDocumentPrompts;
 
 // What the view's initial update does to the document: the description becomes its title.
 std::string Describe(const ScaleParameters& p) {
@@ -107,7 +74,7 @@ class DocumentLifecycleTest : public ::testing::Test {
 
     test::ScratchDirectory scratch_{"quirn-doc", true};
     const fs::path& dir_ = scratch_.path();
-    ScriptedPrompts prompts;
+    ScriptedDocumentPrompts prompts;
     Document doc;
     ScaleParameters record = kDefaultParameters;
     int initialUpdates = 0;

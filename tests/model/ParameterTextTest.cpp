@@ -75,7 +75,7 @@ TEST(Utf8TextRegression, TextsBeyondWindows1251SurviveTheRoundTrip) {
     StoreTypedText("\u041E\u043C \u2248", p.name, p.ext.nameUtf8);          // Ом ≈
     StoreTypedText("\u00B5\u03A9 \u221E", p.ext.origin, p.ext.originUtf8);  // µΩ ∞
     FurtherScale second;
-    StoreTypedText("M\u03A9", second.own(&ScaleSpec::unit), second.values.unitUtf8);
+    StoreTypedText("M\u03A9", second.own(&ScaleSetup::unit), second.values.unitUtf8);
     p.ext.further = {second};
     const std::string text = WriteParameterText(p);
     EXPECT_EQ(ValueLine(text, "unit"), "k?");

@@ -25,7 +25,7 @@ ScaleParameters EveryKey() {
     p.ticks = std::vector<double>{-20, -10, 0, 3};
     p.bigticks = std::vector<double>{-20, 0};
     p.numbers = std::vector<Mark>{{-20, "20"}, {0, ""}, {3, "+3"}};
-    using S = ScaleSpec;
+    using S = ScaleSetup;
     FurtherScale s2;
     s2.set(&S::tickRadius, 3500);
     s2.set(&S::ticksInward, 1);
@@ -116,15 +116,15 @@ TEST(ScaleKeys, ScaleOnesStandardKeysAreStandardFieldsOfTheSameMember) {
         ASSERT_NE(field, StandardFields().end()) << row.key;
         ScaleParameters p;
         SetFieldFromFile(*field, p, "7");
-        ScaleSpec expected;
+        ScaleSetup expected;
         SetScaleKey(row, expected, "7");
-        EXPECT_EQ(static_cast<const ScaleSpec&>(p), expected) << row.key;
+        EXPECT_EQ(static_cast<const ScaleSetup&>(p), expected) << row.key;
     }
 }
 
 TEST(ScaleLaws, EachLawPutsValuesWhereItsMovementPointsAt) {
     const auto at = [](ScaleLaw law, double start, double range, double v) {
-        ScaleSpec s;
+        ScaleSetup s;
         s.law = law;
         s.start = start;
         s.range = range;
@@ -140,7 +140,7 @@ TEST(ScaleLaws, EachLawPutsValuesWhereItsMovementPointsAt) {
 }
 
 TEST(ScaleLaws, ATableIsSmoothThroughEveryPointAndNeverFoldsBack) {
-    ScaleSpec s;
+    ScaleSetup s;
     s.law = ScaleLaw::Table;
     s.range = 10;
     s.points = ParsePointList("0:0 1:0.08 2:0.21 5:0.6 6:0.6 10:1");
@@ -171,11 +171,11 @@ TEST(ScaleLaws, TheFirstProblemNamesItsScaleAndItem) {
     ScaleParameters p = kDefaultParameters;
     EXPECT_TRUE(CheckScales(p).ok());
     FurtherScale table;
-    table.set(&ScaleSpec::law, ScaleLaw::Table);
-    table.set(&ScaleSpec::points, ParsePointList("0:0 5:0.6 4:1"));
+    table.set(&ScaleSetup::law, ScaleLaw::Table);
+    table.set(&ScaleSetup::points, ParsePointList("0:0 5:0.6 4:1"));
     p.ext.further = {table};
     EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::TableNotIncreasing, 2, "4:1"}));
-    p.ext.further[0].set(&ScaleSpec::points, ParsePointList("0:0 5:1.2"));
+    p.ext.further[0].set(&ScaleSetup::points, ParsePointList("0:0 5:1.2"));
     EXPECT_EQ(CheckScales(p), (ScaleCheck{ScaleProblem::FractionOutside, 2, "5:1.2"}));
     p.ext.further.clear();
     p.law = ScaleLaw::Square;

@@ -401,8 +401,8 @@ TEST(FindCollisions, NamesWhatRunsIntoAnotherOrOffThePlate) {
          true},
         {"Multimeter-3-scales.qrn",
          [](ScaleParameters& p) {
-             p.ext.further.at(0).set(&ScaleSpec::tickRadius, 5500);
-             p.ext.further.at(0).unset(&ScaleSpec::numbers);
+             p.ext.further.at(0).set(&ScaleSetup::tickRadius, 5500);
+             p.ext.further.at(0).unset(&ScaleSetup::numbers);
          },
          {"place.others", "10", "10", "V~", "кОм"},
          false},

@@ -131,7 +131,7 @@ class EnglishTextTest : public ::testing::Test {
         p.name = "Voltmeter";
         p.unit = "V";
         FurtherScale further;
-        further.set(&ScaleSpec::tickRadius, p.tickRadius - 800);
+        further.set(&ScaleSetup::tickRadius, p.tickRadius - 800);
         p.ext.further.push_back(further);
         p.ext.zones.push_back({1, 0.0, 5.0, 0xFF0000});
         test::Put(scratch_ / "scale.qrn", WriteParameterText(p));

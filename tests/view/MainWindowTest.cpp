@@ -19,6 +19,7 @@
 #include "app/Profile.h"
 #include "model/Document.h"
 #include "model/ParameterText.h"
+#include "support/ScriptedDocumentPrompts.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 #include "view/PanelFields.h"
@@ -31,24 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ScriptedPrompts : DocumentPrompts {
-    std::deque<SaveAnswer> saveAnswers;
-    std::vector<std::string> questions;
-    std::vector<std::pair<Fault, std::string>> reports;
-
-    SaveAnswer AskSaveChanges(const std::string& title) override {
-        questions.push_back(title);
-        if (saveAnswers.empty()) return SaveAnswer::Cancel;
-        const SaveAnswer answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
-    }
-    std::string AskOpenFileName() override { return {}; }
-    std::string AskSaveFileName(const std::string&) override { return {}; }
-    void ReportFailure(const Outcome& failure) override {
-        reports.emplace_back(failure.fault, failure.args.empty() ? "" : failure.args[0]);
-    }
-};
+using test::ScriptedDocumentPrompts;
 
 using test::Slurp;
 
@@ -89,7 +73,7 @@ class MainWindowTest : public ::testing::Test {
     test::ScratchDirectory scratch_{"quirn-frame", true};
     const fs::path& dir_ = scratch_.path();
     std::unique_ptr<QSettings> settings_;
-    ScriptedPrompts prompts_;
+    ScriptedDocumentPrompts prompts_;
     std::unique_ptr<Application> app_;
 };
 
@@ -263,8 +247,8 @@ TEST_F(MainWindowTest, StartWithAFileThatCannotBeOpenedEndsAndKeepsInitialFile) 
     app_ = std::make_unique<Application>(*settings_, &prompts_);
     EXPECT_FALSE(app_->start("missing.qrn"));
     ASSERT_EQ(prompts_.reports.size(), 1u);
-    EXPECT_EQ(prompts_.reports[0].first, Fault::FileNotFound);
-    EXPECT_EQ(prompts_.reports[0].second, (dir_ / "missing.qrn").string());
+    EXPECT_EQ(prompts_.reports[0].error, Fault::FileNotFound);
+    EXPECT_EQ(prompts_.reports[0].path, (dir_ / "missing.qrn").string());
     EXPECT_FALSE(app_->mainWindow()->isVisible());
     app_->finish();
     EXPECT_FALSE(fs::exists(dir_ / kInitialParametersFile))
@@ -276,7 +260,7 @@ TEST_F(MainWindowTest, AnInitialFileThatCannotBeWrittenIsReportedAtTheEnd) {
     fs::create_directory(dir_ / kInitialParametersFile);
     app_->finish();
     ASSERT_EQ(prompts_.reports.size(), 1u);
-    EXPECT_EQ(prompts_.reports[0].second, InitialParametersPath());
+    EXPECT_EQ(prompts_.reports[0].path, InitialParametersPath());
     EXPECT_TRUE(fs::is_directory(dir_ / kInitialParametersFile));
 }
 

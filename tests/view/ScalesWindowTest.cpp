@@ -110,8 +110,8 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     EXPECT_TRUE(doc_.isModified());
     const ScaleParameters& record = session_->scene().params;
     ASSERT_EQ(record.ext.further.size(), 1u);
-    ASSERT_TRUE(record.ext.further[0].find(&ScaleSpec::points));
-    EXPECT_EQ(*record.ext.further[0].find(&ScaleSpec::points),
+    ASSERT_TRUE(record.ext.further[0].find(&ScaleSetup::points));
+    EXPECT_EQ(*record.ext.further[0].find(&ScaleSetup::points),
               (std::vector<TablePoint>{{0, 0}, {4, 0.5}, {15, 1}}));
     const std::string file = WriteParameterText(record);
     EXPECT_NE(file.find("2.law\t= table\r\n"), std::string::npos) << file;
@@ -199,7 +199,7 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
 TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
     ScaleParameters four = session_->scene().params;
     for (int k = 0; k < 3; ++k)
-        four.ext.further.emplace_back().set(&ScaleSpec::tickRadius, 3000 - 500 * k);
+        four.ext.further.emplace_back().set(&ScaleSetup::tickRadius, 3000 - 500 * k);
     four.ext.zones = {{2, 0, 5, 0xFF0000}, {3, 5, 10, 0x00FF00}, {4, 10, 15, 0x0000FF}};
     session_->Apply(four);
     scales_->Fill();
@@ -224,7 +224,7 @@ TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPane
     StoreTypedText("k\u03A9", p.unit, p.unitUtf8);                    // kΩ
     StoreTypedText("\u2248 \u03A9", p.ext.origin, p.ext.originUtf8);  // ≈ Ω
     FurtherScale& second = p.ext.further.emplace_back();
-    StoreTypedText("M\u03A9", second.own(&ScaleSpec::unit), second.values.unitUtf8);  // MΩ
+    StoreTypedText("M\u03A9", second.own(&ScaleSetup::unit), second.values.unitUtf8);  // MΩ
     session_->Show(ReadScaleParameters(WriteParameterText(p)));
     auto* bar = host_->findChild<ParameterBar*>();
     ASSERT_NE(bar, nullptr);

@@ -30,7 +30,7 @@ struct Mark {
 // Lengths are drawing units (0.01 mm). A list that is absent leaves its family to the equal
 // steps of divisions, bigDivisions or numberedDivisions; a present list, even an empty one,
 // replaces them.
-struct ScaleSpec {
+struct ScaleSetup {
     std::string unit;                     // Windows-1251
     std::optional<std::string> unitUtf8;  // the unit in full when Windows-1251 cannot hold it
     double range = 0.0;
@@ -52,7 +52,7 @@ struct ScaleSpec {
     std::optional<std::vector<double>> bigticks;
     std::optional<std::vector<Mark>> numbers;
 
-    bool operator==(const ScaleSpec&) const = default;
+    bool operator==(const ScaleSetup&) const = default;
 };
 
 }  // namespace quirn
