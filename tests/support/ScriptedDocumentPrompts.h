@@ -12,7 +12,11 @@ namespace quirn::test {
 
 // Answers from a script and remembers what was asked.
 struct ScriptedDocumentPrompts : DocumentPrompts {
+    explicit ScriptedDocumentPrompts(SaveAnswer unscripted = SaveAnswer::Cancel)
+        : unscriptedAnswer(unscripted) {}
+
     std::deque<SaveAnswer> saveAnswers;
+    SaveAnswer unscriptedAnswer;  // once saveAnswers runs out
     std::deque<std::string> openNames;
     std::deque<std::string> saveNames;
     std::vector<std::string> questions;
@@ -25,7 +29,7 @@ struct ScriptedDocumentPrompts : DocumentPrompts {
 
     SaveAnswer AskSaveChanges(const std::string& title) override {
         questions.push_back(title);
-        if (saveAnswers.empty()) return SaveAnswer::Cancel;
+        if (saveAnswers.empty()) return unscriptedAnswer;
         const SaveAnswer answer = saveAnswers.front();
         saveAnswers.pop_front();
         return answer;

@@ -30,6 +30,7 @@
 #include "app/MainWindow.h"
 #include "app/ScreenSize.h"
 #include "model/ParameterText.h"
+#include "support/ScriptedDocumentPrompts.h"
 #include "support/TestFiles.h"
 #include "view/CalibrationDialog.h"
 #include "view/ParameterBar.h"
@@ -179,16 +180,9 @@ class EnglishTextTest : public ::testing::Test {
         return captions;
     }
 
-    struct NoPrompts : DocumentPrompts {
-        SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
-        std::string AskOpenFileName() override { return {}; }
-        std::string AskSaveFileName(const std::string&) override { return {}; }
-        void ReportFailure(const Outcome&) override {}
-    };
-
     test::ScratchDirectory scratch_{"quirn-english", true};
     std::unique_ptr<QSettings> settings_;
-    NoPrompts prompts_;
+    test::ScriptedDocumentPrompts prompts_{SaveAnswer::No};
 };
 
 TEST_F(EnglishTextTest, NoRussianIsLeftAndNothingIsBlank) {

@@ -10,18 +10,12 @@
 #include "app/Application.h"
 #include "app/LanguageMenu.h"
 #include "app/MainWindow.h"
+#include "support/ScriptedDocumentPrompts.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 
 namespace quirn {
 namespace {
-
-struct NoPrompts : DocumentPrompts {
-    SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
-    std::string AskOpenFileName() override { return {}; }
-    std::string AskSaveFileName(const std::string&) override { return {}; }
-    void ReportFailure(const Outcome&) override {}
-};
 
 class LanguageMenuTest : public ::testing::Test {
   protected:
@@ -48,7 +42,7 @@ class LanguageMenuTest : public ::testing::Test {
     test::ScratchDirectory scratch_{"quirn-language", true};
     QSettings settings_{QString::fromStdString((scratch_ / "profile.ini").string()),
                         QSettings::IniFormat};
-    NoPrompts prompts_;
+    test::ScriptedDocumentPrompts prompts_{SaveAnswer::No};
 };
 
 TEST_F(LanguageMenuTest, TheChoiceIsToldInItsLanguageAndKeptForTheNextStart) {

@@ -17,6 +17,7 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "model/Document.h"
+#include "support/ScriptedDocumentPrompts.h"
 #include "support/TestFiles.h"
 #include "support/ViewHost.h"
 #include "view/Ruler.h"
@@ -200,18 +201,11 @@ TEST_F(RulerGridTest, ExportsAreTheSameWithTheGridShownOrNot) {
     EXPECT_EQ(pictures[0], pictures[1]);
 }
 
-struct SilentPrompts : DocumentPrompts {
-    SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::No; }
-    std::string AskOpenFileName() override { return {}; }
-    std::string AskSaveFileName(const std::string&) override { return {}; }
-    void ReportFailure(const Outcome&) override {}
-};
-
 TEST(GridSwitchTest, TheViewMenuSwitchesTheGridAndTheNextRunKeepsIt) {
     test::ScratchDirectory scratch("quirn-grid-switch", true);
     QSettings settings(QString::fromStdString((scratch / "profile.ini").string()),
                        QSettings::IniFormat);
-    SilentPrompts prompts;
+    test::ScriptedDocumentPrompts prompts{SaveAnswer::No};
     for (const bool before : {false, true}) {
         Application app(settings, &prompts);
         ASSERT_TRUE(app.start({}));
