@@ -178,7 +178,9 @@ Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
 
 }  // namespace
 
-Outcome ExportPicture(const Scene& scene, const QString& outPath, int dpi, int bandRows) {
+Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOptions& options) {
+    const int dpi = options.dpi;
+    const int bandRows = options.bandRows;
     const QString suffix = QFileInfo(outPath).suffix().toLower();
     const QString title = QFileInfo(outPath).completeBaseName();
     const bool bmp = suffix == QLatin1String("bmp");

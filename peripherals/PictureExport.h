@@ -6,9 +6,21 @@
 #include <string>
 
 #include "model/Outcome.h"
+#include "peripherals/SheetOptions.h"
 #include "render/Scene.h"
 
 namespace quirn {
+
+// Texts in SVG and PDF: as text in its font (embedded in the PDF), or as filled outlines that
+// need no font, so that an engraver cuts exactly what the screen shows.
+enum class TextOutput { AsText, AsOutlines };
+
+struct ExportOptions {
+    int dpi = 0;  // BMP and PNG; 0 means 600
+    TextOutput text = TextOutput::AsText;
+    SheetOptions sheet;  // PDF: copies on a sheet and mirroring; one copy unmirrored is the canvas
+    int bandRows = 0;    // 0: as many as keep memory to a few tens of megabytes
+};
 
 // Renders the scale for print and writes it by the file's extension: ".bmp" and ".png" as a
 // one-bit picture at dpi, ".svg" and ".pdf" as vectors whose page is the canvas in millimetres.
@@ -16,6 +28,14 @@ namespace quirn {
 // there and in the vectors. The target is replaced only when the whole file could be written.
 // The pictures are painted and written bandRows rows at a time (0: as many as keep memory to a
 // few tens of megabytes), so only the BMP format's own limits refuse a size.
-Outcome ExportPicture(const Scene& scene, const QString& outPath, int dpi, int bandRows = 0);
+Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOptions& options);
+
+inline Outcome ExportPicture(const Scene& scene, const QString& outPath, int dpi,
+                             int bandRows = 0) {
+    ExportOptions options;
+    options.dpi = dpi;
+    options.bandRows = bandRows;
+    return ExportPicture(scene, outPath, options);
+}
 
 }  // namespace quirn

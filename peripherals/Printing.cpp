@@ -125,7 +125,8 @@ int ApplicationPrinter::dpi() {
 }
 
 void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMargins& margins,
-                    bool hatchedZones) {
+                    bool hatchedZones, const PageOptions& options) {
+    (void)options;  // not yet honoured
     const ScaleLayout laid = LayOutScale(scene, PaintMode::Print);
     const CanvasGeometry units =
         ComputeCanvasGeometry(scene, ReferenceDevice::ForDpi(kUnitDpi), PaintMode::Print);
@@ -148,7 +149,7 @@ void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMa
 }
 
 Result<int> PrintScale(const Scene& scene, QPrinter& printer, const PageMargins& margins,
-                       const QString& documentName) {
+                       const QString& documentName, const PageOptions& options) {
     // The document has one page.
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1) return {{}, 0};
     printer.setFullPage(true);
@@ -159,7 +160,8 @@ Result<int> PrintScale(const Scene& scene, QPrinter& printer, const PageMargins&
     }
     const int dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
     // A printer set to grey would print a coloured zone as a dark band that hides the ticks.
-    PaintScalePage(scene, painter, dpi, margins, printer.colorMode() == QPrinter::GrayScale);
+    PaintScalePage(scene, painter, dpi, margins, printer.colorMode() == QPrinter::GrayScale,
+                   options);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return {Outcome::Failed(Fault::PrintNotSent, {printer.printerName().toStdString()}), 0};
     }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/Outcome.h"
+#include "peripherals/SheetOptions.h"
 #include "render/Scene.h"
 
 class QPainter;
@@ -87,14 +88,15 @@ std::unique_ptr<QPrinter> MakePaperPrinter();
 // Paints the scale as printed onto painter's device at dpi, the canvas's top-left corner at
 // the left and top margins from the device's origin. The drawing is clipped to the canvas.
 // Zones are filled in colour, or hatched in black for a device that prints grey only.
+// options lays copies on the sheet, mirrors them and corrects the printer's scale.
 void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMargins& margins,
-                    bool hatchedZones = false);
+                    bool hatchedZones = false, const PageOptions& options = {});
 
 // Prints the scale on one page of printer, which must print the full page. A page range that
 // does not include page 1 prints nothing. Zones come out in colour when the printer is set to
 // colour, and hatched when it is set to grey. The value is the number of pages printed.
 Result<int> PrintScale(const Scene& scene, QPrinter& printer, const PageMargins& margins,
-                       const QString& documentName);
+                       const QString& documentName, const PageOptions& options = {});
 
 // Sets printer to colour for a plate with zones when the printer can print colour; leaves it
 // as it is otherwise, so that a black-and-white plate is printed as it always was.
