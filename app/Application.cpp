@@ -37,6 +37,7 @@ bool Application::start(const std::string& file) {
 
     frame_ = std::make_unique<MainWindow>(doc_);
     frame_->setPreviewPages(profile.previewPages);
+    frame_->setExportFolder(profile.exportFolder);
     // The grid's command holds whether the grid is shown, from here to the end of the run.
     frame_->action(Command::Grid)->setChecked(profile.showGrid);
     if (auto* menu = frame_->findChild<LanguageMenu*>()) {
@@ -60,7 +61,7 @@ void Application::finish() {
     if (!frame_) return;
     KeepInitialParameters();
     SaveProfile(settings_, {doc_.recentFiles().entries(), frame_->previewPages(), language_,
-                            frame_->action(Command::Grid)->isChecked()});
+                            frame_->action(Command::Grid)->isChecked(), frame_->exportFolder()});
     doc_.setPrompts(nullptr);
     frame_.reset();
     prompts_.reset();

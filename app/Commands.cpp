@@ -32,6 +32,10 @@ const std::vector<CommandInfo>& CommandTable() {
         {Command::PrintDirect, "file.printDirect", "", "", "", ""},
         // The panel's "Записать рисунок в файл" button, which has its own caption and tip.
         {Command::ExportPicture, "file.exportPicture", "", "", "", ""},
+        {Command::Export, "file.export",
+         QT_TRANSLATE_NOOP("quirn::Commands", "&Экспорт...\tCtrl+E"), "Ctrl+E",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Записать рисунок в файл: BMP, PNG, SVG или PDF"),
+         ""},
         {Command::PageSetup, "file.pageSetup",
          QT_TRANSLATE_NOOP("quirn::Commands", "Параметры страницы"), "",
          QT_TRANSLATE_NOOP("quirn::Commands", "Настроить параметры страницы при печати"), ""},
@@ -80,9 +84,10 @@ const CommandInfo& InfoOf(Command id) {
 
 const std::vector<Command>& FileMenuLayout() {
     static const std::vector<Command> layout{
-        Command::New,       Command::Open,       Command::Save,         Command::SaveAs,
-        Command::Separator, Command::PrintSetup, Command::PrintPreview, Command::Print,
-        Command::PageSetup, Command::Separator,  Command::Exit};
+        Command::New,          Command::Open,   Command::Save,      Command::SaveAs,
+        Command::Separator,    Command::Export, Command::Separator, Command::PrintSetup,
+        Command::PrintPreview, Command::Print,  Command::PageSetup, Command::Separator,
+        Command::Exit};
     return layout;
 }
 

@@ -29,6 +29,7 @@ enum class Command {
     Undo,
     Redo,
     ExportPicture,
+    Export,
 };
 
 struct CommandInfo {

@@ -1,18 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ExportCommand.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include "model/Document.h"
 #include "peripherals/Printing.h"
 #include "view/OutcomeText.h"
 #include "view/ScaleSession.h"
 #include "view/UserPrompts.h"
 
 namespace quirn {
+namespace {
 
-void RunPictureExport(ScaleSession& session, ApplicationPrinter* printer, UserPrompts& prompts) {
-    if (!session.applyGroup().ResolveUnappliedEdits(prompts)) return;
-    const int dpi = printer != nullptr ? printer->dpi() : ApplicationPrinter().dpi();
-    const Outcome exported = session.ExportPicture(dpi);
-    if (!exported.ok()) prompts.Warn(OutcomeText(exported));
+QString ProposedName(const Document& doc) {
+    if (!doc.filePath().empty()) {
+        return QFileInfo(QString::fromLocal8Bit(doc.filePath().c_str())).completeBaseName();
+    }
+    // The description made a bare file name the way a first save proposes one.
+    return QString::fromStdString(FileNameForDescription(doc.description()));
+}
+
+}  // namespace
+
+std::optional<QString> RunPictureExport(ScaleSession& session, ApplicationPrinter* printer,
+                                        UserPrompts& prompts, ExportMemory& memory,
+                                        ExportStart start) {
+    if (!session.applyGroup().ResolveUnappliedEdits(prompts)) return std::nullopt;
+    ExportChoice proposed;
+    proposed.format = start == ExportStart::Bitmap ? ExportFormat::Bmp : memory.format;
+    proposed.folder = memory.folder.isEmpty() ? QDir::currentPath() : memory.folder;
+    proposed.baseName = ProposedName(session.document());
+    proposed.options = memory.options;
+    if (proposed.options.dpi <= 0) {
+        proposed.options.dpi = printer != nullptr ? printer->dpi() : ApplicationPrinter().dpi();
+    }
+
+    const std::optional<ExportChoice> chosen = prompts.ChooseExport(proposed);
+    if (!chosen) return std::nullopt;
+    const QString path = QDir::cleanPath(chosen->filePath());
+    if (QFileInfo::exists(path) && !prompts.ConfirmReplace(path)) return std::nullopt;
+    memory = {chosen->format, chosen->folder, chosen->options};
+
+    const Outcome exported = ExportPicture(session.scene(), path, chosen->options);
+    if (!exported.ok()) {
+        prompts.Warn(OutcomeText(exported));
+        return std::nullopt;
+    }
+    return path;
 }
 
 }  // namespace quirn

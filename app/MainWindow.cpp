@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QUndoStack>
@@ -164,8 +165,8 @@ void MainWindow::CreateActions() {
     actions_.at(Command::Redo)
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    handle(Command::ExportPicture,
-           [this] { RunPictureExport(*session_, printer_.get(), prompts_); });
+    handle(Command::ExportPicture, [this] { exportPicture(ExportStart::Bitmap); });
+    handle(Command::Export, [this] { exportPicture(ExportStart::LastFormat); });
     handle(Command::PageSetup, [this] { printing_->pageSetup(); });
     handle(Command::RealScreenSize,
            [this] { screenSize_->calibrate(view_->ReportedScreenWidthMm()); });
@@ -178,6 +179,14 @@ void MainWindow::CreateActions() {
     grid->setCheckable(true);
     grid->setEnabled(true);
     connect(grid, &QAction::toggled, this, [this](bool shown) { view_->setGridShown(shown); });
+}
+
+void MainWindow::exportPicture(ExportStart start) {
+    const std::optional<QString> written =
+        RunPictureExport(*session_, printer_.get(), prompts_, exportMemory_, start);
+    if (written) {
+        statusBar()->showMessage(tr("Рисунок записан: %1").arg(QDir::toNativeSeparators(*written)));
+    }
 }
 
 void MainWindow::printSetup() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "app/ExportCommand.h"
 #include "view/DialogPrompts.h"
 
 class QAction;
@@ -50,9 +51,14 @@ class MainWindow : public QMainWindow {
     // profile's "PreviewPages" from one run to the next.
     int previewPages() const { return previewPages_; }
     void setPreviewPages(int pages) { previewPages_ = pages; }
+    // The folder the export dialog proposes, the last one used; empty: the current folder.
+    QString exportFolder() const { return exportMemory_.folder; }
+    void setExportFolder(const QString& folder) { exportMemory_.folder = folder; }
 
     // Printer setup: the print dialog, used to choose the printer and its paper.
     void printSetup();
+    // The export dialog, then the picture; the status bar says where it went.
+    void exportPicture(ExportStart start);
     void printPreview();
     void showAbout();
     void showHelp();
@@ -113,6 +119,7 @@ class MainWindow : public QMainWindow {
     std::vector<QAction*> recentActions_;
     std::unique_ptr<ApplicationPrinter> printer_;
     int previewPages_ = 1;
+    ExportMemory exportMemory_;
 };
 
 }  // namespace quirn

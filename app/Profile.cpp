@@ -12,6 +12,7 @@ namespace {
 const QString kRecentSection = QStringLiteral("Recent File List");
 const QString kLanguageKey = QStringLiteral("Settings/Language");
 const QString kShowGridKey = QStringLiteral("Settings/ShowGrid");
+const QString kExportFolderKey = QStringLiteral("Settings/ExportFolder");
 
 QString RecentKey(std::size_t index) {
     return kRecentSection + QStringLiteral("/File%1").arg(index + 1);
@@ -28,6 +29,7 @@ ProfileSettings LoadProfile(QSettings& settings) {
     profile.previewPages = settings.value(QStringLiteral("Settings/PreviewPages"), 0).toInt();
     profile.language = LanguageFromKey(settings.value(kLanguageKey).toString());
     profile.showGrid = settings.value(kShowGridKey, false).toBool();
+    profile.exportFolder = settings.value(kExportFolderKey).toString();
     return profile;
 }
 
@@ -43,6 +45,7 @@ void SaveProfile(QSettings& settings, const ProfileSettings& profile) {
     else
         settings.setValue(kLanguageKey, LanguageKey(profile.language));
     settings.setValue(kShowGridKey, profile.showGrid);
+    if (!profile.exportFolder.isEmpty()) settings.setValue(kExportFolderKey, profile.exportFolder);
     settings.sync();
 }
 

@@ -23,11 +23,12 @@ struct ProfileSettings {
     int previewPages = 0;                  // 0: never chosen
     LanguageChoice language = LanguageChoice::System;
     bool showGrid = false;
+    QString exportFolder;  // empty: never exported
     bool operator==(const ProfileSettings&) const = default;
 };
 
 // Section "Recent File List", entries File1 to File10, and "PreviewPages", "Language" and
-// "ShowGrid" of section "Settings".
+// "ShowGrid" and "ExportFolder" of section "Settings".
 ProfileSettings LoadProfile(QSettings& settings);
 void SaveProfile(QSettings& settings, const ProfileSettings& profile);
 

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "peripherals/TemplateUnderlay.h"
+#include "view/ExportDialog.h"
 #include "view/OutcomeText.h"
 
 namespace quirn {
@@ -64,6 +66,26 @@ std::optional<QColor> DialogPrompts::ChooseColour(const QColor& current) {
         current, Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Цвет зоны")));
     if (!picked.isValid()) return std::nullopt;
     return picked;
+}
+
+std::optional<ExportChoice> DialogPrompts::ChooseExport(const ExportChoice& proposed) {
+    ExportDialog dialog(proposed, Parent());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
+}
+
+bool DialogPrompts::ConfirmReplace(const QString& path) {
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Quirn"),
+        Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Файл \"%1\" уже существует. Заменить его?"))
+            .arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Yes | QMessageBox::No, Parent());
+    box.button(QMessageBox::Yes)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Заменить")));
+    box.button(QMessageBox::No)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Не заменять")));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void DialogPrompts::Warn(const QString& text) {

@@ -18,6 +18,8 @@ class DialogPrompts : public UserPrompts {
     SaveAnswer AskApplyEdits() override;
     QString ChooseTemplateFile() override;
     std::optional<QColor> ChooseColour(const QColor& current) override;
+    std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) override;
+    bool ConfirmReplace(const QString& path) override;
     void Warn(const QString& text) override;
     void Inform(const QString& text) override;
 

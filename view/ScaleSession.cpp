@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/ScaleSession.h"
 
-#include <QDir>
 #include <algorithm>
 
 #include "peripherals/TemplateUnderlay.h"
@@ -195,14 +194,6 @@ void ScaleSession::setTemplateY(int y) {
     scene_.templ.anchor.y = y;
     Changed();
     Record(DragStepText({MovableElement::TemplateBody}), before, StepKind::TemplateY);
-}
-
-Outcome ScaleSession::ExportPicture(int dpi) const {
-    // The description made a bare file name the way a first save proposes one: it stays in the
-    // current directory whatever the description holds.
-    const QString name =
-        QString::fromStdString(FileNameForDescription(doc_.description())) + QStringLiteral(".bmp");
-    return quirn::ExportPicture(scene_, QDir::current().absoluteFilePath(name), dpi);
 }
 
 }  // namespace quirn

@@ -86,10 +86,6 @@ class ScaleSession : public QObject {
     void setTemplateX(int x);
     void setTemplateY(int y);
 
-    // "Записать рисунок в файл": the scale as printed, into "<description>.bmp" in the current
-    // directory at dpi.
-    Outcome ExportPicture(int dpi) const;
-
   signals:
     // A document's record was taken in.
     void shown();

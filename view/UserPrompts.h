@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "model/Document.h"
+#include "view/ExportChoice.h"
 
 namespace quirn {
 
@@ -22,6 +23,10 @@ class UserPrompts {
     virtual QString ChooseTemplateFile() = 0;
     // A zone's new colour, starting from current; none when the user cancelled.
     virtual std::optional<QColor> ChooseColour(const QColor& current) = 0;
+    // Where and how to export the picture, starting from proposed; none when cancelled.
+    virtual std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) = 0;
+    // Whether the file at path, which exists, may be replaced.
+    virtual bool ConfirmReplace(const QString& path) = 0;
     // Something failed; the text says what.
     virtual void Warn(const QString& text) = 0;
     // Something the user should know that is no failure.
@@ -40,6 +45,10 @@ class PromptsRelay : public UserPrompts {
     std::optional<QColor> ChooseColour(const QColor& current) override {
         return target_->ChooseColour(current);
     }
+    std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) override {
+        return target_->ChooseExport(proposed);
+    }
+    bool ConfirmReplace(const QString& path) override { return target_->ConfirmReplace(path); }
     void Warn(const QString& text) override { target_->Warn(text); }
     void Inform(const QString& text) override { target_->Inform(text); }
 

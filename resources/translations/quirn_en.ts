@@ -1298,4 +1298,116 @@ No printer is installed on this system.</translation>
         <translation>Zone %1: field “%2” is not a number: “%3”</translation>
     </message>
 </context>
+<context>
+    <name>quirn::Commands</name>
+    <message>
+        <source>&amp;Экспорт...	Ctrl+E</source>
+        <translation>&amp;Export...	Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Записать рисунок в файл: BMP, PNG, SVG или PDF</source>
+        <translation>Write the picture to a file: BMP, PNG, SVG or PDF</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::MainWindow</name>
+    <message>
+        <source>Рисунок записан: %1</source>
+        <translation>Picture written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::DialogPrompts</name>
+    <message>
+        <source>Файл &quot;%1&quot; уже существует. Заменить его?</source>
+        <translation>The file &quot;%1&quot; already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Заменить</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Не заменять</source>
+        <translation>Keep it</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ExportDialog</name>
+    <message>
+        <source>BMP, 1 бит (для печати как есть)</source>
+        <translation>BMP, 1 bit (to print as it is)</translation>
+    </message>
+    <message>
+        <source>PNG (зоны и цвета в цвете)</source>
+        <translation>PNG (zones and colours in colour)</translation>
+    </message>
+    <message>
+        <source>SVG (для гравировки и резки)</source>
+        <translation>SVG (for engraving and cutting)</translation>
+    </message>
+    <message>
+        <source>PDF (для типографии)</source>
+        <translation>PDF (for a print shop)</translation>
+    </message>
+    <message>
+        <source>Экспорт</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Формат:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Папка:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Обзор...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source> точек на дюйм</source>
+        <translation> dots per inch</translation>
+    </message>
+    <message>
+        <source>Разрешение:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>Текст кривыми (файлу не нужны шрифты)</source>
+        <translation>Text as outlines (the file needs no fonts)</translation>
+    </message>
+    <message>
+        <source>Копий на листе:</source>
+        <translation>Copies on the sheet:</translation>
+    </message>
+    <message>
+        <source>Зеркально (для печати на обороте плёнки)</source>
+        <translation>Mirrored (to print on the back of film)</translation>
+    </message>
+    <message>
+        <source>Записать</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Папка для рисунка</source>
+        <translation>Folder for the picture</translation>
+    </message>
+    <message>
+        <source>Имя файла не задано или содержит &quot;/&quot;: укажите только имя, папку - в поле &quot;Папка&quot;.</source>
+        <translation>The file name is empty or contains &quot;/&quot;: give the name only, and the folder in the &quot;Folder&quot; field.</translation>
+    </message>
+    <message>
+        <source>Папка &quot;%1&quot; не существует.</source>
+        <translation>The folder &quot;%1&quot; does not exist.</translation>
+    </message>
+</context>
 </TS>

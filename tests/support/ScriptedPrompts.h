@@ -19,6 +19,10 @@ class ScriptedPrompts : public UserPrompts {
     std::function<SaveAnswer()> applyAnswer;
     std::function<QString()> templateFile;
     std::function<std::optional<QColor>(const QColor&)> colour;
+    // The export dialog's answer; the proposal it was given is kept.
+    std::function<std::optional<ExportChoice>(const ExportChoice&)> exportChoice;
+    std::optional<ExportChoice> proposedExport;
+    std::function<bool(const QString&)> replace;
 
     SaveAnswer AskApplyEdits() override {
         return applyAnswer ? applyAnswer() : dialogs_.AskApplyEdits();
@@ -28,6 +32,13 @@ class ScriptedPrompts : public UserPrompts {
     }
     std::optional<QColor> ChooseColour(const QColor& current) override {
         return colour ? colour(current) : dialogs_.ChooseColour(current);
+    }
+    std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) override {
+        proposedExport = proposed;
+        return exportChoice ? exportChoice(proposed) : dialogs_.ChooseExport(proposed);
+    }
+    bool ConfirmReplace(const QString& path) override {
+        return replace ? replace(path) : dialogs_.ConfirmReplace(path);
     }
     void Warn(const QString& text) override { warnings.append(text); }
     void Inform(const QString& text) override { notices.append(text); }

@@ -51,10 +51,12 @@ inline bool HostView(Document& doc, ViewHost& host) {
     new PanelReadouts(*host.bar, *host.session, *host.view, host.window.get());
     // The export runs as the main window's command does, at the default printer's resolution.
     // Its handler holds the prompts, so that they live as long as the window and its parts.
-    QObject::connect(host.bar->button(BarControl::ExportPicture), &QPushButton::clicked,
-                     host.window.get(), [session = host.session, prompts = host.prompts] {
-                         RunPictureExport(*session, nullptr, *prompts);
-                     });
+    QObject::connect(
+        host.bar->button(BarControl::ExportPicture), &QPushButton::clicked, host.window.get(),
+        [session = host.session, prompts = host.prompts,
+         memory = std::make_shared<ExportMemory>()] {
+            RunPictureExport(*session, nullptr, *prompts, *memory, ExportStart::Bitmap);
+        });
     host.printing = std::make_shared<PrintBinding>(*host.session, *host.view, prompts);
     layout->addWidget(host.bar);
     layout->addWidget(host.view);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <deque>
@@ -87,11 +88,11 @@ TEST_F(MainWindowTest, MenusToolbarAndKeys) {
                                 "Язык / Language"}));
     const QMenu* file = frame.menuBar()->actions().front()->menu();
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(
-        Texts(file->actions()),
-        QStringList({"&Создать\tCtrl+N", "&Открыть...\tCtrl+O", "&Сохранить\tCtrl+S",
-                     "Сохранить &как...", "|", "Пара&метры печати", "Пред&варительный просмотр",
-                     "&Печать...\tCtrl+P", "Параметры страницы", "|", "В&ыход"}));
+    EXPECT_EQ(Texts(file->actions()),
+              QStringList({"&Создать\tCtrl+N", "&Открыть...\tCtrl+O", "&Сохранить\tCtrl+S",
+                           "Сохранить &как...", "|", "&Экспорт...\tCtrl+E", "|",
+                           "Пара&метры печати", "Пред&варительный просмотр", "&Печать...\tCtrl+P",
+                           "Параметры страницы", "|", "В&ыход"}));
 
     QStringList tips;
     for (const QAction* a : frame.toolBar()->actions())
@@ -289,7 +290,47 @@ TEST_F(MainWindowTest, OpenedFilesReachTheProfile) {
     EXPECT_FALSE(settings_->contains("Recent File List/File3"));
     EXPECT_EQ(settings_->value("Settings/PreviewPages").toInt(), 2);
     EXPECT_EQ(LoadProfile(*settings_),
-              (ProfileSettings{{(dir_ / "scale1.qrn").string(), "/old/one.qrn"}, 2}));
+              (ProfileSettings{{(dir_ / "scale1.qrn").string(), "/old/one.qrn"},
+                               2,
+                               LanguageChoice::System,
+                               false,
+                               {}}));
+}
+
+// Ctrl+E proposes the saved file's name in the folder last used (kept in the profile) and the
+// format last chosen; the status bar says where the picture went.
+TEST_F(MainWindowTest, ExportProposesTheFileNameAndTheLastFolderAndSaysWhereItWent) {
+    const fs::path pictures = dir_ / "pictures";
+    fs::create_directory(pictures);
+    settings_->setValue("Settings/ExportFolder", QString::fromStdString(pictures.string()));
+    {
+        std::ofstream out(dir_ / "scale1.qrn", std::ios::binary);
+        out << WriteParameterText(kDefaultParameters);
+    }
+    MainWindow& frame = Start((dir_ / "scale1.qrn").string());
+    test::ScriptedPrompts scripted;
+    scripted.exportChoice = [](ExportChoice proposed) {
+        proposed.format = ExportFormat::Svg;
+        return std::optional(proposed);
+    };
+    frame.setPrompts(&scripted);
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    // Even from a panel field, which would take the key as "end of line".
+    frame.parameterBar().edit(BarControl::Name)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+    ASSERT_TRUE(scripted.proposedExport.has_value());
+    EXPECT_EQ(scripted.proposedExport->baseName, QStringLiteral("scale1"));
+    EXPECT_EQ(scripted.proposedExport->folder.toStdString(), pictures.string());
+    const QString written = QString::fromStdString((pictures / "scale1.svg").string());
+    EXPECT_TRUE(QFileInfo(written).isFile());
+    EXPECT_TRUE(frame.statusBar()->currentMessage().contains(written))
+        << frame.statusBar()->currentMessage().toStdString();
+    // The next export proposes the format last chosen.
+    scripted.exportChoice = [](const ExportChoice&) { return std::optional<ExportChoice>(); };
+    QTest::keyClick(&frame, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(scripted.proposedExport->format, ExportFormat::Svg);
+    frame.setPrompts(nullptr);
 }
 
 }  // namespace

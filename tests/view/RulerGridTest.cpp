@@ -194,8 +194,11 @@ TEST_F(RulerGridTest, ExportsAreTheSameWithTheGridShownOrNot) {
     for (const bool shown : {false, true}) {
         view().setGridShown(shown);
         view().viewport()->repaint();
-        ASSERT_TRUE(view().session().ExportPicture(300).ok());
-        pictures[shown] = test::Slurp(scratch_ / "M4200, 69x60, 15V.bmp");
+        const std::filesystem::path file = scratch_ / "plate.bmp";
+        ASSERT_TRUE(
+            ExportPicture(view().session().scene(), QString::fromStdString(file.string()), 300)
+                .ok());
+        pictures[shown] = test::Slurp(file);
     }
     EXPECT_FALSE(pictures[0].empty());
     EXPECT_EQ(pictures[0], pictures[1]);

@@ -22,6 +22,7 @@
 #include "peripherals/ui/ModalDriver.h"
 #include "support/ViewHost.h"
 #include "view/CalibrationDialog.h"
+#include "view/ExportDialog.h"
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
 #include "view/ScaleView.h"
@@ -236,35 +237,104 @@ TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
     EXPECT_EQ(view.session().scene().templ.anchor.x, -3550);
 }
 
-TEST_F(ViewPeripheralsTest, ExportWritesTheDescribedBitmapAndReportsFailures) {
+// The panel's button opens the export dialog with the bitmap proposed under the description's
+// name in the current folder; each format writes its file; a file that exists is replaced only
+// when the user says so; a failure names the file.
+TEST_F(ViewPeripheralsTest, ExportAsksWhereWritesEachFormatAndReplacesOnlyWhenTold) {
     ScaleView& view = Open();
-    const QString title = QString::fromStdString(doc_.description());
-    const QString file = Path((title + QStringLiteral(".bmp")).toUtf8().constData());
     const CanvasGeometry screen = view.Shown().geometry;
+    std::optional<ExportChoice> answer;
+    prompts_->exportChoice = [&answer](const ExportChoice&) { return answer; };
+    QStringList askedToReplace;
+    bool replace = false;
+    prompts_->replace = [&](const QString& path) {
+        askedToReplace.append(path);
+        return replace;
+    };
 
     bar_->button(C::ExportPicture)->click();
+    ASSERT_TRUE(prompts_->proposedExport.has_value());
+    const ExportChoice proposed = *prompts_->proposedExport;
+    EXPECT_EQ(proposed.format, ExportFormat::Bmp);
+    EXPECT_EQ(proposed.baseName.toStdString(), doc_.description());
+    EXPECT_EQ(QFileInfo(proposed.folder), QFileInfo(dir_.path()));
+    EXPECT_GT(proposed.options.dpi, 0);
+    EXPECT_TRUE(QDir(dir_.path()).isEmpty()) << "cancelled, yet written";
+
+    const struct {
+        ExportFormat format;
+        const char* file;
+        QByteArray start;
+    } formats[] = {{ExportFormat::Bmp, "plate.bmp", "BM"},
+                   {ExportFormat::Png, "plate.png", "\x89PNG"},
+                   {ExportFormat::Svg, "plate.svg", "<?xml"},
+                   {ExportFormat::Pdf, "plate.pdf", "%PDF"}};
+    for (const auto& row : formats) {
+        answer = proposed;
+        answer->format = row.format;
+        answer->baseName = QStringLiteral("plate");
+        answer->options.dpi = 150;
+        bar_->button(C::ExportPicture)->click();
+        EXPECT_TRUE(Slurp(Path(row.file)).startsWith(row.start)) << row.file;
+    }
+    EXPECT_TRUE(askedToReplace.isEmpty());
     EXPECT_TRUE(prompts_->warnings.isEmpty())
         << prompts_->warnings.join(QLatin1Char('\n')).toStdString();
-    const QByteArray bytes = Slurp(file);
-    ASSERT_GT(bytes.size(), 62);
-    EXPECT_TRUE(bytes.startsWith("BM"));
-    EXPECT_EQ(bytes[28], 1);  // one bit per pixel
     // The screen's canvas is left as it was for the mouse.
     EXPECT_EQ(view.Shown().geometry, screen);
 
-    ASSERT_TRUE(QFile::remove(file));
-    BlockWith(file);
+    // The PDF exists now: kept when the user says no, replaced when yes.
+    WriteFile("plate.pdf", "kept");
+    bar_->button(C::ExportPicture)->click();
+    EXPECT_EQ(askedToReplace, QStringList{Path("plate.pdf")});
+    EXPECT_EQ(Slurp(Path("plate.pdf")), QByteArray("kept"));
+    replace = true;
+    bar_->button(C::ExportPicture)->click();
+    EXPECT_TRUE(Slurp(Path("plate.pdf")).startsWith("%PDF"));
+
+    answer->baseName = QStringLiteral("blocked");
+    BlockWith(Path("blocked.pdf"));
     bar_->button(C::ExportPicture)->click();
     ASSERT_EQ(prompts_->warnings.size(), 1);
-    EXPECT_TRUE(prompts_->warnings[0].contains(file)) << prompts_->warnings[0].toStdString();
-    prompts_->warnings.clear();
+    EXPECT_TRUE(prompts_->warnings[0].contains(Path("blocked.pdf")))
+        << prompts_->warnings[0].toStdString();
 
-    // A description that names another folder still lands here, as a save proposes it.
+    // A description that names another folder is proposed as a plain name, as a save proposes it.
+    answer.reset();
     doc_.setDescription("../elsewhere/scale");
     bar_->button(C::ExportPicture)->click();
-    EXPECT_TRUE(prompts_->warnings.isEmpty())
-        << prompts_->warnings.join(QLatin1Char('\n')).toStdString();
-    EXPECT_GT(Slurp(Path(".._elsewhere_scale.bmp")).size(), 62);
+    EXPECT_EQ(prompts_->proposedExport->baseName, QStringLiteral(".._elsewhere_scale"));
+}
+
+// The dialog refuses a name that is no plain file name and a folder that does not exist, and
+// does not double an extension typed with the name.
+TEST(ExportDialogTest, RefusesWhatCannotBeWrittenAndGivesWhatWasChosen) {
+    QTemporaryDir dir;
+    ExportChoice proposed;
+    proposed.format = ExportFormat::Pdf;
+    proposed.folder = dir.path();
+    proposed.baseName = QStringLiteral("plate");
+    const struct {
+        const char* name;
+        QString folder;
+        bool accepted;
+    } cases[] = {{"../plate", dir.path(), false},
+                 {"  ", dir.path(), false},
+                 {"plate", dir.filePath(QStringLiteral("missing")), false},
+                 {"plate.PDF", dir.path(), true}};
+    for (const auto& c : cases) {
+        ExportDialog dialog(proposed, nullptr);
+        dialog.findChild<QLineEdit*>(QStringLiteral("name"))->setText(QString::fromUtf8(c.name));
+        dialog.findChild<QLineEdit*>(QStringLiteral("folder"))->setText(c.folder);
+        testing::ModalDriver driver;
+        if (!c.accepted) driver.then(driver.AcceptMessage());
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted) << c.name;
+        EXPECT_TRUE(driver.finished()) << c.name << ": no message";
+        if (c.accepted) {
+            EXPECT_EQ(dialog.choice().filePath(), dir.filePath("plate.pdf"));
+        }
+    }
 }
 
 // Without a printer the preview lays the scale out on an A4 sheet instead of refusing.
