@@ -87,11 +87,11 @@ TEST_F(MainWindowTest, MenusToolbarAndKeys) {
                                 "Язык / Language"}));
     const QMenu* file = frame.menuBar()->actions().front()->menu();
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(
-        Texts(file->actions()),
-        QStringList({"&Создать\tCtrl+N", "&Открыть...\tCtrl+O", "&Сохранить\tCtrl+S",
-                     "Сохранить &как...", "|", "Пара&метры печати", "Пред&варительный просмотр",
-                     "&Печать...\tCtrl+P", "Параметры страницы", "|", "В&ыход"}));
+    EXPECT_EQ(Texts(file->actions()),
+              QStringList({"&Создать\tCtrl+N", "&Открыть...\tCtrl+O", "&Сохранить\tCtrl+S",
+                           "Сохранить &как...", "|", "Пара&метры печати",
+                           "Пред&варительный просмотр", "&Печать...\tCtrl+P", "Параметры страницы",
+                           "Калибровка принтера", "|", "В&ыход"}));
 
     QStringList tips;
     for (const QAction* a : frame.toolBar()->actions())
@@ -280,7 +280,7 @@ TEST_F(MainWindowTest, OpenedFilesReachTheProfile) {
     const QString newest =
         QStringLiteral("&1 ") + QString::fromStdString((dir_ / "scale1.qrn").string());
     EXPECT_EQ(items.mid(items.size() - 6),
-              QStringList({"Параметры страницы", "|", newest, "&2 /old/one.qrn", "|", "В&ыход"}));
+              QStringList({"Калибровка принтера", "|", newest, "&2 /old/one.qrn", "|", "В&ыход"}));
     app_->finish();
     settings_->sync();
     EXPECT_EQ(settings_->value("Recent File List/File1").toString(),

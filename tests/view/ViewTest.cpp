@@ -259,10 +259,10 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     EXPECT_FALSE(doc_.isModified());
 }
 
-TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
+TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepFromAQuarterToTenfold) {
     for (int i = 0; i < 4; ++i) Wheel(120);
     Wheel(720);  // a large delta is still one step
-    EXPECT_EQ(view_->session().scene().zoom, 6);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 600);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 600%"));
     for (int i = 0; i < 4; ++i) Wheel(120);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 1000%"));
@@ -275,11 +275,11 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     h->setValue(1000);
     v->setValue(1000);
     Wheel(120);  // beyond 10: nothing, not even the scroll position
-    EXPECT_EQ(view_->session().scene().zoom, 10);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 1000);
     EXPECT_EQ(h->value(), 1000);
     EXPECT_EQ(v->value(), 1000);
     Wheel(0);
-    EXPECT_EQ(view_->session().scene().zoom, 10);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 1000);
 
     // A step keeps the point of the drawing under the cursor where it is, as far as the scroll
     // range allows.
@@ -297,10 +297,17 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
         EXPECT_NEAR(after.y, before.y, std::max(pixel, UnitsPerPixel())) << delta;
         EXPECT_EQ(view_->scrollPosition(), QPoint(h->value(), v->value()));
     }
-    EXPECT_EQ(view_->session().scene().zoom, 9);
-    for (int i = 0; i < 12; ++i) Wheel(-120);
-    EXPECT_EQ(view_->session().scene().zoom, 1);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 900);
+    for (int i = 0; i < 8; ++i) Wheel(-120);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
+    // Below 100 % a half and a quarter, and nothing below that.
+    for (const char* readout : {"Масштаб 50%", "Масштаб 25%", "Масштаб 25%"}) {
+        Wheel(-120);
+        EXPECT_EQ(Text(C::ZoomReadout), U(readout));
+    }
+    EXPECT_EQ(view_->session().scene().zoomPercent, 25);
+    Wheel(120);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 50%"));
 }
 
 TEST_F(ViewTest, TheCursorReadoutGivesMillimetresFromTheAxis) {
@@ -541,7 +548,7 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
 
     for (int i = 0; i < 3; ++i) Wheel(120);
     ASSERT_TRUE(view_->session().OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
-    EXPECT_EQ(view_->session().scene().zoom, 1);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 100);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
     EXPECT_EQ(
         view_->session().scene().params,
