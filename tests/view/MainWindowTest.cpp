@@ -24,8 +24,10 @@
 #include "support/TestFiles.h"
 #include "view/PanelFields.h"
 #include "view/ParameterBar.h"
+#include "view/PrintBinding.h"
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"
+#include "view/ViewMapping.h"
 
 namespace quirn {
 namespace {
@@ -262,6 +264,55 @@ TEST_F(MainWindowTest, AnInitialFileThatCannotBeWrittenIsReportedAtTheEnd) {
     ASSERT_EQ(prompts_.reports.size(), 1u);
     EXPECT_EQ(prompts_.reports[0].path, InitialParametersPath());
     EXPECT_TRUE(fs::is_directory(dir_ / kInitialParametersFile));
+}
+
+// The View menu's keys step the zoom, and Ctrl+0 shows the whole of a 300 x 260 mm plate at the
+// largest step it fits at.
+TEST_F(MainWindowTest, ZoomKeysStepAndFitALargePlateInTheWindow) {
+    MainWindow& frame = Start();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    const auto* menu = frame.findChild<QMenu*>(QStringLiteral("viewMenu"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Texts(menu->actions()),
+              QStringList({"Сетка", "|", "Увеличить", "Уменьшить", "По размеру окна"}));
+    const auto readout = [&] { return frame.parameterBar().text(BarControl::ZoomReadout); };
+    QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(readout(), QStringLiteral("Масштаб 200%"));
+    QTest::keyClick(&frame, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(readout(), QStringLiteral("Масштаб 300%"));
+    for (int i = 0; i < 5; ++i) QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(readout(), QStringLiteral("Масштаб 25%"));
+
+    ScaleParameters big = kDefaultParameters;
+    big.plateWidth = 30000;
+    big.plateHeight = 26000;
+    frame.session().Apply(big);
+    frame.resize(1200, 1000);
+    QApplication::processEvents();
+    ScaleView& view = frame.view();
+    // The plate's corners as the window shows them, in the view's client area.
+    const auto plate = [&] {
+        view.viewport()->repaint();
+        const int below = big.mountingAboveBottom - big.mountingAboveAxis;
+        const Point scroll{view.scrollPosition().x(), view.scrollPosition().y()};
+        const CanvasGeometry g = view.Shown().geometry;
+        const double ratio = view.viewport()->devicePixelRatioF();
+        return QRectF(DrawingToView(g, {-15000, big.plateHeight - below}, scroll, ratio),
+                      DrawingToView(g, {15000, -below}, scroll, ratio));
+    };
+    QTest::keyClick(&frame, Qt::Key_0, Qt::ControlModifier);
+    const int fitted = view.session().scene().zoomPercent;
+    EXPECT_EQ(readout(), QStringLiteral("Масштаб %1%").arg(fitted));
+    EXPECT_GE(fitted, 50) << "a window of 1200 x 1000 holds the plate at half its size";
+    const QRectF whole = plate();
+    EXPECT_TRUE(QRectF(view.viewport()->rect()).contains(whole))
+        << whole.left() << " " << whole.top() << " " << whole.right() << " " << whole.bottom();
+    // One step more and it no longer fits.
+    QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
+    const QRectF larger = plate();
+    EXPECT_TRUE(larger.width() > view.viewport()->width() ||
+                larger.height() > view.viewport()->height());
 }
 
 TEST_F(MainWindowTest, OpenedFilesReachTheProfile) {

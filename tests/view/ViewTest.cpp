@@ -89,10 +89,10 @@ class ViewTest : public ::testing::Test {
     }
     Extent Drawn(E e) const { return view_->Shown().laid.sizes[Index(e)]; }
 
-    void Wheel(int delta) {
+    void Wheel(int delta, Qt::KeyboardModifiers keys = Qt::NoModifier) {
         const QPointF at(100, 100);
         QWheelEvent event(at, view_->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                          Qt::NoButton, keys, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view_->viewport(), &event);
     }
     void Press(QPoint at) { QTest::mousePress(view_->viewport(), Qt::LeftButton, {}, at); }
@@ -384,6 +384,63 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     Paint();
     EXPECT_NE(Anchor(E::NameLabel), moved);
     EXPECT_EQ(Anchor(E::UnitLabel), u);
+}
+
+// Below 100 % the cursor still lands on the drawing where it points: a label is grabbed at its
+// middle and follows the cursor.
+TEST_F(ViewTest, AtAHalfAndAQuarterALabelIsGrabbedAndMovedWhereTheCursorIs) {
+    for (const char* readout : {"Масштаб 50%", "Масштаб 25%"}) {
+        SCOPED_TRACE(readout);
+        Wheel(-120);
+        Paint();
+        ASSERT_EQ(Text(C::ZoomReadout), U(readout));
+        const Point a = Anchor(E::NameLabel);
+        const QPoint grab = Middle(E::NameLabel);
+        Press(grab);
+        ASSERT_TRUE(view_->drag().dragging(E::NameLabel));
+        Drag(grab + QPoint(10, 6));
+        Release(grab + QPoint(10, 6));
+        const Point moved = view_->session().scene().layout.anchors[Index(E::NameLabel)];
+        EXPECT_NEAR(moved.x - a.x, 10 * UnitsPerPixel(), UnitsPerPixel());
+        EXPECT_NEAR(moved.y - a.y, -6 * UnitsPerPixel(), UnitsPerPixel());
+        // What the window shows is where the session has it.
+        Paint();
+        EXPECT_EQ(Middle(E::NameLabel), grab + QPoint(10, 6));
+    }
+}
+
+// Shift with the wheel and the middle button move across the drawing, never the zoom.
+TEST_F(ViewTest, ShiftWheelAndMiddleDragScrollWithoutZooming) {
+    for (int i = 0; i < 5; ++i) Wheel(120);
+    Paint();
+    QScrollBar* h = view_->horizontalScrollBar();
+    QScrollBar* v = view_->verticalScrollBar();
+    h->setValue(500);
+    v->setValue(500);
+    Wheel(-120, Qt::ShiftModifier);
+    EXPECT_EQ(h->value(), 500 + h->singleStep());
+    Wheel(240, Qt::ShiftModifier);
+    EXPECT_EQ(h->value(), 500 - h->singleStep());
+    EXPECT_EQ(v->value(), 500);
+
+    h->setValue(500);
+    const auto middle = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), view_->viewport()->mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::MiddleButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view_->viewport(), &event);
+    };
+    middle(QEvent::MouseButtonPress, {300, 300}, Qt::MiddleButton);
+    EXPECT_EQ(Cursor(), Qt::ClosedHandCursor);
+    middle(QEvent::MouseMove, {250, 270}, Qt::MiddleButton);
+    // The drawing follows the hand: the window moves the other way.
+    EXPECT_EQ(QPoint(h->value(), v->value()), QPoint(550, 530));
+    EXPECT_EQ(view_->scrollPosition(), QPoint(550, 530));
+    middle(QEvent::MouseButtonRelease, {250, 270}, Qt::NoButton);
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    EXPECT_FALSE(view_->drag().any());
+    EXPECT_EQ(view_->session().scene().zoomPercent, 600);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 600%"));
 }
 
 TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
