@@ -315,6 +315,29 @@ TEST_F(MainWindowTest, ZoomKeysStepAndFitALargePlateInTheWindow) {
                 larger.height() > view.viewport()->height());
 }
 
+// A printer's corrections are kept under its name, whatever characters it holds, and read back by
+// the next run; the rest of the profile stays as it was.
+TEST_F(MainWindowTest, PrinterCorrectionsAreKeptByPrinterNameFromOneRunToTheNext) {
+    settings_->setValue("Settings/PreviewPages", 2);
+    const std::string name = "Laser/2 [Офис] = 1";
+    const PrinterScale measured{CorrectionFor(99.4), CorrectionFor(100.5)};
+    Start().printing().printerScales()[name] = measured;
+    app_->finish();
+    settings_->sync();
+    EXPECT_EQ(settings_->value("Printer Calibration/1/Name").toString().toStdString(), name);
+    // Written with "." whatever the locale, as many places as the factor needs.
+    EXPECT_NEAR(settings_->value("Printer Calibration/1/Horizontal").toString().toDouble(), 1.00604,
+                5e-6);
+    EXPECT_NEAR(settings_->value("Printer Calibration/1/Vertical").toString().toDouble(), 0.99502,
+                5e-6);
+    EXPECT_EQ(settings_->value("Settings/PreviewPages").toInt(), 2);
+
+    const PrinterScales read = Start().printing().printerScales();
+    ASSERT_EQ(read.size(), 1U);
+    EXPECT_NEAR(ScaleForPrinter(read, name).horizontal, measured.horizontal, 1e-9);
+    EXPECT_NEAR(ScaleForPrinter(read, name).vertical, measured.vertical, 1e-9);
+}
+
 TEST_F(MainWindowTest, OpenedFilesReachTheProfile) {
     settings_->setValue("Recent File List/File1", "/old/one.qrn");
     settings_->setValue("Settings/PreviewPages", 2);
