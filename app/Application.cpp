@@ -17,6 +17,7 @@
 #include "app/QtDocumentPrompts.h"
 #include "app/SessionEnd.h"
 #include "app/UserFiles.h"
+#include "view/PrintBinding.h"
 #include "view/ScaleSession.h"
 
 namespace quirn {
@@ -38,6 +39,7 @@ bool Application::start(const std::string& file) {
     frame_ = std::make_unique<MainWindow>(doc_);
     frame_->setPreviewPages(profile.previewPages);
     frame_->setExportFolder(profile.exportFolder);
+    frame_->printing().printerScales() = profile.printerScales;
     // The grid's command holds whether the grid is shown, from here to the end of the run.
     frame_->action(Command::Grid)->setChecked(profile.showGrid);
     if (auto* menu = frame_->findChild<LanguageMenu*>()) {
@@ -61,7 +63,8 @@ void Application::finish() {
     if (!frame_) return;
     KeepInitialParameters();
     SaveProfile(settings_, {doc_.recentFiles().entries(), frame_->previewPages(), language_,
-                            frame_->action(Command::Grid)->isChecked(), frame_->exportFolder()});
+                            frame_->action(Command::Grid)->isChecked(), frame_->exportFolder(),
+                            frame_->printing().printerScales()});
     doc_.setPrompts(nullptr);
     frame_.reset();
     prompts_.reset();

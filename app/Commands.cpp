@@ -39,6 +39,11 @@ const std::vector<CommandInfo>& CommandTable() {
         {Command::PageSetup, "file.pageSetup",
          QT_TRANSLATE_NOOP("quirn::Commands", "Параметры страницы"), "",
          QT_TRANSLATE_NOOP("quirn::Commands", "Настроить параметры страницы при печати"), ""},
+        {Command::PrinterCalibration, "file.printerCalibration",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Калибровка принтера"), "",
+         QT_TRANSLATE_NOOP("quirn::Commands",
+                           "Напечатать пробную страницу и поправить масштаб печати принтера"),
+         ""},
         {Command::Exit, "file.exit", QT_TRANSLATE_NOOP("quirn::Commands", "В&ыход"), "",
          QT_TRANSLATE_NOOP("quirn::Commands", "Выход из программы"), ""},
         {Command::RealScreenSize, "view.realScreenSize",
@@ -59,6 +64,15 @@ const std::vector<CommandInfo>& CommandTable() {
         {Command::Grid, "view.grid", QT_TRANSLATE_NOOP("quirn::Commands", "Сетка"), "",
          QT_TRANSLATE_NOOP("quirn::Commands", "Показать или скрыть миллиметровую сетку"),
          QT_TRANSLATE_NOOP("quirn::Commands", "Сетка")},
+        // The frame adds Ctrl+= to "Увеличить": the same key as plus, unshifted.
+        {Command::ZoomIn, "view.zoomIn", QT_TRANSLATE_NOOP("quirn::Commands", "Увеличить"),
+         "Ctrl++", QT_TRANSLATE_NOOP("quirn::Commands", "Увеличить масштаб на один шаг"), ""},
+        {Command::ZoomOut, "view.zoomOut", QT_TRANSLATE_NOOP("quirn::Commands", "Уменьшить"),
+         "Ctrl+-", QT_TRANSLATE_NOOP("quirn::Commands", "Уменьшить масштаб на один шаг"), ""},
+        {Command::ZoomFit, "view.zoomFit", QT_TRANSLATE_NOOP("quirn::Commands", "По размеру окна"),
+         "Ctrl+0",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Наибольший масштаб, при котором видна вся плата"),
+         ""},
         // The frame adds what the step undone or redone is, and Ctrl+Shift+Z for redo.
         {Command::Undo, "edit.undo", QT_TRANSLATE_NOOP("quirn::Commands", "&Отменить"), "Ctrl+Z",
          QT_TRANSLATE_NOOP("quirn::Commands", "Отменить последнее действие"),
@@ -86,13 +100,19 @@ const std::vector<Command>& FileMenuLayout() {
     static const std::vector<Command> layout{
         Command::New,          Command::Open,   Command::Save,      Command::SaveAs,
         Command::Separator,    Command::Export, Command::Separator, Command::PrintSetup,
-        Command::PrintPreview, Command::Print,  Command::PageSetup, Command::Separator,
-        Command::Exit};
+        Command::PrintPreview, Command::Print,  Command::PageSetup, Command::PrinterCalibration,
+        Command::Separator,    Command::Exit};
     return layout;
 }
 
 const std::vector<Command>& EditMenuLayout() {
     static const std::vector<Command> layout{Command::Undo, Command::Redo};
+    return layout;
+}
+
+const std::vector<Command>& ViewMenuLayout() {
+    static const std::vector<Command> layout{Command::Grid, Command::Separator, Command::ZoomIn,
+                                             Command::ZoomOut, Command::ZoomFit};
     return layout;
 }
 

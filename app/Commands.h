@@ -30,6 +30,10 @@ enum class Command {
     Redo,
     ExportPicture,
     Export,
+    ZoomIn,
+    ZoomOut,
+    ZoomFit,
+    PrinterCalibration,
 };
 
 struct CommandInfo {
@@ -45,9 +49,11 @@ struct CommandInfo {
 const std::vector<CommandInfo>& CommandTable();
 const CommandInfo& InfoOf(Command id);
 
-// Where a command sits: the "&Файл" and "&Правка" menus, directly on the menu bar, the toolbar.
+// Where a command sits: the "&Файл", "&Правка" and "Вид" menus, directly on the menu bar, the
+// toolbar.
 const std::vector<Command>& FileMenuLayout();
 const std::vector<Command>& EditMenuLayout();
+const std::vector<Command>& ViewMenuLayout();
 const std::vector<Command>& MenuBarCommands();
 const std::vector<Command>& ToolbarLayout();
 

@@ -30,6 +30,7 @@
 #include "view/PanelReadouts.h"
 #include "view/ParameterBar.h"
 #include "view/PrintBinding.h"
+#include "view/PrinterCalibrationDialog.h"
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"
 #include "view/ScalesWindow.h"
@@ -175,6 +176,13 @@ void MainWindow::CreateActions() {
     handle(Command::PrintSetup, [this] { printSetup(); });
     handle(Command::About, [this] { showAbout(); });
     handle(Command::Help, [this] { showHelp(); });
+    handle(Command::ZoomIn, [this] { view_->zoomStep(ZoomDirection::In); });
+    handle(Command::ZoomOut, [this] { view_->zoomStep(ZoomDirection::Out); });
+    handle(Command::ZoomFit, [this] { view_->fitToWindow(); });
+    actions_.at(Command::ZoomIn)
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    handle(Command::PrinterCalibration, [this] { calibratePrinter(); });
     QAction* grid = actions_.at(Command::Grid);
     grid->setCheckable(true);
     grid->setEnabled(true);
@@ -205,6 +213,16 @@ void MainWindow::printSetup() {
     }
     dialog.exec();
     printer->setFullPage(true);
+}
+
+void MainWindow::calibratePrinter() {
+    QPrinter* printer = printer_->printer();
+    if (printer == nullptr) {
+        // Printing says why nothing can be printed.
+        printing_->printScale(PrintDialogUse::Skip);
+        return;
+    }
+    CalibratePrinter(*printer, printing_->printerScales(), *this, prompts_);
 }
 
 void MainWindow::printPreview() {
@@ -259,7 +277,12 @@ void MainWindow::CreateMenu() {
     for (const Command id : EditMenuLayout()) edit->addAction(actions_.at(id));
     QMenu* show = menuBar()->addMenu(tr("Вид"));
     show->setObjectName(QStringLiteral("viewMenu"));
-    show->addAction(actions_.at(Command::Grid));
+    for (const Command id : ViewMenuLayout()) {
+        if (id == Command::Separator)
+            show->addSeparator();
+        else
+            show->addAction(actions_.at(id));
+    }
     // A menu bar shows an action's icon instead of its caption, so the commands standing on the
     // bar get captions of their own that follow the command's action.
     for (const Command id : MenuBarCommands()) {

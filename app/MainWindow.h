@@ -65,6 +65,9 @@ class MainWindow : public QMainWindow {
     // "Шкалы...": the scales window docked at the right, the window widened so that the panel
     // keeps its width.
     void showScalesWindow();
+    // "Калибровка принтера": the test page on the application's printer, then the lengths
+    // measured on it; the corrections hold for that printer's pages from then on.
+    void calibratePrinter();
 
     QToolBar* toolBar() const { return toolBar_; }
     ParameterBar& parameterBar() const { return *bar_; }

@@ -42,7 +42,7 @@ void RenderNamedExtreme(benchmark::State& bench, const ScaleParameters& params) 
 void RenderFarRecord(benchmark::State& bench, const ScaleParameters& params) {
     const Scene printedState = LaidOut(params);
     Scene shownState = LaidOut(params);
-    shownState.zoom = 6;
+    shownState.zoomPercent = 600;
     for (auto _ : bench) {
         const RenderResult printed =
             RenderScale(printedState, ReferenceDevice::ForDpi(600), PaintMode::Print);

@@ -39,7 +39,7 @@ PaintMode ModeFor(bool forScreen) {
 
 void Render(benchmark::State& bench, int zoom, ReferenceDevice device, bool forScreen) {
     Scene state = DefaultState();
-    state.zoom = zoom;
+    state.zoomPercent = 100 * zoom;
     CanvasGeometry g;
     for (auto _ : bench) {
         const RenderResult result = RenderScale(state, device, ModeFor(forScreen));
@@ -53,7 +53,7 @@ void Render(benchmark::State& bench, int zoom, ReferenceDevice device, bool forS
 // Only what any rendering must do: allocate the canvas and paint it white.
 void Fill(benchmark::State& bench, int zoom, ReferenceDevice device, bool forScreen) {
     Scene state = DefaultState();
-    state.zoom = zoom;
+    state.zoomPercent = 100 * zoom;
     const CanvasGeometry g = ComputeCanvasGeometry(state, device, ModeFor(forScreen));
     for (auto _ : bench) {
         QImage image(g.pixelWidth, g.pixelHeight,

@@ -60,7 +60,7 @@ struct Shown {
 // The large plate at zoom 10, and the window over the element's middle.
 Shown AtZoomTen(MovableElement centred, QRect& window) {
     Shown state{LargePlateState(), {}, {}, {}};
-    state.scene.zoom = 10;
+    state.scene.zoomPercent = 1000;
     state.laid = LayOutScale(state.scene, PaintMode::Screen);
     state.geometry = ComputeCanvasGeometry(state.scene, kScreen, PaintMode::Screen);
     const Box area = DrawnArea(state.scene, state.laid, centred);
@@ -113,7 +113,7 @@ void ViewZoom(benchmark::State& bench) {
     QRect window;
     Shown state = AtZoomTen(MovableElement::NameLabel, window);
     const CanvasGeometry ten = state.geometry;
-    state.scene.zoom = 9;
+    state.scene.zoomPercent = 900;
     const CanvasGeometry nine = ComputeCanvasGeometry(state.scene, kScreen, PaintMode::Screen);
     WindowPicture picture;
     QImage screen(kWindow, QImage::Format_RGB32);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Size, resolution and origin of the canvas. The mapping starts from the device's nominal
 // 0.1 mm metric (pixelsAcross pixels per tenthsOfMmAcross) and is then scaled: on screen by
-// t / 10000 with t = trunc(zoom x 1000 / displayCorrection), for print and export by 1 / 10, so
-// that one logical unit is one drawing unit (0.01 mm).
+// t / 10000 with t = trunc(zoomPercent x 10 / displayCorrection), for print and export by 1 / 10,
+// so that one logical unit is one drawing unit (0.01 mm).
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -52,16 +52,17 @@ CanvasGeometry ComputeCanvasGeometry(const Scene& scene, const ReferenceDevice& 
     std::int64_t originY = 0;
     std::int64_t extraPixel = 0;
     if (forScreen) {
-        const int zoom = std::clamp(scene.zoom, 1, 10);
+        const int percent = std::clamp(scene.zoomPercent, 25, 1000);
         // A huge displayCorrection would make t zero and the mapping degenerate.
-        const int t =
-            std::max(TruncToInt(zoom * 1000 / UsableDisplayCorrection(scene.displayCorrection)), 1);
+        const int t = std::max(
+            TruncToInt(percent * 10 / UsableDisplayCorrection(scene.displayCorrection)), 1);
         g.viewportExt = pixelsAcross * t;
         g.windowExt = tenthsAcross * 10000;
-        const std::int64_t above = 1000 / zoom;
+        // The margins keep their size on the screen whatever the zoom: 10 mm at 100 %.
+        const std::int64_t above = 100000 / percent;
         const std::int64_t window =
             ScaleMagnitude(device.windowOuterWidthPx, g.windowExt, g.viewportExt);
-        width = std::max(window, std::int64_t{p.plateWidth} + 2000 / zoom);
+        width = std::max(window, std::int64_t{p.plateWidth} + 200000 / percent);
         height = above + scene.layout.bottomMargin + plateHeight;
         originX = width / 2;
         originY = above + topOfPlate;

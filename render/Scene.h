@@ -106,7 +106,8 @@ struct SceneEdits {
 
 // Everything a picture of the scale depends on, as a value.
 struct Scene : SceneEdits {
-    int zoom = 1;  // 1..10
+    // The screen's zoom in percent: 25, 50, 100, 200 ... 1000. Print and export never read it.
+    int zoomPercent = 100;
     double displayCorrection = 1.0;
     SymbolImages symbols;
 };

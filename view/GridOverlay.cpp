@@ -14,9 +14,10 @@ const QColor kStrong(0, 110, 255, 100);
 
 }  // namespace
 
-void PaintMillimetreGrid(QPainter& painter, const CanvasGeometry& g, int zoom, QPoint scroll,
+void PaintMillimetreGrid(QPainter& painter, const CanvasGeometry& g, int zoomPercent, QPoint scroll,
                          QSize size, double devicePixelRatio) {
-    const std::int64_t fine = (zoom >= 4 ? 1 : 5) * kMillimetre;
+    // At a quarter lines 5 mm apart would run together: the strong ones stand alone.
+    const std::int64_t fine = (zoomPercent >= 400 ? 1 : zoomPercent >= 50 ? 5 : 10) * kMillimetre;
     const std::int64_t strong = 10 * kMillimetre;
     const Point at{scroll.x(), scroll.y()};
     // One device pixel wide, on whole device pixels, so that every line is as crisp as a tick.

@@ -12,11 +12,11 @@ class QPainter;
 
 namespace quirn {
 
-// Fine lines every millimetre from zoom 4 up and every 5 mm below it, stronger ones every
-// 10 mm, all counted from the pointer axis; pale and translucent, so that the plate stays
+// Fine lines every millimetre from 400 % up, every 5 mm from 50 % and none below, stronger ones
+// every 10 mm, all counted from the pointer axis; pale and translucent, so that the plate stays
 // readable. The painter paints on the view's client area of size logical pixels, scrolled by
 // scroll (logical pixels).
-void PaintMillimetreGrid(QPainter& painter, const CanvasGeometry& g, int zoom, QPoint scroll,
+void PaintMillimetreGrid(QPainter& painter, const CanvasGeometry& g, int zoomPercent, QPoint scroll,
                          QSize size, double devicePixelRatio);
 
 }  // namespace quirn

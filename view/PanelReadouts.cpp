@@ -18,7 +18,7 @@ PanelReadouts::PanelReadouts(ParameterBar& bar, ScaleSession& session, ScaleView
 
 void PanelReadouts::ShowZoom() {
     bar_.setText(BarControl::ZoomReadout,
-                 QString::fromStdString(ZoomReadoutText(session_.scene().zoom)));
+                 QString::fromStdString(ZoomReadoutText(session_.scene().zoomPercent)));
 }
 
 void PanelReadouts::ShowCursor(int x, int y) {

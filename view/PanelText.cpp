@@ -50,9 +50,9 @@ std::string ComposeDescription(const ScaleParameters& p) {
            TrimmedNumber(p.range, 2) + DisplayText(p.unit, p.unitUtf8);
 }
 
-std::string ZoomReadoutText(int zoom) {
+std::string ZoomReadoutText(int percent) {
     return QCoreApplication::translate("quirn::PanelText", "Масштаб %1%")
-        .arg(QString::fromStdString(std::to_string(zoom * 100)))
+        .arg(QString::fromStdString(std::to_string(percent)))
         .toStdString();
 }
 

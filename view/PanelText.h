@@ -26,8 +26,8 @@ int SpinnerPosition(std::int64_t units);
 // Name, width x height of the plate, range and unit in one line: "M4200, 69x60, 15V". UTF-8.
 std::string ComposeDescription(const ScaleParameters& p);
 
-// "Масштаб 600%" for zoom 6, UTF-8.
-std::string ZoomReadoutText(int zoom);
+// "Масштаб 600%" for a zoom of 600 percent, UTF-8.
+std::string ZoomReadoutText(int percent);
 
 // "X = 12.3; Y = -5.0" for a position in drawing units.
 std::string CursorReadoutText(std::int64_t x, std::int64_t y);

@@ -221,7 +221,7 @@ QWidget* ParameterBar::MakeControl(const PanelRow& row) {
             readout->setFrame(false);
             readout->setAlignment(Qt::AlignCenter);
             const QString widest = QString::fromStdString(row.id == BarControl::ZoomReadout
-                                                              ? ZoomReadoutText(10)
+                                                              ? ZoomReadoutText(1000)
                                                               : CursorReadoutText(-99999, -99999));
             readout->setMinimumWidth(fontMetrics().horizontalAdvance(widest) + kGroupMargin);
             // Transparent, as the panel beneath it.

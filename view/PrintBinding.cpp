@@ -41,9 +41,16 @@ void PrintBinding::Warn(const QString& text) {
 }
 
 void PrintBinding::Print(QPrinter& printer) {
-    const Result<int> printedPages =
-        PrintScale(session_.scene(), printer, margins_, session_.DocumentTitle());
+    const Result<int> printedPages = PrintScale(session_.scene(), printer, margins_,
+                                                session_.DocumentTitle(), pageOptionsFor(printer));
     if (!printedPages.ok()) Warn(OutcomeText(printedPages.outcome));
+}
+
+PageOptions PrintBinding::pageOptionsFor(const QPrinter& printer) const {
+    PageOptions options;
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        options.scale = ScaleForPrinter(scales_, printer.printerName().toStdString());
+    return options;
 }
 
 QPrinter* PrintBinding::Printer() {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+#include "peripherals/PrinterCalibration.h"
 #include "peripherals/Printing.h"
 
 class QPrinter;
@@ -37,6 +38,10 @@ class PrintBinding {
     // Page margins, refused below what the printer can print; without a printer, on A4.
     void pageSetup();
     const PageMargins& margins() const { return margins_; }
+    // The printers' scale corrections, by name ("Калибровка принтера").
+    PrinterScales& printerScales() { return scales_; }
+    // What a page printed on printer carries: its own correction; none for a file.
+    PageOptions pageOptionsFor(const QPrinter& printer) const;
 
   private:
     QPrinter* Printer();
@@ -51,6 +56,7 @@ class PrintBinding {
     ApplicationPrinter* printer_ = nullptr;
     std::unique_ptr<QPrinter> paper_;  // made when first needed without a printer
     PageMargins margins_;
+    PrinterScales scales_;
 };
 
 }  // namespace quirn

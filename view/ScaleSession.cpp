@@ -45,7 +45,7 @@ void ScaleSession::Show(const ScaleParameters& record) {
 
     doc_.setDescription(ComposeDescription(p));
     TellDocument();
-    scene_.zoom = 1;
+    scene_.zoomPercent = 100;
     savedRecord_ = record;
     history_.clear();
     ++revision_;
@@ -136,8 +136,8 @@ void ScaleSession::ForgetPlaces() {
     Record(tr("сброс расположения"), before);
 }
 
-void ScaleSession::setZoom(int zoom) {
-    scene_.zoom = zoom;
+void ScaleSession::setZoomPercent(int percent) {
+    scene_.zoomPercent = percent;
     Changed();
 }
 

@@ -74,7 +74,8 @@ class ScaleSession : public QObject {
     QUndoStack& history() { return history_; }
     // What undo and redo would put back now.
     SceneEdits Snapshot() const { return SceneEdits(scene_); }
-    void setZoom(int zoom);
+    // The screen's zoom in percent, one of ZoomSteps().
+    void setZoomPercent(int percent);
     // The display correction factor of the screen calibration.
     void setDisplayCorrection(double displayCorrection);
 

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -125,17 +124,15 @@ void ScaleView::paintEvent(QPaintEvent*) {
     const double ratio = viewport()->devicePixelRatioF();
     const PictureSource shown = Shown();
     const CanvasGeometry& g = shown.geometry;
-    // The canvas is always at least as wide as the view's outer rectangle; without the 22
-    // pixels a horizontal scroll bar would show where there is nothing to scroll to.
-    UpdateScrollSizes(static_cast<int>(std::ceil(g.pixelWidth / ratio)) - 22,
-                      static_cast<int>(std::ceil(g.pixelHeight / ratio)));
+    UpdateScrollSizes(g);
 
     QImage window = picture_.picture(shown, WindowOnCanvas());
     window.setDevicePixelRatio(ratio);
     QPainter painter(viewport());
     painter.drawImage(QPoint(0, 0), window);
     if (gridShown_)
-        PaintMillimetreGrid(painter, g, shown.scene.zoom, scroll_, viewport()->size(), ratio);
+        PaintMillimetreGrid(painter, g, shown.scene.zoomPercent, scroll_, viewport()->size(),
+                            ratio);
     if (framesShown_) PaintCollisionFrames(painter, g, scroll_, ratio, collisions_.framed(shown));
     for (Ruler* ruler : {topRuler_, leftRuler_}) ruler->follow(g, scroll_, ratio);
 }
@@ -143,43 +140,6 @@ void ScaleView::paintEvent(QPaintEvent*) {
 void ScaleView::scrollContentsBy(int, int) {
     scroll_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     viewport()->update();
-}
-
-void ScaleView::wheelEvent(QWheelEvent* event) {
-    // The wheel zooms and never scrolls, one step per notification whatever its size, and keeps
-    // the point of the drawing under the cursor where it is.
-    event->accept();
-    const int delta = event->angleDelta().y();
-    if (delta == 0) return;  // a sideways tilt or the end of a touchpad gesture
-    const int zoom = session_.scene().zoom + (delta > 0 ? 1 : -1);
-    if (zoom < 1 || zoom > 10) return;
-
-    const double ratio = viewport()->devicePixelRatioF();
-    const ReferenceDevice device = ViewDevice();
-    const QPoint at = event->position().toPoint();
-    const Point under =
-        ViewToDrawing(ComputeCanvasGeometry(session_.scene(), device, PaintMode::Screen),
-                      {at.x(), at.y()}, {scroll_.x(), scroll_.y()}, ratio);
-    session_.setZoom(zoom);
-    const CanvasGeometry g = ComputeCanvasGeometry(session_.scene(), device, PaintMode::Screen);
-    UpdateScrollSizes(static_cast<int>(std::ceil(g.pixelWidth / ratio)) - 22,
-                      static_cast<int>(std::ceil(g.pixelHeight / ratio)));
-    const Point px = DrawingToCanvasPixel(g, under);
-    horizontalScrollBar()->setValue(static_cast<int>(std::lround(px.x / ratio)) - at.x());
-    verticalScrollBar()->setValue(static_cast<int>(std::lround(px.y / ratio)) - at.y());
-    scroll_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    viewport()->update();
-    emit zoomChanged();
-}
-
-bool ScaleView::eventFilter(QObject* watched, QEvent* event) {
-    // The wheel zooms over the scroll bars too.
-    if (event->type() == QEvent::Wheel &&
-        (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
-        wheelEvent(static_cast<QWheelEvent*>(event));
-        return true;
-    }
-    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 }  // namespace quirn

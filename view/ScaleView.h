@@ -15,6 +15,7 @@
 #include "view/CollisionFrames.h"
 #include "view/Dragging.h"
 #include "view/WindowPicture.h"
+#include "view/ZoomSteps.h"
 
 namespace quirn {
 
@@ -52,10 +53,19 @@ class ScaleView : public QAbstractScrollArea {
     bool collisionFramesShown() const { return framesShown_; }
     void setCollisionFramesShown(bool shown);
 
+    // "Увеличить" and "Уменьшить": one zoom step, keeping the point of the drawing at the middle
+    // of the window where it is.
+    void zoomStep(ZoomDirection direction);
+    // "По размеру окна": the largest zoom step at which the whole plate fits the window, with
+    // the plate in the middle of it.
+    void fitToWindow();
+    // That step; the least one when none fits.
+    int FittingZoom() const;
+
   signals:
     // The cursor is over the drawing at (x, y) drawing units.
     void cursorMoved(int x, int y);
-    // The wheel changed the zoom.
+    // The wheel or a zoom command changed the zoom.
     void zoomChanged();
     // A drag moved the template, or changed its width, as the window shows it (Shown()); the
     // session has it once the button is up.
@@ -73,6 +83,12 @@ class ScaleView : public QAbstractScrollArea {
 
   private:
     void UpdateScrollSizes(int totalWidth, int totalHeight);
+    // The scroll bars fitted to the canvas at g.
+    void UpdateScrollSizes(const CanvasGeometry& g);
+    // Zooms to percent with the drawing's point `under` shown at the client point `at`.
+    void ZoomTo(int percent, Point under, QPoint at);
+    // Panning with the middle button: where it went down and the scroll position then.
+    bool Pan(QMouseEvent* event);
     // Lays the scene shown out when it changed, and takes the canvas geometry it is shown at.
     void Refresh() const;
     // The canvas pixels the window shows, and canvas pixels as the window's logical pixels.
@@ -99,6 +115,8 @@ class ScaleView : public QAbstractScrollArea {
     std::array<Point, kDrawnElementCount> pressAnchors_{};
     TemplateUnderlay pressTemplate_;
     QPoint scroll_;
+    std::optional<QPoint> panFrom_;  // while the middle button pans
+    QPoint panScroll_;
     WindowPicture picture_;
     CollisionFrames collisions_;
     Ruler* topRuler_ = nullptr;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The cursor readout and dragging with the left button.
+// The cursor readout and dragging with the left button; the middle button pans
+// (ViewNavigation.cpp).
 #include <QMouseEvent>
 
 #include "render/DrawingTransform.h"
@@ -15,8 +16,10 @@ Point ScaleView::CursorAt(const QPoint& client) const {
 }
 
 void ScaleView::mouseMoveEvent(QMouseEvent* event) {
+    const bool panned = Pan(event);
     const Point cursor = CursorAt(event->position().toPoint());
     emit cursorMoved(cursor.x, cursor.y);
+    if (panned) return;
     if (!(event->buttons() & Qt::LeftButton) || !drag_.any()) {
         viewport()->unsetCursor();
         return;  // only the readout changed
@@ -74,7 +77,7 @@ std::vector<QRect> ScaleView::DraggedAreas() const {
 }
 
 void ScaleView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (Pan(event) || event->button() != Qt::LeftButton) return;
     Refresh();
     const Point cursor = CursorAt(event->position().toPoint());
     const bool alreadyDragging = drag_.any();
@@ -106,7 +109,7 @@ ElementMoves ScaleView::DragMoves() const {
 }
 
 void ScaleView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (Pan(event) || event->button() != Qt::LeftButton) return;
     // What the drag really moved becomes part of the document and a step of the history; a
     // click moves nothing.
     const ElementMoves moves = DragMoves();

@@ -1410,4 +1410,94 @@ No printer is installed on this system.</translation>
         <translation>The folder &quot;%1&quot; does not exist.</translation>
     </message>
 </context>
+<context>
+    <name>quirn::Commands</name>
+    <message>
+        <source>Калибровка принтера</source>
+        <translation>Printer calibration</translation>
+    </message>
+    <message>
+        <source>Напечатать пробную страницу и поправить масштаб печати принтера</source>
+        <translation>Print a test page and correct the printer's scale</translation>
+    </message>
+    <message>
+        <source>Увеличить</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Увеличить масштаб на один шаг</source>
+        <translation>Zoom in by one step</translation>
+    </message>
+    <message>
+        <source>Уменьшить</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Уменьшить масштаб на один шаг</source>
+        <translation>Zoom out by one step</translation>
+    </message>
+    <message>
+        <source>По размеру окна</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>Наибольший масштаб, при котором видна вся плата</source>
+        <translation>The largest zoom that shows the whole plate</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PrinterCalibrationDialog</name>
+    <message>
+        <source>Калибровка принтера</source>
+        <translation>Printer calibration</translation>
+    </message>
+    <message>
+        <source>Пробная страница отправлена на принтер «%1». Измерьте обе линейки на ней от штриха 0 до штриха 100 и введите их длину.</source>
+        <translation>The test page was sent to printer “%1”. Measure both rulers on it from the 0 tick to the 100 tick and enter their lengths.</translation>
+    </message>
+    <message>
+        <source>По горизонтали, мм:</source>
+        <translation>Horizontal, mm:</translation>
+    </message>
+    <message>
+        <source>По вертикали, мм:</source>
+        <translation>Vertical, mm:</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>По горизонтали</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>По вертикали</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Поле «%1»: введите измеренную длину от 90 до 110 мм, дробную часть через точку, например 99.4.</source>
+        <translation>Field “%1”: enter the measured length from 90 to 110 mm, with a point before the decimals, for example 99.4.</translation>
+    </message>
+    <message>
+        <source>Выбрана печать в файл. Файл всегда точного размера, калибровать нечего: выберите принтер в параметрах печати.</source>
+        <translation>Printing to a file is chosen. A file is always true size, there is nothing to calibrate: choose a printer in the print settings.</translation>
+    </message>
+    <message>
+        <source>Калибровка принтера «%1»</source>
+        <translation>Calibration of printer “%1”</translation>
+    </message>
+    <message>
+        <source>Измерьте линейкой длину каждой шкалы от штриха 0 до штриха 100 и введите обе длины в миллиметрах в окне калибровки. Точная печать даёт 100 мм.</source>
+        <translation>Measure each ruler with a rule from the 0 tick to the 100 tick and enter both lengths in millimetres in the calibration window. An exact printer gives 100 mm.</translation>
+    </message>
+</context>
 </TS>

@@ -175,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::LaidOutScene state;
     state.params = AnyParameters(in);
     const bool forScreen = in.ConsumeBool();
-    state.zoom = in.ConsumeIntegralInRange(1, 10);
+    state.zoomPercent = 100 * in.ConsumeIntegralInRange(1, 10);
     state.displayCorrection = in.PickValueInArray({1.0, 1.078125, 0.5, 2.75, 0.0, -1.0});
     state.symbols = symbols;
     state.layout = DefaultLayout(state.params);
@@ -206,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!forScreen) {
         // On paper the zoom means nothing; here it picks the export's resolution.
-        ExportBands(RenderExtensions(state, in), 960 * state.zoom);
+        ExportBands(RenderExtensions(state, in), 960 * (state.zoomPercent / 100));
         return 0;
     }
 

@@ -60,11 +60,11 @@ TEST(CanvasGeometry, ScreenScaleIsQuantisedToThousandths) {
 
     state.displayCorrection = 1.1;
     EXPECT_EQ(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1920 * 909);
-    state.zoom = 10;
+    state.zoomPercent = 1000;
     EXPECT_EQ(ComputeCanvasGeometry(state, screen, PaintMode::Screen).viewportExt, 1920 * 9090);
 
     // An unusable calibration draws at the nominal metric instead of dividing by it.
-    state.zoom = 1;
+    state.zoomPercent = 100;
     for (double bad : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(),
                        std::numeric_limits<double>::infinity()}) {
         state.displayCorrection = bad;
@@ -77,7 +77,7 @@ TEST(CanvasGeometry, ScreenScaleIsQuantisedToThousandths) {
 
 TEST(CanvasGeometry, ScreenMarginsShrinkWithZoom) {
     test::LaidOutScene state = LaidOut();
-    state.zoom = 3;
+    state.zoomPercent = 300;
     const CanvasGeometry g = ComputeCanvasGeometry(state, kUnitScreen, PaintMode::Screen);
     EXPECT_EQ(g.canvasWidth, 6900 + 666);
     EXPECT_EQ(g.canvasHeight, 333 + 1000 + 6000);

@@ -46,7 +46,7 @@ TEST(ExtremeParameters, RenderOrAreRefused) {
     std::mt19937 random(20240601);
     for (int n = 0; n < 300; ++n) {
         test::LaidOutScene state = test::LaidOut(RandomRecord(random));
-        state.zoom = 1 + n % 10;
+        state.zoomPercent = 100 * (1 + n % 10);
         const bool screen = n % 2 == 0;
         const RecordingSurface recorded =
             test::Painted(state, screen ? PaintMode::Screen : PaintMode::Print);

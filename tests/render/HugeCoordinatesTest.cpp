@@ -67,7 +67,7 @@ TEST(HugeCoordinatesRegression, FarTicksAndNumeralsRenderOrAreRefusedWithAMessag
         test::LaidOutScene state = test::LaidOut(record.params);
         const RenderResult printed =
             RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print);
-        state.zoom = 6;
+        state.zoomPercent = 600;
         const RenderResult shown = RenderScale(state, {1920, 5090, 1008}, PaintMode::Screen);
         EXPECT_TRUE(printed.ok() || !printed.message.empty());
         EXPECT_TRUE(shown.ok() || !shown.message.empty());

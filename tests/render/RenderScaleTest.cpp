@@ -87,7 +87,7 @@ TEST(RenderScale, PlateBottomLineIsOnTheScreenCanvas) {
         for (int zoom = 1; zoom <= 10; ++zoom) {
             test::LaidOutScene state = LaidOut(ReadScaleParameters(sample.bytes));
             state.params.shape = shape;
-            state.zoom = zoom;
+            state.zoomPercent = 100 * zoom;
             ASSERT_TRUE(RenderScale(state, screen, PaintMode::Screen).ok());
             const QImage& image = state.canvas.image;
             // Only the bottom line reaches the sides: the plate stands in the middle.
@@ -154,16 +154,16 @@ TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {
     state.params.plateHeight = 30'000;
     state.layout = DefaultLayout(state.params);
     const ReferenceDevice screen{1920, 5090, 1008};
-    state.zoom = 1;
+    state.zoomPercent = 100;
     EXPECT_TRUE(RenderScale(state, screen, PaintMode::Screen).ok());
-    state.zoom = 10;
+    state.zoomPercent = 1000;
     result = RenderScale(state, screen, PaintMode::Screen);
     EXPECT_EQ(result.status, RenderStatus::CanvasTooLarge);
     EXPECT_NE(result.message.find("67108864"), std::string::npos) << result.message;
     EXPECT_NE(result.message.find("масштаб"), std::string::npos) << result.message;
 
     state.params = kDefaultParameters;
-    state.zoom = 1;
+    state.zoomPercent = 100;
     state.layout = DefaultLayout(state.params);
     EXPECT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());
     EXPECT_FALSE(state.canvas.image.isNull());

@@ -25,8 +25,10 @@
 #include "support/TestFiles.h"
 #include "view/PanelFields.h"
 #include "view/ParameterBar.h"
+#include "view/PrintBinding.h"
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"
+#include "view/ViewMapping.h"
 
 namespace quirn {
 namespace {
@@ -92,7 +94,7 @@ TEST_F(MainWindowTest, MenusToolbarAndKeys) {
               QStringList({"&Создать\tCtrl+N", "&Открыть...\tCtrl+O", "&Сохранить\tCtrl+S",
                            "Сохранить &как...", "|", "&Экспорт...\tCtrl+E", "|",
                            "Пара&метры печати", "Пред&варительный просмотр", "&Печать...\tCtrl+P",
-                           "Параметры страницы", "|", "В&ыход"}));
+                           "Параметры страницы", "Калибровка принтера", "|", "В&ыход"}));
 
     QStringList tips;
     for (const QAction* a : frame.toolBar()->actions())
@@ -265,6 +267,78 @@ TEST_F(MainWindowTest, AnInitialFileThatCannotBeWrittenIsReportedAtTheEnd) {
     EXPECT_TRUE(fs::is_directory(dir_ / kInitialParametersFile));
 }
 
+// The View menu's keys step the zoom, and Ctrl+0 shows the whole of a 300 x 260 mm plate at the
+// largest step it fits at.
+TEST_F(MainWindowTest, ZoomKeysStepAndFitALargePlateInTheWindow) {
+    MainWindow& frame = Start();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    const auto* menu = frame.findChild<QMenu*>(QStringLiteral("viewMenu"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Texts(menu->actions()),
+              QStringList({"Сетка", "|", "Увеличить", "Уменьшить", "По размеру окна"}));
+    const auto readout = [&] { return frame.parameterBar().text(BarControl::ZoomReadout); };
+    QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(readout(), QStringLiteral("Масштаб 200%"));
+    QTest::keyClick(&frame, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(readout(), QStringLiteral("Масштаб 300%"));
+    for (int i = 0; i < 5; ++i) QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(readout(), QStringLiteral("Масштаб 25%"));
+
+    ScaleParameters big = kDefaultParameters;
+    big.plateWidth = 30000;
+    big.plateHeight = 26000;
+    frame.session().Apply(big);
+    frame.resize(1200, 1000);
+    QApplication::processEvents();
+    ScaleView& view = frame.view();
+    // The plate's corners as the window shows them, in the view's client area.
+    const auto plate = [&] {
+        view.viewport()->repaint();
+        const int below = big.mountingAboveBottom - big.mountingAboveAxis;
+        const Point scroll{view.scrollPosition().x(), view.scrollPosition().y()};
+        const CanvasGeometry g = view.Shown().geometry;
+        const double ratio = view.viewport()->devicePixelRatioF();
+        return QRectF(DrawingToView(g, {-15000, big.plateHeight - below}, scroll, ratio),
+                      DrawingToView(g, {15000, -below}, scroll, ratio));
+    };
+    QTest::keyClick(&frame, Qt::Key_0, Qt::ControlModifier);
+    const int fitted = view.session().scene().zoomPercent;
+    EXPECT_EQ(readout(), QStringLiteral("Масштаб %1%").arg(fitted));
+    EXPECT_GE(fitted, 50) << "a window of 1200 x 1000 holds the plate at half its size";
+    const QRectF whole = plate();
+    EXPECT_TRUE(QRectF(view.viewport()->rect()).contains(whole))
+        << whole.left() << " " << whole.top() << " " << whole.right() << " " << whole.bottom();
+    // One step more and it no longer fits.
+    QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
+    const QRectF larger = plate();
+    EXPECT_TRUE(larger.width() > view.viewport()->width() ||
+                larger.height() > view.viewport()->height());
+}
+
+// A printer's corrections are kept under its name, whatever characters it holds, and read back by
+// the next run; the rest of the profile stays as it was.
+TEST_F(MainWindowTest, PrinterCorrectionsAreKeptByPrinterNameFromOneRunToTheNext) {
+    settings_->setValue("Settings/PreviewPages", 2);
+    const std::string name = "Laser/2 [Офис] = 1";
+    const PrinterScale measured{CorrectionFor(99.4), CorrectionFor(100.5)};
+    Start().printing().printerScales()[name] = measured;
+    app_->finish();
+    settings_->sync();
+    EXPECT_EQ(settings_->value("Printer Calibration/1/Name").toString().toStdString(), name);
+    // Written with "." whatever the locale, as many places as the factor needs.
+    EXPECT_NEAR(settings_->value("Printer Calibration/1/Horizontal").toString().toDouble(), 1.00604,
+                5e-6);
+    EXPECT_NEAR(settings_->value("Printer Calibration/1/Vertical").toString().toDouble(), 0.99502,
+                5e-6);
+    EXPECT_EQ(settings_->value("Settings/PreviewPages").toInt(), 2);
+
+    const PrinterScales read = Start().printing().printerScales();
+    ASSERT_EQ(read.size(), 1U);
+    EXPECT_NEAR(ScaleForPrinter(read, name).horizontal, measured.horizontal, 1e-9);
+    EXPECT_NEAR(ScaleForPrinter(read, name).vertical, measured.vertical, 1e-9);
+}
+
 TEST_F(MainWindowTest, OpenedFilesReachTheProfile) {
     settings_->setValue("Recent File List/File1", "/old/one.qrn");
     settings_->setValue("Settings/PreviewPages", 2);
@@ -281,7 +355,7 @@ TEST_F(MainWindowTest, OpenedFilesReachTheProfile) {
     const QString newest =
         QStringLiteral("&1 ") + QString::fromStdString((dir_ / "scale1.qrn").string());
     EXPECT_EQ(items.mid(items.size() - 6),
-              QStringList({"Параметры страницы", "|", newest, "&2 /old/one.qrn", "|", "В&ыход"}));
+              QStringList({"Калибровка принтера", "|", newest, "&2 /old/one.qrn", "|", "В&ыход"}));
     app_->finish();
     settings_->sync();
     EXPECT_EQ(settings_->value("Recent File List/File1").toString(),
@@ -294,6 +368,7 @@ TEST_F(MainWindowTest, OpenedFilesReachTheProfile) {
                                2,
                                LanguageChoice::System,
                                false,
+                               {},
                                {}}));
 }
 

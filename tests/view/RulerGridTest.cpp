@@ -134,7 +134,7 @@ class RulerGridTest : public ::testing::Test {
 TEST_F(RulerGridTest, TheGridLiesOverTheDrawingAtTheZoomsPitchAndMeetsTheRulersNumbers) {
     for (const int zoom : {1, 6}) {
         SCOPED_TRACE(zoom);
-        view().session().setZoom(zoom);
+        view().session().setZoomPercent(100 * zoom);
         view().setGridShown(false);
         const QImage off = Shown();
         view().setGridShown(true);
@@ -189,7 +189,7 @@ TEST_F(RulerGridTest, BothRulersMarkTheCursorUntilItLeaves) {
 }
 
 TEST_F(RulerGridTest, ExportsAreTheSameWithTheGridShownOrNot) {
-    view().session().setZoom(6);
+    view().session().setZoomPercent(600);
     std::string pictures[2];
     for (const bool shown : {false, true}) {
         view().setGridShown(shown);
@@ -215,7 +215,7 @@ TEST(GridSwitchTest, TheViewMenuSwitchesTheGridAndTheNextRunKeepsIt) {
         MainWindow& frame = *app.mainWindow();
         const auto* menu = frame.findChild<QMenu*>(QStringLiteral("viewMenu"));
         ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->actions().size(), 1);
+        ASSERT_FALSE(menu->actions().empty());
         QAction* grid = menu->actions().front();
         EXPECT_EQ(grid->text(), QStringLiteral("Сетка"));
         EXPECT_EQ(grid->isChecked(), before);

@@ -247,8 +247,8 @@ TEST(PanelText, NumbersUseAPointWhateverTheLocale) {
     EXPECT_EQ(TemplateFieldText(-3550), "-35.50");
     EXPECT_EQ(CursorReadoutText(0, 0), "X = 0.0; Y = 0.0");
     EXPECT_EQ(CursorReadoutText(1234, -500), "X = 12.3; Y = -5.0");
-    EXPECT_EQ(ZoomReadoutText(6), "Масштаб 600%");
-    EXPECT_EQ(ZoomReadoutText(10), "Масштаб 1000%");
+    EXPECT_EQ(ZoomReadoutText(600), "Масштаб 600%");
+    EXPECT_EQ(ZoomReadoutText(1000), "Масштаб 1000%");
 }
 
 TEST(PanelText, SpinnerPositionsAreTheLow16BitsAsASignedNumber) {

@@ -89,10 +89,10 @@ class ViewTest : public ::testing::Test {
     }
     Extent Drawn(E e) const { return view_->Shown().laid.sizes[Index(e)]; }
 
-    void Wheel(int delta) {
+    void Wheel(int delta, Qt::KeyboardModifiers keys = Qt::NoModifier) {
         const QPointF at(100, 100);
         QWheelEvent event(at, view_->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                          Qt::NoButton, keys, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view_->viewport(), &event);
     }
     void Press(QPoint at) { QTest::mousePress(view_->viewport(), Qt::LeftButton, {}, at); }
@@ -259,10 +259,10 @@ TEST_F(ViewTest, ShapeAndArcClicksOnlyToggleTheEnabling) {
     EXPECT_FALSE(doc_.isModified());
 }
 
-TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
+TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepFromAQuarterToTenfold) {
     for (int i = 0; i < 4; ++i) Wheel(120);
     Wheel(720);  // a large delta is still one step
-    EXPECT_EQ(view_->session().scene().zoom, 6);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 600);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 600%"));
     for (int i = 0; i < 4; ++i) Wheel(120);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 1000%"));
@@ -275,11 +275,11 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
     h->setValue(1000);
     v->setValue(1000);
     Wheel(120);  // beyond 10: nothing, not even the scroll position
-    EXPECT_EQ(view_->session().scene().zoom, 10);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 1000);
     EXPECT_EQ(h->value(), 1000);
     EXPECT_EQ(v->value(), 1000);
     Wheel(0);
-    EXPECT_EQ(view_->session().scene().zoom, 10);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 1000);
 
     // A step keeps the point of the drawing under the cursor where it is, as far as the scroll
     // range allows.
@@ -297,10 +297,17 @@ TEST_F(ViewTest, EachWheelNotificationIsOneZoomStepBetweenOneAndTen) {
         EXPECT_NEAR(after.y, before.y, std::max(pixel, UnitsPerPixel())) << delta;
         EXPECT_EQ(view_->scrollPosition(), QPoint(h->value(), v->value()));
     }
-    EXPECT_EQ(view_->session().scene().zoom, 9);
-    for (int i = 0; i < 12; ++i) Wheel(-120);
-    EXPECT_EQ(view_->session().scene().zoom, 1);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 900);
+    for (int i = 0; i < 8; ++i) Wheel(-120);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
+    // Below 100 % a half and a quarter, and nothing below that.
+    for (const char* readout : {"Масштаб 50%", "Масштаб 25%", "Масштаб 25%"}) {
+        Wheel(-120);
+        EXPECT_EQ(Text(C::ZoomReadout), U(readout));
+    }
+    EXPECT_EQ(view_->session().scene().zoomPercent, 25);
+    Wheel(120);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 50%"));
 }
 
 TEST_F(ViewTest, TheCursorReadoutGivesMillimetresFromTheAxis) {
@@ -377,6 +384,63 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     Paint();
     EXPECT_NE(Anchor(E::NameLabel), moved);
     EXPECT_EQ(Anchor(E::UnitLabel), u);
+}
+
+// Below 100 % the cursor still lands on the drawing where it points: a label is grabbed at its
+// middle and follows the cursor.
+TEST_F(ViewTest, AtAHalfAndAQuarterALabelIsGrabbedAndMovedWhereTheCursorIs) {
+    for (const char* readout : {"Масштаб 50%", "Масштаб 25%"}) {
+        SCOPED_TRACE(readout);
+        Wheel(-120);
+        Paint();
+        ASSERT_EQ(Text(C::ZoomReadout), U(readout));
+        const Point a = Anchor(E::NameLabel);
+        const QPoint grab = Middle(E::NameLabel);
+        Press(grab);
+        ASSERT_TRUE(view_->drag().dragging(E::NameLabel));
+        Drag(grab + QPoint(10, 6));
+        Release(grab + QPoint(10, 6));
+        const Point moved = view_->session().scene().layout.anchors[Index(E::NameLabel)];
+        EXPECT_NEAR(moved.x - a.x, 10 * UnitsPerPixel(), UnitsPerPixel());
+        EXPECT_NEAR(moved.y - a.y, -6 * UnitsPerPixel(), UnitsPerPixel());
+        // What the window shows is where the session has it.
+        Paint();
+        EXPECT_EQ(Middle(E::NameLabel), grab + QPoint(10, 6));
+    }
+}
+
+// Shift with the wheel and the middle button move across the drawing, never the zoom.
+TEST_F(ViewTest, ShiftWheelAndMiddleDragScrollWithoutZooming) {
+    for (int i = 0; i < 5; ++i) Wheel(120);
+    Paint();
+    QScrollBar* h = view_->horizontalScrollBar();
+    QScrollBar* v = view_->verticalScrollBar();
+    h->setValue(500);
+    v->setValue(500);
+    Wheel(-120, Qt::ShiftModifier);
+    EXPECT_EQ(h->value(), 500 + h->singleStep());
+    Wheel(240, Qt::ShiftModifier);
+    EXPECT_EQ(h->value(), 500 - h->singleStep());
+    EXPECT_EQ(v->value(), 500);
+
+    h->setValue(500);
+    const auto middle = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), view_->viewport()->mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::MiddleButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view_->viewport(), &event);
+    };
+    middle(QEvent::MouseButtonPress, {300, 300}, Qt::MiddleButton);
+    EXPECT_EQ(Cursor(), Qt::ClosedHandCursor);
+    middle(QEvent::MouseMove, {250, 270}, Qt::MiddleButton);
+    // The drawing follows the hand: the window moves the other way.
+    EXPECT_EQ(QPoint(h->value(), v->value()), QPoint(550, 530));
+    EXPECT_EQ(view_->scrollPosition(), QPoint(550, 530));
+    middle(QEvent::MouseButtonRelease, {250, 270}, Qt::NoButton);
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    EXPECT_FALSE(view_->drag().any());
+    EXPECT_EQ(view_->session().scene().zoomPercent, 600);
+    EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 600%"));
 }
 
 TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
@@ -541,7 +605,7 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
 
     for (int i = 0; i < 3; ++i) Wheel(120);
     ASSERT_TRUE(view_->session().OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
-    EXPECT_EQ(view_->session().scene().zoom, 1);
+    EXPECT_EQ(view_->session().scene().zoomPercent, 100);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
     EXPECT_EQ(
         view_->session().scene().params,

@@ -52,7 +52,7 @@ class WindowPictureTest : public ::testing::Test {
         view_->viewport()->repaint();
     }
     void Zoom(int zoom) {
-        view_->session().setZoom(zoom);
+        view_->session().setZoomPercent(100 * zoom);
         view_->viewport()->repaint();
     }
     void ScrollTo(int x, int y) {

@@ -102,7 +102,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
     const int reported = view.ReportedScreenWidthMm();
     ASSERT_GT(reported, 0);
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{reported, 1.0}));
-    const int zoomBefore = view.session().scene().zoom;
+    const int zoomBefore = view.session().scene().zoomPercent;
 
     ModalDriver driver;
     QString offered;
@@ -131,7 +131,7 @@ TEST_F(ViewPeripheralsTest, FirstCalibrationOffersTheReportedWidthAndIsStored) {
     ASSERT_EQ(driver.captions(), QStringList{QStringLiteral("Внимание!")});
     EXPECT_EQ(screen_->calibration(), (ScreenCalibration{2 * reported, 2.0}));
     EXPECT_EQ(view.session().scene().displayCorrection, 2.0);
-    EXPECT_EQ(view.session().scene().zoom, zoomBefore);
+    EXPECT_EQ(view.session().scene().zoomPercent, zoomBefore);
     EXPECT_EQ(Slurp(Path("Screen.ini")),
               "Lscr\t= " + QByteArray::number(2 * reported) + "\r\nKsrn\t= 2.000000000000000\r\n");
     EXPECT_TRUE(prompts_->warnings.isEmpty());
