@@ -51,6 +51,7 @@ class PrintBinding {
     ApplicationPrinter* printer_ = nullptr;
     std::unique_ptr<QPrinter> paper_;  // made when first needed without a printer
     PageMargins margins_;
+    SheetOptions sheet_;  // the print dialog's copies on the sheet, kept for the session
 };
 
 }  // namespace quirn
