@@ -146,11 +146,15 @@ QByteArray EncodeSvg(const Scene& scene, const CanvasGeometry& g, const QString&
     // The generator writes six digits; a plate over a metre wide needs more.
     const QByteArray written = "<svg width=\"";
     const qsizetype at = bytes.indexOf(written);
-    const qsizetype end = bytes.indexOf("mm\"\n", bytes.indexOf("height=\"", at));
-    if (at < 0 || end < 0) return {};
-    bytes.replace(at, end + 3 - at,
+    const qsizetype viewBox = bytes.indexOf("viewBox=\"", at);
+    const qsizetype end = bytes.indexOf('"', viewBox + 9);
+    if (at < 0 || viewBox < 0 || end < 0) return {};
+    const QByteArray width = QByteArray::number(g.canvasWidth);
+    const QByteArray height = QByteArray::number(g.canvasHeight);
+    bytes.replace(at, end + 1 - at,
                   written + Millimetres(g.canvasWidth) + "mm\" height=\"" +
-                      Millimetres(g.canvasHeight) + "mm\"");
+                      Millimetres(g.canvasHeight) + "mm\"\n viewBox=\"0 0 " + width + ' ' +
+                      height + '"');
     return bytes;
 }
 
