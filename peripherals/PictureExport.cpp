@@ -153,8 +153,8 @@ QByteArray EncodeSvg(const Scene& scene, const CanvasGeometry& g, const QString&
     const QByteArray height = QByteArray::number(g.canvasHeight);
     bytes.replace(at, end + 1 - at,
                   written + Millimetres(g.canvasWidth) + "mm\" height=\"" +
-                      Millimetres(g.canvasHeight) + "mm\"\n viewBox=\"0 0 " + width + ' ' +
-                      height + '"');
+                      Millimetres(g.canvasHeight) + "mm\"\n viewBox=\"0 0 " + width + ' ' + height +
+                      '"');
     return bytes;
 }
 
