@@ -54,6 +54,23 @@ struct Options {
                              "разрешение файла .bmp или .png (по умолчанию — как у принтера по "
                              "умолчанию, без принтера 600)")),
         QStringLiteral("N")};
+    QCommandLineOption copies{
+        QStringLiteral("copies"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "сколько копий шкалы поместить на лист, от 1 до 100, рядами с "
+                             "метками обреза: при печати на бумаге принтера, в файл .pdf на "
+                             "листах A4 (по умолчанию 1: в .pdf страница — сама шкала)")),
+        QStringLiteral("N")};
+    QCommandLineOption mirror{
+        QStringLiteral("mirror"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "отразить шкалу слева направо, для печати на обороте прозрачной "
+                             "плёнки: при печати и в файл .pdf или .svg"))};
+    QCommandLineOption outlineText{
+        QStringLiteral("outline-text"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "записать надписи в файл .svg или .pdf контурами, которым не нужен "
+                             "шрифт"))};
     QCommandLineOption print{
         QStringLiteral("print"),
         Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
@@ -74,7 +91,8 @@ void Describe(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
         "quirn::CommandLine",
         "Рисует шкалу стрелочного измерительного прибора в натуральную величину.")));
-    parser.addOptions({options.exportTo, options.dpi, options.print, options.dump, options.help,
+    parser.addOptions({options.exportTo, options.dpi, options.copies, options.mirror,
+                       options.outlineText, options.print, options.dump, options.help,
                        options.version});
     const QString file = Tr(QT_TRANSLATE_NOOP("quirn::CommandLine", "ФАЙЛ"));
     parser.addPositionalArgument(
@@ -114,6 +132,49 @@ bool ParseDpi(const std::string& text, int& dpi) {
     return true;
 }
 
+bool ParseCopies(const std::string& text, int& copies) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
+    if (value < 1 || value > 100) return false;
+    copies = value;
+    return true;
+}
+
+// The output's extension in lower case, which chooses its format.
+std::string OutputFormat(const std::string& output) {
+    const QString name = FromBytes(output);
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? ToBytes(name.mid(dot + 1).toLower()) : std::string();
+}
+
+// --copies, --mirror and --outline-text, where the job and the format take them.
+CommandLineRequest CheckSheetOptions(CommandLineRequest request, const QCommandLineParser& parser,
+                                     const Options& options) {
+    const bool exporting = request.action == Action::Export;
+    const bool sheetJob = exporting || request.action == Action::Print;
+    const std::string format = exporting ? OutputFormat(request.output) : std::string();
+    const bool vector = format == "pdf" || format == "svg";
+    if (parser.isSet(options.copies) || parser.isSet(options.mirror)) {
+        if (!sheetJob)
+            return Fail(QT_TRANSLATE_NOOP(
+                "quirn::CommandLine",
+                "--copies и --mirror применяются только вместе с --export или --print"));
+        if (exporting && request.sheet.copies > 1 && format != "pdf")
+            return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                          "несколько копий на листе пишутся только в файл .pdf"));
+        if (exporting && request.sheet.mirror == Mirroring::LeftToRight && !vector)
+            return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                          "--mirror применяется только к файлам .pdf и .svg"));
+    }
+    if (request.text == TextOutput::AsOutlines && (!exporting || !vector))
+        return Fail(QT_TRANSLATE_NOOP(
+            "quirn::CommandLine",
+            "--outline-text применяется только вместе с --export в файл .svg или .pdf"));
+    return request;
+}
+
 // The argument as typed that the parser reported by its bare name.
 std::string TypedOption(const std::vector<std::string>& args, const QString& name) {
     for (const std::string& arg : args) {
@@ -140,6 +201,9 @@ CommandLineRequest ParseFailure(const QCommandLineParser& parser, const Options&
     if (LacksValue(parser, options.exportTo))
         return Fail(
             QT_TRANSLATE_NOOP("quirn::CommandLine", "после --export нужно имя выходного файла"));
+    if (LacksValue(parser, options.copies))
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                      "после --copies нужно целое число копий от 1 до 100"));
     if (LacksValue(parser, options.dpi))
         return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
                                       "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
@@ -180,6 +244,12 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
     if (parser.isSet(options.dpi) && !ParseDpi(ToBytes(parser.value(options.dpi)), request.dpi))
         return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
                                       "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
+    if (parser.isSet(options.copies) &&
+        !ParseCopies(ToBytes(parser.value(options.copies)), request.sheet.copies))
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                      "после --copies нужно целое число копий от 1 до 100"));
+    if (parser.isSet(options.mirror)) request.sheet.mirror = Mirroring::LeftToRight;
+    if (parser.isSet(options.outlineText)) request.text = TextOutput::AsOutlines;
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
@@ -194,7 +264,7 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
                         ? QT_TRANSLATE_NOOP("quirn::CommandLine", "после --print нужно имя файла")
                         : QT_TRANSLATE_NOOP("quirn::CommandLine",
                                             "после --dump-parameters нужно имя файла"));
-    return request;
+    return CheckSheetOptions(request, parser, options);
 }
 
 std::string UsageText() {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "peripherals/PictureExport.h"
+#include "peripherals/SheetOptions.h"
+
 namespace quirn {
 
 struct CommandLineRequest {
@@ -15,7 +18,9 @@ struct CommandLineRequest {
     std::string file;    // the document to open, dump, export or print; may be empty
     std::string output;  // --export target
     int dpi = 0;         // --dpi; 0 means the application printer's
-    std::string error;   // for Action::Error, in the language in force
+    SheetOptions sheet;  // --copies and --mirror, for --export and --print
+    TextOutput text = TextOutput::AsText;  // --outline-text, for --export
+    std::string error;                     // for Action::Error, in the language in force
 
     bool operator==(const CommandLineRequest&) const = default;
 };

@@ -33,8 +33,12 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     scene.symbols = LoadSymbolImages();
     scene.layout = DefaultLayout(scene.params);
     const int dpi = request.dpi > 0 ? request.dpi : ApplicationPrinter().dpi();
+    ExportOptions options;
+    options.dpi = dpi;
+    options.text = request.text;
+    options.sheet = request.sheet;
     const Outcome exported =
-        ExportPicture(scene, QString::fromLocal8Bit(request.output.c_str()), dpi);
+        ExportPicture(scene, QString::fromLocal8Bit(request.output.c_str()), options);
     if (!exported.ok()) return Complain(OutcomeText(exported).toStdString());
     return 0;
 }

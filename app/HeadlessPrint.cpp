@@ -43,7 +43,9 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     scene.layout = DefaultLayout(scene.params);
     PreferColourForZones(printer, scene.params);
     const QString title = QString::fromStdString(ComposeDescription(scene.params));
-    const Result<int> printed = PrintScale(scene, printer, PageMargins{}, title);
+    PageOptions options;
+    options.sheet = request.sheet;
+    const Result<int> printed = PrintScale(scene, printer, PageMargins{}, title, options);
     if (!printed.ok())
         return Complain(OutcomeText(printed.outcome).toStdString() + " (" +
                         info.printerName().toStdString() + ")");

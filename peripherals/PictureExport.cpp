@@ -17,7 +17,9 @@
 
 #include "peripherals/BandedCanvas.h"
 #include "peripherals/BmpFormat.h"
+#include "peripherals/PdfPageBox.h"
 #include "peripherals/PngStream.h"
+#include "peripherals/SheetPainting.h"
 #include "render/PainterSurface.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
@@ -28,6 +30,10 @@ namespace {
 constexpr int kDefaultDpi = 600;
 // One device pixel per drawing unit: vector output keeps every coordinate exact.
 constexpr int kVectorDpi = 2540;
+
+TextDrawing TextDrawingOf(const ExportOptions& options) {
+    return options.text == TextOutput::AsOutlines ? TextDrawing::Outlines : TextDrawing::Glyphs;
+}
 
 Outcome CannotWrite(const QString& path, const QString& error) {
     return Outcome::Failed(Fault::ExportCannotWrite, {path.toStdString(), error.toStdString()});
@@ -97,18 +103,36 @@ bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const Refere
 }
 
 // Paints the scale at one device pixel per drawing unit onto a page that is the canvas.
-bool PaintVector(const Scene& scene, QPaintDevice& device, const CanvasGeometry& g) {
+bool PaintVector(const Scene& scene, QPaintDevice& device, const CanvasGeometry& g,
+                 const ExportOptions& options) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     painter.fillRect(QRect(0, 0, g.canvasWidth, g.canvasHeight), Qt::white);
+    if (options.sheet.mirror == Mirroring::LeftToRight) {
+        painter.translate(g.canvasWidth, 0);
+        painter.scale(-1, 1);
+    }
     {
         PainterSurface surface(painter, DrawingTransform::OfCanvas(g), true);
+        surface.setTextDrawing(TextDrawingOf(options));
         PaintScale(scene, LayOutScale(scene, PaintMode::Print), g, surface, PaintMode::Print);
     }
     return painter.end();
 }
 
-QByteArray EncodeSvg(const Scene& scene, const CanvasGeometry& g, const QString& title) {
+// Millimetres to the hundredth, as exact as the drawing units: "71", "71.5", "71.23".
+QByteArray Millimetres(int units) {
+    QByteArray text = QByteArray::number(units / 100);
+    const int hundredths = std::abs(units % 100);
+    if (hundredths != 0) {
+        text += '.' + QByteArray::number(hundredths).rightJustified(2, '0');
+        if (text.endsWith('0')) text.chop(1);
+    }
+    return text;
+}
+
+QByteArray EncodeSvg(const Scene& scene, const CanvasGeometry& g, const QString& title,
+                     const ExportOptions& options) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -118,11 +142,26 @@ QByteArray EncodeSvg(const Scene& scene, const CanvasGeometry& g, const QString&
     svg.setSize(QSize(g.canvasWidth, g.canvasHeight));
     svg.setViewBox(QRect(0, 0, g.canvasWidth, g.canvasHeight));
     svg.setTitle(title);
-    if (!PaintVector(scene, svg, g)) return {};
+    if (!PaintVector(scene, svg, g, options)) return {};
+    // The generator writes six digits; a plate over a metre wide needs more.
+    const QByteArray written = "<svg width=\"";
+    const qsizetype at = bytes.indexOf(written);
+    const qsizetype viewBox = bytes.indexOf("viewBox=\"", at);
+    const qsizetype end = bytes.indexOf('"', viewBox + 9);
+    if (at < 0 || viewBox < 0 || end < 0) return {};
+    const QByteArray width = QByteArray::number(g.canvasWidth);
+    const QByteArray height = QByteArray::number(g.canvasHeight);
+    bytes.replace(at, end + 1 - at,
+                  written + Millimetres(g.canvasWidth) + "mm\" height=\"" +
+                      Millimetres(g.canvasHeight) + "mm\"\n viewBox=\"0 0 " + width + ' ' + height +
+                      '"');
     return bytes;
 }
 
-QByteArray EncodePdf(const Scene& scene, const CanvasGeometry& g, const QString& title) {
+// One page that is the canvas: Qt keeps the page to whole points, rounded up so that no edge
+// is cut, and the page box is then set to the canvas.
+QByteArray EncodeCanvasPdf(const Scene& scene, const CanvasGeometry& g, const QString& title,
+                           const ExportOptions& options) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -131,13 +170,42 @@ QByteArray EncodePdf(const Scene& scene, const CanvasGeometry& g, const QString&
         pdf.setResolution(kVectorDpi);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Quirn"));
-        // The page box is kept in whole points: round up so no edge of the canvas is cut.
         const auto points = [](int units) { return int(std::ceil(units * 72.0 / kVectorDpi)); };
         const QPageSize page(QSize(points(g.canvasWidth), points(g.canvasHeight)), QString(),
                              QPageSize::ExactMatch);
         if (!pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()))) return {};
-        if (!PaintVector(scene, pdf, g)) return {};
+        if (!PaintVector(scene, pdf, g, options)) return {};
     }
+    if (!SetPageBox(bytes, CanvasBox(g.canvasWidth, g.canvasHeight))) return {};
+    return bytes;
+}
+
+// The copies on A4 sheets within margins of 10 mm, as many sheets as they take.
+QByteArray EncodeSheetPdf(const Scene& scene, const QString& title, const ExportOptions& options) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(kVectorDpi);
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("Quirn"));
+    if (!pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()))) {
+        return {};
+    }
+    SheetPainting painting;
+    painting.dpi = kVectorDpi;
+    painting.margins = PageMargins{1000, 1000, 1000, 1000};
+    painting.text = TextDrawingOf(options);
+    painting.options.sheet = options.sheet;
+    const int sheets = SheetsOf(scene, pdf, painting);
+    QPainter painter;
+    if (!painter.begin(&pdf)) return {};
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+        if (sheet > 0 && !pdf.newPage()) return {};
+        PaintSheet(scene, painter, painting, sheet);
+    }
+    if (!painter.end()) return {};
     return bytes;
 }
 
@@ -198,8 +266,13 @@ Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOp
     const CanvasGeometry g =
         ComputeCanvasGeometry(scene, ReferenceDevice::ForDpi(kVectorDpi), PaintMode::Print);
     if (g.canvasWidth > 0 && g.canvasHeight > 0) {
-        bytes = suffix == QLatin1String("svg") ? EncodeSvg(scene, g, title)
-                                               : EncodePdf(scene, g, title);
+        if (suffix == QLatin1String("svg")) {
+            bytes = EncodeSvg(scene, g, title, options);
+        } else if (options.sheet.copies > 1) {
+            bytes = EncodeSheetPdf(scene, title, options);
+        } else {
+            bytes = EncodeCanvasPdf(scene, g, title, options);
+        }
     }
     if (bytes.isEmpty()) {
         return Outcome::Failed(Fault::ExportUnbuildable, {outPath.toStdString()});

@@ -18,8 +18,10 @@ enum class TextOutput { AsText, AsOutlines };
 struct ExportOptions {
     int dpi = 0;  // BMP and PNG; 0 means 600
     TextOutput text = TextOutput::AsText;
-    SheetOptions sheet;  // PDF: copies on a sheet and mirroring; one copy unmirrored is the canvas
-    int bandRows = 0;    // 0: as many as keep memory to a few tens of megabytes
+    // PDF: several copies go on A4 sheets with crop marks, one copy is a page that is the
+    // canvas; PDF and SVG are mirrored when asked; BMP and PNG take neither.
+    SheetOptions sheet;
+    int bandRows = 0;  // 0: as many as keep memory to a few tens of megabytes
 };
 
 // Renders the scale for print and writes it by the file's extension: ".bmp" and ".png" as a

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "render/PainterSurface.h"
-#include "render/ScaleDrawing.h"
+#include "peripherals/SheetPainting.h"
 
 namespace quirn {
 namespace {
@@ -18,8 +18,6 @@ namespace {
 constexpr int kDefaultDpi = 600;
 // Hundredths of a millimetre per inch.
 constexpr std::int64_t kUnitsPerInch = 2540;
-// One device pixel per drawing unit: the canvas's geometry in exact drawing units.
-constexpr int kUnitDpi = 2540;
 
 int Pixels(double points, int dpi) {
     return static_cast<int>(std::lround(points * dpi / 72.0));
@@ -126,46 +124,45 @@ int ApplicationPrinter::dpi() {
 
 void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMargins& margins,
                     bool hatchedZones, const PageOptions& options) {
-    (void)options;  // not yet honoured
-    const ScaleLayout laid = LayOutScale(scene, PaintMode::Print);
-    const CanvasGeometry units =
-        ComputeCanvasGeometry(scene, ReferenceDevice::ForDpi(kUnitDpi), PaintMode::Print);
-    const double scale = double(dpi) / double(kUnitsPerInch);
-    const QPointF topLeft(margins.left * scale, margins.top * scale);
-    const QRectF canvas(topLeft, QSizeF(units.canvasWidth * scale, units.canvasHeight * scale));
-
-    painter.save();
-    // The canvas is all that reaches the paper: the screen's bottom line lies outside it.
-    painter.setClipRect(canvas);
-    painter.fillRect(canvas, Qt::white);
-    {
-        const DrawingTransform page{topLeft + QPointF(units.originX, units.originY) * scale, dpi,
-                                    kUnitsPerInch};
-        PainterSurface surface(painter, page, true);
-        surface.setHatchedZones(hatchedZones);
-        PaintScale(scene, laid, units, surface, PaintMode::Print);
-    }
-    painter.restore();
+    SheetPainting painting;
+    painting.dpi = dpi;
+    painting.margins = margins;
+    painting.zones = hatchedZones ? ZonePainting::Hatched : ZonePainting::Coloured;
+    painting.options = options;
+    PaintSheet(scene, painter, painting, 0);
 }
 
 Result<int> PrintScale(const Scene& scene, QPrinter& printer, const PageMargins& margins,
                        const QString& documentName, const PageOptions& options) {
-    // The document has one page.
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1) return {{}, 0};
     printer.setFullPage(true);
+    SheetPainting painting;
+    painting.dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
+    painting.margins = margins;
+    // A printer set to grey would print a coloured zone as a dark band that hides the ticks.
+    painting.zones =
+        printer.colorMode() == QPrinter::GrayScale ? ZonePainting::Hatched : ZonePainting::Coloured;
+    painting.options = options;
+    const int sheets = SheetsOf(scene, printer, painting);
+    int first = 1;
+    int last = sheets;
+    if (printer.printRange() == QPrinter::PageRange) {
+        first = std::max(printer.fromPage(), 1);
+        if (printer.toPage() > 0) last = std::min(printer.toPage(), sheets);
+    }
+    if (first > last) return {{}, 0};
     printer.setDocName(documentName);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return {Outcome::Failed(Fault::PrintCannotStart), 0};
     }
-    const int dpi = printer.resolution() > 0 ? printer.resolution() : kDefaultDpi;
-    // A printer set to grey would print a coloured zone as a dark band that hides the ticks.
-    PaintScalePage(scene, painter, dpi, margins, printer.colorMode() == QPrinter::GrayScale,
-                   options);
+    for (int sheet = first; sheet <= last; ++sheet) {
+        if (sheet > first && !printer.newPage()) break;
+        PaintSheet(scene, painter, painting, sheet - 1);
+    }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return {Outcome::Failed(Fault::PrintNotSent, {printer.printerName().toStdString()}), 0};
     }
-    return {{}, 1};
+    return {{}, last - first + 1};
 }
 
 void PreferColourForZones(QPrinter& printer, const ScaleParameters& params) {

@@ -88,13 +88,15 @@ std::unique_ptr<QPrinter> MakePaperPrinter();
 // Paints the scale as printed onto painter's device at dpi, the canvas's top-left corner at
 // the left and top margins from the device's origin. The drawing is clipped to the canvas.
 // Zones are filled in colour, or hatched in black for a device that prints grey only.
-// options lays copies on the sheet, mirrors them and corrects the printer's scale.
+// options lays copies on the sheet, mirrors them and corrects the printer's scale; this paints
+// the first sheet, with the device's full page as the paper.
 void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMargins& margins,
                     bool hatchedZones = false, const PageOptions& options = {});
 
-// Prints the scale on one page of printer, which must print the full page. A page range that
-// does not include page 1 prints nothing. Zones come out in colour when the printer is set to
-// colour, and hatched when it is set to grey. The value is the number of pages printed.
+// Prints the scale on printer, which must print the full page: one page, or as many as the
+// copies of options take. Only the pages of a page range are printed. Zones come out in colour
+// when the printer is set to colour, and hatched when it is set to grey. The value is the
+// number of pages printed.
 Result<int> PrintScale(const Scene& scene, QPrinter& printer, const PageMargins& margins,
                        const QString& documentName, const PageOptions& options = {});
 

@@ -332,7 +332,8 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
                     fonts_.face().font,
                     QPointF(range.start, ascent),
                     shown,
-                    outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph,
+                    textDrawing_ == TextDrawing::Outlines ||
+                        (outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph),
                     exact,
                     {}};
     // A numeral's digits stand between the baseline and the cap height, a little inside its

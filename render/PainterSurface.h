@@ -24,6 +24,10 @@ class QPainter;
 
 namespace quirn {
 
+// How texts reach the device: as glyphs of their font, or as filled outlines that need no font
+// (a vector file written so carries none).
+enum class TextDrawing { Glyphs, Outlines };
+
 class PainterSurface : public DrawingSurface {
   public:
     // Draws through transform onto the painter's device; monochrome turns antialiasing off for
@@ -54,6 +58,8 @@ class PainterSurface : public DrawingSurface {
 
     // Zones hatched in black rather than filled in colour: for pictures of one bit per pixel.
     void setHatchedZones(bool hatched) { hatchedZones_ = hatched; }
+    // Glyphs by default.
+    void setTextDrawing(TextDrawing drawing) { textDrawing_ = drawing; }
 
     // Only the device pixels in area are being painted (the painter is clipped to them): what
     // misses them is left out before any work.
@@ -105,6 +111,7 @@ class PainterSurface : public DrawingSurface {
     bool hatchedZones_ = false;
     FontMeasure fonts_;
     bool outlineText_;  // raster devices fill large text as outlines; vector ones keep text
+    TextDrawing textDrawing_ = TextDrawing::Glyphs;
     int penWidth_ = 1;
     bool blackBrush_ = false;
     qsizetype giantGlyphs_ = 0;

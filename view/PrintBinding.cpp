@@ -3,12 +3,15 @@
 #include "view/PrintBinding.h"
 
 #include <QAbstractPrintDialog>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QFormLayout>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QSpinBox>
 #include <cmath>
 
 #include "view/OutcomeText.h"
@@ -29,6 +32,34 @@ int Units(double millimetres) {
     return static_cast<int>(std::lround(millimetres * 100.0));
 }
 
+// The print dialog's tab of copies on the sheet, its fields starting from sheet; the dialog
+// that shows it owns it.
+class SheetTab {
+  public:
+    explicit SheetTab(const SheetOptions& sheet)
+        : page_(new QWidget), copies_(new QSpinBox), mirror_(new QCheckBox) {
+        page_->setWindowTitle(QCoreApplication::translate("quirn::PrintBinding", "Копии на листе"));
+        copies_->setRange(1, 100);
+        copies_->setValue(sheet.copies);
+        mirror_->setText(QCoreApplication::translate("quirn::PrintBinding",
+                                                     "Зеркально (для печати на обороте плёнки)"));
+        mirror_->setChecked(sheet.mirror == Mirroring::LeftToRight);
+        auto* form = new QFormLayout(page_);
+        form->addRow(QCoreApplication::translate("quirn::PrintBinding", "Копий на листе:"),
+                     copies_);
+        form->addRow(mirror_);
+    }
+    QWidget* page() const { return page_; }
+    SheetOptions value() const {
+        return {copies_->value(), mirror_->isChecked() ? Mirroring::LeftToRight : Mirroring::None};
+    }
+
+  private:
+    QWidget* page_;
+    QSpinBox* copies_;
+    QCheckBox* mirror_;
+};
+
 }  // namespace
 
 PrintBinding::PrintBinding(ScaleSession& session, QWidget& parent, UserPrompts& prompts)
@@ -41,8 +72,10 @@ void PrintBinding::Warn(const QString& text) {
 }
 
 void PrintBinding::Print(QPrinter& printer) {
-    const Result<int> printedPages = PrintScale(session_.scene(), printer, margins_,
-                                                session_.DocumentTitle(), pageOptionsFor(printer));
+    PageOptions options = pageOptionsFor(printer);
+    options.sheet = sheet_;
+    const Result<int> printedPages =
+        PrintScale(session_.scene(), printer, margins_, session_.DocumentTitle(), options);
     if (!printedPages.ok()) Warn(OutcomeText(printedPages.outcome));
 }
 
@@ -77,7 +110,10 @@ void PrintBinding::printScale(PrintDialogUse dialogUse) {
         QPrintDialog dialog(printer, &parent_);
         dialog.setMinMax(1, kLastPage);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        const SheetTab tab(sheet_);
+        dialog.setOptionTabs({tab.page()});
         if (dialog.exec() != QDialog::Accepted) return;
+        sheet_ = tab.value();
     } else {
         printer->setPrintRange(QPrinter::AllPages);
     }

@@ -57,6 +57,7 @@ class PrintBinding {
     std::unique_ptr<QPrinter> paper_;  // made when first needed without a printer
     PageMargins margins_;
     PrinterScales scales_;
+    SheetOptions sheet_;  // the print dialog's copies on the sheet, kept for the session
 };
 
 }  // namespace quirn

@@ -1500,4 +1500,54 @@ No printer is installed on this system.</translation>
         <translation>Measure each ruler with a rule from the 0 tick to the 100 tick and enter both lengths in millimetres in the calibration window. An exact printer gives 100 mm.</translation>
     </message>
 </context>
+<context>
+    <name>quirn::CommandLine</name>
+    <message>
+        <source>сколько копий шкалы поместить на лист, от 1 до 100, рядами с метками обреза: при печати на бумаге принтера, в файл .pdf на листах A4 (по умолчанию 1: в .pdf страница — сама шкала)</source>
+        <translation>how many copies of the scale to place on a sheet, from 1 to 100, in rows with crop marks: when printing, on the printer's paper; in a .pdf file, on A4 sheets (by default 1: a .pdf page is the scale itself)</translation>
+    </message>
+    <message>
+        <source>отразить шкалу слева направо, для печати на обороте прозрачной плёнки: при печати и в файл .pdf или .svg</source>
+        <translation>mirror the scale left to right, for printing on the back of transparent film: when printing and in a .pdf or .svg file</translation>
+    </message>
+    <message>
+        <source>записать надписи в файл .svg или .pdf контурами, которым не нужен шрифт</source>
+        <translation>write the texts into a .svg or .pdf file as outlines that need no font</translation>
+    </message>
+    <message>
+        <source>после --copies нужно целое число копий от 1 до 100</source>
+        <translation>--copies needs a whole number of copies from 1 to 100</translation>
+    </message>
+    <message>
+        <source>--copies и --mirror применяются только вместе с --export или --print</source>
+        <translation>--copies and --mirror apply only together with --export or --print</translation>
+    </message>
+    <message>
+        <source>несколько копий на листе пишутся только в файл .pdf</source>
+        <translation>several copies on a sheet are written to a .pdf file only</translation>
+    </message>
+    <message>
+        <source>--mirror применяется только к файлам .pdf и .svg</source>
+        <translation>--mirror applies to .pdf and .svg files only</translation>
+    </message>
+    <message>
+        <source>--outline-text применяется только вместе с --export в файл .svg или .pdf</source>
+        <translation>--outline-text applies only together with --export to a .svg or .pdf file</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PrintBinding</name>
+    <message>
+        <source>Копии на листе</source>
+        <translation>Copies on a sheet</translation>
+    </message>
+    <message>
+        <source>Копий на листе:</source>
+        <translation>Copies on a sheet:</translation>
+    </message>
+    <message>
+        <source>Зеркально (для печати на обороте плёнки)</source>
+        <translation>Mirrored (for printing on the back of film)</translation>
+    </message>
+</context>
 </TS>

@@ -30,6 +30,14 @@ TEST(CommandLine, RecognisesEachJobAndItsArguments) {
     EXPECT_EQ(exportRequest.file, "scale.qrn");
     EXPECT_EQ(ParseCommandLine({"--export", "out.png"}).file, "");
     EXPECT_EQ(ParseCommandLine({"--", "--export"}).file, "--export");
+    const CommandLineRequest sheet = ParseCommandLine(
+        {"--export", "Out.PDF", "--copies", "12", "--mirror", "--outline-text", "a.qrn"});
+    EXPECT_EQ(sheet.action, Action::Export) << sheet.error;
+    EXPECT_EQ(sheet.sheet, (SheetOptions{12, Mirroring::LeftToRight}));
+    EXPECT_EQ(sheet.text, TextOutput::AsOutlines);
+    EXPECT_EQ(ParseCommandLine({"--print", "a.qrn", "--copies=100"}).sheet.copies, 100);
+    EXPECT_EQ(ParseCommandLine({"--export", "a.svg", "--mirror"}).sheet.mirror,
+              Mirroring::LeftToRight);
     // Values after "=" too; Qt's own options, with their values, are neither files nor errors.
     EXPECT_EQ(ParseCommandLine({"-platform", "offscreen", "--export=out.bmp", "-style", "fusion",
                                 "--dpi=1200", "-reverse", "-style=fusion", "scale.qrn"}),
@@ -49,11 +57,23 @@ TEST(CommandLine, RejectsWhatItCannotDo) {
                                                {"--frobnicate"},
                                                {"--export=a.bmp", "--dpi=0"},
                                                {"--print=a.qrn"},
-                                               {"a.qrn", "-platform"}}) {
+                                               {"a.qrn", "-platform"},
+                                               {"--export", "a.pdf", "--copies"},
+                                               {"--export", "a.pdf", "--copies", "0"},
+                                               {"--export", "a.pdf", "--copies", "101"},
+                                               {"--export", "a.pdf", "--copies", "2x"},
+                                               {"--export", "a.svg", "--copies", "2"},
+                                               {"--export", "a.png", "--mirror"},
+                                               {"--export", "a.bmp", "--outline-text"},
+                                               {"--print", "a.qrn", "--outline-text"},
+                                               {"--copies", "2", "a.qrn"},
+                                               {"--mirror", "a.qrn"}}) {
         const CommandLineRequest request = ParseCommandLine(args);
         EXPECT_EQ(request.action, Action::Error) << args.front();
         EXPECT_FALSE(request.error.empty());
     }
+    EXPECT_EQ(ParseCommandLine({"--export", "a.pdf", "--copies", "0"}).error,
+              "после --copies нужно целое число копий от 1 до 100");
 }
 
 struct ProcessResult {

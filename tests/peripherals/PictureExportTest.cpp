@@ -147,24 +147,102 @@ TEST_F(ExportPictureTest, PngIsOneBitWithItsResolution) {
     EXPECT_NEAR(image.dotsPerMeterX(), 23622, 30);
 }
 
-TEST_F(ExportPictureTest, VectorPagesAreTheCanvasInMillimetres) {
-    ASSERT_TRUE(ExportPicture(state_, path("scale.svg"), 600).ok());
-    const QString svg = QString::fromUtf8(read("scale.svg"));
-    const QRegularExpressionMatch size =
-        QRegularExpression(R"(width="([\d.]+)mm" height="([\d.]+)mm")").match(svg);
-    ASSERT_TRUE(size.hasMatch()) << svg.left(400).toStdString();
-    EXPECT_NEAR(size.captured(1).toDouble(), 71.0, 0.01);
-    EXPECT_NEAR(size.captured(2).toDouble(), 62.0, 0.01);
-    EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 7100 6200\"")));
+// What pdfinfo reads of a PDF: each page's size in points, from its box; none when an offset of
+// the cross-reference table misses the object it names.
+std::vector<QSizeF> PdfPageSizes(const QByteArray& pdf) {
+    const QRegularExpression entry(R"((\d{10}) \d{5} n)");
+    const qsizetype xref = pdf.lastIndexOf("\nxref\n") + 1;
+    for (auto it = entry.globalMatch(QString::fromLatin1(pdf.mid(xref))); it.hasNext();) {
+        const qsizetype at = it.next().captured(1).toLongLong();
+        if (!QRegularExpression(R"(^\d+ 0 obj)")
+                 .match(QString::fromLatin1(pdf.mid(at, 16)))
+                 .hasMatch())
+            return {};
+    }
+    if (!pdf.contains("startxref\n" + QByteArray::number(xref))) return {};
+    std::vector<QSizeF> sizes;
+    const QRegularExpression box(R"(/MediaBox \[([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+)\])");
+    for (auto it = box.globalMatch(QString::fromLatin1(pdf)); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        sizes.emplace_back(m.captured(3).toDouble() - m.captured(1).toDouble(),
+                           m.captured(4).toDouble() - m.captured(2).toDouble());
+    }
+    return sizes;
+}
 
-    ASSERT_TRUE(ExportPicture(state_, path("scale.pdf"), 600).ok());
-    const QString pdf = QString::fromLatin1(read("scale.pdf"));
-    const QRegularExpressionMatch box =
-        QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])").match(pdf);
-    ASSERT_TRUE(box.hasMatch());
-    // Points are 1/72 inch; the page box is kept to whole points.
-    EXPECT_NEAR(box.captured(1).toDouble(), 71.0 / 25.4 * 72.0, 1.0);
-    EXPECT_NEAR(box.captured(2).toDouble(), 62.0 / 25.4 * 72.0, 1.0);
+TEST_F(ExportPictureTest, VectorPagesAreTheCanvasInMillimetres) {
+    // Plates whose canvases are no whole number of points, the widest beyond six digits, and
+    // their pages' sizes as pdfinfo shows them.
+    struct Plate {
+        int width, height;
+        double points[2];
+    };
+    for (const Plate& plate :
+         {Plate{6900, 6000, {201.26, 175.75}}, Plate{12345, 4321, {355.61, 128.15}},
+          Plate{1234567, 5000, {35001.27, 147.4}}}) {
+        const int width = plate.width;
+        const int height = plate.height;
+        state_.params.plateWidth = width;
+        state_.params.plateHeight = height;
+        state_.layout = DefaultLayout(state_.params);
+        const double canvasWidth = (width + 200) / 100.0;  // millimetres
+        const double canvasHeight = (height + 200) / 100.0;
+        ASSERT_TRUE(ExportPicture(state_, path("scale.svg"), 600).ok());
+        const QString svg = QString::fromUtf8(read("scale.svg"));
+        const QRegularExpressionMatch size =
+            QRegularExpression(R"(width="([\d.]+)mm" height="([\d.]+)mm")").match(svg);
+        ASSERT_TRUE(size.hasMatch()) << svg.left(400).toStdString();
+        EXPECT_NEAR(size.captured(1).toDouble(), canvasWidth, 0.001) << width;
+        EXPECT_NEAR(size.captured(2).toDouble(), canvasHeight, 0.001) << height;
+        EXPECT_TRUE(svg.contains(
+            QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(width + 200).arg(height + 200)));
+
+        ASSERT_TRUE(ExportPicture(state_, path("scale.pdf"), 600).ok());
+        const std::vector<QSizeF> pages = PdfPageSizes(read("scale.pdf"));
+        ASSERT_EQ(pages.size(), 1u) << width;
+        EXPECT_NEAR(pages[0].width(), plate.points[0], 1e-9) << width;
+        EXPECT_NEAR(pages[0].height(), plate.points[1], 1e-9) << height;
+    }
+}
+
+TEST_F(ExportPictureTest, TextAsOutlinesNeedsNoFont) {
+    ExportOptions outlines;
+    outlines.text = TextOutput::AsOutlines;
+    ASSERT_TRUE(ExportPicture(state_, path("text.svg"), ExportOptions{}).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("text.pdf"), ExportOptions{}).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("outlines.svg"), outlines).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("outlines.pdf"), outlines).ok());
+    // Texts as text, their fonts embedded in the PDF; as outlines, one filled path a line.
+    const int texts = int(read("text.svg").count("<text"));
+    EXPECT_GE(texts, 8);  // numerals, unit, name and labels of the default plate
+    EXPECT_TRUE(read("text.pdf").contains("/FontFile"));
+    const QByteArray svg = read("outlines.svg");
+    EXPECT_FALSE(svg.contains("<text"));
+    EXPECT_EQ(svg.count("<path"), read("text.svg").count("<path") + texts);
+    EXPECT_FALSE(read("outlines.pdf").contains("/FontFile"));
+    EXPECT_FALSE(read("outlines.pdf").contains("/FontDescriptor"));
+}
+
+TEST_F(ExportPictureTest, CopiesFillA4SheetsAndAMirrorOnlyTurnsThePage) {
+    ExportOptions sheet;
+    sheet.sheet.copies = 9;  // 71 x 62 mm canvases: two across and four down each sheet
+    ASSERT_TRUE(ExportPicture(state_, path("sheet.pdf"), sheet).ok());
+    const std::vector<QSizeF> pages = PdfPageSizes(read("sheet.pdf"));
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0], QSizeF(595, 842));  // A4 as Qt has it
+
+    // One copy mirrored: the canvas's page, the same paths with the picture turned over.
+    ExportOptions mirrored;
+    mirrored.sheet.mirror = Mirroring::LeftToRight;
+    ASSERT_TRUE(ExportPicture(state_, path("mirrored.pdf"), mirrored).ok());
+    EXPECT_EQ(PdfPageSizes(read("mirrored.pdf")), std::vector{QSizeF(201.26, 175.75)});
+    ASSERT_TRUE(ExportPicture(state_, path("plain.svg"), ExportOptions{}).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("mirrored.svg"), mirrored).ok());
+    const QByteArray plain = read("plain.svg");
+    const QByteArray turned = read("mirrored.svg");
+    EXPECT_EQ(turned.count("<path"), plain.count("<path"));
+    EXPECT_TRUE(turned.contains("matrix(-1,0,0,1,7100,0)"));
+    EXPECT_FALSE(plain.contains("matrix(-1,"));
 }
 
 TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
