@@ -167,6 +167,23 @@ TEST_F(ExportPictureTest, VectorPagesAreTheCanvasInMillimetres) {
     EXPECT_NEAR(box.captured(2).toDouble(), 62.0 / 25.4 * 72.0, 1.0);
 }
 
+// The shipped symbols are shapes in vector files; a user's own bitmap stays a picture.
+TEST_F(ExportPictureTest, ShippedSymbolsArePathsInVectorFiles) {
+    state_.symbols = LoadSymbolImages();
+    ASSERT_TRUE(ExportPicture(state_, path("drawn.svg"), 600).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("drawn.pdf"), 600).ok());
+    EXPECT_FALSE(read("drawn.svg").contains("<image"));
+    EXPECT_FALSE(read("drawn.pdf").contains("/Subtype /Image"));
+
+    QImage own(30, 20, QImage::Format_RGB32);
+    own.fill(Qt::black);
+    state_.symbols.data = own;
+    ASSERT_TRUE(ExportPicture(state_, path("own.svg"), 600).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("own.pdf"), 600).ok());
+    EXPECT_EQ(read("own.svg").count("<image"), 1);
+    EXPECT_EQ(read("own.pdf").count("/Subtype /Image"), 1);
+}
+
 TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
     EXPECT_EQ(ExportPicture(state_, path("scale.txt"), 600),
               Outcome::Failed(Fault::ExportUnknownFormat, {path("scale.txt").toStdString()}));
