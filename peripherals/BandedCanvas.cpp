@@ -21,17 +21,17 @@ constexpr int kRasterLimit = 32767;
 }  // namespace
 
 BandedCanvas::BandedCanvas(const Scene& scene, const ReferenceDevice& device, BandPixels pixels,
-                           std::vector<std::uint32_t> palette)
+                           PlateColours palette)
     : scene_(scene),
       laid_(LayOutScale(scene, PaintMode::Print)),
       geometry_(ComputeCanvasGeometry(scene, device, PaintMode::Print)),
       pixels_(pixels) {
-    // Grey is filled forty times faster than one bit and packed at the end; colour needs RGB.
-    // Colours that stay apart in 16 bits are painted in half the memory of RGB.
+    // Grey is filled forty times faster than one bit and packed at the end. A palette's colours
+    // are painted in as few bytes as keep them apart (grey too, mostly), others in RGB.
     if (pixels_ == BandPixels::Palette) index_.emplace(std::move(palette));
     QImage::Format format = QImage::Format_RGB32;
     if (pixels_ == BandPixels::OneBit) format = QImage::Format_Grayscale8;
-    if (index_ && index_->fitsRgb16()) format = QImage::Format_RGB16;
+    if (index_) format = index_->paintedFormat();
     canvas_ = std::make_unique<SparseCanvas>(geometry_, format);
 }
 
@@ -52,7 +52,7 @@ qsizetype BandedCanvas::rowBytes() const {
 
 int BandedCanvas::defaultBandRows() const {
     const std::int64_t painted = std::int64_t{std::min(geometry_.pixelWidth, kRasterLimit)} *
-                                 (pixels_ == BandPixels::OneBit ? 1 : 4);  // RGB16 fits too
+                                 (pixels_ == BandPixels::OneBit ? 1 : 4);
     const std::int64_t byPainting = kBandBytes / std::max<std::int64_t>(painted, 1);
     const std::int64_t byRows = kBandBytes / std::max<qsizetype>(rowBytes(), 1);
     return int(std::clamp<std::int64_t>(std::min(byPainting, byRows), 1, kRasterLimit));
@@ -81,15 +81,11 @@ void BandedCanvas::render(int top, int rows, uchar* out) {
             PackGreyRow(painted, width, row + x / 8);
             return;
         }
-        if (index_ && index_->fitsRgb16()) {
-            index_->map(reinterpret_cast<const quint16*>(painted), width, row + x);
+        if (index_) {
+            index_->map(painted, width, row + x);
             return;
         }
         const auto* from = reinterpret_cast<const QRgb*>(painted);
-        if (index_) {
-            index_->map(from, width, row + x);
-            return;
-        }
         uchar* to = row + qsizetype(x) * 3;
         for (int i = 0; i < width; ++i) {
             *to++ = uchar(qRed(from[i]));

@@ -22,10 +22,10 @@ enum class BandPixels { OneBit, Palette, Rgb };
 class BandedCanvas {
   public:
     // Lays the scene out and takes the geometry of the print canvas for device. The scene must
-    // outlive the canvas. Palette rows index palette, which must hold every colour the plate
-    // paints (PlatePalette).
+    // outlive the canvas. Palette rows index palette.colours, which must hold every colour the
+    // plate paints (PlatePalette).
     BandedCanvas(const Scene& scene, const ReferenceDevice& device,
-                 BandPixels pixels = BandPixels::OneBit, std::vector<std::uint32_t> palette = {});
+                 BandPixels pixels = BandPixels::OneBit, PlateColours palette = {});
     ~BandedCanvas();
     BandedCanvas(const BandedCanvas&) = delete;
     BandedCanvas& operator=(const BandedCanvas&) = delete;

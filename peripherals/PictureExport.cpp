@@ -153,11 +153,11 @@ QByteArray EncodePdf(const Scene& scene, const CanvasGeometry& g, const QString&
 Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
                      const ReferenceDevice& device, int bandRows) {
     const bool colour = !bmp && !scene.params.ext.zones.empty();
-    std::optional<std::vector<std::uint32_t>> palette;
+    std::optional<PlateColours> palette;
     if (colour) palette = PlatePalette(scene);
     BandPixels pixels = BandPixels::OneBit;
     if (colour) pixels = palette ? BandPixels::Palette : BandPixels::Rgb;
-    BandedCanvas canvas(scene, device, pixels, palette.value_or(std::vector<std::uint32_t>{}));
+    BandedCanvas canvas(scene, device, pixels, palette.value_or(PlateColours{}));
     const CanvasGeometry& g = canvas.geometry();
     if (bmp && !FitsBmp(g.pixelWidth, g.pixelHeight)) {
         return Outcome::Failed(
@@ -177,9 +177,9 @@ Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotCreate(path, file.errorString());
     const int rows = bandRows > 0 ? bandRows : canvas.defaultBandRows();
-    const bool written =
-        bmp ? StreamBmp(file, canvas, rows)
-            : StreamPng(file, canvas, rows, device, palette.value_or(std::vector<std::uint32_t>{}));
+    const bool written = bmp ? StreamBmp(file, canvas, rows)
+                             : StreamPng(file, canvas, rows, device,
+                                         palette ? palette->colours : std::vector<std::uint32_t>{});
     if (!written || !file.commit()) {
         const QString error = file.errorString();
         file.cancelWriting();

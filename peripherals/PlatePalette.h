@@ -3,6 +3,7 @@
 // what lets a plate with coloured zones be written as a palette picture a band at a time.
 #pragma once
 
+#include <QImage>
 #include <QtGlobal>
 #include <cstdint>
 #include <optional>
@@ -13,29 +14,37 @@
 namespace quirn {
 
 // Black, white, the zones' colours and the colours of the symbols' own bitmaps, each once, as
-// 0xRRGGBB; empty when there are more than a palette holds. The print canvas paints without
-// smoothing, so that no other colour can come out of it.
-std::optional<std::vector<std::uint32_t>> PlatePalette(const Scene& scene);
+// 0xRRGGBB. The print canvas paints without smoothing, so that no other colour can come out of
+// it.
+struct PlateColours {
+    std::vector<std::uint32_t> colours;
+    // Those of them the symbols' bitmaps hold, which the raster engine converts its own way.
+    std::vector<std::uint32_t> inBitmaps;
+};
+// None when there are more than a palette holds.
+std::optional<PlateColours> PlatePalette(const Scene& scene);
 
 // Painted rows mapped to their palette indices; a colour outside the palette takes the nearest.
 class PaletteIndex {
   public:
-    explicit PaletteIndex(std::vector<std::uint32_t> colours);
+    explicit PaletteIndex(PlateColours colours);
 
-    // Whether the colours stay apart in 16 bits (5-6-5), so that rows may be painted in half
-    // the memory and mapped by a table.
-    bool fitsRgb16() const { return !rgb16_.empty(); }
-    // width pixels of 16 bits to width indices; only when fitsRgb16().
-    void map(const quint16* pixels, int width, uchar* indices) const;
-    // width pixels (QRgb) to width indices, the colour of the last run remembered: a plate's
-    // rows are long runs of one colour.
-    void map(const QRgb* pixels, int width, uchar* indices);
+    // The format of fewest bytes in which the raster engine paints the colours apart from one
+    // another: grey, 16-bit or 32-bit RGB.
+    QImage::Format paintedFormat() const { return format_; }
+    // width pixels painted in paintedFormat() to width indices.
+    void map(const uchar* painted, int width, uchar* indices);
 
   private:
+    template <typename Pixel>
+    void mapByTable(const Pixel* pixels, int width, uchar* indices) const;
+    void mapRgb32(const QRgb* pixels, int width, uchar* indices);
     uchar nearest(std::uint32_t rgb) const;
 
     std::vector<std::uint32_t> colours_;
-    std::vector<uchar> rgb16_;  // index by 5-6-5 colour
+    QImage::Format format_ = QImage::Format_RGB32;
+    std::vector<uchar> table_;  // index by painted grey or 16-bit value
+    // The colour of the last run in 32 bits: a plate's rows are long runs of one colour.
     std::uint32_t lastColour_ = 0;
     uchar lastIndex_ = 0;
 };

@@ -367,12 +367,16 @@ QImage RgbCanvas(const Scene& scene, int dpi) {
 
 // A zoned plate's PNG is a palette of its colours while they fit one, RGB when they do not,
 // and shows what the colour canvas shows either way: zones whose colours differ only in their
-// lowest bits, and a symbol bitmap of more colours than a palette holds.
+// lowest bits, a symbol bitmap with a colour of its own, and one of more colours than a palette
+// holds.
 TEST_F(ExportPictureTest, ZonedPngIndexesItsColoursWhileTheyFit) {
     QImage colourful(40, 10, QImage::Format_RGB32);
     for (int y = 0; y < colourful.height(); ++y)
         for (int x = 0; x < colourful.width(); ++x)
             colourful.setPixel(x, y, qRgb(x * 6, y * 25, 90));
+    QImage blue(40, 10, QImage::Format_RGB32);
+    blue.fill(qRgb(0x30, 0x50, 0xC0));
+    blue.setPixel(0, 0, qRgb(0, 0, 0));
     struct Case {
         const char* name;
         std::vector<Zone> zones;
@@ -391,6 +395,11 @@ TEST_F(ExportPictureTest, ZonedPngIndexesItsColoursWhileTheyFit) {
          {},
          3,
          {0x000000, 0xFFFFFF, 0x00A000, 0x00A001}},
+        {"blue symbol",
+         {{1, 0.0, 5.0, 0x00A000}},
+         blue,
+         3,
+         {0x000000, 0xFFFFFF, 0x00A000, 0x3050C0}},
         {"colourful symbol", {{1, 0.0, 5.0, 0x00A000}}, colourful, 2, {}},
     };
     for (const Case& c : cases) {
