@@ -5,7 +5,22 @@
 #include <fstream>
 #include <string>
 
+#include "model/ScaleParameters.h"
+
 namespace quirn::bench {
+
+// The default plate scaled to a switchboard meter's 300 mm across, plateHeight high.
+inline ScaleParameters LargePlate(std::int32_t plateHeight) {
+    ScaleParameters p = kDefaultParameters;
+    const double k = 30000.0 / p.plateWidth;
+    for (std::int32_t* f :
+         {&p.plateWidth, &p.cornerBevel, &p.outerRadius, &p.innerRadius, &p.mountingHoleSpacing,
+          &p.tickRadius, &p.bigTickLength, &p.smallTickLength, &p.bigTickWidth, &p.smallTickWidth,
+          &p.arcWidth, &p.mountingAboveAxis, &p.mountingAboveBottom})
+        *f = static_cast<std::int32_t>(*f * k);
+    p.plateHeight = plateHeight;
+    return p;
+}
 
 // A field of /proc/self/status in KiB: "VmRSS" now, "VmHWM" the peak.
 inline long StatusKiB(const std::string& field) {
@@ -29,5 +44,6 @@ inline void ResetPeakMemory() {
 
 void RegisterViewBenchmarks(const std::string& scratch);
 void RegisterHostileInputBenchmarks(const std::string& scratch);
+void RegisterColourExportBenchmarks(const std::string& scratch);
 
 }  // namespace quirn::bench

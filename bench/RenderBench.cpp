@@ -132,6 +132,7 @@ int main(int argc, char** argv) {
     QTemporaryDir scratch;
     bench::RegisterViewBenchmarks(scratch.path().toStdString());
     bench::RegisterHostileInputBenchmarks(scratch.path().toStdString());
+    bench::RegisterColourExportBenchmarks(scratch.path().toStdString());
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

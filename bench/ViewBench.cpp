@@ -27,22 +27,10 @@ namespace {
 constexpr ReferenceDevice kScreen{1920, 5090, 1008};
 constexpr QSize kWindow(1008, 700);
 
-ScaleParameters LargePlate() {
-    ScaleParameters p = kDefaultParameters;
-    const double k = 30000.0 / p.plateWidth;
-    for (std::int32_t* f :
-         {&p.plateWidth, &p.cornerBevel, &p.outerRadius, &p.innerRadius, &p.mountingHoleSpacing,
-          &p.tickRadius, &p.bigTickLength, &p.smallTickLength, &p.bigTickWidth, &p.smallTickWidth,
-          &p.arcWidth, &p.mountingAboveAxis, &p.mountingAboveBottom})
-        *f = static_cast<std::int32_t>(*f * k);
-    p.plateHeight = 30000;
-    return p;
-}
-
 // The large plate with the program's symbols, its elements where a reset puts them.
 Scene LargePlateState() {
     Scene scene;
-    scene.params = LargePlate();
+    scene.params = LargePlate(30000);
     scene.symbols = LoadSymbolImages();
     scene.layout = DefaultLayout(scene.params);
     return scene;

@@ -20,26 +20,39 @@ constexpr int kRasterLimit = 32767;
 
 }  // namespace
 
-BandedCanvas::BandedCanvas(const Scene& scene, const ReferenceDevice& device, BandPixels pixels)
+BandedCanvas::BandedCanvas(const Scene& scene, const ReferenceDevice& device, BandPixels pixels,
+                           PlateColours palette)
     : scene_(scene),
       laid_(LayOutScale(scene, PaintMode::Print)),
       geometry_(ComputeCanvasGeometry(scene, device, PaintMode::Print)),
       pixels_(pixels) {
-    // Grey is filled forty times faster than one bit and packed at the end; colour needs RGB.
-    canvas_ = std::make_unique<SparseCanvas>(
-        geometry_, pixels_ == BandPixels::Rgb ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
+    // Grey is filled forty times faster than one bit and packed at the end. A palette's colours
+    // are painted in as few bytes as keep them apart (grey too, mostly), others in RGB.
+    if (pixels_ == BandPixels::Palette) index_.emplace(std::move(palette));
+    QImage::Format format = QImage::Format_RGB32;
+    if (pixels_ == BandPixels::OneBit) format = QImage::Format_Grayscale8;
+    if (index_) format = index_->paintedFormat();
+    canvas_ = std::make_unique<SparseCanvas>(geometry_, format);
 }
 
 BandedCanvas::~BandedCanvas() = default;
 
 qsizetype BandedCanvas::rowBytes() const {
     const auto width = qsizetype(geometry_.pixelWidth);
-    return pixels_ == BandPixels::Rgb ? width * 3 : (width + 7) / 8;
+    switch (pixels_) {
+        case BandPixels::OneBit:
+            return (width + 7) / 8;
+        case BandPixels::Palette:
+            return width;
+        case BandPixels::Rgb:
+            return width * 3;
+    }
+    return width * 3;
 }
 
 int BandedCanvas::defaultBandRows() const {
     const std::int64_t painted = std::int64_t{std::min(geometry_.pixelWidth, kRasterLimit)} *
-                                 (pixels_ == BandPixels::Rgb ? 4 : 1);
+                                 (pixels_ == BandPixels::OneBit ? 1 : 4);
     const std::int64_t byPainting = kBandBytes / std::max<std::int64_t>(painted, 1);
     const std::int64_t byRows = kBandBytes / std::max<qsizetype>(rowBytes(), 1);
     return int(std::clamp<std::int64_t>(std::min(byPainting, byRows), 1, kRasterLimit));
@@ -51,21 +64,25 @@ bool BandedCanvas::reserve() {
 
 void BandedCanvas::render(int top, int rows, uchar* out) {
     std::memset(out, 0, std::size_t(rows) * std::size_t(rowBytes()));
-    const bool rgb = pixels_ == BandPixels::Rgb;
-    const auto draw = [this, rgb](QPainter& painter, const DrawingTransform& transform,
-                                  const QRect& area) {
+    const bool oneBit = pixels_ == BandPixels::OneBit;
+    const auto draw = [this, oneBit](QPainter& painter, const DrawingTransform& transform,
+                                     const QRect& area) {
         PaintWithoutParallelFills([&] {
             PainterSurface surface(painter, transform, true);
             surface.restrictTo(area);
-            surface.setHatchedZones(!rgb);
+            surface.setHatchedZones(oneBit);
             PaintScale(scene_, laid_, geometry_, surface, PaintMode::Print);
         });
     };
     const auto take = [&](const uchar* painted, int x, int y, int width) {
         uchar* row = out + qsizetype(y - top) * rowBytes();
-        if (!rgb) {
+        if (oneBit) {
             // One bit per pixel as the whole canvas is made; windows start on whole bytes.
             PackGreyRow(painted, width, row + x / 8);
+            return;
+        }
+        if (index_) {
+            index_->map(painted, width, row + x);
             return;
         }
         const auto* from = reinterpret_cast<const QRgb*>(painted);

@@ -4,23 +4,28 @@
 #pragma once
 
 #include <QtGlobal>
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "peripherals/PlatePalette.h"
 #include "render/Scene.h"
 #include "render/SparseCanvas.h"
 
 namespace quirn {
 
-// The rows a band comes out in: one bit per pixel with the zones hatched, or 8-bit RGB with
-// them in colour.
-enum class BandPixels { OneBit, Rgb };
+// The rows a band comes out in: one bit per pixel with the zones hatched, or with them in
+// colour as a byte per pixel indexing a palette, or as 8-bit RGB.
+enum class BandPixels { OneBit, Palette, Rgb };
 
 class BandedCanvas {
   public:
     // Lays the scene out and takes the geometry of the print canvas for device. The scene must
-    // outlive the canvas.
+    // outlive the canvas. Palette rows index palette.colours, which must hold every colour the
+    // plate paints (PlatePalette).
     BandedCanvas(const Scene& scene, const ReferenceDevice& device,
-                 BandPixels pixels = BandPixels::OneBit);
+                 BandPixels pixels = BandPixels::OneBit, PlateColours palette = {});
     ~BandedCanvas();
     BandedCanvas(const BandedCanvas&) = delete;
     BandedCanvas& operator=(const BandedCanvas&) = delete;
@@ -28,7 +33,7 @@ class BandedCanvas {
     const CanvasGeometry& geometry() const { return geometry_; }
     BandPixels pixels() const { return pixels_; }
     // Bytes of a row. One bit: the first pixel in the high bit, bit 1 white, bits past the last
-    // pixel 0. RGB: red, green and blue bytes of each pixel in turn.
+    // pixel 0. Palette: a byte per pixel. RGB: red, green and blue bytes of each pixel in turn.
     qsizetype rowBytes() const;
     // Rows per band that keep the painting memory to a few tens of megabytes.
     int defaultBandRows() const;
@@ -44,6 +49,7 @@ class BandedCanvas {
     CanvasGeometry geometry_;
     BandPixels pixels_;
     std::unique_ptr<SparseCanvas> canvas_;
+    std::optional<PaletteIndex> index_;
 };
 
 }  // namespace quirn

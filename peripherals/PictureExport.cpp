@@ -13,11 +13,14 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "peripherals/BandedCanvas.h"
 #include "peripherals/BmpFormat.h"
 #include "peripherals/PdfPageBox.h"
+#include "peripherals/PlatePalette.h"
 #include "peripherals/PngStream.h"
 #include "peripherals/SheetPainting.h"
 #include "render/PainterSurface.h"
@@ -78,7 +81,8 @@ bool StreamBmp(QIODevice& file, BandedCanvas& canvas, int bandRows) {
     return true;
 }
 
-bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const ReferenceDevice& device) {
+bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const ReferenceDevice& device,
+               std::span<const std::uint32_t> palette) {
     const CanvasGeometry& g = canvas.geometry();
     // The resolution from the canvas's true width; where that gives none, the device's own, as
     // the canvas carried it.
@@ -88,9 +92,11 @@ bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const Refere
             double(device.pixelsAcross) * 10000.0 / double(device.tenthsOfMmAcross) + 0.5);
     }
     PngStream png(file);
-    const PngPixels pixels =
-        canvas.pixels() == BandPixels::Rgb ? PngPixels::Rgb : PngPixels::OneBit;
-    if (!png.begin(g.pixelWidth, g.pixelHeight, std::max(perMetre, 0), pixels)) return false;
+    PngPixels pixels = PngPixels::OneBit;
+    if (canvas.pixels() == BandPixels::Palette) pixels = PngPixels::Palette;
+    if (canvas.pixels() == BandPixels::Rgb) pixels = PngPixels::Rgb;
+    if (!png.begin(g.pixelWidth, g.pixelHeight, std::max(perMetre, 0), pixels, palette))
+        return false;
     std::vector<uchar> band(std::size_t(bandRows) * std::size_t(canvas.rowBytes()));
     for (int top = 0, count = 0; top < g.pixelHeight; top += count) {
         count = std::min(bandRows, g.pixelHeight - top);
@@ -210,11 +216,16 @@ QByteArray EncodeSheetPdf(const Scene& scene, const QString& title, const Export
 }
 
 // The picture painted and written a band of rows at a time into a file that replaces the target
-// only once it is whole. A PNG of a plate with zones is in colour; everything else is one bit.
+// only once it is whole. A PNG of a plate with zones is in colour, indexing a palette when its
+// colours fit one; everything else is one bit.
 Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
                      const ReferenceDevice& device, int bandRows) {
     const bool colour = !bmp && !scene.params.ext.zones.empty();
-    BandedCanvas canvas(scene, device, colour ? BandPixels::Rgb : BandPixels::OneBit);
+    std::optional<PlateColours> palette;
+    if (colour) palette = PlatePalette(scene);
+    BandPixels pixels = BandPixels::OneBit;
+    if (colour) pixels = palette ? BandPixels::Palette : BandPixels::Rgb;
+    BandedCanvas canvas(scene, device, pixels, palette.value_or(PlateColours{}));
     const CanvasGeometry& g = canvas.geometry();
     if (bmp && !FitsBmp(g.pixelWidth, g.pixelHeight)) {
         return Outcome::Failed(
@@ -234,8 +245,9 @@ Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotCreate(path, file.errorString());
     const int rows = bandRows > 0 ? bandRows : canvas.defaultBandRows();
-    const bool written =
-        bmp ? StreamBmp(file, canvas, rows) : StreamPng(file, canvas, rows, device);
+    const bool written = bmp ? StreamBmp(file, canvas, rows)
+                             : StreamPng(file, canvas, rows, device,
+                                         palette ? palette->colours : std::vector<std::uint32_t>{});
     if (!written || !file.commit()) {
         const QString error = file.errorString();
         file.cancelWriting();

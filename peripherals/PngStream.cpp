@@ -2,9 +2,11 @@
 #include "peripherals/PngStream.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <QIODevice>
 #include <csetjmp>
+#include <vector>
 
 namespace quirn {
 namespace {
@@ -52,22 +54,41 @@ PngStream::~PngStream() {
 
 // Each call that enters libpng sets its own return point: a libpng error jumps back to it, and
 // nothing with a destructor lives in these frames.
-bool PngStream::begin(int width, int height, std::int32_t dotsPerMetre, PngPixels pixels) {
+bool PngStream::begin(int width, int height, std::int32_t dotsPerMetre, PngPixels pixels,
+                      std::span<const std::uint32_t> palette) {
     if (codec_->failed) return false;
+    if (pixels == PngPixels::Palette &&
+        (palette.empty() || palette.size() > PNG_MAX_PALETTE_LENGTH))
+        return !(codec_->failed = true);
+    std::vector<png_color> colours;
+    for (const std::uint32_t c : palette)
+        colours.push_back({png_byte(c >> 16), png_byte(c >> 8), png_byte(c)});
     png_structp png = codec_->png;
     png_infop info = codec_->info;
     if (setjmp(png_jmpbuf(png))) return !(codec_->failed = true);
     // libpng refuses pictures wider or taller than a million pixels unless told otherwise.
     png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
-    if (pixels == PngPixels::Rgb) {
+    if (pixels == PngPixels::Palette) {
+        png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_PALETTE,
+                     PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_set_PLTE(png, info, colours.data(), int(colours.size()));
+        // Indices gain nothing from prediction, and a plate's rows are long runs of one index:
+        // run-length matching finds them at a fraction of the default's cost.
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+        png_set_compression_level(png, Z_BEST_SPEED);
+        png_set_compression_strategy(png, Z_RLE);
+        // Every index is made from the palette; scanning each row for a stray one would cost
+        // as much as compressing it.
+        png_set_check_for_invalid_index(png, 0);
+    } else if (pixels == PngPixels::Rgb) {
         png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     } else {
         // Qt writes a one-bit image as a two-colour palette, black first.
         png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 1, PNG_COLOR_TYPE_PALETTE,
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_color palette[2] = {{0, 0, 0}, {255, 255, 255}};
-        png_set_PLTE(png, info, palette, 2);
+        png_color blackAndWhite[2] = {{0, 0, 0}, {255, 255, 255}};
+        png_set_PLTE(png, info, blackAndWhite, 2);
     }
     if (dotsPerMetre > 0) {
         png_set_pHYs(png, info, png_uint_32(dotsPerMetre), png_uint_32(dotsPerMetre),

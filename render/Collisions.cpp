@@ -40,6 +40,7 @@ class TextCells : public DrawingSurface {
     void polygon(std::span<const Point>) override {}
     void zone(std::span<const Point>, std::uint32_t, ZoneHatch) override {}
     void drawImage(const QImage&, const Box&) override {}
+    void drawVector(const VectorPicture&, const Box&) override {}
     void drawWrapped(const Box&, std::string_view) override {}
     void setFont(const FontSpec& font) override {
         font_ = font;

@@ -14,6 +14,8 @@ class QImage;
 
 namespace quirn {
 
+class VectorPicture;
+
 // How a zone is hatched where colours cannot show, as seen on the plate: lines rising to the
 // right, falling to the right, or both.
 enum class ZoneHatch { Rising, Falling, Crossed };
@@ -59,6 +61,9 @@ class DrawingSurface : public TextMeasure {
 
     // The whole image scaled into dest (left/bottom corner upward), upright and opaque.
     virtual void drawImage(const QImage& image, const Box& dest) = 0;
+    // The picture's black shapes scaled into dest (left/bottom corner upward), at the device's
+    // own resolution and, on a raster device, with hard edges.
+    virtual void drawVector(const VectorPicture& picture, const Box& dest) = 0;
 };
 
 }  // namespace quirn

@@ -74,21 +74,27 @@ Point AnchorOf(const Layout& layout, MovableElement e) {
     return layout.anchors[static_cast<std::size_t>(Index(e))];
 }
 
-Extent SymbolSize(const ScaleParameters& p, const QImage& image) {
-    if (image.isNull()) return {};
+Extent SymbolSize(const ScaleParameters& p, const SymbolPicture& symbol) {
+    if (symbol.isNull()) return {};
     const double factor = SizeFactor(p.tickRadius);
-    return {TruncToInt(image.width() * factor), TruncToInt(image.height() * factor)};
+    const QSize size = symbol.size();
+    return {TruncToInt(size.width() * factor), TruncToInt(size.height() * factor)};
 }
 
 // lowerRight: the anchor is the image's lower-right corner rather than its lower-left.
 void DrawSymbol(const ScaleLayout& laid, DrawingSurface& surface, MovableElement e,
-                const QImage& image, bool lowerRight) {
-    if (image.isNull()) return;
+                const SymbolPicture& symbol, bool lowerRight) {
+    if (symbol.isNull()) return;
     const Extent size = SizeOf(laid.sizes, e);
     const Point a = AnchorOf(laid.layout, e);
     const I left = lowerRight ? I{a.x} - size.width : I{a.x};
-    surface.drawImage(image, {ClampToInt(left), ClampToInt(I{a.y} + size.height),
-                              ClampToInt(left + size.width), a.y});
+    const Box dest{ClampToInt(left), ClampToInt(I{a.y} + size.height),
+                   ClampToInt(left + size.width), a.y};
+    if (symbol.vector.isNull()) {
+        surface.drawImage(symbol.image, dest);
+    } else {
+        surface.drawVector(symbol.vector, dest);
+    }
 }
 
 Extent MeasureWith(TextMeasure& measure, const FontSpec& font, std::string_view text) {

@@ -14,6 +14,7 @@
 #include "render/DeviceClip.h"
 #include "render/DeviceCulling.h"
 #include "render/Saturate.h"
+#include "render/VectorPicture.h"
 #include "render/ZoneHatching.h"
 
 namespace quirn {
@@ -440,6 +441,40 @@ void PainterSurface::drawImage(const QImage& image, const Box& dest) {
     const QRectF source((shown.left() - target.left()) * kx, (shown.top() - target.top()) * ky,
                         shown.width() * kx, shown.height() * ky);
     painter_.drawImage(shown, image, source);
+}
+
+void PainterSurface::drawVector(const VectorPicture& picture, const Box& dest) {
+    drawHeldGlyphs();
+    const QSize size = picture.size();
+    if (picture.isNull() || size.isEmpty()) return;
+    const QRectF target = toDevice(dest);
+    if (target.isEmpty() || Misses(target, 1.0, culling_.painted())) return;
+    black_.drewOther();
+    const QTransform place =
+        QTransform::fromScale(target.width() / size.width(), target.height() / size.height()) *
+        QTransform::fromTranslate(target.left(), target.top());
+    // Far larger than the device: the outlines, flattened at the picture's own size, are cut to
+    // the device after scaling, as giant glyphs are; the winding inside stays as it was.
+    const bool whole = nearDevice(QPolygonF(target));
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(Qt::black);
+    for (const QPainterPath& outline : picture.outlines()) {
+        if (whole) {
+            painter_.drawPath(place.map(outline));
+            continue;
+        }
+        QPainterPath cut;
+        cut.setFillRule(outline.fillRule());
+        for (const QPolygonF& contour : outline.toSubpathPolygons()) {
+            const QPolygonF part = ClipPolygon(place.map(contour), clipRect());
+            if (part.size() < 3) continue;
+            cut.addPolygon(part);
+            cut.closeSubpath();
+        }
+        painter_.drawPath(cut);
+    }
+    painter_.restore();
 }
 
 }  // namespace quirn

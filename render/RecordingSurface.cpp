@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "render/Saturate.h"
+#include "render/VectorPicture.h"
 
 namespace quirn {
 
@@ -151,6 +152,13 @@ void RecordingSurface::drawImage(const QImage& image, const Box& dest) {
     DrawCall call = Call(DrawOp::DrawImage);
     call.box = dest;
     call.imageSize = {image.width(), image.height()};
+    record(std::move(call));
+}
+
+void RecordingSurface::drawVector(const VectorPicture& picture, const Box& dest) {
+    DrawCall call = Call(DrawOp::DrawVector);
+    call.box = dest;
+    call.imageSize = {picture.size().width(), picture.size().height()};
     record(std::move(call));
 }
 

@@ -28,6 +28,7 @@ enum class DrawOp {
     TextOut,
     DrawWrapped,
     DrawImage,
+    DrawVector,
 };
 
 struct DrawCall {
@@ -38,7 +39,7 @@ struct DrawCall {
                                 // top-left
     FontSpec font;              // the font in force for texts, the new font for SetFont
     std::string text;
-    Extent imageSize;                     // of the image handed to drawImage
+    Extent imageSize;                     // of the image or picture handed to drawImage/drawVector
     ZoneHatch hatch = ZoneHatch::Rising;  // of a zone
 
     bool operator==(const DrawCall&) const = default;
@@ -61,6 +62,7 @@ class RecordingSurface : public DrawingSurface {
     Box measureWrapped(const Box& box, std::string_view text) override;
     void drawWrapped(const Box& box, std::string_view text) override;
     void drawImage(const QImage& image, const Box& dest) override;
+    void drawVector(const VectorPicture& picture, const Box& dest) override;
 
     const std::vector<DrawCall>& calls() const { return calls_; }
     std::vector<DrawCall> callsOf(DrawOp op) const;

@@ -10,6 +10,7 @@
 
 #include "model/ScaleParameters.h"
 #include "render/DrawingSurface.h"
+#include "render/VectorPicture.h"
 
 namespace quirn {
 
@@ -60,11 +61,26 @@ struct TemplateUnderlay {
     }
 };
 
-// Symbol images; a null image is drawn as nothing with size zero.
+// A dial symbol: the user's own bitmap, one pixel a drawing unit, or a drawing that ships with
+// the program, its view box in drawing units. A null symbol is drawn as nothing with size zero.
+struct SymbolPicture {
+    QImage image;
+    VectorPicture vector;  // drawn rather than the image when there is one
+
+    SymbolPicture() = default;
+    // Either form stands for a symbol as it is.
+    SymbolPicture(QImage bitmap) : image(std::move(bitmap)) {}
+    SymbolPicture(VectorPicture drawing) : vector(std::move(drawing)) {}
+
+    bool isNull() const { return vector.isNull() && image.isNull(); }
+    QSize size() const { return vector.isNull() ? image.size() : vector.size(); }
+    bool operator==(const SymbolPicture&) const = default;
+};
+
 struct SymbolImages {
-    QImage data;
-    QImage romb;
-    QImage others;
+    SymbolPicture data;
+    SymbolPicture romb;
+    SymbolPicture others;
     bool operator==(const SymbolImages&) const = default;
 };
 

@@ -25,7 +25,7 @@ constexpr qsizetype kRasterBytes = std::numeric_limits<int>::max();
 
 SparseCanvas::SparseCanvas(const CanvasGeometry& geometry, QImage::Format format)
     : geometry_(geometry), format_(format) {
-    bytesPerPixel_ = format == QImage::Format_Grayscale8 ? 1 : 4;
+    bytesPerPixel_ = QImage::toPixelFormat(format).bitsPerPixel() / 8;
     windowWidth_ = geometry_.pixelWidth <= kRasterLimit ? geometry_.pixelWidth : kWindowColumns;
     windowStride_ = (qsizetype(windowWidth_) * bytesPerPixel_ + 3) / 4 * 4;
     const qsizetype addressable = kRasterBytes / std::max<qsizetype>(windowStride_, 1);
@@ -75,7 +75,7 @@ void SparseCanvas::paintWindow(const QRect& window, const QRect& part, const Dra
     uchar* firstRow = memory_ + qsizetype(local.top()) * windowStride_;
     const qsizetype offset = qsizetype(local.left()) * bytesPerPixel_;
     const auto bytes = std::size_t(local.width()) * std::size_t(bytesPerPixel_);
-    // White in both formats.
+    // White in every format.
     for (int y = 0; y < local.height(); ++y)
         std::memset(firstRow + y * windowStride_ + offset, 0xFF, bytes);
     {

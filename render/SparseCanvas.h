@@ -26,7 +26,8 @@ namespace quirn {
 
 class SparseCanvas {
   public:
-    // format: Format_Grayscale8 for print and export, Format_RGB32 for the screen.
+    // format: Format_Grayscale8 for print and export, Format_RGB32 for the screen, any of them or
+    // Format_RGB16 for colour export; one whose bytes 0xFF are white.
     SparseCanvas(const CanvasGeometry& geometry, QImage::Format format);
     ~SparseCanvas();
     SparseCanvas(const SparseCanvas&) = delete;

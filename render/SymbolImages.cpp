@@ -8,32 +8,52 @@
 namespace quirn {
 namespace {
 
-QImage LoadImage(const QString& bareName) {
-    const QString path = FindDataFile(bareName);
+QImage LoadImage(const QString& path) {
     if (path.isEmpty()) return {};
     // Held in the screen canvas's format so that every repaint copies it without converting.
     const QImage image(path);
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace
-
-QString FindDataFile(const QString& bareName) {
+QString InCurrentFolder(const QString& bareName) {
     const QFileInfo here(QDir::current(), bareName);
-    if (here.isFile()) return here.absoluteFilePath();
+    return here.isFile() ? here.absoluteFilePath() : QString();
+}
+
+QString InDataFolder(const QString& bareName) {
     if (QCoreApplication::instance() == nullptr) return {};
     // QUIRN_DATA_FROM_PROGRAM: the data folder relative to the program's folder, the same in the
     // installed layout and in the build tree.
     const QFileInfo installed(QDir(QDir::cleanPath(QCoreApplication::applicationDirPath() +
                                                    QStringLiteral("/" QUIRN_DATA_FROM_PROGRAM))),
                               bareName);
-    if (installed.isFile()) return installed.absoluteFilePath();
-    return {};
+    return installed.isFile() ? installed.absoluteFilePath() : QString();
+}
+
+// The user's own bitmap in the current folder is drawn as it is, even unreadable (as nothing);
+// otherwise the drawing that ships with the program, and its bitmap only when the drawing is
+// missing or broken.
+SymbolPicture LoadSymbol(const QString& name) {
+    const QString own = InCurrentFolder(name + QStringLiteral(".bmp"));
+    if (!own.isEmpty()) return LoadImage(own);
+    const QString drawing = InDataFolder(name + QStringLiteral(".svg"));
+    if (!drawing.isEmpty()) {
+        VectorPicture picture = VectorPicture::FromSvg(drawing);
+        if (!picture.isNull()) return picture;
+    }
+    return LoadImage(InDataFolder(name + QStringLiteral(".bmp")));
+}
+
+}  // namespace
+
+QString FindDataFile(const QString& bareName) {
+    const QString here = InCurrentFolder(bareName);
+    return here.isEmpty() ? InDataFolder(bareName) : here;
 }
 
 SymbolImages LoadSymbolImages() {
-    return {LoadImage(QStringLiteral("Data.bmp")), LoadImage(QStringLiteral("Romb.bmp")),
-            LoadImage(QStringLiteral("Others.bmp"))};
+    return {LoadSymbol(QStringLiteral("Data")), LoadSymbol(QStringLiteral("Romb")),
+            LoadSymbol(QStringLiteral("Others"))};
 }
 
 }  // namespace quirn

@@ -12,7 +12,9 @@ namespace quirn {
 // installed beside the program (by default bin/../share/quirn). Empty when neither holds it.
 QString FindDataFile(const QString& bareName);
 
-// "Data.bmp", "Romb.bmp" and "Others.bmp"; an image that is missing or unreadable stays null.
+// The symbols Data, Romb and Others: the user's own bitmap (Data.bmp, ...) in the current
+// directory, else the drawing in the data folder (Data.svg, ...), else the bitmap there. A symbol
+// that is missing or unreadable stays null.
 SymbolImages LoadSymbolImages();
 
 }  // namespace quirn

@@ -1,15 +1,28 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Draws the dial symbol images Data.bmp, Romb.bmp and Others.bmp as 1-bit bitmaps.
+"""Draws the dial symbols as 1-bit bitmaps Data.bmp, Romb.bmp and Others.bmp and, from the same
+shapes, as vector drawings Data.svg, Romb.svg and Others.svg.
 
 One image pixel is one drawing unit (0.01 mm) at the standard division radius, so the images
-are sized in hundredths of a millimetre. Run from this folder; the build only copies the
-results, so nothing here is needed to build the program.
+are sized in hundredths of a millimetre; the drawings' view boxes are the bitmaps' sizes in the
+same units. The program draws the vector drawings and keeps the bitmaps for when those are
+missing. Run from this folder; the build only copies the results, so nothing here is needed to
+build the program.
 """
 import math
 import struct
 
 STROKE = 36  # 0.36 mm lines
+
+
+def _n(value):
+    """A coordinate as SVG text: three decimals at most, no trailing zeros."""
+    text = f'{value:.3f}'.rstrip('0').rstrip('.')
+    return '0' if text == '-0' else text
+
+
+def _p(point):
+    return f'{_n(point[0])},{_n(point[1])}'
 
 
 class Picture:
@@ -18,6 +31,7 @@ class Picture:
     def __init__(self, width, height):
         self.width, self.height = width, height
         self.black = [bytearray(width) for _ in range(height)]
+        self.elements = []  # the same shapes as SVG elements
 
     def _paint(self, box, inside):
         x0, y0, x1, y1 = box
@@ -27,7 +41,15 @@ class Picture:
                 if inside(x + 0.5, y + 0.5):
                     row[x] = 1
 
+    def _stroke(self, d, w):
+        self.elements.append(f'<path d="{d}" fill="none" stroke="black" stroke-width="{_n(w)}" '
+                             'stroke-linecap="round" stroke-linejoin="round"/>')
+
     def line(self, a, b, w=STROKE):
+        self._segment(a, b, w)
+        self._stroke(f'M{_p(a)} L{_p(b)}', w)
+
+    def _segment(self, a, b, w):
         (ax, ay), (bx, by) = a, b
         dx, dy = bx - ax, by - ay
         length2 = dx * dx + dy * dy or 1.0
@@ -43,7 +65,9 @@ class Picture:
     def polyline(self, points, w=STROKE, closed=False):
         pts = list(points) + ([points[0]] if closed else [])
         for a, b in zip(pts, pts[1:]):
-            self.line(a, b, w)
+            self._segment(a, b, w)
+        d = f'M{_p(points[0])} ' + ' '.join(f'L{_p(q)}' for q in points[1:])
+        self._stroke(d + (' Z' if closed else ''), w)
 
     def arc(self, centre, radius, start, sweep, w=STROKE, steps=96):
         """Counterclockwise (as seen) from start degrees through sweep degrees."""
@@ -52,15 +76,35 @@ class Picture:
         for i in range(steps + 1):
             a = math.radians(start + sweep * i / steps)
             pts.append((cx + radius * math.cos(a), cy - radius * math.sin(a)))
-        self.polyline(pts, w)
+        for a, b in zip(pts, pts[1:]):
+            self._segment(a, b, w)
+        # Counterclockwise as seen is the negative sense of SVG's y-down arcs.
+        large = 1 if abs(sweep) > 180 else 0
+        sense = 0 if sweep > 0 else 1
+        self._stroke(f'M{_p(pts[0])} A{_n(radius)},{_n(radius)} 0 {large} {sense} {_p(pts[-1])}',
+                     w)
 
     def disc(self, centre, radius):
         cx, cy = centre
         self._paint((cx - radius, cy - radius, cx + radius, cy + radius),
                     lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius)
+        self.elements.append(f'<circle cx="{_n(cx)}" cy="{_n(cy)}" r="{_n(radius)}"/>')
 
     def rect(self, x0, y0, x1, y1):
         self._paint((x0, y0, x1 - 1, y1 - 1), lambda x, y: x0 <= x < x1 and y0 <= y < y1)
+        self.elements.append(f'<rect x="{_n(x0)}" y="{_n(y0)}" width="{_n(x1 - x0)}" '
+                             f'height="{_n(y1 - y0)}"/>')
+
+    def save_svg(self, path):
+        """Black shapes on nothing, in a view box of the bitmap's size."""
+        lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+                 f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
+                 f'width="{_n(self.width / 100)}mm" height="{_n(self.height / 100)}mm" '
+                 f'viewBox="0 0 {self.width} {self.height}">']
+        lines += ['  ' + e for e in self.elements]
+        lines.append('</svg>')
+        with open(path, 'w', encoding='ascii', newline='\n') as f:
+            f.write('\n'.join(lines) + '\n')
 
     def save_bmp(self, path):
         row_bytes = (self.width + 31) // 32 * 4
@@ -147,6 +191,7 @@ def make_others():
 
 
 if __name__ == '__main__':
-    make_data().save_bmp('Data.bmp')
-    make_romb().save_bmp('Romb.bmp')
-    make_others().save_bmp('Others.bmp')
+    for name, make in (('Data', make_data), ('Romb', make_romb), ('Others', make_others)):
+        picture = make()
+        picture.save_bmp(name + '.bmp')
+        picture.save_svg(name + '.svg')

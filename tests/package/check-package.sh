@@ -62,6 +62,9 @@ expected="/usr/bin/quirn
 /usr/share/quirn/Data.bmp
 /usr/share/quirn/Romb.bmp
 /usr/share/quirn/Others.bmp
+/usr/share/quirn/Data.svg
+/usr/share/quirn/Romb.svg
+/usr/share/quirn/Others.svg
 /usr/share/quirn/ReadMe.txt
 /usr/share/quirn/ReadMe_en.txt
 /usr/share/quirn/quirn_en.qm

@@ -12,6 +12,7 @@
 #include <QtEndian>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -245,6 +246,23 @@ TEST_F(ExportPictureTest, CopiesFillA4SheetsAndAMirrorOnlyTurnsThePage) {
     EXPECT_FALSE(plain.contains("matrix(-1,"));
 }
 
+// The shipped symbols are shapes in vector files; a user's own bitmap stays a picture.
+TEST_F(ExportPictureTest, ShippedSymbolsArePathsInVectorFiles) {
+    state_.symbols = LoadSymbolImages();
+    ASSERT_TRUE(ExportPicture(state_, path("drawn.svg"), 600).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("drawn.pdf"), 600).ok());
+    EXPECT_FALSE(read("drawn.svg").contains("<image"));
+    EXPECT_FALSE(read("drawn.pdf").contains("/Subtype /Image"));
+
+    QImage own(30, 20, QImage::Format_RGB32);
+    own.fill(Qt::black);
+    state_.symbols.data = own;
+    ASSERT_TRUE(ExportPicture(state_, path("own.svg"), 600).ok());
+    ASSERT_TRUE(ExportPicture(state_, path("own.pdf"), 600).ok());
+    EXPECT_EQ(read("own.svg").count("<image"), 1);
+    EXPECT_EQ(read("own.pdf").count("/Subtype /Image"), 1);
+}
+
 TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
     EXPECT_EQ(ExportPicture(state_, path("scale.txt"), 600),
               Outcome::Failed(Fault::ExportUnknownFormat, {path("scale.txt").toStdString()}));
@@ -325,7 +343,7 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
     const QByteArray pngBytes = read("zones.png");
     ASSERT_GT(pngBytes.size(), 33);
     EXPECT_EQ(int(pngBytes[24]), 8);  // bit depth
-    EXPECT_EQ(int(pngBytes[25]), 2);  // colour type: RGB
+    EXPECT_EQ(int(pngBytes[25]), 3);  // colour type: palette
     const QImage png = QImage::fromData(pngBytes);
     const QImage bmp = QImage::fromData(read("zones.bmp"));
     ASSERT_EQ(png.size(), bmp.size());
@@ -399,6 +417,88 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
     ASSERT_GT(plain.size(), 33);
     EXPECT_EQ(int(plain[24]), 1);
     EXPECT_EQ(int(plain[25]), 3);  // a palette of black and white
+}
+
+// The colours of a PNG's palette chunk as 0xRRGGBB; empty when it has none.
+std::vector<std::uint32_t> PaletteOf(const QByteArray& png) {
+    const qsizetype at = png.indexOf("PLTE");
+    if (at < 4) return {};
+    const auto length = qFromBigEndian<std::uint32_t>(png.constData() + at - 4);
+    std::vector<std::uint32_t> colours;
+    for (qsizetype i = at + 4; i + 2 < at + 4 + qsizetype(length); i += 3)
+        colours.push_back(std::uint32_t(uchar(png[i])) << 16 |
+                          std::uint32_t(uchar(png[i + 1])) << 8 | uchar(png[i + 2]));
+    return colours;
+}
+
+// The whole print canvas in colour, as RGB rows, a band at once.
+QImage RgbCanvas(const Scene& scene, int dpi) {
+    BandedCanvas canvas(scene, ReferenceDevice::ForDpi(dpi), BandPixels::Rgb);
+    const CanvasGeometry& g = canvas.geometry();
+    QImage image(g.pixelWidth, g.pixelHeight, QImage::Format_RGB888);
+    std::vector<uchar> rows(std::size_t(g.pixelHeight) * std::size_t(canvas.rowBytes()));
+    canvas.render(0, g.pixelHeight, rows.data());
+    for (int y = 0; y < g.pixelHeight; ++y)
+        std::copy_n(rows.data() + y * canvas.rowBytes(), canvas.rowBytes(), image.scanLine(y));
+    return image;
+}
+
+// A zoned plate's PNG is a palette of its colours while they fit one, RGB when they do not,
+// and shows what the colour canvas shows either way: zones whose colours differ only in their
+// lowest bits, a symbol bitmap with a colour of its own, and one of more colours than a palette
+// holds.
+TEST_F(ExportPictureTest, ZonedPngIndexesItsColoursWhileTheyFit) {
+    QImage colourful(40, 10, QImage::Format_RGB32);
+    for (int y = 0; y < colourful.height(); ++y)
+        for (int x = 0; x < colourful.width(); ++x)
+            colourful.setPixel(x, y, qRgb(x * 6, y * 25, 90));
+    QImage blue(40, 10, QImage::Format_RGB32);
+    blue.fill(qRgb(0x30, 0x50, 0xC0));
+    blue.setPixel(0, 0, qRgb(0, 0, 0));
+    struct Case {
+        const char* name;
+        std::vector<Zone> zones;
+        QImage symbol;
+        int colourType;
+        std::vector<std::uint32_t> palette;
+    };
+    const std::vector<Case> cases{
+        {"two zones",
+         {{1, 0.0, 5.0, 0x00A000}, {1, 12.0, 15.0, 0xD00000}},
+         {},
+         3,
+         {0x000000, 0xFFFFFF, 0x00A000, 0xD00000}},
+        {"near colours",
+         {{1, 0.0, 5.0, 0x00A000}, {1, 5.0, 15.0, 0x00A001}},
+         {},
+         3,
+         {0x000000, 0xFFFFFF, 0x00A000, 0x00A001}},
+        {"blue symbol",
+         {{1, 0.0, 5.0, 0x00A000}},
+         blue,
+         3,
+         {0x000000, 0xFFFFFF, 0x00A000, 0x3050C0}},
+        {"colourful symbol", {{1, 0.0, 5.0, 0x00A000}}, colourful, 2, {}},
+    };
+    for (const Case& c : cases) {
+        Scene scene = state_;
+        scene.symbols = LoadSymbolImages();
+        if (!c.symbol.isNull()) scene.symbols.data = c.symbol;
+        scene.params.ext.zones = c.zones;
+        ASSERT_TRUE(ExportPicture(scene, path("zoned.png"), 300, 7).ok()) << c.name;
+        const QByteArray bytes = read("zoned.png");
+        ASSERT_GT(bytes.size(), 33) << c.name;
+        EXPECT_EQ(int(bytes[25]), c.colourType) << c.name;
+        EXPECT_EQ(PaletteOf(bytes), c.palette) << c.name;
+        const QImage decoded = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB888);
+        const QImage expected = RgbCanvas(scene, 300);
+        ASSERT_EQ(decoded.size(), expected.size()) << c.name;
+        int differing = 0;
+        for (int y = 0; y < decoded.height(); ++y)
+            differing += std::memcmp(decoded.constScanLine(y), expected.constScanLine(y),
+                                     std::size_t(decoded.width()) * 3) != 0;
+        EXPECT_EQ(differing, 0) << c.name;
+    }
 }
 
 // The VU meter's colour picture at 9600 dpi, the resolution that crashed its export: the rows

@@ -2,14 +2,17 @@
 // Pixels drawn through PainterSurface on the two canvas kinds: 1-bit and colour.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
 #include <string>
 
 #include "render/PainterSurface.h"
+#include "render/VectorPicture.h"
 
 namespace quirn {
 namespace {
@@ -167,6 +170,37 @@ TEST_P(PainterSurfaceTest, ImagesAreDrawnUprightAndUnsmoothed) {
     EXPECT_FALSE(IsBlack(image, 122, 82));
     EXPECT_FALSE(IsBlack(image, 101, 99));
     EXPECT_FALSE(IsBlack(image, 138, 61));
+}
+
+// A disc and a thick stroke, 100 x 50 units, scaled tenfold smaller into the upper right of the
+// axis: black and white only, within the box.
+TEST_P(PainterSurfaceTest, DrawingsFillTheirBoxWithHardEdges) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("shapes.svg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 50">
+        <circle cx="25" cy="25" r="20"/>
+        <path d="M60,10 L90,40" stroke="black" stroke-width="8" stroke-linecap="round"/></svg>)");
+    file.close();
+    const VectorPicture picture = VectorPicture::FromSvg(file.fileName());
+    ASSERT_EQ(picture.size(), QSize(100, 50));
+    QImage image = MakeImage(GetParam(), 200, 200);
+    Draw(image, std::pair{1, 10}, [&](PainterSurface& s) {
+        s.drawVector(picture, {0, 500, 1000, 0});
+    });
+    EXPECT_TRUE(QRect(100, 50, 100, 50).contains(BoundsOf(image, true)));
+    EXPECT_TRUE(IsBlack(image, 125, 75));   // the disc's centre
+    EXPECT_TRUE(IsBlack(image, 125, 56));   // near its top
+    EXPECT_FALSE(IsBlack(image, 125, 53));  // above it
+    EXPECT_TRUE(IsBlack(image, 175, 75));   // the stroke's middle
+    EXPECT_FALSE(IsBlack(image, 160, 90));  // beside it
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            ASSERT_TRUE(rgb.pixel(x, y) == qRgb(0, 0, 0) || rgb.pixel(x, y) == qRgb(255, 255, 255))
+                << x << "," << y;
+
+    EXPECT_TRUE(VectorPicture::FromSvg(dir.filePath("absent.svg")).isNull());
 }
 
 INSTANTIATE_TEST_SUITE_P(Canvases, PainterSurfaceTest,
