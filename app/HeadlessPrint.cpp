@@ -5,9 +5,12 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSettings>
 #include <cstdio>
 
 #include "app/HeadlessSupport.h"
+#include "app/Profile.h"
+#include "peripherals/PrinterCalibration.h"
 #include "peripherals/Printing.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
@@ -45,6 +48,10 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     const QString title = QString::fromStdString(ComposeDescription(scene.params));
     PageOptions options;
     options.sheet = request.sheet;
+    // The default printer's correction, as the desktop program applies it to that printer.
+    QSettings settings(kProfileOwner, kProfileOwner);
+    options.scale =
+        ScaleForPrinter(LoadProfile(settings).printerScales, printer.printerName().toStdString());
     const Result<int> printed = PrintScale(scene, printer, PageMargins{}, title, options);
     if (!printed.ok())
         return Complain(OutcomeText(printed.outcome).toStdString() + " (" +
