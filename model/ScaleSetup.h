@@ -51,6 +51,11 @@ struct ScaleSetup {
     std::optional<std::vector<double>> ticks;
     std::optional<std::vector<double>> bigticks;
     std::optional<std::vector<Mark>> numbers;
+    // The ink of the ticks, numerals, arc and unit, 0xRRGGBB; absent: black.
+    std::optional<std::uint32_t> colour;
+    // The base curve's centre lies this far below the pointer axis, its radius tickRadius +
+    // flatten: a flatter arc for a modern look. 0: the circle about the pointer axis.
+    std::int32_t flatten = 0;
 
     bool operator==(const ScaleSetup&) const = default;
 };
