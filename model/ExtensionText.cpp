@@ -9,6 +9,7 @@
 
 #include "model/NumberText.h"
 #include "model/ParameterFields.h"
+#include "model/PlateKeys.h"
 #include "model/ScaleKeys.h"
 #include "model/TextCodec.h"
 #include "model/TextKeys.h"
@@ -34,13 +35,6 @@ void ForEachWord(std::string_view text, Visit visit) {
         if (end > at) visit(text.substr(at, end - at));
         at = end;
     }
-}
-
-std::optional<std::int32_t> ExactInteger(std::string_view text) {
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
 }
 
 // The companion line of a text, when the code page holds only an approximation of it.
@@ -106,11 +100,31 @@ std::string PointListText(const std::vector<TablePoint>& points) {
     return text;
 }
 
-std::string ZoneText(const Zone& zone) {
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string ColourText(std::uint32_t rgb) {
     char colour[8];
-    std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(zone.rgb & 0xFFFFFFu));
+    std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(rgb & 0xFFFFFFu));
+    return colour;
+}
+
+std::optional<std::uint32_t> ParseColour(std::string_view text) {
+    if (text.size() != 7 || text[0] != '#') return std::nullopt;
+    std::uint32_t rgb = 0;
+    const auto [end, error] = std::from_chars(text.data() + 1, text.data() + 7, rgb, 16);
+    if (error != std::errc() || end != text.data() + 7) return std::nullopt;
+    return rgb;
+}
+
+std::string ZoneText(const Zone& zone) {
     return std::to_string(zone.scale) + " " + ExactNumber(zone.from) + " " + ExactNumber(zone.to) +
-           " " + colour;
+           " " + ColourText(zone.rgb);
 }
 
 std::string PlaceText(const Place& place) {
@@ -157,25 +171,20 @@ std::optional<Zone> ParseZone(std::string_view text) {
     std::vector<std::string_view> words;
     ForEachWord(text, [&](std::string_view w) { words.push_back(w); });
     if (words.size() != 4) return std::nullopt;
-    const auto scale = ExactInteger(words[0]);
+    const auto scale = ParseWholeNumber(words[0]);
     const auto from = ParseExactNumber(words[1]);
     const auto to = ParseExactNumber(words[2]);
-    std::string_view colour = words[3];
-    if (!scale || *scale < 1 || *scale > kMaxScales || !from || !to || colour.size() != 7 ||
-        colour[0] != '#')
-        return std::nullopt;
-    std::uint32_t rgb = 0;
-    const auto [end, error] = std::from_chars(colour.data() + 1, colour.data() + 7, rgb, 16);
-    if (error != std::errc() || end != colour.data() + 7) return std::nullopt;
-    return Zone{*scale, *from, *to, rgb};
+    const auto rgb = ParseColour(words[3]);
+    if (!scale || *scale < 1 || *scale > kMaxScales || !from || !to || !rgb) return std::nullopt;
+    return Zone{*scale, *from, *to, *rgb};
 }
 
 std::optional<Place> ParsePlace(std::string_view text) {
     std::vector<std::string_view> words;
     ForEachWord(text, [&](std::string_view w) { words.push_back(w); });
     if (words.size() != 2) return std::nullopt;
-    const auto x = ExactInteger(words[0]);
-    const auto y = ExactInteger(words[1]);
+    const auto x = ParseWholeNumber(words[0]);
+    const auto y = ParseWholeNumber(words[1]);
     if (!x || !y) return std::nullopt;
     return Place{*x, *y};
 }
@@ -223,6 +232,7 @@ std::string WriteExtensionLines(const ScaleParameters& p) {
     for (int e = 0; e < kPlacedElementCount; ++e)
         if (const auto& place = ext.places[std::size_t(e)])
             Line(out, kPlaceKeys[e], PlaceText(*place));
+    out += WritePlateKeyLines(ext);
     // Kept as read: a line of the file holds no line break and no NUL.
     for (const std::string& line : ext.unknownLines) {
         for (const char c : line) out += c == '\r' || c == '\n' || c == '\0' ? ' ' : c;
@@ -244,23 +254,44 @@ bool IsStandardKey(std::string_view key) {
     return false;
 }
 
-// Sets the key of a further scale; false when it is none of a scale's keys. A text's companion
-// without the text's own key stands for both: the text is the scale's own, and empty.
-bool SetFurtherScaleKey(FurtherScale& s, std::string_view key, std::string_view value) {
+// What became of a line with a key.
+enum class LineRead : std::uint8_t {
+    Unknown,  // none of the extension keys
+    Set,      // its value is in the record, or waits for the item it belongs to
+    Kept,     // a known key whose value cannot be read: kept as an unknown line
+};
+
+LineRead Result(bool set) {
+    return set ? LineRead::Set : LineRead::Kept;
+}
+
+// Sets the key of a further scale. A text's companion without the text's own key stands for
+// both: the text is the scale's own, and empty.
+LineRead SetFurtherScaleKey(FurtherScale& s, std::string_view key, std::string_view value) {
     for (std::size_t k = 0; k < kScaleKeys.size(); ++k) {
         const ScaleKey& row = kScaleKeys[k];
         const auto* text = std::get_if<ScaleText>(&row.member);
-        if (key == row.key)
-            SetScaleKey(row, s.values, value);
-        else if (text != nullptr && key == text->companion)
+        if (key == row.key) {
+            if (!SetScaleKey(row, s.values, value)) return LineRead::Kept;
+        } else if (text != nullptr && key == text->companion) {
             s.values.*text->full = std::string(value);
-        else
+        } else {
             continue;
+        }
         s.sets.set(k);
-        return true;
+        return LineRead::Set;
     }
-    return false;
+    return LineRead::Unknown;
 }
+
+// A part of a numbered item ("text3.font"), read once every item has been.
+struct PendingPart {
+    const PlateKey* row;
+    int number;
+    std::string_view value;
+    std::string_view line;
+    std::size_t unknownAt;  // where the line goes among the unknown lines if it is kept
+};
 
 // What the extension lines of a text fill in, while they are read.
 struct Reading {
@@ -268,17 +299,28 @@ struct Reading {
     std::array<FurtherScale, kMaxScales - 1> further{};
     std::array<bool, kMaxScales - 1> present{};
     std::array<std::optional<Zone>, kMaxZones> zones{};
+    std::vector<PendingPart> parts{};
 };
 
-// Sets the key when it is one of the extension keys; false when it is none of them.
-bool SetExtensionKey(Reading& r, std::string_view key, std::string_view value) {
-    ScaleExtensions& ext = r.record.ext;
-    for (const ScaleKey& row : kScaleKeys) {
-        if (row.firstScale == FirstScaleLine::Extension && key == row.key) {
-            SetScaleKey(row, r.record, value);
-            return true;
-        }
+LineRead SetPlateKey(Reading& r, std::string_view line, std::string_view key,
+                     std::string_view value) {
+    int number = 0;
+    const PlateKey* row = FindPlateKey(key, number);
+    if (row == nullptr) return LineRead::Unknown;
+    if (row->part == KeyPart::OfItem) {
+        r.parts.push_back({row, number, value, line, r.record.ext.unknownLines.size()});
+        return LineRead::Set;
     }
+    return Result(row->read(r.record.ext, number, value) == KeyRead::Set);
+}
+
+// Sets the key when it is one of the extension keys.
+LineRead SetExtensionKey(Reading& r, std::string_view line, std::string_view key,
+                         std::string_view value) {
+    ScaleExtensions& ext = r.record.ext;
+    for (const ScaleKey& row : kScaleKeys)
+        if (row.firstScale == FirstScaleLine::Extension && key == row.key)
+            return Result(SetScaleKey(row, r.record, value));
     if (key == "origin")
         ext.origin = std::string(value);
     else if (key == "standard")
@@ -290,24 +332,37 @@ bool SetExtensionKey(Reading& r, std::string_view key, std::string_view value) {
         r.zones[std::size_t(key[4] - '1')] = ParseZone(value);
     } else if (key.size() > 2 && key[1] == '.' && key[0] >= '2' && key[0] < '1' + kMaxScales) {
         const auto index = std::size_t(key[0] - '2');
-        if (!SetFurtherScaleKey(r.further[index], key.substr(2), value)) return false;
-        r.present[index] = true;
+        const LineRead read = SetFurtherScaleKey(r.further[index], key.substr(2), value);
+        if (read == LineRead::Set) r.present[index] = true;
+        return read;
     } else {
         for (int e = 0; e < kPlacedElementCount; ++e) {
             if (key == kPlaceKeys[e]) {
                 ext.places[std::size_t(e)] = ParsePlace(value);
-                return true;
+                return LineRead::Set;
             }
         }
         for (const PlateTextKey& t : kPlateTextKeys) {
             if (key == t.companion) {
                 FullTextOf(r.record, t) = std::string(value);
-                return true;
+                return LineRead::Set;
             }
         }
-        return false;
+        return SetPlateKey(r, line, key, value);
     }
-    return true;
+    return LineRead::Set;
+}
+
+// The parts of numbered items, once the items are read; a part whose item is missing or whose
+// value cannot be read keeps its line where it stood among the unknown lines.
+void SettleParts(Reading& r) {
+    std::vector<const PendingPart*> kept;
+    for (const PendingPart& part : r.parts)
+        if (part.row->read(r.record.ext, part.number, part.value) != KeyRead::Set)
+            kept.push_back(&part);
+    std::vector<std::string>& unknown = r.record.ext.unknownLines;
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it)
+        unknown.emplace(unknown.begin() + std::ptrdiff_t((*it)->unknownAt), (*it)->line);
 }
 
 // Calls visit(line, key, value) for each line that starts with a key, blanks and "=", while it
@@ -344,7 +399,7 @@ bool HoldsScaleKey(std::string_view text) {
     ForEachKeyLine(text, [&](std::string_view, std::string_view key, std::string_view) {
         ScaleParameters scratch;
         Reading reading{scratch};
-        found = IsStandardKey(key) || SetExtensionKey(reading, key, {});
+        found = IsStandardKey(key) || SetExtensionKey(reading, key, key, {}) != LineRead::Unknown;
         return !found;
     });
     return found;
@@ -358,9 +413,11 @@ void ReadExtensionLines(std::string_view text, ScaleParameters& p) {
     std::unordered_set<std::string_view> seen;  // a file may hold many thousands of lines
     ForEachKeyLine(text, [&](std::string_view line, std::string_view key, std::string_view value) {
         if (IsStandardKey(key) || !seen.insert(key).second) return true;
-        if (!SetExtensionKey(r, key, value)) p.ext.unknownLines.emplace_back(line);
+        if (SetExtensionKey(r, line, key, value) != LineRead::Set)
+            p.ext.unknownLines.emplace_back(line);
         return true;
     });
+    SettleParts(r);
     // A further scale exists when any of its keys is present; numbers stay as written.
     for (std::size_t k = kMaxScales - 1; k-- > 0;) {
         if (r.present[k]) {

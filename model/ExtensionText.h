@@ -3,6 +3,7 @@
 // key, TAB, "= ", value, CR LF, as the standard lines are written.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,8 @@ std::string MarkListText(const std::vector<Mark>& marks);
 std::string PointListText(const std::vector<TablePoint>& points);
 std::string ZoneText(const Zone& zone);
 std::string PlaceText(const Place& place);
+// "#rrggbb", lower-case; read in either case.
+std::string ColourText(std::uint32_t rgb);
 
 // Each parser gives the items it could read and, when some item could not be read, that item's
 // text in `bad`; the file reader keeps what was read, the scales window refuses with it.
@@ -49,6 +52,9 @@ std::vector<Mark> ParseMarkList(std::string_view text, ListParse* parse = nullpt
 std::vector<TablePoint> ParsePointList(std::string_view text, ListParse* parse = nullptr);
 std::optional<Zone> ParseZone(std::string_view text);
 std::optional<Place> ParsePlace(std::string_view text);
+std::optional<std::uint32_t> ParseColour(std::string_view text);
+// A whole number in the 32-bit range and nothing else ("-12", not "+12", "12.0" or "12 ").
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
 // A whole number text as a value, or nothing when the text holds anything else.
 std::optional<double> ParseExactNumber(std::string_view text);
 

@@ -15,6 +15,7 @@ namespace {
 template <class Record, class Visit, class VisitMark>
 void ForEachText(Record& p, Visit visit, VisitMark visitMark) {
     for (const PlateTextKey& t : kPlateTextKeys) visit(TextOf(p, t), FullTextOf(p, t));
+    for (auto& [number, t] : p.ext.texts) visit(t.text, t.textUtf8);
     for (auto& s : p.ext.further)
         for (std::size_t k = 0; k < kScaleKeys.size(); ++k)
             if (const auto* t = std::get_if<ScaleText>(&kScaleKeys[k].member); t && s.sets.test(k))

@@ -30,11 +30,29 @@ std::string ScaleKeyText(const ScaleKey& row, const ScaleSetup& s) {
                                [&](std::optional<std::vector<Mark>> S::*m) {
                                    return s.*m ? MarkListText(*(s.*m)) : std::string();
                                },
+                               [&](std::optional<std::uint32_t> S::*m) {
+                                   return s.*m ? ColourText(*(s.*m)) : std::string();
+                               },
                                [&](const ScaleText& t) { return OneLineText(s.*t.text); }},
                       row.member);
 }
 
-void SetScaleKey(const ScaleKey& row, ScaleSetup& s, std::string_view text) {
+bool SetScaleKey(const ScaleKey& row, ScaleSetup& s, std::string_view text) {
+    if (row.bad == BadValue::Kept) {
+        // Only lengths and colours are read this way: a length of 0.01 mm, never below zero.
+        if (const auto* m = std::get_if<std::int32_t S::*>(&row.member)) {
+            const auto value = ParseWholeNumber(text);
+            if (!value || *value < 0) return false;
+            s.*(*m) = *value;
+            return true;
+        }
+        if (const auto* m = std::get_if<std::optional<std::uint32_t> S::*>(&row.member)) {
+            const auto colour = ParseColour(text);
+            if (!colour) return false;
+            s.*(*m) = *colour;
+            return true;
+        }
+    }
     std::visit(
         Overload{[&](std::int32_t S::*m) { s.*m = ParseInteger(text); },
                  [&](double S::*m) { s.*m = ParseDecimal(text); },
@@ -42,8 +60,10 @@ void SetScaleKey(const ScaleKey& row, ScaleSetup& s, std::string_view text) {
                  [&](std::vector<TablePoint> S::*m) { s.*m = ParsePointList(text); },
                  [&](std::optional<std::vector<double>> S::*m) { s.*m = ParseValueList(text); },
                  [&](std::optional<std::vector<Mark>> S::*m) { s.*m = ParseMarkList(text); },
+                 [&](std::optional<std::uint32_t> S::*m) { s.*m = ParseColour(text); },
                  [&](const ScaleText& t) { s.*t.text = std::string(text); }},
         row.member);
+    return true;
 }
 
 void CopyScaleKey(const ScaleKey& row, const ScaleSetup& from, ScaleSetup& to) {

@@ -31,7 +31,8 @@ struct ScaleText {
 using ScaleMember = std::variant<std::int32_t ScaleSetup::*, double ScaleSetup::*,
                                  ScaleLaw ScaleSetup::*, std::vector<TablePoint> ScaleSetup::*,
                                  std::optional<std::vector<double>> ScaleSetup::*,
-                                 std::optional<std::vector<Mark>> ScaleSetup::*, ScaleText>;
+                                 std::optional<std::vector<Mark>> ScaleSetup::*,
+                                 std::optional<std::uint32_t> ScaleSetup::*, ScaleText>;
 
 // Where scale 1 keeps the key.
 enum class FirstScaleLine : std::uint8_t {
@@ -42,7 +43,14 @@ enum class FirstScaleLine : std::uint8_t {
 // What a further scale that does not set the key has.
 enum class WhenUnset : std::uint8_t {
     AsScaleOne,  // scale 1's value
-    Empty,       // the default: a further scale's unit is its own label, scale 1's the plate's
+    Empty,       // the default: a further scale's unit is its own label, scale 1's the plate's;
+                 // its colour is black and its arc round, whatever scale 1's are
+};
+
+// How a value that cannot be read is taken.
+enum class BadValue : std::uint8_t {
+    Loose,  // read as far as it goes, as older files have always been read ("12abc" is 12)
+    Kept,   // the line is kept as an unknown line, so that nothing of it is lost
 };
 
 struct ScaleKey {
@@ -50,6 +58,7 @@ struct ScaleKey {
     ScaleMember member;
     FirstScaleLine firstScale;
     WhenUnset unset;
+    BadValue bad = BadValue::Loose;
 };
 
 inline constexpr auto kScaleKeys = std::to_array<ScaleKey>({
@@ -73,6 +82,8 @@ inline constexpr auto kScaleKeys = std::to_array<ScaleKey>({
     {"numbers", &ScaleSetup::numbers, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
     {"unit", ScaleText{&ScaleSetup::unit, &ScaleSetup::unitUtf8, "unit.utf8"},
      FirstScaleLine::Standard, WhenUnset::Empty},
+    {"colour", &ScaleSetup::colour, FirstScaleLine::Extension, WhenUnset::Empty, BadValue::Kept},
+    {"flatten", &ScaleSetup::flatten, FirstScaleLine::Extension, WhenUnset::Empty, BadValue::Kept},
 });
 
 // The row of a member; a text's full form belongs to its text's row.
@@ -127,9 +138,10 @@ struct FurtherScale {
     bool operator==(const FurtherScale&) const = default;
 };
 
-// The text a key's value is written as, and the value read from its text.
+// The text a key's value is written as, and the value read from its text; false, with s
+// unchanged, when a row whose bad values are kept cannot read the text.
 std::string ScaleKeyText(const ScaleKey& row, const ScaleSetup& s);
-void SetScaleKey(const ScaleKey& row, ScaleSetup& s, std::string_view text);
+bool SetScaleKey(const ScaleKey& row, ScaleSetup& s, std::string_view text);
 // The key's value taken from one scale into another.
 void CopyScaleKey(const ScaleKey& row, const ScaleSetup& from, ScaleSetup& to);
 // Whether the key holds its default.

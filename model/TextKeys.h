@@ -25,7 +25,8 @@ struct PlateTextKey {
 };
 
 // Their companions are written in this order after the 24 standard lines. A further scale's
-// unit and its companion are rows of model/ScaleKeys.h.
+// unit and its companion are rows of model/ScaleKeys.h, a free text's ("text3.utf8", after
+// "text3") rows of model/PlateKeys.h.
 inline constexpr std::array<PlateTextKey, 4> kPlateTextKeys{{
     {"name", "name.utf8", &ScaleParameters::name, nullptr, nullptr, &ScaleExtensions::nameUtf8},
     {"unit", "unit.utf8", &ScaleParameters::unit, nullptr, &ScaleParameters::unitUtf8, nullptr},
