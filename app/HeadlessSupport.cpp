@@ -3,6 +3,8 @@
 
 #include <langinfo.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <clocale>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
+#include "peripherals/PlacedPictures.h"
 #include "view/OutcomeText.h"
 
 namespace quirn {
@@ -64,6 +67,14 @@ std::unique_ptr<QCoreApplication> StartTextApplication(int& argc, char** argv) {
     auto app = std::make_unique<QCoreApplication>(argc, argv);
     SpeakTheProgramsLanguage(*app);
     return app;
+}
+
+void ReadPicturesOrWarn(Scene& scene, const std::string& file) {
+    if (!file.empty())
+        scene.documentFolder =
+            QFileInfo(QFile::decodeName(file.c_str())).absolutePath().toStdString();
+    // A picture that cannot be read is drawn as a crossed box: the job still succeeds.
+    for (const Outcome& fault : RefreshPictures(scene)) Complain(OutcomeMessage(fault));
 }
 
 }  // namespace quirn

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/ScaleParameters.h"
+#include "render/Scene.h"
 
 namespace quirn {
 
@@ -23,6 +24,10 @@ std::string TerminalText(std::string_view utf8);
 
 // The parameters of the file, or nothing after a message that names it by its full path.
 std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file);
+
+// Reads the pictures the scene's record places, beside the parameter file (UTF-8 path; empty:
+// the current folder); a "quirn: " warning for each that could not be read.
+void ReadPicturesOrWarn(Scene& scene, const std::string& file);
 
 // A GUI application on the offscreen platform unless one is named; numbers in the C locale.
 std::unique_ptr<QGuiApplication> StartHeadlessApplication(int& argc, char** argv);

@@ -84,6 +84,8 @@ MainWindow::MainWindow(Document& doc, QWidget* parent)
     scales_->hide();
 
     connect(session_, &ScaleSession::titleChanged, this, [this] { UpdateCaption(); });
+    connect(session_, &ScaleSession::pictureNotice, this,
+            [this](const QString& text) { prompts_.Inform(text); });
     connect(session_, &ScaleSession::modifiedChanged, this,
             [this] { setWindowModified(doc_.isModified()); });
     ConnectHistory();

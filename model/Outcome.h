@@ -45,6 +45,10 @@ enum class Fault : std::uint8_t {
     // A template picture.
     TemplateUnreadable,  // path, cause
     TemplateTooLarge,    // path, width, height, the side limit, the pixel limit in millions
+    // A picture placed on the plate; it is drawn as a crossed box.
+    PictureNotFound,    // path
+    PictureUnreadable,  // path, cause
+    PictureNotDrawing,  // path: an SVG file that holds no drawing
     // Printing.
     PrintCannotStart,
     PrintNotSent,  // printer name

@@ -11,6 +11,7 @@
 #include "render/TextMeasure.h"
 
 class QImage;
+class QSvgRenderer;
 
 namespace quirn {
 
@@ -64,6 +65,12 @@ class DrawingSurface : public TextMeasure {
     // The picture's black shapes scaled into dest (left/bottom corner upward), at the device's
     // own resolution and, on a raster device, with hard edges.
     virtual void drawVector(const VectorPicture& picture, const Box& dest) = 0;
+    // A drawing in its own colours scaled into dest (left/bottom corner upward): as vectors on a
+    // vector device. A surface that only measures or records leaves it out.
+    virtual void drawSvg(QSvgRenderer& drawing, const Box& dest) {
+        (void)drawing;
+        (void)dest;
+    }
 };
 
 }  // namespace quirn

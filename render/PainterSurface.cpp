@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -474,6 +475,18 @@ void PainterSurface::drawVector(const VectorPicture& picture, const Box& dest) {
         }
         painter_.drawPath(cut);
     }
+    painter_.restore();
+}
+
+void PainterSurface::drawSvg(QSvgRenderer& drawing, const Box& dest) {
+    drawHeldGlyphs();
+    const QRectF target = toDevice(dest);
+    if (!drawing.isValid() || target.isEmpty() || Misses(target, 1.0, culling_.painted())) return;
+    black_.drewOther();
+    // The drawing sets its own pens, brushes and smoothing; the 1-bit canvas is thresholded
+    // after painting, so its smoothed edges still come out black or white.
+    painter_.save();
+    drawing.render(&painter_, target);
     painter_.restore();
 }
 

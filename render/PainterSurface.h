@@ -54,6 +54,7 @@ class PainterSurface : public DrawingSurface {
     void drawWrapped(const Box& box, std::string_view text) override;
     void drawImage(const QImage& image, const Box& dest) override;
     void drawVector(const VectorPicture& picture, const Box& dest) override;
+    void drawSvg(QSvgRenderer& drawing, const Box& dest) override;
     double smallestVisibleTurn() const override;
     bool mayShow(std::span<const RealPoint> convexPolygon) const override;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "render/FontMeasure.h"
+#include "render/FreeItems.h"
 #include "render/Graduation.h"
 #include "render/Labels.h"
 #include "render/PlateOutline.h"
@@ -88,6 +89,8 @@ void PaintScale(const Scene& scene, const ScaleLayout& laid, const CanvasGeometr
 
     DrawSymbols(scene, laid, surface);
     DrawTexts(scene, laid, surface);
+    DrawPictures(scene, surface);
+    DrawFreeTexts(scene, surface);
 
     DrawScales(surface, p);
 

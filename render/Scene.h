@@ -3,14 +3,19 @@
 #pragma once
 
 #include <QImage>
+#include <QSizeF>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "model/ScaleParameters.h"
 #include "render/DrawingSurface.h"
 #include "render/VectorPicture.h"
+
+class QSvgRenderer;
 
 namespace quirn {
 
@@ -84,6 +89,25 @@ struct SymbolImages {
     bool operator==(const SymbolImages&) const = default;
 };
 
+// A picture file the plate carries, as read when the document was shown: a raster image over
+// white, or a drawing kept as vectors in its own colours. Neither: the file was missing or
+// unreadable, and a crossed box stands in for it.
+struct PictureContent {
+    std::string file;  // as the record named it when it was read
+    QImage image;
+    std::shared_ptr<QSvgRenderer> drawing;
+    QSizeF size;  // the picture's own proportions; empty when unknown
+
+    bool isNull() const { return image.isNull() && drawing == nullptr; }
+    // By identity, as the template's image: a picture read is never changed.
+    bool operator==(const PictureContent& other) const {
+        return file == other.file && image.cacheKey() == other.image.cacheKey() &&
+               drawing == other.drawing && size == other.size;
+    }
+};
+// By the picture's number in the record.
+using PictureContents = std::map<int, PictureContent>;
+
 // The device a canvas is made for. Its nominal metric is pixelsAcross pixels per
 // tenthsOfMmAcross tenths of a millimetre (a 600 dpi printer is 600 per 254).
 struct ReferenceDevice {
@@ -126,6 +150,10 @@ struct Scene : SceneEdits {
     int zoomPercent = 100;
     double displayCorrection = 1.0;
     SymbolImages symbols;
+    // The record's pictures as read from the document's folder (UTF-8; empty for a document
+    // never saved: the current folder).
+    PictureContents pictures;
+    std::string documentFolder;
 };
 
 // How the scale is painted: for the screen, over the template, or for print and export.

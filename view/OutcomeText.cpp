@@ -89,6 +89,18 @@ constexpr std::array kFaultTexts{
               QT_TRANSLATE_NOOP("quirn::TemplateUnderlay",
                                 "Шаблон не загружен: изображение «%1» размером %2 x %3 точек "
                                 "больше предела (%4 точек по стороне, %5 млн точек всего).")},
+    FaultText{Fault::PictureNotFound, "quirn::PlacedPictures",
+              QT_TRANSLATE_NOOP("quirn::PlacedPictures",
+                                "Рисунок «%1» не найден; на его месте нарисован перечёркнутый "
+                                "прямоугольник.")},
+    FaultText{Fault::PictureUnreadable, "quirn::PlacedPictures",
+              QT_TRANSLATE_NOOP("quirn::PlacedPictures",
+                                "Рисунок «%1» не читается как изображение (%2); на его месте "
+                                "нарисован перечёркнутый прямоугольник.")},
+    FaultText{Fault::PictureNotDrawing, "quirn::PlacedPictures",
+              QT_TRANSLATE_NOOP("quirn::PlacedPictures",
+                                "Файл «%1» не содержит рисунка SVG; на его месте нарисован "
+                                "перечёркнутый прямоугольник.")},
     FaultText{Fault::PrintCannotStart, "quirn::Printing",
               QT_TRANSLATE_NOOP("quirn::Printing", "Невозможно начать процедуру печати.")},
     FaultText{Fault::PrintNotSent, "quirn::Printing",

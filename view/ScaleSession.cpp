@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/ScaleSession.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
+#include "peripherals/PlacedPictures.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
+#include "view/OutcomeText.h"
 #include "view/PanelText.h"
 
 namespace quirn {
@@ -48,15 +52,32 @@ void ScaleSession::Show(const ScaleParameters& record) {
     scene_.zoomPercent = 100;
     savedRecord_ = record;
     history_.clear();
+    toldPictures_.clear();
+    LoadPictures(PictureReread::All);
     ++revision_;
     emit shown();
     ResetLayout();
+}
+
+void ScaleSession::LoadPictures(PictureReread reread) {
+    const std::string path = doc_.filePath();
+    const std::string folder =
+        path.empty() ? std::string()
+                     : QFileInfo(QFile::decodeName(path.c_str())).absolutePath().toStdString();
+    if (reread == PictureReread::All || folder != scene_.documentFolder) scene_.pictures.clear();
+    scene_.documentFolder = folder;
+    for (const Outcome& fault : RefreshPictures(scene_)) {
+        const std::string& file = fault.args.front();
+        if (!toldPictures_.insert(file).second) continue;
+        emit pictureNotice(OutcomeText(fault));
+    }
 }
 
 void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
     const SceneEdits before = Snapshot();
     scene_.params = params;
     doc_.setDescription(ComposeDescription(params));
+    LoadPictures(PictureReread::Changed);
     ResetLayout();
     Record(step.isEmpty() ? tr("применение параметров") : step, before);
 }
@@ -72,6 +93,7 @@ void ScaleSession::Record(const QString& text, const SceneEdits& before, StepKin
 
 void ScaleSession::Restore(const SceneEdits& s) {
     static_cast<SceneEdits&>(scene_) = s;
+    LoadPictures(PictureReread::Changed);
     doc_.setDescription(ComposeDescription(s.params));
     UpdateModified();
     TellDocument();

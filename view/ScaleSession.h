@@ -15,6 +15,7 @@
 #include <QUndoStack>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "model/Document.h"
@@ -100,6 +101,9 @@ class ScaleSession : public QObject {
     void layoutReset();
     // Something the drawing shows changed.
     void changed();
+    // A picture the record places could not be read: the text says which and why, once a file
+    // for each document shown.
+    void pictureNotice(const QString& text);
 
   private:
     // The change since before is one step named text, unless nothing changed.
@@ -114,6 +118,10 @@ class ScaleSession : public QObject {
     bool Saved(bool saved);
     // The scene changed: a new revision, and the drawing is told.
     void Changed();
+    // The pictures the record places read from the document's folder (anew: all of them again);
+    // what could not be read is told.
+    enum class PictureReread { Changed, All };
+    void LoadPictures(PictureReread reread);
 
     Document& doc_;
     Scene scene_;
@@ -124,6 +132,7 @@ class ScaleSession : public QObject {
     ScaleParameters savedRecord_ = kDefaultParameters;  // as last opened or saved
     std::string toldTitle_;                             // as the signals last told them
     bool toldModified_ = false;
+    std::set<std::string> toldPictures_;  // files whose failure was told
 };
 
 }  // namespace quirn

@@ -13,6 +13,11 @@ bool ScaleSession::ShowOpened(const std::optional<ScaleParameters>& record) {
 
 bool ScaleSession::Saved(bool saved) {
     if (saved) savedRecord_ = scene_.params;
+    // Saved elsewhere, the pictures are looked for beside the document's new place.
+    if (saved && !scene_.params.ext.pictures.empty()) {
+        LoadPictures(PictureReread::Changed);
+        Changed();
+    }
     TellDocument();
     return saved;
 }

@@ -1550,4 +1550,19 @@ No printer is installed on this system.</translation>
         <translation>Mirrored (for printing on the back of film)</translation>
     </message>
 </context>
+<context>
+    <name>quirn::PlacedPictures</name>
+    <message>
+        <source>Рисунок «%1» не найден; на его месте нарисован перечёркнутый прямоугольник.</source>
+        <translation>Picture “%1” was not found; a crossed box is drawn in its place.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» не читается как изображение (%2); на его месте нарисован перечёркнутый прямоугольник.</source>
+        <translation>Picture “%1” cannot be read as an image (%2); a crossed box is drawn in its place.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не содержит рисунка SVG; на его месте нарисован перечёркнутый прямоугольник.</source>
+        <translation>File “%1” holds no SVG drawing; a crossed box is drawn in its place.</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "render/FreeItems.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "model/TextCodec.h"
+#include "render/Labels.h"
+#include "render/Saturate.h"
+
+namespace quirn {
+namespace {
+
+using I = std::int64_t;
+
+// The picture read for this line, unless the line now names another file.
+const PictureContent* ContentOf(const Scene& scene, int number, const PlacedPicture& picture) {
+    const auto found = scene.pictures.find(number);
+    if (found == scene.pictures.end() || found->second.file != picture.file) return nullptr;
+    return &found->second;
+}
+
+void DrawCrossedBox(const Box& box, DrawingSurface& surface) {
+    surface.setBlackBrush(false);
+    surface.setPen(5);
+    const std::array<Point, 5> frame{Point{box.left, box.top}, Point{box.right, box.top},
+                                     Point{box.right, box.bottom}, Point{box.left, box.bottom},
+                                     Point{box.left, box.top}};
+    surface.polyline(frame);
+    surface.line({box.left, box.top}, {box.right, box.bottom});
+    surface.line({box.left, box.bottom}, {box.right, box.top});
+}
+
+// Tenths of a degree, whole turns dropped: the same direction for any angle a file may hold.
+int Escapement(double degrees) {
+    if (!std::isfinite(degrees)) return 0;
+    return ClampToInt(std::lround(std::fmod(degrees, 360.0) * 10.0));
+}
+
+}  // namespace
+
+Box PictureBox(const PlacedPicture& picture, const PictureContent* content) {
+    const I width = picture.width;
+    I height = width;
+    if (content != nullptr && content->size.width() > 0.0 && content->size.height() > 0.0)
+        height = std::llround(double(width) * content->size.height() / content->size.width());
+    const I left = I{picture.centre.x} - width / 2;
+    const I bottom = I{picture.centre.y} - height / 2;
+    return {ClampToInt(left), ClampToInt(bottom + height), ClampToInt(left + width),
+            ClampToInt(bottom)};
+}
+
+void DrawPictures(const Scene& scene, DrawingSurface& surface) {
+    for (const auto& [number, picture] : scene.params.ext.pictures) {
+        if (picture.width <= 0) continue;
+        const PictureContent* content = ContentOf(scene, number, picture);
+        const Box box = PictureBox(picture, content);
+        if (content == nullptr || content->isNull()) {
+            DrawCrossedBox(box, surface);
+        } else if (content->drawing != nullptr) {
+            surface.drawSvg(*content->drawing, box);
+        } else {
+            surface.drawImage(content->image, box);
+        }
+    }
+}
+
+void DrawFreeTexts(const Scene& scene, DrawingSurface& surface) {
+    const ScaleParameters& p = scene.params;
+    for (const auto& [number, item] : p.ext.texts) {
+        const std::string text = DisplayText(item.text, item.textUtf8);
+        if (text.empty()) continue;
+        FontSpec font = NameFont(p);
+        font.escapement = Escapement(item.angle);
+        surface.setFont(font);
+        const Extent e = surface.measureText(text);
+        // The top-left corner of the upright box, (-w/2, h/2) from the centre, turned with it.
+        const double turn = double(font.escapement) / 10.0 * std::numbers::pi / 180.0;
+        const double c = std::cos(turn);
+        const double s = std::sin(turn);
+        const double dx = -e.width / 2.0;
+        const double dy = e.height / 2.0;
+        surface.textOut(At(I{item.centre.x} + std::llround(dx * c - dy * s),
+                           I{item.centre.y} + std::llround(dx * s + dy * c)),
+                        text);
+    }
+}
+
+}  // namespace quirn
