@@ -51,6 +51,7 @@ TEST(ScaleLawsPicture, EveryLawPutsItsTicksAtTheFractionOfTheArcItsMovementGives
          [](double v) {
              return v == 0 ? 0 : v == 1 ? 0.08 : v == 2 ? 0.21 : v == 5 ? 0.6 : 1;
          }},
+        {"law\t= swr\r\n", 0, {1, 1.5, 2, 3, 10}, [](double v) { return (v - 1) / (v + 1); }},
     };
     for (const LawCase& c : cases) {
         ScaleParameters p = kDefaultParameters;
@@ -170,6 +171,33 @@ TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsR
     const std::vector<std::pair<std::string, int>> expected{
         {"∞", 0}, {"0", 0}, {"50", 0}, {"1k", int(10 * (42.5 - 85 * 50.0 / 1050))}};
     EXPECT_EQ(numerals, expected);
+}
+
+// A standing-wave-ratio scale ends in infinity on the right: a big tick and an upright "∞" there,
+// and 2, a third of the reflected voltage, a third of the way along.
+TEST(ScaleLawsPicture, AnSwrScaleNumbersInfinityUprightAtTheRightEnd) {
+    ScaleParameters p = kDefaultParameters;
+    p.law = ScaleLaw::Swr;
+    p.ticks = std::vector<double>{1, 2, 3};
+    p.numbers = ParseMarkList("1 2 3");
+    test::LaidOutScene state = test::LaidOut(p);
+    const RecordingSurface drawn = test::Painted(state);
+    std::vector<std::pair<std::string, int>> numerals;
+    int infinityX = 0;
+    for (const DrawCall& c : drawn.callsOf(DrawOp::TextOut)) {
+        if (c.font.cellHeight != 600) continue;
+        numerals.push_back({c.text, c.font.escapement});
+        if (c.text == "∞") infinityX = c.points.front().x;
+    }
+    const std::vector<std::pair<std::string, int>> expected{
+        {"∞", 0}, {"1", 0}, {"2", int(10 * (42.5 - 85 / 3.0))}, {"3", int(10 * (42.5 - 85 / 2.0))}};
+    EXPECT_EQ(numerals, expected);
+    EXPECT_GT(infinityX, 2000);
+
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());
+    const double a = (90 - p.halfAngle) * kPi / 180;
+    const double r = p.tickRadius + (p.smallTickLength + p.bigTickLength) / 2.0;
+    EXPECT_TRUE(BlackAt(state.canvas, r * std::cos(a), r * std::sin(a)));  // a big tick only
 }
 
 }  // namespace
