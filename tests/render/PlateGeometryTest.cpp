@@ -45,10 +45,6 @@ double CurveAlong(const ScaleParameters& p, double theta) {
 Canvas Printed(const ScaleParameters& p, PaintMode mode = PaintMode::Print) {
     test::LaidOutScene state = test::LaidOut(p);
     EXPECT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), mode).ok());
-    if (const char* dump = std::getenv("DUMP_DIR")) {
-        static int n = 0;
-        state.canvas.image.save(QString("%1/shot%2.png").arg(dump).arg(n++));
-    }
     return state.canvas;
 }
 
