@@ -31,6 +31,12 @@ std::optional<double> OhmFraction(const LawCurve& c, double v) {
     return c.range / (v + c.range);
 }
 
+// The reflected share of the forward voltage, which a reflected-voltage movement shows.
+std::optional<double> SwrFraction(const LawCurve&, double v) {
+    if (!(v >= 1.0)) return std::nullopt;
+    return (v - 1.0) / (v + 1.0);
+}
+
 double Hermite(const std::vector<TablePoint>& pts, const std::vector<double>& m, double x) {
     if (pts.size() == 1 || x <= pts.front().value) return pts.front().fraction;
     if (x >= pts.back().value) return pts.back().fraction;
@@ -76,6 +82,23 @@ ScaleCheck CheckOhm(const ResolvedScale& s) {
     return {};
 }
 
+// A ratio below 1 does not exist: the lists' values are refused in the law's own words rather
+// than as lying off the scale.
+ScaleCheck CheckSwr(const ResolvedScale& s) {
+    const ScaleSetup& g = s.graduation;
+    const auto below = [&](double v) { return v < 1.0; };
+    for (const auto* list : {&g.ticks, &g.bigticks})
+        if (*list)
+            if (const auto v = std::find_if((*list)->begin(), (*list)->end(), below);
+                v != (*list)->end())
+                return Problem(ScaleProblem::SwrBelowOne, s.number, ExactNumber(*v));
+    if (g.numbers)
+        for (const Mark& m : *g.numbers)
+            if (below(m.value))
+                return Problem(ScaleProblem::SwrBelowOne, s.number, ExactNumber(m.value));
+    return {};
+}
+
 ScaleCheck CheckTable(const ResolvedScale& s) {
     const std::vector<TablePoint>& points = s.graduation.points;
     if (points.size() < 2) return Problem(ScaleProblem::TableTooShort, s.number);
@@ -104,9 +127,22 @@ const auto kLaws = std::to_array<LawRow>({
     {ScaleLaw::Db, "db", DbFraction, CheckNothing, R::StartToRange, E::ByValue},
     {ScaleLaw::Ohm, "ohm", OhmFraction, CheckOhm, R::ZeroToInfinity, E::None},
     {ScaleLaw::Table, "table", TableFraction, CheckTable, R::StartToRange, E::ByValue},
+    {ScaleLaw::Swr, "swr", SwrFraction, CheckSwr, R::OneToInfinity, E::None},
 });
 
 }  // namespace
+
+std::optional<double> InfinityEnd(LawReach reach) {
+    switch (reach) {
+        case LawReach::ZeroToInfinity:
+            return 0.0;
+        case LawReach::OneToInfinity:
+            return 1.0;
+        case LawReach::StartToRange:
+            break;
+    }
+    return std::nullopt;
+}
 
 std::span<const LawRow> LawTable() {
     return kLaws;

@@ -18,7 +18,13 @@ enum class LawReach : std::uint8_t {
     StartToRange,    // from start to range, either way round
     ZeroToInfinity,  // range is the value at the middle of the arc; 0 at the right end, infinity
                      // at the left, where a big tick and the numeral "∞" stand
+    OneToInfinity,   // 1 at the left end, infinity at the right, where a big tick and the numeral
+                     // "∞" stand; start and range play no part
 };
+
+// The fraction of the arc where a law's infinity end lies; nothing for a law whose ends are both
+// values.
+std::optional<double> InfinityEnd(LawReach reach);
 
 // Where the equal steps of divisions, bigDivisions and numberedDivisions fall when no list
 // replaces them.

@@ -84,8 +84,15 @@ std::vector<TablePoint> SoundPoints(const std::vector<TablePoint>& points) {
 }  // namespace
 
 ValueSpan ScaleValues(const ScaleSetup& s) {
-    if (LawOf(s.law).reach == LawReach::ZeroToInfinity)
-        return {0.0, std::numeric_limits<double>::infinity()};
+    constexpr double kInfinite = std::numeric_limits<double>::infinity();
+    switch (LawOf(s.law).reach) {
+        case LawReach::ZeroToInfinity:
+            return {0.0, kInfinite};
+        case LawReach::OneToInfinity:
+            return {1.0, kInfinite};
+        case LawReach::StartToRange:
+            break;
+    }
     return {std::min(s.start, s.range), std::max(s.start, s.range)};
 }
 

@@ -28,7 +28,8 @@ struct ResolvedScale {
 std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p);
 
 // The values a scale shows, from its start to its end either way round; an ohm scale's run from
-// 0 (its right end) up without bound (its left end is infinity). A list value outside them has no
+// 0 (its right end) up without bound (its left end is infinity), a standing-wave-ratio scale's
+// from 1 (its left end) up without bound (its right end). A list value outside them has no
 // place on the scale: it is refused when typed and left out when a file holds it.
 struct ValueSpan {
     double low = 0.0;
@@ -83,6 +84,7 @@ enum class ScaleProblem {
     SquareNegativeStart,  // a square law below zero
     OhmWithoutLists,      // an ohm scale without its tick and number lists
     OhmCentre,            // an ohm scale whose centre value is not above zero
+    SwrBelowOne,          // a value of a standing-wave-ratio scale's lists below 1
     EmptySpan,            // start equal to the end on a linear scale
     ZoneScaleMissing,     // a zone on a scale the plate does not have
 };

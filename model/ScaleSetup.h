@@ -11,7 +11,7 @@
 namespace quirn {
 
 // How a value maps to a fraction of the arc; each law is a row of model/LawTable.h.
-enum class ScaleLaw : std::uint8_t { Linear, Square, Db, Ohm, Table };
+enum class ScaleLaw : std::uint8_t { Linear, Square, Db, Ohm, Table, Swr };
 
 // One measured point of a table law: the value sits at this fraction of the arc.
 struct TablePoint {

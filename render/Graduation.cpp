@@ -18,6 +18,15 @@ double ArcAngle(double halfAngle, ArcPlace place) {
     return ArcDegrees(halfAngle, place) / 180.0 * kPi;
 }
 
+std::int32_t BaseRadius(const ScaleSetup& s, double theta) {
+    if (s.flatten == 0) return s.tickRadius;
+    // |t (cos, sin) - (0, -d)| = tickRadius + d, solved for the root ahead along the ray.
+    const double d = s.flatten;
+    const double r = double(s.tickRadius) + d;
+    const double b = d * std::sin(theta);
+    return RoundToInt(-b + std::sqrt(std::max(b * b + r * r - d * d, 0.0)));
+}
+
 TickRay::TickRay(double theta, std::int32_t width)
     : c_(std::cos(theta)), s_(std::sin(theta)), h_(static_cast<double>(width / 2)) {}
 
@@ -31,9 +40,9 @@ Point TickRay::Cw(std::int64_t r) const {
     return {TruncToInt(radius * c_ + h_ * s_), TruncToInt(radius * s_ - h_ * c_)};
 }
 
-std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t tickRadius, std::int32_t length,
+std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t baseRadius, std::int32_t length,
                                  bool inward) {
-    const std::int64_t base = tickRadius;
+    const std::int64_t base = baseRadius;
     if (inward) {
         const std::int64_t tip = base - length;
         return {ray.Ccw(base), ray.Cw(base), ray.Cw(tip), ray.Ccw(tip)};
@@ -77,7 +86,7 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
                 drawnRays[ray] = true;
             }
             const TickRay ray(theta, width);
-            surface.polygon(TickPolygon(ray, p.tickRadius, length, p.ticksInward != 0));
+            surface.polygon(TickPolygon(ray, BaseRadius(p, theta), length, p.ticksInward != 0));
         },
         minimumStride);
 }
@@ -94,13 +103,34 @@ void DrawTicksAt(DrawingSurface& surface, const ScaleParameters& p, std::span<co
         const double theta = angles[std::size_t(i)];
         if (drawn && i + stride < n && std::abs(theta - last) < turn) continue;
         const TickRay ray(theta, width);
-        surface.polygon(TickPolygon(ray, p.tickRadius, length, p.ticksInward != 0));
+        surface.polygon(TickPolygon(ray, BaseRadius(p, theta), length, p.ticksInward != 0));
         last = theta;
         drawn = true;
     }
 }
 
+namespace {
+
+// A flattened scale's arc: along the circle about (0, -flatten) from the right end's ray to the
+// left end's.
+void DrawFlattenedArc(DrawingSurface& surface, const ScaleParameters& p) {
+    const double right = (90.0 - p.halfAngle) / 180.0 * kPi;
+    const double left = (90.0 + p.halfAngle) / 180.0 * kPi;
+    const auto onCurve = [&](double theta) {
+        const double t = BaseRadius(p, theta);
+        return Point{TruncToInt(t * std::cos(theta)), TruncToInt(t * std::sin(theta))};
+    };
+    const std::int64_t d = p.flatten;
+    const std::int64_t r = std::abs(std::int64_t{p.tickRadius} + d);
+    surface.setPen(p.arcWidth);
+    surface.arc({ClampToInt(-r), ClampToInt(r - d), ClampToInt(r), ClampToInt(-r - d)},
+                onCurve(right), onCurve(left));
+}
+
+}  // namespace
+
 void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p) {
+    if (p.flatten != 0) return DrawFlattenedArc(surface, p);
     // The ends as 90 -/+ halfAngle rather than through ArcAngle: a half-angle near the largest
     // double keeps a finite right end, where 90 + halfAngle - 2 x halfAngle overflows.
     const double r = p.tickRadius;

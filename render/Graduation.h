@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Ticks on circles about the pointer axis, and the arc along them.
+// Ticks on the rays from the pointer axis, standing on the scale's base curve, and the arc along
+// it.
 #pragma once
 
 #include <algorithm>
@@ -50,6 +51,11 @@ void ForEachPosition(std::int32_t count, std::int64_t limit, Visit visit,
     visit(std::int64_t{count});
 }
 
+// How far along the ray at theta (radians) from the pointer axis the scale's base curve lies:
+// tickRadius on the circle about the axis; on a flattened scale, where the ray meets the circle
+// through (0, tickRadius) about (0, -flatten).
+std::int32_t BaseRadius(const ScaleSetup& s, double theta);
+
 // A tick of the given width along the ray at angle theta; corners at radius r, truncated.
 class TickRay {
   public:
@@ -65,9 +71,9 @@ class TickRay {
     double h_;  // half the width, halved as an integer
 };
 
-// The four corners of a tick in drawing order: from its base on tickRadius to its tip, inward when
-// inward is set.
-std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t tickRadius, std::int32_t length,
+// The four corners of a tick in drawing order: from its base at radius base to its tip, inward
+// when inward is set.
+std::array<Point, 4> TickPolygon(const TickRay& ray, std::int32_t base, std::int32_t length,
                                  bool inward);
 
 // One family of `count` equal divisions of the arc, each tick of the given length and width.
@@ -77,7 +83,7 @@ void DrawTickFamily(DrawingSurface& surface, const ScaleParameters& p, std::int3
 void DrawTicksAt(DrawingSurface& surface, const ScaleParameters& p, std::span<const double> angles,
                  std::int32_t length, std::int32_t width);
 
-// The arc at radius tickRadius over the span of the graduation, with its own pen.
+// The arc along the base curve over the span of the graduation, with its own pen.
 void DrawGraduationArc(DrawingSurface& surface, const ScaleParameters& p);
 
 }  // namespace quirn

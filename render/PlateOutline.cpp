@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/PlateOutline.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "render/Saturate.h"
 
@@ -76,6 +78,31 @@ void DrawCutLines(DrawingSurface& surface, const ScaleParameters& p, int halfPla
         surface.line(At(x - 150, y), At(x + 150, y));
         surface.line(At(x, y - 150), At(x, y + 150));
     }
+    DrawMirrorSlot(surface, p);
+}
+
+void DrawMirrorSlot(DrawingSurface& surface, const ScaleParameters& p) {
+    using I = std::int64_t;
+    if (!p.ext.mirror || !std::isfinite(p.halfAngle)) return;
+    // A negative width lays the band inside the radius; nothing lies below the axis itself.
+    const I a = p.ext.mirror->radius;
+    const I b = a + p.ext.mirror->width;
+    const I inner = std::max(std::min(a, b), I{0});
+    const I outer = std::max(a, b);
+    if (outer <= inner) return;
+    // The ends as scale 1's: 90 -/+ halfAngle degrees from the x axis.
+    const double right = (90.0 - p.halfAngle) / 180.0 * std::numbers::pi;
+    const double left = (90.0 + p.halfAngle) / 180.0 * std::numbers::pi;
+    const auto on = [](I r, double theta) {
+        const auto radius = static_cast<double>(r);
+        return At(TruncToInt(radius * std::cos(theta)), TruncToInt(radius * std::sin(theta)));
+    };
+    for (const I r : {inner, outer}) {
+        if (r == 0) continue;
+        surface.arc({ClampToInt(-r), ClampToInt(r), ClampToInt(r), ClampToInt(-r)}, on(r, right),
+                    on(r, left));
+    }
+    for (const double theta : {right, left}) surface.line(on(inner, theta), on(outer, theta));
 }
 
 }  // namespace quirn

@@ -22,8 +22,14 @@ void DrawPlateMarks(DrawingSurface& surface, const ScaleParameters& p, int botto
                     int canvasWidth);
 
 // The lines the plate is cut along, drawn over everything else so that no white cell of a text
-// breaks them: the pointer's cut-out, the outline and the mounting holes with their crosses.
+// breaks them: the pointer's cut-out, the outline, the mounting holes with their crosses and the
+// mirror's slot.
 // Draws with the pen and brush already selected; halfPlateWidth comes from the layout.
 void DrawCutLines(DrawingSurface& surface, const ScaleParameters& p, int halfPlateWidth);
+
+// The slot an anti-parallax mirror is set in, when the plate has one: the band from its radius to
+// radius + width about the pointer axis over scale 1's angle, closed by radial ends. Draws with the
+// pen already selected.
+void DrawMirrorSlot(DrawingSurface& surface, const ScaleParameters& p);
 
 }  // namespace quirn

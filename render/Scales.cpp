@@ -39,7 +39,7 @@ double AngleOf(const ScaleParameters& g, double fraction) {
 }
 
 // One family of ticks: the list's values, else `count` equal steps as the law places them. A
-// scale whose left end is infinity has a big tick there.
+// scale with an end at infinity has a big tick there.
 void DrawFamily(DrawingSurface& surface, const ScaleParameters& g, const ScaleMap& map,
                 const std::optional<std::vector<double>>& list, std::int32_t count,
                 std::int32_t length, std::int32_t width, TickFamily family) {
@@ -47,8 +47,8 @@ void DrawFamily(DrawingSurface& surface, const ScaleParameters& g, const ScaleMa
     if (!list && law.steps == EqualSteps::DivideArc)
         return DrawTickFamily(surface, g, count, length, width);
     std::vector<double> angles;
-    if (family == TickFamily::Big && law.reach == LawReach::ZeroToInfinity)
-        angles.push_back(AngleOf(g, 0.0));
+    if (const auto infinity = InfinityEnd(law.reach); infinity && family == TickFamily::Big)
+        angles.push_back(AngleOf(g, *infinity));
     const auto add = [&](double value) {
         if (const auto f = OnArc(map, value)) angles.push_back(AngleOf(g, *f));
     };
@@ -68,9 +68,10 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     if (s.endUnit().empty()) return;
     const ScaleParameters& g = s.graduation;
     const double theta = AngleOf(g, 1.0);
-    const double base = g.tickRadius;
-    const double tip = g.ticksInward != 0 ? double(I{g.tickRadius} - g.bigTickLength)
-                                          : double(I{g.tickRadius} + g.bigTickLength);
+    const I baseRadius = BaseRadius(g, theta);
+    const double base = double(baseRadius);
+    const double tip = g.ticksInward != 0 ? double(baseRadius - g.bigTickLength)
+                                          : double(baseRadius + g.bigTickLength);
     FontSpec font = NumeralFont(g);
     font.escapement = 0;
     surface.setFont(font);
@@ -108,13 +109,15 @@ std::optional<ZoneSpan> SpanOf(const ResolvedScale& s, const Zone& zone) {
     return ZoneSpan{*f1, *f2};
 }
 
-// The band between the zone's ends, on the side of the base circle its scale's ticks are.
+// The band between the zone's ends, on the side of the base curve its scale's ticks are.
 std::vector<Point> ZoneBand(const ScaleParameters& g, const ZoneSpan& span) {
     const double a1 = AngleOf(g, span.from);
     const double a2 = AngleOf(g, span.to);
     const I width = g.smallTickLength > 0 ? g.smallTickLength : std::max(I{g.bigTickLength}, I{0});
-    const double base = g.tickRadius;
-    const double edge = g.ticksInward != 0 ? base - double(width) : base + double(width);
+    const auto edge = [&](double a) {
+        const double base = BaseRadius(g, a);
+        return g.ticksInward != 0 ? base - double(width) : base + double(width);
+    };
     // Half a degree per chord keeps the band within a hundredth of a millimetre of the arc
     // on plates up to a metre.
     const double degrees = std::abs(a2 - a1) * 180.0 / kPi;
@@ -125,11 +128,13 @@ std::vector<Point> ZoneBand(const ScaleParameters& g, const ZoneSpan& span) {
     band.reserve(std::size_t(2 * steps + 2));
     for (int k = 0; k <= steps; ++k) {
         const double a = a1 + (a2 - a1) * k / steps;
-        band.push_back(At(TruncToInt(edge * std::cos(a)), TruncToInt(edge * std::sin(a))));
+        const double r = edge(a);
+        band.push_back(At(TruncToInt(r * std::cos(a)), TruncToInt(r * std::sin(a))));
     }
     for (int k = steps; k >= 0; --k) {
         const double a = a1 + (a2 - a1) * k / steps;
-        band.push_back(At(TruncToInt(base * std::cos(a)), TruncToInt(base * std::sin(a))));
+        const double r = BaseRadius(g, a);
+        band.push_back(At(TruncToInt(r * std::cos(a)), TruncToInt(r * std::sin(a))));
     }
     return band;
 }
@@ -221,8 +226,14 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
     const ScaleParameters& g = s.graduation;
     const LawRow& law = LawOf(g.law);
     const FontSpec font = NumeralFont(g);
+    // A flattened scale's numerals keep today's distance from the curve: each is placed as on
+    // the circle about the axis through the point where its ray meets the curve.
+    std::optional<ScaleParameters> onCurve;
+    if (g.flatten != 0) onCurve.emplace(g);
     const auto draw = [&](ArcPlace place, bool end, std::string_view text) {
-        DrawNumeral(surface, g, font, ArcAngle(g.halfAngle, place), end,
+        const double theta = ArcAngle(g.halfAngle, place);
+        if (onCurve) onCurve->tickRadius = BaseRadius(g, theta);
+        DrawNumeral(surface, onCurve ? *onCurve : g, font, theta, end,
                     end ? 0 : NumeralTurn(g.halfAngle, place), text);
     };
     const auto drawAt = [&](double f, std::string_view text) {
@@ -230,7 +241,7 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
     };
     const ScaleMap map(g);
     if (g.numbers) {
-        if (law.reach == LawReach::ZeroToInfinity) drawAt(0.0, kInfinity);
+        if (const auto infinity = InfinityEnd(law.reach)) drawAt(*infinity, kInfinity);
         const std::vector<Mark>& marks = *g.numbers;
         const ValueSpan span = ScaleValues(g);
         const auto n = static_cast<I>(marks.size());

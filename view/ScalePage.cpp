@@ -96,6 +96,7 @@ constexpr LawName kLawNames[] = {
     {ScaleLaw::Db, QT_TRANSLATE_NOOP("quirn::ScalePage", "децибелы")},
     {ScaleLaw::Ohm, QT_TRANSLATE_NOOP("quirn::ScalePage", "омметр")},
     {ScaleLaw::Table, QT_TRANSLATE_NOOP("quirn::ScalePage", "таблица")},
+    {ScaleLaw::Swr, QT_TRANSLATE_NOOP("quirn::ScalePage", "КСВ")},
 };
 
 // A list field's text: nothing for an absent list.
@@ -196,29 +197,32 @@ std::optional<ScaleLaw> ScalePage::law() const {
 
 void ScalePage::lawPicked() {
     const std::optional<ScaleLaw> picked = law();
-    if (!picked || LawOf(*picked).reach != LawReach::ZeroToInfinity) {
-        if (ohmLists_ && Text(ScaleField::Ticks) == ohmLists_->first &&
-            Text(ScaleField::Numbers) == ohmLists_->second) {
-            SetText(ScaleField::Ticks, {});
-            SetText(ScaleField::Numbers, {});
-        }
-        ohmLists_.reset();
-        return;
+    if (filledLists_ && Text(ScaleField::Ticks) == filledLists_->first &&
+        Text(ScaleField::Numbers) == filledLists_->second) {
+        SetText(ScaleField::Ticks, {});
+        SetText(ScaleField::Numbers, {});
     }
+    filledLists_.reset();
+    if (!picked || !InfinityEnd(LawOf(*picked).reach)) return;
     if (!Text(ScaleField::Ticks).isEmpty() || !Text(ScaleField::BigTicks).isEmpty() ||
         !Text(ScaleField::Numbers).isEmpty())
         return;
-    double centre = firstRange_ ? firstRange_() : 0.0;
-    if (QLineEdit* range = edit(ScaleField::Range))
-        if (const auto own = FieldNumber(range->text().trimmed().toStdString())) centre = *own;
-    const OhmLists lists = DefaultOhmLists(centre);
+    DefaultLists lists;
+    if (LawOf(*picked).reach == LawReach::OneToInfinity) {
+        lists = DefaultSwrLists();
+    } else {
+        double centre = firstRange_ ? firstRange_() : 0.0;
+        if (QLineEdit* range = edit(ScaleField::Range))
+            if (const auto own = FieldNumber(range->text().trimmed().toStdString())) centre = *own;
+        lists = DefaultOhmLists(centre);
+    }
     SetText(ScaleField::Ticks, lists.ticks);
     SetText(ScaleField::Numbers, Cp1251ToUtf8(lists.numbers));
-    ohmLists_.emplace(Text(ScaleField::Ticks), Text(ScaleField::Numbers));
+    filledLists_.emplace(Text(ScaleField::Ticks), Text(ScaleField::Numbers));
 }
 
 void ScalePage::Fill(const ScaleSetup& first) {
-    ohmLists_.reset();
+    filledLists_.reset();
     law_->setCurrentIndex(law_->findData(static_cast<int>(first.law)));
     SetText(ScaleField::Start, ExactNumber(first.start));
     SetText(ScaleField::Points, PointListText(first.points));
@@ -229,7 +233,7 @@ void ScalePage::Fill(const ScaleSetup& first) {
 
 void ScalePage::Fill(const FurtherScale& s) {
     using S = ScaleSetup;
-    ohmLists_.reset();
+    filledLists_.reset();
     const ScaleLaw* law = s.find(&S::law);
     law_->setCurrentIndex(law_->findData(law != nullptr ? static_cast<int>(*law) : -1));
     const double* range = s.find(&S::range);

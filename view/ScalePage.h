@@ -69,9 +69,10 @@ class ScalePage : public QWidget {
   private:
     void AddEdit(ScaleField id, const QString& caption, bool millimetres);
     void AddCheck(ScaleField id, const QString& caption);
-    // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series.
-    // Picking another law takes them out again while they are as it put them, since the ohm
-    // scale's values would lie outside the new scale.
+    // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series, the
+    // standing-wave-ratio law with the ratios a reflectometer is read at. Picking another law
+    // takes them out again while they are as it put them, since their values would lie outside
+    // the new scale.
     void lawPicked();
     // The range field is the scale's end, or its centre value under the ohmmeter law.
     void ShowRangeCaption();
@@ -80,8 +81,8 @@ class ScalePage : public QWidget {
 
     bool first_;
     std::function<double()> firstRange_;
-    // The tick and number lists the ohm law filled in, while the page may still hold them.
-    std::optional<std::pair<QString, QString>> ohmLists_;
+    // The tick and number lists a law filled in, while the page may still hold them.
+    std::optional<std::pair<QString, QString>> filledLists_;
     QComboBox* law_ = nullptr;
     std::map<ScaleField, QLineEdit*> edits_;
     std::map<ScaleField, QCheckBox*> checks_;

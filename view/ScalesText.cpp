@@ -137,6 +137,10 @@ std::string ScaleProblemText(const ScaleCheck& check, const ScaleParameters& p) 
                                                    "Шкала %1: середина шкалы омметра («Конец "
                                                    "шкалы») должна быть больше нуля (%2)"),
                         item);
+        case ScaleProblem::SwrBelowOne:
+            return text(
+                QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: КСВ не бывает меньше 1 (%2)"),
+                item);
         case ScaleProblem::EmptySpan:
             return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
                                           "Шкала %1: начало шкалы совпадает с её концом (%2)"),
@@ -147,7 +151,7 @@ std::string ScaleProblemText(const ScaleCheck& check, const ScaleParameters& p) 
     return {};
 }
 
-OhmLists DefaultOhmLists(double centre) {
+DefaultLists DefaultOhmLists(double centre) {
     if (!(centre > 0.0) || !std::isfinite(centre)) centre = 10.0;
     const int decade = int(std::floor(std::log10(centre)));
     std::vector<double> ticks{0.0};
@@ -161,6 +165,13 @@ OhmLists DefaultOhmLists(double centre) {
         }
     }
     return {ValueListText(ticks), MarkListText(numbers)};
+}
+
+DefaultLists DefaultSwrLists() {
+    const std::vector<double> ratios{1.0, 1.2, 1.5, 2.0, 3.0, 5.0, 10.0};
+    std::vector<Mark> numbers;
+    for (double v : ratios) numbers.push_back({v, {}});
+    return {ValueListText(ratios), MarkListText(numbers)};
 }
 
 }  // namespace quirn

@@ -1565,4 +1565,18 @@ No printer is installed on this system.</translation>
         <translation>File “%1” holds no SVG drawing; a crossed box is drawn in its place.</translation>
     </message>
 </context>
+<context>
+    <name>quirn::ScalePage</name>
+    <message>
+        <source>КСВ</source>
+        <translation>SWR</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScalesText</name>
+    <message>
+        <source>Шкала %1: КСВ не бывает меньше 1 (%2)</source>
+        <translation>Scale %1: an SWR cannot be below 1 (%2)</translation>
+    </message>
+</context>
 </TS>

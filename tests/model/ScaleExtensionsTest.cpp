@@ -209,9 +209,13 @@ TEST(ScaleChecksRegression, FoldedOrShortTablesAndListValuesOutsideTheScaleAreRe
         {"2.range\t= 20\r\n2.bigticks\t= 0 10 20 30\r\n", {ScaleProblem::BigTickOutside, 2, "30"}},
         {"law\t= ohm\r\nticks\t= -1 0 10\r\nnumbers\t= 0 10\r\n",
          {ScaleProblem::TickOutside, 1, "-1"}},
+        {"law\t= swr\r\nticks\t= 1 1.5 2\r\nnumbers\t= 0.5 1 2\r\n",
+         {ScaleProblem::SwrBelowOne, 1, "0.5"}},
+        {"2.law\t= swr\r\n2.bigticks\t= 0 1 10\r\n", {ScaleProblem::SwrBelowOne, 2, "0"}},
         // Sound ones: a flat stretch of a table, an ohm scale's values far above its centre.
         {"law\t= table\r\npoints\t= 0:0 5:0.6 6:0.6 100:1\r\nnumbers\t= 0 5 10\r\n", {}},
         {"law\t= ohm\r\nticks\t= 0 10 1000\r\nnumbers\t= 0 10 1000=1k\r\n", {}},
+        {"law\t= swr\r\nticks\t= 1 1.1 100\r\nnumbers\t= 1 3 100\r\n", {}},
     };
     for (const Case& c : cases) {
         const std::string file = WriteParameterText(kDefaultParameters) + c.lines;

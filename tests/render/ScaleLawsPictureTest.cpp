@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "RenderFixtures.h"
 #include "model/ExtensionText.h"
@@ -51,6 +52,7 @@ TEST(ScaleLawsPicture, EveryLawPutsItsTicksAtTheFractionOfTheArcItsMovementGives
          [](double v) {
              return v == 0 ? 0 : v == 1 ? 0.08 : v == 2 ? 0.21 : v == 5 ? 0.6 : 1;
          }},
+        {"law\t= swr\r\n", 0, {1, 1.5, 2, 3, 10}, [](double v) { return (v - 1) / (v + 1); }},
     };
     for (const LawCase& c : cases) {
         ScaleParameters p = kDefaultParameters;
@@ -170,6 +172,26 @@ TEST(ScaleLawsPicture, AnOhmmeterNumbersInfinityUprightAtTheLeftEndAndListTextsR
     const std::vector<std::pair<std::string, int>> expected{
         {"∞", 0}, {"0", 0}, {"50", 0}, {"1k", int(10 * (42.5 - 85 * 50.0 / 1050))}};
     EXPECT_EQ(numerals, expected);
+}
+
+// A standing-wave-ratio scale ends in infinity on the right: an upright "∞" over a big tick, and
+// 2, a third of the reflected voltage, a third of the way along.
+TEST(ScaleLawsPicture, AnSwrScaleNumbersInfinityUprightAtTheRightEnd) {
+    ScaleParameters p = kDefaultParameters;
+    p.law = ScaleLaw::Swr;
+    p.numbers = ParseMarkList("1 2");
+    test::LaidOutScene state = test::LaidOut(p);
+    std::vector<std::tuple<std::string, int, bool>> numerals;  // text, turn, right of the axis
+    for (const DrawCall& c : test::Painted(state).callsOf(DrawOp::TextOut))
+        if (c.font.cellHeight == 600)
+            numerals.emplace_back(c.text, c.font.escapement, c.points.front().x > 0);
+    const std::vector<std::tuple<std::string, int, bool>> expected{
+        {"∞", 0, true}, {"1", 0, false}, {"2", int(10 * (42.5 - 85 / 3.0)), false}};
+    EXPECT_EQ(numerals, expected);
+    ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());
+    const double a = (90 - p.halfAngle) * kPi / 180;
+    const double r = p.tickRadius + (p.smallTickLength + p.bigTickLength) / 2.0;
+    EXPECT_TRUE(BlackAt(state.canvas, r * std::cos(a), r * std::sin(a)));  // a big tick only
 }
 
 }  // namespace

@@ -267,6 +267,21 @@ TEST_F(ScalesWindowTest, AnOhmmetersRangeFieldIsCaptionedAsItsCentre) {
     EXPECT_EQ(caption(), U("Конец шкалы"));
 }
 
+// The standing-wave-ratio law fills empty lists with the usual ratios, takes them out again for
+// another law, and refuses a ratio below 1 in its own words.
+TEST_F(ScalesWindowTest, AnSwrScaleStartsWithItsRatiosAndRefusesOnesBelowOne) {
+    ScalePage* first = scales_->page(1);
+    Pick(first->lawBox(), "КСВ");
+    EXPECT_EQ(first->edit(ScaleField::Numbers)->text(), U("1 1.2 1.5 2 3 5 10"));
+    Pick(first->lawBox(), "линейная");
+    EXPECT_TRUE(first->edit(ScaleField::Ticks)->text().isEmpty());
+    Pick(first->lawBox(), "КСВ");
+    Type(first->edit(ScaleField::Numbers), "0.5 2");
+    Apply();
+    EXPECT_EQ(Said(), "Шкала 1: КСВ не бывает меньше 1 (0.5)");
+    EXPECT_EQ(session_->scene().params, kDefaultParameters);
+}
+
 // The law box is built from the window's names of the laws: each law of the model's table must
 // be there once, in the table's order, or a law could be read from a file yet not be chosen.
 TEST_F(ScalesWindowTest, TheLawBoxNamesEveryLawOnce) {
