@@ -31,6 +31,7 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     Scene scene;
     scene.params = parameters;
     scene.symbols = LoadSymbolImages();
+    WarnOfMissingFamilies(scene.params);
     scene.layout = DefaultLayout(scene.params);
     const int dpi = request.dpi > 0 ? request.dpi : ApplicationPrinter().dpi();
     ExportOptions options;

@@ -43,6 +43,7 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     Scene scene;
     scene.params = *parameters;
     scene.symbols = LoadSymbolImages();
+    WarnOfMissingFamilies(scene.params);
     scene.layout = DefaultLayout(scene.params);
     PreferColourForZones(printer, scene.params);
     const QString title = QString::fromStdString(ComposeDescription(scene.params));

@@ -1550,4 +1550,11 @@ No printer is installed on this system.</translation>
         <translation>Mirrored (for printing on the back of film)</translation>
     </message>
 </context>
+<context>
+    <name>quirn::FamilyNotices</name>
+    <message>
+        <source>Шрифт «%1» не найден, вместо него используется «%2».</source>
+        <translation>Typeface “%1” was not found; “%2” is used instead.</translation>
+    </message>
+</context>
 </TS>
