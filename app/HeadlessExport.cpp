@@ -32,6 +32,7 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     scene.params = parameters;
     scene.symbols = LoadSymbolImages();
     ReadPicturesOrWarn(scene, request.file);
+    WarnOfMissingFamilies(scene.params);
     scene.layout = DefaultLayout(scene.params);
     const int dpi = request.dpi > 0 ? request.dpi : ApplicationPrinter().dpi();
     ExportOptions options;

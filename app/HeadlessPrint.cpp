@@ -44,6 +44,7 @@ int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {
     scene.params = *parameters;
     scene.symbols = LoadSymbolImages();
     ReadPicturesOrWarn(scene, request.file);
+    WarnOfMissingFamilies(scene.params);
     scene.layout = DefaultLayout(scene.params);
     PreferColourForZones(printer, scene.params);
     const QString title = QString::fromStdString(ComposeDescription(scene.params));

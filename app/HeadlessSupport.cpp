@@ -16,6 +16,7 @@
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
 #include "peripherals/PlacedPictures.h"
+#include "view/FamilyNotices.h"
 #include "view/OutcomeText.h"
 
 namespace quirn {
@@ -33,6 +34,11 @@ void SpeakTheProgramsLanguage(QCoreApplication& application) {
 int Complain(const std::string& message) {
     std::fprintf(stderr, "quirn: %s\n", message.c_str());
     return 1;
+}
+
+void WarnOfMissingFamilies(const ScaleParameters& p) {
+    for (const FamilySubstitute& missing : MissingFamilies(p))
+        Complain(MissingFamilyText(missing).toStdString());
 }
 
 std::string TerminalText(std::string_view utf8) {

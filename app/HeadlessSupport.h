@@ -18,6 +18,10 @@ namespace quirn {
 // Writes "quirn: message" to standard error; returns the failing exit status, 1.
 int Complain(const std::string& message);
 
+// A "quirn: " line on standard error for each family the plate asks for that the system lacks,
+// naming the one drawn instead; the job goes on.
+void WarnOfMissingFamilies(const ScaleParameters& p);
+
 // Text (UTF-8, lines ending in CR LF) as standard output gives it: in the locale's encoding, with
 // plain line ends.
 std::string TerminalText(std::string_view utf8);

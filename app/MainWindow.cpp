@@ -83,6 +83,10 @@ MainWindow::MainWindow(Document& doc, QWidget* parent)
     addDockWidget(Qt::RightDockWidgetArea, scales_);
     scales_->hide();
 
+    // A document shown or changed may ask for a typeface the system lacks.
+    const auto tellFamilies = [this] { families_.Tell(session_->scene().params, prompts_); };
+    connect(session_, &ScaleSession::shown, this, tellFamilies);
+    connect(session_, &ScaleSession::changed, this, tellFamilies);
     connect(session_, &ScaleSession::titleChanged, this, [this] { UpdateCaption(); });
     connect(session_, &ScaleSession::pictureNotice, this,
             [this](const QString& text) { prompts_.Inform(text); });

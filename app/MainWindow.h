@@ -12,6 +12,7 @@
 #include "app/Commands.h"
 #include "app/ExportCommand.h"
 #include "view/DialogPrompts.h"
+#include "view/FamilyNotices.h"
 
 class QAction;
 class QToolBar;
@@ -116,6 +117,7 @@ class MainWindow : public QMainWindow {
     ScalesWindow* scales_ = nullptr;
     std::unique_ptr<PrintBinding> printing_;
     std::unique_ptr<ScreenSize> screenSize_;
+    FamilyNotices families_;
     QToolBar* toolBar_ = nullptr;
     std::map<Command, QAction*> actions_;
     QAction* recentSeparator_ = nullptr;  // the one above "В&ыход"

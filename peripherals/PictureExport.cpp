@@ -26,6 +26,7 @@
 #include "render/PainterSurface.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
+#include "render/Typefaces.h"
 
 namespace quirn {
 namespace {
@@ -216,11 +217,12 @@ QByteArray EncodeSheetPdf(const Scene& scene, const QString& title, const Export
 }
 
 // The picture painted and written a band of rows at a time into a file that replaces the target
-// only once it is whole. A PNG of a plate with zones is in colour, indexing a palette when its
-// colours fit one; everything else is one bit.
+// only once it is whole. A PNG of a plate with zones or inks other than black is in colour,
+// indexing a palette when its colours fit one; everything else is one bit.
 Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
                      const ReferenceDevice& device, int bandRows) {
-    const bool colour = !bmp && !scene.params.ext.zones.empty();
+    const bool colour =
+        !bmp && (!scene.params.ext.zones.empty() || !PlateInks(scene.params).empty());
     std::optional<PlateColours> palette;
     if (colour) palette = PlatePalette(scene);
     BandPixels pixels = BandPixels::OneBit;

@@ -26,10 +26,10 @@ struct ExportOptions {
 
 // Renders the scale for print and writes it by the file's extension: ".bmp" and ".png" as a
 // one-bit picture at dpi, ".svg" and ".pdf" as vectors whose page is the canvas in millimetres.
-// Coloured zones are hatched in the bitmap; they make the PNG 8-bit RGB and are filled in colour
-// there and in the vectors. The target is replaced only when the whole file could be written.
-// The pictures are painted and written bandRows rows at a time (0: as many as keep memory to a
-// few tens of megabytes), so only the BMP format's own limits refuse a size.
+// Coloured zones are hatched in the bitmap and coloured inks black; they make the PNG 8-bit and
+// are drawn in colour there and in the vectors. The target is replaced only when the whole file
+// could be written. The pictures are painted and written bandRows rows at a time (0: as many as
+// keep memory to a few tens of megabytes), so only the BMP format's own limits refuse a size.
 Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOptions& options);
 
 inline Outcome ExportPicture(const Scene& scene, const QString& outPath, int dpi,

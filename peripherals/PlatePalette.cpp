@@ -7,6 +7,8 @@
 #include <cstring>
 #include <limits>
 
+#include "render/Typefaces.h"
+
 namespace quirn {
 namespace {
 
@@ -97,6 +99,9 @@ std::optional<PlateColours> PlatePalette(const Scene& scene) {
         const std::uint32_t c = zone.rgb & 0xFFFFFFu;
         if (std::find(colours.begin(), colours.end(), c) == colours.end()) colours.push_back(c);
     }
+    // The print canvas paints ticks and texts without smoothing: in their inks alone.
+    for (const std::uint32_t c : PlateInks(scene.params))
+        if (std::find(colours.begin(), colours.end(), c) == colours.end()) colours.push_back(c);
     for (const SymbolPicture* symbol :
          {&scene.symbols.data, &scene.symbols.romb, &scene.symbols.others}) {
         if (symbol->vector.isNull() && !AddColours(symbol->image, plate)) return std::nullopt;

@@ -13,9 +13,9 @@
 
 namespace quirn {
 
-// Black, white, the zones' colours and the colours of the symbols' own bitmaps, each once, as
-// 0xRRGGBB. The print canvas paints without smoothing, so that no other colour can come out of
-// it.
+// Black, white, the zones' colours, the inks of scales and labels and the colours of the symbols'
+// own bitmaps, each once, as 0xRRGGBB. The print canvas paints without smoothing, so that no other
+// colour can come out of it.
 struct PlateColours {
     std::vector<std::uint32_t> colours;
     // Those of them the symbols' bitmaps hold, which the raster engine converts its own way.

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "peripherals/SheetPainting.h"
+#include "render/Typefaces.h"
 
 namespace quirn {
 namespace {
@@ -166,7 +167,7 @@ Result<int> PrintScale(const Scene& scene, QPrinter& printer, const PageMargins&
 }
 
 void PreferColourForZones(QPrinter& printer, const ScaleParameters& params) {
-    if (params.ext.zones.empty()) return;
+    if (params.ext.zones.empty() && PlateInks(params).empty()) return;
     // A file printer (PDF) has no device and takes colour.
     const QPrinterInfo info(printer);
     if (info.isNull() || info.supportedColorModes().contains(QPrinter::Color))

@@ -100,8 +100,8 @@ void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMa
 Result<int> PrintScale(const Scene& scene, QPrinter& printer, const PageMargins& margins,
                        const QString& documentName, const PageOptions& options = {});
 
-// Sets printer to colour for a plate with zones when the printer can print colour; leaves it
-// as it is otherwise, so that a black-and-white plate is printed as it always was.
+// Sets printer to colour for a plate with zones or inks when the printer can print colour; leaves
+// it as it is otherwise, so that a black-and-white plate is printed as it always was.
 void PreferColourForZones(QPrinter& printer, const ScaleParameters& params);
 
 }  // namespace quirn

@@ -32,6 +32,7 @@ class TextCells : public DrawingSurface {
   public:
     void setPen(int) override {}
     void setBlackBrush(bool) override {}
+    void setInk(std::uint32_t) override {}
     void fillWhite(const Box&) override {}
     void line(Point, Point) override {}
     void polyline(std::span<const Point>) override {}
@@ -167,7 +168,7 @@ std::vector<PlateItem> Items(const Scene& scene, const ScaleLayout& laid) {
     TextCells texts;
     for (const ResolvedScale& s : ResolveScales(scene.params)) {
         texts.scale = s.number;
-        DrawScale(texts, s);
+        DrawScale(texts, s, LookOf(scene.params, s.number));
     }
     items.insert(items.end(), texts.items.begin(), texts.items.end());
     return items;

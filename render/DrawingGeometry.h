@@ -3,6 +3,10 @@
 // units (0.01 mm) with the origin at the pointer axis, x right and y up.
 #pragma once
 
+#include <string>
+
+#include "model/ScaleExtensions.h"
+
 namespace quirn {
 
 struct Point {
@@ -33,14 +37,21 @@ struct Box {
     bool operator==(const Box&) const = default;
 };
 
-// A font as the renderer asks for it: "Arial", cell height (internal leading included),
-// average character width (0 = the face's natural width), weight, and escapement in tenths
-// of a degree counterclockwise in y-up space.
+// A font as the renderer asks for it: cell height (internal leading included), average
+// character width (0 = the face's natural width), weight, escapement in tenths of a degree
+// counterclockwise in y-up space, and the family and slant (no family: "Arial", the plate's own
+// face).
 struct FontSpec {
+    FontSpec() = default;
+    FontSpec(int cell, int width, int fontWeight, int turn)
+        : cellHeight(cell), averageWidth(width), weight(fontWeight), escapement(turn) {}
+
     int cellHeight = 0;
     int averageWidth = 0;
     int weight = 400;
     int escapement = 0;
+    std::string family;
+    FontSlant slant = FontSlant::Upright;
     bool operator==(const FontSpec&) const = default;
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -21,13 +22,20 @@ class VectorPicture;
 // right, falling to the right, or both.
 enum class ZoneHatch { Rising, Falling, Crossed };
 
+// The ink of a plate that uses none: black, as 0xRRGGBB.
+inline constexpr std::uint32_t kBlackInk = 0x000000u;
+
 class DrawingSurface : public TextMeasure {
   public:
-    // Solid black pen; a width under one device pixel still draws one pixel; wide pens have
+    // Solid pen in the ink; a width under one device pixel still draws one pixel; wide pens have
     // round ends.
     virtual void setPen(int width) = 0;
-    // Brush for circles and polygons: white (the default) or solid black.
+    // Brush for circles and polygons: white (the default) or solid in the ink ("black").
     virtual void setBlackBrush(bool black) = 0;
+    // The colour, 0xRRGGBB, that pens, black brushes and texts draw in from now on; black until
+    // set. On a surface of black and white only every ink but white draws black, so that a pale
+    // colour does not vanish.
+    virtual void setInk(std::uint32_t rgb) = 0;
 
     virtual void fillWhite(const Box& box) = 0;
     virtual void line(Point from, Point to) = 0;
@@ -71,6 +79,25 @@ class DrawingSurface : public TextMeasure {
         (void)drawing;
         (void)dest;
     }
+};
+
+// Draws in an ink while it lives and in black again after it. Without an ink the surface is not
+// told anything: a plate in black alone asks exactly what it always asked.
+class InkScope {
+  public:
+    InkScope(DrawingSurface& surface, std::optional<std::uint32_t> ink)
+        : surface_(surface), ink_(ink) {
+        if (ink_) surface_.setInk(*ink_);
+    }
+    ~InkScope() {
+        if (ink_) surface_.setInk(kBlackInk);
+    }
+    InkScope(const InkScope&) = delete;
+    InkScope& operator=(const InkScope&) = delete;
+
+  private:
+    DrawingSurface& surface_;
+    std::optional<std::uint32_t> ink_;
 };
 
 }  // namespace quirn

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
-#include <utility>
+#include <string>
+#include <tuple>
 
 #include "render/Saturate.h"
 
@@ -38,7 +39,7 @@ FontMeasure::FontMeasure(bool monochrome) : monochrome_(monochrome) {
     setFont(font_);
 }
 
-FontMeasure::Face& FontMeasure::faceFor(int weight) {
+FontMeasure::Face& FontMeasure::faceFor(const FontSpec& spec) {
     // Faces and their measured advances outlive the measure: every paint of the view would
     // otherwise load and shape the same texts again. The advances of numerals are per
     // character; a cache grown past a bound by long-lived fuzzing or many documents starts over.
@@ -47,17 +48,20 @@ FontMeasure::Face& FontMeasure::faceFor(int weight) {
     // while its caller waits (PaintWithoutParallelFills), and a cache per thread was lost, and
     // leaked, whenever an idle pool thread ended. Nothing measures or paints on two threads at
     // once.
-    static auto* cache = new std::map<std::pair<int, bool>, Face>;
+    // Keyed by family and slant too: a plate may set a face of its own for each text.
+    using Key = std::tuple<std::string, int, FontSlant, bool>;
+    static auto* cache = new std::map<Key, Face>;
     auto& faces = *cache;
-    const std::pair key{std::clamp(weight, 1, 1000), monochrome_};
+    const Key key{spec.family, std::clamp(spec.weight, 1, 1000), spec.slant, monochrome_};
     auto found = faces.find(key);
     if (found != faces.end()) {
         if (found->second.advances.size() > 4096) found->second.advances.clear();
         return found->second;
     }
-    QFont font(QStringLiteral("Arial"));
+    QFont font(spec.family.empty() ? QStringLiteral("Arial") : QString::fromStdString(spec.family));
     font.setPixelSize(kReferencePixelSize);
-    font.setWeight(QFont::Weight(key.first));
+    font.setWeight(QFont::Weight(std::get<1>(key)));
+    if (spec.slant == FontSlant::Italic) font.setStyle(QFont::StyleItalic);
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(monochrome_ ? QFont::NoAntialias : QFont::NoSubpixelAntialias);
@@ -66,7 +70,7 @@ FontMeasure::Face& FontMeasure::faceFor(int weight) {
 
 void FontMeasure::setFont(const FontSpec& font) {
     font_ = font;
-    face_ = &faceFor(font.weight);
+    face_ = &faceFor(font);
     const double refCell = face_->metrics.ascent() + face_->metrics.descent();
     // A positive height is the cell, internal leading included; a negative one is the em.
     if (font.cellHeight > 0) {

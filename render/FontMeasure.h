@@ -56,7 +56,7 @@ class FontMeasure : public TextMeasure {
     std::vector<QString> wrapLines(const QString& text, int boxWidth);
 
   private:
-    Face& faceFor(int weight);
+    Face& faceFor(const FontSpec& spec);
 
     bool monochrome_;
     FontSpec font_;

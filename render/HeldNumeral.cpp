@@ -17,10 +17,10 @@ void DrawGlyphRun(QPainter& painter, const GlyphRun& run, const QRect& restricte
         // renders glyphs this size afresh on every call.
         QPainterPath outline;
         outline.addText(run.origin, run.font, run.text);
-        painter.fillPath(outline, Qt::black);
+        painter.fillPath(outline, run.colour);
     } else {
         painter.setFont(run.font);
-        painter.setPen(QPen(Qt::black, 0));
+        painter.setPen(QPen(run.colour, 0));
         painter.drawText(run.origin, run.text);
     }
     painter.restore();

@@ -5,6 +5,7 @@
 // more than their cells.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPointF>
 #include <QPolygonF>
@@ -26,6 +27,7 @@ struct GlyphRun {
     bool outline = false;  // filled as outlines rather than drawn as text
     bool exact = false;    // clipped to the restricted area
     QPolygonF ink;         // on the device, where the glyphs lie
+    QColor colour = Qt::black;
 };
 
 // Draws the run; an exact one is clipped to restrictedArea.

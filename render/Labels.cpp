@@ -10,6 +10,7 @@
 #include "model/TextCodec.h"
 #include "render/Graduation.h"
 #include "render/Saturate.h"
+#include "render/Typefaces.h"
 
 namespace quirn {
 
@@ -19,21 +20,22 @@ double SizeFactor(std::int32_t tickRadius) {
 
 FontSpec UnitFont(const ScaleParameters& p) {
     const int height = std::max(ClampToInt(3 * std::int64_t{p.tickRadius} / 10), 500);
-    return {height, height / 4, 600, 0};
+    return InTypeface({height, height / 4, 600, 0}, TypefaceOf(p, TextRole::Unit));
 }
 
 FontSpec NameFont(const ScaleParameters& p) {
-    return {std::max(TruncToInt(400 * SizeFactor(p.tickRadius)), 300), 0, 600, 0};
+    return InTypeface({std::max(TruncToInt(400 * SizeFactor(p.tickRadius)), 300), 0, 600, 0},
+                      TypefaceOf(p, TextRole::Name));
 }
 
 FontSpec OriginLabelFont(const ScaleParameters& p) {
     const int height = std::max(TruncToInt(300 * SizeFactor(p.tickRadius)), 150);
-    return {height, height / 3, 500, 0};
+    return InTypeface({height, height / 3, 500, 0}, TypefaceOf(p, TextRole::Origin));
 }
 
 FontSpec StandardLabelFont(const ScaleParameters& p) {
     const int height = std::max(TruncToInt(360 * SizeFactor(p.tickRadius)), 180);
-    return {height, height / 3, 500, 0};
+    return InTypeface({height, height / 3, 500, 0}, TypefaceOf(p, TextRole::Standard));
 }
 
 FontSpec NumeralFont(const ScaleParameters& p) {
@@ -159,16 +161,22 @@ void DrawTexts(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surf
     const ScaleParameters& p = scene.params;
     using E = MovableElement;
 
-    surface.setFont(UnitFont(p));
     Point a = AnchorOf(laid.layout, E::UnitLabel);
-    surface.textOut(At(I{a.x} - SizeOf(laid.sizes, E::UnitLabel).width / 2, a.y),
-                    DisplayText(p.unit, p.unitUtf8));
-
-    surface.setFont(NameFont(p));
-    surface.textOut(AnchorOf(laid.layout, E::NameLabel), DisplayText(p.name, p.ext.nameUtf8));
+    {
+        const InkScope ink(surface, LabelInk(p, LabelRole::Unit));
+        surface.setFont(UnitFont(p));
+        surface.textOut(At(I{a.x} - SizeOf(laid.sizes, E::UnitLabel).width / 2, a.y),
+                        DisplayText(p.unit, p.unitUtf8));
+    }
+    {
+        const InkScope ink(surface, LabelInk(p, LabelRole::Name));
+        surface.setFont(NameFont(p));
+        surface.textOut(AnchorOf(laid.layout, E::NameLabel), DisplayText(p.name, p.ext.nameUtf8));
+    }
 
     // An empty text hides its label: a plate made elsewhere carries neither.
     if (!p.ext.origin.empty()) {
+        const InkScope ink(surface, LabelInk(p, LabelRole::Origin));
         surface.setFont(OriginLabelFont(p));
         a = AnchorOf(laid.layout, E::OriginLabel);
         if (laid.originLabelWrap) {
@@ -180,6 +188,7 @@ void DrawTexts(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surf
     }
 
     if (!p.ext.standard.empty()) {
+        const InkScope ink(surface, LabelInk(p, LabelRole::Standard));
         surface.setFont(StandardLabelFont(p));
         a = AnchorOf(laid.layout, E::StandardLabel);
         surface.textOut(At(I{a.x} - SizeOf(laid.sizes, E::StandardLabel).width, a.y),

@@ -90,7 +90,7 @@ void PainterSurface::setPen(int width) {
     // QPen refuses a width of 32768 pixels or more and keeps one pixel instead.
     deviceWidth = std::isnan(deviceWidth) ? 0.0 : std::min(deviceWidth, kWidestPen);
     culling_.setPenPixels(std::max(deviceWidth, 1.0));
-    QPen pen(Qt::black);
+    QPen pen(inkColour());
     if (deviceWidth < 1.0) {
         pen.setWidth(0);  // cosmetic: exactly one device pixel, however thin the request
     } else {
@@ -103,7 +103,28 @@ void PainterSurface::setPen(int width) {
 
 void PainterSurface::setBlackBrush(bool black) {
     blackBrush_ = black;
-    painter_.setBrush(black ? Qt::black : Qt::white);
+    painter_.setBrush(black ? QBrush(inkColour()) : QBrush(Qt::white));
+}
+
+void PainterSurface::setInk(std::uint32_t rgb) {
+    ink_ = rgb & 0xFFFFFFu;
+    setPen(penWidth_);
+    setBlackBrush(blackBrush_);
+}
+
+void PainterSurface::setHatchedZones(bool hatched) {
+    hatchedZones_ = hatched;
+    setPen(penWidth_);
+    setBlackBrush(blackBrush_);
+}
+
+QColor PainterSurface::inkColour() const {
+    if (hatchedZones_) return ink_ == 0xFFFFFFu ? Qt::white : Qt::black;
+    return QColor::fromRgb(QRgb(0xFF000000u | ink_));
+}
+
+bool PainterSurface::blackInk() const {
+    return inkColour() == QColor(Qt::black);
 }
 
 // Each segment cut to the device; round caps at the cuts lie outside what shows.
@@ -137,7 +158,7 @@ void PainterSurface::fillWhite(const Box& box) {
 
 void PainterSurface::line(Point from, Point to) {
     drawHeldGlyphs();
-    if (black_.allBlack()) return;
+    if (blackInk() && black_.allBlack()) return;
     const QPolygonF chain{toDevice(from), toDevice(to)};
     if (culling_.missesPainted(chain.boundingRect())) return;
     if (nearDevice(chain)) {
@@ -149,7 +170,7 @@ void PainterSurface::line(Point from, Point to) {
 
 void PainterSurface::polyline(std::span<const Point> points) {
     drawHeldGlyphs();
-    if (points.empty() || black_.allBlack()) return;
+    if (points.empty() || (blackInk() && black_.allBlack())) return;
     QPolygonF device;
     device.reserve(qsizetype(points.size()));
     for (const Point& p : points) device << toDevice(p);
@@ -163,7 +184,7 @@ void PainterSurface::polyline(std::span<const Point> points) {
 
 void PainterSurface::arc(const Box& bounds, Point start, Point end) {
     drawHeldGlyphs();
-    if (black_.allBlack()) return;
+    if (blackInk() && black_.allBlack()) return;
     const QRectF rect = toDevice(bounds);
     if (rect.isEmpty() || culling_.missesPainted(rect)) return;
     // Angles of the two rays in y-up space; QPainterPath measures counterclockwise as seen on
@@ -201,7 +222,7 @@ void PainterSurface::ellipse(const Box& bounds) {
     drawHeldGlyphs();
     const QRectF rect = toDevice(bounds);
     if (!rect.intersects(clipRect()) && !rect.isEmpty()) return;
-    if (blackBrush_ && black_.allBlack()) return;
+    if (blackBrush_ && blackInk() && black_.allBlack()) return;
     if (culling_.missesPainted(rect)) return;
     black_.drewOther();
     painter_.drawEllipse(rect);
@@ -214,10 +235,14 @@ void PainterSurface::polygon(std::span<const Point> points) {
     device.reserve(qsizetype(points.size()));
     for (const Point& p : points) device << toDevice(p);
     if (blackBrush_) {
-        if (black_.allBlack()) return;
+        if (blackInk() && black_.allBlack()) return;
         if (coversDevice(device)) {
-            painter_.fillRect(clipRect(), Qt::black);
-            black_.coveredDevice();
+            painter_.fillRect(clipRect(), inkColour());
+            if (blackInk()) {
+                black_.coveredDevice();
+            } else {
+                black_.drewOther();
+            }
             return;
         }
     }
@@ -337,7 +362,8 @@ void PainterSurface::drawLine(Point topLeft, const QString& text) {
                     textDrawing_ == TextDrawing::Outlines ||
                         (outlineText_ && kReferencePixelSize * pxPerRef > kLargestCachedGlyph),
                     exact,
-                    {}};
+                    {},
+                    inkColour()};
     // A numeral's digits stand between the baseline and the cap height, a little inside its
     // advances: the next numeral's white cell may cover them whole.
     if (holdNumeralGlyphs_ && IsNumeral(text)) {
@@ -388,7 +414,7 @@ void PainterSurface::drawGiantLine(const QTransform& cell, const QPolygonF& cell
             cut.addPolygon(part);
             cut.closeSubpath();
         }
-        painter_.fillPath(cut, Qt::black);
+        painter_.fillPath(cut, inkColour());
     }
     painter_.restore();
 }

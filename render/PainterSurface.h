@@ -40,6 +40,7 @@ class PainterSurface : public DrawingSurface {
 
     void setPen(int width) override;
     void setBlackBrush(bool black) override;
+    void setInk(std::uint32_t rgb) override;
     void fillWhite(const Box& box) override;
     void line(Point from, Point to) override;
     void polyline(std::span<const Point> points) override;
@@ -58,8 +59,9 @@ class PainterSurface : public DrawingSurface {
     double smallestVisibleTurn() const override;
     bool mayShow(std::span<const RealPoint> convexPolygon) const override;
 
-    // Zones hatched in black rather than filled in colour: for pictures of one bit per pixel.
-    void setHatchedZones(bool hatched) { hatchedZones_ = hatched; }
+    // Zones hatched in black rather than filled in colour, and every ink but white black: for
+    // pictures of one bit per pixel and grey print.
+    void setHatchedZones(bool hatched);
     // Glyphs by default.
     void setTextDrawing(TextDrawing drawing) { textDrawing_ = drawing; }
 
@@ -77,6 +79,9 @@ class PainterSurface : public DrawingSurface {
     void setHoldNumeralGlyphs(bool hold) { holdNumeralGlyphs_ = hold; }
 
   private:
+    // What the ink draws in on this device.
+    QColor inkColour() const;
+    bool blackInk() const;
     QPointF toDevice(Point p) const;
     QRectF toDevice(const Box& box) const;
     QRectF clipRect() const { return culling_.clipRect(); }
@@ -116,6 +121,7 @@ class PainterSurface : public DrawingSurface {
     TextDrawing textDrawing_ = TextDrawing::Glyphs;
     int penWidth_ = 1;
     bool blackBrush_ = false;
+    std::uint32_t ink_ = kBlackInk;
     qsizetype giantGlyphs_ = 0;
     HeldNumeral held_;
     bool holdNumeralGlyphs_ = true;

@@ -32,6 +32,12 @@ void RecordingSurface::setBlackBrush(bool black) {
     record(std::move(call));
 }
 
+void RecordingSurface::setInk(std::uint32_t rgb) {
+    DrawCall call = Call(DrawOp::SetInk);
+    call.value = static_cast<int>(rgb);
+    record(std::move(call));
+}
+
 void RecordingSurface::fillWhite(const Box& box) {
     DrawCall call = Call(DrawOp::FillWhite);
     call.box = box;

@@ -17,6 +17,7 @@ namespace quirn {
 enum class DrawOp {
     SetPen,
     SetBlackBrush,
+    SetInk,
     FillWhite,
     Line,
     Polyline,
@@ -33,7 +34,7 @@ enum class DrawOp {
 
 struct DrawCall {
     DrawOp op = DrawOp::SetPen;
-    int value = 0;              // pen width, 1 for a black brush, a zone's colour
+    int value = 0;              // pen width, 1 for a black brush, an ink, a zone's colour
     Box box;                    // fill, arc and ellipse bounds, wrap box, image destination
     std::vector<Point> points;  // line ends, arc start and end, chain and polygon points, text
                                 // top-left
@@ -49,6 +50,7 @@ class RecordingSurface : public DrawingSurface {
   public:
     void setPen(int width) override;
     void setBlackBrush(bool black) override;
+    void setInk(std::uint32_t rgb) override;
     void fillWhite(const Box& box) override;
     void line(Point from, Point to) override;
     void polyline(std::span<const Point> points) override;

@@ -12,6 +12,7 @@
 #include "render/Graduation.h"
 #include "render/Labels.h"
 #include "render/Saturate.h"
+#include "render/Typefaces.h"
 
 namespace quirn {
 namespace {
@@ -64,7 +65,7 @@ void DrawFamily(DrawingSurface& surface, const ScaleParameters& g, const ScaleMa
 
 // A further scale's unit, upright, one line under the numeral at the scale's right end: beside
 // its end, and on the plate wherever the end is.
-void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
+void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look) {
     if (s.endUnit().empty()) return;
     const ScaleParameters& g = s.graduation;
     const double theta = AngleOf(g, 1.0);
@@ -72,7 +73,7 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s) {
     const double base = double(baseRadius);
     const double tip = g.ticksInward != 0 ? double(baseRadius - g.bigTickLength)
                                           : double(baseRadius + g.bigTickLength);
-    FontSpec font = NumeralFont(g);
+    FontSpec font = InTypeface(NumeralFont(g), look.face);
     font.escapement = 0;
     surface.setFont(font);
     const std::string unit = DisplayText(s.endUnit(), g.unitUtf8);
@@ -204,12 +205,18 @@ void DrawScales(DrawingSurface& surface, const ScaleParameters& p) {
     if (!std::isfinite(p.halfAngle)) return;
     const std::vector<ResolvedScale> scales = ResolveScales(p);
     DrawZones(surface, p, scales);
-    for (const ResolvedScale& s : scales) DrawScale(surface, s);
+    for (const ResolvedScale& s : scales) DrawScale(surface, s, LookOf(p, s.number));
 }
 
-void DrawScale(DrawingSurface& surface, const ResolvedScale& s) {
+ScaleLook LookOf(const ScaleParameters& p, int number) {
+    return {ScaleInk(p, number),
+            TypefaceOf(p, number == 1 ? TextRole::Numerals : TextRole::FurtherScales)};
+}
+
+void DrawScale(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look) {
     const ScaleParameters& g = s.graduation;
     if (!std::isfinite(g.halfAngle)) return;
+    const InkScope ink(surface, look.ink);
     surface.setPen(1);
     surface.setBlackBrush(true);
     const ScaleMap map(g);
@@ -217,15 +224,15 @@ void DrawScale(DrawingSurface& surface, const ResolvedScale& s) {
                TickFamily::Small);
     DrawFamily(surface, g, map, g.bigticks, g.bigDivisions, g.bigTickLength, g.bigTickWidth,
                TickFamily::Big);
-    DrawScaleNumerals(surface, s);
+    DrawScaleNumerals(surface, s, look);
     if (g.arcShown != 0) DrawGraduationArc(surface, g);
-    DrawScaleUnit(surface, s);
+    DrawScaleUnit(surface, s, look);
 }
 
-void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s) {
+void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look) {
     const ScaleParameters& g = s.graduation;
     const LawRow& law = LawOf(g.law);
-    const FontSpec font = NumeralFont(g);
+    const FontSpec font = InTypeface(NumeralFont(g), look.face);
     // A flattened scale's numerals keep today's distance from the curve: each is placed as on
     // the circle about the axis through the point where its ray meets the curve.
     std::optional<ScaleParameters> onCurve;

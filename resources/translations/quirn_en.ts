@@ -1579,4 +1579,11 @@ No printer is installed on this system.</translation>
         <translation>Scale %1: an SWR cannot be below 1 (%2)</translation>
     </message>
 </context>
+<context>
+    <name>quirn::FamilyNotices</name>
+    <message>
+        <source>Шрифт «%1» не найден, вместо него используется «%2».</source>
+        <translation>Typeface “%1” was not found; “%2” is used instead.</translation>
+    </message>
+</context>
 </TS>

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFont>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -405,6 +407,27 @@ TEST_F(MainWindowTest, ExportProposesTheFileNameAndTheLastFolderAndSaysWhereItWe
     scripted.exportChoice = [](const ExportChoice&) { return std::optional<ExportChoice>(); };
     QTest::keyClick(&frame, Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(scripted.proposedExport->format, ExportFormat::Svg);
+    frame.setPrompts(nullptr);
+}
+
+// A typeface the system lacks is told once a run, naming it and the face drawn instead, however
+// often the record that asks for it is shown or applied.
+TEST_F(MainWindowTest, MissingTypefaceIsToldOnceNamingBothFamilies) {
+    MainWindow& frame = Start();
+    test::ScriptedPrompts scripted;
+    frame.setPrompts(&scripted);
+    ScaleParameters p = kDefaultParameters;
+    p.ext.typefaces[TextRole::Name] = {"No Such Face Anywhere", FontWeight::AsDefault,
+                                       FontSlant::Italic, 120};
+    frame.session().Show(p);
+    p.name = "B2";
+    frame.session().Apply(p);
+    frame.session().Show(p);
+    ASSERT_EQ(scripted.notices.size(), 1);
+    const QString used = QFontInfo(QFont(QStringLiteral("No Such Face Anywhere"))).family();
+    EXPECT_EQ(scripted.notices[0], QStringLiteral("Шрифт «No Such Face Anywhere» не найден, "
+                                                  "вместо него используется «%1».")
+                                       .arg(used));
     frame.setPrompts(nullptr);
 }
 
