@@ -217,14 +217,16 @@ QByteArray EncodeSheetPdf(const Scene& scene, const QString& title, const Export
 }
 
 // The picture painted and written a band of rows at a time into a file that replaces the target
-// only once it is whole. A PNG of a plate with zones or inks other than black is in colour,
-// indexing a palette when its colours fit one; everything else is one bit.
+// only once it is whole. A PNG of a plate with zones, inks other than black or pictures is in
+// colour, indexing a palette when its colours fit one (a picture's colours are not known to
+// fit); everything else is one bit.
 Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
                      const ReferenceDevice& device, int bandRows) {
+    const ScaleExtensions& ext = scene.params.ext;
     const bool colour =
-        !bmp && (!scene.params.ext.zones.empty() || !PlateInks(scene.params).empty());
+        !bmp && (!ext.zones.empty() || !PlateInks(scene.params).empty() || !ext.pictures.empty());
     std::optional<PlateColours> palette;
-    if (colour) palette = PlatePalette(scene);
+    if (colour && ext.pictures.empty()) palette = PlatePalette(scene);
     BandPixels pixels = BandPixels::OneBit;
     if (colour) pixels = palette ? BandPixels::Palette : BandPixels::Rgb;
     BandedCanvas canvas(scene, device, pixels, palette.value_or(PlateColours{}));

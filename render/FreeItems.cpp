@@ -8,6 +8,7 @@
 #include "model/TextCodec.h"
 #include "render/Labels.h"
 #include "render/Saturate.h"
+#include "render/Typefaces.h"
 
 namespace quirn {
 namespace {
@@ -71,8 +72,15 @@ void DrawFreeTexts(const Scene& scene, DrawingSurface& surface) {
     for (const auto& [number, item] : p.ext.texts) {
         const std::string text = DisplayText(item.text, item.textUtf8);
         if (text.empty()) continue;
-        FontSpec font = NameFont(p);
+        // Its own face, else the name label's, at the size the face gives.
+        std::optional<Typeface> face = item.font;
+        if (!face) {
+            face = TypefaceOf(p, TextRole::Name);
+            if (face) face->percent = 100;
+        }
+        FontSpec font = InTypeface(NameFont(p), face);
         font.escapement = Escapement(item.angle);
+        const InkScope ink(surface, item.colour);
         surface.setFont(font);
         const Extent e = surface.measureText(text);
         // The top-left corner of the upright box, (-w/2, h/2) from the centre, turned with it.

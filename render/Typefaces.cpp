@@ -67,6 +67,7 @@ std::vector<std::uint32_t> PlateInks(const ScaleParameters& p) {
     std::vector<std::uint32_t> inks;
     for (int number = 1; number <= kMaxScales; ++number) AddOnce(inks, ScaleInk(p, number));
     for (const std::optional<std::uint32_t>& ink : p.ext.labelColours) AddOnce(inks, ink);
+    for (const auto& [number, text] : p.ext.texts) AddOnce(inks, text.colour);
     return inks;
 }
 
