@@ -43,7 +43,7 @@ class TextCells : public DrawingSurface {
     void drawImage(const QImage&, const Box&) override {}
     void drawVector(const VectorPicture&, const Box&) override {}
     void drawWrapped(const Box&, std::string_view) override {}
-    void setFont(const FontSpec& font) override {
+    void setFont(const FontChoice& font) override {
         font_ = font;
         measure_.setFont(font);
     }
@@ -75,7 +75,7 @@ class TextCells : public DrawingSurface {
 
   private:
     FontMeasure measure_{false};
-    FontSpec font_;
+    FontChoice font_;
 };
 
 QPolygonF Polygon(const std::array<RealPoint, 4>& cell) {

@@ -41,9 +41,9 @@ struct Box {
 // character width (0 = the face's natural width), weight, escapement in tenths of a degree
 // counterclockwise in y-up space, and the family and slant (no family: "Arial", the plate's own
 // face).
-struct FontSpec {
-    FontSpec() = default;
-    FontSpec(int cell, int width, int fontWeight, int turn)
+struct FontChoice {
+    FontChoice() = default;
+    FontChoice(int cell, int width, int fontWeight, int turn)
         : cellHeight(cell), averageWidth(width), weight(fontWeight), escapement(turn) {}
 
     int cellHeight = 0;
@@ -52,7 +52,7 @@ struct FontSpec {
     int escapement = 0;
     std::string family;
     FontSlant slant = FontSlant::Upright;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontChoice&) const = default;
 };
 
 }  // namespace quirn

@@ -39,7 +39,7 @@ FontMeasure::FontMeasure(bool monochrome) : monochrome_(monochrome) {
     setFont(font_);
 }
 
-FontMeasure::Face& FontMeasure::faceFor(const FontSpec& spec) {
+FontMeasure::Face& FontMeasure::faceFor(const FontChoice& wanted) {
     // Faces and their measured advances outlive the measure: every paint of the view would
     // otherwise load and shape the same texts again. The advances of numerals are per
     // character; a cache grown past a bound by long-lived fuzzing or many documents starts over.
@@ -52,23 +52,24 @@ FontMeasure::Face& FontMeasure::faceFor(const FontSpec& spec) {
     using Key = std::tuple<std::string, int, FontSlant, bool>;
     static auto* cache = new std::map<Key, Face>;
     auto& faces = *cache;
-    const Key key{spec.family, std::clamp(spec.weight, 1, 1000), spec.slant, monochrome_};
+    const Key key{wanted.family, std::clamp(wanted.weight, 1, 1000), wanted.slant, monochrome_};
     auto found = faces.find(key);
     if (found != faces.end()) {
         if (found->second.advances.size() > 4096) found->second.advances.clear();
         return found->second;
     }
-    QFont font(spec.family.empty() ? QStringLiteral("Arial") : QString::fromStdString(spec.family));
+    QFont font(wanted.family.empty() ? QStringLiteral("Arial")
+                                     : QString::fromStdString(wanted.family));
     font.setPixelSize(kReferencePixelSize);
     font.setWeight(QFont::Weight(std::get<1>(key)));
-    if (spec.slant == FontSlant::Italic) font.setStyle(QFont::StyleItalic);
+    if (wanted.slant == FontSlant::Italic) font.setStyle(QFont::StyleItalic);
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(monochrome_ ? QFont::NoAntialias : QFont::NoSubpixelAntialias);
     return faces.try_emplace(key, font).first->second;
 }
 
-void FontMeasure::setFont(const FontSpec& font) {
+void FontMeasure::setFont(const FontChoice& font) {
     font_ = font;
     face_ = &faceFor(font);
     const double refCell = face_->metrics.ascent() + face_->metrics.descent();

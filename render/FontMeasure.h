@@ -39,13 +39,13 @@ class FontMeasure : public TextMeasure {
     // same.
     explicit FontMeasure(bool monochrome = false);
 
-    void setFont(const FontSpec& font) override;
+    void setFont(const FontChoice& font) override;
     Extent measureText(std::string_view text) override;
     Box measureWrapped(const Box& box, std::string_view text) override;
 
     // The current font as the painter draws it: the face at the reference size, drawing units
     // per reference pixel vertically, and the horizontal factor giving the requested width.
-    const FontSpec& font() const { return font_; }
+    const FontChoice& font() const { return font_; }
     Face& face() { return *face_; }
     double unitsPerRefPx() const { return unitsPerRefPx_; }
     double stretch() const { return stretch_; }
@@ -56,10 +56,10 @@ class FontMeasure : public TextMeasure {
     std::vector<QString> wrapLines(const QString& text, int boxWidth);
 
   private:
-    Face& faceFor(const FontSpec& spec);
+    Face& faceFor(const FontChoice& wanted);
 
     bool monochrome_;
-    FontSpec font_;
+    FontChoice font_;
     Face* face_ = nullptr;
     double unitsPerRefPx_ = 0.0;
     double stretch_ = 1.0;

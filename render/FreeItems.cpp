@@ -78,7 +78,7 @@ void DrawFreeTexts(const Scene& scene, DrawingSurface& surface) {
             face = TypefaceOf(p, TextRole::Name);
             if (face) face->percent = 100;
         }
-        FontSpec font = InTypeface(NameFont(p), face);
+        FontChoice font = InTypeface(NameFont(p), face);
         font.escapement = Escapement(item.angle);
         const InkScope ink(surface, item.colour);
         surface.setFont(font);

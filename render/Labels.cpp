@@ -18,27 +18,27 @@ double SizeFactor(std::int32_t tickRadius) {
     return std::max(tickRadius / 4200.0, 0.5);
 }
 
-FontSpec UnitFont(const ScaleParameters& p) {
+FontChoice UnitFont(const ScaleParameters& p) {
     const int height = std::max(ClampToInt(3 * std::int64_t{p.tickRadius} / 10), 500);
     return InTypeface({height, height / 4, 600, 0}, TypefaceOf(p, TextRole::Unit));
 }
 
-FontSpec NameFont(const ScaleParameters& p) {
+FontChoice NameFont(const ScaleParameters& p) {
     return InTypeface({std::max(TruncToInt(400 * SizeFactor(p.tickRadius)), 300), 0, 600, 0},
                       TypefaceOf(p, TextRole::Name));
 }
 
-FontSpec OriginLabelFont(const ScaleParameters& p) {
+FontChoice OriginLabelFont(const ScaleParameters& p) {
     const int height = std::max(TruncToInt(300 * SizeFactor(p.tickRadius)), 150);
     return InTypeface({height, height / 3, 500, 0}, TypefaceOf(p, TextRole::Origin));
 }
 
-FontSpec StandardLabelFont(const ScaleParameters& p) {
+FontChoice StandardLabelFont(const ScaleParameters& p) {
     const int height = std::max(TruncToInt(360 * SizeFactor(p.tickRadius)), 180);
     return InTypeface({height, height / 3, 500, 0}, TypefaceOf(p, TextRole::Standard));
 }
 
-FontSpec NumeralFont(const ScaleParameters& p) {
+FontChoice NumeralFont(const ScaleParameters& p) {
     return {ClampToInt(600 * std::int64_t{p.tickRadius} / 4200), 0, p.ticksInward != 0 ? 300 : 500,
             0};
 }
@@ -99,7 +99,7 @@ void DrawSymbol(const ScaleLayout& laid, DrawingSurface& surface, MovableElement
     }
 }
 
-Extent MeasureWith(TextMeasure& measure, const FontSpec& font, std::string_view text) {
+Extent MeasureWith(TextMeasure& measure, const FontChoice& font, std::string_view text) {
     measure.setFont(font);
     return measure.measureText(text);
 }
@@ -231,7 +231,7 @@ Point NumeralTopLeft(const ScaleParameters& p, const TickRay& ray, bool end, Ext
 // Where a numeral of this many characters can lie, before it is measured: its cell is at most
 // one cell height per character long and hangs from, or stands on, the point it is placed by.
 std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& ray, bool end,
-                                      const FontSpec& font, std::size_t characters) {
+                                      const FontChoice& font, std::size_t characters) {
     // With a half-angle of millions of degrees the turn and the ray no longer agree to the
     // tenth of a degree: no bound then, whatever it would cost.
     if (!(std::abs(p.halfAngle) < 1e6)) {
@@ -282,7 +282,7 @@ std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& r
 
 }  // namespace
 
-void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec font, double theta,
+void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontChoice font, double theta,
                  bool end, int escapement, std::string_view text) {
     const TickRay ray(theta, p.bigTickWidth);
     if (!surface.mayShow(NumeralReach(p, ray, end, font, text.size()))) return;

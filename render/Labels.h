@@ -18,12 +18,12 @@ namespace quirn {
 // tickRadius / 4200, never below 0.5: scales the images and the name and standard fonts.
 double SizeFactor(std::int32_t tickRadius);
 
-FontSpec UnitFont(const ScaleParameters& p);
-FontSpec NameFont(const ScaleParameters& p);
-FontSpec OriginLabelFont(const ScaleParameters& p);
-FontSpec StandardLabelFont(const ScaleParameters& p);
+FontChoice UnitFont(const ScaleParameters& p);
+FontChoice NameFont(const ScaleParameters& p);
+FontChoice OriginLabelFont(const ScaleParameters& p);
+FontChoice StandardLabelFont(const ScaleParameters& p);
 // Escapement 0; the middle numerals get theirs from NumeralTurn.
-FontSpec NumeralFont(const ScaleParameters& p);
+FontChoice NumeralFont(const ScaleParameters& p);
 // The escapement of a numeral in the middle of the scale: tenths of a degree counterclockwise,
 // the turn of its place's ray from the vertical. The end numerals stand upright.
 int NumeralTurn(double halfAngle, ArcPlace place);
@@ -43,7 +43,7 @@ void DrawSymbols(const Scene& scene, const ScaleLayout& laid, DrawingSurface& su
 void DrawTexts(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surface);
 // One numeral on the ray at theta (radians): upright at an end of the scale, else turned by the
 // escapement (tenths of a degree) to run along the scale. Left out when it cannot show.
-void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontSpec font, double theta,
+void DrawNumeral(DrawingSurface& surface, const ScaleParameters& p, FontChoice font, double theta,
                  bool end, int escapement, std::string_view text);
 
 }  // namespace quirn

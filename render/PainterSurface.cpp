@@ -283,7 +283,7 @@ void PainterSurface::zone(std::span<const Point> points, std::uint32_t rgb, Zone
     painter_.restore();
 }
 
-void PainterSurface::setFont(const FontSpec& font) {
+void PainterSurface::setFont(const FontChoice& font) {
     fonts_.setFont(font);
 }
 

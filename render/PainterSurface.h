@@ -48,7 +48,7 @@ class PainterSurface : public DrawingSurface {
     void ellipse(const Box& bounds) override;
     void polygon(std::span<const Point> points) override;
     void zone(std::span<const Point> points, std::uint32_t rgb, ZoneHatch hatch) override;
-    void setFont(const FontSpec& font) override;
+    void setFont(const FontChoice& font) override;
     Extent measureText(std::string_view text) override;
     void textOut(Point topLeft, std::string_view text) override;
     Box measureWrapped(const Box& box, std::string_view text) override;

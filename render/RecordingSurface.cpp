@@ -83,7 +83,7 @@ void RecordingSurface::zone(std::span<const Point> points, std::uint32_t rgb, Zo
     record(std::move(call));
 }
 
-void RecordingSurface::setFont(const FontSpec& font) {
+void RecordingSurface::setFont(const FontChoice& font) {
     font_ = font;
     DrawCall call = Call(DrawOp::SetFont);
     call.font = font;

@@ -38,7 +38,7 @@ struct DrawCall {
     Box box;                    // fill, arc and ellipse bounds, wrap box, image destination
     std::vector<Point> points;  // line ends, arc start and end, chain and polygon points, text
                                 // top-left
-    FontSpec font;              // the font in force for texts, the new font for SetFont
+    FontChoice font;            // the font in force for texts, the new font for SetFont
     std::string text;
     Extent imageSize;                     // of the image or picture handed to drawImage/drawVector
     ZoneHatch hatch = ZoneHatch::Rising;  // of a zone
@@ -58,7 +58,7 @@ class RecordingSurface : public DrawingSurface {
     void ellipse(const Box& bounds) override;
     void polygon(std::span<const Point> points) override;
     void zone(std::span<const Point> points, std::uint32_t rgb, ZoneHatch hatch) override;
-    void setFont(const FontSpec& font) override;
+    void setFont(const FontChoice& font) override;
     Extent measureText(std::string_view text) override;
     void textOut(Point topLeft, std::string_view text) override;
     Box measureWrapped(const Box& box, std::string_view text) override;
@@ -76,7 +76,7 @@ class RecordingSurface : public DrawingSurface {
     void record(DrawCall call) { calls_.push_back(std::move(call)); }
 
     std::vector<DrawCall> calls_;
-    FontSpec font_;
+    FontChoice font_;
 };
 
 }  // namespace quirn

@@ -73,7 +73,7 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s, const ScaleL
     const double base = double(baseRadius);
     const double tip = g.ticksInward != 0 ? double(baseRadius - g.bigTickLength)
                                           : double(baseRadius + g.bigTickLength);
-    FontSpec font = InTypeface(NumeralFont(g), look.face);
+    FontChoice font = InTypeface(NumeralFont(g), look.face);
     font.escapement = 0;
     surface.setFont(font);
     const std::string unit = DisplayText(s.endUnit(), g.unitUtf8);
@@ -232,7 +232,7 @@ void DrawScale(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook&
 void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look) {
     const ScaleParameters& g = s.graduation;
     const LawRow& law = LawOf(g.law);
-    const FontSpec font = InTypeface(NumeralFont(g), look.face);
+    const FontChoice font = InTypeface(NumeralFont(g), look.face);
     // A flattened scale's numerals keep today's distance from the curve: each is placed as on
     // the circle about the axis through the point where its ray meets the curve.
     std::optional<ScaleParameters> onCurve;

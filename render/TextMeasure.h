@@ -13,7 +13,7 @@ class TextMeasure {
     virtual ~TextMeasure() = default;
 
     // Texts are UTF-8: the record's texts as DisplayText shows them.
-    virtual void setFont(const FontSpec& font) = 0;
+    virtual void setFont(const FontChoice& font) = 0;
     // Width of a single line and the font's cell height.
     virtual Extent measureText(std::string_view text) = 0;
     // Word wrapping measure pass: keeps left and top, moves right to the longest line and bottom

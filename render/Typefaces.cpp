@@ -35,7 +35,7 @@ std::optional<Typeface> TypefaceOf(const ScaleParameters& p, TextRole role) {
     return found->second;
 }
 
-FontSpec InTypeface(FontSpec font, const std::optional<Typeface>& face) {
+FontChoice InTypeface(FontChoice font, const std::optional<Typeface>& face) {
     if (!face) return font;
     font.family = face->family;
     font.slant = face->slant;

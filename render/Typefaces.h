@@ -19,7 +19,7 @@ std::optional<Typeface> TypefaceOf(const ScaleParameters& p, TextRole role);
 // The font in the typeface: its family and slant, and the cell height scaled by its percent
 // (the narrowing with it, so the letters keep their proportions). Bold or light set the weight
 // and give the face its natural width; otherwise the role's weight and narrowing stay.
-FontSpec InTypeface(FontSpec font, const std::optional<Typeface>& face);
+FontChoice InTypeface(FontChoice font, const std::optional<Typeface>& face);
 
 // The ink of scale number (1 to 4) as the plate sets it; none: black. A further scale does not
 // take scale 1's.

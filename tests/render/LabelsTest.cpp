@@ -38,29 +38,31 @@ Extent DrawnSizeOf(const test::LaidOutScene& s, MovableElement e) {
     return s.laid.sizes[static_cast<std::size_t>(Index(e))];
 }
 
-std::vector<FontSpec> FontsFor(int tickRadius) {
+std::vector<FontChoice> FontsFor(int tickRadius) {
     ScaleParameters p = kDefaultParameters;
     p.tickRadius = tickRadius;
     test::LaidOutScene state = LaidOut(p);
-    std::vector<FontSpec> fonts;
+    std::vector<FontChoice> fonts;
     for (const DrawCall& c : Painted(state).callsOf(DrawOp::SetFont)) fonts.push_back(c.font);
     return fonts;
 }
 
 TEST(Labels, FontsFollowTheGraduationRadius) {
     // unit, name, origin label, standard label, then the four numerals
-    EXPECT_THAT(FontsFor(4200), ElementsAre(FontSpec{1260, 315, 600, 0}, FontSpec{400, 0, 600, 0},
-                                            FontSpec{300, 100, 500, 0}, FontSpec{360, 120, 500, 0},
-                                            FontSpec{600, 0, 500, 0}, FontSpec{600, 0, 500, 141},
-                                            FontSpec{600, 0, 500, -141}, FontSpec{600, 0, 500, 0}));
+    EXPECT_THAT(FontsFor(4200),
+                ElementsAre(FontChoice{1260, 315, 600, 0}, FontChoice{400, 0, 600, 0},
+                            FontChoice{300, 100, 500, 0}, FontChoice{360, 120, 500, 0},
+                            FontChoice{600, 0, 500, 0}, FontChoice{600, 0, 500, 141},
+                            FontChoice{600, 0, 500, -141}, FontChoice{600, 0, 500, 0}));
     // Below tickRadius 2100 the size factor stays at 0.5, and the texts keep their minimum sizes.
-    EXPECT_THAT(FontsFor(1000), ElementsAre(FontSpec{500, 125, 600, 0}, FontSpec{300, 0, 600, 0},
-                                            FontSpec{150, 50, 500, 0}, FontSpec{180, 60, 500, 0},
-                                            FontSpec{142, 0, 500, 0}, FontSpec{142, 0, 500, 141},
-                                            FontSpec{142, 0, 500, -141}, FontSpec{142, 0, 500, 0}));
-    const std::vector<FontSpec> large = FontsFor(8400);
+    EXPECT_THAT(FontsFor(1000),
+                ElementsAre(FontChoice{500, 125, 600, 0}, FontChoice{300, 0, 600, 0},
+                            FontChoice{150, 50, 500, 0}, FontChoice{180, 60, 500, 0},
+                            FontChoice{142, 0, 500, 0}, FontChoice{142, 0, 500, 141},
+                            FontChoice{142, 0, 500, -141}, FontChoice{142, 0, 500, 0}));
+    const std::vector<FontChoice> large = FontsFor(8400);
     ASSERT_EQ(large.size(), 8u);
-    EXPECT_EQ(large[0], (FontSpec{2520, 630, 600, 0}));
+    EXPECT_EQ(large[0], (FontChoice{2520, 630, 600, 0}));
     EXPECT_EQ(large[1].cellHeight, 800);
     EXPECT_EQ(large[4].cellHeight, 1200);
 
