@@ -165,6 +165,13 @@ QByteArray EncodeSvg(const Scene& scene, const CanvasGeometry& g, const QString&
     return bytes;
 }
 
+// One device pixel per drawing unit, titled for the viewer.
+void SetUpPdf(QPdfWriter& pdf, const QString& title) {
+    pdf.setResolution(kVectorDpi);
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("Quirn"));
+}
+
 // One page that is the canvas: Qt keeps the page to whole points, rounded up so that no edge
 // is cut, and the page box is then set to the canvas.
 QByteArray EncodeCanvasPdf(const Scene& scene, const CanvasGeometry& g, const QString& title,
@@ -174,9 +181,7 @@ QByteArray EncodeCanvasPdf(const Scene& scene, const CanvasGeometry& g, const QS
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
-        pdf.setResolution(kVectorDpi);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("Quirn"));
+        SetUpPdf(pdf, title);
         const auto points = [](int units) { return int(std::ceil(units * 72.0 / kVectorDpi)); };
         const QPageSize page(QSize(points(g.canvasWidth), points(g.canvasHeight)), QString(),
                              QPageSize::ExactMatch);
@@ -193,9 +198,7 @@ QByteArray EncodeSheetPdf(const Scene& scene, const QString& title, const Export
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setResolution(kVectorDpi);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Quirn"));
+    SetUpPdf(pdf, title);
     if (!pdf.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()))) {
         return {};
