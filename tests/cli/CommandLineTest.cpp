@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -256,6 +258,34 @@ TEST(CommandLineProgram, ExportsTheNewDocumentOrANamedFile) {
     QFile svgFile(dir.filePath("radial.svg"));
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svgFile.readAll().contains("mm\""));
+}
+
+// The plates that carry inks, faces, free texts and pictures export in every format with
+// nothing to warn of: the logo is found beside the file, the face is installed.
+TEST(CommandLineProgram, LookAlikeSamplesExportEverywhereWithoutWarnings) {
+    QTemporaryDir dir;
+    for (const char* sample : {"Multimeter-two-colour", "Panel-meter-flat", "SWR-meter"}) {
+        for (const char* format : {"png", "bmp", "svg", "pdf"}) {
+            const QString out = dir.filePath(QStringLiteral("%1.%2").arg(sample, format));
+            const ProcessResult run = RunProgram(
+                {"--export", out, QStringLiteral(QUIRN_TEST_SAMPLES "/%1.qrn").arg(sample)});
+            EXPECT_EQ(run.exitCode, 0) << sample << " " << format << run.err.constData();
+            EXPECT_FALSE(run.err.contains("quirn:")) << sample << " " << run.err.constData();
+            EXPECT_GT(QFileInfo(out).size(), 200) << sample << " " << format;
+        }
+    }
+    // Scale 2 is red in colour and the logo's drawing stays a drawing.
+    const QImage png(dir.filePath("Multimeter-two-colour.png"));
+    int red = 0;
+    for (int y = 0; y < png.height(); ++y)
+        for (int x = 0; x < png.width(); ++x)
+            if (const QColor c = png.pixelColor(x, y); c.red() > 150 && c.green() < 80) ++red;
+    EXPECT_GT(red, 1000);
+    QFile svg(dir.filePath("Multimeter-two-colour.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray drawing = svg.readAll();
+    EXPECT_FALSE(drawing.contains("<image"));
+    EXPECT_TRUE(drawing.contains("#c00000"));
 }
 
 TEST(CommandLineProgram, FailedExportsSayWhyAndLeaveNoFile) {
