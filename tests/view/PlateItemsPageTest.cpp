@@ -123,6 +123,42 @@ TEST_F(PlateItemsPageTest, TextPictureAndPlaceReachTheFileAndUndoAsOneStep) {
               U("-20.00"));
 }
 
+// A place typed where a drag would leave an element makes the record that drag makes, the
+// origin label's top included, as one undo step; and a drag shows on the page at once.
+TEST_F(PlateItemsPageTest, ATypedPlaceIsWhatADragMakes) {
+    using E = MovableElement;
+    for (const E e :
+         {E::DataSymbol, E::OthersSymbol, E::UnitLabel, E::OriginLabel, E::StandardLabel}) {
+        SCOPED_TRACE(Index(e));
+        session_->Show(kDefaultParameters);
+        const auto i = std::size_t(Index(e));
+        const auto shown = LayOutScale(session_->scene(), PaintMode::Screen).layout.anchors;
+        Point to = shown[i];
+        to.y -= 300;
+        if (e != E::UnitLabel) to.x += 250;  // the unit moves up and down only
+        ElementMoves drag;
+        drag.moved = {e};
+        drag.anchors = shown;
+        drag.anchors[i] = to;
+        session_->MoveElements(drag);
+        const ScaleParameters dragged = session_->scene().params;
+        const QString x = QString::number(to.x / 100.0, 'f', 2);
+        const QString y = QString::number(to.y / 100.0, 'f', 2);
+        EXPECT_EQ(Places()->item(int(i), PlaceTable::XColumn)->text(), x);
+        EXPECT_EQ(Places()->item(int(i), PlaceTable::YColumn)->text(), y);
+
+        session_->history().undo();
+        ASSERT_EQ(session_->scene().params, kDefaultParameters);
+        ASSERT_NE(Places()->item(int(i), PlaceTable::YColumn)->text(), y);
+        if (e != E::UnitLabel) Type(Places(), int(i), PlaceTable::XColumn, x.toUtf8().constData());
+        Type(Places(), int(i), PlaceTable::YColumn, y.toUtf8().constData());
+        Apply();
+        EXPECT_EQ(session_->scene().params, dragged);
+        session_->history().undo();
+        EXPECT_EQ(session_->scene().params, kDefaultParameters);
+    }
+}
+
 // Whatever cannot be taken is refused naming the item and what is wrong; nothing is applied
 // and what was typed stays.
 TEST_F(PlateItemsPageTest, ARefusalNamesTheItemAndKeepsWhatWasTyped) {
