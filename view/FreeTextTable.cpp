@@ -14,7 +14,7 @@ namespace quirn {
 FreeTextTable::FreeTextTable(QWidget* parent)
     : ItemTable(kMaxFreeTexts,
                 {tr("X, мм"), tr("Y, мм"), tr("Угол, °"), tr("Текст"), tr("Шрифт"), tr("Цвет")},
-                tr("Добавить надпись"), tr("Удалить надпись"), parent) {
+                TextColumn, tr("Добавить надпись"), tr("Удалить надпись"), parent) {
     connect(table(), &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (item->column() == ColourColumn) ShowColour(item);
     });

@@ -54,15 +54,15 @@ std::optional<std::int32_t> ReadMillimetres(const QString& text) {
     return static_cast<std::int32_t>(units);
 }
 
-ItemTable::ItemTable(int maxItems, const QStringList& columns, const QString& addCaption,
-                     const QString& removeCaption, QWidget* parent)
+ItemTable::ItemTable(int maxItems, const QStringList& columns, int stretched,
+                     const QString& addCaption, const QString& removeCaption, QWidget* parent)
     : QWidget(parent), maxItems_(maxItems) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     table_ = new QTableWidget(0, int(columns.size()), this);
     table_->setHorizontalHeaderLabels(columns);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(stretched, QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);

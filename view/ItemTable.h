@@ -36,7 +36,8 @@ std::optional<double> ReadNumber(const QString& text);
 class ItemTable : public QWidget {
     Q_OBJECT
   public:
-    ItemTable(int maxItems, const QStringList& columns, const QString& addCaption,
+    // stretched: the column that takes the width the others leave.
+    ItemTable(int maxItems, const QStringList& columns, int stretched, const QString& addCaption,
               const QString& removeCaption, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }

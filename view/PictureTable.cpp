@@ -20,7 +20,7 @@ constexpr std::int32_t kNewPictureWidth = 2000;
 PictureTable::PictureTable(UserPrompts& prompts, std::function<std::string()> documentFolder,
                            QWidget* parent)
     : ItemTable(kMaxPictures, {tr("X, мм"), tr("Y, мм"), tr("Ширина, мм"), tr("Файл"), QString()},
-                tr("Добавить рисунок"), tr("Удалить рисунок"), parent),
+                FileColumn, tr("Добавить рисунок"), tr("Удалить рисунок"), parent),
       prompts_(prompts),
       documentFolder_(std::move(documentFolder)) {}
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
@@ -110,16 +111,28 @@ void PlateItemsPage::addSymbol() {
                           .arg(SymbolName(symbol), QString::fromLatin1(symbol.file)));
         return;
     }
-    // Beside the pictures already at the middle rather than over them.
-    Place at = PlateMiddle();
+    pictures_->AddPicture({FreeSpotNearMiddle(*width), *width, symbol.file});
+}
+
+Place PlateItemsPage::FreeSpotNearMiddle(std::int32_t width) const {
     std::map<int, PlacedPicture> typed;
     if (pictures_->ReadInto(typed)) typed.clear();
-    for (bool taken = true; taken;) {
-        taken = std::any_of(typed.begin(), typed.end(),
-                            [&at](const auto& item) { return item.second.centre == at; });
-        if (taken) at.x = ClampToInt(std::int64_t{at.x} + *width + kSymbolGap);
+    const Place middle = PlateMiddle();
+    const auto clear = [&typed, width](Place at) {
+        return std::none_of(typed.begin(), typed.end(), [at, width](const auto& item) {
+            const PlacedPicture& p = item.second;
+            return p.centre.y == at.y && std::abs(std::int64_t{p.centre.x} - at.x) <
+                                             (std::int64_t{p.width} + width) / 2 + kSymbolGap;
+        });
+    };
+    // The middle, else a step to the right, to the left, two steps to the right, ...
+    const std::int64_t step = std::int64_t{width} + kSymbolGap;
+    for (int k = 1; k <= 2 * kMaxPictures; ++k) {
+        const std::int64_t steps = k % 2 == 0 ? k / 2 : -(k / 2);
+        const Place at{ClampToInt(middle.x + steps * step), middle.y};
+        if (clear(at)) return at;
     }
-    pictures_->AddPicture({at, *width, symbol.file});
+    return middle;
 }
 
 void PlateItemsPage::ShowRefusal(const QString& text) {

@@ -53,6 +53,8 @@ class PlateItemsPage : public QWidget, public FieldEditor {
   private:
     // Where new texts and pictures go: the middle of the plate, above the pointer axis.
     Place PlateMiddle() const;
+    // Where a picture width wide stands clear of the pictures listed: at the middle or beside.
+    Place FreeSpotNearMiddle(std::int32_t width) const;
 
     ScaleSession& session_;
     UserPrompts& prompts_;

@@ -199,8 +199,9 @@ TEST_F(PlateItemsPageTest, ARefusalNamesTheItemAndKeepsWhatWasTyped) {
         EXPECT_EQ(prompts_->warnings.join('\n'), U(c.refusal));
         EXPECT_EQ(session_->scene().params, before);
         EXPECT_EQ(table->item(row, c.column)->text(), U(c.typed));
-        if (c.part != Part::Texts || c.column != FreeTextTable::TextColumn)
+        if (c.part != Part::Texts || c.column != FreeTextTable::TextColumn) {
             EXPECT_EQ(Texts()->item(0, FreeTextTable::TextColumn)->text(), U("Серийный номер"));
+        }
     }
 }
 
