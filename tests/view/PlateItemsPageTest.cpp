@@ -205,6 +205,52 @@ TEST_F(PlateItemsPageTest, ARefusalNamesTheItemAndKeepsWhatWasTyped) {
     }
 }
 
+// A file chosen with "..." inside the document's folder is kept relative to it, one outside as
+// chosen; the user's choice shows in the row at once.
+TEST_F(PlateItemsPageTest, AChosenFileIsKeptRelativeToTheDocumentWhenInsideIt) {
+    const std::string outside = (dir_.path().parent_path() / "elsewhere" / "logo.png").string();
+    struct Case {
+        std::string chosen;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {(dir_ / "logo.png").string(), "logo.png"},
+        {(dir_ / "art" / "logo.png").string(), "art/logo.png"},
+        {outside, outside},
+    };
+    page_->addSymbolButton()->click();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        prompts_->pictureFile = [&c](const QString&) { return QString::fromStdString(c.chosen); };
+        page_->pictures()->chooseFile(0);
+        EXPECT_EQ(Pictures()->item(0, PictureTable::FileColumn)->text().toStdString(), c.shown);
+    }
+    prompts_->pictureFile = [](const QString&) { return QString(); };
+    page_->pictures()->chooseFile(0);
+    EXPECT_EQ(Pictures()->item(0, PictureTable::FileColumn)->text().toStdString(), outside)
+        << "a cancelled choice changes nothing";
+}
+
+// What is typed on the page survives a drag of an element and the zoom; the places follow the
+// drag once the page is applied.
+TEST_F(PlateItemsPageTest, TypingSurvivesChangesElsewhere) {
+    page_->texts()->addButton()->click();
+    Type(Texts(), 0, FreeTextTable::TextColumn, "Заводской номер");
+    const auto shown = LayOutScale(session_->scene(), PaintMode::Screen).layout.anchors;
+    ElementMoves drag;
+    drag.moved = {MovableElement::DataSymbol};
+    drag.anchors = shown;
+    drag.anchors[0].y += 500;
+    session_->MoveElements(drag);
+    session_->setZoomPercent(200);
+    ASSERT_EQ(Texts()->rowCount(), 1);
+    EXPECT_EQ(Texts()->item(0, FreeTextTable::TextColumn)->text(), U("Заводской номер"));
+    Apply();
+    EXPECT_EQ(session_->scene().params.ext.texts.size(), 1u);
+    EXPECT_EQ(Places()->item(0, PlaceTable::YColumn)->text(),
+              QString::number(drag.anchors[0].y / 100.0, 'f', 2));
+}
+
 // A library symbol placed from the list is drawn from the program's files; a file of the same
 // name in the document's folder is the user's own and wins.
 TEST_F(PlateItemsPageTest, APlacedLibrarySymbolIsDrawnAndTheUsersOwnFileWins) {
