@@ -117,20 +117,27 @@ void PlateItemsPage::addSymbol() {
 Place PlateItemsPage::FreeSpotNearMiddle(std::int32_t width) const {
     std::map<int, PlacedPicture> typed;
     if (pictures_->ReadInto(typed)) typed.clear();
-    const Place middle = PlateMiddle();
-    const auto clear = [&typed, width](Place at) {
-        return std::none_of(typed.begin(), typed.end(), [at, width](const auto& item) {
+    // Pictures are taken as squares of their width: their heights are the files' business.
+    const auto clear = [&typed, width](std::int64_t x, std::int64_t y) {
+        return std::none_of(typed.begin(), typed.end(), [=](const auto& item) {
             const PlacedPicture& p = item.second;
-            return p.centre.y == at.y && std::abs(std::int64_t{p.centre.x} - at.x) <
-                                             (std::int64_t{p.width} + width) / 2 + kSymbolGap;
+            const std::int64_t apart = (std::int64_t{p.width} + width) / 2 + kSymbolGap;
+            return std::abs(p.centre.x - x) < apart && std::abs(p.centre.y - y) < apart;
         });
     };
-    // The middle, else a step to the right, to the left, two steps to the right, ...
+    // Rows through the middle, then below and above it; in each the middle, then a step to the
+    // right, to the left, two steps to the right, ... while the picture stays on the plate.
+    const Place middle = PlateMiddle();
     const std::int64_t step = std::int64_t{width} + kSymbolGap;
-    for (int k = 1; k <= 2 * kMaxPictures; ++k) {
-        const std::int64_t steps = k % 2 == 0 ? k / 2 : -(k / 2);
-        const Place at{ClampToInt(middle.x + steps * step), middle.y};
-        if (clear(at)) return at;
+    const std::int64_t half = session_.scene().params.plateWidth / 2;
+    const auto nth = [](int k) -> std::int64_t { return k % 2 == 0 ? k / 2 : -(k / 2); };
+    for (int row = 1; row <= 5; ++row) {
+        const std::int64_t y = middle.y - nth(row) * step;
+        for (int k = 1; k <= 2 * kMaxPictures; ++k) {
+            const std::int64_t x = middle.x + nth(k) * step;
+            if (std::abs(x) + width / 2 <= half && clear(x, y))
+                return Place{ClampToInt(x), ClampToInt(y)};
+        }
     }
     return middle;
 }
