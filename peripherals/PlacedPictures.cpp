@@ -8,17 +8,25 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
+#include "render/SymbolImages.h"
+
 namespace quirn {
 namespace {
 
 // A picture on a plate is small; a file decoding to more than this is a mistake.
 constexpr int kAllocationLimitMb = 512;
 
+// The document's folder first, so that the user's own file wins; then, for a bare name, the
+// library of symbols that ships with the program, so that a plate naming one of those stays
+// portable. A file found in neither is told by its place in the document's folder.
 QString PathOf(const std::string& folder, const std::string& file) {
     // Files written on Windows separate folders with backslashes.
     const QString name = QString::fromStdString(file).replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QDir base = folder.empty() ? QDir::current() : QDir(QString::fromStdString(folder));
-    return QDir::cleanPath(base.absoluteFilePath(name));
+    const QString own = QDir::cleanPath(base.absoluteFilePath(name));
+    if (QFileInfo(own).isFile()) return own;
+    const QString shipped = FindLibrarySymbol(name);
+    return shipped.isEmpty() ? own : shipped;
 }
 
 bool IsDrawing(const QString& path) {

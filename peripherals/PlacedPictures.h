@@ -19,7 +19,8 @@ struct PictureReading {
     std::vector<Outcome> faults;
 };
 
-// Reads the pictures the record names, relative to folder (UTF-8; empty: the current folder).
+// Reads the pictures the record names, relative to folder (UTF-8; empty: the current folder);
+// a bare name the folder lacks is looked for in the library of symbols the program ships.
 // A picture already read for the same file under the same number is kept as it is and not
 // reported again, so that a change elsewhere in the record neither reads nor complains anew.
 PictureReading ReadPictures(const std::map<int, PlacedPicture>& pictures, const std::string& folder,

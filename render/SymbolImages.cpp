@@ -20,13 +20,16 @@ QString InCurrentFolder(const QString& bareName) {
     return here.isFile() ? here.absoluteFilePath() : QString();
 }
 
+// QUIRN_DATA_FROM_PROGRAM: the data folder relative to the program's folder, the same in the
+// installed layout and in the build tree.
+QDir DataFolder() {
+    return QDir(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                QStringLiteral("/" QUIRN_DATA_FROM_PROGRAM)));
+}
+
 QString InDataFolder(const QString& bareName) {
     if (QCoreApplication::instance() == nullptr) return {};
-    // QUIRN_DATA_FROM_PROGRAM: the data folder relative to the program's folder, the same in the
-    // installed layout and in the build tree.
-    const QFileInfo installed(QDir(QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                                   QStringLiteral("/" QUIRN_DATA_FROM_PROGRAM))),
-                              bareName);
+    const QFileInfo installed(DataFolder(), bareName);
     return installed.isFile() ? installed.absoluteFilePath() : QString();
 }
 
@@ -49,6 +52,21 @@ SymbolPicture LoadSymbol(const QString& name) {
 QString FindDataFile(const QString& bareName) {
     const QString here = InCurrentFolder(bareName);
     return here.isEmpty() ? InDataFolder(bareName) : here;
+}
+
+QString SymbolLibraryFolder() {
+    if (QCoreApplication::instance() == nullptr) return {};
+    const QFileInfo folder(DataFolder(), QStringLiteral("symbols"));
+    return folder.isDir() ? folder.absoluteFilePath() : QString();
+}
+
+QString FindLibrarySymbol(const QString& bareName) {
+    const QString folder = SymbolLibraryFolder();
+    if (folder.isEmpty() || bareName.isEmpty() || bareName.contains(QLatin1Char('/')) ||
+        bareName.contains(QLatin1Char('\\')))
+        return {};
+    const QFileInfo symbol(QDir(folder), bareName);
+    return symbol.isFile() ? symbol.absoluteFilePath() : QString();
 }
 
 SymbolImages LoadSymbolImages() {

@@ -12,6 +12,11 @@ namespace quirn {
 // installed beside the program (by default bin/../share/quirn). Empty when neither holds it.
 QString FindDataFile(const QString& bareName);
 
+// The library of meter symbols that ships with the program: the folder "symbols" in the data
+// folder, and the path of one of its files by bare name (empty when it holds none such).
+QString SymbolLibraryFolder();
+QString FindLibrarySymbol(const QString& bareName);
+
 // The symbols Data, Romb and Others: the user's own bitmap (Data.bmp, ...) in the current
 // directory, else the drawing in the data folder (Data.svg, ...), else the bitmap there. A symbol
 // that is missing or unreadable stays null.

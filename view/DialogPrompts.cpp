@@ -61,6 +61,18 @@ QString DialogPrompts::ChooseTemplateFile() {
     return dialog.selectedFiles().constFirst();
 }
 
+QString DialogPrompts::ChoosePictureFile(const QString& folder) {
+    QFileDialog dialog(Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Рисунок")), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(
+        {Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Рисунки (*.svg *.png *.jpg *.jpeg *.bmp)")),
+         Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Все файлы (*)"))});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QColor> DialogPrompts::ChooseColour(const QColor& current) {
     const QColor picked = QColorDialog::getColor(
         current, Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Цвет зоны")));

@@ -17,6 +17,7 @@ class DialogPrompts : public UserPrompts {
 
     SaveAnswer AskApplyEdits() override;
     QString ChooseTemplateFile() override;
+    QString ChoosePictureFile(const QString& folder) override;
     std::optional<QColor> ChooseColour(const QColor& current) override;
     std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) override;
     bool ConfirmReplace(const QString& path) override;

@@ -19,6 +19,7 @@
 #include "model/ScaleLaw.h"
 #include "model/TextCodec.h"
 #include "render/Saturate.h"
+#include "view/PlateItemsPage.h"
 #include "view/ScalePage.h"
 #include "view/ScaleSession.h"
 #include "view/UserPrompts.h"
@@ -92,7 +93,12 @@ ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget*
     auto* outer = new QWidget(this);
     auto* outerLayout = new QVBoxLayout(outer);
     outerLayout->setContentsMargins(0, 0, 0, 0);
-    outerLayout->addWidget(scroll, 1);
+    // The scales on one tab, the plate's texts, pictures and places on another.
+    auto* sections = new QTabWidget(outer);
+    sections->addTab(scroll, tr("Шкалы"));
+    items_ = new PlateItemsPage(session_, prompts_);
+    sections->addTab(items_, tr("Надписи и рисунки"));
+    outerLayout->addWidget(sections, 1);
     apply_ = new QPushButton(tr("Применить"), outer);
     outerLayout->addWidget(apply_);
     setWidget(outer);
@@ -113,6 +119,7 @@ ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget*
     Watch(origin_);
     Watch(standard_);
     connect(zones_, &ZoneTable::edited, this, [this] { ShowUnapplied(); });
+    connect(items_, &PlateItemsPage::edited, this, [this] { ShowUnapplied(); });
     session_.applyGroup().Add(this, this);
     connect(&session_, &ScaleSession::shown, this, [this] { Fill(); });
     // An undone or redone step may have changed the scales.
@@ -156,7 +163,7 @@ void ScalesWindow::Watch(QWidget* widget) {
 }
 
 void ScalesWindow::ShowUnapplied() {
-    const bool unapplied = HasUnappliedEdits();
+    const bool unapplied = HasUnappliedEdits() || items_->HasUnappliedEdits();
     if (unapplied == unappliedShown_) return;
     unappliedShown_ = unapplied;
     ShowUnappliedMark(*apply_, unapplied);
@@ -272,7 +279,9 @@ std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
 }
 
 void ScalesWindow::applyEdits() {
-    session_.applyGroup().Apply(this);
+    // Named for the page when only its fields changed.
+    const bool itemsAlone = items_->HasUnappliedEdits() && !HasUnappliedEdits();
+    session_.applyGroup().Apply(itemsAlone ? static_cast<FieldEditor*>(items_) : this);
 }
 
 }  // namespace quirn

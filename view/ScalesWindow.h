@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace quirn {
 
+class PlateItemsPage;
 class ScalePage;
 class ScaleSession;
 class UserPrompts;
@@ -54,6 +55,8 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     QPushButton* addScaleButton() const { return addScale_; }
     QPushButton* removeScaleButton() const { return removeScale_; }
     QPushButton* applyButton() const { return apply_; }
+    // The "Надписи и рисунки" tab.
+    PlateItemsPage* itemsPage() const { return items_; }
 
   private:
     ScalePage* AddPage();
@@ -74,6 +77,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     QLineEdit* origin_ = nullptr;
     QLineEdit* standard_ = nullptr;
     QPushButton* apply_ = nullptr;
+    PlateItemsPage* items_ = nullptr;
     ScaleParameters appliedReading_;  // the window's part as last filled or applied
     bool unappliedShown_ = false;
 };

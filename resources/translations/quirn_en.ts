@@ -1586,4 +1586,257 @@ No printer is installed on this system.</translation>
         <translation>Typeface “%1” was not found; “%2” is used instead.</translation>
     </message>
 </context>
+<context>
+    <name>quirn::ScalesWindow</name>
+    <message>
+        <source>Надписи и рисунки</source>
+        <translation>Texts and pictures</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::DialogPrompts</name>
+    <message>
+        <source>Рисунок</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Рисунки (*.svg *.png *.jpg *.jpeg *.bmp)</source>
+        <translation>Pictures (*.svg *.png *.jpg *.jpeg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::FreeTextTable</name>
+    <message>
+        <source>X, мм</source>
+        <translation>X, mm</translation>
+    </message>
+    <message>
+        <source>Y, мм</source>
+        <translation>Y, mm</translation>
+    </message>
+    <message>
+        <source>Угол, °</source>
+        <translation>Angle, °</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Шрифт</source>
+        <translation>Typeface</translation>
+    </message>
+    <message>
+        <source>Цвет</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Добавить надпись</source>
+        <translation>Add text</translation>
+    </message>
+    <message>
+        <source>Удалить надпись</source>
+        <translation>Remove text</translation>
+    </message>
+    <message>
+        <source>Надпись %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>%1: в поле «%2» не число: «%3»</source>
+        <translation>%1: “%2” is not a number: “%3”</translation>
+    </message>
+    <message>
+        <source>%1: текст пуст</source>
+        <translation>%1: the text is empty</translation>
+    </message>
+    <message>
+        <source>%1: шрифт не понят: «%2» (пример: «DejaVu Serif, bold, italic, 120%»)</source>
+        <translation>%1: typeface not understood: “%2” (for example “DejaVu Serif, bold, italic, 120%”)</translation>
+    </message>
+    <message>
+        <source>%1: цвет пишется как #rrggbb: «%2»</source>
+        <translation>%1: a colour is written as #rrggbb: “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PictureTable</name>
+    <message>
+        <source>X, мм</source>
+        <translation>X, mm</translation>
+    </message>
+    <message>
+        <source>Y, мм</source>
+        <translation>Y, mm</translation>
+    </message>
+    <message>
+        <source>Ширина, мм</source>
+        <translation>Width, mm</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Добавить рисунок</source>
+        <translation>Add picture</translation>
+    </message>
+    <message>
+        <source>Удалить рисунок</source>
+        <translation>Remove picture</translation>
+    </message>
+    <message>
+        <source>Выбрать файл рисунка</source>
+        <translation>Choose the picture file</translation>
+    </message>
+    <message>
+        <source>Рисунок %1</source>
+        <translation>Picture %1</translation>
+    </message>
+    <message>
+        <source>%1: в поле «%2» не число: «%3»</source>
+        <translation>%1: “%2” is not a number: “%3”</translation>
+    </message>
+    <message>
+        <source>%1: ширина должна быть больше нуля: «%2»</source>
+        <translation>%1: the width must be above zero: “%2”</translation>
+    </message>
+    <message>
+        <source>%1: не выбран файл</source>
+        <translation>%1: no file chosen</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PlaceTable</name>
+    <message>
+        <source>Символ системы</source>
+        <translation>System symbol</translation>
+    </message>
+    <message>
+        <source>Символ напряжения</source>
+        <translation>Test voltage symbol</translation>
+    </message>
+    <message>
+        <source>Символы класса</source>
+        <translation>Class symbols</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Единица</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Надпись изготовителя</source>
+        <translation>Maker’s label</translation>
+    </message>
+    <message>
+        <source>Надпись стандарта</source>
+        <translation>Standard label</translation>
+    </message>
+    <message>
+        <source>X, мм</source>
+        <translation>X, mm</translation>
+    </message>
+    <message>
+        <source>Y, мм</source>
+        <translation>Y, mm</translation>
+    </message>
+    <message>
+        <source>%1: в поле «%2» не число: «%3»</source>
+        <translation>%1: “%2” is not a number: “%3”</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::SymbolLibrary</name>
+    <message>
+        <source>Постоянный ток</source>
+        <translation>Direct current</translation>
+    </message>
+    <message>
+        <source>Переменный ток</source>
+        <translation>Alternating current</translation>
+    </message>
+    <message>
+        <source>Постоянный и переменный ток</source>
+        <translation>Direct and alternating current</translation>
+    </message>
+    <message>
+        <source>Магнитоэлектрическая система</source>
+        <translation>Moving coil</translation>
+    </message>
+    <message>
+        <source>Электромагнитная система</source>
+        <translation>Moving iron</translation>
+    </message>
+    <message>
+        <source>Выпрямитель</source>
+        <translation>Rectifier</translation>
+    </message>
+    <message>
+        <source>Электродинамическая система</source>
+        <translation>Electrodynamic</translation>
+    </message>
+    <message>
+        <source>Испытательное напряжение 0,5 кВ</source>
+        <translation>Test voltage 0.5 kV</translation>
+    </message>
+    <message>
+        <source>Испытательное напряжение 2 кВ</source>
+        <translation>Test voltage 2 kV</translation>
+    </message>
+    <message>
+        <source>Вертикальное положение шкалы</source>
+        <translation>Dial vertical</translation>
+    </message>
+    <message>
+        <source>Горизонтальное положение шкалы</source>
+        <translation>Dial horizontal</translation>
+    </message>
+    <message>
+        <source>Наклонное положение шкалы, 60°</source>
+        <translation>Dial inclined at 60°</translation>
+    </message>
+    <message>
+        <source>Класс точности 1,5</source>
+        <translation>Accuracy class 1.5</translation>
+    </message>
+    <message>
+        <source>Класс точности 2,5</source>
+        <translation>Accuracy class 2.5</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PlateItemsPage</name>
+    <message>
+        <source>Надписи</source>
+        <translation>Texts</translation>
+    </message>
+    <message>
+        <source>Рисунки</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>Добавить символ</source>
+        <translation>Add symbol</translation>
+    </message>
+    <message>
+        <source>Расположение элементов</source>
+        <translation>Places of the elements</translation>
+    </message>
+    <message>
+        <source>Символа «%1» нет среди файлов программы: %2</source>
+        <translation>The symbol “%1” is missing from the program’s files: %2</translation>
+    </message>
+    <message>
+        <source>изменение надписей и рисунков</source>
+        <translation>change of texts and pictures</translation>
+    </message>
+</context>
 </TS>

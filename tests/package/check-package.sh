@@ -65,6 +65,8 @@ expected="/usr/bin/quirn
 /usr/share/quirn/Data.svg
 /usr/share/quirn/Romb.svg
 /usr/share/quirn/Others.svg
+/usr/share/quirn/symbols/moving-coil.svg
+/usr/share/quirn/symbols/class-1.5.svg
 /usr/share/quirn/ReadMe.txt
 /usr/share/quirn/ReadMe_en.txt
 /usr/share/quirn/quirn_en.qm

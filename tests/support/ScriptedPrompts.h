@@ -18,6 +18,7 @@ class ScriptedPrompts : public UserPrompts {
     QStringList notices;
     std::function<SaveAnswer()> applyAnswer;
     std::function<QString()> templateFile;
+    std::function<QString(const QString& folder)> pictureFile;
     std::function<std::optional<QColor>(const QColor&)> colour;
     // The export dialog's answer; the proposal it was given is kept.
     std::function<std::optional<ExportChoice>(const ExportChoice&)> exportChoice;
@@ -29,6 +30,9 @@ class ScriptedPrompts : public UserPrompts {
     }
     QString ChooseTemplateFile() override {
         return templateFile ? templateFile() : dialogs_.ChooseTemplateFile();
+    }
+    QString ChoosePictureFile(const QString& folder) override {
+        return pictureFile ? pictureFile(folder) : dialogs_.ChoosePictureFile(folder);
     }
     std::optional<QColor> ChooseColour(const QColor& current) override {
         return colour ? colour(current) : dialogs_.ChooseColour(current);
