@@ -1586,4 +1586,11 @@ No printer is installed on this system.</translation>
         <translation>Typeface “%1” was not found; “%2” is used instead.</translation>
     </message>
 </context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>перемещение рисунка</source>
+        <translation>moving a picture</translation>
+    </message>
+</context>
 </TS>
