@@ -123,6 +123,9 @@ TEST_F(FreeItemDragTest, ADraggedItemIsSavedWhereItWasLeftAndUndoPutsItBack) {
         EXPECT_EQ(SavedLine(d.key), line(d.centre));
         history.redo();
         EXPECT_EQ(SavedLine(d.key), moved);
+        // Opened anew and drawn whole, it is what the drag left on the screen, with no trace.
+        ASSERT_TRUE(host_.session->OpenDocumentFile(path_));
+        EXPECT_EQ(Look(), held) << d.key;
     }
 }
 
