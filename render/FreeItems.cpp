@@ -15,13 +15,6 @@ namespace {
 
 using I = std::int64_t;
 
-// The picture read for this line, unless the line now names another file.
-const PictureContent* ContentOf(const Scene& scene, int number, const PlacedPicture& picture) {
-    const auto found = scene.pictures.find(number);
-    if (found == scene.pictures.end() || found->second.file != picture.file) return nullptr;
-    return &found->second;
-}
-
 void DrawCrossedBox(const Box& box, DrawingSurface& surface) {
     surface.setBlackBrush(false);
     surface.setPen(5);
@@ -39,7 +32,54 @@ int Escapement(double degrees) {
     return ClampToInt(std::lround(std::fmod(degrees, 360.0) * 10.0));
 }
 
+// Where the corner (dx, dy) of the upright box, from its centre, goes once the box is turned by
+// the font's escapement about that centre; still from the centre.
+RealPoint Turned(int escapement, double dx, double dy) {
+    const double turn = double(escapement) / 10.0 * std::numbers::pi / 180.0;
+    const double c = std::cos(turn);
+    const double s = std::sin(turn);
+    return {dx * c - dy * s, dx * s + dy * c};
+}
+
 }  // namespace
+
+const PictureContent* PictureContentOf(const Scene& scene, int number,
+                                       const PlacedPicture& picture) {
+    const auto found = scene.pictures.find(number);
+    if (found == scene.pictures.end() || found->second.file != picture.file) return nullptr;
+    return &found->second;
+}
+
+FontChoice FreeTextFont(const ScaleParameters& p, const FreeText& item) {
+    // Its own face, else the name label's, at the size the face gives.
+    std::optional<Typeface> face = item.font;
+    if (!face) {
+        face = TypefaceOf(p, TextRole::Name);
+        if (face) face->percent = 100;
+    }
+    FontChoice font = InTypeface(NameFont(p), face);
+    font.escapement = Escapement(item.angle);
+    return font;
+}
+
+std::optional<std::array<RealPoint, 4>> FreeTextCorners(const ScaleParameters& p,
+                                                        const FreeText& item,
+                                                        TextMeasure& measure) {
+    const std::string text = DisplayText(item.text, item.textUtf8);
+    if (text.empty()) return std::nullopt;
+    const FontChoice font = FreeTextFont(p, item);
+    measure.setFont(font);
+    const Extent e = measure.measureText(text);
+    const double w = e.width / 2.0;
+    const double h = e.height / 2.0;
+    std::array<RealPoint, 4> corners{RealPoint{-w, h}, RealPoint{w, h}, RealPoint{w, -h},
+                                     RealPoint{-w, -h}};
+    for (RealPoint& corner : corners) {
+        const RealPoint turned = Turned(font.escapement, corner.x, corner.y);
+        corner = {item.centre.x + turned.x, item.centre.y + turned.y};
+    }
+    return corners;
+}
 
 Box PictureBox(const PlacedPicture& picture, const PictureContent* content) {
     const I width = picture.width;
@@ -55,7 +95,7 @@ Box PictureBox(const PlacedPicture& picture, const PictureContent* content) {
 void DrawPictures(const Scene& scene, DrawingSurface& surface) {
     for (const auto& [number, picture] : scene.params.ext.pictures) {
         if (picture.width <= 0) continue;
-        const PictureContent* content = ContentOf(scene, number, picture);
+        const PictureContent* content = PictureContentOf(scene, number, picture);
         const Box box = PictureBox(picture, content);
         if (content == nullptr || content->isNull()) {
             DrawCrossedBox(box, surface);
@@ -72,25 +112,14 @@ void DrawFreeTexts(const Scene& scene, DrawingSurface& surface) {
     for (const auto& [number, item] : p.ext.texts) {
         const std::string text = DisplayText(item.text, item.textUtf8);
         if (text.empty()) continue;
-        // Its own face, else the name label's, at the size the face gives.
-        std::optional<Typeface> face = item.font;
-        if (!face) {
-            face = TypefaceOf(p, TextRole::Name);
-            if (face) face->percent = 100;
-        }
-        FontChoice font = InTypeface(NameFont(p), face);
-        font.escapement = Escapement(item.angle);
+        const FontChoice font = FreeTextFont(p, item);
         const InkScope ink(surface, item.colour);
         surface.setFont(font);
         const Extent e = surface.measureText(text);
         // The top-left corner of the upright box, (-w/2, h/2) from the centre, turned with it.
-        const double turn = double(font.escapement) / 10.0 * std::numbers::pi / 180.0;
-        const double c = std::cos(turn);
-        const double s = std::sin(turn);
-        const double dx = -e.width / 2.0;
-        const double dy = e.height / 2.0;
-        surface.textOut(At(I{item.centre.x} + std::llround(dx * c - dy * s),
-                           I{item.centre.y} + std::llround(dx * s + dy * c)),
+        const RealPoint corner = Turned(font.escapement, -e.width / 2.0, e.height / 2.0);
+        surface.textOut(At(I{item.centre.x} + std::llround(corner.x),
+                           I{item.centre.y} + std::llround(corner.y)),
                         text);
     }
 }

@@ -16,10 +16,31 @@ int Clamp(std::int64_t v) {
                                                      std::numeric_limits<int>::max()));
 }
 
+Place* CentreOf(ScaleParameters& p, FreeItem item) {
+    if (item.kind == FreeItem::Kind::Text) {
+        const auto found = p.ext.texts.find(item.number);
+        return found == p.ext.texts.end() ? nullptr : &found->second.centre;
+    }
+    const auto found = p.ext.pictures.find(item.number);
+    return found == p.ext.pictures.end() ? nullptr : &found->second.centre;
+}
+
 }  // namespace
 
 bool DragState::any() const {
-    return std::find(flags.begin(), flags.end(), true) != flags.end();
+    return std::find(flags.begin(), flags.end(), true) != flags.end() || !freeCentres.empty();
+}
+
+std::optional<FreeItem> BeginFreeDrag(DragState& drag, const Scene& shown, Point cursor) {
+    const std::optional<FreeItem> hit = FreeItemAt(shown, cursor);
+    if (!hit) return hit;
+    const auto& ext = shown.params.ext;
+    const Place centre = hit->kind == FreeItem::Kind::Text ? ext.texts.at(hit->number).centre
+                                                           : ext.pictures.at(hit->number).centre;
+    drag.freeCentres[*hit] = Point{centre.x, centre.y};
+    drag.dx = Clamp(std::int64_t{cursor.x} - centre.x);
+    drag.dy = Clamp(std::int64_t{centre.y} - cursor.y);
+    return hit;
 }
 
 std::optional<MovableElement> BeginDrag(DragState& drag, const Scene& shown,
@@ -65,6 +86,10 @@ DragMove ContinueDrag(DragState& drag, Point cursor) {
         drag.templateWidth = Clamp(std::int64_t{drag.dx} + cursor.x);
         result.moved = result.templateWidened = result.sizingCursor = true;
     }
+    for (auto& [item, centre] : drag.freeCentres) {
+        centre = target;
+        result.moved = true;
+    }
     return result;
 }
 
@@ -79,6 +104,8 @@ void ApplyDrag(const DragState& drag, Scene& scene) {
     }
     if (drag.dragging(MovableElement::TemplateBody)) scene.templ.anchor = drag.templateAnchor;
     if (drag.dragging(MovableElement::TemplateEdge)) scene.templ.width = drag.templateWidth;
+    for (const auto& [item, centre] : drag.freeCentres)
+        if (Place* place = CentreOf(scene.params, item)) *place = Place{centre.x, centre.y};
 }
 
 bool KeepDraggedOnPlate(DragState& drag, const ScaleParameters& p, const ScaleLayout& laid) {
@@ -91,6 +118,19 @@ bool KeepDraggedOnPlate(DragState& drag, const ScaleParameters& p, const ScaleLa
         Point& anchor = drag.anchors[std::size_t(i)];
         if (anchor == kept.layout.anchors[std::size_t(i)]) continue;
         anchor = kept.layout.anchors[std::size_t(i)];
+        brought = true;
+    }
+    // A free item's centre stays on the plate, where it can still be seen and grabbed.
+    using I = std::int64_t;
+    const I half = laid.layout.halfPlateWidth;
+    const I bottom = -I{laid.axisHeight};
+    const I top = p.shape == 0 ? I{p.plateHeight} + bottom : I{p.outerRadius};
+    if (half <= 0 || top <= bottom) return brought;
+    for (auto& [item, centre] : drag.freeCentres) {
+        const Point onPlate = {Clamp(std::clamp(I{centre.x}, -half, half)),
+                               Clamp(std::clamp(I{centre.y}, bottom, top))};
+        if (onPlate == centre) continue;
+        centre = onPlate;
         brought = true;
     }
     return brought;

@@ -7,13 +7,16 @@
 // happened outside the view) adds that element: both then move, with the newer offset.
 //
 // The drag keeps where it has the elements itself: the view shows the scene with them there, and
-// only the release hands them to the session, as one command.
+// only the release hands them to the session, as one command. Free texts and pictures are
+// dragged by their centres alongside.
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <vector>
 
+#include "render/FreeItems.h"
 #include "render/Scene.h"
 
 namespace quirn {
@@ -27,6 +30,8 @@ struct DragState {
     std::array<Point, kDrawnElementCount> anchors{};
     Point templateAnchor;
     int templateWidth = 0;
+    // The free texts and pictures being dragged, and where the drag has their centres.
+    std::map<FreeItem, Point> freeCentres;
 
     bool dragging(MovableElement e) const { return flags[static_cast<std::size_t>(Index(e))]; }
     bool any() const;
@@ -48,12 +53,21 @@ struct ElementMoves {
     std::array<Point, kDrawnElementCount> anchors{};
     Point templateAnchor;
     int templateWidth = 0;
+    // The free texts and pictures moved, at their new centres.
+    std::map<FreeItem, Point> freeMoved = {};
+
+    bool empty() const { return moved.empty() && freeMoved.empty(); }
 };
 
 // Grabs what the press at cursor (drawing units) hits in the scene shown, as laid out; nothing
 // changes when it hits nothing.
 std::optional<MovableElement> BeginDrag(DragState& drag, const Scene& shown,
                                         const ScaleLayout& laid, Point cursor);
+
+// Grabs the free text or picture drawn on top at cursor in the scene shown, to be dragged by its
+// centre; nothing changes when there is none. Tried before BeginDrag: they are drawn over the
+// fixed elements and the template.
+std::optional<FreeItem> BeginFreeDrag(DragState& drag, const Scene& shown, Point cursor);
 
 // Moves every element being dragged to follow the cursor.
 DragMove ContinueDrag(DragState& drag, Point cursor);
@@ -62,13 +76,14 @@ DragMove ContinueDrag(DragState& drag, Point cursor);
 void ApplyDrag(const DragState& drag, Scene& scene);
 
 // Every drawn element being dragged is kept on the plate as the layout keeps a placed one, so
-// that the view shows it where it is printed. laid is the scene as shown after the move; true
-// when an element had to be brought back.
+// that the view shows it where it is printed; a free item keeps its centre on the plate. laid is
+// the scene as shown after the move; true when an element had to be brought back.
 bool KeepDraggedOnPlate(DragState& drag, const ScaleParameters& p, const ScaleLayout& laid);
 
 // The button went up: every flag is cleared, the offsets stay.
 inline void EndDrag(DragState& drag) {
     drag.flags = {};
+    drag.freeCentres.clear();
 }
 
 }  // namespace quirn

@@ -33,7 +33,8 @@ bool EditStep::mergeWith(const QUndoCommand* other) {
     return true;
 }
 
-QString DragStepText(const std::vector<MovableElement>& moved) {
+QString DragStepText(const std::vector<MovableElement>& moved,
+                     const std::vector<FreeItem>& freeMoved) {
     std::set<QString> kinds;
     for (const MovableElement e : moved) {
         switch (e) {
@@ -57,6 +58,10 @@ QString DragStepText(const std::vector<MovableElement>& moved) {
                 break;
         }
     }
+    for (const FreeItem& item : freeMoved)
+        kinds.insert(item.kind == FreeItem::Kind::Text
+                         ? QCoreApplication::translate("EditHistory", "перемещение надписи")
+                         : QCoreApplication::translate("EditHistory", "перемещение рисунка"));
     if (kinds.size() == 1) return *kinds.begin();
     return QCoreApplication::translate("EditHistory", "перемещение");
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "render/FreeItems.h"
 #include "render/Scene.h"
 
 namespace quirn {
@@ -43,8 +44,9 @@ class EditStep : public QUndoCommand {
 };
 
 // How the history names a drag, or a typed change of the template's place or width:
-// "перемещение надписи", "перемещение символа", "перемещение шаблона", "изменение ширины
-// шаблона", or "перемещение" for several kinds at once.
-QString DragStepText(const std::vector<MovableElement>& moved);
+// "перемещение надписи" (a free text's too), "перемещение символа", "перемещение рисунка",
+// "перемещение шаблона", "изменение ширины шаблона", or "перемещение" for several kinds at once.
+QString DragStepText(const std::vector<MovableElement>& moved,
+                     const std::vector<FreeItem>& freeMoved = {});
 
 }  // namespace quirn

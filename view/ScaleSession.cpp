@@ -147,8 +147,20 @@ void ScaleSession::MoveElements(const ElementMoves& moves) {
             }
         }
     }
+    std::vector<FreeItem> freeMoved;
+    for (const auto& [item, centre] : moves.freeMoved) {
+        ScaleExtensions& ext = scene_.params.ext;
+        const Place place{centre.x, centre.y};
+        if (item.kind == FreeItem::Kind::Text && ext.texts.contains(item.number))
+            ext.texts.at(item.number).centre = place;
+        else if (item.kind == FreeItem::Kind::Picture && ext.pictures.contains(item.number))
+            ext.pictures.at(item.number).centre = place;
+        else
+            continue;
+        freeMoved.push_back(item);
+    }
     Changed();
-    Record(DragStepText(moves.moved), before);
+    Record(DragStepText(moves.moved, freeMoved), before);
 }
 
 void ScaleSession::ForgetPlaces() {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scrolling view of the scale being edited: shows the canvas at true size with zoom and
 // scrolling, painted from a picture of the window kept between paints, reads the cursor
-// position and lets the user drag the labels, symbols and template. Rulers in millimetres run
-// along its top and left edges; a millimetre grid over the drawing is shown when asked for.
+// position and lets the user drag the labels, symbols, free texts, pictures and template. Rulers
+// in millimetres run along its top and left edges; a millimetre grid over the drawing is shown
+// when asked for.
 #pragma once
 
 #include <QAbstractScrollArea>

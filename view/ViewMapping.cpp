@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "render/DrawingTransform.h"
+#include "render/FontMeasure.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
 
@@ -17,6 +18,31 @@ using I = std::int64_t;
 
 bool Between(I low, I value, I high) {
     return low < value && value < high;
+}
+
+// Strictly inside the turned box with these corners (in order around it).
+bool InsideTurnedBox(const std::array<RealPoint, 4>& corners, Point cursor) {
+    const RealPoint origin = corners[0];
+    const RealPoint along{corners[1].x - origin.x, corners[1].y - origin.y};
+    const RealPoint down{corners[3].x - origin.x, corners[3].y - origin.y};
+    const RealPoint to{cursor.x - origin.x, cursor.y - origin.y};
+    const double u = to.x * along.x + to.y * along.y;
+    const double v = to.x * down.x + to.y * down.y;
+    return 0 < u && u < along.x * along.x + along.y * along.y && 0 < v &&
+           v < down.x * down.x + down.y * down.y;
+}
+
+std::optional<std::array<RealPoint, 4>> TextCorners(const Scene& scene, int number) {
+    const auto found = scene.params.ext.texts.find(number);
+    if (found == scene.params.ext.texts.end()) return std::nullopt;
+    FontMeasure measure;
+    return FreeTextCorners(scene.params, found->second, measure);
+}
+
+std::optional<Box> DrawnPictureBox(const Scene& scene, int number) {
+    const auto found = scene.params.ext.pictures.find(number);
+    if (found == scene.params.ext.pictures.end() || found->second.width <= 0) return std::nullopt;
+    return PictureBox(found->second, PictureContentOf(scene, number, found->second));
 }
 
 }  // namespace
@@ -131,6 +157,53 @@ std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& lai
     if (Between(tx, x, tx + 9 * tw / 10)) return E::TemplateBody;
     if (Between(tx + 95 * tw / 100, x, tx + 105 * tw / 100)) return E::TemplateEdge;
     return std::nullopt;
+}
+
+std::optional<FreeItem> FreeItemAt(const Scene& scene, Point cursor) {
+    using K = FreeItem::Kind;
+    const auto& texts = scene.params.ext.texts;
+    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
+        const auto corners = TextCorners(scene, it->first);
+        if (corners && InsideTurnedBox(*corners, cursor)) return FreeItem{K::Text, it->first};
+    }
+    const auto& pictures = scene.params.ext.pictures;
+    for (auto it = pictures.rbegin(); it != pictures.rend(); ++it) {
+        const std::optional<Box> box = DrawnPictureBox(scene, it->first);
+        if (box && Between(box->left, cursor.x, box->right) &&
+            Between(box->bottom, cursor.y, box->top))
+            return FreeItem{K::Picture, it->first};
+    }
+    return std::nullopt;
+}
+
+Box FreeItemArea(const Scene& scene, FreeItem item) {
+    if (item.kind == FreeItem::Kind::Picture) {
+        const std::optional<Box> box = DrawnPictureBox(scene, item.number);
+        if (!box) return {};
+        // The crossed box's pen reaches half its width beyond the edges.
+        constexpr I kPen = 5;
+        return {ClampToInt(box->left - kPen), ClampToInt(box->top + kPen),
+                ClampToInt(box->right + kPen), ClampToInt(box->bottom - kPen)};
+    }
+    const auto corners = TextCorners(scene, item.number);
+    if (!corners) return {};
+    double left = corners->front().x, right = left, bottom = corners->front().y, top = bottom;
+    for (const RealPoint& c : *corners) {
+        left = std::min(left, c.x);
+        right = std::max(right, c.x);
+        bottom = std::min(bottom, c.y);
+        top = std::max(top, c.y);
+    }
+    // Glyphs overhang their cell by a tenth of an em at most, whichever way it is turned; an
+    // eighth of the cell's height covers that.
+    const double height =
+        std::hypot((*corners)[3].x - (*corners)[0].x, (*corners)[3].y - (*corners)[0].y);
+    const double margin = height / 8 + 1;
+    const auto edge = [](double v) {
+        return ClampToInt(static_cast<I>(std::clamp(v, -9e18, 9e18)));
+    };
+    return {edge(std::floor(left - margin)), edge(std::ceil(top + margin)),
+            edge(std::ceil(right + margin)), edge(std::floor(bottom - margin))};
 }
 
 }  // namespace quirn

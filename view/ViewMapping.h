@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "render/FreeItems.h"
 #include "render/Scene.h"
 
 namespace quirn {
@@ -53,5 +54,14 @@ Box DrawnArea(const Scene& scene, const ScaleLayout& laid, MovableElement e);
 // template loaded, TemplateBody and TemplateEdge. Hit areas are open rectangles over the anchors
 // and the sizes as laid out: a point on an edge hits nothing.
 std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& laid, Point cursor);
+
+// The free text or picture drawn on top at the point: texts, drawn after the pictures, before
+// them, and of each kind the later number first. A text is hit inside its box as drawn, turned
+// with it; a picture inside its box. Both are drawn over the fixed elements and the template.
+std::optional<FreeItem> FreeItemAt(const Scene& scene, Point cursor);
+
+// The box in drawing units that holds everything drawn for a free item, overhangs and the
+// crossed box's pen included; an empty box for one that is not drawn.
+Box FreeItemArea(const Scene& scene, FreeItem item);
 
 }  // namespace quirn

@@ -73,6 +73,11 @@ std::vector<QRect> ScaleView::DraggedAreas() const {
         const QRectF reachable = device.intersected(QRectF(-1e9, -1e9, 2e9, 2e9));
         areas.push_back(reachable.toAlignedRect());
     }
+    for (const auto& [item, centre] : drag_.freeCentres) {
+        const QRectF device =
+            transform.toDevice(FreeItemArea(shownScene_, item)).adjusted(-3, -3, 3, 3);
+        areas.push_back(device.intersected(QRectF(-1e9, -1e9, 2e9, 2e9)).toAlignedRect());
+    }
     return areas;
 }
 
@@ -81,20 +86,23 @@ void ScaleView::mousePressEvent(QMouseEvent* event) {
     Refresh();
     const Point cursor = CursorAt(event->position().toPoint());
     const bool alreadyDragging = drag_.any();
-    const std::optional<MovableElement> hit = BeginDrag(drag_, shownScene_, shownLaid_, cursor);
-    if (!hit) return;
+    // Free texts and pictures are drawn over everything else: they are grabbed first.
+    const std::optional<FreeItem> free = BeginFreeDrag(drag_, shownScene_, cursor);
+    const std::optional<MovableElement> hit =
+        free ? std::nullopt : BeginDrag(drag_, shownScene_, shownLaid_, cursor);
+    if (!free && !hit) return;
     // The drag is told from where its first grab found everything.
     if (!alreadyDragging) {
         pressAnchors_ = shownLaid_.layout.anchors;
         pressTemplate_ = shownScene_.templ;
     }
     // The grab moves nothing: the window shows the same until the cursor moves.
-    viewport()->setCursor(*hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
-                                                               : Qt::SizeAllCursor);
+    viewport()->setCursor(hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
+                                                              : Qt::SizeAllCursor);
 }
 
 ElementMoves ScaleView::DragMoves() const {
-    ElementMoves moves{{}, drag_.anchors, drag_.templateAnchor, drag_.templateWidth};
+    ElementMoves moves{{}, drag_.anchors, drag_.templateAnchor, drag_.templateWidth, {}};
     for (int i = 0; i < kDrawnElementCount; ++i) {
         const auto e = static_cast<MovableElement>(i);
         if (drag_.dragging(e) && drag_.anchors[std::size_t(i)] != pressAnchors_[std::size_t(i)])
@@ -105,6 +113,16 @@ ElementMoves ScaleView::DragMoves() const {
         moves.moved.push_back(MovableElement::TemplateBody);
     if (drag_.dragging(MovableElement::TemplateEdge) && drag_.templateWidth != pressTemplate_.width)
         moves.moved.push_back(MovableElement::TemplateEdge);
+    // The session's record still has every free item where the drag found it.
+    const ScaleExtensions& record = session_.scene().params.ext;
+    for (const auto& [item, centre] : drag_.freeCentres) {
+        std::optional<Place> was;
+        if (item.kind == FreeItem::Kind::Text && record.texts.contains(item.number))
+            was = record.texts.at(item.number).centre;
+        if (item.kind == FreeItem::Kind::Picture && record.pictures.contains(item.number))
+            was = record.pictures.at(item.number).centre;
+        if (was && *was != Place{centre.x, centre.y}) moves.freeMoved[item] = centre;
+    }
     return moves;
 }
 
@@ -117,7 +135,7 @@ void ScaleView::mouseReleaseEvent(QMouseEvent* event) {
     EndDrag(drag_);
     // Without a move the window shows the session's scene as it is; with one, the session's next
     // revision.
-    if (!moves.moved.empty()) {
+    if (!moves.empty()) {
         session_.MoveElements(moves);
         // The session now has everything where the window shows it: nothing to paint again.
         picture_.rename(dragged, {session_.revision(), dragStep_});

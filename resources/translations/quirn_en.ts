@@ -1839,4 +1839,11 @@ No printer is installed on this system.</translation>
         <translation>change of texts and pictures</translation>
     </message>
 </context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>перемещение рисунка</source>
+        <translation>moving a picture</translation>
+    </message>
+</context>
 </TS>
