@@ -42,7 +42,10 @@ void ColourChoice::Show() {
     }
     const QColor colour = QColor::fromRgb(QRgb(*rgb_));
     pick_->setText(QString::fromStdString(ColourText(*rgb_)));
-    pick_->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; }")
+    // A border of its own makes the style draw the colour flat, as it will be printed.
+    pick_->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; "
+                                        "border: 1px solid gray; border-radius: 3px; "
+                                        "padding: 3px; }")
                              .arg(colour.name(), colour.lightness() < 128 ? "white" : "black"));
 }
 

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -62,8 +63,11 @@ LabelLooks::LabelLooks(UserPrompts& prompts, QWidget* parent)
         Row row{look.role, new TypefaceEdit(field), nullptr};
         column->addWidget(row.face);
         if (look.ink) {
+            auto* ink = new QHBoxLayout;
+            ink->addWidget(new QLabel(tr("цвет"), field));
             row.colour = new ColourChoice(prompts, Tr(look.unsetInk), field);
-            column->addWidget(row.colour);
+            ink->addWidget(row.colour, 1);
+            column->addLayout(ink);
             connect(row.colour, &ColourChoice::edited, this, [this] { emit edited(); });
         }
         form->addRow(Tr(look.caption), field);

@@ -1721,5 +1721,9 @@ No printer is installed on this system.</translation>
         <source>Без отметки «свой» шрифт как обычно.</source>
         <translation>Without the “own” check mark the typeface is the usual one.</translation>
     </message>
+    <message>
+        <source>цвет</source>
+        <translation>colour</translation>
+    </message>
 </context>
 </TS>
