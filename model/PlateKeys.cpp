@@ -326,7 +326,8 @@ std::optional<Typeface> ParseTypeface(std::string_view text) {
         } else if (!percent && part.back() == '%') {
             percent = true;
             const auto value = ParseWholeNumber(part.substr(0, part.size() - 1));
-            if (!value || *value < 1 || *value > 1000) return std::nullopt;
+            if (!value || *value < kLeastTypefacePercent || *value > kMostTypefacePercent)
+                return std::nullopt;
             face.percent = *value;
         } else {
             return std::nullopt;

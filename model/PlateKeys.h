@@ -47,7 +47,9 @@ std::string WritePlateKeyLines(const ScaleExtensions& x);
 
 // "<family>[, bold|light][, italic][, <percent>%]", the parts left out when they are default.
 // Read with the parts after the family in any order, each once; the family is required and the
-// percent is whole, 1 to 1000.
+// percent is whole, kLeastTypefacePercent to kMostTypefacePercent.
+inline constexpr int kLeastTypefacePercent = 1;
+inline constexpr int kMostTypefacePercent = 1000;
 std::string TypefaceText(const Typeface& face);
 std::optional<Typeface> ParseTypeface(std::string_view text);
 

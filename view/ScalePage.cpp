@@ -13,8 +13,10 @@
 #include "model/LawTable.h"
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
+#include "view/ColourChoice.h"
 #include "view/PanelText.h"
 #include "view/ScalesText.h"
+#include "view/TypefaceEdit.h"
 
 namespace quirn {
 namespace {
@@ -24,8 +26,9 @@ QString Tr(const char* text) {
 }
 
 // A further scale's own graduation values, in the page's order: whole numbers, lengths in
-// millimetres, and check boxes that are grey while the scale takes scale 1's value.
-enum class GraduationKind { Count, Length, Check };
+// millimetres (some never below zero), and check boxes that are grey while the scale takes
+// scale 1's value.
+enum class GraduationKind { Count, Length, Depth, Check };
 struct GraduationField {
     ScaleField id;
     std::int32_t ScaleSetup::*member;
@@ -56,7 +59,19 @@ constexpr GraduationField kGraduationFields[] = {
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Дуга под/над делениями")},
     {ScaleField::ArcWidth, &ScaleSetup::arcWidth, G::Length,
      QT_TRANSLATE_NOOP("quirn::ScalePage", "Толщина дуги")},
+    {ScaleField::Flatten, &ScaleSetup::flatten, G::Depth,
+     QT_TRANSLATE_NOOP("quirn::ScalePage", "Уплощение дуги")},
 };
+
+const GraduationField& GraduationRow(ScaleField id) {
+    for (const GraduationField& f : kGraduationFields)
+        if (f.id == id) return f;
+    return kGraduationFields[0];
+}
+
+bool InMillimetres(GraduationKind kind) {
+    return kind == G::Length || kind == G::Depth;
+}
 
 // The captions the faults name the fields by. An ohmmeter's range is the value at its centre.
 QString Caption(ScaleField id, std::optional<ScaleLaw> law = std::nullopt) {
@@ -113,13 +128,15 @@ std::string NotANumber(const QString& caption, const std::string& text) {
 
 }  // namespace
 
-ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(first) {
+ScalePage::ScalePage(bool first, UserPrompts& prompts, QWidget* parent)
+    : QWidget(parent), first_(first) {
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     auto* note = new QLabel(
         first ? tr("Диапазон, число и размеры делений шкалы 1 задаются в панели параметров. "
                    "Пустой список: деления поровну, по их числу.")
-              : tr("Пустое поле и серая отметка: как у шкалы 1."),
+              : tr("Пустое поле и серая отметка: как у шкалы 1. Шрифт у шкал 2–4 общий, он "
+                   "выбирается ниже, в группе «Шрифты и цвета надписей»."),
         this);
     note->setWordWrap(true);
     form->addRow(note);
@@ -139,14 +156,29 @@ ScalePage::ScalePage(bool first, QWidget* parent) : QWidget(parent), first_(firs
     AddEdit(ScaleField::Ticks, Caption(ScaleField::Ticks), false);
     AddEdit(ScaleField::BigTicks, Caption(ScaleField::BigTicks), false);
     AddEdit(ScaleField::Numbers, Caption(ScaleField::Numbers), false);
-    if (first) return;
-    for (const GraduationField& f : kGraduationFields) {
-        if (f.kind == G::Check)
-            AddCheck(f.id, Caption(f.id));
-        else
-            AddEdit(f.id, Caption(f.id), f.kind == G::Length);
+    if (first) {
+        numeralsFace_ = new TypefaceEdit(this);
+        form->addRow(tr("Шрифт чисел"), numeralsFace_);
+        AddInk(prompts);
+        AddEdit(ScaleField::Flatten, Caption(ScaleField::Flatten), true);
+    } else {
+        for (const GraduationField& f : kGraduationFields) {
+            if (f.kind == G::Check)
+                AddCheck(f.id, Caption(f.id));
+            else
+                AddEdit(f.id, Caption(f.id), InMillimetres(f.kind));
+        }
+        AddEdit(ScaleField::Unit, Caption(ScaleField::Unit), false);
+        AddInk(prompts);
     }
-    AddEdit(ScaleField::Unit, Caption(ScaleField::Unit), false);
+    // A scale without flattening of its own is round, whatever scale 1's is.
+    edit(ScaleField::Flatten)->setPlaceholderText(tr("0: дуга круглая"));
+}
+
+void ScalePage::AddInk(UserPrompts& prompts) {
+    colour_ = new ColourChoice(prompts, tr("чёрный"), this);
+    colour_->setToolTip(tr("Цвет делений, чисел, дуги и единицы шкалы"));
+    static_cast<QFormLayout*>(layout())->addRow(tr("Цвет шкалы"), colour_);
 }
 
 void ScalePage::AddEdit(ScaleField id, const QString& caption, bool millimetres) {
@@ -221,8 +253,13 @@ void ScalePage::lawPicked() {
     filledLists_.emplace(Text(ScaleField::Ticks), Text(ScaleField::Numbers));
 }
 
-void ScalePage::Fill(const ScaleSetup& first) {
+void ScalePage::Fill(const ScaleParameters& first) {
     filledLists_.reset();
+    const auto face = first.ext.typefaces.find(TextRole::Numerals);
+    numeralsFace_->Fill(face != first.ext.typefaces.end() ? std::optional(face->second)
+                                                          : std::nullopt);
+    colour_->Fill(first.colour);
+    SetText(ScaleField::Flatten, LengthText(first.flatten));
     law_->setCurrentIndex(law_->findData(static_cast<int>(first.law)));
     SetText(ScaleField::Start, ExactNumber(first.start));
     SetText(ScaleField::Points, PointListText(first.points));
@@ -255,11 +292,13 @@ void ScalePage::Fill(const FurtherScale& s) {
                                        : *v != 0    ? Qt::Checked
                                                     : Qt::Unchecked);
         } else {
-            SetText(f.id, v == nullptr          ? std::string()
-                          : f.kind == G::Length ? LengthText(*v)
-                                                : std::to_string(*v));
+            SetText(f.id, v == nullptr            ? std::string()
+                          : InMillimetres(f.kind) ? LengthText(*v)
+                                                  : std::to_string(*v));
         }
     }
+    const std::optional<std::uint32_t>* ink = s.find(&S::colour);
+    colour_->Fill(ink != nullptr ? *ink : std::nullopt);
     SetText(ScaleField::Unit, s.find(&S::unit) != nullptr
                                   ? DisplayText(s.values.unit, s.values.unitUtf8)
                                   : std::string());
@@ -284,8 +323,13 @@ class FieldReader {
         if (!Number(f.id, text, v)) return false;
         if (!v) return true;
         const std::string utf8 = text.toStdString();
-        if (f.kind == G::Length) {
+        if (InMillimetres(f.kind)) {
             out = ParseFieldLength(utf8);
+            if (f.kind == G::Depth && *out < 0)
+                return Fail(
+                    Tr(QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» число меньше нуля: «%2»"))
+                        .arg(Caption(f.id), text)
+                        .toStdString());
             return true;
         }
         if (*v != std::trunc(*v))
@@ -342,11 +386,12 @@ class FieldReader {
 
 }  // namespace
 
-std::optional<QString> ScalePage::ReadInto(ScaleSetup& first) const {
+std::optional<QString> ScalePage::ReadInto(ScaleParameters& first) const {
     std::string fault;
     FieldReader read(fault, law());
     std::optional<double> start;
     std::optional<std::vector<TablePoint>> points;
+    std::optional<std::int32_t> flatten;
     ScaleSetup out;
     if (!read.Number(ScaleField::Start, Text(ScaleField::Start), start) ||
         !read.Points(Text(ScaleField::Points), points) ||
@@ -354,6 +399,16 @@ std::optional<QString> ScalePage::ReadInto(ScaleSetup& first) const {
         !read.Values(ScaleField::BigTicks, Text(ScaleField::BigTicks), out.bigticks) ||
         !read.Marks(Text(ScaleField::Numbers), out.numbers))
         return QString::fromStdString(fault);
+    std::optional<Typeface> face;
+    if (auto faceFault = numeralsFace_->ReadInto(face)) return faceFault;
+    if (!read.Integer(GraduationRow(ScaleField::Flatten), Text(ScaleField::Flatten), flatten))
+        return QString::fromStdString(fault);
+    if (face)
+        first.ext.typefaces[TextRole::Numerals] = *face;
+    else
+        first.ext.typefaces.erase(TextRole::Numerals);
+    first.colour = colour_->colour();
+    first.flatten = flatten.value_or(0);
     first.start = start.value_or(0.0);
     first.law = law().value_or(ScaleLaw::Linear);
     first.points = points.value_or(std::vector<TablePoint>());
@@ -398,6 +453,7 @@ std::optional<QString> ScalePage::ReadInto(FurtherScale& s) const {
         if (state != Qt::PartiallyChecked) out.set(f.member, state == Qt::Checked ? 1 : 0);
     }
     if (const std::optional<ScaleLaw> own = law()) out.set(&S::law, *own);
+    if (const std::optional<std::uint32_t> ink = colour_->colour()) out.set(&S::colour, *ink);
     // The unit is kept as typed, spaces too; only an empty one is "as scale 1".
     if (const QString unit = edit(ScaleField::Unit)->text(); !unit.isEmpty())
         StoreTypedText(unit.toStdString(), out.own(&S::unit), out.values.unitUtf8);

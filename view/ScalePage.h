@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One page of the scales window: the keys of one scale. Scale 1's page holds its law and lists
-// only, its range, counts and lengths being the parameter panel's; a further scale's page holds
-// every key it may set, an empty field or a grey check box meaning "as scale 1".
+// One page of the scales window: the keys of one scale. Scale 1's page holds its law, lists,
+// numerals' typeface, ink and flattening, its range, counts and lengths being the parameter
+// panel's; a further scale's page holds every key it may set, an empty field or a grey check box
+// meaning "as scale 1" (its ink and flattening are its own: none is black and round).
 #pragma once
 
 #include <QWidget>
@@ -12,12 +13,17 @@
 #include <utility>
 
 #include "model/ScaleExtensions.h"
+#include "model/ScaleParameters.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
 namespace quirn {
+
+class ColourChoice;
+class TypefaceEdit;
+class UserPrompts;
 
 enum class ScaleField {
     Range,
@@ -37,22 +43,25 @@ enum class ScaleField {
     SmallTickWidth,
     ArcShown,
     ArcWidth,
+    Flatten,
     Unit,
 };
 
 class ScalePage : public QWidget {
     Q_OBJECT
   public:
-    explicit ScalePage(bool first, QWidget* parent = nullptr);
+    // prompts: where the scale's colour is chosen.
+    ScalePage(bool first, UserPrompts& prompts, QWidget* parent = nullptr);
 
     bool isFirst() const { return first_; }
 
-    // Scale 1's page shows and sets only its start, law and lists.
-    void Fill(const ScaleSetup& first);
+    // Scale 1's page shows and sets only its start, law, lists, numerals' typeface, ink and
+    // flattening.
+    void Fill(const ScaleParameters& first);
     void Fill(const FurtherScale& s);
     // The fields as keys; what is wrong ("в списке «Числа» не число: «1О»") when a field cannot
     // be read, and then nothing is set.
-    std::optional<QString> ReadInto(ScaleSetup& first) const;
+    std::optional<QString> ReadInto(ScaleParameters& first) const;
     std::optional<QString> ReadInto(FurtherScale& s) const;
 
     // The law chosen; nothing for "as scale 1".
@@ -65,10 +74,14 @@ class ScalePage : public QWidget {
     // Null when the page has no such field.
     QLineEdit* edit(ScaleField id) const;
     QCheckBox* check(ScaleField id) const;
+    ColourChoice* colour() const { return colour_; }
+    // Scale 1's numerals; null on a further scale's page.
+    TypefaceEdit* numeralsFace() const { return numeralsFace_; }
 
   private:
     void AddEdit(ScaleField id, const QString& caption, bool millimetres);
     void AddCheck(ScaleField id, const QString& caption);
+    void AddInk(UserPrompts& prompts);
     // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series, the
     // standing-wave-ratio law with the ratios a reflectometer is read at. Picking another law
     // takes them out again while they are as it put them, since their values would lie outside
@@ -86,6 +99,8 @@ class ScalePage : public QWidget {
     QComboBox* law_ = nullptr;
     std::map<ScaleField, QLineEdit*> edits_;
     std::map<ScaleField, QCheckBox*> checks_;
+    ColourChoice* colour_ = nullptr;
+    TypefaceEdit* numeralsFace_ = nullptr;
 };
 
 }  // namespace quirn

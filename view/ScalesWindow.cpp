@@ -19,6 +19,8 @@
 #include "model/ScaleLaw.h"
 #include "model/TextCodec.h"
 #include "render/Saturate.h"
+#include "view/ColourChoice.h"
+#include "view/LabelLooks.h"
 #include "view/PlateItemsPage.h"
 #include "view/ScalePage.h"
 #include "view/ScaleSession.h"
@@ -82,6 +84,8 @@ ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget*
     labels->addRow(tr("Надпись изготовителя"), origin_);
     labels->addRow(tr("Надпись стандарта"), standard_);
     column->addWidget(labelBox);
+    looks_ = new LabelLooks(prompts_, body);
+    column->addWidget(looks_);
     column->addStretch(1);
 
     // The fields scroll; Apply stays in sight below them.
@@ -105,7 +109,7 @@ ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget*
 
     // A further scale's page is the widest: the window is as wide from the start, so that adding
     // a scale does not push the panel aside.
-    auto* widest = new ScalePage(false);
+    auto* widest = new ScalePage(false, prompts_);
     pages_->addTab(widest, QString());
     pages_->setMinimumWidth(pages_->minimumSizeHint().width());
     pages_->removeTab(0);
@@ -118,6 +122,8 @@ ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget*
     connect(apply_, &QPushButton::clicked, this, [this] { applyEdits(); });
     Watch(origin_);
     Watch(standard_);
+    Watch(looks_);
+    connect(looks_, &LabelLooks::edited, this, [this] { ShowUnapplied(); });
     connect(zones_, &ZoneTable::edited, this, [this] { ShowUnapplied(); });
     connect(items_, &PlateItemsPage::edited, this, [this] { ShowUnapplied(); });
     session_.applyGroup().Add(this, this);
@@ -137,10 +143,11 @@ ScalePage* ScalesWindow::page(int scale) const {
 }
 
 ScalePage* ScalesWindow::AddPage() {
-    auto* page = new ScalePage(pages_->count() == 0);
+    auto* page = new ScalePage(pages_->count() == 0, prompts_);
     page->setFirstRange([this] { return session_.scene().params.range; });
     pages_->addTab(page, QString());
     Watch(page);
+    connect(page->colour(), &ColourChoice::edited, this, [this] { ShowUnapplied(); });
     Renumber();
     UpdateButtons();
     ShowUnapplied();
@@ -197,6 +204,7 @@ void ScalesWindow::Fill() {
     zones_->Fill(p.ext.zones);
     origin_->setText(QString::fromStdString(DisplayText(p.ext.origin, p.ext.originUtf8)));
     standard_->setText(QString::fromStdString(DisplayText(p.ext.standard, p.ext.standardUtf8)));
+    looks_->Fill(p.ext);
     UpdateButtons();
     // Read back rather than copied from the record, like the panel's fields.
     ScaleParameters reading = p;
@@ -274,6 +282,7 @@ std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
     if (auto fault = zones_->ReadInto(ext.zones)) return fault;
     StoreTypedText(origin_->text().toStdString(), ext.origin, ext.originUtf8);
     StoreTypedText(standard_->text().toStdString(), ext.standard, ext.standardUtf8);
+    if (auto fault = looks_->ReadInto(ext)) return fault;
     record = std::move(read);
     return std::nullopt;
 }

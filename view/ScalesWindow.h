@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Шкалы" window: scale 1's law and lists, the further scales, the coloured zones and the
-// texts of the two fixed labels, applied together to the scale being edited, with what the
-// parameter panel holds unapplied. It refills from the working copy when a document is shown and
-// after an Apply, never while the user types; its Apply button is marked while it holds edits.
+// The "Шкалы" window: scale 1's law and lists, the further scales, the coloured zones, the
+// texts of the two fixed labels and the labels' faces and inks, applied together to the scale
+// being edited, with what the parameter panel holds unapplied. It refills from the working copy
+// when a document is shown and after an Apply, never while the user types; its Apply button is
+// marked while it holds edits.
 #pragma once
 
 #include <QDockWidget>
@@ -16,6 +17,7 @@ class QTabWidget;
 
 namespace quirn {
 
+class LabelLooks;
 class PlateItemsPage;
 class ScalePage;
 class ScaleSession;
@@ -52,6 +54,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     ZoneTable* zones() const { return zones_; }
     QLineEdit* originEdit() const { return origin_; }
     QLineEdit* standardEdit() const { return standard_; }
+    LabelLooks* labelLooks() const { return looks_; }
     QPushButton* addScaleButton() const { return addScale_; }
     QPushButton* removeScaleButton() const { return removeScale_; }
     QPushButton* applyButton() const { return apply_; }
@@ -76,6 +79,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     ZoneTable* zones_ = nullptr;
     QLineEdit* origin_ = nullptr;
     QLineEdit* standard_ = nullptr;
+    LabelLooks* looks_ = nullptr;
     QPushButton* apply_ = nullptr;
     PlateItemsPage* items_ = nullptr;
     ScaleParameters appliedReading_;  // the window's part as last filled or applied

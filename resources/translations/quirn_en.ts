@@ -1846,4 +1846,144 @@ No printer is installed on this system.</translation>
         <translation>moving a picture</translation>
     </message>
 </context>
+<context>
+    <name>quirn::TypefaceEdit</name>
+    <message>
+        <source>толщина как обычно</source>
+        <translation>usual weight</translation>
+    </message>
+    <message>
+        <source>жирный</source>
+        <translation>bold</translation>
+    </message>
+    <message>
+        <source>светлый</source>
+        <translation>light</translation>
+    </message>
+    <message>
+        <source>свой</source>
+        <translation>own</translation>
+    </message>
+    <message>
+        <source>Без отметки шрифт, толщина и размер как обычно</source>
+        <translation>Unchecked: the usual typeface, weight and size</translation>
+    </message>
+    <message>
+        <source>курсив</source>
+        <translation>italic</translation>
+    </message>
+    <message>
+        <source>% размера</source>
+        <translation>% of size</translation>
+    </message>
+    <message>
+        <source>не выбран шрифт</source>
+        <translation>no typeface chosen</translation>
+    </message>
+    <message>
+        <source>в имени шрифта не может быть запятой: «%1»</source>
+        <translation>a typeface name cannot hold a comma: “%1”</translation>
+    </message>
+    <message>
+        <source>в имени шрифта знаки, которых не может быть в файле: «%1»</source>
+        <translation>the typeface name holds characters the file cannot: “%1”</translation>
+    </message>
+    <message>
+        <source>размер шрифта должен быть целым числом процентов от %1 до %2: «%3»</source>
+        <translation>the typeface size must be a whole number of percent from %1 to %2: “%3”</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ColourChoice</name>
+    <message>
+        <source>Выбрать цвет</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>Без цвета</source>
+        <translation>No colour</translation>
+    </message>
+    <message>
+        <source>Убрать цвет: %1</source>
+        <translation>Take the colour back: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScalePage</name>
+    <message>
+        <source>Пустое поле и серая отметка: как у шкалы 1. Шрифт у шкал 2–4 общий, он выбирается ниже, в группе «Шрифты и цвета надписей».</source>
+        <translation>An empty field or a grey check mark: as scale 1. Scales 2–4 share one typeface, chosen below in the group “Typefaces and colours of the labels”.</translation>
+    </message>
+    <message>
+        <source>Уплощение дуги</source>
+        <translation>Arc flattening</translation>
+    </message>
+    <message>
+        <source>0: дуга круглая</source>
+        <translation>0: a round arc</translation>
+    </message>
+    <message>
+        <source>Шрифт чисел</source>
+        <translation>Numerals’ typeface</translation>
+    </message>
+    <message>
+        <source>чёрный</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>Цвет делений, чисел, дуги и единицы шкалы</source>
+        <translation>Colour of the scale’s ticks, numerals, arc and unit</translation>
+    </message>
+    <message>
+        <source>Цвет шкалы</source>
+        <translation>Scale colour</translation>
+    </message>
+    <message>
+        <source>в поле «%1» число меньше нуля: «%2»</source>
+        <translation>the field “%1” holds a number below zero: “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::LabelLooks</name>
+    <message>
+        <source>Числа и единицы шкал 2–4</source>
+        <translation>Numerals and units of scales 2–4</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>чёрный</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>Единица</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>как у шкалы 1</source>
+        <translation>as scale 1</translation>
+    </message>
+    <message>
+        <source>Надпись изготовителя</source>
+        <translation>Maker’s label</translation>
+    </message>
+    <message>
+        <source>Надпись стандарта</source>
+        <translation>Standard’s label</translation>
+    </message>
+    <message>
+        <source>Шрифты и цвета надписей</source>
+        <translation>Typefaces and colours of the labels</translation>
+    </message>
+    <message>
+        <source>Без отметки «свой» шрифт как обычно.</source>
+        <translation>Without the “own” check mark the typeface is the usual one.</translation>
+    </message>
+    <message>
+        <source>цвет</source>
+        <translation>colour</translation>
+    </message>
+</context>
 </TS>
