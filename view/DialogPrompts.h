@@ -17,6 +17,7 @@ class DialogPrompts : public UserPrompts {
 
     SaveAnswer AskApplyEdits() override;
     QString ChooseTemplateFile() override;
+    std::optional<double> AskTickValue(int scale, int number) override;
     std::optional<QColor> ChooseColour(const QColor& current) override;
     std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) override;
     bool ConfirmReplace(const QString& path) override;

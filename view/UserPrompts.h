@@ -21,6 +21,9 @@ class UserPrompts {
     virtual SaveAnswer AskApplyEdits() = 0;
     // A picture to lay under the drawing; empty when the user chose none.
     virtual QString ChooseTemplateFile() = 0;
+    // The value of the tick numbered `number` just clicked on scale `scale`'s old plate; none
+    // when the user cancelled.
+    virtual std::optional<double> AskTickValue(int scale, int number) = 0;
     // A zone's new colour, starting from current; none when the user cancelled.
     virtual std::optional<QColor> ChooseColour(const QColor& current) = 0;
     // Where and how to export the picture, starting from proposed; none when cancelled.
@@ -42,6 +45,9 @@ class PromptsRelay : public UserPrompts {
 
     SaveAnswer AskApplyEdits() override { return target_->AskApplyEdits(); }
     QString ChooseTemplateFile() override { return target_->ChooseTemplateFile(); }
+    std::optional<double> AskTickValue(int scale, int number) override {
+        return target_->AskTickValue(scale, number);
+    }
     std::optional<QColor> ChooseColour(const QColor& current) override {
         return target_->ChooseColour(current);
     }

@@ -86,7 +86,7 @@ void ScaleView::mousePressEvent(QMouseEvent* event) {
     // The drag is told from where its first grab found everything.
     if (!alreadyDragging) {
         pressAnchors_ = shownLaid_.layout.anchors;
-        pressTemplate_ = shownScene_.templ;
+        pressTemplate_ = shownLaid_.templatePlace.value_or(TemplatePlacement{});
     }
     // The grab moves nothing: the window shows the same until the cursor moves.
     viewport()->setCursor(*hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
@@ -101,9 +101,10 @@ ElementMoves ScaleView::DragMoves() const {
             moves.moved.push_back(e);
     }
     if (drag_.dragging(MovableElement::TemplateBody) &&
-        drag_.templateAnchor != pressTemplate_.anchor)
+        drag_.templateAnchor != pressTemplate_.corner)
         moves.moved.push_back(MovableElement::TemplateBody);
-    if (drag_.dragging(MovableElement::TemplateEdge) && drag_.templateWidth != pressTemplate_.width)
+    if (drag_.dragging(MovableElement::TemplateEdge) &&
+        drag_.templateWidth != pressTemplate_.size.width)
         moves.moved.push_back(MovableElement::TemplateEdge);
     return moves;
 }

@@ -101,17 +101,11 @@ TEST(RenderScale, PlateBottomLineIsOnTheScreenCanvas) {
 
 TEST(RenderScale, TemplateIsDrawnOnScreenOnly) {
     test::LaidOutScene state = LaidOut();
-    state.templ.loaded = true;
-    state.templ.image = QImage(400, 300, QImage::Format_RGB32);
-    state.templ.image.fill(Qt::black);
-    state.templ.width = 8200;
-    state.templ.anchor = {-3550, -400};
+    QImage black(400, 300, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    state.templatePicture = {"scan.png", black};
+    state.params.ext.templateRecord = TemplateRecord{{-3550, -400}, 8200, 0.0, 0, "scan.png"};
 
-    RecordingSurface s = Painted(state, PaintMode::Screen);
-    ASSERT_FALSE(s.calls().empty());
-    EXPECT_EQ(s.calls()[0].op, DrawOp::DrawImage);  // under everything
-    EXPECT_EQ(s.calls()[0].box, (Box{-3550, -400 + 6150, -3550 + 8200, -400}));
-    EXPECT_EQ(state.laid.templateSize, (Extent{8200, 6150}));
     EXPECT_TRUE(Painted(state, PaintMode::Print).callsOf(DrawOp::DrawImage).empty());
 
     // In pixels: the black picture fills the blank corner of the screen canvas, not the

@@ -19,6 +19,8 @@ class ScriptedPrompts : public UserPrompts {
     std::function<SaveAnswer()> applyAnswer;
     std::function<QString()> templateFile;
     std::function<std::optional<QColor>(const QColor&)> colour;
+    // The values typed for the ticks clicked, in turn; none left: cancelled.
+    QList<std::optional<double>> tickValues;
     // The export dialog's answer; the proposal it was given is kept.
     std::function<std::optional<ExportChoice>(const ExportChoice&)> exportChoice;
     std::optional<ExportChoice> proposedExport;
@@ -29,6 +31,9 @@ class ScriptedPrompts : public UserPrompts {
     }
     QString ChooseTemplateFile() override {
         return templateFile ? templateFile() : dialogs_.ChooseTemplateFile();
+    }
+    std::optional<double> AskTickValue(int, int) override {
+        return tickValues.isEmpty() ? std::nullopt : tickValues.takeFirst();
     }
     std::optional<QColor> ChooseColour(const QColor& current) override {
         return colour ? colour(current) : dialogs_.ChooseColour(current);
