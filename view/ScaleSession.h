@@ -86,6 +86,9 @@ class ScaleSession : public QObject {
     // the file's own resolution (the outcome says why not), removed, placed and sized in drawing
     // units, dimmed in percent.
     Outcome LoadTemplate(const QString& path);
+    // Where a template without a resolution of its own starts: 1 mm beyond the plate on both
+    // sides, its lower-left corner 1 mm below the plate's bottom edge.
+    TemplateRecord TemplateStart() const;
     void RemoveTemplate();
     void setTemplateWidth(int width);
     void setTemplateX(int x);

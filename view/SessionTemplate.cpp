@@ -101,15 +101,9 @@ Outcome ScaleSession::LoadTemplate(const QString& path) {
     // A failure leaves the template as it was: none.
     if (!loaded.ok()) return loaded.outcome;
     const SceneEdits before = Snapshot();
-    // A scan that tells its resolution is true size at once; any other picture reaches 1 mm
-    // beyond the plate on both sides. Its lower-left corner starts 1 mm left of the plate and
-    // below its bottom edge.
-    const ScaleParameters& p = scene_.params;
-    const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
-    TemplateRecord record;
-    record.width = TrueWidth(loaded.value).value_or(ClampToInt(std::int64_t{p.plateWidth} + 200));
-    record.corner = {ClampToInt(-100 - std::int64_t{p.plateWidth} / 2),
-                     ClampToInt(-100 - axisHeight)};
+    // A scan that tells its resolution is true size at once.
+    TemplateRecord record = TemplateStart();
+    record.width = TrueWidth(loaded.value).value_or(record.width);
     record.file = TemplateFileName(scene_.documentFolder, path);
     scene_.params.ext.templateRecord = record;
     scene_.templatePicture = {record.file, std::move(loaded.value)};
@@ -117,6 +111,16 @@ Outcome ScaleSession::LoadTemplate(const QString& path) {
     Changed();
     Record(tr("загрузка шаблона"), before);
     return {};
+}
+
+TemplateRecord ScaleSession::TemplateStart() const {
+    const ScaleParameters& p = scene_.params;
+    const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
+    TemplateRecord start;
+    start.width = ClampToInt(std::int64_t{p.plateWidth} + 200);
+    start.corner = {ClampToInt(-100 - std::int64_t{p.plateWidth} / 2),
+                    ClampToInt(-100 - axisHeight)};
+    return start;
 }
 
 void ScaleSession::RemoveTemplate() {
@@ -174,7 +178,10 @@ void ScaleSession::CentreTemplate(Point at) {
 }
 
 void ScaleSession::setTemplateLock(TemplateLock lock) {
+    if (scene_.templateLock == lock) return;
     scene_.templateLock = lock;
+    // The view grabs from the scene it shows: it must take the new setting.
+    Changed();
 }
 
 void ScaleSession::setCalibrationMarks(std::vector<Point> marks) {

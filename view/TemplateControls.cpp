@@ -91,7 +91,8 @@ void TemplateControls::Connect(ScaleView& view) {
 
 void TemplateControls::Fill() {
     shownRecord_ = session_.scene().params.ext.templateRecord;
-    const TemplateRecord t = shownRecord_.value_or(TemplateRecord{});
+    // Without a template the fields show where one would start.
+    const TemplateRecord t = shownRecord_.value_or(session_.TemplateStart());
     ShowCoordinate(kCoordinates[0], t.width, FieldEcho::Quiet);
     ShowCoordinate(kCoordinates[1], t.corner.x, FieldEcho::Quiet);
     ShowCoordinate(kCoordinates[2], t.corner.y, FieldEcho::Quiet);

@@ -1589,24 +1589,28 @@ No printer is installed on this system.</translation>
 <context>
     <name>quirn::ParameterBar</name>
     <message>
-        <source>Выровнять шаблон</source>
-        <translation>Level template</translation>
+        <source>Загрузить шаблон</source>
+        <translation>Load template</translation>
+    </message>
+    <message>
+        <source>Выровнять</source>
+        <translation>Level</translation>
     </message>
     <message>
         <source>Повернуть шаблон: щёлкните на нём две точки, которые должны лежать на одной горизонтали</source>
         <translation>Turn the template: click two points on it that should lie level</translation>
     </message>
     <message>
-        <source>Калибровка по шаблону</source>
-        <translation>Calibrate from template</translation>
+        <source>Калибровка</source>
+        <translation>Calibrate</translation>
     </message>
     <message>
         <source>Снять закон шкалы, открытой в окне «Шкалы», со старой шкалы на шаблоне: ось стрелки, затем отметки с их значениями</source>
         <translation>Take the law of the scale open in the “Scales” window from the old plate on the template: the pointer pivot, then the ticks with their values</translation>
     </message>
     <message>
-        <source>Закрепить шаблон</source>
-        <translation>Lock template</translation>
+        <source>Закрепить</source>
+        <translation>Lock</translation>
     </message>
     <message>
         <source>Закреплённый шаблон не двигается мышью: щелчки достаются надписям над ним</source>

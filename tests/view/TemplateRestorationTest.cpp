@@ -3,9 +3,11 @@
 // resolution, levelled, dimmed and locked, and a scale calibrated by clicking its old ticks.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -125,9 +127,20 @@ TEST_F(TemplateRestorationTest, AScanIsTrueSizeAndIsLevelledAndDimmed) {
         {"scan.tif", 1200, 600, "5080"}, {"scan.bmp", 600, 300, "5080"},
         {"plain.png", 400, 0, "7100"},  // no resolution: 1 mm beyond the plate on either side
     };
+    // A document in the folder: the line names the scan relative to it.
+    const std::string plate = Path(QStringLiteral("plate.qrn"));
+    {
+        QFile file(QString::fromStdString(plate));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string text = WriteParameterText(kDefaultParameters, FileTextForm::Windows1251);
+        file.write(text.data(), qint64(text.size()));
+    }
+    ASSERT_TRUE(host_.session->OpenDocumentFile(plate));
     for (const auto& s : scans) {
         SCOPED_TRACE(s.file);
-        host_.session->Show(kDefaultParameters);
+        // The scan before is taken back: one template at a time.
+        if (!SavedLine("template").empty()) host_.session->history().undo();
+        EXPECT_FALSE(doc_.isModified());
         WriteScan(QString::fromLatin1(s.file), s.pixels, s.dpi);
         const QString file = dir_.filePath(QString::fromLatin1(s.file));
         host_.prompts->templateFile = [file] { return file; };
@@ -159,12 +172,20 @@ TEST_F(TemplateRestorationTest, ALockedTemplateIsNotDragged) {
         const std::string before = SavedLine("template");
         const int steps = host_.session->history().count();
         const QPoint scroll = host_.view->scrollPosition();
+        host_.view->viewport()->repaint();
+        const PictureSource shown = host_.view->Shown();
+        ASSERT_EQ(HitTest(shown.scene, shown.laid, {-3000, 0}), MovableElement::TemplateBody);
         const QPoint grab =
             DrawingToView(host_.view->Shown().geometry, {-3000, 0}, {scroll.x(), scroll.y()})
                 .toPoint();
         QTest::mousePress(host_.view->viewport(), Qt::LeftButton, {}, grab);
-        QTest::mouseMove(host_.view->viewport(), grab + QPoint(30, 10));
-        QTest::mouseRelease(host_.view->viewport(), Qt::LeftButton, {}, grab + QPoint(30, 10));
+        EXPECT_EQ(host_.view->drag().any(), !locked) << grab.x() << " " << grab.y();
+        const QPoint to = grab + QPoint(30, 10);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to),
+                         host_.view->viewport()->mapToGlobal(QPointF(to)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(host_.view->viewport(), &move);
+        QTest::mouseRelease(host_.view->viewport(), Qt::LeftButton, {}, to);
         EXPECT_EQ(SavedLine("template") == before, locked);
         EXPECT_EQ(host_.session->history().count(), steps + (locked ? 0 : 1));
     }

@@ -120,7 +120,7 @@ TEST_F(UndoTest, DragApplyAndTemplateAreUndoneAndRedoneStepByStep) {
     history.redo();
     history.redo();
     QTest::keyClick(host_.bar->edit(C::Range), Qt::Key_Escape);
-    EXPECT_EQ(Look().fields[2], QStringLiteral("Загрузить шаблон (.bmp)"));
+    EXPECT_EQ(Look().fields[2], QStringLiteral("Загрузить шаблон"));
     history.undo();
     EXPECT_EQ(Look(), loaded);
 
