@@ -59,7 +59,7 @@ void TemplateClicks::End() {
     Tell();
     if (!calibrating) return;
     if (points_ >= 2) {
-        emit statusText(tr("Калибровка шкалы %1 закончена: %2 точек.").arg(scale_).arg(points_));
+        emit statusText(tr("Калибровка шкалы %1 закончена, точек: %2.").arg(scale_).arg(points_));
         return;
     }
     // A single point cannot make a law: it is taken back, if it is still the last step.

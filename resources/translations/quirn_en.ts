@@ -1676,8 +1676,8 @@ No printer is installed on this system.</translation>
         <translation>Load a template first: the clicks go on it.</translation>
     </message>
     <message>
-        <source>Калибровка шкалы %1 закончена: %2 точек.</source>
-        <translation>Calibration of scale %1 finished: %2 points.</translation>
+        <source>Калибровка шкалы %1 закончена, точек: %2.</source>
+        <translation>Calibration of scale %1 finished, points: %2.</translation>
     </message>
     <message>
         <source>Для калибровки нужны хотя бы две отметки (концы шкалы); закон шкалы %1 не изменён.</source>
