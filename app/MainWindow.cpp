@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -34,6 +35,7 @@
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"
 #include "view/ScalesWindow.h"
+#include "view/TemplateClicks.h"
 #include "view/TemplateControls.h"
 
 namespace quirn {
@@ -82,6 +84,16 @@ MainWindow::MainWindow(Document& doc, QWidget* parent)
     scales_ = new ScalesWindow(*session_, prompts_, this);
     addDockWidget(Qt::RightDockWidgetArea, scales_);
     scales_->hide();
+    // A calibration is for the scale whose page the scales window shows.
+    templateControls_->setCurrentScale(
+        [this] { return std::max(1, scales_->pages()->currentIndex() + 1); });
+    connect(&templateControls_->clicks(), &TemplateClicks::statusText, this,
+            [this](const QString& text) {
+                if (text.isEmpty())
+                    statusBar()->clearMessage();
+                else
+                    statusBar()->showMessage(text);
+            });
 
     // A document shown or changed may ask for a typeface the system lacks.
     const auto tellFamilies = [this] { families_.Tell(session_->scene().params, prompts_); };

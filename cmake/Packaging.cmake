@@ -27,7 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads by name, which dpkg-shlibdeps cannot see: the font its texts are drawn
 # in, Qt's platform plugins (the window system, and "offscreen" for exporting without one) and
 # the SVG plugins. Qt's own dialogs speak Russian with its translations.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation2, qt6-qpa-plugins, libqt6svg6, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Folders the package creates are 0755 whatever the umask of the one who builds it.

@@ -45,6 +45,7 @@ enum class Fault : std::uint8_t {
     // A template picture.
     TemplateUnreadable,  // path, cause
     TemplateTooLarge,    // path, width, height, the side limit, the pixel limit in millions
+    TemplateNotFound,    // path: the document's template is not where its line says
     // A picture placed on the plate; it is drawn as a crossed box.
     PictureNotFound,    // path
     PictureUnreadable,  // path, cause

@@ -4,6 +4,8 @@
 #include <QByteArrayList>
 #include <QImageReader>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "model/NumberText.h"
 
@@ -49,6 +51,17 @@ Result<QImage> LoadTemplateImage(const QString& path, const TemplateImageLimits&
         return unreadable(reader.errorString());
     result.value = std::move(image);
     return result;
+}
+
+std::optional<std::int32_t> TrueWidth(const QImage& image) {
+    // A reader leaves the resolution of a new image as it is when the file states none.
+    const int unstated = QImage(1, 1, QImage::Format_RGB32).dotsPerMeterX();
+    const int dotsPerMeter = image.dotsPerMeterX();
+    if (image.isNull() || dotsPerMeter <= 0 || dotsPerMeter == unstated) return std::nullopt;
+    // A metre is 100 000 drawing units.
+    const double width = std::round(image.width() * 100000.0 / dotsPerMeter);
+    if (!(width >= 1.0 && width <= std::numeric_limits<std::int32_t>::max())) return std::nullopt;
+    return static_cast<std::int32_t>(width);
 }
 
 QStringList ReadablePictureTypes() {

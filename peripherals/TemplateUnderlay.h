@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ struct TemplateImageLimits {
 // Reads the picture at path in any format Qt reads. The size in the file's header is checked
 // against the limits before anything is decoded. The image is null unless it was read.
 Result<QImage> LoadTemplateImage(const QString& path, const TemplateImageLimits& limits = {});
+
+// The width in drawing units at which a picture is true size, when its file tells its
+// resolution; nothing when it does not (a picture without one is given the reader's default,
+// which tells nothing about the scan).
+std::optional<std::int32_t> TrueWidth(const QImage& image);
 
 // The file name patterns of every picture format Qt reads, "*.bmp *.png ...".
 QStringList ReadablePictureTypes();

@@ -73,6 +73,18 @@ class DrawingSurface : public TextMeasure {
     // The picture's black shapes scaled into dest (left/bottom corner upward), at the device's
     // own resolution and, on a raster device, with hard edges.
     virtual void drawVector(const VectorPicture& picture, const Box& dest) = 0;
+    // A scanned picture laid under the drawing on the screen: upright, its lower-left corner at
+    // corner and size drawing units large, then turned by angle degrees counterclockwise about
+    // that corner. It multiplies what is drawn, so that ink stays ink and every white cell shows
+    // the picture, lightened toward white by dim percent. Only a screen draws it.
+    virtual void drawUnderlay(const QImage& image, Point corner, Extent size, double angle,
+                              int dim) {
+        (void)image;
+        (void)corner;
+        (void)size;
+        (void)angle;
+        (void)dim;
+    }
     // A drawing in its own colours scaled into dest (left/bottom corner upward): as vectors on a
     // vector device. A surface that only measures or records leaves it out.
     virtual void drawSvg(QSvgRenderer& drawing, const Box& dest) {

@@ -516,4 +516,30 @@ void PainterSurface::drawSvg(QSvgRenderer& drawing, const Box& dest) {
     painter_.restore();
 }
 
+void PainterSurface::drawUnderlay(const QImage& image, Point corner, Extent size, double angle,
+                                  int dim) {
+    drawHeldGlyphs();
+    if (image.isNull() || size.width <= 0 || size.height <= 0) return;
+    const double k = transform_.pixelsPerUnit();
+    const QPointF at = toDevice(corner);
+    // The image's pixels onto the device: its bottom row at the corner, scaled, then turned
+    // (counterclockwise on the plate is clockwise with y down).
+    QTransform place;
+    place.translate(at.x(), at.y());
+    place.rotate(-angle);
+    place.scale(size.width * k / image.width(), size.height * k / image.height());
+    place.translate(0.0, -image.height());
+    const QRectF reach = place.mapRect(QRectF(image.rect()));
+    if (Misses(reach, 1.0, culling_.painted())) return;
+    black_.drewOther();
+    painter_.save();
+    painter_.setCompositionMode(QPainter::CompositionMode_Multiply);
+    // Multiplied in at part strength, the picture is lightened toward white where the plate is
+    // white, and ink stays ink.
+    painter_.setOpacity(1.0 - std::clamp(dim, 0, 100) / 100.0);
+    painter_.setWorldTransform(place, true);
+    painter_.drawImage(QPointF(0.0, 0.0), image);
+    painter_.restore();
+}
+
 }  // namespace quirn

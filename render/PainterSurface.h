@@ -56,6 +56,8 @@ class PainterSurface : public DrawingSurface {
     void drawImage(const QImage& image, const Box& dest) override;
     void drawVector(const VectorPicture& picture, const Box& dest) override;
     void drawSvg(QSvgRenderer& drawing, const Box& dest) override;
+    void drawUnderlay(const QImage& image, Point corner, Extent size, double angle,
+                      int dim) override;
     double smallestVisibleTurn() const override;
     bool mayShow(std::span<const RealPoint> convexPolygon) const override;
 

@@ -15,20 +15,36 @@
 namespace quirn {
 namespace {
 
-// The scanned picture under the drawing, kept to its aspect ratio at the width the user set.
-Extent TemplateSize(const TemplateUnderlay& templ) {
-    const QImage& image = templ.image;
-    if (image.isNull() || image.width() <= 0) return {};
-    const double k = static_cast<double>(templ.width) / image.width();
-    return {TruncToInt(image.width() * k), TruncToInt(k * image.height())};
+// Where the record's template stands, kept to its picture's aspect ratio at the width the
+// record sets; nothing while there is no picture to show.
+std::optional<TemplatePlacement> PlaceTemplate(const Scene& scene) {
+    const std::optional<TemplateRecord>& record = scene.params.ext.templateRecord;
+    const QImage& image = scene.templatePicture.image;
+    if (!record || image.isNull() || image.width() <= 0) return std::nullopt;
+    const double k = static_cast<double>(record->width) / image.width();
+    return TemplatePlacement{At(record->corner.x, record->corner.y),
+                             {record->width, TruncToInt(k * image.height())},
+                             record->angle,
+                             record->dim};
 }
 
-void DrawTemplateUnderlay(const TemplateUnderlay& templ, Extent size, DrawingSurface& surface) {
-    if (templ.image.isNull() || templ.image.width() <= 0) return;
-    const std::int64_t x = templ.anchor.x;
-    const std::int64_t y = templ.anchor.y;
-    surface.drawImage(templ.image, {templ.anchor.x, ClampToInt(y + size.height),
-                                    ClampToInt(x + size.width), templ.anchor.y});
+// A small cross in a circle where each calibration click landed, the first (the pointer axis)
+// larger: drawn over the template on the screen only.
+void DrawCalibrationMarks(const Scene& scene, DrawingSurface& surface) {
+    surface.setBlackBrush(false);
+    surface.setInk(0xD00000);
+    surface.setPen(15);
+    bool axis = true;
+    for (const Point& p : scene.calibrationMarks) {
+        const int r = axis ? 150 : 80;
+        const std::int64_t x = p.x, y = p.y;
+        surface.line(At(x - 2 * r, y), At(x + 2 * r, y));
+        surface.line(At(x, y - 2 * r), At(x, y + 2 * r));
+        surface.arc({ClampToInt(x - r), ClampToInt(y + r), ClampToInt(x + r), ClampToInt(y - r)},
+                    At(x + r, y), At(x + r, y));
+        axis = false;
+    }
+    surface.setInk(kBlackInk);
 }
 
 // An element the user placed, still where its place puts it, is brought onto the plate: a place
@@ -66,7 +82,7 @@ ScaleLayout LayOutScale(const Scene& scene, TextMeasure& measure) {
     laid.layout = scene.layout;
     laid.axisHeight =
         ClampToInt(std::int64_t{scene.params.mountingAboveBottom} - scene.params.mountingAboveAxis);
-    laid.templateSize = scene.templ.loaded ? TemplateSize(scene.templ) : Extent{};
+    laid.templatePlace = PlaceTemplate(scene);
     LayOutLabels(scene, measure, laid);
     BringPlacesOntoPlate(scene.params, laid);
     return laid;
@@ -80,9 +96,6 @@ ScaleLayout LayOutScale(const Scene& scene, PaintMode mode) {
 void PaintScale(const Scene& scene, const ScaleLayout& laid, const CanvasGeometry& canvas,
                 DrawingSurface& surface, PaintMode mode) {
     const ScaleParameters& p = scene.params;
-    if (mode == PaintMode::Screen && scene.templ.loaded)
-        DrawTemplateUnderlay(scene.templ, laid.templateSize, surface);
-
     surface.setBlackBrush(false);
     surface.setPen(10);
     DrawPlateMarks(surface, p, laid.layout.bottomMargin, canvas.canvasWidth);
@@ -97,6 +110,13 @@ void PaintScale(const Scene& scene, const ScaleLayout& laid, const CanvasGeometr
     surface.setBlackBrush(false);
     surface.setPen(10);
     DrawCutLines(surface, p, laid.layout.halfPlateWidth);
+
+    // Multiplied into the drawing, the template shows through every white cell and leaves the
+    // ink as it is; print and export never show it.
+    if (mode != PaintMode::Screen) return;
+    if (const std::optional<TemplatePlacement>& t = laid.templatePlace)
+        surface.drawUnderlay(scene.templatePicture.image, t->corner, t->size, t->angle, t->dim);
+    if (!scene.calibrationMarks.empty()) DrawCalibrationMarks(scene, surface);
 }
 
 }  // namespace quirn

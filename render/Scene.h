@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/ScaleParameters.h"
 #include "render/DrawingSurface.h"
@@ -51,19 +52,30 @@ struct Layout {
     bool operator==(const Layout&) const = default;
 };
 
-// The scanned picture laid under the drawing on screen. Anchor is its lower-left corner.
-struct TemplateUnderlay {
-    bool loaded = false;
+// The scanned picture laid under the drawing on screen, as read for the record's template line
+// (which says where it stands, how wide, turned and dimmed): the file as the record names it and
+// its image, null when the file could not be read.
+struct TemplatePicture {
+    std::string file;
     QImage image;
-    std::string path;
-    int width = 0;
-    Point anchor;
     // The image compares by identity: a loaded picture is never edited in place, and comparing
     // pixels would cost a scan of a scanned template at every change.
-    bool operator==(const TemplateUnderlay& other) const {
-        return loaded == other.loaded && image.cacheKey() == other.image.cacheKey() &&
-               path == other.path && width == other.width && anchor == other.anchor;
+    bool operator==(const TemplatePicture& other) const {
+        return file == other.file && image.cacheKey() == other.image.cacheKey();
     }
+};
+
+// Whether the mouse may drag and widen the template, or clicks on it reach what lies above.
+enum class TemplateLock { Free, Locked };
+
+// Where the template stands: the lower-left corner of the upright picture, which it is turned
+// about, counterclockwise in degrees, its size in drawing units and its dimming in percent.
+struct TemplatePlacement {
+    Point corner;
+    Extent size;
+    double angle = 0.0;
+    int dim = 0;
+    bool operator==(const TemplatePlacement&) const = default;
 };
 
 // A dial symbol: the user's own bitmap, one pixel a drawing unit, or a drawing that ships with
@@ -135,12 +147,11 @@ struct CanvasGeometry {
     bool operator==(const CanvasGeometry&) const = default;
 };
 
-// What the user edits: the parameters, where the elements stand and the template underlay
-// (which is not the document's, but is the user's work). Undo and redo put it back as one value.
+// What the user edits: the parameters (the template's line among them) and where the elements
+// stand. Undo and redo put it back as one value.
 struct SceneEdits {
     ScaleParameters params;
     Layout layout;
-    TemplateUnderlay templ;
     bool operator==(const SceneEdits&) const = default;
 };
 
@@ -154,18 +165,25 @@ struct Scene : SceneEdits {
     // never saved: the current folder).
     PictureContents pictures;
     std::string documentFolder;
+    // The picture of the record's template line, read from the document's folder.
+    TemplatePicture templatePicture;
+    TemplateLock templateLock = TemplateLock::Free;
+    // Screen-only marks over the template while a calibration is clicked: the pointer axis as
+    // found on the scan and every tick clicked so far.
+    std::vector<Point> calibrationMarks;
 };
 
 // How the scale is painted: for the screen, over the template, or for print and export.
 enum class PaintMode { Screen, Print };
 
 // What laying out gives: the anchors (the origin label lifted when its anchor is meant for its
-// bottom), the sizes of the drawn elements and the template, and where the origin label wraps.
+// bottom), the sizes of the drawn elements, where the template stands when it is shown, and where
+// the origin label wraps.
 struct ScaleLayout {
     Layout layout;
     std::array<Extent, kDrawnElementCount> sizes{};
     std::optional<Box> originLabelWrap;
-    Extent templateSize;
+    std::optional<TemplatePlacement> templatePlace;
     int axisHeight = 0;
     bool operator==(const ScaleLayout&) const = default;
 };

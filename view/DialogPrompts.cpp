@@ -6,9 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "model/ExtensionText.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "view/ExportDialog.h"
 #include "view/OutcomeText.h"
@@ -71,6 +74,25 @@ QString DialogPrompts::ChoosePictureFile(const QString& folder) {
          Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Все файлы (*)"))});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<double> DialogPrompts::AskTickValue(int scale, int number) {
+    QString text;
+    for (;;) {
+        bool ok = false;
+        text = QInputDialog::getText(
+            Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Калибровка по шаблону")),
+            Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Значение отметки %1 шкалы %2:"))
+                .arg(number)
+                .arg(scale),
+            QLineEdit::Normal, text, &ok);
+        if (!ok) return std::nullopt;
+        // Numbers are typed with "." whatever the locale; "," is taken as well.
+        const std::optional<double> value = ParseExactNumber(
+            text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toStdString());
+        if (value) return value;
+        Warn(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "«%1» — не число.")).arg(text));
+    }
 }
 
 std::optional<QColor> DialogPrompts::ChooseColour(const QColor& current) {

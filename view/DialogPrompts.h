@@ -18,6 +18,7 @@ class DialogPrompts : public UserPrompts {
     SaveAnswer AskApplyEdits() override;
     QString ChooseTemplateFile() override;
     QString ChoosePictureFile(const QString& folder) override;
+    std::optional<double> AskTickValue(int scale, int number) override;
     std::optional<QColor> ChooseColour(const QColor& current) override;
     std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) override;
     bool ConfirmReplace(const QString& path) override;

@@ -47,14 +47,19 @@ std::optional<MovableElement> BeginDrag(DragState& drag, const Scene& shown,
                                         const ScaleLayout& laid, Point cursor) {
     const std::optional<MovableElement> hit = HitTest(shown, laid, cursor);
     if (!hit) return hit;
+    const bool onTemplate =
+        *hit == MovableElement::TemplateBody || *hit == MovableElement::TemplateEdge;
+    // A locked template lets clicks through to nothing: it stays where it is.
+    if (onTemplate && shown.templateLock == TemplateLock::Locked) return std::nullopt;
     drag.flags[static_cast<std::size_t>(Index(*hit))] = true;
-    drag.templateAnchor = shown.templ.anchor;
-    drag.templateWidth = shown.templ.width;
+    const TemplatePlacement templ = laid.templatePlace.value_or(TemplatePlacement{});
+    drag.templateAnchor = templ.corner;
+    drag.templateWidth = templ.size.width;
     if (*hit == MovableElement::TemplateEdge) {
-        drag.dx = Clamp(std::int64_t{shown.templ.width} - cursor.x);
+        drag.dx = Clamp(std::int64_t{templ.size.width} - cursor.x);
         return hit;
     }
-    Point anchor = shown.templ.anchor;
+    Point anchor = templ.corner;
     if (*hit != MovableElement::TemplateBody) {
         const auto i = static_cast<std::size_t>(Index(*hit));
         anchor = drag.anchors[i] = laid.layout.anchors[i];
@@ -102,10 +107,13 @@ void ApplyDrag(const DragState& drag, Scene& scene) {
         if (e == MovableElement::OriginLabel)
             scene.layout.originLabelAnchor = OriginLabelAnchor::Top;
     }
-    if (drag.dragging(MovableElement::TemplateBody)) scene.templ.anchor = drag.templateAnchor;
-    if (drag.dragging(MovableElement::TemplateEdge)) scene.templ.width = drag.templateWidth;
     for (const auto& [item, centre] : drag.freeCentres)
         if (Place* place = CentreOf(scene.params, item)) *place = Place{centre.x, centre.y};
+    std::optional<TemplateRecord>& templ = scene.params.ext.templateRecord;
+    if (!templ) return;
+    if (drag.dragging(MovableElement::TemplateBody))
+        templ->corner = {drag.templateAnchor.x, drag.templateAnchor.y};
+    if (drag.dragging(MovableElement::TemplateEdge)) templ->width = drag.templateWidth;
 }
 
 bool KeepDraggedOnPlate(DragState& drag, const ScaleParameters& p, const ScaleLayout& laid) {

@@ -20,6 +20,7 @@ enum class StepKind : int {
     TemplateWidth = 1,
     TemplateX = 2,
     TemplateY = 3,
+    TemplateDim = 4,
 };
 
 class EditStep : public QUndoCommand {

@@ -89,6 +89,10 @@ constexpr std::array kFaultTexts{
               QT_TRANSLATE_NOOP("quirn::TemplateUnderlay",
                                 "Шаблон не загружен: изображение «%1» размером %2 x %3 точек "
                                 "больше предела (%4 точек по стороне, %5 млн точек всего).")},
+    FaultText{Fault::TemplateNotFound, "quirn::TemplateUnderlay",
+              QT_TRANSLATE_NOOP("quirn::TemplateUnderlay",
+                                "Шаблон «%1» не найден; он не показан, но его место, ширина, "
+                                "поворот и осветление остаются в документе.")},
     FaultText{Fault::PictureNotFound, "quirn::PlacedPictures",
               QT_TRANSLATE_NOOP("quirn::PlacedPictures",
                                 "Рисунок «%1» не найден; на его месте нарисован перечёркнутый "

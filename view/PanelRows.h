@@ -24,8 +24,8 @@ struct BarControl {
         PlateWidth, TickRadius, TicksOutward, TicksInward, BigTickLength, SmallTickLength,
         Divisions, BigDivisions, NumberedDivisions, BigTickWidth, SmallTickWidth, ArcShown,
         ArcWidth, MountingAboveAxis, MountingAboveBottom, TemplateButton, TemplateWidth,
-        TemplateWidthSpinner, TemplateX, TemplateY, TemplateXSpinner, TemplateYSpinner, ZoomReadout,
-        CursorReadout;
+        TemplateWidthSpinner, TemplateX, TemplateY, TemplateXSpinner, TemplateYSpinner,
+        TemplateLevel, TemplateCalibrate, TemplateLock, TemplateDim, ZoomReadout, CursorReadout;
 };
 
 inline constexpr BarControl BarControl::Apply{"apply"};
@@ -63,6 +63,10 @@ inline constexpr BarControl BarControl::TemplateX{"templateX"};
 inline constexpr BarControl BarControl::TemplateY{"templateY"};
 inline constexpr BarControl BarControl::TemplateXSpinner{"templateXSpinner"};
 inline constexpr BarControl BarControl::TemplateYSpinner{"templateYSpinner"};
+inline constexpr BarControl BarControl::TemplateLevel{"templateLevel"};
+inline constexpr BarControl BarControl::TemplateCalibrate{"templateCalibrate"};
+inline constexpr BarControl BarControl::TemplateLock{"templateLock"};
+inline constexpr BarControl BarControl::TemplateDim{"templateDim"};
 inline constexpr BarControl BarControl::ZoomReadout{"zoom"};
 inline constexpr BarControl BarControl::CursorReadout{"cursor"};
 
@@ -78,6 +82,7 @@ enum class PanelWidget {
     Button,
     TemplateField,  // a template's size or place in millimetres, two decimals
     Spinner,        // arrows only, stepping the template field before it
+    Slider,         // a percentage from 0 to 100, captioned in the cell before it
     Readout,        // read-only text without a frame
 };
 

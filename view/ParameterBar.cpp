@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSlider>
 #include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -150,7 +151,7 @@ ParameterBar::AreaGrids ParameterBar::BuildAreas() {
 void ParameterBar::AddRow(const PanelRow& row, QGridLayout& grid) {
     const PanelPlace& at = row.place;
     int column = at.column;
-    if (IsTypedField(row.widget)) {
+    if (IsTypedField(row.widget) || row.widget == PanelWidget::Slider) {
         if (row.caption != nullptr) {
             QWidget* caption = MakeLabel(Caption(row.id), row.id);
             if (row.widget == PanelWidget::TemplateField)
@@ -203,6 +204,12 @@ QWidget* ParameterBar::MakeControl(const PanelRow& row) {
         }
         case PanelWidget::CheckBox:
             return new QCheckBox(Caption(row.id), this);
+        case PanelWidget::Slider: {
+            auto* slider = new QSlider(Qt::Horizontal, this);
+            slider->setRange(0, 100);
+            slider->setPageStep(10);
+            return slider;
+        }
         case PanelWidget::Spinner: {
             auto* spinner = new QSpinBox(this);
             // Arrows only: the position is shown in the field beside it, not in the spinner.
@@ -270,6 +277,10 @@ QPushButton* ParameterBar::button(BarControl id) const {
 QRadioButton* ParameterBar::radio(BarControl id) const {
     return qobject_cast<QRadioButton*>(control(id));
 }
+QSlider* ParameterBar::slider(BarControl id) const {
+    return qobject_cast<QSlider*>(control(id));
+}
+
 QCheckBox* ParameterBar::checkBox(BarControl id) const {
     return qobject_cast<QCheckBox*>(control(id));
 }

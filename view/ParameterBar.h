@@ -15,6 +15,7 @@ class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSlider;
 class QSpinBox;
 
 namespace quirn {
@@ -36,6 +37,7 @@ class ParameterBar : public QWidget {
     QRadioButton* radio(BarControl id) const;
     QCheckBox* checkBox(BarControl id) const;
     QSpinBox* spinner(BarControl id) const;
+    QSlider* slider(BarControl id) const;
 
     QString text(BarControl id) const;
     void setText(BarControl id, const QString& text);

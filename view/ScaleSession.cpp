@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "peripherals/PlacedPictures.h"
-#include "peripherals/TemplateUnderlay.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
@@ -41,19 +40,14 @@ void ScaleSession::Changed() {
 void ScaleSession::Show(const ScaleParameters& record) {
     hasRecord_ = true;
     scene_.params = record;
-    // The template reaches 1 mm beyond the plate on both sides and below its bottom edge.
-    const ScaleParameters& p = scene_.params;
-    const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
-    scene_.templ.width = ClampToInt(std::int64_t{p.plateWidth} + 200);
-    scene_.templ.anchor = At(-100 - p.plateWidth / 2, -100 - axisHeight);
-
-    doc_.setDescription(ComposeDescription(p));
+    doc_.setDescription(ComposeDescription(record));
     TellDocument();
     scene_.zoomPercent = 100;
     savedRecord_ = record;
     history_.clear();
     toldPictures_.clear();
     LoadPictures(PictureReread::All);
+    LoadTemplatePicture(PictureReread::All);
     ++revision_;
     emit shown();
     ResetLayout();
@@ -78,6 +72,7 @@ void ScaleSession::Apply(const ScaleParameters& params, const QString& step) {
     scene_.params = params;
     doc_.setDescription(ComposeDescription(params));
     LoadPictures(PictureReread::Changed);
+    LoadTemplatePicture(PictureReread::Changed);
     ResetLayout();
     Record(step.isEmpty() ? tr("применение параметров") : step, before);
 }
@@ -94,6 +89,7 @@ void ScaleSession::Record(const QString& text, const SceneEdits& before, StepKin
 void ScaleSession::Restore(const SceneEdits& s) {
     static_cast<SceneEdits&>(scene_) = s;
     LoadPictures(PictureReread::Changed);
+    LoadTemplatePicture(PictureReread::Changed);
     doc_.setDescription(ComposeDescription(s.params));
     UpdateModified();
     TellDocument();
@@ -130,10 +126,13 @@ void ScaleSession::MoveElements(const ElementMoves& moves) {
     for (MovableElement e : moves.moved) {
         switch (e) {
             case MovableElement::TemplateBody:
-                scene_.templ.anchor = moves.templateAnchor;
+                if (auto& t = scene_.params.ext.templateRecord)
+                    t->corner = {moves.templateAnchor.x, moves.templateAnchor.y};
                 break;
             case MovableElement::TemplateEdge:
-                scene_.templ.width = moves.templateWidth;
+                // The line keeps a width of at least 0.01 mm.
+                if (auto& t = scene_.params.ext.templateRecord)
+                    t->width = std::max(moves.templateWidth, 1);
                 break;
             default: {
                 const auto i = std::size_t(Index(e));
@@ -178,56 +177,6 @@ void ScaleSession::setZoomPercent(int percent) {
 void ScaleSession::setDisplayCorrection(double displayCorrection) {
     scene_.displayCorrection = displayCorrection;
     Changed();
-}
-
-Outcome ScaleSession::LoadTemplate(const QString& path) {
-    Result<QImage> loaded = LoadTemplateImage(path);
-    // A failure leaves the template as it was: none.
-    if (!loaded.ok()) return loaded.outcome;
-    const SceneEdits before = Snapshot();
-    TemplateUnderlay& t = scene_.templ;
-    t.image = std::move(loaded.value);
-    t.path = path.toStdString();
-    t.loaded = true;
-    Changed();
-    Record(tr("загрузка шаблона"), before);
-    return {};
-}
-
-void ScaleSession::RemoveTemplate() {
-    const SceneEdits before = Snapshot();
-    TemplateUnderlay& t = scene_.templ;
-    t.loaded = false;
-    t.image = QImage();
-    t.path.clear();
-    Changed();
-    Record(tr("удаление шаблона"), before);
-}
-
-// The panel echoes every drag of the template, and every undo that moves it: only a real
-// change is drawn again and becomes a step.
-void ScaleSession::setTemplateWidth(int width) {
-    if (scene_.templ.width == width) return;
-    const SceneEdits before = Snapshot();
-    scene_.templ.width = width;
-    Changed();
-    Record(DragStepText({MovableElement::TemplateEdge}), before, StepKind::TemplateWidth);
-}
-
-void ScaleSession::setTemplateX(int x) {
-    if (scene_.templ.anchor.x == x) return;
-    const SceneEdits before = Snapshot();
-    scene_.templ.anchor.x = x;
-    Changed();
-    Record(DragStepText({MovableElement::TemplateBody}), before, StepKind::TemplateX);
-}
-
-void ScaleSession::setTemplateY(int y) {
-    if (scene_.templ.anchor.y == y) return;
-    const SceneEdits before = Snapshot();
-    scene_.templ.anchor.y = y;
-    Changed();
-    Record(DragStepText({MovableElement::TemplateBody}), before, StepKind::TemplateY);
 }
 
 }  // namespace quirn

@@ -17,6 +17,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "model/Document.h"
 #include "peripherals/PictureExport.h"
@@ -80,13 +81,34 @@ class ScaleSession : public QObject {
     // The display correction factor of the screen calibration.
     void setDisplayCorrection(double displayCorrection);
 
-    // The template underlay: loaded from a picture file (the outcome says why not), removed,
-    // or placed and sized in drawing units.
+    // The template underlay, kept as the record's template line (SessionTemplate.cpp): each
+    // change is a step of the history and modifies the document. Loaded from a picture file at
+    // the file's own resolution (the outcome says why not), removed, placed and sized in drawing
+    // units, dimmed in percent.
     Outcome LoadTemplate(const QString& path);
+    // Where a template without a resolution of its own starts: 1 mm beyond the plate on both
+    // sides, its lower-left corner 1 mm below the plate's bottom edge.
+    TemplateRecord TemplateStart() const;
     void RemoveTemplate();
     void setTemplateWidth(int width);
     void setTemplateX(int x);
     void setTemplateY(int y);
+    void setTemplateDim(int percent);
+    // Turns the template about the middle of the two points (drawing units) so that the line
+    // through them is level.
+    void LevelTemplate(Point from, Point to);
+    // Moves the template so that what lies at `at` comes to the pointer axis.
+    void CentreTemplate(Point at);
+    // Whether the mouse may drag the template: the user's setting, neither saved nor undone.
+    void setTemplateLock(TemplateLock lock);
+
+    // Calibration from the template: a measured tick of scale (1..) at `at` with its value
+    // becomes a point of the scale's table law, one step each; the first point of a calibration
+    // replaces the table the scale had, and the law becomes the table from the second point on.
+    enum class CalibrationPoint { First, Further };
+    void AddCalibrationPoint(int scale, Point at, double value, CalibrationPoint which);
+    // The marks shown over the template while a calibration is clicked; not the document's.
+    void setCalibrationMarks(std::vector<Point> marks);
 
   signals:
     // A document's record was taken in.
@@ -122,6 +144,12 @@ class ScaleSession : public QObject {
     // what could not be read is told.
     enum class PictureReread { Changed, All };
     void LoadPictures(PictureReread reread);
+    // The template's picture brought up to the record's template line, read from the document's
+    // folder; a file that cannot be read is told once.
+    void LoadTemplatePicture(PictureReread reread);
+    // A change of the template's line as one step, merged with the step before when of kind.
+    template <class Change>
+    void ChangeTemplate(const QString& text, StepKind kind, Change change);
 
     Document& doc_;
     Scene scene_;
@@ -133,6 +161,7 @@ class ScaleSession : public QObject {
     std::string toldTitle_;                             // as the signals last told them
     bool toldModified_ = false;
     std::set<std::string> toldPictures_;  // files whose failure was told
+    QString templateReadFrom_;            // where the template's picture was last looked for
 };
 
 }  // namespace quirn

@@ -114,7 +114,7 @@ class ScaleView : public QAbstractScrollArea {
     mutable CanvasGeometry geometry_;
     // As the drag's first grab found them, to tell what it moved.
     std::array<Point, kDrawnElementCount> pressAnchors_{};
-    TemplateUnderlay pressTemplate_;
+    TemplatePlacement pressTemplate_;
     QPoint scroll_;
     std::optional<QPoint> panFrom_;  // while the middle button pans
     QPoint panScroll_;

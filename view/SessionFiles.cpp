@@ -14,8 +14,9 @@ bool ScaleSession::ShowOpened(const std::optional<ScaleParameters>& record) {
 bool ScaleSession::Saved(bool saved) {
     if (saved) savedRecord_ = scene_.params;
     // Saved elsewhere, the pictures are looked for beside the document's new place.
-    if (saved && !scene_.params.ext.pictures.empty()) {
+    if (saved && (!scene_.params.ext.pictures.empty() || scene_.params.ext.templateRecord)) {
         LoadPictures(PictureReread::Changed);
+        LoadTemplatePicture(PictureReread::Changed);
         Changed();
     }
     TellDocument();

@@ -24,6 +24,9 @@ class UserPrompts {
     // A picture file to place on the plate, the dialog opening in folder (empty: where it
     // likes); empty when the user chose none.
     virtual QString ChoosePictureFile(const QString& folder) = 0;
+    // The value of the tick numbered `number` just clicked on scale `scale`'s old plate; none
+    // when the user cancelled.
+    virtual std::optional<double> AskTickValue(int scale, int number) = 0;
     // A zone's new colour, starting from current; none when the user cancelled.
     virtual std::optional<QColor> ChooseColour(const QColor& current) = 0;
     // Where and how to export the picture, starting from proposed; none when cancelled.
@@ -47,6 +50,9 @@ class PromptsRelay : public UserPrompts {
     QString ChooseTemplateFile() override { return target_->ChooseTemplateFile(); }
     QString ChoosePictureFile(const QString& folder) override {
         return target_->ChoosePictureFile(folder);
+    }
+    std::optional<double> AskTickValue(int scale, int number) override {
+        return target_->AskTickValue(scale, number);
     }
     std::optional<QColor> ChooseColour(const QColor& current) override {
         return target_->ChooseColour(current);

@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <utility>
 
 #include "render/DrawingTransform.h"
 #include "render/FontMeasure.h"
@@ -43,6 +45,34 @@ std::optional<Box> DrawnPictureBox(const Scene& scene, int number) {
     const auto found = scene.params.ext.pictures.find(number);
     if (found == scene.params.ext.pictures.end() || found->second.width <= 0) return std::nullopt;
     return PictureBox(found->second, PictureContentOf(scene, number, found->second));
+}
+
+// A point of the plate in the template's own upright frame: from its lower-left corner, along
+// its bottom edge and up its left edge.
+RealPoint InTemplateFrame(const TemplatePlacement& t, Point p) {
+    const double a = t.angle * std::numbers::pi / 180.0;
+    const double dx = double(p.x) - t.corner.x, dy = double(p.y) - t.corner.y;
+    return {dx * std::cos(a) + dy * std::sin(a), -dx * std::sin(a) + dy * std::cos(a)};
+}
+
+// The plate's box around the turned template.
+Box TemplateBounds(const TemplatePlacement& t) {
+    const double a = t.angle * std::numbers::pi / 180.0;
+    const double c = std::cos(a), s = std::sin(a);
+    double left = 0, right = 0, bottom = 0, top = 0;
+    for (const auto [u, v] :
+         {std::pair{double(t.size.width), 0.0}, std::pair{0.0, double(t.size.height)},
+          std::pair{double(t.size.width), double(t.size.height)}}) {
+        const double x = u * c - v * s, y = u * s + v * c;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        bottom = std::min(bottom, y);
+        top = std::max(top, y);
+    }
+    return {ClampToInt(I{t.corner.x} + I(std::floor(left))),
+            ClampToInt(I{t.corner.y} + I(std::ceil(top))),
+            ClampToInt(I{t.corner.x} + I(std::ceil(right))),
+            ClampToInt(I{t.corner.y} + I(std::floor(bottom)))};
 }
 
 }  // namespace
@@ -97,13 +127,10 @@ std::vector<AxisMark> MarksAlong(const CanvasGeometry& g, bool horizontal, int l
 }
 
 Box DrawnArea(const Scene& scene, const ScaleLayout& laid, MovableElement e) {
+    (void)scene;  // the layout has everything it draws
     using E = MovableElement;
-    if (e == E::TemplateBody || e == E::TemplateEdge) {
-        const TemplateUnderlay& t = scene.templ;
-        const Extent drawn = laid.templateSize;
-        return {t.anchor.x, ClampToInt(I{t.anchor.y} + drawn.height),
-                ClampToInt(I{t.anchor.x} + drawn.width), t.anchor.y};
-    }
+    if (e == E::TemplateBody || e == E::TemplateEdge)
+        return laid.templatePlace ? TemplateBounds(*laid.templatePlace) : Box{};
     const Extent s = laid.sizes[static_cast<std::size_t>(Index(e))];
     const Box cell = ElementBox(e, laid.layout.anchors[static_cast<std::size_t>(Index(e))], s,
                                 laid.originLabelWrap);
@@ -118,6 +145,7 @@ Box DrawnArea(const Scene& scene, const ScaleLayout& laid, MovableElement e) {
 }
 
 std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& laid, Point cursor) {
+    (void)scene;
     using E = MovableElement;
     const I x = cursor.x;
     const I y = cursor.y;
@@ -149,13 +177,13 @@ std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& lai
     for (E e : kOrder)
         if (inside(e)) return e;
 
-    const TemplateUnderlay& t = scene.templ;
-    if (!t.loaded) return std::nullopt;
-    const I tx = t.anchor.x, ty = t.anchor.y;
-    const I tw = laid.templateSize.width, th = laid.templateSize.height;
-    if (!Between(ty, y, ty + th)) return std::nullopt;
-    if (Between(tx, x, tx + 9 * tw / 10)) return E::TemplateBody;
-    if (Between(tx + 95 * tw / 100, x, tx + 105 * tw / 100)) return E::TemplateEdge;
+    if (!laid.templatePlace) return std::nullopt;
+    const TemplatePlacement& t = *laid.templatePlace;
+    const RealPoint at = InTemplateFrame(t, cursor);
+    const double tw = t.size.width, th = t.size.height;
+    if (!(0.0 < at.y && at.y < th)) return std::nullopt;
+    if (0.0 < at.x && at.x < 0.9 * tw) return E::TemplateBody;
+    if (0.95 * tw < at.x && at.x < 1.05 * tw) return E::TemplateEdge;
     return std::nullopt;
 }
 

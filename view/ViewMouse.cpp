@@ -94,7 +94,7 @@ void ScaleView::mousePressEvent(QMouseEvent* event) {
     // The drag is told from where its first grab found everything.
     if (!alreadyDragging) {
         pressAnchors_ = shownLaid_.layout.anchors;
-        pressTemplate_ = shownScene_.templ;
+        pressTemplate_ = shownLaid_.templatePlace.value_or(TemplatePlacement{});
     }
     // The grab moves nothing: the window shows the same until the cursor moves.
     viewport()->setCursor(hit == MovableElement::TemplateEdge ? Qt::SizeHorCursor
@@ -109,9 +109,10 @@ ElementMoves ScaleView::DragMoves() const {
             moves.moved.push_back(e);
     }
     if (drag_.dragging(MovableElement::TemplateBody) &&
-        drag_.templateAnchor != pressTemplate_.anchor)
+        drag_.templateAnchor != pressTemplate_.corner)
         moves.moved.push_back(MovableElement::TemplateBody);
-    if (drag_.dragging(MovableElement::TemplateEdge) && drag_.templateWidth != pressTemplate_.width)
+    if (drag_.dragging(MovableElement::TemplateEdge) &&
+        drag_.templateWidth != pressTemplate_.size.width)
         moves.moved.push_back(MovableElement::TemplateEdge);
     // The session's record still has every free item where the drag found it.
     const ScaleExtensions& record = session_.scene().params.ext;

@@ -1986,4 +1986,118 @@ No printer is installed on this system.</translation>
         <translation>colour</translation>
     </message>
 </context>
+<context>
+    <name>quirn::ParameterBar</name>
+    <message>
+        <source>Загрузить шаблон</source>
+        <translation>Load template</translation>
+    </message>
+    <message>
+        <source>Выровнять</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Повернуть шаблон: щёлкните на нём две точки, которые должны лежать на одной горизонтали</source>
+        <translation>Turn the template: click two points on it that should lie level</translation>
+    </message>
+    <message>
+        <source>Калибровка</source>
+        <translation>Calibrate</translation>
+    </message>
+    <message>
+        <source>Снять закон шкалы, открытой в окне «Шкалы», со старой шкалы на шаблоне: ось стрелки, затем отметки с их значениями</source>
+        <translation>Take the law of the scale open in the “Scales” window from the old plate on the template: the pointer pivot, then the ticks with their values</translation>
+    </message>
+    <message>
+        <source>Закрепить</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Закреплённый шаблон не двигается мышью: щелчки достаются надписям над ним</source>
+        <translation>A locked template does not move with the mouse: clicks reach the labels above it</translation>
+    </message>
+    <message>
+        <source>Осветлить</source>
+        <translation>Dim</translation>
+    </message>
+    <message>
+        <source>Насколько осветлить шаблон, чтобы чертёж над ним был лучше виден</source>
+        <translation>How much to lighten the template so that the drawing over it stands out</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::TemplateControls</name>
+    <message>
+        <source>Загрузить шаблон</source>
+        <translation>Load template</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::TemplateUnderlay</name>
+    <message>
+        <source>Шаблон «%1» не найден; он не показан, но его место, ширина, поворот и осветление остаются в документе.</source>
+        <translation>Template “%1” was not found; it is not shown, but its place, width, turn and dimming stay in the document.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::DialogPrompts</name>
+    <message>
+        <source>Калибровка по шаблону</source>
+        <translation>Calibration from template</translation>
+    </message>
+    <message>
+        <source>Значение отметки %1 шкалы %2:</source>
+        <translation>Value of tick %1 of scale %2:</translation>
+    </message>
+    <message>
+        <source>«%1» — не число.</source>
+        <translation>“%1” is not a number.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScaleSession</name>
+    <message>
+        <source>осветление шаблона</source>
+        <translation>template dimming</translation>
+    </message>
+    <message>
+        <source>поворот шаблона</source>
+        <translation>template turn</translation>
+    </message>
+    <message>
+        <source>точка калибровки</source>
+        <translation>calibration point</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::TemplateClicks</name>
+    <message>
+        <source>Сначала загрузите шаблон: щёлкать нужно по нему.</source>
+        <translation>Load a template first: the clicks go on it.</translation>
+    </message>
+    <message>
+        <source>Калибровка шкалы %1 закончена, точек: %2.</source>
+        <translation>Calibration of scale %1 finished, points: %2.</translation>
+    </message>
+    <message>
+        <source>Для калибровки нужны хотя бы две отметки (концы шкалы); закон шкалы %1 не изменён.</source>
+        <translation>A calibration needs at least two ticks (the ends of the scale); the law of scale %1 is unchanged.</translation>
+    </message>
+    <message>
+        <source>Щёлкните на шаблоне первую из двух точек, которые должны лежать на одной горизонтали (Esc — отмена).</source>
+        <translation>Click on the template the first of two points that should lie level (Esc cancels).</translation>
+    </message>
+    <message>
+        <source>Щёлкните вторую точку той же горизонтали (Esc — отмена).</source>
+        <translation>Click the second point of the same level line (Esc cancels).</translation>
+    </message>
+    <message>
+        <source>Калибровка шкалы %1: щёлкните на шаблоне ось старой стрелки (Esc — отмена).</source>
+        <translation>Calibration of scale %1: click the old pointer's pivot on the template (Esc cancels).</translation>
+    </message>
+    <message>
+        <source>Калибровка шкалы %1: щёлкните отметку %2 и введите её значение; нужны хотя бы концы шкалы (Esc — закончить).</source>
+        <translation>Calibration of scale %1: click tick %2 and type its value; at least the ends of the scale are needed (Esc finishes).</translation>
+    </message>
+</context>
 </TS>

@@ -183,12 +183,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (Point& anchor : state.layout.anchors) anchor = {AnyInt(in), AnyInt(in)};
     }
     if (forScreen && in.ConsumeBool()) {
-        state.templ.loaded = true;
-        state.templ.image = QImage(in.ConsumeIntegralInRange(1, 64),
-                                   in.ConsumeIntegralInRange(1, 64), QImage::Format_RGB32);
-        state.templ.image.fill(Qt::gray);
-        state.templ.width = AnyInt(in);
-        state.templ.anchor = {AnyInt(in), AnyInt(in)};
+        QImage image(in.ConsumeIntegralInRange(1, 64), in.ConsumeIntegralInRange(1, 64),
+                     QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        state.templatePicture = {"scan.png", image};
+        const int width = AnyInt(in);
+        const Place corner{AnyInt(in), AnyInt(in)};
+        state.params.ext.templateRecord =
+            TemplateRecord{corner, width, double(in.ConsumeIntegralInRange(-360, 360)),
+                           in.ConsumeIntegralInRange(0, 100), "scan.png"};
     }
 
     // A 96 dpi screen or a printer of a common resolution.

@@ -145,10 +145,8 @@ TEST_F(PrintedPageTest, TheTemplateNeverReachesThePaper) {
     const QImage plain = Page({});
     QImage black(40, 30, QImage::Format_RGB32);
     black.fill(Qt::black);
-    state_.templ.loaded = true;
-    state_.templ.image = black;
-    state_.templ.width = 8200;
-    state_.templ.anchor = {-4100, -1000};
+    state_.templatePicture = {"scan.png", black};
+    state_.params.ext.templateRecord = TemplateRecord{{-4100, -1000}, 8200, 0.0, 0, "scan.png"};
     EXPECT_EQ(Page({}), plain);
 }
 

@@ -101,17 +101,11 @@ TEST(RenderScale, PlateBottomLineIsOnTheScreenCanvas) {
 
 TEST(RenderScale, TemplateIsDrawnOnScreenOnly) {
     test::LaidOutScene state = LaidOut();
-    state.templ.loaded = true;
-    state.templ.image = QImage(400, 300, QImage::Format_RGB32);
-    state.templ.image.fill(Qt::black);
-    state.templ.width = 8200;
-    state.templ.anchor = {-3550, -400};
+    QImage black(400, 300, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    state.templatePicture = {"scan.png", black};
+    state.params.ext.templateRecord = TemplateRecord{{-3550, -400}, 8200, 0.0, 0, "scan.png"};
 
-    RecordingSurface s = Painted(state, PaintMode::Screen);
-    ASSERT_FALSE(s.calls().empty());
-    EXPECT_EQ(s.calls()[0].op, DrawOp::DrawImage);  // under everything
-    EXPECT_EQ(s.calls()[0].box, (Box{-3550, -400 + 6150, -3550 + 8200, -400}));
-    EXPECT_EQ(state.laid.templateSize, (Extent{8200, 6150}));
     EXPECT_TRUE(Painted(state, PaintMode::Print).callsOf(DrawOp::DrawImage).empty());
 
     // In pixels: the black picture fills the blank corner of the screen canvas, not the
@@ -125,6 +119,44 @@ TEST(RenderScale, TemplateIsDrawnOnScreenOnly) {
     EXPECT_TRUE(blackAt(-3500, -350));
     ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(1200), PaintMode::Print).ok());
     EXPECT_FALSE(blackAt(-3500, -350));
+}
+
+// A black template multiplies the drawing: inside it the screen is the drawing darkened to the
+// dimming's share of white, ink stays ink, and outside it nothing changes. Turned 90°, it stands
+// up from its corner.
+TEST(RenderScale, TheTemplateIsTurnedAboutItsCornerAndDimmed) {
+    const struct {
+        double angle;
+        int dim;
+        Point inside;
+        Point outside;
+    } cases[] = {
+        {0.0, 0, {-1400, 1200}, {-3600, 3000}},
+        {90.0, 0, {-3600, 3000}, {-1400, 1200}},
+        {0.0, 50, {-1400, 1200}, {-3600, 3000}},
+        {-30.0, 80, {-1570, 170}, {-1400, 1200}},
+    };
+    test::LaidOutScene plain = LaidOut();
+    ASSERT_TRUE(RenderScale(plain, {1, 1, 0}, PaintMode::Screen).ok());
+    const auto grey = [](const test::LaidOutScene& s, Point p) {
+        const CanvasGeometry& g = s.canvas.geometry;
+        return qGray(s.canvas.image.pixel(int(g.originX + p.x * g.pixelsPerUnit()),
+                                          int(g.originY - p.y * g.pixelsPerUnit())));
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.angle);
+        SCOPED_TRACE(c.dim);
+        test::LaidOutScene state = LaidOut();
+        QImage black(1000, 100, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        state.templatePicture = {"scan.png", black};
+        // 40 x 4 mm, its lower-left corner at (-34, 10) mm.
+        state.params.ext.templateRecord =
+            TemplateRecord{{-3400, 1000}, 4000, c.angle, c.dim, "scan.png"};
+        ASSERT_TRUE(RenderScale(state, {1, 1, 0}, PaintMode::Screen).ok());
+        EXPECT_NEAR(grey(state, c.inside), grey(plain, c.inside) * c.dim / 100.0, 3.0);
+        EXPECT_EQ(grey(state, c.outside), grey(plain, c.outside));
+    }
 }
 
 TEST(RenderScale, RefusesAbsurdCanvasesBeforeAllocating) {

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTest>
 #include <set>
@@ -71,7 +72,7 @@ TEST(ParameterBar, HasEveryControlOfItsKindWithItsText) {
     EXPECT_EQ(bar.text(C::Apply), QString::fromUtf8("Применить параметры"));
     EXPECT_TRUE(bar.button(C::Apply)->isDefault());
     EXPECT_EQ(bar.text(C::ExportPicture), QString::fromUtf8("Записать рисунок в файл"));
-    EXPECT_EQ(bar.text(C::TemplateButton), QString::fromUtf8("Загрузить шаблон (.bmp)"));
+    EXPECT_EQ(bar.text(C::TemplateButton), QString::fromUtf8("Загрузить шаблон"));
     EXPECT_EQ(bar.text(C::ArcShown), QString::fromUtf8("Дуга под/над делениями"));
     EXPECT_EQ(bar.text(C::RadialShape), QString::fromUtf8("Радиусная шкала"));
 
@@ -94,14 +95,15 @@ TEST(ParameterBar, EveryControlHasATooltipSayingWhatItIs) {
         if (qobject_cast<const QSpinBox*>(w->parentWidget()) != nullptr) continue;
         const bool control = qobject_cast<const QLineEdit*>(w) != nullptr ||
                              qobject_cast<const QAbstractButton*>(w) != nullptr ||
-                             qobject_cast<const QSpinBox*>(w) != nullptr;
+                             qobject_cast<const QSpinBox*>(w) != nullptr ||
+                             qobject_cast<const QSlider*>(w) != nullptr;
         if (!control) continue;
         ++controls;
         tips << w->toolTip();
         if (w->toolTip().isEmpty()) bare << QString::fromLatin1(w->metaObject()->className());
     }
     EXPECT_TRUE(bare.isEmpty()) << bare.join(QLatin1Char(' ')).toStdString();
-    EXPECT_EQ(controls, 37);
+    EXPECT_EQ(controls, 41);
     EXPECT_EQ(tips.size(), controls) << "each says what it is, not the same as another";
 
     const QLabel* width = nullptr;
@@ -229,6 +231,10 @@ TEST(ParameterBar, TabVisitsButtonsFieldsAndTemplateControlsInOrderSkippingRadio
                           C::TemplateWidth,
                           C::TemplateX,
                           C::TemplateY,
+                          C::TemplateLevel,
+                          C::TemplateCalibrate,
+                          C::TemplateLock,
+                          C::TemplateDim,
                           C::ZoomReadout,
                           C::CursorReadout}));
 }

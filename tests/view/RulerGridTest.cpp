@@ -104,6 +104,8 @@ class RulerGridTest : public ::testing::Test {
         test::ViewHost host;
         ASSERT_TRUE(test::HostView(doc_, host));
         host_ = std::move(host);
+        // Tall enough for two centimetre lines at 600 % under the panel's three template rows.
+        host_.window->resize(1000, 760);
         view().session().Show(kDefaultParameters);
         view().viewport()->repaint();
     }

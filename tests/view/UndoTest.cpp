@@ -120,7 +120,7 @@ TEST_F(UndoTest, DragApplyAndTemplateAreUndoneAndRedoneStepByStep) {
     history.redo();
     history.redo();
     QTest::keyClick(host_.bar->edit(C::Range), Qt::Key_Escape);
-    EXPECT_EQ(Look().fields[2], QStringLiteral("Загрузить шаблон (.bmp)"));
+    EXPECT_EQ(Look().fields[2], QStringLiteral("Загрузить шаблон"));
     history.undo();
     EXPECT_EQ(Look(), loaded);
 
@@ -160,15 +160,19 @@ TEST_F(UndoTest, ADragReachesTheSessionOnlyAtTheRelease) {
 
 TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
     QUndoStack& history = host_.session->history();
+    ASSERT_TRUE(host_.session->LoadTemplate(TemplateFile()).ok());
+    EXPECT_TRUE(doc_.isModified()) << "the template is the document's";
     const Seen before = Look();
     QLineEdit* x = host_.bar->edit(C::TemplateX);
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("-12.5"));
-    EXPECT_EQ(host_.session->scene().templ.anchor.x, -1250);
-    EXPECT_EQ(history.count(), 1) << "digit by digit, one step";
-    EXPECT_FALSE(doc_.isModified()) << "the template is not the document's";
+    EXPECT_EQ(host_.session->scene().params.ext.templateRecord->corner.x, -1250);
+    EXPECT_EQ(history.count(), 2) << "digit by digit, one step after the loading";
+    EXPECT_EQ(x->text(), QStringLiteral("-12.5")) << "what is typed stays as typed";
     history.undo();
     EXPECT_EQ(Look(), before);
+    history.undo();
+    EXPECT_FALSE(doc_.isModified());
 }
 
 TEST_F(UndoTest, UnappliedFieldsAreMarkedAndSettledBeforeACommand) {

@@ -125,13 +125,12 @@ TEST(HitTest, OverlapsGoToTheFirstInTheTestOrder) {
     EXPECT_EQ(HitTest(s.scene, s.laid, {200, 2000}), E::OthersSymbol);
 }
 
-TEST(HitTest, TheTemplateIsTestedLastAndOnlyWhenLoaded) {
+TEST(HitTest, TheTemplateIsTestedLastAndOnlyWhenShown) {
     Laid s = Spread();
-    s.scene.templ.anchor = {-3000, -2000};
-    s.laid.templateSize = {1000, 500};  // body up to -2100, nothing to -2050, edge to -1950
     const auto hit = [&s](Point at) { return HitTest(s.scene, s.laid, at); };
     EXPECT_EQ(hit({-2500, -1800}), std::nullopt);
-    s.scene.templ.loaded = true;
+    // Body up to -2100, nothing to -2050, edge to -1950.
+    s.laid.templatePlace = TemplatePlacement{{-3000, -2000}, {1000, 500}, 0.0, 0};
     EXPECT_EQ(hit({-2500, -1800}), E::TemplateBody);
     EXPECT_EQ(hit({-2101, -1999}), E::TemplateBody);
     EXPECT_EQ(hit({-2100, -1800}), std::nullopt);
@@ -187,22 +186,25 @@ TEST(Dragging, APressWhileAFlagIsStillSetDragsBothWithTheNewerOffset) {
     EXPECT_EQ(drag.anchors[Index(E::DataSymbol)], (Point{5100, 100}));
 }
 
-TEST(Dragging, TheTemplateMovesByItsBodyAndWidensByItsEdgeWithoutBound) {
+TEST(Dragging, TheTemplateMovesByItsBodyAndWidensByItsEdgeUnlessLocked) {
     Laid s;
-    s.scene.templ.loaded = true;
-    s.scene.templ.anchor = {-3550, -400};
-    s.scene.templ.width = 7100;
-    s.laid.templateSize = {7100, 5325};
+    s.scene.params.ext.templateRecord = TemplateRecord{{-3550, -400}, 7100, 0.0, 0, "scan.bmp"};
+    s.laid.templatePlace = TemplatePlacement{{-3550, -400}, {7100, 5325}, 0.0, 0};
 
     DragState drag;
+    s.scene.templateLock = TemplateLock::Locked;
+    EXPECT_EQ(BeginDrag(drag, s.scene, s.laid, {-3000, 0}), std::nullopt);
+    EXPECT_FALSE(drag.any());
+    s.scene.templateLock = TemplateLock::Free;
     ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {-3000, 0}), E::TemplateBody);
     DragMove move = ContinueDrag(drag, {-2000, 500});
     EXPECT_TRUE(move.templateMoved);
     EXPECT_FALSE(move.templateWidened);
     EXPECT_EQ(drag.templateAnchor, (Point{-2550, 100}));
     ApplyDrag(drag, s.scene);
-    EXPECT_EQ(s.scene.templ.anchor, (Point{-2550, 100}));
+    EXPECT_EQ(s.scene.params.ext.templateRecord->corner, (Place{-2550, 100}));
     EndDrag(drag);
+    s.laid.templatePlace->corner = {-2550, 100};
 
     // The edge of the moved template: 95 % to 105 % of the drawn width from X = -2550.
     ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {4800, 1000}), E::TemplateEdge);
@@ -212,10 +214,8 @@ TEST(Dragging, TheTemplateMovesByItsBodyAndWidensByItsEdgeWithoutBound) {
     EXPECT_TRUE(move.sizingCursor);
     EXPECT_EQ(drag.templateWidth, 8100);
     ApplyDrag(drag, s.scene);
-    EXPECT_EQ(s.scene.templ.width, 8100);
-    EXPECT_EQ(s.scene.templ.anchor, (Point{-2550, 100}));
-    ContinueDrag(drag, {-5000, 0});
-    EXPECT_EQ(drag.templateWidth, -2700);
+    EXPECT_EQ(s.scene.params.ext.templateRecord->width, 8100);
+    EXPECT_EQ(s.scene.params.ext.templateRecord->corner, (Place{-2550, 100}));
 }
 
 TEST(PanelText, DescriptionJoinsNameSizeRangeAndUnit) {

@@ -470,56 +470,54 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
 }
 
 TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
-    const TemplateUnderlay& t = view_->session().scene().templ;
-    const QPoint free = ClientOf({t.anchor.x + t.width * 92 / 100, t.anchor.y + 100});
-    Press(free);  // no template: nothing there
-    EXPECT_FALSE(view_->drag().any());
-    Release(free);
-
     LoadGreyTemplate();
     Paint();
-    ASSERT_EQ(view_->Shown().laid.templateSize, (Extent{7100, 5325}));
+    const auto& record = view_->session().scene().params.ext.templateRecord;
+    ASSERT_TRUE(view_->Shown().laid.templatePlace);
+    ASSERT_EQ(view_->Shown().laid.templatePlace->size, (Extent{7100, 5325}));
+    const Place corner = record->corner;
+    const QPoint free = ClientOf({corner.x + 7100 * 92 / 100, corner.y + 100});
     Press(free);  // between 90 % and 95 %
     EXPECT_FALSE(view_->drag().any());
     Release(free);
 
     // Just outside the right edge grabs the edge.
-    const QPoint edge = ClientOf({t.anchor.x + t.width * 102 / 100, t.anchor.y + 100});
+    const QPoint edge = ClientOf({corner.x + 7100 * 102 / 100, corner.y + 100});
     Press(edge);
     EXPECT_TRUE(view_->drag().dragging(E::TemplateEdge));
     EXPECT_EQ(Cursor(), Qt::SizeHorCursor);
     const int steps = view_->session().history().count();
-    Drag(ClientOf({t.anchor.x - 1000, t.anchor.y + 100}));
+    Drag(ClientOf({corner.x + 3000, corner.y + 100}));
     // The field follows the drag, and hands nothing to the session before the release.
     EXPECT_EQ(Text(C::TemplateWidth).toStdString(),
-              TemplateFieldText(view_->Shown().scene.templ.width));
+              TemplateFieldText(view_->Shown().laid.templatePlace->size.width));
     EXPECT_EQ(view_->session().history().count(), steps);
-    Release(ClientOf({t.anchor.x - 1000, t.anchor.y + 100}));
+    Release(ClientOf({corner.x + 3000, corner.y + 100}));
     EXPECT_EQ(view_->session().history().count(), steps + 1);
-    EXPECT_LT(t.width, 0);
-    EXPECT_EQ(Text(C::TemplateWidth).toStdString(), TemplateFieldText(t.width));
+    // Grabbed 2 % beyond the edge, released 30 mm from the corner.
+    EXPECT_NEAR(record->width, 3000 - 7100 * 2 / 100, 2 * UnitsPerPixel());
+    EXPECT_EQ(Text(C::TemplateWidth).toStdString(), TemplateFieldText(record->width));
 
-    const Point before = t.anchor;
-    const QPoint body = ClientOf({before.x + 200, before.y + 200});
-    view_->session().setTemplateWidth(7100);  // make the body wide again
+    const QPoint body = ClientOf({corner.x + 200, corner.y + 200});
+    view_->session().setTemplateWidth(7100);  // wide again
     Paint();
     Press(body);
     ASSERT_TRUE(view_->drag().dragging(E::TemplateBody));
     EXPECT_EQ(Cursor(), Qt::SizeAllCursor);
     Drag(body + QPoint(40, -20));
     Release(body + QPoint(40, -20));
-    EXPECT_NEAR(t.anchor.x - before.x, 40 * UnitsPerPixel(), UnitsPerPixel());
-    EXPECT_NEAR(t.anchor.y - before.y, 20 * UnitsPerPixel(), UnitsPerPixel());
-    EXPECT_EQ(Text(C::TemplateX).toStdString(), TemplateFieldText(t.anchor.x));
-    EXPECT_EQ(Text(C::TemplateY).toStdString(), TemplateFieldText(t.anchor.y));
-    EXPECT_EQ(bar_->spinner(C::TemplateXSpinner)->value(), t.anchor.x);
-    EXPECT_EQ(bar_->spinner(C::TemplateYSpinner)->value(), t.anchor.y);
+    EXPECT_NEAR(record->corner.x - corner.x, 40 * UnitsPerPixel(), UnitsPerPixel());
+    EXPECT_NEAR(record->corner.y - corner.y, 20 * UnitsPerPixel(), UnitsPerPixel());
+    EXPECT_EQ(Text(C::TemplateX).toStdString(), TemplateFieldText(record->corner.x));
+    EXPECT_EQ(Text(C::TemplateY).toStdString(), TemplateFieldText(record->corner.y));
+    EXPECT_EQ(bar_->spinner(C::TemplateXSpinner)->value(), record->corner.x);
+    EXPECT_EQ(bar_->spinner(C::TemplateYSpinner)->value(), record->corner.y);
 
     // Apply keeps the template where it is.
-    const Point placed = t.anchor;
+    const Place placed = record->corner;
     bar_->button(C::Apply)->click();
-    EXPECT_EQ(t.anchor, placed);
-    EXPECT_EQ(t.width, 7100);
+    EXPECT_EQ(record->corner, placed);
+    EXPECT_EQ(record->width, 7100);
 }
 
 // A label dragged off the plate stops at its edge while the button is still held: the window

@@ -167,21 +167,21 @@ TEST_F(WindowPictureTest, AStretchedTemplateIsRepaintedAsTheDragGoes) {
         ASSERT_TRUE(image.save(dir_.filePath(QStringLiteral("template.bmp"))));
         ASSERT_TRUE(
             view_->session().LoadTemplate(dir_.filePath(QStringLiteral("template.bmp"))).ok());
-        const TemplateUnderlay& t = view_->session().scene().templ;
+        const auto& t = view_->session().scene().params.ext.templateRecord;
         Zoom(zoom);
-        QPoint at = ClientOf({t.anchor.x + t.width * 102 / 100, t.anchor.y + 100});
+        QPoint at = ClientOf({t->corner.x + t->width * 102 / 100, t->corner.y + 100});
         QTest::mousePress(view_->viewport(), Qt::LeftButton, {}, at);
         ASSERT_TRUE(view_->drag().dragging(E::TemplateEdge)) << zoom;
-        const int width = t.width;
+        const int width = t->width;
         for (int step = 1; step <= 3; ++step) {
             at += QPoint(step % 2 == 0 ? -15 : 40, 0);
             Move(at, Qt::LeftButton);
             view_->viewport()->repaint();
-            ASSERT_NE(view_->Shown().scene.templ.width, width);
+            ASSERT_NE(view_->Shown().scene.params.ext.templateRecord->width, width);
             EXPECT_EQ(Shown(), WholeCanvasPart()) << "zoom " << zoom << " step " << step;
         }
         QTest::mouseRelease(view_->viewport(), Qt::LeftButton, {}, at);
-        EXPECT_NE(t.width, width) << "the release hands the width to the session";
+        EXPECT_NE(t->width, width) << "the release hands the width to the session";
         view_->viewport()->repaint();
         EXPECT_EQ(Shown(), WholeCanvasPart()) << "zoom " << zoom << " released";
     }

@@ -186,55 +186,61 @@ TEST_F(ViewPeripheralsTest, TemplateButtonLoadsAndRemovesThePicture) {
     button->click();
     chosen = Path("notes.bmp");
     button->click();
-    EXPECT_FALSE(view.session().scene().templ.loaded);
-    EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
+    EXPECT_FALSE(view.session().scene().params.ext.templateRecord);
+    EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон"));
     ASSERT_EQ(prompts_->warnings.size(), 1);
     EXPECT_TRUE(prompts_->warnings[0].contains(chosen));
 
     chosen = Path("scan.bmp");
     button->click();
-    ASSERT_TRUE(view.session().scene().templ.loaded);
-    EXPECT_EQ(view.session().scene().templ.image.size(), QSize(400, 300));
+    ASSERT_TRUE(view.session().scene().params.ext.templateRecord);
+    EXPECT_EQ(view.session().scene().templatePicture.image.size(), QSize(400, 300));
     EXPECT_EQ(button->text(), QStringLiteral("Удалить шаблон"));
     // 82.00 mm wide: the picture covers 82.00 x 61.50 mm.
     bar_->setText(C::TemplateWidth, QStringLiteral("82"));
     view.viewport()->repaint();
-    EXPECT_EQ(view.Shown().laid.templateSize, (Extent{8200, 6150}));
+    ASSERT_TRUE(view.Shown().laid.templatePlace);
+    EXPECT_EQ(view.Shown().laid.templatePlace->size, (Extent{8200, 6150}));
 
     button->click();
-    EXPECT_FALSE(view.session().scene().templ.loaded);
-    EXPECT_TRUE(view.session().scene().templ.image.isNull());
-    EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон (.bmp)"));
+    EXPECT_FALSE(view.session().scene().params.ext.templateRecord);
+    EXPECT_TRUE(view.session().scene().templatePicture.image.isNull());
+    EXPECT_EQ(button->text(), QStringLiteral("Загрузить шаблон"));
     EXPECT_EQ(prompts_->warnings.size(), 1);
 }
 
 TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
     ScaleView& view = Open();
+    QImage scan(400, 300, QImage::Format_RGB32);
+    scan.fill(Qt::gray);
+    ASSERT_TRUE(scan.save(Path("scan.bmp")));
+    ASSERT_TRUE(view.session().LoadTemplate(Path("scan.bmp")).ok());
+    const auto templ = [&view] { return *view.session().scene().params.ext.templateRecord; };
     QSpinBox* width = bar_->spinner(C::TemplateWidthSpinner);
     const int spinnerBefore = width->value();
     ASSERT_EQ(spinnerBefore, 7100);  // the default: plateWidth + 2 mm
 
     bar_->setText(C::TemplateWidth, QStringLiteral("12,5"));
-    EXPECT_EQ(view.session().scene().templ.width, 1250);
+    EXPECT_EQ(templ().width, 1250);
     EXPECT_EQ(width->value(), spinnerBefore);  // typing does not move the spinner
 
     // The next step continues from the spinner's own position.
     width->stepUp();
-    EXPECT_EQ(view.session().scene().templ.width, spinnerBefore + 1);
+    EXPECT_EQ(templ().width, spinnerBefore + 1);
     EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("71.01"));
 
     // A step to 29 writes 0.29, which is read back as 29, not 28.
     width->setValue(30);
     width->stepDown();
     EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("0.29"));
-    EXPECT_EQ(view.session().scene().templ.width, 29);
+    EXPECT_EQ(templ().width, 29);
 
     QSpinBox* y = bar_->spinner(C::TemplateYSpinner);
     y->setValue(-1601);
     EXPECT_EQ(bar_->text(C::TemplateY), QStringLiteral("-16.01"));
-    EXPECT_EQ(view.session().scene().templ.anchor.y, -1601);
+    EXPECT_EQ(templ().corner.y, -1601);
     bar_->setText(C::TemplateX, QStringLiteral("-35.5"));
-    EXPECT_EQ(view.session().scene().templ.anchor.x, -3550);
+    EXPECT_EQ(templ().corner.x, -3550);
 }
 
 // The panel's button opens the export dialog with the bitmap proposed under the description's

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Clicking on the template to level it or to calibrate a scale from it. While a mode is on, left
+// clicks on the view go to it rather than to dragging, Esc ends it, and the status line says what
+// to click next.
+//
+// Levelling takes two points that should lie level and turns the template so that they do.
+// Calibration first takes the old pointer's pivot, which the template is moved onto the pointer
+// axis by, then one old tick after another with the value the user types for each: each becomes
+// a point of the scale's table law at once, one step of the history each.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "render/DrawingGeometry.h"
+
+namespace quirn {
+
+class ScaleSession;
+class ScaleView;
+class UserPrompts;
+
+class TemplateClicks : public QObject {
+    Q_OBJECT
+  public:
+    enum class Mode { None, Level, Pivot, Ticks };
+
+    TemplateClicks(ScaleSession& session, ScaleView& view, UserPrompts& prompts,
+                   QObject* parent = nullptr);
+
+    Mode mode() const { return mode_; }
+    // Each needs a template shown; without one the user is told so and nothing starts.
+    void StartLevel();
+    void StartCalibration(int scale);
+    // Esc: the mode ends. A calibration of fewer than two points leaves the law as it was and
+    // says so.
+    void End();
+    // A left click at a point of the drawing (drawing units), as the view would pass it on.
+    void Click(Point at);
+
+  signals:
+    // What the status line should say; empty when the mode ended.
+    void statusText(const QString& text);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool Begin(Mode mode);
+    void Tell();
+    void ShowMarks();
+
+    ScaleSession& session_;
+    ScaleView& view_;
+    UserPrompts& prompts_;
+    Mode mode_ = Mode::None;
+    int scale_ = 1;
+    std::vector<Point> marks_;  // the first level point, or the pivot and the ticks
+    int points_ = 0;            // ticks taken in this calibration
+    int firstPointStep_ = -1;   // where the history stood after the first tick
+};
+
+}  // namespace quirn
