@@ -46,6 +46,8 @@ enum class Fault : std::uint8_t {
     TemplateUnreadable,  // path, cause
     TemplateTooLarge,    // path, width, height, the side limit, the pixel limit in millions
     TemplateNotFound,    // path: the document's template is not where its line says
+    // path: a file the document would name whose name Windows-1251 cannot hold
+    FileNameNotStorable,
     // A picture placed on the plate; it is drawn as a crossed box.
     PictureNotFound,    // path
     PictureUnreadable,  // path, cause

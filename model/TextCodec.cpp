@@ -90,6 +90,12 @@ std::string Utf8ToEncoding(std::string_view utf8, const char* encoding) {
     return Convert(encoding, "UTF-8", utf8, true);
 }
 
+std::optional<std::string> Utf8ToCp1251Exactly(std::string_view utf8) {
+    std::string bytes = Utf8ToCp1251(utf8);
+    if (Cp1251ToUtf8(bytes) != utf8) return std::nullopt;
+    return bytes;
+}
+
 bool IsUtf8Text(std::string_view bytes) {
     bool beyondAscii = false;
     std::size_t at = 0;

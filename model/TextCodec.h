@@ -12,6 +12,9 @@ namespace quirn {
 std::string Cp1251ToUtf8(std::string_view bytes);
 // Characters that Windows-1251 cannot hold become "?".
 std::string Utf8ToCp1251(std::string_view utf8);
+// The same, or nothing when Windows-1251 cannot hold every character: for names that must stay
+// exact, such as a file's or a typeface's.
+std::optional<std::string> Utf8ToCp1251Exactly(std::string_view utf8);
 
 // UTF-8 in another encoding iconv knows, such as the locale's; characters it cannot hold become
 // "?".

@@ -8,6 +8,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
+#include "model/TextCodec.h"
 #include "render/SymbolImages.h"
 
 namespace quirn {
@@ -21,7 +22,8 @@ constexpr int kAllocationLimitMb = 512;
 // portable. A file found in neither is told by its place in the document's folder.
 QString PathOf(const std::string& folder, const std::string& file) {
     // Files written on Windows separate folders with backslashes.
-    const QString name = QString::fromStdString(file).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString name =
+        QString::fromStdString(Cp1251ToUtf8(file)).replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QDir base = folder.empty() ? QDir::current() : QDir(QString::fromStdString(folder));
     const QString own = QDir::cleanPath(base.absoluteFilePath(name));
     if (QFileInfo(own).isFile()) return own;

@@ -7,6 +7,7 @@
 #include <string>
 #include <tuple>
 
+#include "model/TextCodec.h"
 #include "render/Saturate.h"
 
 namespace quirn {
@@ -59,7 +60,7 @@ FontMeasure::Face& FontMeasure::faceFor(const FontChoice& wanted) {
         return found->second;
     }
     QFont font(wanted.family.empty() ? QStringLiteral("Arial")
-                                     : QString::fromStdString(wanted.family));
+                                     : QString::fromStdString(Cp1251ToUtf8(wanted.family)));
     font.setPixelSize(kReferencePixelSize);
     font.setWeight(QFont::Weight(std::get<1>(key)));
     if (wanted.slant == FontSlant::Italic) font.setStyle(QFont::StyleItalic);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "model/TextCodec.h"
 #include "render/Saturate.h"
 
 namespace quirn {
@@ -82,7 +83,7 @@ std::vector<FamilySubstitute> MissingFamilies(const ScaleParameters& p) {
         if (text.font) ask(text.font->family);
     std::vector<FamilySubstitute> missing;
     for (const std::string& family : asked) {
-        const QString wanted = QString::fromStdString(family);
+        const QString wanted = QString::fromStdString(Cp1251ToUtf8(family));
         // What fontconfig matched for the family, as the faces are made.
         const QString used = QFontInfo(QFont(wanted)).family();
         if (used.compare(wanted, Qt::CaseInsensitive) != 0)

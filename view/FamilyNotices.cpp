@@ -4,12 +4,15 @@
 #include <QCoreApplication>
 #include <vector>
 
+#include "model/TextCodec.h"
+
 namespace quirn {
 
 QString MissingFamilyText(const FamilySubstitute& substitute) {
     return QCoreApplication::translate("quirn::FamilyNotices",
                                        "Шрифт «%1» не найден, вместо него используется «%2».")
-        .arg(QString::fromStdString(substitute.asked), QString::fromStdString(substitute.used));
+        .arg(QString::fromStdString(Cp1251ToUtf8(substitute.asked)),
+             QString::fromStdString(substitute.used));
 }
 
 void FamilyNotices::Tell(const ScaleParameters& p, UserPrompts& prompts) {

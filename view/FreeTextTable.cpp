@@ -35,7 +35,7 @@ void FreeTextTable::SetRow(int row, const FreeText& t) {
     SetCellText(cells, row, AngleColumn, QString::fromStdString(ExactNumber(t.angle)));
     SetCellText(cells, row, TextColumn, QString::fromStdString(DisplayText(t.text, t.textUtf8)));
     SetCellText(cells, row, FontColumn,
-                t.font ? QString::fromStdString(TypefaceText(*t.font)) : QString());
+                t.font ? QString::fromStdString(Cp1251ToUtf8(TypefaceText(*t.font))) : QString());
     SetCellText(cells, row, ColourColumn,
                 t.colour ? QString::fromStdString(ColourText(*t.colour)) : QString());
     cells.item(row, TextColumn)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -94,7 +94,9 @@ std::optional<QString> FreeTextTable::ReadInto(std::map<int, FreeText>& texts) c
         StoreTypedText(trimmed.toStdString(), t.text, t.textUtf8);
         const QString font = CellText(cells, row, FontColumn);
         if (!font.isEmpty()) {
-            t.font = ParseTypeface(font.toStdString());
+            // A family's name is kept in Windows-1251, as the file holds it.
+            const std::optional<std::string> bytes = Utf8ToCp1251Exactly(font.toStdString());
+            if (bytes) t.font = ParseTypeface(*bytes);
             if (!t.font) {
                 return tr("%1: шрифт не понят: «%2» (пример: «DejaVu Serif, bold, italic, 120%»)")
                     .arg(item, font);

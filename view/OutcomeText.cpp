@@ -93,6 +93,10 @@ constexpr std::array kFaultTexts{
               QT_TRANSLATE_NOOP("quirn::TemplateUnderlay",
                                 "Шаблон «%1» не найден; он не показан, но его место, ширина, "
                                 "поворот и осветление остаются в документе.")},
+    FaultText{Fault::FileNameNotStorable, "quirn::PlacedPictures",
+              QT_TRANSLATE_NOOP("quirn::PlacedPictures",
+                                "Имя файла «%1» содержит знаки, которых нет в кодировке файла "
+                                "шкалы (Windows-1251); переименуйте файл или выберите другой.")},
     FaultText{Fault::PictureNotFound, "quirn::PlacedPictures",
               QT_TRANSLATE_NOOP("quirn::PlacedPictures",
                                 "Рисунок «%1» не найден; на его месте нарисован перечёркнутый "

@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include "model/TextCodec.h"
+#include "view/OutcomeText.h"
 #include "view/UserPrompts.h"
 
 namespace quirn {
@@ -30,7 +32,7 @@ void PictureTable::SetRow(int row, const PlacedPicture& p) {
     SetCellText(cells, row, XColumn, MillimetreText(p.centre.x));
     SetCellText(cells, row, YColumn, MillimetreText(p.centre.y));
     SetCellText(cells, row, WidthColumn, MillimetreText(p.width));
-    SetCellText(cells, row, FileColumn, QString::fromStdString(p.file));
+    SetCellText(cells, row, FileColumn, QString::fromStdString(Cp1251ToUtf8(p.file)));
     cells.item(row, FileColumn)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     if (cells.cellWidget(row, ChooseColumn) == nullptr) {
         auto* choose = new QToolButton(&cells);
@@ -115,9 +117,16 @@ std::optional<QString> PictureTable::ReadInto(std::map<int, PlacedPicture>& pict
         }
         const QString file = CellText(cells, row, FileColumn);
         if (file.isEmpty()) return tr("%1: не выбран файл").arg(item);
+        // Kept as every text of the file is, so it must be a name Windows-1251 holds.
+        const std::optional<std::string> stored = Utf8ToCp1251Exactly(file.toStdString());
+        if (!stored) {
+            return QStringLiteral("%1: %2").arg(
+                item,
+                OutcomeText(Outcome::Failed(Fault::FileNameNotStorable, {file.toStdString()})));
+        }
         p.centre = {*x, *y};
         p.width = *width;
-        p.file = file.toStdString();
+        p.file = *stored;
         read.emplace(NumberAt(row), std::move(p));
     }
     pictures = std::move(read);

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "model/LawTable.h"
+#include "model/TextCodec.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "render/Saturate.h"
 #include "view/OutcomeText.h"
@@ -19,17 +21,19 @@ namespace {
 // The file a template line names, found from the document's folder (UTF-8; empty: the current
 // folder). Files written on Windows separate folders with backslashes.
 QString TemplatePath(const std::string& folder, const std::string& file) {
-    const QString name = QString::fromStdString(file).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString name =
+        QString::fromStdString(Cp1251ToUtf8(file)).replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QDir base = folder.empty() ? QDir::current() : QDir(QString::fromStdString(folder));
     return QDir::cleanPath(base.absoluteFilePath(name));
 }
 
 // How the line names a file: relative to the document's folder, or in full while the document
-// has none.
-std::string TemplateFileName(const std::string& folder, const QString& path) {
+// has none; Windows-1251 like every text of the file, nothing when it cannot hold the name.
+std::optional<std::string> TemplateFileName(const std::string& folder, const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
-    if (folder.empty()) return full.toStdString();
-    return QDir(QString::fromStdString(folder)).relativeFilePath(full).toStdString();
+    const QString named =
+        folder.empty() ? full : QDir(QString::fromStdString(folder)).relativeFilePath(full);
+    return Utf8ToCp1251Exactly(named.toStdString());
 }
 
 // Turned by degrees counterclockwise about pivot.
@@ -100,11 +104,13 @@ Outcome ScaleSession::LoadTemplate(const QString& path) {
     Result<QImage> loaded = LoadTemplateImage(path);
     // A failure leaves the template as it was: none.
     if (!loaded.ok()) return loaded.outcome;
+    const std::optional<std::string> file = TemplateFileName(scene_.documentFolder, path);
+    if (!file) return Outcome::Failed(Fault::FileNameNotStorable, {path.toStdString()});
     const SceneEdits before = Snapshot();
     // A scan that tells its resolution is true size at once.
     TemplateRecord record = TemplateStart();
     record.width = TrueWidth(loaded.value).value_or(record.width);
-    record.file = TemplateFileName(scene_.documentFolder, path);
+    record.file = *file;
     scene_.params.ext.templateRecord = record;
     scene_.templatePicture = {record.file, std::move(loaded.value)};
     templateReadFrom_ = TemplatePath(scene_.documentFolder, record.file);

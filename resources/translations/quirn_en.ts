@@ -2100,4 +2100,11 @@ No printer is installed on this system.</translation>
         <translation>Calibration of scale %1: click tick %2 and type its value; at least the ends of the scale are needed (Esc finishes).</translation>
     </message>
 </context>
+<context>
+    <name>quirn::PlacedPictures</name>
+    <message>
+        <source>Имя файла «%1» содержит знаки, которых нет в кодировке файла шкалы (Windows-1251); переименуйте файл или выберите другой.</source>
+        <translation>The file name “%1” holds characters the scale file’s encoding (Windows-1251) cannot hold; rename the file or choose another.</translation>
+    </message>
+</context>
 </TS>

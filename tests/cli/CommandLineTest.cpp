@@ -260,6 +260,26 @@ TEST(CommandLineProgram, ExportsTheNewDocumentOrANamedFile) {
     EXPECT_TRUE(svgFile.readAll().contains("mm\""));
 }
 
+// File names in a scale file are Windows-1251 like its texts: a picture named in Cyrillic is
+// found, not drawn as a crossed box.
+TEST(CommandLineProgram, CyrillicPictureFileNameRegression) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUIRN_TEST_SAMPLES "/Maker-logo.svg"),
+                            dir.filePath(QStringLiteral("логотип.svg"))));
+    QFile scale(dir.filePath("plate.qrn"));
+    ASSERT_TRUE(scale.open(QIODevice::WriteOnly));
+    scale.write(
+        "Lshk\t= 4000\r\nHshk\t= 3000\r\nimage1\t= 0 1000 1500 "
+        "\xEB\xEE\xE3\xEE\xF2\xE8\xEF.svg\r\n");
+    scale.close();
+    const ProcessResult run = RunProgram({"--export", dir.filePath("plate.svg"), scale.fileName()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_FALSE(run.err.contains("quirn:")) << run.err.constData();
+    QFile svg(dir.filePath("plate.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("#c00000"));  // the logo's pointer, drawn
+}
+
 // The plates that carry inks, faces, free texts and pictures export in every format with
 // nothing to warn of: the logo is found beside the file, the face is installed.
 TEST(CommandLineProgram, LookAlikeSamplesExportEverywhereWithoutWarnings) {

@@ -181,6 +181,10 @@ TEST_F(PlateItemsPageTest, ARefusalNamesTheItemAndKeepsWhatWasTyped) {
         {"zero width", PictureTable::WidthColumn, "0",
          "Рисунок 1: ширина должна быть больше нуля: «0»", Part::Pictures},
         {"no file", PictureTable::FileColumn, "", "Рисунок 1: не выбран файл", Part::Pictures},
+        {"file name beyond the file's code page", PictureTable::FileColumn, "標誌.svg",
+         "Рисунок 1: Имя файла «標誌.svg» содержит знаки, которых нет в кодировке файла шкалы "
+         "(Windows-1251); переименуйте файл или выберите другой.",
+         Part::Pictures},
         {"place", PlaceTable::YColumn, "1..2", "Единица: в поле «Y, мм» не число: «1..2»",
          Part::Places},
     };
