@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/DocumentFiles.h"
 #include "model/ParameterText.h"
 
 namespace quirn {
@@ -153,13 +154,19 @@ bool Document::DoSave(const std::string& knownPath, const ScaleParameters& recor
     }
     std::error_code ignored;
     const bool existed = fs::exists(path, ignored);
-    const Fault error = WriteFileAtomically(path, WriteParameterText(record));
+    // Pictures are looked for beside the document, or in the current folder before its first save.
+    const fs::path from =
+        pathName_.empty() ? fs::current_path(ignored) : fs::path(pathName_).parent_path();
+    const fs::path to = fs::path(path).parent_path();
+    ScaleParameters written = from == to ? record : WithFilesNamedFrom(record, from, to);
+    const Fault error = WriteFileAtomically(path, WriteParameterText(written));
     if (error != Fault::None) {
         if (prompts_ != nullptr)
             prompts_->ReportFailure(
                 FileFailure(error, path, existed ? FileOperation::Save : FileOperation::Create));
         return false;
     }
+    written_ = std::move(written);
     setModified(false);
     setFilePath(path);
     return true;

@@ -108,6 +108,9 @@ class Document {
     // Nothing to do when not modified; otherwise the save question: yes saves current and goes
     // on only if that succeeded, no goes on, cancel stops.
     bool SaveModified(const ScaleParameters& current);
+    // The record as the last save wrote it: saved into another folder, the files it names beside
+    // itself are named from there (WithFilesNamedFrom), and the owner takes that record back.
+    const ScaleParameters& writtenRecord() const { return written_; }
 
   private:
     bool DoSave(const std::string& knownPath, const ScaleParameters& record);
@@ -122,6 +125,7 @@ class Document {
     std::string title_;
     std::string initialFile_ = kInitialParametersFile;
     RecentFileList recentFiles_;
+    ScaleParameters written_;
 };
 
 }  // namespace quirn

@@ -12,7 +12,8 @@ bool ScaleSession::ShowOpened(const std::optional<ScaleParameters>& record) {
 }
 
 bool ScaleSession::Saved(bool saved) {
-    if (saved) savedRecord_ = scene_.params;
+    // Saved into another folder, the record names its pictures and template from there.
+    if (saved) savedRecord_ = scene_.params = doc_.writtenRecord();
     // Saved elsewhere, the pictures are looked for beside the document's new place.
     if (saved && (!scene_.params.ext.pictures.empty() || scene_.params.ext.templateRecord)) {
         LoadPictures(PictureReread::Changed);
@@ -47,7 +48,7 @@ bool ScaleSession::SaveModified() {
     const bool asked = doc_.isModified();
     const bool goOn = doc_.SaveModified(scene_.params);
     // Saved when it was asked and the flag is down now.
-    if (asked && !doc_.isModified()) savedRecord_ = scene_.params;
+    if (asked && !doc_.isModified()) return Saved(true) && goOn;
     TellDocument();
     return goOn;
 }

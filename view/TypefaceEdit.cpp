@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QFontComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -72,6 +73,9 @@ void TypefaceEdit::Fill(const std::optional<Typeface>& face) {
         if (found >= 0) family_->setCurrentIndex(found);
         // As written, a family the system lacks too: what is drawn in its place is told apart.
         family_->setEditText(family);
+    } else {
+        // The plate's own face, as this system draws it, is where a choice starts.
+        family_->setCurrentFont(QFont(QStringLiteral("Arial")));
     }
     weight_->setCurrentIndex(weight_->findData(static_cast<int>(shown.weight)));
     italic_->setChecked(shown.slant == FontSlant::Italic);

@@ -243,6 +243,40 @@ TEST_F(DocumentLifecycleTest, SaveWritesToTheOpenedFileNotToTheDescriptionsName)
     EXPECT_EQ(doc.recentFiles().entries().front(), (dir_ / "typed.qrn").string());
 }
 
+// Saved into another folder, a plate still shows the pictures beside its old file: their names
+// follow the move, while a name found nowhere (a library symbol) stays as written.
+TEST_F(DocumentLifecycleTest, SaveAsElsewhereRegressionPicturesStayFound) {
+    fs::create_directories(dir_ / "plates" / "old");
+    Put(dir_ / "plates" / "Рис.svg", "<svg/>");  // "\xD0\xE8\xF1.svg" in the file
+    Put(dir_ / "plates" / "scan.png", "png");
+    ScaleParameters p = Custom();
+    p.ext.pictures[1] = {{0, 0}, 1000, "\xD0\xE8\xF1.svg"};
+    p.ext.pictures[2] = {{0, 0}, 1000, "moving-coil.svg"};
+    p.ext.templateRecord = TemplateRecord{{0, 0}, 5000, 0.0, 0, "scan.png"};
+    Put(dir_ / "plates" / "plate.qrn", WriteParameterText(p));
+    ASSERT_TRUE(OpenFile((dir_ / "plates" / "plate.qrn").string()));
+    const struct {
+        fs::path folder;
+        std::string picture, scan;
+    } cases[] = {
+        {dir_, "plates/\xD0\xE8\xF1.svg", "plates/scan.png"},
+        {dir_ / "plates" / "old", (dir_ / "plates").string() + "/\xD0\xE8\xF1.svg",
+         (dir_ / "plates" / "scan.png").string()},
+        {dir_ / "plates", "\xD0\xE8\xF1.svg", "scan.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder.string());
+        prompts.saveNames = {(c.folder / "copy.qrn").string()};
+        ASSERT_TRUE(SaveAs());
+        record = doc.writtenRecord();
+        const ScaleParameters saved = ReadScaleParameters(Slurp(c.folder / "copy.qrn"));
+        EXPECT_EQ(saved, record);
+        EXPECT_EQ(saved.ext.pictures.at(1).file, c.picture);
+        EXPECT_EQ(saved.ext.pictures.at(2).file, "moving-coil.svg");
+        EXPECT_EQ(saved.ext.templateRecord->file, c.scan);
+    }
+}
+
 TEST_F(DocumentLifecycleTest, DescriptionsThatCannotBeFileNamesStillSave) {
     ScaleParameters slash = Custom();
     slash.name = "A1/2";
