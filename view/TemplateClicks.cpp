@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QUndoStack>
+#include <algorithm>
 
 #include "view/ScaleSession.h"
 #include "view/ScaleView.h"
@@ -20,9 +22,21 @@ TemplateClicks::TemplateClicks(ScaleSession& session, ScaleView& view, UserPromp
     connect(&session_, &ScaleSession::shown, this, [this] {
         mode_ = Mode::None;
         marks_.clear();
+        ticks_.clear();
         ShowMarks();
         Tell();
     });
+    connect(&session_.history(), &QUndoStack::indexChanged, this, [this] {
+        if (mode_ != Mode::Ticks || ticks_.empty()) return;
+        ShowMarks();
+        Tell();
+    });
+}
+
+int TemplateClicks::TicksInForce() const {
+    const int index = session_.history().index();
+    return static_cast<int>(std::count_if(ticks_.begin(), ticks_.end(),
+                                          [index](const Tick& t) { return t.step <= index; }));
 }
 
 bool TemplateClicks::Begin(Mode mode) {
@@ -33,8 +47,7 @@ bool TemplateClicks::Begin(Mode mode) {
     if (mode_ != Mode::None) End();
     mode_ = mode;
     marks_.clear();
-    points_ = 0;
-    firstPointStep_ = -1;
+    ticks_.clear();
     ShowMarks();
     view_.setFocus();
     Tell();
@@ -53,17 +66,20 @@ void TemplateClicks::StartCalibration(int scale) {
 void TemplateClicks::End() {
     if (mode_ == Mode::None) return;
     const bool calibrating = mode_ == Mode::Ticks || mode_ == Mode::Pivot;
+    const int points = TicksInForce();
+    const int firstStep = ticks_.empty() ? -1 : ticks_.front().step;
     mode_ = Mode::None;
     marks_.clear();
+    ticks_.clear();
     ShowMarks();
     Tell();
     if (!calibrating) return;
-    if (points_ >= 2) {
-        emit statusText(tr("Калибровка шкалы %1 закончена, точек: %2.").arg(scale_).arg(points_));
+    if (points >= 2) {
+        emit statusText(tr("Калибровка шкалы %1 закончена, точек: %2.").arg(scale_).arg(points));
         return;
     }
     // A single point cannot make a law: it is taken back, if it is still the last step.
-    if (points_ == 1 && session_.history().index() == firstPointStep_) session_.history().undo();
+    if (points == 1 && session_.history().index() == firstStep) session_.history().undo();
     prompts_.Inform(tr("Для калибровки нужны хотя бы две отметки (концы шкалы); закон шкалы %1 "
                        "не изменён.")
                         .arg(scale_));
@@ -91,14 +107,15 @@ void TemplateClicks::Click(Point at) {
             Tell();
             return;
         case Mode::Ticks: {
-            const std::optional<double> value = prompts_.AskTickValue(scale_, points_ + 1);
+            // Ticks undone are gone for good once another is taken.
+            const int taken = TicksInForce();
+            ticks_.resize(static_cast<std::size_t>(taken));
+            const std::optional<double> value = prompts_.AskTickValue(scale_, taken + 1);
             if (!value) return;
             session_.AddCalibrationPoint(scale_, at, *value,
-                                         points_ == 0 ? ScaleSession::CalibrationPoint::First
-                                                      : ScaleSession::CalibrationPoint::Further);
-            if (points_ == 0) firstPointStep_ = session_.history().index();
-            ++points_;
-            marks_.push_back(at);
+                                         taken == 0 ? ScaleSession::CalibrationPoint::First
+                                                    : ScaleSession::CalibrationPoint::Further);
+            ticks_.push_back({session_.history().index(), at});
             ShowMarks();
             Tell();
             return;
@@ -107,7 +124,11 @@ void TemplateClicks::Click(Point at) {
 }
 
 void TemplateClicks::ShowMarks() {
-    session_.setCalibrationMarks(marks_);
+    std::vector<Point> shown = marks_;
+    const int index = session_.history().index();
+    for (const Tick& tick : ticks_)
+        if (tick.step <= index) shown.push_back(tick.at);
+    session_.setCalibrationMarks(std::move(shown));
 }
 
 void TemplateClicks::Tell() {
@@ -130,7 +151,7 @@ void TemplateClicks::Tell() {
             emit statusText(tr("Калибровка шкалы %1: щёлкните отметку %2 и введите её значение; "
                                "нужны хотя бы концы шкалы (Esc — закончить).")
                                 .arg(scale_)
-                                .arg(points_ + 1));
+                                .arg(TicksInForce() + 1));
             return;
     }
 }

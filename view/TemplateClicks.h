@@ -57,8 +57,14 @@ class TemplateClicks : public QObject {
     Mode mode_ = Mode::None;
     int scale_ = 1;
     std::vector<Point> marks_;  // the first level point, or the pivot and the ticks
-    int points_ = 0;            // ticks taken in this calibration
-    int firstPointStep_ = -1;   // where the history stood after the first tick
+    // Each tick taken in this calibration with where the history stood after it: one undone
+    // shows no mark and no longer counts, one redone again does.
+    struct Tick {
+        int step;
+        Point at;
+    };
+    std::vector<Tick> ticks_;
+    int TicksInForce() const;
 };
 
 }  // namespace quirn

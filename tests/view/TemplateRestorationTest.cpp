@@ -227,6 +227,11 @@ TEST_F(TemplateRestorationTest, CalibrationClicksBecomeTheTableLaw) {
             Clicks().Click({p.x - pivot.x, p.y - pivot.y});
         }
         EXPECT_EQ(host_.session->scene().calibrationMarks.size(), c.ticks.size() + 1);
+        // A tick undone while clicking takes its mark with it; redone, both come back.
+        host_.session->history().undo();
+        EXPECT_EQ(host_.session->scene().calibrationMarks.size(), c.ticks.size());
+        host_.session->history().redo();
+        EXPECT_EQ(host_.session->scene().calibrationMarks.size(), c.ticks.size() + 1);
         QTest::keyClick(host_.view, Qt::Key_Escape);
         EXPECT_EQ(Clicks().mode(), TemplateClicks::Mode::None);
         EXPECT_TRUE(host_.session->scene().calibrationMarks.empty());
