@@ -44,6 +44,17 @@ const std::vector<CommandInfo>& CommandTable() {
          QT_TRANSLATE_NOOP("quirn::Commands",
                            "Напечатать пробную страницу и поправить масштаб печати принтера"),
          ""},
+        {Command::LevelTemplate, "edit.levelTemplate",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Выровнять шаблон"), "",
+         QT_TRANSLATE_NOOP("quirn::Commands",
+                           "Повернуть шаблон: щёлкнуть на нём две точки одной горизонтали"),
+         ""},
+        {Command::CalibrateFromTemplate, "edit.calibrateFromTemplate",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Калибровка по шаблону"), "",
+         QT_TRANSLATE_NOOP("quirn::Commands",
+                           "Снять закон текущей шкалы со старой шкалы на шаблоне: ось стрелки, "
+                           "затем отметки с их значениями"),
+         ""},
         {Command::Exit, "file.exit", QT_TRANSLATE_NOOP("quirn::Commands", "В&ыход"), "",
          QT_TRANSLATE_NOOP("quirn::Commands", "Выход из программы"), ""},
         {Command::RealScreenSize, "view.realScreenSize",
@@ -106,7 +117,9 @@ const std::vector<Command>& FileMenuLayout() {
 }
 
 const std::vector<Command>& EditMenuLayout() {
-    static const std::vector<Command> layout{Command::Undo, Command::Redo};
+    static const std::vector<Command> layout{Command::Undo, Command::Redo, Command::Separator,
+                                             Command::LevelTemplate,
+                                             Command::CalibrateFromTemplate};
     return layout;
 }
 

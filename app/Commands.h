@@ -34,6 +34,8 @@ enum class Command {
     ZoomOut,
     ZoomFit,
     PrinterCalibration,
+    LevelTemplate,
+    CalibrateFromTemplate,
 };
 
 struct CommandInfo {

@@ -201,6 +201,8 @@ void MainWindow::CreateActions() {
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     handle(Command::PrinterCalibration, [this] { calibratePrinter(); });
+    handle(Command::LevelTemplate, [this] { templateControls_->startLevel(); });
+    handle(Command::CalibrateFromTemplate, [this] { templateControls_->startCalibration(); });
     QAction* grid = actions_.at(Command::Grid);
     grid->setCheckable(true);
     grid->setEnabled(true);
@@ -292,7 +294,12 @@ void MainWindow::CreateMenu() {
     connect(file, &QMenu::aboutToShow, this, [this, file] { ShowRecentFiles(*file); });
     QMenu* edit = menuBar()->addMenu(tr("&Правка"));
     edit->setObjectName(QStringLiteral("editMenu"));
-    for (const Command id : EditMenuLayout()) edit->addAction(actions_.at(id));
+    for (const Command id : EditMenuLayout()) {
+        if (id == Command::Separator)
+            edit->addSeparator();
+        else
+            edit->addAction(actions_.at(id));
+    }
     QMenu* show = menuBar()->addMenu(tr("Вид"));
     show->setObjectName(QStringLiteral("viewMenu"));
     for (const Command id : ViewMenuLayout()) {

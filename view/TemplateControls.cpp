@@ -49,9 +49,9 @@ void TemplateControls::Connect(ScaleView& view) {
                 [this, &c](int value) { stepSpinner(c, value); });
     }
     connect(bar_.button(BarControl::TemplateLevel), &QPushButton::clicked, this,
-            [this] { clicks_->StartLevel(); });
+            [this] { startLevel(); });
     connect(bar_.button(BarControl::TemplateCalibrate), &QPushButton::clicked, this,
-            [this] { clicks_->StartCalibration(currentScale_ ? currentScale_() : 1); });
+            [this] { startCalibration(); });
     connect(bar_.slider(BarControl::TemplateDim), &QSlider::valueChanged, this,
             [this](int percent) { Store([this, percent] { session_.setTemplateDim(percent); }); });
     connect(bar_.checkBox(BarControl::TemplateLock), &QCheckBox::toggled, this,
@@ -99,6 +99,14 @@ void TemplateControls::Fill() {
     QSlider* dim = bar_.slider(BarControl::TemplateDim);
     const QSignalBlocker quiet(dim);
     dim->setValue(t.dim);
+}
+
+void TemplateControls::startLevel() {
+    clicks_->StartLevel();
+}
+
+void TemplateControls::startCalibration() {
+    clicks_->StartCalibration(currentScale_ ? currentScale_() : 1);
 }
 
 void TemplateControls::EnableControls() {

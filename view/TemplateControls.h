@@ -33,6 +33,10 @@ class TemplateControls : public QObject {
     void loadOrRemoveTemplate();
     // The clicking on the template the two buttons start.
     TemplateClicks& clicks() const { return *clicks_; }
+    // "Выровнять шаблон" and "Калибровка по шаблону" of the scale the scales window shows, from
+    // the panel's buttons or the menu.
+    void startLevel();
+    void startCalibration();
     // Which scale (1..) a calibration is for: scale 1 unless told otherwise.
     void setCurrentScale(std::function<int()> currentScale) {
         currentScale_ = std::move(currentScale);

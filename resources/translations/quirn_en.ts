@@ -2107,4 +2107,23 @@ No printer is installed on this system.</translation>
         <translation>The file name “%1” holds characters the scale file’s encoding (Windows-1251) cannot hold; rename the file or choose another.</translation>
     </message>
 </context>
+<context>
+    <name>quirn::Commands</name>
+    <message>
+        <source>Выровнять шаблон</source>
+        <translation>Level the template</translation>
+    </message>
+    <message>
+        <source>Повернуть шаблон: щёлкнуть на нём две точки одной горизонтали</source>
+        <translation>Turn the template: click two points on it that lie level</translation>
+    </message>
+    <message>
+        <source>Калибровка по шаблону</source>
+        <translation>Calibrate from the template</translation>
+    </message>
+    <message>
+        <source>Снять закон текущей шкалы со старой шкалы на шаблоне: ось стрелки, затем отметки с их значениями</source>
+        <translation>Take the current scale's law from the old plate on the template: the pointer pivot, then ticks with their values</translation>
+    </message>
+</context>
 </TS>

@@ -28,7 +28,8 @@ class ModalDriver {
   public:
     using Step = std::function<void(QWidget*)>;
 
-    ModalDriver() {
+    // A modal dialog already open when the driver starts is the test's own, never a step's.
+    ModalDriver() : own_(QApplication::activeModalWidget()) {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();
@@ -61,7 +62,7 @@ class ModalDriver {
   private:
     void Poll() {
         QWidget* active = QApplication::activeModalWidget();
-        if (active == nullptr || active == last_ || !active->isVisible()) return;
+        if (active == nullptr || active == last_ || active == own_ || !active->isVisible()) return;
         last_ = active;
         if (steps_.empty()) {
             // Nothing more was expected: close it so the test does not hang.
@@ -79,6 +80,7 @@ class ModalDriver {
     std::deque<Step> steps_;
     QTimer timer_;
     QPointer<QWidget> last_;
+    QPointer<QWidget> own_;
     QStringList messages_;
     QStringList captions_;
     bool unexpected_ = false;
