@@ -227,7 +227,14 @@ std::optional<ScaleLaw> ScalePage::law() const {
     return static_cast<ScaleLaw>(law);
 }
 
+void ScalePage::ShowLawFields() {
+    const std::optional<ScaleLaw> picked = law();
+    if (QLineEdit* start = edit(ScaleField::Start))
+        start->setEnabled(!picked || LawOf(*picked).reach != LawReach::OneToInfinity);
+}
+
 void ScalePage::lawPicked() {
+    ShowLawFields();
     const std::optional<ScaleLaw> picked = law();
     if (filledLists_ && Text(ScaleField::Ticks) == filledLists_->first &&
         Text(ScaleField::Numbers) == filledLists_->second) {
@@ -261,6 +268,7 @@ void ScalePage::Fill(const ScaleParameters& first) {
     colour_->Fill(first.colour);
     SetText(ScaleField::Flatten, LengthText(first.flatten));
     law_->setCurrentIndex(law_->findData(static_cast<int>(first.law)));
+    ShowLawFields();
     SetText(ScaleField::Start, ExactNumber(first.start));
     SetText(ScaleField::Points, PointListText(first.points));
     SetText(ScaleField::Ticks, ListText(first.ticks, ValueListText));
@@ -273,6 +281,7 @@ void ScalePage::Fill(const FurtherScale& s) {
     filledLists_.reset();
     const ScaleLaw* law = s.find(&S::law);
     law_->setCurrentIndex(law_->findData(law != nullptr ? static_cast<int>(*law) : -1));
+    ShowLawFields();
     const double* range = s.find(&S::range);
     const double* start = s.find(&S::start);
     const std::vector<TablePoint>* points = s.find(&S::points);

@@ -87,6 +87,8 @@ class ScalePage : public QWidget {
     // takes them out again while they are as it put them, since their values would lie outside
     // the new scale.
     void lawPicked();
+    // A law that starts at 1 by itself (SWR) has no start to type.
+    void ShowLawFields();
     // The range field is the scale's end, or its centre value under the ohmmeter law.
     void ShowRangeCaption();
     QString Text(ScaleField id) const;

@@ -268,13 +268,15 @@ TEST_F(ScalesWindowTest, AnOhmmetersRangeFieldIsCaptionedAsItsCentre) {
 }
 
 // The standing-wave-ratio law fills empty lists with the usual ratios, takes them out again for
-// another law, and refuses a ratio below 1 in its own words.
+// another law, has no start to type, and refuses a ratio below 1 in its own words.
 TEST_F(ScalesWindowTest, AnSwrScaleStartsWithItsRatiosAndRefusesOnesBelowOne) {
     ScalePage* first = scales_->page(1);
     Pick(first->lawBox(), "КСВ");
     EXPECT_EQ(first->edit(ScaleField::Numbers)->text(), U("1 1.2 1.5 2 3 5 10"));
+    EXPECT_FALSE(first->edit(ScaleField::Start)->isEnabled()) << "the ratio starts at 1";
     Pick(first->lawBox(), "линейная");
     EXPECT_TRUE(first->edit(ScaleField::Ticks)->text().isEmpty());
+    EXPECT_TRUE(first->edit(ScaleField::Start)->isEnabled());
     Pick(first->lawBox(), "КСВ");
     Type(first->edit(ScaleField::Numbers), "0.5 2");
     Apply();
