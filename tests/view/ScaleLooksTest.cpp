@@ -118,11 +118,11 @@ TEST_F(ScaleLooksTest, PickedFacesAndColoursReachTheFileInOneStep) {
         {"scale 1's numerals",
          [](ScalesWindow& w) {
              TypefaceEdit* face = w.page(1)->numeralsFace();
-             Choose(face, "DejaVu Serif");
+             Choose(face, "Liberation Serif");
              face->italicBox()->setChecked(true);
              face->percentEdit()->setText("120");
          },
-         {"font.numerals\t= DejaVu Serif, italic, 120%"},
+         {"font.numerals\t= Liberation Serif, italic, 120%"},
          ""},
         {"inks of both scales and flattening",
          [](ScalesWindow& w) {
@@ -137,10 +137,10 @@ TEST_F(ScaleLooksTest, PickedFacesAndColoursReachTheFileInOneStep) {
              TypefaceEdit* standard = w.labelLooks()->face(TextRole::Standard);
              Choose(standard, "Liberation Sans");
              standard->weightBox()->setCurrentIndex(1);
-             Choose(w.labelLooks()->face(TextRole::FurtherScales), "DejaVu Sans Mono");
+             Choose(w.labelLooks()->face(TextRole::FurtherScales), "Liberation Mono");
              w.labelLooks()->colour(TextRole::Origin)->clearButton()->click();
          },
-         {"font.standard\t= Liberation Sans, bold", "font.scales\t= DejaVu Sans Mono"},
+         {"font.standard\t= Liberation Sans, bold", "font.scales\t= Liberation Mono"},
          "colour.origin"},
     };
     prompts_->colour = [](const QColor&) { return QColor(0xCC, 0x00, 0x00); };
