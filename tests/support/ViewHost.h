@@ -3,8 +3,12 @@
 // binds them, for tests that drive the real widgets.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QDir>
 #include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -64,5 +68,25 @@ inline bool HostView(Document& doc, ViewHost& host) {
     host.window->show();
     return QTest::qWaitForWindowExposed(host.window.get());
 }
+
+// A hosted view showing the default record, working in a scratch folder of its own so that
+// nothing a test writes lands beside the sources.
+class HostedViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QDir::setCurrent(dir_.path());
+        ASSERT_TRUE(HostView(doc_, host_));
+        host_.session->Show(kDefaultParameters);
+    }
+    void TearDown() override {
+        host_.window.reset();
+        QDir::setCurrent(saved_);
+    }
+
+    QTemporaryDir dir_;
+    QString saved_ = QDir::currentPath();
+    Document doc_;
+    ViewHost host_;
+};
 
 }  // namespace quirn::test

@@ -18,18 +18,13 @@
 namespace quirn {
 namespace {
 
-class FreeItemDragTest : public ::testing::Test {
+class FreeItemDragTest : public test::HostedViewTest {
   protected:
     void SetUp() override {
-        QDir::setCurrent(dir_.path());
-        ASSERT_TRUE(test::HostView(doc_, host_));
+        HostedViewTest::SetUp();
         QImage logo(80, 40, QImage::Format_RGB32);
         logo.fill(Qt::red);
         ASSERT_TRUE(logo.save(dir_.filePath(QStringLiteral("logo.png"))));
-    }
-    void TearDown() override {
-        host_.window.reset();
-        QDir::setCurrent(saved_);
     }
     // A serial number, the logo and, when asked, the maker's text turned a quarter, opened.
     void Open(bool withMaker) {
@@ -70,11 +65,7 @@ class FreeItemDragTest : public ::testing::Test {
         return at == std::string::npos ? "" : text.substr(at + 2, text.find('\r', at + 2) - at - 2);
     }
 
-    QTemporaryDir dir_;
-    QString saved_ = QDir::currentPath();
     std::string path_ = dir_.filePath(QStringLiteral("plate.qrn")).toStdString();
-    Document doc_;
-    test::ViewHost host_;
 };
 
 // Each item, grabbed away from its centre, is shown where the cursor holds it and saved with its

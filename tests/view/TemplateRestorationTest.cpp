@@ -24,17 +24,8 @@ namespace {
 
 using C = BarControl;
 
-class TemplateRestorationTest : public ::testing::Test {
+class TemplateRestorationTest : public test::HostedViewTest {
   protected:
-    void SetUp() override {
-        QDir::setCurrent(dir_.path());
-        ASSERT_TRUE(test::HostView(doc_, host_));
-        host_.session->Show(kDefaultParameters);
-    }
-    void TearDown() override {
-        host_.window.reset();
-        QDir::setCurrent(saved_);
-    }
     std::string Path(const QString& name) const { return dir_.filePath(name).toStdString(); }
     // A grey scan of width x 300 pixels at dpi (0: the file states none).
     void WriteScan(const QString& name, int width, int dpi) const {
@@ -63,11 +54,6 @@ class TemplateRestorationTest : public ::testing::Test {
         return text.substr(from, text.find("\r\n", from) - from);
     }
     TemplateClicks& Clicks() { return host_.templateControls->clicks(); }
-
-    QTemporaryDir dir_;
-    QString saved_ = QDir::currentPath();
-    Document doc_;
-    test::ViewHost host_;
 };
 
 // Opened, shown where its line puts it and saved back byte for byte, its file found beside the

@@ -22,18 +22,8 @@ namespace {
 using C = BarControl;
 using E = MovableElement;
 
-class UndoTest : public ::testing::Test {
+class UndoTest : public test::HostedViewTest {
   protected:
-    void SetUp() override {
-        QDir::setCurrent(dir_.path());
-        ASSERT_TRUE(test::HostView(doc_, host_));
-        host_.session->Show(kDefaultParameters);
-    }
-    void TearDown() override {
-        host_.window.reset();
-        QDir::setCurrent(saved_);
-    }
-
     // What the user sees: the view's pixels and the panel's fields.
     struct Seen {
         QImage picture;
@@ -72,11 +62,6 @@ class UndoTest : public ::testing::Test {
         EXPECT_TRUE(image.save(path));
         return path;
     }
-
-    QTemporaryDir dir_;
-    QString saved_ = QDir::currentPath();
-    Document doc_;
-    test::ViewHost host_;
 };
 
 TEST_F(UndoTest, DragApplyAndTemplateAreUndoneAndRedoneStepByStep) {
