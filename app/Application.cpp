@@ -17,8 +17,8 @@
 #include "app/QtDocumentPrompts.h"
 #include "app/SessionEnd.h"
 #include "app/UserFiles.h"
-#include "view/PrintBinding.h"
-#include "view/ScaleSession.h"
+#include "view/dialogs/PrintBinding.h"
+#include "editing/ScaleSession.h"
 
 namespace quirn {
 

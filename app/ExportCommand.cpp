@@ -6,9 +6,9 @@
 
 #include "model/Document.h"
 #include "peripherals/Printing.h"
-#include "view/OutcomeText.h"
-#include "view/ScaleSession.h"
-#include "view/UserPrompts.h"
+#include "view/dialogs/OutcomeText.h"
+#include "editing/ScaleSession.h"
+#include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
 namespace {

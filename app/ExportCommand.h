@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "view/ExportChoice.h"
+#include "view/dialogs/ExportChoice.h"
 
 namespace quirn {
 

@@ -11,7 +11,7 @@
 #include "peripherals/Printing.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
-#include "view/OutcomeText.h"
+#include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
 int RunExport(const CommandLineRequest& request, int& argc, char** argv) {

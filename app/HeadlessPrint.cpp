@@ -14,8 +14,8 @@
 #include "peripherals/Printing.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
-#include "view/OutcomeText.h"
-#include "view/PanelText.h"
+#include "view/dialogs/OutcomeText.h"
+#include "view/panel/PanelText.h"
 
 namespace quirn {
 int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {

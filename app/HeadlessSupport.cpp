@@ -16,8 +16,8 @@
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
 #include "peripherals/PlacedPictures.h"
-#include "view/FamilyNotices.h"
-#include "view/OutcomeText.h"
+#include "view/dialogs/FamilyNotices.h"
+#include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
 namespace {

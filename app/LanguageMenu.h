@@ -7,7 +7,7 @@
 #include <QMenu>
 
 #include "app/Language.h"
-#include "view/UserPrompts.h"
+#include "view/dialogs/UserPrompts.h"
 
 class QAction;
 class QMenuBar;

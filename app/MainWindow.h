@@ -11,8 +11,8 @@
 
 #include "app/Commands.h"
 #include "app/ExportCommand.h"
-#include "view/DialogPrompts.h"
-#include "view/FamilyNotices.h"
+#include "view/dialogs/DialogPrompts.h"
+#include "view/dialogs/FamilyNotices.h"
 
 class QAction;
 class QToolBar;

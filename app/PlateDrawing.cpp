@@ -12,7 +12,7 @@
 #include <cmath>
 
 #include "render/Graduation.h"
-#include "view/ParameterBar.h"
+#include "view/panel/ParameterBar.h"
 
 namespace quirn {
 namespace {

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "view/OutcomeText.h"
+#include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
 namespace {

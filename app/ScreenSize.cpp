@@ -5,9 +5,9 @@
 #include <QFile>
 
 #include "app/UserFiles.h"
-#include "view/CalibrationDialog.h"
-#include "view/ScaleSession.h"
-#include "view/UserPrompts.h"
+#include "view/template/CalibrationDialog.h"
+#include "editing/ScaleSession.h"
+#include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
 

@@ -17,8 +17,8 @@
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 #include "tests/support/RenderScale.h"
-#include "view/ViewMapping.h"
-#include "view/WindowPicture.h"
+#include "view/canvas/ViewMapping.h"
+#include "view/canvas/WindowPicture.h"
 
 namespace quirn::bench {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The laws a scale may follow, one row each: the reader, the writer, the checks, the renderer
 // and the scales window go through this table, so that a law is described once. Its name on
-// screen is the scales window's (view/ScalePage.cpp).
+// screen is the scales window's (view/scales/ScalePage.cpp).
 #pragma once
 
 #include <cstdint>

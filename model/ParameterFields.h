@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The standard fields in file order, one row each: the table that the reader and the writer
 // go through, so that a field is described once. The panel shows them through a table of its own
-// (view/PanelRows.h).
+// (view/panel/PanelRows.h).
 #pragma once
 
 #include <cstdint>

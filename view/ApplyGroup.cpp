@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "model/ScaleLaw.h"
-#include "view/ScaleSession.h"
-#include "view/ScalesText.h"
-#include "view/UserPrompts.h"
+#include "editing/ScaleSession.h"
+#include "view/scales/ScalesText.h"
+#include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
 

@@ -20,7 +20,7 @@
 #include "peripherals/TemplateUnderlay.h"
 #include "support/BmpBytes.h"
 #include "support/TestFiles.h"
-#include "view/OutcomeText.h"
+#include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
 namespace {

@@ -21,12 +21,12 @@
 #include "model/ParameterText.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/TestFiles.h"
-#include "view/CalibrationDialog.h"
-#include "view/OutcomeText.h"
-#include "view/PanelFields.h"
-#include "view/ParameterBar.h"
-#include "view/ScaleSession.h"
-#include "view/ScaleView.h"
+#include "view/template/CalibrationDialog.h"
+#include "view/dialogs/OutcomeText.h"
+#include "view/panel/PanelFields.h"
+#include "view/panel/ParameterBar.h"
+#include "editing/ScaleSession.h"
+#include "view/canvas/ScaleView.h"
 
 namespace quirn {
 namespace {

@@ -27,7 +27,7 @@
 #include "model/ParameterText.h"
 #include "peripherals/ScreenCalibration.h"
 #include "support/TestFiles.h"
-#include "view/OutcomeText.h"
+#include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
 namespace {

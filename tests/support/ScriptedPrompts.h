@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "view/DialogPrompts.h"
+#include "view/dialogs/DialogPrompts.h"
 
 namespace quirn::test {
 

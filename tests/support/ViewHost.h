@@ -17,13 +17,13 @@
 #include "app/ExportCommand.h"
 #include "model/Document.h"
 #include "support/ScriptedPrompts.h"
-#include "view/PanelFields.h"
-#include "view/PanelReadouts.h"
-#include "view/ParameterBar.h"
-#include "view/PrintBinding.h"
-#include "view/ScaleSession.h"
-#include "view/ScaleView.h"
-#include "view/TemplateControls.h"
+#include "view/panel/PanelFields.h"
+#include "view/panel/PanelReadouts.h"
+#include "view/panel/ParameterBar.h"
+#include "view/dialogs/PrintBinding.h"
+#include "editing/ScaleSession.h"
+#include "view/canvas/ScaleView.h"
+#include "view/template/TemplateControls.h"
 
 namespace quirn::test {
 

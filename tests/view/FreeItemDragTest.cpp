@@ -12,8 +12,8 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "support/ViewHost.h"
-#include "view/PanelText.h"
-#include "view/ViewMapping.h"
+#include "view/panel/PanelText.h"
+#include "view/canvas/ViewMapping.h"
 
 namespace quirn {
 namespace {

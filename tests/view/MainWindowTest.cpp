@@ -25,12 +25,12 @@
 #include "support/ScriptedDocumentPrompts.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
-#include "view/PanelFields.h"
-#include "view/ParameterBar.h"
-#include "view/PrintBinding.h"
-#include "view/ScaleSession.h"
-#include "view/ScaleView.h"
-#include "view/ViewMapping.h"
+#include "view/panel/PanelFields.h"
+#include "view/panel/ParameterBar.h"
+#include "view/dialogs/PrintBinding.h"
+#include "editing/ScaleSession.h"
+#include "view/canvas/ScaleView.h"
+#include "view/canvas/ViewMapping.h"
 
 namespace quirn {
 namespace {

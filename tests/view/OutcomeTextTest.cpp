@@ -3,7 +3,7 @@
 // place, a path that holds "%2" left as it is.
 #include <gtest/gtest.h>
 
-#include "view/OutcomeText.h"
+#include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
 namespace {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "model/ParameterFields.h"
-#include "view/ParameterBar.h"
+#include "view/panel/ParameterBar.h"
 
 namespace quirn {
 namespace {

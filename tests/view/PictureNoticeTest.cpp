@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "model/Document.h"
-#include "view/ScaleSession.h"
+#include "editing/ScaleSession.h"
 
 namespace quirn {
 namespace {

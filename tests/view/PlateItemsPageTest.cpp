@@ -19,12 +19,12 @@
 #include "render/ScaleDrawing.h"
 #include "support/TestFiles.h"
 #include "support/ViewHost.h"
-#include "view/FreeTextTable.h"
-#include "view/PictureTable.h"
-#include "view/PlaceTable.h"
-#include "view/PlateItemsPage.h"
-#include "view/ScaleSession.h"
-#include "view/ScalesWindow.h"
+#include "view/scales/FreeTextTable.h"
+#include "view/scales/PictureTable.h"
+#include "view/scales/PlaceTable.h"
+#include "view/scales/PlateItemsPage.h"
+#include "editing/ScaleSession.h"
+#include "view/scales/ScalesWindow.h"
 
 namespace quirn {
 namespace {

@@ -20,8 +20,8 @@
 #include "support/ScriptedDocumentPrompts.h"
 #include "support/TestFiles.h"
 #include "support/ViewHost.h"
-#include "view/Ruler.h"
-#include "view/ScaleView.h"
+#include "view/canvas/Ruler.h"
+#include "view/canvas/ScaleView.h"
 
 namespace quirn {
 namespace {

@@ -16,8 +16,8 @@
 
 #include "model/ParameterText.h"
 #include "support/ViewHost.h"
-#include "view/TemplateClicks.h"
-#include "view/ViewMapping.h"
+#include "view/template/TemplateClicks.h"
+#include "view/canvas/ViewMapping.h"
 
 namespace quirn {
 namespace {

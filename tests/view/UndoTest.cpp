@@ -14,7 +14,7 @@
 
 #include "model/Document.h"
 #include "support/ViewHost.h"
-#include "view/ViewMapping.h"
+#include "view/canvas/ViewMapping.h"
 
 namespace quirn {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "support/CommaLocale.h"
-#include "view/Dragging.h"
-#include "view/PanelText.h"
-#include "view/ViewMapping.h"
+#include "view/canvas/Dragging.h"
+#include "view/panel/PanelText.h"
+#include "view/canvas/ViewMapping.h"
 
 namespace quirn {
 namespace {

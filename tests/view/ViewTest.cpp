@@ -24,10 +24,10 @@
 #include "peripherals/PictureExport.h"
 #include "render/ScaleDrawing.h"
 #include "support/ViewHost.h"
-#include "view/PanelText.h"
-#include "view/ParameterBar.h"
-#include "view/ScaleView.h"
-#include "view/ViewMapping.h"
+#include "view/panel/PanelText.h"
+#include "view/panel/ParameterBar.h"
+#include "view/canvas/ScaleView.h"
+#include "view/canvas/ViewMapping.h"
 
 namespace quirn {
 namespace {

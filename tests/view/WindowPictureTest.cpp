@@ -18,8 +18,8 @@
 #include "support/RenderScale.h"
 #include "support/Resident.h"
 #include "support/ViewHost.h"
-#include "view/ScaleView.h"
-#include "view/ViewMapping.h"
+#include "view/canvas/ScaleView.h"
+#include "view/canvas/ViewMapping.h"
 
 namespace quirn {
 namespace {

@@ -10,9 +10,9 @@
 
 #include "peripherals/ui/ModalDriver.h"
 #include "support/ScriptedPrompts.h"
-#include "view/PrintBinding.h"
-#include "view/PrinterCalibrationDialog.h"
-#include "view/ScaleSession.h"
+#include "view/dialogs/PrintBinding.h"
+#include "view/dialogs/PrinterCalibrationDialog.h"
+#include "editing/ScaleSession.h"
 
 namespace quirn {
 namespace {

@@ -21,11 +21,11 @@
 #include "peripherals/ScreenCalibration.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/ViewHost.h"
-#include "view/CalibrationDialog.h"
-#include "view/ExportDialog.h"
-#include "view/ParameterBar.h"
-#include "view/PrintBinding.h"
-#include "view/ScaleView.h"
+#include "view/template/CalibrationDialog.h"
+#include "view/dialogs/ExportDialog.h"
+#include "view/panel/ParameterBar.h"
+#include "view/dialogs/PrintBinding.h"
+#include "view/canvas/ScaleView.h"
 
 namespace quirn {
 namespace {

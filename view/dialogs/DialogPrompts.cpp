@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/dialogs/DialogPrompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "model/ExtensionText.h"
+#include "peripherals/TemplateUnderlay.h"
+#include "view/dialogs/ExportDialog.h"
+#include "view/dialogs/OutcomeText.h"
+
+namespace quirn {
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("quirn::DialogPrompts", text);
+}
+
+}  // namespace
+
+QWidget* DialogPrompts::Parent() const {
+    // Over the window the user is working in, the scales window too when it floats.
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return fallbackParent_.data();
+}
+
+SaveAnswer DialogPrompts::AskApplyEdits() {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
+                    Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts",
+                                         "Параметры на панели изменены, но не применены. "
+                                         "Применить их?")),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent());
+    box.button(QMessageBox::Yes)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Применить")));
+    box.button(QMessageBox::No)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Не применять")));
+    box.button(QMessageBox::Cancel)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Отмена")));
+    box.setDefaultButton(QMessageBox::Yes);
+    const int chosen = box.exec();
+    return chosen == QMessageBox::Yes  ? SaveAnswer::Yes
+           : chosen == QMessageBox::No ? SaveAnswer::No
+                                       : SaveAnswer::Cancel;
+}
+
+QString DialogPrompts::ChooseTemplateFile() {
+    // Titled as the document picker is.
+    QFileDialog dialog(Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Открыть")));
+    // Qt's own dialog rather than the desktop's, which would speak the desktop's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(TemplateFileFilters());
+    // The first filter reads "Файлы изображений *.bmp" without its pattern repeated.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString DialogPrompts::ChoosePictureFile(const QString& folder) {
+    QFileDialog dialog(Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Рисунок")), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(
+        {Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Рисунки (*.svg *.png *.jpg *.jpeg *.bmp)")),
+         Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Все файлы (*)"))});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<double> DialogPrompts::AskTickValue(int scale, int number) {
+    QString text;
+    for (;;) {
+        bool ok = false;
+        text = QInputDialog::getText(
+            Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Калибровка по шаблону")),
+            Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Значение отметки %1 шкалы %2:"))
+                .arg(number)
+                .arg(scale),
+            QLineEdit::Normal, text, &ok);
+        if (!ok) return std::nullopt;
+        // Numbers are typed with "." whatever the locale; "," is taken as well.
+        const std::optional<double> value = ParseExactNumber(
+            text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toStdString());
+        if (value) return value;
+        Warn(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "«%1» — не число.")).arg(text));
+    }
+}
+
+std::optional<QColor> DialogPrompts::ChooseColour(const QColor& current) {
+    const QColor picked = QColorDialog::getColor(
+        current, Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Цвет зоны")));
+    if (!picked.isValid()) return std::nullopt;
+    return picked;
+}
+
+std::optional<ExportChoice> DialogPrompts::ChooseExport(const ExportChoice& proposed) {
+    ExportDialog dialog(proposed, Parent());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
+}
+
+bool DialogPrompts::ConfirmReplace(const QString& path) {
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Quirn"),
+        Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Файл \"%1\" уже существует. Заменить его?"))
+            .arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Yes | QMessageBox::No, Parent());
+    box.button(QMessageBox::Yes)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Заменить")));
+    box.button(QMessageBox::No)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Не заменять")));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void DialogPrompts::Warn(const QString& text) {
+    QMessageBox box(QMessageBox::Warning,
+                    Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Внимание!")), text,
+                    QMessageBox::Ok, Parent());
+    box.exec();
+}
+
+void DialogPrompts::Inform(const QString& text) {
+    QMessageBox::information(Parent(), QStringLiteral("Quirn"), text);
+}
+
+}  // namespace quirn

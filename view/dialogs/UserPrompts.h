@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the view's parts ask or tell the user, in one place: the program answers with dialogs, a
+// test from its script. Whoever builds the parts hands them the one instance.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+#include "model/Document.h"
+#include "view/dialogs/ExportChoice.h"
+
+namespace quirn {
+
+class UserPrompts {
+  public:
+    virtual ~UserPrompts() = default;
+
+    // Fields were typed but not applied: apply them (Yes), keep them as typed (No), or cancel
+    // the command that asked.
+    virtual SaveAnswer AskApplyEdits() = 0;
+    // A picture to lay under the drawing; empty when the user chose none.
+    virtual QString ChooseTemplateFile() = 0;
+    // A picture file to place on the plate, the dialog opening in folder (empty: where it
+    // likes); empty when the user chose none.
+    virtual QString ChoosePictureFile(const QString& folder) = 0;
+    // The value of the tick numbered `number` just clicked on scale `scale`'s old plate; none
+    // when the user cancelled.
+    virtual std::optional<double> AskTickValue(int scale, int number) = 0;
+    // A zone's new colour, starting from current; none when the user cancelled.
+    virtual std::optional<QColor> ChooseColour(const QColor& current) = 0;
+    // Where and how to export the picture, starting from proposed; none when cancelled.
+    virtual std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) = 0;
+    // Whether the file at path, which exists, may be replaced.
+    virtual bool ConfirmReplace(const QString& path) = 0;
+    // Something failed; the text says what.
+    virtual void Warn(const QString& text) = 0;
+    // Something the user should know that is no failure.
+    virtual void Inform(const QString& text) = 0;
+};
+
+// Passes every prompt on to its target, which may be replaced after the parts that hold the relay
+// were built: the main window's prompts are dialogs unless a test scripts them.
+class PromptsRelay : public UserPrompts {
+  public:
+    explicit PromptsRelay(UserPrompts& target) : target_(&target) {}
+    void setTarget(UserPrompts& target) { target_ = &target; }
+
+    SaveAnswer AskApplyEdits() override { return target_->AskApplyEdits(); }
+    QString ChooseTemplateFile() override { return target_->ChooseTemplateFile(); }
+    QString ChoosePictureFile(const QString& folder) override {
+        return target_->ChoosePictureFile(folder);
+    }
+    std::optional<double> AskTickValue(int scale, int number) override {
+        return target_->AskTickValue(scale, number);
+    }
+    std::optional<QColor> ChooseColour(const QColor& current) override {
+        return target_->ChooseColour(current);
+    }
+    std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) override {
+        return target_->ChooseExport(proposed);
+    }
+    bool ConfirmReplace(const QString& path) override { return target_->ConfirmReplace(path); }
+    void Warn(const QString& text) override { target_->Warn(text); }
+    void Inform(const QString& text) override { target_->Inform(text); }
+
+  private:
+    UserPrompts* target_;
+};
+
+}  // namespace quirn

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parameter panel's standard fields bound to the scale being edited: filled from the working
+// copy when a document is shown or a step undone, read back on Apply, enabled as the shape and arc
+// choices say, the Apply button marked while they hold edits, and the undo keys passed on to the
+// document when a field has nothing of its own to undo.
+#pragma once
+
+#include <QObject>
+
+#include "view/ApplyGroup.h"
+#include "view/panel/ParameterBar.h"
+
+namespace quirn {
+
+class ScaleSession;
+class UserPrompts;
+
+class PanelFields : public QObject, public FieldEditor {
+    Q_OBJECT
+  public:
+    // Refusals are told, and the question about unapplied edits asked, through prompts.
+    PanelFields(ParameterBar& bar, ScaleSession& session, UserPrompts& prompts,
+                QObject* parent = nullptr);
+
+    // Writes the working copy into the fields.
+    void Fill();
+    // Reads the panel, and what the scales window holds unapplied, into the working copy and
+    // the document, then redraws; a field that cannot be taken is refused with a message and
+    // nothing changes.
+    void applyParameters();
+    // Whether the fields say something else than when they were last filled or applied; the
+    // Apply button is highlighted while they do.
+    bool HasUnappliedEdits() const override;
+    // Before a command that would act on the applied record (save, print, export) or drop the
+    // panels (close, another document): what the panel and the scales window hold unapplied
+    // is applied, kept as typed, or the command is cancelled, as the user answers. False means
+    // cancel.
+    bool ResolveUnappliedEdits();
+
+    std::optional<QString> ReadInto(ScaleParameters& record) const override;
+    // The fields as they are now count as applied; their own undo history goes, so that the
+    // undo keys reach the document.
+    void TakeAppliedReading() override;
+    void ShowRefusal(const QString& text) override;
+    QString StepName() const override;
+
+  protected:
+    // The undo keys reach the document when the focused field has nothing of its own to undo.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Connect();
+    void ShowUnapplied();
+    // The height only for a square plate, the outer radius only for a radial one, the arc's
+    // width only with the arc.
+    void EnableByChoices();
+
+    ParameterBar& bar_;
+    ScaleSession& session_;
+    UserPrompts& prompts_;
+    ScaleParameters appliedReading_;
+    bool unappliedShown_ = false;
+};
+
+}  // namespace quirn

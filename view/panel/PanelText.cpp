@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/panel/PanelText.h"
+
+#include <QCoreApplication>
+#include <array>
+#include <charconv>
+
+#include "model/ExtensionText.h"
+#include "model/NumberText.h"
+#include "model/TextCodec.h"
+
+namespace quirn {
+namespace {
+
+std::string Fixed(double value, int decimals) {
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals);
+    return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace
+
+std::optional<double> FieldNumber(std::string text) {
+    for (char& c : text)
+        if (c == ',') c = '.';
+    return ParseExactNumber(text);
+}
+
+std::string LengthText(std::int32_t units) {
+    return TrimmedNumber(units / 100.0, 2);
+}
+
+std::string TemplateFieldText(std::int64_t units) {
+    return Fixed(static_cast<double>(units) / 100.0, 2);
+}
+
+int SpinnerPosition(std::int64_t units) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(units & 0xFFFF));
+}
+
+std::string ComposeDescription(const ScaleParameters& p) {
+    // A radial plate is as high as its outer radius and the axis's height make it; its height
+    // field is disabled and may hold anything.
+    const std::int64_t height =
+        p.shape != 0 ? std::int64_t{p.outerRadius} + p.mountingAboveBottom - p.mountingAboveAxis
+                     : std::int64_t{p.plateHeight};
+    return DisplayText(p.name, p.ext.nameUtf8) + ", " + TrimmedNumber(p.plateWidth / 100.0, 2) +
+           "x" + TrimmedNumber(static_cast<double>(height) / 100.0, 2) + ", " +
+           TrimmedNumber(p.range, 2) + DisplayText(p.unit, p.unitUtf8);
+}
+
+std::string ZoomReadoutText(int percent) {
+    return QCoreApplication::translate("quirn::PanelText", "Масштаб %1%")
+        .arg(QString::fromStdString(std::to_string(percent)))
+        .toStdString();
+}
+
+std::string CursorReadoutText(std::int64_t x, std::int64_t y) {
+    return "X = " + Fixed(static_cast<double>(x) / 100.0, 1) +
+           "; Y = " + Fixed(static_cast<double>(y) / 100.0, 1);
+}
+
+}  // namespace quirn

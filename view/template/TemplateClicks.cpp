@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/template/TemplateClicks.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QUndoStack>
+#include <algorithm>
+
+#include "editing/ScaleSession.h"
+#include "view/canvas/ScaleView.h"
+#include "view/dialogs/UserPrompts.h"
+#include "view/canvas/ViewMapping.h"
+
+namespace quirn {
+
+TemplateClicks::TemplateClicks(ScaleSession& session, ScaleView& view, UserPrompts& prompts,
+                               QObject* parent)
+    : QObject(parent), session_(session), view_(view), prompts_(prompts) {
+    view_.installEventFilter(this);
+    view_.viewport()->installEventFilter(this);
+    // Another document shown: whatever was being clicked belongs to the one before.
+    connect(&session_, &ScaleSession::shown, this, [this] {
+        mode_ = Mode::None;
+        marks_.clear();
+        ticks_.clear();
+        ShowMarks();
+        Tell();
+    });
+    connect(&session_.history(), &QUndoStack::indexChanged, this, [this] {
+        if (mode_ != Mode::Ticks || ticks_.empty()) return;
+        ShowMarks();
+        Tell();
+    });
+}
+
+int TemplateClicks::TicksInForce() const {
+    const int index = session_.history().index();
+    return static_cast<int>(std::count_if(ticks_.begin(), ticks_.end(),
+                                          [index](const Tick& t) { return t.step <= index; }));
+}
+
+bool TemplateClicks::Begin(Mode mode) {
+    if (session_.scene().templatePicture.image.isNull()) {
+        prompts_.Warn(tr("Сначала загрузите шаблон: щёлкать нужно по нему."));
+        return false;
+    }
+    if (mode_ != Mode::None) End();
+    mode_ = mode;
+    marks_.clear();
+    ticks_.clear();
+    ShowMarks();
+    view_.setFocus();
+    Tell();
+    return true;
+}
+
+void TemplateClicks::StartLevel() {
+    Begin(Mode::Level);
+}
+
+void TemplateClicks::StartCalibration(int scale) {
+    scale_ = scale;
+    Begin(Mode::Pivot);
+}
+
+void TemplateClicks::End() {
+    if (mode_ == Mode::None) return;
+    const bool calibrating = mode_ == Mode::Ticks || mode_ == Mode::Pivot;
+    const int points = TicksInForce();
+    const int firstStep = ticks_.empty() ? -1 : ticks_.front().step;
+    mode_ = Mode::None;
+    marks_.clear();
+    ticks_.clear();
+    ShowMarks();
+    Tell();
+    if (!calibrating) return;
+    if (points >= 2) {
+        emit statusText(tr("Калибровка шкалы %1 закончена, точек: %2.").arg(scale_).arg(points));
+        return;
+    }
+    // A single point cannot make a law: it is taken back, if it is still the last step.
+    if (points == 1 && session_.history().index() == firstStep) session_.history().undo();
+    prompts_.Inform(tr("Для калибровки нужны хотя бы две отметки (концы шкалы); закон шкалы %1 "
+                       "не изменён.")
+                        .arg(scale_));
+}
+
+void TemplateClicks::Click(Point at) {
+    switch (mode_) {
+        case Mode::None:
+            return;
+        case Mode::Level:
+            if (marks_.empty()) {
+                marks_.push_back(at);
+                ShowMarks();
+                Tell();
+                return;
+            }
+            session_.LevelTemplate(marks_.front(), at);
+            End();
+            return;
+        case Mode::Pivot:
+            session_.CentreTemplate(at);
+            marks_ = {Point{0, 0}};
+            mode_ = Mode::Ticks;
+            ShowMarks();
+            Tell();
+            return;
+        case Mode::Ticks: {
+            // Ticks undone are gone for good once another is taken.
+            const int taken = TicksInForce();
+            ticks_.resize(static_cast<std::size_t>(taken));
+            const std::optional<double> value = prompts_.AskTickValue(scale_, taken + 1);
+            if (!value) return;
+            session_.AddCalibrationPoint(scale_, at, *value,
+                                         taken == 0 ? ScaleSession::CalibrationPoint::First
+                                                    : ScaleSession::CalibrationPoint::Further);
+            ticks_.push_back({session_.history().index(), at});
+            ShowMarks();
+            Tell();
+            return;
+        }
+    }
+}
+
+void TemplateClicks::ShowMarks() {
+    std::vector<Point> shown = marks_;
+    const int index = session_.history().index();
+    for (const Tick& tick : ticks_)
+        if (tick.step <= index) shown.push_back(tick.at);
+    session_.setCalibrationMarks(std::move(shown));
+}
+
+void TemplateClicks::Tell() {
+    switch (mode_) {
+        case Mode::None:
+            emit statusText({});
+            return;
+        case Mode::Level:
+            emit statusText(marks_.empty()
+                                ? tr("Щёлкните на шаблоне первую из двух точек, которые должны "
+                                     "лежать на одной горизонтали (Esc — отмена).")
+                                : tr("Щёлкните вторую точку той же горизонтали (Esc — отмена)."));
+            return;
+        case Mode::Pivot:
+            emit statusText(tr("Калибровка шкалы %1: щёлкните на шаблоне ось старой стрелки "
+                               "(Esc — отмена).")
+                                .arg(scale_));
+            return;
+        case Mode::Ticks:
+            emit statusText(tr("Калибровка шкалы %1: щёлкните отметку %2 и введите её значение; "
+                               "нужны хотя бы концы шкалы (Esc — закончить).")
+                                .arg(scale_)
+                                .arg(TicksInForce() + 1));
+            return;
+    }
+}
+
+bool TemplateClicks::eventFilter(QObject* watched, QEvent* event) {
+    if (mode_ == Mode::None) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) break;
+            End();
+            return true;
+        case QEvent::MouseButtonPress: {
+            if (watched != view_.viewport()) break;
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton) break;
+            const QPoint client = mouse->position().toPoint();
+            const QPoint scroll = view_.scrollPosition();
+            Click(ViewToDrawing(view_.Shown().geometry, {client.x(), client.y()},
+                                {scroll.x(), scroll.y()}, view_.viewport()->devicePixelRatioF()));
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            // The press went to the mode: the view has no drag to end.
+            if (watched == view_.viewport() &&
+                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                return true;
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace quirn
