@@ -17,8 +17,8 @@
 #include "app/QtDocumentPrompts.h"
 #include "app/SessionEnd.h"
 #include "app/UserFiles.h"
-#include "view/dialogs/PrintBinding.h"
 #include "editing/ScaleSession.h"
+#include "view/dialogs/PrintBinding.h"
 
 namespace quirn {
 
@@ -52,7 +52,7 @@ bool Application::start(const std::string& file) {
 
     doc_.setInitialParametersFile(InitialParametersLocation());
     ScaleSession& session = frame_->session();
-    const bool ready = file.empty() ? session.NewDocument() : session.OpenDocumentFile(file);
+    const bool ready = file.empty() ? session.files().New() : session.files().OpenFile(file);
     if (!ready) return false;
     frame_->FitToScreen();
     frame_->show();
@@ -71,7 +71,7 @@ void Application::finish() {
 }
 
 bool Application::SaveModified() {
-    return !frame_ || frame_->session().SaveModified();
+    return !frame_ || frame_->session().files().SaveModified();
 }
 
 void Application::KeepInitialParameters() {

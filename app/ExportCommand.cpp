@@ -4,10 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "editing/ScaleSession.h"
 #include "model/Document.h"
 #include "peripherals/Printing.h"
+#include "view/ApplyGroup.h"
 #include "view/dialogs/OutcomeText.h"
-#include "editing/ScaleSession.h"
 #include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
@@ -26,7 +27,7 @@ QString ProposedName(const Document& doc) {
 std::optional<QString> RunPictureExport(ScaleSession& session, ApplicationPrinter* printer,
                                         UserPrompts& prompts, ExportMemory& memory,
                                         ExportStart start) {
-    if (!session.applyGroup().ResolveUnappliedEdits(prompts)) return std::nullopt;
+    if (!ApplyGroup::Of(session).ResolveUnappliedEdits(prompts)) return std::nullopt;
     ExportChoice proposed;
     proposed.format = start == ExportStart::Bitmap ? ExportFormat::Bmp : memory.format;
     proposed.folder = memory.folder.isEmpty() ? QDir::currentPath() : memory.folder;

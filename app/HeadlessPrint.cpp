@@ -10,12 +10,12 @@
 
 #include "app/HeadlessSupport.h"
 #include "app/Profile.h"
+#include "model/Document.h"
 #include "peripherals/PrinterCalibration.h"
 #include "peripherals/Printing.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 #include "view/dialogs/OutcomeText.h"
-#include "view/panel/PanelText.h"
 
 namespace quirn {
 int RunPrint(const CommandLineRequest& request, int& argc, char** argv) {

@@ -25,15 +25,17 @@
 #include "app/Icons.h"
 #include "app/LanguageMenu.h"
 #include "app/ScreenSize.h"
+#include "editing/PlateEdits.h"
+#include "editing/ScaleSession.h"
 #include "model/Document.h"
 #include "peripherals/Printing.h"
+#include "view/canvas/ScaleView.h"
+#include "view/dialogs/OutcomeText.h"
+#include "view/dialogs/PrintBinding.h"
+#include "view/dialogs/PrinterCalibrationDialog.h"
 #include "view/panel/PanelFields.h"
 #include "view/panel/PanelReadouts.h"
 #include "view/panel/ParameterBar.h"
-#include "view/dialogs/PrintBinding.h"
-#include "view/dialogs/PrinterCalibrationDialog.h"
-#include "editing/ScaleSession.h"
-#include "view/canvas/ScaleView.h"
 #include "view/scales/ScalesWindow.h"
 #include "view/template/TemplateClicks.h"
 #include "view/template/TemplateControls.h"
@@ -97,12 +99,11 @@ MainWindow::MainWindow(Document& doc, QWidget* parent)
 
     // A document shown or changed may ask for a typeface the system lacks.
     const auto tellFamilies = [this] { families_.Tell(session_->scene().params, prompts_); };
-    connect(session_, &ScaleSession::shown, this, tellFamilies);
-    connect(session_, &ScaleSession::changed, this, tellFamilies);
-    connect(session_, &ScaleSession::titleChanged, this, [this] { UpdateCaption(); });
-    connect(session_, &ScaleSession::pictureNotice, this,
-            [this](const QString& text) { prompts_.Inform(text); });
-    connect(session_, &ScaleSession::modifiedChanged, this,
+    connect(&session_->record(), &EditedRecord::changed, this, tellFamilies);
+    connect(&session_->files(), &DocumentCommands::titleChanged, this, [this] { UpdateCaption(); });
+    connect(&session_->plateFiles(), &PlateFiles::notice, this,
+            [this](const Outcome& fault) { prompts_.Inform(OutcomeText(fault)); });
+    connect(&session_->files(), &DocumentCommands::modifiedChanged, this,
             [this] { setWindowModified(doc_.isModified()); });
     ConnectHistory();
     UpdateCaption();
@@ -170,10 +171,10 @@ void MainWindow::CreateActions() {
             if (panel_->ResolveUnappliedEdits()) command();
         };
     };
-    handle(Command::New, settled([this] { session_->NewDocument(); }));
-    handle(Command::Open, settled([this] { session_->OpenDocument(); }));
-    handle(Command::Save, settled([this] { session_->SaveDocument(); }));
-    handle(Command::SaveAs, settled([this] { session_->SaveDocumentAs(); }));
+    handle(Command::New, settled([this] { session_->files().New(); }));
+    handle(Command::Open, settled([this] { session_->files().Open(); }));
+    handle(Command::Save, settled([this] { session_->files().Save(); }));
+    handle(Command::SaveAs, settled([this] { session_->files().SaveAs(); }));
     handle(Command::Exit, [this] { close(); });
     // The view's commands reach it through the frame, which builds the view after the actions.
     handle(Command::Print, settled([this] { printing_->printScale(PrintDialogUse::Ask); }));
@@ -190,7 +191,7 @@ void MainWindow::CreateActions() {
     handle(Command::RealScreenSize,
            [this] { screenSize_->calibrate(view_->ReportedScreenWidthMm()); });
     handle(Command::ScalesWindow, [this] { showScalesWindow(); });
-    handle(Command::ForgetPlaces, [this] { session_->ForgetPlaces(); });
+    handle(Command::ForgetPlaces, [this] { ForgetPlaces(session_->record()); });
     handle(Command::PrintSetup, [this] { printSetup(); });
     handle(Command::About, [this] { showAbout(); });
     handle(Command::Help, [this] { showHelp(); });
@@ -375,7 +376,7 @@ void MainWindow::ShowRecentFiles(QMenu& file) {
             &file);
         act->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
         connect(act, &QAction::triggered, this, [this, path] {
-            if (panel_->ResolveUnappliedEdits()) session_->OpenDocumentFile(path);
+            if (panel_->ResolveUnappliedEdits()) session_->files().OpenFile(path);
         });
         file.insertAction(recentSeparator_, act);
         recentActions_.push_back(act);
@@ -390,7 +391,7 @@ void MainWindow::UpdateCaption() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (panel_->ResolveUnappliedEdits() && session_->SaveModified())
+    if (panel_->ResolveUnappliedEdits() && session_->files().SaveModified())
         event->accept();
     else
         event->ignore();

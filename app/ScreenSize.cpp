@@ -5,9 +5,9 @@
 #include <QFile>
 
 #include "app/UserFiles.h"
-#include "view/template/CalibrationDialog.h"
 #include "editing/ScaleSession.h"
 #include "view/dialogs/UserPrompts.h"
+#include "view/template/CalibrationDialog.h"
 
 namespace quirn {
 
@@ -18,7 +18,7 @@ ScreenSize::ScreenSize(ScaleSession& session, QWidget& parent, UserPrompts& prom
       prompts_(prompts),
       path_(UserFilePath(QString::fromLatin1(kScreenIniName), ConfigFolder())) {
     calibration_ = LoadScreenCalibration(QFile::encodeName(path_).toStdString(), reportedWidthMm);
-    session_.setDisplayCorrection(calibration_.displayCorrection);
+    session_.view().setDisplayCorrection(calibration_.displayCorrection);
 }
 
 CalibrationDialog& ScreenSize::calibrationDialog() {
@@ -33,7 +33,7 @@ void ScreenSize::calibrate(int reportedWidthMm) {
     if (dialog.exec() != QDialog::Accepted || !dialog.calibration()) return;
 
     calibration_ = *dialog.calibration();
-    session_.setDisplayCorrection(calibration_.displayCorrection);
+    session_.view().setDisplayCorrection(calibration_.displayCorrection);
     // The new scale holds until the program ends whether or not it could be kept.
     MakeFolderFor(path_);
     if (SaveScreenCalibration(QFile::encodeName(path_).toStdString(), calibration_) == Fault::None)

@@ -33,6 +33,11 @@ bool EditStep::mergeWith(const QUndoCommand* other) {
     return true;
 }
 
+void EditStep::Rewrite(const std::function<void(ScaleParameters&)>& rewrite) {
+    rewrite(before_.params);
+    rewrite(after_.params);
+}
+
 QString DragStepText(const std::vector<MovableElement>& moved,
                      const std::vector<FreeItem>& freeMoved) {
     std::set<QString> kinds;

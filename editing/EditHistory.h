@@ -35,6 +35,9 @@ class EditStep : public QUndoCommand {
     void redo() override;
     int id() const override { return static_cast<int>(kind_); }
     bool mergeWith(const QUndoCommand* other) override;
+    // Both snapshots changed alike, as when a save into another folder renames the files the
+    // record names: every state the history can go back to names them so that they are found.
+    void Rewrite(const std::function<void(ScaleParameters&)>& rewrite);
 
   private:
     SceneEdits before_;

@@ -8,7 +8,10 @@
 #include <system_error>
 
 #include "model/DocumentFiles.h"
+#include "model/NumberText.h"
 #include "model/ParameterText.h"
+#include "model/PlateFrame.h"
+#include "model/TextCodec.h"
 
 namespace quirn {
 namespace {
@@ -34,6 +37,13 @@ bool IsWritableFile(const std::string& path) {
 }
 
 }  // namespace
+
+std::string ComposeDescription(const ScaleParameters& p) {
+    const PlateFrame frame = FrameOf(p);
+    return DisplayText(p.name, p.ext.nameUtf8) + ", " + TrimmedNumber(p.plateWidth / 100.0, 2) +
+           "x" + TrimmedNumber(static_cast<double>(frame.top - frame.bottom) / 100.0, 2) + ", " +
+           TrimmedNumber(p.range, 2) + DisplayText(p.unit, p.unitUtf8);
+}
 
 std::string FileNameForDescription(const std::string& description) {
     std::string name = description;
@@ -158,15 +168,16 @@ bool Document::DoSave(const std::string& knownPath, const ScaleParameters& recor
     const fs::path from =
         pathName_.empty() ? fs::current_path(ignored) : fs::path(pathName_).parent_path();
     const fs::path to = fs::path(path).parent_path();
-    ScaleParameters written = from == to ? record : WithFilesNamedFrom(record, from, to);
-    const Fault error = WriteFileAtomically(path, WriteParameterText(written));
+    const Fault error = WriteFileAtomically(
+        path, WriteParameterText(from == to ? record : WithFilesNamedFrom(record, from, to)));
     if (error != Fault::None) {
         if (prompts_ != nullptr)
             prompts_->ReportFailure(
                 FileFailure(error, path, existed ? FileOperation::Save : FileOperation::Create));
         return false;
     }
-    written_ = std::move(written);
+    lastMove_.reset();
+    if (from != to) lastMove_ = FolderMove{from, to};
     setModified(false);
     setFilePath(path);
     return true;

@@ -10,6 +10,7 @@
 // reaches setDescription.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -46,6 +47,9 @@ class DocumentPrompts {
 // character boundary) so that it fits the platform's name limit with the extension and the
 // temporary suffix of a safe write. Never empty.
 std::string FileNameForDescription(const std::string& description);
+
+// Name, width x height of the plate, range and unit in one line: "M4200, 69x60, 15V". UTF-8.
+std::string ComposeDescription(const ScaleParameters& p);
 
 // Adds ".qrn" when the last component of path has no extension.
 std::string WithDefaultExtension(const std::string& path);
@@ -95,9 +99,9 @@ class Document {
     std::optional<ScaleParameters> New(const ScaleParameters& current);
     // The open dialog, then OpenDocumentFile.
     std::optional<ScaleParameters> Open(const ScaleParameters& current);
-    // The save question, then the file's first 1000 bytes become the record (an empty file
-    // gives current back) and the path goes to the recent files. A file that cannot be opened or
-    // read, or is no parameter file, leaves the document as it was.
+    // The save question, then the file's first 1 MiB (kParameterReadLimit) becomes the record
+    // (an empty file gives current back) and the path goes to the recent files. A file that cannot
+    // be opened or read, or is no parameter file, leaves the document as it was.
     std::optional<ScaleParameters> OpenDocumentFile(const std::string& path,
                                                     const ScaleParameters& current);
     // Writes record into the document's file when it has one that is writable, else as save as.
@@ -108,9 +112,13 @@ class Document {
     // Nothing to do when not modified; otherwise the save question: yes saves current and goes
     // on only if that succeeded, no goes on, cancel stops.
     bool SaveModified(const ScaleParameters& current);
-    // The record as the last save wrote it: saved into another folder, the files it names beside
-    // itself are named from there (WithFilesNamedFrom), and the owner takes that record back.
-    const ScaleParameters& writtenRecord() const { return written_; }
+    // The folders the last save moved the document between, when it went into another one: the
+    // files the record names beside itself were written named from there (WithFilesNamedFrom),
+    // and the owner renames them alike in the record it keeps.
+    struct FolderMove {
+        std::filesystem::path from, to;
+    };
+    const std::optional<FolderMove>& lastFolderMove() const { return lastMove_; }
 
   private:
     bool DoSave(const std::string& knownPath, const ScaleParameters& record);
@@ -125,7 +133,7 @@ class Document {
     std::string title_;
     std::string initialFile_ = kInitialParametersFile;
     RecentFileList recentFiles_;
-    ScaleParameters written_;
+    std::optional<FolderMove> lastMove_;
 };
 
 }  // namespace quirn

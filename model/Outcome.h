@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What an operation that may fail reports: a code saying what went wrong and the arguments its
 // message names (a path, sizes, limits, the system's own words for the cause), in the order the
-// message places them. The message is worded and translated where it is shown (view/dialogs/OutcomeText).
+// message places them. The message is worded and translated where it is shown
+// (view/dialogs/OutcomeText).
 #pragma once
 
 #include <cstdint>

@@ -6,15 +6,62 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "model/ScaleLaw.h"
+#include "editing/PlateEdits.h"
 #include "editing/ScaleSession.h"
-#include "view/scales/ScalesText.h"
+#include "model/ScaleLaw.h"
 #include "view/dialogs/UserPrompts.h"
+#include "view/scales/ScalesText.h"
 
 namespace quirn {
 
+void FieldEditor::Refill(const ScaleParameters& record) {
+    FillPage(record);
+    TakeBaseline(record);
+}
+
+void FieldEditor::TakeBaseline(const ScaleParameters& record) {
+    filledFrom_ = record;
+    reading_ = record;
+    // A page that cannot read itself back measures against the record as it is.
+    if (ReadInto(reading_)) reading_ = record;
+    filled_ = true;
+    ShowUnapplied();
+}
+
+bool FieldEditor::HasUnappliedEdits() const {
+    if (!filled_) return false;
+    ScaleParameters now = reading_;
+    return ReadInto(now).has_value() || now != reading_;
+}
+
+FieldEditor::Edits FieldEditor::ReadEdits() const {
+    Edits edits{reading_, {}, std::nullopt};
+    edits.refusal = ReadInto(edits.read);
+    if (!edits.refusal) edits.fields = DifferingFields(reading_, edits.read);
+    return edits;
+}
+
+FieldNames FieldEditor::Conflicts(const Edits& edits, const ScaleParameters& current) const {
+    const FieldNames notAsTyped = DifferingFields(edits.read, current, edits.fields);
+    return DifferingFields(filledFrom_, current, notAsTyped);
+}
+
+ApplyGroup::ApplyGroup(ScaleSession& session) : QObject(&session), session_(session) {
+    setObjectName(QStringLiteral("applyGroup"));
+    connect(&session_.record(), &EditedRecord::changed, this,
+            [this](std::uint64_t, RecordChange why) { Follow(why == RecordChange::Opened); });
+}
+
+ApplyGroup& ApplyGroup::Of(ScaleSession& session) {
+    if (auto* group = session.findChild<ApplyGroup*>(QStringLiteral("applyGroup"),
+                                                     Qt::FindDirectChildrenOnly))
+        return *group;
+    return *new ApplyGroup(session);
+}
+
 void ApplyGroup::Add(QObject* owner, FieldEditor* editor) {
     members_.push_back({owner, editor});
+    if (session_.hasRecord()) editor->Refill(session_.record().params());
 }
 
 std::vector<FieldEditor*> ApplyGroup::Editors() const {
@@ -24,6 +71,13 @@ std::vector<FieldEditor*> ApplyGroup::Editors() const {
     return live;
 }
 
+void ApplyGroup::Follow(bool all) {
+    // An Apply refills its editors itself, once the step is made.
+    if (applying_) return;
+    for (FieldEditor* e : Editors())
+        if (all || !e->HasUnappliedEdits()) e->Refill(session_.record().params());
+}
+
 bool ApplyGroup::HasUnappliedEdits() const {
     if (!session_.hasRecord()) return false;
     const std::vector<FieldEditor*> editors = Editors();
@@ -31,31 +85,60 @@ bool ApplyGroup::HasUnappliedEdits() const {
                        [](const FieldEditor* e) { return e->HasUnappliedEdits(); });
 }
 
-bool ApplyGroup::Apply(FieldEditor* trigger) {
+bool ApplyGroup::Apply(FieldEditor* trigger, UserPrompts& prompts) {
     const std::vector<FieldEditor*> editors = Editors();
-    std::vector<FieldEditor*> taken;
+    struct Taken {
+        FieldEditor* editor;
+        FieldEditor::Edits edits;
+    };
+    std::vector<Taken> taken;
     for (FieldEditor* e : editors)
-        if (e == trigger || e->HasUnappliedEdits()) taken.push_back(e);
+        if (e == trigger || e->HasUnappliedEdits()) taken.push_back({e, e->ReadEdits()});
     if (taken.empty()) return true;
-    FieldEditor& named = trigger != nullptr ? *trigger : *taken.front();
+    FieldEditor& named = trigger != nullptr ? *trigger : *taken.front().editor;
 
-    const ScaleParameters& before = session_.scene().params;
-    ScaleParameters record = before;
-    for (FieldEditor* e : taken) {
-        if (const std::optional<QString> refusal = e->ReadInto(record)) {
-            e->ShowRefusal(*refusal);
+    const ScaleParameters& current = session_.record().params();
+    FieldNames conflicts;
+    for (const Taken& t : taken) {
+        if (t.edits.refusal) {
+            t.editor->ShowRefusal(*t.edits.refusal);
             return false;
         }
+        for (std::string& field : t.editor->Conflicts(t.edits, current))
+            conflicts.push_back(std::move(field));
+    }
+    FieldNames kept;  // the document's values, where the user chose them
+    if (!conflicts.empty()) {
+        QStringList names;
+        for (const std::string& field : conflicts) names << QString::fromStdString(field);
+        switch (prompts.AskKeepTypedFields(names)) {
+            case ConflictAnswer::KeepTyped:
+                break;
+            case ConflictAnswer::TakeDocument:
+                kept = conflicts;
+                break;
+            case ConflictAnswer::Cancel:
+                return false;
+        }
+    }
+    ScaleParameters record = current;
+    for (Taken& t : taken) {
+        std::erase_if(t.edits.fields, [&kept](const std::string& field) {
+            return std::find(kept.begin(), kept.end(), field) != kept.end();
+        });
+        CopyFields(t.edits.read, record, t.edits.fields);
     }
     // The scales are refused for what the typing brought; a file's own faults are drawn as
     // they always were.
     const ScaleCheck check = CheckScales(record);
-    if (!check.ok() && check != CheckScales(before)) {
+    if (!check.ok() && check != CheckScales(current)) {
         named.ShowRefusal(QString::fromStdString(ScaleProblemText(check, record)));
         return false;
     }
-    session_.Apply(record, named.StepName());
-    for (FieldEditor* e : editors) e->TakeAppliedReading();
+    applying_ = true;
+    ApplyFields(session_.record(), std::move(record), named.StepName());
+    applying_ = false;
+    for (FieldEditor* e : editors) e->Applied(session_.record().params());
     return true;
 }
 
@@ -63,7 +146,7 @@ bool ApplyGroup::ResolveUnappliedEdits(UserPrompts& prompts) {
     if (!HasUnappliedEdits()) return true;
     switch (prompts.AskApplyEdits()) {
         case SaveAnswer::Yes:
-            return Apply(nullptr);
+            return Apply(nullptr, prompts);
         case SaveAnswer::No:
             return true;
         case SaveAnswer::Cancel:

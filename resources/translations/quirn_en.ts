@@ -23,6 +23,10 @@
         <source>перемещение</source>
         <translation>moving</translation>
     </message>
+    <message>
+        <source>перемещение рисунка</source>
+        <translation>moving a picture</translation>
+    </message>
 </context>
 <context>
     <name>quirn::AboutDialog</name>
@@ -44,6 +48,7 @@
     </message>
     <message>
         <source>dd.MM.yyyy</source>
+        <extracomment>The release date&apos;s format, as QDate::toString takes it.</extracomment>
         <translation>d MMMM yyyy</translation>
     </message>
 </context>
@@ -67,6 +72,7 @@
     </message>
     <message>
         <source>ReadMe.txt</source>
+        <extracomment>The help text&apos;s file for this language, among the program&apos;s data files.</extracomment>
         <translation>ReadMe_en.txt</translation>
     </message>
     <message>
@@ -79,26 +85,49 @@
     </message>
 </context>
 <context>
-    <name>quirn::MainWindow</name>
+    <name>quirn::CalibrationDialog</name>
     <message>
-        <source>&amp;Правка</source>
-        <translation>&amp;Edit</translation>
+        <source>Ширина экрана задаётся целым положительным числом миллиметров, например 345.</source>
+        <translation>The screen width is a whole positive number of millimetres, such as 345.</translation>
     </message>
     <message>
-        <source>&amp;Файл</source>
-        <translation>&amp;File</translation>
+        <source>Ширина %1 мм не может быть шириной этого экрана: он сообщает о ширине %2 мм.</source>
+        <translation>%1 mm cannot be the width of this screen: it reports a width of %2 mm.</translation>
     </message>
     <message>
-        <source>Вид</source>
-        <translation>View</translation>
+        <source>Реальный размер экрана</source>
+        <translation>Real Screen Size</translation>
     </message>
     <message>
-        <source>Параметры печати</source>
-        <translation>Print Setup</translation>
+        <source>Для правильного отображения размеров на экране введите реальную ширину экрана в миллиметрах</source>
+        <translation>For sizes to show true on the screen, enter the screen&apos;s real width in millimetres</translation>
     </message>
     <message>
         <source>ОК</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ColourChoice</name>
+    <message>
+        <source>Выбрать цвет</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>Без цвета</source>
+        <translation>No colour</translation>
+    </message>
+    <message>
+        <source>Убрать цвет: %1</source>
+        <translation>Take the colour back: %1</translation>
     </message>
 </context>
 <context>
@@ -170,6 +199,38 @@
     <message>
         <source>файл параметров шкалы (.qrn), который нужно открыть</source>
         <translation>a scale parameter file (.qrn) to open</translation>
+    </message>
+    <message>
+        <source>сколько копий шкалы поместить на лист, от 1 до 100, рядами с метками обреза: при печати на бумаге принтера, в файл .pdf на листах A4 (по умолчанию 1: в .pdf страница — сама шкала)</source>
+        <translation>how many copies of the scale to place on a sheet, from 1 to 100, in rows with crop marks: when printing, on the printer&apos;s paper; in a .pdf file, on A4 sheets (by default 1: a .pdf page is the scale itself)</translation>
+    </message>
+    <message>
+        <source>отразить шкалу слева направо, для печати на обороте прозрачной плёнки: при печати и в файл .pdf или .svg</source>
+        <translation>mirror the scale left to right, for printing on the back of transparent film: when printing and in a .pdf or .svg file</translation>
+    </message>
+    <message>
+        <source>записать надписи в файл .svg или .pdf контурами, которым не нужен шрифт</source>
+        <translation>write the texts into a .svg or .pdf file as outlines that need no font</translation>
+    </message>
+    <message>
+        <source>после --copies нужно целое число копий от 1 до 100</source>
+        <translation>--copies needs a whole number of copies from 1 to 100</translation>
+    </message>
+    <message>
+        <source>--copies и --mirror применяются только вместе с --export или --print</source>
+        <translation>--copies and --mirror apply only together with --export or --print</translation>
+    </message>
+    <message>
+        <source>несколько копий на листе пишутся только в файл .pdf</source>
+        <translation>several copies on a sheet are written to a .pdf file only</translation>
+    </message>
+    <message>
+        <source>--mirror применяется только к файлам .pdf и .svg</source>
+        <translation>--mirror applies to .pdf and .svg files only</translation>
+    </message>
+    <message>
+        <source>--outline-text применяется только вместе с --export в файл .svg или .pdf</source>
+        <translation>--outline-text applies only together with --export to a .svg or .pdf file</translation>
     </message>
 </context>
 <context>
@@ -334,6 +395,234 @@
         <source>Создать новый документ</source>
         <translation>Create a new document</translation>
     </message>
+    <message>
+        <source>&amp;Экспорт...	Ctrl+E</source>
+        <translation>&amp;Export...	Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Записать рисунок в файл: BMP, PNG, SVG или PDF</source>
+        <translation>Write the picture to a file: BMP, PNG, SVG or PDF</translation>
+    </message>
+    <message>
+        <source>Калибровка принтера</source>
+        <translation>Printer calibration</translation>
+    </message>
+    <message>
+        <source>Напечатать пробную страницу и поправить масштаб печати принтера</source>
+        <translation>Print a test page and correct the printer&apos;s scale</translation>
+    </message>
+    <message>
+        <source>Увеличить</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Увеличить масштаб на один шаг</source>
+        <translation>Zoom in by one step</translation>
+    </message>
+    <message>
+        <source>Уменьшить</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Уменьшить масштаб на один шаг</source>
+        <translation>Zoom out by one step</translation>
+    </message>
+    <message>
+        <source>По размеру окна</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>Наибольший масштаб, при котором видна вся плата</source>
+        <translation>The largest zoom that shows the whole plate</translation>
+    </message>
+    <message>
+        <source>Выровнять шаблон</source>
+        <translation>Level the template</translation>
+    </message>
+    <message>
+        <source>Повернуть шаблон: щёлкнуть на нём две точки одной горизонтали</source>
+        <translation>Turn the template: click two points on it that lie level</translation>
+    </message>
+    <message>
+        <source>Калибровка по шаблону</source>
+        <translation>Calibrate from the template</translation>
+    </message>
+    <message>
+        <source>Снять закон текущей шкалы со старой шкалы на шаблоне: ось стрелки, затем отметки с их значениями</source>
+        <translation>Take the current scale&apos;s law from the old plate on the template: the pointer pivot, then ticks with their values</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::DialogPrompts</name>
+    <message>
+        <source>Параметры на панели изменены, но не применены. Применить их?</source>
+        <translation>Parameters have been changed but not applied. Apply them?</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Не применять</source>
+        <translation>Don&apos;t Apply</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Цвет зоны</source>
+        <translation>Zone colour</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; уже существует. Заменить его?</source>
+        <translation>The file &quot;%1&quot; already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Заменить</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Не заменять</source>
+        <translation>Keep it</translation>
+    </message>
+    <message>
+        <source>Рисунок</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Рисунки (*.svg *.png *.jpg *.jpeg *.bmp)</source>
+        <translation>Pictures (*.svg *.png *.jpg *.jpeg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Калибровка по шаблону</source>
+        <translation>Calibration from template</translation>
+    </message>
+    <message>
+        <source>Значение отметки %1 шкалы %2:</source>
+        <translation>Value of tick %1 of scale %2:</translation>
+    </message>
+    <message>
+        <source>«%1» — не число.</source>
+        <translation>“%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>Пока поля правились, документ изменил те же значения (%1). Оставить набранные или взять значения документа?</source>
+        <translation>While the fields were being edited, the document changed the same values (%1). Keep what was typed, or take the document's values?</translation>
+    </message>
+    <message>
+        <source>Оставить набранные</source>
+        <translation>Keep Typed</translation>
+    </message>
+    <message>
+        <source>Взять из документа</source>
+        <translation>Take the Document's</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::DocumentCommands</name>
+    <message>
+        <source>Безымянный</source>
+        <translation>Untitled</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ExportDialog</name>
+    <message>
+        <source>BMP, 1 бит (для печати как есть)</source>
+        <translation>BMP, 1 bit (to print as it is)</translation>
+    </message>
+    <message>
+        <source>PNG (зоны и цвета в цвете)</source>
+        <translation>PNG (zones and colours in colour)</translation>
+    </message>
+    <message>
+        <source>SVG (для гравировки и резки)</source>
+        <translation>SVG (for engraving and cutting)</translation>
+    </message>
+    <message>
+        <source>PDF (для типографии)</source>
+        <translation>PDF (for a print shop)</translation>
+    </message>
+    <message>
+        <source>Экспорт</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Формат:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Папка:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Обзор...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source> точек на дюйм</source>
+        <translation> dots per inch</translation>
+    </message>
+    <message>
+        <source>Разрешение:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>Текст кривыми (файлу не нужны шрифты)</source>
+        <translation>Text as outlines (the file needs no fonts)</translation>
+    </message>
+    <message>
+        <source>Копий на листе:</source>
+        <translation>Copies on the sheet:</translation>
+    </message>
+    <message>
+        <source>Зеркально (для печати на обороте плёнки)</source>
+        <translation>Mirrored (to print on the back of film)</translation>
+    </message>
+    <message>
+        <source>Записать</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Папка для рисунка</source>
+        <translation>Folder for the picture</translation>
+    </message>
+    <message>
+        <source>Имя файла не задано или содержит &quot;/&quot;: укажите только имя, папку - в поле &quot;Папка&quot;.</source>
+        <translation>The file name is empty or contains &quot;/&quot;: give the name only, and the folder in the &quot;Folder&quot; field.</translation>
+    </message>
+    <message>
+        <source>Папка &quot;%1&quot; не существует.</source>
+        <translation>The folder &quot;%1&quot; does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::FamilyNotices</name>
+    <message>
+        <source>Шрифт «%1» не найден, вместо него используется «%2».</source>
+        <translation>Typeface “%1” was not found; “%2” is used instead.</translation>
+    </message>
 </context>
 <context>
     <name>quirn::FileErrorText</name>
@@ -419,6 +708,61 @@
     </message>
 </context>
 <context>
+    <name>quirn::FreeTextTable</name>
+    <message>
+        <source>X, мм</source>
+        <translation>X, mm</translation>
+    </message>
+    <message>
+        <source>Y, мм</source>
+        <translation>Y, mm</translation>
+    </message>
+    <message>
+        <source>Угол, °</source>
+        <translation>Angle, °</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Шрифт</source>
+        <translation>Typeface</translation>
+    </message>
+    <message>
+        <source>Цвет</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Добавить надпись</source>
+        <translation>Add text</translation>
+    </message>
+    <message>
+        <source>Удалить надпись</source>
+        <translation>Remove text</translation>
+    </message>
+    <message>
+        <source>Надпись %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>%1: в поле «%2» не число: «%3»</source>
+        <translation>%1: “%2” is not a number: “%3”</translation>
+    </message>
+    <message>
+        <source>%1: текст пуст</source>
+        <translation>%1: the text is empty</translation>
+    </message>
+    <message>
+        <source>%1: шрифт не понят: «%2» (пример: «DejaVu Serif, bold, italic, 120%»)</source>
+        <translation>%1: typeface not understood: “%2” (for example “DejaVu Serif, bold, italic, 120%”)</translation>
+    </message>
+    <message>
+        <source>%1: цвет пишется как #rrggbb: «%2»</source>
+        <translation>%1: a colour is written as #rrggbb: “%2”</translation>
+    </message>
+</context>
+<context>
     <name>quirn::HeadlessPrint</name>
     <message>
         <source>печать невозможна: не установлен ни один принтер или не запущена система печати</source>
@@ -427,6 +771,49 @@
     <message>
         <source>печать невозможна: не задан принтер по умолчанию (lpadmin -d ИМЯ)</source>
         <translation>cannot print: no default printer is set (lpadmin -d NAME)</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::LabelLooks</name>
+    <message>
+        <source>Числа и единицы шкал 2–4</source>
+        <translation>Numerals and units of scales 2–4</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>чёрный</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>Единица</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>как у шкалы 1</source>
+        <translation>as scale 1</translation>
+    </message>
+    <message>
+        <source>Надпись изготовителя</source>
+        <translation>Maker’s label</translation>
+    </message>
+    <message>
+        <source>Надпись стандарта</source>
+        <translation>Standard’s label</translation>
+    </message>
+    <message>
+        <source>Шрифты и цвета надписей</source>
+        <translation>Typefaces and colours of the labels</translation>
+    </message>
+    <message>
+        <source>Без отметки «свой» шрифт как обычно.</source>
+        <translation>Without the “own” check mark the typeface is the usual one.</translation>
+    </message>
+    <message>
+        <source>цвет</source>
+        <translation>colour</translation>
     </message>
 </context>
 <context>
@@ -452,34 +839,37 @@
     </message>
 </context>
 <context>
-    <name>quirn::DialogPrompts</name>
+    <name>quirn::MainWindow</name>
     <message>
-        <source>Параметры на панели изменены, но не применены. Применить их?</source>
-        <translation>Parameters have been changed but not applied. Apply them?</translation>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
-        <source>Применить</source>
-        <translation>Apply</translation>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
     </message>
     <message>
-        <source>Не применять</source>
-        <translation>Don&apos;t Apply</translation>
+        <source>Вид</source>
+        <translation>View</translation>
     </message>
     <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
+        <source>Параметры печати</source>
+        <translation>Print Setup</translation>
     </message>
     <message>
-        <source>Открыть</source>
-        <translation>Open</translation>
+        <source>ОК</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Внимание!</source>
-        <translation>Warning</translation>
+        <source>Рисунок записан: %1</source>
+        <translation>Picture written: %1</translation>
     </message>
+</context>
+<context>
+    <name>quirn::PanelFields</name>
     <message>
-        <source>Цвет зоны</source>
-        <translation>Zone colour</translation>
+        <source>применение параметров</source>
+        <translation>applying the parameters</translation>
     </message>
 </context>
 <context>
@@ -499,24 +889,6 @@
     <message>
         <source>%1: нужно больше %3 и не больше %4, а не «%2»</source>
         <translation>%1: must be above %3 and at most %4, not “%2”</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::TemplateControls</name>
-    <message>
-        <source>Загрузить шаблон (.bmp)</source>
-        <translation>Load template (.bmp)</translation>
-    </message>
-    <message>
-        <source>Удалить шаблон</source>
-        <translation>Remove template</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::PanelFields</name>
-    <message>
-        <source>применение параметров</source>
-        <translation>applying the parameters</translation>
     </message>
 </context>
 <context>
@@ -647,10 +1019,6 @@
     <message>
         <source>Расст. ось крепежа - низ шкалы</source>
         <translation>Mounting axis to plate bottom</translation>
-    </message>
-    <message>
-        <source>Загрузить шаблон (.bmp)</source>
-        <translation>Load template (.bmp)</translation>
     </message>
     <message>
         <source>Ширина шаблона</source>
@@ -816,6 +1184,42 @@
         <source>Положение курсора в миллиметрах от оси стрелки: X вправо, Y вверх</source>
         <translation>The cursor&apos;s position in millimetres from the pointer axis: X to the right, Y up</translation>
     </message>
+    <message>
+        <source>Загрузить шаблон</source>
+        <translation>Load template</translation>
+    </message>
+    <message>
+        <source>Выровнять</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Повернуть шаблон: щёлкните на нём две точки, которые должны лежать на одной горизонтали</source>
+        <translation>Turn the template: click two points on it that should lie level</translation>
+    </message>
+    <message>
+        <source>Калибровка</source>
+        <translation>Calibrate</translation>
+    </message>
+    <message>
+        <source>Снять закон шкалы, открытой в окне «Шкалы», со старой шкалы на шаблоне: ось стрелки, затем отметки с их значениями</source>
+        <translation>Take the law of the scale open in the “Scales” window from the old plate on the template: the pointer pivot, then the ticks with their values</translation>
+    </message>
+    <message>
+        <source>Закрепить</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Закреплённый шаблон не двигается мышью: щелчки достаются надписям над ним</source>
+        <translation>A locked template does not move with the mouse: clicks reach the labels above it</translation>
+    </message>
+    <message>
+        <source>Осветлить</source>
+        <translation>Dim</translation>
+    </message>
+    <message>
+        <source>Насколько осветлить шаблон, чтобы чертёж над ним был лучше виден</source>
+        <translation>How much to lighten the template so that the drawing over it stands out</translation>
+    </message>
 </context>
 <context>
     <name>quirn::PictureExport</name>
@@ -845,6 +1249,115 @@
     </message>
 </context>
 <context>
+    <name>quirn::PictureTable</name>
+    <message>
+        <source>X, мм</source>
+        <translation>X, mm</translation>
+    </message>
+    <message>
+        <source>Y, мм</source>
+        <translation>Y, mm</translation>
+    </message>
+    <message>
+        <source>Ширина, мм</source>
+        <translation>Width, mm</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Добавить рисунок</source>
+        <translation>Add picture</translation>
+    </message>
+    <message>
+        <source>Удалить рисунок</source>
+        <translation>Remove picture</translation>
+    </message>
+    <message>
+        <source>Выбрать файл рисунка</source>
+        <translation>Choose the picture file</translation>
+    </message>
+    <message>
+        <source>Рисунок %1</source>
+        <translation>Picture %1</translation>
+    </message>
+    <message>
+        <source>%1: в поле «%2» не число: «%3»</source>
+        <translation>%1: “%2” is not a number: “%3”</translation>
+    </message>
+    <message>
+        <source>%1: ширина должна быть больше нуля: «%2»</source>
+        <translation>%1: the width must be above zero: “%2”</translation>
+    </message>
+    <message>
+        <source>%1: не выбран файл</source>
+        <translation>%1: no file chosen</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PlaceTable</name>
+    <message>
+        <source>Символ системы</source>
+        <translation>System symbol</translation>
+    </message>
+    <message>
+        <source>Символ напряжения</source>
+        <translation>Test voltage symbol</translation>
+    </message>
+    <message>
+        <source>Символы класса</source>
+        <translation>Class symbols</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Единица</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Надпись изготовителя</source>
+        <translation>Maker’s label</translation>
+    </message>
+    <message>
+        <source>Надпись стандарта</source>
+        <translation>Standard label</translation>
+    </message>
+    <message>
+        <source>X, мм</source>
+        <translation>X, mm</translation>
+    </message>
+    <message>
+        <source>Y, мм</source>
+        <translation>Y, mm</translation>
+    </message>
+    <message>
+        <source>%1: в поле «%2» не число: «%3»</source>
+        <translation>%1: “%2” is not a number: “%3”</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PlacedPictures</name>
+    <message>
+        <source>Рисунок «%1» не найден; на его месте нарисован перечёркнутый прямоугольник.</source>
+        <translation>Picture “%1” was not found; a crossed box is drawn in its place.</translation>
+    </message>
+    <message>
+        <source>Рисунок «%1» не читается как изображение (%2); на его месте нарисован перечёркнутый прямоугольник.</source>
+        <translation>Picture “%1” cannot be read as an image (%2); a crossed box is drawn in its place.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не содержит рисунка SVG; на его месте нарисован перечёркнутый прямоугольник.</source>
+        <translation>File “%1” holds no SVG drawing; a crossed box is drawn in its place.</translation>
+    </message>
+    <message>
+        <source>Имя файла «%1» содержит знаки, которых нет в кодировке файла шкалы (Windows-1251); переименуйте файл или выберите другой.</source>
+        <translation>The file name “%1” holds characters the scale file’s encoding (Windows-1251) cannot hold; rename the file or choose another.</translation>
+    </message>
+</context>
+<context>
     <name>quirn::PlateDrawing</name>
     <message>
         <source>ось стрелки</source>
@@ -853,6 +1366,44 @@
     <message>
         <source>Деления крупно</source>
         <translation>Ticks enlarged</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PlateEdits</name>
+    <message>
+        <source>применение параметров</source>
+        <translation>applying the parameters</translation>
+    </message>
+    <message>
+        <source>сброс расположения</source>
+        <translation>resetting the positions</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PlateItemsPage</name>
+    <message>
+        <source>Надписи</source>
+        <translation>Texts</translation>
+    </message>
+    <message>
+        <source>Рисунки</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>Добавить символ</source>
+        <translation>Add symbol</translation>
+    </message>
+    <message>
+        <source>Расположение элементов</source>
+        <translation>Places of the elements</translation>
+    </message>
+    <message>
+        <source>Символа «%1» нет среди файлов программы: %2</source>
+        <translation>The symbol “%1” is missing from the program’s files: %2</translation>
+    </message>
+    <message>
+        <source>изменение надписей и рисунков</source>
+        <translation>change of texts and pictures</translation>
     </message>
 </context>
 <context>
@@ -870,6 +1421,65 @@ No printer is installed on this system.</translation>
     <message>
         <source>Параметры страницы</source>
         <translation>Page Setup</translation>
+    </message>
+    <message>
+        <source>Копии на листе</source>
+        <translation>Copies on a sheet</translation>
+    </message>
+    <message>
+        <source>Копий на листе:</source>
+        <translation>Copies on a sheet:</translation>
+    </message>
+    <message>
+        <source>Зеркально (для печати на обороте плёнки)</source>
+        <translation>Mirrored (for printing on the back of film)</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::PrinterCalibrationDialog</name>
+    <message>
+        <source>Калибровка принтера</source>
+        <translation>Printer calibration</translation>
+    </message>
+    <message>
+        <source>Пробная страница отправлена на принтер «%1». Измерьте обе линейки на ней от штриха 0 до штриха 100 и введите их длину.</source>
+        <translation>The test page was sent to printer “%1”. Measure both rulers on it from the 0 tick to the 100 tick and enter their lengths.</translation>
+    </message>
+    <message>
+        <source>По горизонтали, мм:</source>
+        <translation>Horizontal, mm:</translation>
+    </message>
+    <message>
+        <source>По вертикали, мм:</source>
+        <translation>Vertical, mm:</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>По горизонтали</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>По вертикали</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Поле «%1»: введите измеренную длину от 90 до 110 мм, дробную часть через точку, например 99.4.</source>
+        <translation>Field “%1”: enter the measured length from 90 to 110 mm, with a point before the decimals, for example 99.4.</translation>
+    </message>
+    <message>
+        <source>Выбрана печать в файл. Файл всегда точного размера, калибровать нечего: выберите принтер в параметрах печати.</source>
+        <translation>Printing to a file is chosen. A file is always true size, there is nothing to calibrate: choose a printer in the print settings.</translation>
     </message>
 </context>
 <context>
@@ -932,37 +1542,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>Сохранить как</source>
         <translation>Save As</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::CalibrationDialog</name>
-    <message>
-        <source>Ширина экрана задаётся целым положительным числом миллиметров, например 345.</source>
-        <translation>The screen width is a whole positive number of millimetres, such as 345.</translation>
-    </message>
-    <message>
-        <source>Ширина %1 мм не может быть шириной этого экрана: он сообщает о ширине %2 мм.</source>
-        <translation>%1 mm cannot be the width of this screen: it reports a width of %2 mm.</translation>
-    </message>
-    <message>
-        <source>Реальный размер экрана</source>
-        <translation>Real Screen Size</translation>
-    </message>
-    <message>
-        <source>Для правильного отображения размеров на экране введите реальную ширину экрана в миллиметрах</source>
-        <translation>For sizes to show true on the screen, enter the screen&apos;s real width in millimetres</translation>
-    </message>
-    <message>
-        <source>ОК</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Внимание!</source>
-        <translation>Warning</translation>
     </message>
 </context>
 <context>
@@ -1068,10 +1647,6 @@ No printer is installed on this system.</translation>
         <translation>Scale 1&apos;s range and its tick counts and sizes are set in the parameter panel. An empty list spaces the ticks evenly by their count.</translation>
     </message>
     <message>
-        <source>Пустое поле и серая отметка: как у шкалы 1.</source>
-        <translation>An empty field or a grey check mark: as on scale 1.</translation>
-    </message>
-    <message>
         <source>как у шкалы 1</source>
         <translation>as on scale 1</translation>
     </message>
@@ -1103,28 +1678,41 @@ No printer is installed on this system.</translation>
         <source>Середина шкалы</source>
         <translation>Scale centre</translation>
     </message>
-</context>
-<context>
-    <name>quirn::ScaleSession</name>
     <message>
-        <source>Безымянный</source>
-        <translation>Untitled</translation>
+        <source>КСВ</source>
+        <translation>SWR</translation>
     </message>
     <message>
-        <source>применение параметров</source>
-        <translation>applying the parameters</translation>
+        <source>Пустое поле и серая отметка: как у шкалы 1. Шрифт у шкал 2–4 общий, он выбирается ниже, в группе «Шрифты и цвета надписей».</source>
+        <translation>An empty field or a grey check mark: as scale 1. Scales 2–4 share one typeface, chosen below in the group “Typefaces and colours of the labels”.</translation>
     </message>
     <message>
-        <source>сброс расположения</source>
-        <translation>resetting the positions</translation>
+        <source>Уплощение дуги</source>
+        <translation>Arc flattening</translation>
     </message>
     <message>
-        <source>загрузка шаблона</source>
-        <translation>loading the template</translation>
+        <source>0: дуга круглая</source>
+        <translation>0: a round arc</translation>
     </message>
     <message>
-        <source>удаление шаблона</source>
-        <translation>removing the template</translation>
+        <source>Шрифт чисел</source>
+        <translation>Numerals’ typeface</translation>
+    </message>
+    <message>
+        <source>чёрный</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>Цвет делений, чисел, дуги и единицы шкалы</source>
+        <translation>Colour of the scale’s ticks, numerals, arc and unit</translation>
+    </message>
+    <message>
+        <source>Цвет шкалы</source>
+        <translation>Scale colour</translation>
+    </message>
+    <message>
+        <source>в поле «%1» число меньше нуля: «%2»</source>
+        <translation>the field “%1” holds a number below zero: “%2”</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1777,10 @@ No printer is installed on this system.</translation>
         <source>Зона %1: нет шкалы %2</source>
         <translation>Zone %1: there is no scale %2</translation>
     </message>
+    <message>
+        <source>Шкала %1: КСВ не бывает меньше 1 (%2)</source>
+        <translation>Scale %1: an SWR cannot be below 1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>quirn::ScalesWindow</name>
@@ -1236,521 +1828,16 @@ No printer is installed on this system.</translation>
         <source>изменение шкал</source>
         <translation>changing the scales</translation>
     </message>
-</context>
-<context>
-    <name>quirn::ScreenSize</name>
-    <message>
-        <source>Размер экрана не сохранён: не удалось записать файл «%1». Новый масштаб действует до выхода из программы.</source>
-        <translation>Screen size not kept: file “%1” could not be written. The new scale holds until the program ends.</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::TemplateUnderlay</name>
-    <message>
-        <source>Шаблон не загружен: файл «%1» не читается как изображение (%2).</source>
-        <translation>Template not loaded: file “%1” cannot be read as a picture (%2).</translation>
-    </message>
-    <message>
-        <source>Шаблон не загружен: изображение «%1» размером %2 x %3 точек больше предела (%4 точек по стороне, %5 млн точек всего).</source>
-        <translation>Template not loaded: picture “%1” of %2 x %3 pixels exceeds the limit (%4 pixels a side, %5 million pixels in all).</translation>
-    </message>
-    <message>
-        <source>Файлы изображений *.bmp (*.bmp)</source>
-        <translation>Bitmap pictures *.bmp (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Все изображения (%1)</source>
-        <translation>All pictures (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::ZoneTable</name>
-    <message>
-        <source>Шкала</source>
-        <translation>Scale</translation>
-    </message>
-    <message>
-        <source>От</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <source>До</source>
-        <translation>To</translation>
-    </message>
-    <message>
-        <source>Цвет</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Добавить зону</source>
-        <translation>Add zone</translation>
-    </message>
-    <message>
-        <source>Удалить зону</source>
-        <translation>Remove zone</translation>
-    </message>
-    <message>
-        <source>Зона %1: номер шкалы должен быть от 1 до %2: «%3»</source>
-        <translation>Zone %1: the scale number must be from 1 to %2: “%3”</translation>
-    </message>
-    <message>
-        <source>Зона %1: в поле «%2» не число: «%3»</source>
-        <translation>Zone %1: field “%2” is not a number: “%3”</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::Commands</name>
-    <message>
-        <source>&amp;Экспорт...	Ctrl+E</source>
-        <translation>&amp;Export...	Ctrl+E</translation>
-    </message>
-    <message>
-        <source>Записать рисунок в файл: BMP, PNG, SVG или PDF</source>
-        <translation>Write the picture to a file: BMP, PNG, SVG or PDF</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::MainWindow</name>
-    <message>
-        <source>Рисунок записан: %1</source>
-        <translation>Picture written: %1</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::DialogPrompts</name>
-    <message>
-        <source>Файл &quot;%1&quot; уже существует. Заменить его?</source>
-        <translation>The file &quot;%1&quot; already exists. Replace it?</translation>
-    </message>
-    <message>
-        <source>Заменить</source>
-        <translation>Replace</translation>
-    </message>
-    <message>
-        <source>Не заменять</source>
-        <translation>Keep it</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::ExportDialog</name>
-    <message>
-        <source>BMP, 1 бит (для печати как есть)</source>
-        <translation>BMP, 1 bit (to print as it is)</translation>
-    </message>
-    <message>
-        <source>PNG (зоны и цвета в цвете)</source>
-        <translation>PNG (zones and colours in colour)</translation>
-    </message>
-    <message>
-        <source>SVG (для гравировки и резки)</source>
-        <translation>SVG (for engraving and cutting)</translation>
-    </message>
-    <message>
-        <source>PDF (для типографии)</source>
-        <translation>PDF (for a print shop)</translation>
-    </message>
-    <message>
-        <source>Экспорт</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Формат:</source>
-        <translation>Format:</translation>
-    </message>
-    <message>
-        <source>Имя файла:</source>
-        <translation>File name:</translation>
-    </message>
-    <message>
-        <source>Папка:</source>
-        <translation>Folder:</translation>
-    </message>
-    <message>
-        <source>Обзор...</source>
-        <translation>Browse...</translation>
-    </message>
-    <message>
-        <source> точек на дюйм</source>
-        <translation> dots per inch</translation>
-    </message>
-    <message>
-        <source>Разрешение:</source>
-        <translation>Resolution:</translation>
-    </message>
-    <message>
-        <source>Текст кривыми (файлу не нужны шрифты)</source>
-        <translation>Text as outlines (the file needs no fonts)</translation>
-    </message>
-    <message>
-        <source>Копий на листе:</source>
-        <translation>Copies on the sheet:</translation>
-    </message>
-    <message>
-        <source>Зеркально (для печати на обороте плёнки)</source>
-        <translation>Mirrored (to print on the back of film)</translation>
-    </message>
-    <message>
-        <source>Записать</source>
-        <translation>Write</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Папка для рисунка</source>
-        <translation>Folder for the picture</translation>
-    </message>
-    <message>
-        <source>Имя файла не задано или содержит &quot;/&quot;: укажите только имя, папку - в поле &quot;Папка&quot;.</source>
-        <translation>The file name is empty or contains &quot;/&quot;: give the name only, and the folder in the &quot;Folder&quot; field.</translation>
-    </message>
-    <message>
-        <source>Папка &quot;%1&quot; не существует.</source>
-        <translation>The folder &quot;%1&quot; does not exist.</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::Commands</name>
-    <message>
-        <source>Калибровка принтера</source>
-        <translation>Printer calibration</translation>
-    </message>
-    <message>
-        <source>Напечатать пробную страницу и поправить масштаб печати принтера</source>
-        <translation>Print a test page and correct the printer's scale</translation>
-    </message>
-    <message>
-        <source>Увеличить</source>
-        <translation>Zoom in</translation>
-    </message>
-    <message>
-        <source>Увеличить масштаб на один шаг</source>
-        <translation>Zoom in by one step</translation>
-    </message>
-    <message>
-        <source>Уменьшить</source>
-        <translation>Zoom out</translation>
-    </message>
-    <message>
-        <source>Уменьшить масштаб на один шаг</source>
-        <translation>Zoom out by one step</translation>
-    </message>
-    <message>
-        <source>По размеру окна</source>
-        <translation>Fit to window</translation>
-    </message>
-    <message>
-        <source>Наибольший масштаб, при котором видна вся плата</source>
-        <translation>The largest zoom that shows the whole plate</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::PrinterCalibrationDialog</name>
-    <message>
-        <source>Калибровка принтера</source>
-        <translation>Printer calibration</translation>
-    </message>
-    <message>
-        <source>Пробная страница отправлена на принтер «%1». Измерьте обе линейки на ней от штриха 0 до штриха 100 и введите их длину.</source>
-        <translation>The test page was sent to printer “%1”. Measure both rulers on it from the 0 tick to the 100 tick and enter their lengths.</translation>
-    </message>
-    <message>
-        <source>По горизонтали, мм:</source>
-        <translation>Horizontal, mm:</translation>
-    </message>
-    <message>
-        <source>По вертикали, мм:</source>
-        <translation>Vertical, mm:</translation>
-    </message>
-    <message>
-        <source>ОК</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>По горизонтали</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>По вертикали</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Внимание!</source>
-        <translation>Warning!</translation>
-    </message>
-    <message>
-        <source>Поле «%1»: введите измеренную длину от 90 до 110 мм, дробную часть через точку, например 99.4.</source>
-        <translation>Field “%1”: enter the measured length from 90 to 110 mm, with a point before the decimals, for example 99.4.</translation>
-    </message>
-    <message>
-        <source>Выбрана печать в файл. Файл всегда точного размера, калибровать нечего: выберите принтер в параметрах печати.</source>
-        <translation>Printing to a file is chosen. A file is always true size, there is nothing to calibrate: choose a printer in the print settings.</translation>
-    </message>
-    <message>
-        <source>Калибровка принтера «%1»</source>
-        <translation>Calibration of printer “%1”</translation>
-    </message>
-    <message>
-        <source>Измерьте линейкой длину каждой шкалы от штриха 0 до штриха 100 и введите обе длины в миллиметрах в окне калибровки. Точная печать даёт 100 мм.</source>
-        <translation>Measure each ruler with a rule from the 0 tick to the 100 tick and enter both lengths in millimetres in the calibration window. An exact printer gives 100 mm.</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::CommandLine</name>
-    <message>
-        <source>сколько копий шкалы поместить на лист, от 1 до 100, рядами с метками обреза: при печати на бумаге принтера, в файл .pdf на листах A4 (по умолчанию 1: в .pdf страница — сама шкала)</source>
-        <translation>how many copies of the scale to place on a sheet, from 1 to 100, in rows with crop marks: when printing, on the printer's paper; in a .pdf file, on A4 sheets (by default 1: a .pdf page is the scale itself)</translation>
-    </message>
-    <message>
-        <source>отразить шкалу слева направо, для печати на обороте прозрачной плёнки: при печати и в файл .pdf или .svg</source>
-        <translation>mirror the scale left to right, for printing on the back of transparent film: when printing and in a .pdf or .svg file</translation>
-    </message>
-    <message>
-        <source>записать надписи в файл .svg или .pdf контурами, которым не нужен шрифт</source>
-        <translation>write the texts into a .svg or .pdf file as outlines that need no font</translation>
-    </message>
-    <message>
-        <source>после --copies нужно целое число копий от 1 до 100</source>
-        <translation>--copies needs a whole number of copies from 1 to 100</translation>
-    </message>
-    <message>
-        <source>--copies и --mirror применяются только вместе с --export или --print</source>
-        <translation>--copies and --mirror apply only together with --export or --print</translation>
-    </message>
-    <message>
-        <source>несколько копий на листе пишутся только в файл .pdf</source>
-        <translation>several copies on a sheet are written to a .pdf file only</translation>
-    </message>
-    <message>
-        <source>--mirror применяется только к файлам .pdf и .svg</source>
-        <translation>--mirror applies to .pdf and .svg files only</translation>
-    </message>
-    <message>
-        <source>--outline-text применяется только вместе с --export в файл .svg или .pdf</source>
-        <translation>--outline-text applies only together with --export to a .svg or .pdf file</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::PrintBinding</name>
-    <message>
-        <source>Копии на листе</source>
-        <translation>Copies on a sheet</translation>
-    </message>
-    <message>
-        <source>Копий на листе:</source>
-        <translation>Copies on a sheet:</translation>
-    </message>
-    <message>
-        <source>Зеркально (для печати на обороте плёнки)</source>
-        <translation>Mirrored (for printing on the back of film)</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::PlacedPictures</name>
-    <message>
-        <source>Рисунок «%1» не найден; на его месте нарисован перечёркнутый прямоугольник.</source>
-        <translation>Picture “%1” was not found; a crossed box is drawn in its place.</translation>
-    </message>
-    <message>
-        <source>Рисунок «%1» не читается как изображение (%2); на его месте нарисован перечёркнутый прямоугольник.</source>
-        <translation>Picture “%1” cannot be read as an image (%2); a crossed box is drawn in its place.</translation>
-    </message>
-    <message>
-        <source>Файл «%1» не содержит рисунка SVG; на его месте нарисован перечёркнутый прямоугольник.</source>
-        <translation>File “%1” holds no SVG drawing; a crossed box is drawn in its place.</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::ScalePage</name>
-    <message>
-        <source>КСВ</source>
-        <translation>SWR</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::ScalesText</name>
-    <message>
-        <source>Шкала %1: КСВ не бывает меньше 1 (%2)</source>
-        <translation>Scale %1: an SWR cannot be below 1 (%2)</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::FamilyNotices</name>
-    <message>
-        <source>Шрифт «%1» не найден, вместо него используется «%2».</source>
-        <translation>Typeface “%1” was not found; “%2” is used instead.</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::ScalesWindow</name>
     <message>
         <source>Надписи и рисунки</source>
         <translation>Texts and pictures</translation>
     </message>
 </context>
 <context>
-    <name>quirn::DialogPrompts</name>
+    <name>quirn::ScreenSize</name>
     <message>
-        <source>Рисунок</source>
-        <translation>Picture</translation>
-    </message>
-    <message>
-        <source>Рисунки (*.svg *.png *.jpg *.jpeg *.bmp)</source>
-        <translation>Pictures (*.svg *.png *.jpg *.jpeg *.bmp)</translation>
-    </message>
-    <message>
-        <source>Все файлы (*)</source>
-        <translation>All files (*)</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::FreeTextTable</name>
-    <message>
-        <source>X, мм</source>
-        <translation>X, mm</translation>
-    </message>
-    <message>
-        <source>Y, мм</source>
-        <translation>Y, mm</translation>
-    </message>
-    <message>
-        <source>Угол, °</source>
-        <translation>Angle, °</translation>
-    </message>
-    <message>
-        <source>Текст</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Шрифт</source>
-        <translation>Typeface</translation>
-    </message>
-    <message>
-        <source>Цвет</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Добавить надпись</source>
-        <translation>Add text</translation>
-    </message>
-    <message>
-        <source>Удалить надпись</source>
-        <translation>Remove text</translation>
-    </message>
-    <message>
-        <source>Надпись %1</source>
-        <translation>Text %1</translation>
-    </message>
-    <message>
-        <source>%1: в поле «%2» не число: «%3»</source>
-        <translation>%1: “%2” is not a number: “%3”</translation>
-    </message>
-    <message>
-        <source>%1: текст пуст</source>
-        <translation>%1: the text is empty</translation>
-    </message>
-    <message>
-        <source>%1: шрифт не понят: «%2» (пример: «DejaVu Serif, bold, italic, 120%»)</source>
-        <translation>%1: typeface not understood: “%2” (for example “DejaVu Serif, bold, italic, 120%”)</translation>
-    </message>
-    <message>
-        <source>%1: цвет пишется как #rrggbb: «%2»</source>
-        <translation>%1: a colour is written as #rrggbb: “%2”</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::PictureTable</name>
-    <message>
-        <source>X, мм</source>
-        <translation>X, mm</translation>
-    </message>
-    <message>
-        <source>Y, мм</source>
-        <translation>Y, mm</translation>
-    </message>
-    <message>
-        <source>Ширина, мм</source>
-        <translation>Width, mm</translation>
-    </message>
-    <message>
-        <source>Файл</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Добавить рисунок</source>
-        <translation>Add picture</translation>
-    </message>
-    <message>
-        <source>Удалить рисунок</source>
-        <translation>Remove picture</translation>
-    </message>
-    <message>
-        <source>Выбрать файл рисунка</source>
-        <translation>Choose the picture file</translation>
-    </message>
-    <message>
-        <source>Рисунок %1</source>
-        <translation>Picture %1</translation>
-    </message>
-    <message>
-        <source>%1: в поле «%2» не число: «%3»</source>
-        <translation>%1: “%2” is not a number: “%3”</translation>
-    </message>
-    <message>
-        <source>%1: ширина должна быть больше нуля: «%2»</source>
-        <translation>%1: the width must be above zero: “%2”</translation>
-    </message>
-    <message>
-        <source>%1: не выбран файл</source>
-        <translation>%1: no file chosen</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::PlaceTable</name>
-    <message>
-        <source>Символ системы</source>
-        <translation>System symbol</translation>
-    </message>
-    <message>
-        <source>Символ напряжения</source>
-        <translation>Test voltage symbol</translation>
-    </message>
-    <message>
-        <source>Символы класса</source>
-        <translation>Class symbols</translation>
-    </message>
-    <message>
-        <source>Название</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Единица</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>Надпись изготовителя</source>
-        <translation>Maker’s label</translation>
-    </message>
-    <message>
-        <source>Надпись стандарта</source>
-        <translation>Standard label</translation>
-    </message>
-    <message>
-        <source>X, мм</source>
-        <translation>X, mm</translation>
-    </message>
-    <message>
-        <source>Y, мм</source>
-        <translation>Y, mm</translation>
-    </message>
-    <message>
-        <source>%1: в поле «%2» не число: «%3»</source>
-        <translation>%1: “%2” is not a number: “%3”</translation>
+        <source>Размер экрана не сохранён: не удалось записать файл «%1». Новый масштаб действует до выхода из программы.</source>
+        <translation>Screen size not kept: file “%1” could not be written. The new scale holds until the program ends.</translation>
     </message>
 </context>
 <context>
@@ -1813,37 +1900,91 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
-    <name>quirn::PlateItemsPage</name>
+    <name>quirn::TemplateClicks</name>
     <message>
-        <source>Надписи</source>
-        <translation>Texts</translation>
+        <source>Сначала загрузите шаблон: щёлкать нужно по нему.</source>
+        <translation>Load a template first: the clicks go on it.</translation>
     </message>
     <message>
-        <source>Рисунки</source>
-        <translation>Pictures</translation>
+        <source>Калибровка шкалы %1 закончена, точек: %2.</source>
+        <translation>Calibration of scale %1 finished, points: %2.</translation>
     </message>
     <message>
-        <source>Добавить символ</source>
-        <translation>Add symbol</translation>
+        <source>Для калибровки нужны хотя бы две отметки (концы шкалы); закон шкалы %1 не изменён.</source>
+        <translation>A calibration needs at least two ticks (the ends of the scale); the law of scale %1 is unchanged.</translation>
     </message>
     <message>
-        <source>Расположение элементов</source>
-        <translation>Places of the elements</translation>
+        <source>Щёлкните на шаблоне первую из двух точек, которые должны лежать на одной горизонтали (Esc — отмена).</source>
+        <translation>Click on the template the first of two points that should lie level (Esc cancels).</translation>
     </message>
     <message>
-        <source>Символа «%1» нет среди файлов программы: %2</source>
-        <translation>The symbol “%1” is missing from the program’s files: %2</translation>
+        <source>Щёлкните вторую точку той же горизонтали (Esc — отмена).</source>
+        <translation>Click the second point of the same level line (Esc cancels).</translation>
     </message>
     <message>
-        <source>изменение надписей и рисунков</source>
-        <translation>change of texts and pictures</translation>
+        <source>Калибровка шкалы %1: щёлкните на шаблоне ось старой стрелки (Esc — отмена).</source>
+        <translation>Calibration of scale %1: click the old pointer&apos;s pivot on the template (Esc cancels).</translation>
+    </message>
+    <message>
+        <source>Калибровка шкалы %1: щёлкните отметку %2 и введите её значение; нужны хотя бы концы шкалы (Esc — закончить).</source>
+        <translation>Calibration of scale %1: click tick %2 and type its value; at least the ends of the scale are needed (Esc finishes).</translation>
     </message>
 </context>
 <context>
-    <name>EditHistory</name>
+    <name>quirn::TemplateControls</name>
     <message>
-        <source>перемещение рисунка</source>
-        <translation>moving a picture</translation>
+        <source>Удалить шаблон</source>
+        <translation>Remove template</translation>
+    </message>
+    <message>
+        <source>Загрузить шаблон</source>
+        <translation>Load template</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::TemplateEdits</name>
+    <message>
+        <source>загрузка шаблона</source>
+        <translation>loading the template</translation>
+    </message>
+    <message>
+        <source>удаление шаблона</source>
+        <translation>removing the template</translation>
+    </message>
+    <message>
+        <source>осветление шаблона</source>
+        <translation>template dimming</translation>
+    </message>
+    <message>
+        <source>поворот шаблона</source>
+        <translation>template turn</translation>
+    </message>
+    <message>
+        <source>точка калибровки</source>
+        <translation>calibration point</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::TemplateUnderlay</name>
+    <message>
+        <source>Шаблон не загружен: файл «%1» не читается как изображение (%2).</source>
+        <translation>Template not loaded: file “%1” cannot be read as a picture (%2).</translation>
+    </message>
+    <message>
+        <source>Шаблон не загружен: изображение «%1» размером %2 x %3 точек больше предела (%4 точек по стороне, %5 млн точек всего).</source>
+        <translation>Template not loaded: picture “%1” of %2 x %3 pixels exceeds the limit (%4 pixels a side, %5 million pixels in all).</translation>
+    </message>
+    <message>
+        <source>Файлы изображений *.bmp (*.bmp)</source>
+        <translation>Bitmap pictures *.bmp (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Все изображения (%1)</source>
+        <translation>All pictures (%1)</translation>
+    </message>
+    <message>
+        <source>Шаблон «%1» не найден; он не показан, но его место, ширина, поворот и осветление остаются в документе.</source>
+        <translation>Template “%1” was not found; it is not shown, but its place, width, turn and dimming stay in the document.</translation>
     </message>
 </context>
 <context>
@@ -1894,236 +2035,38 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
-    <name>quirn::ColourChoice</name>
+    <name>quirn::ZoneTable</name>
     <message>
-        <source>Выбрать цвет</source>
-        <translation>Choose a colour</translation>
+        <source>Шкала</source>
+        <translation>Scale</translation>
     </message>
     <message>
-        <source>Без цвета</source>
-        <translation>No colour</translation>
+        <source>От</source>
+        <translation>From</translation>
     </message>
     <message>
-        <source>Убрать цвет: %1</source>
-        <translation>Take the colour back: %1</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::ScalePage</name>
-    <message>
-        <source>Пустое поле и серая отметка: как у шкалы 1. Шрифт у шкал 2–4 общий, он выбирается ниже, в группе «Шрифты и цвета надписей».</source>
-        <translation>An empty field or a grey check mark: as scale 1. Scales 2–4 share one typeface, chosen below in the group “Typefaces and colours of the labels”.</translation>
+        <source>До</source>
+        <translation>To</translation>
     </message>
     <message>
-        <source>Уплощение дуги</source>
-        <translation>Arc flattening</translation>
+        <source>Цвет</source>
+        <translation>Colour</translation>
     </message>
     <message>
-        <source>0: дуга круглая</source>
-        <translation>0: a round arc</translation>
+        <source>Добавить зону</source>
+        <translation>Add zone</translation>
     </message>
     <message>
-        <source>Шрифт чисел</source>
-        <translation>Numerals’ typeface</translation>
+        <source>Удалить зону</source>
+        <translation>Remove zone</translation>
     </message>
     <message>
-        <source>чёрный</source>
-        <translation>black</translation>
+        <source>Зона %1: номер шкалы должен быть от 1 до %2: «%3»</source>
+        <translation>Zone %1: the scale number must be from 1 to %2: “%3”</translation>
     </message>
     <message>
-        <source>Цвет делений, чисел, дуги и единицы шкалы</source>
-        <translation>Colour of the scale’s ticks, numerals, arc and unit</translation>
-    </message>
-    <message>
-        <source>Цвет шкалы</source>
-        <translation>Scale colour</translation>
-    </message>
-    <message>
-        <source>в поле «%1» число меньше нуля: «%2»</source>
-        <translation>the field “%1” holds a number below zero: “%2”</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::LabelLooks</name>
-    <message>
-        <source>Числа и единицы шкал 2–4</source>
-        <translation>Numerals and units of scales 2–4</translation>
-    </message>
-    <message>
-        <source>Название</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>чёрный</source>
-        <translation>black</translation>
-    </message>
-    <message>
-        <source>Единица</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>как у шкалы 1</source>
-        <translation>as scale 1</translation>
-    </message>
-    <message>
-        <source>Надпись изготовителя</source>
-        <translation>Maker’s label</translation>
-    </message>
-    <message>
-        <source>Надпись стандарта</source>
-        <translation>Standard’s label</translation>
-    </message>
-    <message>
-        <source>Шрифты и цвета надписей</source>
-        <translation>Typefaces and colours of the labels</translation>
-    </message>
-    <message>
-        <source>Без отметки «свой» шрифт как обычно.</source>
-        <translation>Without the “own” check mark the typeface is the usual one.</translation>
-    </message>
-    <message>
-        <source>цвет</source>
-        <translation>colour</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::ParameterBar</name>
-    <message>
-        <source>Загрузить шаблон</source>
-        <translation>Load template</translation>
-    </message>
-    <message>
-        <source>Выровнять</source>
-        <translation>Level</translation>
-    </message>
-    <message>
-        <source>Повернуть шаблон: щёлкните на нём две точки, которые должны лежать на одной горизонтали</source>
-        <translation>Turn the template: click two points on it that should lie level</translation>
-    </message>
-    <message>
-        <source>Калибровка</source>
-        <translation>Calibrate</translation>
-    </message>
-    <message>
-        <source>Снять закон шкалы, открытой в окне «Шкалы», со старой шкалы на шаблоне: ось стрелки, затем отметки с их значениями</source>
-        <translation>Take the law of the scale open in the “Scales” window from the old plate on the template: the pointer pivot, then the ticks with their values</translation>
-    </message>
-    <message>
-        <source>Закрепить</source>
-        <translation>Lock</translation>
-    </message>
-    <message>
-        <source>Закреплённый шаблон не двигается мышью: щелчки достаются надписям над ним</source>
-        <translation>A locked template does not move with the mouse: clicks reach the labels above it</translation>
-    </message>
-    <message>
-        <source>Осветлить</source>
-        <translation>Dim</translation>
-    </message>
-    <message>
-        <source>Насколько осветлить шаблон, чтобы чертёж над ним был лучше виден</source>
-        <translation>How much to lighten the template so that the drawing over it stands out</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::TemplateControls</name>
-    <message>
-        <source>Загрузить шаблон</source>
-        <translation>Load template</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::TemplateUnderlay</name>
-    <message>
-        <source>Шаблон «%1» не найден; он не показан, но его место, ширина, поворот и осветление остаются в документе.</source>
-        <translation>Template “%1” was not found; it is not shown, but its place, width, turn and dimming stay in the document.</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::DialogPrompts</name>
-    <message>
-        <source>Калибровка по шаблону</source>
-        <translation>Calibration from template</translation>
-    </message>
-    <message>
-        <source>Значение отметки %1 шкалы %2:</source>
-        <translation>Value of tick %1 of scale %2:</translation>
-    </message>
-    <message>
-        <source>«%1» — не число.</source>
-        <translation>“%1” is not a number.</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::ScaleSession</name>
-    <message>
-        <source>осветление шаблона</source>
-        <translation>template dimming</translation>
-    </message>
-    <message>
-        <source>поворот шаблона</source>
-        <translation>template turn</translation>
-    </message>
-    <message>
-        <source>точка калибровки</source>
-        <translation>calibration point</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::TemplateClicks</name>
-    <message>
-        <source>Сначала загрузите шаблон: щёлкать нужно по нему.</source>
-        <translation>Load a template first: the clicks go on it.</translation>
-    </message>
-    <message>
-        <source>Калибровка шкалы %1 закончена, точек: %2.</source>
-        <translation>Calibration of scale %1 finished, points: %2.</translation>
-    </message>
-    <message>
-        <source>Для калибровки нужны хотя бы две отметки (концы шкалы); закон шкалы %1 не изменён.</source>
-        <translation>A calibration needs at least two ticks (the ends of the scale); the law of scale %1 is unchanged.</translation>
-    </message>
-    <message>
-        <source>Щёлкните на шаблоне первую из двух точек, которые должны лежать на одной горизонтали (Esc — отмена).</source>
-        <translation>Click on the template the first of two points that should lie level (Esc cancels).</translation>
-    </message>
-    <message>
-        <source>Щёлкните вторую точку той же горизонтали (Esc — отмена).</source>
-        <translation>Click the second point of the same level line (Esc cancels).</translation>
-    </message>
-    <message>
-        <source>Калибровка шкалы %1: щёлкните на шаблоне ось старой стрелки (Esc — отмена).</source>
-        <translation>Calibration of scale %1: click the old pointer's pivot on the template (Esc cancels).</translation>
-    </message>
-    <message>
-        <source>Калибровка шкалы %1: щёлкните отметку %2 и введите её значение; нужны хотя бы концы шкалы (Esc — закончить).</source>
-        <translation>Calibration of scale %1: click tick %2 and type its value; at least the ends of the scale are needed (Esc finishes).</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::PlacedPictures</name>
-    <message>
-        <source>Имя файла «%1» содержит знаки, которых нет в кодировке файла шкалы (Windows-1251); переименуйте файл или выберите другой.</source>
-        <translation>The file name “%1” holds characters the scale file’s encoding (Windows-1251) cannot hold; rename the file or choose another.</translation>
-    </message>
-</context>
-<context>
-    <name>quirn::Commands</name>
-    <message>
-        <source>Выровнять шаблон</source>
-        <translation>Level the template</translation>
-    </message>
-    <message>
-        <source>Повернуть шаблон: щёлкнуть на нём две точки одной горизонтали</source>
-        <translation>Turn the template: click two points on it that lie level</translation>
-    </message>
-    <message>
-        <source>Калибровка по шаблону</source>
-        <translation>Calibrate from the template</translation>
-    </message>
-    <message>
-        <source>Снять закон текущей шкалы со старой шкалы на шаблоне: ось стрелки, затем отметки с их значениями</source>
-        <translation>Take the current scale's law from the old plate on the template: the pointer pivot, then ticks with their values</translation>
+        <source>Зона %1: в поле «%2» не число: «%3»</source>
+        <translation>Zone %1: field “%2” is not a number: “%3”</translation>
     </message>
 </context>
 </TS>

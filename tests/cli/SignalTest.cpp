@@ -21,9 +21,9 @@
 #include "model/Document.h"
 #include "model/ParameterText.h"
 #include "support/TestFiles.h"
+#include "view/canvas/ScaleView.h"
 #include "view/panel/PanelFields.h"
 #include "view/panel/ParameterBar.h"
-#include "view/canvas/ScaleView.h"
 
 namespace quirn {
 namespace {

@@ -17,16 +17,16 @@
 #include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/UserFiles.h"
+#include "editing/ScaleSession.h"
 #include "model/Document.h"
 #include "model/ParameterText.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/TestFiles.h"
-#include "view/template/CalibrationDialog.h"
+#include "view/canvas/ScaleView.h"
 #include "view/dialogs/OutcomeText.h"
 #include "view/panel/PanelFields.h"
 #include "view/panel/ParameterBar.h"
-#include "editing/ScaleSession.h"
-#include "view/canvas/ScaleView.h"
+#include "view/template/CalibrationDialog.h"
 
 namespace quirn {
 namespace {

@@ -17,6 +17,10 @@ class ScriptedPrompts : public UserPrompts {
     QStringList warnings;
     QStringList notices;
     std::function<SaveAnswer()> applyAnswer;
+    // The answer about fields the document changed while they were typed; the fields asked about
+    // are kept.
+    std::function<ConflictAnswer()> conflictAnswer;
+    QStringList conflicts;
     std::function<QString()> templateFile;
     std::function<QString(const QString& folder)> pictureFile;
     std::function<std::optional<QColor>(const QColor&)> colour;
@@ -29,6 +33,10 @@ class ScriptedPrompts : public UserPrompts {
 
     SaveAnswer AskApplyEdits() override {
         return applyAnswer ? applyAnswer() : dialogs_.AskApplyEdits();
+    }
+    ConflictAnswer AskKeepTypedFields(const QStringList& fields) override {
+        conflicts = fields;
+        return conflictAnswer ? conflictAnswer() : dialogs_.AskKeepTypedFields(fields);
     }
     QString ChooseTemplateFile() override {
         return templateFile ? templateFile() : dialogs_.ChooseTemplateFile();

@@ -15,14 +15,14 @@
 #include <memory>
 
 #include "app/ExportCommand.h"
+#include "editing/ScaleSession.h"
 #include "model/Document.h"
 #include "support/ScriptedPrompts.h"
+#include "view/canvas/ScaleView.h"
+#include "view/dialogs/PrintBinding.h"
 #include "view/panel/PanelFields.h"
 #include "view/panel/PanelReadouts.h"
 #include "view/panel/ParameterBar.h"
-#include "view/dialogs/PrintBinding.h"
-#include "editing/ScaleSession.h"
-#include "view/canvas/ScaleView.h"
 #include "view/template/TemplateControls.h"
 
 namespace quirn::test {

@@ -32,8 +32,8 @@
 #include "model/ParameterText.h"
 #include "support/ScriptedDocumentPrompts.h"
 #include "support/TestFiles.h"
-#include "view/template/CalibrationDialog.h"
 #include "view/panel/ParameterBar.h"
+#include "view/template/CalibrationDialog.h"
 
 namespace quirn {
 namespace {

@@ -12,8 +12,8 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "support/ViewHost.h"
-#include "view/panel/PanelText.h"
 #include "view/canvas/ViewMapping.h"
+#include "view/panel/PanelText.h"
 
 namespace quirn {
 namespace {
@@ -34,7 +34,7 @@ class FreeItemDragTest : public test::HostedViewTest {
         if (withMaker) p.ext.texts[2] = {{-2600, 3000}, 90.0, "MADE IN USSR", {}, {}, {}};
         p.ext.pictures[1] = {{1500, 1200}, 1200, "logo.png"};
         ASSERT_EQ(WriteFileAtomically(path_, WriteParameterText(p)), Fault::None);
-        ASSERT_TRUE(host_.session->OpenDocumentFile(path_));
+        ASSERT_TRUE(host_.session->files().OpenFile(path_));
     }
     QImage Look() {
         host_.view->viewport()->repaint();
@@ -57,7 +57,7 @@ class FreeItemDragTest : public test::HostedViewTest {
     }
     // The key's line as the document is saved now.
     std::string SavedLine(const std::string& key) {
-        EXPECT_TRUE(host_.session->SaveDocument());
+        EXPECT_TRUE(host_.session->files().Save());
         QFile file(QString::fromStdString(path_));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         const std::string text = file.readAll().toStdString();
@@ -115,7 +115,7 @@ TEST_F(FreeItemDragTest, ADraggedItemIsSavedWhereItWasLeftAndUndoPutsItBack) {
         history.redo();
         EXPECT_EQ(SavedLine(d.key), moved);
         // Opened anew and drawn whole, it is what the drag left on the screen, with no trace.
-        ASSERT_TRUE(host_.session->OpenDocumentFile(path_));
+        ASSERT_TRUE(host_.session->files().OpenFile(path_));
         EXPECT_EQ(Look(), held) << d.key;
     }
 }

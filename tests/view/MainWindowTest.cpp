@@ -20,17 +20,18 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/Profile.h"
+#include "editing/PlateEdits.h"
+#include "editing/ScaleSession.h"
 #include "model/Document.h"
 #include "model/ParameterText.h"
 #include "support/ScriptedDocumentPrompts.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
-#include "view/panel/PanelFields.h"
-#include "view/panel/ParameterBar.h"
-#include "view/dialogs/PrintBinding.h"
-#include "editing/ScaleSession.h"
 #include "view/canvas/ScaleView.h"
 #include "view/canvas/ViewMapping.h"
+#include "view/dialogs/PrintBinding.h"
+#include "view/panel/PanelFields.h"
+#include "view/panel/ParameterBar.h"
 
 namespace quirn {
 namespace {
@@ -290,7 +291,7 @@ TEST_F(MainWindowTest, ZoomKeysStepAndFitALargePlateInTheWindow) {
     ScaleParameters big = kDefaultParameters;
     big.plateWidth = 30000;
     big.plateHeight = 26000;
-    frame.session().Apply(big);
+    ApplyFields(frame.session().record(), big);
     frame.resize(1200, 1000);
     QApplication::processEvents();
     ScaleView& view = frame.view();
@@ -421,7 +422,7 @@ TEST_F(MainWindowTest, MissingTypefaceIsToldOnceNamingBothFamilies) {
                                        FontSlant::Italic, 120};
     frame.session().Show(p);
     p.name = "B2";
-    frame.session().Apply(p);
+    ApplyFields(frame.session().record(), p);
     frame.session().Show(p);
     ASSERT_EQ(scripted.notices.size(), 1);
     const QString used = QFontInfo(QFont(QStringLiteral("No Such Face Anywhere"))).family();

@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "model/Document.h"
+#include "editing/PlateEdits.h"
 #include "editing/ScaleSession.h"
+#include "model/Document.h"
+#include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
 namespace {
@@ -18,19 +19,21 @@ TEST(PictureNotice, AMissingPictureIsToldOnceNamingItsFile) {
     QDir::setCurrent(dir.path());
     Document doc;
     ScaleSession session(doc);
-    QSignalSpy told(&session, &ScaleSession::pictureNotice);
+    QStringList told;
+    QObject::connect(&session.plateFiles(), &PlateFiles::notice,
+                     [&told](const Outcome& fault) { told << OutcomeText(fault); });
 
     ScaleParameters record = kDefaultParameters;
     record.ext.pictures = {{1, PlacedPicture{{0, 1500}, 1000, "maker.png"}},
                            {4, PlacedPicture{{900, 1500}, 500, "maker.png"}}};
     session.Show(record);
     ASSERT_EQ(told.count(), 1);
-    EXPECT_TRUE(told.at(0).at(0).toString().contains(QStringLiteral("maker.png")));
+    EXPECT_TRUE(told.at(0).contains(QStringLiteral("maker.png")));
 
     // Other changes, and undoing them, keep the lines and say nothing more.
     ScaleParameters changed = session.scene().params;
     changed.range = 50.0;
-    session.Apply(changed);
+    ApplyFields(session.record(), changed);
     session.history().undo();
     EXPECT_EQ(told.count(), 1);
     EXPECT_EQ(session.scene().params.ext.pictures, record.ext.pictures);

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "editing/PlateEdits.h"
+#include "editing/ScaleSession.h"
 #include "model/Document.h"
 #include "model/ParameterText.h"
 #include "peripherals/PictureExport.h"
@@ -23,7 +25,6 @@
 #include "view/scales/PictureTable.h"
 #include "view/scales/PlaceTable.h"
 #include "view/scales/PlateItemsPage.h"
-#include "editing/ScaleSession.h"
 #include "view/scales/ScalesWindow.h"
 
 namespace quirn {
@@ -42,7 +43,7 @@ class PlateItemsPageTest : public ::testing::Test {
         session_ = host.session;
         prompts_ = host.prompts;
         const auto file = test::Put(dir_ / "plate.qrn", WriteParameterText(kDefaultParameters));
-        ASSERT_TRUE(session_->OpenDocumentFile(file.string()));
+        ASSERT_TRUE(session_->files().OpenFile(file.string()));
         scales_ = std::make_unique<ScalesWindow>(*session_, *prompts_);
         scales_->show();
         page_ = scales_->itemsPage();
@@ -64,7 +65,7 @@ class PlateItemsPageTest : public ::testing::Test {
     QTableWidget* Places() const { return page_->places()->table(); }
     void Apply() { scales_->applyButton()->click(); }
     std::string Saved() {
-        EXPECT_TRUE(session_->SaveDocument());
+        EXPECT_TRUE(session_->files().Save());
         return test::Slurp(doc_.filePath());
     }
 
@@ -140,7 +141,7 @@ TEST_F(PlateItemsPageTest, ATypedPlaceIsWhatADragMakes) {
         drag.moved = {e};
         drag.anchors = shown;
         drag.anchors[i] = to;
-        session_->MoveElements(drag);
+        MoveElements(session_->record(), drag);
         const ScaleParameters dragged = session_->scene().params;
         const QString x = QString::number(to.x / 100.0, 'f', 2);
         const QString y = QString::number(to.y / 100.0, 'f', 2);
@@ -245,8 +246,8 @@ TEST_F(PlateItemsPageTest, TypingSurvivesChangesElsewhere) {
     drag.moved = {MovableElement::DataSymbol};
     drag.anchors = shown;
     drag.anchors[0].y += 500;
-    session_->MoveElements(drag);
-    session_->setZoomPercent(200);
+    MoveElements(session_->record(), drag);
+    session_->view().setZoomPercent(200);
     ASSERT_EQ(Texts()->rowCount(), 1);
     EXPECT_EQ(Texts()->item(0, FreeTextTable::TextColumn)->text(), U("Заводской номер"));
     Apply();

@@ -136,7 +136,7 @@ class RulerGridTest : public ::testing::Test {
 TEST_F(RulerGridTest, TheGridLiesOverTheDrawingAtTheZoomsPitchAndMeetsTheRulersNumbers) {
     for (const int zoom : {1, 6}) {
         SCOPED_TRACE(zoom);
-        view().session().setZoomPercent(100 * zoom);
+        view().session().view().setZoomPercent(100 * zoom);
         view().setGridShown(false);
         const QImage off = Shown();
         view().setGridShown(true);
@@ -191,7 +191,7 @@ TEST_F(RulerGridTest, BothRulersMarkTheCursorUntilItLeaves) {
 }
 
 TEST_F(RulerGridTest, ExportsAreTheSameWithTheGridShownOrNot) {
-    view().session().setZoomPercent(600);
+    view().session().view().setZoomPercent(600);
     std::string pictures[2];
     for (const bool shown : {false, true}) {
         view().setGridShown(shown);

@@ -18,18 +18,19 @@
 #include <functional>
 #include <memory>
 
+#include "editing/PlateEdits.h"
+#include "editing/ScaleSession.h"
 #include "model/Document.h"
 #include "model/LawTable.h"
 #include "model/ParameterText.h"
 #include "model/TextCodec.h"
 #include "render/ScaleDrawing.h"
 #include "support/ViewHost.h"
+#include "view/canvas/ScaleView.h"
+#include "view/panel/ParameterBar.h"
 #include "view/scales/ColourChoice.h"
 #include "view/scales/LabelLooks.h"
-#include "view/panel/ParameterBar.h"
 #include "view/scales/ScalePage.h"
-#include "editing/ScaleSession.h"
-#include "view/canvas/ScaleView.h"
 #include "view/scales/ScalesWindow.h"
 #include "view/scales/TypefaceEdit.h"
 #include "view/scales/ZoneTable.h"
@@ -224,8 +225,7 @@ TEST_F(ScalesWindowTest, RemovingAScaleTakesItsZonesAndRenumbersTheLaterOnes) {
     for (int k = 0; k < 3; ++k)
         four.ext.further.emplace_back().set(&ScaleSetup::tickRadius, 3000 - 500 * k);
     four.ext.zones = {{2, 0, 5, 0xFF0000}, {3, 5, 10, 0x00FF00}, {4, 10, 15, 0x0000FF}};
-    session_->Apply(four);
-    scales_->Fill();
+    ApplyFields(session_->record(), four);
     ASSERT_EQ(scales_->scaleCount(), 4);
 
     scales_->pages()->setCurrentIndex(1);
@@ -456,6 +456,69 @@ TEST_F(ScalesWindowTest, ABadSizeOrFlatteningIsRefusedByItsItem) {
         EXPECT_EQ(Said(), c.said);
         EXPECT_EQ(session_->scene().params, before) << c.said;
         EXPECT_EQ(field->text(), U(c.typed));
+    }
+}
+
+}  // namespace
+}  // namespace quirn
+
+namespace quirn {
+namespace {
+
+// The window is a view of the record. A step undone while it is open, whether or not something
+// else is typed there meanwhile, stays undone through the window's next Apply.
+TEST_F(ScalesWindowTest, UndoWhileTheWindowIsOpenRegressionAnUnrelatedApplyKeepsItUndone) {
+    const auto origin = [this] { return session_->scene().params.ext.origin; };
+    for (const bool typedBeforeUndo : {false, true}) {
+        SCOPED_TRACE(typedBeforeUndo);
+        session_->Show(kDefaultParameters);
+        scales_->originEdit()->setText(QStringLiteral("A"));
+        Apply();
+        ASSERT_EQ(origin(), "A");
+        if (typedBeforeUndo) scales_->standardEdit()->setText(QStringLiteral("B"));
+        session_->history().undo();
+        EXPECT_EQ(origin(), kDefaultOriginText);
+        EXPECT_EQ(scales_->originEdit()->text() == U("СДЕЛАНО В СССР"), !typedBeforeUndo)
+            << "refilled unless something is typed";
+        scales_->standardEdit()->setText(QStringLiteral("B"));
+        Apply();
+        EXPECT_EQ(origin(), kDefaultOriginText);
+        EXPECT_EQ(session_->scene().params.ext.standard, "B");
+        EXPECT_EQ(scales_->originEdit()->text(), U("СДЕЛАНО В СССР"));
+        EXPECT_TRUE(prompts_->conflicts.isEmpty());
+    }
+}
+
+// A field typed here that the document changed meanwhile is asked about by its key: the typed
+// value, the document's, or no Apply; what else was typed goes with the first two answers.
+TEST_F(ScalesWindowTest, AFieldTheDocumentChangedWhileTypedIsAskedAbout) {
+    const struct {
+        ConflictAnswer answer;
+        const char* origin;    // as applied
+        const char* standard;  // as applied
+        const char* shown;     // in the origin field afterwards
+    } cases[] = {
+        {ConflictAnswer::KeepTyped, "Typed", "S", "Typed"},
+        {ConflictAnswer::TakeDocument, "Document", "S", "Document"},
+        {ConflictAnswer::Cancel, "Document", "\xC3\xCE\xD1\xD2  8711-60", "Typed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.answer));
+        session_->Show(kDefaultParameters);
+        scales_->originEdit()->setText(QStringLiteral("Typed"));
+        scales_->standardEdit()->setText(QStringLiteral("S"));
+        ScaleParameters elsewhere = session_->scene().params;
+        elsewhere.ext.origin = "Document";
+        ApplyFields(session_->record(), elsewhere);
+        EXPECT_TRUE(scales_->HasUnappliedEdits()) << "what is typed stays";
+
+        prompts_->conflictAnswer = [&c] { return c.answer; };
+        prompts_->conflicts.clear();
+        Apply();
+        EXPECT_EQ(prompts_->conflicts, QStringList{QStringLiteral("origin")});
+        EXPECT_EQ(session_->scene().params.ext.origin, c.origin);
+        EXPECT_EQ(session_->scene().params.ext.standard, c.standard);
+        EXPECT_EQ(scales_->originEdit()->text(), QString::fromLatin1(c.shown));
     }
 }
 

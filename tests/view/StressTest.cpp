@@ -19,9 +19,9 @@
 #include "model/Document.h"
 #include "support/Resident.h"
 #include "support/ViewHost.h"
-#include "view/panel/ParameterBar.h"
 #include "view/canvas/ScaleView.h"
 #include "view/canvas/ViewMapping.h"
+#include "view/panel/ParameterBar.h"
 
 namespace quirn {
 namespace {

@@ -5,19 +5,26 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cmath>
 #include <numbers>
 
 #include "model/ParameterText.h"
 #include "support/ViewHost.h"
-#include "view/template/TemplateClicks.h"
 #include "view/canvas/ViewMapping.h"
+#include "view/dialogs/OutcomeText.h"
+#include "view/scales/ScalePage.h"
+#include "view/scales/ScalesWindow.h"
+#include "view/template/TemplateClicks.h"
 
 namespace quirn {
 namespace {
@@ -81,9 +88,12 @@ TEST_F(TemplateRestorationTest, TheTemplateLineIsRestoredAndSavedAsItWas) {
             file.write(text.data(), qint64(text.size()));
         }
         const QByteArray written = FileBytes(path);
-        QSignalSpy told(host_.session, &ScaleSession::pictureNotice);
+        QStringList told;
+        const QObject listening;  // the connection ends with the case
+        QObject::connect(&host_.session->plateFiles(), &PlateFiles::notice, &listening,
+                         [&told](const Outcome& fault) { told << OutcomeText(fault); });
 
-        ASSERT_TRUE(host_.session->OpenDocumentFile(path));
+        ASSERT_TRUE(host_.session->files().OpenFile(path));
         EXPECT_EQ(host_.session->scene().templatePicture.image.isNull(), !c.present);
         EXPECT_EQ(host_.bar->text(C::TemplateWidth), QString::fromLatin1(c.widthField));
         EXPECT_EQ(host_.bar->slider(C::TemplateDim)->value(), c.record.dim);
@@ -92,10 +102,10 @@ TEST_F(TemplateRestorationTest, TheTemplateLineIsRestoredAndSavedAsItWas) {
             EXPECT_EQ(told.count(), 0);
         } else {
             ASSERT_EQ(told.count(), 1);
-            EXPECT_TRUE(told.at(0).at(0).toString().contains(QStringLiteral("gone.png")));
+            EXPECT_TRUE(told.at(0).contains(QStringLiteral("gone.png")));
         }
         EXPECT_FALSE(doc_.isModified());
-        ASSERT_TRUE(host_.session->SaveDocument());
+        ASSERT_TRUE(host_.session->files().Save());
         EXPECT_EQ(FileBytes(path), written);
     }
 }
@@ -121,7 +131,7 @@ TEST_F(TemplateRestorationTest, AScanIsTrueSizeAndIsLevelledAndDimmed) {
         const std::string text = WriteParameterText(kDefaultParameters, FileTextForm::Windows1251);
         file.write(text.data(), qint64(text.size()));
     }
-    ASSERT_TRUE(host_.session->OpenDocumentFile(plate));
+    ASSERT_TRUE(host_.session->files().OpenFile(plate));
     for (const auto& s : scans) {
         SCOPED_TRACE(s.file);
         // The scan before is taken back: one template at a time.
@@ -151,7 +161,7 @@ TEST_F(TemplateRestorationTest, AScanIsTrueSizeAndIsLevelledAndDimmed) {
 // A locked template stays where it is under a drag; a free one follows it.
 TEST_F(TemplateRestorationTest, ALockedTemplateIsNotDragged) {
     WriteScan(QStringLiteral("scan.png"), 400, 0);
-    ASSERT_TRUE(host_.session->LoadTemplate(dir_.filePath(QStringLiteral("scan.png"))).ok());
+    ASSERT_TRUE(host_.session->templates().Load(dir_.filePath(QStringLiteral("scan.png"))).ok());
     for (const bool locked : {true, false}) {
         SCOPED_TRACE(locked);
         host_.bar->checkBox(C::TemplateLock)->setChecked(locked);
@@ -181,7 +191,7 @@ TEST_F(TemplateRestorationTest, ALockedTemplateIsNotDragged) {
 // point is a step, and fewer than two leave the law as it was and say so.
 TEST_F(TemplateRestorationTest, CalibrationClicksBecomeTheTableLaw) {
     WriteScan(QStringLiteral("scan.png"), 400, 0);
-    ASSERT_TRUE(host_.session->LoadTemplate(dir_.filePath(QStringLiteral("scan.png"))).ok());
+    ASSERT_TRUE(host_.session->templates().Load(dir_.filePath(QStringLiteral("scan.png"))).ok());
     const Point pivot{250, -600};
     // A point 400 mm from the pivot at theta degrees, where the scan shows it before it moves.
     const auto onScan = [pivot](double theta) {
@@ -229,8 +239,43 @@ TEST_F(TemplateRestorationTest, CalibrationClicksBecomeTheTableLaw) {
             EXPECT_EQ(host_.session->scene().params.points.size(), c.ticks.size() - 1);
         }
         host_.session->Show(kDefaultParameters);
-        ASSERT_TRUE(host_.session->LoadTemplate(dir_.filePath(QStringLiteral("scan.png"))).ok());
+        ASSERT_TRUE(
+            host_.session->templates().Load(dir_.filePath(QStringLiteral("scan.png"))).ok());
     }
+}
+
+}  // namespace
+}  // namespace quirn
+
+namespace quirn {
+namespace {
+
+// A calibration shows in the scales window at once, and an Apply there of something else keeps
+// the table law it made.
+TEST_F(TemplateRestorationTest, CalibrationThenScalesWindowRegressionApplyKeepsTheTableLaw) {
+    ScalesWindow scales(*host_.session, *host_.prompts);
+    scales.show();
+    WriteScan(QStringLiteral("scan.png"), 400, 0);
+    ASSERT_TRUE(host_.session->templates().Load(dir_.filePath(QStringLiteral("scan.png"))).ok());
+    Clicks().StartCalibration(1);
+    Clicks().Click({0, 0});
+    for (const auto& [theta, value] : {std::pair{132.5, 0.0}, {90.0, 5.0}, {47.5, 15.0}}) {
+        host_.prompts->tickValues.append(value);
+        const double a = theta * std::numbers::pi / 180.0;
+        Clicks().Click(
+            {int(std::lround(40000 * std::cos(a))), int(std::lround(40000 * std::sin(a)))});
+    }
+    QTest::keyClick(host_.view, Qt::Key_Escape);
+    ASSERT_EQ(SavedLine("points"), "0:0 5:0.5 15:1");
+    EXPECT_EQ(scales.page(1)->lawBox()->currentText(), QStringLiteral("таблица"));
+    EXPECT_FALSE(scales.HasUnappliedEdits());
+
+    scales.standardEdit()->setText(QStringLiteral("GOST 1"));
+    scales.applyButton()->click();
+    EXPECT_EQ(SavedLine("standard"), "GOST 1");
+    EXPECT_EQ(SavedLine("law"), "table");
+    EXPECT_EQ(SavedLine("points"), "0:0 5:0.5 15:1");
+    EXPECT_TRUE(host_.prompts->warnings.isEmpty());
 }
 
 }  // namespace

@@ -13,6 +13,9 @@
 #include <cstdint>
 
 #include "model/Document.h"
+#include "model/FileAccess.h"
+#include "model/ParameterText.h"
+#include "support/ScriptedDocumentPrompts.h"
 #include "support/ViewHost.h"
 #include "view/canvas/ViewMapping.h"
 
@@ -145,7 +148,7 @@ TEST_F(UndoTest, ADragReachesTheSessionOnlyAtTheRelease) {
 
 TEST_F(UndoTest, TypingATemplateFieldIsOneStep) {
     QUndoStack& history = host_.session->history();
-    ASSERT_TRUE(host_.session->LoadTemplate(TemplateFile()).ok());
+    ASSERT_TRUE(host_.session->templates().Load(TemplateFile()).ok());
     EXPECT_TRUE(doc_.isModified()) << "the template is the document's";
     const Seen before = Look();
     QLineEdit* x = host_.bar->edit(C::TemplateX);
@@ -194,6 +197,55 @@ TEST_F(UndoTest, UnappliedFieldsAreMarkedAndSettledBeforeACommand) {
     host_.bar->button(C::ExportPicture)->click();
     EXPECT_EQ(asked, 4);
     EXPECT_TRUE(QDir(dir_.path()).entryList({QStringLiteral("*.bmp")}).isEmpty());
+}
+
+}  // namespace
+}  // namespace quirn
+
+namespace quirn {
+namespace {
+
+// Saved into another folder, the plate names its picture and template from there, and so does
+// every step undo and redo bring back: the files are still found and drawn.
+TEST_F(UndoTest, SaveAsIntoAnotherFolderRegressionUndoKeepsNamesThatResolve) {
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("plates")));
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("copies")));
+    QImage logo(40, 20, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(dir_.filePath(QStringLiteral("plates/logo.png"))));
+    ASSERT_TRUE(logo.save(dir_.filePath(QStringLiteral("plates/scan.png"))));
+    ScaleParameters p = kDefaultParameters;
+    p.ext.pictures[1] = PlacedPicture{{0, 2000}, 800, "logo.png"};
+    p.ext.templateRecord = TemplateRecord{{-3550, -400}, 7100, 0.0, 0, "scan.png"};
+    const std::string plate = dir_.filePath(QStringLiteral("plates/plate.qrn")).toStdString();
+    ASSERT_EQ(WriteFileAtomically(plate, WriteParameterText(p)), Fault::None);
+    ASSERT_TRUE(host_.session->files().OpenFile(plate));
+    host_.bar->setText(C::Range, QStringLiteral("20"));
+    host_.bar->button(C::Apply)->click();
+    test::ScriptedDocumentPrompts asked;
+    asked.saveNames = {dir_.filePath(QStringLiteral("copies/copy.qrn")).toStdString()};
+    doc_.setPrompts(&asked);
+    ASSERT_TRUE(host_.session->files().SaveAs());
+    doc_.setPrompts(nullptr);
+
+    // Outside the new folder, the files are named in full.
+    const std::string picture = host_.session->scene().params.ext.pictures.at(1).file;
+    const std::string scan = host_.session->scene().params.ext.templateRecord->file;
+    EXPECT_TRUE(picture.starts_with("/") && picture.ends_with("plates/logo.png")) << picture;
+    const auto found = [this] {
+        const Scene& scene = host_.session->scene();
+        return !scene.pictures.at(1).isNull() && !scene.templatePicture.image.isNull();
+    };
+    EXPECT_TRUE(found());
+    host_.session->history().undo();
+    EXPECT_EQ(host_.session->scene().params.range, 15.0);
+    EXPECT_EQ(host_.session->scene().params.ext.pictures.at(1).file, picture);
+    EXPECT_EQ(host_.session->scene().params.ext.templateRecord->file, scan);
+    EXPECT_TRUE(found());
+    EXPECT_TRUE(doc_.isModified());
+    host_.session->history().redo();
+    EXPECT_TRUE(found());
+    EXPECT_FALSE(doc_.isModified()) << "redone to what was saved";
 }
 
 }  // namespace

@@ -5,10 +5,11 @@
 
 #include <string>
 
+#include "model/Document.h"
 #include "support/CommaLocale.h"
 #include "view/canvas/Dragging.h"
-#include "view/panel/PanelText.h"
 #include "view/canvas/ViewMapping.h"
+#include "view/panel/PanelText.h"
 
 namespace quirn {
 namespace {

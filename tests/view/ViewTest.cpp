@@ -24,10 +24,10 @@
 #include "peripherals/PictureExport.h"
 #include "render/ScaleDrawing.h"
 #include "support/ViewHost.h"
-#include "view/panel/PanelText.h"
-#include "view/panel/ParameterBar.h"
 #include "view/canvas/ScaleView.h"
 #include "view/canvas/ViewMapping.h"
+#include "view/panel/PanelText.h"
+#include "view/panel/ParameterBar.h"
 
 namespace quirn {
 namespace {
@@ -78,14 +78,14 @@ class ViewTest : public ::testing::Test {
     void PlaceAt(E e, Point anchor) {
         ElementMoves moves{{e}, {}, {}, 0};
         moves.anchors[Index(e)] = anchor;
-        view_->session().MoveElements(moves);
+        MoveElements(view_->session().record(), moves);
     }
     // Loads a grey picture of 400 x 300 pixels as the template.
     void LoadGreyTemplate() {
         QImage image(400, 300, QImage::Format_RGB32);
         image.fill(Qt::lightGray);
         ASSERT_TRUE(image.save(cwd_.path("template.bmp")));
-        ASSERT_TRUE(view_->session().LoadTemplate(cwd_.path("template.bmp")).ok());
+        ASSERT_TRUE(view_->session().templates().Load(cwd_.path("template.bmp")).ok());
     }
     Extent Drawn(E e) const { return view_->Shown().laid.sizes[Index(e)]; }
 
@@ -153,7 +153,8 @@ TEST_F(ViewTest, InitialUpdateFillsThePanelTitleAndTemplateDefaults) {
     EXPECT_GT(view_->picture().wholePaints(), 0);
 }
 
-TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
+// Applied untouched, the file's values stay as written; a choice the user makes is stored as 1.
+TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndKeptUntilChosenAgain) {
     ScaleParameters p = kDefaultParameters;
     p.shape = 2;
     p.arcShown = 3;
@@ -163,9 +164,17 @@ TEST_F(ViewTest, ARecordOfAnotherShapeIsShownRadialAndAppliedAsOne) {
     EXPECT_TRUE(bar_->control(C::OuterRadius)->isEnabled());
     EXPECT_TRUE(bar_->control(C::ArcWidth)->isEnabled());
     bar_->button(C::Apply)->click();
-    EXPECT_EQ(view_->session().scene().params.shape, 1);
-    EXPECT_EQ(view_->session().scene().params.arcShown, 1);
-    EXPECT_EQ(view_->session().scene().params.ticksInward, 1);
+    EXPECT_EQ(view_->session().scene().params, p);
+    QTest::mouseClick(bar_->radio(C::SquareShape), Qt::LeftButton);
+    QTest::mouseClick(bar_->radio(C::RadialShape), Qt::LeftButton);
+    QTest::mouseClick(bar_->checkBox(C::ArcShown), Qt::LeftButton);
+    QTest::mouseClick(bar_->checkBox(C::ArcShown), Qt::LeftButton);
+    bar_->button(C::Apply)->click();
+    EXPECT_EQ(view_->session().scene().params.shape, 2) << "chosen as it was: no edit";
+    EXPECT_EQ(view_->session().scene().params.arcShown, 3);
+    QTest::mouseClick(bar_->radio(C::TicksOutward), Qt::LeftButton);
+    bar_->button(C::Apply)->click();
+    EXPECT_EQ(view_->session().scene().params.ticksInward, 0);
 }
 
 TEST_F(ViewTest, ApplyCarriesTypedTextIntoTheDocumentAndTheTitle) {
@@ -380,7 +389,7 @@ TEST_F(ViewTest, AGrabbedLabelFollowsTheCursorUntilRelease) {
     Paint();
     EXPECT_EQ(Anchor(E::NameLabel), moved);
     EXPECT_EQ(Anchor(E::UnitLabel), unitMoved);
-    view_->session().ForgetPlaces();
+    ForgetPlaces(view_->session().record());
     Paint();
     EXPECT_NE(Anchor(E::NameLabel), moved);
     EXPECT_EQ(Anchor(E::UnitLabel), u);
@@ -499,7 +508,7 @@ TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {
     EXPECT_EQ(Text(C::TemplateWidth).toStdString(), TemplateFieldText(record->width));
 
     const QPoint body = ClientOf({corner.x + 200, corner.y + 200});
-    view_->session().setTemplateWidth(7100);  // wide again
+    view_->session().templates().setWidth(7100);  // wide again
     Paint();
     Press(body);
     ASSERT_TRUE(view_->drag().dragging(E::TemplateBody));
@@ -541,7 +550,7 @@ TEST_F(ViewTest, ALabelDraggedOffThePlateIsShownWhereItPrints) {
         ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(view_->session().scene().params)),
                   Fault::None);
         doc_.setModified(false);  // as saving leaves it
-        ASSERT_TRUE(view_->session().OpenDocumentFile(path));
+        ASSERT_TRUE(view_->session().files().OpenFile(path));
         Paint();
         EXPECT_EQ(Picture(), held) << "label " << Index(drag.label);
     }
@@ -561,14 +570,14 @@ TEST_F(ViewTest, CollidingElementsAreFramedOnTheScreenOnly) {
     for (const auto& entry : std::filesystem::directory_iterator(QUIRN_TEST_SAMPLES)) {
         if (entry.path().extension() != ".qrn") continue;
         ++samples;
-        ASSERT_TRUE(view_->session().OpenDocumentFile(entry.path().string()))
+        ASSERT_TRUE(view_->session().files().OpenFile(entry.path().string()))
             << entry.path().filename();
         Paint();
         EXPECT_EQ(framePixels(Picture()), 0) << entry.path().filename();
     }
     EXPECT_GE(samples, 9) << "the nine samples shipped today";
 
-    ASSERT_TRUE(view_->session().OpenDocumentFile(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn"));
+    ASSERT_TRUE(view_->session().files().OpenFile(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn"));
     Paint();
 
     const QPoint grab = Middle(E::NameLabel);
@@ -594,15 +603,15 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     large.plateWidth = large.plateHeight = 40000;
     const std::string path = cwd_.path("large.qrn").toStdString();
     ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(large)), Fault::None);
-    ASSERT_TRUE(view_->session().OpenDocumentFile(path));
+    ASSERT_TRUE(view_->session().files().OpenFile(path));
     Paint();
     for (int i = 0; i < 3; ++i) Wheel(120);
-    ASSERT_TRUE(view_->session().OpenDocumentFile(path));
+    ASSERT_TRUE(view_->session().files().OpenFile(path));
     Paint();
     EXPECT_EQ(view_->scrollPosition(), QPoint(0, 0)) << "shown from its top-left corner";
 
     for (int i = 0; i < 3; ++i) Wheel(120);
-    ASSERT_TRUE(view_->session().OpenDocumentFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
+    ASSERT_TRUE(view_->session().files().OpenFile(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn"));
     EXPECT_EQ(view_->session().scene().zoomPercent, 100);
     EXPECT_EQ(Text(C::ZoomReadout), U("Масштаб 100%"));
     EXPECT_EQ(

@@ -52,7 +52,7 @@ class WindowPictureTest : public ::testing::Test {
         view_->viewport()->repaint();
     }
     void Zoom(int zoom) {
-        view_->session().setZoomPercent(100 * zoom);
+        view_->session().view().setZoomPercent(100 * zoom);
         view_->viewport()->repaint();
     }
     void ScrollTo(int x, int y) {
@@ -166,7 +166,7 @@ TEST_F(WindowPictureTest, AStretchedTemplateIsRepaintedAsTheDragGoes) {
         image.fill(Qt::darkGray);
         ASSERT_TRUE(image.save(dir_.filePath(QStringLiteral("template.bmp"))));
         ASSERT_TRUE(
-            view_->session().LoadTemplate(dir_.filePath(QStringLiteral("template.bmp"))).ok());
+            view_->session().templates().Load(dir_.filePath(QStringLiteral("template.bmp"))).ok());
         const auto& t = view_->session().scene().params.ext.templateRecord;
         Zoom(zoom);
         QPoint at = ClientOf({t->corner.x + t->width * 102 / 100, t->corner.y + 100});

@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "editing/PlateEdits.h"
 #include "render/FreeItems.h"
 #include "render/Scene.h"
 
@@ -44,19 +45,6 @@ struct DragMove {
     bool templateMoved = false;    // the template's anchor changed
     bool templateWidened = false;  // the template's width changed
     bool sizingCursor = false;     // the template's edge is being dragged
-};
-
-// Where a drag left what it moved: the drawn elements among moved at their anchors, the template
-// at its place and width when it is among them.
-struct ElementMoves {
-    std::vector<MovableElement> moved;
-    std::array<Point, kDrawnElementCount> anchors{};
-    Point templateAnchor;
-    int templateWidth = 0;
-    // The free texts and pictures moved, at their new centres.
-    std::map<FreeItem, Point> freeMoved = {};
-
-    bool empty() const { return moved.empty() && freeMoved.empty(); }
 };
 
 // Grabs what the press at cursor (drawing units) hits in the scene shown, as laid out; nothing

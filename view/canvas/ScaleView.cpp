@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editing/ScaleSession.h"
 #include "render/ScaleDrawing.h"
 #include "view/canvas/GridOverlay.h"
 #include "view/canvas/Ruler.h"
-#include "editing/ScaleSession.h"
 #include "view/canvas/ViewMapping.h"
 
 namespace quirn {
@@ -24,9 +24,13 @@ ScaleView::ScaleView(ScaleSession& session, QWidget* parent)
     horizontalScrollBar()->installEventFilter(this);
     verticalScrollBar()->installEventFilter(this);
     connect(&session_, &ScaleSession::changed, this, [this] { viewport()->update(); });
-    connect(&session_, &ScaleSession::layoutReset, this, [this] { drag_ = DragState{}; });
-    // A document shown anew is shown from its top-left corner.
-    connect(&session_, &ScaleSession::shown, this, [this] { UpdateScrollSizes(100, 100); });
+    connect(&session_.record(), &EditedRecord::changed, this,
+            [this](std::uint64_t, RecordChange why) {
+                // A drag under way keeps what it holds until its release hands it over.
+                if (!drag_.any()) drag_ = DragState{};
+                // A document shown anew is shown from its top-left corner.
+                if (why == RecordChange::Opened) UpdateScrollSizes(100, 100);
+            });
     // Rulers along the top and left edges, marking the cursor where the readout has it.
     setViewportMargins(Ruler::kThickness, Ruler::kThickness, 0, 0);
     topRuler_ = new Ruler(Qt::Horizontal, *this);

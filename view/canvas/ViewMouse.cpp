@@ -3,8 +3,8 @@
 // (ViewNavigation.cpp).
 #include <QMouseEvent>
 
-#include "render/DrawingTransform.h"
 #include "editing/ScaleSession.h"
+#include "render/DrawingTransform.h"
 #include "view/canvas/ScaleView.h"
 #include "view/canvas/ViewMapping.h"
 
@@ -137,7 +137,7 @@ void ScaleView::mouseReleaseEvent(QMouseEvent* event) {
     // Without a move the window shows the session's scene as it is; with one, the session's next
     // revision.
     if (!moves.empty()) {
-        session_.MoveElements(moves);
+        MoveElements(session_.record(), moves);
         // The session now has everything where the window shows it: nothing to paint again.
         picture_.rename(dragged, {session_.revision(), dragStep_});
         shownRevision_.reset();

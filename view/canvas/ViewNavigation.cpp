@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/ScaleDrawing.h"
 #include "editing/ScaleSession.h"
+#include "render/ScaleDrawing.h"
 #include "view/canvas/ScaleView.h"
 #include "view/canvas/ViewMapping.h"
 
@@ -41,7 +41,7 @@ void ScaleView::UpdateScrollSizes(const CanvasGeometry& g) {
 
 void ScaleView::ZoomTo(int percent, Point under, QPoint at) {
     const double ratio = viewport()->devicePixelRatioF();
-    session_.setZoomPercent(percent);
+    session_.view().setZoomPercent(percent);
     const CanvasGeometry g =
         ComputeCanvasGeometry(session_.scene(), ViewDevice(), PaintMode::Screen);
     UpdateScrollSizes(g);

@@ -50,6 +50,27 @@ SaveAnswer DialogPrompts::AskApplyEdits() {
                                        : SaveAnswer::Cancel;
 }
 
+ConflictAnswer DialogPrompts::AskKeepTypedFields(const QStringList& fields) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
+                    Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts",
+                                         "Пока поля правились, документ изменил те же значения "
+                                         "(%1). Оставить набранные или взять значения "
+                                         "документа?"))
+                        .arg(fields.join(QStringLiteral(", "))),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent());
+    box.button(QMessageBox::Yes)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Оставить набранные")));
+    box.button(QMessageBox::No)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Взять из документа")));
+    box.button(QMessageBox::Cancel)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Отмена")));
+    box.setDefaultButton(QMessageBox::Yes);
+    const int chosen = box.exec();
+    return chosen == QMessageBox::Yes  ? ConflictAnswer::KeepTyped
+           : chosen == QMessageBox::No ? ConflictAnswer::TakeDocument
+                                       : ConflictAnswer::Cancel;
+}
+
 QString DialogPrompts::ChooseTemplateFile() {
     // Titled as the document picker is.
     QFileDialog dialog(Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Открыть")));

@@ -16,6 +16,7 @@ class DialogPrompts : public UserPrompts {
     explicit DialogPrompts(QWidget* fallbackParent = nullptr) : fallbackParent_(fallbackParent) {}
 
     SaveAnswer AskApplyEdits() override;
+    ConflictAnswer AskKeepTypedFields(const QStringList& fields) override;
     QString ChooseTemplateFile() override;
     QString ChoosePictureFile(const QString& folder) override;
     std::optional<double> AskTickValue(int scale, int number) override;

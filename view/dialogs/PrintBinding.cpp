@@ -14,8 +14,8 @@
 #include <QSpinBox>
 #include <cmath>
 
-#include "view/dialogs/OutcomeText.h"
 #include "editing/ScaleSession.h"
+#include "view/dialogs/OutcomeText.h"
 #include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
@@ -75,7 +75,7 @@ void PrintBinding::Print(QPrinter& printer) {
     PageOptions options = pageOptionsFor(printer);
     options.sheet = sheet_;
     const Result<int> printedPages =
-        PrintScale(session_.scene(), printer, margins_, session_.DocumentTitle(), options);
+        PrintScale(session_.scene(), printer, margins_, session_.files().Title(), options);
     if (!printedPages.ok()) Warn(OutcomeText(printedPages.outcome));
 }
 

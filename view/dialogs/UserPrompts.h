@@ -5,12 +5,17 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "model/Document.h"
 #include "view/dialogs/ExportChoice.h"
 
 namespace quirn {
+
+// Fields typed and not applied that the document changed meanwhile: the values typed, the
+// document's, or no Apply.
+enum class ConflictAnswer { KeepTyped, TakeDocument, Cancel };
 
 class UserPrompts {
   public:
@@ -19,6 +24,9 @@ class UserPrompts {
     // Fields were typed but not applied: apply them (Yes), keep them as typed (No), or cancel
     // the command that asked.
     virtual SaveAnswer AskApplyEdits() = 0;
+    // An Apply found fields (by their file keys) that were typed here and changed in the
+    // document since: whose values count.
+    virtual ConflictAnswer AskKeepTypedFields(const QStringList& fields) = 0;
     // A picture to lay under the drawing; empty when the user chose none.
     virtual QString ChooseTemplateFile() = 0;
     // A picture file to place on the plate, the dialog opening in folder (empty: where it
@@ -47,6 +55,9 @@ class PromptsRelay : public UserPrompts {
     void setTarget(UserPrompts& target) { target_ = &target; }
 
     SaveAnswer AskApplyEdits() override { return target_->AskApplyEdits(); }
+    ConflictAnswer AskKeepTypedFields(const QStringList& fields) override {
+        return target_->AskKeepTypedFields(fields);
+    }
     QString ChooseTemplateFile() override { return target_->ChooseTemplateFile(); }
     QString ChoosePictureFile(const QString& folder) override {
         return target_->ChoosePictureFile(folder);

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "view/panel/PanelReading.h"
-#include "view/panel/PanelRows.h"
 #include "editing/ScaleSession.h"
 #include "view/dialogs/UserPrompts.h"
+#include "view/panel/PanelReading.h"
+#include "view/panel/PanelRows.h"
 
 namespace quirn {
 
@@ -17,7 +17,7 @@ PanelFields::PanelFields(ParameterBar& bar, ScaleSession& session, UserPrompts& 
                          QObject* parent)
     : QObject(parent), bar_(bar), session_(session), prompts_(prompts) {
     Connect();
-    session_.applyGroup().Add(this, this);
+    ApplyGroup::Of(session_).Add(this, this);
 }
 
 void PanelFields::Connect() {
@@ -37,15 +37,25 @@ void PanelFields::Connect() {
             connect(button, &QAbstractButton::toggled, this, [this] { ShowUnapplied(); });
         }
     }
-
-    connect(&session_, &ScaleSession::shown, this, [this] { Fill(); });
-    connect(&session_, &ScaleSession::restored, this, [this] { Fill(); });
 }
 
-void PanelFields::Fill() {
-    FillPanelFields(bar_, session_.scene().params);
+void PanelFields::FillPage(const ScaleParameters& record) {
+    FillPanelFields(bar_, record);
     EnableByChoices();
-    TakeAppliedReading();
+    ForgetFieldUndo();
+}
+
+void PanelFields::ForgetFieldUndo() {
+    for (const PanelRow& row : PanelRows()) {
+        // Setting the text clears the field's undo history.
+        if (QLineEdit* edit = row.field.empty() ? nullptr : bar_.edit(row.id))
+            if (edit->isUndoAvailable() || edit->isRedoAvailable()) edit->setText(edit->text());
+    }
+}
+
+void PanelFields::Applied(const ScaleParameters& record) {
+    ForgetFieldUndo();
+    TakeBaseline(record);
 }
 
 void PanelFields::EnableByChoices() {
@@ -59,28 +69,9 @@ void PanelFields::EnableByChoices() {
 std::optional<QString> PanelFields::ReadInto(ScaleParameters& record) const {
     const PanelReading reading = ReadPanelFields(bar_, record);
     if (reading.refusal) return reading.refusal;
-    if (auto refusal = CheckTypedLimits(bar_, reading.record, appliedReading_)) return refusal;
+    if (auto refusal = CheckTypedLimits(bar_, reading.record, filledReading())) return refusal;
     record = reading.record;
     return std::nullopt;
-}
-
-void PanelFields::TakeAppliedReading() {
-    // Read back rather than compared with the record: a file's 1.23456 shows as "1.235", which
-    // is not an edit.
-    appliedReading_ = ReadPanelFields(bar_, session_.scene().params).record;
-    for (const PanelRow& row : PanelRows()) {
-        // Setting the text clears the field's undo history.
-        if (QLineEdit* edit = row.field.empty() ? nullptr : bar_.edit(row.id))
-            if (edit->isUndoAvailable() || edit->isRedoAvailable()) edit->setText(edit->text());
-    }
-    ShowUnapplied();
-}
-
-bool PanelFields::HasUnappliedEdits() const {
-    if (!session_.hasRecord()) return false;
-    const PanelReading now = ReadPanelFields(bar_, appliedReading_);
-    // Only the panel's own fields count: the scales window and drags change the rest.
-    return now.refusal.has_value() || now.record != appliedReading_;
 }
 
 void PanelFields::ShowUnapplied() {
@@ -91,7 +82,7 @@ void PanelFields::ShowUnapplied() {
 }
 
 bool PanelFields::ResolveUnappliedEdits() {
-    return session_.applyGroup().ResolveUnappliedEdits(prompts_);
+    return ApplyGroup::Of(session_).ResolveUnappliedEdits(prompts_);
 }
 
 void PanelFields::ShowRefusal(const QString& text) {
@@ -104,7 +95,7 @@ QString PanelFields::StepName() const {
 
 void PanelFields::applyParameters() {
     // The panel keeps the texts as typed; only the drawing and the layout start afresh.
-    session_.applyGroup().Apply(this);
+    ApplyGroup::Of(session_).Apply(this, prompts_);
 }
 
 bool PanelFields::eventFilter(QObject* watched, QEvent* event) {

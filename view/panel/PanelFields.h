@@ -22,15 +22,10 @@ class PanelFields : public QObject, public FieldEditor {
     PanelFields(ParameterBar& bar, ScaleSession& session, UserPrompts& prompts,
                 QObject* parent = nullptr);
 
-    // Writes the working copy into the fields.
-    void Fill();
     // Reads the panel, and what the scales window holds unapplied, into the working copy and
     // the document, then redraws; a field that cannot be taken is refused with a message and
     // nothing changes.
     void applyParameters();
-    // Whether the fields say something else than when they were last filled or applied; the
-    // Apply button is highlighted while they do.
-    bool HasUnappliedEdits() const override;
     // Before a command that would act on the applied record (save, print, export) or drop the
     // panels (close, another document): what the panel and the scales window hold unapplied
     // is applied, kept as typed, or the command is cancelled, as the user answers. False means
@@ -38,11 +33,15 @@ class PanelFields : public QObject, public FieldEditor {
     bool ResolveUnappliedEdits();
 
     std::optional<QString> ReadInto(ScaleParameters& record) const override;
-    // The fields as they are now count as applied; their own undo history goes, so that the
-    // undo keys reach the document.
-    void TakeAppliedReading() override;
+    // The fields show the record; their own undo history goes, so that the undo keys reach the
+    // document.
+    void FillPage(const ScaleParameters& record) override;
+    // The fields keep the texts as typed ("0,25" stays): only the drawing starts afresh.
+    void Applied(const ScaleParameters& record) override;
     void ShowRefusal(const QString& text) override;
     QString StepName() const override;
+    // The Apply button is highlighted while the fields hold edits.
+    void ShowUnapplied() override;
 
   protected:
     // The undo keys reach the document when the focused field has nothing of its own to undo.
@@ -50,7 +49,8 @@ class PanelFields : public QObject, public FieldEditor {
 
   private:
     void Connect();
-    void ShowUnapplied();
+    // The undo keys pass to the document once the fields show an applied record.
+    void ForgetFieldUndo();
     // The height only for a square plate, the outer radius only for a radial one, the arc's
     // width only with the arc.
     void EnableByChoices();
@@ -58,7 +58,6 @@ class PanelFields : public QObject, public FieldEditor {
     ParameterBar& bar_;
     ScaleSession& session_;
     UserPrompts& prompts_;
-    ScaleParameters appliedReading_;
     bool unappliedShown_ = false;
 };
 

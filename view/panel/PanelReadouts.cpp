@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/panel/PanelReadouts.h"
 
-#include "view/panel/PanelText.h"
-#include "view/panel/ParameterBar.h"
 #include "editing/ScaleSession.h"
 #include "view/canvas/ScaleView.h"
+#include "view/panel/PanelText.h"
+#include "view/panel/ParameterBar.h"
 
 namespace quirn {
 
 PanelReadouts::PanelReadouts(ParameterBar& bar, ScaleSession& session, ScaleView& view,
                              QObject* parent)
     : QObject(parent), bar_(bar), session_(session) {
-    connect(&session_, &ScaleSession::layoutReset, this, [this] { ShowZoom(); });
+    connect(&session_.view(), &ViewState::changed, this, [this] { ShowZoom(); });
     connect(&view, &ScaleView::zoomChanged, this, [this] { ShowZoom(); });
     connect(&view, &ScaleView::cursorMoved, this, [this](int x, int y) { ShowCursor(x, y); });
 }

@@ -39,17 +39,6 @@ int SpinnerPosition(std::int64_t units) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(units & 0xFFFF));
 }
 
-std::string ComposeDescription(const ScaleParameters& p) {
-    // A radial plate is as high as its outer radius and the axis's height make it; its height
-    // field is disabled and may hold anything.
-    const std::int64_t height =
-        p.shape != 0 ? std::int64_t{p.outerRadius} + p.mountingAboveBottom - p.mountingAboveAxis
-                     : std::int64_t{p.plateHeight};
-    return DisplayText(p.name, p.ext.nameUtf8) + ", " + TrimmedNumber(p.plateWidth / 100.0, 2) +
-           "x" + TrimmedNumber(static_cast<double>(height) / 100.0, 2) + ", " +
-           TrimmedNumber(p.range, 2) + DisplayText(p.unit, p.unitUtf8);
-}
-
 std::string ZoomReadoutText(int percent) {
     return QCoreApplication::translate("quirn::PanelText", "Масштаб %1%")
         .arg(QString::fromStdString(std::to_string(percent)))

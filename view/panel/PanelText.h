@@ -23,9 +23,6 @@ std::string TemplateFieldText(std::int64_t units);
 // A spinner position: the low 16 bits of the value taken as a signed number.
 int SpinnerPosition(std::int64_t units);
 
-// Name, width x height of the plate, range and unit in one line: "M4200, 69x60, 15V". UTF-8.
-std::string ComposeDescription(const ScaleParameters& p);
-
 // "Масштаб 600%" for a zoom of 600 percent, UTF-8.
 std::string ZoomReadoutText(int percent);
 

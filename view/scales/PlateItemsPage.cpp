@@ -9,14 +9,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "editing/ScaleSession.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
+#include "view/dialogs/UserPrompts.h"
 #include "view/scales/FreeTextTable.h"
 #include "view/scales/PictureTable.h"
 #include "view/scales/PlaceTable.h"
-#include "editing/ScaleSession.h"
 #include "view/scales/SymbolLibrary.h"
-#include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
 namespace {
@@ -70,27 +70,15 @@ PlateItemsPage::PlateItemsPage(ScaleSession& session, UserPrompts& prompts, QWid
         });
     connect(places_, &PlaceTable::edited, this, [this] { emit edited(); });
 
-    session_.applyGroup().Add(this, this);
-    connect(&session_, &ScaleSession::shown, this, [this] { Fill(); });
-    connect(&session_, &ScaleSession::restored, this, [this] { Fill(); });
     // A drag moved an element: its place follows, unless the user is typing here.
-    connect(&session_, &ScaleSession::changed, this, [this] {
-        if (!HasUnappliedEdits()) Fill();
-    });
-    if (session_.hasRecord()) Fill();
+    ApplyGroup::Of(session_).Add(this, this);
 }
 
-void PlateItemsPage::Fill() {
-    if (!session_.hasRecord()) return;
-    const Scene& scene = session_.scene();
-    texts_->Fill(scene.params.ext.texts);
-    pictures_->Fill(scene.params.ext.pictures);
-    places_->Fill(LayOutScale(scene, PaintMode::Screen).layout.anchors);
+void PlateItemsPage::FillPage(const ScaleParameters& record) {
+    texts_->Fill(record.ext.texts);
+    pictures_->Fill(record.ext.pictures);
+    places_->Fill(LayOutScale(session_.scene(), PaintMode::Screen).layout.anchors);
     addSymbol_->setEnabled(pictures_->FreeNumber() != 0);
-    // Read back rather than copied from the record, like the other fields.
-    ScaleParameters reading = scene.params;
-    if (!ReadInto(reading)) appliedReading_ = std::move(reading);
-    emit edited();
 }
 
 Place PlateItemsPage::PlateMiddle() const {
@@ -148,13 +136,6 @@ void PlateItemsPage::ShowRefusal(const QString& text) {
 
 QString PlateItemsPage::StepName() const {
     return tr("изменение надписей и рисунков");
-}
-
-bool PlateItemsPage::HasUnappliedEdits() const {
-    if (!session_.hasRecord()) return false;
-    // ReadInto sets only the page's part of the record: the rest compares equal.
-    ScaleParameters now = appliedReading_;
-    return ReadInto(now).has_value() || now != appliedReading_;
 }
 
 std::optional<QString> PlateItemsPage::ReadInto(ScaleParameters& record) const {

@@ -28,15 +28,14 @@ class PlateItemsPage : public QWidget, public FieldEditor {
     // prompts: where refusals are told and picture files chosen.
     PlateItemsPage(ScaleSession& session, UserPrompts& prompts, QWidget* parent = nullptr);
 
-    // Writes the working copy into the page.
-    void Fill();
     // The symbol chosen in the list as the next free picture, near the plate's middle at its
     // own width.
     void addSymbol();
 
-    bool HasUnappliedEdits() const override;
     std::optional<QString> ReadInto(ScaleParameters& record) const override;
-    void TakeAppliedReading() override { Fill(); }
+    // The places shown are where the elements stand, laid out.
+    void FillPage(const ScaleParameters& record) override;
+    void ShowUnapplied() override { emit edited(); }
     void ShowRefusal(const QString& text) override;
     QString StepName() const override;
 
@@ -63,7 +62,6 @@ class PlateItemsPage : public QWidget, public FieldEditor {
     PlaceTable* places_ = nullptr;
     QComboBox* symbols_ = nullptr;
     QPushButton* addSymbol_ = nullptr;
-    ScaleParameters appliedReading_;  // the page's part as last filled or applied
 };
 
 }  // namespace quirn

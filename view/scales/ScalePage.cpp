@@ -13,8 +13,8 @@
 #include "model/LawTable.h"
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
-#include "view/scales/ColourChoice.h"
 #include "view/panel/PanelText.h"
+#include "view/scales/ColourChoice.h"
 #include "view/scales/ScalesText.h"
 #include "view/scales/TypefaceEdit.h"
 

@@ -15,16 +15,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "editing/ScaleSession.h"
 #include "model/ExtensionText.h"
 #include "model/ScaleLaw.h"
 #include "model/TextCodec.h"
 #include "render/Saturate.h"
+#include "view/dialogs/UserPrompts.h"
 #include "view/scales/ColourChoice.h"
 #include "view/scales/LabelLooks.h"
 #include "view/scales/PlateItemsPage.h"
 #include "view/scales/ScalePage.h"
-#include "editing/ScaleSession.h"
-#include "view/dialogs/UserPrompts.h"
 #include "view/scales/ZoneTable.h"
 
 namespace quirn {
@@ -126,11 +126,8 @@ ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget*
     connect(looks_, &LabelLooks::edited, this, [this] { ShowUnapplied(); });
     connect(zones_, &ZoneTable::edited, this, [this] { ShowUnapplied(); });
     connect(items_, &PlateItemsPage::edited, this, [this] { ShowUnapplied(); });
-    session_.applyGroup().Add(this, this);
-    connect(&session_, &ScaleSession::shown, this, [this] { Fill(); });
-    // An undone or redone step may have changed the scales.
-    connect(&session_, &ScaleSession::restored, this, [this] { Fill(); });
-    if (session_.hasRecord()) Fill();
+    // The window follows the record from now on, and so does its texts-and-pictures tab.
+    ApplyGroup::Of(session_).Add(this, this);
     UpdateButtons();
 }
 
@@ -193,8 +190,7 @@ void ScalesWindow::UpdateButtons() {
     removeScale_->setEnabled(pages_->currentIndex() > 0);
 }
 
-void ScalesWindow::Fill() {
-    const ScaleParameters& p = session_.scene().params;
+void ScalesWindow::FillPage(const ScaleParameters& p) {
     const int shown = pages_->currentIndex();
     RemoveFurtherPages();
     page(1)->Fill(p);
@@ -206,10 +202,6 @@ void ScalesWindow::Fill() {
     standard_->setText(QString::fromStdString(DisplayText(p.ext.standard, p.ext.standardUtf8)));
     looks_->Fill(p.ext);
     UpdateButtons();
-    // Read back rather than copied from the record, like the panel's fields.
-    ScaleParameters reading = p;
-    if (!ReadInto(reading)) appliedReading_ = std::move(reading);
-    ShowUnapplied();
 }
 
 void ScalesWindow::addScale() {
@@ -256,13 +248,6 @@ QString ScalesWindow::StepName() const {
     return tr("изменение шкал");
 }
 
-bool ScalesWindow::HasUnappliedEdits() const {
-    if (!session_.hasRecord()) return false;
-    // ReadInto sets only the window's part of the record: the rest compares equal.
-    ScaleParameters now = appliedReading_;
-    return ReadInto(now).has_value() || now != appliedReading_;
-}
-
 std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
     // Scale 1's standard fields are the panel's: they stay as record has them.
     ScaleParameters read = record;
@@ -290,7 +275,7 @@ std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
 void ScalesWindow::applyEdits() {
     // Named for the page when only its fields changed.
     const bool itemsAlone = items_->HasUnappliedEdits() && !HasUnappliedEdits();
-    session_.applyGroup().Apply(itemsAlone ? static_cast<FieldEditor*>(items_) : this);
+    ApplyGroup::Of(session_).Apply(itemsAlone ? static_cast<FieldEditor*>(items_) : this, prompts_);
 }
 
 }  // namespace quirn

@@ -30,8 +30,6 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     // prompts: where refusals are told and zone colours chosen.
     ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget* parent = nullptr);
 
-    // Writes the working copy into the window.
-    void Fill();
     // Reads the window, and what the panel holds unapplied, into the working copy; a record the
     // scales cannot be drawn from is refused with the reason, everything typed kept.
     void applyEdits();
@@ -41,11 +39,12 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     // their scale's new number.
     void removeScale();
 
-    bool HasUnappliedEdits() const override;
     std::optional<QString> ReadInto(ScaleParameters& record) const override;
-    void TakeAppliedReading() override { Fill(); }
+    void FillPage(const ScaleParameters& record) override;
     void ShowRefusal(const QString& text) override;
     QString StepName() const override;
+    // The Apply button is marked while the window or its texts-and-pictures tab holds edits.
+    void ShowUnapplied() override;
 
     int scaleCount() const;
     // Scale 1..scaleCount()'s page.
@@ -65,7 +64,6 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     ScalePage* AddPage();
     // Every field of widget marks the Apply button when it changes, and Enter in it applies.
     void Watch(QWidget* widget);
-    void ShowUnapplied();
     void RemoveFurtherPages();
     void Renumber();
     void UpdateButtons();
@@ -82,7 +80,6 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     LabelLooks* looks_ = nullptr;
     QPushButton* apply_ = nullptr;
     PlateItemsPage* items_ = nullptr;
-    ScaleParameters appliedReading_;  // the window's part as last filled or applied
     bool unappliedShown_ = false;
 };
 

@@ -10,8 +10,8 @@
 #include <tuple>
 
 #include "model/ExtensionText.h"
-#include "view/panel/PanelText.h"
 #include "view/dialogs/UserPrompts.h"
+#include "view/panel/PanelText.h"
 
 namespace quirn {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "editing/ScaleSession.h"
 #include "view/canvas/ScaleView.h"
-#include "view/dialogs/UserPrompts.h"
 #include "view/canvas/ViewMapping.h"
+#include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
 
@@ -19,13 +19,15 @@ TemplateClicks::TemplateClicks(ScaleSession& session, ScaleView& view, UserPromp
     view_.installEventFilter(this);
     view_.viewport()->installEventFilter(this);
     // Another document shown: whatever was being clicked belongs to the one before.
-    connect(&session_, &ScaleSession::shown, this, [this] {
-        mode_ = Mode::None;
-        marks_.clear();
-        ticks_.clear();
-        ShowMarks();
-        Tell();
-    });
+    connect(&session_.record(), &EditedRecord::changed, this,
+            [this](std::uint64_t, RecordChange why) {
+                if (why != RecordChange::Opened) return;
+                mode_ = Mode::None;
+                marks_.clear();
+                ticks_.clear();
+                ShowMarks();
+                Tell();
+            });
     connect(&session_.history(), &QUndoStack::indexChanged, this, [this] {
         if (mode_ != Mode::Ticks || ticks_.empty()) return;
         ShowMarks();
@@ -96,11 +98,11 @@ void TemplateClicks::Click(Point at) {
                 Tell();
                 return;
             }
-            session_.LevelTemplate(marks_.front(), at);
+            session_.templates().Level(marks_.front(), at);
             End();
             return;
         case Mode::Pivot:
-            session_.CentreTemplate(at);
+            session_.templates().Centre(at);
             marks_ = {Point{0, 0}};
             mode_ = Mode::Ticks;
             ShowMarks();
@@ -112,9 +114,10 @@ void TemplateClicks::Click(Point at) {
             ticks_.resize(static_cast<std::size_t>(taken));
             const std::optional<double> value = prompts_.AskTickValue(scale_, taken + 1);
             if (!value) return;
-            session_.AddCalibrationPoint(scale_, at, *value,
-                                         taken == 0 ? ScaleSession::CalibrationPoint::First
-                                                    : ScaleSession::CalibrationPoint::Further);
+            session_.templates().AddCalibrationPoint(
+                scale_, at, *value,
+                taken == 0 ? TemplateEdits::CalibrationPoint::First
+                           : TemplateEdits::CalibrationPoint::Further);
             ticks_.push_back({session_.history().index(), at});
             ShowMarks();
             Tell();
@@ -128,7 +131,7 @@ void TemplateClicks::ShowMarks() {
     const int index = session_.history().index();
     for (const Tick& tick : ticks_)
         if (tick.step <= index) shown.push_back(tick.at);
-    session_.setCalibrationMarks(std::move(shown));
+    session_.view().setCalibrationMarks(std::move(shown));
 }
 
 void TemplateClicks::Tell() {

@@ -8,13 +8,13 @@
 #include <QSlider>
 #include <QSpinBox>
 
-#include "peripherals/TemplateUnderlay.h"
-#include "view/dialogs/OutcomeText.h"
-#include "view/panel/PanelText.h"
 #include "editing/ScaleSession.h"
+#include "peripherals/TemplateUnderlay.h"
 #include "view/canvas/ScaleView.h"
-#include "view/template/TemplateClicks.h"
+#include "view/dialogs/OutcomeText.h"
 #include "view/dialogs/UserPrompts.h"
+#include "view/panel/PanelText.h"
+#include "view/template/TemplateClicks.h"
 
 namespace quirn {
 namespace {
@@ -25,9 +25,9 @@ const char* const kRemoveCaption = QT_TRANSLATE_NOOP("quirn::TemplateControls", 
 }  // namespace
 
 const TemplateControls::Coordinate TemplateControls::kCoordinates[3] = {
-    {BarControl::TemplateWidth, BarControl::TemplateWidthSpinner, &ScaleSession::setTemplateWidth},
-    {BarControl::TemplateX, BarControl::TemplateXSpinner, &ScaleSession::setTemplateX},
-    {BarControl::TemplateY, BarControl::TemplateYSpinner, &ScaleSession::setTemplateY},
+    {BarControl::TemplateWidth, BarControl::TemplateWidthSpinner, &TemplateEdits::setWidth},
+    {BarControl::TemplateX, BarControl::TemplateXSpinner, &TemplateEdits::setX},
+    {BarControl::TemplateY, BarControl::TemplateYSpinner, &TemplateEdits::setY},
 };
 
 TemplateControls::TemplateControls(ParameterBar& bar, ScaleSession& session, ScaleView& view,
@@ -52,29 +52,28 @@ void TemplateControls::Connect(ScaleView& view) {
             [this] { startLevel(); });
     connect(bar_.button(BarControl::TemplateCalibrate), &QPushButton::clicked, this,
             [this] { startCalibration(); });
-    connect(bar_.slider(BarControl::TemplateDim), &QSlider::valueChanged, this,
-            [this](int percent) { Store([this, percent] { session_.setTemplateDim(percent); }); });
+    connect(
+        bar_.slider(BarControl::TemplateDim), &QSlider::valueChanged, this,
+        [this](int percent) { Store([this, percent] { session_.templates().setDim(percent); }); });
     connect(bar_.checkBox(BarControl::TemplateLock), &QCheckBox::toggled, this,
             [this](bool locked) {
-                session_.setTemplateLock(locked ? TemplateLock::Locked : TemplateLock::Free);
+                session_.view().setTemplateLock(locked ? TemplateLock::Locked : TemplateLock::Free);
             });
-    connect(&session_, &ScaleSession::shown, this, [this] {
-        bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(0, 10000);
-        bar_.spinner(BarControl::TemplateXSpinner)->setRange(-10000, 10000);
-        bar_.spinner(BarControl::TemplateYSpinner)->setRange(-10000, 10000);
-        Fill();
-        ShowButton();
-    });
-    connect(&session_, &ScaleSession::restored, this, [this] {
-        Fill();
-        ShowButton();
-    });
-    // Turned, centred, dragged or loaded elsewhere: the fields follow the template's line.
-    connect(&session_, &ScaleSession::changed, this, [this] {
-        if (storing_ || session_.scene().params.ext.templateRecord == shownRecord_) return;
-        Fill();
-        ShowButton();
-    });
+    // Turned, centred, dragged, loaded, undone elsewhere: the fields follow the template's line.
+    connect(&session_.record(), &EditedRecord::changed, this,
+            [this](std::uint64_t, RecordChange why) {
+                if (why == RecordChange::Opened) {
+                    bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(0, 10000);
+                    bar_.spinner(BarControl::TemplateXSpinner)->setRange(-10000, 10000);
+                    bar_.spinner(BarControl::TemplateYSpinner)->setRange(-10000, 10000);
+                } else if (why == RecordChange::Edited &&
+                           (storing_ ||
+                            session_.record().params().ext.templateRecord == shownRecord_)) {
+                    return;
+                }
+                Fill();
+                ShowButton();
+            });
     // Where the view shows the template: a drag's place, which reaches the session at the
     // release. The fields follow quietly rather than hand it over themselves.
     connect(&view, &ScaleView::templateMoved, this, [this, &view] {
@@ -92,7 +91,7 @@ void TemplateControls::Connect(ScaleView& view) {
 void TemplateControls::Fill() {
     shownRecord_ = session_.scene().params.ext.templateRecord;
     // Without a template the fields show where one would start.
-    const TemplateRecord t = shownRecord_.value_or(session_.TemplateStart());
+    const TemplateRecord t = shownRecord_.value_or(session_.templates().Start());
     ShowCoordinate(kCoordinates[0], t.width, FieldEcho::Quiet);
     ShowCoordinate(kCoordinates[1], t.corner.x, FieldEcho::Quiet);
     ShowCoordinate(kCoordinates[2], t.corner.y, FieldEcho::Quiet);
@@ -142,14 +141,14 @@ void TemplateControls::loadOrRemoveTemplate() {
     if (!session_.scene().params.ext.templateRecord) {
         const QString path = prompts_.ChooseTemplateFile();
         if (path.isEmpty()) return;
-        const Outcome loaded = session_.LoadTemplate(path);
+        const Outcome loaded = session_.templates().Load(path);
         if (!loaded.ok()) {
             prompts_.Warn(OutcomeText(loaded));
             return;
         }
     } else {
         clicks_->End();
-        session_.RemoveTemplate();
+        session_.templates().Remove();
     }
     Fill();
     ShowButton();
@@ -166,11 +165,11 @@ void TemplateControls::Store(const std::function<void()>& store) {
 void TemplateControls::readField(const Coordinate& coordinate) {
     // The spinner stays where it was: the next step continues from its own position.
     const int value = TemplateFieldValue(bar_.text(coordinate.field).toStdString());
-    Store([&] { (session_.*coordinate.store)(value); });
+    Store([&] { (session_.templates().*coordinate.store)(value); });
 }
 
 void TemplateControls::stepSpinner(const Coordinate& coordinate, int value) {
-    Store([&] { (session_.*coordinate.store)(value); });
+    Store([&] { (session_.templates().*coordinate.store)(value); });
     // The field's change handler then stores the value it reads back.
     bar_.setText(coordinate.field, QString::fromStdString(TemplateFieldText(value)));
 }

@@ -17,6 +17,7 @@
 namespace quirn {
 
 class ScaleSession;
+class TemplateEdits;
 class ScaleView;
 class UserPrompts;
 
@@ -47,7 +48,7 @@ class TemplateControls : public QObject {
     struct Coordinate {
         BarControl field;
         BarControl spinner;
-        void (ScaleSession::*store)(int);
+        void (TemplateEdits::*store)(int);
     };
     static const Coordinate kCoordinates[3];
 

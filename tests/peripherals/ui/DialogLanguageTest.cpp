@@ -19,8 +19,8 @@
 #include "peripherals/ui/ModalDriver.h"
 #include "support/TestFiles.h"
 #include "support/ViewHost.h"
-#include "view/panel/ParameterBar.h"
 #include "view/canvas/ScaleView.h"
+#include "view/panel/ParameterBar.h"
 
 namespace quirn {
 namespace {

@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "editing/ScaleSession.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/ScriptedPrompts.h"
 #include "view/dialogs/PrintBinding.h"
 #include "view/dialogs/PrinterCalibrationDialog.h"
-#include "editing/ScaleSession.h"
 
 namespace quirn {
 namespace {

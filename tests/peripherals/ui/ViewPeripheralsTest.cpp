@@ -21,11 +21,11 @@
 #include "peripherals/ScreenCalibration.h"
 #include "peripherals/ui/ModalDriver.h"
 #include "support/ViewHost.h"
-#include "view/template/CalibrationDialog.h"
-#include "view/dialogs/ExportDialog.h"
-#include "view/panel/ParameterBar.h"
-#include "view/dialogs/PrintBinding.h"
 #include "view/canvas/ScaleView.h"
+#include "view/dialogs/ExportDialog.h"
+#include "view/dialogs/PrintBinding.h"
+#include "view/panel/ParameterBar.h"
+#include "view/template/CalibrationDialog.h"
 
 namespace quirn {
 namespace {
@@ -214,7 +214,7 @@ TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
     QImage scan(400, 300, QImage::Format_RGB32);
     scan.fill(Qt::gray);
     ASSERT_TRUE(scan.save(Path("scan.bmp")));
-    ASSERT_TRUE(view.session().LoadTemplate(Path("scan.bmp")).ok());
+    ASSERT_TRUE(view.session().templates().Load(Path("scan.bmp")).ok());
     const auto templ = [&view] { return *view.session().scene().params.ext.templateRecord; };
     QSpinBox* width = bar_->spinner(C::TemplateWidthSpinner);
     const int spinnerBefore = width->value();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The session's template: the record's template line is where it stands, how wide, turned and
-// dimmed, and which file it shows; the scene keeps only the picture read from that file.
+#include "editing/TemplateEdits.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -8,24 +8,16 @@
 #include <numbers>
 #include <optional>
 
+#include "editing/EditedRecord.h"
+#include "editing/PlateFiles.h"
 #include "model/LawTable.h"
+#include "model/PlateFrame.h"
 #include "model/TextCodec.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "render/Saturate.h"
-#include "view/dialogs/OutcomeText.h"
-#include "editing/ScaleSession.h"
 
 namespace quirn {
 namespace {
-
-// The file a template line names, found from the document's folder (UTF-8; empty: the current
-// folder). Files written on Windows separate folders with backslashes.
-QString TemplatePath(const std::string& folder, const std::string& file) {
-    const QString name =
-        QString::fromStdString(Cp1251ToUtf8(file)).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QDir base = folder.empty() ? QDir::current() : QDir(QString::fromStdString(folder));
-    return QDir::cleanPath(base.absoluteFilePath(name));
-}
 
 // How the line names a file: relative to the document's folder, or in full while the document
 // has none; Windows-1251 like every text of the file, nothing when it cannot hold the name.
@@ -64,103 +56,70 @@ double ArcFraction(Point at, double halfAngle) {
 
 }  // namespace
 
-void ScaleSession::LoadTemplatePicture(PictureReread reread) {
-    const std::optional<TemplateRecord>& record = scene_.params.ext.templateRecord;
-    if (!record) {
-        scene_.templatePicture = {};
-        templateReadFrom_.clear();
-        return;
-    }
-    const QString path = TemplatePath(scene_.documentFolder, record->file);
-    if (reread == PictureReread::Changed && path == templateReadFrom_) return;
-    templateReadFrom_ = path;
-    scene_.templatePicture = {record->file, {}};
-    Outcome fault;
-    if (!QFileInfo(path).isFile()) {
-        fault = Outcome::Failed(Fault::TemplateNotFound, {path.toStdString()});
-    } else {
-        Result<QImage> loaded = LoadTemplateImage(path);
-        fault = loaded.outcome;
-        if (loaded.ok()) scene_.templatePicture.image = std::move(loaded.value);
-    }
-    if (!fault.ok() && toldPictures_.insert(path.toStdString()).second)
-        emit pictureNotice(OutcomeText(fault));
-}
+TemplateEdits::TemplateEdits(EditedRecord& record, PlateFiles& files, QObject* parent)
+    : QObject(parent), record_(record), files_(files) {}
 
 template <class Change>
-void ScaleSession::ChangeTemplate(const QString& text, StepKind kind, Change change) {
-    std::optional<TemplateRecord>& record = scene_.params.ext.templateRecord;
-    if (!record) return;
-    TemplateRecord changed = *record;
-    change(changed);
-    if (changed == *record) return;
-    const SceneEdits before = Snapshot();
-    record = std::move(changed);
-    Changed();
-    Record(text, before, kind);
+void TemplateEdits::ChangeTemplate(const QString& text, StepKind kind, Change change) {
+    if (!record_.params().ext.templateRecord) return;
+    record_.Edit(text, [&change](SceneEdits& s) { change(*s.params.ext.templateRecord); },
+                 {LayoutAfterEdit::Kept, kind});
 }
 
-Outcome ScaleSession::LoadTemplate(const QString& path) {
+Outcome TemplateEdits::Load(const QString& path) {
     Result<QImage> loaded = LoadTemplateImage(path);
     // A failure leaves the template as it was: none.
     if (!loaded.ok()) return loaded.outcome;
-    const std::optional<std::string> file = TemplateFileName(scene_.documentFolder, path);
+    const std::optional<std::string> file = TemplateFileName(files_.documentFolder(), path);
     if (!file) return Outcome::Failed(Fault::FileNameNotStorable, {path.toStdString()});
-    const SceneEdits before = Snapshot();
     // A scan that tells its resolution is true size at once.
-    TemplateRecord record = TemplateStart();
-    record.width = TrueWidth(loaded.value).value_or(record.width);
-    record.file = *file;
-    scene_.params.ext.templateRecord = record;
-    scene_.templatePicture = {record.file, std::move(loaded.value)};
-    templateReadFrom_ = TemplatePath(scene_.documentFolder, record.file);
-    Changed();
-    Record(tr("загрузка шаблона"), before);
+    TemplateRecord line = Start();
+    line.width = TrueWidth(loaded.value).value_or(line.width);
+    line.file = *file;
+    // Read once: the picture goes with the line that names it.
+    files_.TakeTemplate(line.file, std::move(loaded.value), files_.TemplatePath(line.file));
+    record_.Edit(tr("загрузка шаблона"),
+                 [&line](SceneEdits& s) { s.params.ext.templateRecord = line; });
     return {};
 }
 
-TemplateRecord ScaleSession::TemplateStart() const {
-    const ScaleParameters& p = scene_.params;
-    const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
+TemplateRecord TemplateEdits::Start() const {
+    const PlateFrame frame = FrameOf(record_.params());
     TemplateRecord start;
-    start.width = ClampToInt(std::int64_t{p.plateWidth} + 200);
-    start.corner = {ClampToInt(-100 - std::int64_t{p.plateWidth} / 2),
-                    ClampToInt(-100 - axisHeight)};
+    start.width = ClampToInt(frame.width + 200);
+    start.corner = {ClampToInt(-100 - std::int64_t{frame.halfWidth}),
+                    ClampToInt(std::int64_t{frame.bottom} - 100)};
     return start;
 }
 
-void ScaleSession::RemoveTemplate() {
-    if (!scene_.params.ext.templateRecord) return;
-    const SceneEdits before = Snapshot();
-    scene_.params.ext.templateRecord.reset();
-    LoadTemplatePicture(PictureReread::Changed);
-    Changed();
-    Record(tr("удаление шаблона"), before);
+void TemplateEdits::Remove() {
+    record_.Edit(tr("удаление шаблона"),
+                 [](SceneEdits& s) { s.params.ext.templateRecord.reset(); });
 }
 
 // The panel echoes every drag of the template, and every undo that moves it: only a real
 // change is drawn again and becomes a step.
-void ScaleSession::setTemplateWidth(int width) {
+void TemplateEdits::setWidth(int width) {
     ChangeTemplate(DragStepText({MovableElement::TemplateEdge}), StepKind::TemplateWidth,
                    [width](TemplateRecord& t) { t.width = std::max(width, 1); });
 }
 
-void ScaleSession::setTemplateX(int x) {
+void TemplateEdits::setX(int x) {
     ChangeTemplate(DragStepText({MovableElement::TemplateBody}), StepKind::TemplateX,
                    [x](TemplateRecord& t) { t.corner.x = x; });
 }
 
-void ScaleSession::setTemplateY(int y) {
+void TemplateEdits::setY(int y) {
     ChangeTemplate(DragStepText({MovableElement::TemplateBody}), StepKind::TemplateY,
                    [y](TemplateRecord& t) { t.corner.y = y; });
 }
 
-void ScaleSession::setTemplateDim(int percent) {
+void TemplateEdits::setDim(int percent) {
     ChangeTemplate(tr("осветление шаблона"), StepKind::TemplateDim,
                    [percent](TemplateRecord& t) { t.dim = std::clamp(percent, 0, 100); });
 }
 
-void ScaleSession::LevelTemplate(Point from, Point to) {
+void TemplateEdits::Level(Point from, Point to) {
     if (from == to) return;
     double slope =
         std::atan2(double(to.y) - from.y, double(to.x) - from.x) * 180.0 / std::numbers::pi;
@@ -175,7 +134,7 @@ void ScaleSession::LevelTemplate(Point from, Point to) {
     });
 }
 
-void ScaleSession::CentreTemplate(Point at) {
+void TemplateEdits::Centre(Point at) {
     ChangeTemplate(DragStepText({MovableElement::TemplateBody}), StepKind::Single,
                    [at](TemplateRecord& t) {
                        t.corner = {ClampToInt(std::int64_t{t.corner.x} - at.x),
@@ -183,30 +142,12 @@ void ScaleSession::CentreTemplate(Point at) {
                    });
 }
 
-void ScaleSession::setTemplateLock(TemplateLock lock) {
-    if (scene_.templateLock == lock) return;
-    scene_.templateLock = lock;
-    // The view grabs from the scene it shows: it must take the new setting.
-    Changed();
-}
-
-void ScaleSession::setCalibrationMarks(std::vector<Point> marks) {
-    if (scene_.calibrationMarks == marks) return;
-    scene_.calibrationMarks = std::move(marks);
-    Changed();
-}
-
-void ScaleSession::AddCalibrationPoint(int scale, Point at, double value, CalibrationPoint which) {
-    ScaleParameters& p = scene_.params;
+void TemplateEdits::AddCalibrationPoint(int scale, Point at, double value, CalibrationPoint which) {
+    const ScaleParameters& p = record_.params();
     if (scale < 1 || scale > 1 + int(p.ext.further.size())) return;
-    const SceneEdits before = Snapshot();
     const TablePoint point{value, ArcFraction(at, p.halfAngle)};
-    std::vector<TablePoint> points;
-    if (scale == 1) {
-        points = p.points;
-    } else {
-        points = p.ext.further[std::size_t(scale - 2)].values.points;
-    }
+    std::vector<TablePoint> points =
+        scale == 1 ? p.points : p.ext.further[std::size_t(scale - 2)].values.points;
     if (which == CalibrationPoint::First) points.clear();
     // In order of value, as the table is drawn; a value clicked again is moved.
     const auto same = std::find_if(points.begin(), points.end(),
@@ -217,16 +158,16 @@ void ScaleSession::AddCalibrationPoint(int scale, Point at, double value, Calibr
                       [](const TablePoint& a, const TablePoint& b) { return a.value < b.value; }),
                   point);
     const bool table = points.size() >= 2;
-    if (scale == 1) {
-        p.points = std::move(points);
-        if (table) p.law = ScaleLaw::Table;
-    } else {
-        FurtherScale& further = p.ext.further[std::size_t(scale - 2)];
-        further.set(&ScaleSetup::points, std::move(points));
-        if (table) further.set(&ScaleSetup::law, ScaleLaw::Table);
-    }
-    Changed();
-    Record(tr("точка калибровки"), before);
+    record_.Edit(tr("точка калибровки"), [&](SceneEdits& s) {
+        if (scale == 1) {
+            s.params.points = std::move(points);
+            if (table) s.params.law = ScaleLaw::Table;
+        } else {
+            FurtherScale& further = s.params.ext.further[std::size_t(scale - 2)];
+            further.set(&ScaleSetup::points, std::move(points));
+            if (table) further.set(&ScaleSetup::law, ScaleLaw::Table);
+        }
+    });
 }
 
 }  // namespace quirn

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The named edits of the plate that the panels and the view make: fields applied, elements
+// dragged, places forgotten. Each goes through the record's one entry as one step.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <map>
+#include <vector>
+
+#include "render/FreeItems.h"
+#include "render/Scene.h"
+
+namespace quirn {
+
+class EditedRecord;
+
+// Where a drag left what it moved: the drawn elements among moved at their anchors, the template
+// at its place and width when it is among them.
+struct ElementMoves {
+    std::vector<MovableElement> moved;
+    std::array<Point, kDrawnElementCount> anchors{};
+    Point templateAnchor;
+    int templateWidth = 0;
+    // The free texts and pictures moved, at their new centres.
+    std::map<FreeItem, Point> freeMoved = {};
+
+    bool empty() const { return moved.empty() && freeMoved.empty(); }
+};
+
+// Fields typed in the panels: the record becomes `applied` and the elements go back to their
+// defaults and the record's places. Named step, or "применение параметров".
+void ApplyFields(EditedRecord& record, ScaleParameters applied, const QString& step = {});
+// A drag ended: the elements it moved stand where it left them, and the drawn ones' places
+// become part of the record.
+void MoveElements(EditedRecord& record, const ElementMoves& moves);
+// "Сбросить расположение": every element back at its default, the places forgotten.
+void ForgetPlaces(EditedRecord& record);
+
+}  // namespace quirn

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editing/ViewState.h"
+
+namespace quirn {
+
+ViewState::ViewState(Scene& scene, QObject* parent) : QObject(parent), scene_(scene) {}
+
+void ViewState::setZoomPercent(int percent) {
+    scene_.zoomPercent = percent;
+    emit changed();
+}
+
+void ViewState::setDisplayCorrection(double displayCorrection) {
+    scene_.displayCorrection = displayCorrection;
+    emit changed();
+}
+
+void ViewState::setTemplateLock(TemplateLock lock) {
+    if (scene_.templateLock == lock) return;
+    scene_.templateLock = lock;
+    // The view grabs from the scene it shows: it must take the new setting.
+    emit changed();
+}
+
+void ViewState::setCalibrationMarks(std::vector<Point> marks) {
+    if (scene_.calibrationMarks == marks) return;
+    scene_.calibrationMarks = std::move(marks);
+    emit changed();
+}
+
+}  // namespace quirn
