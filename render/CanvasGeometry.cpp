@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/PlateFrame.h"
 #include "render/PlateOutline.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
@@ -35,12 +36,9 @@ CanvasGeometry ComputeCanvasGeometry(const Scene& scene, const ReferenceDevice& 
                                      PaintMode mode) {
     const bool forScreen = mode == PaintMode::Screen;
     const ScaleParameters& p = scene.params;
-    const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
-    const bool radial = p.shape != 0;
-    const std::int64_t topOfPlate =
-        radial ? std::int64_t{p.outerRadius} : std::int64_t{p.plateHeight} - axisHeight;
-    const std::int64_t plateHeight =
-        radial ? p.outerRadius + axisHeight : std::int64_t{p.plateHeight};
+    const PlateFrame frame = FrameOf(p);
+    const std::int64_t topOfPlate = frame.top;
+    const std::int64_t plateHeight = frame.top - frame.bottom;
 
     const std::int64_t pixelsAcross = std::max<std::int64_t>(device.pixelsAcross, 1);
     const std::int64_t tenthsAcross = std::max<std::int64_t>(device.tenthsOfMmAcross, 1);

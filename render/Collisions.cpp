@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/PlateFrame.h"
 #include "model/ScaleLaw.h"
 #include "render/DeviceClip.h"
 #include "render/FontMeasure.h"
@@ -104,12 +105,13 @@ QPolygonF Inset(const QPolygonF& cell) {
 
 // The plate inside its nominal edge, less the pointer's cut-out.
 QPainterPath PlateArea(const ScaleParameters& p, int halfPlateWidth) {
+    const PlateFrame frame = FrameOf(p);
     const double hw = halfPlateWidth;
-    const double bottom = -(double(p.mountingAboveBottom) - p.mountingAboveAxis);
+    const double bottom = double(frame.bottom);
     QPainterPath plate;
-    if (p.shape == 0) {
-        const double top = double(p.plateHeight) + bottom;
-        const double cornerBevel = p.cornerBevel;
+    if (frame.shape == PlateShape::Square) {
+        const double top = double(frame.top);
+        const double cornerBevel = double(frame.bevel);
         plate.addPolygon(QPolygonF{{-hw, bottom},
                                    {-hw, top - cornerBevel},
                                    {cornerBevel - hw, top},
@@ -117,7 +119,7 @@ QPainterPath PlateArea(const ScaleParameters& p, int halfPlateWidth) {
                                    {hw, top - cornerBevel},
                                    {hw, bottom}});
     } else {
-        const double r = p.outerRadius;
+        const double r = double(frame.outerRadius);
         QPainterPath circle;
         circle.addEllipse(QPointF(0, 0), r, r);
         QPainterPath band;

@@ -3,6 +3,7 @@
 // user put them, kept on the plate.
 #include <algorithm>
 
+#include "model/PlateFrame.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
 
@@ -70,7 +71,8 @@ void BringOntoPlate(const ScaleParameters& p, ScaleLayout& laid, MovableElement 
 Layout DefaultLayout(const ScaleParameters& p) {
     using I = std::int64_t;
     const I tickRadius = p.tickRadius;
-    const I half = p.plateWidth / 2;
+    const PlateFrame frame = FrameOf(p);
+    const I half = frame.halfWidth;
     const bool inside = p.ticksInward != 0;
     // Percentages of tickRadius, each product divided with truncation toward zero.
     const auto pct = [tickRadius](I percent) { return percent * tickRadius / 100; };
@@ -92,8 +94,8 @@ Layout DefaultLayout(const ScaleParameters& p) {
 
     // The user's places. A place that the plate no longer reaches (it was made smaller) is
     // brought to the nearest point on it, so that no element is lost off its edge.
-    const I bottom = -(I{p.mountingAboveBottom} - p.mountingAboveAxis);
-    const I top = p.shape == 0 ? I{p.plateHeight} + bottom : I{p.outerRadius};
+    const I bottom = frame.bottom;
+    const I top = frame.top;
     for (int e = 0; e < kDrawnElementCount; ++e) {
         const std::optional<Place>& place = p.ext.places[std::size_t(e)];
         if (!place) continue;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/PlateFrame.h"
 #include "render/Saturate.h"
 
 namespace quirn {
@@ -20,7 +21,7 @@ std::int64_t RadialSideHeight(std::int64_t outerRadius, std::int64_t halfWidth) 
 void DrawPlateMarks(DrawingSurface& surface, const ScaleParameters& p, int bottomMargin,
                     int canvasWidth) {
     using I = std::int64_t;
-    const I aH = I{p.mountingAboveBottom} - p.mountingAboveAxis;
+    const I aH = FrameOf(p).axisHeight;
     // Along the lowest row of the screen canvas; below the print canvas.
     const I bottomY = kBottomLineInset - aH - bottomMargin;
     surface.line(At(-I{canvasWidth}, bottomY), At(canvasWidth, bottomY));
@@ -31,18 +32,19 @@ void DrawPlateMarks(DrawingSurface& surface, const ScaleParameters& p, int botto
 
 void DrawCutLines(DrawingSurface& surface, const ScaleParameters& p, int halfPlateWidth) {
     using I = std::int64_t;
-    const I aH = I{p.mountingAboveBottom} - p.mountingAboveAxis;
+    const PlateFrame frame = FrameOf(p);
+    const I aH = frame.axisHeight;
     const I hw = halfPlateWidth;
-    const I innerRadius = p.innerRadius;
+    const I innerRadius = frame.cutOutRadius;
 
     const I cut = innerRadius - 10;
     surface.arc({ClampToInt(-cut), ClampToInt(cut), ClampToInt(cut), ClampToInt(-cut)}, At(cut, 0),
                 At(-cut, 0));
 
     const I below = -10 - aH;
-    if (p.shape == 0) {
-        const I top = I{p.plateHeight} - aH;
-        const I cornerBevel = p.cornerBevel;
+    if (frame.shape == PlateShape::Square) {
+        const I top = frame.top;
+        const I cornerBevel = frame.bevel;
         const std::array<Point, 10> outline{At(10 - innerRadius, 0),
                                             At(10 - innerRadius, below),
                                             At(-10 - hw, below),
@@ -55,7 +57,7 @@ void DrawCutLines(DrawingSurface& surface, const ScaleParameters& p, int halfPla
                                             At(innerRadius - 10, 0)};
         surface.polyline(outline);
     } else {
-        const I outerRadius = p.outerRadius;
+        const I outerRadius = frame.outerRadius;
         const I yc = RadialSideHeight(outerRadius, hw);
         const std::array<Point, 4> left{At(-innerRadius, 0), At(-innerRadius, below),
                                         At(-10 - hw, below), At(-10 - hw, yc)};

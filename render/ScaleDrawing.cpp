@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "model/PlateFrame.h"
 #include "render/FontMeasure.h"
 #include "render/FreeItems.h"
 #include "render/Graduation.h"
@@ -80,8 +81,7 @@ void PackGreyRow(const unsigned char* grey, int width, unsigned char* bits) {
 ScaleLayout LayOutScale(const Scene& scene, TextMeasure& measure) {
     ScaleLayout laid;
     laid.layout = scene.layout;
-    laid.axisHeight =
-        ClampToInt(std::int64_t{scene.params.mountingAboveBottom} - scene.params.mountingAboveAxis);
+    laid.axisHeight = ClampToInt(FrameOf(scene.params).axisHeight);
     laid.templatePlace = PlaceTemplate(scene);
     LayOutLabels(scene, measure, laid);
     BringPlacesOntoPlate(scene.params, laid);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "model/PlateFrame.h"
 #include "render/ScaleDrawing.h"
 #include "view/canvas/ViewMapping.h"
 
@@ -130,9 +131,10 @@ bool KeepDraggedOnPlate(DragState& drag, const ScaleParameters& p, const ScaleLa
     }
     // A free item's centre stays on the plate, where it can still be seen and grabbed.
     using I = std::int64_t;
+    const PlateFrame frame = FrameOf(p);
     const I half = laid.layout.halfPlateWidth;
-    const I bottom = -I{laid.axisHeight};
-    const I top = p.shape == 0 ? I{p.plateHeight} + bottom : I{p.outerRadius};
+    const I bottom = frame.bottom;
+    const I top = frame.top;
     if (half <= 0 || top <= bottom) return brought;
     for (auto& [item, centre] : drag.freeCentres) {
         const Point onPlate = {Clamp(std::clamp(I{centre.x}, -half, half)),

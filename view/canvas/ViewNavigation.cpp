@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "editing/ScaleSession.h"
+#include "model/PlateFrame.h"
 #include "render/ScaleDrawing.h"
 #include "view/canvas/ScaleView.h"
 #include "view/canvas/ViewMapping.h"
@@ -22,11 +23,9 @@ constexpr double kNotch = 120.0;
 // The plate in drawing units: its outline, from the cut's left edge to its right and from its
 // top to its bottom edge.
 Box PlateBox(const ScaleParameters& p) {
-    const std::int64_t axisHeight = std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis;
-    const std::int64_t top =
-        p.shape != 0 ? std::int64_t{p.outerRadius} : std::int64_t{p.plateHeight} - axisHeight;
-    const int half = p.plateWidth / 2;
-    return {-half, static_cast<int>(top), p.plateWidth - half, static_cast<int>(-axisHeight)};
+    const PlateFrame frame = FrameOf(p);
+    return {static_cast<int>(-frame.halfWidth), static_cast<int>(frame.top),
+            static_cast<int>(frame.width - frame.halfWidth), static_cast<int>(frame.bottom)};
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "editing/ScaleSession.h"
+#include "model/PlateFrame.h"
 #include "render/Saturate.h"
 #include "render/ScaleDrawing.h"
 #include "view/dialogs/UserPrompts.h"
@@ -83,9 +84,8 @@ void PlateItemsPage::FillPage(const ScaleParameters& record) {
 
 Place PlateItemsPage::PlateMiddle() const {
     const ScaleParameters& p = session_.scene().params;
-    const std::int64_t bottom = -(std::int64_t{p.mountingAboveBottom} - p.mountingAboveAxis);
-    const std::int64_t top = p.shape == 0 ? std::int64_t{p.plateHeight} + bottom : p.outerRadius;
-    return {0, ClampToInt((top + bottom) / 2)};
+    const PlateFrame frame = FrameOf(p);
+    return {0, ClampToInt((frame.top + frame.bottom) / 2)};
 }
 
 void PlateItemsPage::addSymbol() {
@@ -117,7 +117,7 @@ Place PlateItemsPage::FreeSpotNearMiddle(std::int32_t width) const {
     // right, to the left, two steps to the right, ... while the picture stays on the plate.
     const Place middle = PlateMiddle();
     const std::int64_t step = std::int64_t{width} + kSymbolGap;
-    const std::int64_t half = session_.scene().params.plateWidth / 2;
+    const std::int64_t half = FrameOf(session_.scene().params).halfWidth;
     const auto nth = [](int k) -> std::int64_t { return k % 2 == 0 ? k / 2 : -(k / 2); };
     for (int row = 1; row <= 5; ++row) {
         const std::int64_t y = middle.y - nth(row) * step;
