@@ -38,7 +38,7 @@ QString Decoded(std::string_view bytes) {
 
 QString HelpFileName() {
     //: The help text's file for this language, among the program's data files.
-    return QCoreApplication::translate("quirn::CHelpDlg", "ReadMe.txt");
+    return QCoreApplication::translate("quirn::HelpDialog", "ReadMe.txt");
 }
 
 std::optional<QString> LoadHelpText() {
@@ -54,7 +54,7 @@ std::optional<QString> LoadHelpText() {
     return text;
 }
 
-CHelpDlg::CHelpDlg(QWidget* parent, TextLoader load) : QDialog(parent), load_(std::move(load)) {
+HelpDialog::HelpDialog(QWidget* parent, TextLoader load) : QDialog(parent), load_(std::move(load)) {
     // Named as the menu command that opens it, as the about box is.
     setWindowTitle(tr("Помощь"));
     auto* column = new QVBoxLayout(this);
@@ -79,7 +79,7 @@ CHelpDlg::CHelpDlg(QWidget* parent, TextLoader load) : QDialog(parent), load_(st
     resize(kPreferredSize.boundedTo(room));
 }
 
-int CHelpDlg::exec() {
+int HelpDialog::exec() {
     const std::optional<QString> text = load_ ? load_() : std::nullopt;
     if (!text) {
         QMessageBox::warning(parentWidget(), tr("Внимание!"),

@@ -24,11 +24,11 @@ QString HelpFileName();
 // with the line breaks it has. Nothing when neither place holds a readable file.
 std::optional<QString> LoadHelpText();
 
-class CHelpDlg : public QDialog {
+class HelpDialog : public QDialog {
     Q_OBJECT
   public:
     using TextLoader = std::function<std::optional<QString>()>;
-    explicit CHelpDlg(QWidget* parent = nullptr, TextLoader load = LoadHelpText);
+    explicit HelpDialog(QWidget* parent = nullptr, TextLoader load = LoadHelpText);
 
     // Loads the text; without it only the message "В папке с программой отсутствует файл
     // ReadMe.txt" (naming the file looked for) is shown and the dialog ends as cancelled without

@@ -256,7 +256,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::showHelp() {
-    CHelpDlg help(this);
+    HelpDialog help(this);
     help.exec();
 }
 

@@ -44,7 +44,7 @@ QString DragStepText(const std::vector<MovableElement>& moved,
     for (const MovableElement e : moved) {
         switch (e) {
             case MovableElement::DataSymbol:
-            case MovableElement::RombSymbol:
+            case MovableElement::DiamondSymbol:
             case MovableElement::OthersSymbol:
                 kinds.insert(QCoreApplication::translate("EditHistory", "перемещение символа"));
                 break;

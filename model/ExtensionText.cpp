@@ -261,7 +261,7 @@ enum class LineRead : std::uint8_t {
     Kept,     // a known key whose value cannot be read: kept as an unknown line
 };
 
-LineRead Result(bool set) {
+LineRead ReadOutcome(bool set) {
     return set ? LineRead::Set : LineRead::Kept;
 }
 
@@ -311,7 +311,7 @@ LineRead SetPlateKey(Reading& r, std::string_view line, std::string_view key,
         r.parts.push_back({row, number, value, line, r.record.ext.unknownLines.size()});
         return LineRead::Set;
     }
-    return Result(row->read(r.record.ext, number, value) == KeyRead::Set);
+    return ReadOutcome(row->read(r.record.ext, number, value) == KeyRead::Set);
 }
 
 // Sets the key when it is one of the extension keys.
@@ -320,7 +320,7 @@ LineRead SetExtensionKey(Reading& r, std::string_view line, std::string_view key
     ScaleExtensions& ext = r.record.ext;
     for (const ScaleKey& row : kScaleKeys)
         if (row.firstScale == FirstScaleLine::Extension && key == row.key)
-            return Result(SetScaleKey(row, r.record, value));
+            return ReadOutcome(SetScaleKey(row, r.record, value));
     if (key == "origin")
         ext.origin = std::string(value);
     else if (key == "standard")

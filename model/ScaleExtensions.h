@@ -110,8 +110,8 @@ struct ScaleExtensions {
     // The name, origin and standard texts in full (UTF-8) where Windows-1251 holds only an
     // approximation of them (model/TextKeys.h); the unit's is scale 1's (ScaleSetup::unitUtf8).
     std::optional<std::string> nameUtf8, originUtf8, standardUtf8;
-    // Where the user put the data, romb and others symbols and the name, unit, origin and
-    // standard labels; absent: the default place for the plate.
+    // Where the user put the data, diamond ("romb" in files) and others symbols and the name, unit,
+    // origin and standard labels; absent: the default place for the plate.
     std::array<std::optional<Place>, kPlacedElementCount> places{};
     // Absent roles keep the face, weight and size they have always had. (Maps rather than arrays
     // of optionals: copying those at compile time stops the compiler this builds with.)

@@ -12,8 +12,9 @@ namespace quirn {
 
 // Scale 1 (range, unit, the graduation's counts and lengths, its law and lists), the plate
 // around it and the extensions. Lengths are drawing units (0.01 mm). name and unit hold
-// Windows-1251 bytes as read or typed. No field is range-checked anywhere: any combination of
-// values may exist.
+// Windows-1251 bytes as read or typed. The record holds whatever a file gave: any combination of
+// values may exist. Typed values are checked where they are typed, and the renderer draws any
+// record without failing.
 struct ScaleParameters : ScaleSetup {
     std::string name;
     double halfAngle = 0.0;

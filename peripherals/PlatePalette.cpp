@@ -103,7 +103,7 @@ std::optional<PlateColours> PlatePalette(const Scene& scene) {
     for (const std::uint32_t c : PlateInks(scene.params))
         if (std::find(colours.begin(), colours.end(), c) == colours.end()) colours.push_back(c);
     for (const SymbolPicture* symbol :
-         {&scene.symbols.data, &scene.symbols.romb, &scene.symbols.others}) {
+         {&scene.symbols.data, &scene.symbols.diamond, &scene.symbols.others}) {
         if (symbol->vector.isNull() && !AddColours(symbol->image, plate)) return std::nullopt;
     }
     if (colours.size() > kPaletteSize) return std::nullopt;

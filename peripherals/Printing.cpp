@@ -124,11 +124,11 @@ int ApplicationPrinter::dpi() {
 }
 
 void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMargins& margins,
-                    bool hatchedZones, const PageOptions& options) {
+                    ZonePainting zones, const PageOptions& options) {
     SheetPainting painting;
     painting.dpi = dpi;
     painting.margins = margins;
-    painting.zones = hatchedZones ? ZonePainting::Hatched : ZonePainting::Coloured;
+    painting.zones = zones;
     painting.options = options;
     PaintSheet(scene, painter, painting, 0);
 }

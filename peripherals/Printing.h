@@ -91,7 +91,7 @@ std::unique_ptr<QPrinter> MakePaperPrinter();
 // options lays copies on the sheet, mirrors them and corrects the printer's scale; this paints
 // the first sheet, with the device's full page as the paper.
 void PaintScalePage(const Scene& scene, QPainter& painter, int dpi, const PageMargins& margins,
-                    bool hatchedZones = false, const PageOptions& options = {});
+                    ZonePainting zones = ZonePainting::Coloured, const PageOptions& options = {});
 
 // Prints the scale on printer, which must print the full page: one page, or as many as the
 // copies of options take. Only the pages of a page range are printed. Zones come out in colour

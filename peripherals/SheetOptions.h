@@ -31,4 +31,7 @@ struct PageOptions {
     bool operator==(const PageOptions&) const = default;
 };
 
+// Zones filled in their colours, or hatched in black for a device that prints grey only.
+enum class ZonePainting { Coloured, Hatched };
+
 }  // namespace quirn

@@ -14,9 +14,6 @@ class QPaintDevice;
 
 namespace quirn {
 
-// Zones filled in their colours, or hatched in black for a device that prints grey only.
-enum class ZonePainting { Coloured, Hatched };
-
 struct SheetPainting {
     int dpi = 600;  // of the device painted on
     PageMargins margins;

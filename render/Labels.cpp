@@ -138,7 +138,7 @@ void LayOutLabels(const Scene& scene, TextMeasure& measure, ScaleLayout& laid) {
     const ScaleParameters& p = scene.params;
     using E = MovableElement;
     SizeOf(laid.sizes, E::DataSymbol) = SymbolSize(p, scene.symbols.data);
-    SizeOf(laid.sizes, E::RombSymbol) = SymbolSize(p, scene.symbols.romb);
+    SizeOf(laid.sizes, E::DiamondSymbol) = SymbolSize(p, scene.symbols.diamond);
     SizeOf(laid.sizes, E::OthersSymbol) = SymbolSize(p, scene.symbols.others);
     SizeOf(laid.sizes, E::UnitLabel) =
         MeasureWith(measure, UnitFont(p), DisplayText(p.unit, p.unitUtf8));
@@ -153,7 +153,7 @@ void LayOutLabels(const Scene& scene, TextMeasure& measure, ScaleLayout& laid) {
 
 void DrawSymbols(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surface) {
     DrawSymbol(laid, surface, MovableElement::DataSymbol, scene.symbols.data, false);
-    DrawSymbol(laid, surface, MovableElement::RombSymbol, scene.symbols.romb, false);
+    DrawSymbol(laid, surface, MovableElement::DiamondSymbol, scene.symbols.diamond, false);
     DrawSymbol(laid, surface, MovableElement::OthersSymbol, scene.symbols.others, true);
 }
 

@@ -17,7 +17,7 @@ Box ElementBox(MovableElement e, Point anchor, Extent size, const std::optional<
     I left = ax, right = ax + w, top = ay, bottom = ay - h;
     switch (e) {
         case E::DataSymbol:
-        case E::RombSymbol:
+        case E::DiamondSymbol:
             top = ay + h;
             bottom = ay;
             break;
@@ -84,7 +84,7 @@ Layout DefaultLayout(const ScaleParameters& p) {
         layout.anchors[static_cast<std::size_t>(Index(e))] = At(x, y);
     };
     set(MovableElement::DataSymbol, pct(8) - half, inside ? pct(10) : pct(12));
-    set(MovableElement::RombSymbol, pct(8) - half, inside ? pct(35) : pct(40));
+    set(MovableElement::DiamondSymbol, pct(8) - half, inside ? pct(35) : pct(40));
     set(MovableElement::OthersSymbol, half - pct(5), inside ? pct(35) : pct(40));
     set(MovableElement::UnitLabel, 0, inside ? pct(68) : pct(85));
     set(MovableElement::NameLabel, pct(5) - half, pct(33));

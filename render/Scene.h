@@ -22,7 +22,7 @@ namespace quirn {
 
 enum class MovableElement {
     DataSymbol,
-    RombSymbol,
+    DiamondSymbol,
     OthersSymbol,
     NameLabel,
     UnitLabel,
@@ -96,7 +96,7 @@ struct SymbolPicture {
 
 struct SymbolImages {
     SymbolPicture data;
-    SymbolPicture romb;
+    SymbolPicture diamond;  // the rhombus, "Romb" in its files
     SymbolPicture others;
     bool operator==(const SymbolImages&) const = default;
 };

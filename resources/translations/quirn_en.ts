@@ -53,38 +53,6 @@
     </message>
 </context>
 <context>
-    <name>quirn::CHelpDlg</name>
-    <message>
-        <source>Помощь</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Внимание!</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>В папке с программой отсутствует файл %1</source>
-        <translation>The file %1 is missing from the program&apos;s folder</translation>
-    </message>
-    <message>
-        <source>ReadMe.txt</source>
-        <extracomment>The help text&apos;s file for this language, among the program&apos;s data files.</extracomment>
-        <translation>ReadMe_en.txt</translation>
-    </message>
-    <message>
-        <source>Справка</source>
-        <translation>Guide</translation>
-    </message>
-    <message>
-        <source>Размеры пластины</source>
-        <translation>Plate dimensions</translation>
-    </message>
-</context>
-<context>
     <name>quirn::CalibrationDialog</name>
     <message>
         <source>Ширина экрана задаётся целым положительным числом миллиметров, например 345.</source>
@@ -520,7 +488,7 @@
     </message>
     <message>
         <source>Пока поля правились, документ изменил те же значения (%1). Оставить набранные или взять значения документа?</source>
-        <translation>While the fields were being edited, the document changed the same values (%1). Keep what was typed, or take the document's values?</translation>
+        <translation>While the fields were being edited, the document changed the same values (%1). Keep what was typed, or take the document&apos;s values?</translation>
     </message>
     <message>
         <source>Оставить набранные</source>
@@ -528,7 +496,7 @@
     </message>
     <message>
         <source>Взять из документа</source>
-        <translation>Take the Document's</translation>
+        <translation>Take the Document&apos;s</translation>
     </message>
 </context>
 <context>
@@ -771,6 +739,38 @@
     <message>
         <source>печать невозможна: не задан принтер по умолчанию (lpadmin -d ИМЯ)</source>
         <translation>cannot print: no default printer is set (lpadmin -d NAME)</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::HelpDialog</name>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>В папке с программой отсутствует файл %1</source>
+        <translation>The file %1 is missing from the program&apos;s folder</translation>
+    </message>
+    <message>
+        <source>ReadMe.txt</source>
+        <extracomment>The help text&apos;s file for this language, among the program&apos;s data files.</extracomment>
+        <translation>ReadMe_en.txt</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Размеры пластины</source>
+        <translation>Plate dimensions</translation>
     </message>
 </context>
 <context>
@@ -1041,10 +1041,6 @@
         <translation>Apply the parameters entered to the scale (Enter)</translation>
     </message>
     <message>
-        <source>Записать шкалу в однобитный рисунок BMP с разрешением принтера в текущую папку; имя файла - описание шкалы</source>
-        <translation>Write the scale to a one-bit BMP picture at the printer&apos;s resolution in the current folder, named after the scale&apos;s description</translation>
-    </message>
-    <message>
         <source>Обозначение (марка) прибора, печатается на шкале</source>
         <translation>The instrument&apos;s name (model), printed on the plate</translation>
     </message>
@@ -1177,10 +1173,6 @@
         <translation>Move the template up or down by 0.01 mm</translation>
     </message>
     <message>
-        <source>Масштаб изображения; колесо мыши меняет его от 100 до 1000%</source>
-        <translation>The zoom; the mouse wheel changes it from 100 to 1000%</translation>
-    </message>
-    <message>
         <source>Положение курсора в миллиметрах от оси стрелки: X вправо, Y вверх</source>
         <translation>The cursor&apos;s position in millimetres from the pointer axis: X to the right, Y up</translation>
     </message>
@@ -1219,6 +1211,14 @@
     <message>
         <source>Насколько осветлить шаблон, чтобы чертёж над ним был лучше виден</source>
         <translation>How much to lighten the template so that the drawing over it stands out</translation>
+    </message>
+    <message>
+        <source>Записать шкалу в файл рисунка: окно записи предлагает однобитный BMP с разрешением принтера, а также PNG, SVG и PDF</source>
+        <translation>Write the scale to a picture file: the export window proposes a one-bit BMP at the printer's resolution, and PNG, SVG and PDF too</translation>
+    </message>
+    <message>
+        <source>Масштаб изображения; колесо мыши меняет его от %1 до %2%</source>
+        <translation>View zoom; the mouse wheel changes it from %1 to %2%</translation>
     </message>
 </context>
 <context>

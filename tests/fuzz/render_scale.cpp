@@ -163,7 +163,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     // doing it here keeps that one-time work, and what fontconfig keeps of it, out of the runs.
     (void)QFontMetricsF(QFont(QStringLiteral("Arial"))).height();
     symbols = quirn::LoadSymbolImages();
-    QUIRN_FUZZ_CHECK(!symbols.data.isNull() && !symbols.romb.isNull() && !symbols.others.isNull());
+    QUIRN_FUZZ_CHECK(!symbols.data.isNull() && !symbols.diamond.isNull() &&
+                     !symbols.others.isNull());
     return 0;
 }
 

@@ -110,7 +110,7 @@ class PrintedPageTest : public ::testing::Test {
         QImage page(Px(size.width(), dpi), Px(size.height(), dpi), QImage::Format_RGB32);
         page.fill(Qt::white);
         QPainter painter(&page);
-        PaintScalePage(state_, painter, dpi, margins, false, options);
+        PaintScalePage(state_, painter, dpi, margins, ZonePainting::Coloured, options);
         return page;
     }
     static int Px(int units, int dpi = kDpi) { return units * dpi / 2540; }

@@ -204,15 +204,15 @@ TEST(Labels, SymbolImagesScaleWithTheRadius) {
     test::LaidOutScene state = LaidOut();
     state.symbols.data = QImage(600, 400, QImage::Format_Mono);
     state.symbols.others = QImage(500, 300, QImage::Format_Mono);
-    // romb left null: nothing drawn, size zero
-    state.laid.sizes[Index(MovableElement::RombSymbol)] = {9, 9};
+    // the diamond left null: nothing drawn, size zero
+    state.laid.sizes[Index(MovableElement::DiamondSymbol)] = {9, 9};
     RecordingSurface s = Painted(state);
     std::vector<DrawCall> images = s.callsOf(DrawOp::DrawImage);
     ASSERT_EQ(images.size(), 2u);
     EXPECT_EQ(images[0].box, (Box{-3114, 504 + 400, -3114 + 600, 504}));
     EXPECT_EQ(images[1].box, (Box{3240 - 500, 1680 + 300, 3240, 1680}));  // lower-right anchor
     EXPECT_EQ(DrawnSizeOf(state, MovableElement::DataSymbol), (Extent{600, 400}));
-    EXPECT_EQ(DrawnSizeOf(state, MovableElement::RombSymbol), (Extent{0, 0}));
+    EXPECT_EQ(DrawnSizeOf(state, MovableElement::DiamondSymbol), (Extent{0, 0}));
 
     for (const auto& [tickRadius, width] : {std::pair{1000, 300}, std::pair{8400, 1200}}) {
         state.params.tickRadius = tickRadius;

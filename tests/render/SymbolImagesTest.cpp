@@ -31,7 +31,7 @@ TEST_F(SymbolImagesTest, CurrentDirectoryComesBeforeTheDataFolder) {
     // Nothing here yet: the drawings installed beside the program are found, as large as the
     // bitmaps installed with them.
     const SymbolImages installed = LoadSymbolImages();
-    for (const SymbolPicture* symbol : {&installed.data, &installed.romb, &installed.others}) {
+    for (const SymbolPicture* symbol : {&installed.data, &installed.diamond, &installed.others}) {
         ASSERT_FALSE(symbol->vector.isNull());
         EXPECT_TRUE(symbol->image.isNull());
     }
@@ -50,7 +50,7 @@ TEST_F(SymbolImagesTest, CurrentDirectoryComesBeforeTheDataFolder) {
     const SymbolImages local = LoadSymbolImages();
     EXPECT_EQ(local.data.size(), QSize(3, 2));
     EXPECT_TRUE(local.data.vector.isNull());  // the user's bitmap, not the drawing
-    EXPECT_TRUE(local.romb.isNull());         // unreadable: drawn as nothing
+    EXPECT_TRUE(local.diamond.isNull());      // unreadable: drawn as nothing
     EXPECT_FALSE(local.others.vector.isNull());
     EXPECT_EQ(local.others.size(), installed.others.size());
     EXPECT_EQ(FindDataFile("Data.bmp"), QDir(dir_.path()).absoluteFilePath("Data.bmp"));
@@ -63,7 +63,7 @@ TEST(ShippedSymbols, DrawingsShowTheBitmapsShapes) {
     const SymbolImages drawings = LoadSymbolImages();
     const std::pair<const char*, const SymbolPicture*> symbols[] = {
         {"Data.bmp", &drawings.data},
-        {"Romb.bmp", &drawings.romb},
+        {"Romb.bmp", &drawings.diamond},
         {"Others.bmp", &drawings.others}};
     for (const auto& [name, symbol] : symbols) {
         const QImage bitmap = QImage(FindDataFile(name)).convertToFormat(QImage::Format_RGB32);

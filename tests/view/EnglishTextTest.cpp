@@ -151,7 +151,7 @@ class EnglishTextTest : public ::testing::Test {
         {
             const AboutDialog about(&frame);
             Collect(&about, {}, seen);
-            const CHelpDlg help(&frame);
+            const HelpDialog help(&frame);
             Collect(&help, {}, seen);
         }
         Collect(&frame.screenSize().calibrationDialog(), {}, seen);

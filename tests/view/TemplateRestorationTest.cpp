@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>

@@ -75,13 +75,13 @@ Laid Spread() {
         s.laid.layout.anchors[static_cast<std::size_t>(Index(e))] = anchor;
         s.laid.sizes[static_cast<std::size_t>(Index(e))] = {1000, 400};
     };
-    place(E::DataSymbol, {-5000, 0});       // bottom-left
-    place(E::RombSymbol, {-5000, 2000});    // bottom-left
-    place(E::NameLabel, {-5000, 5000});     // top-left
-    place(E::UnitLabel, {0, 5000});         // top centre
-    place(E::OriginLabel, {0, 2000});       // top centre
-    place(E::OthersSymbol, {5000, 0});      // bottom-right
-    place(E::StandardLabel, {5000, 5000});  // top-right
+    place(E::DataSymbol, {-5000, 0});        // bottom-left
+    place(E::DiamondSymbol, {-5000, 2000});  // bottom-left
+    place(E::NameLabel, {-5000, 5000});      // top-left
+    place(E::UnitLabel, {0, 5000});          // top centre
+    place(E::OriginLabel, {0, 2000});        // top centre
+    place(E::OthersSymbol, {5000, 0});       // bottom-right
+    place(E::StandardLabel, {5000, 5000});   // top-right
     s.scene.layout = s.laid.layout;
     return s;
 }
@@ -96,7 +96,7 @@ TEST(HitTest, EachElementIsHitInsideItsOpenRectangleOnly) {
     };
     for (const Case& c : {
              Case{E::DataSymbol, {-4001, 1}, {-5000, 200}, {-4500, -1}},
-             Case{E::RombSymbol, {-4999, 2399}, {-4500, 2400}, {-5001, 2200}},
+             Case{E::DiamondSymbol, {-4999, 2399}, {-4500, 2400}, {-5001, 2200}},
              Case{E::NameLabel, {-4500, 4601}, {-4000, 4800}, {-4500, 5001}},
              Case{E::UnitLabel, {-499, 4999}, {500, 4800}, {0, 4599}},
              Case{E::OriginLabel, {499, 1601}, {0, 1600}, {-501, 1800}},
@@ -113,9 +113,9 @@ TEST(HitTest, OverlapsGoToTheFirstInTheTestOrder) {
     Laid s = Spread();
     auto& anchors = s.laid.layout.anchors;
     // Romb over Data: Data wins.
-    anchors[Index(E::RombSymbol)] = {-4800, 100};
+    anchors[Index(E::DiamondSymbol)] = {-4800, 100};
     EXPECT_EQ(HitTest(s.scene, s.laid, {-4700, 200}), E::DataSymbol);
-    EXPECT_EQ(HitTest(s.scene, s.laid, {-3900, 200}), E::RombSymbol);
+    EXPECT_EQ(HitTest(s.scene, s.laid, {-3900, 200}), E::DiamondSymbol);
     // The name before the unit, the origin label before the others symbol, the others symbol
     // before the standard label.
     anchors[Index(E::UnitLabel)] = {-4500, 5000};
@@ -164,7 +164,7 @@ TEST(Dragging, ElementsKeepTheirGrabOffsetAndTheUnitMovesOnlyUpAndDown) {
     Scene shown = s.scene;
     ApplyDrag(drag, shown);
     EXPECT_EQ(shown.layout.anchors[Index(E::DataSymbol)], (Point{-2000, 3000}));
-    EXPECT_EQ(shown.layout.anchors[Index(E::RombSymbol)], s.anchor(E::RombSymbol));
+    EXPECT_EQ(shown.layout.anchors[Index(E::DiamondSymbol)], s.anchor(E::DiamondSymbol));
     EndDrag(drag);
     EXPECT_FALSE(drag.any());
     EXPECT_EQ(drag.dx, 100);  // the offset stays

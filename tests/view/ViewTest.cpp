@@ -471,11 +471,11 @@ TEST_F(ViewTest, AClickOnAnEdgeGrabsNothingAndOverlapsGoToTheFirstElement) {
     const Point data = Anchor(E::DataSymbol);
     const Extent ds = Drawn(E::DataSymbol);
     ASSERT_GT(ds.width, 0) << "Data.bmp was not found";
-    PlaceAt(E::RombSymbol, {data.x + ds.width / 4, data.y});
+    PlaceAt(E::DiamondSymbol, {data.x + ds.width / 4, data.y});
     Paint();
     Press(ClientOf({data.x + ds.width / 2, data.y + ds.height / 2}));
     EXPECT_TRUE(view_->drag().dragging(E::DataSymbol));
-    EXPECT_FALSE(view_->drag().dragging(E::RombSymbol));
+    EXPECT_FALSE(view_->drag().dragging(E::DiamondSymbol));
 }
 
 TEST_F(ViewTest, TheTemplateIsMovedByItsBodyAndWidenedByItsEdge) {

@@ -75,7 +75,7 @@ DragMove ContinueDrag(DragState& drag, Point cursor) {
     DragMove result;
     const Point target{Clamp(std::int64_t{cursor.x} - drag.dx),
                        Clamp(std::int64_t{cursor.y} + drag.dy)};
-    for (E e : {E::DataSymbol, E::RombSymbol, E::NameLabel, E::UnitLabel, E::OriginLabel,
+    for (E e : {E::DataSymbol, E::DiamondSymbol, E::NameLabel, E::UnitLabel, E::OriginLabel,
                 E::OthersSymbol, E::StandardLabel}) {
         if (!drag.dragging(e)) continue;
         Point& anchor = drag.anchors[static_cast<std::size_t>(Index(e))];

@@ -60,7 +60,7 @@ Box TemplateBounds(const TemplatePlacement& t) {
     const double a = t.angle * std::numbers::pi / 180.0;
     const double c = std::cos(a), s = std::sin(a);
     double left = 0, right = 0, bottom = 0, top = 0;
-    for (const auto [u, v] :
+    for (const auto& [u, v] :
          {std::pair{double(t.size.width), 0.0}, std::pair{0.0, double(t.size.height)},
           std::pair{double(t.size.width), double(t.size.height)}}) {
         const double x = u * c - v * s, y = u * s + v * c;
@@ -138,7 +138,7 @@ Box DrawnArea(const Scene& scene, const ScaleLayout& laid, MovableElement e) {
     const I h = s.height;
     // Glyphs overhang their cells sideways by a tenth of an em at most; an eighth of the cell's
     // height covers that.
-    const bool text = e != E::DataSymbol && e != E::RombSymbol && e != E::OthersSymbol;
+    const bool text = e != E::DataSymbol && e != E::DiamondSymbol && e != E::OthersSymbol;
     const I margin = text ? std::abs(h) / 8 : 0;
     return {ClampToInt(left - margin), ClampToInt(top + margin), ClampToInt(right + margin),
             ClampToInt(bottom - margin)};
@@ -157,7 +157,7 @@ std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& lai
         if (w == 0 || h == 0) return false;
         switch (e) {
             case E::DataSymbol:
-            case E::RombSymbol:
+            case E::DiamondSymbol:
                 return Between(ax, x, ax + w) && Between(ay, y, ay + h);
             case E::NameLabel:
                 return Between(ax, x, ax + w) && Between(ay - h, y, ay);
@@ -172,8 +172,8 @@ std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& lai
                 return false;
         }
     };
-    constexpr std::array kOrder{E::DataSymbol,  E::RombSymbol,   E::NameLabel,    E::UnitLabel,
-                                E::OriginLabel, E::OthersSymbol, E::StandardLabel};
+    constexpr std::array kOrder{E::DataSymbol,  E::DiamondSymbol, E::NameLabel,    E::UnitLabel,
+                                E::OriginLabel, E::OthersSymbol,  E::StandardLabel};
     for (E e : kOrder)
         if (inside(e)) return e;
 

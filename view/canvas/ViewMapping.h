@@ -50,7 +50,7 @@ std::vector<AxisMark> MarksAlong(const CanvasGeometry& g, bool horizontal, int l
 Box DrawnArea(const Scene& scene, const ScaleLayout& laid, MovableElement e);
 
 // The first element whose hit area holds the point, tested in the order DataSymbol,
-// RombSymbol, NameLabel, UnitLabel, OriginLabel, OthersSymbol, StandardLabel, then, only with a
+// DiamondSymbol, NameLabel, UnitLabel, OriginLabel, OthersSymbol, StandardLabel, then, only with a
 // template loaded, TemplateBody and TemplateEdge. Hit areas are open rectangles over the anchors
 // and the sizes as laid out: a point on an edge hits nothing.
 std::optional<MovableElement> HitTest(const Scene& scene, const ScaleLayout& laid, Point cursor);

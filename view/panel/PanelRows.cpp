@@ -28,8 +28,8 @@ constexpr PanelRow kRows[] = {
      QT_TRANSLATE_NOOP("quirn::ParameterBar", "Записать рисунок в файл"),
      QT_TRANSLATE_NOOP(
          "quirn::ParameterBar",
-         "Записать шкалу в однобитный рисунок BMP с разрешением принтера в текущую папку; "
-         "имя файла - описание шкалы"),
+         "Записать шкалу в файл рисунка: окно записи предлагает однобитный BMP с разрешением "
+         "принтера, а также PNG, SVG и PDF"),
      W::Button,
      U::None,
      0,
@@ -373,7 +373,7 @@ constexpr PanelRow kRows[] = {
      "",
      nullptr,
      QT_TRANSLATE_NOOP("quirn::ParameterBar",
-                       "Масштаб изображения; колесо мыши меняет его от 100 до 1000%"),
+                       "Масштаб изображения; колесо мыши меняет его от %1 до %2%"),
      W::Readout,
      U::None,
      0,

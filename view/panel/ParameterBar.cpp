@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "view/canvas/ZoomSteps.h"
 #include "view/panel/PanelText.h"
 
 namespace quirn {
@@ -90,7 +91,11 @@ QString ParameterBar::Caption(BarControl id) {
 
 QString ParameterBar::ToolTip(BarControl id) {
     const PanelRow* row = PanelRowOf(id);
-    return row != nullptr ? tr(row->tip) : QString();
+    if (row == nullptr) return {};
+    // The wheel's reach is the view's own zoom steps.
+    if (id == BarControl::ZoomReadout)
+        return tr(row->tip).arg(ZoomSteps().front()).arg(ZoomSteps().back());
+    return tr(row->tip);
 }
 
 ParameterBar::ParameterBar(QWidget* parent) : QWidget(parent) {

@@ -71,7 +71,8 @@ TEST_F(HelpTextTest, ALongFileIsShownWhole) {
 }
 
 TEST(HelpWindow, ShowsTheTextReadOnly) {
-    CHelpDlg help(nullptr, [] { return std::optional<QString>(QStringLiteral("Помощь\nстрока")); });
+    HelpDialog help(nullptr,
+                    [] { return std::optional<QString>(QStringLiteral("Помощь\nстрока")); });
     ModalDriver driver;
     QString shown;
     bool readOnly = false;
@@ -89,7 +90,7 @@ TEST(HelpWindow, ShowsTheTextReadOnly) {
 }
 
 TEST(HelpWindow, WithoutReadMeOnlyTheMessageIsShown) {
-    CHelpDlg help(nullptr, [] { return std::optional<QString>(); });
+    HelpDialog help(nullptr, [] { return std::optional<QString>(); });
     ModalDriver driver;
     driver.then(driver.AcceptMessage());
     EXPECT_EQ(help.exec(), QDialog::Rejected);
@@ -114,7 +115,7 @@ TEST(HelpWindow, EachLanguageShowsItsOwnTextAndLabelledDrawing) {
             ASSERT_TRUE(LoadEnglishTranslation(english));
             ASSERT_TRUE(QCoreApplication::installTranslator(&english));
         }
-        CHelpDlg help;
+        HelpDialog help;
         ModalDriver driver;
         QString text;
         driver.then([&](QWidget*) {
@@ -185,7 +186,7 @@ TEST_F(FrameCommandsTest, PeripheralCommandsAreOfferedAndHelpOpensTheReadMe) {
     ModalDriver driver;
     QString shown;
     driver.then([&](QWidget* w) {
-        auto* help = qobject_cast<CHelpDlg*>(w);
+        auto* help = qobject_cast<HelpDialog*>(w);
         ASSERT_NE(help, nullptr);
         shown = help->textBox()->toPlainText();
         testing::Later([help] { help->accept(); });
