@@ -51,15 +51,15 @@ std::string TerminalText(std::string_view utf8) {
 }
 
 std::optional<ScaleParameters> ReadScaleFileOrComplain(const std::string& file) {
-    const FileReadResult read = ReadParameterFile(file);
-    if (read.error != Fault::None) {
+    const Result<std::string> read = ReadParameterFile(file);
+    if (read.outcome.fault != Fault::None) {
         std::error_code ignored;
         const auto absolute = std::filesystem::absolute(file, ignored);
-        Complain(OutcomeMessage(FileFailure(read.error, absolute.empty() ? file : absolute.string(),
-                                            FileOperation::Open)));
+        Complain(OutcomeMessage(FileFailure(
+            read.outcome.fault, absolute.empty() ? file : absolute.string(), FileOperation::Open)));
         return std::nullopt;
     }
-    return ReadScaleParameters(read.bytes);
+    return ReadScaleParameters(read.value);
 }
 
 std::unique_ptr<QGuiApplication> StartHeadlessApplication(int& argc, char** argv) {

@@ -44,9 +44,9 @@ QString HelpFileName() {
 std::optional<QString> LoadHelpText() {
     const QString path = FindDataFile(HelpFileName());
     if (path.isEmpty()) return std::nullopt;
-    const FileReadResult read = ReadFileHead(path.toStdString(), kHelpReadLimit);
-    if (read.error != Fault::None) return std::nullopt;
-    std::string_view bytes = read.bytes;
+    const Result<std::string> read = ReadFileHead(path.toStdString(), kHelpReadLimit);
+    if (read.outcome.fault != Fault::None) return std::nullopt;
+    std::string_view bytes = read.value;
     if (const auto nul = bytes.find('\0'); nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
     QString text = Decoded(bytes);

@@ -124,15 +124,15 @@ std::optional<ScaleParameters> Document::OpenDocumentFile(const std::string& pat
                                                           const ScaleParameters& current) {
     if (!SaveModified(current)) return std::nullopt;
     const std::string fullPath = Absolute(path);
-    const FileReadResult file = ReadParameterFile(fullPath);
-    if (file.error != Fault::None) {
+    const Result<std::string> file = ReadParameterFile(fullPath);
+    if (file.outcome.fault != Fault::None) {
         // Nothing of the file is taken when it could not be read whole: the document, the view
         // and the panel keep showing the same record.
         if (prompts_ != nullptr)
-            prompts_->ReportFailure(FileFailure(file.error, fullPath, FileOperation::Open));
+            prompts_->ReportFailure(FileFailure(file.outcome.fault, fullPath, FileOperation::Open));
         return std::nullopt;
     }
-    const ScaleParameters record = file.bytes.empty() ? current : ReadScaleParameters(file.bytes);
+    const ScaleParameters record = file.value.empty() ? current : ReadScaleParameters(file.value);
     setModified(false);
     // The description is the new record's, set by whoever shows it.
     description_.clear();

@@ -73,19 +73,19 @@ Fault FaultFromErrno(int error) {
     }
 }
 
-FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
-    FileReadResult result;
+Result<std::string> ReadFileHead(const std::string& path, std::size_t limit) {
+    Result<std::string> result;
     // Opening a named pipe blocks until someone writes to it, and nobody may ever: open without
     // waiting, then read normally, so a pipe without a writer reads as an empty file.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        result.error = FaultFromErrno(errno);
+        result.outcome = Outcome::Failed(FaultFromErrno(errno), {path});
         return result;
     }
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
-        result.error = Fault::AccessDenied;
+        result.outcome = Outcome::Failed(Fault::AccessDenied, {path});
         return result;
     }
     const int flags = ::fcntl(fd, F_GETFL);
@@ -94,18 +94,18 @@ FileReadResult ReadFileHead(const std::string& path, std::size_t limit) {
     constexpr std::size_t kChunk = 64 * 1024;
     std::size_t got = 0;
     while (got < limit) {
-        if (result.bytes.size() == got) result.bytes.resize(got + std::min(kChunk, limit - got));
-        const ssize_t n = ::read(fd, result.bytes.data() + got, result.bytes.size() - got);
+        if (result.value.size() == got) result.value.resize(got + std::min(kChunk, limit - got));
+        const ssize_t n = ::read(fd, result.value.data() + got, result.value.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
-            result.error = FaultFromErrno(errno);
+            result.outcome = Outcome::Failed(FaultFromErrno(errno), {path});
             break;
         }
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    result.bytes.resize(got);
+    result.value.resize(got);
     return result;
 }
 

@@ -21,13 +21,9 @@ Fault FaultFromErrno(int error);
 // the cause is not known.
 Outcome FileFailure(Fault cause, const std::string& fullPath, FileOperation operation);
 
-struct FileReadResult {
-    Fault error = Fault::None;
-    std::string bytes;  // at most the limit asked for
-};
-
-// Reads at most limit bytes from the start of the file, in bounded memory whatever its size.
-FileReadResult ReadFileHead(const std::string& path, std::size_t limit);
+// Reads at most limit bytes from the start of the file, in bounded memory whatever its size. A
+// failure's outcome names the fault and the path, as FileFailure would for reading.
+Result<std::string> ReadFileHead(const std::string& path, std::size_t limit);
 
 // Writes the bytes to a new file beside path and puts it in place only when complete, so a
 // failure (or a crash) leaves an existing file intact and no partial file behind. An existing

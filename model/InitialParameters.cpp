@@ -9,8 +9,9 @@
 namespace quirn {
 
 ScaleParameters ReadInitialParameters(const std::string& file) {
-    const FileReadResult initial = ReadParameterFile(file);
-    return initial.error == Fault::None ? ReadScaleParameters(initial.bytes) : kDefaultParameters;
+    const Result<std::string> initial = ReadParameterFile(file);
+    return initial.outcome.fault == Fault::None ? ReadScaleParameters(initial.value)
+                                                : kDefaultParameters;
 }
 
 Fault WriteInitialParameters(const ScaleParameters& params, const std::string& file) {

@@ -161,11 +161,11 @@ ScaleParameters ReadScaleParameters(std::string_view fileBytes) {
     return p;
 }
 
-FileReadResult ReadParameterFile(const std::string& path) {
-    FileReadResult read = ReadFileHead(path, kParameterReadLimit);
-    if (read.error == Fault::None && !read.bytes.empty() &&
-        !HoldsScaleKey(ParameterTextOf(read.bytes)))
-        read.error = Fault::NotScaleFile;
+Result<std::string> ReadParameterFile(const std::string& path) {
+    Result<std::string> read = ReadFileHead(path, kParameterReadLimit);
+    if (read.outcome.fault == Fault::None && !read.value.empty() &&
+        !HoldsScaleKey(ParameterTextOf(read.value)))
+        read.outcome = Outcome::Failed(Fault::NotScaleFile, {path});
     return read;
 }
 

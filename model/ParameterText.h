@@ -34,7 +34,7 @@ ScaleParameters ReadScaleParameters(std::string_view fileBytes);
 // The head of a parameter file as ReadFileHead gives it; Fault::NotScaleFile for a file that
 // holds something, yet no standard or extension key at the head of any line: a picture or a
 // letter is not taken for an all-zero plate. An empty file is read, as an empty record.
-FileReadResult ReadParameterFile(const std::string& path);
+Result<std::string> ReadParameterFile(const std::string& path);
 
 // The value of key in text: from the first "=" at or after the key up to the first control
 // byte, spaces trimmed at both ends. The key counts first where it heads a line followed by a

@@ -43,9 +43,9 @@ std::string WriteScreenIni(const ScreenCalibration& calibration) {
 }
 
 ScreenCalibration LoadScreenCalibration(const std::string& path, int reportedWidthMm) {
-    const FileReadResult read = ReadFileHead(path, kScreenIniReadLimit);
-    if (read.error != Fault::None) return UncalibratedScreen(reportedWidthMm);
-    return ParseScreenIni(read.bytes, reportedWidthMm);
+    const Result<std::string> read = ReadFileHead(path, kScreenIniReadLimit);
+    if (read.outcome.fault != Fault::None) return UncalibratedScreen(reportedWidthMm);
+    return ParseScreenIni(read.value, reportedWidthMm);
 }
 
 Fault SaveScreenCalibration(const std::string& path, const ScreenCalibration& calibration) {

@@ -28,14 +28,14 @@ TEST_F(FileAccessTest, ReadsOnlyTheHeadAndNamesTheCause) {
         std::ofstream out(Path("big.qrn"), std::ios::binary);
         out << std::string(200000, 'x') << 'y';
     }
-    const FileReadResult head = ReadFileHead(Path("big.qrn"), 1000);
-    EXPECT_EQ(head.error, Fault::None);
-    EXPECT_EQ(head.bytes, std::string(1000, 'x'));
-    const FileReadResult whole = ReadFileHead(Path("big.qrn"), 1 << 20);
-    EXPECT_EQ(whole.bytes, std::string(200000, 'x') + 'y');
-    EXPECT_EQ(ReadFileHead(Path("missing.qrn"), 1000).error, Fault::FileNotFound);
-    EXPECT_EQ(ReadFileHead(dir_.string(), 1000).error, Fault::AccessDenied);
-    EXPECT_EQ(ReadFileHead(Path("big.qrn") + "/x", 1000).error, Fault::BadPath);
+    const Result<std::string> head = ReadFileHead(Path("big.qrn"), 1000);
+    EXPECT_EQ(head.outcome.fault, Fault::None);
+    EXPECT_EQ(head.value, std::string(1000, 'x'));
+    const Result<std::string> whole = ReadFileHead(Path("big.qrn"), 1 << 20);
+    EXPECT_EQ(whole.value, std::string(200000, 'x') + 'y');
+    EXPECT_EQ(ReadFileHead(Path("missing.qrn"), 1000).outcome.fault, Fault::FileNotFound);
+    EXPECT_EQ(ReadFileHead(dir_.string(), 1000).outcome.fault, Fault::AccessDenied);
+    EXPECT_EQ(ReadFileHead(Path("big.qrn") + "/x", 1000).outcome.fault, Fault::BadPath);
 }
 
 TEST_F(FileAccessTest, AtomicWriteReplacesWholeAndKeepsPermissions) {

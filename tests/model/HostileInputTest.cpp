@@ -229,8 +229,8 @@ TEST_F(HostileFileOpen, NamedPipeWithoutWriterDoesNotHang) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        const FileReadResult read = ReadFileHead(fifo.string(), kParameterReadLimit);
-        ::_exit(read.error == Fault::None && read.bytes.empty() ? 0 : 1);
+        const Result<std::string> read = ReadFileHead(fifo.string(), kParameterReadLimit);
+        ::_exit(read.outcome.fault == Fault::None && read.value.empty() ? 0 : 1);
     }
     ASSERT_GT(child, 0);
     int status = 0;

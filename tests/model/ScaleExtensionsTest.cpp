@@ -225,9 +225,9 @@ TEST(ScaleChecksRegression, FoldedOrShortTablesAndListValuesOutsideTheScaleAreRe
     }
     for (const char* sample : {"VU-meter.qrn", "Multimeter-3-scales.qrn", "Ohmmeter-50.qrn",
                                "Battery-tester-12V.qrn", "Galvanometer-50-0-50uA.qrn"}) {
-        const FileReadResult read =
+        const Result<std::string> read =
             ReadFileHead(std::string(QUIRN_TEST_SAMPLES "/") + sample, kParameterReadLimit);
-        EXPECT_TRUE(CheckScales(ReadScaleParameters(read.bytes)).ok()) << sample;
+        EXPECT_TRUE(CheckScales(ReadScaleParameters(read.value)).ok()) << sample;
     }
 }
 

@@ -306,10 +306,10 @@ TEST_F(ExportPictureTest, BandsGiveTheBytesOfTheWholeCanvas) {
     std::vector<ScaleParameters> scales{kDefaultParameters};
     for (const char* name : {"C42300-2.5A-small.qrn", "E8021-250V-inside.qrn",
                              "M24-100uA-radial.qrn", "M4200-15V.qrn"}) {
-        const FileReadResult file =
+        const Result<std::string> file =
             ReadFileHead(std::string(QUIRN_TEST_SAMPLES "/") + name, kParameterReadLimit);
-        ASSERT_EQ(file.error, Fault::None) << name;
-        scales.push_back(ReadScaleParameters(file.bytes));
+        ASSERT_EQ(file.outcome.fault, Fault::None) << name;
+        scales.push_back(ReadScaleParameters(file.value));
     }
     for (const ScaleParameters& params : scales) {
         test::LaidOutScene whole;
@@ -505,10 +505,10 @@ TEST_F(ExportPictureTest, ZonedPngIndexesItsColoursWhileTheyFit) {
 // across its data symbol, where a colour canvas of 2.9 GB changes windows, come out as the
 // one-bit picture has them.
 TEST_F(ExportPictureTest, HighResolutionColourExportRegression) {
-    const FileReadResult file =
+    const Result<std::string> file =
         ReadFileHead(QUIRN_TEST_SAMPLES "/VU-meter.qrn", kParameterReadLimit);
-    ASSERT_EQ(file.error, Fault::None);
-    state_.params = ReadScaleParameters(file.bytes);
+    ASSERT_EQ(file.outcome.fault, Fault::None);
+    state_.params = ReadScaleParameters(file.value);
     state_.symbols = LoadSymbolImages();
     state_.layout = DefaultLayout(state_.params);
     ASSERT_FALSE(state_.params.ext.zones.empty());  // so the export is in colour

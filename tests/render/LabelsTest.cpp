@@ -337,10 +337,10 @@ TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
 
 test::LaidOutScene LaidOutSample(const std::string& path,
                                  const std::function<void(ScaleParameters&)>& change = {}) {
-    const FileReadResult file = ReadFileHead(path, kParameterReadLimit);
-    EXPECT_EQ(file.error, Fault::None) << path;
+    const Result<std::string> file = ReadFileHead(path, kParameterReadLimit);
+    EXPECT_EQ(file.outcome.fault, Fault::None) << path;
     test::LaidOutScene state;
-    state.params = ReadScaleParameters(file.bytes);
+    state.params = ReadScaleParameters(file.value);
     state.symbols = LoadSymbolImages();
     if (change) change(state.params);
     state.layout = DefaultLayout(state.params);

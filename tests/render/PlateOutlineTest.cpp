@@ -89,10 +89,10 @@ TEST(PlateOutline, RadialSideHeightForOddRadii) {
 // The multimeter's "V" stands on its pointer cut-out, and the label's white cell cut a gap into
 // the line the plate is cut along. Every point of the cut-out's arc is black in the picture.
 TEST(CutLinesRegression, ATextOverTheCutOutLeavesItsLineWhole) {
-    const FileReadResult file =
+    const Result<std::string> file =
         ReadFileHead(QUIRN_TEST_SAMPLES "/Multimeter-3-scales.qrn", kParameterReadLimit);
-    ASSERT_EQ(file.error, Fault::None);
-    test::LaidOutScene state = LaidOut(ReadScaleParameters(file.bytes));
+    ASSERT_EQ(file.outcome.fault, Fault::None);
+    test::LaidOutScene state = LaidOut(ReadScaleParameters(file.value));
     state.symbols = LoadSymbolImages();
     ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(300), PaintMode::Print).ok());
     const CanvasGeometry& g = state.canvas.geometry;

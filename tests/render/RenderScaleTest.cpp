@@ -79,13 +79,13 @@ TEST(RenderScale, PlateBottomLineIsOnTheScreenCanvas) {
     // A screen of 1400 px per 370 mm (Xvfb's). At zoom 1 the line runs 0.19 px above the lower
     // edge; the radial plate's canvas, 236.49 px tall, was cut to 236 rows, and the square
     // one's axis was rounded 0.27 px lower: either way the line fell one row past the last.
-    const FileReadResult sample =
+    const Result<std::string> sample =
         ReadFileHead(QUIRN_TEST_SAMPLES "/C42300-2.5A-small.qrn", kParameterReadLimit);
-    ASSERT_EQ(sample.error, Fault::None);
+    ASSERT_EQ(sample.outcome.fault, Fault::None);
     const ReferenceDevice screen{1400, 3700, 1000};
     for (int shape : {0, 1}) {
         for (int zoom = 1; zoom <= 10; ++zoom) {
-            test::LaidOutScene state = LaidOut(ReadScaleParameters(sample.bytes));
+            test::LaidOutScene state = LaidOut(ReadScaleParameters(sample.value));
             state.params.shape = shape;
             state.zoomPercent = 100 * zoom;
             ASSERT_TRUE(RenderScale(state, screen, PaintMode::Screen).ok());

@@ -122,10 +122,10 @@ TEST(ScaleChecksRegression, AFileKeepsItsFoldedPointsAndOutsideValuesOutOfTheDra
 // one-bit picture, so that the two read as one. Zones that touch are now hatched apart: in the
 // middle of each zone, between its ticks, black pixels run on along one diagonal or the other.
 TEST(ZoneHatchRegression, TouchingZonesAreHatchedInDifferentDirections) {
-    const FileReadResult file =
+    const Result<std::string> file =
         ReadFileHead(QUIRN_TEST_SAMPLES "/Battery-tester-12V.qrn", kParameterReadLimit);
-    ASSERT_EQ(file.error, Fault::None);
-    test::LaidOutScene state = test::LaidOut(ReadScaleParameters(file.bytes));
+    ASSERT_EQ(file.outcome.fault, Fault::None);
+    test::LaidOutScene state = test::LaidOut(ReadScaleParameters(file.value));
     const ScaleParameters& p = state.params;
     ASSERT_TRUE(RenderScale(state, ReferenceDevice::ForDpi(600), PaintMode::Print).ok());
     // The direction the black runs take near a point of the plate: +1 rising, -1 falling, 0 both.

@@ -617,7 +617,7 @@ TEST_F(ViewTest, OpeningADocumentRunsTheInitialUpdate) {
     EXPECT_EQ(
         view_->session().scene().params,
         ReadScaleParameters(
-            ReadFileHead(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn", kParameterReadLimit).bytes));
+            ReadFileHead(QUIRN_TEST_SAMPLES "/M24-100uA-radial.qrn", kParameterReadLimit).value));
     EXPECT_TRUE(bar_->isChecked(C::RadialShape));
     EXPECT_EQ(Text(C::PlateWidth).toStdString(),
               LengthText(view_->session().scene().params.plateWidth));

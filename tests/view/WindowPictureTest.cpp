@@ -96,7 +96,7 @@ TEST_F(WindowPictureTest, ShowsTheWholeCanvasPixelForPixelAtEveryZoomAndScroll) 
     for (const char* name : {"C42300-2.5A-small.qrn", "E8021-250V-inside.qrn",
                              "M24-100uA-radial.qrn", "M4200-15V.qrn"})
         records.push_back(ReadScaleParameters(
-            ReadFileHead(std::string(QUIRN_TEST_SAMPLES "/") + name, kParameterReadLimit).bytes));
+            ReadFileHead(std::string(QUIRN_TEST_SAMPLES "/") + name, kParameterReadLimit).value));
     for (const ScaleParameters& p : records) {
         Show(p);
         for (int zoom = 1; zoom <= 6; ++zoom) {
