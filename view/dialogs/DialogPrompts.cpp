@@ -31,44 +31,61 @@ QWidget* DialogPrompts::Parent() const {
     return fallbackParent_.data();
 }
 
-SaveAnswer DialogPrompts::AskApplyEdits() {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
-                    Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts",
-                                         "Параметры на панели изменены, но не применены. "
-                                         "Применить их?")),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent());
-    box.button(QMessageBox::Yes)
-        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Применить")));
-    box.button(QMessageBox::No)
-        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Не применять")));
+namespace {
+
+// A question with two answers and "Отмена", the first the default (Enter); which was taken.
+enum class Choice { First, Second, Cancel };
+Choice AskTwoWays(QWidget* parent, const QString& question, const QString& first,
+                  const QString& second) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"), question,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Yes)->setText(first);
+    box.button(QMessageBox::No)->setText(second);
     box.button(QMessageBox::Cancel)
         ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Отмена")));
     box.setDefaultButton(QMessageBox::Yes);
     const int chosen = box.exec();
-    return chosen == QMessageBox::Yes  ? SaveAnswer::Yes
-           : chosen == QMessageBox::No ? SaveAnswer::No
-                                       : SaveAnswer::Cancel;
+    return chosen == QMessageBox::Yes  ? Choice::First
+           : chosen == QMessageBox::No ? Choice::Second
+                                       : Choice::Cancel;
+}
+
+}  // namespace
+
+SaveAnswer DialogPrompts::AskApplyEdits() {
+    switch (AskTwoWays(Parent(),
+                       Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts",
+                                            "Параметры на панели изменены, но не применены. "
+                                            "Применить их?")),
+                       Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Применить")),
+                       Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Не применять")))) {
+        case Choice::First:
+            return SaveAnswer::Yes;
+        case Choice::Second:
+            return SaveAnswer::No;
+        case Choice::Cancel:
+            break;
+    }
+    return SaveAnswer::Cancel;
 }
 
 ConflictAnswer DialogPrompts::AskKeepTypedFields(const QStringList& fields) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
-                    Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts",
-                                         "Пока поля правились, документ изменил те же значения "
-                                         "(%1). Оставить набранные или взять значения "
-                                         "документа?"))
-                        .arg(fields.join(QStringLiteral(", "))),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent());
-    box.button(QMessageBox::Yes)
-        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Оставить набранные")));
-    box.button(QMessageBox::No)
-        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Взять из документа")));
-    box.button(QMessageBox::Cancel)
-        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Отмена")));
-    box.setDefaultButton(QMessageBox::Yes);
-    const int chosen = box.exec();
-    return chosen == QMessageBox::Yes  ? ConflictAnswer::KeepTyped
-           : chosen == QMessageBox::No ? ConflictAnswer::TakeDocument
-                                       : ConflictAnswer::Cancel;
+    switch (AskTwoWays(Parent(),
+                       Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts",
+                                            "Пока поля правились, документ изменил те же "
+                                            "значения (%1). Оставить набранные или взять "
+                                            "значения документа?"))
+                           .arg(fields.join(QStringLiteral(", "))),
+                       Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Оставить набранные")),
+                       Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Взять из документа")))) {
+        case Choice::First:
+            return ConflictAnswer::KeepTyped;
+        case Choice::Second:
+            return ConflictAnswer::TakeDocument;
+        case Choice::Cancel:
+            break;
+    }
+    return ConflictAnswer::Cancel;
 }
 
 QString DialogPrompts::ChooseTemplateFile() {
