@@ -966,7 +966,90 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
-    <name>quirn::ScalePage</name>
+    <name>quirn::LawTable</name>
+    <message>
+        <source>Шкала %1: начало шкалы совпадает с её концом (%2)</source>
+        <translation>Scale %1: the scale starts where it ends (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: квадратичная шкала не может начинаться ниже нуля</source>
+        <translation>Scale %1: a square-law scale cannot start below zero</translation>
+    </message>
+    <message>
+        <source>Шкала %1: середина шкалы омметра («Конец шкалы») должна быть больше нуля (%2)</source>
+        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale end”) must be above zero (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: середина шкалы омметра («Диапазон шкалы») должна быть больше нуля (%2)</source>
+        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale range”) must be above zero (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: для омметра нужны списки отметок и чисел</source>
+        <translation>Scale %1: an ohmmeter scale needs lists of ticks and numerals</translation>
+    </message>
+    <message>
+        <source>Шкала %1: в таблице нужно не меньше двух точек</source>
+        <translation>Scale %1: the table needs at least two points</translation>
+    </message>
+    <message>
+        <source>Шкала %1: значения таблицы должны возрастать (%2)</source>
+        <translation>Scale %1: the table&apos;s values must rise (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)</source>
+        <translation>Scale %1: an arc fraction in the table must be from 0 to 1 (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: доли дуги в таблице не должны убывать, когда значения растут (%2)</source>
+        <translation>Scale %1: the table&apos;s arc fractions must not fall while its values rise (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: точки таблицы (%2) должны охватывать шкалу от начала до конца (%3 … %4)</source>
+        <translation>Scale %1: the table&apos;s points (%2) must cover the scale from its start to its end (%3 … %4)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: КСВ не бывает меньше 1 (%2)</source>
+        <translation>Scale %1: an SWR cannot be below 1 (%2)</translation>
+    </message>
+    <message>
+        <source>линейная</source>
+        <translation>linear</translation>
+    </message>
+    <message>
+        <source>квадратичная</source>
+        <translation>square-law</translation>
+    </message>
+    <message>
+        <source>децибелы</source>
+        <translation>decibels</translation>
+    </message>
+    <message>
+        <source>омметр</source>
+        <translation>ohmmeter</translation>
+    </message>
+    <message>
+        <source>Середина шкалы</source>
+        <translation>Scale centre</translation>
+    </message>
+    <message>
+        <source>таблица</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>КСВ</source>
+        <translation>SWR</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScaleKeys</name>
+    <message>
+        <source>Радиус делений</source>
+        <translation>Tick radius</translation>
+    </message>
+    <message>
+        <source>Внешний радиус, числа внутри</source>
+        <translation>Outer radius, numerals inside</translation>
+    </message>
     <message>
         <source>Конец шкалы</source>
         <translation>Scale end</translation>
@@ -976,28 +1059,12 @@ No printer is installed on this system.</translation>
         <translation>Start</translation>
     </message>
     <message>
+        <source>Закон шкалы</source>
+        <translation>Scale law</translation>
+    </message>
+    <message>
         <source>Точки таблицы</source>
         <translation>Table points</translation>
-    </message>
-    <message>
-        <source>Все отметки</source>
-        <translation>All ticks</translation>
-    </message>
-    <message>
-        <source>Большие отметки</source>
-        <translation>Major ticks</translation>
-    </message>
-    <message>
-        <source>Числа</source>
-        <translation>Numerals</translation>
-    </message>
-    <message>
-        <source>Радиус делений</source>
-        <translation>Tick radius</translation>
-    </message>
-    <message>
-        <source>Внешний радиус, числа внутри</source>
-        <translation>Outer radius, numerals inside</translation>
     </message>
     <message>
         <source>Общее число делений</source>
@@ -1036,29 +1103,40 @@ No printer is installed on this system.</translation>
         <translation>Arc thickness</translation>
     </message>
     <message>
+        <source>Все отметки</source>
+        <translation>All ticks</translation>
+    </message>
+    <message>
+        <source>Большие отметки</source>
+        <translation>Major ticks</translation>
+    </message>
+    <message>
+        <source>Числа</source>
+        <translation>Numerals</translation>
+    </message>
+    <message>
         <source>Единица</source>
         <translation>Unit</translation>
     </message>
     <message>
-        <source>линейная</source>
-        <translation>linear</translation>
+        <source>Цвет шкалы</source>
+        <translation>Scale colour</translation>
     </message>
     <message>
-        <source>квадратичная</source>
-        <translation>square-law</translation>
+        <source>Уплощение дуги</source>
+        <translation>Arc flattening</translation>
     </message>
     <message>
-        <source>децибелы</source>
-        <translation>decibels</translation>
+        <source>0: дуга круглая</source>
+        <translation>0: a round arc</translation>
     </message>
     <message>
-        <source>омметр</source>
-        <translation>ohmmeter</translation>
+        <source>Отступ чисел</source>
+        <translation>Numeral offset</translation>
     </message>
-    <message>
-        <source>таблица</source>
-        <translation>table</translation>
-    </message>
+</context>
+<context>
+    <name>quirn::ScalePage</name>
     <message>
         <source>в поле «%1» не число: «%2»</source>
         <translation>field “%1” is not a number: “%2”</translation>
@@ -1074,10 +1152,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>как у шкалы 1</source>
         <translation>as on scale 1</translation>
-    </message>
-    <message>
-        <source>Закон шкалы</source>
-        <translation>Scale law</translation>
     </message>
     <message>
         <source>%1, мм</source>
@@ -1098,10 +1172,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>в списке «%1» не точка «значение:доля»: «%2»</source>
         <translation>list “%1” holds something that is not a “value:fraction” point: “%2”</translation>
-    </message>
-    <message>
-        <source>Середина шкалы</source>
-        <translation>Scale centre</translation>
     </message>
 </context>
 <context>
@@ -1130,14 +1200,6 @@ No printer is installed on this system.</translation>
 <context>
     <name>quirn::ScalesText</name>
     <message>
-        <source>Шкала %1: доли дуги в таблице не должны убывать, когда значения растут (%2)</source>
-        <translation>Scale %1: the table&apos;s arc fractions must not fall while its values rise (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: точки таблицы (%2) должны охватывать шкалу от начала до конца (%3 … %4)</source>
-        <translation>Scale %1: the table&apos;s points (%2) must cover the scale from its start to its end (%3 … %4)</translation>
-    </message>
-    <message>
         <source>Шкала %1: отметка %2 лежит вне шкалы (%3 … %4)</source>
         <translation>Scale %1: the tick %2 lies outside the scale (%3 … %4)</translation>
     </message>
@@ -1152,38 +1214,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>Шкала %1: в списке не число: «%2»</source>
         <translation>Scale %1: a list holds something that is not a number: “%2”</translation>
-    </message>
-    <message>
-        <source>Шкала %1: значения таблицы должны возрастать (%2)</source>
-        <translation>Scale %1: the table&apos;s values must rise (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)</source>
-        <translation>Scale %1: an arc fraction in the table must be from 0 to 1 (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: в таблице нужно не меньше двух точек</source>
-        <translation>Scale %1: the table needs at least two points</translation>
-    </message>
-    <message>
-        <source>Шкала %1: квадратичная шкала не может начинаться ниже нуля</source>
-        <translation>Scale %1: a square-law scale cannot start below zero</translation>
-    </message>
-    <message>
-        <source>Шкала %1: для омметра нужны списки отметок и чисел</source>
-        <translation>Scale %1: an ohmmeter scale needs lists of ticks and numerals</translation>
-    </message>
-    <message>
-        <source>Шкала %1: середина шкалы омметра («Диапазон шкалы») должна быть больше нуля (%2)</source>
-        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale range”) must be above zero (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: середина шкалы омметра («Конец шкалы») должна быть больше нуля (%2)</source>
-        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale end”) must be above zero (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: начало шкалы совпадает с её концом (%2)</source>
-        <translation>Scale %1: the scale starts where it ends (%2)</translation>
     </message>
     <message>
         <source>Зона %1: нет шкалы %2</source>
@@ -1567,17 +1597,9 @@ No printer is installed on this system.</translation>
 </context>
 <context>
     <name>quirn::ScalePage</name>
-    <message>
-        <source>КСВ</source>
-        <translation>SWR</translation>
-    </message>
 </context>
 <context>
     <name>quirn::ScalesText</name>
-    <message>
-        <source>Шкала %1: КСВ не бывает меньше 1 (%2)</source>
-        <translation>Scale %1: an SWR cannot be below 1 (%2)</translation>
-    </message>
 </context>
 <context>
     <name>quirn::FamilyNotices</name>
@@ -1915,14 +1937,6 @@ No printer is installed on this system.</translation>
         <translation>An empty field or a grey check mark: as scale 1. Scales 2–4 share one typeface, chosen below in the group “Typefaces and colours of the labels”.</translation>
     </message>
     <message>
-        <source>Уплощение дуги</source>
-        <translation>Arc flattening</translation>
-    </message>
-    <message>
-        <source>0: дуга круглая</source>
-        <translation>0: a round arc</translation>
-    </message>
-    <message>
         <source>Шрифт чисел</source>
         <translation>Numerals’ typeface</translation>
     </message>
@@ -1933,10 +1947,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>Цвет делений, чисел, дуги и единицы шкалы</source>
         <translation>Colour of the scale’s ticks, numerals, arc and unit</translation>
-    </message>
-    <message>
-        <source>Цвет шкалы</source>
-        <translation>Scale colour</translation>
     </message>
     <message>
         <source>в поле «%1» число меньше нуля: «%2»</source>

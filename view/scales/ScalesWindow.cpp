@@ -15,16 +15,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "editing/ScaleSession.h"
 #include "model/ExtensionText.h"
 #include "model/ScaleLaw.h"
 #include "model/TextCodec.h"
 #include "render/Saturate.h"
+#include "view/dialogs/UserPrompts.h"
 #include "view/scales/ColourChoice.h"
 #include "view/scales/LabelLooks.h"
 #include "view/scales/PlateItemsPage.h"
 #include "view/scales/ScalePage.h"
-#include "editing/ScaleSession.h"
-#include "view/dialogs/UserPrompts.h"
 #include "view/scales/ZoneTable.h"
 
 namespace quirn {
@@ -239,7 +239,7 @@ void ScalesWindow::removeScale() {
 void ScalesWindow::addZone() {
     const int scale = pages_->currentIndex() + 1;
     double to = session_.scene().params.range;
-    if (const auto range = page(scale)->edit(ScaleField::Range)) {
+    if (const auto range = page(scale)->edit(&ScaleSetup::range)) {
         std::string text = range->text().trimmed().toStdString();
         for (char& c : text)
             if (c == ',') c = '.';
