@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "model/ExtensionText.h"
+#include "model/TextMark.h"
 
 namespace quirn {
 namespace {
@@ -59,7 +60,8 @@ std::optional<double> TableFraction(const LawCurve& c, double v) {
 }
 
 ScaleCheck CheckLinear(const ResolvedScale& s) {
-    if (s.graduation.start == s.graduation.range) return Problem(ScaleProblem::EmptySpan, s.number);
+    if (s.graduation.start == s.graduation.range)
+        return Problem(ScaleProblem::EmptySpan, s.number, ExactNumber(s.graduation.range));
     return {};
 }
 
@@ -118,16 +120,106 @@ ScaleCheck CheckTable(const ResolvedScale& s) {
     return {};
 }
 
+// m * 10^e, exact for the 1-2-5 steps: a division by a power of ten rounds once.
+double Step(int m, int e) {
+    return e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e);
+}
+
+std::string MarkText(double value) {
+    if (value >= 1e6) return ExactNumber(value / 1e6) + "M";
+    if (value >= 1e3) return ExactNumber(value / 1e3) + "k";
+    return {};
+}
+
+// Ticks and numbers in 1-2-5 steps around an ohmmeter's centre value, from a tenth of its decade
+// to a hundred times it, thousands written "k" and millions "M": for 10,
+// "0 1 2 5 10 20 50 100 200 500 1000" and "0 10 20 50 100 200 500 1000=1k". A centre that is not
+// above zero is taken as 10.
+DefaultLists OhmLists(double centre) {
+    if (!(centre > 0.0) || !std::isfinite(centre)) centre = 10.0;
+    const int decade = int(std::floor(std::log10(centre)));
+    std::vector<double> ticks{0.0};
+    std::vector<Mark> numbers{{0.0, {}}};
+    for (int e = decade - 1; e <= decade + 2; ++e) {
+        for (int m : {1, 2, 5}) {
+            if (e == decade + 2 && m > 1) break;
+            const double v = Step(m, e);
+            ticks.push_back(v);
+            if (e >= decade) numbers.push_back({v, MarkText(v)});
+        }
+    }
+    return {ValueListText(ticks), MarkListText(numbers)};
+}
+
+// The ratios a standing-wave-ratio scale is read at, 1 to 10, for both lists; its right end
+// carries "∞" of itself.
+DefaultLists SwrLists(double) {
+    const std::vector<double> ratios{1.0, 1.2, 1.5, 2.0, 3.0, 5.0, 10.0};
+    std::vector<Mark> numbers;
+    for (double v : ratios) numbers.push_back({v, {}});
+    return {ValueListText(ratios), MarkListText(numbers)};
+}
+
+using P = ScaleProblem;
+
+constexpr LawRefusal kLinearRefusals[] = {
+    {P::EmptySpan,
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable", "Шкала %1: начало шкалы совпадает с её концом (%2)")},
+};
+constexpr LawRefusal kSquareRefusals[] = {
+    {P::SquareNegativeStart,
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable",
+                          "Шкала %1: квадратичная шкала не может начинаться ниже нуля")},
+};
+// Scale 1's range is the panel's "Диапазон шкалы", a further scale's the page's own field.
+constexpr LawRefusal kOhmRefusals[] = {
+    {P::OhmCentre,
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable",
+                          "Шкала %1: середина шкалы омметра («Конец "
+                          "шкалы») должна быть больше нуля (%2)"),
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable",
+                          "Шкала %1: середина шкалы омметра («Диапазон "
+                          "шкалы») должна быть больше нуля (%2)")},
+    {P::OhmWithoutLists,
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable", "Шкала %1: для омметра нужны списки отметок и чисел")},
+};
+constexpr LawRefusal kTableRefusals[] = {
+    {P::TableTooShort,
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable", "Шкала %1: в таблице нужно не меньше двух точек")},
+    {P::TableNotIncreasing,
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable", "Шкала %1: значения таблицы должны возрастать (%2)")},
+    {P::FractionOutside,
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable",
+                          "Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)")},
+    {P::TableFractionFalls, QUIRN_TRANSLATE_NOOP("quirn::LawTable",
+                                                 "Шкала %1: доли дуги в таблице не должны убывать, "
+                                                 "когда значения растут (%2)")},
+    {P::TableShortOfScale, QUIRN_TRANSLATE_NOOP("quirn::LawTable",
+                                                "Шкала %1: точки таблицы (%2) должны охватывать "
+                                                "шкалу от начала до конца (%3 … %4)")},
+};
+constexpr LawRefusal kSwrRefusals[] = {
+    {P::SwrBelowOne,
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable", "Шкала %1: КСВ не бывает меньше 1 (%2)")},
+};
+
 using R = LawReach;
 using E = EqualSteps;
 
 const auto kLaws = std::to_array<LawRow>({
-    {ScaleLaw::Linear, "linear", LinearFraction, CheckLinear, R::StartToRange, E::DivideArc},
-    {ScaleLaw::Square, "square", SquareFraction, CheckSquare, R::StartToRange, E::ByValue},
-    {ScaleLaw::Db, "db", DbFraction, CheckNothing, R::StartToRange, E::ByValue},
-    {ScaleLaw::Ohm, "ohm", OhmFraction, CheckOhm, R::ZeroToInfinity, E::None},
-    {ScaleLaw::Table, "table", TableFraction, CheckTable, R::StartToRange, E::ByValue},
-    {ScaleLaw::Swr, "swr", SwrFraction, CheckSwr, R::OneToInfinity, E::None},
+    {ScaleLaw::Linear, "linear", QUIRN_TRANSLATE_NOOP("quirn::LawTable", "линейная"), nullptr,
+     LinearFraction, CheckLinear, kLinearRefusals, R::StartToRange, E::DivideArc, nullptr},
+    {ScaleLaw::Square, "square", QUIRN_TRANSLATE_NOOP("quirn::LawTable", "квадратичная"), nullptr,
+     SquareFraction, CheckSquare, kSquareRefusals, R::StartToRange, E::ByValue, nullptr},
+    {ScaleLaw::Db, "db", QUIRN_TRANSLATE_NOOP("quirn::LawTable", "децибелы"), nullptr, DbFraction,
+     CheckNothing, std::span<const LawRefusal>(), R::StartToRange, E::ByValue, nullptr},
+    {ScaleLaw::Ohm, "ohm", QUIRN_TRANSLATE_NOOP("quirn::LawTable", "омметр"),
+     QUIRN_TRANSLATE_NOOP("quirn::LawTable", "Середина шкалы"), OhmFraction, CheckOhm, kOhmRefusals,
+     R::ZeroToInfinity, E::None, OhmLists},
+    {ScaleLaw::Table, "table", QUIRN_TRANSLATE_NOOP("quirn::LawTable", "таблица"), nullptr,
+     TableFraction, CheckTable, kTableRefusals, R::StartToRange, E::ByValue, nullptr},
+    {ScaleLaw::Swr, "swr", QUIRN_TRANSLATE_NOOP("quirn::LawTable", "КСВ"), nullptr, SwrFraction,
+     CheckSwr, kSwrRefusals, R::OneToInfinity, E::None, SwrLists},
 });
 
 }  // namespace
@@ -162,6 +254,15 @@ std::optional<ScaleLaw> LawFromKeyword(std::string_view keyword) {
     for (const LawRow& row : kLaws)
         if (row.keyword == keyword) return row.law;
     return std::nullopt;
+}
+
+const char* LawRefusalWords(ScaleProblem problem, int scale) {
+    for (const LawRow& row : kLaws)
+        for (const LawRefusal& refusal : row.refusals)
+            if (refusal.problem == problem)
+                return scale == 1 && refusal.firstScaleWords != nullptr ? refusal.firstScaleWords
+                                                                        : refusal.words;
+    return nullptr;
 }
 
 }  // namespace quirn

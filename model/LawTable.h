@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The laws a scale may follow, one row each: the reader, the writer, the checks, the renderer
-// and the scales window go through this table, so that a law is described once. Its name on
-// screen is the scales window's (view/scales/ScalePage.cpp).
+// The laws a scale may follow, one row each: the reader, the writer, the checks and their words,
+// the renderer and the scales window go through this table, so that a law is described once.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "model/ScaleLaw.h"
@@ -34,16 +34,41 @@ enum class EqualSteps : std::uint8_t {
     None,       // there is no end value to step to: only the lists place ticks and numerals
 };
 
+// A problem a law's check finds, with the words the user is told it in (QUIRN_TRANSLATE_NOOP,
+// context "quirn::LawTable"): %1 the scale's number, %2 the item at fault, and where they stand
+// %3 and %4 the ends of the scale's values.
+struct LawRefusal {
+    ScaleProblem problem;
+    const char* words;
+    // Scale 1's words, where they name a field of the parameter panel instead; null: the same.
+    const char* firstScaleWords = nullptr;
+};
+
+// The tick and number lists a scale starts with: the texts of the list fields, the numbers
+// Windows-1251.
+struct DefaultLists {
+    std::string ticks;
+    std::string numbers;
+};
+
 struct LawRow {
     ScaleLaw law;
     std::string_view keyword;  // in the file
+    const char* caption;       // its name on screen (QUIRN_TRANSLATE_NOOP, "quirn::LawTable")
+    // What the range is called under the law; null: the range key's own caption.
+    const char* rangeCaption;
     // The fraction of the arc where a value lies; may come out non-finite, or nothing where the
     // law has no place for the value.
     std::optional<double> (*fraction)(const LawCurve& curve, double value);
-    // What the law itself refuses on a scale (its lists are checked for every law alike).
+    // What the law itself refuses on a scale (its lists are checked for every law alike), and in
+    // which words.
     ScaleCheck (*check)(const ResolvedScale& scale);
+    std::span<const LawRefusal> refusals;
     LawReach reach;
     EqualSteps steps;
+    // The lists a scale is given when the user picks the law while its lists are empty, from the
+    // scale's range; null: none, the equal steps serve.
+    DefaultLists (*startingLists)(double range);
 };
 
 std::span<const LawRow> LawTable();
@@ -51,5 +76,8 @@ std::span<const LawRow> LawTable();
 const LawRow& LawOf(ScaleLaw law);
 std::string_view LawKeyword(ScaleLaw law);
 std::optional<ScaleLaw> LawFromKeyword(std::string_view keyword);
+// The words of a problem that a law's check finds, on the given scale; null for a problem that
+// is no law's own.
+const char* LawRefusalWords(ScaleProblem problem, int scale);
 
 }  // namespace quirn

@@ -39,10 +39,10 @@ std::string ScaleKeyText(const ScaleKey& row, const ScaleSetup& s) {
 
 bool SetScaleKey(const ScaleKey& row, ScaleSetup& s, std::string_view text) {
     if (row.bad == BadValue::Kept) {
-        // Only lengths and colours are read this way: a length of 0.01 mm, never below zero.
+        // Only lengths and colours are read this way: a length as whole 0.01 mm.
         if (const auto* m = std::get_if<std::int32_t S::*>(&row.member)) {
             const auto value = ParseWholeNumber(text);
-            if (!value || *value < 0) return false;
+            if (!value || (row.quantity == Quantity::Depth && *value < 0)) return false;
             s.*(*m) = *value;
             return true;
         }

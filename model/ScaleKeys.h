@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of one scale, one row each, in the order a further scale writes them: one table for
-// the reader, the writer and the resolution of the scales. Scale 1 holds them under bare keys
+// the reader, the writer, the resolution of the scales and the scales window's pages. Scale 1 holds
+// them under bare keys
 // ("Rdel", "start"), range, unit and the graduation counts and lengths among the 24 standard
 // lines; scales 2 to 4 after their number and a dot ("2.Rdel").
 #pragma once
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "model/ScaleSetup.h"
+#include "model/TextMark.h"
 
 namespace quirn {
 
@@ -33,6 +35,16 @@ using ScaleMember = std::variant<std::int32_t ScaleSetup::*, double ScaleSetup::
                                  std::optional<std::vector<double>> ScaleSetup::*,
                                  std::optional<std::vector<Mark>> ScaleSetup::*,
                                  std::optional<std::uint32_t> ScaleSetup::*, ScaleText>;
+
+// What a whole number holds, which the reader and the scales window check alike; a key of
+// another type says what it holds by its member's type.
+enum class Quantity : std::uint8_t {
+    Other,   // not a whole number
+    Count,   // a number of divisions
+    Flag,    // 0 no, anything else yes
+    Length,  // 0.01 mm, either sign
+    Depth,   // 0.01 mm, never below zero
+};
 
 // Where scale 1 keeps the key.
 enum class FirstScaleLine : std::uint8_t {
@@ -53,38 +65,80 @@ enum class BadValue : std::uint8_t {
     Kept,   // the line is kept as an unknown line, so that nothing of it is lost
 };
 
+// What a key describes. A scale's page in the scales window shows its keys group by group, each
+// group in the table's order: scale 1's page the law, the values, the looks, the graduation (the
+// keys that are not the parameter panel's), a further scale's page every key, the looks last.
+enum class KeyGroup : std::uint8_t { Law, Values, Graduation, Looks };
+
 struct ScaleKey {
     std::string_view key;
     ScaleMember member;
+    Quantity quantity;
     FirstScaleLine firstScale;
     WhenUnset unset;
-    BadValue bad = BadValue::Loose;
+    BadValue bad;
+    KeyGroup group;
+    const char* caption;  // on the key's page, without its unit (QUIRN_TRANSLATE_NOOP)
+    // What an empty field of the key says it means on either page, where that is not "as
+    // scale 1" (QUIRN_TRANSLATE_NOOP).
+    const char* hint = nullptr;
 };
 
-inline constexpr auto kScaleKeys = std::to_array<ScaleKey>({
-    {"Rdel", &ScaleSetup::tickRadius, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"out_R", &ScaleSetup::ticksInward, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"range", &ScaleSetup::range, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"start", &ScaleSetup::start, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"law", &ScaleSetup::law, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"points", &ScaleSetup::points, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"Nfull", &ScaleSetup::divisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Nbig", &ScaleSetup::bigDivisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Nm", &ScaleSetup::numberedDivisions, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Lbig", &ScaleSetup::bigTickLength, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Lsm", &ScaleSetup::smallTickLength, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Hbig", &ScaleSetup::bigTickWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Hsm", &ScaleSetup::smallTickWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Duga", &ScaleSetup::arcShown, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"Hduga", &ScaleSetup::arcWidth, FirstScaleLine::Standard, WhenUnset::AsScaleOne},
-    {"ticks", &ScaleSetup::ticks, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"bigticks", &ScaleSetup::bigticks, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"numbers", &ScaleSetup::numbers, FirstScaleLine::Extension, WhenUnset::AsScaleOne},
-    {"unit", ScaleText{&ScaleSetup::unit, &ScaleSetup::unitUtf8, "unit.utf8"},
-     FirstScaleLine::Standard, WhenUnset::Empty},
-    {"colour", &ScaleSetup::colour, FirstScaleLine::Extension, WhenUnset::Empty, BadValue::Kept},
-    {"flatten", &ScaleSetup::flatten, FirstScaleLine::Extension, WhenUnset::Empty, BadValue::Kept},
-});
+inline constexpr auto kScaleKeys = [] {
+    using S = ScaleSetup;
+    using Q = Quantity;
+    using F = FirstScaleLine;
+    using U = WhenUnset;
+    using B = BadValue;
+    using G = KeyGroup;
+    return std::to_array<ScaleKey>({
+        {"Rdel", &S::tickRadius, Q::Length, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Радиус делений")},
+        {"out_R", &S::ticksInward, Q::Flag, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Внешний радиус, числа внутри")},
+        {"range", &S::range, Q::Other, F::Standard, U::AsScaleOne, B::Loose, G::Values,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Конец шкалы")},
+        {"start", &S::start, Q::Other, F::Extension, U::AsScaleOne, B::Loose, G::Values,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Начало")},
+        {"law", &S::law, Q::Other, F::Extension, U::AsScaleOne, B::Loose, G::Law,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Закон шкалы")},
+        {"points", &S::points, Q::Other, F::Extension, U::AsScaleOne, B::Loose, G::Values,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Точки таблицы")},
+        {"Nfull", &S::divisions, Q::Count, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Общее число делений")},
+        {"Nbig", &S::bigDivisions, Q::Count, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Число больших делений")},
+        {"Nm", &S::numberedDivisions, Q::Count, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Число делений с числами")},
+        {"Lbig", &S::bigTickLength, Q::Length, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Длина больших делений")},
+        {"Lsm", &S::smallTickLength, Q::Length, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Длина малых делений")},
+        {"Hbig", &S::bigTickWidth, Q::Length, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Ширина больших делений")},
+        {"Hsm", &S::smallTickWidth, Q::Length, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Ширина малых делений")},
+        {"Duga", &S::arcShown, Q::Flag, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Дуга под/над делениями")},
+        {"Hduga", &S::arcWidth, Q::Length, F::Standard, U::AsScaleOne, B::Loose, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Толщина дуги")},
+        {"ticks", &S::ticks, Q::Other, F::Extension, U::AsScaleOne, B::Loose, G::Values,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Все отметки")},
+        {"bigticks", &S::bigticks, Q::Other, F::Extension, U::AsScaleOne, B::Loose, G::Values,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Большие отметки")},
+        {"numbers", &S::numbers, Q::Other, F::Extension, U::AsScaleOne, B::Loose, G::Values,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Числа")},
+        {"unit", ScaleText{&S::unit, &S::unitUtf8, "unit.utf8"}, Q::Other, F::Standard, U::Empty,
+         B::Loose, G::Looks, QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Единица")},
+        {"colour", &S::colour, Q::Other, F::Extension, U::Empty, B::Kept, G::Looks,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Цвет шкалы")},
+        {"flatten", &S::flatten, Q::Depth, F::Extension, U::Empty, B::Kept, G::Graduation,
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Уплощение дуги"),
+         QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "0: дуга круглая")},
+        {"numerals.offset", &S::numeralOffset, Q::Length, F::Extension, U::AsScaleOne, B::Kept,
+         G::Graduation, QUIRN_TRANSLATE_NOOP("quirn::ScaleKeys", "Отступ чисел")},
+    });
+}();
 
 // The row of a member; a text's full form belongs to its text's row.
 template <class T>

@@ -56,6 +56,9 @@ struct ScaleSetup {
     // The base curve's centre lies this far below the pointer axis, its radius tickRadius +
     // flatten: a flatter arc for a modern look. 0: the circle about the pointer axis.
     std::int32_t flatten = 0;
+    // The numerals stand this much farther from their ticks than the plate's own rule puts them,
+    // nearer when negative. 0: where that rule puts them.
+    std::int32_t numeralOffset = 0;
 
     bool operator==(const ScaleSetup&) const = default;
 };

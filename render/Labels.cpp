@@ -198,19 +198,23 @@ void DrawTexts(const Scene& scene, const ScaleLayout& laid, DrawingSurface& surf
 
 namespace {
 
+// The numerals' offset (numeralOffset) moves each numeral away from its tick: along its ray, out
+// from the tip it stands on or in from the tip it hangs from, and an upright end numeral down
+// from the tick it hangs under.
 Point NumeralTopLeft(const ScaleParameters& p, const TickRay& ray, bool end, Extent text) {
     const double c = ray.c();
     const double s = ray.s();
     const double tw = text.width;
     const double th = text.height;
+    const I offset = p.numeralOffset;
     if (p.ticksInward != 0) {
         if (end) {
             const Point a = ray.Cw(I{p.tickRadius} - p.bigTickLength);
             const Point b = ray.Ccw(I{p.tickRadius} - p.bigTickLength);
-            return At((I{a.x} + b.x) / 2 - text.width / 2, I{std::min(a.y, b.y)} - 10);
+            return At((I{a.x} + b.x) / 2 - text.width / 2, I{std::min(a.y, b.y)} - 10 - offset);
         }
         // Hanging toward the axis from just inside the big ticks' tips.
-        const auto rn = static_cast<double>(I{p.tickRadius} - p.bigTickLength - 15);
+        const auto rn = static_cast<double>(I{p.tickRadius} - p.bigTickLength - 15 - offset);
         const I px = TruncToInt(rn * c);
         const I py = TruncToInt(rn * s);
         return At(px - TruncToInt(0.5 * tw * s), py - TruncToInt(-0.5 * tw * c));
@@ -218,11 +222,11 @@ Point NumeralTopLeft(const ScaleParameters& p, const TickRay& ray, bool end, Ext
     if (end) {
         const Point a = ray.Cw(p.tickRadius);
         const Point b = ray.Ccw(p.tickRadius);
-        return At((I{a.x} + b.x) / 2 - text.width / 2, I{std::min(a.y, b.y)} - 10);
+        return At((I{a.x} + b.x) / 2 - text.width / 2, I{std::min(a.y, b.y)} - 10 - offset);
     }
     // Standing on the tip of the big tick.
-    const Point a = ray.Ccw(I{p.tickRadius} + p.bigTickLength);
-    const Point b = ray.Cw(I{p.tickRadius} + p.bigTickLength);
+    const Point a = ray.Ccw(I{p.tickRadius} + p.bigTickLength + offset);
+    const Point b = ray.Cw(I{p.tickRadius} + p.bigTickLength + offset);
     const I bx = (I{a.x} + b.x) / 2;
     const I by = I{std::max(a.y, b.y)} + 10;
     return At(bx + TruncToInt(th * c - 0.5 * tw * s), by + TruncToInt(th * s + 0.5 * tw * c));
@@ -242,13 +246,14 @@ std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& r
     const double th = 1.25 * std::max(std::abs(double(font.cellHeight)), 423.0);
     const double tw = th * static_cast<double>(characters);
     constexpr double kMargin = 50.0;
+    const I offset = p.numeralOffset;
     if (end) {  // upright, centred under the big tick's inner end
         const Point a =
             ray.Cw(p.ticksInward != 0 ? I{p.tickRadius} - p.bigTickLength : I{p.tickRadius});
         const Point b =
             ray.Ccw(p.ticksInward != 0 ? I{p.tickRadius} - p.bigTickLength : I{p.tickRadius});
         const double mid = (double(a.x) + b.x) / 2.0;
-        const double top = std::min(a.y, b.y) + kMargin;
+        const double top = double(std::min(a.y, b.y)) - double(offset) + kMargin;
         const double left = mid - tw / 2.0 - kMargin;
         const double right = mid + tw / 2.0 + kMargin;
         const double bottom = top - th - 2 * kMargin;
@@ -262,14 +267,14 @@ std::array<RealPoint, 4> NumeralReach(const ScaleParameters& p, const TickRay& r
     double x0 = 0.0, y0 = 0.0, low = 0.0, high = 0.0;
     const double stray = tw * 0.002 + kMargin;
     if (p.ticksInward != 0) {
-        const double rn = static_cast<double>(I{p.tickRadius} - p.bigTickLength - 15);
+        const double rn = static_cast<double>(I{p.tickRadius} - p.bigTickLength - 15 - offset);
         x0 = rn * c;
         y0 = rn * s;
         low = -th - stray;
         high = stray;
     } else {
-        const Point a = ray.Ccw(I{p.tickRadius} + p.bigTickLength);
-        const Point b = ray.Cw(I{p.tickRadius} + p.bigTickLength);
+        const Point a = ray.Ccw(I{p.tickRadius} + p.bigTickLength + offset);
+        const Point b = ray.Cw(I{p.tickRadius} + p.bigTickLength + offset);
         x0 = (double(a.x) + b.x) / 2.0;
         y0 = std::max(a.y, b.y) + 10.0;
         low = -stray;

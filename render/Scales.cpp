@@ -78,12 +78,12 @@ void DrawScaleUnit(DrawingSurface& surface, const ResolvedScale& s, const ScaleL
     surface.setFont(font);
     const std::string unit = DisplayText(s.endUnit(), g.unitUtf8);
     const Extent e = surface.measureText(unit);
-    // The end numeral hangs 10 units below the lower corner of the end tick on the circle it is
-    // placed by, centred on it.
+    // The end numeral hangs 10 units and the numerals' offset below the lower corner of the end
+    // tick on the circle it is placed by, centred on it.
     const double by = g.ticksInward != 0 ? tip : base;
     const I mid = TruncToInt(by * std::cos(theta));
-    const I top =
-        I{TruncToInt(by * std::sin(theta))} - 10 - std::max(I{font.cellHeight}, I{0}) - 50;
+    const I top = I{TruncToInt(by * std::sin(theta))} - 10 - I{g.numeralOffset} -
+                  std::max(I{font.cellHeight}, I{0}) - 50;
     surface.textOut(At(mid - e.width / 2, top), unit);
 }
 

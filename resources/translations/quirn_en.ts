@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Пока поля правились, документ изменил те же значения (%1). Оставить набранные или взять значения документа?</source>
-        <translation>While the fields were being edited, the document changed the same values (%1). Keep what was typed, or take the document&apos;s values?</translation>
+        <translation>While the fields were being edited, the document changed the same values (%1). Keep what was typed, or take the document's values?</translation>
     </message>
     <message>
         <source>Оставить набранные</source>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>Взять из документа</source>
-        <translation>Take the Document&apos;s</translation>
+        <translation>Take the Document's</translation>
     </message>
 </context>
 <context>
@@ -744,8 +744,21 @@
 <context>
     <name>quirn::HelpDialog</name>
     <message>
+        <source>ReadMe.txt</source>
+        <extracomment>The help text&apos;s file for this language, among the program&apos;s data files.</extracomment>
+        <translation>ReadMe_en.txt</translation>
+    </message>
+    <message>
         <source>Помощь</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Размеры пластины</source>
+        <translation>Plate dimensions</translation>
     </message>
     <message>
         <source>OK</source>
@@ -758,19 +771,6 @@
     <message>
         <source>В папке с программой отсутствует файл %1</source>
         <translation>The file %1 is missing from the program&apos;s folder</translation>
-    </message>
-    <message>
-        <source>ReadMe.txt</source>
-        <extracomment>The help text&apos;s file for this language, among the program&apos;s data files.</extracomment>
-        <translation>ReadMe_en.txt</translation>
-    </message>
-    <message>
-        <source>Справка</source>
-        <translation>Guide</translation>
-    </message>
-    <message>
-        <source>Размеры пластины</source>
-        <translation>Plate dimensions</translation>
     </message>
 </context>
 <context>
@@ -836,6 +836,81 @@
     <message>
         <source>Подробнее: quirn --help</source>
         <translation>Try &apos;quirn --help&apos; for more information.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::LawTable</name>
+    <message>
+        <source>Шкала %1: начало шкалы совпадает с её концом (%2)</source>
+        <translation>Scale %1: the scale starts where it ends (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: квадратичная шкала не может начинаться ниже нуля</source>
+        <translation>Scale %1: a square-law scale cannot start below zero</translation>
+    </message>
+    <message>
+        <source>Шкала %1: середина шкалы омметра («Конец шкалы») должна быть больше нуля (%2)</source>
+        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale end”) must be above zero (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: середина шкалы омметра («Диапазон шкалы») должна быть больше нуля (%2)</source>
+        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale range”) must be above zero (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: для омметра нужны списки отметок и чисел</source>
+        <translation>Scale %1: an ohmmeter scale needs lists of ticks and numerals</translation>
+    </message>
+    <message>
+        <source>Шкала %1: в таблице нужно не меньше двух точек</source>
+        <translation>Scale %1: the table needs at least two points</translation>
+    </message>
+    <message>
+        <source>Шкала %1: значения таблицы должны возрастать (%2)</source>
+        <translation>Scale %1: the table&apos;s values must rise (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)</source>
+        <translation>Scale %1: an arc fraction in the table must be from 0 to 1 (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: доли дуги в таблице не должны убывать, когда значения растут (%2)</source>
+        <translation>Scale %1: the table&apos;s arc fractions must not fall while its values rise (%2)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: точки таблицы (%2) должны охватывать шкалу от начала до конца (%3 … %4)</source>
+        <translation>Scale %1: the table&apos;s points (%2) must cover the scale from its start to its end (%3 … %4)</translation>
+    </message>
+    <message>
+        <source>Шкала %1: КСВ не бывает меньше 1 (%2)</source>
+        <translation>Scale %1: an SWR cannot be below 1 (%2)</translation>
+    </message>
+    <message>
+        <source>линейная</source>
+        <translation>linear</translation>
+    </message>
+    <message>
+        <source>квадратичная</source>
+        <translation>square-law</translation>
+    </message>
+    <message>
+        <source>децибелы</source>
+        <translation>decibels</translation>
+    </message>
+    <message>
+        <source>омметр</source>
+        <translation>ohmmeter</translation>
+    </message>
+    <message>
+        <source>Середина шкалы</source>
+        <translation>Scale centre</translation>
+    </message>
+    <message>
+        <source>таблица</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>КСВ</source>
+        <translation>SWR</translation>
     </message>
 </context>
 <context>
@@ -1545,7 +1620,15 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
-    <name>quirn::ScalePage</name>
+    <name>quirn::ScaleKeys</name>
+    <message>
+        <source>Радиус делений</source>
+        <translation>Tick radius</translation>
+    </message>
+    <message>
+        <source>Внешний радиус, числа внутри</source>
+        <translation>Outer radius, numerals inside</translation>
+    </message>
     <message>
         <source>Конец шкалы</source>
         <translation>Scale end</translation>
@@ -1555,28 +1638,12 @@ No printer is installed on this system.</translation>
         <translation>Start</translation>
     </message>
     <message>
+        <source>Закон шкалы</source>
+        <translation>Scale law</translation>
+    </message>
+    <message>
         <source>Точки таблицы</source>
         <translation>Table points</translation>
-    </message>
-    <message>
-        <source>Все отметки</source>
-        <translation>All ticks</translation>
-    </message>
-    <message>
-        <source>Большие отметки</source>
-        <translation>Major ticks</translation>
-    </message>
-    <message>
-        <source>Числа</source>
-        <translation>Numerals</translation>
-    </message>
-    <message>
-        <source>Радиус делений</source>
-        <translation>Tick radius</translation>
-    </message>
-    <message>
-        <source>Внешний радиус, числа внутри</source>
-        <translation>Outer radius, numerals inside</translation>
     </message>
     <message>
         <source>Общее число делений</source>
@@ -1615,29 +1682,40 @@ No printer is installed on this system.</translation>
         <translation>Arc thickness</translation>
     </message>
     <message>
+        <source>Все отметки</source>
+        <translation>All ticks</translation>
+    </message>
+    <message>
+        <source>Большие отметки</source>
+        <translation>Major ticks</translation>
+    </message>
+    <message>
+        <source>Числа</source>
+        <translation>Numerals</translation>
+    </message>
+    <message>
         <source>Единица</source>
         <translation>Unit</translation>
     </message>
     <message>
-        <source>линейная</source>
-        <translation>linear</translation>
+        <source>Цвет шкалы</source>
+        <translation>Scale colour</translation>
     </message>
     <message>
-        <source>квадратичная</source>
-        <translation>square-law</translation>
+        <source>Уплощение дуги</source>
+        <translation>Arc flattening</translation>
     </message>
     <message>
-        <source>децибелы</source>
-        <translation>decibels</translation>
+        <source>0: дуга круглая</source>
+        <translation>0: a round arc</translation>
     </message>
     <message>
-        <source>омметр</source>
-        <translation>ohmmeter</translation>
+        <source>Отступ чисел</source>
+        <translation>Numeral offset</translation>
     </message>
-    <message>
-        <source>таблица</source>
-        <translation>table</translation>
-    </message>
+</context>
+<context>
+    <name>quirn::ScalePage</name>
     <message>
         <source>в поле «%1» не число: «%2»</source>
         <translation>field “%1” is not a number: “%2”</translation>
@@ -1649,10 +1727,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>как у шкалы 1</source>
         <translation>as on scale 1</translation>
-    </message>
-    <message>
-        <source>Закон шкалы</source>
-        <translation>Scale law</translation>
     </message>
     <message>
         <source>%1, мм</source>
@@ -1675,24 +1749,8 @@ No printer is installed on this system.</translation>
         <translation>list “%1” holds something that is not a “value:fraction” point: “%2”</translation>
     </message>
     <message>
-        <source>Середина шкалы</source>
-        <translation>Scale centre</translation>
-    </message>
-    <message>
-        <source>КСВ</source>
-        <translation>SWR</translation>
-    </message>
-    <message>
         <source>Пустое поле и серая отметка: как у шкалы 1. Шрифт у шкал 2–4 общий, он выбирается ниже, в группе «Шрифты и цвета надписей».</source>
         <translation>An empty field or a grey check mark: as scale 1. Scales 2–4 share one typeface, chosen below in the group “Typefaces and colours of the labels”.</translation>
-    </message>
-    <message>
-        <source>Уплощение дуги</source>
-        <translation>Arc flattening</translation>
-    </message>
-    <message>
-        <source>0: дуга круглая</source>
-        <translation>0: a round arc</translation>
     </message>
     <message>
         <source>Шрифт чисел</source>
@@ -1707,24 +1765,12 @@ No printer is installed on this system.</translation>
         <translation>Colour of the scale’s ticks, numerals, arc and unit</translation>
     </message>
     <message>
-        <source>Цвет шкалы</source>
-        <translation>Scale colour</translation>
-    </message>
-    <message>
         <source>в поле «%1» число меньше нуля: «%2»</source>
         <translation>the field “%1” holds a number below zero: “%2”</translation>
     </message>
 </context>
 <context>
     <name>quirn::ScalesText</name>
-    <message>
-        <source>Шкала %1: доли дуги в таблице не должны убывать, когда значения растут (%2)</source>
-        <translation>Scale %1: the table&apos;s arc fractions must not fall while its values rise (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: точки таблицы (%2) должны охватывать шкалу от начала до конца (%3 … %4)</source>
-        <translation>Scale %1: the table&apos;s points (%2) must cover the scale from its start to its end (%3 … %4)</translation>
-    </message>
     <message>
         <source>Шкала %1: отметка %2 лежит вне шкалы (%3 … %4)</source>
         <translation>Scale %1: the tick %2 lies outside the scale (%3 … %4)</translation>
@@ -1742,44 +1788,8 @@ No printer is installed on this system.</translation>
         <translation>Scale %1: a list holds something that is not a number: “%2”</translation>
     </message>
     <message>
-        <source>Шкала %1: значения таблицы должны возрастать (%2)</source>
-        <translation>Scale %1: the table&apos;s values must rise (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)</source>
-        <translation>Scale %1: an arc fraction in the table must be from 0 to 1 (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: в таблице нужно не меньше двух точек</source>
-        <translation>Scale %1: the table needs at least two points</translation>
-    </message>
-    <message>
-        <source>Шкала %1: квадратичная шкала не может начинаться ниже нуля</source>
-        <translation>Scale %1: a square-law scale cannot start below zero</translation>
-    </message>
-    <message>
-        <source>Шкала %1: для омметра нужны списки отметок и чисел</source>
-        <translation>Scale %1: an ohmmeter scale needs lists of ticks and numerals</translation>
-    </message>
-    <message>
-        <source>Шкала %1: середина шкалы омметра («Диапазон шкалы») должна быть больше нуля (%2)</source>
-        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale range”) must be above zero (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: середина шкалы омметра («Конец шкалы») должна быть больше нуля (%2)</source>
-        <translation>Scale %1: the ohmmeter&apos;s centre value (“Scale end”) must be above zero (%2)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: начало шкалы совпадает с её концом (%2)</source>
-        <translation>Scale %1: the scale starts where it ends (%2)</translation>
-    </message>
-    <message>
         <source>Зона %1: нет шкалы %2</source>
         <translation>Zone %1: there is no scale %2</translation>
-    </message>
-    <message>
-        <source>Шкала %1: КСВ не бывает меньше 1 (%2)</source>
-        <translation>Scale %1: an SWR cannot be below 1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,8 @@ TEST(PlateKeys, ValuesThatCannotBeReadAreKeptAsTheyWere) {
         "2.colour\t= #gg0000",
         "flatten\t= -5",
         "3.flatten\t= 1.5",
+        "numerals.offset\t= 1.5",
+        "2.numerals.offset\t= -",
         "font.name\t= , bold",
         "font.unit\t= Serif, 0%",
         "font.origin\t= Serif, 1001%",
@@ -145,6 +147,40 @@ TEST(PlateKeys, ValuesThatCannotBeReadAreKeptAsTheyWere) {
         "text5.colour\t= #ffffff\r\ntext5\t= 0 0 0 A\r\ntext5.font\t= Serif, 5000%\r\n");
     EXPECT_EQ(mixed.ext.texts.at(5).colour, 0xffffffu);
     EXPECT_EQ(mixed.ext.unknownLines, std::vector<std::string>{"text5.font\t= Serif, 5000%"});
+}
+
+// The numerals' offset goes from the file to the record and back as it came: scale 1's only
+// when it is not 0, a further scale's whenever it sets it, 0 too; a further scale that does not
+// set it takes scale 1's.
+TEST(PlateKeys, TheNumeralsOffsetComesBackAsWrittenAndFurtherScalesTakeScaleOnes) {
+    struct Case {
+        std::string lines;
+        std::string written;                // the lines written back
+        std::vector<std::int32_t> offsets;  // of the scales as drawn
+    };
+    const Case cases[] = {
+        {"numerals.offset\t= -80\r\n2.range\t= 5\r\n",
+         "numerals.offset\t= -80\r\n2.range\t= 5\r\n",
+         {-80, -80}},
+        {"numerals.offset\t= 250\r\n2.numerals.offset\t= 0\r\n3.numerals.offset\t= 40\r\n",
+         "numerals.offset\t= 250\r\n2.numerals.offset\t= 0\r\n3.numerals.offset\t= 40\r\n",
+         {250, 0, 40}},
+        {"2.Rdel\t= 3000\r\n2.numerals.offset\t= 120\r\n",
+         "2.Rdel\t= 3000\r\n2.numerals.offset\t= 120\r\n",
+         {0, 120}},
+        {"numerals.offset\t= 0\r\n", "", {0}},
+    };
+    for (const Case& c : cases) {
+        const ScaleParameters p = ReadScaleParameters(Standard() + c.lines);
+        EXPECT_EQ(WriteParameterText(p), Standard() + c.written) << c.lines;
+        std::vector<std::int32_t> offsets;
+        for (const ResolvedScale& s : ResolveScales(p))
+            offsets.push_back(s.graduation.numeralOffset);
+        EXPECT_EQ(offsets, c.offsets) << c.lines;
+    }
+    ScaleParameters none = kDefaultParameters;
+    none.ext.further.emplace_back().set(&ScaleSetup::tickRadius, 3000);
+    EXPECT_EQ(WriteParameterText(none).find("numerals.offset"), std::string::npos);
 }
 
 }  // namespace

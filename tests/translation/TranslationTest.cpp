@@ -62,8 +62,9 @@ TEST(Translation, EveryTextOfTheSourcesHasItsEnglish) {
     const QString fresh = dir.filePath(QStringLiteral("fresh.ts"));
     QStringList args{QStringLiteral("-I"), QStringLiteral(QUIRN_SOURCE_DIR)};
     args << QStringLiteral(QUIRN_TRANSLATED_DIRS).split(QLatin1Char(','));
-    args << QStringLiteral("-locations") << QStringLiteral("none") << QStringLiteral("-ts")
-         << fresh;
+    args << QStringLiteral("-locations") << QStringLiteral("none")
+         << QStringLiteral("-tr-function-alias") << QStringLiteral(QUIRN_LUPDATE_ALIAS)
+         << QStringLiteral("-ts") << fresh;
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(QUIRN_SOURCE_DIR));
     lupdate.setProcessChannelMode(QProcess::MergedChannels);

@@ -115,7 +115,7 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     EXPECT_EQ(scales_->pages()->tabText(1), U("Шкала 2"));
     ScalePage* second = scales_->page(2);
     Pick(second->lawBox(), "таблица");
-    QLineEdit* points = second->edit(ScaleField::Points);
+    QLineEdit* points = second->edit(&ScaleSetup::points);
     Type(points, "0:0 5:0.6 4:1");
     Apply();
     EXPECT_EQ(Said(), "Шкала 2: значения таблицы должны возрастать (5:0.6 4:1)");
@@ -126,8 +126,10 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
 
     // Up to the scale's end: scale 2 takes scale 1's range of 15. Stepping past "омметр" filled
     // in its lists, whose values lie beyond that end, and the next law took them out again.
-    for (const ScaleField list : {ScaleField::Ticks, ScaleField::BigTicks, ScaleField::Numbers})
-        EXPECT_TRUE(second->edit(list)->text().isEmpty());
+    for (const QLineEdit* list :
+         {second->edit(&ScaleSetup::ticks), second->edit(&ScaleSetup::bigticks),
+          second->edit(&ScaleSetup::numbers)})
+        EXPECT_TRUE(list->text().isEmpty());
     Type(points, "0:0 4:0.5 15:1");
     Apply();
     EXPECT_EQ(prompts_->warnings.size(), 1) << Said();
@@ -140,7 +142,7 @@ TEST_F(ScalesWindowTest, AFallingTableIsRefusedWhereItFallsAndTheMendedOneReache
     const std::string file = WriteParameterText(record);
     EXPECT_NE(file.find("2.law\t= table\r\n"), std::string::npos) << file;
     EXPECT_NE(file.find("2.points\t= 0:0 4:0.5 15:1\r\n"), std::string::npos) << file;
-    EXPECT_EQ(scales_->page(2)->edit(ScaleField::Points)->text(), U("0:0 4:0.5 15:1"));
+    EXPECT_EQ(scales_->page(2)->edit(&ScaleSetup::points)->text(), U("0:0 4:0.5 15:1"));
     EXPECT_NE(Picture(), oneScale) << "the second scale is drawn";
 }
 
@@ -162,11 +164,11 @@ TEST_F(ScalesWindowTest, AnEmptiedMakersLabelIsNoLongerDrawn) {
 TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOhmmeterGetsLists) {
     const ScaleParameters before = session_->scene().params;
     ScalePage* first = scales_->page(1);
-    Type(first->edit(ScaleField::Numbers), "0 5 1О");  // a Cyrillic О for a zero
+    Type(first->edit(&ScaleSetup::numbers), "0 5 1О");  // a Cyrillic О for a zero
     Apply();
     EXPECT_EQ(Said(), "Шкала 1: в списке «Числа» не число: «1О»");
 
-    first->edit(ScaleField::Numbers)->clear();
+    first->edit(&ScaleSetup::numbers)->clear();
     scales_->zones()->addButton()->click();
     scales_->zones()->table()->item(0, ZoneTable::ScaleColumn)->setText("3");
     Apply();
@@ -177,9 +179,9 @@ TEST_F(ScalesWindowTest, UnreadableListsAndZonesOnMissingScalesAreRefusedAndAnOh
 
     scales_->zones()->removeButton()->click();
     Pick(first->lawBox(), "омметр");
-    EXPECT_FALSE(first->edit(ScaleField::Ticks)->text().isEmpty());
-    EXPECT_TRUE(first->edit(ScaleField::Numbers)->text().endsWith("=1k"))
-        << first->edit(ScaleField::Numbers)->text().toStdString();
+    EXPECT_FALSE(first->edit(&ScaleSetup::ticks)->text().isEmpty());
+    EXPECT_TRUE(first->edit(&ScaleSetup::numbers)->text().endsWith("=1k"))
+        << first->edit(&ScaleSetup::numbers)->text().toStdString();
     Apply();
     EXPECT_EQ(prompts_->warnings.size(), 2) << Said();
     EXPECT_EQ(session_->scene().params.law, ScaleLaw::Ohm);
@@ -193,7 +195,7 @@ TEST_F(ScalesWindowTest, EditsInEitherPanelAreMarkedAskedAboutAndAppliedByOneApp
         ++asked;
         return SaveAnswer::Cancel;
     };
-    QLineEdit* start = scales_->page(1)->edit(ScaleField::Start);
+    QLineEdit* start = scales_->page(1)->edit(&ScaleSetup::start);
     Type(start, "5");
     EXPECT_TRUE(scales_->applyButton()->property("unapplied").toBool());
     EXPECT_FALSE(panel_->ResolveUnappliedEdits()) << "cancelled";
@@ -253,10 +255,10 @@ TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPane
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->text(BarControl::Unit), U("k\u03A9"));
     EXPECT_EQ(scales_->originEdit()->text(), U("\u2248 \u03A9"));
-    EXPECT_EQ(scales_->page(2)->edit(ScaleField::Unit)->text(), U("M\u03A9"));
+    EXPECT_EQ(scales_->page(2)->edit(&ScaleSetup::unit)->text(), U("M\u03A9"));
     EXPECT_EQ(doc_.title(), "M4200, 69x60, 15k\u03A9");
 
-    Type(scales_->page(2)->edit(ScaleField::Unit), "\u00B5\u03A9");  // µΩ
+    Type(scales_->page(2)->edit(&ScaleSetup::unit), "\u00B5\u03A9");  // µΩ
     Apply();
     bar->setText(BarControl::Range, "20");
     QTest::keyClick(bar->edit(BarControl::Range), Qt::Key_Return);
@@ -274,7 +276,7 @@ TEST_F(ScalesWindowTest, Utf8TextRegressionTextsBeyondWindows1251SurviveBothPane
 TEST_F(ScalesWindowTest, AnOhmmetersRangeFieldIsCaptionedAsItsCentre) {
     scales_->addScaleButton()->click();
     ScalePage* second = scales_->page(2);
-    QLineEdit* range = second->edit(ScaleField::Range);
+    QLineEdit* range = second->edit(&ScaleSetup::range);
     const auto caption = [second, range] {
         const auto* label = qobject_cast<QLabel*>(
             static_cast<QFormLayout*>(second->layout())->labelForField(range));
@@ -295,13 +297,13 @@ TEST_F(ScalesWindowTest, AnOhmmetersRangeFieldIsCaptionedAsItsCentre) {
 TEST_F(ScalesWindowTest, AnSwrScaleStartsWithItsRatiosAndRefusesOnesBelowOne) {
     ScalePage* first = scales_->page(1);
     Pick(first->lawBox(), "КСВ");
-    EXPECT_EQ(first->edit(ScaleField::Numbers)->text(), U("1 1.2 1.5 2 3 5 10"));
-    EXPECT_FALSE(first->edit(ScaleField::Start)->isEnabled()) << "the ratio starts at 1";
+    EXPECT_EQ(first->edit(&ScaleSetup::numbers)->text(), U("1 1.2 1.5 2 3 5 10"));
+    EXPECT_FALSE(first->edit(&ScaleSetup::start)->isEnabled()) << "the ratio starts at 1";
     Pick(first->lawBox(), "линейная");
-    EXPECT_TRUE(first->edit(ScaleField::Ticks)->text().isEmpty());
-    EXPECT_TRUE(first->edit(ScaleField::Start)->isEnabled());
+    EXPECT_TRUE(first->edit(&ScaleSetup::ticks)->text().isEmpty());
+    EXPECT_TRUE(first->edit(&ScaleSetup::start)->isEnabled());
     Pick(first->lawBox(), "КСВ");
-    Type(first->edit(ScaleField::Numbers), "0.5 2");
+    Type(first->edit(&ScaleSetup::numbers), "0.5 2");
     Apply();
     EXPECT_EQ(Said(), "Шкала 1: КСВ не бывает меньше 1 (0.5)");
     EXPECT_EQ(session_->scene().params, kDefaultParameters);
@@ -351,7 +353,7 @@ TEST_F(ScalesWindowTest, AFilesLooksSurviveTheWindowByteForByte) {
     }
     EXPECT_EQ(scales_->page(1)->numeralsFace()->familyBox()->currentText(), U("Qx Missing Family"))
         << "shown as written";
-    EXPECT_EQ(scales_->page(3)->edit(ScaleField::Flatten)->text(), U("0.03"));
+    EXPECT_EQ(scales_->page(3)->edit(&ScaleSetup::flatten)->text(), U("0.03"));
 }
 
 // What the user picks reaches the file's lines, marks Apply until applied, and is one step that
@@ -380,7 +382,7 @@ TEST_F(ScalesWindowTest, PickedFacesAndColoursReachTheFileInOneStep) {
          [](ScalesWindow& w) {
              w.page(1)->colour()->pickButton()->click();
              w.page(2)->colour()->pickButton()->click();
-             w.page(1)->edit(ScaleField::Flatten)->setText("2,5");
+             w.page(1)->edit(&ScaleSetup::flatten)->setText("2,5");
          },
          {"colour\t= #cc0000", "2.colour\t= #cc0000", "flatten\t= 250"},
          ""},
@@ -443,7 +445,7 @@ TEST_F(ScalesWindowTest, ABadSizeOrFlatteningIsRefusedByItsItem) {
          },
          "Serif, Bold",
          "Числа и единицы шкал 2–4: в имени шрифта не может быть запятой: «Serif, Bold»"},
-        {[](ScalesWindow& w) { return w.page(2)->edit(ScaleField::Flatten); }, "-1",
+        {[](ScalesWindow& w) { return w.page(2)->edit(&ScaleSetup::flatten); }, "-1",
          "Шкала 2: в поле «Уплощение дуги» число меньше нуля: «-1»"},
     };
     for (const Case& c : cases) {

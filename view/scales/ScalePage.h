@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One page of the scales window: the keys of one scale. Scale 1's page holds its law, lists,
-// numerals' typeface, ink and flattening, its range, counts and lengths being the parameter
-// panel's; a further scale's page holds every key it may set, an empty field or a grey check box
-// meaning "as scale 1" (its ink and flattening are its own: none is black and round).
+// One page of the scales window: the keys of one scale, one control for each row of the per-scale
+// key table (model/ScaleKeys.h), group by group. Scale 1's page holds the keys that are not the
+// parameter panel's (its law, lists, ink, flattening and numerals' offset) and its numerals'
+// typeface; a further scale's page holds every key, an empty field, a grey check box or "как у
+// шкалы 1" leaving the key to scale 1 (its ink and flattening are its own: none is black and
+// round).
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
-#include <map>
 #include <optional>
-#include <string>
 #include <utility>
+#include <vector>
 
 #include "model/ScaleExtensions.h"
+#include "model/ScaleKeys.h"
 #include "model/ScaleParameters.h"
 
 class QCheckBox;
@@ -25,28 +28,6 @@ class ColourChoice;
 class TypefaceEdit;
 class UserPrompts;
 
-enum class ScaleField {
-    Range,
-    Start,
-    Points,
-    Ticks,
-    BigTicks,
-    Numbers,
-    TickRadius,
-    TicksInward,
-    Divisions,
-    BigDivisions,
-    NumberedDivisions,
-    BigTickLength,
-    SmallTickLength,
-    BigTickWidth,
-    SmallTickWidth,
-    ArcShown,
-    ArcWidth,
-    Flatten,
-    Unit,
-};
-
 class ScalePage : public QWidget {
     Q_OBJECT
   public:
@@ -55,8 +36,7 @@ class ScalePage : public QWidget {
 
     bool isFirst() const { return first_; }
 
-    // Scale 1's page shows and sets only its start, law, lists, numerals' typeface, ink and
-    // flattening.
+    // Scale 1's page shows and sets only the keys it shows and the numerals' typeface.
     void Fill(const ScaleParameters& first);
     void Fill(const FurtherScale& s);
     // The fields as keys; what is wrong ("в списке «Числа» не число: «1О»") when a field cannot
@@ -71,17 +51,35 @@ class ScalePage : public QWidget {
     void setFirstRange(std::function<double()> range) { firstRange_ = std::move(range); }
 
     QComboBox* lawBox() const { return law_; }
-    // Null when the page has no such field.
-    QLineEdit* edit(ScaleField id) const;
-    QCheckBox* check(ScaleField id) const;
+    // The control of a row of kScaleKeys; null when the page does not show the key.
+    QWidget* control(std::size_t row) const {
+        return row < controls_.size() ? controls_[row] : nullptr;
+    }
+    // A key's field or check box; null when the page has none for it.
+    template <class T>
+    QLineEdit* edit(T ScaleSetup::*member) const {
+        return EditOf(ScaleKeyIndex(member));
+    }
+    template <class T>
+    QCheckBox* check(T ScaleSetup::*member) const {
+        return CheckOf(ScaleKeyIndex(member));
+    }
     ColourChoice* colour() const { return colour_; }
     // Scale 1's numerals; null on a further scale's page.
     TypefaceEdit* numeralsFace() const { return numeralsFace_; }
 
   private:
-    void AddEdit(ScaleField id, const QString& caption, bool millimetres);
-    void AddCheck(ScaleField id, const QString& caption);
-    void AddInk(UserPrompts& prompts);
+    void AddControl(std::size_t row, UserPrompts& prompts);
+    // The caption a fault names the key's field by: the range as the law calls it.
+    QString CaptionOf(std::size_t row) const;
+    // Shows the keys of values, those the scale does not set as "as scale 1".
+    void Show(const ScaleSetup& values, const ScaleKeySet& set);
+    // Reads the fields in the page's order, the first that cannot be read told; scale 1's
+    // numerals' typeface too, when face is given.
+    std::optional<QString> Read(ScaleSetup& values, ScaleKeySet& set,
+                                std::optional<Typeface>* face) const;
+    QLineEdit* EditOf(std::size_t row) const;
+    QCheckBox* CheckOf(std::size_t row) const;
     // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series, the
     // standing-wave-ratio law with the ratios a reflectometer is read at. Picking another law
     // takes them out again while they are as it put them, since their values would lie outside
@@ -91,16 +89,19 @@ class ScalePage : public QWidget {
     void ShowLawFields();
     // The range field is the scale's end, or its centre value under the ohmmeter law.
     void ShowRangeCaption();
-    QString Text(ScaleField id) const;
-    void SetText(ScaleField id, const std::string& utf8);
+    QString Text(QLineEdit* field) const;
+    void SetText(QLineEdit* field, const std::string& utf8);
 
     bool first_;
     std::function<double()> firstRange_;
     // The tick and number lists a law filled in, while the page may still hold them.
     std::optional<std::pair<QString, QString>> filledLists_;
+    // By row of kScaleKeys; null for the keys the page does not show.
+    std::array<QWidget*, kScaleKeys.size()> controls_{};
+    // The rows shown, top to bottom; kNumeralsFace stands for scale 1's numerals' typeface.
+    static constexpr std::size_t kNumeralsFace = kScaleKeys.size();
+    std::vector<std::size_t> order_;
     QComboBox* law_ = nullptr;
-    std::map<ScaleField, QLineEdit*> edits_;
-    std::map<ScaleField, QCheckBox*> checks_;
     ColourChoice* colour_ = nullptr;
     TypefaceEdit* numeralsFace_ = nullptr;
 };

@@ -2,10 +2,12 @@
 #include "view/scales/ScalesText.h"
 
 #include <QCoreApplication>
+#include <array>
 #include <cmath>
 #include <vector>
 
 #include "model/ExtensionText.h"
+#include "model/LawTable.h"
 
 namespace quirn {
 namespace {
@@ -43,135 +45,88 @@ QString SpanEnd(double value) {
     return std::isinf(value) ? QString::fromUtf8(kInfinitySign) : Utf8(ExactNumber(value));
 }
 
-// m * 10^e, exact for the 1-2-5 steps: a division by a power of ten rounds once.
-double Step(int m, int e) {
-    return e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e);
+// The problems that are no law's own, in the window's words: %1 the scale's (or the zone's)
+// number, %2 the item at fault, %3 and %4 the ends of the scale's values.
+struct ListProblem {
+    ScaleProblem problem;
+    const char* words;
+};
+constexpr ListProblem kListProblems[] = {
+    {ScaleProblem::TickOutside,
+     QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: отметка %2 лежит вне шкалы (%3 … %4)")},
+    {ScaleProblem::BigTickOutside,
+     QT_TRANSLATE_NOOP("quirn::ScalesText",
+                       "Шкала %1: большая отметка %2 лежит вне шкалы (%3 … %4)")},
+    {ScaleProblem::NumberOutside,
+     QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: число %2 лежит вне шкалы (%3 … %4)")},
+    {ScaleProblem::BadList,
+     QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: в списке не число: «%2»")},
+    {ScaleProblem::ZoneScaleMissing,
+     QT_TRANSLATE_NOOP("quirn::ScalesText", "Зона %1: нет шкалы %2")},
+};
+
+// The item at fault as the user looks for it: a pair of table points where the table turns, a
+// table's own reach; else the item as the check names it.
+QString Detail(const ScaleCheck& check, const ResolvedScale* scale) {
+    if (scale == nullptr) return Utf8(check.item);
+    switch (check.problem) {
+        case ScaleProblem::TableNotIncreasing:
+            return Utf8(FallingPair(*scale, check.item));
+        case ScaleProblem::TableFractionFalls:
+            return Utf8(FallingFractionPair(*scale, check.item));
+        case ScaleProblem::TableShortOfScale: {
+            const std::vector<TablePoint>& points = scale->graduation.points;
+            if (points.empty()) return {};
+            return SpanEnd(points.front().value) + QStringLiteral(" … ") +
+                   SpanEnd(points.back().value);
+        }
+        default:
+            break;
+    }
+    return Utf8(check.item);
 }
 
-std::string MarkText(double value) {
-    if (value >= 1e6) return ExactNumber(value / 1e6) + "M";
-    if (value >= 1e3) return ExactNumber(value / 1e3) + "k";
-    return {};
+// The words with each of %1 to %4 that they hold replaced by its argument, all in one pass, so
+// that a "%" in an item stays as typed.
+QString Filled(const QString& words, const std::array<QString, 4>& args) {
+    std::vector<QString> used;
+    for (std::size_t k = 0; k < args.size(); ++k)
+        if (words.contains(QLatin1Char('%') + QString::number(k + 1))) used.push_back(args[k]);
+    switch (used.size()) {
+        case 1:
+            return words.arg(used[0]);
+        case 2:
+            return words.arg(used[0], used[1]);
+        case 3:
+            return words.arg(used[0], used[1], used[2]);
+        case 4:
+            return words.arg(used[0], used[1], used[2], used[3]);
+        default:
+            return words;
+    }
 }
 
 }  // namespace
 
 std::string ScaleProblemText(const ScaleCheck& check, const ScaleParameters& p) {
+    if (check.ok()) return {};
     const int n = check.scale;
     const std::vector<ResolvedScale> scales = ResolveScales(p);
     const ResolvedScale* scale =
         n >= 1 && n <= int(scales.size()) ? &scales[std::size_t(n - 1)] : nullptr;
-    const QString number = Utf8(std::to_string(n));
-    const QString item = Utf8(check.item);
-    const auto text = [&number](const char* source, const QString& detail = {}) {
-        QString message = QCoreApplication::translate("quirn::ScalesText", source);
-        return (detail.isNull() ? message.arg(number) : message.arg(number, detail)).toStdString();
-    };
+    QString words;
+    if (const char* law = LawRefusalWords(check.problem, n)) {
+        words = QCoreApplication::translate("quirn::LawTable", law);
+    } else {
+        for (const ListProblem& row : kListProblems)
+            if (row.problem == check.problem)
+                words = QCoreApplication::translate("quirn::ScalesText", row.words);
+    }
     // "from ... to ..." of the scale's values, for the problems that lie outside them.
-    const auto span = [&](const char* source, const QString& first = {}) {
-        const ValueSpan values = scale != nullptr ? ScaleValues(scale->graduation) : ValueSpan{};
-        QString message = QCoreApplication::translate("quirn::ScalesText", source).arg(number);
-        if (!first.isNull()) message = message.arg(first);
-        return message.arg(SpanEnd(values.low), SpanEnd(values.high)).toStdString();
-    };
-    switch (check.problem) {
-        case ScaleProblem::None:
-            return {};
-        case ScaleProblem::TableFractionFalls:
-            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: доли дуги в таблице не должны убывать, "
-                                          "когда значения растут (%2)"),
-                        scale != nullptr ? Utf8(FallingFractionPair(*scale, check.item)) : item);
-        case ScaleProblem::TableShortOfScale: {
-            // The table's own reach, then the scale's.
-            const std::vector<TablePoint> points =
-                scale != nullptr ? scale->graduation.points : std::vector<TablePoint>{};
-            const QString reach = points.empty()
-                                      ? QString()
-                                      : SpanEnd(points.front().value) + QStringLiteral(" … ") +
-                                            SpanEnd(points.back().value);
-            return span(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: точки таблицы (%2) должны охватывать шкалу "
-                                          "от начала до конца (%3 … %4)"),
-                        reach);
-        }
-        case ScaleProblem::TickOutside:
-            return span(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: отметка %2 лежит вне шкалы (%3 … %4)"),
-                        item);
-        case ScaleProblem::BigTickOutside:
-            return span(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: большая отметка %2 лежит вне шкалы (%3 … %4)"),
-                        item);
-        case ScaleProblem::NumberOutside:
-            return span(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: число %2 лежит вне шкалы (%3 … %4)"),
-                        item);
-        case ScaleProblem::BadList:
-            return text(QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: в списке не число: «%2»"),
-                        item);
-        case ScaleProblem::TableNotIncreasing:
-            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: значения таблицы должны возрастать (%2)"),
-                        scale != nullptr ? Utf8(FallingPair(*scale, check.item)) : item);
-        case ScaleProblem::FractionOutside:
-            return text(
-                QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                  "Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)"),
-                item);
-        case ScaleProblem::TableTooShort:
-            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: в таблице нужно не меньше двух точек"));
-        case ScaleProblem::SquareNegativeStart:
-            return text(QT_TRANSLATE_NOOP(
-                "quirn::ScalesText", "Шкала %1: квадратичная шкала не может начинаться ниже нуля"));
-        case ScaleProblem::OhmWithoutLists:
-            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: для омметра нужны списки отметок и чисел"));
-        case ScaleProblem::OhmCentre:
-            // An ohmmeter's range is the value at the middle of its arc, on the panel for scale 1.
-            return text(n == 1 ? QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                                   "Шкала %1: середина шкалы омметра («Диапазон "
-                                                   "шкалы») должна быть больше нуля (%2)")
-                               : QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                                   "Шкала %1: середина шкалы омметра («Конец "
-                                                   "шкалы») должна быть больше нуля (%2)"),
-                        item);
-        case ScaleProblem::SwrBelowOne:
-            return text(
-                QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: КСВ не бывает меньше 1 (%2)"),
-                item);
-        case ScaleProblem::EmptySpan:
-            return text(QT_TRANSLATE_NOOP("quirn::ScalesText",
-                                          "Шкала %1: начало шкалы совпадает с её концом (%2)"),
-                        scale != nullptr ? Utf8(ExactNumber(scale->graduation.range)) : item);
-        case ScaleProblem::ZoneScaleMissing:
-            return text(QT_TRANSLATE_NOOP("quirn::ScalesText", "Зона %1: нет шкалы %2"), item);
-    }
-    return {};
-}
-
-DefaultLists DefaultOhmLists(double centre) {
-    if (!(centre > 0.0) || !std::isfinite(centre)) centre = 10.0;
-    const int decade = int(std::floor(std::log10(centre)));
-    std::vector<double> ticks{0.0};
-    std::vector<Mark> numbers{{0.0, {}}};
-    for (int e = decade - 1; e <= decade + 2; ++e) {
-        for (int m : {1, 2, 5}) {
-            if (e == decade + 2 && m > 1) break;
-            const double v = Step(m, e);
-            ticks.push_back(v);
-            if (e >= decade) numbers.push_back({v, MarkText(v)});
-        }
-    }
-    return {ValueListText(ticks), MarkListText(numbers)};
-}
-
-DefaultLists DefaultSwrLists() {
-    const std::vector<double> ratios{1.0, 1.2, 1.5, 2.0, 3.0, 5.0, 10.0};
-    std::vector<Mark> numbers;
-    for (double v : ratios) numbers.push_back({v, {}});
-    return {ValueListText(ratios), MarkListText(numbers)};
+    const ValueSpan values = scale != nullptr ? ScaleValues(scale->graduation) : ValueSpan{};
+    return Filled(words, {Utf8(std::to_string(n)), Detail(check, scale), SpanEnd(values.low),
+                          SpanEnd(values.high)})
+        .toStdString();
 }
 
 }  // namespace quirn

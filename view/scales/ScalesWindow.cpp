@@ -231,7 +231,7 @@ void ScalesWindow::removeScale() {
 void ScalesWindow::addZone() {
     const int scale = pages_->currentIndex() + 1;
     double to = session_.scene().params.range;
-    if (const auto range = page(scale)->edit(ScaleField::Range)) {
+    if (const auto range = page(scale)->edit(&ScaleSetup::range)) {
         std::string text = range->text().trimmed().toStdString();
         for (char& c : text)
             if (c == ',') c = '.';
