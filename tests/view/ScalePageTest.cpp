@@ -43,8 +43,8 @@ void SetSample(const ScaleKey& row, ScaleSetup& s) {
 
 TEST(ScalePage, EveryKeyOfTheTableComesBackFromItsPage) {
     test::ScriptedPrompts prompts;
-    ScalePage first(true, prompts);
-    ScalePage further(false, prompts);
+    ScalePage first(PageScale::First, prompts);
+    ScalePage further(PageScale::Further, prompts);
 
     ScaleParameters one = kDefaultParameters;
     FurtherScale every;

@@ -41,8 +41,9 @@ QString LawText(const char* text) {
 
 }  // namespace
 
-ScalePage::ScalePage(bool first, UserPrompts& prompts, QWidget* parent)
-    : QWidget(parent), first_(first) {
+ScalePage::ScalePage(PageScale scale, UserPrompts& prompts, QWidget* parent)
+    : QWidget(parent), first_(scale == PageScale::First) {
+    const bool first = first_;
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     auto* note = new QLabel(

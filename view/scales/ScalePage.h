@@ -28,11 +28,14 @@ class ColourChoice;
 class TypefaceEdit;
 class UserPrompts;
 
+// Which scale a page edits: scale 1 beside the panel, or a further one on its own.
+enum class PageScale { First, Further };
+
 class ScalePage : public QWidget {
     Q_OBJECT
   public:
     // prompts: where the scale's colour is chosen.
-    ScalePage(bool first, UserPrompts& prompts, QWidget* parent = nullptr);
+    ScalePage(PageScale scale, UserPrompts& prompts, QWidget* parent = nullptr);
 
     bool isFirst() const { return first_; }
 

@@ -109,7 +109,7 @@ ScalesWindow::ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget*
 
     // A further scale's page is the widest: the window is as wide from the start, so that adding
     // a scale does not push the panel aside.
-    auto* widest = new ScalePage(false, prompts_);
+    auto* widest = new ScalePage(PageScale::Further, prompts_);
     pages_->addTab(widest, QString());
     pages_->setMinimumWidth(pages_->minimumSizeHint().width());
     pages_->removeTab(0);
@@ -140,7 +140,8 @@ ScalePage* ScalesWindow::page(int scale) const {
 }
 
 ScalePage* ScalesWindow::AddPage() {
-    auto* page = new ScalePage(pages_->count() == 0, prompts_);
+    auto* page =
+        new ScalePage(pages_->count() == 0 ? PageScale::First : PageScale::Further, prompts_);
     page->setFirstRange([this] { return session_.scene().params.range; });
     pages_->addTab(page, QString());
     Watch(page);
