@@ -2,6 +2,7 @@
 #include "model/ParameterFields.h"
 
 #include "model/NumberText.h"
+#include "model/Overload.h"
 
 namespace quirn {
 namespace {
@@ -45,13 +46,6 @@ std::string TextValue(const std::string& text) {
         if (static_cast<unsigned char>(c) < 0x20) c = ' ';
     return value;
 }
-
-template <class... Ts>
-struct Overload : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overload(Ts...) -> Overload<Ts...>;
 
 }  // namespace
 

@@ -4,16 +4,10 @@
 #include "model/ExtensionText.h"
 #include "model/LawTable.h"
 #include "model/NumberText.h"
+#include "model/Overload.h"
 
 namespace quirn {
 namespace {
-
-template <class... Ts>
-struct Overload : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overload(Ts...) -> Overload<Ts...>;
 
 using S = ScaleSetup;
 

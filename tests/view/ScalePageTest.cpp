@@ -7,19 +7,13 @@
 
 #include <variant>
 
+#include "model/Overload.h"
 #include "model/ScaleKeys.h"
 #include "support/ScriptedPrompts.h"
 #include "view/scales/ScalePage.h"
 
 namespace quirn {
 namespace {
-
-template <class... Ts>
-struct Overload : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overload(Ts...) -> Overload<Ts...>;
 
 using S = ScaleSetup;
 

@@ -10,19 +10,13 @@
 
 #include "model/ExtensionText.h"
 #include "model/NumberText.h"
+#include "model/Overload.h"
 #include "model/TextCodec.h"
 #include "view/panel/PanelText.h"
 #include "view/scales/ColourChoice.h"
 
 namespace quirn {
 namespace {
-
-template <class... Ts>
-struct Overload : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overload(Ts...) -> Overload<Ts...>;
 
 using S = ScaleSetup;
 
