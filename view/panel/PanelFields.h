@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The parameter panel's standard fields bound to the scale being edited: filled from the working
-// copy when a document is shown or a step undone, read back on Apply, enabled as the shape and arc
-// choices say, the Apply button marked while they hold edits, and the undo keys passed on to the
-// document when a field has nothing of its own to undo.
+// The parameter panel's standard fields bound to the scale being edited: filled from the record
+// whenever it changes while nothing is typed here, the typed ones applied on Apply, enabled as
+// the shape and arc choices say, the Apply button marked while they hold edits, and the undo keys
+// passed on to the document when a field has nothing of its own to undo.
 #pragma once
 
 #include <QObject>
@@ -22,9 +22,8 @@ class PanelFields : public QObject, public FieldEditor {
     PanelFields(ParameterBar& bar, ScaleSession& session, UserPrompts& prompts,
                 QObject* parent = nullptr);
 
-    // Reads the panel, and what the scales window holds unapplied, into the working copy and
-    // the document, then redraws; a field that cannot be taken is refused with a message and
-    // nothing changes.
+    // Applies the fields typed here, and what the scales window holds unapplied, to the record;
+    // a field that cannot be taken is refused with a message and nothing changes.
     void applyParameters();
     // Before a command that would act on the applied record (save, print, export) or drop the
     // panels (close, another document): what the panel and the scales window hold unapplied

@@ -2,8 +2,8 @@
 // The "Надписи и рисунки" page of the scales window: the plate's free texts and pictures, the
 // library of meter symbols to place as pictures, and the seven fixed elements with their places
 // in millimetres. Its fields are applied with the panel's and the scales' as one step; it
-// refills from the working copy when a document is shown, after an Apply or an undo, and when a
-// drag moved an element while nothing here was typed.
+// refills from the record after an Apply and whenever the record changes (a drag, an undo, a
+// document shown) while nothing here is typed.
 #pragma once
 
 #include <QWidget>

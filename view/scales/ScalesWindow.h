@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Шкалы" window: scale 1's law and lists, the further scales, the coloured zones, the
 // texts of the two fixed labels and the labels' faces and inks, applied together to the scale
-// being edited, with what the parameter panel holds unapplied. It refills from the working copy
-// when a document is shown and after an Apply, never while the user types; its Apply button is
-// marked while it holds edits.
+// being edited, with what the parameter panel holds unapplied. It shows the record: it refills
+// whenever the record changes while nothing is typed here, and after an Apply; its Apply button
+// is marked while it holds edits.
 #pragma once
 
 #include <QDockWidget>
@@ -30,7 +30,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     // prompts: where refusals are told and zone colours chosen.
     ScalesWindow(ScaleSession& session, UserPrompts& prompts, QWidget* parent = nullptr);
 
-    // Reads the window, and what the panel holds unapplied, into the working copy; a record the
+    // Applies what was typed here, and what the panel holds unapplied, to the record; a record the
     // scales cannot be drawn from is refused with the reason, everything typed kept.
     void applyEdits();
     // A further scale, 8 mm inside scale 1 with scale 1's law, while there are fewer than four.
