@@ -11,8 +11,8 @@
 namespace quirn {
 namespace {
 
-ScaleCheck Problem(ScaleProblem problem, int scale, std::string item = {}) {
-    return {problem, scale, std::move(item)};
+std::string PointText(const TablePoint& p) {
+    return ExactNumber(p.value) + ":" + ExactNumber(p.fraction);
 }
 
 std::optional<double> LinearFraction(const LawCurve& c, double v) {
@@ -59,64 +59,64 @@ std::optional<double> TableFraction(const LawCurve& c, double v) {
     return Hermite(c.points, c.slopes, v);
 }
 
-ScaleCheck CheckLinear(const ResolvedScale& s) {
+Outcome CheckLinear(const ResolvedScale& s) {
     if (s.graduation.start == s.graduation.range)
-        return Problem(ScaleProblem::EmptySpan, s.number, ExactNumber(s.graduation.range));
+        return ScaleRefusal(Fault::EmptySpan, s, ExactNumber(s.graduation.range));
     return {};
 }
 
-ScaleCheck CheckSquare(const ResolvedScale& s) {
+Outcome CheckSquare(const ResolvedScale& s) {
     if (s.graduation.start < 0.0)
-        return Problem(ScaleProblem::SquareNegativeStart, s.number,
-                       ExactNumber(s.graduation.start));
+        return ScaleRefusal(Fault::SquareNegativeStart, s, ExactNumber(s.graduation.start));
     return {};
 }
 
-ScaleCheck CheckNothing(const ResolvedScale&) {
+Outcome CheckNothing(const ResolvedScale&) {
     return {};
 }
 
-ScaleCheck CheckOhm(const ResolvedScale& s) {
+Outcome CheckOhm(const ResolvedScale& s) {
     const ScaleSetup& g = s.graduation;
-    if (g.range <= 0.0) return Problem(ScaleProblem::OhmCentre, s.number, ExactNumber(g.range));
-    if (!g.numbers || (!g.ticks && !g.bigticks))
-        return Problem(ScaleProblem::OhmWithoutLists, s.number);
+    if (g.range <= 0.0) return ScaleRefusal(Fault::OhmCentre, s, ExactNumber(g.range));
+    if (!g.numbers || (!g.ticks && !g.bigticks)) return ScaleRefusal(Fault::OhmWithoutLists, s);
     return {};
 }
 
 // A ratio below 1 does not exist: the lists' values are refused in the law's own words rather
 // than as lying off the scale.
-ScaleCheck CheckSwr(const ResolvedScale& s) {
+Outcome CheckSwr(const ResolvedScale& s) {
     const ScaleSetup& g = s.graduation;
     const auto below = [&](double v) { return v < 1.0; };
     for (const auto* list : {&g.ticks, &g.bigticks})
         if (*list)
             if (const auto v = std::find_if((*list)->begin(), (*list)->end(), below);
                 v != (*list)->end())
-                return Problem(ScaleProblem::SwrBelowOne, s.number, ExactNumber(*v));
+                return ScaleRefusal(Fault::SwrBelowOne, s, ExactNumber(*v));
     if (g.numbers)
         for (const Mark& m : *g.numbers)
-            if (below(m.value))
-                return Problem(ScaleProblem::SwrBelowOne, s.number, ExactNumber(m.value));
+            if (below(m.value)) return ScaleRefusal(Fault::SwrBelowOne, s, ExactNumber(m.value));
     return {};
 }
 
-ScaleCheck CheckTable(const ResolvedScale& s) {
+Outcome CheckTable(const ResolvedScale& s) {
     const std::vector<TablePoint>& points = s.graduation.points;
-    if (points.size() < 2) return Problem(ScaleProblem::TableTooShort, s.number);
+    if (points.size() < 2) return ScaleRefusal(Fault::TableTooShort, s);
     for (std::size_t k = 0; k < points.size(); ++k) {
         const TablePoint& p = points[k];
-        const std::string item = ExactNumber(p.value) + ":" + ExactNumber(p.fraction);
+        // Where the table turns, the pair of points the user has to look at.
+        const auto pair = [&] { return PointText(points[k - 1]) + " " + PointText(p); };
         if (k > 0 && !(p.value > points[k - 1].value))
-            return Problem(ScaleProblem::TableNotIncreasing, s.number, item);
+            return ScaleRefusal(Fault::TableNotIncreasing, s, pair());
         if (!(p.fraction >= 0.0 && p.fraction <= 1.0))
-            return Problem(ScaleProblem::FractionOutside, s.number, item);
+            return ScaleRefusal(Fault::TableFractionOutside, s, PointText(p));
         if (k > 0 && p.fraction < points[k - 1].fraction)
-            return Problem(ScaleProblem::TableFractionFalls, s.number, item);
+            return ScaleRefusal(Fault::TableFractionFalls, s, pair());
     }
     const ValueSpan span = ScaleValues(s.graduation);
     if (points.front().value > span.low || points.back().value < span.high)
-        return Problem(ScaleProblem::TableShortOfScale, s.number);
+        return ScaleRefusal(
+            Fault::TableShortOfScale, s,
+            EndText(points.front().value) + " \u2026 " + EndText(points.back().value));
     return {};
 }
 
@@ -160,7 +160,7 @@ DefaultLists SwrLists(double) {
     return {ValueListText(ratios), MarkListText(numbers)};
 }
 
-using P = ScaleProblem;
+using P = Fault;
 
 constexpr LawRefusal kLinearRefusals[] = {
     {P::EmptySpan,
@@ -188,7 +188,7 @@ constexpr LawRefusal kTableRefusals[] = {
      QUIRN_TRANSLATE_NOOP("quirn::LawTable", "Шкала %1: в таблице нужно не меньше двух точек")},
     {P::TableNotIncreasing,
      QUIRN_TRANSLATE_NOOP("quirn::LawTable", "Шкала %1: значения таблицы должны возрастать (%2)")},
-    {P::FractionOutside,
+    {P::TableFractionOutside,
      QUIRN_TRANSLATE_NOOP("quirn::LawTable",
                           "Шкала %1: доля дуги в таблице должна быть от 0 до 1 (%2)")},
     {P::TableFractionFalls, QUIRN_TRANSLATE_NOOP("quirn::LawTable",
@@ -256,7 +256,7 @@ std::optional<ScaleLaw> LawFromKeyword(std::string_view keyword) {
     return std::nullopt;
 }
 
-const char* LawRefusalWords(ScaleProblem problem, int scale) {
+const char* LawRefusalWords(Fault problem, int scale) {
     for (const LawRow& row : kLaws)
         for (const LawRefusal& refusal : row.refusals)
             if (refusal.problem == problem)

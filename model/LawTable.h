@@ -38,7 +38,7 @@ enum class EqualSteps : std::uint8_t {
 // context "quirn::LawTable"): %1 the scale's number, %2 the item at fault, and where they stand
 // %3 and %4 the ends of the scale's values.
 struct LawRefusal {
-    ScaleProblem problem;
+    Fault problem;
     const char* words;
     // Scale 1's words, where they name a field of the parameter panel instead; null: the same.
     const char* firstScaleWords = nullptr;
@@ -62,7 +62,7 @@ struct LawRow {
     std::optional<double> (*fraction)(const LawCurve& curve, double value);
     // What the law itself refuses on a scale (its lists are checked for every law alike), and in
     // which words.
-    ScaleCheck (*check)(const ResolvedScale& scale);
+    Outcome (*check)(const ResolvedScale& scale);
     std::span<const LawRefusal> refusals;
     LawReach reach;
     EqualSteps steps;
@@ -78,6 +78,6 @@ std::string_view LawKeyword(ScaleLaw law);
 std::optional<ScaleLaw> LawFromKeyword(std::string_view keyword);
 // The words of a problem that a law's check finds, on the given scale; null for a problem that
 // is no law's own.
-const char* LawRefusalWords(ScaleProblem problem, int scale);
+const char* LawRefusalWords(Fault problem, int scale);
 
 }  // namespace quirn

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,17 +57,70 @@ enum class Fault : std::uint8_t {
     // Printing.
     PrintCannotStart,
     PrintNotSent,  // printer name
+    // A scale's law or lists refused: the scale's number (a zone's for ZoneScaleMissing), the
+    // item at fault, the low and the high end of the scale's values.
+    EmptySpan,             // start equal to the end on a linear scale
+    SquareNegativeStart,   // a square law below zero
+    OhmCentre,             // an ohm scale whose centre value is not above zero
+    OhmWithoutLists,       // an ohm scale without its tick and number lists
+    TableTooShort,         // a table law with fewer than two points
+    TableNotIncreasing,    // table values not strictly increasing: the pair where they turn
+    TableFractionOutside,  // a table fraction outside 0..1
+    TableFractionFalls,    // a fraction below the one before while the values rise: the pair
+    TableShortOfScale,     // the table's points do not reach both ends: the points' own reach
+    SwrBelowOne,           // a value of a standing-wave-ratio scale's lists below 1
+    TickOutside,           // a value of the ticks list outside the scale's values
+    BigTickOutside,        // a value of the big ticks list outside them
+    NumberOutside,         // a value of the numbers list outside them
+    ZoneScaleMissing,      // zone number, the scale it names
+    // A typed field refused; the field is named by its caption, the typed text quoted.
+    FieldNotNumber,        // caption, typed (the parameter panel)
+    FieldNotWhole,         // caption, typed
+    FieldTooLarge,         // caption, typed
+    FieldOutsideLimits,    // caption, typed, the bound it must exceed, the bound it may reach
+    KeyNotNumber,          // caption, typed (a scale's page)
+    KeyBelowZero,          // caption, typed
+    KeyNotWhole,           // caption, typed
+    KeyListNotNumber,      // caption, the item that is not a number
+    KeyListNotPoint,       // caption, the item that is not a value:fraction point
+    ItemNotNumber,         // item, caption, typed (the free texts, pictures and places)
+    ItemTextEmpty,         // item
+    ItemFaceUnreadable,    // item, typed
+    ItemColourUnreadable,  // item, typed
+    ItemWidthNotPositive,  // item, typed
+    ItemWithoutFile,       // item
+    ZoneScaleOutside,      // zone number, the plate's number of scales, typed
+    ZoneNotNumber,         // zone number, caption, typed
+    FaceNotChosen,
+    FaceNameWithComma,    // family
+    FaceNameNotStorable,  // family
+    FaceSizeOutside,      // lowest, highest, typed
+    ScreenWidthNotNumber,
+    ScreenWidthImpossible,  // typed width, the width the screen reports, in millimetres
+    // Where a refusal lies; its cause is the refusal itself, worded after the arguments.
+    InScale,  // the scale's number
+    InItem,   // the item's caption (a label's, a picture's)
 };
 
 struct Outcome {
     Fault fault = Fault::None;
     std::vector<std::string> args;  // UTF-8
+    // The outcome this one places (InScale, InItem): its message follows the arguments.
+    std::shared_ptr<const Outcome> cause;
 
     bool ok() const { return fault == Fault::None; }
     static Outcome Failed(Fault fault, std::vector<std::string> args = {}) {
-        return {fault, std::move(args)};
+        return {fault, std::move(args), nullptr};
     }
-    bool operator==(const Outcome&) const = default;
+    // inner, said to lie where fault and args say.
+    static Outcome Within(Fault fault, std::vector<std::string> args, Outcome inner) {
+        return {fault, std::move(args), std::make_shared<const Outcome>(std::move(inner))};
+    }
+    bool operator==(const Outcome& other) const {
+        if (fault != other.fault || args != other.args) return false;
+        if (!cause || !other.cause) return cause == other.cause;
+        return *cause == *other.cause;
+    }
 };
 
 // A value, or the outcome that says why there is none.

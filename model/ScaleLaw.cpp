@@ -108,40 +108,50 @@ std::optional<double> ScaleMap::operator()(double v) const {
     return f;
 }
 
+Outcome ScaleRefusal(Fault fault, const ResolvedScale& scale, std::string item) {
+    const ValueSpan values = ScaleValues(scale.graduation);
+    return Outcome::Failed(fault, {std::to_string(scale.number), std::move(item),
+                                   EndText(values.low), EndText(values.high)});
+}
+
+std::string EndText(double value) {
+    return std::isinf(value) ? std::string("\u221E") : ExactNumber(value);
+}
+
 namespace {
 
 // The first list value that lies outside the scale's values, with the list it is in.
-ScaleCheck CheckLists(const ResolvedScale& s) {
+Outcome CheckLists(const ResolvedScale& s) {
     const ValueSpan span = ScaleValues(s.graduation);
     const auto outside = [&](const std::optional<std::vector<double>>& list,
-                             ScaleProblem problem) -> ScaleCheck {
+                             Fault fault) -> Outcome {
         if (list)
             for (double v : *list)
-                if (!span.contains(v)) return {problem, s.number, ExactNumber(v)};
+                if (!span.contains(v)) return ScaleRefusal(fault, s, ExactNumber(v));
         return {};
     };
     const ScaleSetup& g = s.graduation;
-    if (ScaleCheck c = outside(g.ticks, ScaleProblem::TickOutside); !c.ok()) return c;
-    if (ScaleCheck c = outside(g.bigticks, ScaleProblem::BigTickOutside); !c.ok()) return c;
+    if (Outcome c = outside(g.ticks, Fault::TickOutside); !c.ok()) return c;
+    if (Outcome c = outside(g.bigticks, Fault::BigTickOutside); !c.ok()) return c;
     if (g.numbers)
         for (const Mark& m : *g.numbers)
             if (!span.contains(m.value))
-                return {ScaleProblem::NumberOutside, s.number, ExactNumber(m.value)};
+                return ScaleRefusal(Fault::NumberOutside, s, ExactNumber(m.value));
     return {};
 }
 
 }  // namespace
 
-ScaleCheck CheckScales(const ScaleParameters& p) {
+Outcome CheckScales(const ScaleParameters& p) {
     const std::vector<ResolvedScale> scales = ResolveScales(p);
     for (const ResolvedScale& s : scales) {
-        if (ScaleCheck check = LawOf(s.graduation.law).check(s); !check.ok()) return check;
-        if (ScaleCheck check = CheckLists(s); !check.ok()) return check;
+        if (Outcome check = LawOf(s.graduation.law).check(s); !check.ok()) return check;
+        if (Outcome check = CheckLists(s); !check.ok()) return check;
     }
     for (std::size_t z = 0; z < p.ext.zones.size(); ++z)
         if (p.ext.zones[z].scale > int(scales.size()))
-            return {ScaleProblem::ZoneScaleMissing, int(z) + 1,
-                    std::to_string(p.ext.zones[z].scale)};
+            return Outcome::Failed(Fault::ZoneScaleMissing,
+                                   {std::to_string(z + 1), std::to_string(p.ext.zones[z].scale)});
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Outcome.h"
 #include "model/ScaleParameters.h"
 
 namespace quirn {
@@ -69,35 +70,13 @@ inline std::optional<double> ScaleFraction(const ScaleSetup& scale, double value
     return ScaleMap(scale)(value);
 }
 
-// What the scales window refuses, with the scale and the offending item.
-enum class ScaleProblem {
-    None,
-    BadList,              // an item of a list could not be read
-    TableNotIncreasing,   // table values not strictly increasing
-    FractionOutside,      // a table fraction outside 0..1
-    TableFractionFalls,   // a table fraction below the one before while the values rise
-    TableTooShort,        // a table law with fewer than two points
-    TableShortOfScale,    // a table whose points do not reach the scale's start and end
-    TickOutside,          // a value of the ticks list outside the scale's values
-    BigTickOutside,       // a value of the big ticks list outside them
-    NumberOutside,        // a value of the numbers list outside them
-    SquareNegativeStart,  // a square law below zero
-    OhmWithoutLists,      // an ohm scale without its tick and number lists
-    OhmCentre,            // an ohm scale whose centre value is not above zero
-    SwrBelowOne,          // a value of a standing-wave-ratio scale's lists below 1
-    EmptySpan,            // start equal to the end on a linear scale
-    ZoneScaleMissing,     // a zone on a scale the plate does not have
-};
-
-struct ScaleCheck {
-    ScaleProblem problem = ScaleProblem::None;
-    int scale = 0;     // 1..4, or the zone's number for a zone problem
-    std::string item;  // the item at fault, Windows-1251
-    bool ok() const { return problem == ScaleProblem::None; }
-    bool operator==(const ScaleCheck&) const = default;
-};
+// A refusal of one scale's law or lists (a Fault from EmptySpan to NumberOutside): its
+// arguments are the scale's number, the item at fault and the ends of the scale's values, an
+// infinite end written "∞".
+Outcome ScaleRefusal(Fault fault, const ResolvedScale& scale, std::string item = {});
+std::string EndText(double value);
 
 // The first problem of the plate's scales and zones, in scale order.
-ScaleCheck CheckScales(const ScaleParameters& p);
+Outcome CheckScales(const ScaleParameters& p);
 
 }  // namespace quirn

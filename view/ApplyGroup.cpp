@@ -9,8 +9,8 @@
 #include "editing/PlateEdits.h"
 #include "editing/ScaleSession.h"
 #include "model/ScaleLaw.h"
+#include "view/dialogs/OutcomeText.h"
 #include "view/dialogs/UserPrompts.h"
-#include "view/scales/ScalesText.h"
 
 namespace quirn {
 
@@ -23,7 +23,7 @@ void FieldEditor::TakeBaseline(const ScaleParameters& record) {
     filledFrom_ = record;
     reading_ = record;
     // A page that cannot read itself back measures against the record as it is.
-    if (ReadInto(reading_)) reading_ = record;
+    if (!ReadInto(reading_).ok()) reading_ = record;
     filled_ = true;
     ShowUnapplied();
 }
@@ -31,13 +31,13 @@ void FieldEditor::TakeBaseline(const ScaleParameters& record) {
 bool FieldEditor::HasUnappliedEdits() const {
     if (!filled_) return false;
     ScaleParameters now = reading_;
-    return ReadInto(now).has_value() || now != reading_;
+    return !ReadInto(now).ok() || now != reading_;
 }
 
 FieldEditor::Edits FieldEditor::ReadEdits() const {
-    Edits edits{reading_, {}, std::nullopt};
+    Edits edits{reading_, {}, {}};
     edits.refusal = ReadInto(edits.read);
-    if (!edits.refusal) edits.fields = DifferingFields(reading_, edits.read);
+    if (edits.refusal.ok()) edits.fields = DifferingFields(reading_, edits.read);
     return edits;
 }
 
@@ -100,8 +100,8 @@ bool ApplyGroup::Apply(FieldEditor* trigger, UserPrompts& prompts) {
     const ScaleParameters& current = session_.record().params();
     FieldNames conflicts;
     for (const Taken& t : taken) {
-        if (t.edits.refusal) {
-            t.editor->ShowRefusal(*t.edits.refusal);
+        if (!t.edits.refusal.ok()) {
+            t.editor->ShowRefusal(OutcomeText(t.edits.refusal));
             return false;
         }
         for (std::string& field : t.editor->Conflicts(t.edits, current))
@@ -130,9 +130,9 @@ bool ApplyGroup::Apply(FieldEditor* trigger, UserPrompts& prompts) {
     }
     // The scales are refused for what the typing brought; a file's own faults are drawn as
     // they always were.
-    const ScaleCheck check = CheckScales(record);
+    const Outcome check = CheckScales(record);
     if (!check.ok() && check != CheckScales(current)) {
-        named.ShowRefusal(QString::fromStdString(ScaleProblemText(check, record)));
+        named.ShowRefusal(OutcomeText(check));
         return false;
     }
     applying_ = true;

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/Outcome.h"
 #include "model/RecordFields.h"
 #include "model/ScaleParameters.h"
 
@@ -25,9 +26,9 @@ class UserPrompts;
 class FieldEditor {
   public:
     virtual ~FieldEditor() = default;
-    // Writes the whole page over record. What cannot be taken is refused, with a text that
-    // names the field and what it holds.
-    virtual std::optional<QString> ReadInto(ScaleParameters& record) const = 0;
+    // Writes the whole page over record. What cannot be taken is refused, naming the field and
+    // what it holds.
+    virtual Outcome ReadInto(ScaleParameters& record) const = 0;
     virtual void ShowRefusal(const QString& text) = 0;
     // How the history names an Apply of these fields.
     virtual QString StepName() const = 0;
@@ -47,7 +48,7 @@ class FieldEditor {
     struct Edits {
         ScaleParameters read;
         FieldNames fields;
-        std::optional<QString> refusal;
+        Outcome refusal;
     };
     Edits ReadEdits() const;
     // Of the fields changed here, those the record no longer holds as they were filled nor as

@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Пока поля правились, документ изменил те же значения (%1). Оставить набранные или взять значения документа?</source>
-        <translation>While the fields were being edited, the document changed the same values (%1). Keep what was typed, or take the document's values?</translation>
+        <translation>While the fields were being edited, the document changed the same values (%1). Keep what was typed, or take the document&apos;s values?</translation>
     </message>
     <message>
         <source>Оставить набранные</source>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>Взять из документа</source>
-        <translation>Take the Document's</translation>
+        <translation>Take the Document&apos;s</translation>
     </message>
 </context>
 <context>
@@ -941,6 +941,13 @@
     </message>
 </context>
 <context>
+    <name>quirn::OutcomeText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quirn::PanelFields</name>
     <message>
         <source>применение параметров</source>
@@ -1289,7 +1296,7 @@
     </message>
     <message>
         <source>Записать шкалу в файл рисунка: окно записи предлагает однобитный BMP с разрешением принтера, а также PNG, SVG и PDF</source>
-        <translation>Write the scale to a picture file: the export window proposes a one-bit BMP at the printer's resolution, and PNG, SVG and PDF too</translation>
+        <translation>Write the scale to a picture file: the export window proposes a one-bit BMP at the printer&apos;s resolution, and PNG, SVG and PDF too</translation>
     </message>
     <message>
         <source>Масштаб изображения; колесо мыши меняет его от %1 до %2%</source>
@@ -1358,10 +1365,6 @@
         <translation>Picture %1</translation>
     </message>
     <message>
-        <source>%1: в поле «%2» не число: «%3»</source>
-        <translation>%1: “%2” is not a number: “%3”</translation>
-    </message>
-    <message>
         <source>%1: ширина должна быть больше нуля: «%2»</source>
         <translation>%1: the width must be above zero: “%2”</translation>
     </message>
@@ -1407,10 +1410,6 @@
     <message>
         <source>Y, мм</source>
         <translation>Y, mm</translation>
-    </message>
-    <message>
-        <source>%1: в поле «%2» не число: «%3»</source>
-        <translation>%1: “%2” is not a number: “%3”</translation>
     </message>
 </context>
 <context>
@@ -1782,10 +1781,6 @@ No printer is installed on this system.</translation>
     <message>
         <source>Шкала %1: число %2 лежит вне шкалы (%3 … %4)</source>
         <translation>Scale %1: the number %2 lies outside the scale (%3 … %4)</translation>
-    </message>
-    <message>
-        <source>Шкала %1: в списке не число: «%2»</source>
-        <translation>Scale %1: a list holds something that is not a number: “%2”</translation>
     </message>
     <message>
         <source>Зона %1: нет шкалы %2</source>

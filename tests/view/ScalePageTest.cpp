@@ -53,14 +53,14 @@ TEST(ScalePage, EveryKeyOfTheTableComesBackFromItsPage) {
 
     first.Fill(one);
     ScaleParameters read = kDefaultParameters;
-    EXPECT_FALSE(first.ReadInto(read).has_value());
+    EXPECT_TRUE(first.ReadInto(read).ok());
     EXPECT_EQ(read, one);
 
     for (const FurtherScale& s : {every, FurtherScale{}}) {
         further.Fill(s);
         FurtherScale back;
         back.set(&S::tickRadius, 1234);  // replaced whole
-        EXPECT_FALSE(further.ReadInto(back).has_value());
+        EXPECT_TRUE(further.ReadInto(back).ok());
         EXPECT_EQ(back, s) << "sets " << s.sets.count() << " keys";
     }
 }

@@ -347,7 +347,7 @@ TEST_F(ScalesWindowTest, AFilesLooksSurviveTheWindowByteForByte) {
         Open(*p);
         const std::string file = WriteParameterText(*p);
         ScaleParameters read = session_->scene().params;
-        EXPECT_FALSE(scales_->ReadInto(read));
+        EXPECT_TRUE(scales_->ReadInto(read).ok());
         EXPECT_EQ(WriteParameterText(read), file);
         EXPECT_FALSE(Marked());
     }

@@ -3,7 +3,9 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <cstdlib>
 
+#include "model/LawTable.h"
 #include "peripherals/TemplateUnderlay.h"
 
 namespace quirn {
@@ -113,6 +115,81 @@ constexpr std::array kFaultTexts{
               QT_TRANSLATE_NOOP("quirn::Printing", "Невозможно начать процедуру печати.")},
     FaultText{Fault::PrintNotSent, "quirn::Printing",
               QT_TRANSLATE_NOOP("quirn::Printing", "Задание не передано на принтер «%1».")},
+    // A law's own refusals are worded in its row (model/LawTable.h); the lists' here.
+    FaultText{
+        Fault::TickOutside, "quirn::ScalesText",
+        QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: отметка %2 лежит вне шкалы (%3 … %4)")},
+    FaultText{Fault::BigTickOutside, "quirn::ScalesText",
+              QT_TRANSLATE_NOOP("quirn::ScalesText",
+                                "Шкала %1: большая отметка %2 лежит вне шкалы (%3 … %4)")},
+    FaultText{
+        Fault::NumberOutside, "quirn::ScalesText",
+        QT_TRANSLATE_NOOP("quirn::ScalesText", "Шкала %1: число %2 лежит вне шкалы (%3 … %4)")},
+    FaultText{Fault::ZoneScaleMissing, "quirn::ScalesText",
+              QT_TRANSLATE_NOOP("quirn::ScalesText", "Зона %1: нет шкалы %2")},
+    FaultText{Fault::FieldNotNumber, "quirn::PanelReading",
+              QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: не число «%2»")},
+    FaultText{Fault::FieldNotWhole, "quirn::PanelReading",
+              QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: не целое число «%2»")},
+    FaultText{Fault::FieldTooLarge, "quirn::PanelReading",
+              QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: слишком большое число «%2»")},
+    FaultText{
+        Fault::FieldOutsideLimits, "quirn::PanelReading",
+        QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: нужно больше %3 и не больше %4, а не «%2»")},
+    FaultText{Fault::KeyNotNumber, "quirn::ScalePage",
+              QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не число: «%2»")},
+    FaultText{Fault::KeyBelowZero, "quirn::ScalePage",
+              QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» число меньше нуля: «%2»")},
+    FaultText{Fault::KeyNotWhole, "quirn::ScalePage",
+              QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не целое число: «%2»")},
+    FaultText{Fault::KeyListNotNumber, "quirn::ScalePage",
+              QT_TRANSLATE_NOOP("quirn::ScalePage", "в списке «%1» не число: «%2»")},
+    FaultText{
+        Fault::KeyListNotPoint, "quirn::ScalePage",
+        QT_TRANSLATE_NOOP("quirn::ScalePage", "в списке «%1» не точка «значение:доля»: «%2»")},
+    FaultText{Fault::ItemNotNumber, "quirn::FreeTextTable",
+              QT_TRANSLATE_NOOP("quirn::FreeTextTable", "%1: в поле «%2» не число: «%3»")},
+    FaultText{Fault::ItemTextEmpty, "quirn::FreeTextTable",
+              QT_TRANSLATE_NOOP("quirn::FreeTextTable", "%1: текст пуст")},
+    FaultText{Fault::ItemFaceUnreadable, "quirn::FreeTextTable",
+              QT_TRANSLATE_NOOP("quirn::FreeTextTable",
+                                "%1: шрифт не понят: «%2» (пример: «DejaVu Serif, bold, "
+                                "italic, 120%»)")},
+    FaultText{Fault::ItemColourUnreadable, "quirn::FreeTextTable",
+              QT_TRANSLATE_NOOP("quirn::FreeTextTable", "%1: цвет пишется как #rrggbb: «%2»")},
+    FaultText{Fault::ItemWidthNotPositive, "quirn::PictureTable",
+              QT_TRANSLATE_NOOP("quirn::PictureTable", "%1: ширина должна быть больше нуля: «%2»")},
+    FaultText{Fault::ItemWithoutFile, "quirn::PictureTable",
+              QT_TRANSLATE_NOOP("quirn::PictureTable", "%1: не выбран файл")},
+    FaultText{
+        Fault::ZoneScaleOutside, "quirn::ZoneTable",
+        QT_TRANSLATE_NOOP("quirn::ZoneTable", "Зона %1: номер шкалы должен быть от 1 до %2: «%3»")},
+    FaultText{Fault::ZoneNotNumber, "quirn::ZoneTable",
+              QT_TRANSLATE_NOOP("quirn::ZoneTable", "Зона %1: в поле «%2» не число: «%3»")},
+    FaultText{Fault::FaceNotChosen, "quirn::TypefaceEdit",
+              QT_TRANSLATE_NOOP("quirn::TypefaceEdit", "не выбран шрифт")},
+    FaultText{
+        Fault::FaceNameWithComma, "quirn::TypefaceEdit",
+        QT_TRANSLATE_NOOP("quirn::TypefaceEdit", "в имени шрифта не может быть запятой: «%1»")},
+    FaultText{Fault::FaceNameNotStorable, "quirn::TypefaceEdit",
+              QT_TRANSLATE_NOOP("quirn::TypefaceEdit",
+                                "в имени шрифта знаки, которых не может быть в файле: «%1»")},
+    FaultText{Fault::FaceSizeOutside, "quirn::TypefaceEdit",
+              QT_TRANSLATE_NOOP("quirn::TypefaceEdit",
+                                "размер шрифта должен быть целым числом процентов от %1 до %2: "
+                                "«%3»")},
+    FaultText{Fault::ScreenWidthNotNumber, "quirn::CalibrationDialog",
+              QT_TRANSLATE_NOOP("quirn::CalibrationDialog",
+                                "Ширина экрана задаётся целым положительным числом миллиметров, "
+                                "например 345.")},
+    FaultText{Fault::ScreenWidthImpossible, "quirn::CalibrationDialog",
+              QT_TRANSLATE_NOOP("quirn::CalibrationDialog",
+                                "Ширина %1 мм не может быть шириной этого экрана: он сообщает о "
+                                "ширине %2 мм.")},
+    FaultText{Fault::InScale, "quirn::ScalesWindow",
+              QT_TRANSLATE_NOOP("quirn::ScalesWindow", "Шкала %1: %2")},
+    FaultText{Fault::InItem, "quirn::OutcomeText",
+              QT_TRANSLATE_NOOP("quirn::OutcomeText", "%1: %2")},
 };
 
 // %1..%9 replaced in one pass, so that an argument holding "%2" (a path may) stays as it is.
@@ -137,10 +214,16 @@ std::string WithArguments(const std::string& text, const std::vector<std::string
 }  // namespace
 
 std::string OutcomeMessage(const Outcome& outcome) {
+    std::vector<std::string> args = outcome.args;
+    if (outcome.cause) args.push_back(OutcomeMessage(*outcome.cause));
+    const int scale = args.empty() ? 0 : std::atoi(args.front().c_str());
+    if (const char* words = LawRefusalWords(outcome.fault, scale))
+        return WithArguments(QCoreApplication::translate("quirn::LawTable", words).toStdString(),
+                             args);
     for (const FaultText& row : kFaultTexts)
         if (row.fault == outcome.fault)
             return WithArguments(QCoreApplication::translate(row.context, row.text).toStdString(),
-                                 outcome.args);
+                                 args);
     return {};
 }
 

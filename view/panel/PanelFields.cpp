@@ -66,12 +66,13 @@ void PanelFields::EnableByChoices() {
     bar_.setControlEnabled(C::ArcWidth, bar_.isChecked(C::ArcShown));
 }
 
-std::optional<QString> PanelFields::ReadInto(ScaleParameters& record) const {
-    const PanelReading reading = ReadPanelFields(bar_, record);
-    if (reading.refusal) return reading.refusal;
-    if (auto refusal = CheckTypedLimits(bar_, reading.record, filledReading())) return refusal;
-    record = reading.record;
-    return std::nullopt;
+Outcome PanelFields::ReadInto(ScaleParameters& record) const {
+    PanelReading reading = ReadPanelFields(bar_, record);
+    if (!reading.refusal.ok()) return reading.refusal;
+    if (Outcome refusal = CheckTypedLimits(bar_, reading.record, filledReading()); !refusal.ok())
+        return refusal;
+    record = std::move(reading.record);
+    return {};
 }
 
 void PanelFields::ShowUnapplied() {

@@ -31,7 +31,7 @@ class PanelFields : public QObject, public FieldEditor {
     // cancel.
     bool ResolveUnappliedEdits();
 
-    std::optional<QString> ReadInto(ScaleParameters& record) const override;
+    Outcome ReadInto(ScaleParameters& record) const override;
     // The fields show the record; their own undo history goes, so that the undo keys reach the
     // document.
     void FillPage(const ScaleParameters& record) override;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/panel/PanelReading.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -16,10 +15,6 @@
 namespace quirn {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("quirn::PanelReading", text);
-}
-
 QString Qt8(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
@@ -30,8 +25,8 @@ QString Caption(BarControl id) {
     return caption.isEmpty() ? ParameterBar::ToolTip(id) : caption;
 }
 
-QString Refusal(const char* message, BarControl id, const QString& text) {
-    return Tr(message).arg(Caption(id), text);
+Outcome Refusal(Fault fault, BarControl id, const QString& text) {
+    return Outcome::Failed(fault, {Caption(id).toStdString(), text.toStdString()});
 }
 
 // Beyond this a value no longer fits the record's 32 bits (one more than its largest value).
@@ -107,7 +102,7 @@ void FillPanelFields(ParameterBar& bar, const ScaleParameters& p) {
 }
 
 PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& base) {
-    PanelReading reading{base, std::nullopt};
+    PanelReading reading{base, {}};
     ScaleParameters& p = reading.record;
     for (const ParameterField& field : StandardFields()) {
         const PanelRow* row = PanelRowReading(field.key);
@@ -115,14 +110,12 @@ PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& bas
         const BarControl id = row->id;
         const QString typed = bar.text(id).trimmed();
         const std::string text = typed.toStdString();
-        const auto refuse = [&](const char* message) {
-            reading.refusal = Refusal(message, id, typed);
+        const auto refuse = [&](Fault fault) {
+            reading.refusal = Refusal(fault, id, typed);
             return reading;
         };
-        const char* const notANumber =
-            QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: не число «%2»");
-        const char* const outOfRange =
-            QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: слишком большое число «%2»");
+        constexpr Fault notANumber = Fault::FieldNotNumber;
+        constexpr Fault outOfRange = Fault::FieldTooLarge;
         switch (row->widget) {
             case PanelWidget::Text:
                 // Names and units are kept as typed, spaces too.
@@ -145,9 +138,7 @@ PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& bas
             case PanelWidget::Digits: {
                 const std::optional<double> v = FieldNumber(text);
                 if (!v) return refuse(notANumber);
-                if (*v != std::trunc(*v))
-                    return refuse(
-                        QT_TRANSLATE_NOOP("quirn::PanelReading", "%1: не целое число «%2»"));
+                if (*v != std::trunc(*v)) return refuse(Fault::FieldNotWhole);
                 if (!(std::abs(*v) <= kInt32Span)) return refuse(outOfRange);
                 Whole(field, p) = static_cast<std::int32_t>(*v);
                 break;
@@ -165,8 +156,8 @@ PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& bas
     return reading;
 }
 
-std::optional<QString> CheckTypedLimits(const ParameterBar& bar, const ScaleParameters& read,
-                                        const ScaleParameters& applied) {
+Outcome CheckTypedLimits(const ParameterBar& bar, const ScaleParameters& read,
+                         const ScaleParameters& applied) {
     for (const ParameterField& field : StandardFields()) {
         for (const TypedLimit& limit : kTypedLimits) {
             if (limit.key != field.key) continue;
@@ -174,13 +165,14 @@ std::optional<QString> CheckTypedLimits(const ParameterBar& bar, const ScalePara
             if (v == Value(field, applied) || (v > limit.above && v <= limit.atMost)) continue;
             const PanelRow* row = PanelRowReading(field.key);
             if (row == nullptr) continue;
-            return Tr(QT_TRANSLATE_NOOP("quirn::PanelReading",
-                                        "%1: нужно больше %3 и не больше %4, а не «%2»"))
-                .arg(Caption(row->id), bar.text(row->id).trimmed(), QString::number(limit.above),
-                     QString::number(limit.atMost));
+            return Outcome::Failed(
+                Fault::FieldOutsideLimits,
+                {Caption(row->id).toStdString(), bar.text(row->id).trimmed().toStdString(),
+                 QString::number(limit.above).toStdString(),
+                 QString::number(limit.atMost).toStdString()});
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

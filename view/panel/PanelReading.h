@@ -5,9 +5,7 @@
 // "Диапазон шкалы: не число «abc»".
 #pragma once
 
-#include <QString>
-#include <optional>
-
+#include "model/Outcome.h"
 #include "model/ScaleParameters.h"
 
 namespace quirn {
@@ -16,7 +14,7 @@ class ParameterBar;
 
 struct PanelReading {
     ScaleParameters record;
-    std::optional<QString> refusal;
+    Outcome refusal;
 };
 
 // Writes the standard fields of p into the panel.
@@ -27,7 +25,7 @@ PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& bas
 
 // The limits of the values that differ from applied, which the user typed; a value a file gave
 // is drawn as it stands.
-std::optional<QString> CheckTypedLimits(const ParameterBar& bar, const ScaleParameters& read,
-                                        const ScaleParameters& applied);
+Outcome CheckTypedLimits(const ParameterBar& bar, const ScaleParameters& read,
+                         const ScaleParameters& applied);
 
 }  // namespace quirn

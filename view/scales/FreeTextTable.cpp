@@ -69,14 +69,15 @@ void FreeTextTable::AddText(Place centre) {
     emit edited();
 }
 
-std::optional<QString> FreeTextTable::ReadInto(std::map<int, FreeText>& texts) const {
+Outcome FreeTextTable::ReadInto(std::map<int, FreeText>& texts) const {
     std::map<int, FreeText> read;
     const QTableWidget& cells = *table();
     for (int row = 0; row < rowCount(); ++row) {
-        const QString item = tr("Надпись %1").arg(NumberAt(row));
+        const std::string item = tr("Надпись %1").arg(NumberAt(row)).toStdString();
         const auto notNumber = [&](int column, const QString& caption) {
-            return tr("%1: в поле «%2» не число: «%3»")
-                .arg(item, caption, CellText(cells, row, column));
+            return Outcome::Failed(
+                Fault::ItemNotNumber,
+                {item, caption.toStdString(), CellText(cells, row, column).toStdString()});
         };
         FreeText t;
         const std::optional<std::int32_t> x = ReadMillimetres(CellText(cells, row, XColumn));
@@ -90,27 +91,26 @@ std::optional<QString> FreeTextTable::ReadInto(std::map<int, FreeText>& texts) c
         // As the file reads it back: one line, no blanks at its ends.
         const std::string typed = OneLineText(CellText(cells, row, TextColumn).toStdString());
         const QString trimmed = QString::fromStdString(typed).trimmed();
-        if (trimmed.isEmpty()) return tr("%1: текст пуст").arg(item);
+        if (trimmed.isEmpty()) return Outcome::Failed(Fault::ItemTextEmpty, {item});
         StoreTypedText(trimmed.toStdString(), t.text, t.textUtf8);
         const QString font = CellText(cells, row, FontColumn);
         if (!font.isEmpty()) {
             // A family's name is kept in Windows-1251, as the file holds it.
             const std::optional<std::string> bytes = Utf8ToCp1251Exactly(font.toStdString());
             if (bytes) t.font = ParseTypeface(*bytes);
-            if (!t.font) {
-                return tr("%1: шрифт не понят: «%2» (пример: «DejaVu Serif, bold, italic, 120%»)")
-                    .arg(item, font);
-            }
+            if (!t.font)
+                return Outcome::Failed(Fault::ItemFaceUnreadable, {item, font.toStdString()});
         }
         const QString colour = CellText(cells, row, ColourColumn);
         if (!colour.isEmpty()) {
             t.colour = ParseColour(colour.toStdString());
-            if (!t.colour) return tr("%1: цвет пишется как #rrggbb: «%2»").arg(item, colour);
+            if (!t.colour)
+                return Outcome::Failed(Fault::ItemColourUnreadable, {item, colour.toStdString()});
         }
         read.emplace(NumberAt(row), std::move(t));
     }
     texts = std::move(read);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

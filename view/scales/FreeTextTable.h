@@ -7,6 +7,7 @@
 
 #include <map>
 
+#include "model/Outcome.h"
 #include "model/ScaleExtensions.h"
 #include "view/scales/ItemTable.h"
 
@@ -23,7 +24,7 @@ class FreeTextTable : public ItemTable {
     void Fill(const std::map<int, FreeText>& texts);
     // The rows as texts; what is wrong and in which text when a cell cannot be taken, and then
     // texts stays as it was.
-    std::optional<QString> ReadInto(std::map<int, FreeText>& texts) const;
+    Outcome ReadInto(std::map<int, FreeText>& texts) const;
     // A row for a new text centred at centre, its text cell open for typing; none when all
     // numbers are taken.
     void AddText(Place centre);

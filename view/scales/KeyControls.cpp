@@ -20,10 +20,6 @@ namespace {
 
 using S = ScaleSetup;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("quirn::ScalePage", text);
-}
-
 // Reads one control's text into its member: nothing for an empty field, the first fault else.
 class FieldReader {
   public:
@@ -35,19 +31,15 @@ class FieldReader {
         if (text_.isEmpty()) return;
         const std::string utf8 = text_.toStdString();
         const std::optional<double> v = FieldNumber(utf8);
-        if (!v) return Fail(QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не число: «%2»"));
+        if (!v) return Fail(Fault::KeyNotNumber);
         if constexpr (std::is_same_v<T, double>) {
             out = *v;
         } else if (InMillimetres(kind)) {
             const std::int32_t length = ParseFieldLength(utf8);
-            if (kind == ControlKind::Depth && length < 0)
-                return Fail(
-                    QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» число меньше нуля: «%2»"));
+            if (kind == ControlKind::Depth && length < 0) return Fail(Fault::KeyBelowZero);
             out = length;
         } else {
-            if (*v != std::trunc(*v))
-                return Fail(
-                    QT_TRANSLATE_NOOP("quirn::ScalePage", "в поле «%1» не целое число: «%2»"));
+            if (*v != std::trunc(*v)) return Fail(Fault::KeyNotWhole);
             out = ParseFieldCount(utf8);
         }
         read_.set = true;
@@ -56,7 +48,7 @@ class FieldReader {
     // The lists are read as the file holds them, Windows-1251, and what cannot be read is told
     // back as typed.
     template <class T, class Parse>
-    void List(T& out, Parse parse, const char* fault) {
+    void List(T& out, Parse parse, Fault fault) {
         if (text_.isEmpty()) return;
         ListParse result;
         T list = parse(Utf8ToCp1251(text_.toStdString()), &result);
@@ -66,10 +58,10 @@ class FieldReader {
     }
 
   private:
-    // fault has the field's caption for %1 and what cannot be read (by default the whole text)
-    // for %2.
-    void Fail(const char* fault, const QString& bad = {}) {
-        read_.fault = Tr(fault).arg(caption_, bad.isNull() ? text_ : bad);
+    // The field's caption and what cannot be read (by default the whole text).
+    void Fail(Fault fault, const QString& bad = {}) {
+        read_.fault = Outcome::Failed(
+            fault, {caption_.toStdString(), (bad.isNull() ? text_ : bad).toStdString()});
     }
 
     const QString& caption_;
@@ -77,8 +69,7 @@ class FieldReader {
     KeyRead& read_;
 };
 
-constexpr const char* kNotANumberInList =
-    QT_TRANSLATE_NOOP("quirn::ScalePage", "в списке «%1» не число: «%2»");
+constexpr Fault kNotANumberInList = Fault::KeyListNotNumber;
 
 }  // namespace
 
@@ -172,8 +163,7 @@ KeyRead ReadKey(const ScaleKey& row, const QWidget* control, const QString& capt
                      field.List(
                          out.*m,
                          [](std::string_view t, ListParse* p) { return ParsePointList(t, p); },
-                         QT_TRANSLATE_NOOP("quirn::ScalePage",
-                                           "в списке «%1» не точка «значение:доля»: «%2»"));
+                         Fault::KeyListNotPoint);
                  },
                  [&](std::optional<std::vector<double>> S::*m) {
                      field.List(
@@ -205,7 +195,7 @@ KeyRead ReadKey(const ScaleKey& row, const QWidget* control, const QString& capt
                      read.set = true;
                  }},
         row.member);
-    if (read.fault) return {false, read.fault};
+    if (!read.fault.ok()) return {false, read.fault};
     if (read.set) CopyScaleKey(row, out, v);
     return read;
 }

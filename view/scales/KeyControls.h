@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/Outcome.h"
 #include "model/ScaleKeys.h"
 
 class QWidget;
@@ -44,7 +45,7 @@ void ShowKey(const ScaleKey& row, QWidget* control, const ScaleSetup& values, bo
 // field named by caption ("в поле «Конец шкалы» не число: «abc»"), and then values is as it was.
 struct KeyRead {
     bool set = false;
-    std::optional<QString> fault;
+    Outcome fault;
 };
 KeyRead ReadKey(const ScaleKey& row, const QWidget* control, const QString& caption,
                 ScaleSetup& values);

@@ -95,12 +95,13 @@ void LabelLooks::Fill(const ScaleExtensions& ext) {
     }
 }
 
-std::optional<QString> LabelLooks::ReadInto(ScaleExtensions& ext) const {
+Outcome LabelLooks::ReadInto(ScaleExtensions& ext) const {
     ScaleExtensions read = ext;
     for (const Row& row : rows_) {
         std::optional<Typeface> face;
-        if (const auto fault = row.face->ReadInto(face))
-            return QStringLiteral("%1: %2").arg(Tr(RowOf(row.role).caption), *fault);
+        if (Outcome fault = row.face->ReadInto(face); !fault.ok())
+            return Outcome::Within(Fault::InItem, {Tr(RowOf(row.role).caption).toStdString()},
+                                   std::move(fault));
         if (face)
             read.typefaces[row.role] = *face;
         else
@@ -108,7 +109,7 @@ std::optional<QString> LabelLooks::ReadInto(ScaleExtensions& ext) const {
         if (row.colour) read.labelColours[std::size_t(*RowOf(row.role).ink)] = row.colour->colour();
     }
     ext = std::move(read);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <optional>
 
+#include "model/Outcome.h"
 #include "model/ScaleExtensions.h"
 
 namespace quirn {
@@ -24,7 +25,7 @@ class LabelLooks : public QGroupBox {
     void Fill(const ScaleExtensions& ext);
     // The faces and inks into ext; what is wrong, and with which label, when a field cannot be
     // read, and then ext is left as it was.
-    std::optional<QString> ReadInto(ScaleExtensions& ext) const;
+    Outcome ReadInto(ScaleExtensions& ext) const;
 
     TypefaceEdit* face(TextRole role) const;
     // Null for the further scales, whose inks are on their pages.

@@ -94,14 +94,15 @@ QString PictureTable::RecordedFile(const QString& chosen) const {
     return inside ? relative : QDir::cleanPath(chosen);
 }
 
-std::optional<QString> PictureTable::ReadInto(std::map<int, PlacedPicture>& pictures) const {
+Outcome PictureTable::ReadInto(std::map<int, PlacedPicture>& pictures) const {
     std::map<int, PlacedPicture> read;
     const QTableWidget& cells = *table();
     for (int row = 0; row < rowCount(); ++row) {
-        const QString item = tr("Рисунок %1").arg(NumberAt(row));
+        const std::string item = tr("Рисунок %1").arg(NumberAt(row)).toStdString();
         const auto notNumber = [&](int column, const QString& caption) {
-            return tr("%1: в поле «%2» не число: «%3»")
-                .arg(item, caption, CellText(cells, row, column));
+            return Outcome::Failed(
+                Fault::ItemNotNumber,
+                {item, caption.toStdString(), CellText(cells, row, column).toStdString()});
         };
         PlacedPicture p;
         const std::optional<std::int32_t> x = ReadMillimetres(CellText(cells, row, XColumn));
@@ -112,17 +113,17 @@ std::optional<QString> PictureTable::ReadInto(std::map<int, PlacedPicture>& pict
             ReadMillimetres(CellText(cells, row, WidthColumn));
         if (!width) return notNumber(WidthColumn, tr("Ширина, мм"));
         if (*width <= 0) {
-            return tr("%1: ширина должна быть больше нуля: «%2»")
-                .arg(item, CellText(cells, row, WidthColumn));
+            return Outcome::Failed(Fault::ItemWidthNotPositive,
+                                   {item, CellText(cells, row, WidthColumn).toStdString()});
         }
         const QString file = CellText(cells, row, FileColumn);
-        if (file.isEmpty()) return tr("%1: не выбран файл").arg(item);
+        if (file.isEmpty()) return Outcome::Failed(Fault::ItemWithoutFile, {item});
         // Kept as every text of the file is, so it must be a name Windows-1251 holds.
         const std::optional<std::string> stored = Utf8ToCp1251Exactly(file.toStdString());
         if (!stored) {
-            return QStringLiteral("%1: %2").arg(
-                item,
-                OutcomeText(Outcome::Failed(Fault::FileNameNotStorable, {file.toStdString()})));
+            return Outcome::Within(
+                Fault::InItem, {item},
+                Outcome::Failed(Fault::FileNameNotStorable, {file.toStdString()}));
         }
         p.centre = {*x, *y};
         p.width = *width;
@@ -130,7 +131,7 @@ std::optional<QString> PictureTable::ReadInto(std::map<int, PlacedPicture>& pict
         read.emplace(NumberAt(row), std::move(p));
     }
     pictures = std::move(read);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "model/Outcome.h"
 #include "model/ScaleExtensions.h"
 #include "view/scales/ItemTable.h"
 
@@ -29,7 +30,7 @@ class PictureTable : public ItemTable {
     void Fill(const std::map<int, PlacedPicture>& pictures);
     // The rows as pictures; what is wrong and in which picture when a cell cannot be taken, and
     // then pictures stays as it was.
-    std::optional<QString> ReadInto(std::map<int, PlacedPicture>& pictures) const;
+    Outcome ReadInto(std::map<int, PlacedPicture>& pictures) const;
     // A row for picture under the next free number; false when all numbers are taken.
     bool AddPicture(const PlacedPicture& picture);
     // A new picture: its file asked for first; nothing when the user chose none.

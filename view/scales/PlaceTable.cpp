@@ -66,8 +66,7 @@ void PlaceTable::Fill(const std::array<Point, kDrawnElementCount>& shown) {
     }
 }
 
-std::optional<QString> PlaceTable::ReadInto(
-    std::array<std::optional<Place>, kPlacedElementCount>& places) const {
+Outcome PlaceTable::ReadInto(std::array<std::optional<Place>, kPlacedElementCount>& places) const {
     std::array<std::optional<Place>, kPlacedElementCount> read = places;
     for (int e = 0; e < kDrawnElementCount; ++e) {
         bool typed = false;
@@ -77,16 +76,17 @@ std::optional<QString> PlaceTable::ReadInto(
             typed = typed || cell->text() != cell->data(kShownRole).toString();
             const std::optional<std::int32_t> units = ReadMillimetres(cell->text());
             if (!units) {
-                return tr("%1: в поле «%2» не число: «%3»")
-                    .arg(ElementName(e), column == XColumn ? tr("X, мм") : tr("Y, мм"),
-                         cell->text().trimmed());
+                const QString caption = column == XColumn ? tr("X, мм") : tr("Y, мм");
+                return Outcome::Failed(Fault::ItemNotNumber,
+                                       {ElementName(e).toStdString(), caption.toStdString(),
+                                        cell->text().trimmed().toStdString()});
             }
             at[std::size_t(column)] = *units;
         }
         if (typed) read[std::size_t(e)] = Place{at[0], at[1]};
     }
     places = read;
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

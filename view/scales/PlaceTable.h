@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+#include "model/Outcome.h"
 #include "model/ScaleExtensions.h"
 #include "render/Scene.h"
 
@@ -27,8 +28,7 @@ class PlaceTable : public QWidget {
     void Fill(const std::array<Point, kDrawnElementCount>& shown);
     // The places typed over what was shown into places; what is wrong and for which element
     // when a cell cannot be taken, and then places stays as it was.
-    std::optional<QString> ReadInto(
-        std::array<std::optional<Place>, kPlacedElementCount>& places) const;
+    Outcome ReadInto(std::array<std::optional<Place>, kPlacedElementCount>& places) const;
 
     QTableWidget* table() const { return table_; }
 

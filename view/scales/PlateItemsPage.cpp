@@ -104,7 +104,7 @@ void PlateItemsPage::addSymbol() {
 
 Place PlateItemsPage::FreeSpotNearMiddle(std::int32_t width) const {
     std::map<int, PlacedPicture> typed;
-    if (pictures_->ReadInto(typed)) typed.clear();
+    if (!pictures_->ReadInto(typed).ok()) typed.clear();
     // Pictures are taken as squares of their width: their heights are the files' business.
     const auto clear = [&typed, width](std::int64_t x, std::int64_t y) {
         return std::none_of(typed.begin(), typed.end(), [=](const auto& item) {
@@ -138,13 +138,13 @@ QString PlateItemsPage::StepName() const {
     return tr("изменение надписей и рисунков");
 }
 
-std::optional<QString> PlateItemsPage::ReadInto(ScaleParameters& record) const {
+Outcome PlateItemsPage::ReadInto(ScaleParameters& record) const {
     ScaleExtensions ext = record.ext;
-    if (auto fault = texts_->ReadInto(ext.texts)) return fault;
-    if (auto fault = pictures_->ReadInto(ext.pictures)) return fault;
-    if (auto fault = places_->ReadInto(ext.places)) return fault;
+    if (Outcome fault = texts_->ReadInto(ext.texts); !fault.ok()) return fault;
+    if (Outcome fault = pictures_->ReadInto(ext.pictures); !fault.ok()) return fault;
+    if (Outcome fault = places_->ReadInto(ext.places); !fault.ok()) return fault;
     record.ext = std::move(ext);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include "model/Outcome.h"
 #include "model/ScaleParameters.h"
 #include "view/ApplyGroup.h"
 
@@ -32,7 +33,7 @@ class PlateItemsPage : public QWidget, public FieldEditor {
     // own width.
     void addSymbol();
 
-    std::optional<QString> ReadInto(ScaleParameters& record) const override;
+    Outcome ReadInto(ScaleParameters& record) const override;
     // The places shown are where the elements stand, laid out.
     void FillPage(const ScaleParameters& record) override;
     void ShowUnapplied() override { emit edited(); }

@@ -14,7 +14,6 @@
 #include "view/panel/PanelText.h"
 #include "view/scales/ColourChoice.h"
 #include "view/scales/KeyControls.h"
-#include "view/scales/ScalesText.h"
 #include "view/scales/TypefaceEdit.h"
 
 namespace quirn {
@@ -199,25 +198,24 @@ void ScalePage::Fill(const FurtherScale& s) {
     Show(s.values, s.sets);
 }
 
-std::optional<QString> ScalePage::Read(ScaleSetup& values, ScaleKeySet& set,
-                                       std::optional<Typeface>* face) const {
+Outcome ScalePage::Read(ScaleSetup& values, ScaleKeySet& set, std::optional<Typeface>* face) const {
     for (const std::size_t row : order_) {
         if (row == kNumeralsFace) {
-            if (auto fault = numeralsFace_->ReadInto(*face)) return fault;
+            if (Outcome fault = numeralsFace_->ReadInto(*face); !fault.ok()) return fault;
             continue;
         }
-        const KeyRead read = ReadKey(kScaleKeys[row], controls_[row], CaptionOf(row), values);
-        if (read.fault) return read.fault;
+        KeyRead read = ReadKey(kScaleKeys[row], controls_[row], CaptionOf(row), values);
+        if (!read.fault.ok()) return read.fault;
         set.set(row, read.set);
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> ScalePage::ReadInto(ScaleParameters& first) const {
+Outcome ScalePage::ReadInto(ScaleParameters& first) const {
     ScaleSetup values;
     ScaleKeySet set;
     std::optional<Typeface> face;
-    if (auto fault = Read(values, set, &face)) return fault;
+    if (Outcome fault = Read(values, set, &face); !fault.ok()) return fault;
     if (face)
         first.ext.typefaces[TextRole::Numerals] = *face;
     else
@@ -225,14 +223,14 @@ std::optional<QString> ScalePage::ReadInto(ScaleParameters& first) const {
     // A key left empty takes its default, as the file would.
     for (const std::size_t row : order_)
         if (row != kNumeralsFace) CopyScaleKey(kScaleKeys[row], values, first);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> ScalePage::ReadInto(FurtherScale& s) const {
+Outcome ScalePage::ReadInto(FurtherScale& s) const {
     FurtherScale read;
-    if (auto fault = Read(read.values, read.sets, nullptr)) return fault;
+    if (Outcome fault = Read(read.values, read.sets, nullptr); !fault.ok()) return fault;
     s = std::move(read);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

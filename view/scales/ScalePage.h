@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/Outcome.h"
 #include "model/ScaleExtensions.h"
 #include "model/ScaleKeys.h"
 #include "model/ScaleParameters.h"
@@ -44,8 +45,8 @@ class ScalePage : public QWidget {
     void Fill(const FurtherScale& s);
     // The fields as keys; what is wrong ("в списке «Числа» не число: «1О»") when a field cannot
     // be read, and then nothing is set.
-    std::optional<QString> ReadInto(ScaleParameters& first) const;
-    std::optional<QString> ReadInto(FurtherScale& s) const;
+    Outcome ReadInto(ScaleParameters& first) const;
+    Outcome ReadInto(FurtherScale& s) const;
 
     // The law chosen; nothing for "as scale 1".
     std::optional<ScaleLaw> law() const;
@@ -79,8 +80,7 @@ class ScalePage : public QWidget {
     void Show(const ScaleSetup& values, const ScaleKeySet& set);
     // Reads the fields in the page's order, the first that cannot be read told; scale 1's
     // numerals' typeface too, when face is given.
-    std::optional<QString> Read(ScaleSetup& values, ScaleKeySet& set,
-                                std::optional<Typeface>* face) const;
+    Outcome Read(ScaleSetup& values, ScaleKeySet& set, std::optional<Typeface>* face) const;
     QLineEdit* EditOf(std::size_t row) const;
     QCheckBox* CheckOf(std::size_t row) const;
     // Picking the ohmmeter law fills empty tick and number lists with a 1-2-5 series, the

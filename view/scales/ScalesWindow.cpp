@@ -249,28 +249,29 @@ QString ScalesWindow::StepName() const {
     return tr("изменение шкал");
 }
 
-std::optional<QString> ScalesWindow::ReadInto(ScaleParameters& record) const {
+Outcome ScalesWindow::ReadInto(ScaleParameters& record) const {
     // Scale 1's standard fields are the panel's: they stay as record has them.
     ScaleParameters read = record;
     ScaleExtensions& ext = read.ext;
-    const auto scaleFault = [](int scale, const QString& fault) {
-        return tr("Шкала %1: %2").arg(QString::number(scale), fault);
+    const auto scaleFault = [](int scale, Outcome fault) {
+        return Outcome::Within(Fault::InScale, {std::to_string(scale)}, std::move(fault));
     };
-    if (const auto fault = page(1)->ReadInto(read)) return scaleFault(1, *fault);
+    if (Outcome fault = page(1)->ReadInto(read); !fault.ok()) return scaleFault(1, fault);
     ext.further.clear();
     for (int scale = 2; scale <= scaleCount(); ++scale) {
         FurtherScale further;
-        if (const auto fault = page(scale)->ReadInto(further)) return scaleFault(scale, *fault);
+        if (Outcome fault = page(scale)->ReadInto(further); !fault.ok())
+            return scaleFault(scale, fault);
         // A scale with no key of its own would not survive the file: it keeps scale 1's law.
         if (further.sets.none()) further.set(&ScaleSetup::law, read.law);
         ext.further.push_back(std::move(further));
     }
-    if (auto fault = zones_->ReadInto(ext.zones)) return fault;
+    if (Outcome fault = zones_->ReadInto(ext.zones); !fault.ok()) return fault;
     StoreTypedText(origin_->text().toStdString(), ext.origin, ext.originUtf8);
     StoreTypedText(standard_->text().toStdString(), ext.standard, ext.standardUtf8);
-    if (auto fault = looks_->ReadInto(ext)) return fault;
+    if (Outcome fault = looks_->ReadInto(ext); !fault.ok()) return fault;
     record = std::move(read);
-    return std::nullopt;
+    return {};
 }
 
 void ScalesWindow::applyEdits() {

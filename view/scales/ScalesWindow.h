@@ -8,6 +8,7 @@
 
 #include <QDockWidget>
 
+#include "model/Outcome.h"
 #include "model/ScaleParameters.h"
 #include "view/ApplyGroup.h"
 
@@ -39,7 +40,7 @@ class ScalesWindow : public QDockWidget, public FieldEditor {
     // their scale's new number.
     void removeScale();
 
-    std::optional<QString> ReadInto(ScaleParameters& record) const override;
+    Outcome ReadInto(ScaleParameters& record) const override;
     void FillPage(const ScaleParameters& record) override;
     void ShowRefusal(const QString& text) override;
     QString StepName() const override;

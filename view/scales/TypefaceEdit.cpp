@@ -83,34 +83,33 @@ void TypefaceEdit::Fill(const std::optional<Typeface>& face) {
     ShowOwn();
 }
 
-std::optional<QString> TypefaceEdit::ReadInto(std::optional<Typeface>& face) const {
+Outcome TypefaceEdit::ReadInto(std::optional<Typeface>& face) const {
     if (!own_->isChecked()) {
         face.reset();
-        return std::nullopt;
+        return {};
     }
     Typeface read;
     const QString family = family_->currentText().trimmed();
-    if (family.isEmpty()) return tr("не выбран шрифт");
+    if (family.isEmpty()) return Outcome::Failed(Fault::FaceNotChosen);
     // The key's parts are separated by commas.
     if (family.contains(QLatin1Char(',')))
-        return tr("в имени шрифта не может быть запятой: «%1»").arg(family);
+        return Outcome::Failed(Fault::FaceNameWithComma, {family.toStdString()});
     read.family = Utf8ToCp1251(family.toStdString());
     if (Cp1251ToUtf8(read.family) != family.toStdString())
-        return tr("в имени шрифта знаки, которых не может быть в файле: «%1»").arg(family);
+        return Outcome::Failed(Fault::FaceNameNotStorable, {family.toStdString()});
     read.weight = static_cast<FontWeight>(weight_->currentData().toInt());
     read.slant = italic_->isChecked() ? FontSlant::Italic : FontSlant::Upright;
     const QString percent = percent_->text().trimmed();
     if (!percent.isEmpty()) {
         const std::optional<std::int32_t> value = ParseWholeNumber(percent.toStdString());
         if (!value || *value < kLeastTypefacePercent || *value > kMostTypefacePercent)
-            return tr("размер шрифта должен быть целым числом процентов от %1 до %2: «%3»")
-                .arg(kLeastTypefacePercent)
-                .arg(kMostTypefacePercent)
-                .arg(percent);
+            return Outcome::Failed(Fault::FaceSizeOutside,
+                                   {std::to_string(kLeastTypefacePercent),
+                                    std::to_string(kMostTypefacePercent), percent.toStdString()});
         read.percent = *value;
     }
     face = std::move(read);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

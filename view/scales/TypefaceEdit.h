@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "model/Outcome.h"
 #include "model/ScaleExtensions.h"
 
 class QCheckBox;
@@ -26,7 +27,7 @@ class TypefaceEdit : public QWidget {
     void Fill(const std::optional<Typeface>& face);
     // The face as chosen, none for the usual one; what is wrong ("размер шрифта ...") when the
     // fields cannot be read, and then face is left as it was.
-    std::optional<QString> ReadInto(std::optional<Typeface>& face) const;
+    Outcome ReadInto(std::optional<Typeface>& face) const;
 
     QCheckBox* ownBox() const { return own_; }
     QFontComboBox* familyBox() const { return family_; }

@@ -125,16 +125,15 @@ void ZoneTable::UpdateButtons() {
     remove_->setEnabled(table_->rowCount() > 0);
 }
 
-std::optional<QString> ZoneTable::ReadInto(std::vector<Zone>& zones) const {
+Outcome ZoneTable::ReadInto(std::vector<Zone>& zones) const {
     std::vector<Zone> out;
     for (int row = 0; row < table_->rowCount(); ++row) {
-        const QString zone = QString::fromStdString(std::to_string(row + 1));
+        const std::string zone = std::to_string(row + 1);
         const QTableWidgetItem* scaleCell = table_->item(row, ScaleColumn);
         const std::optional<double> scale = CellNumber(scaleCell);
         if (!scale || *scale < 1 || *scale > kMaxScales || *scale != std::trunc(*scale)) {
-            return tr("Зона %1: номер шкалы должен быть от 1 до %2: «%3»")
-                .arg(zone, QString::fromStdString(std::to_string(kMaxScales)),
-                     QString::fromStdString(CellText(scaleCell)));
+            return Outcome::Failed(Fault::ZoneScaleOutside,
+                                   {zone, std::to_string(kMaxScales), CellText(scaleCell)});
         }
         Zone z;
         z.scale = int(*scale);
@@ -142,10 +141,9 @@ std::optional<QString> ZoneTable::ReadInto(std::vector<Zone>& zones) const {
              {std::tuple{FromColumn, tr("От"), &z.from}, std::tuple{ToColumn, tr("До"), &z.to}}) {
             const QTableWidgetItem* cell = table_->item(row, column);
             const std::optional<double> v = CellNumber(cell);
-            if (!v) {
-                return tr("Зона %1: в поле «%2» не число: «%3»")
-                    .arg(zone, caption, QString::fromStdString(CellText(cell)));
-            }
+            if (!v)
+                return Outcome::Failed(Fault::ZoneNotNumber,
+                                       {zone, caption.toStdString(), CellText(cell)});
             *value = *v;
         }
         if (const QTableWidgetItem* colour = table_->item(row, ColourColumn))
@@ -153,7 +151,7 @@ std::optional<QString> ZoneTable::ReadInto(std::vector<Zone>& zones) const {
         out.push_back(z);
     }
     zones = std::move(out);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quirn

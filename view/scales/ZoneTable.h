@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Outcome.h"
 #include "model/ScaleExtensions.h"
 
 class QPushButton;
@@ -28,7 +29,7 @@ class ZoneTable : public QWidget {
     void Fill(const std::vector<Zone>& zones);
     // The rows as zones; what is wrong and in which zone when a cell cannot be read, and then
     // zones stays as it was.
-    std::optional<QString> ReadInto(std::vector<Zone>& zones) const;
+    Outcome ReadInto(std::vector<Zone>& zones) const;
     // A row at the end, while there are fewer than kMaxZones.
     void AddZone(const Zone& zone);
     // The current row, or the last one when none is current.

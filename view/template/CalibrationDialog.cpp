@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/template/CalibrationDialog.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/NumberText.h"
+#include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
 namespace {
@@ -20,21 +20,12 @@ constexpr int kHeightPx = 133;
 
 }  // namespace
 
-std::string CalibrationRefusalText(std::string_view typed, int reportedWidthMm) {
+Outcome CalibrationRefusal(std::string_view typed, int reportedWidthMm) {
     const int width = ParseInteger(typed);
-    if (width <= 0) {
-        return QCoreApplication::translate(
-                   "quirn::CalibrationDialog",
-                   "Ширина экрана задаётся целым положительным числом миллиметров, например 345.")
-            .toStdString();
-    }
+    if (width <= 0) return Outcome::Failed(Fault::ScreenWidthNotNumber);
     // Numbers as std::to_string writes them: never in the user's locale.
-    return QCoreApplication::translate(
-               "quirn::CalibrationDialog",
-               "Ширина %1 мм не может быть шириной этого экрана: он сообщает о ширине %2 мм.")
-        .arg(QString::fromStdString(std::to_string(width)),
-             QString::fromStdString(std::to_string(reportedWidthMm)))
-        .toStdString();
+    return Outcome::Failed(Fault::ScreenWidthImpossible,
+                           {std::to_string(width), std::to_string(reportedWidthMm)});
 }
 
 CalibrationDialog::CalibrationDialog(QWidget* parent) : QDialog(parent) {
@@ -93,9 +84,8 @@ void CalibrationDialog::accept() {
     const std::string typed = text().toStdString();
     calibration_ = CalibrationFromInput(typed, reportedWidthMm_);
     if (!calibration_) {
-        QMessageBox::warning(
-            this, tr("Внимание!"),
-            QString::fromStdString(CalibrationRefusalText(typed, reportedWidthMm_)));
+        QMessageBox::warning(this, tr("Внимание!"),
+                             OutcomeText(CalibrationRefusal(typed, reportedWidthMm_)));
         edit_->selectAll();
         edit_->setFocus();
         return;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Outcome.h"
 #include "peripherals/ScreenCalibration.h"
 
 class QLineEdit;
@@ -47,7 +48,7 @@ class CalibrationDialog : public QDialog {
     std::optional<ScreenCalibration> calibration_;
 };
 
-// Why a typed width was refused, for the message box; UTF-8.
-std::string CalibrationRefusalText(std::string_view typed, int reportedWidthMm);
+// Why a typed width was refused, for the message box.
+Outcome CalibrationRefusal(std::string_view typed, int reportedWidthMm);
 
 }  // namespace quirn
