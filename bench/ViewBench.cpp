@@ -150,18 +150,17 @@ void ExportBanded(benchmark::State& bench, const std::string& path) {
     bench.counters["peak_MiB"] = double(PeakKiB() - start) / 1024.0;
 }
 
-// As it was written before: the whole canvas rendered, made one-bit and encoded, then written.
+// As it was written before: the whole canvas in one band, then written.
 void ExportWhole(benchmark::State& bench, const std::string& path) {
     ResetPeakMemory();
     const long start = ResidentKiB();
     for (auto _ : bench) {
-        const RenderResult rendered =
-            RenderScale(LargePlateState(), ReferenceDevice::ForDpi(1200), PaintMode::Print);
-        if (!rendered.ok()) bench.SkipWithError("canvas refused");
-        QFile file(QString::fromStdString(path));
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(EncodeMonochromeBmp(rendered.canvas)) < 0)
-            bench.SkipWithError("write failed");
+        const Scene state = LargePlateState();
+        const int rows =
+            ComputeCanvasGeometry(state, ReferenceDevice::ForDpi(1200), PaintMode::Print)
+                .pixelHeight;
+        if (!ExportPicture(state, QString::fromStdString(path), 1200, rows).ok())
+            bench.SkipWithError("export failed");
     }
     bench.counters["peak_MiB"] = double(PeakKiB() - start) / 1024.0;
 }

@@ -213,6 +213,11 @@ ScaleLook LookOf(const ScaleParameters& p, int number) {
             TypefaceOf(p, number == 1 ? TextRole::Numerals : TextRole::FurtherScales)};
 }
 
+namespace {
+// The scale's numerals alone: its numbers list, else its numbered equal steps.
+void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look);
+}  // namespace
+
 void DrawScale(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look) {
     const ScaleParameters& g = s.graduation;
     if (!std::isfinite(g.halfAngle)) return;
@@ -228,6 +233,8 @@ void DrawScale(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook&
     if (g.arcShown != 0) DrawGraduationArc(surface, g);
     DrawScaleUnit(surface, s, look);
 }
+
+namespace {
 
 void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look) {
     const ScaleParameters& g = s.graduation;
@@ -271,5 +278,7 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
             drawAt(*f, NumeralText(g, i));
     });
 }
+
+}  // namespace
 
 }  // namespace quirn

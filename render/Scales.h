@@ -26,7 +26,5 @@ void DrawScales(DrawingSurface& surface, const ScaleParameters& p);
 // One scale's ticks, numerals, arc and unit, without the zones; nothing when the half-angle is
 // not a number. Every scale and law takes this one path.
 void DrawScale(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look = {});
-// The scale's numerals alone: its numbers list, else its numbered equal steps.
-void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const ScaleLook& look = {});
 
 }  // namespace quirn

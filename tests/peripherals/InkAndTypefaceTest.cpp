@@ -16,6 +16,7 @@
 #include "render/RecordingSurface.h"
 #include "render/ScaleDrawing.h"
 #include "render/Scales.h"
+#include "support/OneTextSurface.h"
 
 namespace quirn {
 namespace {
@@ -92,14 +93,6 @@ TEST(InkTest, FurtherScalesTakeOnlyTheirOwnInk) {
     EXPECT_EQ(inks, (std::vector<int>{int(kRed), 0, 0x0000FF, 0}));
 }
 
-class EightOnly : public PainterSurface {
-  public:
-    using PainterSurface::PainterSurface;
-    void textOut(Point topLeft, std::string_view text) override {
-        if (text == "8") PainterSurface::textOut(topLeft, text);
-    }
-};
-
 // The ink's extent of "8" in the face with this cell height, in device pixels.
 QSizeF GlyphExtent(const QString& family, double cellPixels) {
     QFont font(family);
@@ -124,8 +117,9 @@ TEST(TypefaceTest, NumeralIsDrawnInTheChosenFaceAndSize) {
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        EightOnly surface(painter, {QPointF(3000.0, 5000.0), kDpi, 2540}, true);
-        DrawScaleNumerals(surface, ResolveScales(p).front(), LookOf(p, 1));
+        test::OneTextSurface surface(painter, {QPointF(3000.0, 5000.0), kDpi, 2540}, "8",
+                                     test::TextPixels::OneBit);
+        DrawScale(surface, ResolveScales(p).front(), LookOf(p, 1));
     }
     QRect ink;
     for (int y = 0; y < image.height(); ++y)

@@ -20,6 +20,7 @@
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "peripherals/BandedCanvas.h"
+#include "peripherals/BmpFormat.h"
 #include "peripherals/PictureExport.h"
 #include "render/DrawingTransform.h"
 #include "render/ScaleDrawing.h"
@@ -36,70 +37,9 @@ std::uint16_t U16(const QByteArray& b, int at) {
     return qFromLittleEndian<std::uint16_t>(b.constData() + at);
 }
 
-// A white 1-bit canvas in the renderer's colour table, with a black pixel at the top-left.
-Canvas MarkedCanvas(int width, int height, int canvasWidth) {
-    Canvas canvas;
-    canvas.image = QImage(width, height, QImage::Format_Mono);
-    canvas.image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    canvas.image.fill(1u);
-    canvas.image.setPixel(0, 0, 0);
-    canvas.geometry.canvasWidth = canvasWidth;
-    canvas.geometry.pixelWidth = width;
-    canvas.geometry.pixelHeight = height;
-    return canvas;
-}
-
-TEST(EncodeMonochromeBmp, WritesTheHeaderAndBottomUpRows) {
-    const Canvas canvas = MarkedCanvas(37, 5, 1500);
-    const QByteArray bmp = EncodeMonochromeBmp(canvas);
-    const int rowLength = 8;  // 37 bits padded to 4 bytes
-    ASSERT_EQ(bmp.size(), 62 + rowLength * 5);
-    EXPECT_EQ(bmp.left(2), QByteArray("BM"));
-    EXPECT_EQ(U32(bmp, 2), std::uint32_t(bmp.size()));
-    EXPECT_EQ(U32(bmp, 6), 0u);
-    EXPECT_EQ(U32(bmp, 10), 62u);
-    EXPECT_EQ(U32(bmp, 14), 40u);
-    EXPECT_EQ(U32(bmp, 18), 37u);
-    EXPECT_EQ(U32(bmp, 22), 5u);
-    EXPECT_EQ(U16(bmp, 26), 1u);
-    EXPECT_EQ(U16(bmp, 28), 1u);
-    EXPECT_EQ(U32(bmp, 30), 0u);
-    EXPECT_EQ(U32(bmp, 34), std::uint32_t(rowLength * 5));
-    EXPECT_EQ(U32(bmp, 38), 37u * 100000u / 1500u);
-    EXPECT_EQ(U32(bmp, 42), 37u * 100000u / 1500u);
-    EXPECT_EQ(U32(bmp, 46), 0u);
-    EXPECT_EQ(U32(bmp, 50), 0u);
-    EXPECT_EQ(bmp.mid(54, 8), QByteArray::fromHex("00000000ffffff00"));
-
-    // The canvas's top row is the file's last; bit 1 is white, padding bits are 0.
-    const QByteArray lastRow = bmp.mid(62 + 4 * rowLength, rowLength);
-    EXPECT_EQ(lastRow, QByteArray::fromHex("7ffffffff8000000"));
-    const QByteArray firstRow = bmp.mid(62, rowLength);
-    EXPECT_EQ(firstRow, QByteArray::fromHex("fffffffff8000000"));
-}
-
-TEST(EncodeMonochromeBmp, GivesTheSameBitsForAnyCanvasFormat) {
-    const Canvas reference = MarkedCanvas(37, 5, 1500);
-    const QByteArray expected = EncodeMonochromeBmp(reference);
-
-    Canvas inverted = reference;  // colour table the other way round
-    inverted.image.invertPixels();
-    inverted.image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    EXPECT_EQ(EncodeMonochromeBmp(inverted), expected);
-
-    Canvas colour = reference;
-    colour.image = reference.image.convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(EncodeMonochromeBmp(colour), expected);
-
-    EXPECT_TRUE(EncodeMonochromeBmp(Canvas{}).isEmpty());
-}
-
-TEST(EncodeMonochromeBmp, ResolutionOfAWideCanvasDoesNotOverflow) {
+TEST(BmpResolutionRegression, AWideCanvasDoesNotOverflow) {
     // 30000 x 100000 does not fit 32 bits; the true figure is 1 000 000 pixels per metre.
-    const QByteArray bmp = EncodeMonochromeBmp(MarkedCanvas(30000, 1, 3000));
-    ASSERT_GE(bmp.size(), 62);
-    EXPECT_EQ(U32(bmp, 38), 1000000u);
-    EXPECT_EQ(U32(bmp, 42), 1000000u);
+    EXPECT_EQ(PixelsPerMetre(30000, 3000), 1000000);
 }
 
 class ExportPictureTest : public ::testing::Test {
@@ -133,6 +73,41 @@ TEST_F(ExportPictureTest, BitmapCarriesThePrinterResolution) {
     // Exporting again overwrites silently.
     ASSERT_TRUE(ExportPicture(state_, path("scale.BMP"), 300).ok());
     EXPECT_LT(read("scale.BMP").size(), bmp.size());
+}
+
+// The file as a reader of the format takes it: headers, the black-and-white palette, rows
+// bottom-up and padded with 0 bits to whole words, and the pixels of one rendering of the canvas.
+TEST_F(ExportPictureTest, TheBitmapIsOneBitBottomUpAndPaddedWithZeros) {
+    for (const int dpi : {300, 301}) {
+        ASSERT_TRUE(ExportPicture(state_, path("scale.bmp"), dpi).ok());
+        const QByteArray bmp = read("scale.bmp");
+        test::LaidOutScene whole;
+        static_cast<Scene&>(whole) = state_;
+        ASSERT_TRUE(RenderScale(whole, ReferenceDevice::ForDpi(dpi), PaintMode::Print).ok());
+        const QImage canvas = BlackAndWhite(whole.canvas.image);
+        const int width = canvas.width();
+        const int height = canvas.height();
+        const int rowLength = (width + 31) / 32 * 4;
+        ASSERT_EQ(bmp.size(), 62 + rowLength * height) << dpi;
+        EXPECT_EQ(bmp.left(2), QByteArray("BM"));
+        EXPECT_EQ(U32(bmp, 2), std::uint32_t(bmp.size()));
+        EXPECT_EQ(U32(bmp, 10), 62u);
+        EXPECT_EQ(U32(bmp, 14), 40u);
+        EXPECT_EQ(int(U32(bmp, 18)), width);
+        EXPECT_EQ(int(U32(bmp, 22)), height);
+        EXPECT_EQ(U16(bmp, 26), 1u);
+        EXPECT_EQ(U16(bmp, 28), 1u);
+        EXPECT_EQ(U32(bmp, 30), 0u);
+        EXPECT_EQ(U32(bmp, 34), std::uint32_t(rowLength * height));
+        EXPECT_EQ(bmp.mid(54, 8), QByteArray::fromHex("00000000ffffff00"));
+        const int lastBits = width % 8;
+        for (int row = 0; row < height && lastBits != 0; ++row) {
+            const char* bytes = bmp.constData() + 62 + qsizetype(row) * rowLength;
+            ASSERT_EQ(uchar(bytes[width / 8]) & (0xFF >> lastBits), 0) << "row " << row;
+            for (int k = width / 8 + 1; k < rowLength; ++k) ASSERT_EQ(bytes[k], 0);
+        }
+        EXPECT_EQ(BlackAndWhite(QImage::fromData(bmp, "BMP")), canvas) << dpi;
+    }
 }
 
 TEST_F(ExportPictureTest, PngIsOneBitWithItsResolution) {
@@ -321,7 +296,12 @@ TEST_F(ExportPictureTest, BandsGiveTheBytesOfTheWholeCanvas) {
         ASSERT_GT(whole.canvas.image.height(), 7 * 50);
 
         ASSERT_TRUE(ExportPicture(banded, path("banded.bmp"), 300, 7).ok());
-        EXPECT_EQ(read("banded.bmp"), EncodeMonochromeBmp(whole.canvas)) << params.name;
+        ASSERT_TRUE(
+            ExportPicture(banded, path("whole.bmp"), 300, whole.canvas.image.height()).ok());
+        EXPECT_EQ(read("banded.bmp"), read("whole.bmp")) << params.name;
+        EXPECT_EQ(BlackAndWhite(QImage::fromData(read("banded.bmp"), "BMP")),
+                  BlackAndWhite(whole.canvas.image))
+            << params.name;
         ASSERT_TRUE(ExportPicture(banded, path("banded.png"), 300, 7).ok());
         EXPECT_EQ(read("banded.png"), WholeCanvasPng(whole.canvas)) << params.name;
         // The bands are laid out on the canvas of one rendering.
@@ -353,7 +333,7 @@ TEST_F(ExportPictureTest, ZonesAreColouredInThePngAndHatchedInTheBitmap) {
     // The whole print canvas made one-bit hatches the same way.
     const RenderResult whole = RenderScale(state_, ReferenceDevice::ForDpi(300), PaintMode::Print);
     ASSERT_TRUE(whole.ok());
-    EXPECT_EQ(read("zones.bmp"), EncodeMonochromeBmp(whole.canvas));
+    EXPECT_EQ(BlackAndWhite(bmp), BlackAndWhite(whole.canvas.image));
 
     // Where a pixel lies on the plate: its value on the scale and its distance from the axis.
     const ScaleParameters& p = state_.params;

@@ -21,6 +21,7 @@
 #include "render/PainterSurface.h"
 #include "render/Scales.h"
 #include "render/SymbolImages.h"
+#include "support/OneTextSurface.h"
 
 namespace quirn {
 namespace {
@@ -239,18 +240,6 @@ struct Ink {
 };
 
 // A canvas that shows only the one numeral asked for, drawn as the renderer places it.
-class OneNumeralSurface : public PainterSurface {
-  public:
-    OneNumeralSurface(QPainter& painter, const DrawingTransform& transform, std::string wanted)
-        : PainterSurface(painter, transform, false), wanted_(std::move(wanted)) {}
-    void textOut(Point topLeft, std::string_view text) override {
-        if (text == wanted_) PainterSurface::textOut(topLeft, text);
-    }
-
-  private:
-    std::string wanted_;
-};
-
 // Draws the numerals of p on a real 300-dpi canvas, keeps one and measures its ink.
 Ink InkOf(const ScaleParameters& p, const std::string& numeral) {
     constexpr double kScale = 300.0 / 2540.0;  // device pixels per drawing unit
@@ -259,8 +248,8 @@ Ink InkOf(const ScaleParameters& p, const std::string& numeral) {
     const QPointF axis(900.0, 900.0);
     {
         QPainter painter(&image);
-        OneNumeralSurface surface(painter, {axis, 300, 2540}, numeral);
-        DrawScaleNumerals(surface, ResolveScales(p).front());
+        test::OneTextSurface surface(painter, {axis, 300, 2540}, numeral);
+        DrawScale(surface, ResolveScales(p).front());
     }
     Ink ink;
     double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;

@@ -143,26 +143,8 @@ RenderResult test::RenderScale(LaidOutScene& scene, const ReferenceDevice& devic
     return result;
 }
 
-QByteArray EncodeMonochromeBmp(const Canvas& canvas) {
-    if (canvas.image.isNull()) return {};
-    const QImage mono = BlackWhiteBits(canvas.image);
-    const int width = mono.width();
-    const int height = mono.height();
-    if (!FitsBmp(width, height)) return {};
-    const std::int64_t rowLength = BmpRowLength(width);
-
-    QByteArray file = BmpHeader(width, height, PixelsPerMetre(width, canvas.geometry.canvasWidth));
-    file += QByteArray(qsizetype(rowLength * height), '\0');
-    char* h = file.data();
-    // Rows bottom-up; the bits past the last pixel of a row stay 0.
-    const qsizetype usedBytes = (width + 7) / 8;
-    const auto lastMask = static_cast<uchar>(width % 8 == 0 ? 0xFF : 0xFF << (8 - width % 8));
-    for (int y = 0; y < height; ++y) {
-        uchar* out = reinterpret_cast<uchar*>(h + kBmpHeaderSize + rowLength * (height - 1 - y));
-        std::copy_n(mono.constScanLine(y), usedBytes, out);
-        out[usedBytes - 1] &= lastMask;
-    }
-    return file;
+QImage BlackAndWhite(const QImage& source) {
+    return BlackWhiteBits(source).convertToFormat(QImage::Format_Grayscale8);
 }
 
 }  // namespace quirn

@@ -43,9 +43,7 @@ RenderResult RenderScale(LaidOutScene& scene, const ReferenceDevice& device, Pai
 
 }  // namespace test
 
-// The canvas as a one-bit bitmap file: 62-byte header, rows bottom-up, bit 1 white, both
-// resolutions in pixels per metre from the canvas's true width. Empty when the picture is too
-// large for the format's 32-bit sizes or the canvas is empty.
-QByteArray EncodeMonochromeBmp(const Canvas& canvas);
+// The picture as grey levels of black and white only, whatever it was drawn or stored in.
+QImage BlackAndWhite(const QImage& source);
 
 }  // namespace quirn
