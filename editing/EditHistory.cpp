@@ -6,7 +6,7 @@
 
 namespace quirn {
 
-EditStep::EditStep(const QString& text, SceneEdits before, SceneEdits after, StepKind kind,
+EditStep::EditStep(const QString& text, Snapshot before, Snapshot after, StepKind kind,
                    Restore restore)
     : QUndoCommand(text),
       before_(std::move(before)),
@@ -29,13 +29,16 @@ bool EditStep::mergeWith(const QUndoCommand* other) {
     if (next == nullptr || next->kind_ != kind_ || kind_ == StepKind::Single) return false;
     after_ = next->after_;
     // Typed back to where it started: nothing is left to undo.
-    setObsolete(after_ == before_);
+    setObsolete(*after_ == *before_);
     return true;
 }
 
 void EditStep::Rewrite(const std::function<void(ScaleParameters&)>& rewrite) {
-    rewrite(before_.params);
-    rewrite(after_.params);
+    for (Snapshot* snapshot : {&before_, &after_}) {
+        auto renamed = std::make_shared<SceneEdits>(**snapshot);
+        rewrite(renamed->params);
+        *snapshot = std::move(renamed);
+    }
 }
 
 QString DragStepText(const std::vector<MovableElement>& moved,

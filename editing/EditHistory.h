@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUndoCommand>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "render/FreeItems.h"
@@ -25,11 +26,13 @@ enum class StepKind : int {
 
 class EditStep : public QUndoCommand {
   public:
-    using Restore = std::function<void(const SceneEdits&)>;
+    // Snapshots are shared and never written: the record's owner and its editors may keep the
+    // one a step restores without copying it.
+    using Snapshot = std::shared_ptr<const SceneEdits>;
+    using Restore = std::function<void(const Snapshot&)>;
 
     // The change has already been made when the step is pushed: the first redo does nothing.
-    EditStep(const QString& text, SceneEdits before, SceneEdits after, StepKind kind,
-             Restore restore);
+    EditStep(const QString& text, Snapshot before, Snapshot after, StepKind kind, Restore restore);
 
     void undo() override;
     void redo() override;
@@ -40,8 +43,8 @@ class EditStep : public QUndoCommand {
     void Rewrite(const std::function<void(ScaleParameters&)>& rewrite);
 
   private:
-    SceneEdits before_;
-    SceneEdits after_;
+    Snapshot before_;
+    Snapshot after_;
     StepKind kind_;
     Restore restore_;
     bool done_ = true;

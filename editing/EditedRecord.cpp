@@ -15,9 +15,21 @@ EditedRecord::EditedRecord(SceneEdits& edits, QObject* parent) : QObject(parent)
     history_.setUndoLimit(kHistoryLimit);
 }
 
-void EditedRecord::Tell(RecordChange why) {
+void EditedRecord::Tell(RecordChange why, const EditStep::Snapshot& now) {
     ++revision_;
+    if (now) {
+        shared_ = std::shared_ptr<const ScaleParameters>(now, &now->params);
+        sharedRevision_ = revision_;
+    }
     emit changed(revision_, why);
+}
+
+std::shared_ptr<const ScaleParameters> EditedRecord::shared() const {
+    if (!shared_ || sharedRevision_ != revision_) {
+        shared_ = std::make_shared<const ScaleParameters>(edits_.params);
+        sharedRevision_ = revision_;
+    }
+    return shared_;
 }
 
 void EditedRecord::Open(const ScaleParameters& record) {
@@ -28,19 +40,27 @@ void EditedRecord::Open(const ScaleParameters& record) {
     Tell(RecordChange::Opened);
 }
 
-void EditedRecord::Edit(const QString& name, const Change& change, EditOptions options) {
-    SceneEdits before = edits_;
+Outcome EditedRecord::Edit(const QString& name, const Change& change, EditOptions options,
+                           const EditRefusal& refuse) {
+    auto before = std::make_shared<SceneEdits>(edits_);
     change(edits_);
+    if (refuse)
+        if (Outcome refusal = refuse(before->params, edits_.params); !refusal.ok()) {
+            edits_ = std::move(*before);
+            return refusal;
+        }
     if (options.layout == LayoutAfterEdit::Reset) edits_.layout = DefaultLayout(edits_.params);
-    if (edits_ == before) return;
-    history_.push(new EditStep(name, std::move(before), edits_, options.kind,
-                               [this](const SceneEdits& s) { Restore(s); }));
-    Tell(RecordChange::Edited);
+    if (edits_ == *before) return {};
+    auto after = std::make_shared<const SceneEdits>(edits_);
+    history_.push(new EditStep(name, std::move(before), after, options.kind,
+                               [this](const EditStep::Snapshot& s) { Restore(s); }));
+    Tell(RecordChange::Edited, after);
+    return {};
 }
 
-void EditedRecord::Restore(const SceneEdits& snapshot) {
-    edits_ = snapshot;
-    Tell(RecordChange::Restored);
+void EditedRecord::Restore(const EditStep::Snapshot& snapshot) {
+    edits_ = *snapshot;
+    Tell(RecordChange::Restored, snapshot);
 }
 
 void EditedRecord::RenameFiles(const std::function<void(ScaleParameters&)>& rename) {

@@ -10,8 +10,10 @@
 #include <QUndoStack>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "editing/EditHistory.h"
+#include "model/Outcome.h"
 #include "render/Scene.h"
 
 namespace quirn {
@@ -36,6 +38,11 @@ struct EditOptions {
     StepKind kind = StepKind::Single;
 };
 
+// What a changed record may not be, told by comparing it with the record before; null: any
+// change is taken.
+using EditRefusal =
+    std::function<Outcome(const ScaleParameters& before, const ScaleParameters& after)>;
+
 class EditedRecord : public QObject {
     Q_OBJECT
   public:
@@ -43,6 +50,9 @@ class EditedRecord : public QObject {
     explicit EditedRecord(SceneEdits& edits, QObject* parent = nullptr);
 
     const ScaleParameters& params() const { return edits_.params; }
+    // The record as it is now, to keep: after an edit, undo or redo it is the history's own
+    // snapshot, so keeping it costs no copy.
+    std::shared_ptr<const ScaleParameters> shared() const;
     const SceneEdits& edits() const { return edits_; }
     // Goes up at every change of the record or the layout.
     std::uint64_t revision() const { return revision_; }
@@ -52,9 +62,12 @@ class EditedRecord : public QObject {
     // as saved.
     void Open(const ScaleParameters& record);
     // The one entry for changes: change edits the record and the layout; unless nothing changed
-    // it becomes a step of the history named name.
+    // it becomes a step of the history named name. The record is copied twice, before and
+    // after, for the history. A change that refuse refuses is undone, and refuse's outcome
+    // returned.
     using Change = std::function<void(SceneEdits&)>;
-    void Edit(const QString& name, const Change& change, EditOptions options = {});
+    Outcome Edit(const QString& name, const Change& change, EditOptions options = {},
+                 const EditRefusal& refuse = nullptr);
     // A save into another folder renamed the files the record names: the record and every
     // snapshot of the history are renamed alike, so that undo and redo keep names that are found
     // from the document's new folder. Not a step: the plate stays the same.
@@ -68,13 +81,16 @@ class EditedRecord : public QObject {
     void changed(std::uint64_t revision, RecordChange why);
 
   private:
-    void Restore(const SceneEdits& snapshot);
-    void Tell(RecordChange why);
+    void Restore(const EditStep::Snapshot& snapshot);
+    // now: the record as it is now, when a snapshot holds it.
+    void Tell(RecordChange why, const EditStep::Snapshot& now = nullptr);
 
     SceneEdits& edits_;
     QUndoStack history_;
     ScaleParameters saved_ = kDefaultParameters;
     std::uint64_t revision_ = 0;
+    mutable std::shared_ptr<const ScaleParameters> shared_;
+    mutable std::uint64_t sharedRevision_ = 0;
 };
 
 }  // namespace quirn

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "editing/EditedRecord.h"
+#include "model/ScaleLaw.h"
 
 namespace quirn {
 namespace {
@@ -19,6 +20,20 @@ void ApplyFields(EditedRecord& record, ScaleParameters applied, const QString& s
     record.Edit(
         step.isEmpty() ? Tr(QT_TRANSLATE_NOOP("quirn::PlateEdits", "применение параметров")) : step,
         [&applied](SceneEdits& s) { s.params = std::move(applied); }, {LayoutAfterEdit::Reset});
+}
+
+Outcome ApplyTypedFields(EditedRecord& record, const std::vector<TypedFields>& typed,
+                         const QString& step) {
+    return record.Edit(
+        step,
+        [&typed](SceneEdits& s) {
+            for (const TypedFields& t : typed) CopyFields(*t.read, s.params, t.fields);
+        },
+        {LayoutAfterEdit::Reset},
+        [](const ScaleParameters& before, const ScaleParameters& after) {
+            Outcome check = CheckScales(after);
+            return check.ok() || check == CheckScales(before) ? Outcome{} : check;
+        });
 }
 
 void MoveElements(EditedRecord& record, const ElementMoves& moves) {

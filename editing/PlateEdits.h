@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "model/Outcome.h"
+#include "model/RecordFields.h"
 #include "render/FreeItems.h"
 #include "render/Scene.h"
 
@@ -31,6 +33,15 @@ struct ElementMoves {
 // Fields typed in the panels: the record becomes `applied` and the elements go back to their
 // defaults and the record's places. Named step, or "применение параметров".
 void ApplyFields(EditedRecord& record, ScaleParameters applied, const QString& step = {});
+// The same for the fields each editor read: for each reading, its named fields are copied into
+// the record. Refused, with nothing changed, when the change brings a problem of the scales
+// that the record did not have before: a file's own faults are drawn as they always were.
+struct TypedFields {
+    const ScaleParameters* read;
+    FieldNames fields;
+};
+Outcome ApplyTypedFields(EditedRecord& record, const std::vector<TypedFields>& typed,
+                         const QString& step);
 // A drag ended: the elements it moved stand where it left them, and the drawn ones' places
 // become part of the record.
 void MoveElements(EditedRecord& record, const ElementMoves& moves);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "model/ExtensionText.h"
 #include "model/LawTable.h"
@@ -14,13 +15,13 @@ namespace quirn {
 std::vector<ResolvedScale> ResolveScales(const ScaleParameters& p) {
     std::vector<ResolvedScale> scales;
     ResolvedScale first;
-    first.graduation = p;
-    first.graduation.ext = {};
-    scales.push_back(first);
+    // The extensions stay behind: a scale is drawn from the setup alone.
+    static_cast<PlateSetup&>(first.graduation) = p;
+    scales.push_back(std::move(first));
     static const ScaleSetup kUnset;
     for (std::size_t k = 0; k < p.ext.further.size() && k + 2 <= kMaxScales; ++k) {
         const FurtherScale& s = p.ext.further[k];
-        ResolvedScale r = first;
+        ResolvedScale r = scales.front();
         r.number = int(k) + 2;
         for (std::size_t row = 0; row < kScaleKeys.size(); ++row) {
             const ScaleKey& key = kScaleKeys[row];

@@ -10,12 +10,10 @@
 
 namespace quirn {
 
-// Scale 1 (range, unit, the graduation's counts and lengths, its law and lists), the plate
-// around it and the extensions. Lengths are drawing units (0.01 mm). name and unit hold
-// Windows-1251 bytes as read or typed. The record holds whatever a file gave: any combination of
-// values may exist. Typed values are checked where they are typed, and the renderer draws any
-// record without failing.
-struct ScaleParameters : ScaleSetup {
+// Scale 1 (range, unit, the graduation's counts and lengths, its law and lists) and the plate
+// around it: the record without its extensions, which a scale is drawn from. Lengths are drawing
+// units (0.01 mm). name and unit hold Windows-1251 bytes as read or typed.
+struct PlateSetup : ScaleSetup {
     std::string name;
     double halfAngle = 0.0;
     std::int32_t shape = 0;  // 0 square plate, anything else radial
@@ -27,6 +25,14 @@ struct ScaleParameters : ScaleSetup {
     std::int32_t mountingHoleSpacing = 0;
     std::int32_t mountingAboveAxis = 0;
     std::int32_t mountingAboveBottom = 0;
+
+    bool operator==(const PlateSetup&) const = default;
+};
+
+// The record of a plate: its setup and the extensions. The record holds whatever a file gave:
+// any combination of values may exist. Typed values are checked where they are typed, and the
+// renderer draws any record without failing.
+struct ScaleParameters : PlateSetup {
     ScaleExtensions ext;  // none of it in use by default
 
     bool operator==(const ScaleParameters&) const = default;

@@ -8,42 +8,51 @@
 
 #include "editing/PlateEdits.h"
 #include "editing/ScaleSession.h"
-#include "model/ScaleLaw.h"
 #include "view/dialogs/OutcomeText.h"
 #include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
 
-void FieldEditor::Refill(const ScaleParameters& record) {
-    FillPage(record);
-    TakeBaseline(record);
+void FieldEditor::Refill(std::shared_ptr<const ScaleParameters> record) {
+    FillPage(*record);
+    TakeBaseline(std::move(record));
 }
 
-void FieldEditor::TakeBaseline(const ScaleParameters& record) {
-    filledFrom_ = record;
-    reading_ = record;
+void FieldEditor::TakeBaseline(std::shared_ptr<const ScaleParameters> record) {
+    filledFrom_ = std::move(record);
+    readOverRecord_ = false;
+    baseline_ = ScaleParameters{};
     // A page that cannot read itself back measures against the record as it is.
-    if (!ReadInto(reading_).ok()) reading_ = record;
-    filled_ = true;
+    if (!ReadInto(baseline_).ok()) {
+        readOverRecord_ = true;
+        baseline_ = *filledFrom_;
+    }
+    justFilled_ = true;
     ShowUnapplied();
+    justFilled_ = false;
+}
+
+ScaleParameters FieldEditor::ReadBase() const {
+    return readOverRecord_ ? *filledFrom_ : ScaleParameters{};
 }
 
 bool FieldEditor::HasUnappliedEdits() const {
-    if (!filled_) return false;
-    ScaleParameters now = reading_;
-    return !ReadInto(now).ok() || now != reading_;
+    if (!filledFrom_ || justFilled_) return false;
+    ScaleParameters now = ReadBase();
+    return !ReadInto(now).ok() || now != baseline_;
 }
 
 FieldEditor::Edits FieldEditor::ReadEdits() const {
-    Edits edits{reading_, {}, {}};
+    if (!filledFrom_) return {};
+    Edits edits{ReadBase(), {}, {}};
     edits.refusal = ReadInto(edits.read);
-    if (edits.refusal.ok()) edits.fields = DifferingFields(reading_, edits.read);
+    if (edits.refusal.ok()) edits.fields = DifferingFields(baseline_, edits.read);
     return edits;
 }
 
 FieldNames FieldEditor::Conflicts(const Edits& edits, const ScaleParameters& current) const {
     const FieldNames notAsTyped = DifferingFields(edits.read, current, edits.fields);
-    return DifferingFields(filledFrom_, current, notAsTyped);
+    return DifferingFields(*filledFrom_, current, notAsTyped);
 }
 
 ApplyGroup::ApplyGroup(ScaleSession& session) : QObject(&session), session_(session) {
@@ -61,7 +70,7 @@ ApplyGroup& ApplyGroup::Of(ScaleSession& session) {
 
 void ApplyGroup::Add(QObject* owner, FieldEditor* editor) {
     members_.push_back({owner, editor});
-    if (session_.hasRecord()) editor->Refill(session_.record().params());
+    if (session_.hasRecord()) editor->Refill(session_.record().shared());
 }
 
 std::vector<FieldEditor*> ApplyGroup::Editors() const {
@@ -75,7 +84,7 @@ void ApplyGroup::Follow(bool all) {
     // An Apply refills its editors itself, once the step is made.
     if (applying_) return;
     for (FieldEditor* e : Editors())
-        if (all || !e->HasUnappliedEdits()) e->Refill(session_.record().params());
+        if (all || !e->HasUnappliedEdits()) e->Refill(session_.record().shared());
 }
 
 bool ApplyGroup::HasUnappliedEdits() const {
@@ -121,24 +130,22 @@ bool ApplyGroup::Apply(FieldEditor* trigger, UserPrompts& prompts) {
                 return false;
         }
     }
-    ScaleParameters record = current;
+    std::vector<TypedFields> typed;
     for (Taken& t : taken) {
         std::erase_if(t.edits.fields, [&kept](const std::string& field) {
             return std::find(kept.begin(), kept.end(), field) != kept.end();
         });
-        CopyFields(t.edits.read, record, t.edits.fields);
-    }
-    // The scales are refused for what the typing brought; a file's own faults are drawn as
-    // they always were.
-    const Outcome check = CheckScales(record);
-    if (!check.ok() && check != CheckScales(current)) {
-        named.ShowRefusal(OutcomeText(check));
-        return false;
+        typed.push_back({&t.edits.read, std::move(t.edits.fields)});
     }
     applying_ = true;
-    ApplyFields(session_.record(), std::move(record), named.StepName());
+    const Outcome refusal = ApplyTypedFields(session_.record(), typed, named.StepName());
     applying_ = false;
-    for (FieldEditor* e : editors) e->Applied(session_.record().params());
+    if (!refusal.ok()) {
+        named.ShowRefusal(OutcomeText(refusal));
+        return false;
+    }
+    const std::shared_ptr<const ScaleParameters> applied = session_.record().shared();
+    for (FieldEditor* e : editors) e->Applied(applied);
     return true;
 }
 

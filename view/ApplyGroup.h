@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include "model/Outcome.h"
@@ -27,7 +27,8 @@ class FieldEditor {
   public:
     virtual ~FieldEditor() = default;
     // Writes the whole page over record. What cannot be taken is refused, naming the field and
-    // what it holds.
+    // what it holds; record is then left part written. Editors read over a blank record, so that
+    // what the page does not hold compares equal and no copy of the record is made.
     virtual Outcome ReadInto(ScaleParameters& record) const = 0;
     virtual void ShowRefusal(const QString& text) = 0;
     // How the history names an Apply of these fields.
@@ -37,10 +38,13 @@ class FieldEditor {
     // The page's edits may have changed: an Apply button marks them.
     virtual void ShowUnapplied() {}
 
-    // The page filled from record, which its edits are measured against from now on.
-    void Refill(const ScaleParameters& record);
+    // The page filled from record, which its edits are measured against from now on. The record
+    // is kept as shared, not copied.
+    void Refill(std::shared_ptr<const ScaleParameters> record);
     // An Apply made record: the page shows it anew, unless it keeps what was typed.
-    virtual void Applied(const ScaleParameters& record) { Refill(record); }
+    virtual void Applied(std::shared_ptr<const ScaleParameters> record) {
+        Refill(std::move(record));
+    }
     // Whether the page says something else than when it was last filled.
     bool HasUnappliedEdits() const;
     // What the user changed here: the page read over what it was filled with, and the fields
@@ -57,15 +61,20 @@ class FieldEditor {
 
   protected:
     // The page as it stands is what record shows: edits are measured from here.
-    void TakeBaseline(const ScaleParameters& record);
-    // The record read back through the page as it was filled: a file's 1.23456 shown as
-    // "1.235" is no edit.
-    const ScaleParameters& filledReading() const { return reading_; }
+    void TakeBaseline(std::shared_ptr<const ScaleParameters> record);
+    // The page read as it was filled: a file's 1.23456 shown as "1.235" is no edit.
+    const ScaleParameters& filledReading() const { return baseline_; }
 
   private:
-    ScaleParameters filledFrom_;
-    ScaleParameters reading_;
-    bool filled_ = false;
+    // What the page is read over: a blank record, or the record itself when the page could not
+    // read itself back as filled.
+    ScaleParameters ReadBase() const;
+
+    std::shared_ptr<const ScaleParameters> filledFrom_;
+    ScaleParameters baseline_;
+    bool readOverRecord_ = false;
+    // The page was just filled: it holds no edits, and need not be read to know it.
+    bool justFilled_ = false;
 };
 
 class ApplyGroup : public QObject {

@@ -53,9 +53,9 @@ void PanelFields::ForgetFieldUndo() {
     }
 }
 
-void PanelFields::Applied(const ScaleParameters& record) {
+void PanelFields::Applied(std::shared_ptr<const ScaleParameters> record) {
     ForgetFieldUndo();
-    TakeBaseline(record);
+    TakeBaseline(std::move(record));
 }
 
 void PanelFields::EnableByChoices() {
@@ -67,12 +67,8 @@ void PanelFields::EnableByChoices() {
 }
 
 Outcome PanelFields::ReadInto(ScaleParameters& record) const {
-    PanelReading reading = ReadPanelFields(bar_, record);
-    if (!reading.refusal.ok()) return reading.refusal;
-    if (Outcome refusal = CheckTypedLimits(bar_, reading.record, filledReading()); !refusal.ok())
-        return refusal;
-    record = std::move(reading.record);
-    return {};
+    if (Outcome refusal = ReadPanelFields(bar_, record); !refusal.ok()) return refusal;
+    return CheckTypedLimits(bar_, record, filledReading());
 }
 
 void PanelFields::ShowUnapplied() {

@@ -36,7 +36,7 @@ class PanelFields : public QObject, public FieldEditor {
     // document.
     void FillPage(const ScaleParameters& record) override;
     // The fields keep the texts as typed ("0,25" stays): only the drawing starts afresh.
-    void Applied(const ScaleParameters& record) override;
+    void Applied(std::shared_ptr<const ScaleParameters> record) override;
     void ShowRefusal(const QString& text) override;
     QString StepName() const override;
     // The Apply button is highlighted while the fields hold edits.

@@ -101,19 +101,14 @@ void FillPanelFields(ParameterBar& bar, const ScaleParameters& p) {
     }
 }
 
-PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& base) {
-    PanelReading reading{base, {}};
-    ScaleParameters& p = reading.record;
+Outcome ReadPanelFields(const ParameterBar& bar, ScaleParameters& p) {
     for (const ParameterField& field : StandardFields()) {
         const PanelRow* row = PanelRowReading(field.key);
         if (row == nullptr) continue;
         const BarControl id = row->id;
         const QString typed = bar.text(id).trimmed();
         const std::string text = typed.toStdString();
-        const auto refuse = [&](Fault fault) {
-            reading.refusal = Refusal(fault, id, typed);
-            return reading;
-        };
+        const auto refuse = [&](Fault fault) { return Refusal(fault, id, typed); };
         constexpr Fault notANumber = Fault::FieldNotNumber;
         constexpr Fault outOfRange = Fault::FieldTooLarge;
         switch (row->widget) {
@@ -153,7 +148,7 @@ PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& bas
                 break;
         }
     }
-    return reading;
+    return {};
 }
 
 Outcome CheckTypedLimits(const ParameterBar& bar, const ScaleParameters& read,

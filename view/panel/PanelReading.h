@@ -12,16 +12,12 @@ namespace quirn {
 
 class ParameterBar;
 
-struct PanelReading {
-    ScaleParameters record;
-    Outcome refusal;
-};
-
 // Writes the standard fields of p into the panel.
 void FillPanelFields(ParameterBar& bar, const ScaleParameters& p);
 
-// The panel's standard fields over base, in the file's order of fields.
-PanelReading ReadPanelFields(const ParameterBar& bar, const ScaleParameters& base);
+// The panel's standard fields over p, in the file's order of fields; on a refusal p is left part
+// written.
+Outcome ReadPanelFields(const ParameterBar& bar, ScaleParameters& p);
 
 // The limits of the values that differ from applied, which the user typed; a value a file gave
 // is drawn as it stands.

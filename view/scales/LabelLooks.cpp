@@ -96,7 +96,7 @@ void LabelLooks::Fill(const ScaleExtensions& ext) {
 }
 
 Outcome LabelLooks::ReadInto(ScaleExtensions& ext) const {
-    ScaleExtensions read = ext;
+    ScaleExtensions& read = ext;
     for (const Row& row : rows_) {
         std::optional<Typeface> face;
         if (Outcome fault = row.face->ReadInto(face); !fault.ok())
@@ -108,7 +108,6 @@ Outcome LabelLooks::ReadInto(ScaleExtensions& ext) const {
             read.typefaces.erase(row.role);
         if (row.colour) read.labelColours[std::size_t(*RowOf(row.role).ink)] = row.colour->colour();
     }
-    ext = std::move(read);
     return {};
 }
 

@@ -139,12 +139,10 @@ QString PlateItemsPage::StepName() const {
 }
 
 Outcome PlateItemsPage::ReadInto(ScaleParameters& record) const {
-    ScaleExtensions ext = record.ext;
+    ScaleExtensions& ext = record.ext;
     if (Outcome fault = texts_->ReadInto(ext.texts); !fault.ok()) return fault;
     if (Outcome fault = pictures_->ReadInto(ext.pictures); !fault.ok()) return fault;
-    if (Outcome fault = places_->ReadInto(ext.places); !fault.ok()) return fault;
-    record.ext = std::move(ext);
-    return {};
+    return places_->ReadInto(ext.places);
 }
 
 }  // namespace quirn

@@ -251,7 +251,7 @@ QString ScalesWindow::StepName() const {
 
 Outcome ScalesWindow::ReadInto(ScaleParameters& record) const {
     // Scale 1's standard fields are the panel's: they stay as record has them.
-    ScaleParameters read = record;
+    ScaleParameters& read = record;
     ScaleExtensions& ext = read.ext;
     const auto scaleFault = [](int scale, Outcome fault) {
         return Outcome::Within(Fault::InScale, {std::to_string(scale)}, std::move(fault));
@@ -269,9 +269,7 @@ Outcome ScalesWindow::ReadInto(ScaleParameters& record) const {
     if (Outcome fault = zones_->ReadInto(ext.zones); !fault.ok()) return fault;
     StoreTypedText(origin_->text().toStdString(), ext.origin, ext.originUtf8);
     StoreTypedText(standard_->text().toStdString(), ext.standard, ext.standardUtf8);
-    if (Outcome fault = looks_->ReadInto(ext); !fault.ok()) return fault;
-    record = std::move(read);
-    return {};
+    return looks_->ReadInto(ext);
 }
 
 void ScalesWindow::applyEdits() {
