@@ -56,6 +56,9 @@ enum class Fault : std::uint8_t {
     // Printing.
     PrintCannotStart,
     PrintNotSent,  // printer name
+    // Finding a scale plate on a scan.
+    ScanResolutionOutOfRange,  // the scan's resolution, the lowest and highest taken, in dpi
+    ScanTicksNotFound,         // the ticks that meet at one point, the fewest a scale needs
 };
 
 struct Outcome {
