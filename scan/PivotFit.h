@@ -9,11 +9,13 @@
 
 namespace quirn {
 
-// A line through a point along a unit direction; weight is its say in the least squares.
+// A line through a point along a unit direction; weight is its say in the least squares, length
+// that of the stroke or edge it runs along.
 struct WeightedLine {
     cv::Point2d point;
     cv::Point2d direction;
     double weight = 1.0;
+    double length = 0.0;
 };
 
 struct MeetingPoint {
@@ -23,7 +25,9 @@ struct MeetingPoint {
 };
 
 // A line passes through a point when it misses it by no more than tolerance (radians) seen from
-// the line's own point: a stroke far from the pivot may miss it by more pixels.
+// the line's own point, a stroke far from the pivot missing it by more pixels, and the point
+// lies at least twice the stroke's length away: the short chords of an arc pass close to any
+// point of the arc itself, but a pivot lies well beyond its ticks.
 //
 // The point the largest weight of lines passes through, refined by least squares over them;
 // nothing when fewer than three lines meet anywhere.

@@ -11,36 +11,16 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// The straight edges of the ink as lines: the ticks' long sides among them.
-std::vector<WeightedLine> InkEdgeLines(const cv::Mat& inkMask, double pixelsPerMm) {
-    cv::Mat edges;
-    cv::Canny(inkMask, edges, 50, 150);
-    std::vector<cv::Vec4i> segments;
-    const double shortest = std::max(8.0, 0.8 * pixelsPerMm);
-    cv::HoughLinesP(edges, segments, 1.0, kPi / 720.0, int(shortest / 2), shortest, 1.0);
-    std::vector<WeightedLine> lines;
-    for (const cv::Vec4i& s : segments) {
-        const cv::Point2d a(s[0], s[1]), b(s[2], s[3]);
-        const double length = cv::norm(b - a);
-        lines.push_back({(a + b) * 0.5, (b - a) / length, length});
-    }
-    return lines;
-}
-
-// The angles about p, measured from the middle direction of the lines' points, that the lines
-// span: where the ticks lie.
-std::pair<double, double> SpanAbout(const std::vector<WeightedLine>& lines,
-                                    const std::vector<int>& use, cv::Point2d p, double& middle) {
+// The angles about p, measured from the middle direction of the points, that the points span:
+// where the ticks lie.
+std::pair<double, double> SpanAbout(const std::vector<cv::Point2d>& points, cv::Point2d p,
+                                    double& middle) {
     cv::Point2d sum(0.0, 0.0);
-    for (int i : use) {
-        const cv::Point2d d = lines[std::size_t(i)].point - p;
-        sum += d / std::max(cv::norm(d), 1e-9);
-    }
+    for (const cv::Point2d& q : points) sum += (q - p) / std::max(cv::norm(q - p), 1e-9);
     middle = std::atan2(sum.y, sum.x);
     double low = 0.0, high = 0.0;
-    for (int i : use) {
-        const cv::Point2d d = lines[std::size_t(i)].point - p;
-        const double a = std::remainder(std::atan2(d.y, d.x) - middle, 2.0 * kPi);
+    for (const cv::Point2d& q : points) {
+        const double a = std::remainder(std::atan2(q.y - p.y, q.x - p.x) - middle, 2.0 * kPi);
         low = std::min(low, a), high = std::max(high, a);
     }
     return {low, high};
@@ -55,8 +35,9 @@ std::optional<InkRing> FindRing(const cv::Mat& inkMask, cv::Point2d p, double mi
     const int radii = int(std::ceil(farthest));
     constexpr int kAngles = 1440;
     cv::Mat polar;
-    cv::warpPolar(inkMask, polar, {radii, kAngles}, p, farthest,
-                  int(cv::INTER_NEAREST) | int(cv::WARP_POLAR_LINEAR));
+    cv::warpPolar(
+        inkMask, polar, {radii, kAngles}, p, farthest,
+        int(cv::INTER_NEAREST) | int(cv::WARP_POLAR_LINEAR) | int(cv::WARP_FILL_OUTLIERS));
     // Rows run round the full turn from the x axis; keep those within the span.
     std::vector<double> coverage(std::size_t(radii), 0.0);
     int rows = 0;
@@ -115,6 +96,41 @@ std::vector<TickStroke> Strokes(const cv::Mat& inkMask, const cv::Mat& darkness,
     return strokes;
 }
 
+// Where the pivot is thought to be, and points about it that show where the ticks lie.
+struct Guess {
+    cv::Point2d point;
+    std::vector<cv::Point2d> around;
+};
+
+std::vector<WeightedLine> LinesOf(const std::vector<TickStroke>& strokes) {
+    std::vector<WeightedLine> lines;
+    for (const TickStroke& t : strokes)
+        lines.push_back({t.centre, t.direction, t.length * t.length, t.length});
+    return lines;
+}
+
+Guess GuessOf(const MeetingPoint& m, const std::vector<TickStroke>& strokes) {
+    Guess g{m.point, {}};
+    for (int i : m.kept) g.around.push_back(strokes[std::size_t(i)].centre);
+    return g;
+}
+
+// Cut the ring away about the guess, with a margin for the guess's own error.
+cv::Mat WithoutRing(const cv::Mat& inkMask, cv::Point2d centre, const InkRing& ring,
+                    double pixelsPerMm) {
+    cv::Mat separate = inkMask.clone();
+    const double margin = 2.0 + 0.1 * pixelsPerMm;
+    const double radius = (ring.inner + ring.outer) / 2.0;
+    const double thickness = ring.outer - ring.inner + 2.0 * margin;
+    constexpr int kShift = 4;
+    cv::circle(separate,
+               cv::Point(int(std::lround(centre.x * (1 << kShift))),
+                         int(std::lround(centre.y * (1 << kShift)))),
+               int(std::lround(radius * (1 << kShift))), cv::Scalar(0), int(std::ceil(thickness)),
+               cv::LINE_8, kShift);
+    return separate;
+}
+
 }  // namespace
 
 TickStrokes FindTickStrokes(const InkSeparation& ink, double pixelsPerMm) {
@@ -122,44 +138,38 @@ TickStrokes FindTickStrokes(const InkSeparation& ink, double pixelsPerMm) {
     if (cv::countNonZero(ink.inkMask) == 0) return found;
     // Ticks drawn by hand or scanned crooked still point within a degree or two of the pivot.
     constexpr double loose = 0.03;
-    // A first guess from the straight edges, which the ticks' sides dominate; then from the
-    // strokes themselves, again while cutting the ring away about a better guess frees more.
-    std::vector<WeightedLine> lines = InkEdgeLines(ink.inkMask, pixelsPerMm);
-    std::optional<MeetingPoint> guess = ConsensusPoint(lines, loose);
-    std::vector<TickStroke> strokes;
+    // Without an arc the ticks are strokes of their own, whose lines meet at the pivot; an arc
+    // joins them, and its clean side is a circle about the pivot.
+    std::vector<TickStroke> strokes = Strokes(ink.inkMask, ink.darkness, pixelsPerMm);
+    found.pivot = ConsensusPoint(LinesOf(strokes), loose);
+    std::optional<Guess> guess;
+    constexpr std::size_t kClearly = 6;
+    if (found.pivot && found.pivot->kept.size() >= kClearly) {
+        guess = GuessOf(*found.pivot, strokes);
+    } else if (const auto circle = ArcCircle(ink.inkMask, 5.0 * pixelsPerMm)) {
+        guess = Guess{circle->centre, circle->points};
+    }
+    // Cutting the ring away about a better guess may free more ticks.
     for (int pass = 0; pass < 3 && guess; ++pass) {
         double middle = 0.0;
-        const auto span = SpanAbout(lines, guess->kept, guess->point, middle);
+        const auto span = SpanAbout(guess->around, guess->point, middle);
         const std::optional<InkRing> ring = FindRing(ink.inkMask, guess->point, middle, span);
-        cv::Mat separate = ink.inkMask;
-        if (ring) {
-            // Cut the ring away with a margin for the guess's own error.
-            separate = ink.inkMask.clone();
-            const double margin = 2.0 + 0.1 * pixelsPerMm;
-            const double radius = (ring->inner + ring->outer) / 2.0;
-            const double thickness = ring->outer - ring->inner + 2.0 * margin;
-            constexpr int kShift = 4;
-            cv::circle(separate,
-                       cv::Point(int(std::lround(guess->point.x * (1 << kShift))),
-                                 int(std::lround(guess->point.y * (1 << kShift)))),
-                       int(std::lround(radius * (1 << kShift))), cv::Scalar(0),
-                       int(std::ceil(thickness)), cv::LINE_8, kShift);
-        }
-        std::vector<TickStroke> next = Strokes(separate, ink.darkness, pixelsPerMm);
+        if (!ring && pass == 0 && found.pivot) break;  // separate strokes, no arc: done
+        std::vector<TickStroke> next =
+            Strokes(ring ? WithoutRing(ink.inkMask, guess->point, *ring, pixelsPerMm) : ink.inkMask,
+                    ink.darkness, pixelsPerMm);
         if (pass > 0 && next.size() <= strokes.size()) break;
         strokes = std::move(next);
         found.ring = ring;
-        lines.clear();
-        for (const TickStroke& t : strokes)
-            lines.push_back({t.centre, t.direction, t.length * t.length});
+        const std::vector<WeightedLine> lines = LinesOf(strokes);
         found.pivot = RefinePoint(lines, guess->point, loose);
         if (!found.pivot || found.pivot->kept.size() * 2 < lines.size())
             found.pivot = ConsensusPoint(lines, loose);
-        guess = found.pivot;
+        if (!found.pivot) break;
+        guess = GuessOf(*found.pivot, strokes);
     }
     found.candidates = int(strokes.size());
     if (!found.pivot) return found;
-    found.strokes.clear();
     for (int i : found.pivot->kept) found.strokes.push_back(strokes[std::size_t(i)]);
     return found;
 }

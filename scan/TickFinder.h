@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "scan/ArcCircle.h"
 #include "scan/InkSeparation.h"
 #include "scan/PivotFit.h"
 
