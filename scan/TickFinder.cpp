@@ -170,6 +170,14 @@ TickStrokes FindTickStrokes(const InkSeparation& ink, double pixelsPerMm) {
     }
     found.candidates = int(strokes.size());
     if (!found.pivot) return found;
+    // The ring once more about the pivot the strokes settled, for the arc's measures to start
+    // from: the one that freed them was found about a rougher guess.
+    if (found.ring) {
+        const Guess settled = GuessOf(*found.pivot, strokes);
+        double middle = 0.0;
+        const auto span = SpanAbout(settled.around, settled.point, middle);
+        if (const auto ring = FindRing(ink.inkMask, settled.point, middle, span)) found.ring = ring;
+    }
     for (int i : found.pivot->kept) found.strokes.push_back(strokes[std::size_t(i)]);
     return found;
 }
