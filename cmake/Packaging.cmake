@@ -26,9 +26,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads by name, which dpkg-shlibdeps cannot see: the font its texts are drawn
 # in, Qt's platform plugins (the window system, and "offscreen" for exporting without one) and
-# the SVG plugins. Qt's own dialogs speak Russian with its translations.
+# the SVG plugins. Qt's own dialogs speak Russian with its translations. OpenCV's core and image
+# processing, which finding a plate on a scan needs, named here as well: dpkg-shlibdeps sees them
+# only once the program links that library.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, qt6-qpa-plugins, libqt6svg6, qt6-image-formats-plugins")
+    "fonts-liberation2, qt6-qpa-plugins, libqt6svg6, qt6-image-formats-plugins, libopencv-core406, libopencv-imgproc406")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Folders the package creates are 0755 whatever the umask of the one who builds it.

@@ -100,6 +100,9 @@ enum class Fault : std::uint8_t {
     // Where a refusal lies; its cause is the refusal itself, worded after the arguments.
     InScale,  // the scale's number
     InItem,   // the item's caption (a label's, a picture's)
+    // Finding a scale plate on a scan.
+    ScanResolutionOutOfRange,  // the scan's resolution, the lowest and highest taken, in dpi
+    ScanTicksNotFound,         // the ticks that meet at one point, the fewest a scale needs
 };
 
 struct Outcome {

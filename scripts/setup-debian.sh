@@ -6,6 +6,7 @@ set -eu
 packages="build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-image-formats-plugins
   qt6-translations-l10n libgl-dev libpng-dev
+  libopencv-core-dev libopencv-imgproc-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   fonts-liberation2 fontconfig locales xvfb xauth

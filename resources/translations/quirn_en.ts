@@ -1839,6 +1839,17 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
+    <name>quirn::ScanDetection</name>
+    <message>
+        <source>Шкала на скане не ищется: разрешение скана %1 dpi, а нужно от %2 до %3 dpi.</source>
+        <translation>No scale is looked for on the scan: its resolution is %1 dpi, and %2 to %3 dpi is needed.</translation>
+    </message>
+    <message>
+        <source>На скане не найдена шкала: делений, сходящихся в одной точке, найдено %1, а нужно не меньше %2.</source>
+        <translation>No scale found on the scan: %1 ticks meeting at one point were found, and at least %2 are needed.</translation>
+    </message>
+</context>
+<context>
     <name>quirn::ScreenSize</name>
     <message>
         <source>Размер экрана не сохранён: не удалось записать файл «%1». Новый масштаб действует до выхода из программы.</source>

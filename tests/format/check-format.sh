@@ -10,7 +10,7 @@ tool=$(command -v clang-format-14 || command -v clang-format || true)
 [ -n "$tool" ] || { echo "clang-format is missing: install clang-format" >&2; exit 1; }
 
 unformatted=""
-for file in $(find app model render peripherals editing view tests bench -name '*.cpp' -o -name '*.h' |
+for file in $(find app model scan render peripherals editing view tests bench -name '*.cpp' -o -name '*.h' |
     sort); do
     "$tool" --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted="$unformatted $file"
 done

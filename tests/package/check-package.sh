@@ -49,7 +49,7 @@ deb=$work/out/quirn_${version}_$(dpkg --print-architecture).deb
     problem "Version is '$(dpkg-deb -f "$deb" Version)', the project's is $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-liberation2 qt6-qpa-plugins libqt6svg6 libqt6core6 libqt6gui6 libqt6widgets6 \
-    libqt6printsupport6; do
+    libqt6printsupport6 libopencv-core406 libopencv-imgproc406; do
     echo ", $depends," | grep -Eq "[ ,]$needed([ ,(]|$)" || problem "Depends lacks $needed: $depends"
 done
 for field in Maintainer Section Homepage Description; do

@@ -28,12 +28,15 @@ TEST(OutcomeText, EachFaultReadsWithItsArgumentsInPlace) {
          "(30000 точек по стороне, 100 млн точек всего)."},
         {Outcome::Failed(Fault::PrintNotSent, {"Office"}),
          "Задание не передано на принтер «Office»."},
+        {Outcome::Failed(Fault::ScanTicksNotFound, {"2", "3"}),
+         "На скане не найдена шкала: делений, сходящихся в одной точке, найдено 2, а нужно не "
+         "меньше 3."},
         {Outcome{}, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(OutcomeText(c.outcome), U(c.message)) << c.message;
 
     // Every fault a lower layer can report has words of its own.
-    for (int f = int(Fault::ExportUnknownFormat); f <= int(Fault::PrintNotSent); ++f) {
+    for (int f = int(Fault::ExportUnknownFormat); f <= int(Fault::ScanTicksNotFound); ++f) {
         EXPECT_FALSE(OutcomeText(Outcome::Failed(Fault(f), {"x", "1", "2", "3", "4"})).isEmpty())
             << f;
     }

@@ -190,6 +190,14 @@ constexpr std::array kFaultTexts{
               QT_TRANSLATE_NOOP("quirn::ScalesWindow", "Шкала %1: %2")},
     FaultText{Fault::InItem, "quirn::OutcomeText",
               QT_TRANSLATE_NOOP("quirn::OutcomeText", "%1: %2")},
+    FaultText{Fault::ScanResolutionOutOfRange, "quirn::ScanDetection",
+              QT_TRANSLATE_NOOP("quirn::ScanDetection",
+                                "Шкала на скане не ищется: разрешение скана %1 dpi, а нужно от %2 "
+                                "до %3 dpi.")},
+    FaultText{Fault::ScanTicksNotFound, "quirn::ScanDetection",
+              QT_TRANSLATE_NOOP("quirn::ScanDetection",
+                                "На скане не найдена шкала: делений, сходящихся в одной точке, "
+                                "найдено %1, а нужно не меньше %2.")},
 };
 
 // %1..%9 replaced in one pass, so that an argument holding "%2" (a path may) stays as it is.
