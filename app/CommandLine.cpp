@@ -5,6 +5,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <charconv>
+#include <optional>
+
+#include "view/panel/PanelText.h"
 
 namespace quirn {
 namespace {
@@ -71,6 +74,20 @@ struct Options {
         Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
                              "записать надписи в файл .svg или .pdf контурами, которым не нужен "
                              "шрифт"))};
+    QCommandLineOption fromScan{
+        QStringLiteral("from-scan"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "предложить шкалу по скану старой пластины (PNG, JPEG, TIFF или BMP "
+                             "с разрешением в файле): найти ось, деления, дугу и края пластины; "
+                             "вместе с --values и --export: в файл .qrn — документ со сканом как "
+                             "шаблоном, в .bmp, .png, .svg или .pdf — его рисунок")),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine", "СКАН"))};
+    QCommandLineOption values{
+        QStringLiteral("values"),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                             "значения первой и последней больших отметок скана для --from-scan, "
+                             "например 0:15")),
+        Tr(QT_TRANSLATE_NOOP("quirn::CommandLine", "ПЕРВОЕ:ПОСЛЕДНЕЕ"))};
     QCommandLineOption print{
         QStringLiteral("print"),
         Tr(QT_TRANSLATE_NOOP("quirn::CommandLine",
@@ -92,8 +109,8 @@ void Describe(QCommandLineParser& parser, const Options& options) {
         "quirn::CommandLine",
         "Рисует шкалу стрелочного измерительного прибора в натуральную величину.")));
     parser.addOptions({options.exportTo, options.dpi, options.copies, options.mirror,
-                       options.outlineText, options.print, options.dump, options.help,
-                       options.version});
+                       options.outlineText, options.fromScan, options.values, options.print,
+                       options.dump, options.help, options.version});
     const QString file = Tr(QT_TRANSLATE_NOOP("quirn::CommandLine", "ФАЙЛ"));
     parser.addPositionalArgument(
         file,
@@ -139,6 +156,42 @@ bool ParseCopies(const std::string& text, int& copies) {
     if (value < 1 || value > 100) return false;
     copies = value;
     return true;
+}
+
+// "FIRST:LAST", two numbers that differ, "." or "," for the decimal point.
+bool ParseScanValues(const std::string& text, double& first, double& last) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos) return false;
+    const std::optional<double> a = FieldNumber(text.substr(0, colon));
+    const std::optional<double> b = FieldNumber(text.substr(colon + 1));
+    if (!a || !b || *a == *b) return false;
+    first = *a;
+    last = *b;
+    return true;
+}
+
+constexpr const char* kValuesNeeded = QT_TRANSLATE_NOOP(
+    "quirn::CommandLine", "после --values нужны два разных числа через двоеточие, например 0:15");
+
+// --from-scan and --values, which go together and with --export.
+CommandLineRequest CheckScan(CommandLineRequest request, const QCommandLineParser& parser,
+                             const Options& options) {
+    if (parser.isSet(options.values) && !parser.isSet(options.fromScan))
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                      "--values применяется только вместе с --from-scan"));
+    if (!parser.isSet(options.fromScan)) return request;
+    if (request.action != Action::Export)
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
+                                      "--from-scan применяется только вместе с --export"));
+    if (!parser.isSet(options.values))
+        return Fail(
+            QT_TRANSLATE_NOOP("quirn::CommandLine",
+                              "для --from-scan нужны --values ПЕРВОЕ:ПОСЛЕДНЕЕ, например 0:15"));
+    if (!ParseScanValues(ToBytes(parser.value(options.values)), request.firstValue,
+                         request.lastValue))
+        return Fail(kValuesNeeded);
+    request.scan = ToBytes(parser.value(options.fromScan));
+    return request;
 }
 
 // The output's extension in lower case, which chooses its format.
@@ -204,6 +257,9 @@ CommandLineRequest ParseFailure(const QCommandLineParser& parser, const Options&
     if (LacksValue(parser, options.copies))
         return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
                                       "после --copies нужно целое число копий от 1 до 100"));
+    if (LacksValue(parser, options.fromScan))
+        return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine", "после --from-scan нужно имя скана"));
+    if (LacksValue(parser, options.values)) return Fail(kValuesNeeded);
     if (LacksValue(parser, options.dpi))
         return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
                                       "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
@@ -264,7 +320,9 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
                         ? QT_TRANSLATE_NOOP("quirn::CommandLine", "после --print нужно имя файла")
                         : QT_TRANSLATE_NOOP("quirn::CommandLine",
                                             "после --dump-parameters нужно имя файла"));
-    return CheckSheetOptions(request, parser, options);
+    request = CheckSheetOptions(request, parser, options);
+    if (request.action == Action::Error) return request;
+    return CheckScan(request, parser, options);
 }
 
 std::string UsageText() {

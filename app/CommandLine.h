@@ -20,7 +20,12 @@ struct CommandLineRequest {
     int dpi = 0;         // --dpi; 0 means the application printer's
     SheetOptions sheet;  // --copies and --mirror, for --export and --print
     TextOutput text = TextOutput::AsText;  // --outline-text, for --export
-    std::string error;                     // for Action::Error, in the language in force
+    // --from-scan: the document is proposed from this scan, its big ticks numbered from
+    // firstValue to lastValue (--values); for --export.
+    std::string scan;
+    double firstValue = 0.0;
+    double lastValue = 0.0;
+    std::string error;  // for Action::Error, in the language in force
 
     bool operator==(const CommandLineRequest&) const = default;
 };

@@ -10,6 +10,12 @@ const std::vector<CommandInfo>& CommandTable() {
     static const std::vector<CommandInfo> table{
         {Command::New, "file.new", QT_TRANSLATE_NOOP("quirn::Commands", "&Создать\tCtrl+N"),
          "Ctrl+N", QT_TRANSLATE_NOOP("quirn::Commands", "Создать новый документ"), ""},
+        {Command::FromScan, "file.fromScan",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Создать по с&кану..."), "",
+         QT_TRANSLATE_NOOP("quirn::Commands",
+                           "Создать документ по скану старой пластины: ось, деления, дуга и края "
+                           "находятся сами, а скан становится шаблоном"),
+         ""},
         {Command::Open, "file.open", QT_TRANSLATE_NOOP("quirn::Commands", "&Открыть...\tCtrl+O"),
          "Ctrl+O", QT_TRANSLATE_NOOP("quirn::Commands", "Открыть существующий документ"),
          QT_TRANSLATE_NOOP("quirn::Commands", "Открыть")},
@@ -108,11 +114,21 @@ const CommandInfo& InfoOf(Command id) {
 }
 
 const std::vector<Command>& FileMenuLayout() {
-    static const std::vector<Command> layout{
-        Command::New,          Command::Open,   Command::Save,      Command::SaveAs,
-        Command::Separator,    Command::Export, Command::Separator, Command::PrintSetup,
-        Command::PrintPreview, Command::Print,  Command::PageSetup, Command::PrinterCalibration,
-        Command::Separator,    Command::Exit};
+    static const std::vector<Command> layout{Command::New,
+                                             Command::FromScan,
+                                             Command::Open,
+                                             Command::Save,
+                                             Command::SaveAs,
+                                             Command::Separator,
+                                             Command::Export,
+                                             Command::Separator,
+                                             Command::PrintSetup,
+                                             Command::PrintPreview,
+                                             Command::Print,
+                                             Command::PageSetup,
+                                             Command::PrinterCalibration,
+                                             Command::Separator,
+                                             Command::Exit};
     return layout;
 }
 

@@ -11,6 +11,7 @@ namespace quirn {
 enum class Command {
     Separator,  // a place in a menu or the toolbar, not a command
     New,
+    FromScan,
     Open,
     Save,
     SaveAs,

@@ -1,19 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/HeadlessExport.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
+#include <optional>
 
 #include "app/HeadlessSupport.h"
 #include "app/UserFiles.h"
+#include "model/FileAccess.h"
 #include "model/InitialParameters.h"
+#include "model/LawTable.h"
+#include "model/ParameterText.h"
+#include "model/TextCodec.h"
 #include "peripherals/PictureExport.h"
 #include "peripherals/Printing.h"
+#include "peripherals/ScanFile.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
 #include "view/dialogs/OutcomeText.h"
 
 namespace quirn {
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("quirn::HeadlessExport", text);
+}
+
+bool WritesDocument(const std::string& output) {
+    return QString::fromLocal8Bit(output.c_str())
+        .endsWith(QStringLiteral(".qrn"), Qt::CaseInsensitive);
+}
+
+// The scan as the template line names it: beside a document written, relative to its folder.
+std::optional<std::string> TemplateName(const CommandLineRequest& request) {
+    const QString scan = QFileInfo(QString::fromLocal8Bit(request.scan.c_str())).absoluteFilePath();
+    const QString name = WritesDocument(request.output)
+                             ? QFileInfo(QString::fromLocal8Bit(request.output.c_str()))
+                                   .absoluteDir()
+                                   .relativeFilePath(scan)
+                             : scan;
+    return Utf8ToCp1251Exactly(name.toStdString());
+}
+
+// What was found and which law places the big ticks, on standard output.
+void TellProposal(const ProposalReport& report) {
+    const QString law = QCoreApplication::translate("quirn::LawTable", LawOf(report.law).caption);
+    const QString line =
+        Tr(QT_TRANSLATE_NOOP("quirn::HeadlessExport",
+                             "Найдено делений: %1, больших: %2; закон шкалы: %3 (отклонение "
+                             "от линейного %4 мм, от квадратичного %5 мм, допуск %6 мм)."))
+            .arg(report.ticks)
+            .arg(report.bigTicks)
+            .arg(law, QString::number(report.linearMiss, 'f', 3),
+                 QString::number(report.squareMiss, 'f', 3),
+                 QString::number(report.tolerance, 'f', 3));
+    std::fputs(TerminalText(line.toStdString() + "\r\n").c_str(), stdout);
+}
+
+}  // namespace
+
 int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     // First, so that every message speaks the program's language; drawing text needs a GUI
     // application too, but never a display.
@@ -26,6 +73,25 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
         parameters = *read;
     } else {
         return 1;
+    }
+    if (!request.scan.empty()) {
+        const std::optional<std::string> templateName = TemplateName(request);
+        if (!templateName)
+            return Complain(OutcomeText(Outcome::Failed(Fault::FileNameNotStorable, {request.scan}))
+                                .toStdString());
+        const Result<ScanProposal> proposed = ProposeFromScanFile(
+            request.scan, {request.firstValue, request.lastValue}, parameters, *templateName);
+        if (!proposed.ok()) return Complain(OutcomeText(proposed.outcome).toStdString());
+        parameters = proposed.value.params;
+        TellProposal(proposed.value.report);
+        if (WritesDocument(request.output)) {
+            const Fault written =
+                WriteFileAtomically(request.output, WriteParameterText(parameters));
+            if (written != Fault::None)
+                return Complain(
+                    OutcomeText(Outcome::Failed(written, {request.output})).toStdString());
+            return 0;
+        }
     }
 
     Scene scene;

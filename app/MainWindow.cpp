@@ -24,6 +24,7 @@
 #include "app/HelpDialog.h"
 #include "app/Icons.h"
 #include "app/LanguageMenu.h"
+#include "app/ScanDocument.h"
 #include "app/ScreenSize.h"
 #include "editing/PlateEdits.h"
 #include "editing/ScaleSession.h"
@@ -172,6 +173,7 @@ void MainWindow::CreateActions() {
         };
     };
     handle(Command::New, settled([this] { session_->files().New(); }));
+    handle(Command::FromScan, settled([this] { CreateFromScan(*session_, prompts_); }));
     handle(Command::Open, settled([this] { session_->files().Open(); }));
     handle(Command::Save, settled([this] { session_->files().Save(); }));
     handle(Command::SaveAs, settled([this] { session_->files().SaveAs(); }));

@@ -101,6 +101,7 @@ enum class Fault : std::uint8_t {
     InScale,  // the scale's number
     InItem,   // the item's caption (a label's, a picture's)
     // Finding a scale plate on a scan.
+    ScanUnreadable,            // path, cause
     ScanResolutionOutOfRange,  // the scan's resolution, the lowest and highest taken, in dpi
     ScanTicksNotFound,         // the ticks that meet at one point, the fewest a scale needs
 };

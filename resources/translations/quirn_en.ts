@@ -200,6 +200,42 @@
         <source>--outline-text применяется только вместе с --export в файл .svg или .pdf</source>
         <translation>--outline-text applies only together with --export to a .svg or .pdf file</translation>
     </message>
+    <message>
+        <source>предложить шкалу по скану старой пластины (PNG, JPEG, TIFF или BMP с разрешением в файле): найти ось, деления, дугу и края пластины; вместе с --values и --export: в файл .qrn — документ со сканом как шаблоном, в .bmp, .png, .svg или .pdf — его рисунок</source>
+        <translation>propose a scale from a scan of an old plate (PNG, JPEG, TIFF or BMP stating its resolution): find the pivot, the ticks, the arc and the plate's edges; with --values and --export: into a .qrn file the document with the scan as its template, into .bmp, .png, .svg or .pdf its picture</translation>
+    </message>
+    <message>
+        <source>СКАН</source>
+        <translation>SCAN</translation>
+    </message>
+    <message>
+        <source>значения первой и последней больших отметок скана для --from-scan, например 0:15</source>
+        <translation>the values of the scan's first and last big tick for --from-scan, for example 0:15</translation>
+    </message>
+    <message>
+        <source>ПЕРВОЕ:ПОСЛЕДНЕЕ</source>
+        <translation>FIRST:LAST</translation>
+    </message>
+    <message>
+        <source>после --values нужны два разных числа через двоеточие, например 0:15</source>
+        <translation>--values needs two different numbers separated by a colon, for example 0:15</translation>
+    </message>
+    <message>
+        <source>--values применяется только вместе с --from-scan</source>
+        <translation>--values applies only together with --from-scan</translation>
+    </message>
+    <message>
+        <source>--from-scan применяется только вместе с --export</source>
+        <translation>--from-scan applies only together with --export</translation>
+    </message>
+    <message>
+        <source>для --from-scan нужны --values ПЕРВОЕ:ПОСЛЕДНЕЕ, например 0:15</source>
+        <translation>--from-scan needs --values FIRST:LAST, for example 0:15</translation>
+    </message>
+    <message>
+        <source>после --from-scan нужно имя скана</source>
+        <translation>--from-scan needs the scan's file name</translation>
+    </message>
 </context>
 <context>
     <name>quirn::Commands</name>
@@ -418,6 +454,14 @@
     <message>
         <source>Снять закон текущей шкалы со старой шкалы на шаблоне: ось стрелки, затем отметки с их значениями</source>
         <translation>Take the current scale&apos;s law from the old plate on the template: the pointer pivot, then ticks with their values</translation>
+    </message>
+    <message>
+        <source>Создать по с&amp;кану...</source>
+        <translation>Create from a S&amp;can...</translation>
+    </message>
+    <message>
+        <source>Создать документ по скану старой пластины: ось, деления, дуга и края находятся сами, а скан становится шаблоном</source>
+        <translation>Create a document from a scan of an old plate: the pivot, ticks, arc and edges are found for you, and the scan becomes the template</translation>
     </message>
 </context>
 <context>
@@ -728,6 +772,13 @@
     <message>
         <source>%1: цвет пишется как #rrggbb: «%2»</source>
         <translation>%1: a colour is written as #rrggbb: “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::HeadlessExport</name>
+    <message>
+        <source>Найдено делений: %1, больших: %2; закон шкалы: %3 (отклонение от линейного %4 мм, от квадратичного %5 мм, допуск %6 мм).</source>
+        <translation>Ticks found: %1, big ones: %2; scale law: %3 (off the linear law by %4 mm, off the square law by %5 mm, tolerance %6 mm).</translation>
     </message>
 </context>
 <context>
@@ -1847,6 +1898,56 @@ No printer is installed on this system.</translation>
     <message>
         <source>На скане не найдена шкала: делений, сходящихся в одной точке, найдено %1, а нужно не меньше %2.</source>
         <translation>No scale found on the scan: %1 ticks meeting at one point were found, and at least %2 are needed.</translation>
+    </message>
+    <message>
+        <source>Скан «%1» не читается как изображение (%2).</source>
+        <translation>The scan “%1” cannot be read as an image (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScanDocument</name>
+    <message>
+        <source>создание по скану</source>
+        <translation>creation from a scan</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::ScanReviewDialog</name>
+    <message>
+        <source>Создать по скану</source>
+        <translation>Create from a Scan</translation>
+    </message>
+    <message>
+        <source>например 15</source>
+        <translation>for example 15</translation>
+    </message>
+    <message>
+        <source>Значение первой большой отметки</source>
+        <translation>Value of the first big tick</translation>
+    </message>
+    <message>
+        <source>Значение последней большой отметки</source>
+        <translation>Value of the last big tick</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Найдено делений: %1, больших: %2.</source>
+        <translation>Ticks found: %1, big ones: %2.</translation>
+    </message>
+    <message>
+        <source>Закон шкалы: %1.</source>
+        <translation>Scale law: %1.</translation>
+    </message>
+    <message>
+        <source>Введите два разных числа: большие отметки будут пронумерованы поровну от первого до последнего.</source>
+        <translation>Type two different numbers: the big ticks will be numbered evenly from the first to the last.</translation>
     </message>
 </context>
 <context>

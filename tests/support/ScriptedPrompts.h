@@ -30,6 +30,10 @@ class ScriptedPrompts : public UserPrompts {
     std::function<std::optional<ExportChoice>(const ExportChoice&)> exportChoice;
     std::optional<ExportChoice> proposedExport;
     std::function<bool(const QString&)> replace;
+    // The values typed for a scan's first and last big tick; none: cancelled. The report of
+    // what they proposed is kept.
+    std::optional<ScanEnds> scanEnds;
+    std::optional<ProposalReport> scanReport;
 
     SaveAnswer AskApplyEdits() override {
         return applyAnswer ? applyAnswer() : dialogs_.AskApplyEdits();
@@ -58,6 +62,10 @@ class ScriptedPrompts : public UserPrompts {
         return replace ? replace(path) : dialogs_.ConfirmReplace(path);
     }
     void Warn(const QString& text) override { warnings.append(text); }
+    std::optional<ScanEnds> ReviewScan(const FoundScan&, const ProposeFromScan& propose) override {
+        if (scanEnds) scanReport = propose(*scanEnds).report;
+        return scanEnds;
+    }
     void Inform(const QString& text) override { notices.append(text); }
 
   private:

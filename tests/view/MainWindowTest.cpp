@@ -93,11 +93,12 @@ TEST_F(MainWindowTest, MenusToolbarAndKeys) {
                                 "Язык / Language"}));
     const QMenu* file = frame.menuBar()->actions().front()->menu();
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(Texts(file->actions()),
-              QStringList({"&Создать\tCtrl+N", "&Открыть...\tCtrl+O", "&Сохранить\tCtrl+S",
-                           "Сохранить &как...", "|", "&Экспорт...\tCtrl+E", "|",
-                           "Пара&метры печати", "Пред&варительный просмотр", "&Печать...\tCtrl+P",
-                           "Параметры страницы", "Калибровка принтера", "|", "В&ыход"}));
+    EXPECT_EQ(
+        Texts(file->actions()),
+        QStringList({"&Создать\tCtrl+N", "Создать по с&кану...", "&Открыть...\tCtrl+O",
+                     "&Сохранить\tCtrl+S", "Сохранить &как...", "|", "&Экспорт...\tCtrl+E", "|",
+                     "Пара&метры печати", "Пред&варительный просмотр", "&Печать...\tCtrl+P",
+                     "Параметры страницы", "Калибровка принтера", "|", "В&ыход"}));
 
     QStringList tips;
     for (const QAction* a : frame.toolBar()->actions())

@@ -15,6 +15,7 @@
 #include "peripherals/TemplateUnderlay.h"
 #include "view/dialogs/ExportDialog.h"
 #include "view/dialogs/OutcomeText.h"
+#include "view/dialogs/ScanReviewDialog.h"
 
 namespace quirn {
 namespace {
@@ -169,6 +170,13 @@ void DialogPrompts::Warn(const QString& text) {
 
 void DialogPrompts::Inform(const QString& text) {
     QMessageBox::information(Parent(), QStringLiteral("Quirn"), text);
+}
+
+std::optional<ScanEnds> DialogPrompts::ReviewScan(const FoundScan& scan,
+                                                  const ProposeFromScan& propose) {
+    ScanReviewDialog dialog(scan, propose, Parent());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.ends();
 }
 
 }  // namespace quirn

@@ -25,6 +25,8 @@ class DialogPrompts : public UserPrompts {
     bool ConfirmReplace(const QString& path) override;
     void Warn(const QString& text) override;
     void Inform(const QString& text) override;
+    std::optional<ScanEnds> ReviewScan(const FoundScan& scan,
+                                       const ProposeFromScan& propose) override;
 
   private:
     QWidget* Parent() const;

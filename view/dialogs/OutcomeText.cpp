@@ -190,6 +190,9 @@ constexpr std::array kFaultTexts{
               QT_TRANSLATE_NOOP("quirn::ScalesWindow", "Шкала %1: %2")},
     FaultText{Fault::InItem, "quirn::OutcomeText",
               QT_TRANSLATE_NOOP("quirn::OutcomeText", "%1: %2")},
+    FaultText{
+        Fault::ScanUnreadable, "quirn::ScanDetection",
+        QT_TRANSLATE_NOOP("quirn::ScanDetection", "Скан «%1» не читается как изображение (%2).")},
     FaultText{Fault::ScanResolutionOutOfRange, "quirn::ScanDetection",
               QT_TRANSLATE_NOOP("quirn::ScanDetection",
                                 "Шкала на скане не ищется: разрешение скана %1 dpi, а нужно от %2 "

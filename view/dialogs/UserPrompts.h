@@ -6,9 +6,11 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "model/Document.h"
+#include "peripherals/ScanFile.h"
 #include "view/dialogs/ExportChoice.h"
 
 namespace quirn {
@@ -45,6 +47,11 @@ class UserPrompts {
     virtual void Warn(const QString& text) = 0;
     // Something the user should know that is no failure.
     virtual void Inform(const QString& text) = 0;
+    // What was found on a scan, shown for the values of its first and last big tick, which
+    // propose turns into the document told of; none when the user cancelled.
+    using ProposeFromScan = std::function<ScanProposal(ScanEnds)>;
+    virtual std::optional<ScanEnds> ReviewScan(const FoundScan& scan,
+                                               const ProposeFromScan& propose) = 0;
 };
 
 // Passes every prompt on to its target, which may be replaced after the parts that hold the relay
@@ -74,6 +81,10 @@ class PromptsRelay : public UserPrompts {
     bool ConfirmReplace(const QString& path) override { return target_->ConfirmReplace(path); }
     void Warn(const QString& text) override { target_->Warn(text); }
     void Inform(const QString& text) override { target_->Inform(text); }
+    std::optional<ScanEnds> ReviewScan(const FoundScan& scan,
+                                       const ProposeFromScan& propose) override {
+        return target_->ReviewScan(scan, propose);
+    }
 
   private:
     UserPrompts* target_;

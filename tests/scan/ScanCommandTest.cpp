@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// quirn --from-scan as a user runs it: a scan file in, the proposed document or its picture out;
+// a scan with no scale on it refused with what was not found, and nothing written.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "scan/DrawnScan.h"
+
+namespace quirn {
+namespace {
+
+struct Ran {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The program in Russian, with a profile of its own.
+Ran Quirn(const QStringList& args, const QString& profile) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
+    environment.insert("LANG", "ru_RU.UTF-8");
+    environment.insert("XDG_CONFIG_HOME", profile);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QUIRN_TEST_BINARY, args);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The scan as a scanner writes it: a PNG that states its resolution.
+QString SaveScan(const test::DrawnScan& scan, const QString& path) {
+    QImage image(scan.pixels.data(), scan.width, scan.height, scan.width,
+                 QImage::Format_Grayscale8);
+    QImage stated = image.copy();
+    const int perMetre = int(std::lround(scan.dpi / 0.0254));
+    stated.setDotsPerMeterX(perMetre);
+    stated.setDotsPerMeterY(perMetre);
+    EXPECT_TRUE(stated.save(path, "PNG"));
+    return path;
+}
+
+bool Holds(const QString& file, const QString& line) {
+    return file.contains(QStringLiteral("\r\n") + line + QStringLiteral("\r\n"));
+}
+
+TEST(ScanCommand, ProposesTheDocumentWithTheScanAsItsTemplateOrDrawsIt) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("scans"));
+    test::DrawnPlate plate;
+    plate.dpi = 300.0;
+    plate.turn = 2.0;
+    const QString scan = SaveScan(test::DrawScan(plate), dir.filePath("scans/old plate.png"));
+
+    const Ran made =
+        Quirn({"--from-scan", scan, "--values", "0:100", "--export", dir.filePath("plate.qrn")},
+              dir.path());
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_TRUE(
+        made.out.contains(QStringLiteral("Найдено делений: 41, больших: 9; закон "
+                                         "шкалы: линейная")))
+        << made.out.toStdString();
+    QFile file(dir.filePath("plate.qrn"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(file.readAll());
+    EXPECT_TRUE(Holds(text, "Nfull\t= 40")) << text.toStdString();
+    EXPECT_TRUE(Holds(text, "Nbig\t= 8")) << text.toStdString();
+    EXPECT_TRUE(Holds(text, "range\t= 100")) << text.toStdString();
+    // The template line names the scan beside the document, as a save would.
+    EXPECT_TRUE(text.contains(QStringLiteral("scans/old plate.png"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(dir.path())) << text.toStdString();
+
+    const Ran drawn = Quirn({"--from-scan", scan, "--values", "0:100", "--export",
+                             dir.filePath("plate.png"), "--dpi", "200"},
+                            dir.path());
+    ASSERT_EQ(drawn.exitCode, 0) << drawn.err.toStdString();
+    EXPECT_FALSE(QImage(dir.filePath("plate.png")).isNull());
+}
+
+TEST(ScanCommand, AScanWithoutAScaleSaysWhatWasNotFoundAndWritesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString blank = SaveScan(test::BlankScan(300.0, 4.0), dir.filePath("blank.png"));
+    struct Case {
+        QStringList args;
+        const char* said;
+    };
+    const Case cases[] = {
+        {{"--from-scan", blank, "--values", "0:15", "--export", dir.filePath("out.qrn")},
+         "На скане не найдена шкала: делений, сходящихся в одной точке, найдено 0, а нужно не "
+         "меньше 3."},
+        {{"--from-scan", dir.filePath("none.png"), "--values", "0:15", "--export",
+          dir.filePath("out.qrn")},
+         "не читается как изображение"},
+        {{"--from-scan", blank, "--values", "5:5", "--export", dir.filePath("out.qrn")},
+         "после --values нужны два разных числа через двоеточие, например 0:15"},
+        {{"--from-scan", blank, "--export", dir.filePath("out.qrn")},
+         "для --from-scan нужны --values ПЕРВОЕ:ПОСЛЕДНЕЕ, например 0:15"},
+    };
+    for (const Case& c : cases) {
+        const Ran run = Quirn(c.args, dir.path());
+        EXPECT_NE(run.exitCode, 0) << c.said;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.said))) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("out.qrn"))) << c.said;
+    }
+}
+
+}  // namespace
+}  // namespace quirn
