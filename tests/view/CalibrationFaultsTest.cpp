@@ -57,6 +57,26 @@ class CalibrationFaultsTest : public test::HostedViewTest {
     }
 };
 
+// The template's file dialog opened on "*.bmp" alone; it opens on every image format read.
+TEST_F(CalibrationFaultsTest, FileFilterRegressionTheTemplateDialogOpensOnAllImages) {
+    QString shown, patterns;
+    testing::ModalDriver driver;
+    driver.then([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        // The filter as the dialog names it, and the patterns that name stands for.
+        shown = dialog->selectedNameFilter();
+        for (const QString& filter : dialog->nameFilters())
+            if (filter.startsWith(shown + QStringLiteral(" ("))) patterns = filter;
+        testing::Later([dialog] { dialog->reject(); });
+    });
+    EXPECT_TRUE(DialogPrompts().ChooseTemplateFile().isEmpty());
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(shown, QStringLiteral("Все изображения"));
+    for (const char* pattern : {"*.bmp", "*.png", "*.jpg", "*.jpeg", "*.tif"})
+        EXPECT_TRUE(patterns.contains(QLatin1String(pattern))) << pattern;
+}
+
 // A template loaded before the document's first save was named in full, and kept so when the
 // document was saved beside it. It is named from the document's folder, in the file and in every
 // state undo and redo bring back.

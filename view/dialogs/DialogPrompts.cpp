@@ -96,7 +96,7 @@ QString DialogPrompts::ChooseTemplateFile() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(TemplateFileFilters());
-    // The first filter reads "Файлы изображений *.bmp" without its pattern repeated.
+    // The BMP filter reads "Файлы изображений *.bmp" without its pattern repeated.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();

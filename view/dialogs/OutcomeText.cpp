@@ -250,10 +250,11 @@ QString MarginWarningText(MarginSide side) {
 }
 
 QStringList TemplateFileFilters() {
+    // Scans come as PNG, JPEG or TIFF more often than BMP: the dialog opens on every format read.
     return {
-        QCoreApplication::translate("quirn::TemplateUnderlay", "Файлы изображений *.bmp (*.bmp)"),
         QCoreApplication::translate("quirn::TemplateUnderlay", "Все изображения (%1)")
-            .arg(ReadablePictureTypes().join(QLatin1Char(' ')))};
+            .arg(ReadablePictureTypes().join(QLatin1Char(' '))),
+        QCoreApplication::translate("quirn::TemplateUnderlay", "Файлы изображений *.bmp (*.bmp)")};
 }
 
 }  // namespace quirn
