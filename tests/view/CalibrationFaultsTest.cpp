@@ -57,6 +57,146 @@ class CalibrationFaultsTest : public test::HostedViewTest {
     }
 };
 
+// Esc after one point took the point back by an undo, which redo then brought back: a table law
+// of one point. Every state the history can reach keeps a table of two points or more.
+TEST_F(CalibrationFaultsTest, OnePointCalibrationRegressionRedoNeverBringsBackATableOfOnePoint) {
+    ScaleParameters tabled = kDefaultParameters;
+    tabled.law = ScaleLaw::Table;
+    tabled.points = {{0, 0}, {15, 1}};
+    host_.session->Show(tabled);
+    LoadScan(QStringLiteral("scan.png"));
+    StartCalibration();
+    host_.prompts->tickValues.append(5.0);
+    Clicks().Click(Tick(90));
+    ASSERT_EQ(SavedLine("points"), "5:0.5");
+    QTest::keyClick(host_.view, Qt::Key_Escape);
+    EXPECT_EQ(host_.prompts->notices.size(), 1);
+    EXPECT_EQ(SavedLine("points"), "0:0 15:1");
+    EXPECT_FALSE(host_.session->history().canRedo());
+
+    QUndoStack& history = host_.session->history();
+    const auto check = [this] {
+        EXPECT_EQ(SavedLine("law"), "table");
+        EXPECT_EQ(SavedLine("points"), "0:0 15:1") << host_.session->history().index();
+    };
+    while (history.canUndo()) {
+        history.undo();
+        check();
+    }
+    while (history.canRedo()) {
+        history.redo();
+        check();
+    }
+}
+
+// A tick beyond either end of the arc was taken as the end itself without a word. It is refused,
+// and the message offers the half-angle the click needs; no value is asked, no step made.
+TEST_F(CalibrationFaultsTest, BeyondTheArcRegressionAClickPastTheEndIsRefusedWithTheAngleItNeeds) {
+    LoadScan(QStringLiteral("scan.png"));
+    StartCalibration();
+    const struct {
+        double theta;
+        const char* needed;
+    } cases[] = {{30, "60"}, {150, "60"}, {135.25, "45.3"}, {-30, "120"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.theta);
+        host_.prompts->warnings.clear();
+        host_.prompts->tickQuestions.clear();
+        const int steps = host_.session->history().count();
+        Clicks().Click(Tick(c.theta));
+        ASSERT_EQ(host_.prompts->warnings.size(), 1);
+        EXPECT_EQ(host_.prompts->warnings.front().toStdString(),
+                  QStringLiteral("Отметка лежит за концом дуги шкалы: угол от оси %1°, а "
+                                 "половина угла шкалы 42.5°. Увеличьте половину угла шкалы до "
+                                 "%1° или щёлкните ближе к дуге.")
+                      .arg(QLatin1String(c.needed))
+                      .toStdString());
+        EXPECT_TRUE(host_.prompts->tickQuestions.isEmpty());
+        EXPECT_EQ(host_.session->history().count(), steps);
+        EXPECT_EQ(Clicks().mode(), TemplateClicks::Mode::Ticks);
+    }
+    // The arc's own ends are still taken.
+    host_.prompts->warnings.clear();
+    for (const auto& [theta, value] : {std::pair{132.5, 0.0}, {47.5, 15.0}}) {
+        host_.prompts->tickValues.append(value);
+        Clicks().Click(Tick(theta));
+    }
+    EXPECT_TRUE(host_.prompts->warnings.isEmpty());
+    EXPECT_EQ(SavedLine("points"), "0:0 15:1");
+}
+
+// The prompt said "отметку 6" when the next tick was 5: it counted clicks. It proposes the next
+// value of the numbering given, the status line names it, and the question asked keeps clear of
+// the ticks being clicked.
+TEST_F(CalibrationFaultsTest, ValuePromptRegressionTheNextValueOfTheNumberingIsProposed) {
+    LoadScan(QStringLiteral("scan.png"));
+    const struct {
+        std::vector<double> typed;
+        std::vector<double> proposed;  // in each question, and last on the status line
+    } cases[] = {
+        {{0, 1, 2, 3, 4}, {0, 5, 2, 3, 4, 5}},
+        {{0, 5}, {0, 5, 10}},
+        {{15, 10}, {0, 20, 5}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.size());
+        QString status;
+        const QObject listening;
+        QObject::connect(&Clicks(), &TemplateClicks::statusText, &listening,
+                         [&status](const QString& text) { status = text; });
+        host_.prompts->tickQuestions.clear();
+        StartCalibration();
+        for (std::size_t i = 0; i < c.typed.size(); ++i) {
+            host_.prompts->tickValues.append(c.typed[i]);
+            // Ticks in sight, as the user clicks them.
+            const Point tick = Tick(130.0 - 80.0 * double(i) / double(c.typed.size()), 2500);
+            Clicks().Click(tick);
+            ASSERT_EQ(host_.prompts->tickQuestions.size(), qsizetype(i + 1));
+            const TickQuestion& asked = host_.prompts->tickQuestions.back();
+            EXPECT_EQ(asked.proposed, c.proposed[i]) << i;
+            // The tick clicked shows inside the region the question keeps clear of.
+            const QPoint scroll = host_.view->scrollPosition();
+            const QPoint onView =
+                DrawingToView(host_.view->Shown().geometry, tick, {scroll.x(), scroll.y()})
+                    .toPoint();
+            EXPECT_TRUE(asked.keepClear.contains(host_.view->viewport()->mapToGlobal(onView))) << i;
+        }
+        EXPECT_TRUE(status.contains(QStringLiteral("щёлкните отметку %1 ").arg(c.proposed.back())))
+            << status.toStdString();
+        QTest::keyClick(host_.view, Qt::Key_Escape);
+    }
+}
+
+// The question itself, as the user sees it: the proposal typed in, the dialog beside the region
+// it is to keep clear of.
+TEST_F(CalibrationFaultsTest, ValuePromptRegressionTheQuestionStandsOffTheArc) {
+    DialogPrompts dialogs;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect regions[] = {
+        {screen.left() + 100, screen.top() + 20, 400, 200},
+        {screen.left() + 100, screen.bottom() - 220, 400, 200},
+        {screen.left(), screen.top() + 50, screen.width() / 3, screen.height() - 100},
+    };
+    for (const QRect& region : regions) {
+        SCOPED_TRACE(region.y());
+        QRect shown;
+        QString typed;
+        testing::ModalDriver driver;
+        driver.then([&](QWidget* w) {
+            auto* dialog = qobject_cast<QInputDialog*>(w);
+            ASSERT_NE(dialog, nullptr);
+            shown = dialog->frameGeometry();
+            typed = dialog->textValue();
+            testing::Later([dialog] { dialog->accept(); });
+        });
+        EXPECT_EQ(dialogs.AskTickValue({1, 12.5, region}), std::optional<double>(12.5));
+        EXPECT_TRUE(driver.finished());
+        EXPECT_EQ(typed, QStringLiteral("12.5"));
+        EXPECT_FALSE(shown.intersects(region)) << shown.x() << " " << shown.y();
+        EXPECT_TRUE(screen.contains(shown)) << shown.x() << " " << shown.y();
+    }
+}
+
 // The template's file dialog opened on "*.bmp" alone; it opens on every image format read.
 TEST_F(CalibrationFaultsTest, FileFilterRegressionTheTemplateDialogOpensOnAllImages) {
     QString shown, patterns;

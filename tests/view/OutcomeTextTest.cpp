@@ -36,7 +36,7 @@ TEST(OutcomeText, EachFaultReadsWithItsArgumentsInPlace) {
     for (const Case& c : cases) EXPECT_EQ(OutcomeText(c.outcome), U(c.message)) << c.message;
 
     // Every fault a lower layer can report has words of its own.
-    for (int f = int(Fault::ExportUnknownFormat); f <= int(Fault::ScanTicksNotFound); ++f) {
+    for (int f = int(Fault::ExportUnknownFormat); f <= int(Fault::CalibrationBeyondArc); ++f) {
         EXPECT_FALSE(OutcomeText(Outcome::Failed(Fault(f), {"x", "1", "2", "3", "4"})).isEmpty())
             << f;
     }
