@@ -22,6 +22,9 @@ enum class StepKind : int {
     TemplateX = 2,
     TemplateY = 3,
     TemplateDim = 4,
+    // A calibration's first point and its taking back when the calibration ends with it alone:
+    // merged, they leave no step that undo or redo could bring the lone point back by.
+    CalibrationStart = 5,
 };
 
 class EditStep : public QUndoCommand {

@@ -11,6 +11,7 @@
 #include "editing/EditedRecord.h"
 #include "editing/PlateFiles.h"
 #include "model/LawTable.h"
+#include "model/NumberText.h"
 #include "model/PlateFrame.h"
 #include "model/TextCodec.h"
 #include "peripherals/TemplateUnderlay.h"
@@ -44,14 +45,18 @@ double Normalised(double degrees) {
     return a;
 }
 
-// Where on the arc a click at `at` lies, as a fraction from the left end (0) to the right (1):
-// from its angle about the pointer axis, counterclockwise from the right, y up. Kept to the arc
-// and to a ten-thousandth of it, finer than any click.
-double ArcFraction(Point at, double halfAngle) {
+// A click's angle about the pointer axis from the middle of the arc, clockwise (towards the
+// right end) positive, in (-180, 180]; y up.
+double AngleFromMiddle(Point at) {
     double theta = std::atan2(double(at.y), double(at.x)) * 180.0 / std::numbers::pi;
     if (theta < -90.0) theta += 360.0;  // below the axis on the left: beyond the left end
-    const double f = ((halfAngle + 90.0) - theta) / (2.0 * halfAngle);
-    return std::round(std::clamp(f, 0.0, 1.0) * 10000.0) / 10000.0;
+    return 90.0 - theta;
+}
+
+// Where on the arc a click at `at` lies, as a fraction from the left end (0) to the right (1), to
+// a ten-thousandth of the arc, finer than any click.
+double ArcFraction(Point at, double halfAngle) {
+    return std::round((halfAngle + AngleFromMiddle(at)) / (2.0 * halfAngle) * 10000.0) / 10000.0;
 }
 
 }  // namespace
@@ -142,13 +147,29 @@ void TemplateEdits::Centre(Point at) {
                    });
 }
 
-void TemplateEdits::AddCalibrationPoint(int scale, Point at, double value, CalibrationPoint which) {
+Outcome TemplateEdits::OnArc(Point at) const {
+    const double halfAngle = record_.params().halfAngle;
+    const double f = ArcFraction(at, halfAngle);
+    if (f >= 0.0 && f <= 1.0) return {};
+    // Rounded up to a tenth of a degree, so that the half-angle offered takes the click in; a
+    // thousandth over a tenth is a click's own rounding, which the arc's fraction absorbs.
+    const double needed = std::ceil(std::abs(AngleFromMiddle(at)) * 10.0 - 0.01) / 10.0;
+    return Outcome::Failed(Fault::CalibrationBeyondArc,
+                           {TrimmedNumber(needed, 1), TrimmedNumber(halfAngle, 3)});
+}
+
+Outcome TemplateEdits::AddCalibrationPoint(int scale, Point at, double value,
+                                           CalibrationPoint which) {
     const ScaleParameters& p = record_.params();
-    if (scale < 1 || scale > 1 + int(p.ext.further.size())) return;
+    if (scale < 1 || scale > 1 + int(p.ext.further.size())) return {};
+    if (Outcome off = OnArc(at); !off.ok()) return off;
     const TablePoint point{value, ArcFraction(at, p.halfAngle)};
     std::vector<TablePoint> points =
         scale == 1 ? p.points : p.ext.further[std::size_t(scale - 2)].values.points;
-    if (which == CalibrationPoint::First) points.clear();
+    if (which == CalibrationPoint::First) {
+        points.clear();
+        beforeCalibration_ = record_.shared();
+    }
     // In order of value, as the table is drawn; a value clicked again is moved.
     const auto same = std::find_if(points.begin(), points.end(),
                                    [value](const TablePoint& q) { return q.value == value; });
@@ -158,16 +179,41 @@ void TemplateEdits::AddCalibrationPoint(int scale, Point at, double value, Calib
                       [](const TablePoint& a, const TablePoint& b) { return a.value < b.value; }),
                   point);
     const bool table = points.size() >= 2;
-    record_.Edit(tr("точка калибровки"), [&](SceneEdits& s) {
-        if (scale == 1) {
-            s.params.points = std::move(points);
-            if (table) s.params.law = ScaleLaw::Table;
-        } else {
-            FurtherScale& further = s.params.ext.further[std::size_t(scale - 2)];
-            further.set(&ScaleSetup::points, std::move(points));
-            if (table) further.set(&ScaleSetup::law, ScaleLaw::Table);
-        }
-    });
+    record_.Edit(
+        tr("точка калибровки"),
+        [&](SceneEdits& s) {
+            if (scale == 1) {
+                s.params.points = std::move(points);
+                if (table) s.params.law = ScaleLaw::Table;
+            } else {
+                FurtherScale& further = s.params.ext.further[std::size_t(scale - 2)];
+                further.set(&ScaleSetup::points, std::move(points));
+                if (table) further.set(&ScaleSetup::law, ScaleLaw::Table);
+            }
+        },
+        {LayoutAfterEdit::Kept,
+         which == CalibrationPoint::First ? StepKind::CalibrationStart : StepKind::Single});
+    return {};
+}
+
+void TemplateEdits::TakeBackFirstPoint(int scale) {
+    if (!beforeCalibration_) return;
+    const ScaleParameters before = *beforeCalibration_;
+    beforeCalibration_.reset();
+    if (scale < 1 || scale > 1 + int(record_.params().ext.further.size()) ||
+        before.ext.further.size() != record_.params().ext.further.size())
+        return;
+    record_.Edit(tr("точка калибровки"),
+                 [&](SceneEdits& s) {
+                     if (scale == 1) {
+                         s.params.points = before.points;
+                         s.params.law = before.law;
+                     } else {
+                         const auto k = std::size_t(scale - 2);
+                         s.params.ext.further[k] = before.ext.further[k];
+                     }
+                 },
+                 {LayoutAfterEdit::Kept, StepKind::CalibrationStart});
 }
 
 }  // namespace quirn

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 #include "editing/EditHistory.h"
 #include "model/Outcome.h"
@@ -38,11 +39,18 @@ class TemplateEdits : public QObject {
     // Moves the template so that what lies at `at` comes to the pointer axis.
     void Centre(Point at);
 
+    // Whether a tick clicked at `at` (about the pointer axis) lies on the scale's arc; beyond its
+    // ends the refusal names the half-angle that would take it in.
+    Outcome OnArc(Point at) const;
     // A measured tick of scale (1..) at `at` with its value becomes a point of the scale's table
     // law, one step each; the first point of a calibration replaces the table the scale had, and
-    // the law becomes the table from the second point on.
+    // the law becomes the table from the second point on. A tick beyond the arc is refused.
     enum class CalibrationPoint { First, Further };
-    void AddCalibrationPoint(int scale, Point at, double value, CalibrationPoint which);
+    Outcome AddCalibrationPoint(int scale, Point at, double value, CalibrationPoint which);
+    // A calibration ended on its first point alone, that point still the last step: the scale's
+    // table and law as they were before it, merged into that step so that the history keeps
+    // neither.
+    void TakeBackFirstPoint(int scale);
 
   private:
     template <class Change>
@@ -50,6 +58,7 @@ class TemplateEdits : public QObject {
 
     EditedRecord& record_;
     PlateFiles& files_;
+    std::shared_ptr<const ScaleParameters> beforeCalibration_;  // as the first point found it
 };
 
 }  // namespace quirn

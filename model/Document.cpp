@@ -168,8 +168,11 @@ bool Document::DoSave(const std::string& knownPath, const ScaleParameters& recor
     const fs::path from =
         pathName_.empty() ? fs::current_path(ignored) : fs::path(pathName_).parent_path();
     const fs::path to = fs::path(path).parent_path();
+    // Before its first save the document named its files in full: it had no folder to name them
+    // from. Saved into the current folder, they are named from it as a save elsewhere would.
+    const bool renamed = from != to || pathName_.empty();
     const Fault error = WriteFileAtomically(
-        path, WriteParameterText(from == to ? record : WithFilesNamedFrom(record, from, to)));
+        path, WriteParameterText(renamed ? WithFilesNamedFrom(record, from, to) : record));
     if (error != Fault::None) {
         if (prompts_ != nullptr)
             prompts_->ReportFailure(
@@ -177,7 +180,7 @@ bool Document::DoSave(const std::string& knownPath, const ScaleParameters& recor
         return false;
     }
     lastMove_.reset();
-    if (from != to) lastMove_ = FolderMove{from, to};
+    if (renamed) lastMove_ = FolderMove{from, to};
     setModified(false);
     setFilePath(path);
     return true;

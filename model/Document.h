@@ -112,9 +112,9 @@ class Document {
     // Nothing to do when not modified; otherwise the save question: yes saves current and goes
     // on only if that succeeded, no goes on, cancel stops.
     bool SaveModified(const ScaleParameters& current);
-    // The folders the last save moved the document between, when it went into another one: the
-    // files the record names beside itself were written named from there (WithFilesNamedFrom),
-    // and the owner renames them alike in the record it keeps.
+    // The folders the last save moved the document between, when it went into another one or
+    // was the document's first: the files the record names beside itself were written named from
+    // there (WithFilesNamedFrom), and the owner renames them alike in the record it keeps.
     struct FolderMove {
         std::filesystem::path from, to;
     };

@@ -104,6 +104,9 @@ enum class Fault : std::uint8_t {
     ScanUnreadable,            // path, cause
     ScanResolutionOutOfRange,  // the scan's resolution, the lowest and highest taken, in dpi
     ScanTicksNotFound,         // the ticks that meet at one point, the fewest a scale needs
+    // A calibration click beyond the end of the scale's arc: the half-angle the click would need
+    // and the scale's own, in degrees.
+    CalibrationBeyondArc,
 };
 
 struct Outcome {

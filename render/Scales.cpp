@@ -250,14 +250,18 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
         DrawNumeral(surface, onCurve ? *onCurve : g, font, theta, end,
                     end ? 0 : NumeralTurn(g.halfAngle, place), text);
     };
-    const auto drawAt = [&](double f, std::string_view text) {
-        draw(ArcPlace::Fraction(f), f <= kEndTolerance || f >= 1.0 - kEndTolerance, text);
+    // A numeral is an end numeral by its value being an end of the scale's values, not by where
+    // the law puts it: a calibrated table may end a hair short of the arc's end.
+    const ValueSpan span = ScaleValues(g);
+    const auto drawAt = [&](double f, double value, std::string_view text) {
+        draw(ArcPlace::Fraction(f), value == span.low || value == span.high, text);
     };
     const ScaleMap map(g);
     if (g.numbers) {
-        if (const auto infinity = InfinityEnd(law.reach)) drawAt(*infinity, kInfinity);
+        // The infinity sign stands at the scale's open end.
+        if (const auto infinity = InfinityEnd(law.reach))
+            draw(ArcPlace::Fraction(*infinity), true, kInfinity);
         const std::vector<Mark>& marks = *g.numbers;
-        const ValueSpan span = ScaleValues(g);
         const auto n = static_cast<I>(marks.size());
         const I stride =
             n <= kMaxDrawnNumerals ? 1 : (n + kMaxDrawnNumerals - 1) / kMaxDrawnNumerals;
@@ -265,7 +269,8 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
             const Mark& m = marks[std::size_t(i)];
             if (!span.contains(m.value)) continue;
             if (const auto f = OnArc(map, m.value))
-                drawAt(*f, m.text.empty() ? TrimmedNumber(m.value, 3) : Cp1251ToUtf8(m.text));
+                drawAt(*f, m.value,
+                       m.text.empty() ? TrimmedNumber(m.value, 3) : Cp1251ToUtf8(m.text));
         }
         return;
     }
@@ -275,7 +280,7 @@ void DrawScaleNumerals(DrawingSurface& surface, const ResolvedScale& s, const Sc
         if (law.steps == EqualSteps::DivideArc)
             draw(ArcPlace::Division(i, count), i == 0 || i == count, NumeralText(g, i));
         else if (const auto f = OnArc(map, StepValue(g, count, i)))
-            drawAt(*f, NumeralText(g, i));
+            draw(ArcPlace::Fraction(*f), i == 0 || i == count, NumeralText(g, i));
     });
 }
 

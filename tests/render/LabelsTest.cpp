@@ -324,6 +324,26 @@ TEST(LabelsRegression, NumeralsRunAlongTheScaleCentredOnTheirRaysTopsOutward) {
     }
 }
 
+// A calibrated table ends a hair short of the arc (30000:0.9991): its end numeral was turned as a
+// middle one and ran across the bevel. The end numerals are those of the scale's end values,
+// numbered by equal steps or listed, and stand upright wherever the table puts them.
+TEST(LabelsRegression, EndNumeralOfACalibratedTableStandsUprightShortOfTheArcsEnd) {
+    for (const bool listed : {false, true}) {
+        ScaleParameters p = kDefaultParameters;
+        p.law = ScaleLaw::Table;
+        p.start = 10000;
+        p.range = 30000;
+        p.numberedDivisions = 2;
+        p.points = {{10000, 0.0008}, {20000, 0.5}, {30000, 0.9991}};
+        if (listed) p.numbers = std::vector<Mark>{{10000, ""}, {20000, ""}, {30000, ""}};
+        for (const char* numeral : {"10000", "30000"}) {
+            const Ink ink = InkOf(p, numeral);
+            ASSERT_GT(ink.points.size(), 100u) << numeral << " listed " << listed;
+            EXPECT_NEAR(ink.axis, 0.0, 2.0) << numeral << " listed " << listed;
+        }
+    }
+}
+
 test::LaidOutScene LaidOutSample(const std::string& path,
                                  const std::function<void(ScaleParameters&)>& change = {}) {
     const Result<std::string> file = ReadFileHead(path, kParameterReadLimit);

@@ -24,8 +24,10 @@ class ScriptedPrompts : public UserPrompts {
     std::function<QString()> templateFile;
     std::function<QString(const QString& folder)> pictureFile;
     std::function<std::optional<QColor>(const QColor&)> colour;
-    // The values typed for the ticks clicked, in turn; none left: cancelled.
+    // The values typed for the ticks clicked, in turn; none left: cancelled. The questions asked
+    // are kept.
     QList<std::optional<double>> tickValues;
+    QList<TickQuestion> tickQuestions;
     // The export dialog's answer; the proposal it was given is kept.
     std::function<std::optional<ExportChoice>(const ExportChoice&)> exportChoice;
     std::optional<ExportChoice> proposedExport;
@@ -48,7 +50,8 @@ class ScriptedPrompts : public UserPrompts {
     QString ChoosePictureFile(const QString& folder) override {
         return pictureFile ? pictureFile(folder) : dialogs_.ChoosePictureFile(folder);
     }
-    std::optional<double> AskTickValue(int, int) override {
+    std::optional<double> AskTickValue(const TickQuestion& question) override {
+        tickQuestions.append(question);
         return tickValues.isEmpty() ? std::nullopt : tickValues.takeFirst();
     }
     std::optional<QColor> ChooseColour(const QColor& current) override {

@@ -36,7 +36,7 @@ TEST(OutcomeText, EachFaultReadsWithItsArgumentsInPlace) {
     for (const Case& c : cases) EXPECT_EQ(OutcomeText(c.outcome), U(c.message)) << c.message;
 
     // Every fault a lower layer can report has words of its own.
-    for (int f = int(Fault::ExportUnknownFormat); f <= int(Fault::ScanTicksNotFound); ++f) {
+    for (int f = int(Fault::ExportUnknownFormat); f <= int(Fault::CalibrationBeyondArc); ++f) {
         EXPECT_FALSE(OutcomeText(Outcome::Failed(Fault(f), {"x", "1", "2", "3", "4"})).isEmpty())
             << f;
     }
@@ -46,12 +46,12 @@ TEST(OutcomeText, EachFaultReadsWithItsArgumentsInPlace) {
               U("Верхнее поле задано меньше минимально возможного."));
 }
 
-TEST(TemplateFileFilters, BmpFirstThenEveryReadableFormat) {
+TEST(TemplateFileFilters, EveryReadableFormatFirstThenBmp) {
     const QStringList filters = TemplateFileFilters();
     ASSERT_EQ(filters.size(), 2);
-    EXPECT_EQ(filters[0], QStringLiteral("Файлы изображений *.bmp (*.bmp)"));
+    EXPECT_EQ(filters[1], QStringLiteral("Файлы изображений *.bmp (*.bmp)"));
     for (const char* pattern : {"*.bmp", "*.png", "*.jpg"})
-        EXPECT_TRUE(filters[1].contains(QLatin1String(pattern))) << filters[1].toStdString();
+        EXPECT_TRUE(filters[0].contains(QLatin1String(pattern))) << filters[0].toStdString();
 }
 
 }  // namespace

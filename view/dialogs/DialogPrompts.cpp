@@ -6,12 +6,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "model/ExtensionText.h"
+#include "model/NumberText.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "view/dialogs/ExportDialog.h"
 #include "view/dialogs/OutcomeText.h"
@@ -97,7 +101,7 @@ QString DialogPrompts::ChooseTemplateFile() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(TemplateFileFilters());
-    // The first filter reads "Файлы изображений *.bmp" without its pattern repeated.
+    // The BMP filter reads "Файлы изображений *.bmp" without its pattern repeated.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
@@ -115,17 +119,56 @@ QString DialogPrompts::ChoosePictureFile(const QString& folder) {
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<double> DialogPrompts::AskTickValue(int scale, int number) {
-    QString text;
+namespace {
+
+// Where a dialog of `size` stands off `region` on `screen`: below it, else above, else to its
+// right or left, kept on the screen; at the screen's bottom when none of these is clear of it.
+QPoint ClearOf(const QRect& region, const QSize& size, const QRect& screen) {
+    constexpr int kGap = 24;  // room for the window's frame and title
+    const auto onScreen = [&](QPoint at) {
+        at.setX(std::clamp(at.x(), screen.left(),
+                           std::max(screen.left(), screen.right() + 1 - size.width())));
+        at.setY(std::clamp(at.y(), screen.top(),
+                           std::max(screen.top(), screen.bottom() + 1 - size.height())));
+        return at;
+    };
+    const int midX = region.center().x() - size.width() / 2;
+    const int midY = region.center().y() - size.height() / 2;
+    const QPoint tries[] = {{midX, region.bottom() + kGap},
+                            {midX, region.top() - kGap - size.height()},
+                            {region.right() + kGap, midY},
+                            {region.left() - kGap - size.width(), midY}};
+    for (const QPoint at : tries) {
+        const QPoint kept = onScreen(at);
+        if (!QRect(kept, size).intersects(region)) return kept;
+    }
+    return onScreen({midX, screen.bottom()});
+}
+
+}  // namespace
+
+std::optional<double> DialogPrompts::AskTickValue(const TickQuestion& question) {
+    QInputDialog dialog(Parent());
+    dialog.setWindowTitle(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Калибровка по шаблону")));
+    dialog.setInputMode(QInputDialog::TextInput);
+    const QString proposed = QString::fromStdString(TrimmedNumber(question.proposed, 6));
+    dialog.setLabelText(
+        Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Значение отметки %1 шкалы %2:"))
+            .arg(proposed)
+            .arg(question.scale));
+    dialog.setTextValue(proposed);
     for (;;) {
-        bool ok = false;
-        text = QInputDialog::getText(
-            Parent(), Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Калибровка по шаблону")),
-            Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Значение отметки %1 шкалы %2:"))
-                .arg(number)
-                .arg(scale),
-            QLineEdit::Normal, text, &ok);
-        if (!ok) return std::nullopt;
+        // Off the ticks being clicked, which the user looks at while typing.
+        if (!question.keepClear.isEmpty()) {
+            dialog.adjustSize();
+            const QScreen* screen = QGuiApplication::screenAt(question.keepClear.center());
+            if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+            if (screen != nullptr)
+                dialog.move(ClearOf(question.keepClear, dialog.frameGeometry().size(),
+                                    screen->availableGeometry()));
+        }
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        const QString text = dialog.textValue();
         // Numbers are typed with "." whatever the locale; "," is taken as well.
         const std::optional<double> value = ParseExactNumber(
             text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toStdString());

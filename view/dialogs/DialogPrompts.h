@@ -19,7 +19,7 @@ class DialogPrompts : public UserPrompts {
     ConflictAnswer AskKeepTypedFields(const QStringList& fields) override;
     QString ChooseTemplateFile() override;
     QString ChoosePictureFile(const QString& folder) override;
-    std::optional<double> AskTickValue(int scale, int number) override;
+    std::optional<double> AskTickValue(const TickQuestion& question) override;
     std::optional<QColor> ChooseColour(const QColor& current) override;
     std::optional<ExportChoice> ChooseExport(const ExportChoice& proposed) override;
     bool ConfirmReplace(const QString& path) override;

@@ -201,6 +201,11 @@ constexpr std::array kFaultTexts{
               QT_TRANSLATE_NOOP("quirn::ScanDetection",
                                 "На скане не найдена шкала: делений, сходящихся в одной точке, "
                                 "найдено %1, а нужно не меньше %2.")},
+    FaultText{Fault::CalibrationBeyondArc, "quirn::TemplateClicks",
+              QT_TRANSLATE_NOOP("quirn::TemplateClicks",
+                                "Отметка лежит за концом дуги шкалы: угол от оси %1°, а половина "
+                                "угла шкалы %2°. Увеличьте половину угла шкалы до %1° или "
+                                "щёлкните ближе к дуге.")},
 };
 
 // %1..%9 replaced in one pass, so that an argument holding "%2" (a path may) stays as it is.
@@ -253,10 +258,11 @@ QString MarginWarningText(MarginSide side) {
 }
 
 QStringList TemplateFileFilters() {
+    // Scans come as PNG, JPEG or TIFF more often than BMP: the dialog opens on every format read.
     return {
-        QCoreApplication::translate("quirn::TemplateUnderlay", "Файлы изображений *.bmp (*.bmp)"),
         QCoreApplication::translate("quirn::TemplateUnderlay", "Все изображения (%1)")
-            .arg(ReadablePictureTypes().join(QLatin1Char(' ')))};
+            .arg(ReadablePictureTypes().join(QLatin1Char(' '))),
+        QCoreApplication::translate("quirn::TemplateUnderlay", "Файлы изображений *.bmp (*.bmp)")};
 }
 
 }  // namespace quirn

@@ -20,7 +20,8 @@ QString OutcomeText(const Outcome& outcome);
 // "Левое поле задано меньше минимально возможного." and its three siblings.
 QString MarginWarningText(MarginSide side);
 
-// The template dialog's filters: "Файлы изображений *.bmp" first, then every format Qt reads.
+// The template dialog's filters: every format Qt reads first, which the dialog opens on, then
+// "Файлы изображений *.bmp".
 QStringList TemplateFileFilters();
 
 }  // namespace quirn

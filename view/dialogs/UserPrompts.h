@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -18,6 +19,13 @@ namespace quirn {
 // Fields typed and not applied that the document changed meanwhile: the values typed, the
 // document's, or no Apply.
 enum class ConflictAnswer { KeepTyped, TakeDocument, Cancel };
+
+// The value of a tick just clicked on a scale's old plate, asked for.
+struct TickQuestion {
+    int scale = 1;
+    double proposed = 0.0;  // the value the next tick most likely bears
+    QRect keepClear;        // where the ticks being clicked show, on the screen
+};
 
 class UserPrompts {
   public:
@@ -34,9 +42,9 @@ class UserPrompts {
     // A picture file to place on the plate, the dialog opening in folder (empty: where it
     // likes); empty when the user chose none.
     virtual QString ChoosePictureFile(const QString& folder) = 0;
-    // The value of the tick numbered `number` just clicked on scale `scale`'s old plate; none
-    // when the user cancelled.
-    virtual std::optional<double> AskTickValue(int scale, int number) = 0;
+    // The value of the tick just clicked, the proposal typed in already and the question kept
+    // off the ticks; none when the user cancelled.
+    virtual std::optional<double> AskTickValue(const TickQuestion& question) = 0;
     // A zone's new colour, starting from current; none when the user cancelled.
     virtual std::optional<QColor> ChooseColour(const QColor& current) = 0;
     // Where and how to export the picture, starting from proposed; none when cancelled.
@@ -69,8 +77,8 @@ class PromptsRelay : public UserPrompts {
     QString ChoosePictureFile(const QString& folder) override {
         return target_->ChoosePictureFile(folder);
     }
-    std::optional<double> AskTickValue(int scale, int number) override {
-        return target_->AskTickValue(scale, number);
+    std::optional<double> AskTickValue(const TickQuestion& question) override {
+        return target_->AskTickValue(question);
     }
     std::optional<QColor> ChooseColour(const QColor& current) override {
         return target_->ChooseColour(current);

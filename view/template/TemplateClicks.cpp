@@ -5,10 +5,16 @@
 #include <QMouseEvent>
 #include <QUndoStack>
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 #include "editing/ScaleSession.h"
+#include "model/NumberText.h"
+#include "model/ScaleLaw.h"
+#include "render/Saturate.h"
 #include "view/canvas/ScaleView.h"
 #include "view/canvas/ViewMapping.h"
+#include "view/dialogs/OutcomeText.h"
 #include "view/dialogs/UserPrompts.h"
 
 namespace quirn {
@@ -81,7 +87,8 @@ void TemplateClicks::End() {
         return;
     }
     // A single point cannot make a law: it is taken back, if it is still the last step.
-    if (points == 1 && session_.history().index() == firstStep) session_.history().undo();
+    if (points == 1 && session_.history().index() == firstStep)
+        session_.templates().TakeBackFirstPoint(scale_);
     prompts_.Inform(tr("Для калибровки нужны хотя бы две отметки (концы шкалы); закон шкалы %1 "
                        "не изменён.")
                         .arg(scale_));
@@ -112,18 +119,72 @@ void TemplateClicks::Click(Point at) {
             // Ticks undone are gone for good once another is taken.
             const int taken = TicksInForce();
             ticks_.resize(static_cast<std::size_t>(taken));
-            const std::optional<double> value = prompts_.AskTickValue(scale_, taken + 1);
+            if (const Outcome off = session_.templates().OnArc(at); !off.ok()) {
+                prompts_.Warn(OutcomeText(off));
+                return;
+            }
+            const std::optional<double> value =
+                prompts_.AskTickValue({scale_, ProposedValue(), ArcOnScreen(at)});
             if (!value) return;
-            session_.templates().AddCalibrationPoint(
+            const Outcome added = session_.templates().AddCalibrationPoint(
                 scale_, at, *value,
                 taken == 0 ? TemplateEdits::CalibrationPoint::First
                            : TemplateEdits::CalibrationPoint::Further);
-            ticks_.push_back({session_.history().index(), at});
+            if (!added.ok()) {
+                prompts_.Warn(OutcomeText(added));
+                return;
+            }
+            ticks_.push_back({session_.history().index(), at, *value});
             ShowMarks();
             Tell();
             return;
         }
     }
+}
+
+double TemplateClicks::ProposedValue() const {
+    std::vector<double> given;
+    const int index = session_.history().index();
+    for (const Tick& tick : ticks_)
+        if (tick.step <= index) given.push_back(tick.value);
+    if (given.size() >= 2) return 2.0 * given.back() - given[given.size() - 2];
+    const std::vector<ResolvedScale> scales = ResolveScales(session_.record().params());
+    if (scale_ < 1 || scale_ > int(scales.size())) return given.empty() ? 0.0 : given.back();
+    const ScaleParameters& g = scales[std::size_t(scale_ - 1)].graduation;
+    if (given.empty()) return g.start;
+    const double step =
+        g.numberedDivisions > 0 ? (g.range - g.start) / g.numberedDivisions : g.range - g.start;
+    return given.back() + (step != 0.0 ? step : 1.0);
+}
+
+QRect TemplateClicks::ArcOnScreen(Point at) const {
+    const double radius = std::hypot(double(at.x), double(at.y));
+    const double half = session_.record().params().halfAngle;
+    // The ticks and their numerals a sixth of the radius either side of the tick clicked: the
+    // arc's ends and its top at both radii, as degrees counterclockwise from the right and radius.
+    std::vector<std::pair<double, double>> polar;
+    for (const double r : {radius * 5.0 / 6.0, radius * 7.0 / 6.0})
+        for (const double a : {90.0 - half, 90.0 + half}) polar.emplace_back(a, r);
+    polar.emplace_back(90.0, radius * 7.0 / 6.0);
+    if (half > 90.0) {
+        polar.emplace_back(0.0, radius * 7.0 / 6.0);
+        polar.emplace_back(180.0, radius * 7.0 / 6.0);
+    }
+    const QPoint scroll = view_.scrollPosition();
+    const PictureSource shown = view_.Shown();
+    const double dpr = view_.viewport()->devicePixelRatioF();
+    QRectF box;
+    for (const auto& [degrees, r] : polar) {
+        const double a = degrees * std::numbers::pi / 180.0;
+        const QPointF p = DrawingToView(
+            shown.geometry,
+            {ClampToInt(std::llround(r * std::cos(a))), ClampToInt(std::llround(r * std::sin(a)))},
+            {scroll.x(), scroll.y()}, dpr);
+        box = box.isNull() ? QRectF(p, QSizeF(1, 1)) : box.united(QRectF(p, QSizeF(1, 1)));
+    }
+    const QRect onView = box.toAlignedRect().intersected(view_.viewport()->rect());
+    if (onView.isEmpty()) return {};
+    return {view_.viewport()->mapToGlobal(onView.topLeft()), onView.size()};
 }
 
 void TemplateClicks::ShowMarks() {
@@ -154,7 +215,7 @@ void TemplateClicks::Tell() {
             emit statusText(tr("Калибровка шкалы %1: щёлкните отметку %2 и введите её значение; "
                                "нужны хотя бы концы шкалы (Esc — закончить).")
                                 .arg(scale_)
-                                .arg(TicksInForce() + 1));
+                                .arg(QString::fromStdString(TrimmedNumber(ProposedValue(), 6))));
             return;
     }
 }

@@ -6,10 +6,12 @@
 // Levelling takes two points that should lie level and turns the template so that they do.
 // Calibration first takes the old pointer's pivot, which the template is moved onto the pointer
 // axis by, then one old tick after another with the value the user types for each: each becomes
-// a point of the scale's table law at once, one step of the history each.
+// a point of the scale's table law at once, one step of the history each. The value asked for
+// is proposed from the numbering of the values given, and the question stands off the arc.
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -33,11 +35,16 @@ class TemplateClicks : public QObject {
     // Each needs a template shown; without one the user is told so and nothing starts.
     void StartLevel();
     void StartCalibration(int scale);
-    // Esc: the mode ends. A calibration of fewer than two points leaves the law as it was and
-    // says so.
+    // Esc: the mode ends. A calibration of fewer than two points leaves the law as it was, with
+    // no step left to bring its lone point back, and says so.
     void End();
-    // A left click at a point of the drawing (drawing units), as the view would pass it on.
+    // A left click at a point of the drawing (drawing units), as the view would pass it on. A
+    // tick beyond the arc's ends is refused with a warning.
     void Click(Point at);
+    // The value the next tick most likely bears: the values given carried on evenly (after 0, 1,
+    // 2 comes 3; after 0, 5 comes 10); one value is followed by the scale's numbered step, and
+    // the first is the scale's start.
+    double ProposedValue() const;
 
   signals:
     // What the status line should say; empty when the mode ended.
@@ -50,6 +57,9 @@ class TemplateClicks : public QObject {
     bool Begin(Mode mode);
     void Tell();
     void ShowMarks();
+    // Where the old plate's ticks about the axis show on the screen, at the radius of a tick
+    // clicked at `at`.
+    QRect ArcOnScreen(Point at) const;
 
     ScaleSession& session_;
     ScaleView& view_;
@@ -62,6 +72,7 @@ class TemplateClicks : public QObject {
     struct Tick {
         int step;
         Point at;
+        double value;
     };
     std::vector<Tick> ticks_;
     int TicksInForce() const;
