@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>предложить шкалу по скану старой пластины (PNG, JPEG, TIFF или BMP с разрешением в файле): найти ось, деления, дугу и края пластины; вместе с --values и --export: в файл .qrn — документ со сканом как шаблоном, в .bmp, .png, .svg или .pdf — его рисунок</source>
-        <translation>propose a scale from a scan of an old plate (PNG, JPEG, TIFF or BMP stating its resolution): find the pivot, the ticks, the arc and the plate's edges; with --values and --export: into a .qrn file the document with the scan as its template, into .bmp, .png, .svg or .pdf its picture</translation>
+        <translation>propose a scale from a scan of an old plate (PNG, JPEG, TIFF or BMP stating its resolution): find the pivot, the ticks, the arc and the plate&apos;s edges; with --values and --export: into a .qrn file the document with the scan as its template, into .bmp, .png, .svg or .pdf its picture</translation>
     </message>
     <message>
         <source>СКАН</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>значения первой и последней больших отметок скана для --from-scan, например 0:15</source>
-        <translation>the values of the scan's first and last big tick for --from-scan, for example 0:15</translation>
+        <translation>the values of the scan&apos;s first and last big tick for --from-scan, for example 0:15</translation>
     </message>
     <message>
         <source>ПЕРВОЕ:ПОСЛЕДНЕЕ</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>после --from-scan нужно имя скана</source>
-        <translation>--from-scan needs the scan's file name</translation>
+        <translation>--from-scan needs the scan&apos;s file name</translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2045,10 @@ No printer is installed on this system.</translation>
     <message>
         <source>Калибровка шкалы %1: щёлкните отметку %2 и введите её значение; нужны хотя бы концы шкалы (Esc — закончить).</source>
         <translation>Calibration of scale %1: click tick %2 and type its value; at least the ends of the scale are needed (Esc finishes).</translation>
+    </message>
+    <message>
+        <source>Отметка лежит за концом дуги шкалы: угол от оси %1°, а половина угла шкалы %2°. Увеличьте половину угла шкалы до %1° или щёлкните ближе к дуге.</source>
+        <translation>The tick lies beyond the end of the scale’s arc: %1° from the axis, while the scale’s half-angle is %2°. Increase the scale’s half-angle to %1° or click closer to the arc.</translation>
     </message>
 </context>
 <context>
