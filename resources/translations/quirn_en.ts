@@ -1949,6 +1949,10 @@ No printer is installed on this system.</translation>
         <source>Введите два разных числа: большие отметки будут пронумерованы поровну от первого до последнего.</source>
         <translation>Type two different numbers: the big ticks will be numbered evenly from the first to the last.</translation>
     </message>
+    <message>
+        <source>Край пластины на скане не найден: её размеры будут как у нового документа.</source>
+        <translation>The plate’s edge was not found on the scan: its sizes will be the new document’s.</translation>
+    </message>
 </context>
 <context>
     <name>quirn::ScreenSize</name>

@@ -131,6 +131,9 @@ void ScanReviewDialog::Update() {
         text += QLatin1Char(' ') + tr("Введите два разных числа: большие отметки будут "
                                       "пронумерованы поровну от первого до последнего.");
     }
+    if (!found.plate)
+        text += QLatin1Char(' ') + tr("Край пластины на скане не найден: её размеры будут как у "
+                                      "нового документа.");
     report_->setText(text);
     accept_->setEnabled(typed.has_value());
 }
