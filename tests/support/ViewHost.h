@@ -13,10 +13,12 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "app/ExportCommand.h"
 #include "editing/ScaleSession.h"
 #include "model/Document.h"
+#include "model/ParameterText.h"
 #include "support/ScriptedPrompts.h"
 #include "view/canvas/ScaleView.h"
 #include "view/dialogs/PrintBinding.h"
@@ -88,5 +90,15 @@ class HostedViewTest : public ::testing::Test {
     Document doc_;
     ViewHost host_;
 };
+
+// The value of a key's line in the record as it would be saved (UTF-8); empty without one.
+inline std::string SavedLine(const ScaleParameters& record, const std::string& key) {
+    const std::string text = WriteParameterText(record, FileTextForm::Utf8);
+    const std::string start = "\r\n" + key + "\t= ";
+    const auto at = text.find(start);
+    if (at == std::string::npos) return {};
+    const auto from = at + start.size();
+    return text.substr(from, text.find("\r\n", from) - from);
+}
 
 }  // namespace quirn::test

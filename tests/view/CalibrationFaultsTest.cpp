@@ -33,15 +33,8 @@ class CalibrationFaultsTest : public test::HostedViewTest {
         ASSERT_TRUE(scan.save(dir_.filePath(name)));
         ASSERT_TRUE(host_.session->templates().Load(dir_.filePath(name)).ok());
     }
-    // The value of a key's line in the record as it would be saved; empty without one.
     std::string SavedLine(const std::string& key) const {
-        const std::string text =
-            WriteParameterText(host_.session->scene().params, FileTextForm::Utf8);
-        const std::string start = "\r\n" + key + "\t= ";
-        const auto at = text.find(start);
-        if (at == std::string::npos) return {};
-        const auto from = at + start.size();
-        return text.substr(from, text.find("\r\n", from) - from);
+        return test::SavedLine(host_.session->scene().params, key);
     }
     TemplateClicks& Clicks() { return host_.templateControls->clicks(); }
     // Calibration of scale 1 begun with the pivot on the axis.

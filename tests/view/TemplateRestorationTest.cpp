@@ -50,15 +50,8 @@ class TemplateRestorationTest : public test::HostedViewTest {
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     }
-    // The value of a key's line in the record as saved; empty without one.
     std::string SavedLine(const std::string& key) const {
-        const std::string text =
-            WriteParameterText(host_.session->scene().params, FileTextForm::Utf8);
-        const std::string start = "\r\n" + key + "\t= ";
-        const auto at = text.find(start);
-        if (at == std::string::npos) return {};
-        const auto from = at + start.size();
-        return text.substr(from, text.find("\r\n", from) - from);
+        return test::SavedLine(host_.session->scene().params, key);
     }
     TemplateClicks& Clicks() { return host_.templateControls->clicks(); }
 };
