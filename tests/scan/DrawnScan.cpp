@@ -145,4 +145,14 @@ DrawnScan BlankScan(double dpi, double noise) {
                   noise, dpi);
 }
 
+QString SaveScan(const DrawnScan& scan, const QString& path) {
+    QImage image =
+        QImage(scan.pixels.data(), scan.width, scan.height, scan.width, QImage::Format_Grayscale8)
+            .copy();
+    const int perMetre = int(std::lround(scan.dpi / 0.0254));
+    image.setDotsPerMeterX(perMetre);
+    image.setDotsPerMeterY(perMetre);
+    return image.save(path, "PNG") ? path : QString();
+}
+
 }  // namespace quirn::test

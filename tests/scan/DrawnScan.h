@@ -4,6 +4,7 @@
 // at sub-pixel precision on a grey scanner bed, blurred, with noise, through JPEG at quality 70.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -54,5 +55,8 @@ struct DrawnScan {
 DrawnScan DrawScan(const DrawnPlate& plate);
 // A scan with nothing on it: paper and noise through JPEG.
 DrawnScan BlankScan(double dpi, double noise);
+// The scan as a scanner writes it: a PNG that states its resolution. Returns path, empty when
+// it could not be written.
+QString SaveScan(const DrawnScan& scan, const QString& path);
 
 }  // namespace quirn::test

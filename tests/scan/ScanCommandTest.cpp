@@ -36,18 +36,6 @@ Ran Quirn(const QStringList& args, const QString& profile) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-// The scan as a scanner writes it: a PNG that states its resolution.
-QString SaveScan(const test::DrawnScan& scan, const QString& path) {
-    QImage image(scan.pixels.data(), scan.width, scan.height, scan.width,
-                 QImage::Format_Grayscale8);
-    QImage stated = image.copy();
-    const int perMetre = int(std::lround(scan.dpi / 0.0254));
-    stated.setDotsPerMeterX(perMetre);
-    stated.setDotsPerMeterY(perMetre);
-    EXPECT_TRUE(stated.save(path, "PNG"));
-    return path;
-}
-
 bool Holds(const QString& file, const QString& line) {
     return file.contains(QStringLiteral("\r\n") + line + QStringLiteral("\r\n"));
 }
@@ -59,7 +47,8 @@ TEST(ScanCommand, ProposesTheDocumentWithTheScanAsItsTemplateOrDrawsIt) {
     test::DrawnPlate plate;
     plate.dpi = 300.0;
     plate.turn = 2.0;
-    const QString scan = SaveScan(test::DrawScan(plate), dir.filePath("scans/old plate.png"));
+    const QString scan = test::SaveScan(test::DrawScan(plate), dir.filePath("scans/old plate.png"));
+    ASSERT_FALSE(scan.isEmpty());
 
     const Ran made =
         Quirn({"--from-scan", scan, "--values", "0:100", "--export", dir.filePath("plate.qrn")},
@@ -89,7 +78,8 @@ TEST(ScanCommand, ProposesTheDocumentWithTheScanAsItsTemplateOrDrawsIt) {
 TEST(ScanCommand, AScanWithoutAScaleSaysWhatWasNotFoundAndWritesNothing) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString blank = SaveScan(test::BlankScan(300.0, 4.0), dir.filePath("blank.png"));
+    const QString blank = test::SaveScan(test::BlankScan(300.0, 4.0), dir.filePath("blank.png"));
+    ASSERT_FALSE(blank.isEmpty());
     struct Case {
         QStringList args;
         const char* said;

@@ -23,17 +23,6 @@
 namespace quirn {
 namespace {
 
-QString SaveScan(const test::DrawnScan& scan, const QString& path) {
-    QImage image =
-        QImage(scan.pixels.data(), scan.width, scan.height, scan.width, QImage::Format_Grayscale8)
-            .copy();
-    const int perMetre = int(std::lround(scan.dpi / 0.0254));
-    image.setDotsPerMeterX(perMetre);
-    image.setDotsPerMeterY(perMetre);
-    EXPECT_TRUE(image.save(path, "PNG"));
-    return path;
-}
-
 class ScanDocumentTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -65,7 +54,8 @@ class ScanDocumentTest : public ::testing::Test {
 TEST_F(ScanDocumentTest, TheProposalBecomesANewDocumentWithTheScanAsItsTemplate) {
     test::DrawnPlate plate;
     plate.turn = -3.0;
-    const QString scan = SaveScan(test::DrawScan(plate), Path("old plate.png"));
+    const QString scan = test::SaveScan(test::DrawScan(plate), Path("old plate.png"));
+    ASSERT_FALSE(scan.isEmpty());
     prompts_.templateFile = [&] { return scan; };
     prompts_.scanEnds = ScanEnds{0.0, 100.0};
     frame_->action(Command::FromScan)->trigger();
@@ -88,7 +78,8 @@ TEST_F(ScanDocumentTest, TheProposalBecomesANewDocumentWithTheScanAsItsTemplate)
 
 TEST_F(ScanDocumentTest, AScanWithoutAScaleIsToldAndTheDocumentStays) {
     const std::string before = File();
-    const QString blank = SaveScan(test::BlankScan(300.0, 4.0), Path("blank.png"));
+    const QString blank = test::SaveScan(test::BlankScan(300.0, 4.0), Path("blank.png"));
+    ASSERT_FALSE(blank.isEmpty());
     prompts_.templateFile = [&] { return blank; };
     prompts_.scanEnds = ScanEnds{0.0, 15.0};
     frame_->action(Command::FromScan)->trigger();
