@@ -5,19 +5,23 @@
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
 
+#include "app/AutoSave.h"
 #include "app/Icons.h"
 #include "app/Language.h"
 #include "app/LanguageMenu.h"
 #include "app/MainWindow.h"
 #include "app/Profile.h"
 #include "app/QtDocumentPrompts.h"
+#include "app/RecoveryOffer.h"
 #include "app/SessionEnd.h"
 #include "app/UserFiles.h"
 #include "editing/ScaleSession.h"
+#include "view/dialogs/OutcomeText.h"
 #include "view/dialogs/PrintBinding.h"
 
 namespace quirn {
@@ -28,6 +32,7 @@ Application::Application(QSettings& settings, DocumentPrompts* prompts)
 Application::~Application() {
     // Without finish nothing is kept: a run that never got going keeps nothing either.
     doc_.setPrompts(nullptr);
+    autoSave_.reset();
     frame_.reset();
 }
 
@@ -56,6 +61,18 @@ bool Application::start(const std::string& file) {
     if (!ready) return false;
     frame_->FitToScreen();
     frame_->show();
+    autoSave_ = std::make_unique<AutoSave>(session, doc_, RecoveryFolder());
+    QObject::connect(autoSave_.get(), &AutoSave::failed, frame_.get(),
+                     [frame = frame_.get()](const Outcome& failure) {
+                         frame->statusBar()->showMessage(OutcomeText(failure));
+                     });
+    // A run whose questions are scripted is asked about recovery only when that is scripted too.
+    if (externalRecovery_ != nullptr) {
+        OfferRecovery(RecoveryFolder(), session, *autoSave_, *externalRecovery_);
+    } else if (externalPrompts_ == nullptr) {
+        recoveryDialogs_ = std::make_unique<RecoveryDialogs>(frame_.get());
+        OfferRecovery(RecoveryFolder(), session, *autoSave_, *recoveryDialogs_);
+    }
     return true;
 }
 
@@ -66,6 +83,8 @@ void Application::finish() {
                             frame_->action(Command::Grid)->isChecked(), frame_->exportFolder(),
                             frame_->printing().printerScales()});
     doc_.setPrompts(nullptr);
+    // Asked about the changes and answered: the copy kept for recovery is no longer wanted.
+    autoSave_.reset();
     frame_.reset();
     prompts_.reset();
 }

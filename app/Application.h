@@ -12,8 +12,11 @@ class QSettings;
 
 namespace quirn {
 
+class AutoSave;
 class MainWindow;
 class QtDocumentPrompts;
+class RecoveryDialogs;
+class RecoveryPrompts;
 
 // Runs the desktop program, opening file when it is not empty; returns the exit status. The
 // program must be named first (NameTheProgram), as RunQuirn does.
@@ -42,6 +45,11 @@ class Application {
     MainWindow* mainWindow() const { return frame_.get(); }
     // The language the user chose, kept in the profile; in force from the next start.
     LanguageChoice language() const { return language_; }
+    // Who is asked, at the start, about the work a program that is gone left unsaved; without
+    // them, dialogs, unless the document's prompts are scripted. Set before start.
+    void setRecoveryPrompts(RecoveryPrompts* prompts) { externalRecovery_ = prompts; }
+    // Keeps unsaved work for recovery from the start on.
+    AutoSave* autoSave() const { return autoSave_.get(); }
 
   private:
     void KeepInitialParameters();
@@ -52,6 +60,9 @@ class Application {
     Document doc_;
     std::unique_ptr<MainWindow> frame_;
     std::unique_ptr<QtDocumentPrompts> prompts_;
+    RecoveryPrompts* externalRecovery_ = nullptr;
+    std::unique_ptr<RecoveryDialogs> recoveryDialogs_;
+    std::unique_ptr<AutoSave> autoSave_;  // watches the main window's session
 };
 
 }  // namespace quirn

@@ -144,7 +144,7 @@ bool ParseDpi(const std::string& text, int& dpi) {
     int value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
-    if (value < 25 || value > 9600) return false;
+    if (value < kLowestExportDpi || value > kHighestExportDpi) return false;
     dpi = value;
     return true;
 }
@@ -153,7 +153,7 @@ bool ParseCopies(const std::string& text, int& copies) {
     int value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
-    if (value < 1 || value > 100) return false;
+    if (value < 1 || value > SheetOptions::kMostCopies) return false;
     copies = value;
     return true;
 }
@@ -262,7 +262,7 @@ CommandLineRequest ParseFailure(const QCommandLineParser& parser, const Options&
     if (LacksValue(parser, options.values)) return Fail(kValuesNeeded);
     if (LacksValue(parser, options.dpi))
         return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
-                                      "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
+                                      "после --dpi нужно целое число точек на дюйм от 1 до 9600"));
     // A value for an option that takes none, or none for one of Qt's: Qt's own words, which its
     // catalogue puts in the language in force.
     CommandLineRequest request;
@@ -299,7 +299,7 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
     if (request.action == Action::Export) request.output = ToBytes(parser.value(options.exportTo));
     if (parser.isSet(options.dpi) && !ParseDpi(ToBytes(parser.value(options.dpi)), request.dpi))
         return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",
-                                      "после --dpi нужно целое число точек на дюйм от 25 до 9600"));
+                                      "после --dpi нужно целое число точек на дюйм от 1 до 9600"));
     if (parser.isSet(options.copies) &&
         !ParseCopies(ToBytes(parser.value(options.copies)), request.sheet.copies))
         return Fail(QT_TRANSLATE_NOOP("quirn::CommandLine",

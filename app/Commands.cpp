@@ -61,6 +61,18 @@ const std::vector<CommandInfo>& CommandTable() {
                            "Снять закон текущей шкалы со старой шкалы на шаблоне: ось стрелки, "
                            "затем отметки с их значениями"),
          ""},
+        {Command::FindTicks, "edit.findTicks",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Найти деления"), "Ctrl+F",
+         QT_TRANSLATE_NOOP("quirn::Commands",
+                           "Найти все деления старой шкалы на шаблоне сразу, поправить их и снять "
+                           "по ним закон текущей шкалы"),
+         ""},
+        {Command::HideDrawing, "edit.hideDrawing",
+         QT_TRANSLATE_NOOP("quirn::Commands", "Скрыть новую шкалу"), "Ctrl+H",
+         QT_TRANSLATE_NOOP("quirn::Commands",
+                           "Оставить на экране только контур пластины, чтобы были видны деления "
+                           "шаблона"),
+         ""},
         {Command::Exit, "file.exit", QT_TRANSLATE_NOOP("quirn::Commands", "В&ыход"), "",
          QT_TRANSLATE_NOOP("quirn::Commands", "Выход из программы"), ""},
         {Command::RealScreenSize, "view.realScreenSize",
@@ -133,9 +145,15 @@ const std::vector<Command>& FileMenuLayout() {
 }
 
 const std::vector<Command>& EditMenuLayout() {
-    static const std::vector<Command> layout{Command::Undo, Command::Redo, Command::Separator,
+    static const std::vector<Command> layout{Command::Undo,
+                                             Command::Redo,
+                                             Command::Separator,
                                              Command::LevelTemplate,
-                                             Command::CalibrateFromTemplate};
+                                             Command::CalibrateFromTemplate,
+                                             Command::FindTicks,
+                                             Command::HideDrawing,
+                                             Command::Separator,
+                                             Command::ForgetPlaces};
     return layout;
 }
 
@@ -147,8 +165,7 @@ const std::vector<Command>& ViewMenuLayout() {
 
 const std::vector<Command>& MenuBarCommands() {
     static const std::vector<Command> commands{Command::RealScreenSize, Command::ScalesWindow,
-                                               Command::ForgetPlaces, Command::About,
-                                               Command::Help};
+                                               Command::About, Command::Help};
     return commands;
 }
 

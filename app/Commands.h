@@ -37,6 +37,8 @@ enum class Command {
     PrinterCalibration,
     LevelTemplate,
     CalibrateFromTemplate,
+    FindTicks,
+    HideDrawing,
 };
 
 struct CommandInfo {

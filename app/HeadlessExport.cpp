@@ -79,11 +79,17 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
         if (!templateName)
             return Complain(OutcomeText(Outcome::Failed(Fault::FileNameNotStorable, {request.scan}))
                                 .toStdString());
-        const Result<ScanProposal> proposed = ProposeFromScanFile(
-            request.scan, {request.firstValue, request.lastValue}, parameters, *templateName);
-        if (!proposed.ok()) return Complain(OutcomeText(proposed.outcome).toStdString());
-        parameters = proposed.value.params;
-        TellProposal(proposed.value.report);
+        const Result<FoundScan> scan = FindOnScanFile(request.scan);
+        if (!scan.ok()) return Complain(OutcomeText(scan.outcome).toStdString());
+        const ScanProposal proposed = ProposeScale(
+            scan.value.found, {request.firstValue, request.lastValue}, parameters, *templateName);
+        parameters = proposed.params;
+        TellProposal(proposed.report);
+        if (!scan.value.found.plate)
+            Complain(Tr(QT_TRANSLATE_NOOP("quirn::HeadlessExport",
+                                          "Край пластины на скане не найден: её размеры "
+                                          "оставлены как были."))
+                         .toStdString());
         if (WritesDocument(request.output)) {
             const Fault written =
                 WriteFileAtomically(request.output, WriteParameterText(parameters));

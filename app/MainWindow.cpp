@@ -193,7 +193,14 @@ void MainWindow::CreateActions() {
     handle(Command::RealScreenSize,
            [this] { screenSize_->calibrate(view_->ReportedScreenWidthMm()); });
     handle(Command::ScalesWindow, [this] { showScalesWindow(); });
-    handle(Command::ForgetPlaces, [this] { ForgetPlaces(session_->record()); });
+    handle(Command::ForgetPlaces, [this] {
+        const int forgotten = ForgetPlaces(session_->record());
+        statusBar()->showMessage(
+            forgotten == 0 ? tr("Надписи и символы и так стоят на местах по умолчанию.")
+                           : tr("Надписи и символы возвращены на места по умолчанию (%1); "
+                                "Ctrl+Z отменит.")
+                                 .arg(forgotten));
+    });
     handle(Command::PrintSetup, [this] { printSetup(); });
     handle(Command::About, [this] { showAbout(); });
     handle(Command::Help, [this] { showHelp(); });
@@ -206,6 +213,13 @@ void MainWindow::CreateActions() {
     handle(Command::PrinterCalibration, [this] { calibratePrinter(); });
     handle(Command::LevelTemplate, [this] { templateControls_->startLevel(); });
     handle(Command::CalibrateFromTemplate, [this] { templateControls_->startCalibration(); });
+    handle(Command::FindTicks, [this] { templateControls_->findTicks(); });
+    QAction* hide = actions_.at(Command::HideDrawing);
+    hide->setCheckable(true);
+    hide->setEnabled(true);
+    connect(hide, &QAction::toggled, this, [this](bool hidden) {
+        session_->view().setDrawingShown(hidden ? DrawingShown::OutlineOnly : DrawingShown::Whole);
+    });
     QAction* grid = actions_.at(Command::Grid);
     grid->setCheckable(true);
     grid->setEnabled(true);

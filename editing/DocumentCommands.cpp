@@ -64,6 +64,17 @@ bool DocumentCommands::New() {
     return Opened(doc_.New(record_.params()));
 }
 
+bool DocumentCommands::Restore(const ScaleParameters& copy, const std::string& path,
+                               const ScaleParameters& onDisk) {
+    if (!doc_.SaveModified(record_.params())) return false;
+    doc_.StartNew();
+    if (!path.empty()) doc_.setFilePath(path, RecentFiles::Leave);
+    open_(copy);
+    record_.MarkSavedAs(onDisk);
+    Follow();
+    return true;
+}
+
 bool DocumentCommands::Open() {
     return Opened(doc_.Open(record_.params()));
 }

@@ -33,6 +33,10 @@ class DocumentCommands : public QObject {
     bool Save();
     bool SaveAs();
     bool SaveModified();
+    // A copy kept for recovery shown in place of the document, which has path (empty: none) and
+    // holds onDisk there: modified, so that a save writes the copy where it belongs.
+    bool Restore(const ScaleParameters& copy, const std::string& path,
+                 const ScaleParameters& onDisk);
 
   signals:
     void modifiedChanged();

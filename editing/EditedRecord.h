@@ -48,6 +48,9 @@ class EditedRecord : public QObject {
   public:
     // edits: where the record and the layout are kept for painting; no one else writes them.
     explicit EditedRecord(SceneEdits& edits, QObject* parent = nullptr);
+    // The history tells of its clearing while it dies; by then what its observers reach through
+    // the session may be gone, so a dying record tells nothing.
+    ~EditedRecord() override { history_.blockSignals(true); }
 
     const ScaleParameters& params() const { return edits_.params; }
     // The record as it is now, to keep: after an edit, undo or redo it is the history's own
@@ -74,6 +77,8 @@ class EditedRecord : public QObject {
     void RenameFiles(const std::function<void(ScaleParameters&)>& rename);
     // The record was saved as it is now: undo back to it leaves the document unmodified.
     void MarkSaved();
+    // What the document's file holds is saved, not the record shown: a copy restored.
+    void MarkSavedAs(const ScaleParameters& onDisk) { saved_ = onDisk; }
     // Whether the record differs from the one last opened or saved.
     bool differsFromSaved() const { return edits_.params != saved_; }
 

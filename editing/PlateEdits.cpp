@@ -29,11 +29,12 @@ Outcome ApplyTypedFields(EditedRecord& record, const std::vector<TypedFields>& t
         [&typed](SceneEdits& s) {
             for (const TypedFields& t : typed) CopyFields(*t.read, s.params, t.fields);
         },
-        {LayoutAfterEdit::Reset},
-        [](const ScaleParameters& before, const ScaleParameters& after) {
-            Outcome check = CheckScales(after);
-            return check.ok() || check == CheckScales(before) ? Outcome{} : check;
-        });
+        {LayoutAfterEdit::Reset}, RefuseNewScaleFaults);
+}
+
+Outcome RefuseNewScaleFaults(const ScaleParameters& before, const ScaleParameters& after) {
+    Outcome check = CheckScales(after);
+    return check.ok() || check == CheckScales(before) ? Outcome{} : check;
 }
 
 void MoveElements(EditedRecord& record, const ElementMoves& moves) {
@@ -79,9 +80,13 @@ void MoveElements(EditedRecord& record, const ElementMoves& moves) {
     });
 }
 
-void ForgetPlaces(EditedRecord& record) {
+int ForgetPlaces(EditedRecord& record) {
+    const auto& places = record.params().ext.places;
+    const int forgotten = int(std::count_if(places.begin(), places.end(),
+                                            [](const auto& place) { return place.has_value(); }));
     record.Edit(Tr(QT_TRANSLATE_NOOP("quirn::PlateEdits", "сброс расположения")),
                 [](SceneEdits& s) { s.params.ext.places = {}; }, {LayoutAfterEdit::Reset});
+    return forgotten;
 }
 
 }  // namespace quirn

@@ -33,9 +33,11 @@ struct ElementMoves {
 // Fields typed in the panels: the record becomes `applied` and the elements go back to their
 // defaults and the record's places. Named step, or "применение параметров".
 void ApplyFields(EditedRecord& record, ScaleParameters applied, const QString& step = {});
+// A problem of the scales that after has and before had not: a file's own faults are drawn as
+// they always were, and an edit does not answer for them.
+Outcome RefuseNewScaleFaults(const ScaleParameters& before, const ScaleParameters& after);
 // The same for the fields each editor read: for each reading, its named fields are copied into
-// the record. Refused, with nothing changed, when the change brings a problem of the scales
-// that the record did not have before: a file's own faults are drawn as they always were.
+// the record. Refused, with nothing changed, when the change brings a new problem of the scales.
 struct TypedFields {
     const ScaleParameters* read;
     FieldNames fields;
@@ -45,7 +47,8 @@ Outcome ApplyTypedFields(EditedRecord& record, const std::vector<TypedFields>& t
 // A drag ended: the elements it moved stand where it left them, and the drawn ones' places
 // become part of the record.
 void MoveElements(EditedRecord& record, const ElementMoves& moves);
-// "Сбросить расположение": every element back at its default, the places forgotten.
-void ForgetPlaces(EditedRecord& record);
+// "Сбросить расположение": every element back at its default, the places forgotten; how many
+// the record had.
+int ForgetPlaces(EditedRecord& record);
 
 }  // namespace quirn

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "editing/EditedRecord.h"
+#include "editing/PlateEdits.h"
 #include "editing/PlateFiles.h"
 #include "model/LawTable.h"
 #include "model/NumberText.h"
@@ -16,6 +17,7 @@
 #include "model/TextCodec.h"
 #include "peripherals/TemplateUnderlay.h"
 #include "render/Saturate.h"
+#include "scan/TickReview.h"
 
 namespace quirn {
 namespace {
@@ -53,10 +55,38 @@ double AngleFromMiddle(Point at) {
     return 90.0 - theta;
 }
 
-// Where on the arc a click at `at` lies, as a fraction from the left end (0) to the right (1), to
-// a ten-thousandth of the arc, finer than any click.
-double ArcFraction(Point at, double halfAngle) {
-    return std::round((halfAngle + AngleFromMiddle(at)) / (2.0 * halfAngle) * 10000.0) / 10000.0;
+// Where on the arc a tick fromMiddle degrees right of its middle lies, as a fraction from the
+// left end (0) to the right (1), to a ten-thousandth of the arc, finer than any click.
+double ArcFraction(double fromMiddle, double halfAngle) {
+    return std::round((halfAngle + fromMiddle) / (2.0 * halfAngle) * 10000.0) / 10000.0;
+}
+
+// Beyond the arc's ends the refusal names the half-angle that would take the tick in, rounded up
+// to a tenth of a degree; a thousandth over a tenth is a click's own rounding, which the arc's
+// fraction absorbs.
+Outcome OnArcOf(double fromMiddle, double halfAngle) {
+    const double f = ArcFraction(fromMiddle, halfAngle);
+    if (f >= 0.0 && f <= 1.0) return {};
+    const double needed = std::ceil(std::abs(fromMiddle) * 10.0 - 0.01) / 10.0;
+    return Outcome::Failed(Fault::CalibrationBeyondArc,
+                           {TrimmedNumber(needed, 1), TrimmedNumber(halfAngle, 3)});
+}
+
+// A further scale's key set is written to its file line: the law only when it changes.
+void SetTable(ScaleParameters& p, int scale, std::vector<TablePoint> points,
+              std::optional<ScaleLaw> law) {
+    if (scale == 1) {
+        p.points = std::move(points);
+        if (law) p.law = *law;
+    } else {
+        FurtherScale& further = p.ext.further[std::size_t(scale - 2)];
+        further.set(&ScaleSetup::points, std::move(points));
+        if (law) further.set(&ScaleSetup::law, *law);
+    }
+}
+
+const ScaleSetup& SetupOf(const ScaleParameters& p, int scale) {
+    return scale == 1 ? p : p.ext.further[std::size_t(scale - 2)].values;
 }
 
 }  // namespace
@@ -148,14 +178,7 @@ void TemplateEdits::Centre(Point at) {
 }
 
 Outcome TemplateEdits::OnArc(Point at) const {
-    const double halfAngle = record_.params().halfAngle;
-    const double f = ArcFraction(at, halfAngle);
-    if (f >= 0.0 && f <= 1.0) return {};
-    // Rounded up to a tenth of a degree, so that the half-angle offered takes the click in; a
-    // thousandth over a tenth is a click's own rounding, which the arc's fraction absorbs.
-    const double needed = std::ceil(std::abs(AngleFromMiddle(at)) * 10.0 - 0.01) / 10.0;
-    return Outcome::Failed(Fault::CalibrationBeyondArc,
-                           {TrimmedNumber(needed, 1), TrimmedNumber(halfAngle, 3)});
+    return OnArcOf(AngleFromMiddle(at), record_.params().halfAngle);
 }
 
 Outcome TemplateEdits::AddCalibrationPoint(int scale, Point at, double value,
@@ -163,9 +186,8 @@ Outcome TemplateEdits::AddCalibrationPoint(int scale, Point at, double value,
     const ScaleParameters& p = record_.params();
     if (scale < 1 || scale > 1 + int(p.ext.further.size())) return {};
     if (Outcome off = OnArc(at); !off.ok()) return off;
-    const TablePoint point{value, ArcFraction(at, p.halfAngle)};
-    std::vector<TablePoint> points =
-        scale == 1 ? p.points : p.ext.further[std::size_t(scale - 2)].values.points;
+    const TablePoint point{value, ArcFraction(AngleFromMiddle(at), p.halfAngle)};
+    std::vector<TablePoint> points = SetupOf(p, scale).points;
     if (which == CalibrationPoint::First) {
         points.clear();
         beforeCalibration_ = record_.shared();
@@ -182,14 +204,8 @@ Outcome TemplateEdits::AddCalibrationPoint(int scale, Point at, double value,
     record_.Edit(
         tr("точка калибровки"),
         [&](SceneEdits& s) {
-            if (scale == 1) {
-                s.params.points = std::move(points);
-                if (table) s.params.law = ScaleLaw::Table;
-            } else {
-                FurtherScale& further = s.params.ext.further[std::size_t(scale - 2)];
-                further.set(&ScaleSetup::points, std::move(points));
-                if (table) further.set(&ScaleSetup::law, ScaleLaw::Table);
-            }
+            SetTable(s.params, scale, std::move(points),
+                     table ? std::optional(ScaleLaw::Table) : std::nullopt);
         },
         {LayoutAfterEdit::Kept,
          which == CalibrationPoint::First ? StepKind::CalibrationStart : StepKind::Single});
@@ -206,14 +222,39 @@ void TemplateEdits::TakeBackFirstPoint(int scale) {
     record_.Edit(tr("точка калибровки"),
                  [&](SceneEdits& s) {
                      if (scale == 1) {
-                         s.params.points = before.points;
-                         s.params.law = before.law;
+                         SetTable(s.params, 1, before.points, before.law);
                      } else {
                          const auto k = std::size_t(scale - 2);
                          s.params.ext.further[k] = before.ext.further[k];
                      }
                  },
                  {LayoutAfterEdit::Kept, StepKind::CalibrationStart});
+}
+
+Outcome TemplateEdits::CalibrateFromScan(int scale, const TickReview& review) {
+    const ScaleParameters& p = record_.params();
+    if (scale < 1 || scale > 1 + int(p.ext.further.size()) || !p.ext.templateRecord) return {};
+    // An end tick found a little beyond the arc's end, within what finding may be off, is on it.
+    constexpr double kEndSlack = 0.1;  // degrees
+    std::vector<TablePoint> points;
+    for (const ReviewedTick& tick : review.ticks()) {
+        double fromMiddle = 90.0 - tick.angle;
+        if (std::abs(fromMiddle) > p.halfAngle && std::abs(fromMiddle) <= p.halfAngle + kEndSlack)
+            fromMiddle = std::copysign(p.halfAngle, fromMiddle);
+        if (Outcome off = OnArcOf(fromMiddle, p.halfAngle); !off.ok()) return off;
+        points.push_back({tick.value, ArcFraction(fromMiddle, p.halfAngle)});
+    }
+    std::sort(points.begin(), points.end(),
+              [](const TablePoint& a, const TablePoint& b) { return a.value < b.value; });
+    TemplateRecord placed = ScanTemplate(review.found(), p.ext.templateRecord->file);
+    placed.dim = p.ext.templateRecord->dim;
+    return record_.Edit(
+        tr("калибровка по найденным делениям"),
+        [&](SceneEdits& s) {
+            s.params.ext.templateRecord = placed;
+            SetTable(s.params, scale, std::move(points), ScaleLaw::Table);
+        },
+        {}, RefuseNewScaleFaults);
 }
 
 }  // namespace quirn

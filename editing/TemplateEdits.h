@@ -16,6 +16,7 @@ namespace quirn {
 
 class EditedRecord;
 class PlateFiles;
+class TickReview;
 
 class TemplateEdits : public QObject {
     Q_OBJECT
@@ -51,6 +52,11 @@ class TemplateEdits : public QObject {
     // table and law as they were before it, merged into that step so that the history keeps
     // neither.
     void TakeBackFirstPoint(int scale);
+    // A calibration from the ticks found on the template's scan and corrected by the user, as
+    // one step: the template at its true size with the found pivot on the axis and the plate
+    // level, the ticks the points of the scale's table law. A tick beyond the arc, or values that
+    // make no law, are refused and nothing changes.
+    Outcome CalibrateFromScan(int scale, const TickReview& review);
 
   private:
     template <class Change>

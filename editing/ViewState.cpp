@@ -22,6 +22,12 @@ void ViewState::setTemplateLock(TemplateLock lock) {
     emit changed();
 }
 
+void ViewState::setDrawingShown(DrawingShown shown) {
+    if (scene_.drawingShown == shown) return;
+    scene_.drawingShown = shown;
+    emit changed();
+}
+
 void ViewState::setCalibrationMarks(std::vector<Point> marks) {
     if (scene_.calibrationMarks == marks) return;
     scene_.calibrationMarks = std::move(marks);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What only the screen needs of the scale being edited, outside the record and its history: the
-// zoom, the screen's correction, whether the template may be dragged, and the marks a calibration
-// shows over the template.
+// zoom, the screen's correction, whether the template may be dragged, the marks a calibration
+// shows over the template and whether the new drawing steps aside for it.
 #pragma once
 
 #include <QObject>
@@ -23,6 +23,7 @@ class ViewState : public QObject {
     // The user's setting, neither saved nor undone.
     void setTemplateLock(TemplateLock lock);
     void setCalibrationMarks(std::vector<Point> marks);
+    void setDrawingShown(DrawingShown shown);
 
   signals:
     void changed();

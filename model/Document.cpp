@@ -105,7 +105,10 @@ ScaleParameters Document::StartNew() {
     description_.clear();
     setModified(false);
     UpdateTitle();
-    return ReadInitialParameters(initialFile_);
+    // The last plate is where a new one starts; its template belongs to that plate's scan.
+    ScaleParameters start = ReadInitialParameters(initialFile_);
+    start.ext.templateRecord.reset();
+    return start;
 }
 
 std::optional<ScaleParameters> Document::New(const ScaleParameters& current) {

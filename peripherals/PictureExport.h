@@ -15,6 +15,10 @@ namespace quirn {
 // need no font, so that an engraver cuts exactly what the screen shows.
 enum class TextOutput { AsText, AsOutlines };
 
+// The resolutions a bitmap is exported at, from the command line and the dialog alike.
+inline constexpr int kLowestExportDpi = 1;
+inline constexpr int kHighestExportDpi = 9600;
+
 struct ExportOptions {
     int dpi = 0;  // BMP and PNG; 0 means 600
     TextOutput text = TextOutput::AsText;

@@ -30,12 +30,4 @@ Result<FoundScan> FindOnScanFile(const std::string& scanPath) {
     return {{}, std::move(scan)};
 }
 
-Result<ScanProposal> ProposeFromScanFile(const std::string& scanPath, ScanEnds ends,
-                                         const ScaleParameters& base,
-                                         const std::string& templateName) {
-    const Result<FoundScan> scan = FindOnScanFile(scanPath);
-    if (!scan.ok()) return {scan.outcome, {}};
-    return {{}, ProposeScale(scan.value.found, ends, base, templateName)};
-}
-
 }  // namespace quirn

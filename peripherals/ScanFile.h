@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A scanned plate read from its image file (PNG, JPEG, TIFF, BMP, at the resolution the file
-// states), what is found on it, and the document proposed from that.
+// states) and what is found on it.
 #pragma once
 
 #include <QImage>
@@ -17,11 +17,5 @@ struct FoundScan {
 };
 
 Result<FoundScan> FindOnScanFile(const std::string& scanPath);
-
-// The scan's file is named in the template line as templateName (relative to the document, or
-// whole); the rest of the record that the scan does not show comes from base.
-Result<ScanProposal> ProposeFromScanFile(const std::string& scanPath, ScanEnds ends,
-                                         const ScaleParameters& base,
-                                         const std::string& templateName);
 
 }  // namespace quirn

@@ -10,6 +10,7 @@ enum class Mirroring { None, LeftToRight };
 // copies plates in rows with a gap and crop marks at each plate's corners. One copy unmirrored
 // is the page as it has always been.
 struct SheetOptions {
+    static constexpr int kMostCopies = 100;  // from the command line and the dialogs alike
     int copies = 1;
     Mirroring mirror = Mirroring::None;
     bool operator==(const SheetOptions&) const = default;

@@ -96,16 +96,18 @@ ScaleLayout LayOutScale(const Scene& scene, PaintMode mode) {
 void PaintScale(const Scene& scene, const ScaleLayout& laid, const CanvasGeometry& canvas,
                 DrawingSurface& surface, PaintMode mode) {
     const ScaleParameters& p = scene.params;
-    surface.setBlackBrush(false);
-    surface.setPen(10);
-    DrawPlateMarks(surface, p, laid.layout.bottomMargin, canvas.canvasWidth);
+    if (mode == PaintMode::Print || scene.drawingShown == DrawingShown::Whole) {
+        surface.setBlackBrush(false);
+        surface.setPen(10);
+        DrawPlateMarks(surface, p, laid.layout.bottomMargin, canvas.canvasWidth);
 
-    DrawSymbols(scene, laid, surface);
-    DrawTexts(scene, laid, surface);
-    DrawPictures(scene, surface);
-    DrawFreeTexts(scene, surface);
+        DrawSymbols(scene, laid, surface);
+        DrawTexts(scene, laid, surface);
+        DrawPictures(scene, surface);
+        DrawFreeTexts(scene, surface);
 
-    DrawScales(surface, p);
+        DrawScales(surface, p);
+    }
 
     surface.setBlackBrush(false);
     surface.setPen(10);

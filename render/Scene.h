@@ -68,6 +68,10 @@ struct TemplatePicture {
 // Whether the mouse may drag and widen the template, or clicks on it reach what lies above.
 enum class TemplateLock { Free, Locked };
 
+// On the screen, the new drawing may step aside so that a scan's own ticks show under it: the
+// plate's outline alone stays, to show where the plate lies.
+enum class DrawingShown { Whole, OutlineOnly };
+
 // Where the template stands: the lower-left corner of the upright picture, which it is turned
 // about, counterclockwise in degrees, its size in drawing units and its dimming in percent.
 struct TemplatePlacement {
@@ -168,6 +172,7 @@ struct Scene : SceneEdits {
     // The picture of the record's template line, read from the document's folder.
     TemplatePicture templatePicture;
     TemplateLock templateLock = TemplateLock::Free;
+    DrawingShown drawingShown = DrawingShown::Whole;
     // Screen-only marks over the template while a calibration is clicked: the pointer axis as
     // found on the scan and every tick clicked so far.
     std::vector<Point> calibrationMarks;

@@ -47,9 +47,10 @@ double Miss(const std::vector<BigTick>& big, const ScaleDetection& found, Law la
     return worst;
 }
 
-// Where the scan must lie as the template: its lower-left corner, turned about by the plate's
-// turn undone, puts the pivot's pixel on the axis. A pixel's centre lies half a pixel in.
-TemplateRecord PlaceTemplate(const ScaleDetection& found, const std::string& file) {
+}  // namespace
+
+// A pixel's centre lies half a pixel in.
+TemplateRecord ScanTemplate(const ScaleDetection& found, const std::string& file) {
     TemplateRecord t;
     t.file = file;
     t.width = std::int32_t(std::lround(found.imageWidth * 2540.0 / found.dpi));
@@ -62,8 +63,6 @@ TemplateRecord PlaceTemplate(const ScaleDetection& found, const std::string& fil
                 std::int32_t(std::lround(-(s * x + c * y)))};
     return t;
 }
-
-}  // namespace
 
 ScanProposal ProposeScale(const ScaleDetection& found, ScanEnds ends, const ScaleParameters& base,
                           const std::string& templateFile) {
@@ -121,7 +120,7 @@ ScanProposal ProposeScale(const ScaleDetection& found, ScanEnds ends, const Scal
         // the axis, which the scan does not show: theirs is kept.
         p.mountingAboveBottom = Units(f.pivotHeight()) + p.mountingAboveAxis;
     }
-    p.ext.templateRecord = PlaceTemplate(found, templateFile);
+    p.ext.templateRecord = ScanTemplate(found, templateFile);
     return out;
 }
 

@@ -31,6 +31,10 @@ struct ScanProposal {
     ProposalReport report;
 };
 
+// Where the scan must lie as the template, at its true size: its lower-left corner, turned about
+// by the plate's turn undone, puts the found pivot on the pointer axis.
+TemplateRecord ScanTemplate(const ScaleDetection& found, const std::string& file);
+
 // The rest of the record (name, unit, labels, the mounting holes) comes from base. The template
 // line names templateFile, relative to the document.
 ScanProposal ProposeScale(const ScaleDetection& found, ScanEnds ends, const ScaleParameters& base,

@@ -105,10 +105,6 @@
         <translation>--export needs an output file name</translation>
     </message>
     <message>
-        <source>после --dpi нужно целое число точек на дюйм от 25 до 9600</source>
-        <translation>--dpi needs a whole number of dots per inch from 25 to 9600</translation>
-    </message>
-    <message>
         <source>неизвестный параметр %1</source>
         <translation>unknown option %1</translation>
     </message>
@@ -235,6 +231,10 @@
     <message>
         <source>после --from-scan нужно имя скана</source>
         <translation>--from-scan needs the scan&apos;s file name</translation>
+    </message>
+    <message>
+        <source>после --dpi нужно целое число точек на дюйм от 1 до 9600</source>
+        <translation>--dpi needs a whole number of dots per inch from 1 to 9600</translation>
     </message>
 </context>
 <context>
@@ -463,6 +463,22 @@
         <source>Создать документ по скану старой пластины: ось, деления, дуга и края находятся сами, а скан становится шаблоном</source>
         <translation>Create a document from a scan of an old plate: the pivot, ticks, arc and edges are found for you, and the scan becomes the template</translation>
     </message>
+    <message>
+        <source>Найти деления</source>
+        <translation>Find ticks</translation>
+    </message>
+    <message>
+        <source>Найти все деления старой шкалы на шаблоне сразу, поправить их и снять по ним закон текущей шкалы</source>
+        <translation>Find every tick of the old scale on the template at once, correct them and take the current scale's law from them</translation>
+    </message>
+    <message>
+        <source>Скрыть новую шкалу</source>
+        <translation>Hide the new scale</translation>
+    </message>
+    <message>
+        <source>Оставить на экране только контур пластины, чтобы были видны деления шаблона</source>
+        <translation>Show only the plate's outline on the screen, so that the template's ticks can be seen</translation>
+    </message>
 </context>
 <context>
     <name>quirn::DialogPrompts</name>
@@ -541,6 +557,13 @@
     <message>
         <source>Взять из документа</source>
         <translation>Take the Document&apos;s</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::DiskWatch</name>
+    <message>
+        <source>Файл «%1» удалён или переименован другой программой. Документ остаётся открытым: «Сохранить» запишет его снова.</source>
+        <translation>The file “%1” was deleted or renamed by another program. The document stays open: “Save” writes it again.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +650,14 @@
     <message>
         <source>Папка &quot;%1&quot; не существует.</source>
         <translation>The folder &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>Разрешение может быть от %1 до %2 точек на дюйм, а введено %3.</source>
+        <translation>The resolution can be %1 to %2 dots per inch; %3 was typed.</translation>
+    </message>
+    <message>
+        <source>Копий на листе может быть от 1 до %1, а введено %2.</source>
+        <translation>The copies on a sheet can be 1 to %1; %2 was typed.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +810,10 @@
     <message>
         <source>Найдено делений: %1, больших: %2; закон шкалы: %3 (отклонение от линейного %4 мм, от квадратичного %5 мм, допуск %6 мм).</source>
         <translation>Ticks found: %1, big ones: %2; scale law: %3 (off the linear law by %4 mm, off the square law by %5 mm, tolerance %6 mm).</translation>
+    </message>
+    <message>
+        <source>Край пластины на скане не найден: её размеры оставлены как были.</source>
+        <translation>The plate's edge was not found on the scan: its size is left as it was.</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1024,14 @@
     <message>
         <source>Рисунок записан: %1</source>
         <translation>Picture written: %1</translation>
+    </message>
+    <message>
+        <source>Надписи и символы и так стоят на местах по умолчанию.</source>
+        <translation>The labels and symbols already stand at their default places.</translation>
+    </message>
+    <message>
+        <source>Надписи и символы возвращены на места по умолчанию (%1); Ctrl+Z отменит.</source>
+        <translation>Labels and symbols moved back to their default places (%1); Ctrl+Z undoes it.</translation>
     </message>
 </context>
 <context>
@@ -1670,6 +1713,33 @@ No printer is installed on this system.</translation>
     </message>
 </context>
 <context>
+    <name>quirn::RecoveryOffer</name>
+    <message>
+        <source>Безымянный</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Восстановить</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Отбросить</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Позже</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Восстановить несохранённые изменения «%1» от %2?</source>
+        <translation>Restore the unsaved changes to “%1” from %2?</translation>
+    </message>
+    <message>
+        <source>Остались несохранённые изменения нескольких документов. Выберите, что восстановить:</source>
+        <translation>Unsaved changes to several documents were left. Choose what to restore:</translation>
+    </message>
+</context>
+<context>
     <name>quirn::ScaleKeys</name>
     <message>
         <source>Радиус делений</source>
@@ -2088,6 +2158,10 @@ No printer is installed on this system.</translation>
         <source>точка калибровки</source>
         <translation>calibration point</translation>
     </message>
+    <message>
+        <source>калибровка по найденным делениям</source>
+        <translation>calibration from the ticks found</translation>
+    </message>
 </context>
 <context>
     <name>quirn::TemplateUnderlay</name>
@@ -2110,6 +2184,41 @@ No printer is installed on this system.</translation>
     <message>
         <source>Шаблон «%1» не найден; он не показан, но его место, ширина, поворот и осветление остаются в документе.</source>
         <translation>Template “%1” was not found; it is not shown, but its place, width, turn and dimming stay in the document.</translation>
+    </message>
+</context>
+<context>
+    <name>quirn::TickReviewDialog</name>
+    <message>
+        <source>Найти деления: шкала %1</source>
+        <translation>Find ticks: scale %1</translation>
+    </message>
+    <message>
+        <source>Значение первой отметки</source>
+        <translation>Value of the first tick</translation>
+    </message>
+    <message>
+        <source>Значение последней отметки</source>
+        <translation>Value of the last tick</translation>
+    </message>
+    <message>
+        <source>Угол, °</source>
+        <translation>Angle, °</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Отметок: %1. Щелчок по отметке на скане убирает её, щелчок по делению без числа добавляет его; значения можно исправить в списке.</source>
+        <translation>Ticks: %1. Clicking a tick on the scan removes it, clicking a tick without a number adds it; values can be corrected in the list.</translation>
     </message>
 </context>
 <context>

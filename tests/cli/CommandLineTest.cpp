@@ -51,6 +51,7 @@ TEST(CommandLine, RejectsWhatItCannotDo) {
          std::vector<std::vector<std::string>>{{"--export"},
                                                {"--export", "a.bmp", "--dpi"},
                                                {"--export", "a.bmp", "--dpi", "0"},
+                                               {"--export", "a.bmp", "--dpi", "9601"},
                                                {"--export", "a.bmp", "--dpi", "600x"},
                                                {"--dpi", "600", "a.qrn"},
                                                {"--dump-parameters"},

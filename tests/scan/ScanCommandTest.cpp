@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quirn --from-scan as a user runs it: a scan file in, the proposed document or its picture out;
-// a scan with no scale on it refused with what was not found, and nothing written.
+// a scan with no scale on it refused with what was not found, and nothing written; a plate whose
+// edge is not on the scan said so.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -73,6 +74,25 @@ TEST(ScanCommand, ProposesTheDocumentWithTheScanAsItsTemplateOrDrawsIt) {
                             dir.path());
     ASSERT_EQ(drawn.exitCode, 0) << drawn.err.toStdString();
     EXPECT_FALSE(QImage(dir.filePath("plate.png")).isNull());
+
+    // The plate's edge is said when it is not on the scan: here cut off all round.
+    const char* const noEdge = "Край пластины на скане не найден";
+    EXPECT_FALSE(made.err.contains(QString::fromUtf8(noEdge))) << made.err.toStdString();
+    test::DrawnScan cut = test::DrawScan(plate);
+    const int off = int(std::lround(10.0 * plate.dpi / 25.4));
+    const int width = cut.width - 2 * off, height = cut.height - 2 * off;
+    std::vector<std::uint8_t> inner;
+    for (int y = off; y < off + height; ++y)
+        inner.insert(inner.end(), cut.pixels.begin() + std::ptrdiff_t(y) * cut.width + off,
+                     cut.pixels.begin() + std::ptrdiff_t(y) * cut.width + off + width);
+    cut.pixels = std::move(inner), cut.width = width, cut.height = height;
+    const QString cropped = test::SaveScan(cut, dir.filePath("scans/cut.png"));
+    ASSERT_FALSE(cropped.isEmpty());
+    const Ran edgeless =
+        Quirn({"--from-scan", cropped, "--values", "0:100", "--export", dir.filePath("cut.qrn")},
+              dir.path());
+    ASSERT_EQ(edgeless.exitCode, 0) << edgeless.err.toStdString();
+    EXPECT_TRUE(edgeless.err.contains(QString::fromUtf8(noEdge))) << edgeless.err.toStdString();
 }
 
 TEST(ScanCommand, AScanWithoutAScaleSaysWhatWasNotFoundAndWritesNothing) {

@@ -36,6 +36,9 @@ class ScriptedPrompts : public UserPrompts {
     // what they proposed is kept.
     std::optional<ScanEnds> scanEnds;
     std::optional<ProposalReport> scanReport;
+    // What the user does with the ticks found for a calibration, and whether they accept; none:
+    // cancelled.
+    std::function<bool(TickReview&)> tickReview;
 
     SaveAnswer AskApplyEdits() override {
         return applyAnswer ? applyAnswer() : dialogs_.AskApplyEdits();
@@ -68,6 +71,9 @@ class ScriptedPrompts : public UserPrompts {
     std::optional<ScanEnds> ReviewScan(const FoundScan&, const ProposeFromScan& propose) override {
         if (scanEnds) scanReport = propose(*scanEnds).report;
         return scanEnds;
+    }
+    bool ReviewTicks(const QImage&, int, TickReview& review) override {
+        return tickReview && tickReview(review);
     }
     void Inform(const QString& text) override { notices.append(text); }
 

@@ -20,9 +20,11 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/Profile.h"
+#include "app/UserFiles.h"
 #include "editing/PlateEdits.h"
 #include "editing/ScaleSession.h"
 #include "model/Document.h"
+#include "model/FileAccess.h"
 #include "model/ParameterText.h"
 #include "support/ScriptedDocumentPrompts.h"
 #include "support/ScriptedPrompts.h"
@@ -89,8 +91,7 @@ TEST_F(MainWindowTest, MenusToolbarAndKeys) {
 
     QStringList bar = Texts(frame.menuBar()->actions());
     EXPECT_EQ(bar, QStringList({"&Файл", "&Правка", "Вид", "Реальный размер экрана", "Шкалы...",
-                                "Сбросить расположение", "&О программе...", "Помощь",
-                                "Язык / Language"}));
+                                "&О программе...", "Помощь", "Язык / Language"}));
     const QMenu* file = frame.menuBar()->actions().front()->menu();
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(
@@ -121,6 +122,26 @@ TEST_F(MainWindowTest, MenusToolbarAndKeys) {
                        Command::PageSetup, Command::RealScreenSize, Command::ScalesWindow,
                        Command::ForgetPlaces, Command::About, Command::Help})
         EXPECT_TRUE(frame.action(id)->isEnabled()) << static_cast<int>(id);
+
+    // "Сбросить расположение" is an edit among the others, and tells what it did.
+    const QMenu* edit = frame.menuBar()->actions()[1]->menu();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(Texts(edit->actions()).mid(3),
+              QStringList({"Выровнять шаблон", "Калибровка по шаблону", "Найти деления",
+                           "Скрыть новую шкалу", "|", "Сбросить расположение"}));
+    EXPECT_EQ(frame.action(Command::FindTicks)->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+    frame.action(Command::ForgetPlaces)->trigger();
+    EXPECT_EQ(frame.statusBar()->currentMessage(),
+              QStringLiteral("Надписи и символы и так стоят на местах по умолчанию."));
+    frame.session().record().Edit(QStringLiteral("перетаскивание"), [](SceneEdits& s) {
+        s.params.ext.places[0] = Place{0, 1000};
+        s.params.ext.places[2] = Place{500, 1000};
+    });
+    frame.action(Command::ForgetPlaces)->trigger();
+    EXPECT_EQ(frame.statusBar()->currentMessage(),
+              QStringLiteral("Надписи и символы возвращены на места по умолчанию (2); Ctrl+Z "
+                             "отменит."));
+    EXPECT_EQ(frame.session().record().params().ext.places[2], std::nullopt);
 }
 
 // The window was once fixed at the panel's size and could not be maximised: it starts at the
@@ -158,6 +179,11 @@ TEST_F(MainWindowTest, CtrlNAsksAndBringsBackTheInitialFile) {
     ASSERT_EQ(prompts_.questions, std::vector<std::string>{"A1, 69x60, 15V"});
     EXPECT_EQ(app_->mainWindow()->session().scene().params.name, "A1");
 
+    // The last run's plate comes back, but not the template of its scan.
+    ScaleParameters last = kDefaultParameters;
+    last.ext.templateRecord = TemplateRecord{{-100, -200}, 9000, 1.5, 30, "old plate.png"};
+    ASSERT_EQ(WriteFileAtomically(InitialParametersLocation(), WriteParameterText(last)),
+              Fault::None);
     prompts_.saveAnswers = {SaveAnswer::No};
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(prompts_.questions.size(), 2u);

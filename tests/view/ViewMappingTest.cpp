@@ -252,12 +252,5 @@ TEST(PanelText, NumbersUseAPointWhateverTheLocale) {
     EXPECT_EQ(ZoomReadoutText(1000), "Масштаб 1000%");
 }
 
-TEST(PanelText, SpinnerPositionsAreTheLow16BitsAsASignedNumber) {
-    EXPECT_EQ(SpinnerPosition(7100), 7100);
-    EXPECT_EQ(SpinnerPosition(-3550), -3550);
-    EXPECT_EQ(SpinnerPosition(40000), 40000 - 65536);
-    EXPECT_EQ(SpinnerPosition(70000), 70000 - 65536);
-}
-
 }  // namespace
 }  // namespace quirn

@@ -20,6 +20,7 @@
 #include "view/dialogs/ExportDialog.h"
 #include "view/dialogs/OutcomeText.h"
 #include "view/dialogs/ScanReviewDialog.h"
+#include "view/template/TickReviewDialog.h"
 
 namespace quirn {
 namespace {
@@ -220,6 +221,11 @@ std::optional<ScanEnds> DialogPrompts::ReviewScan(const FoundScan& scan,
     ScanReviewDialog dialog(scan, propose, Parent());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.ends();
+}
+
+bool DialogPrompts::ReviewTicks(const QImage& scan, int scale, TickReview& review) {
+    TickReviewDialog dialog(scan, scale, review, Parent());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace quirn

@@ -27,6 +27,7 @@ class DialogPrompts : public UserPrompts {
     void Inform(const QString& text) override;
     std::optional<ScanEnds> ReviewScan(const FoundScan& scan,
                                        const ProposeFromScan& propose) override;
+    bool ReviewTicks(const QImage& scan, int scale, TickReview& review) override;
 
   private:
     QWidget* Parent() const;

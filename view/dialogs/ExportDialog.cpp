@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <array>
+#include <limits>
 
 namespace quirn {
 namespace {
@@ -42,6 +43,12 @@ constexpr std::array kFormats{
               QT_TRANSLATE_NOOP("quirn::ExportDialog", "PDF (для типографии)"),
               kOutlines | kCopies | kMirror},
 };
+
+// A number typed stays as typed: one out of bounds is refused with a message when the dialog
+// is accepted, never cut short as it is typed.
+void TakeAnyNumber(QSpinBox& box) {
+    box.setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
 
 const FormatRow& RowOf(ExportFormat format) {
     for (const FormatRow& row : kFormats) {
@@ -100,7 +107,7 @@ ExportDialog::ExportDialog(const ExportChoice& proposed, QWidget* parent)
 
     dpi_ = new QSpinBox(this);
     dpi_->setObjectName(QStringLiteral("dpi"));
-    dpi_->setRange(72, 4800);
+    TakeAnyNumber(*dpi_);
     dpi_->setSuffix(tr(" точек на дюйм"));
     dpi_->setValue(proposed.options.dpi > 0 ? proposed.options.dpi : 600);
     form->addRow(tr("Разрешение:"), dpi_);
@@ -112,7 +119,7 @@ ExportDialog::ExportDialog(const ExportChoice& proposed, QWidget* parent)
 
     copies_ = new QSpinBox(this);
     copies_->setObjectName(QStringLiteral("copies"));
-    copies_->setRange(1, 100);
+    TakeAnyNumber(*copies_);
     copies_->setValue(std::max(1, proposed.options.sheet.copies));
     form->addRow(tr("Копий на листе:"), copies_);
 
@@ -187,6 +194,22 @@ void ExportDialog::Refuse(QWidget* field, const QString& text) {
 
 void ExportDialog::accept() {
     const ExportChoice chosen = choice();
+    const FormatRow& row = RowOf(chosen.format);
+    if ((row.uses & kResolution) != 0 &&
+        (chosen.options.dpi < kLowestExportDpi || chosen.options.dpi > kHighestExportDpi)) {
+        Refuse(dpi_, tr("Разрешение может быть от %1 до %2 точек на дюйм, а введено %3.")
+                         .arg(kLowestExportDpi)
+                         .arg(kHighestExportDpi)
+                         .arg(chosen.options.dpi));
+        return;
+    }
+    if ((row.uses & kCopies) != 0 && (chosen.options.sheet.copies < 1 ||
+                                      chosen.options.sheet.copies > SheetOptions::kMostCopies)) {
+        Refuse(copies_, tr("Копий на листе может быть от 1 до %1, а введено %2.")
+                            .arg(SheetOptions::kMostCopies)
+                            .arg(chosen.options.sheet.copies));
+        return;
+    }
     if (!IsPlainFileName(chosen.baseName)) {
         Refuse(name_, tr("Имя файла не задано или содержит \"/\": укажите только имя, папку - "
                          "в поле \"Папка\"."));

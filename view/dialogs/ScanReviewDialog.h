@@ -37,9 +37,4 @@ class ScanReviewDialog : public QDialog {
     QPushButton* accept_ = nullptr;
 };
 
-// The scan scaled to fit width x height with the found pivot and ticks marked, each big tick with
-// its value when ends are given.
-QImage MarkedScan(const FoundScan& scan, const std::optional<ScanEnds>& ends, int width,
-                  int height);
-
 }  // namespace quirn

@@ -12,6 +12,7 @@
 
 #include "model/Document.h"
 #include "peripherals/ScanFile.h"
+#include "scan/TickReview.h"
 #include "view/dialogs/ExportChoice.h"
 
 namespace quirn {
@@ -60,6 +61,9 @@ class UserPrompts {
     using ProposeFromScan = std::function<ScanProposal(ScanEnds)>;
     virtual std::optional<ScanEnds> ReviewScan(const FoundScan& scan,
                                                const ProposeFromScan& propose) = 0;
+    // "Найти деления": the ticks found on the template's scan (grey, as it was searched), for
+    // the user to correct before they calibrate scale; false when the user cancelled.
+    virtual bool ReviewTicks(const QImage& scan, int scale, TickReview& review) = 0;
 };
 
 // Passes every prompt on to its target, which may be replaced after the parts that hold the relay
@@ -92,6 +96,9 @@ class PromptsRelay : public UserPrompts {
     std::optional<ScanEnds> ReviewScan(const FoundScan& scan,
                                        const ProposeFromScan& propose) override {
         return target_->ReviewScan(scan, propose);
+    }
+    bool ReviewTicks(const QImage& scan, int scale, TickReview& review) override {
+        return target_->ReviewTicks(scan, scale, review);
     }
 
   private:

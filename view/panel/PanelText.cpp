@@ -2,6 +2,7 @@
 #include "view/panel/PanelText.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -36,7 +37,7 @@ std::string TemplateFieldText(std::int64_t units) {
 }
 
 int SpinnerPosition(std::int64_t units) {
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(units & 0xFFFF));
+    return static_cast<int>(std::clamp<std::int64_t>(units, -kSpinnerReach, kSpinnerReach));
 }
 
 std::string ZoomReadoutText(int percent) {

@@ -20,7 +20,9 @@ std::string LengthText(std::int32_t units);
 // A template field: millimetres with two decimals, untrimmed: 6900 -> "69.00".
 std::string TemplateFieldText(std::int64_t units);
 
-// A spinner position: the low 16 bits of the value taken as a signed number.
+// How far a template spinner steps either way, in drawing units: ten metres.
+inline constexpr int kSpinnerReach = 1'000'000;
+// A spinner position: the value itself, within the spinner's reach.
 int SpinnerPosition(std::int64_t units);
 
 // "Масштаб 600%" for a zoom of 600 percent, UTF-8.

@@ -8,9 +8,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "editing/PlateFiles.h"
 #include "editing/ScaleSession.h"
 #include "model/NumberText.h"
 #include "model/ScaleLaw.h"
+#include "peripherals/ScanFile.h"
 #include "render/Saturate.h"
 #include "view/canvas/ScaleView.h"
 #include "view/canvas/ViewMapping.h"
@@ -140,6 +142,39 @@ void TemplateClicks::Click(Point at) {
             return;
         }
     }
+}
+
+void TemplateClicks::FindTicks(int scale) {
+    const std::optional<TemplateRecord>& line = session_.record().params().ext.templateRecord;
+    if (!line || session_.scene().templatePicture.image.isNull()) {
+        prompts_.Warn(tr("Сначала загрузите шаблон: щёлкать нужно по нему."));
+        return;
+    }
+    if (mode_ == Mode::Pivot || mode_ == Mode::Ticks) scale = scale_;
+    const std::vector<ResolvedScale> scales = ResolveScales(session_.record().params());
+    if (scale < 1 || scale > int(scales.size())) return;
+    const Result<FoundScan> scan =
+        FindOnScanFile(session_.plateFiles().TemplatePath(line->file).toStdString());
+    if (!scan.ok()) {
+        prompts_.Warn(OutcomeText(scan.outcome));
+        return;
+    }
+    // The big ticks numbered evenly over the scale's values, to start with.
+    const ScaleParameters& g = scales[std::size_t(scale - 1)].graduation;
+    TickReview review(scan.value.found, {g.start, g.range});
+    if (!prompts_.ReviewTicks(scan.value.grey, scale, review)) return;
+    const Outcome done = session_.templates().CalibrateFromScan(scale, review);
+    if (!done.ok()) {
+        prompts_.Warn(OutcomeText(done));
+        return;
+    }
+    // The ticks clicked before are replaced by those found.
+    mode_ = Mode::None;
+    marks_.clear();
+    ticks_.clear();
+    ShowMarks();
+    emit statusText(
+        tr("Калибровка шкалы %1 закончена, точек: %2.").arg(scale).arg(review.ticks().size()));
 }
 
 double TemplateClicks::ProposedValue() const {

@@ -45,6 +45,10 @@ class TemplateClicks : public QObject {
     // 2 comes 3; after 0, 5 comes 10); one value is followed by the scale's numbered step, and
     // the first is the scale's start.
     double ProposedValue() const;
+    // "Найти деления": every tick found on the template's scan at once, for the user to correct;
+    // accepted, they calibrate the scale being calibrated (or scale, when none is) as one step,
+    // and any calibration being clicked ends.
+    void FindTicks(int scale);
 
   signals:
     // What the status line should say; empty when the mode ended.

@@ -63,9 +63,10 @@ void TemplateControls::Connect(ScaleView& view) {
     connect(&session_.record(), &EditedRecord::changed, this,
             [this](std::uint64_t, RecordChange why) {
                 if (why == RecordChange::Opened) {
-                    bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(0, 10000);
-                    bar_.spinner(BarControl::TemplateXSpinner)->setRange(-10000, 10000);
-                    bar_.spinner(BarControl::TemplateYSpinner)->setRange(-10000, 10000);
+                    bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(1, kSpinnerReach);
+                    for (const BarControl c :
+                         {BarControl::TemplateXSpinner, BarControl::TemplateYSpinner})
+                        bar_.spinner(c)->setRange(-kSpinnerReach, kSpinnerReach);
                 } else if (why == RecordChange::Edited &&
                            (storing_ ||
                             session_.record().params().ext.templateRecord == shownRecord_)) {
@@ -106,6 +107,10 @@ void TemplateControls::startLevel() {
 
 void TemplateControls::startCalibration() {
     clicks_->StartCalibration(currentScale_ ? currentScale_() : 1);
+}
+
+void TemplateControls::findTicks() {
+    clicks_->FindTicks(currentScale_ ? currentScale_() : 1);
 }
 
 void TemplateControls::EnableControls() {
@@ -163,9 +168,12 @@ void TemplateControls::Store(const std::function<void()>& store) {
 }
 
 void TemplateControls::readField(const Coordinate& coordinate) {
-    // The spinner stays where it was: the next step continues from its own position.
+    // The spinner follows what is typed: the next step continues from the value in force.
     const int value = TemplateFieldValue(bar_.text(coordinate.field).toStdString());
     Store([&] { (session_.templates().*coordinate.store)(value); });
+    QSpinBox* spinner = bar_.spinner(coordinate.spinner);
+    const QSignalBlocker quiet(spinner);
+    spinner->setValue(SpinnerPosition(value));
 }
 
 void TemplateControls::stepSpinner(const Coordinate& coordinate, int value) {

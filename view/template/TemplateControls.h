@@ -38,6 +38,8 @@ class TemplateControls : public QObject {
     // the panel's buttons or the menu.
     void startLevel();
     void startCalibration();
+    // "Найти деления" for the scale being calibrated, or the one the scales window shows.
+    void findTicks();
     // Which scale (1..) a calibration is for: scale 1 unless told otherwise.
     void setCurrentScale(std::function<int()> currentScale) {
         currentScale_ = std::move(currentScale);

@@ -13,7 +13,9 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <QVBoxLayout>
+#include <cstdlib>
 #include <memory>
 
 #include "app/ScreenSize.h"
@@ -220,14 +222,30 @@ TEST_F(ViewPeripheralsTest, TemplateFieldsAndSpinners) {
     const int spinnerBefore = width->value();
     ASSERT_EQ(spinnerBefore, 7100);  // the default: plateWidth + 2 mm
 
-    bar_->setText(C::TemplateWidth, QStringLiteral("12,5"));
-    EXPECT_EQ(templ().width, 1250);
-    EXPECT_EQ(width->value(), spinnerBefore);  // typing does not move the spinner
-
-    // The next step continues from the spinner's own position.
-    width->stepUp();
-    EXPECT_EQ(templ().width, spinnerBefore + 1);
-    EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("71.01"));
+    // What is typed is what the arrows step from, and undo brings field and arrows back
+    // together (regression: the arrows stepped from the value before the typing, and the
+    // template snapped back).
+    struct Step {
+        const char* typed;  // null: the up arrow
+        int width;
+        const char* shown;
+    };
+    for (const Step& s : {Step{"12,5", 1250, "12,5"}, Step{nullptr, 1251, "12.51"},
+                          Step{"80", 8000, "80"}, Step{nullptr, 8001, "80.01"},
+                          Step{"160.3", 16030, "160.3"}, Step{nullptr, 16031, "160.31"}}) {
+        if (s.typed)
+            bar_->setText(C::TemplateWidth, QString::fromUtf8(s.typed));
+        else
+            width->stepUp();
+        EXPECT_EQ(templ().width, s.width) << s.shown;
+        EXPECT_EQ(width->value(), s.width) << s.shown;
+        EXPECT_EQ(bar_->text(C::TemplateWidth), QString::fromUtf8(s.shown));
+    }
+    // Typed and stepped widths merge into one step.
+    view.session().history().undo();
+    EXPECT_EQ(templ().width, spinnerBefore);
+    EXPECT_EQ(width->value(), spinnerBefore);
+    EXPECT_EQ(bar_->text(C::TemplateWidth), QStringLiteral("71.00"));
 
     // A step to 29 writes 0.29, which is read back as 29, not 28.
     width->setValue(30);
@@ -340,6 +358,23 @@ TEST(ExportDialogTest, RefusesWhatCannotBeWrittenAndGivesWhatWasChosen) {
         if (c.accepted) {
             EXPECT_EQ(dialog.choice().filePath(), dir.filePath("plate.pdf"));
         }
+    }
+    // A resolution is taken as typed, and one out of bounds is refused with a message, never
+    // cut short (regression: 9400 left 940, which was then exported without a word).
+    proposed.format = ExportFormat::Png;
+    for (const auto& [typed, accepted] :
+         {std::pair{"9400", true}, std::pair{"9601", false}, std::pair{"0", false}}) {
+        ExportDialog dialog(proposed, nullptr);
+        auto* dpi = dialog.findChild<QSpinBox*>(QStringLiteral("dpi"));
+        ASSERT_NE(dpi, nullptr);
+        dpi->selectAll();
+        QTest::keyClicks(dpi, QString::fromLatin1(typed));
+        testing::ModalDriver driver;
+        if (!accepted) driver.then(driver.AcceptMessage());
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, accepted) << typed;
+        EXPECT_TRUE(driver.finished()) << typed << ": no message";
+        EXPECT_EQ(dialog.choice().options.dpi, std::atoi(typed));
     }
 }
 
