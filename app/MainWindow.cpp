@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "app/AboutDialog.h"
+#include "app/DiskWatch.h"
 #include "app/ExportCommand.h"
 #include "app/HelpDialog.h"
 #include "app/Icons.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(Document& doc, QWidget* parent)
     layout->addWidget(view_, 1);
     setCentralWidget(central);
     scales_ = new ScalesWindow(*session_, prompts_, this);
+    diskWatch_ = new DiskWatch(*this, *session_, prompts_, this);
     addDockWidget(Qt::RightDockWidgetArea, scales_);
     scales_->hide();
     // A calibration is for the scale whose page the scales window shows.

@@ -31,6 +31,7 @@ class ScalesWindow;
 class ScreenSize;
 class TemplateControls;
 
+class DiskWatch;
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -80,6 +81,8 @@ class MainWindow : public QMainWindow {
     ScalesWindow& scales() const { return *scales_; }
     PrintBinding& printing() const { return *printing_; }
     ScreenSize& screenSize() const { return *screenSize_; }
+    // Files another program changes under the document.
+    DiskWatch& diskWatch() const { return *diskWatch_; }
 
     // The width of the client area: the panel's full width.
     int ClientWidth() const;
@@ -115,6 +118,7 @@ class MainWindow : public QMainWindow {
     TemplateControls* templateControls_ = nullptr;
     PanelReadouts* readouts_ = nullptr;
     ScalesWindow* scales_ = nullptr;
+    DiskWatch* diskWatch_ = nullptr;
     std::unique_ptr<PrintBinding> printing_;
     std::unique_ptr<ScreenSize> screenSize_;
     FamilyNotices families_;

@@ -57,6 +57,21 @@ SaveAnswer QtDocumentPrompts::AskSaveChanges(const std::string& name) {
     }
 }
 
+bool QtDocumentPrompts::AskReplaceChangedFile(const std::string& name) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
+                    QCoreApplication::translate("quirn::QtDocumentPrompts",
+                                                "Файл «%1» изменён другой программой после того, "
+                                                "как был открыт. Заменить его?")
+                        .arg(QString::fromStdString(name)),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("quirn::QtDocumentPrompts", "Заменить"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("quirn::QtDocumentPrompts", "Не сохранять"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::string QtDocumentPrompts::AskOpenFileName() {
     QFileDialog dialog(parent_, QCoreApplication::translate("quirn::QtDocumentPrompts", "Открыть"));
     UseQtDialog(dialog);

@@ -17,6 +17,7 @@ class QtDocumentPrompts : public DocumentPrompts {
     std::string AskOpenFileName() override;
     std::string AskSaveFileName(const std::string& proposedPath) override;
     void ReportFailure(const Outcome& failure) override;
+    bool AskReplaceChangedFile(const std::string& name) override;
 
   private:
     QWidget* parent_;

@@ -3,6 +3,7 @@
 
 #include "editing/EditedRecord.h"
 #include "model/DocumentFiles.h"
+#include "model/ParameterText.h"
 
 namespace quirn {
 
@@ -73,6 +74,18 @@ bool DocumentCommands::Restore(const ScaleParameters& copy, const std::string& p
     record_.MarkSavedAs(onDisk);
     Follow();
     return true;
+}
+
+bool DocumentCommands::Reload() {
+    const std::string path = doc_.filePath();
+    doc_.setModified(false);
+    return OpenFile(path);
+}
+
+void DocumentCommands::KeepOwnVersion() {
+    if (const std::optional<std::string> now = doc_.AcceptDisk())
+        record_.MarkSavedAs(ReadScaleParameters(*now));
+    Follow();
 }
 
 bool DocumentCommands::Open() {

@@ -37,6 +37,10 @@ class DocumentCommands : public QObject {
     // holds onDisk there: modified, so that a save writes the copy where it belongs.
     bool Restore(const ScaleParameters& copy, const std::string& path,
                  const ScaleParameters& onDisk);
+    // Another program changed the document's file: read it again, the changes made here lost,
+    // or keep them, the document modified against the file as it is now.
+    bool Reload();
+    void KeepOwnVersion();
 
   signals:
     void modifiedChanged();

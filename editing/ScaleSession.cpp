@@ -29,6 +29,11 @@ void ScaleSession::Changed() {
     emit changed(revision_);
 }
 
+void ScaleSession::RereadFiles() {
+    plateFiles_.Refresh(doc_.filePath(), Reread::All);
+    Changed();
+}
+
 void ScaleSession::Show(const ScaleParameters& record) {
     hasRecord_ = true;
     plateFiles_.ForgetTold();

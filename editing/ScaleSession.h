@@ -45,6 +45,8 @@ class ScaleSession : public QObject {
     // A record opened or made anew: the history starts afresh, the files it names are read, the
     // zoom goes back to 100 %.
     void Show(const ScaleParameters& record);
+    // The template and pictures read again: another program changed them.
+    void RereadFiles();
 
   signals:
     // Something the drawing shows changed.

@@ -154,6 +154,14 @@ void TemplateEdits::setDim(int percent) {
                    [percent](TemplateRecord& t) { t.dim = std::clamp(percent, 0, 100); });
 }
 
+void TemplateEdits::setLock(TemplateLock lock) {
+    const std::optional<TemplateRecord>& t = record_.params().ext.templateRecord;
+    if (!t || t->lock == lock) return;
+    ChangeTemplate(
+        lock == TemplateLock::Locked ? tr("закрепление шаблона") : tr("открепление шаблона"),
+        StepKind::Single, [lock](TemplateRecord& r) { r.lock = lock; });
+}
+
 void TemplateEdits::Level(Point from, Point to) {
     if (from == to) return;
     double slope =

@@ -34,6 +34,8 @@ class TemplateEdits : public QObject {
     void setX(int x);
     void setY(int y);
     void setDim(int percent);
+    // Saved with the template: a locked one is neither dragged nor widened by the mouse.
+    void setLock(TemplateLock lock);
     // Turns the template about the middle of the two points (drawing units) so that the line
     // through them is level.
     void Level(Point from, Point to);

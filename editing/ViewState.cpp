@@ -15,13 +15,6 @@ void ViewState::setDisplayCorrection(double displayCorrection) {
     emit changed();
 }
 
-void ViewState::setTemplateLock(TemplateLock lock) {
-    if (scene_.templateLock == lock) return;
-    scene_.templateLock = lock;
-    // The view grabs from the scene it shows: it must take the new setting.
-    emit changed();
-}
-
 void ViewState::setDrawingShown(DrawingShown shown) {
     if (scene_.drawingShown == shown) return;
     scene_.drawingShown = shown;

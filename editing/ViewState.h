@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What only the screen needs of the scale being edited, outside the record and its history: the
-// zoom, the screen's correction, whether the template may be dragged, the marks a calibration
+// zoom, the screen's correction, the marks a calibration
 // shows over the template and whether the new drawing steps aside for it.
 #pragma once
 
@@ -20,8 +20,6 @@ class ViewState : public QObject {
     // In percent, one of ZoomSteps().
     void setZoomPercent(int percent);
     void setDisplayCorrection(double displayCorrection);
-    // The user's setting, neither saved nor undone.
-    void setTemplateLock(TemplateLock lock);
     void setCalibrationMarks(std::vector<Point> marks);
     void setDrawingShown(DrawingShown shown);
 

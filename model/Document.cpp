@@ -102,6 +102,7 @@ void Document::setModified(bool modified) {
 
 ScaleParameters Document::StartNew() {
     pathName_.clear();
+    onDisk_.reset();
     description_.clear();
     setModified(false);
     UpdateTitle();
@@ -136,6 +137,7 @@ std::optional<ScaleParameters> Document::OpenDocumentFile(const std::string& pat
         return std::nullopt;
     }
     const ScaleParameters record = file.value.empty() ? current : ReadScaleParameters(file.value);
+    onDisk_ = file.value;
     setModified(false);
     // The description is the new record's, set by whoever shows it.
     description_.clear();
@@ -144,8 +146,36 @@ std::optional<ScaleParameters> Document::OpenDocumentFile(const std::string& pat
 }
 
 bool Document::Save(const ScaleParameters& record) {
-    if (!pathName_.empty() && IsWritableFile(pathName_)) return DoSave(pathName_, record);
-    return DoSave({}, record);
+    if (pathName_.empty()) return DoSave({}, record);
+    switch (CheckDisk()) {
+        case DiskState::Missing:
+            // Deleted by another program: written again where it was.
+            return DoSave(pathName_, record);
+        case DiskState::Changed:
+            if (prompts_ == nullptr || !prompts_->AskReplaceChangedFile(NameForQuestion()))
+                return false;
+            break;
+        case DiskState::Same:
+            break;
+    }
+    return DoSave(IsWritableFile(pathName_) ? pathName_ : std::string(), record);
+}
+
+DiskState Document::CheckDisk() const {
+    if (pathName_.empty() || !onDisk_) return DiskState::Same;
+    std::error_code ignored;
+    if (!fs::exists(pathName_, ignored)) return DiskState::Missing;
+    const Result<std::string> now = ReadParameterFile(pathName_);
+    if (!now.ok()) return DiskState::Same;
+    return now.value == *onDisk_ ? DiskState::Same : DiskState::Changed;
+}
+
+std::optional<std::string> Document::AcceptDisk() {
+    if (pathName_.empty()) return std::nullopt;
+    Result<std::string> now = ReadParameterFile(pathName_);
+    if (!now.ok()) return std::nullopt;
+    onDisk_ = now.value;
+    return std::move(now.value);
 }
 
 bool Document::SaveAs(const ScaleParameters& record) {
@@ -174,8 +204,8 @@ bool Document::DoSave(const std::string& knownPath, const ScaleParameters& recor
     // Before its first save the document named its files in full: it had no folder to name them
     // from. Saved into the current folder, they are named from it as a save elsewhere would.
     const bool renamed = from != to || pathName_.empty();
-    const Fault error = WriteFileAtomically(
-        path, WriteParameterText(renamed ? WithFilesNamedFrom(record, from, to) : record));
+    std::string bytes = WriteParameterText(renamed ? WithFilesNamedFrom(record, from, to) : record);
+    const Fault error = WriteFileAtomically(path, bytes);
     if (error != Fault::None) {
         if (prompts_ != nullptr)
             prompts_->ReportFailure(
@@ -186,6 +216,7 @@ bool Document::DoSave(const std::string& knownPath, const ScaleParameters& recor
     if (renamed) lastMove_ = FolderMove{from, to};
     setModified(false);
     setFilePath(path);
+    onDisk_ = std::move(bytes);
     return true;
 }
 

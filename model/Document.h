@@ -25,6 +25,8 @@ inline constexpr const char* kUntitledTitle = "Безымянный";
 inline constexpr const char* kDocumentExtension = ".qrn";
 
 enum class SaveAnswer { Yes, No, Cancel };
+// What a document's file holds now against what it held when last read or written.
+enum class DiskState { Same, Changed, Missing };
 enum class RecentFiles { Add, Leave };
 
 // Everything the document needs to ask or tell the user. The desktop program answers with
@@ -41,6 +43,12 @@ class DocumentPrompts {
     virtual std::string AskSaveFileName(const std::string& proposedPath) = 0;
     // A file could not be opened, read, created or written (FileFailure).
     virtual void ReportFailure(const Outcome& failure) = 0;
+    // Whether Save may replace the document's file, which another program changed since it was
+    // read or written; without an answer it may not.
+    virtual bool AskReplaceChangedFile(const std::string& name) {
+        (void)name;
+        return false;
+    }
 };
 
 // A file name that stands for the description: "/" becomes "_", and the name is cut (at a
@@ -104,7 +112,8 @@ class Document {
     // be opened or read, or is no parameter file, leaves the document as it was.
     std::optional<ScaleParameters> OpenDocumentFile(const std::string& path,
                                                     const ScaleParameters& current);
-    // Writes record into the document's file when it has one that is writable, else as save as.
+    // Writes record into the document's file when it has one that is writable or was deleted,
+    // else as save as. A file another program changed is replaced only when the user says so.
     bool Save(const ScaleParameters& record);
     // Asks for a name proposing the document's file, or its description in the current
     // directory while it has none, then writes record.
@@ -120,6 +129,12 @@ class Document {
     };
     const std::optional<FolderMove>& lastFolderMove() const { return lastMove_; }
 
+    // Same for a document without a file, or one whose file cannot be read for another cause.
+    DiskState CheckDisk() const;
+    // The file as it is now is what the document knows of it: the user keeps their own version
+    // over another program's. Its text, when it could be read.
+    std::optional<std::string> AcceptDisk();
+
   private:
     bool DoSave(const std::string& knownPath, const ScaleParameters& record);
     std::string ProposedSaveName() const;
@@ -134,6 +149,7 @@ class Document {
     std::string initialFile_ = kInitialParametersFile;
     RecentFileList recentFiles_;
     std::optional<FolderMove> lastMove_;
+    std::optional<std::string> onDisk_;  // the file's bytes as last read or written
 };
 
 }  // namespace quirn

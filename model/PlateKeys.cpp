@@ -190,12 +190,16 @@ KeyRead ReadMirror(ScaleExtensions& x, int, std::string_view value) {
     return KeyRead::Set;
 }
 
-// "<x> <y> <width> <angle> <dim> <file>".
+// "<x> <y> <width> <angle> <dim> [<locked>] <file>": 1 for a locked template; 0 only for a free
+// one whose file's name would read as the mark, so that every other line stays as it was.
 std::optional<std::string> WriteTemplate(const ScaleExtensions& x, int) {
     if (!x.templateRecord) return std::nullopt;
     const TemplateRecord& t = *x.templateRecord;
+    const std::string file = OneLineText(t.file);
+    const bool looksMarked = file.starts_with("0 ") || file.starts_with("1 ");
+    const std::string mark = t.lock == TemplateLock::Locked ? "1 " : looksMarked ? "0 " : "";
     return PlaceText(t.corner) + " " + std::to_string(t.width) + " " + ExactNumber(t.angle) + " " +
-           std::to_string(t.dim) + " " + OneLineText(t.file);
+           std::to_string(t.dim) + " " + mark + file;
 }
 KeyRead ReadTemplate(ScaleExtensions& x, int, std::string_view value) {
     const auto head = SplitHead(value, 5);
@@ -207,7 +211,13 @@ KeyRead ReadTemplate(ScaleExtensions& x, int, std::string_view value) {
     const auto dim = ParseWholeNumber(head->words[4]);
     if (!cx || !cy || !width || *width <= 0 || !angle || !dim || *dim < 0 || *dim > 100)
         return KeyRead::Bad;
-    x.templateRecord = TemplateRecord{{*cx, *cy}, *width, *angle, *dim, std::string(head->rest)};
+    std::string_view file = head->rest;
+    TemplateLock lock = TemplateLock::Free;
+    if (file.size() > 2 && (file.starts_with("0 ") || file.starts_with("1 "))) {
+        lock = file.front() == '1' ? TemplateLock::Locked : TemplateLock::Free;
+        file.remove_prefix(2);
+    }
+    x.templateRecord = TemplateRecord{{*cx, *cy}, *width, *angle, *dim, std::string(file), lock};
     return KeyRead::Set;
 }
 

@@ -84,12 +84,16 @@ struct MirrorSlot {
 
 // The template laid under the drawing, kept with the document: its lower-left corner, width,
 // turn in degrees counterclockwise, dimming in percent and file, relative to the document.
+// Whether the mouse may drag and widen the template, or clicks on it reach what lies above.
+enum class TemplateLock { Free, Locked };
+
 struct TemplateRecord {
     Place corner;
     std::int32_t width = 0;
     double angle = 0.0;
     std::int32_t dim = 0;
     std::string file;
+    TemplateLock lock = TemplateLock::Free;
     bool operator==(const TemplateRecord&) const = default;
 };
 

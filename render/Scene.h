@@ -65,9 +65,6 @@ struct TemplatePicture {
     }
 };
 
-// Whether the mouse may drag and widen the template, or clicks on it reach what lies above.
-enum class TemplateLock { Free, Locked };
-
 // On the screen, the new drawing may step aside so that a scan's own ticks show under it: the
 // plate's outline alone stays, to show where the plate lies.
 enum class DrawingShown { Whole, OutlineOnly };
@@ -171,7 +168,6 @@ struct Scene : SceneEdits {
     std::string documentFolder;
     // The picture of the record's template line, read from the document's folder.
     TemplatePicture templatePicture;
-    TemplateLock templateLock = TemplateLock::Free;
     DrawingShown drawingShown = DrawingShown::Whole;
     // Screen-only marks over the template while a calibration is clicked: the pointer axis as
     // found on the scan and every tick clicked so far.

@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Найти все деления старой шкалы на шаблоне сразу, поправить их и снять по ним закон текущей шкалы</source>
-        <translation>Find every tick of the old scale on the template at once, correct them and take the current scale's law from them</translation>
+        <translation>Find every tick of the old scale on the template at once, correct them and take the current scale&apos;s law from them</translation>
     </message>
     <message>
         <source>Скрыть новую шкалу</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Оставить на экране только контур пластины, чтобы были видны деления шаблона</source>
-        <translation>Show only the plate's outline on the screen, so that the template's ticks can be seen</translation>
+        <translation>Show only the plate&apos;s outline on the screen, so that the template&apos;s ticks can be seen</translation>
     </message>
 </context>
 <context>
@@ -557,6 +557,18 @@
     <message>
         <source>Взять из документа</source>
         <translation>Take the Document&apos;s</translation>
+    </message>
+    <message>
+        <source>Файл «%1» изменён другой программой. Загрузить его заново? Изменения, сделанные здесь, будут потеряны.</source>
+        <translation>The file “%1” was changed by another program. Load it again? The changes made here will be lost.</translation>
+    </message>
+    <message>
+        <source>Загрузить заново</source>
+        <translation>Load again</translation>
+    </message>
+    <message>
+        <source>Оставить мою версию</source>
+        <translation>Keep my version</translation>
     </message>
 </context>
 <context>
@@ -813,7 +825,7 @@
     </message>
     <message>
         <source>Край пластины на скане не найден: её размеры оставлены как были.</source>
-        <translation>The plate's edge was not found on the scan: its size is left as it was.</translation>
+        <translation>The plate&apos;s edge was not found on the scan: its size is left as it was.</translation>
     </message>
 </context>
 <context>
@@ -1711,6 +1723,18 @@ No printer is installed on this system.</translation>
         <source>Сохранить как</source>
         <translation>Save As</translation>
     </message>
+    <message>
+        <source>Файл «%1» изменён другой программой после того, как был открыт. Заменить его?</source>
+        <translation>The file “%1” was changed by another program after it was opened. Replace it?</translation>
+    </message>
+    <message>
+        <source>Заменить</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Не сохранять</source>
+        <translation>Don't save</translation>
+    </message>
 </context>
 <context>
     <name>quirn::RecoveryOffer</name>
@@ -2161,6 +2185,14 @@ No printer is installed on this system.</translation>
     <message>
         <source>калибровка по найденным делениям</source>
         <translation>calibration from the ticks found</translation>
+    </message>
+    <message>
+        <source>закрепление шаблона</source>
+        <translation>locking the template</translation>
+    </message>
+    <message>
+        <source>открепление шаблона</source>
+        <translation>unlocking the template</translation>
     </message>
 </context>
 <context>

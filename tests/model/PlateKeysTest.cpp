@@ -66,6 +66,27 @@ TEST(PlateKeys, EveryKeyReadsAndWritesBackByteForByte) {
     EXPECT_EQ(ReadScaleParameters(dump), p);
 }
 
+// A locked template says so in its line; a free one's line stays as it always was, unless its
+// file's name would read as the mark.
+TEST(PlateKeys, TheTemplatesLockIsKeptInItsLine) {
+    const struct {
+        const char* line;
+        TemplateLock lock;
+        const char* file;
+    } cases[] = {{"0 0 100 0 50 1 scans/a b.png", TemplateLock::Locked, "scans/a b.png"},
+                 {"0 0 100 0 50 scans/a b.png", TemplateLock::Free, "scans/a b.png"},
+                 {"0 0 100 0 50 0 1 a.png", TemplateLock::Free, "1 a.png"},
+                 {"0 0 100 0 50 1 0 a.png", TemplateLock::Locked, "0 a.png"}};
+    for (const auto& c : cases) {
+        const std::string file = Standard() + "template\t= " + c.line + "\r\n";
+        const ScaleParameters p = ReadScaleParameters(file);
+        ASSERT_TRUE(p.ext.templateRecord) << c.line;
+        EXPECT_EQ(p.ext.templateRecord->lock, c.lock) << c.line;
+        EXPECT_EQ(p.ext.templateRecord->file, c.file) << c.line;
+        EXPECT_EQ(WriteParameterText(p), file);
+    }
+}
+
 TEST(PlateKeys, ATextBeyondWindows1251GetsItsCompanionAfterItsLine) {
     ScaleParameters p = kDefaultParameters;
     FreeText& t = p.ext.texts[7];

@@ -26,6 +26,9 @@ struct ScriptedDocumentPrompts : DocumentPrompts {
         std::string path;
     };
     std::vector<Report> reports;
+    // Whether a file another program changed may be replaced, in turn; none left: no.
+    std::deque<bool> replaceChanged;
+    std::vector<std::string> changedAsked;
 
     SaveAnswer AskSaveChanges(const std::string& title) override {
         questions.push_back(title);
@@ -35,6 +38,13 @@ struct ScriptedDocumentPrompts : DocumentPrompts {
         return answer;
     }
     std::string AskOpenFileName() override { return Next(openNames); }
+    bool AskReplaceChangedFile(const std::string& name) override {
+        changedAsked.push_back(name);
+        if (replaceChanged.empty()) return false;
+        const bool answer = replaceChanged.front();
+        replaceChanged.pop_front();
+        return answer;
+    }
     std::string AskSaveFileName(const std::string& proposedPath) override {
         proposals.push_back(proposedPath);
         return Next(saveNames);

@@ -39,6 +39,9 @@ class ScriptedPrompts : public UserPrompts {
     // What the user does with the ticks found for a calibration, and whether they accept; none:
     // cancelled.
     std::function<bool(TickReview&)> tickReview;
+    // Whether a file another program changed is read again; the names asked about are kept.
+    bool reloadChanged = false;
+    QStringList changedFiles;
 
     SaveAnswer AskApplyEdits() override {
         return applyAnswer ? applyAnswer() : dialogs_.AskApplyEdits();
@@ -74,6 +77,10 @@ class ScriptedPrompts : public UserPrompts {
     }
     bool ReviewTicks(const QImage&, int, TickReview& review) override {
         return tickReview && tickReview(review);
+    }
+    bool AskReloadChangedFile(const QString& name) override {
+        changedFiles.append(name);
+        return reloadChanged;
     }
     void Inform(const QString& text) override { notices.append(text); }
 

@@ -151,7 +151,8 @@ TEST_F(TemplateRestorationTest, AScanIsTrueSizeAndIsLevelledAndDimmed) {
     EXPECT_EQ(SavedLine("template"), "-3550 -400 7100 0 0 plain.png");
 }
 
-// A locked template stays where it is under a drag; a free one follows it.
+// A locked template stays where it is under a drag; a free one follows it. The lock is saved
+// with the template, and undone like any change of it.
 TEST_F(TemplateRestorationTest, ALockedTemplateIsNotDragged) {
     WriteScan(QStringLiteral("scan.png"), 400, 0);
     ASSERT_TRUE(host_.session->templates().Load(dir_.filePath(QStringLiteral("scan.png"))).ok());
@@ -159,6 +160,8 @@ TEST_F(TemplateRestorationTest, ALockedTemplateIsNotDragged) {
         SCOPED_TRACE(locked);
         host_.bar->checkBox(C::TemplateLock)->setChecked(locked);
         const std::string before = SavedLine("template");
+        // The mark after the dimming: "<dim> 1 <file>".
+        EXPECT_EQ(before.find(" 0 1 ") != std::string::npos, locked) << before;
         const int steps = host_.session->history().count();
         const QPoint scroll = host_.view->scrollPosition();
         host_.view->viewport()->repaint();
@@ -178,6 +181,11 @@ TEST_F(TemplateRestorationTest, ALockedTemplateIsNotDragged) {
         EXPECT_EQ(SavedLine("template") == before, locked);
         EXPECT_EQ(host_.session->history().count(), steps + (locked ? 0 : 1));
     }
+    // Undone back to the lock's step: the box follows the record.
+    host_.session->history().undo();
+    host_.session->history().undo();
+    EXPECT_TRUE(host_.bar->checkBox(C::TemplateLock)->isChecked());
+    EXPECT_NE(SavedLine("template").find(" 0 1 "), std::string::npos);
 }
 
 // Clicks at known angles about the pivot, with the values typed, become the scale's table; each

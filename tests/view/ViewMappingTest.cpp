@@ -193,10 +193,10 @@ TEST(Dragging, TheTemplateMovesByItsBodyAndWidensByItsEdgeUnlessLocked) {
     s.laid.templatePlace = TemplatePlacement{{-3550, -400}, {7100, 5325}, 0.0, 0};
 
     DragState drag;
-    s.scene.templateLock = TemplateLock::Locked;
+    s.scene.params.ext.templateRecord->lock = TemplateLock::Locked;
     EXPECT_EQ(BeginDrag(drag, s.scene, s.laid, {-3000, 0}), std::nullopt);
     EXPECT_FALSE(drag.any());
-    s.scene.templateLock = TemplateLock::Free;
+    s.scene.params.ext.templateRecord->lock = TemplateLock::Free;
     ASSERT_EQ(BeginDrag(drag, s.scene, s.laid, {-3000, 0}), E::TemplateBody);
     DragMove move = ContinueDrag(drag, {-2000, 500});
     EXPECT_TRUE(move.templateMoved);

@@ -51,7 +51,9 @@ std::optional<MovableElement> BeginDrag(DragState& drag, const Scene& shown,
     const bool onTemplate =
         *hit == MovableElement::TemplateBody || *hit == MovableElement::TemplateEdge;
     // A locked template lets clicks through to nothing: it stays where it is.
-    if (onTemplate && shown.templateLock == TemplateLock::Locked) return std::nullopt;
+    if (onTemplate && shown.params.ext.templateRecord &&
+        shown.params.ext.templateRecord->lock == TemplateLock::Locked)
+        return std::nullopt;
     drag.flags[static_cast<std::size_t>(Index(*hit))] = true;
     const TemplatePlacement templ = laid.templatePlace.value_or(TemplatePlacement{});
     drag.templateAnchor = templ.corner;

@@ -223,6 +223,21 @@ std::optional<ScanEnds> DialogPrompts::ReviewScan(const FoundScan& scan,
     return dialog.ends();
 }
 
+bool DialogPrompts::AskReloadChangedFile(const QString& name) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quirn"),
+                    Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts",
+                                         "Файл «%1» изменён другой программой. Загрузить его "
+                                         "заново? Изменения, сделанные здесь, будут потеряны."))
+                        .arg(name),
+                    QMessageBox::Yes | QMessageBox::No, Parent());
+    box.button(QMessageBox::Yes)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Загрузить заново")));
+    box.button(QMessageBox::No)
+        ->setText(Tr(QT_TRANSLATE_NOOP("quirn::DialogPrompts", "Оставить мою версию")));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool DialogPrompts::ReviewTicks(const QImage& scan, int scale, TickReview& review) {
     TickReviewDialog dialog(scan, scale, review, Parent());
     return dialog.exec() == QDialog::Accepted;

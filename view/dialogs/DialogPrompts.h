@@ -28,6 +28,7 @@ class DialogPrompts : public UserPrompts {
     std::optional<ScanEnds> ReviewScan(const FoundScan& scan,
                                        const ProposeFromScan& propose) override;
     bool ReviewTicks(const QImage& scan, int scale, TickReview& review) override;
+    bool AskReloadChangedFile(const QString& name) override;
 
   private:
     QWidget* Parent() const;

@@ -64,6 +64,9 @@ class UserPrompts {
     // "Найти деления": the ticks found on the template's scan (grey, as it was searched), for
     // the user to correct before they calibrate scale; false when the user cancelled.
     virtual bool ReviewTicks(const QImage& scan, int scale, TickReview& review) = 0;
+    // Another program changed the document's file named name: read it again (true) or keep
+    // the version shown.
+    virtual bool AskReloadChangedFile(const QString& name) = 0;
 };
 
 // Passes every prompt on to its target, which may be replaced after the parts that hold the relay
@@ -99,6 +102,9 @@ class PromptsRelay : public UserPrompts {
     }
     bool ReviewTicks(const QImage& scan, int scale, TickReview& review) override {
         return target_->ReviewTicks(scan, scale, review);
+    }
+    bool AskReloadChangedFile(const QString& name) override {
+        return target_->AskReloadChangedFile(name);
     }
 
   private:

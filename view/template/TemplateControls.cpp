@@ -55,10 +55,12 @@ void TemplateControls::Connect(ScaleView& view) {
     connect(
         bar_.slider(BarControl::TemplateDim), &QSlider::valueChanged, this,
         [this](int percent) { Store([this, percent] { session_.templates().setDim(percent); }); });
-    connect(bar_.checkBox(BarControl::TemplateLock), &QCheckBox::toggled, this,
-            [this](bool locked) {
-                session_.view().setTemplateLock(locked ? TemplateLock::Locked : TemplateLock::Free);
+    connect(
+        bar_.checkBox(BarControl::TemplateLock), &QCheckBox::toggled, this, [this](bool locked) {
+            Store([this, locked] {
+                session_.templates().setLock(locked ? TemplateLock::Locked : TemplateLock::Free);
             });
+        });
     // Turned, centred, dragged, loaded, undone elsewhere: the fields follow the template's line.
     connect(&session_.record(), &EditedRecord::changed, this,
             [this](std::uint64_t, RecordChange why) {
@@ -99,6 +101,9 @@ void TemplateControls::Fill() {
     QSlider* dim = bar_.slider(BarControl::TemplateDim);
     const QSignalBlocker quiet(dim);
     dim->setValue(t.dim);
+    QCheckBox* lock = bar_.checkBox(BarControl::TemplateLock);
+    const QSignalBlocker quietLock(lock);
+    lock->setChecked(shownRecord_ && shownRecord_->lock == TemplateLock::Locked);
 }
 
 void TemplateControls::startLevel() {
@@ -118,7 +123,8 @@ void TemplateControls::EnableControls() {
     for (const BarControl c :
          {BarControl::TemplateWidth, BarControl::TemplateWidthSpinner, BarControl::TemplateX,
           BarControl::TemplateY, BarControl::TemplateXSpinner, BarControl::TemplateYSpinner,
-          BarControl::TemplateLevel, BarControl::TemplateCalibrate, BarControl::TemplateDim})
+          BarControl::TemplateLevel, BarControl::TemplateCalibrate, BarControl::TemplateDim,
+          BarControl::TemplateLock})
         bar_.setControlEnabled(c, shown);
 }
 
