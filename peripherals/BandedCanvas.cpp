@@ -27,9 +27,10 @@ BandedCanvas::BandedCanvas(const Scene& scene, const ReferenceDevice& device, Ba
       geometry_(ComputeCanvasGeometry(scene, device, PaintMode::Print)),
       pixels_(pixels) {
     // Grey is filled forty times faster than one bit and packed at the end. A palette's colours
-    // are painted in as few bytes as keep them apart (grey too, mostly), others in RGB.
+    // are painted in as few bytes as keep them apart (grey too, mostly), others in the file's
+    // own 8-bit RGB, so that the rows need no conversion.
     if (pixels_ == BandPixels::Palette) index_.emplace(std::move(palette));
-    QImage::Format format = QImage::Format_RGB32;
+    QImage::Format format = QImage::Format_RGB888;
     if (pixels_ == BandPixels::OneBit) format = QImage::Format_Grayscale8;
     if (index_) format = index_->paintedFormat();
     canvas_ = std::make_unique<SparseCanvas>(geometry_, format);
@@ -63,8 +64,10 @@ bool BandedCanvas::reserve() {
 }
 
 void BandedCanvas::render(int top, int rows, uchar* out) {
-    std::memset(out, 0, std::size_t(rows) * std::size_t(rowBytes()));
     const bool oneBit = pixels_ == BandPixels::OneBit;
+    // One-bit rows are packed into whole bytes, the bits past the last pixel 0; every byte of
+    // a colour row is taken from the painting.
+    if (oneBit) std::memset(out, 0, std::size_t(rows) * std::size_t(rowBytes()));
     const auto draw = [this, oneBit](QPainter& painter, const DrawingTransform& transform,
                                      const QRect& area) {
         PaintWithoutParallelFills([&] {
@@ -85,13 +88,7 @@ void BandedCanvas::render(int top, int rows, uchar* out) {
             index_->map(painted, width, row + x);
             return;
         }
-        const auto* from = reinterpret_cast<const QRgb*>(painted);
-        uchar* to = row + qsizetype(x) * 3;
-        for (int i = 0; i < width; ++i) {
-            *to++ = uchar(qRed(from[i]));
-            *to++ = uchar(qGreen(from[i]));
-            *to++ = uchar(qBlue(from[i]));
-        }
+        std::memcpy(row + qsizetype(x) * 3, painted, std::size_t(width) * 3);
     };
     const QRect band(0, top, geometry_.pixelWidth, rows);
     canvas_->paint(band, draw, take);

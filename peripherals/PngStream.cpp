@@ -2,10 +2,10 @@
 #include "peripherals/PngStream.h"
 
 #include <png.h>
-#include <zlib.h>
 
 #include <QIODevice>
 #include <csetjmp>
+#include <memory>
 #include <vector>
 
 namespace quirn {
@@ -29,12 +29,18 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 }  // namespace
 
 struct PngStream::Codec {
+    Codec(QIODevice& device, const CompressionBatches& chosen) : out(device), batches(chosen) {}
+    QIODevice& out;
+    CompressionBatches batches;
     png_structp png = nullptr;
     png_infop info = nullptr;
     bool failed = false;
+    // The colour kinds' rows, compressed on worker threads; libpng writes only their header.
+    std::unique_ptr<IdatWriter> idat;
 };
 
-PngStream::PngStream(QIODevice& out) : codec_(new Codec) {
+PngStream::PngStream(QIODevice& out, const CompressionBatches& batches)
+    : codec_(new Codec(out, batches)) {
     codec_->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (codec_->png == nullptr) {
         codec_->failed = true;
@@ -52,10 +58,24 @@ PngStream::~PngStream() {
     delete codec_;
 }
 
-// Each call that enters libpng sets its own return point: a libpng error jumps back to it, and
-// nothing with a destructor lives in these frames.
 bool PngStream::begin(int width, int height, std::int32_t dotsPerMetre, PngPixels pixels,
                       std::span<const std::uint32_t> palette) {
+    if (!writeHeader(width, height, dotsPerMetre, pixels, palette)) return false;
+    if (pixels == PngPixels::OneBit) return true;
+    // Indices gain nothing from prediction: a plate's rows are long runs of one index. In RGB the
+    // row above turns all that repeats downwards (white above all) into runs of zeros; of the
+    // filters it leaves the fewest and shortest gaps between runs on a plate.
+    const RowFilter filter = pixels == PngPixels::Palette ? RowFilter::None : RowFilter::Up;
+    const std::size_t bytes = pixels == PngPixels::Palette ? 1 : 3;
+    codec_->idat = std::make_unique<IdatWriter>(codec_->out, std::size_t(width) * bytes, height,
+                                                filter, codec_->batches);
+    return true;
+}
+
+// Each call that enters libpng sets its own return point: a libpng error jumps back to it, and
+// nothing with a destructor lives in these frames.
+bool PngStream::writeHeader(int width, int height, std::int32_t dotsPerMetre, PngPixels pixels,
+                            std::span<const std::uint32_t> palette) {
     if (codec_->failed) return false;
     if (pixels == PngPixels::Palette &&
         (palette.empty() || palette.size() > PNG_MAX_PALETTE_LENGTH))
@@ -72,14 +92,6 @@ bool PngStream::begin(int width, int height, std::int32_t dotsPerMetre, PngPixel
         png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_PALETTE,
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_set_PLTE(png, info, colours.data(), int(colours.size()));
-        // Indices gain nothing from prediction, and a plate's rows are long runs of one index:
-        // run-length matching finds them at a fraction of the default's cost.
-        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-        png_set_compression_level(png, Z_BEST_SPEED);
-        png_set_compression_strategy(png, Z_RLE);
-        // Every index is made from the palette; scanning each row for a stray one would cost
-        // as much as compressing it.
-        png_set_check_for_invalid_index(png, 0);
     } else if (pixels == PngPixels::Rgb) {
         png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -100,6 +112,10 @@ bool PngStream::begin(int width, int height, std::int32_t dotsPerMetre, PngPixel
 
 bool PngStream::writeRow(const uchar* row) {
     if (codec_->failed) return false;
+    if (codec_->idat) {
+        if (!codec_->idat->writeRow(row)) codec_->failed = true;
+        return !codec_->failed;
+    }
     png_structp png = codec_->png;
     if (setjmp(png_jmpbuf(png))) return !(codec_->failed = true);
     png_write_row(png, row);
@@ -108,6 +124,11 @@ bool PngStream::writeRow(const uchar* row) {
 
 bool PngStream::finish() {
     if (codec_->failed) return false;
+    if (codec_->idat) {
+        if (!codec_->idat->finish() || !WritePngChunk(codec_->out, "IEND", {}))
+            return !(codec_->failed = true);
+        return true;
+    }
     png_structp png = codec_->png;
     if (setjmp(png_jmpbuf(png))) return !(codec_->failed = true);
     png_write_end(png, codec_->info);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A PNG written a row at a time. The one-bit kind is byte for byte what Qt's own writer makes of
 // a one-bit image with black and white colours: the same header, palette, resolution chunk and
-// compression. The colour kinds are 8-bit palette indices and 8-bit RGB.
+// compression. The colour kinds are 8-bit palette indices and 8-bit RGB, whose rows are
+// compressed on worker threads (IdatWriter) while the next are painted.
 #pragma once
 
 #include <QtGlobal>
 #include <cstdint>
 #include <span>
+
+#include "peripherals/IdatWriter.h"
 
 class QIODevice;
 
@@ -16,7 +19,8 @@ enum class PngPixels { OneBit, Palette, Rgb };
 
 class PngStream {
   public:
-    explicit PngStream(QIODevice& out);
+    // The colour kinds are compressed in batches of rows, by default a few megabytes each.
+    explicit PngStream(QIODevice& out, const CompressionBatches& batches = {});
     ~PngStream();
     PngStream(const PngStream&) = delete;
     PngStream& operator=(const PngStream&) = delete;
@@ -31,6 +35,9 @@ class PngStream {
     bool finish();
 
   private:
+    bool writeHeader(int width, int height, std::int32_t dotsPerMetre, PngPixels pixels,
+                     std::span<const std::uint32_t> palette);
+
     struct Codec;
     Codec* codec_;
 };

@@ -22,9 +22,11 @@
 #include "peripherals/BandedCanvas.h"
 #include "peripherals/BmpFormat.h"
 #include "peripherals/PictureExport.h"
+#include "peripherals/PlacedPictures.h"
 #include "render/DrawingTransform.h"
 #include "render/ScaleDrawing.h"
 #include "render/SymbolImages.h"
+#include "support/PngReading.h"
 #include "support/RenderScale.h"
 
 namespace quirn {
@@ -479,6 +481,42 @@ TEST_F(ExportPictureTest, ZonedPngIndexesItsColoursWhileTheyFit) {
                                      std::size_t(decoded.width()) * 3) != 0;
         EXPECT_EQ(differing, 0) << c.name;
     }
+}
+
+// A plate with a picture of shades and noise is an RGB PNG; at 1200 dpi its rows fall into
+// several compression batches and the picture into bands of 100 rows, and what libpng, Qt's
+// reader and zlib read back is the colour canvas painted at once.
+TEST_F(ExportPictureTest, APictureAcrossBandsComesBackWhole) {
+    QImage picture(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x, (x * 7 ^ y * 13) & 0xFF, y));
+    ASSERT_TRUE(picture.save(path("shades.png")));
+    Scene scene = state_;
+    scene.symbols = LoadSymbolImages();
+    scene.documentFolder = dir_.path().toStdString();
+    scene.params.ext.pictures = {{1, PlacedPicture{{0, 2000}, 3000, "shades.png"}}};
+    ASSERT_TRUE(RefreshPictures(scene).empty());
+    ASSERT_TRUE(ExportPicture(scene, path("picture.png"), 1200, 100).ok());
+    const QByteArray bytes = read("picture.png");
+    const QImage expected = RgbCanvas(scene, 1200);
+    const auto rowBytes = std::size_t(expected.width()) * 3;
+
+    const test::DecodedPng decoded = test::ReadWithLibpng(bytes);
+    EXPECT_EQ(decoded.complaint, "");
+    EXPECT_EQ(decoded.colourType, 2);
+    ASSERT_EQ(QSize(decoded.width, decoded.height), expected.size());
+    EXPECT_EQ(test::StreamFaults(bytes, (rowBytes + 1) * std::size_t(expected.height())), "");
+    const QImage qt = QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(qt.size(), expected.size());
+    int differing = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        const uchar* want = expected.constScanLine(y);
+        differing +=
+            std::memcmp(decoded.rgb.data() + std::size_t(y) * rowBytes, want, rowBytes) != 0;
+        differing += std::memcmp(qt.constScanLine(y), want, rowBytes) != 0;
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 // The VU meter's colour picture at 9600 dpi, the resolution that crashed its export: the rows
