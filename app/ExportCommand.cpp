@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/BackgroundExport.h"
 #include "editing/ScaleSession.h"
 #include "model/Document.h"
 #include "peripherals/Printing.h"
@@ -26,7 +27,7 @@ QString ProposedName(const Document& doc) {
 
 std::optional<QString> RunPictureExport(ScaleSession& session, ApplicationPrinter* printer,
                                         UserPrompts& prompts, ExportMemory& memory,
-                                        ExportStart start) {
+                                        ExportStart start, QWidget* parent) {
     if (!ApplyGroup::Of(session).ResolveUnappliedEdits(prompts)) return std::nullopt;
     ExportChoice proposed;
     proposed.format = start == ExportStart::Bitmap ? ExportFormat::Bmp : memory.format;
@@ -43,7 +44,9 @@ std::optional<QString> RunPictureExport(ScaleSession& session, ApplicationPrinte
     if (QFileInfo::exists(path) && !prompts.ConfirmReplace(path)) return std::nullopt;
     memory = {chosen->format, chosen->folder, chosen->options};
 
-    const Outcome exported = ExportPicture(session.scene(), path, chosen->options);
+    const Outcome exported = ExportOffThread(session.scene(), path, chosen->options, parent);
+    // Stopped by the user: nothing to tell, nothing written.
+    if (exported.fault == Fault::ExportCancelled) return std::nullopt;
     if (!exported.ok()) {
         prompts.Warn(OutcomeText(exported));
         return std::nullopt;

@@ -7,6 +7,8 @@
 
 #include "view/dialogs/ExportChoice.h"
 
+class QWidget;
+
 namespace quirn {
 
 class ApplicationPrinter;
@@ -26,10 +28,11 @@ enum class ExportStart { LastFormat, Bitmap };
 
 // What the panels hold unapplied is settled first, as for saving. The name proposed is the
 // document file's, else its description's; the resolution the printer's (the default
-// printer's without one) until the user picks another. A failure is told; the value is the
-// file written, none when nothing was.
+// printer's without one) until the user picks another. The picture is written off the window's
+// thread, its progress shown over parent. A failure is told; the value is the file written,
+// none when nothing was.
 std::optional<QString> RunPictureExport(ScaleSession& session, ApplicationPrinter* printer,
                                         UserPrompts& prompts, ExportMemory& memory,
-                                        ExportStart start);
+                                        ExportStart start, QWidget* parent);
 
 }  // namespace quirn

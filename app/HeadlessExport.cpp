@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/HeadlessExport.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <optional>
 
@@ -59,6 +63,34 @@ void TellProposal(const ProposalReport& report) {
     std::fputs(TerminalText(line.toStdString() + "\r\n").c_str(), stdout);
 }
 
+// On a terminal, an export that takes more than two seconds tells how far it has got, on one
+// line of the error stream that it rewrites; a script reading the streams sees nothing of it.
+class TerminalProgress {
+  public:
+    ExportProgress Told() {
+        if (::isatty(::fileno(stderr)) == 0) return {};
+        return [this](std::int64_t done, std::int64_t total) {
+            if (std::chrono::steady_clock::now() - started_ < std::chrono::seconds(2)) return true;
+            const int percent = int(done * 100 / std::max<std::int64_t>(total, 1));
+            if (percent != shown_) {
+                shown_ = percent;
+                const QString line =
+                    Tr(QT_TRANSLATE_NOOP("quirn::HeadlessExport", "Запись: %1 %")).arg(percent);
+                std::fputs(("\r" + TerminalText(line.toStdString())).c_str(), stderr);
+                std::fflush(stderr);
+            }
+            return true;
+        };
+    }
+    void Finish() {
+        if (shown_ >= 0) std::fputc('\n', stderr);
+    }
+
+  private:
+    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+    int shown_ = -1;
+};
+
 }  // namespace
 
 int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
@@ -111,8 +143,10 @@ int RunExport(const CommandLineRequest& request, int& argc, char** argv) {
     options.dpi = dpi;
     options.text = request.text;
     options.sheet = request.sheet;
-    const Outcome exported =
-        ExportPicture(scene, QString::fromLocal8Bit(request.output.c_str()), options);
+    TerminalProgress progress;
+    const Outcome exported = ExportPicture(scene, QString::fromLocal8Bit(request.output.c_str()),
+                                           options, progress.Told());
+    progress.Finish();
     if (!exported.ok()) return Complain(OutcomeText(exported).toStdString());
     return 0;
 }

@@ -230,7 +230,7 @@ void MainWindow::CreateActions() {
 
 void MainWindow::exportPicture(ExportStart start) {
     const std::optional<QString> written =
-        RunPictureExport(*session_, printer_.get(), prompts_, exportMemory_, start);
+        RunPictureExport(*session_, printer_.get(), prompts_, exportMemory_, start, this);
     if (written) {
         statusBar()->showMessage(tr("Рисунок записан: %1").arg(QDir::toNativeSeparators(*written)));
     }

@@ -44,6 +44,7 @@ enum class Fault : std::uint8_t {
     ExportOutOfMemory,     // path, width, height in pixels
     ExportCannotCreate,    // path, cause
     ExportCannotWrite,     // path, cause
+    ExportCancelled,       // path: the user stopped it, and the target is as it was
     // A template picture.
     TemplateUnreadable,  // path, cause
     TemplateTooLarge,    // path, width, height, the side limit, the pixel limit in millions

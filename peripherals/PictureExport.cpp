@@ -57,8 +57,18 @@ Outcome WriteWhole(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
+// Whether the export goes on after rows of total: told to whoever watches, who may stop it.
+struct BandProgress {
+    const ExportProgress& progress;
+    bool stopped = false;
+    bool Told(std::int64_t rows, std::int64_t total) {
+        if (progress && !progress(rows, total)) stopped = true;
+        return !stopped;
+    }
+};
+
 // Bands from the bottom up, each band's rows reversed: the file stores the lowest row first.
-bool StreamBmp(QIODevice& file, BandedCanvas& canvas, int bandRows) {
+bool StreamBmp(QIODevice& file, BandedCanvas& canvas, int bandRows, BandProgress& told) {
     const CanvasGeometry& g = canvas.geometry();
     const int height = g.pixelHeight;
     const qsizetype bits = canvas.rowBytes();
@@ -78,12 +88,13 @@ bool StreamBmp(QIODevice& file, BandedCanvas& canvas, int bandRows) {
                         rows.data() + qsizetype(y) * rowLength);
         }
         if (file.write(rows) != rows.size()) return false;
+        if (!told.Told(height - top, height)) return false;
     }
     return true;
 }
 
 bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const ReferenceDevice& device,
-               std::span<const std::uint32_t> palette) {
+               std::span<const std::uint32_t> palette, BandProgress& told) {
     const CanvasGeometry& g = canvas.geometry();
     // The resolution from the canvas's true width; where that gives none, the device's own, as
     // the canvas carried it.
@@ -105,6 +116,7 @@ bool StreamPng(QIODevice& file, BandedCanvas& canvas, int bandRows, const Refere
         for (int y = 0; y < count; ++y) {
             if (!png.writeRow(band.data() + qsizetype(y) * canvas.rowBytes())) return false;
         }
+        if (!told.Told(top + count, g.pixelHeight)) return false;
     }
     return png.finish();
 }
@@ -224,7 +236,7 @@ QByteArray EncodeSheetPdf(const Scene& scene, const QString& title, const Export
 // colour, indexing a palette when its colours fit one (a picture's colours are not known to
 // fit); everything else is one bit.
 Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
-                     const ReferenceDevice& device, int bandRows) {
+                     const ReferenceDevice& device, int bandRows, const ExportProgress& progress) {
     const ScaleExtensions& ext = scene.params.ext;
     const bool colour =
         !bmp && (!ext.zones.empty() || !PlateInks(scene.params).empty() || !ext.pictures.empty());
@@ -252,9 +264,15 @@ Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotCreate(path, file.errorString());
     const int rows = bandRows > 0 ? bandRows : canvas.defaultBandRows();
-    const bool written = bmp ? StreamBmp(file, canvas, rows)
-                             : StreamPng(file, canvas, rows, device,
-                                         palette ? palette->colours : std::vector<std::uint32_t>{});
+    BandProgress told{progress};
+    const bool written =
+        bmp ? StreamBmp(file, canvas, rows, told)
+            : StreamPng(file, canvas, rows, device,
+                        palette ? palette->colours : std::vector<std::uint32_t>{}, told);
+    if (told.stopped) {
+        file.cancelWriting();
+        return Outcome::Failed(Fault::ExportCancelled, {path.toStdString()});
+    }
     if (!written || !file.commit()) {
         const QString error = file.errorString();
         file.cancelWriting();
@@ -265,7 +283,8 @@ Outcome ExportRaster(const Scene& scene, const QString& path, bool bmp,
 
 }  // namespace
 
-Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOptions& options) {
+Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOptions& options,
+                      const ExportProgress& progress) {
     const int dpi = options.dpi;
     const int bandRows = options.bandRows;
     const QString suffix = QFileInfo(outPath).suffix().toLower();
@@ -278,8 +297,12 @@ Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOp
     }
     if (raster) {
         return ExportRaster(scene, outPath, bmp,
-                            ReferenceDevice::ForDpi(dpi > 0 ? dpi : kDefaultDpi), bandRows);
+                            ReferenceDevice::ForDpi(dpi > 0 ? dpi : kDefaultDpi), bandRows,
+                            progress);
     }
+    // A vector picture is made in one go: told before and after.
+    const auto stopped = [&](std::int64_t done) { return progress && !progress(done, 1); };
+    if (stopped(0)) return Outcome::Failed(Fault::ExportCancelled, {outPath.toStdString()});
 
     QByteArray bytes;
     const CanvasGeometry g =
@@ -296,6 +319,7 @@ Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOp
     if (bytes.isEmpty()) {
         return Outcome::Failed(Fault::ExportUnbuildable, {outPath.toStdString()});
     }
+    if (stopped(1)) return Outcome::Failed(Fault::ExportCancelled, {outPath.toStdString()});
     return WriteWhole(outPath, bytes);
 }
 

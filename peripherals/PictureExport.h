@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/Outcome.h"
@@ -28,13 +30,18 @@ struct ExportOptions {
     int bandRows = 0;  // 0: as many as keep memory to a few tens of megabytes
 };
 
+// How far an export has got, told on the exporting thread after each band: units done of the
+// units in all. Answering false stops it, and the target is left as it was.
+using ExportProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+
 // Renders the scale for print and writes it by the file's extension: ".bmp" and ".png" as a
 // one-bit picture at dpi, ".svg" and ".pdf" as vectors whose page is the canvas in millimetres.
 // Coloured zones are hatched in the bitmap and coloured inks black; they make the PNG 8-bit and
 // are drawn in colour there and in the vectors. The target is replaced only when the whole file
 // could be written. The pictures are painted and written bandRows rows at a time (0: as many as
 // keep memory to a few tens of megabytes), so only the BMP format's own limits refuse a size.
-Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOptions& options);
+Outcome ExportPicture(const Scene& scene, const QString& outPath, const ExportOptions& options,
+                      const ExportProgress& progress = {});
 
 inline Outcome ExportPicture(const Scene& scene, const QString& outPath, int dpi,
                              int bandRows = 0) {

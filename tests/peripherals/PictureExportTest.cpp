@@ -264,6 +264,41 @@ TEST_F(ExportPictureTest, FailuresNameTheFileAndLeaveNoneBehind) {
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"big.bmp"});
 }
 
+// An export stopped part way, in each format, leaves the file that was there as it was and
+// nothing beside it; one let run is told up to its end.
+TEST_F(ExportPictureTest, AStoppedExportLeavesTheTargetAsItWas) {
+    state_.params.ext.zones.push_back({1, 0.0, 5.0, 0xff0000u});  // the colour PNG too
+    for (const char* name : {"plate.bmp", "plate.png", "plate.svg", "plate.pdf"}) {
+        SCOPED_TRACE(name);
+        QFile old(path(name));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("previous");
+        old.close();
+        ExportOptions options;
+        options.dpi = 600;
+        options.bandRows = 64;  // several bands, stopped after the first
+        int told = 0;
+        EXPECT_EQ(ExportPicture(state_, path(name), options,
+                                [&told](std::int64_t, std::int64_t) { return ++told < 2; }),
+                  Outcome::Failed(Fault::ExportCancelled, {path(name).toStdString()}));
+        EXPECT_EQ(told, 2);
+        EXPECT_EQ(read(name), QByteArray("previous"));
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{name});
+
+        std::int64_t last = -1, whole = 0;
+        EXPECT_TRUE(
+            ExportPicture(state_, path(name), options, [&](std::int64_t done, std::int64_t total) {
+                EXPECT_GT(done, last);
+                last = done;
+                whole = total;
+                return true;
+            }).ok());
+        EXPECT_EQ(last, whole);
+        EXPECT_NE(read(name), QByteArray("previous"));
+        ASSERT_TRUE(QFile::remove(path(name)));
+    }
+}
+
 // What a print rendering of the whole canvas encodes to: the bitmap, and the PNG as Qt's own
 // writer makes it.
 QByteArray WholeCanvasPng(const Canvas& canvas) {

@@ -59,9 +59,9 @@ inline bool HostView(Document& doc, ViewHost& host) {
     // Its handler holds the prompts, so that they live as long as the window and its parts.
     QObject::connect(
         host.bar->button(BarControl::ExportPicture), &QPushButton::clicked, host.window.get(),
-        [session = host.session, prompts = host.prompts,
-         memory = std::make_shared<ExportMemory>()] {
-            RunPictureExport(*session, nullptr, *prompts, *memory, ExportStart::Bitmap);
+        [session = host.session, prompts = host.prompts, memory = std::make_shared<ExportMemory>(),
+         window = host.window.get()] {
+            RunPictureExport(*session, nullptr, *prompts, *memory, ExportStart::Bitmap, window);
         });
     host.printing = std::make_shared<PrintBinding>(*host.session, *host.view, prompts);
     layout->addWidget(host.bar);

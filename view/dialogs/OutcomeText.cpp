@@ -73,6 +73,9 @@ constexpr std::array kFaultTexts{
                                 "Файл «%1» не записан: рисунок %2 x %3 точек больше, чем "
                                 "допускает формат BMP (сторона до 2147483647 точек, файл до "
                                 "4294967295 байт)")},
+    FaultText{Fault::ExportCancelled, "quirn::PictureExport",
+              QT_TRANSLATE_NOOP("quirn::PictureExport",
+                                "Запись «%1» отменена: файл остался, каким был.")},
     FaultText{Fault::ExportUnbuildable, "quirn::PictureExport",
               QT_TRANSLATE_NOOP("quirn::PictureExport",
                                 "Файл «%1» не записан: рисунок такого размера построить нельзя")},
