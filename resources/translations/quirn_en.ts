@@ -53,6 +53,17 @@
     </message>
 </context>
 <context>
+    <name>quirn::BackgroundExport</name>
+    <message>
+        <source>Запись «%1»...</source>
+        <translation>Writing “%1”...</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>quirn::CalibrationDialog</name>
     <message>
         <source>Ширина экрана задаётся целым положительным числом миллиметров, например 345.</source>
@@ -827,6 +838,10 @@
         <source>Край пластины на скане не найден: её размеры оставлены как были.</source>
         <translation>The plate&apos;s edge was not found on the scan: its size is left as it was.</translation>
     </message>
+    <message>
+        <source>Запись: %1 %</source>
+        <translation>Writing: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>quirn::HeadlessPrint</name>
@@ -1435,6 +1450,10 @@
         <source>Файл «%1» не записан: формат определяется расширением .bmp, .png, .svg или .pdf</source>
         <translation>File “%1” not written: the extension .bmp, .png, .svg or .pdf chooses the format</translation>
     </message>
+    <message>
+        <source>Запись «%1» отменена: файл остался, каким был.</source>
+        <translation>Writing “%1” was cancelled: the file is as it was.</translation>
+    </message>
 </context>
 <context>
     <name>quirn::PictureTable</name>
@@ -1614,6 +1633,10 @@ No printer is installed on this system.</translation>
         <source>Зеркально (для печати на обороте плёнки)</source>
         <translation>Mirrored (for printing on the back of film)</translation>
     </message>
+    <message>
+        <source>Копий на листе может быть от 1 до %1, а введено %2; ничего не напечатано.</source>
+        <translation>The copies on a sheet can be 1 to %1; %2 was typed, and nothing was printed.</translation>
+    </message>
 </context>
 <context>
     <name>quirn::PrinterCalibrationDialog</name>
@@ -1733,7 +1756,7 @@ No printer is installed on this system.</translation>
     </message>
     <message>
         <source>Не сохранять</source>
-        <translation>Don't save</translation>
+        <translation>Don&apos;t save</translation>
     </message>
 </context>
 <context>

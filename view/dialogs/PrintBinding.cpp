@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QSpinBox>
 #include <cmath>
+#include <limits>
 
 #include "editing/ScaleSession.h"
 #include "view/dialogs/OutcomeText.h"
@@ -39,7 +40,8 @@ class SheetTab {
     explicit SheetTab(const SheetOptions& sheet)
         : page_(new QWidget), copies_(new QSpinBox), mirror_(new QCheckBox) {
         page_->setWindowTitle(QCoreApplication::translate("quirn::PrintBinding", "Копии на листе"));
-        copies_->setRange(1, 100);
+        // What is typed stays as typed: out of bounds it is refused once the dialog is accepted.
+        copies_->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         copies_->setValue(sheet.copies);
         mirror_->setText(QCoreApplication::translate("quirn::PrintBinding",
                                                      "Зеркально (для печати на обороте плёнки)"));
@@ -113,7 +115,17 @@ void PrintBinding::printScale(PrintDialogUse dialogUse) {
         const SheetTab tab(sheet_);
         dialog.setOptionTabs({tab.page()});
         if (dialog.exec() != QDialog::Accepted) return;
-        sheet_ = tab.value();
+        const SheetOptions chosen = tab.value();
+        if (chosen.copies < 1 || chosen.copies > SheetOptions::kMostCopies) {
+            prompts_.Warn(QCoreApplication::translate(
+                              "quirn::PrintBinding",
+                              "Копий на листе может быть от 1 до %1, а введено %2; ничего не "
+                              "напечатано.")
+                              .arg(SheetOptions::kMostCopies)
+                              .arg(chosen.copies));
+            return;
+        }
+        sheet_ = chosen;
     } else {
         printer->setPrintRange(QPrinter::AllPages);
     }
