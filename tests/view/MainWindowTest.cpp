@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QUndoStack>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -190,6 +192,23 @@ TEST_F(MainWindowTest, CtrlNAsksAndBringsBackTheInitialFile) {
     EXPECT_EQ(app_->mainWindow()->session().scene().params, kDefaultParameters);
     EXPECT_EQ(frame.view().session().scene().params, kDefaultParameters) << "the view was updated";
     EXPECT_EQ(frame.parameterBar().text(BarControl::Name), QStringLiteral("M4200"));
+    EXPECT_FALSE(app_->document().isModified());
+}
+
+// The first document of a run, opened with a template, keeps the template as its line says
+// (regression: the width's arrows, given their range, stepped the template to 0.01 mm wide).
+TEST_F(MainWindowTest, TemplateOfTheFirstDocumentRegressionKeepsItsWidth) {
+    QImage scan(400, 300, QImage::Format_RGB32);
+    scan.fill(Qt::gray);
+    ASSERT_TRUE(scan.save(QString::fromStdString((dir_ / "scan.png").string())));
+    ScaleParameters record = kDefaultParameters;
+    record.ext.templateRecord = TemplateRecord{{-4000, -2000}, 8000, 3.0, 0, "scan.png"};
+    const std::string path = (dir_ / "plate.qrn").string();
+    ASSERT_EQ(WriteFileAtomically(path, WriteParameterText(record)), Fault::None);
+    MainWindow& frame = Start(path);
+    EXPECT_EQ(frame.session().record().params().ext.templateRecord, record.ext.templateRecord);
+    EXPECT_EQ(frame.parameterBar().text(BarControl::TemplateWidth), QStringLiteral("80.00"));
+    EXPECT_EQ(frame.session().history().count(), 0);
     EXPECT_FALSE(app_->document().isModified());
 }
 

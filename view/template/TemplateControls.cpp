@@ -65,10 +65,14 @@ void TemplateControls::Connect(ScaleView& view) {
     connect(&session_.record(), &EditedRecord::changed, this,
             [this](std::uint64_t, RecordChange why) {
                 if (why == RecordChange::Opened) {
-                    bar_.spinner(BarControl::TemplateWidthSpinner)->setRange(1, kSpinnerReach);
-                    for (const BarControl c :
-                         {BarControl::TemplateXSpinner, BarControl::TemplateYSpinner})
-                        bar_.spinner(c)->setRange(-kSpinnerReach, kSpinnerReach);
+                    // A range that moves a spinner must not step the template with it.
+                    for (const Coordinate& c : kCoordinates) {
+                        QSpinBox* spinner = bar_.spinner(c.spinner);
+                        const QSignalBlocker quiet(spinner);
+                        spinner->setRange(
+                            c.spinner == BarControl::TemplateWidthSpinner ? 1 : -kSpinnerReach,
+                            kSpinnerReach);
+                    }
                 } else if (why == RecordChange::Edited &&
                            (storing_ ||
                             session_.record().params().ext.templateRecord == shownRecord_)) {
