@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <opencv2/imgproc.hpp>
 
@@ -26,9 +27,21 @@ std::pair<double, double> SpanAbout(const std::vector<cv::Point2d>& points, cv::
     return {low, high};
 }
 
-// The ring of ink that covers nearly all the ticks' span about p at some radius: a base arc.
+// The radii about p that the points showing the ticks reach, widened by a quarter: a base arc
+// lies among them, while a circle far inside them is the plate's cut-out about the pivot.
+std::pair<double, double> ReachAbout(const std::vector<cv::Point2d>& points, cv::Point2d p) {
+    double low = std::numeric_limits<double>::max(), high = 0.0;
+    for (const cv::Point2d& q : points) {
+        const double r = cv::norm(q - p);
+        low = std::min(low, r), high = std::max(high, r);
+    }
+    return {0.75 * std::min(low, high), 1.25 * high};
+}
+
+// The ring of ink that covers nearly all the ticks' span about p at some radius the ticks
+// reach: a base arc.
 std::optional<InkRing> FindRing(const cv::Mat& inkMask, cv::Point2d p, double middle,
-                                std::pair<double, double> span) {
+                                std::pair<double, double> span, std::pair<double, double> reach) {
     const double farthest = std::max({cv::norm(p), cv::norm(p - cv::Point2d(inkMask.cols, 0)),
                                       cv::norm(p - cv::Point2d(0, inkMask.rows)),
                                       cv::norm(p - cv::Point2d(inkMask.cols, inkMask.rows))});
@@ -49,9 +62,14 @@ std::optional<InkRing> FindRing(const cv::Mat& inkMask, cv::Point2d p, double mi
         for (int c = 0; c < radii; ++c) coverage[std::size_t(c)] += row[c] != 0 ? 1.0 : 0.0;
     }
     if (rows == 0) return std::nullopt;
-    const auto peak = std::max_element(coverage.begin(), coverage.end());
-    if (*peak < 0.8 * rows) return std::nullopt;
     const double scale = farthest / radii;
+    const auto from =
+        std::clamp(std::ptrdiff_t(reach.first / scale), std::ptrdiff_t{0}, std::ptrdiff_t(radii));
+    const auto to = std::clamp(std::ptrdiff_t(std::ceil(reach.second / scale)) + 1, from,
+                               std::ptrdiff_t(radii));
+    if (from == to) return std::nullopt;
+    const auto peak = std::max_element(coverage.begin() + from, coverage.begin() + to);
+    if (*peak < 0.8 * rows) return std::nullopt;
     int inner = int(peak - coverage.begin()), outer = inner;
     while (inner > 0 && coverage[std::size_t(inner - 1)] >= 0.5 * *peak) --inner;
     while (outer + 1 < radii && coverage[std::size_t(outer + 1)] >= 0.5 * *peak) ++outer;
@@ -102,10 +120,23 @@ struct Guess {
     std::vector<cv::Point2d> around;
 };
 
+// A longer stroke points more surely, but no stroke counts for more than one twice as long as
+// most: the plate's edges and bevels are long straight strokes too, and their meeting must not
+// outweigh the ticks'.
 std::vector<WeightedLine> LinesOf(const std::vector<TickStroke>& strokes) {
+    std::vector<double> lengths;
+    for (const TickStroke& t : strokes) lengths.push_back(t.length);
+    double most = std::numeric_limits<double>::max();
+    if (!lengths.empty()) {
+        const auto mid = lengths.begin() + std::ptrdiff_t(lengths.size() / 2);
+        std::nth_element(lengths.begin(), mid, lengths.end());
+        most = 2.0 * *mid;
+    }
     std::vector<WeightedLine> lines;
-    for (const TickStroke& t : strokes)
-        lines.push_back({t.centre, t.direction, t.length * t.length, t.length});
+    for (const TickStroke& t : strokes) {
+        const double counted = std::min(t.length, most);
+        lines.push_back({t.centre, t.direction, counted * counted, t.length});
+    }
     return lines;
 }
 
@@ -153,7 +184,8 @@ TickStrokes FindTickStrokes(const InkSeparation& ink, double pixelsPerMm) {
     for (int pass = 0; pass < 3 && guess; ++pass) {
         double middle = 0.0;
         const auto span = SpanAbout(guess->around, guess->point, middle);
-        const std::optional<InkRing> ring = FindRing(ink.inkMask, guess->point, middle, span);
+        const std::optional<InkRing> ring = FindRing(ink.inkMask, guess->point, middle, span,
+                                                     ReachAbout(guess->around, guess->point));
         if (!ring && pass == 0 && found.pivot) break;  // separate strokes, no arc: done
         std::vector<TickStroke> next =
             Strokes(ring ? WithoutRing(ink.inkMask, guess->point, *ring, pixelsPerMm) : ink.inkMask,
@@ -176,7 +208,9 @@ TickStrokes FindTickStrokes(const InkSeparation& ink, double pixelsPerMm) {
         const Guess settled = GuessOf(*found.pivot, strokes);
         double middle = 0.0;
         const auto span = SpanAbout(settled.around, settled.point, middle);
-        if (const auto ring = FindRing(ink.inkMask, settled.point, middle, span)) found.ring = ring;
+        if (const auto ring = FindRing(ink.inkMask, settled.point, middle, span,
+                                       ReachAbout(settled.around, settled.point)))
+            found.ring = ring;
     }
     for (int i : found.pivot->kept) found.strokes.push_back(strokes[std::size_t(i)]);
     return found;

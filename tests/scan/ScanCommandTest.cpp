@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
+#include <opencv2/imgproc.hpp>
 
 #include "scan/DrawnScan.h"
 
@@ -93,6 +94,38 @@ TEST(ScanCommand, ProposesTheDocumentWithTheScanAsItsTemplateOrDrawsIt) {
               dir.path());
     ASSERT_EQ(edgeless.exitCode, 0) << edgeless.err.toStdString();
     EXPECT_TRUE(edgeless.err.contains(QString::fromUtf8(noEdge))) << edgeless.err.toStdString();
+}
+
+// A plate printed with all its own lines (outline, bevels, cut-out, the cross on the pivot,
+// labels) and scanned sharp or soft is found whole (regression: the cut-out was taken for a base
+// arc, and soft bevels outweighed the ticks where their lines meet; nothing was found).
+TEST(ScanCommand, APrintedPlateIsFoundWithAllItsOwnLinesRegression) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString printed = dir.filePath("printed.png");
+    ASSERT_EQ(Quirn({"--export", printed, "--dpi", "300", QUIRN_TEST_SAMPLES "/M4200-15V.qrn"},
+                    dir.path())
+                  .exitCode,
+              0);
+    const QImage sharp = QImage(printed).convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_FALSE(sharp.isNull());
+    for (const double blur : {0.0, 0.8}) {
+        SCOPED_TRACE(blur);
+        QImage scan = sharp.copy();
+        if (blur > 0.0) {
+            cv::Mat grey(scan.height(), scan.width(), CV_8U, scan.bits(),
+                         std::size_t(scan.bytesPerLine()));
+            cv::GaussianBlur(grey, grey, {0, 0}, blur);
+        }
+        ASSERT_TRUE(scan.save(dir.filePath("scan.png")));
+        const Ran found = Quirn({"--from-scan", dir.filePath("scan.png"), "--values", "0:15",
+                                 "--export", dir.filePath("found.qrn")},
+                                dir.path());
+        EXPECT_EQ(found.exitCode, 0) << found.err.toStdString();
+        EXPECT_TRUE(found.out.contains(
+            QStringLiteral("Найдено делений: 31, больших: 16; закон шкалы: линейная")))
+            << found.out.toStdString();
+    }
 }
 
 TEST(ScanCommand, AScanWithoutAScaleSaysWhatWasNotFoundAndWritesNothing) {
