@@ -242,16 +242,14 @@ void TemplateEdits::TakeBackFirstPoint(int scale) {
 Outcome TemplateEdits::CalibrateFromScan(int scale, const TickReview& review) {
     const ScaleParameters& p = record_.params();
     if (scale < 1 || scale > 1 + int(p.ext.further.size()) || !p.ext.templateRecord) return {};
-    // An end tick found a little beyond the arc's end, within what finding may be off, is on it.
-    constexpr double kEndSlack = 0.1;  // degrees
+    // The scan's arc is the plate's: one wider than the record's widens it, to a hundredth of a
+    // degree, so that every tick found lies on it.
+    double halfAngle = p.halfAngle;
+    for (const ReviewedTick& tick : review.ticks())
+        halfAngle = std::max(halfAngle, std::ceil(std::abs(90.0 - tick.angle) * 100.0) / 100.0);
     std::vector<TablePoint> points;
-    for (const ReviewedTick& tick : review.ticks()) {
-        double fromMiddle = 90.0 - tick.angle;
-        if (std::abs(fromMiddle) > p.halfAngle && std::abs(fromMiddle) <= p.halfAngle + kEndSlack)
-            fromMiddle = std::copysign(p.halfAngle, fromMiddle);
-        if (Outcome off = OnArcOf(fromMiddle, p.halfAngle); !off.ok()) return off;
-        points.push_back({tick.value, ArcFraction(fromMiddle, p.halfAngle)});
-    }
+    for (const ReviewedTick& tick : review.ticks())
+        points.push_back({tick.value, ArcFraction(90.0 - tick.angle, halfAngle)});
     std::sort(points.begin(), points.end(),
               [](const TablePoint& a, const TablePoint& b) { return a.value < b.value; });
     TemplateRecord placed = ScanTemplate(review.found(), p.ext.templateRecord->file);
@@ -260,6 +258,7 @@ Outcome TemplateEdits::CalibrateFromScan(int scale, const TickReview& review) {
         tr("калибровка по найденным делениям"),
         [&](SceneEdits& s) {
             s.params.ext.templateRecord = placed;
+            s.params.halfAngle = halfAngle;
             SetTable(s.params, scale, std::move(points), ScaleLaw::Table);
         },
         {}, RefuseNewScaleFaults);

@@ -56,8 +56,8 @@ class TemplateEdits : public QObject {
     void TakeBackFirstPoint(int scale);
     // A calibration from the ticks found on the template's scan and corrected by the user, as
     // one step: the template at its true size with the found pivot on the axis and the plate
-    // level, the ticks the points of the scale's table law. A tick beyond the arc, or values that
-    // make no law, are refused and nothing changes.
+    // level, the ticks the points of the scale's table law, the half-angle widened to take in
+    // ticks beyond the arc. Values that make no law are refused and nothing changes.
     Outcome CalibrateFromScan(int scale, const TickReview& review);
 
   private:

@@ -2171,6 +2171,10 @@ No printer is installed on this system.</translation>
         <source>Отметка лежит за концом дуги шкалы: угол от оси %1°, а половина угла шкалы %2°. Увеличьте половину угла шкалы до %1° или щёлкните ближе к дуге.</source>
         <translation>The tick lies beyond the end of the scale’s arc: %1° from the axis, while the scale’s half-angle is %2°. Increase the scale’s half-angle to %1° or click closer to the arc.</translation>
     </message>
+    <message>
+        <source>Половина угла шкалы расширена до %1°, как на скане.</source>
+        <translation>The half-angle of the scale was widened to %1°, as on the scan.</translation>
+    </message>
 </context>
 <context>
     <name>quirn::TemplateControls</name>

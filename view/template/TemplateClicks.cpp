@@ -163,18 +163,24 @@ void TemplateClicks::FindTicks(int scale) {
     const ScaleParameters& g = scales[std::size_t(scale - 1)].graduation;
     TickReview review(scan.value.found, {g.start, g.range});
     if (!prompts_.ReviewTicks(scan.value.grey, scale, review)) return;
+    const double halfAngle = session_.record().params().halfAngle;
     const Outcome done = session_.templates().CalibrateFromScan(scale, review);
     if (!done.ok()) {
         prompts_.Warn(OutcomeText(done));
         return;
     }
+    const double widened = session_.record().params().halfAngle;
     // The ticks clicked before are replaced by those found.
     mode_ = Mode::None;
     marks_.clear();
     ticks_.clear();
     ShowMarks();
-    emit statusText(
-        tr("Калибровка шкалы %1 закончена, точек: %2.").arg(scale).arg(review.ticks().size()));
+    QString told =
+        tr("Калибровка шкалы %1 закончена, точек: %2.").arg(scale).arg(review.ticks().size());
+    if (widened != halfAngle)
+        told += QLatin1Char(' ') + tr("Половина угла шкалы расширена до %1°, как на скане.")
+                                       .arg(QString::fromStdString(TrimmedNumber(widened, 2)));
+    emit statusText(told);
 }
 
 double TemplateClicks::ProposedValue() const {
