@@ -53,10 +53,14 @@ void DiskWatch::Follow() {
     files_ = std::move(files);
     const std::string& document = session_.document().filePath();
     if (!document.empty()) named << QString::fromStdString(document);
-    // An editor that saves by renaming leaves the watch on the file it replaced: watched anew.
-    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    // An editor that saves by renaming leaves the watch on the file it replaced: watched anew
+    // whenever the files there differ from those watched.
+    QStringList existing;
     for (const QString& path : named)
-        if (QFileInfo::exists(path)) watcher_.addPath(path);
+        if (QFileInfo::exists(path)) existing << path;
+    if (existing == watcher_.files()) return;
+    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    if (!existing.isEmpty()) watcher_.addPaths(existing);
 }
 
 bool DiskWatch::eventFilter(QObject* watched, QEvent* event) {
