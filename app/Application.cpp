@@ -83,10 +83,15 @@ void Application::finish() {
                             frame_->action(Command::Grid)->isChecked(), frame_->exportFolder(),
                             frame_->printing().printerScales()});
     doc_.setPrompts(nullptr);
-    // Asked about the changes and answered: the copy kept for recovery is no longer wanted.
+    // Asked about the changes and answered, the copy kept for recovery is no longer wanted; a run
+    // ended from outside has left it by now.
     autoSave_.reset();
     frame_.reset();
     prompts_.reset();
+}
+
+void Application::KeepUnsavedWork() {
+    if (autoSave_) autoSave_->LeaveForNextRun();
 }
 
 bool Application::SaveModified() {

@@ -38,6 +38,9 @@ class Application {
     bool start(const std::string& file);
     // Keeps the working parameters in Initial.qrn, saves the profile and takes the window down.
     void finish();
+    // The run is being ended from outside (a signal, the session's end) without the save
+    // question: the unsaved work is left for recovery rather than thrown away at finish.
+    void KeepUnsavedWork();
 
     Document& document() { return doc_; }
     // The save question for the document shown, if any: false when the user cancelled.

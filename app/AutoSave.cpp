@@ -46,6 +46,11 @@ void AutoSave::WriteNow() {
     emit written(OwnRecoveryCopy(folder_).record);
 }
 
+void AutoSave::LeaveForNextRun() {
+    WriteNow();
+    kept_ = false;
+}
+
 void AutoSave::Remove() {
     if (!kept_) return;
     RemoveRecoveryCopy(OwnRecoveryCopy(folder_));

@@ -26,6 +26,9 @@ class AutoSave : public QObject {
     void setDelay(std::chrono::milliseconds delay) { timer_.setInterval(delay); }
     // At once rather than after the delay, as a restored copy is.
     void WriteNow();
+    // The run is ended from outside with work unsaved: the copy is written now and left for the
+    // next run to offer.
+    void LeaveForNextRun();
 
   signals:
     void written(const QString& copy);

@@ -77,12 +77,14 @@ void SessionEnd::readSignal() {
 void SessionEnd::EndRun() {
     // exit() rather than closing the frame: it also ends a dialog's event loop that may be
     // running, and it asks nothing. The caller of exec() then keeps the parameters in
-    // Initial.qrn and takes the frame down.
+    // Initial.qrn and takes the frame down; the unsaved work waits for the next run.
+    if (!committed_) app_.KeepUnsavedWork();
     QCoreApplication::exit(0);
 }
 
 bool SessionEnd::CommitData(bool allowsInteraction) {
     if (allowsInteraction && !app_.SaveModified()) return false;
+    if (!allowsInteraction) app_.KeepUnsavedWork();
     committed_ = true;
     return true;
 }

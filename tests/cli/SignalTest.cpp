@@ -17,6 +17,7 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/RecoveryCopies.h"
 #include "app/SessionEnd.h"
 #include "model/Document.h"
 #include "model/ParameterText.h"
@@ -62,6 +63,8 @@ TEST_P(EndFromOutside, EndsCleanlyAndKeepsTheParameters) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", profile.path());
+    // Work another run left for recovery would be offered in a dialog: none here.
+    env.insert("XDG_STATE_HOME", profile.path());
     env.insert("QUIRN_REPORT_READY", "1");
     quirn.setProcessEnvironment(env);
     quirn.setWorkingDirectory(work.path());
@@ -118,6 +121,8 @@ struct ScriptedPrompts : DocumentPrompts {
 class SessionEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        stateBefore_ = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir_.filePath("state")));
         previous_ = fs::current_path();
         fs::current_path(dir_.path().toStdString());
         settings_ = std::make_unique<QSettings>(dir_.filePath("profile.ini"), QSettings::IniFormat);
@@ -131,6 +136,7 @@ class SessionEndTest : public ::testing::Test {
         app_.reset();
         settings_.reset();
         fs::current_path(previous_);
+        qputenv("XDG_STATE_HOME", stateBefore_);
     }
     // Runs the event loop until something ends it, or fails after a while.
     int Run() {
@@ -141,8 +147,14 @@ class SessionEndTest : public ::testing::Test {
         return QApplication::exec();
     }
     std::string Kept() const { return Slurp(fs::path(dir_.path().toStdString()) / "Initial.qrn"); }
+    // The unsaved work this run left for the next one to offer; empty when none.
+    std::string LeftForRecovery() const {
+        const QString copy = OwnRecoveryCopy(RecoveryFolder()).record;
+        return QFile::exists(copy) ? Slurp(QFile::encodeName(copy).toStdString()) : std::string();
+    }
 
     QTemporaryDir dir_;
+    QByteArray stateBefore_;
     fs::path previous_;
     std::unique_ptr<QSettings> settings_;
     ScriptedPrompts prompts_;
@@ -157,6 +169,7 @@ TEST_F(SessionEndTest, SignalEndsTheRunWithoutTheQuestionAndKeepsTheAppliedParam
     EXPECT_EQ(prompts_.questions, 0);
     app_->finish();
     EXPECT_EQ(ReadScaleParameters(Kept()).name, "Unsaved");
+    EXPECT_EQ(ReadScaleParameters(LeftForRecovery()).name, "Unsaved");
 }
 
 TEST_F(SessionEndTest, SessionCloseAsksFirstAndCancelKeepsTheRunGoing) {
@@ -184,6 +197,8 @@ TEST_F(SessionEndTest, AfterTheAnswerTheSessionsQuitAsksNoMore) {
     EXPECT_EQ(prompts_.questions, 1);
     app_->finish();
     EXPECT_EQ(ReadScaleParameters(Kept()).name, "Unsaved");
+    // Answered no: the work is thrown away, as the user said.
+    EXPECT_EQ(LeftForRecovery(), "");
 }
 
 TEST_F(SessionEndTest, WithoutInteractionNothingIsAsked) {
@@ -191,6 +206,8 @@ TEST_F(SessionEndTest, WithoutInteractionNothingIsAsked) {
     EXPECT_TRUE(sessionEnd.CommitData(false));
     EXPECT_EQ(prompts_.questions, 0);
     EXPECT_TRUE(app_->document().isModified());
+    app_->finish();
+    EXPECT_EQ(ReadScaleParameters(LeftForRecovery()).name, "Unsaved");
 }
 
 }  // namespace
