@@ -16,29 +16,16 @@
 #include "editing/ScaleSession.h"
 #include "model/FileAccess.h"
 #include "model/ParameterText.h"
-#include "support/ScriptedDocumentPrompts.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TestFiles.h"
+#include "support/RunningApp.h"
 
 namespace quirn {
 namespace {
 
-class DiskChangeTest : public ::testing::Test {
+class DiskChangeTest : public test::RunningApp {
   protected:
     void SetUp() override {
-        settings_ = std::make_unique<QSettings>(Path("profile.ini"), QSettings::IniFormat);
         ASSERT_TRUE(Write("ORIGINAL"));
-        app_ = std::make_unique<Application>(*settings_, &documentPrompts_);
-        ASSERT_TRUE(app_->start(Path("meter.qrn").toStdString()));
-        frame_ = app_->mainWindow();
-        frame_->setPrompts(&prompts_);
-    }
-    void TearDown() override {
-        frame_->setPrompts(nullptr);
-        app_.reset();
-    }
-    QString Path(const char* name) const {
-        return QString::fromStdString((scratch_.path() / name).string());
+        Start(Path("meter.qrn").toStdString());
     }
     // Another program writes the document's file.
     bool Write(const char* name) const {
@@ -55,13 +42,6 @@ class DiskChangeTest : public ::testing::Test {
         frame_->session().record().Edit(QStringLiteral("имя"),
                                         [name](SceneEdits& s) { s.params.name = name; });
     }
-
-    test::ScratchDirectory scratch_{"quirn-disk", true};
-    std::unique_ptr<QSettings> settings_;
-    test::ScriptedDocumentPrompts documentPrompts_;
-    test::ScriptedPrompts prompts_;
-    std::unique_ptr<Application> app_;
-    MainWindow* frame_ = nullptr;
 };
 
 TEST_F(DiskChangeTest, AChangedFileIsReadAgainOrKeptAndNeverOverwrittenUnasked) {

@@ -20,41 +20,17 @@
 #include "model/Document.h"
 #include "model/ParameterText.h"
 #include "scan/DrawnScan.h"
-#include "support/ScriptedDocumentPrompts.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TestFiles.h"
+#include "support/RunningApp.h"
 #include "view/canvas/ScaleView.h"
 #include "view/template/TickReviewDialog.h"
 
 namespace quirn {
 namespace {
 
-class ScanDocumentTest : public ::testing::Test {
+class ScanDocumentTest : public test::RunningApp {
   protected:
-    void SetUp() override {
-        settings_ = std::make_unique<QSettings>(
-            QString::fromStdString((scratch_.path() / "profile.ini").string()),
-            QSettings::IniFormat);
-        app_ = std::make_unique<Application>(*settings_, &documentPrompts_);
-        ASSERT_TRUE(app_->start({}));
-        frame_ = app_->mainWindow();
-        frame_->setPrompts(&prompts_);
-    }
-    void TearDown() override {
-        frame_->setPrompts(nullptr);
-        app_.reset();
-    }
-    QString Path(const char* name) const {
-        return QString::fromStdString((scratch_.path() / name).string());
-    }
+    void SetUp() override { Start(); }
     std::string File() const { return WriteParameterText(frame_->session().scene().params); }
-
-    test::ScratchDirectory scratch_{"quirn-scan", true};
-    std::unique_ptr<QSettings> settings_;
-    test::ScriptedDocumentPrompts documentPrompts_;
-    test::ScriptedPrompts prompts_;
-    std::unique_ptr<Application> app_;
-    MainWindow* frame_ = nullptr;
 };
 
 TEST_F(ScanDocumentTest, TheProposalBecomesANewDocumentWithTheScanAsItsTemplate) {

@@ -17,11 +17,11 @@ QPointF OnRay(const ScanPoint& pivot, double degrees, double pixels) {
     return {pivot.x + pixels * std::cos(a), pivot.y - pixels * std::sin(a)};
 }
 
-QString ValueText(double value) {
+}  // namespace
+
+QString TickValueText(double value) {
     return QString::fromStdString(ExactNumber(std::round(value * 1e6) / 1e6));
 }
-
-}  // namespace
 
 MarkedScanView MarkedScan(const QImage& grey, const ScaleDetection& found,
                           const std::vector<ReviewedTick>& numbered, int width, int height) {
@@ -55,7 +55,7 @@ MarkedScanView MarkedScan(const QImage& grey, const ScaleDetection& found,
                          OnRay(found.pivot, angle, base + sign * found.bigTickLength * perMm));
         const QPointF at = OnRay(found.pivot, angle, beyond);
         painter.drawText(QRectF(at.x() - 40.0 / k, at.y() - 10.0 / k, 80.0 / k, 20.0 / k),
-                         Qt::AlignCenter, ValueText(tick.value));
+                         Qt::AlignCenter, TickValueText(tick.value));
     }
     painter.setPen(QPen(QColor(0, 90, 255), 3.0 / k));
     const QPointF pivot(found.pivot.x, found.pivot.y);

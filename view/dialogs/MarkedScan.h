@@ -19,6 +19,9 @@ struct MarkedScanView {
 MarkedScanView MarkedScan(const QImage& grey, const ScaleDetection& found,
                           const std::vector<ReviewedTick>& numbered, int width, int height);
 
+// A tick's value as the scan's marks and lists show it: to a millionth, trimmed.
+QString TickValueText(double value);
+
 // The angle about the found pivot, the plate stood level (as ReviewedTick has it), of a point
 // of the marked image.
 double AngleOnMarkedScan(const MarkedScanView& marked, const ScaleDetection& found, QPointF at);

@@ -15,7 +15,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/ExtensionText.h"
 #include "view/panel/PanelText.h"
 
 namespace quirn {
@@ -25,10 +24,6 @@ constexpr int kPictureWidth = 560;
 constexpr int kPictureHeight = 420;
 // A click this far from a numbered tick, in pixels of the picture, is on it.
 constexpr double kReachPixels = 6.0;
-
-QString ValueText(double value) {
-    return QString::fromStdString(ExactNumber(std::round(value * 1e6) / 1e6));
-}
 
 }  // namespace
 
@@ -43,8 +38,8 @@ TickReviewDialog::TickReviewDialog(const QImage& scan, int scale, TickReview& re
     picture_->installEventFilter(this);
 
     const std::vector<ReviewedTick>& ticks = review_.ticks();
-    first_ = new QLineEdit(ticks.empty() ? QString() : ValueText(ticks.front().value), this);
-    last_ = new QLineEdit(ticks.empty() ? QString() : ValueText(ticks.back().value), this);
+    first_ = new QLineEdit(ticks.empty() ? QString() : TickValueText(ticks.front().value), this);
+    last_ = new QLineEdit(ticks.empty() ? QString() : TickValueText(ticks.back().value), this);
     auto* ends = new QFormLayout;
     ends->addRow(tr("Значение первой отметки"), first_);
     ends->addRow(tr("Значение последней отметки"), last_);
@@ -95,7 +90,8 @@ void TickReviewDialog::Show() {
                 new QTableWidgetItem(QString::number(90.0 - ticks[std::size_t(row)].angle, 'f', 2));
             angle->setFlags(angle->flags() & ~Qt::ItemIsEditable);
             list_->setItem(row, 0, angle);
-            list_->setItem(row, 1, new QTableWidgetItem(ValueText(ticks[std::size_t(row)].value)));
+            list_->setItem(row, 1,
+                           new QTableWidgetItem(TickValueText(ticks[std::size_t(row)].value)));
         }
         filling_ = false;
     }
